@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is missing on Debian 12, builds, and then starts the program
+# (./build.sh start), runs every test (./build.sh test) or the benchmark
+# (./build.sh bench). Build output goes to ./build.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+          libqt6printsupport6 fonts-dejavu-core xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j "$(nproc)"
+
+case "${1:-start}" in
+  start)  exec ./build/videostore ;;
+  test)   cd build && QT_QPA_PLATFORM=offscreen exec ctest --output-on-failure -j "$(nproc)" ;;
+  bench)  shift; exec ./build/tools/videostore-bench "$@" ;;
+  sample) shift; exec ./build/tools/videostore-sample "$@" ;;
+  *) echo "usage: ./build.sh [start|test|bench|sample ...]" >&2; exit 2 ;;
+esac

@@ -1,0 +1,28 @@
+#include "Application.h"
+
+#include "app/WindowRegistry.h"
+#include "app/frmMain.h"
+#include "data/StoreFile.h"
+#include "ui/WindowSystem.h"
+
+#include <QApplication>
+
+void nameApplication(QApplication &app)
+{
+    app.setOrganizationName(QString());
+    app.setApplicationName(QStringLiteral("videostore"));
+    app.setApplicationDisplayName(WindowSystem::applicationTitle());
+    app.setQuitOnLastWindowClosed(false);
+}
+
+std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, WindowSystem &ws)
+{
+    const StoreFile::Outcome store = StoreFile::prepare(storePath);
+    if (!store.ok) {
+        ws.msgBox(store.message, Buttons::Ok, Icon::Exclamation);
+        return nullptr;
+    }
+    auto windows = std::make_unique<WindowRegistry>(storePath, ws);
+    windows->main().show();
+    return windows;
+}

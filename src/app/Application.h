@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QApplication;
+class WindowRegistry;
+class WindowSystem;
+
+// Names the program so its store lands in its own application-data folder.
+void nameApplication(QApplication &app);
+
+// Prepares the store file at `storePath` and shows the main menu. When the
+// store cannot be used the user is told why and nothing is returned.
+std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, WindowSystem &ws);

@@ -1,0 +1,15 @@
+#include "Destination.h"
+
+#include <array>
+
+QString destinationCaption(int destination)
+{
+    static const std::array<const char *, LastDestination> captions = {
+        "Video Management form",         "Inventory Management Form",        "Customer modification form",
+        "Customer delete form",          "Report listing all movies",        "Report listing selected movies",
+        "Report listing all customers",  "Report listing customers by Date", "Report listing all sales",
+        "Report of rental revenues"};
+    if (destination < FirstDestination || destination > LastDestination)
+        return {};
+    return QString::fromLatin1(captions[destination - 1]);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The manager features behind the security gate, by the number the main
+// menu hands to the gate.
+enum Destination : int {
+    NoDestination = 0,
+    DestVideoManagement = 1,
+    DestInventory = 2,
+    DestModifyCustomer = 3,
+    DestDeleteCustomer = 4,
+    DestAllMovies = 5,
+    DestMoviesByType = 6,
+    DestCustomerList = 7,
+    DestCustomersByDate = 8,
+    DestAllSales = 9,
+    DestRentalRevenue = 10,
+};
+
+inline constexpr int FirstDestination = DestVideoManagement;
+inline constexpr int LastDestination = DestRentalRevenue;
+
+// What the gate names while it asks for the code; empty outside 1 to 10.
+QString destinationCaption(int destination);

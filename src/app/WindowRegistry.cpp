@@ -1,0 +1,94 @@
+#include "WindowRegistry.h"
+
+#include "PlaceholderWindow.h"
+#include "app/frmMain.h"
+#include "app/frmSecur.h"
+#include "counter/frmCheckout.h"
+
+#include <QCoreApplication>
+
+WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
+    : m_storePath(std::move(storePath))
+    , m_ws(ws)
+    , m_quit([] { QCoreApplication::quit(); })
+{
+}
+
+WindowRegistry::~WindowRegistry() = default;
+
+frmMain &WindowRegistry::main()
+{
+    if (!m_main)
+        m_main = std::make_unique<frmMain>(*this);
+    return *m_main;
+}
+
+frmSecur &WindowRegistry::secur()
+{
+    if (!m_secur)
+        m_secur = std::make_unique<frmSecur>(*this);
+    return *m_secur;
+}
+
+frmCheckout &WindowRegistry::checkout()
+{
+    if (!m_checkout)
+        m_checkout = std::make_unique<frmCheckout>(*this);
+    return *m_checkout;
+}
+
+Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName,
+                                  const char *caption, bool returnsToMenu)
+{
+    if (!slot) {
+        std::function<void()> back;
+        if (returnsToMenu)
+            back = [this] { showMainMenu(); };
+        slot = std::make_unique<PlaceholderWindow>(QString::fromLatin1(objectName), QString::fromLatin1(caption),
+                                                   std::move(back));
+    }
+    return *slot;
+}
+
+Form &WindowRegistry::vidMn() { return placeholder(m_vidMn, "frmVidMn", "Video Management", true); }
+Form &WindowRegistry::invent() { return placeholder(m_invent, "frmInvent", "Form1", true); }
+Form &WindowRegistry::modify() { return placeholder(m_modify, "frmModify", "Modify Customers", true); }
+Form &WindowRegistry::deleteCustomer() { return placeholder(m_delete, "frmDelete", "Delete Customers", true); }
+Form &WindowRegistry::movieByType() { return placeholder(m_movieByType, "frmMovieByType", "Movie By Type", true); }
+Form &WindowRegistry::customersByDate()
+{
+    return placeholder(m_customersByDate, "frmCustomersByDate", "Customers By Date", true);
+}
+Form &WindowRegistry::returns() { return placeholder(m_returns, "frmReturn", "Video Return", true); }
+Form &WindowRegistry::payment() { return placeholder(m_payment, "frmPayment", "Customer Late fee payment", true); }
+Form &WindowRegistry::addCustomer() { return placeholder(m_add, "frmadd", "Add Customers", true); }
+
+void WindowRegistry::showReport(Report report)
+{
+    static const char *const names[] = {"rptListOfAllMovies", "rptCustomerList", "rptSalesReport",
+                                        "rptRentalRevenue"};
+    static const char *const captions[] = {"List Of All Movies", "Customer List", "Sales Report",
+                                           "Rental Revenue"};
+    const int i = static_cast<int>(report);
+    placeholder(m_reports[i], names[i], captions[i], false).show();
+}
+
+void WindowRegistry::showMainMenu()
+{
+    main().show();
+}
+
+void WindowRegistry::exitProgram()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{m_main.get(), m_secur.get(), m_checkout.get(), m_vidMn.get(),
+                                                        m_invent.get(), m_modify.get(), m_delete.get(),
+                                                        m_movieByType.get(), m_customersByDate.get(),
+                                                        m_returns.get(), m_payment.get(), m_add.get()})
+        if (w)
+            w->hide();
+    for (auto &r : m_reports)
+        if (r)
+            r->hide();
+    if (m_quit)
+        m_quit();
+}

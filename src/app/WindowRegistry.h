@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Form;
+class PlaceholderWindow;
+class WindowSystem;
+class frmMain;
+class frmSecur;
+class frmCheckout;
+
+// The reports the gate opens over the main menu.
+enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
+
+// Owns the program's single window instances, each made at its first use and
+// kept until the end, and hands every window the store path, the window
+// system and today's date. A test builds its own registry over its own store.
+class WindowRegistry final
+{
+public:
+    WindowRegistry(QString storePath, WindowSystem &ws);
+    ~WindowRegistry();
+    Q_DISABLE_COPY_MOVE(WindowRegistry)
+
+    const QString &storePath() const { return m_storePath; }
+    WindowSystem &ws() const { return m_ws; }
+
+    QDate today() const { return m_today ? m_today() : QDate::currentDate(); }
+    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+    // What ends the program; the application's quit unless replaced.
+    void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }
+
+    frmMain &main();
+    frmSecur &secur();
+    frmCheckout &checkout();
+
+    Form &vidMn();
+    Form &invent();
+    Form &modify();
+    Form &deleteCustomer();
+    Form &movieByType();
+    Form &customersByDate();
+    Form &returns();
+    Form &payment();
+    Form &addCustomer();
+
+    // Opens a report's preview window; the caller does not wait for it.
+    void showReport(Report report);
+    // Shows the main menu as it was left.
+    void showMainMenu();
+    // Ends the run at once: every window goes, whatever it holds.
+    void exitProgram();
+
+private:
+    Form &placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName, const char *caption,
+                      bool returnsToMenu);
+
+    QString m_storePath;
+    WindowSystem &m_ws;
+    std::function<QDate()> m_today;
+    std::function<void()> m_quit;
+
+    std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<frmSecur> m_secur;
+    std::unique_ptr<frmCheckout> m_checkout;
+    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_modify, m_delete, m_movieByType,
+        m_customersByDate, m_returns, m_payment, m_add;
+    std::unique_ptr<PlaceholderWindow> m_reports[4];
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolBar;
+class WindowRegistry;
+
+// The main menu: every task of the store is reached from here. It reads and
+// writes no data and keeps no state of its own.
+class frmMain final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(WindowRegistry &windows);
+    Q_DISABLE_COPY_MOVE(frmMain)
+
+    QToolBar *Toolbar1;
+    QLabel *Image1;
+    QPushButton *cmdVidMn, *cmdInvnt, *cmdCheckout, *cmdReturns, *cmdPayments, *cmdLstAllMov, *cmdListSelMov,
+        *cmdCustLst, *cmdCustDate, *cmdAllSales, *cmdSalesDate, *cmdAddCust, *cmdModCust, *cmdDelCust;
+    QMenu *mnuMStock, *mnuMRent, *mnuMRep, *MnuMCust;
+    QAction *mnuVid, *mnuInv, *mnuCheck, *mnuRetVid, *mnuPay, *mnuMov, *mnuSel, *mnuCustR, *mnuCDate,
+        *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuExit;
+
+    // The toolbar's keys, left to right.
+    static const QStringList &toolbarKeys();
+    // The toolbar's button for `key`.
+    QAction *toolbarAction(const QString &key) const;
+
+    void Toolbar1_ButtonClick(const QString &key);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void OpenVideoManagement() { openSecured(1); }
+    void OpenInventory() { openSecured(2); }
+    void OpenModifyCustomer() { openSecured(3); }
+    void OpenDeleteCustomer() { openSecured(4); }
+    void OpenAllMovies() { openSecured(5); }
+    void OpenMoviesByType() { openSecured(6); }
+    void OpenCustomerList() { openSecured(7); }
+    void OpenCustomersByDate() { openSecured(8); }
+    void OpenAllSales() { openSecured(9); }
+    void OpenRentalRevenue() { openSecured(10); }
+    void OpenCheckout();
+    void OpenReturns();
+    void OpenPayments();
+    void OpenAddCustomer();
+    void mnuExit_Click();
+
+    void openSecured(int destination);
+    void buildMenus();
+    void buildToolbar();
+    void buildButtons();
+
+    WindowRegistry &m_windows;
+};

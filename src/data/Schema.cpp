@@ -1,0 +1,126 @@
+#include "Schema.h"
+
+namespace Schema {
+
+const QStringList &tables()
+{
+    // CustomerNumber first and HomePhone seventh; the first seven columns of
+    // tblMovies and four of tblInventory stand in the order the windows read.
+    static const QStringList statements = {
+        QStringLiteral(R"(CREATE TABLE tblMembers (
+    CustomerNumber INTEGER NOT NULL PRIMARY KEY CHECK (CustomerNumber BETWEEN 0 AND 2147483647),
+    LastName TEXT,
+    FirstName TEXT,
+    Address TEXT,
+    City TEXT,
+    PostalCode TEXT,
+    HomePhone TEXT,
+    CellPhone TEXT,
+    BusPhone TEXT,
+    DriverLicence TEXT,
+    OtherNames1 TEXT,
+    OtherNames2 TEXT,
+    OtherNames3 TEXT,
+    FeesOwing INTEGER NOT NULL DEFAULT 0,
+    Deleted INTEGER NOT NULL DEFAULT 0 CHECK (Deleted IN (0, 1))))"),
+        QStringLiteral(R"(CREATE TABLE tblCreditInfo (
+    CustomersNumber INTEGER NOT NULL PRIMARY KEY,
+    Visa TEXT,
+    VisaExp TEXT,
+    MasterCard TEXT,
+    MCExp TEXT,
+    Sears TEXT,
+    SearsExp TEXT))"),
+        QStringLiteral(R"(CREATE TABLE Categories (
+    CategoryID INTEGER NOT NULL PRIMARY KEY,
+    CategoryName TEXT))"),
+        QStringLiteral(R"(CREATE TABLE tblMovies (
+    MovieNum INTEGER NOT NULL PRIMARY KEY CHECK (MovieNum BETWEEN 0 AND 2147483647),
+    Name TEXT,
+    CategoryID INTEGER,
+    Actor TEXT,
+    Actress TEXT,
+    Rating TEXT,
+    PriceClass INTEGER,
+    Deleted INTEGER NOT NULL DEFAULT 0 CHECK (Deleted IN (0, 1))))"),
+        QStringLiteral(R"(CREATE TABLE tblVideos (
+    VideoID INTEGER NOT NULL PRIMARY KEY CHECK (VideoID BETWEEN 0 AND 2147483647),
+    MovieNum INTEGER,
+    CopyNumber INTEGER,
+    ForRent INTEGER NOT NULL DEFAULT 0 CHECK (ForRent IN (0, 1)),
+    ForSale INTEGER NOT NULL DEFAULT 0 CHECK (ForSale IN (0, 1)),
+    InStore INTEGER NOT NULL DEFAULT 0 CHECK (InStore IN (0, 1)),
+    SalePrice INTEGER,
+    Deleted INTEGER NOT NULL DEFAULT 0 CHECK (Deleted IN (0, 1))))"),
+        // One checkout's tapes share a RentalID, and the same tape may stand
+        // twice in one checkout, so the table has no key.
+        QStringLiteral(R"(CREATE TABLE tblRentals (
+    RentalID INTEGER NOT NULL,
+    CustomerNumber INTEGER NOT NULL,
+    VideoID INTEGER NOT NULL,
+    RentalDate TEXT NOT NULL,
+    DueDate TEXT NOT NULL,
+    Returned INTEGER NOT NULL DEFAULT 0 CHECK (Returned IN (0, 1))))"),
+        QStringLiteral(R"(CREATE TABLE tblReceipts (
+    SaleID INTEGER NOT NULL PRIMARY KEY CHECK (SaleID BETWEEN 0 AND 2147483647),
+    DateOfSale TEXT NOT NULL,
+    CustomerID INTEGER NOT NULL))"),
+        QStringLiteral(R"(CREATE TABLE tblSalesDetails (
+    ReceiptID INTEGER NOT NULL,
+    InventoryID INTEGER NOT NULL,
+    QuantityPurchased INTEGER NOT NULL))"),
+        QStringLiteral(R"(CREATE TABLE tblVideosSold (
+    ReceiptID INTEGER NOT NULL,
+    VideoID INTEGER NOT NULL))"),
+        QStringLiteral(R"(CREATE TABLE tblInventory (
+    InventoryID INTEGER NOT NULL PRIMARY KEY CHECK (InventoryID BETWEEN 0 AND 2147483647),
+    ItemName TEXT,
+    Price INTEGER,
+    Quantity INTEGER,
+    Deleted INTEGER NOT NULL DEFAULT 0 CHECK (Deleted IN (0, 1))))"),
+    };
+    return statements;
+}
+
+const QStringList &tableNames()
+{
+    static const QStringList names = {
+        QStringLiteral("tblMembers"), QStringLiteral("tblCreditInfo"), QStringLiteral("Categories"),
+        QStringLiteral("tblMovies"), QStringLiteral("tblVideos"), QStringLiteral("tblRentals"),
+        QStringLiteral("tblReceipts"), QStringLiteral("tblSalesDetails"), QStringLiteral("tblVideosSold"),
+        QStringLiteral("tblInventory")};
+    return names;
+}
+
+const QStringList &seedRows()
+{
+    static const QStringList statements = {
+        QStringLiteral("INSERT INTO Categories (CategoryID, CategoryName) VALUES "
+                       "(1, 'Action'), (2, 'Sci-Fi'), (3, 'Drama'), (4, 'Comedy'), (5, 'Horror & Thriller')"),
+        // Sales without a member are booked to number 0.
+        QStringLiteral("INSERT INTO tblMembers (CustomerNumber, LastName, FirstName, Address, City, PostalCode, "
+                       "HomePhone, CellPhone, BusPhone, DriverLicence, OtherNames1, OtherNames2, OtherNames3) "
+                       "VALUES (0, 'Customer', 'Walk-in', '', '', '', '', 'N/A', 'N/A', '', 'N/A', 'N/A', 'N/A')"),
+    };
+    return statements;
+}
+
+const QStringList &indexes()
+{
+    static const QStringList statements = {
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixMembersHomePhone ON tblMembers (HomePhone)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixMembersDriverLicence ON tblMembers (DriverLicence)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixVideosMovie ON tblVideos (MovieNum)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixMoviesCategory ON tblMovies (CategoryID)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixRentalsRental ON tblRentals (RentalID)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixRentalsVideoOpen ON tblRentals (VideoID, Returned)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixRentalsMemberOpen ON tblRentals (CustomerNumber, Returned)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixReceiptsDate ON tblReceipts (DateOfSale)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixReceiptsCustomer ON tblReceipts (CustomerID)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixSalesDetailsReceipt ON tblSalesDetails (ReceiptID)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ixVideosSoldReceipt ON tblVideosSold (ReceiptID)"),
+    };
+    return statements;
+}
+
+} // namespace Schema

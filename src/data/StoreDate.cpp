@@ -1,0 +1,30 @@
+#include "StoreDate.h"
+
+namespace StoreDate {
+
+QString toText(QDate date)
+{
+    return date.toString(QString::fromLatin1(Format));
+}
+
+std::optional<QDate> parse(QStringView text)
+{
+    const QStringView s = text.trimmed();
+    if (s.size() != 10 || s[4] != u'-' || s[7] != u'-')
+        return std::nullopt;
+    for (qsizetype i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (!s[i].isDigit() || s[i].unicode() > 127)
+            return std::nullopt;
+    const QDate date(s.left(4).toInt(), s.mid(5, 2).toInt(), s.mid(8, 2).toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+QString invalidMessage(QStringView text)
+{
+    return QStringLiteral("\"%1\" is not a date. Enter the date as year-month-day, for example %2.")
+        .arg(text.toString(), toText(QDate(2026, 3, 1)));
+}
+
+} // namespace StoreDate

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QTableView>
+#include <QVector>
+
+class FlexGridModel;
+
+// A grid of text cells with one fixed header row and one fixed first column.
+// Row 0 holds the headers and is counted in rows(); the current row is the
+// selected record. While out of use (during an edit) it takes no clicks and
+// its current row cannot change.
+class FlexGrid final : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit FlexGrid(QWidget *parent = nullptr);
+    ~FlexGrid() override;
+
+    int rows() const;
+    void setRows(int rows);
+    int cols() const;
+    void setCols(int cols);
+
+    int row() const;
+    void setRow(int row);
+    int col() const;
+    void setCol(int col);
+
+    QString text(int row, int col) const;
+    void setText(int row, int col, const QString &text);
+    // The text of the current cell.
+    QString currentText() const;
+    // Fills one row at once; cheaper than cell by cell for long lists.
+    void setRowTexts(int row, const QStringList &texts);
+
+    int colWidth(int col) const; // twips
+    void setColWidth(int col, int twips);
+
+    // Empties every cell; the number of rows stays.
+    void clear();
+    void removeItem(int row);
+
+    void setInUse(bool inUse) { setEnabled(inUse); }
+    bool inUse() const { return isEnabled(); }
+
+    static int twipsToPixels(int twips);
+    static int pixelsToTwips(int pixels);
+
+signals:
+    // A click on a record row, after it has become the current row.
+    void cellClicked();
+
+private:
+    FlexGridModel *m_model;
+};

@@ -1,0 +1,17 @@
+#include "Messages.h"
+
+#include "WindowSystem.h"
+#include "data/Database.h"
+#include "data/Identifier.h"
+
+void showDbError(WindowSystem &ws, const DbError &error)
+{
+    ws.msgBox(QStringLiteral("The store database could not %1.\r\n\r\n%2").arg(error.action, error.detail),
+              Buttons::Ok, Icon::Exclamation, QStringLiteral("Store database error"));
+}
+
+void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typed)
+{
+    ws.msgBox(Identifier::invalidMessage(what, typed), Buttons::Ok, Icon::Exclamation,
+              QStringLiteral("Invalid number"));
+}

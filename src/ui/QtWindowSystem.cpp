@@ -1,0 +1,80 @@
+#include "QtWindowSystem.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+QString shown(const QString &text)
+{
+    QString s = text;
+    return s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString titleOr(const QString &title)
+{
+    return title.isEmpty() ? WindowSystem::applicationTitle() : title;
+}
+
+} // namespace
+
+Answer QtWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(titleOr(title));
+    box.setText(shown(prompt));
+    switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    }
+    switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case Buttons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Retry: return Answer::Retry;
+    case QMessageBox::Ok: return Answer::Ok;
+    default:
+        // Esc or the close box: the box's way out.
+        return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+}
+
+QString QtWindowSystem::inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOr(title), shown(prompt),
+                                               QLineEdit::Normal, defaultAnswer, &ok);
+    return ok ? text : QString();
+}
+
+bool QtWindowSystem::hasDefaultPrinter()
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+bool QtWindowSystem::sendToPrinter(const QImage &image)
+{
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer.setDocName(applicationTitle());
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page = painter.viewport();
+    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), image);
+    return painter.end();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "WindowSystem.h"
+
+// The real boxes and the real default printer.
+class QtWindowSystem final : public WindowSystem
+{
+public:
+    Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+
+protected:
+    bool hasDefaultPrinter() override;
+    bool sendToPrinter(const QImage &image) override;
+};

@@ -1,0 +1,81 @@
+#include "ScriptedWindowSystem.h"
+
+namespace {
+
+bool offers(Buttons buttons, Answer a)
+{
+    switch (buttons) {
+    case Buttons::Ok: return a == Answer::Ok;
+    case Buttons::OkCancel: return a == Answer::Ok || a == Answer::Cancel;
+    case Buttons::YesNo: return a == Answer::Yes || a == Answer::No;
+    case Buttons::YesNoCancel: return a == Answer::Yes || a == Answer::No || a == Answer::Cancel;
+    case Buttons::RetryCancel: return a == Answer::Retry || a == Answer::Cancel;
+    }
+    return false;
+}
+
+Answer wayOut(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+} // namespace
+
+void ScriptedWindowSystem::unscripted(const QString &why)
+{
+    if (onUnscripted)
+        onUnscripted(why);
+}
+
+Answer ScriptedWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title)
+{
+    m_boxes.append({false, prompt, title, buttons, icon, {}});
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (m_answers.isEmpty()) {
+        unscripted(QStringLiteral("no answer scripted for \"%1\"").arg(prompt));
+        return wayOut(buttons);
+    }
+    const Answer a = m_answers.dequeue();
+    if (!offers(buttons, a)) {
+        unscripted(QStringLiteral("the scripted answer is not a button of \"%1\"").arg(prompt));
+        return wayOut(buttons);
+    }
+    return a;
+}
+
+QString ScriptedWindowSystem::inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer)
+{
+    m_boxes.append({true, prompt, title, Buttons::OkCancel, Icon::None, defaultAnswer});
+    if (m_inputs.isEmpty()) {
+        unscripted(QStringLiteral("no input scripted for \"%1\"").arg(prompt));
+        return {};
+    }
+    return m_inputs.dequeue();
+}
+
+QStringList ScriptedWindowSystem::prompts() const
+{
+    QStringList list;
+    for (const Box &b : m_boxes)
+        list << b.prompt;
+    return list;
+}
+
+void ScriptedWindowSystem::clear()
+{
+    m_answers.clear();
+    m_inputs.clear();
+    m_boxes.clear();
+    m_printed.clear();
+}
+
+bool ScriptedWindowSystem::sendToPrinter(const QImage &image)
+{
+    m_printed.append(image);
+    return true;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "WindowSystem.h"
+
+#include <QImage>
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+#include <functional>
+
+// Answers boxes from a script instead of the user, and records each box
+// shown. Boxes with only an OK button are acknowledged on their own; any box
+// with a choice takes the next scripted answer. A choice box with no answer
+// scripted calls onUnscripted (tests make that a failure) and gets its
+// safest way out, so nothing ever waits for a user.
+class ScriptedWindowSystem final : public WindowSystem
+{
+public:
+    struct Box
+    {
+        bool input = false;
+        QString prompt;
+        QString title; // as given; empty when the box shows the program's title
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::None;
+        QString defaultAnswer;
+    };
+
+    void answer(Answer a) { m_answers.enqueue(a); }
+    void type(const QString &text) { m_inputs.enqueue(text); }
+    void setPrinterAvailable(bool available) { m_printer = available; }
+
+    Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+
+    const QList<Box> &boxes() const { return m_boxes; }
+    QStringList prompts() const;
+    const Box &last() const { return m_boxes.constLast(); }
+    qsizetype unusedAnswers() const { return m_answers.size() + m_inputs.size(); }
+    const QList<QImage> &printed() const { return m_printed; }
+    void clear();
+
+    std::function<void(const QString &why)> onUnscripted;
+
+protected:
+    bool hasDefaultPrinter() override { return m_printer; }
+    bool sendToPrinter(const QImage &image) override;
+
+private:
+    void unscripted(const QString &why);
+
+    QQueue<Answer> m_answers;
+    QQueue<QString> m_inputs;
+    QList<Box> m_boxes;
+    QList<QImage> m_printed;
+    bool m_printer = true;
+};

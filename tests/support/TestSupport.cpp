@@ -1,0 +1,105 @@
+#include "TestSupport.h"
+
+#include "data/Money.h"
+#include "data/StoreFile.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+TestStore::TestStore()
+    : m_path(m_dir.filePath(QStringLiteral("video.db")))
+    , m_connection(QStringLiteral("test-support"))
+{
+    if (!StoreFile::prepare(m_path).ok)
+        qFatal("cannot make the test store");
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(m_path);
+    if (!db.open())
+        qFatal("cannot open the test store");
+    m_ws.onUnscripted = [](const QString &why) { QTest::qFail(qPrintable(why), __FILE__, __LINE__); };
+    m_windows = std::make_unique<WindowRegistry>(m_path, m_ws);
+    m_windows->setQuit([this] { m_quit = true; });
+}
+
+TestStore::~TestStore()
+{
+    m_windows.reset();
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+void TestStore::exec(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        qFatal("test statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+}
+
+QVariant TestStore::value(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        qFatal("test query failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    return q.next() ? q.value(0) : QVariant();
+}
+
+int TestStore::count(const QString &table, const QString &where)
+{
+    return value(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(table, where)).toInt();
+}
+
+void TestStore::addMember(int number, const QString &first, const QString &last, const QString &homePhone,
+                          const QString &licence, bool deleted)
+{
+    exec(QStringLiteral("INSERT INTO tblMembers (CustomerNumber, LastName, FirstName, Address, City, PostalCode, "
+                        "HomePhone, CellPhone, BusPhone, DriverLicence, OtherNames1, OtherNames2, OtherNames3, "
+                        "Deleted) VALUES (?, ?, ?, '12 Elm St', 'Springfield', 'K1A 0B1', ?, '555-0100', "
+                        "'555-0199', ?, 'Pat', '', 'Sam', ?)"),
+         {number, last, first, homePhone, licence, deleted ? 1 : 0});
+}
+
+void TestStore::addMovie(int movieNum, const QString &name, int category, int priceClass, bool deleted)
+{
+    exec(QStringLiteral("INSERT INTO tblMovies (MovieNum, Name, CategoryID, Actor, Actress, Rating, PriceClass, "
+                        "Deleted) VALUES (?, ?, ?, 'Actor A', 'Actress B', 'PG', ?, ?)"),
+         {movieNum, name, category, priceClass, deleted ? 1 : 0});
+}
+
+void TestStore::addTape(int videoId, int movieNum, bool forRent, bool forSale, bool inStore,
+                        const QString &salePrice, bool deleted)
+{
+    exec(QStringLiteral("INSERT INTO tblVideos (VideoID, MovieNum, CopyNumber, ForRent, ForSale, InStore, "
+                        "SalePrice, Deleted) VALUES (?, ?, 1, ?, ?, ?, ?, ?)"),
+         {videoId, movieNum, forRent ? 1 : 0, forSale ? 1 : 0, inStore ? 1 : 0, Money::parse(salePrice)->units(),
+          deleted ? 1 : 0});
+}
+
+void TestStore::addItem(int inventoryId, const QString &name, const QString &price, int quantity, bool deleted)
+{
+    exec(QStringLiteral("INSERT INTO tblInventory (InventoryID, ItemName, Price, Quantity, Deleted) "
+                        "VALUES (?, ?, ?, ?, ?)"),
+         {inventoryId, name, Money::parse(price)->units(), quantity, deleted ? 1 : 0});
+}
+
+void typeInto(QWidget &edit, const QString &text)
+{
+    auto *line = qobject_cast<QLineEdit *>(&edit);
+    if (line)
+        line->clear();
+    edit.setFocus();
+    QTest::keyClicks(&edit, text);
+}
+
+void clickOn(QAbstractButton &button)
+{
+    QTest::mouseClick(&button, Qt::LeftButton);
+}

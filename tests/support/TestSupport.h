@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/WindowRegistry.h"
+#include "ui/ScriptedWindowSystem.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVariant>
+
+#include <memory>
+
+class QAbstractButton;
+class QWidget;
+
+// A fresh store file in its own folder, made by the same code as the real
+// one, with scripted boxes and a registry of its own. Any choice box the
+// test did not script fails the test.
+class TestStore final
+{
+public:
+    TestStore();
+    ~TestStore();
+
+    QString path() const { return m_path; }
+    ScriptedWindowSystem &ws() { return m_ws; }
+    WindowRegistry &windows() { return *m_windows; }
+    bool quitCalled() const { return m_quit; }
+
+    // Runs one statement on the store (test set-up and read-back only).
+    void exec(const QString &sql, const QVariantList &values = {});
+    // The first column of the first row of a query, or an invalid QVariant.
+    QVariant value(const QString &sql, const QVariantList &values = {});
+    int count(const QString &table, const QString &where = QStringLiteral("1"));
+
+    // A member, a title with its tapes, an item, as most tests need them.
+    void addMember(int number, const QString &first, const QString &last, const QString &homePhone = {},
+                   const QString &licence = {}, bool deleted = false);
+    void addMovie(int movieNum, const QString &name, int category, int priceClass, bool deleted = false);
+    void addTape(int videoId, int movieNum, bool forRent = true, bool forSale = false, bool inStore = true,
+                 const QString &salePrice = QStringLiteral("24.99"), bool deleted = false);
+    void addItem(int inventoryId, const QString &name, const QString &price, int quantity, bool deleted = false);
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    QString m_connection;
+    ScriptedWindowSystem m_ws;
+    std::unique_ptr<WindowRegistry> m_windows;
+    bool m_quit = false;
+};
+
+// Finds a named child or fails the test.
+template <typename T>
+T *child(QWidget &parent, const char *name)
+{
+    T *w = parent.findChild<T *>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no child named %s", name);
+    return w;
+}
+
+// Types text into a line edit as a user would: focus, select all, keys.
+void typeInto(QWidget &edit, const QString &text);
+// Clicks a button with the mouse.
+void clickOn(QAbstractButton &button);
