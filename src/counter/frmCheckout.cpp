@@ -1,8 +1,865 @@
 #include "frmCheckout.h"
 
+#include "app/WindowRegistry.h"
+#include "data/Genres.h"
+#include "data/Identifier.h"
+#include "data/Pricing.h"
+#include "data/StoreDate.h"
+#include "ui/Messages.h"
+#include "ui/Pictures.h"
+#include "ui/WindowSystem.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Crlf = QStringLiteral("\r\n");
+constexpr int PaymentPage = 3;
+constexpr int Cash = 6;
+
+template <typename T>
+T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, const char *caption)
+{
+    return named(new QLabel(QString::fromUtf8(caption), parent), name);
+}
+
+QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false)
+{
+    auto *e = named(new QLineEdit(parent), name);
+    e->setReadOnly(readOnly);
+    return e;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *toolTip = nullptr)
+{
+    auto *b = named(new QPushButton(QString::fromUtf8(caption), parent), name);
+    b->setAutoDefault(false);
+    if (toolTip)
+        b->setToolTip(QString::fromUtf8(toolTip));
+    return b;
+}
+
+QListWidget *billList(QWidget *parent, const char *name, const char *family)
+{
+    auto *list = named(new QListWidget(parent), name);
+    QFont font(QString::fromLatin1(family));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    list->setFont(font);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+// Puts a label and its box on one row of a grid.
+void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field, int column = 0)
+{
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, column);
+    grid->addWidget(field, row, column + 1);
+}
+
+} // namespace
+
 frmCheckout::frmCheckout(WindowRegistry &windows)
     : m_windows(windows)
+    , m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("frmCheckout"));
     setWindowTitle(QStringLiteral("Checkout Form"));
+
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    Image1 = Pictures::makeImage1(this);
+    Label32 = label(this, "Label32", "Date:");
+    txtDate = edit(this, "txtDate");
+    txtDate->setMaximumWidth(110);
+    Label32->setBuddy(txtDate);
+    Label4 = label(this, "Label4", "Member ID:");
+    txtMemID2 = edit(this, "txtMemID2", true);
+    txtMemID2->setMaximumWidth(110);
+    Label4->setBuddy(txtMemID2);
+    cmdReturn = button(this, "cmdReturn", "Return");
+    top->addWidget(Image1);
+    top->addSpacing(16);
+    top->addWidget(Label32);
+    top->addWidget(txtDate);
+    top->addSpacing(16);
+    top->addWidget(Label4);
+    top->addWidget(txtMemID2);
+    top->addStretch();
+    top->addWidget(cmdReturn, 0, Qt::AlignTop);
+    layout->addLayout(top);
+
+    SSTab1 = named(new QTabWidget(this), "SSTab1");
+    SSTab1->setToolTip(QStringLiteral("Fill out the information for each tab in series, identifying a customer, "
+                                      "renting videos, buying merchandise, and paying."));
+    const char *const pages[] = {"Customer Information", "Video Rental", "Sale", "&Payment Information"};
+    QWidget *page[4];
+    for (int i = 0; i < 4; ++i) {
+        page[i] = new QWidget(SSTab1);
+        page[i]->setObjectName(QStringLiteral("page%1").arg(i + 1));
+        SSTab1->addTab(page[i], QString::fromLatin1(pages[i]));
+    }
+    layout->addWidget(SSTab1);
+    buildCustomerPage(page[0]);
+    buildRentalPage(page[1]);
+    buildSalePage(page[2]);
+    buildPaymentPage(page[3]);
+    resize(860, 560);
+
+    connect(cmdReturn, &QPushButton::clicked, this, &frmCheckout::cmdReturn_Click);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmCheckout::SSTab1_Click);
+
+    ResetCheckout();
+}
+
+void frmCheckout::buildCustomerPage(QWidget *page)
+{
+    auto *layout = new QHBoxLayout(page);
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Customer Search"), page), "Frame1");
+    auto *search = new QGridLayout(Frame1);
+    Label1 = label(Frame1, "Label1", "Member ID");
+    txtMemberID = edit(Frame1, "txtMemberID");
+    Label2 = label(Frame1, "Label2", "Home Phone");
+    txtHPhoneNum = edit(Frame1, "txtHPhoneNum");
+    Label3 = label(Frame1, "Label3", "Driver's Licence Number");
+    txtDLNumber = edit(Frame1, "txtDLNumber");
+    cmdDisplayInfo = button(Frame1, "cmdDisplayInfo", "DISPLAY INFORMATION");
+    addRow(search, 0, Label1, txtMemberID);
+    addRow(search, 1, Label2, txtHPhoneNum);
+    addRow(search, 2, Label3, txtDLNumber);
+    search->addWidget(cmdDisplayInfo, 3, 1);
+    search->setRowStretch(4, 1);
+    layout->addWidget(Frame1, 2);
+
+    Frame3 = named(new QGroupBox(QStringLiteral("MEMBER INFORMATION"), page), "Frame3");
+    auto *info = new QGridLayout(Frame3);
+    Label15 = label(Frame3, "Label15", "Member Name");
+    txtMemberName = edit(Frame3, "txtMemberName", true);
+    Label16 = label(Frame3, "Label16", "Additional Names");
+    lstAdditionalName = named(new QListWidget(Frame3), "lstAdditionalName");
+    lstAdditionalName->setMaximumHeight(64);
+    Label17 = label(Frame3, "Label17", "Address");
+    txtAddress = edit(Frame3, "txtAddress", true);
+    Label18 = label(Frame3, "Label18", "City");
+    txtCity = edit(Frame3, "txtCity", true);
+    Label19 = label(Frame3, "Label19", "Postal Code");
+    txtPostalCode = edit(Frame3, "txtPostalCode", true);
+    Label20 = label(Frame3, "Label20", "Business Phone Number");
+    txtBPhoneNum = edit(Frame3, "txtBPhoneNum", true);
+    Label21 = label(Frame3, "Label21", "Cell Phone Number");
+    txtCPhoneNum = edit(Frame3, "txtCPhoneNum", true);
+    addRow(info, 0, Label15, txtMemberName);
+    addRow(info, 1, Label16, lstAdditionalName);
+    addRow(info, 2, Label17, txtAddress);
+    addRow(info, 3, Label18, txtCity);
+    addRow(info, 4, Label19, txtPostalCode);
+    addRow(info, 5, Label20, txtBPhoneNum);
+    addRow(info, 6, Label21, txtCPhoneNum);
+    info->setRowStretch(7, 1);
+    layout->addWidget(Frame3, 3);
+
+    // The lookup uses the box typed in last, not the one that holds text.
+    connect(txtMemberID, &QLineEdit::textEdited, this, [this] { memberSource = 1; });
+    connect(txtHPhoneNum, &QLineEdit::textEdited, this, [this] { memberSource = 2; });
+    connect(txtDLNumber, &QLineEdit::textEdited, this, [this] { memberSource = 3; });
+    connect(cmdDisplayInfo, &QPushButton::clicked, this, &frmCheckout::cmdDisplayInfo_Click);
+}
+
+void frmCheckout::buildRentalPage(QWidget *page)
+{
+    auto *layout = new QHBoxLayout(page);
+    auto *left = new QGridLayout;
+    Label5 = label(page, "Label5", "Enter the video ID to be rented:");
+    txtVidID = edit(page, "txtVidID");
+    cmdAdd = button(page, "cmdAdd", "Add to Rental Bag");
+    cmdClear = button(page, "cmdClear", "Clear video");
+    Label6 = label(page, "Label6", "Movie Name:");
+    txtMovieName = edit(page, "txtMovieName", true);
+    Label7 = label(page, "Label7", "Rating:");
+    txtRating = edit(page, "txtRating", true);
+    Label8 = label(page, "Label8", "Price Class:");
+    txtClass = edit(page, "txtClass", true);
+    Label10 = label(page, "Label10", "Type:");
+    txtType = edit(page, "txtType", true);
+    Label11 = label(page, "Label11", "Actor:");
+    txtActor = edit(page, "txtActor", true);
+    Label12 = label(page, "Label12", "Actress:");
+    txtActress = edit(page, "txtActress", true);
+    addRow(left, 0, Label5, txtVidID);
+    auto *addButtons = new QHBoxLayout;
+    addButtons->addWidget(cmdAdd);
+    addButtons->addWidget(cmdClear);
+    left->addLayout(addButtons, 1, 1);
+    addRow(left, 2, Label6, txtMovieName);
+    addRow(left, 3, Label7, txtRating);
+    addRow(left, 4, Label8, txtClass);
+    addRow(left, 5, Label10, txtType);
+    addRow(left, 6, Label11, txtActor);
+    addRow(left, 7, Label12, txtActress);
+    left->setRowStretch(8, 1);
+    layout->addLayout(left, 2);
+
+    auto *right = new QGridLayout;
+    List1 = billList(page, "List1", "Courier");
+    Label9 = label(page, "Label9", "Total:");
+    txtTotal = edit(page, "txtTotal", true);
+    cmdRemove = button(page, "cmdRemove", "Remove",
+                       "First click on the list box to select a video, then click here to remove it");
+    cmdClearAll = button(page, "cmdClearAll", "Clear All", "Click to remove all videos from the rental bag");
+    right->addWidget(List1, 0, 0, 1, 4);
+    right->addWidget(Label9, 1, 0, Qt::AlignRight);
+    right->addWidget(txtTotal, 1, 1);
+    right->addWidget(cmdRemove, 1, 2);
+    right->addWidget(cmdClearAll, 1, 3);
+    Label9->setBuddy(txtTotal);
+    layout->addLayout(right, 3);
+
+    connect(cmdAdd, &QPushButton::clicked, this, &frmCheckout::cmdAdd_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmCheckout::cmdClear_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &frmCheckout::cmdRemove_Click);
+    connect(cmdClearAll, &QPushButton::clicked, this, &frmCheckout::cmdClearAll_Click);
+}
+
+void frmCheckout::buildSalePage(QWidget *page)
+{
+    auto *layout = new QHBoxLayout(page);
+    auto *left = new QGridLayout;
+    Label14 = label(page, "Label14", "Enter a video ID to be purchased here:");
+    txtVidSale = edit(page, "txtVidSale");
+    cmdBuyVideo = button(page, "cmdBuyVideo", "Buy Video");
+    Label22 = label(page, "Label22", "OR");
+    QFont black(QStringLiteral("Arial Black"));
+    black.setWeight(QFont::Black);
+    black.setPointSize(14);
+    Label22->setFont(black);
+    Label22->setAlignment(Qt::AlignCenter);
+    Label23 = label(page, "Label23", "Enter the Inventory ID Number of an item to be purchased:");
+    Label23->setWordWrap(true);
+    txtInvID = edit(page, "txtInvID");
+    Label24 = label(page, "Label24", "Quantity:");
+    txtQuan = edit(page, "txtQuan");
+    Label25 = label(page, "Label25", "Unit Price:");
+    txtUnitPrice = edit(page, "txtUnitPrice", true);
+    cmdBuy = button(page, "cmdBuy", "Buy it");
+    cmdCancel = button(page, "cmdCancel", "Cancel Buy");
+    addRow(left, 0, Label14, txtVidSale);
+    left->addWidget(cmdBuyVideo, 1, 1);
+    left->addWidget(Label22, 2, 0, 1, 2);
+    addRow(left, 3, Label23, txtInvID);
+    addRow(left, 4, Label24, txtQuan);
+    addRow(left, 5, Label25, txtUnitPrice);
+    auto *buyButtons = new QHBoxLayout;
+    buyButtons->addWidget(cmdBuy);
+    buyButtons->addWidget(cmdCancel);
+    left->addLayout(buyButtons, 6, 1);
+    left->setRowStretch(7, 1);
+    layout->addLayout(left, 2);
+
+    auto *right = new QGridLayout;
+    Label36 = label(page, "Label36", "Item");
+    Label37 = label(page, "Label37", "Quantity");
+    Label38 = label(page, "Label38", "Price");
+    auto *headings = new QHBoxLayout;
+    headings->addWidget(Label36, 3);
+    headings->addWidget(Label37, 1);
+    headings->addWidget(Label38, 1);
+    List2 = billList(page, "List2", "Courier");
+    Label13 = label(page, "Label13", "Total:");
+    txtSalesTotal = edit(page, "txtSalesTotal", true);
+    cmdRemoveSale = button(page, "cmdRemoveSale", "Remove",
+                           "Click on an item in the shopping bag, then click here to remove it");
+    cmdClearAllSales = button(page, "cmdClearAllSales", "Clear All", "Click here to empty the shopping bag");
+    right->addLayout(headings, 0, 0, 1, 4);
+    right->addWidget(List2, 1, 0, 1, 4);
+    right->addWidget(Label13, 2, 0, Qt::AlignRight);
+    right->addWidget(txtSalesTotal, 2, 1);
+    right->addWidget(cmdRemoveSale, 2, 2);
+    right->addWidget(cmdClearAllSales, 2, 3);
+    Label13->setBuddy(txtSalesTotal);
+    layout->addLayout(right, 3);
+
+    connect(cmdBuyVideo, &QPushButton::clicked, this, &frmCheckout::cmdBuyVideo_Click);
+    connect(cmdBuy, &QPushButton::clicked, this, &frmCheckout::cmdBuy_Click);
+    connect(cmdRemoveSale, &QPushButton::clicked, this, &frmCheckout::cmdRemoveSale_Click);
+    connect(cmdClearAllSales, &QPushButton::clicked, this, &frmCheckout::cmdClearAllSales_Click);
+}
+
+void frmCheckout::buildPaymentPage(QWidget *page)
+{
+    auto *layout = new QGridLayout(page);
+    List3 = billList(page, "List3", "Courier New");
+    layout->addWidget(List3, 0, 0, 2, 1);
+
+    auto *totals = new QGridLayout;
+    Label28 = label(page, "Label28", "SubTotal");
+    txtSubTotal = edit(page, "txtSubTotal", true);
+    Label29 = label(page, "Label29", "GST @ 7%");
+    txtGST = edit(page, "txtGST", true);
+    Label30 = label(page, "Label30", "PST @ 8%");
+    txtPST = edit(page, "txtPST", true);
+    Label31 = label(page, "Label31", "TOTAL");
+    txtTotal1 = edit(page, "txtTotal1", true);
+    QFont bold = Label31->font();
+    bold.setBold(true);
+    Label31->setFont(bold);
+    txtTotal1->setFont(bold);
+    addRow(totals, 0, Label28, txtSubTotal);
+    addRow(totals, 1, Label29, txtGST);
+    addRow(totals, 2, Label30, txtPST);
+    addRow(totals, 3, Label31, txtTotal1);
+    layout->addLayout(totals, 0, 1);
+
+    auto *pay = new QGridLayout;
+    Label26 = label(page, "Label26", "Select the method of payment:");
+    pay->addWidget(Label26, 0, 0, 1, 2);
+    m_payment = new QButtonGroup(this);
+    auto option = [&](QRadioButton *&o, const char *name, const char *caption, int row, int column) {
+        o = named(new QRadioButton(QString::fromLatin1(caption), page), name);
+        m_payment->addButton(o);
+        pay->addWidget(o, row, column);
+    };
+    option(OptVisa, "OptVisa", "VISA", 1, 0);
+    option(optMC, "optMC", "MasterCard", 1, 1);
+    option(optAmEx, "optAmEx", "American Express", 2, 0);
+    option(optSears, "optSears", "Sears card", 2, 1);
+    option(optDebit, "optDebit", "Debit", 3, 0);
+    option(optCash, "optCash", "Cash", 3, 1);
+    auto *boxes = new QGridLayout;
+    Label27 = label(page, "Label27", "Card number:");
+    txtCardNum = edit(page, "txtCardNum");
+    Label35 = label(page, "Label35", "Exp. Date");
+    txtExDate = edit(page, "txtExDate");
+    Label33 = label(page, "Label33", "Cash");
+    txtCash = edit(page, "txtCash");
+    Label34 = label(page, "Label34", "Change");
+    txtChange = edit(page, "txtChange", true);
+    addRow(boxes, 0, Label27, txtCardNum);
+    addRow(boxes, 1, Label35, txtExDate);
+    addRow(boxes, 2, Label33, txtCash);
+    addRow(boxes, 3, Label34, txtChange);
+    pay->addLayout(boxes, 4, 0, 1, 2);
+    cmdPrintRec = button(page, "cmdPrintRec", "Print a Receipt");
+    cmdCheckOut = button(page, "cmdCheckOut", "Check out");
+    auto *finish = new QHBoxLayout;
+    finish->addWidget(cmdPrintRec);
+    finish->addWidget(cmdCheckOut);
+    pay->addLayout(finish, 5, 0, 1, 2);
+    pay->setRowStretch(6, 1);
+    layout->addLayout(pay, 1, 1);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
+
+    connect(OptVisa, &QRadioButton::clicked, this, &frmCheckout::OptVisa_Click);
+    connect(optMC, &QRadioButton::clicked, this, &frmCheckout::optMC_Click);
+    connect(optAmEx, &QRadioButton::clicked, this, &frmCheckout::optAmEx_Click);
+    connect(optSears, &QRadioButton::clicked, this, &frmCheckout::optSears_Click);
+    connect(optDebit, &QRadioButton::clicked, this, &frmCheckout::optDebit_Click);
+    connect(optCash, &QRadioButton::clicked, this, &frmCheckout::optCash_Click);
+    connect(cmdPrintRec, &QPushButton::clicked, this, &frmCheckout::cmdPrintRec_Click);
+    connect(cmdCheckOut, &QPushButton::clicked, this, &frmCheckout::cmdCheckOut_Click);
+}
+
+void frmCheckout::ResetCheckout()
+{
+    List1->clear();
+    List3->clear();
+    List2->clear();
+    lstAdditionalName->clear();
+
+    // An exclusive group cannot be left with nothing chosen.
+    m_payment->setExclusive(false);
+    for (QAbstractButton *option : m_payment->buttons())
+        option->setChecked(false);
+    m_payment->setExclusive(true);
+
+    for (QLineEdit *box : {txtActor, txtActress, txtAddress, txtBPhoneNum, txtCardNum, txtCash, txtChange, txtCity,
+                           txtClass, txtCPhoneNum, txtDLNumber, txtExDate, txtGST, txtHPhoneNum, txtInvID,
+                           txtMemberID, txtMemberName, txtMemID2, txtMovieName, txtPostalCode, txtPST, txtRating,
+                           txtSalesTotal, txtSubTotal, txtTotal, txtTotal1, txtType, txtUnitPrice, txtVidID,
+                           txtVidSale})
+        box->clear();
+    txtDate->setText(StoreDate::toText(m_windows.today()));
+    txtQuan->setText(QStringLiteral("1"));
+
+    vidTotal = Money();
+    m_salesTotal = Money();
+    m_paymentType = 0;
+    SSTab1->setCurrentIndex(0);
+}
+
+void frmCheckout::cmdDisplayInfo_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    MemberKey key = MemberKey::Number;
+    QVariant value;
+    switch (memberSource) {
+    case 1: {
+        key = MemberKey::Number;
+        if (txtMemberID->text().isEmpty())
+            break;
+        const auto number = Identifier::parse(txtMemberID->text());
+        if (!number)
+            return showInvalidNumber(ws, QStringLiteral("member ID"), txtMemberID->text());
+        value = *number;
+        break;
+    }
+    case 2:
+        key = MemberKey::HomePhone;
+        if (!txtHPhoneNum->text().isEmpty())
+            value = txtHPhoneNum->text();
+        break;
+    case 3:
+        key = MemberKey::DriverLicence;
+        if (!txtDLNumber->text().isEmpty())
+            value = txtDLNumber->text();
+        break;
+    default:
+        break;
+    }
+
+    // An empty box matches no member.
+    QList<MemberRow> found;
+    if (value.isValid()) {
+        const auto rows = m_store.findMembers(key, value);
+        if (!rows)
+            return showDbError(ws, m_store.lastError());
+        found = *rows;
+    }
+    if (found.isEmpty()) {
+        ws.msgBox(QStringLiteral("Customer not found"));
+        return;
+    }
+    for (const MemberRow &row : found)
+        ShowMember(row);
+    if (!found.constLast().deleted)
+        txtMemID2->setText(txtMemberID->text());
+}
+
+void frmCheckout::ShowMember(const MemberRow &row)
+{
+    if (row.deleted) {
+        m_windows.ws().msgBox(QStringLiteral("That user has been deleted and now has no checkout rights."),
+                              Buttons::Ok, Icon::Exclamation, QStringLiteral("User deleted."));
+        return;
+    }
+    txtMemberID->setText(QString::number(row.number));
+    txtHPhoneNum->setText(row.homePhone);
+    txtDLNumber->setText(row.licence);
+    txtMemberName->setText(row.firstName + u' ' + row.lastName);
+    txtAddress->setText(row.address);
+    txtCity->setText(row.city);
+    txtPostalCode->setText(row.postalCode);
+    txtCPhoneNum->setText(row.cellPhone);
+    txtBPhoneNum->setText(row.busPhone);
+    lstAdditionalName->clear();
+    for (const QString &name : row.otherNames)
+        lstAdditionalName->addItem(name);
+}
+
+void frmCheckout::cmdAdd_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    auto refuse = [&ws](const char *prompt, const char *title) {
+        ws.msgBox(QString::fromLatin1(prompt), Buttons::Ok, Icon::Exclamation, QString::fromLatin1(title));
+    };
+    if (txtMemID2->text() == QLatin1String("0") || txtMemID2->text().isEmpty())
+        return refuse("Must be a member to rent.", "No member entered.");
+    if (txtVidID->text().isEmpty())
+        return refuse("Enter A valid Video ID Number", "Tape entry error.");
+    const auto videoId = Identifier::parse(txtVidID->text());
+    if (!videoId)
+        return showInvalidNumber(ws, QStringLiteral("video ID"), txtVidID->text());
+    m_rentVideoID = *videoId;
+
+    const Fetched<RentalTapeRow> tape = m_store.rentalTape(m_rentVideoID);
+    if (tape.failed)
+        return showDbError(ws, m_store.lastError());
+    if (!tape.row)
+        return refuse("That tape was not found in the system.", "Tape entry error.");
+    if (tape.row->deleted)
+        return refuse("That tape has been deleted and cannot be rented. It may be damaged or unusable.",
+                      "Deleted Tape");
+    if (!tape.row->forRent)
+        return refuse("That tape is not available for rental. Please find another.", "Tape entry error.");
+    if (!tape.row->inStore)
+        return refuse("Our records show that tape is not in the store. Please check to see if you have mistyped.",
+                      "Tape entry error.");
+
+    txtMovieName->setText(tape.row->name);
+    txtClass->setText(QString::number(tape.row->priceClass));
+    txtRating->setText(tape.row->rating);
+    txtType->setText(Genres::name(tape.row->categoryId));
+    txtActor->setText(tape.row->actor);
+    txtActress->setText(tape.row->actress);
+
+    m_rentTitle = BillLine::fitTitle(txtMovieName->text());
+    m_rentFee = Pricing::rentalFee(txtClass->text().toInt());
+    const QString line = BillLine::rent(m_rentVideoID, m_rentTitle, m_rentFee);
+    List1->addItem(line);
+    List3->addItem(line);
+    vidTotal += m_rentFee;
+    txtTotal->setText(vidTotal.toCurrency());
+}
+
+void frmCheckout::removeFromBill(const QString &line)
+{
+    for (int i = 0; i < List3->count(); ++i) {
+        if (List3->item(i)->text() == line) {
+            delete List3->takeItem(i);
+            return;
+        }
+    }
+}
+
+void frmCheckout::cmdRemove_Click()
+{
+    QListWidgetItem *selected = List1->currentItem();
+    if (!selected || !selected->isSelected())
+        return;
+    const QString line = selected->text();
+    m_rentFee = BillLine::amount(line).value_or(Money());
+    removeFromBill(line);
+    delete List1->takeItem(List1->row(selected));
+    vidTotal -= m_rentFee;
+    txtTotal->setText(vidTotal.toPlain());
+    txtVidID->setFocus();
+}
+
+void frmCheckout::cmdClear_Click()
+{
+    m_rentVideoID = 0;
+    for (QLineEdit *box : {txtVidID, txtMovieName, txtClass, txtRating, txtType, txtActor, txtActress})
+        box->clear();
+    txtVidID->setFocus();
+}
+
+void frmCheckout::cmdClearAll_Click()
+{
+    cmdClear_Click();
+    List1->clear();
+    vidTotal = Money();
+    txtTotal->setText(Money().toCurrency());
+    for (int i = 0; i < List3->count();) {
+        if (List3->item(i)->text().startsWith(QLatin1String("Rent")))
+            delete List3->takeItem(i);
+        else
+            ++i;
+    }
+}
+
+void frmCheckout::cmdReturn_Click()
+{
+    m_windows.showMainMenu();
+    hide();
+}
+
+void frmCheckout::walkInRule()
+{
+    if (txtMemID2->text().isEmpty())
+        txtMemID2->setText(QStringLiteral("0"));
+}
+
+void frmCheckout::cmdBuy_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    walkInRule();
+    if (txtInvID->text().isEmpty()) {
+        ws.msgBox(QStringLiteral("Enter Inventory ID of Item"));
+        return;
+    }
+    const auto inventoryId = Identifier::parse(txtInvID->text());
+    if (!inventoryId)
+        return showInvalidNumber(ws, QStringLiteral("inventory ID"), txtInvID->text());
+    const auto quantity = Identifier::parse(txtQuan->text());
+    if (!quantity || *quantity == 0) {
+        ws.msgBox(QStringLiteral("\"%1\" is not a quantity that can be sold. Enter a whole number of at least 1.")
+                      .arg(txtQuan->text()),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid number"));
+        return;
+    }
+    m_saleInvID = *inventoryId;
+    m_saleQuantity = *quantity;
+
+    const Fetched<ItemRow> item = m_store.item(m_saleInvID);
+    if (item.failed)
+        return showDbError(ws, m_store.lastError());
+    if (!item.row) {
+        ws.msgBox(QStringLiteral("That inventory item was not found. Recheck."), Buttons::Ok, Icon::Exclamation,
+                  QStringLiteral("Inventory Error."));
+        return;
+    }
+    if (item.row->deleted) {
+        ws.msgBox(QStringLiteral("That inventory item was deleted, it should not be in stock. Please consult manager."),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Deleted item."));
+        return;
+    }
+    if (item.row->quantity < m_saleQuantity) {
+        ws.msgBox(QStringLiteral("There is insufficient stock marked in inventory to sell that order. Please "
+                                 "consult manager."),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Inventory Warning."));
+        return;
+    }
+    m_saleItemName = item.row->name;
+    m_saleUnitPrice = item.row->price;
+    txtUnitPrice->setText(m_saleUnitPrice.toPlain());
+    const Money amount = m_saleUnitPrice * m_saleQuantity;
+    const QString line = BillLine::buy(m_saleInvID, m_saleQuantity, m_saleItemName, amount);
+    List2->addItem(line);
+    List3->addItem(line);
+    m_salesTotal += amount;
+    txtSalesTotal->setText(m_salesTotal.toCurrency());
+}
+
+void frmCheckout::cmdBuyVideo_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    walkInRule();
+    const QString typed = txtVidSale->text().trimmed();
+    const auto videoId = Identifier::parse(typed);
+    if (!videoId)
+        return showInvalidNumber(ws, QStringLiteral("video ID"), txtVidSale->text());
+
+    const Fetched<SaleTapeRow> tape = m_store.saleTape(*videoId);
+    if (tape.failed)
+        return showDbError(ws, m_store.lastError());
+    auto refuse = [&ws](const char *prompt, const char *title) {
+        ws.msgBox(QString::fromLatin1(prompt), Buttons::Ok, Icon::Exclamation, QString::fromLatin1(title));
+    };
+    if (!tape.row)
+        return refuse("That video ID was not found in the system.", "Tape Entry Error");
+    if (tape.row->deleted)
+        return refuse("That tape has been deleted from the system. It may be damaged or unuseable.", "Tape deleted.");
+    if (!tape.row->forSale)
+        return refuse("That video is not for sale. Please try to find another.", "Tape Entry Error");
+    if (!tape.row->inStore)
+        return refuse("Our records show that that video is not in the store. Did you mistype?", "Tape Entry Error");
+
+    const QString line = BillLine::buyVideo(typed, tape.row->name, tape.row->salePrice);
+    List2->addItem(line);
+    List3->addItem(line);
+    m_salesTotal += tape.row->salePrice;
+    txtSalesTotal->setText(m_salesTotal.toCurrency());
+    txtVidSale->clear();
+}
+
+void frmCheckout::cmdRemoveSale_Click()
+{
+    QListWidgetItem *selected = List2->currentItem();
+    if (!selected || !selected->isSelected())
+        return;
+    const QString line = selected->text();
+    m_rentFee = BillLine::amount(line).value_or(Money());
+    removeFromBill(line);
+    delete List2->takeItem(List2->row(selected));
+    m_salesTotal -= m_rentFee;
+    txtSalesTotal->setText(m_salesTotal.toCurrency());
+    txtUnitPrice->clear();
+    txtInvID->clear();
+    txtInvID->setFocus();
+}
+
+void frmCheckout::cmdClearAllSales_Click()
+{
+    List2->clear();
+    txtUnitPrice->clear();
+    txtInvID->clear();
+    txtInvID->setFocus();
+    for (int i = 0; i < List3->count();) {
+        if (List3->item(i)->text().startsWith(QLatin1String("Buy")))
+            delete List3->takeItem(i);
+        else
+            ++i;
+    }
+    m_salesTotal = Money();
+    txtSalesTotal->setText(Money().toCurrency());
+}
+
+void frmCheckout::SSTab1_Click(int page)
+{
+    if (page != PaymentPage)
+        return;
+    const Money subtotal = vidTotal + m_salesTotal;
+    txtSubTotal->setText(subtotal.roundedToCents().toPlain());
+    txtGST->setText(Pricing::gst(subtotal).toPlain());
+    txtPST->setText(Pricing::pst(subtotal).toPlain());
+    txtTotal1->setText(Pricing::total(subtotal).toPlain());
+}
+
+void frmCheckout::selectCard(int type, Card card)
+{
+    txtCardNum->setEnabled(true);
+    txtExDate->setEnabled(true);
+    txtCash->setEnabled(false);
+    txtCardNum->clear();
+    txtExDate->clear();
+    txtCash->clear();
+    // With no member there is no card on file to offer.
+    if (const auto member = Identifier::parse(txtMemID2->text())) {
+        const Fetched<CardOnFile> onFile = m_store.card(*member, card);
+        if (onFile.failed)
+            showDbError(m_windows.ws(), m_store.lastError());
+        else if (onFile.row) {
+            txtCardNum->setText(onFile.row->number);
+            txtExDate->setText(onFile.row->expiry);
+        }
+    }
+    m_paymentType = type;
+}
+
+void frmCheckout::optAmEx_Click()
+{
+    txtCardNum->setEnabled(true);
+    txtExDate->setEnabled(true);
+    txtCardNum->clear();
+    txtExDate->clear();
+    txtCash->clear();
+    txtCash->setEnabled(false);
+    txtCardNum->setFocus();
+    m_paymentType = 3;
+}
+
+void frmCheckout::optDebit_Click()
+{
+    txtCardNum->setEnabled(true);
+    txtExDate->setEnabled(false);
+    txtCash->setEnabled(false);
+    txtCardNum->clear();
+    txtExDate->clear();
+    txtCash->clear();
+    txtCardNum->setFocus();
+    m_paymentType = 5;
+}
+
+void frmCheckout::optCash_Click()
+{
+    txtCardNum->setEnabled(false);
+    txtExDate->setEnabled(false);
+    txtCardNum->clear();
+    txtExDate->clear();
+    txtCash->setEnabled(true);
+    txtCash->setFocus();
+    m_paymentType = Cash;
+}
+
+bool frmCheckout::planCheckout(CheckoutPlan &plan)
+{
+    WindowSystem &ws = m_windows.ws();
+    const auto date = StoreDate::parse(txtDate->text());
+    if (!date) {
+        ws.msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation,
+                  QStringLiteral("Invalid date"));
+        txtDate->setFocus();
+        return false;
+    }
+    plan.date = *date;
+    plan.member = Identifier::parse(txtMemID2->text());
+    for (int i = 0; i < List3->count(); ++i)
+        if (const auto line = BillLine::parse(List3->item(i)->text()))
+            plan.lines.append(*line);
+    return true;
+}
+
+void frmCheckout::cmdCheckOut_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    const QString paymentError = QStringLiteral("Payment error.");
+    if (m_paymentType == 0) {
+        ws.msgBox(QStringLiteral("Must select a payment type!"), Buttons::Ok, Icon::Exclamation, paymentError);
+        return;
+    }
+
+    Answer answer;
+    if (m_paymentType == Cash) {
+        const auto cash = Money::parse(txtCash->text());
+        if (!cash || *cash < Money()) {
+            ws.msgBox(QStringLiteral("\"%1\" is not an amount of cash. Enter the cash handed over, for example 20 "
+                                     "or 20.00.")
+                          .arg(txtCash->text()),
+                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
+            txtCash->setFocus();
+            return;
+        }
+        const Money total = Money::parse(txtTotal1->text()).value_or(Money());
+        if (*cash < total) {
+            ws.msgBox(QStringLiteral("Must provide sufficient cash to cover this purchase or remove items."),
+                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
+            return;
+        }
+        txtChange->setText((*cash - total).roundedToCents().toPlain());
+        answer = ws.msgBox(QStringLiteral("Verify that the customer has provided $") + txtCash->text() + Crlf
+                               + QStringLiteral("in cash and been returned $") + txtChange->text()
+                               + QStringLiteral(" in change.") + Crlf
+                               + QStringLiteral("(No to change payment type, Cancel to kill this order.)"),
+                           Buttons::YesNoCancel, Icon::Question, QStringLiteral("Payment verification."));
+    } else {
+        if (txtCardNum->text().isEmpty()) {
+            ws.msgBox(QStringLiteral("Must provide a card number"), Buttons::Ok, Icon::Exclamation,
+                      QStringLiteral("No card number"));
+            return;
+        }
+        static const char *const descriptions[] = {"VISA credit charge", "MasterCard credit charge",
+                                                   "American express credit charge", "Sears store charge",
+                                                   "Interac debit card"};
+        answer = ws.msgBox(QStringLiteral("Verify that the ")
+                               + QString::fromLatin1(descriptions[m_paymentType - 1])
+                               + QStringLiteral(" transaction has gone through under the following information: ")
+                               + Crlf + txtCardNum->text() + u' ' + txtExDate->text() + QStringLiteral(" Total: ")
+                               + txtTotal1->text() + Crlf
+                               + QStringLiteral("(No to change payment type, Cancel to kill this order.)"),
+                           Buttons::YesNoCancel, Icon::Question, QStringLiteral("Payment verification."));
+    }
+
+    if (answer == Answer::Cancel) {
+        m_windows.showMainMenu();
+        hide();
+        return;
+    }
+    if (answer != Answer::Yes)
+        return;
+
+    CheckoutPlan plan;
+    if (!planCheckout(plan))
+        return;
+    // All of it or none of it: a failure leaves the bill on screen to try again.
+    if (!m_store.recordCheckout(plan))
+        return showDbError(ws, m_store.lastError());
+
+    if (ws.msgBox(QStringLiteral("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question,
+                  QStringLiteral("Receipt option"))
+        == Answer::Yes)
+        ws.printWindow(*this);
+    ResetCheckout();
+}
+
+void frmCheckout::cmdPrintRec_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    if (ws.msgBox(QStringLiteral("Do you wish to print this form out now as a receipt?"), Buttons::YesNo,
+                  Icon::Question, QStringLiteral("Print Receipt"))
+        == Answer::Yes)
+        ws.printWindow(*this);
+    if (ws.msgBox(QStringLiteral("Does the customer want to check out now? (No cancels transaction.)"),
+                  Buttons::YesNo, Icon::Question, QStringLiteral("Check-out"))
+        == Answer::Yes)
+        cmdCheckOut_Click();
+    else
+        ResetCheckout();
 }

@@ -1,16 +1,124 @@
 #pragma once
 
+#include "counter/CheckoutStore.h"
+#include "data/Money.h"
 #include "ui/Form.h"
 
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
 class WindowRegistry;
 
+// The counter: find the member, fill the rental bag and the shopping bag,
+// total the bill with taxes, take the payment and record the checkout.
+// Everything collected is a line of text in the bill until the checkout
+// writes it all at once.
 class frmCheckout final : public Form
 {
     Q_OBJECT
 
 public:
     explicit frmCheckout(WindowRegistry &windows);
+    Q_DISABLE_COPY_MOVE(frmCheckout)
+
+    // Which lookup box the clerk typed in last: 1 member ID, 2 home phone,
+    // 3 driver's licence.
+    int memberSource = 0;
+    // Running total of the rental bag; the late-fee window puts the fees
+    // being paid here.
+    Money vidTotal;
+
+    QPushButton *cmdReturn;
+    QLabel *Label32, *Label4, *Image1;
+    QLineEdit *txtDate, *txtMemID2;
+    QTabWidget *SSTab1;
+
+    // Customer Information
+    QGroupBox *Frame1, *Frame3;
+    QLabel *Label1, *Label2, *Label3, *Label15, *Label16, *Label17, *Label18, *Label19, *Label20, *Label21;
+    QLineEdit *txtMemberID, *txtHPhoneNum, *txtDLNumber, *txtMemberName, *txtAddress, *txtCity, *txtPostalCode,
+        *txtBPhoneNum, *txtCPhoneNum;
+    QListWidget *lstAdditionalName;
+    QPushButton *cmdDisplayInfo;
+
+    // Video Rental
+    QLabel *Label5, *Label6, *Label7, *Label8, *Label10, *Label11, *Label12, *Label9;
+    QLineEdit *txtVidID, *txtMovieName, *txtRating, *txtClass, *txtType, *txtActor, *txtActress, *txtTotal;
+    QListWidget *List1;
+    QPushButton *cmdAdd, *cmdClear, *cmdRemove, *cmdClearAll;
+
+    // Sale
+    QLabel *Label14, *Label22, *Label23, *Label24, *Label25, *Label36, *Label37, *Label38, *Label13;
+    QLineEdit *txtVidSale, *txtInvID, *txtQuan, *txtUnitPrice, *txtSalesTotal;
+    QPushButton *cmdBuyVideo, *cmdBuy, *cmdCancel, *cmdRemoveSale, *cmdClearAllSales;
+    QListWidget *List2;
+
+    // Payment Information
+    QListWidget *List3;
+    QLabel *Label28, *Label29, *Label30, *Label31, *Label26, *Label27, *Label35, *Label33, *Label34;
+    QLineEdit *txtSubTotal, *txtGST, *txtPST, *txtTotal1, *txtCardNum, *txtExDate, *txtCash, *txtChange;
+    QRadioButton *OptVisa, *optMC, *optAmEx, *optSears, *optDebit, *optCash;
+    QPushButton *cmdPrintRec, *cmdCheckOut;
+
+    Money salesTotal() const { return m_salesTotal; }
+    int paymentType() const { return m_paymentType; }
+
+    void ResetCheckout();
+    void cmdDisplayInfo_Click();
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void cmdClear_Click();
+    void cmdClearAll_Click();
+    void cmdReturn_Click();
+    void cmdBuy_Click();
+    void cmdBuyVideo_Click();
+    void cmdRemoveSale_Click();
+    void cmdClearAllSales_Click();
+    void cmdCheckOut_Click();
+    void cmdPrintRec_Click();
+
+protected:
+    void closeBox() override { cmdReturn_Click(); }
 
 private:
+    void buildCustomerPage(QWidget *page);
+    void buildRentalPage(QWidget *page);
+    void buildSalePage(QWidget *page);
+    void buildPaymentPage(QWidget *page);
+
+    void ShowMember(const MemberRow &row);
+    void SSTab1_Click(int page);
+    void selectCard(int type, Card card);
+    void OptVisa_Click() { selectCard(1, Card::Visa); }
+    void optMC_Click() { selectCard(2, Card::MasterCard); }
+    void optSears_Click() { selectCard(4, Card::Sears); }
+    void optAmEx_Click();
+    void optDebit_Click();
+    void optCash_Click();
+    // The walk-in rule: a sale with no member is booked to member 0.
+    void walkInRule();
+    // Removes the first bill line equal to `line`.
+    void removeFromBill(const QString &line);
+    // The bill's lines, checked and read back for writing; false when the
+    // clerk has been told why nothing can be written.
+    bool planCheckout(CheckoutPlan &plan);
+
     WindowRegistry &m_windows;
+    CheckoutStore m_store;
+    QButtonGroup *m_payment;
+
+    Money m_salesTotal;
+    int m_paymentType = 0;
+    qint32 m_rentVideoID = 0;
+    QString m_rentTitle;
+    Money m_rentFee;
+    qint32 m_saleInvID = 0;
+    qint32 m_saleQuantity = 0;
+    QString m_saleItemName;
+    Money m_saleUnitPrice;
 };

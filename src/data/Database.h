@@ -17,6 +17,15 @@ struct DbError
     QString detail;
 };
 
+// A lookup's outcome: failed (the error is in the Database), or done with
+// the row it found, if any.
+template <typename T>
+struct Fetched
+{
+    bool failed = false;
+    std::optional<T> row;
+};
+
 // One window's own handle on the store file. Every statement goes through
 // here with its values bound, and every failure is kept as a DbError for the
 // window to show; nothing is shared between windows.
@@ -40,6 +49,9 @@ public:
     bool transaction(const QString &action, const std::function<bool()> &body);
 
     const DbError &lastError() const { return m_error; }
+    // Records a failure found by the caller (a row that should be there and
+    // is not); always false, so a transaction body can return it.
+    bool fail(const QString &action, const QString &detail);
 
     // Opens `path` (which must exist unless `create`) with the store's
     // settings: WAL journal, synchronous FULL, a busy timeout.
@@ -47,8 +59,6 @@ public:
                                        QString *error);
 
 private:
-    bool fail(const QString &action, const QString &detail);
-
     QString m_path;
     QString m_name;
     QSqlDatabase m_db;

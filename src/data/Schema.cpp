@@ -100,7 +100,7 @@ const QStringList &seedRows()
         // Sales without a member are booked to number 0.
         QStringLiteral("INSERT INTO tblMembers (CustomerNumber, LastName, FirstName, Address, City, PostalCode, "
                        "HomePhone, CellPhone, BusPhone, DriverLicence, OtherNames1, OtherNames2, OtherNames3) "
-                       "VALUES (0, 'Customer', 'Walk-in', '', '', '', '', 'N/A', 'N/A', '', 'N/A', 'N/A', 'N/A')"),
+                       "VALUES (0, 'Customer', 'Walk-in', '', '', '', NULL, 'N/A', 'N/A', NULL, 'N/A', 'N/A', 'N/A')"),
     };
     return statements;
 }

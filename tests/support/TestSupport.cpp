@@ -4,6 +4,8 @@
 #include "data/StoreFile.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -101,5 +103,12 @@ void typeInto(QWidget &edit, const QString &text)
 
 void clickOn(QAbstractButton &button)
 {
-    QTest::mouseClick(&button, Qt::LeftButton);
+    // A hidden button would silently take no click.
+    if (!button.isVisible())
+        QTest::qFail(qPrintable(QStringLiteral("%1 is not visible").arg(button.objectName())), __FILE__, __LINE__);
+    // Option buttons and check boxes answer only on their mark and caption.
+    if (qobject_cast<QRadioButton *>(&button) || qobject_cast<QCheckBox *>(&button))
+        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(6, button.height() / 2));
+    else
+        QTest::mouseClick(&button, Qt::LeftButton);
 }

@@ -1,0 +1,79 @@
+#include "BillLine.h"
+
+#include "data/Identifier.h"
+
+namespace BillLine {
+
+namespace {
+
+constexpr int TitleWidth = 20;
+
+// The word that starts at `from` and runs to the next space (or the end).
+QStringView wordAt(const QString &line, qsizetype from)
+{
+    if (from >= line.size())
+        return {};
+    qsizetype end = line.indexOf(u' ', from);
+    if (end < 0)
+        end = line.size();
+    return QStringView(line).mid(from, end - from);
+}
+
+} // namespace
+
+QString fitTitle(const QString &title)
+{
+    return title.left(TitleWidth).leftJustified(TitleWidth, u' ');
+}
+
+QString rent(qint32 videoId, const QString &title20, Money fee)
+{
+    return QStringLiteral("Rent %1  %2\t%3").arg(videoId).arg(title20, fee.toPlain());
+}
+
+QString buy(qint32 inventoryId, qint32 quantity, const QString &itemName, Money amount)
+{
+    return QStringLiteral("Buy %1 %2  %3\t%4").arg(inventoryId).arg(quantity).arg(itemName, amount.toPlain());
+}
+
+QString buyVideo(const QString &typedVideoId, const QString &title, Money salePrice)
+{
+    return QStringLiteral("BuyV %1  %2\t%3").arg(typedVideoId, title, salePrice.toPlain());
+}
+
+QString pay(Money amount)
+{
+    return QStringLiteral("Pay  overdue fees \t") + amount.toPlain();
+}
+
+std::optional<Money> amount(const QString &line)
+{
+    const qsizetype tab = line.indexOf(u'\t');
+    if (tab < 0)
+        return std::nullopt;
+    return Money::parse(QStringView(line).mid(tab + 1));
+}
+
+std::optional<Parsed> parse(const QString &line)
+{
+    const QStringView head = QStringView(line).left(4);
+    if (head == u"Pay ")
+        return Parsed{Kind::Pay};
+    if (head == u"Rent" || head == u"BuyV") {
+        const auto id = Identifier::parse(wordAt(line, 5));
+        if (!id)
+            return std::nullopt;
+        return Parsed{head == u"Rent" ? Kind::Rent : Kind::BuyVideo, *id};
+    }
+    if (head == u"Buy ") {
+        const QStringView idText = wordAt(line, 4);
+        const auto id = Identifier::parse(idText);
+        const auto quantity = Identifier::parse(wordAt(line, 4 + idText.size() + 1));
+        if (!id || !quantity)
+            return std::nullopt;
+        return Parsed{Kind::Buy, *id, *quantity};
+    }
+    return std::nullopt;
+}
+
+} // namespace BillLine

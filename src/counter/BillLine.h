@@ -1,0 +1,43 @@
+#pragma once
+
+#include "data/Money.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+// One line of the counter's bill, as text in its list boxes. The checkout
+// reads the lines back, so the forms here are the contract between the bags,
+// the late-fee window and the checkout.
+namespace BillLine {
+
+enum class Kind { Rent, Buy, BuyVideo, Pay };
+
+// A title fitted to exactly 20 characters: cut, or padded with spaces.
+QString fitTitle(const QString &title);
+
+// "Rent 1234  <20-character title>\t3.99"
+QString rent(qint32 videoId, const QString &title20, Money fee);
+// "Buy 7 3  Popcorn\t7.5"
+QString buy(qint32 inventoryId, qint32 quantity, const QString &itemName, Money amount);
+// "BuyV 1234  Title\t24.99" with the tape number as the clerk typed it.
+QString buyVideo(const QString &typedVideoId, const QString &title, Money salePrice);
+// "Pay  overdue fees \t5.98"
+QString pay(Money amount);
+
+// The amount after the line's first tab.
+std::optional<Money> amount(const QString &line);
+
+struct Parsed
+{
+    Kind kind;
+    qint32 id = 0;       // tape or item number; unused for Pay
+    qint32 quantity = 0; // Buy only
+};
+
+// What the checkout does with a line, read by its leading word; nullopt for
+// a line it passes over.
+std::optional<Parsed> parse(const QString &line);
+
+} // namespace BillLine

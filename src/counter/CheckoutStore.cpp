@@ -1,0 +1,224 @@
+#include "CheckoutStore.h"
+
+#include "data/Pricing.h"
+#include "data/StoreDate.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+QString text(const QSqlQuery &q, int column)
+{
+    return q.value(column).toString();
+}
+
+Money money(const QSqlQuery &q, int column)
+{
+    return Money::fromUnits(q.value(column).toLongLong());
+}
+
+} // namespace
+
+std::optional<QList<MemberRow>> CheckoutStore::findMembers(MemberKey key, const QVariant &value)
+{
+    static const char *const where[] = {"CustomerNumber = ?", "HomePhone = ?", "DriverLicence = ?"};
+    const QString sql = QStringLiteral(
+                            "SELECT CustomerNumber, LastName, FirstName, Address, City, PostalCode, HomePhone, "
+                            "CellPhone, BusPhone, DriverLicence, OtherNames1, OtherNames2, OtherNames3, Deleted "
+                            "FROM tblMembers WHERE %1 ORDER BY CustomerNumber")
+                            .arg(QLatin1String(where[static_cast<int>(key)]));
+    auto q = m_db.run(QStringLiteral("look up the member"), sql, {value});
+    if (!q)
+        return std::nullopt;
+    QList<MemberRow> rows;
+    while (q->next()) {
+        MemberRow m;
+        m.number = q->value(0).toInt();
+        m.lastName = text(*q, 1);
+        m.firstName = text(*q, 2);
+        m.address = text(*q, 3);
+        m.city = text(*q, 4);
+        m.postalCode = text(*q, 5);
+        m.homePhone = text(*q, 6);
+        m.cellPhone = text(*q, 7);
+        m.busPhone = text(*q, 8);
+        m.licence = text(*q, 9);
+        for (int i = 0; i < 3; ++i)
+            m.otherNames[i] = text(*q, 10 + i);
+        m.deleted = q->value(13).toBool();
+        rows.append(m);
+    }
+    return rows;
+}
+
+Fetched<RentalTapeRow> CheckoutStore::rentalTape(qint32 videoId)
+{
+    auto q = m_db.run(QStringLiteral("look up the tape"),
+                      QStringLiteral("SELECT v.ForRent, v.InStore, v.Deleted, m.Name, m.CategoryID, m.Actor, "
+                                     "m.Actress, m.Rating, m.PriceClass FROM tblVideos v "
+                                     "JOIN tblMovies m ON v.MovieNum = m.MovieNum WHERE v.VideoID = ?"),
+                      {videoId});
+    if (!q)
+        return {true, {}};
+    if (!q->next())
+        return {};
+    RentalTapeRow t;
+    t.forRent = q->value(0).toBool();
+    t.inStore = q->value(1).toBool();
+    t.deleted = q->value(2).toBool();
+    t.name = text(*q, 3);
+    t.categoryId = q->value(4).toInt();
+    t.actor = text(*q, 5);
+    t.actress = text(*q, 6);
+    t.rating = text(*q, 7);
+    t.priceClass = q->value(8).toInt();
+    return {false, t};
+}
+
+Fetched<SaleTapeRow> CheckoutStore::saleTape(qint32 videoId)
+{
+    auto q = m_db.run(QStringLiteral("look up the tape"),
+                      QStringLiteral("SELECT v.ForSale, v.InStore, v.SalePrice, m.Name, v.Deleted FROM tblVideos v "
+                                     "JOIN tblMovies m ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
+                      {videoId});
+    if (!q)
+        return {true, {}};
+    if (!q->next())
+        return {};
+    SaleTapeRow t;
+    t.forSale = q->value(0).toBool();
+    t.inStore = q->value(1).toBool();
+    t.salePrice = money(*q, 2);
+    t.name = text(*q, 3);
+    t.deleted = q->value(4).toBool();
+    return {false, t};
+}
+
+Fetched<ItemRow> CheckoutStore::item(qint32 inventoryId)
+{
+    auto q = m_db.run(QStringLiteral("look up the stock item"),
+                      QStringLiteral("SELECT ItemName, Price, Quantity, Deleted FROM tblInventory "
+                                     "WHERE InventoryID = ?"),
+                      {inventoryId});
+    if (!q)
+        return {true, {}};
+    if (!q->next())
+        return {};
+    ItemRow i;
+    i.name = text(*q, 0);
+    i.price = money(*q, 1);
+    i.quantity = q->value(2).toLongLong();
+    i.deleted = q->value(3).toBool();
+    return {false, i};
+}
+
+Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
+{
+    static const char *const columns[] = {"Visa, VisaExp", "MasterCard, MCExp", "Sears, SearsExp"};
+    auto q = m_db.run(QStringLiteral("look up the card on file"),
+                      QStringLiteral("SELECT %1 FROM tblCreditInfo WHERE CustomersNumber = ?")
+                          .arg(QLatin1String(columns[static_cast<int>(kind)])),
+                      {member});
+    if (!q)
+        return {true, {}};
+    if (!q->next())
+        return {};
+    const QString number = text(*q, 0).trimmed();
+    if (number.isEmpty() || number == QLatin1String("0"))
+        return {};
+    return {false, CardOnFile{number, text(*q, 1)}};
+}
+
+std::optional<qint32> CheckoutStore::nextNumber(const QString &action, const QString &sql)
+{
+    const auto highest = m_db.scalar(action, sql);
+    if (!highest)
+        return std::nullopt;
+    return highest->isNull() ? 1 : highest->toInt() + 1;
+}
+
+bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
+{
+    return m_db.transaction(QStringLiteral("record the checkout"), [&] { return recordLines(plan); });
+}
+
+bool CheckoutStore::recordLines(const CheckoutPlan &plan)
+{
+    const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
+    const QString date = StoreDate::toText(plan.date);
+    std::optional<qint32> rentalId;
+    std::optional<qint32> saleId;
+
+    // The receipt is made at the first sale line and shared by the rest.
+    auto receipt = [&]() -> bool {
+        if (saleId)
+            return true;
+        saleId = nextNumber(QStringLiteral("number the receipt"),
+                            QStringLiteral("SELECT MAX(SaleID) FROM tblReceipts"));
+        return saleId && m_db.run(QStringLiteral("write the receipt"),
+                                  QStringLiteral("INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) "
+                                                 "VALUES (?, ?, ?)"),
+                                  {*saleId, date, member});
+    };
+    auto takeOffShelf = [&](qint32 videoId) {
+        return m_db.run(QStringLiteral("mark the tape as out of the store"),
+                        QStringLiteral("UPDATE tblVideos SET InStore = 0 WHERE VideoID = ?"), {videoId})
+            .has_value();
+    };
+
+    for (const BillLine::Parsed &line : plan.lines) {
+        switch (line.kind) {
+        case BillLine::Kind::Pay:
+            if (!m_db.run(QStringLiteral("clear the fees paid"),
+                          QStringLiteral("UPDATE tblMembers SET FeesOwing = 0 WHERE CustomerNumber = ?"), {member}))
+                return false;
+            break;
+        case BillLine::Kind::Rent: {
+            if (!rentalId) {
+                rentalId = nextNumber(QStringLiteral("number the rental"),
+                                      QStringLiteral("SELECT MAX(RentalID) FROM tblRentals"));
+                if (!rentalId)
+                    return false;
+            }
+            const auto priceClass =
+                m_db.scalar(QStringLiteral("look up the price class of tape %1").arg(line.id),
+                            QStringLiteral("SELECT m.PriceClass FROM tblMovies m JOIN tblVideos v "
+                                           "ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
+                            {line.id});
+            if (!priceClass)
+                return false;
+            if (priceClass->isNull())
+                return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
+                                 QStringLiteral("The tape or its title is no longer on file."));
+            const QDate due = Pricing::dueDate(plan.date, priceClass->toInt());
+            if (!m_db.run(QStringLiteral("write the rental"),
+                          QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, "
+                                         "DueDate, Returned) VALUES (?, ?, ?, ?, ?, 0)"),
+                          {*rentalId, line.id, member, date, StoreDate::toText(due)})
+                || !takeOffShelf(line.id))
+                return false;
+            break;
+        }
+        case BillLine::Kind::Buy:
+            if (!receipt()
+                || !m_db.run(QStringLiteral("write the item sold"),
+                             QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "
+                                            "VALUES (?, ?, ?)"),
+                             {*saleId, line.id, line.quantity})
+                || !m_db.run(QStringLiteral("lower the stock"),
+                             QStringLiteral("UPDATE tblInventory SET Quantity = Quantity - ? WHERE InventoryID = ?"),
+                             {line.quantity, line.id}))
+                return false;
+            break;
+        case BillLine::Kind::BuyVideo:
+            if (!receipt()
+                || !m_db.run(QStringLiteral("write the tape sold"),
+                             QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID) VALUES (?, ?)"),
+                             {line.id, *saleId})
+                || !takeOffShelf(line.id))
+                return false;
+            break;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "counter/BillLine.h"
+#include "data/Database.h"
+#include "data/Money.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+struct MemberRow
+{
+    qint32 number = 0;
+    QString lastName, firstName, address, city, postalCode, homePhone, cellPhone, busPhone, licence;
+    QString otherNames[3];
+    bool deleted = false;
+};
+
+struct RentalTapeRow
+{
+    bool forRent = false, inStore = false, deleted = false;
+    QString name, actor, actress, rating;
+    int categoryId = 0;
+    int priceClass = 0;
+};
+
+struct SaleTapeRow
+{
+    bool forSale = false, inStore = false, deleted = false;
+    QString name;
+    Money salePrice;
+};
+
+struct ItemRow
+{
+    QString name;
+    Money price;
+    qint64 quantity = 0;
+    bool deleted = false;
+};
+
+struct CardOnFile
+{
+    QString number, expiry;
+};
+
+enum class MemberKey { Number, HomePhone, DriverLicence };
+enum class Card { Visa, MasterCard, Sears };
+
+// Everything one checkout writes, in bill order.
+struct CheckoutPlan
+{
+    std::optional<qint32> member;
+    QDate date;
+    QList<BillLine::Parsed> lines;
+};
+
+// The counter's statements against the store.
+class CheckoutStore final
+{
+public:
+    explicit CheckoutStore(const QString &path) : m_db(path) {}
+
+    const DbError &lastError() const { return m_db.lastError(); }
+
+    // Every member whose key column equals `value`, in member-number order.
+    std::optional<QList<MemberRow>> findMembers(MemberKey key, const QVariant &value);
+    Fetched<RentalTapeRow> rentalTape(qint32 videoId);
+    Fetched<SaleTapeRow> saleTape(qint32 videoId);
+    Fetched<ItemRow> item(qint32 inventoryId);
+    // The card of that kind on file for the member; no row when none, or
+    // when the number on file is 0 or empty.
+    Fetched<CardOnFile> card(qint32 member, Card kind);
+
+    // Writes the whole checkout or nothing of it.
+    bool recordCheckout(const CheckoutPlan &plan);
+
+private:
+    bool recordLines(const CheckoutPlan &plan);
+    std::optional<qint32> nextNumber(const QString &action, const QString &sql);
+
+    Database m_db;
+};
