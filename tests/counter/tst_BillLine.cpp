@@ -1,0 +1,77 @@
+#include "counter/BillLine.h"
+
+#include <QTest>
+
+using BillLine::Kind;
+
+class tst_BillLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linesReadBackAsWritten_data();
+    void linesReadBackAsWritten();
+    void foreignLinesArePassedOver_data();
+    void foreignLinesArePassedOver();
+};
+
+void tst_BillLine::linesReadBackAsWritten_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("quantity");
+    QTest::addColumn<QString>("amount");
+
+    const QString title = BillLine::fitTitle(QStringLiteral("A Title Much Longer Than Twenty"));
+    QTest::newRow("rent, title cut to 20")
+        << BillLine::rent(1234, title, *Money::parse(u"3.99")) << int(Kind::Rent) << 1234 << 0 << "3.99";
+    QTest::newRow("rent, large tape number")
+        << BillLine::rent(2147483647, BillLine::fitTitle(QStringLiteral("X")), *Money::parse(u"1.99"))
+        << int(Kind::Rent) << 2147483647 << 0 << "1.99";
+    QTest::newRow("buy, several digits each")
+        << BillLine::buy(123, 45, QStringLiteral("Jumbo Popcorn Tub"), *Money::parse(u"112.5")) << int(Kind::Buy)
+        << 123 << 45 << "112.5";
+    QTest::newRow("buy, item name with a tab-free number")
+        << BillLine::buy(7, 1, QStringLiteral("Head cleaner 2"), *Money::parse(u"12")) << int(Kind::Buy) << 7 << 1
+        << "12";
+    QTest::newRow("buy video") << BillLine::buyVideo(QStringLiteral("88"), QStringLiteral("Night Shift"),
+                                                     *Money::parse(u"24.99"))
+                               << int(Kind::BuyVideo) << 88 << 0 << "24.99";
+    QTest::newRow("pay") << BillLine::pay(*Money::parse(u"5.98")) << int(Kind::Pay) << 0 << 0 << "5.98";
+}
+
+void tst_BillLine::linesReadBackAsWritten()
+{
+    QFETCH(QString, line);
+    QFETCH(int, kind);
+    QFETCH(int, id);
+    QFETCH(int, quantity);
+    QFETCH(QString, amount);
+    const auto parsed = BillLine::parse(line);
+    QVERIFY(parsed);
+    QCOMPARE(int(parsed->kind), kind);
+    QCOMPARE(parsed->id, id);
+    QCOMPARE(parsed->quantity, quantity);
+    QCOMPARE(BillLine::amount(line), Money::parse(amount));
+    QCOMPARE(line.count(u'\t'), 1);
+}
+
+void tst_BillLine::foreignLinesArePassedOver_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("unknown word") << QStringLiteral("Sell 12  Thing\t1");
+    QTest::newRow("rent without a number") << QStringLiteral("Rent abc  Title\t2.99");
+    QTest::newRow("buy without a quantity") << QStringLiteral("Buy 7  Popcorn\t2.5");
+    QTest::newRow("lower case") << QStringLiteral("rent 12  Title\t2.99");
+}
+
+void tst_BillLine::foreignLinesArePassedOver()
+{
+    QFETCH(QString, line);
+    QVERIFY(!BillLine::parse(line));
+}
+
+QTEST_MAIN(tst_BillLine)
+#include "tst_BillLine.moc"
