@@ -98,6 +98,9 @@ frmSecur::frmSecur(WindowRegistry &windows)
     grid->addWidget(Label2, 3, 0);
     grid->addWidget(txtCode, 3, 1);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    for (QPushButton *b : {cmdSubmit, cmdRMM})
+        b->setMinimumSize(b->sizeHint().width() + 24, 30);
     buttons->addStretch();
     buttons->addWidget(cmdSubmit);
     buttons->addWidget(cmdRMM);

@@ -129,6 +129,8 @@ FlexGrid::FlexGrid(QWidget *parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
+    // Narrow columns keep the width they are given.
+    horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setWordWrap(false);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex &) { emit cellClicked(); });
