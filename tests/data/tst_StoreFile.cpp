@@ -145,6 +145,25 @@ private slots:
                  (QList<QVariantList>{{"Popcorn", 19900}}));
     }
 
+    void olderStoreGetsItsLookupIndexes()
+    {
+        NewStore store;
+        const QString indexes = QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name "
+                                               "LIKE 'ix%'");
+        const int all = value(store.path, indexes).toInt();
+        QVERIFY(all >= 10);
+        rows(store.path, QStringLiteral("DROP INDEX ixMembersHomePhone"));
+        rows(store.path, QStringLiteral("DROP INDEX ixRentalsVideoOpen"));
+        QVERIFY(StoreFile::prepare(store.path).ok);
+        QCOMPARE(value(store.path, indexes).toInt(), all);
+        QCOMPARE(rows(store.path, QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM tblMembers WHERE HomePhone = "
+                                                 "'555'"))
+                     .first()
+                     .last()
+                     .toString(),
+                 QStringLiteral("SEARCH tblMembers USING INDEX ixMembersHomePhone (HomePhone=?)"));
+    }
+
     void unusableFileRefused_data()
     {
         QTest::addColumn<QString>("kind");
