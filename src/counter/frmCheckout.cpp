@@ -181,6 +181,9 @@ void frmCheckout::buildCustomerPage(QWidget *page)
     connect(txtHPhoneNum, &QLineEdit::textEdited, this, [this] { memberSource = 2; });
     connect(txtDLNumber, &QLineEdit::textEdited, this, [this] { memberSource = 3; });
     connect(cmdDisplayInfo, &QPushButton::clicked, this, &frmCheckout::cmdDisplayInfo_Click);
+    // Enter in a box does what the button beside it does.
+    for (QLineEdit *box : {txtMemberID, txtHPhoneNum, txtDLNumber})
+        connect(box, &QLineEdit::returnPressed, this, &frmCheckout::cmdDisplayInfo_Click);
 }
 
 void frmCheckout::buildRentalPage(QWidget *page)
@@ -233,6 +236,7 @@ void frmCheckout::buildRentalPage(QWidget *page)
     layout->addLayout(right, 3);
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmCheckout::cmdAdd_Click);
+    connect(txtVidID, &QLineEdit::returnPressed, this, &frmCheckout::cmdAdd_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmCheckout::cmdClear_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &frmCheckout::cmdRemove_Click);
     connect(cmdClearAll, &QPushButton::clicked, this, &frmCheckout::cmdClearAll_Click);
@@ -297,6 +301,9 @@ void frmCheckout::buildSalePage(QWidget *page)
     layout->addLayout(right, 3);
 
     connect(cmdBuyVideo, &QPushButton::clicked, this, &frmCheckout::cmdBuyVideo_Click);
+    connect(txtVidSale, &QLineEdit::returnPressed, this, &frmCheckout::cmdBuyVideo_Click);
+    connect(txtInvID, &QLineEdit::returnPressed, this, &frmCheckout::cmdBuy_Click);
+    connect(txtQuan, &QLineEdit::returnPressed, this, &frmCheckout::cmdBuy_Click);
     connect(cmdBuy, &QPushButton::clicked, this, &frmCheckout::cmdBuy_Click);
     connect(cmdRemoveSale, &QPushButton::clicked, this, &frmCheckout::cmdRemoveSale_Click);
     connect(cmdClearAllSales, &QPushButton::clicked, this, &frmCheckout::cmdClearAllSales_Click);
@@ -403,6 +410,7 @@ void frmCheckout::ResetCheckout()
     m_salesTotal = Money();
     m_paymentType = 0;
     SSTab1->setCurrentIndex(0);
+    txtMemberID->setFocus();
 }
 
 void frmCheckout::cmdDisplayInfo_Click()

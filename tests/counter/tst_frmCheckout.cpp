@@ -191,6 +191,11 @@ void tst_frmCheckout::lookupSharedPhoneShowsTheLastMatch()
     QCOMPARE(w.txtMemberName->text(), QStringLiteral("Cy Jones"));
     QCOMPARE(w.txtMemID2->text(), QStringLiteral("3"));
     QVERIFY(s.ws().boxes().isEmpty());
+
+    // Enter in a lookup box looks up, as the button does.
+    typeInto(*w.txtMemberID, QStringLiteral("1"));
+    QTest::keyClick(w.txtMemberID, Qt::Key_Return);
+    QCOMPARE(w.txtMemID2->text(), QStringLiteral("1"));
 }
 
 void tst_frmCheckout::lookupRefusesRetiredAndUnknownMembers()

@@ -86,13 +86,7 @@ public:
     // Runs a statement and reads every row.
     int run(const QString &sql, const QVariantList &values = {})
     {
-        QSqlQuery q(m_db);
-        q.setForwardOnly(true);
-        q.prepare(sql);
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        if (!q.exec())
-            qFatal("floor statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+        QSqlQuery q = exec(sql, values);
         int rows = 0;
         while (q.next())
             ++rows;
@@ -101,13 +95,7 @@ public:
 
     QList<QVariant> column(const QString &sql, const QVariantList &values = {})
     {
-        QSqlQuery q(m_db);
-        q.setForwardOnly(true);
-        q.prepare(sql);
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        if (!q.exec())
-            qFatal("query failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+        QSqlQuery q = exec(sql, values);
         QList<QVariant> out;
         while (q.next())
             out << q.value(0);
@@ -115,6 +103,18 @@ public:
     }
 
 private:
+    QSqlQuery exec(const QString &sql, const QVariantList &values)
+    {
+        QSqlQuery q(m_db);
+        q.setForwardOnly(true);
+        q.prepare(sql);
+        for (const QVariant &v : values)
+            q.addBindValue(v);
+        if (!q.exec())
+            qFatal("statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+        return q;
+    }
+
     QSqlDatabase m_db;
 };
 
