@@ -8,25 +8,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
 const QString rightCode = QStringLiteral("Popcorn-1987");
+const QString grantedPrompt = QStringLiteral("Authorization granted");
+const QString sure = QStringLiteral("Are you sure you want to go back to the main menu?");
 
 // Opens the gate as a clerk does, with the main menu's button for `destination`.
 frmSecur &openGate(TestStore &store, int destination)
 {
     static const char *const buttons[] = {"cmdVidMn",    "cmdInvnt",   "cmdModCust",  "cmdDelCust",  "cmdLstAllMov",
                                           "cmdListSelMov", "cmdCustLst", "cmdCustDate", "cmdAllSales", "cmdSalesDate"};
-    frmMain &menu = store.windows().main();
-    menu.show();
-    clickOn(*child<QPushButton>(menu, buttons[destination - 1]));
+    store.windows().main().show();
+    clickOn(*child<QPushButton>(store.windows().main(), buttons[destination - 1]));
     return store.windows().secur();
 }
 
-// QTest types only Latin-1 by key; anything else arrives as a key event
-// carrying just its text, as from an input method.
+// Types the code; QTest types only Latin-1 by key, so anything else arrives
+// as a key event carrying just its text, as from an input method.
 void typeCode(frmSecur &gate, const QString &code)
 {
     typeInto(*gate.txtCode, QString());
@@ -38,18 +38,21 @@ void typeCode(frmSecur &gate, const QString &code)
     }
 }
 
-void submit(frmSecur &gate, const QString &code)
+// The names of the windows on screen, sorted.
+QStringList shown()
 {
-    typeCode(gate, code);
-    clickOn(*gate.cmdSubmit);
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            names << w->objectName();
+    names.sort();
+    return names;
 }
 
-bool isShown(const QString &objectName)
+// What the gate holds: its destination, the caption naming it and the code typed.
+QString gateState(const frmSecur &gate)
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == objectName)
-            return w->isVisible();
-    return false;
+    return QStringLiteral("%1|%2|%3").arg(gate.destination).arg(gate.lblDest->text(), gate.txtCode->text());
 }
 
 } // namespace
@@ -63,197 +66,113 @@ private slots:
     {
         TestStore store;
         frmSecur &gate = openGate(store, 1);
-        QCOMPARE(gate.windowTitle(), QStringLiteral("Security authorization"));
-        QCOMPARE(child<QLabel>(gate, "Label1")->text(),
-                 QStringLiteral("You have requested a secured feature. Please enter the security authorization "
-                                "code to access:"));
-        QCOMPARE(child<QLabel>(gate, "Label2")->text(), QStringLiteral("Authorization Code:"));
-        QCOMPARE(child<QPushButton>(gate, "cmdSubmit")->text(), QStringLiteral("Submit Authorization"));
-        QCOMPARE(child<QPushButton>(gate, "cmdRMM")->text(), QStringLiteral("Return to Main Menu"));
-        QLineEdit *code = child<QLineEdit>(gate, "txtCode");
-        QCOMPARE(code->echoMode(), QLineEdit::Password);
-        QCOMPARE(code->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, code), int('%'));
-        typeInto(*code, QStringLiteral("abc"));
-        QCOMPARE(code->displayText(), QStringLiteral("%%%"));
+        QVERIFY(QTest::qWaitForWindowExposed(&gate));
+        QCOMPARE(QStringList({gate.windowTitle(), gate.Label1->text(), gate.Label2->text(), gate.cmdSubmit->text(),
+                              gate.cmdRMM->text()}),
+                 QStringList({"Security authorization",
+                              "You have requested a secured feature. Please enter the security authorization code "
+                              "to access:",
+                              "Authorization Code:", "Submit Authorization", "Return to Main Menu"}));
+        QCOMPARE(gate.txtCode->echoMode(), QLineEdit::Password);
+        typeCode(gate, QStringLiteral("abc"));
+        QCOMPARE(gate.txtCode->displayText(), QStringLiteral("%%%"));
+        if (const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS"); !folder.isEmpty())
+            QVERIFY(QDir().mkpath(folder) && gate.grab().save(QDir(folder).filePath(QStringLiteral("frmSecur.png"))));
     }
 
-    void granted_data()
-    {
-        QTest::addColumn<int>("destination");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("report"); // shown over the main menu
-        QTest::newRow("1 video management") << 1 << "Video Management form" << "frmVidMn" << false;
-        QTest::newRow("2 inventory") << 2 << "Inventory Management Form" << "frmInvent" << false;
-        QTest::newRow("3 modify customer") << 3 << "Customer modification form" << "frmModify" << false;
-        QTest::newRow("4 delete customer") << 4 << "Customer delete form" << "frmDelete" << false;
-        QTest::newRow("5 all movies") << 5 << "Report listing all movies" << "rptListOfAllMovies" << true;
-        QTest::newRow("6 movies by type") << 6 << "Report listing selected movies" << "frmMovieByType" << false;
-        QTest::newRow("7 customer list") << 7 << "Report listing all customers" << "rptCustomerList" << true;
-        QTest::newRow("8 customers by date")
-            << 8 << "Report listing customers by Date" << "frmCustomersByDate" << false;
-        QTest::newRow("9 all sales") << 9 << "Report listing all sales" << "rptSalesReport" << true;
-        QTest::newRow("10 rental revenue") << 10 << "Report of rental revenues" << "rptRentalRevenue" << true;
-    }
     void granted()
     {
-        QFETCH(int, destination);
-        QFETCH(QString, caption);
-        QFETCH(QString, window);
-        QFETCH(bool, report);
-        TestStore store;
-        frmSecur &gate = openGate(store, destination);
-        QCOMPARE(gate.destination, destination);
-        QCOMPARE(gate.lblDest->text(), caption);
-        submit(gate, rightCode);
-
-        QCOMPARE(store.ws().prompts(), QStringList{"Authorization granted"});
-        QCOMPARE(store.ws().last().icon, Icon::Information);
-        QCOMPARE(store.ws().last().title, QStringLiteral("Security clearance"));
-        QVERIFY(isShown(window));
-        QCOMPARE(store.windows().main().isVisible(), report);
-        QVERIFY(!gate.isVisible());
-        QCOMPARE(gate.txtCode->text(), QString());
-        QCOMPARE(gate.lblDest->text(), QString());
-        QCOMPARE(gate.destination, 0);
+        // Each destination's caption and the window it opens; reports come up over the main menu.
+        const std::pair<const char *, QStringList> destinations[] = {
+            {"Video Management form", {"frmVidMn"}},
+            {"Inventory Management Form", {"frmInvent"}},
+            {"Customer modification form", {"frmModify"}},
+            {"Customer delete form", {"frmDelete"}},
+            {"Report listing all movies", {"frmMain", "rptListOfAllMovies"}},
+            {"Report listing selected movies", {"frmMovieByType"}},
+            {"Report listing all customers", {"frmMain", "rptCustomerList"}},
+            {"Report listing customers by Date", {"frmCustomersByDate"}},
+            {"Report listing all sales", {"frmMain", "rptSalesReport"}},
+            {"Report of rental revenues", {"frmMain", "rptRentalRevenue"}}};
+        for (int destination = 1; destination <= 10; ++destination) {
+            const auto &[caption, windows] = destinations[destination - 1];
+            TestStore store;
+            frmSecur &gate = openGate(store, destination);
+            QCOMPARE(gateState(gate), QStringLiteral("%1|%2|").arg(destination).arg(QLatin1String(caption)));
+            typeCode(gate, rightCode);
+            clickOn(*gate.cmdSubmit);
+            QCOMPARE(store.ws().prompts(), QStringList{grantedPrompt});
+            QVERIFY(store.ws().last().icon == Icon::Information);
+            QCOMPARE(store.ws().last().title, QStringLiteral("Security clearance"));
+            QCOMPARE(shown(), windows);
+            QCOMPARE(gateState(gate), QStringLiteral("0||"));
+        }
     }
 
-    void refused_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::newRow("trailing space") << rightCode + u' ';
-        QTest::newRow("other case") << QStringLiteral("popcorn-1987");
-        QTest::newRow("one short") << QStringLiteral("Popcorn-198");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("outside Latin-1") << QString::fromUtf8("Popcorn-198€");
-        QTest::newRow("only a euro sign") << QString::fromUtf8("€");
-    }
     void refused()
     {
-        QFETCH(QString, code);
-        TestStore store;
-        frmSecur &gate = openGate(store, 2);
-        store.ws().answer(Answer::Cancel);
-        typeCode(gate, code);
-        QCOMPARE(gate.txtCode->text(), code);
-        clickOn(*gate.cmdSubmit);
-
-        QCOMPARE(store.ws().prompts(), QStringList{"Authorization failed - retry?"});
-        QCOMPARE(store.ws().last().icon, Icon::Exclamation);
-        QCOMPARE(store.ws().last().buttons, Buttons::RetryCancel);
-        QCOMPARE(store.ws().last().title, QStringLiteral("Code incorrect"));
-        QVERIFY(!gate.isVisible());
-        QVERIFY(store.windows().main().isVisible());
-        QVERIFY(!isShown(QStringLiteral("frmInvent")));
-        QCOMPARE(gate.destination, 0);
-        QCOMPARE(gate.txtCode->text(), QString());
-        QCOMPARE(gate.lblDest->text(), QString());
+        for (const QString &code : {rightCode + u' ', QStringLiteral("popcorn-1987"), QStringLiteral("Popcorn-198"),
+                                    QString(), QString::fromUtf8("Popcorn-198€"), QString::fromUtf8("€")}) {
+            TestStore store;
+            frmSecur &gate = openGate(store, 2);
+            store.ws().answer(Answer::Cancel);
+            typeCode(gate, code);
+            QCOMPARE(gate.txtCode->text(), code);
+            clickOn(*gate.cmdSubmit);
+            QVERIFY2(shown() == QStringList{"frmMain"}, qPrintable(code));
+            QCOMPARE(store.ws().prompts(), QStringList{"Authorization failed - retry?"});
+            QVERIFY(store.ws().last().icon == Icon::Exclamation && store.ws().last().buttons == Buttons::RetryCancel);
+            QCOMPARE(store.ws().last().title, QStringLiteral("Code incorrect"));
+            QCOMPARE(gateState(gate), QStringLiteral("0||"));
+        }
     }
 
-    void retryTwiceThenRight()
+    void retryThenRightCode()
     {
         TestStore store;
         frmSecur &gate = openGate(store, 4);
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            store.ws().answer(Answer::Retry);
-            submit(gate, QStringLiteral("Popcorn-1988"));
-            QVERIFY(gate.isVisible());
-            QVERIFY(!store.windows().main().isVisible());
-            QCOMPARE(gate.destination, 4);
-            QCOMPARE(gate.lblDest->text(), QStringLiteral("Customer delete form"));
-            QCOMPARE(gate.txtCode->text(), QString());
-        }
-        submit(gate, rightCode);
-        QCOMPARE(store.ws().last().prompt, QStringLiteral("Authorization granted"));
-        QVERIFY(isShown(QStringLiteral("frmDelete")));
-        QVERIFY(!store.windows().main().isVisible());
-        QVERIFY(!gate.isVisible());
+        store.ws().answer(Answer::Retry);
+        typeCode(gate, QStringLiteral("Popcorn-1988"));
+        clickOn(*gate.cmdSubmit);
+        QCOMPARE(shown(), QStringList{"frmSecur"});
+        QCOMPARE(gateState(gate), QStringLiteral("4|Customer delete form|"));
+        typeCode(gate, rightCode);
+        clickOn(*gate.cmdSubmit);
+        QCOMPARE(store.ws().last().prompt, grantedPrompt);
+        QCOMPARE(shown(), QStringList{"frmDelete"});
     }
 
-    void returnToMainMenu_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
-    }
     void returnToMainMenu()
     {
-        QFETCH(bool, yes);
-        TestStore store;
-        frmSecur &gate = openGate(store, 7);
-        typeCode(gate, QStringLiteral("Pop"));
-        store.ws().answer(yes ? Answer::Yes : Answer::No);
-        clickOn(*gate.cmdRMM);
-
-        QCOMPARE(store.ws().prompts(), QStringList{"Are you sure you want to go back to the main menu?"});
-        QCOMPARE(store.ws().last().icon, Icon::Question);
-        QCOMPARE(store.ws().last().buttons, Buttons::YesNo);
-        QCOMPARE(store.ws().last().title, QStringLiteral("Return to main menu"));
-        QCOMPARE(gate.isVisible(), !yes);
-        QCOMPARE(store.windows().main().isVisible(), yes);
-        QCOMPARE(gate.destination, 7);
-        if (!yes) {
-            QCOMPARE(gate.txtCode->text(), QStringLiteral("Pop"));
-            QCOMPARE(gate.lblDest->text(), QStringLiteral("Report listing all customers"));
+        for (const bool yes : {true, false}) {
+            TestStore store;
+            frmSecur &gate = openGate(store, 7);
+            typeCode(gate, QStringLiteral("Pop"));
+            store.ws().answer(yes ? Answer::Yes : Answer::No);
+            clickOn(*gate.cmdRMM);
+            QCOMPARE(store.ws().prompts(), QStringList{sure});
+            QVERIFY(store.ws().last().icon == Icon::Question && store.ws().last().buttons == Buttons::YesNo);
+            QCOMPARE(store.ws().last().title, QStringLiteral("Return to main menu"));
+            QCOMPARE(shown(), QStringList{yes ? "frmMain" : "frmSecur"});
+            if (!yes)
+                QCOMPARE(gateState(gate), QStringLiteral("7|Report listing all customers|Pop"));
         }
     }
 
-    void keys()
-    {
-        TestStore store;
-        frmSecur &gate = openGate(store, 6);
-        store.ws().answer(Answer::No);
-        QTest::keyClick(gate.txtCode, Qt::Key_Escape);
-        QCOMPARE(store.ws().prompts(), QStringList{"Are you sure you want to go back to the main menu?"});
-        QVERIFY(gate.isVisible());
-
-        typeCode(gate, rightCode);
-        QTest::keyClick(gate.txtCode, Qt::Key_Return);
-        QCOMPARE(store.ws().last().prompt, QStringLiteral("Authorization granted"));
-        QVERIFY(isShown(QStringLiteral("frmMovieByType")));
-        QVERIFY(!gate.isVisible());
-    }
-
-    void abandonedRequestForgotten()
+    void keysAndAbandonedRequest()
     {
         TestStore store;
         frmSecur &gate = openGate(store, 1);
         store.ws().answer(Answer::Yes);
-        clickOn(*gate.cmdRMM);
-        QVERIFY(!gate.isVisible());
-
-        openGate(store, 3);
-        QCOMPARE(gate.destination, 3);
-        QCOMPARE(gate.lblDest->text(), QStringLiteral("Customer modification form"));
-        submit(gate, rightCode);
-        QVERIFY(isShown(QStringLiteral("frmModify")));
-        QVERIFY(!isShown(QStringLiteral("frmVidMn")));
-    }
-
-    void scrambleCode()
-    {
-        const std::optional<QString> empty = frmSecur::ScrambleCode(QString());
-        QVERIFY(empty.has_value());
-        QCOMPARE(*empty, QString());
-        for (const QString &text : {rightCode, QStringLiteral("zz ~~"), QStringLiteral("caf\u00e9")}) {
-            const std::optional<QString> s = frmSecur::ScrambleCode(text);
-            QVERIFY2(s.has_value(), qPrintable(text));
-            QCOMPARE(s->size(), text.size());
-            QVERIFY(*s != text);
-        }
-        QVERIFY(!frmSecur::ScrambleCode(QString::fromUtf8("€")).has_value());
-    }
-
-    void screenshot()
-    {
-        TestStore store;
-        frmSecur &gate = openGate(store, 1);
-        QVERIFY(QTest::qWaitForWindowExposed(&gate));
-        const QPixmap shot = gate.grab();
-        QCOMPARE(shot.deviceIndependentSize().toSize(), gate.size());
-        const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
-        if (!folder.isEmpty() && QDir().mkpath(folder))
-            shot.save(QDir(folder).filePath(QStringLiteral("frmSecur.png")));
+        QTest::keyClick(gate.txtCode, Qt::Key_Escape); // asks as Return to Main Menu does
+        QCOMPARE(store.ws().prompts(), QStringList{sure});
+        QCOMPARE(shown(), QStringList{"frmMain"});
+        openGate(store, 3); // names the new request, not the abandoned one
+        QCOMPARE(gateState(gate), QStringLiteral("3|Customer modification form|"));
+        typeCode(gate, rightCode);
+        QTest::keyClick(gate.txtCode, Qt::Key_Return);
+        QCOMPARE(store.ws().last().prompt, grantedPrompt);
+        QCOMPARE(shown(), QStringList{"frmModify"});
     }
 };
 

@@ -25,77 +25,51 @@ private slots:
                  QStringLiteral("42"));
 
         QCOMPARE(scripted.prompts(), QStringList({"Saved.", "Try again?", "How many?"}));
-        const ScriptedWindowSystem::Box &ok = scripted.boxes().at(0);
-        QVERIFY(!ok.input);
-        QCOMPARE(ok.title, QString());
-        QCOMPARE(ok.buttons, Buttons::Ok);
-        QCOMPARE(ok.icon, Icon::Information);
-        const ScriptedWindowSystem::Box &choice = scripted.boxes().at(1);
-        QCOMPARE(choice.title, QStringLiteral("Code incorrect"));
-        QCOMPARE(choice.buttons, Buttons::RetryCancel);
-        QCOMPARE(choice.icon, Icon::Exclamation);
-        QVERIFY(scripted.last().input);
-        QCOMPARE(scripted.last().title, QStringLiteral("Quantity"));
-        QCOMPARE(scripted.last().defaultAnswer, QStringLiteral("1"));
+        const QList<ScriptedWindowSystem::Box> &b = scripted.boxes();
+        QVERIFY(!b[0].input && b[0].title.isEmpty() && b[0].buttons == Buttons::Ok && b[0].icon == Icon::Information);
+        QVERIFY(!b[1].input && b[1].title == QStringLiteral("Code incorrect") && b[1].buttons == Buttons::RetryCancel
+                && b[1].icon == Icon::Exclamation);
+        QVERIFY(b[2].input && b[2].title == QStringLiteral("Quantity") && b[2].defaultAnswer == QStringLiteral("1"));
         QCOMPARE(scripted.unusedAnswers(), 0);
         QCOMPARE(complaints, QStringList());
     }
 
-    void unscriptedChoice_data()
-    {
-        QTest::addColumn<Buttons>("buttons");
-        QTest::addColumn<std::optional<Answer>>("scripted");
-        QTest::addColumn<Answer>("wayOut");
-        QTest::newRow("yes/no, nothing scripted") << Buttons::YesNo << std::optional<Answer>() << Answer::No;
-        QTest::newRow("retry/cancel, nothing scripted") << Buttons::RetryCancel << std::optional<Answer>()
-                                                        << Answer::Cancel;
-        QTest::newRow("answer not among the buttons")
-            << Buttons::RetryCancel << std::optional<Answer>(Answer::Yes) << Answer::Cancel;
-    }
     void unscriptedChoice()
     {
-        QFETCH(Buttons, buttons);
-        QFETCH(std::optional<Answer>, scripted);
-        QFETCH(Answer, wayOut);
-        ScriptedWindowSystem sws;
-        QStringList complaints;
-        sws.onUnscripted = [&](const QString &why) { complaints << why; };
-        if (scripted)
-            sws.answer(*scripted);
-        WindowSystem &ws = sws;
-
-        QCOMPARE(ws.msgBox(QStringLiteral("Delete the member?"), buttons, Icon::Question), wayOut);
-        QCOMPARE(complaints.size(), 1);
-        QVERIFY2(complaints.first().contains(QStringLiteral("Delete the member?")), qPrintable(complaints.first()));
-        QCOMPARE(ws.inputBox(QStringLiteral("Which tape?")), QString());
-        QCOMPARE(complaints.size(), 2);
+        // Nothing scripted, or an answer not among the buttons: a complaint and the safest way out.
+        const struct { Buttons buttons; std::optional<Answer> scripted; Answer wayOut; } cases[] = {
+            {Buttons::YesNo, {}, Answer::No},
+            {Buttons::RetryCancel, {}, Answer::Cancel},
+            {Buttons::RetryCancel, Answer::Yes, Answer::Cancel}};
+        for (const auto &c : cases) {
+            ScriptedWindowSystem sws;
+            QStringList complaints;
+            sws.onUnscripted = [&](const QString &why) { complaints << why; };
+            if (c.scripted)
+                sws.answer(*c.scripted);
+            WindowSystem &ws = sws;
+            QCOMPARE(ws.msgBox(QStringLiteral("Delete the member?"), c.buttons, Icon::Question), c.wayOut);
+            QCOMPARE(complaints.size(), 1);
+            QVERIFY2(complaints.first().contains(QStringLiteral("Delete the member?")), qPrintable(complaints.first()));
+            QCOMPARE(ws.inputBox(QStringLiteral("Which tape?")), QString());
+            QCOMPARE(complaints.size(), 2);
+        }
     }
 
-    void print_data()
-    {
-        QTest::addColumn<bool>("printer");
-        QTest::newRow("no printer") << false;
-        QTest::newRow("printer") << true;
-    }
     void print()
     {
-        QFETCH(bool, printer);
-        ScriptedWindowSystem ws;
-        ws.setPrinterAvailable(printer);
-        QLabel window(QStringLiteral("Receipt"));
-        window.resize(230, 140);
-
-        QCOMPARE(ws.printWindow(window), printer);
-        if (printer) {
-            QCOMPARE(ws.printed().size(), 1);
-            QCOMPARE(ws.printed().first().deviceIndependentSize().toSize(), QSize(230, 140));
-            QVERIFY(ws.boxes().isEmpty());
-        } else {
-            QVERIFY(ws.printed().isEmpty());
-            QCOMPARE(ws.boxes().size(), 1);
-            QCOMPARE(ws.last().prompt, WindowSystem::noPrinterMessage());
-            QCOMPARE(ws.last().icon, Icon::Exclamation);
-            QCOMPARE(ws.last().buttons, Buttons::Ok);
+        for (const bool printer : {false, true}) {
+            ScriptedWindowSystem ws;
+            ws.setPrinterAvailable(printer);
+            QLabel window(QStringLiteral("Receipt"));
+            window.resize(230, 140);
+            QCOMPARE(ws.printWindow(window), printer);
+            QCOMPARE(ws.printed().size(), printer ? 1 : 0);
+            QCOMPARE(ws.prompts(), printer ? QStringList() : QStringList{WindowSystem::noPrinterMessage()});
+            if (printer)
+                QCOMPARE(ws.printed().first().deviceIndependentSize().toSize(), QSize(230, 140));
+            else
+                QVERIFY(ws.last().icon == Icon::Exclamation && ws.last().buttons == Buttons::Ok);
         }
     }
 };
