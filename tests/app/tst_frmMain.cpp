@@ -34,17 +34,6 @@ const Task tasks[] = {
     {"cmdModCust", "Modify Customer", "Modify", nullptr, 3, "frmSecur"},
     {"cmdDelCust", "Delete Customer", "Delete", "Remove", 4, "frmSecur"}};
 
-// The names of the windows on screen, sorted.
-QStringList shown()
-{
-    QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            names << w->objectName();
-    names.sort();
-    return names;
-}
-
 // Every window hidden, no boxes recorded, the main menu alone on screen.
 frmMain &freshMenu(TestStore &store)
 {
@@ -149,7 +138,7 @@ private slots:
                 clickTool(menu, QString::fromLatin1(t.toolbarKey));
             else
                 continue;
-            QCOMPARE(shown(), QStringList{t.window}); // the main menu is hidden
+            QCOMPARE(shownWindows(), QStringList{t.window}); // the main menu is hidden
             QVERIFY2(store.ws().boxes().isEmpty(), way);
             QCOMPARE(store.windows().secur().destination, t.destination);
         }
@@ -170,7 +159,7 @@ private slots:
             QCOMPARE(store.ws().prompts(), QStringList{c.prompt});
             QCOMPARE(store.ws().last().title, QString::fromLatin1(c.title));
             QVERIFY(store.ws().last().buttons == Buttons::YesNo && store.ws().last().icon == Icon::Question);
-            QCOMPARE(shown(), QStringList{c.destination ? "frmSecur" : "frmadd"});
+            QCOMPARE(shownWindows(), QStringList{c.destination ? "frmSecur" : "frmadd"});
             QCOMPARE(store.windows().secur().destination, c.destination);
         }
     }
@@ -182,14 +171,14 @@ private slots:
             frmMain &menu = freshMenu(store);
             store.windows().returns().show(); // windows left open elsewhere go too
             store.windows().showReport(Report::AllSales);
-            QCOMPARE(shown().size(), 3);
+            QCOMPARE(shownWindows().size(), 3);
             if (byMenu)
                 chooseFromMenu(menu, QStringLiteral("Exit"));
             else
                 menu.close();
             QVERIFY(store.quitCalled());
             QVERIFY(store.ws().boxes().isEmpty());
-            QCOMPARE(shown(), QStringList());
+            QCOMPARE(shownWindows(), QStringList());
         }
     }
 };

@@ -38,17 +38,6 @@ void typeCode(frmSecur &gate, const QString &code)
     }
 }
 
-// The names of the windows on screen, sorted.
-QStringList shown()
-{
-    QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            names << w->objectName();
-    names.sort();
-    return names;
-}
-
 // What the gate holds: its destination, the caption naming it and the code typed.
 QString gateState(const frmSecur &gate)
 {
@@ -104,7 +93,7 @@ private slots:
             QCOMPARE(store.ws().prompts(), QStringList{grantedPrompt});
             QVERIFY(store.ws().last().icon == Icon::Information);
             QCOMPARE(store.ws().last().title, QStringLiteral("Security clearance"));
-            QCOMPARE(shown(), windows);
+            QCOMPARE(shownWindows(), windows);
             QCOMPARE(gateState(gate), QStringLiteral("0||"));
         }
     }
@@ -119,7 +108,7 @@ private slots:
             typeCode(gate, code);
             QCOMPARE(gate.txtCode->text(), code);
             clickOn(*gate.cmdSubmit);
-            QVERIFY2(shown() == QStringList{"frmMain"}, qPrintable(code));
+            QVERIFY2(shownWindows() == QStringList{"frmMain"}, qPrintable(code));
             QCOMPARE(store.ws().prompts(), QStringList{"Authorization failed - retry?"});
             QVERIFY(store.ws().last().icon == Icon::Exclamation && store.ws().last().buttons == Buttons::RetryCancel);
             QCOMPARE(store.ws().last().title, QStringLiteral("Code incorrect"));
@@ -134,12 +123,12 @@ private slots:
         store.ws().answer(Answer::Retry);
         typeCode(gate, QStringLiteral("Popcorn-1988"));
         clickOn(*gate.cmdSubmit);
-        QCOMPARE(shown(), QStringList{"frmSecur"});
+        QCOMPARE(shownWindows(), QStringList{"frmSecur"});
         QCOMPARE(gateState(gate), QStringLiteral("4|Customer delete form|"));
         typeCode(gate, rightCode);
         clickOn(*gate.cmdSubmit);
         QCOMPARE(store.ws().last().prompt, grantedPrompt);
-        QCOMPARE(shown(), QStringList{"frmDelete"});
+        QCOMPARE(shownWindows(), QStringList{"frmDelete"});
     }
 
     void returnToMainMenu()
@@ -153,7 +142,7 @@ private slots:
             QCOMPARE(store.ws().prompts(), QStringList{sure});
             QVERIFY(store.ws().last().icon == Icon::Question && store.ws().last().buttons == Buttons::YesNo);
             QCOMPARE(store.ws().last().title, QStringLiteral("Return to main menu"));
-            QCOMPARE(shown(), QStringList{yes ? "frmMain" : "frmSecur"});
+            QCOMPARE(shownWindows(), QStringList{yes ? "frmMain" : "frmSecur"});
             if (!yes)
                 QCOMPARE(gateState(gate), QStringLiteral("7|Report listing all customers|Pop"));
         }
@@ -166,13 +155,13 @@ private slots:
         store.ws().answer(Answer::Yes);
         QTest::keyClick(gate.txtCode, Qt::Key_Escape); // asks as Return to Main Menu does
         QCOMPARE(store.ws().prompts(), QStringList{sure});
-        QCOMPARE(shown(), QStringList{"frmMain"});
+        QCOMPARE(shownWindows(), QStringList{"frmMain"});
         openGate(store, 3); // names the new request, not the abandoned one
         QCOMPARE(gateState(gate), QStringLiteral("3|Customer modification form|"));
         typeCode(gate, rightCode);
         QTest::keyClick(gate.txtCode, Qt::Key_Return);
         QCOMPARE(store.ws().last().prompt, grantedPrompt);
-        QCOMPARE(shown(), QStringList{"frmModify"});
+        QCOMPARE(shownWindows(), QStringList{"frmModify"});
     }
 };
 

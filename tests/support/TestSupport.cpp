@@ -4,6 +4,7 @@
 #include "data/StoreFile.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QLineEdit>
@@ -90,6 +91,16 @@ void TestStore::addItem(int inventoryId, const QString &name, const QString &pri
     exec(QStringLiteral("INSERT INTO tblInventory (InventoryID, ItemName, Price, Quantity, Deleted) "
                         "VALUES (?, ?, ?, ?, ?)"),
          {inventoryId, name, Money::parse(price)->units(), quantity, deleted ? 1 : 0});
+}
+
+QStringList shownWindows()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            names << w->objectName();
+    names.sort();
+    return names;
 }
 
 void typeInto(QWidget &edit, const QString &text)

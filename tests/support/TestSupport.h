@@ -59,6 +59,8 @@ T *child(QWidget &parent, const char *name)
     return w;
 }
 
+// The object names of the top-level windows on screen, sorted.
+QStringList shownWindows();
 // Types text into a line edit as a user would: focus, select all, keys.
 void typeInto(QWidget &edit, const QString &text);
 // Clicks a button with the mouse.
