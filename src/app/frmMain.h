@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Destination.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -38,16 +40,16 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void OpenVideoManagement() { openSecured(1); }
-    void OpenInventory() { openSecured(2); }
-    void OpenModifyCustomer() { openSecured(3); }
-    void OpenDeleteCustomer() { openSecured(4); }
-    void OpenAllMovies() { openSecured(5); }
-    void OpenMoviesByType() { openSecured(6); }
-    void OpenCustomerList() { openSecured(7); }
-    void OpenCustomersByDate() { openSecured(8); }
-    void OpenAllSales() { openSecured(9); }
-    void OpenRentalRevenue() { openSecured(10); }
+    void OpenVideoManagement() { openSecured(DestVideoManagement); }
+    void OpenInventory() { openSecured(DestInventory); }
+    void OpenModifyCustomer() { openSecured(DestModifyCustomer); }
+    void OpenDeleteCustomer() { openSecured(DestDeleteCustomer); }
+    void OpenAllMovies() { openSecured(DestAllMovies); }
+    void OpenMoviesByType() { openSecured(DestMoviesByType); }
+    void OpenCustomerList() { openSecured(DestCustomerList); }
+    void OpenCustomersByDate() { openSecured(DestCustomersByDate); }
+    void OpenAllSales() { openSecured(DestAllSales); }
+    void OpenRentalRevenue() { openSecured(DestRentalRevenue); }
     void OpenCheckout();
     void OpenReturns();
     void OpenPayments();

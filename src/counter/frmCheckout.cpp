@@ -66,6 +66,12 @@ QListWidget *billList(QWidget *parent, const char *name, const char *family)
     return list;
 }
 
+// A refusal at the counter: exclamation icon, OK, nothing else changes.
+void refuse(WindowSystem &ws, const QString &prompt, const QString &title)
+{
+    ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
+}
+
 // Puts a label and its box on one row of a grid.
 void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field, int column = 0)
 {
@@ -485,13 +491,10 @@ void frmCheckout::ShowMember(const MemberRow &row)
 void frmCheckout::cmdAdd_Click()
 {
     WindowSystem &ws = m_windows.ws();
-    auto refuse = [&ws](const char *prompt, const char *title) {
-        ws.msgBox(QString::fromLatin1(prompt), Buttons::Ok, Icon::Exclamation, QString::fromLatin1(title));
-    };
     if (txtMemID2->text() == QLatin1String("0") || txtMemID2->text().isEmpty())
-        return refuse("Must be a member to rent.", "No member entered.");
+        return refuse(ws, QStringLiteral("Must be a member to rent."), QStringLiteral("No member entered."));
     if (txtVidID->text().isEmpty())
-        return refuse("Enter A valid Video ID Number", "Tape entry error.");
+        return refuse(ws, QStringLiteral("Enter A valid Video ID Number"), QStringLiteral("Tape entry error."));
     const auto videoId = Identifier::parse(txtVidID->text());
     if (!videoId)
         return showInvalidNumber(ws, QStringLiteral("video ID"), txtVidID->text());
@@ -501,15 +504,21 @@ void frmCheckout::cmdAdd_Click()
     if (tape.failed)
         return showDbError(ws, m_store.lastError());
     if (!tape.row)
-        return refuse("That tape was not found in the system.", "Tape entry error.");
+        return refuse(ws, QStringLiteral("That tape was not found in the system."),
+                      QStringLiteral("Tape entry error."));
     if (tape.row->deleted)
-        return refuse("That tape has been deleted and cannot be rented. It may be damaged or unusable.",
-                      "Deleted Tape");
+        return refuse(ws,
+                      QStringLiteral("That tape has been deleted and cannot be rented. It may be damaged or "
+                                     "unusable."),
+                      QStringLiteral("Deleted Tape"));
     if (!tape.row->forRent)
-        return refuse("That tape is not available for rental. Please find another.", "Tape entry error.");
+        return refuse(ws, QStringLiteral("That tape is not available for rental. Please find another."),
+                      QStringLiteral("Tape entry error."));
     if (!tape.row->inStore)
-        return refuse("Our records show that tape is not in the store. Please check to see if you have mistyped.",
-                      "Tape entry error.");
+        return refuse(ws,
+                      QStringLiteral("Our records show that tape is not in the store. Please check to see if you "
+                                     "have mistyped."),
+                      QStringLiteral("Tape entry error."));
 
     txtMovieName->setText(tape.row->name);
     txtClass->setText(QString::number(tape.row->priceClass));
@@ -527,25 +536,39 @@ void frmCheckout::cmdAdd_Click()
     txtTotal->setText(vidTotal.toCurrency());
 }
 
-void frmCheckout::removeFromBill(const QString &line)
+std::optional<Money> frmCheckout::takeSelectedLine(QListWidget *bag)
 {
+    QListWidgetItem *selected = bag->currentItem();
+    if (!selected || !selected->isSelected())
+        return std::nullopt;
+    const QString line = selected->text();
+    // Only the first equal line of the bill goes, though the same text may stand twice.
     for (int i = 0; i < List3->count(); ++i) {
         if (List3->item(i)->text() == line) {
             delete List3->takeItem(i);
-            return;
+            break;
         }
+    }
+    delete bag->takeItem(bag->row(selected));
+    return BillLine::amount(line).value_or(Money());
+}
+
+void frmCheckout::removeBillLines(QLatin1String leading)
+{
+    for (int i = 0; i < List3->count();) {
+        if (List3->item(i)->text().startsWith(leading))
+            delete List3->takeItem(i);
+        else
+            ++i;
     }
 }
 
 void frmCheckout::cmdRemove_Click()
 {
-    QListWidgetItem *selected = List1->currentItem();
-    if (!selected || !selected->isSelected())
+    const auto amount = takeSelectedLine(List1);
+    if (!amount)
         return;
-    const QString line = selected->text();
-    m_rentFee = BillLine::amount(line).value_or(Money());
-    removeFromBill(line);
-    delete List1->takeItem(List1->row(selected));
+    m_rentFee = *amount;
     vidTotal -= m_rentFee;
     txtTotal->setText(vidTotal.toPlain());
     txtVidID->setFocus();
@@ -565,12 +588,7 @@ void frmCheckout::cmdClearAll_Click()
     List1->clear();
     vidTotal = Money();
     txtTotal->setText(Money().toCurrency());
-    for (int i = 0; i < List3->count();) {
-        if (List3->item(i)->text().startsWith(QLatin1String("Rent")))
-            delete List3->takeItem(i);
-        else
-            ++i;
-    }
+    removeBillLines(QLatin1String("Rent"));
 }
 
 void frmCheckout::cmdReturn_Click()
@@ -609,22 +627,19 @@ void frmCheckout::cmdBuy_Click()
     const Fetched<ItemRow> item = m_store.item(m_saleInvID);
     if (item.failed)
         return showDbError(ws, m_store.lastError());
-    if (!item.row) {
-        ws.msgBox(QStringLiteral("That inventory item was not found. Recheck."), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Inventory Error."));
-        return;
-    }
-    if (item.row->deleted) {
-        ws.msgBox(QStringLiteral("That inventory item was deleted, it should not be in stock. Please consult manager."),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Deleted item."));
-        return;
-    }
-    if (item.row->quantity < m_saleQuantity) {
-        ws.msgBox(QStringLiteral("There is insufficient stock marked in inventory to sell that order. Please "
-                                 "consult manager."),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Inventory Warning."));
-        return;
-    }
+    if (!item.row)
+        return refuse(ws, QStringLiteral("That inventory item was not found. Recheck."),
+                      QStringLiteral("Inventory Error."));
+    if (item.row->deleted)
+        return refuse(ws,
+                      QStringLiteral("That inventory item was deleted, it should not be in stock. Please consult "
+                                     "manager."),
+                      QStringLiteral("Deleted item."));
+    if (item.row->quantity < m_saleQuantity)
+        return refuse(ws,
+                      QStringLiteral("There is insufficient stock marked in inventory to sell that order. Please "
+                                     "consult manager."),
+                      QStringLiteral("Inventory Warning."));
     m_saleItemName = item.row->name;
     m_saleUnitPrice = item.row->price;
     txtUnitPrice->setText(m_saleUnitPrice.toPlain());
@@ -648,17 +663,18 @@ void frmCheckout::cmdBuyVideo_Click()
     const Fetched<SaleTapeRow> tape = m_store.saleTape(*videoId);
     if (tape.failed)
         return showDbError(ws, m_store.lastError());
-    auto refuse = [&ws](const char *prompt, const char *title) {
-        ws.msgBox(QString::fromLatin1(prompt), Buttons::Ok, Icon::Exclamation, QString::fromLatin1(title));
-    };
     if (!tape.row)
-        return refuse("That video ID was not found in the system.", "Tape Entry Error");
+        return refuse(ws, QStringLiteral("That video ID was not found in the system."),
+                      QStringLiteral("Tape Entry Error"));
     if (tape.row->deleted)
-        return refuse("That tape has been deleted from the system. It may be damaged or unuseable.", "Tape deleted.");
+        return refuse(ws, QStringLiteral("That tape has been deleted from the system. It may be damaged or unuseable."),
+                      QStringLiteral("Tape deleted."));
     if (!tape.row->forSale)
-        return refuse("That video is not for sale. Please try to find another.", "Tape Entry Error");
+        return refuse(ws, QStringLiteral("That video is not for sale. Please try to find another."),
+                      QStringLiteral("Tape Entry Error"));
     if (!tape.row->inStore)
-        return refuse("Our records show that that video is not in the store. Did you mistype?", "Tape Entry Error");
+        return refuse(ws, QStringLiteral("Our records show that that video is not in the store. Did you mistype?"),
+                      QStringLiteral("Tape Entry Error"));
 
     const QString line = BillLine::buyVideo(typed, tape.row->name, tape.row->salePrice);
     List2->addItem(line);
@@ -670,13 +686,10 @@ void frmCheckout::cmdBuyVideo_Click()
 
 void frmCheckout::cmdRemoveSale_Click()
 {
-    QListWidgetItem *selected = List2->currentItem();
-    if (!selected || !selected->isSelected())
+    const auto amount = takeSelectedLine(List2);
+    if (!amount)
         return;
-    const QString line = selected->text();
-    m_rentFee = BillLine::amount(line).value_or(Money());
-    removeFromBill(line);
-    delete List2->takeItem(List2->row(selected));
+    m_rentFee = *amount;
     m_salesTotal -= m_rentFee;
     txtSalesTotal->setText(m_salesTotal.toCurrency());
     txtUnitPrice->clear();
@@ -690,12 +703,8 @@ void frmCheckout::cmdClearAllSales_Click()
     txtUnitPrice->clear();
     txtInvID->clear();
     txtInvID->setFocus();
-    for (int i = 0; i < List3->count();) {
-        if (List3->item(i)->text().startsWith(QLatin1String("Buy")))
-            delete List3->takeItem(i);
-        else
-            ++i;
-    }
+    // "Buy" takes both "Buy " and "BuyV " lines.
+    removeBillLines(QLatin1String("Buy"));
     m_salesTotal = Money();
     txtSalesTotal->setText(Money().toCurrency());
 }
@@ -711,14 +720,21 @@ void frmCheckout::SSTab1_Click(int page)
     txtTotal1->setText(Pricing::total(subtotal).toPlain());
 }
 
-void frmCheckout::selectCard(int type, Card card)
+void frmCheckout::openPaymentBoxes(bool card, bool expiry, bool cash)
 {
-    txtCardNum->setEnabled(true);
-    txtExDate->setEnabled(true);
-    txtCash->setEnabled(false);
+    txtCardNum->setEnabled(card);
+    txtExDate->setEnabled(expiry);
+    txtCash->setEnabled(cash);
     txtCardNum->clear();
     txtExDate->clear();
-    txtCash->clear();
+    // Choosing cash again keeps the amount already typed.
+    if (!cash)
+        txtCash->clear();
+}
+
+void frmCheckout::selectCard(int type, Card card)
+{
+    openPaymentBoxes(true, true, false);
     // With no member there is no card on file to offer.
     if (const auto member = Identifier::parse(txtMemID2->text())) {
         const Fetched<CardOnFile> onFile = m_store.card(*member, card);
@@ -734,35 +750,21 @@ void frmCheckout::selectCard(int type, Card card)
 
 void frmCheckout::optAmEx_Click()
 {
-    txtCardNum->setEnabled(true);
-    txtExDate->setEnabled(true);
-    txtCardNum->clear();
-    txtExDate->clear();
-    txtCash->clear();
-    txtCash->setEnabled(false);
+    openPaymentBoxes(true, true, false);
     txtCardNum->setFocus();
     m_paymentType = 3;
 }
 
 void frmCheckout::optDebit_Click()
 {
-    txtCardNum->setEnabled(true);
-    txtExDate->setEnabled(false);
-    txtCash->setEnabled(false);
-    txtCardNum->clear();
-    txtExDate->clear();
-    txtCash->clear();
+    openPaymentBoxes(true, false, false);
     txtCardNum->setFocus();
     m_paymentType = 5;
 }
 
 void frmCheckout::optCash_Click()
 {
-    txtCardNum->setEnabled(false);
-    txtExDate->setEnabled(false);
-    txtCardNum->clear();
-    txtExDate->clear();
-    txtCash->setEnabled(true);
+    openPaymentBoxes(false, false, true);
     txtCash->setFocus();
     m_paymentType = Cash;
 }

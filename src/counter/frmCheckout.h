@@ -102,8 +102,13 @@ private:
     void optCash_Click();
     // The walk-in rule: a sale with no member is booked to member 0.
     void walkInRule();
-    // Removes the first bill line equal to `line`.
-    void removeFromBill(const QString &line);
+    // Takes the selected line out of a bag and the first equal line out of
+    // the bill; the line's amount, or nullopt when nothing is selected.
+    std::optional<Money> takeSelectedLine(QListWidget *bag);
+    // Takes every bill line that starts with `leading` out of the bill.
+    void removeBillLines(QLatin1String leading);
+    // Enables the payment boxes of the chosen option and empties the rest.
+    void openPaymentBoxes(bool card, bool expiry, bool cash);
     // The bill's lines, checked and read back for writing; false when the
     // clerk has been told why nothing can be written.
     bool planCheckout(CheckoutPlan &plan);

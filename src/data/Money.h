@@ -22,7 +22,6 @@ public:
     static std::optional<Money> parse(QStringView text);
 
     constexpr qint64 units() const { return m_units; }
-    constexpr bool isZero() const { return m_units == 0; }
 
     // This amount times num/den, rounded half-to-even to whole cents.
     Money timesRateRounded(qint64 num, qint64 den) const;
