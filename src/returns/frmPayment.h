@@ -25,8 +25,6 @@ public:
     QLineEdit *txtNum;
     QPushButton *cmdEnter, *cmdPayFull, *cmdPayPart, *cmdReturn;
 
-    Money amountOwing() const { return m_amountOwing; }
-
     void cmdEnter_Click();
     void cmdPayFull_Click();
     void cmdPayPart_Click();
