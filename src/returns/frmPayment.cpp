@@ -24,11 +24,6 @@ T *named(T *widget, const char *name)
     return widget;
 }
 
-QString noFeesOwing()
-{
-    return QStringLiteral(" has no fees owing. No payments are necessary.");
-}
-
 } // namespace
 
 frmPayment::frmPayment(WindowRegistry &windows)
@@ -124,6 +119,18 @@ void frmPayment::showOwing()
     lblMessage->setText(memberName() + QStringLiteral(" has fees owing of ") + m_amountOwing.toCurrency());
 }
 
+void frmPayment::showBalance(const QString &noneOwingHint)
+{
+    const bool owing = m_amountOwing > Money();
+    if (owing)
+        showOwing();
+    else
+        lblMessage->setText(memberName() + QStringLiteral(" has no fees owing. No payments are necessary.")
+                            + noneOwingHint);
+    cmdPayFull->setEnabled(owing);
+    cmdPayPart->setEnabled(owing);
+}
+
 void frmPayment::cmdEnter_Click()
 {
     WindowSystem &ws = m_windows.ws();
@@ -146,15 +153,8 @@ void frmPayment::cmdEnter_Click()
 
     m_member = found.row;
     m_amountOwing = found.row->feesOwing;
-    const bool owing = m_amountOwing > Money();
-    if (owing)
-        showOwing();
-    else
-        lblMessage->setText(memberName() + noFeesOwing()
-                            + QStringLiteral("\n(If customer is returning overdue videos at this time, enter the "
-                                             "returns and then return to payment.)"));
-    cmdPayFull->setEnabled(owing);
-    cmdPayPart->setEnabled(owing);
+    showBalance(QStringLiteral("\n(If customer is returning overdue videos at this time, enter the returns and then "
+                               "return to payment.)"));
 }
 
 void frmPayment::cmdPayFull_Click()
@@ -186,15 +186,9 @@ void frmPayment::cmdPayFull_Click()
         return showDbError(ws, m_store->lastError());
     ws.msgBox(QStringLiteral("Overdue fees paid in the amount of ") + m_amountOwing.toCurrency(), Buttons::Ok,
               Icon::Information, QStringLiteral("Fees paid"));
-    m_amountOwing = *balance;
     // A fee charged since the lookup is still owing, and still payable.
-    const bool owing = m_amountOwing > Money();
-    if (owing)
-        showOwing();
-    else
-        lblMessage->setText(memberName() + noFeesOwing());
-    cmdPayFull->setEnabled(owing);
-    cmdPayPart->setEnabled(owing);
+    m_amountOwing = *balance;
+    showBalance({});
 }
 
 void frmPayment::cmdPayPart_Click()

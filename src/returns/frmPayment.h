@@ -38,6 +38,8 @@ private:
     // Forgets the member: no payment without a new lookup.
     void forgetMember(const QString &message);
     void showOwing();
+    // The amount owing in the label; the pay buttons only while some is owed.
+    void showBalance(const QString &noneOwingHint);
     QString memberName() const;
 
     WindowRegistry &m_windows;
