@@ -69,6 +69,7 @@ frmPayment::frmPayment(WindowRegistry &windows)
     grid->addWidget(cmdEnter, 1, 2);
     grid->addWidget(lblMessage, 2, 0, 1, 3);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
     buttons->addWidget(cmdPayFull);
     buttons->addWidget(cmdPayPart);
     buttons->addStretch();

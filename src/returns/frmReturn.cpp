@@ -74,6 +74,7 @@ frmReturn::frmReturn(WindowRegistry &windows)
     grid->addWidget(txtDate, 1, 3);
     grid->addWidget(List1, 2, 0, 1, 4);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
     buttons->addStretch();
     buttons->addWidget(cmdReturn);
     buttons->addWidget(cmdMain);
