@@ -212,6 +212,12 @@ void tst_frmReturn::noRentalClosedOrChargedTwice()
     const ReturnOutcome again = second.returnTapes({1003}, Today);
     QVERIFY(again.status == ReturnOutcome::Done && again.charges == QList<Money>{Money()});
     QCOMPARE(fees(s), *Money::parse(u"27.83"));
+
+    // A rental whose member is gone is not reported returned: it stays open.
+    s.exec(u"DELETE FROM tblMembers WHERE CustomerNumber = 2"_s);
+    returnTyped(w, u"1006"_s);
+    QCOMPARE(s.ws().last().title, u"Store database error"_s);
+    QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1006 AND Returned = 0"_s), 1);
 }
 
 void tst_frmReturn::scannerKeyboardAndNextVisit()
