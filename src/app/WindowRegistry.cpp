@@ -4,14 +4,19 @@
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
+#include "ui/WindowSystem.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
     : m_storePath(std::move(storePath))
     , m_ws(ws)
     , m_quit([] { QCoreApplication::quit(); })
 {
+    // Receipts kept as PDF files stay with the store they belong to.
+    m_ws.setReceiptFolder(QFileInfo(m_storePath).absoluteDir().filePath(QStringLiteral("receipts")));
 }
 
 WindowRegistry::~WindowRegistry() = default;

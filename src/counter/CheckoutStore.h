@@ -76,10 +76,13 @@ public:
 
     // Writes the whole checkout or nothing of it.
     bool recordCheckout(const CheckoutPlan &plan);
+    // The receipt number the last recorded checkout made; 0 when it sold nothing.
+    qint32 lastReceipt() const { return m_receipt.value_or(0); }
 
 private:
     bool recordLines(const CheckoutPlan &plan);
     std::optional<qint32> nextNumber(const QString &action, const QString &sql);
 
     Database m_db;
+    std::optional<qint32> m_receipt;
 };
