@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
+#include "stock/frmVidMn.h"
 
 #include <QCoreApplication>
 
@@ -50,7 +51,13 @@ Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, cons
     return *slot;
 }
 
-Form &WindowRegistry::vidMn() { return placeholder(m_vidMn, "frmVidMn", "Video Management", true); }
+frmVidMn &WindowRegistry::vidMn()
+{
+    if (!m_vidMn)
+        m_vidMn = std::make_unique<frmVidMn>(*this);
+    return *m_vidMn;
+}
+
 Form &WindowRegistry::invent() { return placeholder(m_invent, "frmInvent", "Form1", true); }
 Form &WindowRegistry::modify() { return placeholder(m_modify, "frmModify", "Modify Customers", true); }
 Form &WindowRegistry::deleteCustomer() { return placeholder(m_delete, "frmDelete", "Delete Customers", true); }

@@ -12,6 +12,7 @@ class WindowSystem;
 class frmMain;
 class frmSecur;
 class frmCheckout;
+class frmVidMn;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -38,7 +39,7 @@ public:
     frmSecur &secur();
     frmCheckout &checkout();
 
-    Form &vidMn();
+    frmVidMn &vidMn();
     Form &invent();
     Form &modify();
     Form &deleteCustomer();
@@ -67,7 +68,8 @@ private:
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmSecur> m_secur;
     std::unique_ptr<frmCheckout> m_checkout;
-    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_modify, m_delete, m_movieByType,
+    std::unique_ptr<frmVidMn> m_vidMn;
+    std::unique_ptr<PlaceholderWindow> m_invent, m_modify, m_delete, m_movieByType,
         m_customersByDate, m_returns, m_payment, m_add;
     std::unique_ptr<PlaceholderWindow> m_reports[4];
 };

@@ -1,5 +1,6 @@
 #include "WindowSystem.h"
 
+#include <QDialog>
 #include <QWidget>
 
 QString WindowSystem::applicationTitle()
@@ -24,4 +25,9 @@ bool WindowSystem::printWindow(QWidget &window)
         return false;
     }
     return true;
+}
+
+int WindowSystem::showModal(QDialog &dialog)
+{
+    return dialog.exec();
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 // The modal boxes and printing every window uses. Windows never make a
@@ -22,6 +23,10 @@ public:
     // The text typed, or empty when cancelled.
     virtual QString inputBox(const QString &prompt, const QString &title = {},
                              const QString &defaultAnswer = {}) = 0;
+
+    // Shows `dialog` modally and waits until it hides itself; its result
+    // (QDialog::Accepted or Rejected).
+    virtual int showModal(QDialog &dialog);
 
     // Prints an image of `window` on the default printer. With no printer
     // the user is told so and nothing else happens. True when printed.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Controls made in code with their own names, as every window builds them.
+namespace Controls {
+
+template <typename T>
+T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, const char *caption);
+QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false);
+// Buttons press only on a click or as the window's default button, never
+// because they hold the focus.
+QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *toolTip = nullptr);
+QCheckBox *check(QWidget *parent, const char *name, const char *caption);
+
+} // namespace Controls
