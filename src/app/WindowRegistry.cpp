@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
+#include "stock/frmInvent.h"
 #include "stock/frmVidMn.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,13 @@ frmVidMn &WindowRegistry::vidMn()
     return *m_vidMn;
 }
 
-Form &WindowRegistry::invent() { return placeholder(m_invent, "frmInvent", "Form1", true); }
+frmInvent &WindowRegistry::invent()
+{
+    if (!m_invent)
+        m_invent = std::make_unique<frmInvent>(*this);
+    return *m_invent;
+}
+
 Form &WindowRegistry::modify() { return placeholder(m_modify, "frmModify", "Modify Customers", true); }
 Form &WindowRegistry::deleteCustomer() { return placeholder(m_delete, "frmDelete", "Delete Customers", true); }
 Form &WindowRegistry::movieByType() { return placeholder(m_movieByType, "frmMovieByType", "Movie By Type", true); }

@@ -13,6 +13,7 @@ class frmMain;
 class frmSecur;
 class frmCheckout;
 class frmVidMn;
+class frmInvent;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -40,7 +41,7 @@ public:
     frmCheckout &checkout();
 
     frmVidMn &vidMn();
-    Form &invent();
+    frmInvent &invent();
     Form &modify();
     Form &deleteCustomer();
     Form &movieByType();
@@ -69,7 +70,8 @@ private:
     std::unique_ptr<frmSecur> m_secur;
     std::unique_ptr<frmCheckout> m_checkout;
     std::unique_ptr<frmVidMn> m_vidMn;
-    std::unique_ptr<PlaceholderWindow> m_invent, m_modify, m_delete, m_movieByType,
+    std::unique_ptr<frmInvent> m_invent;
+    std::unique_ptr<PlaceholderWindow> m_modify, m_delete, m_movieByType,
         m_customersByDate, m_returns, m_payment, m_add;
     std::unique_ptr<PlaceholderWindow> m_reports[4];
 };

@@ -95,7 +95,7 @@ Outcome CatalogueStore::retireMovie(qint32 movieNum, int &tapesOut)
 {
     Outcome outcome = Outcome::Failed;
     tapesOut = 0;
-    m_db.transaction(QStringLiteral("mark the movie as deleted"), [&] {
+    const bool ok = m_db.transaction(QStringLiteral("mark the movie as deleted"), [&] {
         const auto out = openRentals(QStringLiteral("v.MovieNum = ?"), movieNum);
         if (!out)
             return false;
@@ -116,7 +116,7 @@ Outcome CatalogueStore::retireMovie(qint32 movieNum, int &tapesOut)
         }
         return true;
     });
-    return outcome;
+    return ok || outcome != Outcome::Done ? outcome : Outcome::Failed;
 }
 
 std::optional<QList<TapeRow>> CatalogueStore::tapes(qint32 movieNum)
@@ -183,7 +183,7 @@ Outcome CatalogueStore::changeTape(qint32 videoId, const TapeFields &fields, boo
 {
     const QString action = QStringLiteral("change the tape");
     Outcome outcome = Outcome::Failed;
-    m_db.transaction(action, [&] {
+    const bool ok = m_db.transaction(action, [&] {
         if (writeInStore && fields.inStore) {
             const auto out = openRentals(QStringLiteral("v.VideoID = ?"), videoId);
             if (!out)
@@ -206,14 +206,14 @@ Outcome CatalogueStore::changeTape(qint32 videoId, const TapeFields &fields, boo
         }
         return true;
     });
-    return outcome;
+    return ok || outcome != Outcome::Done ? outcome : Outcome::Failed;
 }
 
 Outcome CatalogueStore::retireTape(qint32 videoId)
 {
     const QString action = QStringLiteral("mark the tape as deleted");
     Outcome outcome = Outcome::Failed;
-    m_db.transaction(action, [&] {
+    const bool ok = m_db.transaction(action, [&] {
         const auto out = openRentals(QStringLiteral("v.VideoID = ?"), videoId);
         if (!out)
             return false;
@@ -226,7 +226,7 @@ Outcome CatalogueStore::retireTape(qint32 videoId)
                                    {videoId}));
         return outcome == Outcome::Done;
     });
-    return outcome;
+    return ok || outcome != Outcome::Done ? outcome : Outcome::Failed;
 }
 
 bool CatalogueStore::markTapes(const QList<qint32> &videoIds, TapeMark mark, Money price)

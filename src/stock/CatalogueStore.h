@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/Money.h"
+#include "stock/Outcome.h"
 
 #include <QList>
 #include <QString>
@@ -32,14 +33,6 @@ struct TapeRow
 
 // What one range tool sets on each copy.
 enum class TapeMark { ForSale, NotForSale, ForRent, NotForRent };
-
-// How a change to a title or tape ended.
-enum class Outcome {
-    Done,
-    Failed,   // the store refused; lastError() says why
-    Gone,     // retired or removed by someone else meanwhile
-    TapesOut, // tapes are out on rentals that are still open
-};
 
 // The movie catalogue's and the tape copies' statements.
 class CatalogueStore final
