@@ -126,6 +126,8 @@ void frmInvent::SetGridHeaders()
                          QStringLiteral("Quantity on hand")});
     fg1->setColWidth(1, 1800);
     fg1->setColWidth(3, 1440);
+    for (int c = 0; c < fg1->cols(); ++c)
+        fg1->fitText(c, fg1->text(0, c));
 }
 
 void frmInvent::Form_Activate()

@@ -16,6 +16,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -99,6 +100,8 @@ void frmVidMn::buildTitleHalf(QWidget *half)
     auto *row = new QHBoxLayout;
     fgMovies = named(new FlexGrid(half), "fgMovies");
     fgMovies->setCols(7);
+    // The grid's default width, which Name and Actor keep, fits a title.
+    fgMovies->horizontalHeader()->setDefaultSectionSize(170);
     fgMovies->setToolTip(QStringLiteral("This flexgrid lists movie titles in the database"));
     row->addWidget(fgMovies, 1);
 
@@ -277,6 +280,10 @@ void frmVidMn::SetGridHeaders()
                              QStringLiteral("For Sale"), QStringLiteral("In store"), QStringLiteral("Sale price")});
     fgTapes->setColWidth(0, 300);
     fgTapes->setColWidth(1, 300);
+    for (FlexGrid *grid : {fgMovies, fgTapes})
+        for (int c = 0; c < grid->cols(); ++c)
+            grid->fitText(c, grid->text(0, c));
+    fgMovies->fitText(2, tName(Genres::Count));
 }
 
 void frmVidMn::LoadMovies()
@@ -294,6 +301,7 @@ void frmVidMn::LoadMovies()
         ShowMovieRow(r++, m);
         highest = qMax<qint64>(highest, m.movieNum);
     }
+    fgMovies->fitText(0, QString::number(highest));
     // A retired title may hold the next number; the key must stay unique.
     if (const auto free = m_store.freeMovieNum(highest + 1))
         nextMovieNum = *free;
@@ -363,6 +371,7 @@ void frmVidMn::cmdAdd_Click()
         const int r = fgMovies->rows();
         fgMovies->setRows(r + 1);
         ShowMovieRow(r, *movie);
+        fgMovies->fitText(0, QString::number(*number));
         fgMovies->setRow(r);
         nextMovieNum = *number + 1;
     } else {
@@ -543,6 +552,7 @@ void frmVidMn::ListTapes()
         if (nextCopyNumber <= t.copyNumber)
             nextCopyNumber = t.copyNumber + 1;
     }
+    fitTapeNumbers();
     if (tapeEditOpen())
         fgTapes->setRow(tapeRowOf(editVideoID));
 }
@@ -551,6 +561,12 @@ void frmVidMn::ShowTapeRow(int row, qint32 videoId, qint32 copyNumber, const Tap
 {
     fgTapes->setRowTexts(row, {QString::number(copyNumber), QString::number(videoId), yesNo(t.forRent),
                                yesNo(t.forSale), yesNo(t.inStore), t.salePrice.toPlain()});
+}
+
+void frmVidMn::fitTapeNumbers()
+{
+    fgTapes->fitText(0, QString::number(nextCopyNumber));
+    fgTapes->fitText(1, QString::number(nextVideoID));
 }
 
 int frmVidMn::tapeRowOf(qint32 videoId) const
@@ -627,6 +643,7 @@ void frmVidMn::cmdAddT_Click()
     fgTapes->setRow(fgTapes->rows() - 1);
     nextVideoID = *first + *count;
     nextCopyNumber += *count;
+    fitTapeNumbers();
 }
 
 void frmVidMn::cmdChange_Click()

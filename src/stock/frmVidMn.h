@@ -99,6 +99,8 @@ private:
     std::optional<TapeFields> StoreTapeFields();
     void ShowTapeRow(int row, qint32 videoId, qint32 copyNumber, const TapeFields &t);
     int tapeRowOf(qint32 videoId) const;
+    // Narrow number columns grow to show the longest number whole.
+    void fitTapeNumbers();
     bool tapesListed() const;
     bool tapeEditOpen() const;
     bool titleEditOpen() const;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPalette>
+#include <QStyle>
 
 // Cells of rows 1.. are the view's rows 0..; row 0 is the view's header.
 class FlexGridModel final : public QAbstractTableModel
@@ -181,6 +182,14 @@ int FlexGrid::pixelsToTwips(int pixels) { return pixels * 15; }
 
 int FlexGrid::colWidth(int col) const { return pixelsToTwips(columnWidth(col)); }
 void FlexGrid::setColWidth(int col, int twips) { setColumnWidth(col, twipsToPixels(twips)); }
+
+void FlexGrid::fitText(int col, const QString &text)
+{
+    // The cell's margins on both sides and the grid line.
+    const int needed = fontMetrics().horizontalAdvance(text) + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    if (columnWidth(col) < needed)
+        setColumnWidth(col, needed);
+}
 
 void FlexGrid::clear() { m_model->clearCells(); }
 void FlexGrid::removeItem(int row) { m_model->removeRow(row); }

@@ -36,6 +36,8 @@ public:
 
     int colWidth(int col) const; // twips
     void setColWidth(int col, int twips);
+    // Widens a column, never narrows it, so that `text` shows whole in it.
+    void fitText(int col, const QString &text);
 
     // Empties every cell; the number of rows stays.
     void clear();

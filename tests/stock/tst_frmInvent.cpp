@@ -74,6 +74,7 @@ private slots:
     void refusedFieldsKeepTheEditOpen();
     void deleteAsksByNameAndReportsByNumber();
     void toolbarRefusalsAndWaysOut();
+    void screenshots();
 };
 
 void tst_frmInvent::listsLiveItemsAndAddsPastEveryNumber()
@@ -248,6 +249,18 @@ void tst_frmInvent::toolbarRefusalsAndWaysOut()
 
     toolbar(w, u"Checkout"_s);
     QCOMPARE(shownWindows(), QStringList({"frmCheckout"}));
+}
+
+void tst_frmInvent::screenshots()
+{
+    const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("VIDEOSTORE_SCREENSHOTS is not set");
+    TestStore s;
+    frmInvent &w = open(s);
+    clickRow(*w.fg1, 2);
+    clickOn(*w.cmdEdit);
+    QVERIFY(w.grab().save(u"%1/inventory.png"_s.arg(folder)));
 }
 
 QTEST_MAIN(tst_frmInvent)

@@ -81,6 +81,7 @@ private slots:
     void changeTapeByIdAndButtonStates();
     void tapeOutOnRentalIsNeverMarkedInStore();
     void deleteTapeAsksByIdAndRetiresOnlyIt();
+    void screenshots();
 };
 
 void tst_frmVidMn::listsLiveTitlesAndNumbersPastEveryRow()
@@ -94,8 +95,8 @@ void tst_frmVidMn::listsLiveTitlesAndNumbersPastEveryRow()
     QCOMPARE(gridLines(*w.fgMovies),
              QStringList({"#|Name|Type|Actor|Actress|Rating|PC", "1|Alpha|Action|Actor A|Actress B|PG|1",
                           "2|Beta||Actor A|Actress B|PG|2", "7|Gamma|Horror & Thriller|Actor A|Actress B|PG|3"}));
-    QCOMPARE(w.fgMovies->colWidth(0), 240);
     QCOMPARE(w.fgMovies->colWidth(2), 720);
+    QVERIFY(w.fgMovies->colWidth(0) >= 240); // wider when a number needs it
     QCOMPARE(gridLines(*w.fgTapes), QStringList({"CN|ID|For Rent|For Sale|In store|Sale price"}));
     QCOMPARE(enabled(w), QStringList({"cmdAdd", "fgMovies", "fgTapes"}));
 
@@ -474,6 +475,40 @@ void tst_frmVidMn::deleteTapeAsksByIdAndRetiresOnlyIt()
     QCOMPARE(s.ws().last().prompt, u"Tape 58 is out on rental. It can be marked as deleted once it is back."_s);
     QCOMPARE(s.count(u"tblVideos"_s, u"Deleted = 1"_s), 1);
     QCOMPARE(w.fgTapes->rows(), 3);
+}
+
+void tst_frmVidMn::screenshots()
+{
+    const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("VIDEOSTORE_SCREENSHOTS is not set");
+    TestStore s;
+    const char *const names[] = {"The Long Goodbye", "Starfall", "Quiet Harbour", "Laugh Track", "Night Visitors"};
+    for (int m = 1; m <= 12; ++m)
+        s.addMovie(m, QString::fromLatin1(names[(m - 1) % 5]) + (m > 5 ? u" %1"_s.arg(m) : QString()), (m - 1) % 5 + 1,
+                   (m - 1) % 3 + 1);
+    for (int copy = 1; copy <= 5; ++copy)
+        tape(s, 100 + copy, 3, copy);
+    s.exec(u"UPDATE tblVideos SET ForSale = 1, SalePrice = 99900 WHERE VideoID = 104"_s);
+    frmVidMn &w = open(s);
+    showTapes(w, 3);
+    clickRow(*w.fgTapes, 4);
+    QVERIFY(w.grab().save(u"%1/vidmn-tapes.png"_s.arg(folder)));
+    s.ws().dialog([&](QDialog &d) {
+        typeInto(*child<QLineEdit>(d, "Text1"), u"2"_s);
+        typeInto(*child<QLineEdit>(d, "Text2"), u"4"_s);
+        typeInto(*child<QLineEdit>(d, "Text3"), u"9.99"_s);
+        QVERIFY(d.grab().save(u"%1/sale-dialog.png"_s.arg(folder)));
+        child<QPushButton>(d, "Command1")->click();
+    });
+    w.mnuTool1->trigger();
+    s.ws().dialog([&](QDialog &d) {
+        QVERIFY(d.grab().save(u"%1/range-dialog.png"_s.arg(folder)));
+        d.close();
+    });
+    w.mnuTool4->trigger();
+    clickOn(*w.cmdChange);
+    QVERIFY(w.grab().save(u"%1/vidmn-tape-edit.png"_s.arg(folder)));
 }
 
 QTEST_MAIN(tst_frmVidMn)
