@@ -140,13 +140,14 @@ void frmInvent::Form_Activate()
         showDbError(m_windows.ws(), m_store.lastError());
         return;
     }
-    fg1->setRows(int(items->size()) + 1);
+    QVector<QStringList> records;
+    records.reserve(items->size());
     qint64 highest = 0;
-    int r = 1;
     for (const InventoryRow &i : *items) {
-        fg1->setRowTexts(r++, {QString::number(i.id), i.name, i.price.toPlain(), QString::number(i.quantity)});
+        records.append({QString::number(i.id), i.name, i.price.toPlain(), QString::number(i.quantity)});
         highest = qMax<qint64>(highest, i.id);
     }
+    fg1->setRecords(std::move(records));
     // A retired item may hold the next number; the key must stay unique.
     if (const auto free = m_store.freeItemID(highest + 1))
         nextInventoryID = *free;

@@ -294,13 +294,14 @@ void frmVidMn::LoadMovies()
         showDbError(m_windows.ws(), m_store.lastError());
         return;
     }
-    fgMovies->setRows(int(movies->size()) + 1);
+    QVector<QStringList> records;
+    records.reserve(movies->size());
     qint64 highest = 0;
-    int r = 1;
     for (const MovieRow &m : *movies) {
-        ShowMovieRow(r++, m);
+        records.append(movieTexts(m));
         highest = qMax<qint64>(highest, m.movieNum);
     }
+    fgMovies->setRecords(std::move(records));
     fgMovies->fitText(0, QString::number(highest));
     // A retired title may hold the next number; the key must stay unique.
     if (const auto free = m_store.freeMovieNum(highest + 1))
@@ -309,10 +310,15 @@ void frmVidMn::LoadMovies()
         showDbError(m_windows.ws(), m_store.lastError());
 }
 
+QStringList frmVidMn::movieTexts(const MovieRow &m) const
+{
+    return {QString::number(m.movieNum), m.name,    tName(m.categoryId),          m.actor,
+            m.actress,                   m.rating, QString::number(m.priceClass)};
+}
+
 void frmVidMn::ShowMovieRow(int row, const MovieRow &m)
 {
-    fgMovies->setRowTexts(row, {QString::number(m.movieNum), m.name, tName(m.categoryId), m.actor, m.actress,
-                                m.rating, QString::number(m.priceClass)});
+    fgMovies->setRowTexts(row, movieTexts(m));
 }
 
 std::optional<qint32> frmVidMn::currentMovieNum()

@@ -88,6 +88,7 @@ private:
     // The typed title, or nullopt when a field cannot be stored (the
     // manager has been told which).
     std::optional<MovieRow> StoreMovieFields();
+    QStringList movieTexts(const MovieRow &m) const;
     void ShowMovieRow(int row, const MovieRow &m);
     // The title the operations act on: column 0 of the current row.
     std::optional<qint32> currentMovieNum();

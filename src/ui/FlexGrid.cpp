@@ -71,6 +71,15 @@ public:
 
     int rows() const { return int(m_cells.size()); }
 
+    void setRecords(QVector<QStringList> records)
+    {
+        beginResetModel();
+        QStringList header = m_cells.value(0);
+        m_cells = std::move(records);
+        m_cells.prepend(std::move(header));
+        endResetModel();
+    }
+
     void setRows(int rows)
     {
         rows = qMax(1, rows);
@@ -176,6 +185,16 @@ QString FlexGrid::text(int row, int col) const { return m_model->cell(row, col);
 void FlexGrid::setText(int row, int col, const QString &text) { m_model->setCell(row, col, text); }
 QString FlexGrid::currentText() const { return text(row(), col()); }
 void FlexGrid::setRowTexts(int row, const QStringList &texts) { m_model->setRowTexts(row, texts); }
+void FlexGrid::setRecords(QVector<QStringList> records)
+{
+    // A reset would give every column the default width again.
+    QList<int> widths;
+    for (int c = 0; c < cols(); ++c)
+        widths << columnWidth(c);
+    m_model->setRecords(std::move(records));
+    for (int c = 0; c < widths.size(); ++c)
+        setColumnWidth(c, widths[c]);
+}
 
 int FlexGrid::twipsToPixels(int twips) { return (twips * 96 + 720) / 1440; }
 int FlexGrid::pixelsToTwips(int pixels) { return pixels * 15; }

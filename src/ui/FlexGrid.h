@@ -33,6 +33,9 @@ public:
     QString currentText() const;
     // Fills one row at once; cheaper than cell by cell for long lists.
     void setRowTexts(int row, const QStringList &texts);
+    // Replaces every record row at once (row 0 stays): rows() becomes
+    // records.size() + 1. The way to fill a long list.
+    void setRecords(QVector<QStringList> records);
 
     int colWidth(int col) const; // twips
     void setColWidth(int col, int twips);
