@@ -174,21 +174,26 @@ void frmInvent::fg1_Click()
 void frmInvent::BeginAdd()
 {
     addingItem = true;
-    for (QLineEdit *box : {txtIName, txtPrice, txtQuan}) {
+    for (QLineEdit *box : {txtIName, txtPrice, txtQuan})
         box->clear();
+    lblID->setText(QString::number(nextInventoryID));
+    OpenEdit();
+    m_windows.ws().msgBox(QStringLiteral("Please enter the data on the new product"), Buttons::Ok, Icon::Information,
+                          QStringLiteral("Data entry"));
+    txtIName->setFocus();
+}
+
+void frmInvent::OpenEdit()
+{
+    for (QLineEdit *box : {txtIName, txtPrice, txtQuan})
         box->setEnabled(true);
-    }
     cmdSave->setEnabled(true);
     setDefaultButton(cmdSave);
     cmdClear->setEnabled(true);
     cmdAdd->setEnabled(false);
     cmdDelete->setEnabled(false);
     cmdEdit->setEnabled(false);
-    lblID->setText(QString::number(nextInventoryID));
     fg1->setInUse(false);
-    m_windows.ws().msgBox(QStringLiteral("Please enter the data on the new product"), Buttons::Ok, Icon::Information,
-                          QStringLiteral("Data entry"));
-    txtIName->setFocus();
 }
 
 void frmInvent::BeginEdit()
@@ -205,15 +210,7 @@ void frmInvent::BeginEdit()
     txtPrice->setText(fg1->text(r, 2));
     txtQuan->setText(fg1->text(r, 3));
     m_editQuantity = fg1->text(r, 3).toLongLong();
-    for (QLineEdit *box : {txtIName, txtPrice, txtQuan})
-        box->setEnabled(true);
-    cmdSave->setEnabled(true);
-    setDefaultButton(cmdSave);
-    cmdClear->setEnabled(true);
-    cmdAdd->setEnabled(false);
-    cmdDelete->setEnabled(false);
-    cmdEdit->setEnabled(false);
-    fg1->setInUse(false);
+    OpenEdit();
     m_windows.ws().msgBox(QStringLiteral("Please type in your changes"), Buttons::Ok, Icon::Information,
                           QStringLiteral("Data editing"));
     txtIName->setFocus();

@@ -43,6 +43,8 @@ private:
     void SetGridHeaders();
     void BeginAdd();
     void BeginEdit();
+    // The boxes and buttons of an open edit, adding or changing.
+    void OpenEdit();
     void EndEdit();
     // The typed item, or nullopt when a box cannot be stored (the manager
     // has been told which).

@@ -493,27 +493,35 @@ void frmVidMn::cmdDelete_Click()
         != Answer::Yes)
         return;
     int tapesOut = 0;
-    switch (m_store.retireMovie(*number, tapesOut)) {
+    const Outcome outcome = m_store.retireMovie(*number, tapesOut);
+    const QString out = (tapesOut == 1 ? QStringLiteral("%1 tape of %2 is out on rental. The movie can be marked as "
+                                                        "deleted once it is back.")
+                                       : QStringLiteral("%1 tapes of %2 are out on rental. The movie can be marked as "
+                                                        "deleted once they are all back."))
+                            .arg(tapesOut)
+                            .arg(name);
+    if (retirementEnded(outcome, name, out, QStringLiteral("Confirm Delete")))
+        fgMovies->removeItem(movieRowOf(*number));
+}
+
+bool frmVidMn::retirementEnded(Outcome outcome, const QString &name, const QString &tapesOut, const QString &title)
+{
+    WindowSystem &ws = m_windows.ws();
+    switch (outcome) {
     case Outcome::Done:
         showRetired(ws, name);
-        break;
-    case Outcome::TapesOut:
-        ws.msgBox((tapesOut == 1 ? QStringLiteral("%1 tape of %2 is out on rental. The movie can be marked as deleted "
-                                                  "once it is back.")
-                                 : QStringLiteral("%1 tapes of %2 are out on rental. The movie can be marked as "
-                                                  "deleted once they are all back."))
-                      .arg(tapesOut)
-                      .arg(name),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Confirm Delete"));
-        return;
+        return true;
     case Outcome::Gone:
         // Marked as deleted elsewhere meanwhile: it leaves the list all the same.
-        break;
+        return true;
+    case Outcome::TapesOut:
+        ws.msgBox(tapesOut, Buttons::Ok, Icon::Exclamation, title);
+        return false;
     case Outcome::Failed:
-        showDbError(ws, m_store.lastError());
-        return;
+        break;
     }
-    fgMovies->removeItem(movieRowOf(*number));
+    showDbError(ws, m_store.lastError());
+    return false;
 }
 
 void frmVidMn::cmdReturn_Click()
@@ -753,21 +761,9 @@ void frmVidMn::cmdDelTape_Click()
                   Icon::Question)
         != Answer::Yes)
         return;
-    switch (m_store.retireTape(*id)) {
-    case Outcome::Done:
-        showRetired(ws, number);
-        break;
-    case Outcome::TapesOut:
-        ws.msgBox(QStringLiteral("Tape %1 is out on rental. It can be marked as deleted once it is back.").arg(number),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Delete Tape"));
-        return;
-    case Outcome::Gone:
-        break;
-    case Outcome::Failed:
-        showDbError(ws, m_store.lastError());
-        return;
-    }
-    fgTapes->removeItem(tapeRowOf(*id));
+    const QString out = QStringLiteral("Tape %1 is out on rental. It can be marked as deleted once it is back.");
+    if (retirementEnded(m_store.retireTape(*id), number, out.arg(number), QStringLiteral("Delete Tape")))
+        fgTapes->removeItem(tapeRowOf(*id));
 }
 
 void frmVidMn::cmdTools_Click()

@@ -93,6 +93,9 @@ private:
     // The title the operations act on: column 0 of the current row.
     std::optional<qint32> currentMovieNum();
     int movieRowOf(qint32 movieNum) const;
+    // Tells the manager how retiring `name` ended; true when its row
+    // leaves the list.
+    bool retirementEnded(Outcome outcome, const QString &name, const QString &tapesOut, const QString &title);
 
     void ListTapes();
     void HideTapes();
