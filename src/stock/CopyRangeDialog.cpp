@@ -36,10 +36,7 @@ CopyRangeDialog::CopyRangeDialog(frmVidMn &vidMn, WindowSystem &ws, const char *
 
 void CopyRangeDialog::addField(QLabel *caption, QLineEdit *box)
 {
-    const int row = m_fields->rowCount();
-    caption->setBuddy(box);
-    m_fields->addWidget(caption, row, 0);
-    m_fields->addWidget(box, row, 1);
+    addRow(m_fields, m_fields->rowCount(), caption, box);
 }
 
 void CopyRangeDialog::Form_Activate()

@@ -78,11 +78,8 @@ frmInvent::frmInvent(WindowRegistry &windows)
     const std::pair<QLabel *, QWidget *> rows[] = {{Label2, lblID}, {Label3, txtIName}, {Label4, txtPrice},
                                                    {Label5, txtQuan}};
     int r = 0;
-    for (auto [caption, field] : rows) {
-        caption->setBuddy(field);
-        fields->addWidget(caption, r, 0);
-        fields->addWidget(field, r++, 1);
-    }
+    for (auto [caption, field] : rows)
+        addRow(fields, r++, caption, field);
     cmdAdd = button(this, "cmdAdd", "Add new", "Click here to add an all-new inventory item.");
     cmdEdit = button(this, "cmdEdit", "Edit", "Click on an inventory item in the flexgrid, then here to change it.");
     cmdDelete = button(this, "cmdDelete", "Delete",

@@ -39,13 +39,6 @@ QString yesNo(bool value)
     return value ? True : False;
 }
 
-void addField(QGridLayout *grid, int row, QLabel *caption, QWidget *field)
-{
-    caption->setBuddy(field);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(field, row, 1);
-}
-
 } // namespace
 
 frmVidMn::frmVidMn(WindowRegistry &windows)
@@ -125,12 +118,12 @@ void frmVidMn::buildTitleHalf(QWidget *half)
     cmbPC->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     cmbPC->setToolTip(QStringLiteral("1 = new release, 2 = regular, 3 = discount or specialty"));
     Label7->setToolTip(cmbPC->toolTip());
-    addField(fields, 0, Label2, txtName);
-    addField(fields, 1, Label3, cmbType);
-    addField(fields, 2, Label4, txtActor);
-    addField(fields, 3, Label5, txtActress);
-    addField(fields, 4, Label6, txtRating);
-    addField(fields, 5, Label7, cmbPC);
+    addRow(fields, 0, Label2, txtName);
+    addRow(fields, 1, Label3, cmbType);
+    addRow(fields, 2, Label4, txtActor);
+    addRow(fields, 3, Label5, txtActress);
+    addRow(fields, 4, Label6, txtRating);
+    addRow(fields, 5, Label7, cmbPC);
 
     cmdAdd = button(half, "cmdAdd", "Add Movie", "Click here to enter a new movie");
     cmdEdit = button(half, "cmdEdit", "Edit Details", "Click here to edit the details of an existing movie.");
@@ -183,7 +176,7 @@ void frmVidMn::buildTapeHalf(QWidget *half)
     Label8 = label(half, "Label8", "Sale Price:");
     txtSalePrice = edit(half, "txtSalePrice");
     txtSalePrice->setToolTip(QStringLiteral("Enter the sale price here"));
-    addField(fields, 1, Label8, txtSalePrice);
+    addRow(fields, 1, Label8, txtSalePrice);
 
     cmdAddT = button(half, "cmdAddT", "Add Tapes", "Click here to add more copies of this movie");
     cmdChange = button(half, "cmdChange", "Change Tape",

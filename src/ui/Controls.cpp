@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +32,13 @@ QPushButton *button(QWidget *parent, const char *name, const char *caption, cons
 QCheckBox *check(QWidget *parent, const char *name, const char *caption)
 {
     return named(new QCheckBox(QString::fromUtf8(caption), parent), name);
+}
+
+void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field)
+{
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
 }
 
 } // namespace Controls

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,5 +25,8 @@ QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false);
 // because they hold the focus.
 QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *toolTip = nullptr);
 QCheckBox *check(QWidget *parent, const char *name, const char *caption);
+// Puts a label and its box on one row of a grid; the label's access key
+// leads to the box.
+void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field);
 
 } // namespace Controls
