@@ -7,6 +7,8 @@
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
 #include "ui/WindowSystem.h"
+#include "stock/frmInvent.h"
+#include "stock/frmVidMn.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,8 +73,20 @@ Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, cons
     return *slot;
 }
 
-Form &WindowRegistry::vidMn() { return placeholder(m_vidMn, "frmVidMn", "Video Management", true); }
-Form &WindowRegistry::invent() { return placeholder(m_invent, "frmInvent", "Form1", true); }
+frmVidMn &WindowRegistry::vidMn()
+{
+    if (!m_vidMn)
+        m_vidMn = std::make_unique<frmVidMn>(*this);
+    return *m_vidMn;
+}
+
+frmInvent &WindowRegistry::invent()
+{
+    if (!m_invent)
+        m_invent = std::make_unique<frmInvent>(*this);
+    return *m_invent;
+}
+
 Form &WindowRegistry::modify() { return placeholder(m_modify, "frmModify", "Modify Customers", true); }
 Form &WindowRegistry::deleteCustomer() { return placeholder(m_delete, "frmDelete", "Delete Customers", true); }
 Form &WindowRegistry::movieByType() { return placeholder(m_movieByType, "frmMovieByType", "Movie By Type", true); }

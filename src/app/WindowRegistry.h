@@ -14,6 +14,8 @@ class frmSecur;
 class frmCheckout;
 class frmReturn;
 class frmPayment;
+class frmVidMn;
+class frmInvent;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -40,8 +42,8 @@ public:
     frmSecur &secur();
     frmCheckout &checkout();
 
-    Form &vidMn();
-    Form &invent();
+    frmVidMn &vidMn();
+    frmInvent &invent();
     Form &modify();
     Form &deleteCustomer();
     Form &movieByType();
@@ -71,7 +73,8 @@ private:
     std::unique_ptr<frmCheckout> m_checkout;
     std::unique_ptr<frmReturn> m_returns;
     std::unique_ptr<frmPayment> m_payment;
-    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_modify, m_delete, m_movieByType,
-        m_customersByDate, m_add;
+    std::unique_ptr<frmVidMn> m_vidMn;
+    std::unique_ptr<frmInvent> m_invent;
+    std::unique_ptr<PlaceholderWindow> m_modify, m_delete, m_movieByType, m_customersByDate, m_add;
     std::unique_ptr<PlaceholderWindow> m_reports[4];
 };

@@ -184,7 +184,37 @@ QPixmap toolbarPicture(const QString &key)
         p.setBrush(Qt::white);
         p.drawRect(QRectF(6, 17, 20, 2));
         p.drawRect(QRectF(6, 22, 14, 2));
-    } else if (key == QLatin1String("Sales")) {
+    } else if (key == QLatin1String("by Date")) {
+        p.setPen(QPen(QColor(60, 60, 70), 1.2));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4, 6, 24, 22));
+        p.setBrush(QColor(200, 40, 40));
+        p.drawRect(QRectF(4, 6, 24, 6));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 60, 70));
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 4; ++col)
+                p.drawRect(QRectF(7 + col * 5.5, 15 + row * 4.3, 3, 2.6));
+    } else if (key == QLatin1String("Edit")) {
+        p.save();
+        p.translate(16, 16);
+        p.rotate(45);
+        p.setPen(QPen(QColor(120, 80, 20), 1));
+        p.setBrush(QColor(240, 190, 60));
+        p.drawRect(QRectF(-4, -14, 8, 20));
+        p.setBrush(QColor(235, 205, 160));
+        p.drawPolygon(QPolygonF({{-4, 6}, {4, 6}, {0, 14}}));
+        p.setBrush(QColor(230, 120, 140));
+        p.drawRect(QRectF(-4, -17, 8, 3));
+        p.restore();
+    } else if (key == QLatin1String("Add new")) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 140, 60));
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(14, 8, 4, 16));
+        p.drawRect(QRectF(8, 14, 16, 4));
+    } else if (key == QLatin1String("Sales") || key == QLatin1String("All Sales")) {
         p.setPen(QPen(QColor(140, 90, 10), 1.2));
         p.setBrush(QColor(250, 200, 70));
         p.drawPolygon(QPolygonF({{3, 16}, {15, 4}, {28, 4}, {28, 17}, {16, 29}}));

@@ -29,15 +29,19 @@ public:
 
     void answer(Answer a) { m_answers.enqueue(a); }
     void type(const QString &text) { m_inputs.enqueue(text); }
+    // Fills and closes the next modal dialog; `fill` gets it on screen,
+    // activated. A dialog still open after `fill` is closed as cancelled.
+    void dialog(std::function<void(QDialog &)> fill) { m_dialogs.enqueue(std::move(fill)); }
     void setPrinterAvailable(bool available) { m_printer = available; }
 
     Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+    int showModal(QDialog &dialog) override;
 
     const QList<Box> &boxes() const { return m_boxes; }
     QStringList prompts() const;
     const Box &last() const { return m_boxes.constLast(); }
-    qsizetype unusedAnswers() const { return m_answers.size() + m_inputs.size(); }
+    qsizetype unusedAnswers() const { return m_answers.size() + m_inputs.size() + m_dialogs.size(); }
     const QList<QImage> &printed() const { return m_printed; }
     void clear();
 
@@ -52,6 +56,7 @@ private:
 
     QQueue<Answer> m_answers;
     QQueue<QString> m_inputs;
+    QQueue<std::function<void(QDialog &)>> m_dialogs;
     QList<Box> m_boxes;
     QList<QImage> m_printed;
     bool m_printer = true;

@@ -2,6 +2,7 @@
 
 #include "ReceiptFile.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QWidget>
 
@@ -51,4 +52,9 @@ bool WindowSystem::saveAsPdf(const QImage &image, int receiptNumber)
                + QDir::toNativeSeparators(saved.path),
            Buttons::Ok, Icon::Information, QStringLiteral("Print"));
     return true;
+}
+
+int WindowSystem::showModal(QDialog &dialog)
+{
+    return dialog.exec();
 }

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 // The modal boxes and printing every window uses. Windows never make a
@@ -25,6 +26,10 @@ public:
     // The text typed, or empty when cancelled.
     virtual QString inputBox(const QString &prompt, const QString &title = {},
                              const QString &defaultAnswer = {}) = 0;
+
+    // Shows `dialog` modally and waits until it hides itself; its result
+    // (QDialog::Accepted or Rejected).
+    virtual int showModal(QDialog &dialog);
 
     // Prints an image of `window` on the default printer. With no printer
     // and a receipt folder set, the image is saved there as a one-page PDF

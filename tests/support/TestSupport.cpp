@@ -2,6 +2,7 @@
 
 #include "data/Money.h"
 #include "data/StoreFile.h"
+#include "ui/FlexGrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -137,4 +138,23 @@ void clickOn(QAbstractButton &button)
         QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(6, button.height() / 2));
     else
         QTest::mouseClick(&button, Qt::LeftButton);
+}
+
+void clickRow(FlexGrid &grid, int row)
+{
+    const QModelIndex index = grid.model()->index(row - 1, 1);
+    grid.scrollTo(index);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(index).center());
+}
+
+QStringList gridLines(const FlexGrid &grid)
+{
+    QStringList lines;
+    for (int r = 0; r < grid.rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid.cols(); ++c)
+            cells << grid.text(r, c);
+        lines << cells.join(u'|');
+    }
+    return lines;
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class FlexGrid;
 class QAbstractButton;
 class QWidget;
 
@@ -68,3 +69,7 @@ QStringList shownWindows();
 void typeInto(QWidget &edit, const QString &text);
 // Clicks a button with the mouse.
 void clickOn(QAbstractButton &button);
+// Clicks a record row of a grid with the mouse (row 1 is the first record).
+void clickRow(FlexGrid &grid, int row);
+// Every row of a grid from row 0, cells joined by "|".
+QStringList gridLines(const FlexGrid &grid);
