@@ -7,10 +7,15 @@
 
 #include <QApplication>
 
-void nameApplication(QApplication &app)
+void nameApplication(QCoreApplication &app)
 {
     app.setOrganizationName(QString());
     app.setApplicationName(QStringLiteral("videostore"));
+}
+
+void nameApplication(QApplication &app)
+{
+    nameApplication(static_cast<QCoreApplication &>(app));
     app.setApplicationDisplayName(WindowSystem::applicationTitle());
     app.setQuitOnLastWindowClosed(false);
 }
