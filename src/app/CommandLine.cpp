@@ -38,7 +38,7 @@ int backup(const Context &c)
 
 int check(const Context &c)
 {
-    const StoreFile::Inspection store = StoreFile::inspect(c.storePath, true);
+    const StoreFile::Inspection store = StoreFile::inspect(c.storePath, StoreFile::Depth::Everything);
     QString problem = store.problem;
     if (problem.isEmpty())
         problem = StoreFile::writeProblem(c.storePath);

@@ -102,7 +102,7 @@ private slots:
         QVERIFY2(out.message.startsWith(u"Backed up the store "_s), qPrintable(out.message));
 
         const QString copy = dir.filePath(u"copy.db"_s);
-        QCOMPARE(StoreFile::inspect(copy, true).problem, QString());
+        QCOMPARE(StoreFile::inspect(copy, StoreFile::Depth::Everything).problem, QString());
         const int rentals = peek(copy, u"SELECT COUNT(*) FROM tblRentals"_s).toInt();
         QVERIFY2(rentals >= before && rentals <= after, qPrintable(u"%1 %2 %3"_s.arg(before).arg(rentals).arg(after)));
         // Whole checkouts only: each rental with its receipt, line and stock.
