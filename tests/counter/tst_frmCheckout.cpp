@@ -116,6 +116,16 @@ void checkOutCash(TestStore &s, frmCheckout &w, const QString &cash)
     clickOn(*w.cmdCheckOut);
 }
 
+// Pays in cash and answers the verification Yes, for a checkout that is
+// then refused, so no receipt question follows.
+void cashRefused(TestStore &s, frmCheckout &w, const QString &cash)
+{
+    payBy(w, w.optCash);
+    typeInto(*w.txtCash, cash);
+    s.ws().answer(Answer::Yes);
+    clickOn(*w.cmdCheckOut);
+}
+
 QString rentLine(const QString &id, const QString &title20, const QString &fee)
 {
     return u"Rent %1  %2\t%3"_s.arg(id, title20, fee);
@@ -578,10 +588,7 @@ void tst_frmCheckout::receiptOnlyForSalesAndStockNeverBelowZero()
     buy(w, u"8"_s, u"2"_s);
     buy(w, u"8"_s, u"2"_s);
     const QStringList before = snapshot(s);
-    payBy(w, w.optCash);
-    typeInto(*w.txtCash, u"20"_s);
-    s.ws().answer(Answer::Yes);
-    clickOn(*w.cmdCheckOut);
+    cashRefused(s, w, u"20"_s);
     QCOMPARE(s.ws().last().title, u"Taken by another counter"_s);
     QVERIFY2(s.ws().last().prompt.startsWith(u"Item 8 (Licorice) has only 0 left"_s), qPrintable(s.ws().last().prompt));
     QCOMPARE(snapshot(s), before);
@@ -685,10 +692,7 @@ void tst_frmCheckout::failureMidCheckoutWritesNothing()
                           "BEGIN SELECT RAISE(ABORT, 'disk failure'); END"));
     const QStringList before = snapshot(s);
 
-    payBy(w, w.optCash);
-    typeInto(*w.txtCash, u"100"_s);
-    s.ws().answer(Answer::Yes);
-    clickOn(*w.cmdCheckOut);
+    cashRefused(s, w, u"100"_s);
     QCOMPARE(s.ws().last().title, u"Store database error"_s);
     QVERIFY2(s.ws().last().prompt.startsWith(u"The store database could not write the tape sold."_s),
              qPrintable(s.ws().last().prompt));
@@ -773,10 +777,7 @@ void tst_frmCheckout::twoCountersCannotTakeOneTape()
     checkOutCash(s, first, u"20"_s);
     const QStringList after = snapshot(s);
 
-    payBy(second, second.optCash);
-    typeInto(*second.txtCash, u"20"_s);
-    s.ws().answer(Answer::Yes);
-    clickOn(*second.cmdCheckOut);
+    cashRefused(s, second, u"20"_s);
     QCOMPARE(s.ws().last().title, u"Taken by another counter"_s);
     QVERIFY2(s.ws().last().prompt.startsWith(u"Tape 1001 (The Long Goodbye Express Returns) is no longer in the "
                                              "store: another counter has rented or sold it"_s),
