@@ -3,6 +3,7 @@
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
 #include "data/StoreFile.h"
+#include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
@@ -17,6 +18,9 @@ void nameApplication(QApplication &app)
 {
     nameApplication(static_cast<QCoreApplication &>(app));
     app.setApplicationDisplayName(WindowSystem::applicationTitle());
+    // The desktop matches the windows to the menu entry and its icon.
+    app.setDesktopFileName(QStringLiteral("videostore"));
+    app.setWindowIcon(Pictures::appIcon());
     app.setQuitOnLastWindowClosed(false);
 }
 

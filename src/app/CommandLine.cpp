@@ -125,6 +125,8 @@ int run(int argc, char *argv[])
         options.append(c.valueName.isEmpty() ? QCommandLineOption(c.name, c.description)
                                              : QCommandLineOption(c.name, c.description, c.valueName));
         parser.addOption(options.last());
+        for (const QCommandLineOption &o : c.further)
+            parser.addOption(o);
     }
 
     QTextStream out(stdout);
@@ -165,7 +167,7 @@ int run(int argc, char *argv[])
     const QString storePath =
         parser.isSet(store) ? QFileInfo(parser.value(store)).absoluteFilePath() : StoreFile::defaultPath();
     const QString value = chosen->valueName.isEmpty() ? QString() : parser.value(chosen->name);
-    return chosen->run(Context{storePath, value, out, err});
+    return chosen->run(Context{storePath, value, out, err, parser});
 }
 
 } // namespace CommandLine

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QCommandLineOption>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
+class QCommandLineParser;
 class QTextStream;
 
 // The videostore executable's command line: with no command it starts the
@@ -19,6 +21,7 @@ struct Context
     QString value;     // the command's own value, when it takes one
     QTextStream &out;  // the one-line result on success
     QTextStream &err;  // the one-line reason on failure
+    const QCommandLineParser &parser; // for the command's own further options
 };
 
 struct Command
@@ -27,6 +30,8 @@ struct Command
     QString valueName; // "file" when it takes a value; empty when not
     QString description;
     std::function<int(const Context &)> run;
+    // Options only this command takes (e.g. --pdf FILE), listed by --help.
+    QList<QCommandLineOption> further = {};
 };
 
 // Every command, in the order --help lists them. A new command is one more

@@ -4,14 +4,21 @@
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
+#include "returns/frmPayment.h"
+#include "returns/frmReturn.h"
+#include "ui/WindowSystem.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
     : m_storePath(std::move(storePath))
     , m_ws(ws)
     , m_quit([] { QCoreApplication::quit(); })
 {
+    // Receipts kept as PDF files stay with the store they belong to.
+    m_ws.setReceiptFolder(QFileInfo(m_storePath).absoluteDir().filePath(QStringLiteral("receipts")));
 }
 
 WindowRegistry::~WindowRegistry() = default;
@@ -37,6 +44,20 @@ frmCheckout &WindowRegistry::checkout()
     return *m_checkout;
 }
 
+frmReturn &WindowRegistry::returns()
+{
+    if (!m_returns)
+        m_returns = std::make_unique<frmReturn>(*this);
+    return *m_returns;
+}
+
+frmPayment &WindowRegistry::payment()
+{
+    if (!m_payment)
+        m_payment = std::make_unique<frmPayment>(*this);
+    return *m_payment;
+}
+
 Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName,
                                   const char *caption, bool returnsToMenu)
 {
@@ -59,8 +80,6 @@ Form &WindowRegistry::customersByDate()
 {
     return placeholder(m_customersByDate, "frmCustomersByDate", "Customers By Date", true);
 }
-Form &WindowRegistry::returns() { return placeholder(m_returns, "frmReturn", "Video Return", true); }
-Form &WindowRegistry::payment() { return placeholder(m_payment, "frmPayment", "Customer Late fee payment", true); }
 Form &WindowRegistry::addCustomer() { return placeholder(m_add, "frmadd", "Add Customers", true); }
 
 void WindowRegistry::showReport(Report report)

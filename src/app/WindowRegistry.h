@@ -12,6 +12,8 @@ class WindowSystem;
 class frmMain;
 class frmSecur;
 class frmCheckout;
+class frmReturn;
+class frmPayment;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -44,8 +46,8 @@ public:
     Form &deleteCustomer();
     Form &movieByType();
     Form &customersByDate();
-    Form &returns();
-    Form &payment();
+    frmReturn &returns();
+    frmPayment &payment();
     Form &addCustomer();
 
     // Opens a report's preview window; the caller does not wait for it.
@@ -67,7 +69,9 @@ private:
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmSecur> m_secur;
     std::unique_ptr<frmCheckout> m_checkout;
+    std::unique_ptr<frmReturn> m_returns;
+    std::unique_ptr<frmPayment> m_payment;
     std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_modify, m_delete, m_movieByType,
-        m_customersByDate, m_returns, m_payment, m_add;
+        m_customersByDate, m_add;
     std::unique_ptr<PlaceholderWindow> m_reports[4];
 };

@@ -149,7 +149,12 @@ std::optional<qint32> CheckoutStore::nextNumber(const QString &action, const QSt
 
 bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
 {
-    return m_db.transaction(QStringLiteral("record the checkout"), [&] { return recordLines(plan); });
+    m_receipt.reset();
+    const bool recorded =
+        m_db.transaction(QStringLiteral("record the checkout"), [&] { return recordLines(plan); });
+    if (!recorded)
+        m_receipt.reset();
+    return recorded;
 }
 
 bool CheckoutStore::recordLines(const CheckoutPlan &plan)
@@ -157,7 +162,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
     const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
     const QString date = StoreDate::toText(plan.date);
     std::optional<qint32> rentalId;
-    std::optional<qint32> saleId;
+    std::optional<qint32> &saleId = m_receipt;
 
     // The receipt is made at the first sale line and shared by the rest.
     auto receipt = [&]() -> bool {
@@ -223,8 +228,10 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
     for (const BillLine::Parsed &line : plan.lines) {
         switch (line.kind) {
         case BillLine::Kind::Pay:
-            if (!m_db.run(QStringLiteral("clear the fees paid"),
-                          QStringLiteral("UPDATE tblMembers SET FeesOwing = 0 WHERE CustomerNumber = ?"), {member}))
+            // Subtracted, not cleared: a fee charged since the lookup stays owing.
+            if (!m_db.run(QStringLiteral("take the fees paid off the member's account"),
+                          QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? WHERE CustomerNumber = ?"),
+                          {line.amount.units(), member}))
                 return false;
             break;
         case BillLine::Kind::Rent: {
