@@ -26,24 +26,6 @@ namespace {
 
 const QDate Today(2026, 3, 1);
 
-// A value read through a read-only connection, which writes nothing to the file.
-QVariant peek(const QString &path, const QString &sql)
-{
-    QVariant v;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"peek"_s);
-        db.setDatabaseName(path);
-        db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
-        QSqlQuery q(db.open() ? db : QSqlDatabase());
-        if (!q.exec(sql))
-            qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-        if (q.next())
-            v = q.value(0);
-    }
-    QSqlDatabase::removeDatabase(u"peek"_s);
-    return v;
-}
-
 QByteArray bytes(const QString &path)
 {
     QFile f(path);
@@ -103,13 +85,13 @@ private slots:
 
         const QString copy = dir.filePath(u"copy.db"_s);
         QCOMPARE(StoreFile::inspect(copy, StoreFile::Depth::Everything).problem, QString());
-        const int rentals = peek(copy, u"SELECT COUNT(*) FROM tblRentals"_s).toInt();
+        const int rentals = valueIn(copy, u"SELECT COUNT(*) FROM tblRentals"_s).toInt();
         QVERIFY2(rentals >= before && rentals <= after, qPrintable(u"%1 %2 %3"_s.arg(before).arg(rentals).arg(after)));
         // Whole checkouts only: each rental with its receipt, line and stock.
-        QCOMPARE(peek(copy, u"SELECT COUNT(*) FROM tblReceipts"_s).toInt(), rentals);
-        QCOMPARE(peek(copy, u"SELECT COUNT(*) FROM tblSalesDetails"_s).toInt(), rentals);
-        QCOMPARE(peek(copy, u"SELECT Quantity FROM tblInventory"_s).toInt(), 100000 - rentals);
-        QCOMPARE(peek(copy, u"SELECT COUNT(*) FROM tblVideos WHERE InStore = 0"_s).toInt(), rentals);
+        QCOMPARE(valueIn(copy, u"SELECT COUNT(*) FROM tblReceipts"_s).toInt(), rentals);
+        QCOMPARE(valueIn(copy, u"SELECT COUNT(*) FROM tblSalesDetails"_s).toInt(), rentals);
+        QCOMPARE(valueIn(copy, u"SELECT Quantity FROM tblInventory"_s).toInt(), 100000 - rentals);
+        QCOMPARE(valueIn(copy, u"SELECT COUNT(*) FROM tblVideos WHERE InStore = 0"_s).toInt(), rentals);
         QCOMPARE(entries(dir.path()), QStringList{u"copy.db"_s});
 
         // Never over an existing file.
@@ -135,7 +117,7 @@ private slots:
         Backup::Daily first = Backup::makeDaily(s.path(), Today);
         QVERIFY2(first.made && first.error.isEmpty(), qPrintable(first.error));
         QCOMPARE(first.path, folder + u"/video-2026-03-01.db"_s);
-        QCOMPARE(peek(first.path, u"SELECT COUNT(*) FROM tblMembers"_s).toInt(), 2);
+        QCOMPARE(valueIn(first.path, u"SELECT COUNT(*) FROM tblMembers"_s).toInt(), 2);
         QStringList kept = entries(folder);
         QCOMPARE(kept.size(), 15);
         QVERIFY(!kept.contains(u"video-2026-02-01.db"_s)); // the oldest went
@@ -145,7 +127,7 @@ private slots:
         s.addMember(2, u"Bob"_s, u"Jones"_s);
         const Backup::Daily second = Backup::makeDaily(s.path(), Today);
         QVERIFY(!second.made && second.error.isEmpty());
-        QCOMPARE(peek(first.path, u"SELECT COUNT(*) FROM tblMembers"_s).toInt(), 2);
+        QCOMPARE(valueIn(first.path, u"SELECT COUNT(*) FROM tblMembers"_s).toInt(), 2);
         QCOMPARE(entries(folder), kept);
     }
 
@@ -213,8 +195,8 @@ private slots:
         {
             QFile f(damaged);
             QVERIFY(f.open(QIODevice::ReadWrite));
-            const qint64 page = peek(good, u"PRAGMA page_size"_s).toLongLong();
-            const qint64 root = peek(good, u"SELECT rootpage FROM sqlite_master WHERE name = 'tblMembers'"_s).toLongLong();
+            const qint64 page = valueIn(good, u"PRAGMA page_size"_s).toLongLong();
+            const qint64 root = valueIn(good, u"SELECT rootpage FROM sqlite_master WHERE name = 'tblMembers'"_s).toLongLong();
             QVERIFY(f.seek((root - 1) * page + 8) && f.write(QByteArray(int(page) - 8, '\x5a')) == page - 8);
         }
         auto derived = [&](const QString &name, const QString &sql) {
@@ -266,7 +248,7 @@ private slots:
         QVERIFY(bytes(kept) == before);
         // The program opens the restored store with its rows.
         QVERIFY(StoreFile::prepare(path).ok);
-        QCOMPARE(peek(path, u"SELECT group_concat(CustomerNumber) FROM tblMembers"_s).toString(), u"0,1"_s);
+        QCOMPARE(valueIn(path, u"SELECT group_concat(CustomerNumber) FROM tblMembers"_s).toString(), u"0,1"_s);
     }
 };
 
