@@ -8,6 +8,7 @@ class QtWindowSystem final : public WindowSystem
 public:
     Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+    void notice(const QString &prompt, const QString &title) override;
 
 protected:
     bool hasDefaultPrinter() override;

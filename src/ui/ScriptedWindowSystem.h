@@ -37,6 +37,11 @@ public:
     Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
     int showModal(QDialog &dialog) override;
+    // Recorded among the boxes like an OK box.
+    void notice(const QString &prompt, const QString &title) override
+    {
+        msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
+    }
 
     const QList<Box> &boxes() const { return m_boxes; }
     QStringList prompts() const;
