@@ -4,6 +4,9 @@
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
+#include "customers/frmDelete.h"
+#include "customers/frmModify.h"
+#include "customers/frmadd.h"
 
 #include <QCoreApplication>
 
@@ -37,6 +40,27 @@ frmCheckout &WindowRegistry::checkout()
     return *m_checkout;
 }
 
+Form &WindowRegistry::addCustomer()
+{
+    if (!m_add)
+        m_add = std::make_unique<frmadd>(*this);
+    return *m_add;
+}
+
+Form &WindowRegistry::modify()
+{
+    if (!m_modify)
+        m_modify = std::make_unique<frmModify>(*this);
+    return *m_modify;
+}
+
+Form &WindowRegistry::deleteCustomer()
+{
+    if (!m_delete)
+        m_delete = std::make_unique<frmDelete>(*this);
+    return *m_delete;
+}
+
 Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName,
                                   const char *caption, bool returnsToMenu)
 {
@@ -52,8 +76,6 @@ Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, cons
 
 Form &WindowRegistry::vidMn() { return placeholder(m_vidMn, "frmVidMn", "Video Management", true); }
 Form &WindowRegistry::invent() { return placeholder(m_invent, "frmInvent", "Form1", true); }
-Form &WindowRegistry::modify() { return placeholder(m_modify, "frmModify", "Modify Customers", true); }
-Form &WindowRegistry::deleteCustomer() { return placeholder(m_delete, "frmDelete", "Delete Customers", true); }
 Form &WindowRegistry::movieByType() { return placeholder(m_movieByType, "frmMovieByType", "Movie By Type", true); }
 Form &WindowRegistry::customersByDate()
 {
@@ -61,7 +83,6 @@ Form &WindowRegistry::customersByDate()
 }
 Form &WindowRegistry::returns() { return placeholder(m_returns, "frmReturn", "Video Return", true); }
 Form &WindowRegistry::payment() { return placeholder(m_payment, "frmPayment", "Customer Late fee payment", true); }
-Form &WindowRegistry::addCustomer() { return placeholder(m_add, "frmadd", "Add Customers", true); }
 
 void WindowRegistry::showReport(Report report)
 {

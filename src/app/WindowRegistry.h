@@ -12,6 +12,9 @@ class WindowSystem;
 class frmMain;
 class frmSecur;
 class frmCheckout;
+class frmadd;
+class frmModify;
+class frmDelete;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -67,7 +70,9 @@ private:
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmSecur> m_secur;
     std::unique_ptr<frmCheckout> m_checkout;
-    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_modify, m_delete, m_movieByType,
-        m_customersByDate, m_returns, m_payment, m_add;
+    std::unique_ptr<frmadd> m_add;
+    std::unique_ptr<frmModify> m_modify;
+    std::unique_ptr<frmDelete> m_delete;
+    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_movieByType, m_customersByDate, m_returns, m_payment;
     std::unique_ptr<PlaceholderWindow> m_reports[4];
 };

@@ -15,3 +15,13 @@ void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typ
     ws.msgBox(Identifier::invalidMessage(what, typed), Buttons::Ok, Icon::Exclamation,
               QStringLiteral("Invalid number"));
 }
+
+void showRetired(WindowSystem &ws, const QString &name, bool trailingBlank)
+{
+    ws.msgBox(name
+                  + QStringLiteral(" has been marked as deleted. Items are not deleted from the database entirely,")
+                  + (trailingBlank ? QStringLiteral(" ") : QString()) + QStringLiteral("\r\n")
+                  + QStringLiteral("but can no longer be accessed by normal means. Consult Corvane Inc. for a data "
+                                   "retrieval kit if required."),
+              Buttons::Ok, Icon::Information, QStringLiteral("Virtual Delete."));
+}
