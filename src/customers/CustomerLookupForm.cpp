@@ -98,7 +98,7 @@ CustomerLookupForm::CustomerLookupForm(WindowRegistry &windows, const char *obje
     connect(m_display, &QPushButton::clicked, this, &CustomerLookupForm::DisplayMember);
     for (QLineEdit *box : {txtMemb, txtHphone, txtDLNum})
         connect(box, &QLineEdit::returnPressed, this, &CustomerLookupForm::DisplayMember);
-    resize(620, 520);
+    resize(620, 470);
 }
 
 void CustomerLookupForm::DisplayMember()

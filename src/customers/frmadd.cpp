@@ -81,7 +81,7 @@ frmadd::frmadd(WindowRegistry &windows)
     for (QPushButton *b : {cmdAdd, cmdClearAll, cmdReturn})
         commands->addWidget(b);
     layout->addLayout(commands);
-    resize(560, 520);
+    resize(560, 470);
 
     Controls::tabOrder({txtLast, txtFirst, txtAddr, txtCity, txtPostal, txtHphone, txtBPhone, txtCell, txtDLNum,
                         txtOtherName, txtON2, txtON3, cmdAdd, cmdClearAll, cmdReturn});

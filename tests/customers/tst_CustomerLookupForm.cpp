@@ -2,6 +2,7 @@
 
 #include "customers/frmDelete.h"
 #include "customers/frmModify.h"
+#include "customers/frmadd.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,6 +60,7 @@ private slots:
     void keyFollowsTheLastChangedBox();
     void notFoundKeepsTheBoxes_data() { bothWindows(); }
     void notFoundKeepsTheBoxes();
+    void screenshots();
 };
 
 void tst_CustomerLookupForm::eachKeyFindsAndFillsEveryBox()
@@ -141,6 +143,35 @@ void tst_CustomerLookupForm::notFoundKeepsTheBoxes()
     QCOMPARE(s.ws().last().title, u"Invalid number"_s);
     QCOMPARE(w.txtLast->text(), u"Smith"_s);
     QCOMPARE(membersSnapshot(s), before);
+}
+
+void tst_CustomerLookupForm::screenshots()
+{
+    const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("VIDEOSTORE_SCREENSHOTS is not set");
+    TestStore s;
+    seed(s);
+    setFees(s, 1, u"4.5"_s);
+    for (const char *name : {"frmModify", "frmDelete"}) {
+        Form &f = QLatin1String(name) == "frmModify" ? s.windows().modify() : s.windows().deleteCustomer();
+        auto &w = static_cast<CustomerLookupForm &>(f);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        lookUp(w, w.txtMemb, u"1"_s);
+        QTest::qWait(200);
+        QVERIFY(w.grab().save(u"%1/%2.png"_s.arg(folder, QLatin1String(name))));
+        w.hide();
+    }
+    auto &add = static_cast<frmadd &>(s.windows().addCustomer());
+    add.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&add));
+    typeInto(*add.txtLast, u"Moss"_s);
+    typeInto(*add.txtFirst, u"Ada"_s);
+    typeInto(*add.txtAddr, u"4 Pine Rd"_s);
+    typeInto(*add.txtHphone, u"555-0042"_s);
+    QTest::qWait(200);
+    QVERIFY(add.grab().save(u"%1/frmadd.png"_s.arg(folder)));
 }
 
 QTEST_MAIN(tst_CustomerLookupForm)
