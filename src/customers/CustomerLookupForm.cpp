@@ -103,44 +103,14 @@ CustomerLookupForm::CustomerLookupForm(WindowRegistry &windows, const char *obje
 
 void CustomerLookupForm::DisplayMember()
 {
-    WindowSystem &ws = m_windows.ws();
-    MemberKey key = MemberKey::Number;
-    QVariant value;
-    switch (searchKey) {
-    case 1:
-        if (!txtMemb->text().isEmpty()) {
-            const auto number = Identifier::parse(txtMemb->text());
-            if (!number)
-                return showInvalidNumber(ws, QStringLiteral("member ID"), txtMemb->text());
-            value = *number;
-        }
-        break;
-    case 2:
-        key = MemberKey::HomePhone;
-        value = txtHphone->text();
-        break;
-    case 3:
-        key = MemberKey::DriverLicence;
-        value = txtDLNum->text();
-        break;
-    default:
-        break;
-    }
-
-    QList<MemberRow> found;
-    if (value.isValid()) {
-        const auto rows = m_store.findMembers(key, value);
-        if (!rows)
-            return showDbError(ws, m_store.lastError());
-        found = *rows;
-    }
-    if (found.isEmpty()) {
-        ws.msgBox(QStringLiteral("Customer not found"));
+    QLineEdit *const boxes[] = {txtMemb, txtHphone, txtDLNum};
+    const QString typed = searchKey >= 1 && searchKey <= 3 ? boxes[searchKey - 1]->text() : QString();
+    const MemberLookup::Typed found = m_store.findTyped(searchKey, typed);
+    if (!membersFound(m_windows.ws(), found, typed, m_store.lastError()))
         return;
-    }
     // Every match is shown in turn, so the last one stays and the key boxes
     // move the search key as each fill changes them.
-    for (const MemberRow &row : found) {
+    for (const MemberRow &row : found.rows) {
         fill(row);
         memberShown(row);
     }

@@ -1,6 +1,7 @@
 #include "MemberLookup.h"
 
 #include "data/Database.h"
+#include "data/Identifier.h"
 
 #include <QSqlQuery>
 
@@ -33,6 +34,36 @@ std::optional<QList<MemberRow>> find(Database &db, MemberKey key, const QVariant
         rows.append(m);
     }
     return rows;
+}
+
+Typed findTyped(Database &db, int source, const QString &typed)
+{
+    MemberKey key = MemberKey::Number;
+    QVariant value;
+    switch (source) {
+    case 1:
+        if (!typed.isEmpty()) {
+            const auto number = Identifier::parse(typed);
+            if (!number)
+                return {Typed::Status::InvalidNumber, {}};
+            value = *number;
+        }
+        break;
+    case 2:
+        key = MemberKey::HomePhone;
+        value = typed;
+        break;
+    case 3:
+        key = MemberKey::DriverLicence;
+        value = typed;
+        break;
+    default:
+        return {};
+    }
+    auto rows = find(db, key, value);
+    if (!rows)
+        return {Typed::Status::Failed, {}};
+    return {Typed::Status::Done, *rows};
 }
 
 } // namespace MemberLookup

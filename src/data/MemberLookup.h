@@ -30,4 +30,14 @@ namespace MemberLookup {
 // missing value is no key and matches nobody. nullopt on a database failure.
 std::optional<QList<MemberRow>> find(Database &db, MemberKey key, const QVariant &value);
 
+// The members matching what the clerk typed into a lookup box: `source` 1
+// member number, 2 home phone, 3 driver's licence, 0 none.
+struct Typed
+{
+    enum class Status { Done, InvalidNumber, Failed };
+    Status status = Status::Done;
+    QList<MemberRow> rows;
+};
+Typed findTyped(Database &db, int source, const QString &typed);
+
 } // namespace MemberLookup

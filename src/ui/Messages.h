@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/MemberLookup.h"
+
 #include <QString>
 
 class WindowSystem;
@@ -15,3 +17,8 @@ void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typ
 // Confirms that `name` has been retired: kept in the store, out of normal use.
 // `trailingBlank` ends the first line with a blank, as the inventory window's does.
 void showRetired(WindowSystem &ws, const QString &name, bool trailingBlank = false);
+
+// Tells the clerk why a member lookup has nobody to show ("Customer not
+// found", a member ID that is not a number, a database failure); true when
+// there is somebody.
+bool membersFound(WindowSystem &ws, const MemberLookup::Typed &found, const QString &typed, const DbError &error);
