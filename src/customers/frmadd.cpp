@@ -138,9 +138,12 @@ void frmadd::fillPlaceholders()
 void frmadd::cmdAdd_Click()
 {
     WindowSystem &ws = m_windows.ws();
+    // No proposal when the store could not be read at load: try again now.
+    if (!Identifier::parse(txtMemb->text()))
+        Form_Load();
     const auto number = Identifier::parse(txtMemb->text());
     if (!number)
-        return showInvalidNumber(ws, QStringLiteral("member ID"), txtMemb->text());
+        return;
     if (!requiredDetailsGiven())
         return;
     fillPlaceholders();

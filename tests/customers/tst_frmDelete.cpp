@@ -149,16 +149,10 @@ void tst_frmDelete::cancelAndRefusedInput()
     QVERIFY(!w.cmdDelete->isEnabled() && !w.cmdClearAll->isEnabled());
 
     const QString before = membersSnapshot(s);
-    const std::pair<const char *, const char *> refusals[] = {
-        {"99", "There is no member with the number 99, so nothing was changed."},
-        {"x", "\"x\" is not a valid member ID. Enter a whole number from 0 to 2147483647."},
-    };
-    for (const auto &[memberId, prompt] : refusals) {
-        display(w, u"1"_s);
-        typeInto(*w.txtMemb, QString::fromLatin1(memberId));
-        clickOn(*w.cmdDelete);
-        QCOMPARE(s.ws().last().prompt, QString::fromLatin1(prompt));
-    }
+    display(w, u"1"_s);
+    typeInto(*w.txtMemb, u"99"_s);
+    clickOn(*w.cmdDelete);
+    QCOMPARE(s.ws().last().prompt, u"There is no member with the number 99, so nothing was changed."_s);
     display(w, u"1"_s);
     typeInto(*w.txtbal, u"nothing"_s);
     clickOn(*w.cmdDelete);
