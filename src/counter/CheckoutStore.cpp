@@ -24,6 +24,11 @@ std::optional<QList<MemberRow>> CheckoutStore::findMembers(MemberKey key, const 
     return MemberLookup::find(m_db, key, value);
 }
 
+MemberLookup::Typed CheckoutStore::findTyped(int source, const QString &typed)
+{
+    return MemberLookup::findTyped(m_db, source, typed);
+}
+
 Fetched<RentalTapeRow> CheckoutStore::rentalTape(qint32 videoId)
 {
     auto q = m_db.run(QStringLiteral("look up the tape"),

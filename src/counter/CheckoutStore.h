@@ -59,7 +59,8 @@ public:
 
     // Every member whose key column equals `value`, in member-number order.
     std::optional<QList<MemberRow>> findMembers(MemberKey key, const QVariant &value);
-    MemberLookup::Typed findTyped(int source, const QString &typed) { return MemberLookup::findTyped(m_db, source, typed); }
+    // What the clerk typed in lookup box `source`, looked up.
+    MemberLookup::Typed findTyped(int source, const QString &typed);
     Fetched<RentalTapeRow> rentalTape(qint32 videoId);
     Fetched<SaleTapeRow> saleTape(qint32 videoId);
     Fetched<ItemRow> item(qint32 inventoryId);

@@ -24,6 +24,11 @@ std::optional<QList<MemberRow>> CustomerStore::findMembers(MemberKey key, const 
     return MemberLookup::find(m_db, key, value);
 }
 
+MemberLookup::Typed CustomerStore::findTyped(int source, const QString &typed)
+{
+    return MemberLookup::findTyped(m_db, source, typed);
+}
+
 Fetched<MemberRow> CustomerStore::member(qint32 number)
 {
     const auto rows = findMembers(MemberKey::Number, number);

@@ -29,7 +29,8 @@ public:
     std::optional<qint32> nextFreeNumber();
 
     std::optional<QList<MemberRow>> findMembers(MemberKey key, const QVariant &value);
-    MemberLookup::Typed findTyped(int source, const QString &typed) { return MemberLookup::findTyped(m_db, source, typed); }
+    // What the clerk typed in lookup box `source`, looked up.
+    MemberLookup::Typed findTyped(int source, const QString &typed);
     Fetched<MemberRow> member(qint32 number);
 
     // Writes a new row with every text column of `m`; FeesOwing and Deleted
