@@ -6,8 +6,9 @@
 
 void showDbError(WindowSystem &ws, const DbError &error)
 {
-    ws.msgBox(QStringLiteral("The store database could not %1.\r\n\r\n%2").arg(error.action, error.detail),
-              Buttons::Ok, Icon::Exclamation, QStringLiteral("Store database error"));
+    ws.msgBox(error.clerkText(), Buttons::Ok, Icon::Exclamation,
+              error.kind == DbError::Kind::Conflict ? QStringLiteral("Taken by another counter")
+                                                    : QStringLiteral("Store database error"));
 }
 
 void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typed)

@@ -93,6 +93,21 @@ void TestStore::addItem(int inventoryId, const QString &name, const QString &pri
          {inventoryId, name, Money::parse(price)->units(), quantity, deleted ? 1 : 0});
 }
 
+QStringList snapshot(TestStore &s)
+{
+    QStringList out;
+    for (const char *sql :
+         {"SELECT group_concat(RentalID||','||VideoID||','||CustomerNumber||','||DueDate, ';') FROM tblRentals",
+          "SELECT group_concat(SaleID||','||CustomerID, ';') FROM tblReceipts",
+          "SELECT group_concat(ReceiptID||','||InventoryID||','||QuantityPurchased, ';') FROM tblSalesDetails",
+          "SELECT group_concat(ReceiptID||','||VideoID, ';') FROM tblVideosSold",
+          "SELECT group_concat(InventoryID||','||Quantity, ';') FROM tblInventory",
+          "SELECT group_concat(VideoID||','||InStore, ';') FROM tblVideos",
+          "SELECT group_concat(CustomerNumber||','||FeesOwing, ';') FROM tblMembers"})
+        out << s.value(QString::fromLatin1(sql)).toString();
+    return out;
+}
+
 QStringList shownWindows()
 {
     QStringList names;

@@ -59,6 +59,9 @@ T *child(QWidget &parent, const char *name)
     return w;
 }
 
+// Every row of the tables a checkout writes, to compare before and after.
+QStringList snapshot(TestStore &s);
+
 // The object names of the top-level windows on screen, sorted.
 QStringList shownWindows();
 // Types text into a line edit as a user would: focus, select all, keys.
