@@ -43,48 +43,45 @@ CustomerStore::Outcome CustomerStore::addMember(const MemberRow &m)
 {
     // The key rejects a taken number inside the engine, so a member added at
     // another counter since the number was proposed is never overwritten.
-    const bool written = m_db.run(QStringLiteral("add the member"),
-                                  QStringLiteral("INSERT INTO tblMembers (CustomerNumber, LastName, FirstName, "
-                                                 "Address, City, PostalCode, HomePhone, CellPhone, BusPhone, "
-                                                 "DriverLicence, OtherNames1, OtherNames2, OtherNames3) "
-                                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                                  {m.number, m.lastName, m.firstName, m.address, m.city, m.postalCode, m.homePhone,
-                                   m.cellPhone, m.busPhone, m.licence, m.otherNames[0], m.otherNames[1],
-                                   m.otherNames[2]})
-                             .has_value();
-    if (written)
+    const auto added = m_db.change(QStringLiteral("add the member"),
+                                   QStringLiteral("INSERT INTO tblMembers (CustomerNumber, LastName, FirstName, "
+                                                  "Address, City, PostalCode, HomePhone, CellPhone, BusPhone, "
+                                                  "DriverLicence, OtherNames1, OtherNames2, OtherNames3) "
+                                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                   {m.number, m.lastName, m.firstName, m.address, m.city, m.postalCode,
+                                    m.homePhone, m.cellPhone, m.busPhone, m.licence, m.otherNames[0],
+                                    m.otherNames[1], m.otherNames[2]});
+    if (added)
         return Outcome::Done;
-    const DbError cause = lastError();
+    // A look that succeeds leaves the failed insert as the error to show.
     const Fetched<MemberRow> existing = member(m.number);
-    if (!existing.failed && existing.row)
-        return Outcome::Refused;
-    m_db.fail(cause.action, cause.detail);
-    return Outcome::Failed;
+    return !existing.failed && existing.row ? Outcome::Refused : Outcome::Failed;
 }
 
 CustomerStore::Outcome CustomerStore::modifyMember(qint32 number, const MemberRow &d)
 {
-    auto q = m_db.run(QStringLiteral("change the member"),
-                      QStringLiteral("UPDATE tblMembers SET LastName = ?, FirstName = ?, Address = ?, City = ?, "
-                                     "PostalCode = ?, HomePhone = ?, CellPhone = ?, BusPhone = ?, DriverLicence = ?, "
-                                     "OtherNames1 = ?, OtherNames2 = ?, OtherNames3 = ? WHERE CustomerNumber = ?"),
-                      {d.lastName, d.firstName, d.address, d.city, d.postalCode, d.homePhone, d.cellPhone,
-                       d.busPhone, d.licence, d.otherNames[0], d.otherNames[1], d.otherNames[2], number});
-    if (!q)
+    const auto changed =
+        m_db.change(QStringLiteral("change the member"),
+                    QStringLiteral("UPDATE tblMembers SET LastName = ?, FirstName = ?, Address = ?, City = ?, "
+                                   "PostalCode = ?, HomePhone = ?, CellPhone = ?, BusPhone = ?, DriverLicence = ?, "
+                                   "OtherNames1 = ?, OtherNames2 = ?, OtherNames3 = ? WHERE CustomerNumber = ?"),
+                    {d.lastName, d.firstName, d.address, d.city, d.postalCode, d.homePhone, d.cellPhone, d.busPhone,
+                     d.licence, d.otherNames[0], d.otherNames[1], d.otherNames[2], number});
+    if (!changed)
         return Outcome::Failed;
-    return q->numRowsAffected() > 0 ? Outcome::Done : Outcome::NotFound;
+    return *changed > 0 ? Outcome::Done : Outcome::NotFound;
 }
 
 CustomerStore::Outcome CustomerStore::retireMember(qint32 number)
 {
     // The balance is tested in the write itself: fees added at another
     // counter a moment ago still stop the retirement.
-    auto q = m_db.run(QStringLiteral("mark the member as deleted"),
-                      QStringLiteral("UPDATE tblMembers SET Deleted = 1 WHERE CustomerNumber = ? AND FeesOwing <= 0"),
-                      {number});
-    if (!q)
+    const auto changed = m_db.change(
+        QStringLiteral("mark the member as deleted"),
+        QStringLiteral("UPDATE tblMembers SET Deleted = 1 WHERE CustomerNumber = ? AND FeesOwing <= 0"), {number});
+    if (!changed)
         return Outcome::Failed;
-    if (q->numRowsAffected() > 0)
+    if (*changed > 0)
         return Outcome::Done;
     const Fetched<MemberRow> existing = member(number);
     if (existing.failed)

@@ -59,8 +59,8 @@ void frmDelete::cmdDelete_Click()
         return;
     const auto balance = Money::parse(txtbal->text());
     if (!balance) {
-        ws.msgBox(QStringLiteral("\"%1\" is not an amount. Display the member again to show the balance owing.")
-                      .arg(txtbal->text()),
+        ws.msgBox(Money::parseProblem(txtbal->text())
+                      + QStringLiteral(" Display the member again to show the balance owing."),
                   Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid amount"));
         return;
     }
