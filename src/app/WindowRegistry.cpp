@@ -7,6 +7,8 @@
 #include "customers/frmDelete.h"
 #include "customers/frmModify.h"
 #include "customers/frmadd.h"
+#include "returns/frmPayment.h"
+#include "returns/frmReturn.h"
 
 #include <QCoreApplication>
 
@@ -61,6 +63,20 @@ Form &WindowRegistry::deleteCustomer()
     return *m_delete;
 }
 
+frmReturn &WindowRegistry::returns()
+{
+    if (!m_returns)
+        m_returns = std::make_unique<frmReturn>(*this);
+    return *m_returns;
+}
+
+frmPayment &WindowRegistry::payment()
+{
+    if (!m_payment)
+        m_payment = std::make_unique<frmPayment>(*this);
+    return *m_payment;
+}
+
 Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName,
                                   const char *caption, bool returnsToMenu)
 {
@@ -81,8 +97,6 @@ Form &WindowRegistry::customersByDate()
 {
     return placeholder(m_customersByDate, "frmCustomersByDate", "Customers By Date", true);
 }
-Form &WindowRegistry::returns() { return placeholder(m_returns, "frmReturn", "Video Return", true); }
-Form &WindowRegistry::payment() { return placeholder(m_payment, "frmPayment", "Customer Late fee payment", true); }
 
 void WindowRegistry::showReport(Report report)
 {

@@ -15,6 +15,8 @@ class frmCheckout;
 class frmadd;
 class frmModify;
 class frmDelete;
+class frmReturn;
+class frmPayment;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -47,8 +49,8 @@ public:
     Form &deleteCustomer();
     Form &movieByType();
     Form &customersByDate();
-    Form &returns();
-    Form &payment();
+    frmReturn &returns();
+    frmPayment &payment();
     Form &addCustomer();
 
     // Opens a report's preview window; the caller does not wait for it.
@@ -70,9 +72,11 @@ private:
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmSecur> m_secur;
     std::unique_ptr<frmCheckout> m_checkout;
+    std::unique_ptr<frmReturn> m_returns;
+    std::unique_ptr<frmPayment> m_payment;
     std::unique_ptr<frmadd> m_add;
     std::unique_ptr<frmModify> m_modify;
     std::unique_ptr<frmDelete> m_delete;
-    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_movieByType, m_customersByDate, m_returns, m_payment;
+    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_movieByType, m_customersByDate;
     std::unique_ptr<PlaceholderWindow> m_reports[4];
 };

@@ -201,8 +201,10 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
     for (const BillLine::Parsed &line : plan.lines) {
         switch (line.kind) {
         case BillLine::Kind::Pay:
-            if (!m_db.run(QStringLiteral("clear the fees paid"),
-                          QStringLiteral("UPDATE tblMembers SET FeesOwing = 0 WHERE CustomerNumber = ?"), {member}))
+            // Subtracted, not cleared: a fee charged since the lookup stays owing.
+            if (!m_db.run(QStringLiteral("take the fees paid off the member's account"),
+                          QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? WHERE CustomerNumber = ?"),
+                          {line.amount.units(), member}))
                 return false;
             break;
         case BillLine::Kind::Rent: {

@@ -79,4 +79,5 @@ private:
 
 // The sections, in the order they run.
 void benchCounter(Bench &bench);
+void benchReturns(Bench &bench);
 void benchCustomers(Bench &bench);
