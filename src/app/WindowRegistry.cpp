@@ -9,14 +9,19 @@
 #include "customers/frmadd.h"
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
+#include "ui/WindowSystem.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
     : m_storePath(std::move(storePath))
     , m_ws(ws)
     , m_quit([] { QCoreApplication::quit(); })
 {
+    // Receipts kept as PDF files stay with the store they belong to.
+    m_ws.setReceiptFolder(QFileInfo(m_storePath).absoluteDir().filePath(QStringLiteral("receipts")));
 }
 
 WindowRegistry::~WindowRegistry() = default;

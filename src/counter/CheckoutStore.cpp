@@ -127,7 +127,12 @@ std::optional<qint32> CheckoutStore::nextNumber(const QString &action, const QSt
 
 bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
 {
-    return m_db.transaction(QStringLiteral("record the checkout"), [&] { return recordLines(plan); });
+    m_receipt.reset();
+    const bool recorded =
+        m_db.transaction(QStringLiteral("record the checkout"), [&] { return recordLines(plan); });
+    if (!recorded)
+        m_receipt.reset();
+    return recorded;
 }
 
 bool CheckoutStore::recordLines(const CheckoutPlan &plan)
@@ -135,7 +140,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
     const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
     const QString date = StoreDate::toText(plan.date);
     std::optional<qint32> rentalId;
-    std::optional<qint32> saleId;
+    std::optional<qint32> &saleId = m_receipt;
 
     // The receipt is made at the first sale line and shared by the rest.
     auto receipt = [&]() -> bool {

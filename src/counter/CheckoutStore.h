@@ -72,6 +72,8 @@ public:
     // the store and each item's stock still cover the bill when it is
     // written; otherwise lastError() is a Conflict naming the line.
     bool recordCheckout(const CheckoutPlan &plan);
+    // The receipt number the last recorded checkout made; 0 when it sold nothing.
+    qint32 lastReceipt() const { return m_receipt.value_or(0); }
 
 private:
     bool recordLines(const CheckoutPlan &plan);
@@ -80,4 +82,5 @@ private:
     QString titleSuffix(qint32 videoId);
 
     Database m_db;
+    std::optional<qint32> m_receipt;
 };

@@ -866,7 +866,7 @@ void frmCheckout::cmdCheckOut_Click()
     if (ws.msgBox(QStringLiteral("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question,
                   QStringLiteral("Receipt option"))
         == Answer::Yes)
-        ws.printWindow(*this);
+        ws.printWindow(*this, m_store.lastReceipt());
     ResetCheckout();
 }
 

@@ -96,6 +96,41 @@ QLabel *makeImage1(QWidget *parent)
     return label;
 }
 
+QPixmap appPicture(int size)
+{
+    QPixmap pm = canvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on the toolbar's 32-unit grid, scaled to the size asked for.
+    p.scale(size / 32.0, size / 32.0);
+    QLinearGradient g(0, 0, 32, 32);
+    g.setColorAt(0, QColor(25, 35, 95));
+    g.setColorAt(1, QColor(120, 30, 90));
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+    p.setClipPath(tile);
+    p.fillPath(tile, g);
+    p.setPen(Qt::NoPen);
+    // The logo's film strip, across the top and the bottom.
+    for (const qreal top : {3.0, 24.0}) {
+        p.setBrush(QColor(15, 15, 20));
+        p.drawRect(QRectF(1, top, 30, 5));
+        p.setBrush(QColor(240, 200, 60));
+        for (qreal x = 3; x < 30; x += 5)
+            p.drawRect(QRectF(x, top + 1.5, 2.2, 2));
+    }
+    drawCassette(p, QRectF(4, 9.5, 24, 13));
+    return pm;
+}
+
+QIcon appIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(appPicture(size));
+    return icon;
+}
+
 QPixmap toolbarPicture(const QString &key)
 {
     QPixmap pm = canvas(32, 32);

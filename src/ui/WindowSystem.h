@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -24,8 +27,17 @@ public:
                              const QString &defaultAnswer = {}) = 0;
 
     // Prints an image of `window` on the default printer. With no printer
-    // the user is told so and nothing else happens. True when printed.
+    // and a receipt folder set, the image is saved there as a one-page PDF
+    // named by date, time and `receiptNumber` (when above 0), and the user is
+    // told where; with neither, the user is told so. True when printed or saved.
     bool printWindow(QWidget &window);
+    bool printWindow(QWidget &window, int receiptNumber);
+
+    // Where receipts go as PDF files when there is no printer.
+    void setReceiptFolder(const QString &folder) { m_receiptFolder = folder; }
+    const QString &receiptFolder() const { return m_receiptFolder; }
+    // The clock that names receipt files; the system's unless replaced.
+    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
     static QString applicationTitle();
     static QString noPrinterMessage();
@@ -33,4 +45,10 @@ public:
 protected:
     virtual bool hasDefaultPrinter() = 0;
     virtual bool sendToPrinter(const QImage &image) = 0;
+
+private:
+    bool saveAsPdf(const QImage &image, int receiptNumber);
+
+    QString m_receiptFolder;
+    std::function<QDateTime()> m_now;
 };
