@@ -4,6 +4,9 @@
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
+#include "customers/frmDelete.h"
+#include "customers/frmModify.h"
+#include "customers/frmadd.h"
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
 #include "ui/WindowSystem.h"
@@ -44,6 +47,27 @@ frmCheckout &WindowRegistry::checkout()
     if (!m_checkout)
         m_checkout = std::make_unique<frmCheckout>(*this);
     return *m_checkout;
+}
+
+Form &WindowRegistry::addCustomer()
+{
+    if (!m_add)
+        m_add = std::make_unique<frmadd>(*this);
+    return *m_add;
+}
+
+Form &WindowRegistry::modify()
+{
+    if (!m_modify)
+        m_modify = std::make_unique<frmModify>(*this);
+    return *m_modify;
+}
+
+Form &WindowRegistry::deleteCustomer()
+{
+    if (!m_delete)
+        m_delete = std::make_unique<frmDelete>(*this);
+    return *m_delete;
 }
 
 frmReturn &WindowRegistry::returns()
@@ -87,14 +111,11 @@ frmInvent &WindowRegistry::invent()
     return *m_invent;
 }
 
-Form &WindowRegistry::modify() { return placeholder(m_modify, "frmModify", "Modify Customers", true); }
-Form &WindowRegistry::deleteCustomer() { return placeholder(m_delete, "frmDelete", "Delete Customers", true); }
 Form &WindowRegistry::movieByType() { return placeholder(m_movieByType, "frmMovieByType", "Movie By Type", true); }
 Form &WindowRegistry::customersByDate()
 {
     return placeholder(m_customersByDate, "frmCustomersByDate", "Customers By Date", true);
 }
-Form &WindowRegistry::addCustomer() { return placeholder(m_add, "frmadd", "Add Customers", true); }
 
 void WindowRegistry::showReport(Report report)
 {

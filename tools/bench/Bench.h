@@ -81,3 +81,4 @@ private:
 void benchCounter(Bench &bench);
 void benchReturns(Bench &bench);
 void benchStock(Bench &bench);
+void benchCustomers(Bench &bench);
