@@ -5,6 +5,7 @@
 #include "app/frmMain.h"
 #include "stock/frmInvent.h"
 #include "stock/frmVidMn.h"
+#include "ui/Controls.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
@@ -68,31 +69,25 @@ frmSecur::frmSecur(WindowRegistry &windows)
     grid->setVerticalSpacing(10);
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = new QLabel(QStringLiteral("You have requested a secured feature. Please enter the security "
-                                       "authorization code to access:"),
-                        this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Controls::label(this, "Label1",
+                             "You have requested a secured feature. Please enter the security authorization code "
+                             "to access:");
     Label1->setWordWrap(true);
-    lblDest = new QLabel(this);
-    lblDest->setObjectName(QStringLiteral("lblDest"));
+    lblDest = Controls::label(this, "lblDest", "");
     QFont bold = lblDest->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     lblDest->setFont(bold);
     lblDest->setAlignment(Qt::AlignCenter);
-    Label2 = new QLabel(QStringLiteral("Authorization Code:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    txtCode = new QLineEdit(this);
-    txtCode->setObjectName(QStringLiteral("txtCode"));
+    Label2 = Controls::label(this, "Label2", "Authorization Code:");
+    txtCode = Controls::edit(this, "txtCode");
     auto *mask = new PercentMaskStyle;
     mask->setParent(txtCode);
     txtCode->setStyle(mask);
     txtCode->setEchoMode(QLineEdit::Password);
     Label2->setBuddy(txtCode);
-    cmdSubmit = new QPushButton(QStringLiteral("Submit Authorization"), this);
-    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    cmdRMM = new QPushButton(QStringLiteral("Return to Main Menu"), this);
-    cmdRMM->setObjectName(QStringLiteral("cmdRMM"));
+    cmdSubmit = Controls::button(this, "cmdSubmit", "Submit Authorization");
+    cmdRMM = Controls::button(this, "cmdRMM", "Return to Main Menu");
 
     grid->addWidget(Image1, 0, 0, 1, 2, Qt::AlignLeft);
     grid->addWidget(Label1, 1, 0, 1, 2);
@@ -101,19 +96,16 @@ frmSecur::frmSecur(WindowRegistry &windows)
     grid->addWidget(txtCode, 3, 1);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
-    for (QPushButton *b : {cmdSubmit, cmdRMM})
-        b->setMinimumSize(b->sizeHint().width() + 24, 30);
+    Controls::commandSize({cmdSubmit, cmdRMM});
     buttons->addStretch();
     buttons->addWidget(cmdSubmit);
     buttons->addWidget(cmdRMM);
     grid->addLayout(buttons, 4, 0, 1, 2);
     setFixedWidth(440);
 
-    setTabOrder(txtCode, cmdSubmit);
-    setTabOrder(cmdSubmit, cmdRMM);
+    Controls::tabOrder({txtCode, cmdSubmit, cmdRMM});
     setDefaultButton(cmdSubmit);
     setCancelButton(cmdRMM);
-    cmdRMM->setAutoDefault(false);
 
     connect(cmdSubmit, &QPushButton::clicked, this, &frmSecur::cmdSubmit_Click);
     connect(cmdRMM, &QPushButton::clicked, this, &frmSecur::cmdRMM_Click);

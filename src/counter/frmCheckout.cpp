@@ -5,6 +5,7 @@
 #include "data/Identifier.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
+#include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
@@ -21,39 +22,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace Controls;
+
 namespace {
 
 const QString Crlf = QStringLiteral("\r\n");
 constexpr int PaymentPage = 3;
 constexpr int Cash = 6;
-
-template <typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel *label(QWidget *parent, const char *name, const char *caption)
-{
-    return named(new QLabel(QString::fromUtf8(caption), parent), name);
-}
-
-QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false)
-{
-    auto *e = named(new QLineEdit(parent), name);
-    e->setReadOnly(readOnly);
-    return e;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *toolTip = nullptr)
-{
-    auto *b = named(new QPushButton(QString::fromUtf8(caption), parent), name);
-    b->setAutoDefault(false);
-    if (toolTip)
-        b->setToolTip(QString::fromUtf8(toolTip));
-    return b;
-}
 
 QListWidget *billList(QWidget *parent, const char *name, const char *family)
 {
@@ -70,14 +45,6 @@ QListWidget *billList(QWidget *parent, const char *name, const char *family)
 void refuse(WindowSystem &ws, const QString &prompt, const QString &title)
 {
     ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
-}
-
-// Puts a label and its box on one row of a grid.
-void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field, int column = 0)
-{
-    caption->setBuddy(field);
-    grid->addWidget(caption, row, column);
-    grid->addWidget(field, row, column + 1);
 }
 
 } // namespace

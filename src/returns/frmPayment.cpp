@@ -4,6 +4,7 @@
 #include "counter/BillLine.h"
 #include "counter/frmCheckout.h"
 #include "data/Identifier.h"
+#include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
@@ -15,16 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-template <typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
+using namespace Controls;
 
 frmPayment::frmPayment(WindowRegistry &windows)
     : m_windows(windows)
@@ -33,29 +25,26 @@ frmPayment::frmPayment(WindowRegistry &windows)
     setWindowTitle(QStringLiteral("Customer Late fee payment"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = named(new QLabel(QStringLiteral("Customer Late fee Payment"), this), "Label1");
+    Label1 = label(this, "Label1", "Customer Late fee Payment");
     QFont heading(QStringLiteral("Tahoma"));
     heading.setBold(true);
     heading.setPointSize(16);
     Label1->setFont(heading);
-    Label2 = named(new QLabel(QStringLiteral("Enter the customer Number:"), this), "Label2");
-    txtNum = named(new QLineEdit(this), "txtNum");
+    Label2 = label(this, "Label2", "Enter the customer Number:");
+    txtNum = edit(this, "txtNum");
     Label2->setBuddy(txtNum);
-    lblMessage = named(new QLabel(this), "lblMessage");
+    lblMessage = label(this, "lblMessage", "");
     lblMessage->setWordWrap(true);
     lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMessage->setMinimumHeight(lblMessage->fontMetrics().lineSpacing() * 4);
     lblMessage->setFrameShape(QFrame::StyledPanel);
     lblMessage->setMargin(6);
 
-    cmdEnter = named(new QPushButton(QStringLiteral("Enter"), this), "cmdEnter");
-    cmdPayFull = named(new QPushButton(QStringLiteral("Pay in Full"), this), "cmdPayFull");
-    cmdPayPart = named(new QPushButton(QStringLiteral("Pay partial"), this), "cmdPayPart");
-    cmdReturn = named(new QPushButton(QStringLiteral("Return"), this), "cmdReturn");
-    for (QPushButton *b : {cmdEnter, cmdPayFull, cmdPayPart, cmdReturn}) {
-        b->setMinimumSize(b->sizeHint().width() + 24, 30);
-        b->setAutoDefault(false);
-    }
+    cmdEnter = button(this, "cmdEnter", "Enter");
+    cmdPayFull = button(this, "cmdPayFull", "Pay in Full");
+    cmdPayPart = button(this, "cmdPayPart", "Pay partial");
+    cmdReturn = button(this, "cmdReturn", "Return");
+    commandSize({cmdEnter, cmdPayFull, cmdPayPart, cmdReturn});
     cmdPayFull->setEnabled(false);
     cmdPayPart->setEnabled(false);
 
@@ -79,10 +68,7 @@ frmPayment::frmPayment(WindowRegistry &windows)
     grid->setRowStretch(2, 1);
     resize(520, 300);
 
-    setTabOrder(txtNum, cmdEnter);
-    setTabOrder(cmdEnter, cmdPayFull);
-    setTabOrder(cmdPayFull, cmdPayPart);
-    setTabOrder(cmdPayPart, cmdReturn);
+    tabOrder({txtNum, cmdEnter, cmdPayFull, cmdPayPart, cmdReturn});
     setDefaultButton(cmdEnter);
 
     connect(cmdEnter, &QPushButton::clicked, this, &frmPayment::cmdEnter_Click);

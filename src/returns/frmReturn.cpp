@@ -3,6 +3,7 @@
 #include "app/WindowRegistry.h"
 #include "data/Identifier.h"
 #include "data/StoreDate.h"
+#include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
@@ -14,16 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-template <typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
+using namespace Controls;
 
 frmReturn::frmReturn(WindowRegistry &windows)
     : m_windows(windows)
@@ -32,19 +24,19 @@ frmReturn::frmReturn(WindowRegistry &windows)
     setWindowTitle(QStringLiteral("Video Return"));
 
     Image1 = Pictures::makeImage1(this);
-    Label2 = named(new QLabel(QStringLiteral("Return Videos here."), this), "Label2");
+    Label2 = label(this, "Label2", "Return Videos here.");
     QFont heading(QStringLiteral("Times New Roman"));
     heading.setStyleHint(QFont::Serif);
     heading.setBold(true);
     heading.setPointSize(18);
     Label2->setFont(heading);
 
-    Label1 = named(new QLabel(QStringLiteral("VID:"), this), "Label1");
-    txtVid = named(new QLineEdit(this), "txtVid");
+    Label1 = label(this, "Label1", "VID:");
+    txtVid = edit(this, "txtVid");
     txtVid->setToolTip(QStringLiteral("Enter the Video ID of a video being returned here."));
     Label1->setBuddy(txtVid);
-    Label3 = named(new QLabel(QStringLiteral("Date:"), this), "Label3");
-    txtDate = named(new QLineEdit(this), "txtDate");
+    Label3 = label(this, "Label3", "Date:");
+    txtDate = edit(this, "txtDate");
     Label3->setBuddy(txtDate);
 
     List1 = named(new QListWidget(this), "List1");
@@ -57,11 +49,9 @@ frmReturn::frmReturn(WindowRegistry &windows)
                                      "returned a video. If they are being returned at the same time, just click on "
                                      "them and hit return."));
 
-    cmdReturn = named(new QPushButton(QStringLiteral("Return Vids"), this), "cmdReturn");
-    cmdReturn->setToolTip(QStringLiteral("Click to return from the textbox or listbox"));
-    cmdMain = named(new QPushButton(QStringLiteral("Back to main"), this), "cmdMain");
-    for (QPushButton *b : {cmdReturn, cmdMain})
-        b->setMinimumSize(b->sizeHint().width() + 24, 30);
+    cmdReturn = button(this, "cmdReturn", "Return Vids", "Click to return from the textbox or listbox");
+    cmdMain = button(this, "cmdMain", "Back to main");
+    commandSize({cmdReturn, cmdMain});
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);
@@ -83,13 +73,9 @@ frmReturn::frmReturn(WindowRegistry &windows)
     grid->setColumnStretch(3, 1);
     resize(540, 420);
 
-    setTabOrder(txtVid, txtDate);
-    setTabOrder(txtDate, List1);
-    setTabOrder(List1, cmdReturn);
-    setTabOrder(cmdReturn, cmdMain);
+    tabOrder({txtVid, txtDate, List1, cmdReturn, cmdMain});
     setDefaultButton(cmdReturn);
     setCancelButton(cmdMain);
-    cmdMain->setAutoDefault(false);
 
     connect(cmdReturn, &QPushButton::clicked, this, &frmReturn::cmdReturn_Click);
     connect(cmdMain, &QPushButton::clicked, this, &frmReturn::cmdMain_Click);

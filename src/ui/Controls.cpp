@@ -58,4 +58,10 @@ void tabOrder(std::initializer_list<QWidget *> widgets)
     }
 }
 
+void commandSize(std::initializer_list<QPushButton *> buttons)
+{
+    for (QPushButton *b : buttons)
+        b->setMinimumSize(b->sizeHint().width() + 24, 30);
+}
+
 } // namespace Controls

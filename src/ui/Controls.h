@@ -34,5 +34,7 @@ void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field);
 void labelAbove(QGridLayout *grid, int row, int column, QLabel *caption, QWidget *field);
 // Tab order in the order given.
 void tabOrder(std::initializer_list<QWidget *> widgets);
+// Command buttons a little wider than their captions and 30 pixels high.
+void commandSize(std::initializer_list<QPushButton *> buttons);
 
 } // namespace Controls
