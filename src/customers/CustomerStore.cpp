@@ -31,12 +31,7 @@ MemberLookup::Typed CustomerStore::findTyped(int source, const QString &typed)
 
 Fetched<MemberRow> CustomerStore::member(qint32 number)
 {
-    const auto rows = findMembers(MemberKey::Number, number);
-    if (!rows)
-        return {true, {}};
-    if (rows->isEmpty())
-        return {};
-    return {false, rows->constFirst()};
+    return MemberLookup::byNumber(m_db, number);
 }
 
 CustomerStore::Outcome CustomerStore::addMember(const MemberRow &m)

@@ -36,6 +36,16 @@ std::optional<QList<MemberRow>> find(Database &db, MemberKey key, const QVariant
     return rows;
 }
 
+Fetched<MemberRow> byNumber(Database &db, qint32 number)
+{
+    const auto rows = find(db, MemberKey::Number, number);
+    if (!rows)
+        return {true, {}};
+    if (rows->isEmpty())
+        return {};
+    return {false, rows->constFirst()};
+}
+
 Typed findTyped(Database &db, int source, const QString &typed)
 {
     MemberKey key = MemberKey::Number;

@@ -9,6 +9,8 @@
 #include <optional>
 
 class Database;
+template <typename T>
+struct Fetched;
 
 struct MemberRow
 {
@@ -29,6 +31,9 @@ namespace MemberLookup {
 // count), retired members included, in member-number order. An empty or
 // missing value is no key and matches nobody. nullopt on a database failure.
 std::optional<QList<MemberRow>> find(Database &db, MemberKey key, const QVariant &value);
+
+// The member with this number, retired or not; no row when nobody has it.
+Fetched<MemberRow> byNumber(Database &db, qint32 number);
 
 // The members matching what the clerk typed into a lookup box: `source` 1
 // member number, 2 home phone, 3 driver's licence, 0 none.

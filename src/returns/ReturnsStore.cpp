@@ -127,23 +127,9 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
     return true;
 }
 
-Fetched<PayingMember> ReturnsStore::member(qint32 number)
+Fetched<MemberRow> ReturnsStore::member(qint32 number)
 {
-    auto q = m_db.run(QStringLiteral("look up the member"),
-                      QStringLiteral("SELECT CustomerNumber, FirstName, LastName, FeesOwing, Deleted "
-                                     "FROM tblMembers WHERE CustomerNumber = ?"),
-                      {number});
-    if (!q)
-        return {true, {}};
-    if (!q->next())
-        return {};
-    PayingMember m;
-    m.number = q->value(0).toInt();
-    m.firstName = q->value(1).toString();
-    m.lastName = q->value(2).toString();
-    m.feesOwing = Money::fromUnits(q->value(3).toLongLong());
-    m.deleted = q->value(4).toBool();
-    return {false, m};
+    return MemberLookup::byNumber(m_db, number);
 }
 
 std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount)

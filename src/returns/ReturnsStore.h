@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/MemberLookup.h"
 #include "data/Money.h"
 
 #include <QDate>
@@ -36,14 +37,6 @@ struct ReturnOutcome
     QDate rentedOn;
 };
 
-struct PayingMember
-{
-    qint32 number = 0;
-    QString firstName, lastName;
-    Money feesOwing;
-    bool deleted = false;
-};
-
 // The statements of the returns and late-fee windows.
 class ReturnsStore final
 {
@@ -64,7 +57,7 @@ public:
     // A return date before a rental's start refuses the whole lot.
     ReturnOutcome returnTapes(const QList<qint32> &videoIds, QDate returned);
 
-    Fetched<PayingMember> member(qint32 number);
+    Fetched<MemberRow> member(qint32 number);
     // Takes `amount` off the member's fees; the balance left, read in the
     // same transaction, or nullopt on failure.
     std::optional<Money> payFees(qint32 member, Money amount);

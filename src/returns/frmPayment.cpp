@@ -128,7 +128,7 @@ void frmPayment::cmdEnter_Click()
         forgetMember({});
         return showInvalidNumber(ws, QStringLiteral("customer number"), txtNum->text());
     }
-    const Fetched<PayingMember> found = m_store->member(*number);
+    const Fetched<MemberRow> found = m_store->member(*number);
     if (found.failed) {
         forgetMember({});
         return showDbError(ws, m_store->lastError());

@@ -46,6 +46,6 @@ private:
     // Reopened at each visit.
     std::optional<ReturnsStore> m_store;
     // The member the pay buttons act on, found by a lookup in this visit.
-    std::optional<PayingMember> m_member;
+    std::optional<MemberRow> m_member;
     Money m_amountOwing;
 };
