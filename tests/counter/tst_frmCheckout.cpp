@@ -86,14 +86,6 @@ void buyVideo(frmCheckout &w, const QString &videoId)
     clickOn(*w.cmdBuyVideo);
 }
 
-QStringList lines(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 void select(QListWidget *list, int row)
 {
     list->setCurrentRow(row);
@@ -175,7 +167,7 @@ void tst_frmCheckout::lookupByEachKeyUsesTheBoxTypedInLast()
     QCOMPARE(w.txtHPhoneNum->text(), u"555-1111"_s);
     QCOMPARE(w.txtDLNumber->text(), u"D-1"_s);
     QCOMPARE(w.txtCity->text(), u"Springfield"_s);
-    QCOMPARE(lines(w.lstAdditionalName), QStringList({"Pat", "", "Sam"}));
+    QCOMPARE(listLines(w.lstAdditionalName), QStringList({"Pat", "", "Sam"}));
 
     // The licence box is typed in last, so the member number is ignored.
     typeInto(*w.txtMemberID, u"1"_s);
@@ -295,8 +287,8 @@ void tst_frmCheckout::rentalLineAndFeeByPriceClass()
     frmCheckout &w = open(s);
     lookUp(w, w.txtMemberID, u"1"_s);
     rent(w, videoId);
-    QCOMPARE(lines(w.List1), QStringList{line});
-    QCOMPARE(lines(w.List3), QStringList{line});
+    QCOMPARE(listLines(w.List1), QStringList{line});
+    QCOMPARE(listLines(w.List3), QStringList{line});
     QCOMPARE(line.indexOf(u'\t'), 31);
     QCOMPARE(w.txtTotal->text(), total);
     QCOMPARE(w.txtType->text(), genre);
@@ -317,9 +309,9 @@ void tst_frmCheckout::removeAndClearAllKeepOtherBillLines()
     select(w.List1, 1);
     clickOn(*w.cmdRemove);
     const QString twice = rentLine("1002", "Short               ", "2.99");
-    QCOMPARE(lines(w.List1), QStringList({twice, rentLine("1001", "The Long Goodbye Exp", "3.99")}));
-    QCOMPARE(lines(w.List3), QStringList({w.List2->item(0)->text(), twice,
-                                          rentLine("1001", "The Long Goodbye Exp", "3.99")}));
+    QCOMPARE(listLines(w.List1), QStringList({twice, rentLine("1001", "The Long Goodbye Exp", "3.99")}));
+    QCOMPARE(listLines(w.List3), QStringList({w.List2->item(0)->text(), twice,
+                                              rentLine("1001", "The Long Goodbye Exp", "3.99")}));
     QCOMPARE(w.vidTotal, *Money::parse(u"6.98"));
     QCOMPARE(w.txtTotal->text(), u"6.98"_s);
 
@@ -333,8 +325,8 @@ void tst_frmCheckout::removeAndClearAllKeepOtherBillLines()
     w.SSTab1->setCurrentIndex(1);
     clickOn(*w.cmdClearAll);
     QCOMPARE(w.List1->count(), 0);
-    QCOMPARE(lines(w.List3), QStringList({"Buy 7 1  Popcorn\t2.5", "Pay  overdue fees \t5.98",
-                                          "BuyV 2001  Short\t9.99"}));
+    QCOMPARE(listLines(w.List3), QStringList({"Buy 7 1  Popcorn\t2.5", "Pay  overdue fees \t5.98",
+                                              "BuyV 2001  Short\t9.99"}));
     QCOMPARE(w.vidTotal, Money());
     QCOMPARE(w.txtTotal->text(), u"$0.00"_s);
     QCOMPARE(w.txtVidID->text(), QString());
@@ -348,7 +340,7 @@ void tst_frmCheckout::shoppingBagStockChecksAndLineForm()
     lookUp(w, w.txtMemberID, u"1"_s);
 
     buy(w, u"7"_s, u"3"_s);
-    QCOMPARE(lines(w.List2), QStringList{u"Buy 7 3  Popcorn\t7.5"_s});
+    QCOMPARE(listLines(w.List2), QStringList{u"Buy 7 3  Popcorn\t7.5"_s});
     QCOMPARE(w.txtSalesTotal->text(), u"$7.50"_s);
     QCOMPARE(w.txtUnitPrice->text(), u"2.5"_s);
     QCOMPARE(w.txtMemID2->text(), u"1"_s);
@@ -418,8 +410,8 @@ void tst_frmCheckout::buyVideoRefusalsAndLine()
     QCOMPARE(w.txtMemID2->text(), u"0"_s);
 
     buyVideo(w, u"2001"_s);
-    QCOMPARE(lines(w.List2), QStringList{u"BuyV 2001  Short\t9.99"_s});
-    QCOMPARE(lines(w.List3), lines(w.List2));
+    QCOMPARE(listLines(w.List2), QStringList{u"BuyV 2001  Short\t9.99"_s});
+    QCOMPARE(listLines(w.List3), listLines(w.List2));
     QCOMPARE(w.txtSalesTotal->text(), u"$9.99"_s);
     QCOMPARE(w.txtVidSale->text(), QString());
 }
@@ -435,7 +427,8 @@ void tst_frmCheckout::removeSaleTakesFirstEqualBillLineOnly()
     QCOMPARE(w.List3->count(), 3);
     select(w.List2, 1);
     clickOn(*w.cmdRemoveSale);
-    QCOMPARE(lines(w.List3), QStringList({rentLine("1002", "Short               ", "2.99"), "Buy 7 2  Popcorn\t5"}));
+    QCOMPARE(listLines(w.List3),
+             QStringList({rentLine("1002", "Short               ", "2.99"), "Buy 7 2  Popcorn\t5"}));
     QCOMPARE(w.List2->count(), 1);
     QCOMPARE(w.txtSalesTotal->text(), u"$5.00"_s);
     QCOMPARE(w.txtInvID->text(), QString());
@@ -444,8 +437,8 @@ void tst_frmCheckout::removeSaleTakesFirstEqualBillLineOnly()
     w.List3->addItem(u"Pay  overdue fees \t1.5"_s);
     clickOn(*w.cmdClearAllSales);
     QCOMPARE(w.List2->count(), 0);
-    QCOMPARE(lines(w.List3), QStringList({rentLine("1002", "Short               ", "2.99"),
-                                          "Pay  overdue fees \t1.5"}));
+    QCOMPARE(listLines(w.List3), QStringList({rentLine("1002", "Short               ", "2.99"),
+                                              "Pay  overdue fees \t1.5"}));
     QCOMPARE(w.salesTotal(), Money());
     QCOMPARE(w.txtSalesTotal->text(), u"$0.00"_s);
 }
@@ -687,7 +680,7 @@ void tst_frmCheckout::failureMidCheckoutWritesNothing()
     rent(w, u"1001"_s);
     buy(w, u"7"_s, u"1"_s);
     buyVideo(w, u"2001"_s);
-    const QStringList bill = lines(w.List3);
+    const QStringList bill = listLines(w.List3);
     // The tape sale is written after the rental and the item line.
     s.exec(QStringLiteral("CREATE TRIGGER failTapeSale BEFORE INSERT ON tblVideosSold "
                           "BEGIN SELECT RAISE(ABORT, 'disk failure'); END"));
@@ -699,7 +692,7 @@ void tst_frmCheckout::failureMidCheckoutWritesNothing()
              qPrintable(s.ws().last().prompt));
     QVERIFY(s.ws().last().prompt.contains(u"disk failure"_s));
     QCOMPARE(snapshot(s), before);
-    QCOMPARE(lines(w.List3), bill);
+    QCOMPARE(listLines(w.List3), bill);
     QVERIFY(w.isVisible());
 
     // A date that is not one, or one past the years kept, is refused
@@ -801,7 +794,7 @@ void tst_frmCheckout::scannerAddsTapeAfterTape()
         QTest::keyClicks(w.focusWidget(), QString::fromLatin1(code));
         QTest::keyClick(w.focusWidget(), Qt::Key_Return);
     }
-    QCOMPARE(lines(w.List1).size(), 3);
+    QCOMPARE(listLines(w.List1).size(), 3);
     for (int i = 0; i < 3; ++i)
         QVERIFY(w.List1->item(i)->text().startsWith(u"Rent 100%1 "_s.arg(i + 1)));
     QCOMPARE(w.txtVidID->text(), u"1003"_s); // still in view, selected for the next scan
@@ -813,7 +806,7 @@ void tst_frmCheckout::scannerAddsTapeAfterTape()
         QTest::keyClicks(w.focusWidget(), QString::fromLatin1(code));
         QTest::keyClick(w.focusWidget(), Qt::Key_Return);
     }
-    QCOMPARE(lines(w.List2).size(), 2);
+    QCOMPARE(listLines(w.List2).size(), 2);
     QVERIFY(w.List2->item(1)->text().startsWith(u"Buy 8 1 "_s));
 }
 

@@ -46,19 +46,6 @@ void returnTyped(frmReturn &w, const QString &videoId)
     clickOn(*w.cmdReturn);
 }
 
-Money fees(TestStore &s)
-{
-    return Money::fromUnits(s.value(u"SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = 1"_s).toLongLong());
-}
-
-QStringList lines(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 } // namespace
 
 class tst_frmReturn : public QObject
@@ -102,7 +89,7 @@ void tst_frmReturn::typedReturnChargesWhatItShows()
                                                 : u"The video has been returned."_s});
     QCOMPARE(s.ws().last().title, late ? u"Video returned overdue."_s : u"Video returned"_s);
     // Added to what was owed, not put in its place.
-    QCOMPARE(fees(s), *Money::parse(u"1") + expected);
+    QCOMPARE(feesOwing(s, 1), *Money::parse(u"1") + expected);
     QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1 AND VideoID = %1"_s.arg(videoId)), 1);
     QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1"_s), 1);
     QCOMPARE(s.count(u"tblVideos"_s, u"InStore = 1 AND VideoID = %1"_s.arg(videoId)), 1);
@@ -150,7 +137,7 @@ void tst_frmReturn::listedTapesReturnedBySelection()
     TestStore s;
     frmReturn &w = open(s);
     returnTyped(w, u"1001"_s);
-    QCOMPARE(lines(w.List1), QStringList({"1002\tClass 1", "1003\tClass 3", "1004\tClass 2", "1005\tClass 2"}));
+    QCOMPARE(listLines(w.List1), QStringList({"1002\tClass 1", "1003\tClass 3", "1004\tClass 2", "1005\tClass 2"}));
 
     // Both sources: No returns the selection and keeps the typed number.
     // 1002 is 3 days late at 2.99, 1005 six days at 1.99; 1003 stays.
@@ -164,9 +151,9 @@ void tst_frmReturn::listedTapesReturnedBySelection()
                                             u"3 videos have been returned. $20.91 in fees have been accumulated."_s}));
     QCOMPARE(s.ws().boxes().at(0).title, u"Return video source"_s);
     QCOMPARE(s.ws().last().title, u"Videos returned."_s);
-    QCOMPARE(lines(w.List1), QStringList{u"1003\tClass 3"_s});
+    QCOMPARE(listLines(w.List1), QStringList{u"1003\tClass 3"_s});
     QCOMPARE(w.txtVid->text(), u"1006"_s);
-    QCOMPARE(fees(s), *Money::parse(u"21.91"));
+    QCOMPARE(feesOwing(s, 1), *Money::parse(u"21.91"));
     QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 0 AND CustomerNumber = 1"_s), 1);
     QCOMPARE(s.count(u"tblVideos"_s, u"InStore = 1 AND VideoID IN (1002, 1004, 1005)"_s), 3);
 
@@ -185,7 +172,7 @@ void tst_frmReturn::listedTapesReturnedBySelection()
     // A typed return lists that member's tapes instead.
     typeInto(*w.txtDate, u"2026-03-10"_s);
     returnTyped(w, u"1006"_s);
-    QCOMPARE(lines(w.List1), QStringList{u"1010\tClass 1"_s});
+    QCOMPARE(listLines(w.List1), QStringList{u"1010\tClass 1"_s});
 }
 
 void tst_frmReturn::noRentalClosedOrChargedTwice()
@@ -196,14 +183,14 @@ void tst_frmReturn::noRentalClosedOrChargedTwice()
     s.ws().clear();
     returnTyped(w, u"1002"_s);
     QCOMPARE(s.ws().last().title, u"Return error."_s);
-    QCOMPARE(fees(s), *Money::parse(u"9.97"));
+    QCOMPARE(feesOwing(s, 1), *Money::parse(u"9.97"));
 
     // One bill rented 1005 twice: both rentals close, each charges 2 days at 1.99.
     s.exec(u"UPDATE tblRentals SET DueDate = '2026-03-08' WHERE VideoID = 1005"_s);
     s.exec(u"INSERT INTO tblRentals VALUES (7, 1, 1005, '2026-03-01', '2026-03-08', 0)"_s);
     returnTyped(w, u"1005"_s);
     QVERIFY(s.ws().last().prompt.contains(u"a charge of $7.96 has"_s));
-    QCOMPARE(fees(s), *Money::parse(u"17.93"));
+    QCOMPARE(feesOwing(s, 1), *Money::parse(u"17.93"));
     QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1005 AND Returned = 0"_s), 0);
 
     // Two counters take 1003 back: only the first closes and charges it.
@@ -211,7 +198,7 @@ void tst_frmReturn::noRentalClosedOrChargedTwice()
     QCOMPARE(first.returnTapes({1003}, Today).charges, QList<Money>{*Money::parse(u"9.9")});
     const ReturnOutcome again = second.returnTapes({1003}, Today);
     QVERIFY(again.status == ReturnOutcome::Done && again.charges == QList<Money>{Money()});
-    QCOMPARE(fees(s), *Money::parse(u"27.83"));
+    QCOMPARE(feesOwing(s, 1), *Money::parse(u"27.83"));
 
     // A rental whose member is gone is not reported returned: it stays open.
     s.exec(u"DELETE FROM tblMembers WHERE CustomerNumber = 2"_s);

@@ -36,14 +36,7 @@ void toolbar(frmInvent &w, const QString &text)
 
 QStringList enabled(const frmInvent &w)
 {
-    QStringList names;
-    for (QWidget *c : std::initializer_list<QWidget *>{w.cmdAdd, w.cmdEdit, w.cmdDelete, w.cmdSave, w.cmdClear,
-                                                        w.txtIName, w.fg1})
-        if (c->isEnabled())
-            names << c->objectName() + (qobject_cast<QPushButton *>(c) && static_cast<QPushButton *>(c)->isDefault()
-                                            ? u"*"_s
-                                            : QString());
-    return names;
+    return enabledNames({w.cmdAdd, w.cmdEdit, w.cmdDelete, w.cmdSave, w.cmdClear, w.txtIName, w.fg1});
 }
 
 QString item(TestStore &s, int id)

@@ -46,13 +46,8 @@ void showTapes(frmVidMn &w, int row)
 
 QStringList enabled(const frmVidMn &w)
 {
-    QStringList names;
-    for (QWidget *c : std::initializer_list<QWidget *>{w.cmdAdd, w.cmdEdit, w.cmdDelete, w.cmdShow, w.cmdAddT,
-                                                        w.cmdChange, w.cmdDelTape, w.cmdTools, w.chkRent,
-                                                        w.fgMovies, w.fgTapes})
-        if (c->isEnabled())
-            names << c->objectName();
-    return names;
+    return enabledNames({w.cmdAdd, w.cmdEdit, w.cmdDelete, w.cmdShow, w.cmdAddT, w.cmdChange, w.cmdDelTape,
+                         w.cmdTools, w.chkRent, w.fgMovies, w.fgTapes});
 }
 
 QString tapeRow(TestStore &s, int videoId)

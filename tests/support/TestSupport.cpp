@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -176,4 +178,30 @@ QStringList gridLines(const FlexGrid &grid)
         lines << cells.join(u'|');
     }
     return lines;
+}
+
+QStringList listLines(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+QStringList enabledNames(std::initializer_list<QWidget *> widgets)
+{
+    QStringList names;
+    for (QWidget *w : widgets) {
+        if (!w->isEnabled())
+            continue;
+        const auto *button = qobject_cast<QPushButton *>(w);
+        names << w->objectName() + (button && button->isDefault() ? QStringLiteral("*") : QString());
+    }
+    return names;
+}
+
+Money feesOwing(TestStore &s, int member)
+{
+    return Money::fromUnits(
+        s.value(QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member}).toLongLong());
 }

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "app/WindowRegistry.h"
+#include "data/Money.h"
 #include "ui/ScriptedWindowSystem.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
 
+#include <initializer_list>
 #include <memory>
 
 class FlexGrid;
 class QAbstractButton;
+class QListWidget;
 class QWidget;
 
 // A fresh store file in its own folder, made by the same code as the real
@@ -77,3 +80,10 @@ void clickOn(QAbstractButton &button);
 void clickRow(FlexGrid &grid, int row);
 // Every row of a grid from row 0, cells joined by "|".
 QStringList gridLines(const FlexGrid &grid);
+// Every line of a list box, top to bottom.
+QStringList listLines(const QListWidget *list);
+// The object names of the enabled ones among `widgets`, in the order given;
+// the window's default button is marked "*".
+QStringList enabledNames(std::initializer_list<QWidget *> widgets);
+// The member's fees owing as stored.
+Money feesOwing(TestStore &s, int member);
