@@ -2,7 +2,11 @@
 
 #include "TestSupport.h"
 
+#include "customers/CustomerLookupForm.h"
 #include "data/Money.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 // Every column of every member, to show that a refused action wrote nothing.
 inline QString membersSnapshot(TestStore &s)
@@ -28,4 +32,17 @@ inline QString column(TestStore &s, int member, const char *name)
     return s.value(QStringLiteral("SELECT %1 FROM tblMembers WHERE CustomerNumber = ?").arg(QLatin1String(name)),
                    {member})
         .toString();
+}
+
+// The Display Member button of the modify or the delete window.
+inline QPushButton *displayButton(CustomerLookupForm &w)
+{
+    return child<QPushButton>(w, w.objectName() == QStringLiteral("frmModify") ? "cmdDispaly" : "cmdDisplay");
+}
+
+// Types into one of the lookup boxes and presses Display Member.
+inline void lookUp(CustomerLookupForm &w, QLineEdit *box, const QString &text)
+{
+    typeInto(*box, text);
+    clickOn(*displayButton(w));
 }

@@ -29,17 +29,6 @@ CustomerLookupForm &open(TestStore &s, const QString &window)
     return static_cast<CustomerLookupForm &>(f);
 }
 
-QPushButton *display(CustomerLookupForm &w)
-{
-    return child<QPushButton>(w, w.objectName() == u"frmModify"_s ? "cmdDispaly" : "cmdDisplay");
-}
-
-void lookUp(CustomerLookupForm &w, QLineEdit *box, const QString &text)
-{
-    typeInto(*box, text);
-    clickOn(*display(w));
-}
-
 void bothWindows()
 {
     QTest::addColumn<QString>("window");
@@ -99,7 +88,7 @@ void tst_CustomerLookupForm::keyFollowsTheLastChangedBox()
     lookUp(w, w.txtMemb, u"2"_s);
     QCOMPARE(w.searchKey, 3);
     s.exec(u"UPDATE tblMembers SET DriverLicence = 'D-2' WHERE CustomerNumber = 3"_s);
-    clickOn(*display(w));
+    clickOn(*displayButton(w));
     QCOMPARE(w.txtMemb->text(), u"3"_s);
 
     // A member with no licence leaves that box unchanged after an empty one.
@@ -108,13 +97,13 @@ void tst_CustomerLookupForm::keyFollowsTheLastChangedBox()
     QCOMPARE(w.searchKey, 2);
     w.txtMemb->setText(u"1"_s);
     QCOMPARE(w.searchKey, 1);
-    clickOn(*display(w));
+    clickOn(*displayButton(w));
 
     // The clear empties phone then licence; an empty licence is no key,
     // though member 5 has none.
     clickOn(*child<QPushButton>(w, "cmdClearAll"));
     QCOMPARE(w.searchKey, 3);
-    clickOn(*display(w));
+    clickOn(*displayButton(w));
     QCOMPARE(s.ws().last().prompt, u"Customer not found"_s);
     QCOMPARE(w.txtMemb->text(), u"1"_s);
 }
@@ -126,7 +115,7 @@ void tst_CustomerLookupForm::notFoundKeepsTheBoxes()
     CustomerLookupForm &w = open(s, window);
     const QString before = membersSnapshot(s);
 
-    clickOn(*display(w));
+    clickOn(*displayButton(w));
     QCOMPARE(s.ws().last().prompt, u"Customer not found"_s);
     QCOMPARE(s.ws().last().title, QString());
     QCOMPARE(s.ws().last().icon, Icon::None);

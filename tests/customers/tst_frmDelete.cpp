@@ -21,12 +21,6 @@ frmDelete &open(TestStore &s)
     return w;
 }
 
-void display(frmDelete &w, const QString &number)
-{
-    typeInto(*w.txtMemb, number);
-    clickOn(*w.cmdDisplay);
-}
-
 bool retired(TestStore &s, int member)
 {
     return s.value(u"SELECT Deleted FROM tblMembers WHERE CustomerNumber = ?"_s, {member}).toBool();
@@ -65,7 +59,7 @@ void tst_frmDelete::retiresOnlyWithNothingOwing()
     frmDelete &w = open(s);
     QVERIFY(!w.cmdDelete->isEnabled() && !w.cmdClearAll->isEnabled());
     setFees(s, 1, fees);
-    display(w, u"1"_s);
+    lookUp(w, w.txtMemb, u"1"_s);
     QCOMPARE(w.txtbal->text(), shown);
     QVERIFY(w.cmdDelete->isEnabled() && w.cmdClearAll->isEnabled());
 
@@ -92,13 +86,13 @@ void tst_frmDelete::afterRetiringTheCounterRefusesTheMember()
 {
     TestStore s;
     frmDelete &w = open(s);
-    display(w, u"2"_s);
+    lookUp(w, w.txtMemb, u"2"_s);
     typeInto(*w.txtLast, QString());
     clickOn(*w.cmdDelete);
     QVERIFY(s.ws().last().prompt.startsWith(u" has been marked as deleted."_s));
 
     // The member just retired is found again, and may be retired again.
-    display(w, u"2"_s);
+    lookUp(w, w.txtMemb, u"2"_s);
     QVERIFY(w.cmdDelete->isEnabled());
     clickOn(*w.cmdDelete);
     QCOMPARE(s.ws().last().title, u"Virtual Delete."_s);
@@ -117,19 +111,19 @@ void tst_frmDelete::storedBalanceDecidesNotTheBoxes()
     setFees(s, 2, u"3.00"_s);
 
     // The balance box typed over.
-    display(w, u"2"_s);
+    lookUp(w, w.txtMemb, u"2"_s);
     typeInto(*w.txtbal, u"0"_s);
     clickOn(*w.cmdDelete);
     QCOMPARE(s.ws().last().prompt, Owing);
 
     // Another member's number typed over the one shown.
-    display(w, u"1"_s);
+    lookUp(w, w.txtMemb, u"1"_s);
     typeInto(*w.txtMemb, u"2"_s);
     clickOn(*w.cmdDelete);
     QCOMPARE(s.ws().last().prompt, Owing);
 
     // Fees added at another counter since the member was shown.
-    display(w, u"1"_s);
+    lookUp(w, w.txtMemb, u"1"_s);
     setFees(s, 1, u"0.01"_s);
     clickOn(*w.cmdDelete);
     QCOMPARE(s.ws().last().prompt, Owing);
@@ -140,7 +134,7 @@ void tst_frmDelete::cancelAndRefusedInput()
 {
     TestStore s;
     frmDelete &w = open(s);
-    display(w, u"1"_s);
+    lookUp(w, w.txtMemb, u"1"_s);
     clickOn(*w.cmdClearAll);
     QCOMPARE(w.txtMemb->text(), u"1"_s);
     QCOMPARE(w.txtbal->text(), u"0"_s);
@@ -149,11 +143,11 @@ void tst_frmDelete::cancelAndRefusedInput()
     QVERIFY(!w.cmdDelete->isEnabled() && !w.cmdClearAll->isEnabled());
 
     const QString before = membersSnapshot(s);
-    display(w, u"1"_s);
+    lookUp(w, w.txtMemb, u"1"_s);
     typeInto(*w.txtMemb, u"99"_s);
     clickOn(*w.cmdDelete);
     QCOMPARE(s.ws().last().prompt, u"There is no member with the number 99, so nothing was changed."_s);
-    display(w, u"1"_s);
+    lookUp(w, w.txtMemb, u"1"_s);
     typeInto(*w.txtbal, u"nothing"_s);
     clickOn(*w.cmdDelete);
     QCOMPARE(s.ws().last().title, u"Invalid amount"_s);

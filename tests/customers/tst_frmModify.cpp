@@ -20,12 +20,6 @@ frmModify &open(TestStore &s)
     return w;
 }
 
-void display(frmModify &w, const QString &number)
-{
-    typeInto(*w.txtMemb, number);
-    clickOn(*w.cmdDispaly);
-}
-
 } // namespace
 
 class tst_frmModify : public QObject
@@ -47,7 +41,7 @@ void tst_frmModify::modifyRewritesTheDetailsOnly()
     QCOMPARE(w.Label10->text(), u"Bussiness Phone Number"_s);
 
     // A retired member with fees owing: both stay as they were.
-    display(w, u"4"_s);
+    lookUp(w, w.txtMemb, u"4"_s);
     typeInto(*w.txtBPhone, QString());
     typeInto(*w.txtCity, u"Shelbyville"_s);
     typeInto(*w.txtDLNum, u"D-44"_s);
@@ -67,7 +61,7 @@ void tst_frmModify::clearAllThenModifyEmptiesTwelveColumns()
 {
     TestStore s;
     frmModify &w = open(s);
-    display(w, u"1"_s);
+    lookUp(w, w.txtMemb, u"1"_s);
     clickOn(*w.cmdClearAll);
     QCOMPARE(w.txtMemb->text(), u"1"_s);
     QCOMPARE(w.focusWidget(), w.txtMemb);
@@ -95,7 +89,7 @@ void tst_frmModify::refusedMemberIdChangesNothing()
     QFETCH(QString, prompt);
     TestStore s;
     frmModify &w = open(s);
-    display(w, u"1"_s);
+    lookUp(w, w.txtMemb, u"1"_s);
     typeInto(*w.txtLast, u"Changed"_s);
     typeInto(*w.txtMemb, memberId);
     const QString before = membersSnapshot(s);
