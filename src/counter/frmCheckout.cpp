@@ -41,12 +41,6 @@ QListWidget *billList(QWidget *parent, const char *name, const char *family)
     return list;
 }
 
-// A refusal at the counter: exclamation icon, OK, nothing else changes.
-void refuse(WindowSystem &ws, const QString &prompt, const QString &title)
-{
-    ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
-}
-
 } // namespace
 
 frmCheckout::frmCheckout(WindowRegistry &windows)

@@ -22,11 +22,7 @@ using namespace Controls;
 namespace {
 
 const QString Crlf = QStringLiteral("\r\n");
-
-void refuse(WindowSystem &ws, const QString &prompt)
-{
-    ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid option"));
-}
+const QString InvalidOption = QStringLiteral("Invalid option");
 
 } // namespace
 
@@ -334,12 +330,12 @@ void frmInvent::Toolbar1_ButtonClick(const QString &button)
         hide();
     } else if (button == QLatin1String("Edit")) {
         if (!cmdEdit->isEnabled())
-            refuse(ws, QStringLiteral("Cannot edit without a selected entry"));
+            refuse(ws, QStringLiteral("Cannot edit without a selected entry"), InvalidOption);
         else
             BeginEdit();
     } else if (button == QLatin1String("Add new")) {
         if (!cmdAdd->isEnabled())
-            refuse(ws, QStringLiteral("Cannot add while entering data. Save or clear changes"));
+            refuse(ws, QStringLiteral("Cannot add while entering data. Save or clear changes"), InvalidOption);
         else
             BeginAdd();
     } else {

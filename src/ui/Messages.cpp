@@ -11,6 +11,11 @@ void showDbError(WindowSystem &ws, const DbError &error)
                                                     : QStringLiteral("Store database error"));
 }
 
+void refuse(WindowSystem &ws, const QString &prompt, const QString &title)
+{
+    ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
+}
+
 void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typed)
 {
     ws.msgBox(Identifier::invalidMessage(what, typed), Buttons::Ok, Icon::Exclamation,

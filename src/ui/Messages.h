@@ -11,6 +11,9 @@ struct DbError;
 // that asked stays as it was and usable.
 void showDbError(WindowSystem &ws, const DbError &error);
 
+// A refusal: exclamation icon, OK, nothing else changes.
+void refuse(WindowSystem &ws, const QString &prompt, const QString &title);
+
 // Refusal for a typed number that is not a whole number in range.
 void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typed);
 
