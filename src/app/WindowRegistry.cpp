@@ -4,6 +4,9 @@
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
+#include "reports/ReportPreview.h"
+#include "reports/frmCustomersByDate.h"
+#include "reports/frmMovieByType.h"
 
 #include <QCoreApplication>
 
@@ -54,10 +57,18 @@ Form &WindowRegistry::vidMn() { return placeholder(m_vidMn, "frmVidMn", "Video M
 Form &WindowRegistry::invent() { return placeholder(m_invent, "frmInvent", "Form1", true); }
 Form &WindowRegistry::modify() { return placeholder(m_modify, "frmModify", "Modify Customers", true); }
 Form &WindowRegistry::deleteCustomer() { return placeholder(m_delete, "frmDelete", "Delete Customers", true); }
-Form &WindowRegistry::movieByType() { return placeholder(m_movieByType, "frmMovieByType", "Movie By Type", true); }
-Form &WindowRegistry::customersByDate()
+frmMovieByType &WindowRegistry::movieByType()
 {
-    return placeholder(m_customersByDate, "frmCustomersByDate", "Customers By Date", true);
+    if (!m_movieByType)
+        m_movieByType = std::make_unique<frmMovieByType>(*this);
+    return *m_movieByType;
+}
+
+frmCustomersByDate &WindowRegistry::customersByDate()
+{
+    if (!m_customersByDate)
+        m_customersByDate = std::make_unique<frmCustomersByDate>(*this);
+    return *m_customersByDate;
 }
 Form &WindowRegistry::returns() { return placeholder(m_returns, "frmReturn", "Video Return", true); }
 Form &WindowRegistry::payment() { return placeholder(m_payment, "frmPayment", "Customer Late fee payment", true); }
@@ -65,12 +76,28 @@ Form &WindowRegistry::addCustomer() { return placeholder(m_add, "frmadd", "Add C
 
 void WindowRegistry::showReport(Report report)
 {
-    static const char *const names[] = {"rptListOfAllMovies", "rptCustomerList", "rptSalesReport",
-                                        "rptRentalRevenue"};
-    static const char *const captions[] = {"List Of All Movies", "Customer List", "Sales Report",
-                                           "Rental Revenue"};
-    const int i = static_cast<int>(report);
-    placeholder(m_reports[i], names[i], captions[i], false).show();
+    static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
+                                   ReportId::RentalRevenue};
+    openReport(ids[static_cast<int>(report)]);
+}
+
+ReportPreview &WindowRegistry::reportPreview(ReportId id)
+{
+    auto &slot = m_reports[static_cast<int>(id)];
+    if (!slot)
+        slot = std::make_unique<ReportPreview>(m_ws);
+    return *slot;
+}
+
+bool WindowRegistry::openReport(ReportId id, const QVariantList &parameters)
+{
+    ReportPreview &preview = reportPreview(id);
+    if (!preview.load(id, m_storePath, parameters))
+        return false;
+    preview.show();
+    preview.raise();
+    preview.activateWindow();
+    return true;
 }
 
 void WindowRegistry::showMainMenu()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "reports/ReportLayout.h"
+
 #include <QDate>
 #include <QString>
+#include <QVariantList>
 
 #include <functional>
 #include <memory>
@@ -12,6 +15,9 @@ class WindowSystem;
 class frmMain;
 class frmSecur;
 class frmCheckout;
+class frmMovieByType;
+class frmCustomersByDate;
+class ReportPreview;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -42,14 +48,19 @@ public:
     Form &invent();
     Form &modify();
     Form &deleteCustomer();
-    Form &movieByType();
-    Form &customersByDate();
+    frmMovieByType &movieByType();
+    frmCustomersByDate &customersByDate();
     Form &returns();
     Form &payment();
     Form &addCustomer();
 
     // Opens a report's preview window; the caller does not wait for it.
     void showReport(Report report);
+    // Runs a report afresh with its parameters and shows it in its preview
+    // window; false (the user told why) when the store fails.
+    bool openReport(ReportId id, const QVariantList &parameters = {});
+    // The report's preview window, made at its first use.
+    ReportPreview &reportPreview(ReportId id);
     // Shows the main menu as it was left.
     void showMainMenu();
     // Ends the run at once: every window goes, whatever it holds.
@@ -67,7 +78,8 @@ private:
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmSecur> m_secur;
     std::unique_ptr<frmCheckout> m_checkout;
-    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_modify, m_delete, m_movieByType,
-        m_customersByDate, m_returns, m_payment, m_add;
-    std::unique_ptr<PlaceholderWindow> m_reports[4];
+    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_modify, m_delete, m_returns, m_payment, m_add;
+    std::unique_ptr<frmMovieByType> m_movieByType;
+    std::unique_ptr<frmCustomersByDate> m_customersByDate;
+    std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

@@ -3,6 +3,8 @@
 #include "app/Destination.h"
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
+#include "reports/frmCustomersByDate.h"
+#include "reports/frmMovieByType.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 

@@ -30,14 +30,27 @@ public:
     void answer(Answer a) { m_answers.enqueue(a); }
     void type(const QString &text) { m_inputs.enqueue(text); }
     void setPrinterAvailable(bool available) { m_printer = available; }
+    // The next print dialog prints to this PDF file (pages from .. to,
+    // 1-based, 0 for all), or is cancelled when the file is empty.
+    void printTo(const QString &pdfFile, int from = 0, int to = 0) { m_printChoices.enqueue({pdfFile, from, to}); }
+    // The next save dialog chooses this file (empty: cancelled).
+    void saveAs(const QString &file) { m_files.enqueue(file); }
 
     Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+    bool choosePrinter(QPrinter &printer, int lastPage) override;
+    QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) override;
+    // What each save dialog suggested, and the last page each print dialog offered.
+    const QStringList &suggestedNames() const { return m_suggested; }
+    const QList<int> &printDialogs() const { return m_printDialogs; }
 
     const QList<Box> &boxes() const { return m_boxes; }
     QStringList prompts() const;
     const Box &last() const { return m_boxes.constLast(); }
-    qsizetype unusedAnswers() const { return m_answers.size() + m_inputs.size(); }
+    qsizetype unusedAnswers() const
+    {
+        return m_answers.size() + m_inputs.size() + m_printChoices.size() + m_files.size();
+    }
     const QList<QImage> &printed() const { return m_printed; }
     void clear();
 
@@ -54,5 +67,14 @@ private:
     QQueue<QString> m_inputs;
     QList<Box> m_boxes;
     QList<QImage> m_printed;
+    struct PrintChoice
+    {
+        QString file;
+        int from = 0, to = 0;
+    };
+    QQueue<PrintChoice> m_printChoices;
+    QQueue<QString> m_files;
+    QStringList m_suggested;
+    QList<int> m_printDialogs;
     bool m_printer = true;
 };

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // The modal boxes and printing every window uses. Windows never make a
@@ -26,6 +27,12 @@ public:
     // Prints an image of `window` on the default printer. With no printer
     // the user is told so and nothing else happens. True when printed.
     bool printWindow(QWidget &window);
+
+    // The platform's print dialog over `printer`, for pages 1 to lastPage;
+    // false when the user cancels. The printer comes back set as chosen.
+    virtual bool choosePrinter(QPrinter &printer, int lastPage) = 0;
+    // The platform's save dialog: the file chosen, or empty when cancelled.
+    virtual QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) = 0;
 
     static QString applicationTitle();
     static QString noPrinterMessage();

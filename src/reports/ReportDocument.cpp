@@ -1,0 +1,418 @@
+#include "ReportDocument.h"
+
+#include "ui/Pictures.h"
+
+#include <QFontDatabase>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int ContentWidth = ReportDocument::PaperWidth - 2 * ReportDocument::Margin;
+constexpr int ContentHeight = ReportDocument::PaperHeight - 2 * ReportDocument::Margin;
+constexpr int Gap = 60;
+
+// A named font, or the nearest one the machine has.
+QFont makeFont(const ReportFont &f)
+{
+    QFont font;
+    const bool fixed = f.family.contains(QLatin1String("Console")) || f.family == QLatin1String("Fixedsys");
+    QStringList families{f.family};
+    if (fixed)
+        families << QStringLiteral("Liberation Mono") << QStringLiteral("DejaVu Sans Mono");
+    else
+        families << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
+    font.setFamilies(families);
+    font.setStyleHint(fixed ? QFont::Monospace : QFont::SansSerif);
+    // Sizes in twips: the painter works in twips.
+    font.setPixelSize(qRound(f.points * 20));
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    font.setKerning(false);
+    return font;
+}
+
+} // namespace
+
+ReportDocument::ReportDocument(const ReportLayout &layout, ReportStore &store)
+    : m_layout(layout)
+    , m_store(store)
+{
+    prepare();
+    paginate();
+}
+
+int ReportDocument::fontIndex(const ReportFont &f)
+{
+    const QFont font = makeFont(f);
+    for (int i = 0; i < m_fonts.size(); ++i)
+        if (m_fonts[i] == font)
+            return i;
+    m_fonts << font;
+    m_metrics << QFontMetricsF(font);
+    return int(m_fonts.size() - 1);
+}
+
+void ReportDocument::prepare()
+{
+    const ReportCommand &command = *m_layout.command;
+    for (const ReportBand &band : m_layout.bands) {
+        PreparedBand pb{&band, {}};
+        for (const ReportItem &item : band.items) {
+            Prepared p{&item, fontIndex(item.font), -1, item.width};
+            if (item.kind == ItemKind::Field)
+                p.column = command.column(item.text);
+            else if (item.kind == ItemKind::Sum)
+                p.column = command.sumIndex(item.text);
+            if (item.kind == ItemKind::Field || item.kind == ItemKind::GroupKey) {
+                // A text may run on to just before the next box on its line.
+                int next = ContentWidth;
+                for (const ReportItem &other : band.items)
+                    if (other.top == item.top && other.left > item.left && other.kind != ItemKind::Line)
+                        next = std::min(next, other.left);
+                p.extent = std::max(item.width, next - item.left - Gap);
+            }
+            pb.items.push_back(p);
+        }
+        m_bands.push_back(pb);
+    }
+}
+
+const ReportDocument::PreparedBand *ReportDocument::prepared(BandKind kind) const
+{
+    for (const PreparedBand &b : m_bands)
+        if (b.band->kind == kind)
+            return &b;
+    return nullptr;
+}
+
+void ReportDocument::paginate()
+{
+    const int rh = m_layout.height(BandKind::ReportHeader);
+    const int ph = m_layout.height(BandKind::PageHeader);
+    const int gh = m_layout.height(BandKind::GroupHeader);
+    const int d = std::max(1, m_layout.height(BandKind::Detail));
+    const int gf = m_layout.height(BandKind::GroupFooter);
+    const int pf = m_layout.height(BandKind::PageFooter);
+    const int rf = m_layout.height(BandKind::ReportFooter);
+    const bool hasRf = m_layout.band(BandKind::ReportFooter) != nullptr;
+    const bool grouped = !m_layout.command->groupBy.isEmpty();
+    const int bottom = ContentHeight - pf;
+
+    int y = 0;
+    int contentTop = 0;
+    auto place = [&](BandKind kind, int group = -1, qint64 first = 0, qint64 count = 0) {
+        m_placed.push_back({kind, group, first, count, y});
+    };
+    auto pageHeader = [&] {
+        if (m_layout.band(BandKind::PageHeader)) {
+            place(BandKind::PageHeader);
+            y += ph;
+        }
+        contentTop = y;
+    };
+    auto newPage = [&] {
+        if (m_layout.band(BandKind::PageFooter)) {
+            y = bottom;
+            place(BandKind::PageFooter);
+        }
+        m_pageStarts.push_back(qsizetype(m_placed.size()));
+        y = 0;
+        pageHeader();
+    };
+
+    m_pageStarts.push_back(0);
+    if (m_layout.band(BandKind::ReportHeader)) {
+        place(BandKind::ReportHeader);
+        y += rh;
+    }
+    pageHeader();
+
+    const QList<ReportGroup> &groups = m_store.groups();
+    for (int gi = 0; gi < groups.size(); ++gi) {
+        const ReportGroup &g = groups[gi];
+        if (grouped && m_layout.band(BandKind::GroupHeader)) {
+            // A group's heading never stands alone at the foot of a page.
+            if (y + gh + (g.rowCount > 0 ? d : 0) > bottom && y > contentTop)
+                newPage();
+            place(BandKind::GroupHeader, gi);
+            y += gh;
+        }
+        qint64 r = 0;
+        while (r < g.rowCount) {
+            qint64 fit = (bottom - y) / d;
+            if (fit <= 0) {
+                if (y > contentTop) {
+                    newPage();
+                    continue;
+                }
+                fit = 1; // a band taller than a page still gets printed
+            }
+            const qint64 k = std::min(fit, g.rowCount - r);
+            place(BandKind::Detail, gi, g.firstRow + r, k);
+            y += int(k * d);
+            r += k;
+        }
+        if (grouped && m_layout.band(BandKind::GroupFooter)) {
+            if (y + gf > bottom && y > contentTop)
+                newPage();
+            place(BandKind::GroupFooter, gi);
+            y += gf;
+        }
+    }
+    if (hasRf) {
+        if (y + rf > bottom && y > contentTop)
+            newPage();
+        place(BandKind::ReportFooter);
+        y += rf;
+    }
+    if (m_layout.band(BandKind::PageFooter)) {
+        y = bottom;
+        place(BandKind::PageFooter);
+    }
+}
+
+QList<PlacedBand> ReportDocument::bandsOn(int page) const
+{
+    QList<PlacedBand> out;
+    if (page < 0 || page >= pageCount())
+        return out;
+    const qsizetype end = page + 1 < pageCount() ? m_pageStarts[page + 1] : qsizetype(m_placed.size());
+    for (qsizetype i = m_pageStarts[page]; i < end; ++i)
+        out << m_placed[i];
+    return out;
+}
+
+QString ReportDocument::format(const QVariant &value, ColumnType type, bool currency)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    switch (type) {
+    case ColumnType::Money: {
+        const Money m = Money::fromUnits(value.toLongLong());
+        return currency ? m.toCurrency() : m.toPlain();
+    }
+    case ColumnType::Number: return QString::number(value.toLongLong());
+    case ColumnType::Text:
+    case ColumnType::Date: break;
+    }
+    return value.toString();
+}
+
+void ReportDocument::drawText(QPainter &painter, const Prepared &p, int y, const QString &text, ColumnType type)
+{
+    if (text.isEmpty())
+        return;
+    const ReportItem &item = *p.item;
+    const QFontMetricsF &fm = m_metrics[p.font];
+    const double baseline = y + item.top + fm.ascent();
+    if (item.currency) {
+        // Amounts line up on their right edge and are never cut short.
+        painter.drawText(QPointF(item.left + item.width - fm.horizontalAdvance(text), baseline), text);
+        return;
+    }
+    if (type == ColumnType::Text && fm.horizontalAdvance(text) > p.extent)
+        painter.drawText(QPointF(item.left, baseline), fm.elidedText(text, Qt::ElideRight, p.extent));
+    else
+        painter.drawText(QPointF(item.left, baseline), text);
+}
+
+void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, const PlacedBand &placed, int page,
+                               const ReportRow *row, int y)
+{
+    const ReportCommand &command = *m_layout.command;
+    int currentFont = -1;
+    for (const Prepared &p : band.items) {
+        const ReportItem &item = *p.item;
+        if (p.font != currentFont && item.kind != ItemKind::Logo && item.kind != ItemKind::Line) {
+            painter.setFont(m_fonts[p.font]);
+            currentFont = p.font;
+        }
+        if (painter.pen().color() != item.color)
+            painter.setPen(item.color);
+        switch (item.kind) {
+        case ItemKind::Label:
+            painter.drawText(QRectF(item.left, y + item.top, item.width, band.band->height - item.top),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.text);
+            break;
+        case ItemKind::Field:
+            if (row && p.column >= 0)
+                drawText(painter, p, y, format(row->value(p.column), command.columns[p.column].type, item.currency),
+                         command.columns[p.column].type);
+            break;
+        case ItemKind::GroupKey:
+            if (placed.group >= 0)
+                drawText(painter, p, y, m_store.groups()[placed.group].key.toString(), ColumnType::Text);
+            break;
+        case ItemKind::Sum: {
+            const QList<Money> &sums =
+                placed.kind == BandKind::ReportFooter ? m_store.totals() : m_store.groups()[placed.group].sums;
+            if (p.column >= 0 && p.column < sums.size())
+                drawText(painter, p, y, sums[p.column].toCurrency(), ColumnType::Money);
+            break;
+        }
+        case ItemKind::Logo:
+            painter.drawPixmap(QRectF(item.left, y + item.top, item.width, item.width / 3.0), Pictures::logo(),
+                               QRectF());
+            break;
+        case ItemKind::Line:
+            painter.setPen(QPen(item.color, 15));
+            painter.drawLine(QPointF(item.left, y + item.top), QPointF(item.left + item.width, y + item.top));
+            painter.setPen(item.color);
+            break;
+        case ItemKind::PageNumber: {
+            const QString text = QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount());
+            const QFontMetricsF &fm = m_metrics[p.font];
+            painter.drawText(QPointF(item.left + (item.width - fm.horizontalAdvance(text)) / 2,
+                                     y + item.top + fm.ascent()),
+                             text);
+            break;
+        }
+        }
+    }
+}
+
+bool ReportDocument::paintPage(QPainter &painter, int page)
+{
+    if (page < 0 || page >= pageCount())
+        return false;
+    const QList<PlacedBand> bands = bandsOn(page);
+    if (page != m_cachedPage) {
+        qint64 first = -1, last = -1;
+        for (const PlacedBand &b : bands)
+            if (b.kind == BandKind::Detail) {
+                if (first < 0)
+                    first = b.firstRow;
+                last = b.firstRow + b.rowCount;
+            }
+        m_cachedRows.clear();
+        if (first >= 0) {
+            auto rows = m_store.rows(first, last - first);
+            if (!rows)
+                return false;
+            m_cachedRows = std::move(*rows);
+        }
+        m_cachedPage = page;
+    }
+    const qint64 pageFirst = [&] {
+        for (const PlacedBand &b : bands)
+            if (b.kind == BandKind::Detail)
+                return b.firstRow;
+        return qint64(0);
+    }();
+
+    painter.save();
+    painter.translate(Margin, Margin);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const PlacedBand &b : bands) {
+        const PreparedBand *band = prepared(b.kind);
+        if (!band)
+            continue;
+        if (b.kind != BandKind::Detail) {
+            paintBand(painter, *band, b, page, nullptr, b.y);
+            continue;
+        }
+        const int h = band->band->height;
+        for (qint64 i = 0; i < b.rowCount; ++i) {
+            const qint64 at = b.firstRow + i - pageFirst;
+            if (at >= m_cachedRows.size())
+                break;
+            paintBand(painter, *band, b, page, &m_cachedRows[at], b.y + int(i * h));
+        }
+    }
+    painter.restore();
+    return true;
+}
+
+void ReportDocument::preparePrinter(QPrinter &printer) const
+{
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+    printer.setDocName(m_layout.caption);
+    printer.setFromTo(1, pageCount());
+}
+
+ReportDocument::Outcome ReportDocument::render(QPagedPaintDevice &device, int from, int to,
+                                               const Progress &progress)
+{
+    from = std::max(0, from);
+    to = std::min(to, pageCount() - 1);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return Outcome::Failed;
+    const double scale = device.logicalDpiX() / 1440.0;
+    const int total = to - from + 1;
+    // From the first page on, rows are read in one pass rather than a
+    // query per page.
+    const bool stream = from == 0 && to > 0 && m_store.startStream();
+    m_cachedPage = -1;
+    struct EndStream
+    {
+        ReportDocument *doc;
+        bool on;
+        ~EndStream()
+        {
+            if (on)
+                doc->m_store.stopStream();
+            doc->m_cachedPage = -1;
+        }
+    } endStream{this, stream};
+    for (int page = from; page <= to; ++page) {
+        if (page > from && !device.newPage()) {
+            painter.end();
+            return Outcome::Failed;
+        }
+        painter.save();
+        painter.scale(scale, scale);
+        const bool painted = paintPage(painter, page);
+        painter.restore();
+        if (!painted) {
+            painter.end();
+            return Outcome::Failed;
+        }
+        if (progress && !progress(page - from + 1, total)) {
+            painter.end();
+            return Outcome::Cancelled;
+        }
+    }
+    return painter.end() ? Outcome::Done : Outcome::Failed;
+}
+
+ReportDocument::Outcome ReportDocument::writePdf(const QString &path, const Progress &progress, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return Outcome::Failed;
+    }
+    Outcome outcome;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::Letter));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(1440);
+        pdf.setTitle(m_layout.caption);
+        pdf.setCreator(QStringLiteral("Video Store"));
+        outcome = render(pdf, 0, pageCount() - 1, progress);
+    }
+    if (outcome != Outcome::Done) {
+        file.cancelWriting();
+        if (error && outcome == Outcome::Failed)
+            *error = m_store.lastError().detail;
+        return outcome;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return Outcome::Failed;
+    }
+    return Outcome::Done;
+}
