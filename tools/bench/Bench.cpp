@@ -1,0 +1,134 @@
+#include "Bench.h"
+
+#include "data/Database.h"
+
+#include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double medianOf(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times.empty() ? 0 : times[times.size() / 2];
+}
+
+QSqlQuery exec(const QSqlDatabase &db, const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        qFatal("statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    return q;
+}
+
+} // namespace
+
+double measure(int runs, const std::function<void()> &setup, const std::function<void()> &op,
+               const std::function<void()> &after)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (setup)
+            setup();
+        QElapsedTimer t;
+        t.start();
+        op();
+        times.push_back(t.nsecsElapsed() / 1e6);
+        if (after)
+            after();
+    }
+    return medianOf(times);
+}
+
+Floor::Floor(const QString &path)
+{
+    QString error;
+    m_db = Database::openConnection(QStringLiteral("bench-floor"), path, false, &error);
+    if (!error.isEmpty())
+        qFatal("cannot open %s: %s", qPrintable(path), qPrintable(error));
+}
+
+Floor::~Floor()
+{
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-floor"));
+}
+
+int Floor::run(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q = exec(m_db, sql, values);
+    int rows = 0;
+    while (q.next())
+        ++rows;
+    return rows;
+}
+
+QList<QVariant> Floor::column(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q = exec(m_db, sql, values);
+    QList<QVariant> out;
+    while (q.next())
+        out << q.value(0);
+    return out;
+}
+
+Bench::Bench(QString path, int runs)
+    : m_path(std::move(path))
+    , m_runs(runs)
+    , m_floor(m_path)
+{
+    m_ws.onUnscripted = [](const QString &why) { qFatal("unscripted box: %s", qPrintable(why)); };
+    members = m_floor.column(QStringLiteral(
+        "SELECT CustomerNumber FROM tblMembers WHERE Deleted = 0 AND CustomerNumber > 0 "
+        "AND HomePhone IS NOT NULL AND DriverLicence IS NOT NULL ORDER BY random() LIMIT 500"));
+    rentable = m_floor.column(QStringLiteral(
+        "SELECT v.VideoID FROM tblVideos v JOIN tblMovies m ON m.MovieNum = v.MovieNum WHERE v.ForRent = 1 "
+        "AND v.InStore = 1 AND v.Deleted = 0 AND m.Deleted = 0 ORDER BY random() LIMIT 3000"));
+    forSale = m_floor.column(QStringLiteral(
+        "SELECT v.VideoID FROM tblVideos v JOIN tblMovies m ON m.MovieNum = v.MovieNum WHERE v.ForSale = 1 "
+        "AND v.InStore = 1 AND v.Deleted = 0 ORDER BY random() LIMIT 500"));
+    items = m_floor.column(QStringLiteral(
+        "SELECT InventoryID FROM tblInventory WHERE Deleted = 0 AND Quantity > 20 ORDER BY random() LIMIT 200"));
+    if (members.size() < 50 || rentable.size() < 400 || forSale.size() < 100 || items.size() < 3)
+        qFatal("the store is too small to benchmark; make it with videostore-sample --size full");
+}
+
+QVariant Bench::pick(const QList<QVariant> &pool)
+{
+    return pool.at(m_random.bounded(int(pool.size())));
+}
+
+QVariant Bench::take(QList<QVariant> &pool)
+{
+    if (pool.isEmpty())
+        qFatal("ran out of rows to use up; use fewer runs");
+    return pool.takeLast();
+}
+
+void Bench::add(const QString &operation, double median, std::optional<double> floor, double target)
+{
+    m_results.append({operation, median, floor, target});
+    std::fprintf(stderr, "  %s\n", qPrintable(operation));
+}
+
+void Bench::print() const
+{
+    std::printf("\n%-52s %10s %10s %7s %8s %s\n", "operation", "median ms", "floor ms", "ratio", "target", "");
+    for (const Result &r : m_results) {
+        const QString floor = r.floor ? QString::number(*r.floor, 'f', 3) : QStringLiteral("-");
+        const QString ratio = r.floor && *r.floor > 0 ? QString::number(r.median / *r.floor, 'f', 1)
+                                                      : QStringLiteral("-");
+        std::printf("%-52s %10.3f %10s %7s %8.0f %s\n", qPrintable(r.operation), r.median, qPrintable(floor),
+                    qPrintable(ratio), r.target, r.median <= r.target ? "ok" : "MISSED");
+    }
+}

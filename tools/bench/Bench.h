@@ -1,0 +1,81 @@
+#pragma once
+
+// The benchmark's harness: timing, the bare-SQL floor, pools of rows to
+// work on and the table of results. Each area of the program times its
+// windows in a section of its own (CounterBench.cpp, ...), registered in
+// main.cpp.
+
+#include "ui/ScriptedWindowSystem.h"
+
+#include <QList>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+
+// Median milliseconds of `op` over `runs`, with `setup` and `after` untimed.
+double measure(int runs, const std::function<void()> &setup, const std::function<void()> &op,
+               const std::function<void()> &after = {});
+
+// Bare statements on a connection of their own: the engine's floor.
+class Floor
+{
+public:
+    explicit Floor(const QString &path);
+    ~Floor();
+    Floor(const Floor &) = delete;
+    Floor &operator=(const Floor &) = delete;
+
+    // Runs a statement and reads every row; returns the row count.
+    int run(const QString &sql, const QVariantList &values = {});
+    // The first column of every row.
+    QList<QVariant> column(const QString &sql, const QVariantList &values = {});
+
+private:
+    QSqlDatabase m_db;
+};
+
+class Bench
+{
+public:
+    Bench(QString path, int runs);
+
+    const QString &path() const { return m_path; }
+    int runs() const { return m_runs; }
+    Floor &floor() { return m_floor; }
+    ScriptedWindowSystem &ws() { return m_ws; }
+
+    // A random row of a pool, left in it; or the last one, taken out (for
+    // rows an operation uses up, such as tapes that get rented).
+    QVariant pick(const QList<QVariant> &pool);
+    QVariant take(QList<QVariant> &pool);
+
+    void add(const QString &operation, double median, std::optional<double> floor, double target);
+    void print() const;
+
+    // Random live members (with phone and licence), tapes in the store for
+    // rent, tapes for sale, and stock items with more than 20 units.
+    QList<QVariant> members, rentable, forSale, items;
+
+private:
+    struct Result
+    {
+        QString operation;
+        double median = 0;
+        std::optional<double> floor;
+        double target = 0;
+    };
+
+    QString m_path;
+    int m_runs;
+    Floor m_floor;
+    ScriptedWindowSystem m_ws;
+    QRandomGenerator m_random{20261206};
+    QList<Result> m_results;
+};
+
+// The sections, in the order they run.
+void benchCounter(Bench &bench);
