@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/ReportOptions.h"
 #include "app/WindowRegistry.h"
 #include "data/StoreFile.h"
 #include "ui/QtWindowSystem.h"
@@ -7,6 +8,14 @@
 
 int main(int argc, char *argv[])
 {
+    if (ReportOptions::wanted(argc, argv)) {
+        // A report from a script or from cron needs no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        nameApplication(app);
+        return ReportOptions::run(app.arguments(), StoreFile::defaultPath());
+    }
     QApplication app(argc, argv);
     nameApplication(app);
     QtWindowSystem ws;

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -27,7 +28,9 @@ QFont makeFont(const ReportFont &f)
     if (fixed)
         families << QStringLiteral("Liberation Mono") << QStringLiteral("DejaVu Sans Mono");
     else
-        families << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
+        // Narrow enough to keep to the boxes drawn for Arial.
+        families << QStringLiteral("Liberation Sans Narrow") << QStringLiteral("Liberation Sans")
+                 << QStringLiteral("DejaVu Sans Condensed") << QStringLiteral("DejaVu Sans");
     font.setFamilies(families);
     font.setStyleHint(fixed ? QFont::Monospace : QFont::SansSerif);
     // Sizes in twips: the painter works in twips.
@@ -70,13 +73,21 @@ void ReportDocument::prepare()
                 p.column = command.column(item.text);
             else if (item.kind == ItemKind::Sum)
                 p.column = command.sumIndex(item.text);
-            if (item.kind == ItemKind::Field || item.kind == ItemKind::GroupKey) {
-                // A text may run on to just before the next box on its line.
+            if (item.kind == ItemKind::Field || item.kind == ItemKind::GroupKey || item.kind == ItemKind::Label) {
+                // A text may run on to just before the next box on its line;
+                // a label only as far as its longest word needs.
                 int next = ContentWidth;
                 for (const ReportItem &other : band.items)
                     if (other.top == item.top && other.left > item.left && other.kind != ItemKind::Line)
                         next = std::min(next, other.left);
-                p.extent = std::max(item.width, next - item.left - Gap);
+                int room = next - item.left - Gap;
+                if (item.kind == ItemKind::Label) {
+                    double word = 0;
+                    for (const QString &w : item.text.split(u' ', Qt::SkipEmptyParts))
+                        word = std::max(word, m_metrics[p.font].horizontalAdvance(w));
+                    room = std::min(room, int(std::ceil(word)) + 20);
+                }
+                p.extent = std::max(item.width, room);
             }
             pb.items.push_back(p);
         }
@@ -217,10 +228,19 @@ void ReportDocument::drawText(QPainter &painter, const Prepared &p, int y, const
         painter.drawText(QPointF(item.left + item.width - fm.horizontalAdvance(text), baseline), text);
         return;
     }
-    if (type == ColumnType::Text && fm.horizontalAdvance(text) > p.extent)
-        painter.drawText(QPointF(item.left, baseline), fm.elidedText(text, Qt::ElideRight, p.extent));
-    else
+    const double advance = fm.horizontalAdvance(text);
+    if (advance <= p.extent) {
         painter.drawText(QPointF(item.left, baseline), text);
+    } else if (type == ColumnType::Text) {
+        painter.drawText(QPointF(item.left, baseline), fm.elidedText(text, Qt::ElideRight, p.extent));
+    } else {
+        // A date or a number is never cut short: it is narrowed to its room.
+        painter.save();
+        painter.translate(item.left, baseline);
+        painter.scale(p.extent / advance, 1);
+        painter.drawText(QPointF(0, 0), text);
+        painter.restore();
+    }
 }
 
 void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, const PlacedBand &placed, int page,
@@ -238,7 +258,7 @@ void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, cons
             painter.setPen(item.color);
         switch (item.kind) {
         case ItemKind::Label:
-            painter.drawText(QRectF(item.left, y + item.top, item.width, band.band->height - item.top),
+            painter.drawText(QRectF(item.left, y + item.top, p.extent, band.band->height - item.top),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.text);
             break;
         case ItemKind::Field:
