@@ -3,6 +3,7 @@
 #include "ui/Pictures.h"
 
 #include <QFontDatabase>
+#include <QGlyphRun>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -11,6 +12,10 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <mutex>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <cmath>
 
 namespace {
@@ -59,6 +64,18 @@ int ReportDocument::fontIndex(const ReportFont &f)
             return i;
     m_fonts << font;
     m_metrics << QFontMetricsF(font);
+    std::array<double, 128> table{};
+    for (int ch = 32; ch < 127; ++ch)
+        table[ch] = m_metrics.last().horizontalAdvance(QChar(ch));
+    m_advances << table;
+    const QRawFont raw = QRawFont::fromFont(font);
+    std::array<quint32, 128> glyphs{};
+    for (int ch = 32; ch < 127; ++ch) {
+        const QList<quint32> g = raw.glyphIndexesForString(QString(QChar(ch)));
+        glyphs[ch] = g.isEmpty() ? 0 : g.first();
+    }
+    m_rawFonts << raw;
+    m_glyphs << glyphs;
     return int(m_fonts.size() - 1);
 }
 
@@ -216,6 +233,46 @@ QString ReportDocument::format(const QVariant &value, ColumnType type, bool curr
     return value.toString();
 }
 
+double ReportDocument::advance(int font, const QString &text) const
+{
+    // Kerning is off, so a plain ASCII text is as wide as its characters.
+    const std::array<double, 128> &table = m_advances[font];
+    double width = 0;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 32 || u >= 127)
+            return m_metrics[font].horizontalAdvance(text);
+        width += table[u];
+    }
+    return width;
+}
+
+void ReportDocument::drawPlain(QPainter &painter, int font, QPointF at, const QString &text)
+{
+    const std::array<quint32, 128> &glyphs = m_glyphs[font];
+    const std::array<double, 128> &advances = m_advances[font];
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    indexes.reserve(text.size());
+    positions.reserve(text.size());
+    double x = 0;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 32 || u >= 127 || !glyphs[u] || !m_rawFonts[font].isValid()) {
+            painter.drawText(at, text);
+            return;
+        }
+        indexes << glyphs[u];
+        positions << QPointF(x, 0);
+        x += advances[u];
+    }
+    QGlyphRun run;
+    run.setRawFont(m_rawFonts[font]);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    painter.drawGlyphRun(at, run);
+}
+
 void ReportDocument::drawText(QPainter &painter, const Prepared &p, int y, const QString &text, ColumnType type)
 {
     if (text.isEmpty())
@@ -225,20 +282,20 @@ void ReportDocument::drawText(QPainter &painter, const Prepared &p, int y, const
     const double baseline = y + item.top + fm.ascent();
     if (item.currency) {
         // Amounts line up on their right edge and are never cut short.
-        painter.drawText(QPointF(item.left + item.width - fm.horizontalAdvance(text), baseline), text);
+        drawPlain(painter, p.font, QPointF(item.left + item.width - advance(p.font, text), baseline), text);
         return;
     }
-    const double advance = fm.horizontalAdvance(text);
-    if (advance <= p.extent) {
-        painter.drawText(QPointF(item.left, baseline), text);
+    const double width = advance(p.font, text);
+    if (width <= p.extent) {
+        drawPlain(painter, p.font, QPointF(item.left, baseline), text);
     } else if (type == ColumnType::Text) {
         painter.drawText(QPointF(item.left, baseline), fm.elidedText(text, Qt::ElideRight, p.extent));
     } else {
         // A date or a number is never cut short: it is narrowed to its room.
         painter.save();
         painter.translate(item.left, baseline);
-        painter.scale(p.extent / advance, 1);
-        painter.drawText(QPointF(0, 0), text);
+        painter.scale(p.extent / width, 1);
+        drawPlain(painter, p.font, QPointF(0, 0), text);
         painter.restore();
     }
 }
@@ -364,6 +421,17 @@ ReportDocument::Outcome ReportDocument::render(QPagedPaintDevice &device, int fr
 {
     from = std::max(0, from);
     to = std::min(to, pageCount() - 1);
+#ifdef __GLIBC__
+    // The PDF and print engines grow and drop a large buffer for every
+    // page; handing that memory back to the system each time costs more
+    // than the drawing itself.
+    static std::once_flag tuned;
+    std::call_once(tuned, [] {
+        mallopt(M_TRIM_THRESHOLD, 256 << 20);
+        mallopt(M_TOP_PAD, 64 << 20);
+        mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    });
+#endif
     QPainter painter;
     if (!painter.begin(&device))
         return Outcome::Failed;

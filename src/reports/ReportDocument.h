@@ -5,9 +5,11 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -90,6 +92,15 @@ private:
     std::vector<PreparedBand> m_bands;
     QList<QFont> m_fonts;
     QList<QFontMetricsF> m_metrics;
+    // Advances of the printable ASCII characters per font: most texts are
+    // measured by adding these up rather than by laying the text out.
+    QList<std::array<double, 128>> m_advances;
+    double advance(int font, const QString &text) const;
+    // Glyphs of the printable ASCII characters per font, so plain texts are
+    // drawn without being laid out again on every row.
+    QList<QRawFont> m_rawFonts;
+    QList<std::array<quint32, 128>> m_glyphs;
+    void drawPlain(QPainter &painter, int font, QPointF at, const QString &text);
     std::vector<PlacedBand> m_placed;
     std::vector<qsizetype> m_pageStarts;
     int m_cachedPage = -1;
