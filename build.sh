@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-          libqt6printsupport6 fonts-dejavu-core)
+          libqt6printsupport6 fonts-dejavu-core fonts-dejavu-extra poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

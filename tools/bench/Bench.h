@@ -79,3 +79,4 @@ private:
 
 // The sections, in the order they run.
 void benchCounter(Bench &bench);
+void benchReports(Bench &bench);
