@@ -2,6 +2,8 @@
 
 #include "ReportStore.h"
 
+#include <algorithm>
+
 namespace {
 
 // Twips: 1440 to the inch, 20 to the point.
@@ -74,7 +76,7 @@ QList<ReportItem> sumLines(int amountLeft, int amountWidth, int taxLeft, int tax
         const int y = top + i * Line;
         const int left = i == 0 ? amountLeft : taxLeft;
         const int width = i == 0 ? amountWidth : taxWidth;
-        items << label(left - 1400, 1300, labels[i], y) << sum(left, width, names[i], y);
+        items << label(std::min(amountLeft, taxLeft) - 1400, 1300, labels[i], y) << sum(left, width, names[i], y);
     }
     return items;
 }

@@ -197,7 +197,8 @@ void ReportPreview::txtPage_Return()
 void ReportPreview::applyZoom()
 {
     const double perTwip = logicalDpiX() / 1440.0;
-    const QSize room = scrPage->viewport()->size() - QSize(4, 4);
+    // Room beside the vertical scroll bar, which a page always needs.
+    const QSize room = scrPage->size() - QSize(scrPage->verticalScrollBar()->sizeHint().width() + 8, 8);
     double scale = perTwip;
     switch (cmbZoom->currentIndex()) {
     case PageWidthZoom: scale = double(room.width()) / ReportDocument::PaperWidth; break;
