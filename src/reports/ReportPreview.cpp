@@ -248,23 +248,36 @@ void ReportPreview::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-ReportDocument::Progress ReportPreview::progressDialog(const QString &what, int total,
-                                                       std::unique_ptr<QProgressDialog> &dialog)
+ReportDocument::Outcome ReportPreview::withProgress(const QString &what, int total,
+                                                   const std::function<ReportDocument::Outcome(
+                                                       const ReportDocument::Progress &)> &job)
 {
-    dialog = std::make_unique<QProgressDialog>(what, QStringLiteral("Cancel"), 0, total, this);
-    dialog->setObjectName(QStringLiteral("dlgProgress"));
-    dialog->setWindowTitle(windowTitle());
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setMinimumDuration(400);
-    dialog->setAutoClose(false);
-    dialog->setAutoReset(false);
-    QProgressDialog *d = dialog.get();
-    return [d, what](int done, int all) {
-        d->setValue(done);
-        d->setLabelText(QStringLiteral("%1 page %2 of %3").arg(what).arg(done).arg(all));
+    QProgressDialog dialog(what, QStringLiteral("Cancel"), 0, total, this);
+    dialog.setObjectName(QStringLiteral("dlgProgress"));
+    dialog.setWindowTitle(windowTitle());
+    // Nothing else may touch the report while it is being written.
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setMinimumDuration(400);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    m_busy = true;
+    const auto outcome = job([&dialog, what](int done, int all) {
+        dialog.setValue(done);
+        dialog.setLabelText(QStringLiteral("%1 page %2 of %3").arg(what).arg(done).arg(all));
         QCoreApplication::processEvents();
-        return !d->wasCanceled();
-    };
+        return !dialog.wasCanceled();
+    });
+    m_busy = false;
+    showPage(m_page);
+    return outcome;
+}
+
+QString ReportPreview::chooseFile(const QString &kind, const QString &extension)
+{
+    if (!m_document || m_busy)
+        return {};
+    return m_ws.saveFileName(QStringLiteral("Save as %1").arg(kind), windowTitle() + u'.' + extension,
+                             QStringLiteral("%1 files (*.%2)").arg(kind, extension));
 }
 
 void ReportPreview::showFailure(const QString &what, const QString &detail)
@@ -288,43 +301,28 @@ void ReportPreview::cmdPrint_Click()
     } else if (printer.printRange() == QPrinter::CurrentPage) {
         from = to = m_page;
     }
-    m_busy = true;
-    std::unique_ptr<QProgressDialog> dialog;
-    const auto outcome = m_document->render(printer, from, to, progressDialog(QStringLiteral("Printing"),
-                                                                              to - from + 1, dialog));
-    m_busy = false;
-    dialog.reset();
+    const auto outcome = withProgress(QStringLiteral("Printing"), to - from + 1, [&](const auto &progress) {
+        return m_document->render(printer, from, to, progress);
+    });
     if (outcome == ReportDocument::Outcome::Failed)
         showFailure(QStringLiteral("printed"), m_store->lastError().detail);
-    showPage(m_page);
 }
 
 void ReportPreview::cmdPdf_Click()
 {
-    if (!m_document || m_busy)
-        return;
-    const QString path = m_ws.saveFileName(QStringLiteral("Save as PDF"), windowTitle() + QStringLiteral(".pdf"),
-                                           QStringLiteral("PDF files (*.pdf)"));
+    const QString path = chooseFile(QStringLiteral("PDF"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    m_busy = true;
-    std::unique_ptr<QProgressDialog> dialog;
     QString error;
-    const auto outcome = m_document->writePdf(
-        path, progressDialog(QStringLiteral("Writing"), m_document->pageCount(), dialog), &error);
-    m_busy = false;
-    dialog.reset();
+    const auto outcome = withProgress(QStringLiteral("Writing"), m_document->pageCount(),
+                                      [&](const auto &progress) { return m_document->writePdf(path, progress, &error); });
     if (outcome == ReportDocument::Outcome::Failed)
         showFailure(QStringLiteral("saved as %1").arg(path), error);
-    showPage(m_page);
 }
 
 void ReportPreview::cmdCsv_Click()
 {
-    if (!m_document || m_busy)
-        return;
-    const QString path = m_ws.saveFileName(QStringLiteral("Save as CSV"), windowTitle() + QStringLiteral(".csv"),
-                                           QStringLiteral("CSV files (*.csv)"));
+    const QString path = chooseFile(QStringLiteral("CSV"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     m_busy = true;

@@ -82,7 +82,11 @@ private:
     void txtPage_Return();
     void applyZoom();
     void release();
-    ReportDocument::Progress progressDialog(const QString &what, int total, std::unique_ptr<class QProgressDialog> &);
+    // Runs a job page by page under a progress dialog that can cancel it.
+    ReportDocument::Outcome withProgress(const QString &what, int total,
+                                         const std::function<ReportDocument::Outcome(const ReportDocument::Progress &)> &job);
+    // The file to save to, or empty when there is nothing to save or the user cancels.
+    QString chooseFile(const QString &kind, const QString &extension);
     void showFailure(const QString &what, const QString &detail);
 
     WindowSystem &m_ws;

@@ -95,29 +95,19 @@ void frmCustomersByDate::Command1_Click()
 {
     if (Text1->text().isEmpty() || Text2->text().isEmpty())
         return;
-    WindowSystem &ws = m_windows.ws();
+    auto refuse = [this](QLineEdit *box, const QString &message) {
+        m_windows.ws().msgBox(message, Buttons::Ok, Icon::Exclamation, QStringLiteral("Customers By Date"));
+        box->setFocus();
+        box->selectAll();
+    };
     const auto start = StoreDate::parse(Text1->text());
-    if (!start) {
-        ws.msgBox(StoreDate::invalidMessage(Text1->text()), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Customers By Date"));
-        Text1->setFocus();
-        Text1->selectAll();
-        return;
-    }
+    if (!start)
+        return refuse(Text1, StoreDate::invalidMessage(Text1->text()));
     const auto end = StoreDate::parse(Text2->text());
-    if (!end) {
-        ws.msgBox(StoreDate::invalidMessage(Text2->text()), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Customers By Date"));
-        Text2->setFocus();
-        Text2->selectAll();
-        return;
-    }
-    if (*start > *end) {
-        ws.msgBox(rangeMessage(), Buttons::Ok, Icon::Exclamation, QStringLiteral("Customers By Date"));
-        Text1->setFocus();
-        Text1->selectAll();
-        return;
-    }
+    if (!end)
+        return refuse(Text2, StoreDate::invalidMessage(Text2->text()));
+    if (*start > *end)
+        return refuse(Text1, rangeMessage());
     m_windows.openReport(ReportId::CustomersByDate, {StoreDate::toText(*start), StoreDate::toText(*end)});
 }
 
