@@ -46,6 +46,7 @@ struct ReportCommand
     QString orderBy;                    // a complete order, so pages never shift
     QString groupBy;                    // grouping column expression; empty when ungrouped
     QString seek;                       // leading ORDER BY column that can be sought with >=
+    QString seekFrom;                   // the seek column's own table, when the join keeps its rows
     QStringList aggregates;             // integer SUMs the sums are made from
     QStringList sumNames;               // names of the sums, as layouts refer to them
     std::function<ReportRow(const QSqlQuery &)> makeRow;
