@@ -76,6 +76,9 @@ int ReportDocument::fontIndex(const ReportFont &f)
     }
     m_rawFonts << raw;
     m_glyphs << glyphs;
+    const QList<quint32> e = raw.glyphIndexesForString(QString(QChar(Ellipsis)));
+    m_ellipsis << std::pair<quint32, double>(e.isEmpty() ? 0 : e.first(),
+                                             m_metrics.last().horizontalAdvance(QChar(Ellipsis)));
     return int(m_fonts.size() - 1);
 }
 
@@ -247,30 +250,59 @@ double ReportDocument::advance(int font, const QString &text) const
     return width;
 }
 
-void ReportDocument::drawPlain(QPainter &painter, int font, QPointF at, const QString &text)
+std::optional<std::pair<quint32, double>> ReportDocument::cachedGlyph(int font, char16_t ch) const
 {
-    const std::array<quint32, 128> &glyphs = m_glyphs[font];
-    const std::array<double, 128> &advances = m_advances[font];
-    QList<quint32> indexes;
-    QList<QPointF> positions;
-    indexes.reserve(text.size());
-    positions.reserve(text.size());
-    double x = 0;
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 32 || u >= 127 || !glyphs[u] || !m_rawFonts[font].isValid()) {
+    if (!m_rawFonts[font].isValid())
+        return std::nullopt;
+    if (ch == Ellipsis)
+        return m_ellipsis[font].first ? std::optional(m_ellipsis[font]) : std::nullopt;
+    if (ch < 32 || ch >= 127 || !m_glyphs[font][ch])
+        return std::nullopt;
+    return std::pair<quint32, double>(m_glyphs[font][ch], m_advances[font][ch]);
+}
+
+void ReportDocument::drawPlain(QPainter &painter, int font, QPointF at, const QString &text, double scale)
+{
+    for (const QChar ch : text)
+        if (!cachedGlyph(font, ch.unicode())) {
             painter.drawText(at, text);
             return;
         }
-        indexes << glyphs[u];
-        positions << QPointF(x, 0);
-        x += advances[u];
+    const QRgb color = painter.pen().color().rgba();
+    auto batch = std::find_if(m_batches.begin(), m_batches.end(), [&](const GlyphBatch &b) {
+        return b.font == font && b.scale == scale && b.color == color;
+    });
+    if (batch == m_batches.end()) {
+        GlyphBatch b{font, scale, color, m_rawFonts[font], {}, {}};
+        if (scale != 1)
+            b.raw.setPixelSize(b.raw.pixelSize() * scale);
+        m_batches.push_back(b);
+        batch = m_batches.end() - 1;
     }
-    QGlyphRun run;
-    run.setRawFont(m_rawFonts[font]);
-    run.setGlyphIndexes(indexes);
-    run.setPositions(positions);
-    painter.drawGlyphRun(at, run);
+    double x = at.x();
+    for (const QChar ch : text) {
+        const auto [glyph, advance] = *cachedGlyph(font, ch.unicode());
+        batch->glyphs << glyph;
+        batch->positions << QPointF(x, at.y());
+        x += advance * scale;
+    }
+}
+
+void ReportDocument::flushGlyphs(QPainter &painter)
+{
+    const QPen pen = painter.pen();
+    for (const GlyphBatch &b : m_batches) {
+        if (b.glyphs.isEmpty())
+            continue;
+        QGlyphRun run;
+        run.setRawFont(b.raw);
+        run.setGlyphIndexes(b.glyphs);
+        run.setPositions(b.positions);
+        painter.setPen(QColor::fromRgba(b.color));
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    m_batches.clear();
+    painter.setPen(pen);
 }
 
 void ReportDocument::drawText(QPainter &painter, const Prepared &p, int y, const QString &text, ColumnType type)
@@ -289,14 +321,27 @@ void ReportDocument::drawText(QPainter &painter, const Prepared &p, int y, const
     if (width <= p.extent) {
         drawPlain(painter, p.font, QPointF(item.left, baseline), text);
     } else if (type == ColumnType::Text) {
-        painter.drawText(QPointF(item.left, baseline), fm.elidedText(text, Qt::ElideRight, p.extent));
+        // Cut short with an ellipsis; plain texts are cut by their cached
+        // advances, others as Qt lays them out.
+        QString cut;
+        double used = m_ellipsis[p.font].second;
+        for (const QChar ch : text) {
+            const auto g = cachedGlyph(p.font, ch.unicode());
+            if (!g) {
+                cut = fm.elidedText(text, Qt::ElideRight, p.extent);
+                break;
+            }
+            if (used + g->second > p.extent) {
+                cut.append(QChar(Ellipsis));
+                break;
+            }
+            used += g->second;
+            cut.append(ch);
+        }
+        drawPlain(painter, p.font, QPointF(item.left, baseline), cut);
     } else {
-        // A date or a number is never cut short: it is narrowed to its room.
-        painter.save();
-        painter.translate(item.left, baseline);
-        painter.scale(p.extent / width, 1);
-        drawPlain(painter, p.font, QPointF(0, 0), text);
-        painter.restore();
+        // A date or a number is never cut short: it is set smaller to fit.
+        drawPlain(painter, p.font, QPointF(item.left, baseline), text, p.extent / width);
     }
 }
 
@@ -403,6 +448,7 @@ bool ReportDocument::paintPage(QPainter &painter, int page)
             paintBand(painter, *band, b, page, &m_cachedRows[at], b.y + int(i * h));
         }
     }
+    flushGlyphs(painter);
     painter.restore();
     return true;
 }

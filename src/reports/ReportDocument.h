@@ -100,7 +100,26 @@ private:
     // drawn without being laid out again on every row.
     QList<QRawFont> m_rawFonts;
     QList<std::array<quint32, 128>> m_glyphs;
-    void drawPlain(QPainter &painter, int font, QPointF at, const QString &text);
+    // The ellipsis that ends a text cut short, per font: glyph and advance.
+    QList<std::pair<quint32, double>> m_ellipsis;
+    static constexpr char16_t Ellipsis = 0x2026;
+    // The glyph and advance of a character, when it is one of the cached ones.
+    std::optional<std::pair<quint32, double>> cachedGlyph(int font, char16_t ch) const;
+    // Plain texts of a page are gathered into one glyph run per font, size
+    // and colour and drawn together at the end of the page: a printer or
+    // PDF then gets a few runs a page instead of one per box.
+    struct GlyphBatch
+    {
+        int font = 0;
+        double scale = 1;
+        QRgb color = 0;
+        QRawFont raw;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+    std::vector<GlyphBatch> m_batches;
+    void drawPlain(QPainter &painter, int font, QPointF at, const QString &text, double scale = 1);
+    void flushGlyphs(QPainter &painter);
     std::vector<PlacedBand> m_placed;
     std::vector<qsizetype> m_pageStarts;
     int m_cachedPage = -1;
