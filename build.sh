@@ -2,12 +2,18 @@
 # Installs what is missing on Debian 12, builds, and then starts the program
 # (./build.sh start), runs every test (./build.sh test), times the windows
 # on a full-size store (./build.sh bench) or writes a sample store
-# (./build.sh sample ...). Build output goes to ./build.
+# (./build.sh sample ...), or builds the Debian package (./build.sh package).
+# Build output goes to ./build.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-          libqt6printsupport6 fonts-dejavu-core fonts-dejavu-extra poppler-utils)
+          libqt6printsupport6 fonts-dejavu-core fonts-dejavu-extra)
+# Packaging needs the Debian tools; the tests also check the package and read
+# saved PDF receipts back.
+case "${1:-start}" in
+  test|package) packages+=(dpkg-dev file desktop-file-utils lintian poppler-utils) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -30,5 +36,6 @@ case "${1:-start}" in
     [ -f build/full.db ] || ./build/tools/videostore-sample --size full --output build/full.db
     exec ./build/tools/videostore-bench build/full.db ;;
   sample) shift; exec ./build/tools/videostore-sample "$@" ;;
-  *) echo "usage: ./build.sh [start|test|bench|sample ...]" >&2; exit 2 ;;
+  package) cd build && exec cpack -G DEB ;;
+  *) echo "usage: ./build.sh [start|test|bench|sample ...|package]" >&2; exit 2 ;;
 esac

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/ReportOptions.h"
+#include "app/SignalExit.h"
 #include "app/WindowRegistry.h"
 #include "data/StoreFile.h"
 #include "ui/QtWindowSystem.h"
@@ -20,5 +21,8 @@ int main(int argc, char *argv[])
     nameApplication(app);
     QtWindowSystem ws;
     const auto windows = startVideoStore(StoreFile::defaultPath(), ws);
-    return windows ? app.exec() : 1;
+    if (!windows)
+        return 1;
+    SignalExit exitOnSignal([&] { windows->exitProgram(); });
+    return app.exec();
 }

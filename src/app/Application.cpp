@@ -3,6 +3,7 @@
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
 #include "data/StoreFile.h"
+#include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ void nameApplication(QApplication &app)
     app.setOrganizationName(QString());
     app.setApplicationName(QStringLiteral("videostore"));
     app.setApplicationDisplayName(WindowSystem::applicationTitle());
+    // The desktop matches the windows to the menu entry and its icon.
+    app.setDesktopFileName(QStringLiteral("videostore"));
+    app.setWindowIcon(Pictures::appIcon());
     app.setQuitOnLastWindowClosed(false);
 }
 

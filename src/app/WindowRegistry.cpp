@@ -7,14 +7,23 @@
 #include "reports/ReportPreview.h"
 #include "reports/frmCustomersByDate.h"
 #include "reports/frmMovieByType.h"
+#include "returns/frmPayment.h"
+#include "returns/frmReturn.h"
+#include "ui/WindowSystem.h"
+#include "stock/frmInvent.h"
+#include "stock/frmVidMn.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
     : m_storePath(std::move(storePath))
     , m_ws(ws)
     , m_quit([] { QCoreApplication::quit(); })
 {
+    // Receipts kept as PDF files stay with the store they belong to.
+    m_ws.setReceiptFolder(QFileInfo(m_storePath).absoluteDir().filePath(QStringLiteral("receipts")));
 }
 
 WindowRegistry::~WindowRegistry() = default;
@@ -40,6 +49,20 @@ frmCheckout &WindowRegistry::checkout()
     return *m_checkout;
 }
 
+frmReturn &WindowRegistry::returns()
+{
+    if (!m_returns)
+        m_returns = std::make_unique<frmReturn>(*this);
+    return *m_returns;
+}
+
+frmPayment &WindowRegistry::payment()
+{
+    if (!m_payment)
+        m_payment = std::make_unique<frmPayment>(*this);
+    return *m_payment;
+}
+
 Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName,
                                   const char *caption, bool returnsToMenu)
 {
@@ -53,8 +76,20 @@ Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, cons
     return *slot;
 }
 
-Form &WindowRegistry::vidMn() { return placeholder(m_vidMn, "frmVidMn", "Video Management", true); }
-Form &WindowRegistry::invent() { return placeholder(m_invent, "frmInvent", "Form1", true); }
+frmVidMn &WindowRegistry::vidMn()
+{
+    if (!m_vidMn)
+        m_vidMn = std::make_unique<frmVidMn>(*this);
+    return *m_vidMn;
+}
+
+frmInvent &WindowRegistry::invent()
+{
+    if (!m_invent)
+        m_invent = std::make_unique<frmInvent>(*this);
+    return *m_invent;
+}
+
 Form &WindowRegistry::modify() { return placeholder(m_modify, "frmModify", "Modify Customers", true); }
 Form &WindowRegistry::deleteCustomer() { return placeholder(m_delete, "frmDelete", "Delete Customers", true); }
 frmMovieByType &WindowRegistry::movieByType()
@@ -70,8 +105,6 @@ frmCustomersByDate &WindowRegistry::customersByDate()
         m_customersByDate = std::make_unique<frmCustomersByDate>(*this);
     return *m_customersByDate;
 }
-Form &WindowRegistry::returns() { return placeholder(m_returns, "frmReturn", "Video Return", true); }
-Form &WindowRegistry::payment() { return placeholder(m_payment, "frmPayment", "Customer Late fee payment", true); }
 Form &WindowRegistry::addCustomer() { return placeholder(m_add, "frmadd", "Add Customers", true); }
 
 void WindowRegistry::showReport(Report report)

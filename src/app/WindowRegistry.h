@@ -18,6 +18,10 @@ class frmCheckout;
 class frmMovieByType;
 class frmCustomersByDate;
 class ReportPreview;
+class frmReturn;
+class frmPayment;
+class frmVidMn;
+class frmInvent;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -44,14 +48,14 @@ public:
     frmSecur &secur();
     frmCheckout &checkout();
 
-    Form &vidMn();
-    Form &invent();
+    frmVidMn &vidMn();
+    frmInvent &invent();
     Form &modify();
     Form &deleteCustomer();
     frmMovieByType &movieByType();
     frmCustomersByDate &customersByDate();
-    Form &returns();
-    Form &payment();
+    frmReturn &returns();
+    frmPayment &payment();
     Form &addCustomer();
 
     // Opens a report's preview window; the caller does not wait for it.
@@ -78,7 +82,11 @@ private:
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmSecur> m_secur;
     std::unique_ptr<frmCheckout> m_checkout;
-    std::unique_ptr<PlaceholderWindow> m_vidMn, m_invent, m_modify, m_delete, m_returns, m_payment, m_add;
+    std::unique_ptr<frmReturn> m_returns;
+    std::unique_ptr<frmPayment> m_payment;
+    std::unique_ptr<frmVidMn> m_vidMn;
+    std::unique_ptr<frmInvent> m_invent;
+    std::unique_ptr<PlaceholderWindow> m_modify, m_delete, m_add;
     std::unique_ptr<frmMovieByType> m_movieByType;
     std::unique_ptr<frmCustomersByDate> m_customersByDate;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];

@@ -3,6 +3,8 @@
 #include "app/WindowRegistry.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
+#include "returns/frmPayment.h"
+#include "returns/frmReturn.h"
 #include "ui/Form.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"

@@ -5,6 +5,8 @@
 #include "app/frmMain.h"
 #include "reports/frmCustomersByDate.h"
 #include "reports/frmMovieByType.h"
+#include "stock/frmInvent.h"
+#include "stock/frmVidMn.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 

@@ -57,8 +57,12 @@ std::optional<Money> amount(const QString &line)
 std::optional<Parsed> parse(const QString &line)
 {
     const QStringView head = QStringView(line).left(4);
-    if (head == u"Pay ")
-        return Parsed{Kind::Pay};
+    if (head == u"Pay ") {
+        const auto paid = amount(line);
+        if (!paid)
+            return std::nullopt;
+        return Parsed{Kind::Pay, 0, 0, *paid};
+    }
     if (head == u"Rent" || head == u"BuyV") {
         const auto id = Identifier::parse(wordAt(line, 5));
         if (!id)

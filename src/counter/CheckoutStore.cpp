@@ -3,6 +3,7 @@
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 
+#include <QSet>
 #include <QSqlQuery>
 
 namespace {
@@ -129,6 +130,15 @@ Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
     return {false, CardOnFile{number, text(*q, 1)}};
 }
 
+QString CheckoutStore::titleSuffix(qint32 videoId)
+{
+    const auto title = m_db.scalar(QStringLiteral("look up the tape"),
+                                   QStringLiteral("SELECT m.Name FROM tblVideos v JOIN tblMovies m "
+                                                  "ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
+                                   {videoId});
+    return title && !title->toString().isEmpty() ? QStringLiteral(" (%1)").arg(title->toString()) : QString();
+}
+
 std::optional<qint32> CheckoutStore::nextNumber(const QString &action, const QString &sql)
 {
     const auto highest = m_db.scalar(action, sql);
@@ -139,7 +149,12 @@ std::optional<qint32> CheckoutStore::nextNumber(const QString &action, const QSt
 
 bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
 {
-    return m_db.transaction(QStringLiteral("record the checkout"), [&] { return recordLines(plan); });
+    m_receipt.reset();
+    const bool recorded =
+        m_db.transaction(QStringLiteral("record the checkout"), [&] { return recordLines(plan); });
+    if (!recorded)
+        m_receipt.reset();
+    return recorded;
 }
 
 bool CheckoutStore::recordLines(const CheckoutPlan &plan)
@@ -147,7 +162,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
     const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
     const QString date = StoreDate::toText(plan.date);
     std::optional<qint32> rentalId;
-    std::optional<qint32> saleId;
+    std::optional<qint32> &saleId = m_receipt;
 
     // The receipt is made at the first sale line and shared by the rest.
     auto receipt = [&]() -> bool {
@@ -160,17 +175,63 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
                                                  "VALUES (?, ?, ?)"),
                                   {*saleId, date, member});
     };
+    // Another counter may have taken a tape since it went into the bag: the
+    // write itself re-checks that it is still on the shelf and not out on
+    // rental. A tape already taken by an earlier line of this bill may stand
+    // again.
+    QSet<qint32> taken;
     auto takeOffShelf = [&](qint32 videoId) {
-        return m_db.run(QStringLiteral("mark the tape as out of the store"),
-                        QStringLiteral("UPDATE tblVideos SET InStore = 0 WHERE VideoID = ?"), {videoId})
-            .has_value();
+        if (taken.contains(videoId))
+            return true;
+        const auto changed = m_db.change(
+            QStringLiteral("mark the tape as out of the store"),
+            QStringLiteral("UPDATE tblVideos SET InStore = 0 WHERE VideoID = ? AND InStore = 1 AND NOT EXISTS "
+                           "(SELECT 1 FROM tblRentals WHERE VideoID = ? AND Returned = 0)"),
+            {videoId, videoId});
+        if (!changed)
+            return false;
+        if (*changed != 1)
+            return m_db.conflict(QStringLiteral("take tape %1").arg(videoId),
+                                 QStringLiteral("Tape %1%2 is no longer in the store: another counter has rented or "
+                                                "sold it since it was put in the bag.\r\n\r\nNothing was saved. "
+                                                "Take it off the bill, then check out again.")
+                                     .arg(videoId)
+                                     .arg(titleSuffix(videoId)));
+        taken.insert(videoId);
+        return true;
+    };
+    // Stock is lowered only while it still covers what this bill sells.
+    auto lowerStock = [&](qint32 inventoryId, qint32 quantity) {
+        const auto changed = m_db.change(QStringLiteral("lower the stock"),
+                                         QStringLiteral("UPDATE tblInventory SET Quantity = Quantity - ? "
+                                                        "WHERE InventoryID = ? AND Quantity >= ?"),
+                                         {quantity, inventoryId, quantity});
+        if (!changed)
+            return false;
+        if (*changed == 1)
+            return true;
+        auto left = m_db.run(QStringLiteral("look up the stock item"),
+                                   QStringLiteral("SELECT ItemName, Quantity FROM tblInventory WHERE InventoryID = ?"),
+                                   {inventoryId});
+        if (!left)
+            return false;
+        const bool found = left->next();
+        return m_db.conflict(QStringLiteral("sell item %1").arg(inventoryId),
+                             QStringLiteral("Item %1%2 has only %3 left, not enough for this bill: another counter "
+                                            "may have sold some since it was put in the bag.\r\n\r\nNothing was saved. "
+                                            "Take it off the bill, or lower the quantity, then check out again.")
+                                 .arg(inventoryId)
+                                 .arg(found ? QStringLiteral(" (%1)").arg(left->value(0).toString()) : QString())
+                                 .arg(found ? left->value(1).toLongLong() : 0));
     };
 
     for (const BillLine::Parsed &line : plan.lines) {
         switch (line.kind) {
         case BillLine::Kind::Pay:
-            if (!m_db.run(QStringLiteral("clear the fees paid"),
-                          QStringLiteral("UPDATE tblMembers SET FeesOwing = 0 WHERE CustomerNumber = ?"), {member}))
+            // Subtracted, not cleared: a fee charged since the lookup stays owing.
+            if (!m_db.run(QStringLiteral("take the fees paid off the member's account"),
+                          QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? WHERE CustomerNumber = ?"),
+                          {line.amount.units(), member}))
                 return false;
             break;
         case BillLine::Kind::Rent: {
@@ -191,31 +252,27 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
                 return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
                                  QStringLiteral("The tape or its title is no longer on file."));
             const QDate due = Pricing::dueDate(plan.date, priceClass->toInt());
-            if (!m_db.run(QStringLiteral("write the rental"),
-                          QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, "
-                                         "DueDate, Returned) VALUES (?, ?, ?, ?, ?, 0)"),
-                          {*rentalId, line.id, member, date, StoreDate::toText(due)})
-                || !takeOffShelf(line.id))
+            if (!takeOffShelf(line.id)
+                || !m_db.run(QStringLiteral("write the rental"),
+                             QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, "
+                                            "DueDate, Returned) VALUES (?, ?, ?, ?, ?, 0)"),
+                             {*rentalId, line.id, member, date, StoreDate::toText(due)}))
                 return false;
             break;
         }
         case BillLine::Kind::Buy:
-            if (!receipt()
+            if (!receipt() || !lowerStock(line.id, line.quantity)
                 || !m_db.run(QStringLiteral("write the item sold"),
                              QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "
                                             "VALUES (?, ?, ?)"),
-                             {*saleId, line.id, line.quantity})
-                || !m_db.run(QStringLiteral("lower the stock"),
-                             QStringLiteral("UPDATE tblInventory SET Quantity = Quantity - ? WHERE InventoryID = ?"),
-                             {line.quantity, line.id}))
+                             {*saleId, line.id, line.quantity}))
                 return false;
             break;
         case BillLine::Kind::BuyVideo:
-            if (!receipt()
+            if (!receipt() || !takeOffShelf(line.id)
                 || !m_db.run(QStringLiteral("write the tape sold"),
                              QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID) VALUES (?, ?)"),
-                             {line.id, *saleId})
-                || !takeOffShelf(line.id))
+                             {line.id, *saleId}))
                 return false;
             break;
         }

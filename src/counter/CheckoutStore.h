@@ -74,12 +74,19 @@ public:
     // when the number on file is 0 or empty.
     Fetched<CardOnFile> card(qint32 member, Card kind);
 
-    // Writes the whole checkout or nothing of it.
+    // Writes the whole checkout or nothing of it. Each tape must still be in
+    // the store and each item's stock still cover the bill when it is
+    // written; otherwise lastError() is a Conflict naming the line.
     bool recordCheckout(const CheckoutPlan &plan);
+    // The receipt number the last recorded checkout made; 0 when it sold nothing.
+    qint32 lastReceipt() const { return m_receipt.value_or(0); }
 
 private:
     bool recordLines(const CheckoutPlan &plan);
     std::optional<qint32> nextNumber(const QString &action, const QString &sql);
+    // " (Title)" of a tape, for naming it to the clerk; empty when unknown.
+    QString titleSuffix(qint32 videoId);
 
     Database m_db;
+    std::optional<qint32> m_receipt;
 };

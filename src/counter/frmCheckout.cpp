@@ -490,6 +490,28 @@ void frmCheckout::ShowMember(const MemberRow &row)
 
 void frmCheckout::cmdAdd_Click()
 {
+    addToRentalBag();
+    // The number stays in view, but the next scan or keystrokes replace it.
+    txtVidID->selectAll();
+}
+
+bool frmCheckout::billCanTake(std::optional<Money> amount)
+{
+    std::optional<Money> subtotal = vidTotal.plus(m_salesTotal);
+    if (subtotal && amount)
+        subtotal = subtotal->plus(*amount);
+    if (amount && subtotal && *subtotal <= Money::limit() && Pricing::total(*subtotal) <= Money::limit())
+        return true;
+    refuse(m_windows.ws(),
+           QStringLiteral("With this line the bill would come to more than %1, the largest amount the program takes. "
+                          "Check the quantity.")
+               .arg(Money::limit().toCurrency()),
+           QStringLiteral("Bill too large"));
+    return false;
+}
+
+void frmCheckout::addToRentalBag()
+{
     WindowSystem &ws = m_windows.ws();
     if (txtMemID2->text() == QLatin1String("0") || txtMemID2->text().isEmpty())
         return refuse(ws, QStringLiteral("Must be a member to rent."), QStringLiteral("No member entered."));
@@ -529,6 +551,8 @@ void frmCheckout::cmdAdd_Click()
 
     m_rentTitle = BillLine::fitTitle(txtMovieName->text());
     m_rentFee = Pricing::rentalFee(txtClass->text().toInt());
+    if (!billCanTake(m_rentFee))
+        return;
     const QString line = BillLine::rent(m_rentVideoID, m_rentTitle, m_rentFee);
     List1->addItem(line);
     List3->addItem(line);
@@ -605,6 +629,12 @@ void frmCheckout::walkInRule()
 
 void frmCheckout::cmdBuy_Click()
 {
+    addToShoppingBag();
+    txtInvID->selectAll();
+}
+
+void frmCheckout::addToShoppingBag()
+{
     WindowSystem &ws = m_windows.ws();
     walkInRule();
     if (txtInvID->text().isEmpty()) {
@@ -643,7 +673,10 @@ void frmCheckout::cmdBuy_Click()
     m_saleItemName = item.row->name;
     m_saleUnitPrice = item.row->price;
     txtUnitPrice->setText(m_saleUnitPrice.toPlain());
-    const Money amount = m_saleUnitPrice * m_saleQuantity;
+    const std::optional<Money> lineAmount = m_saleUnitPrice.times(m_saleQuantity);
+    if (!billCanTake(lineAmount))
+        return;
+    const Money amount = *lineAmount;
     const QString line = BillLine::buy(m_saleInvID, m_saleQuantity, m_saleItemName, amount);
     List2->addItem(line);
     List3->addItem(line);
@@ -676,6 +709,8 @@ void frmCheckout::cmdBuyVideo_Click()
         return refuse(ws, QStringLiteral("Our records show that that video is not in the store. Did you mistype?"),
                       QStringLiteral("Tape Entry Error"));
 
+    if (!billCanTake(tape.row->salePrice))
+        return;
     const QString line = BillLine::buyVideo(typed, tape.row->name, tape.row->salePrice);
     List2->addItem(line);
     List3->addItem(line);
@@ -784,6 +819,11 @@ bool frmCheckout::planCheckout(CheckoutPlan &plan)
     for (int i = 0; i < List3->count(); ++i)
         if (const auto line = BillLine::parse(List3->item(i)->text()))
             plan.lines.append(*line);
+    if (plan.lines.isEmpty()) {
+        ws.msgBox(QStringLiteral("There is nothing on the bill to check out. Add a tape or an item first."),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Empty bill"));
+        return false;
+    }
     return true;
 }
 
@@ -795,14 +835,20 @@ void frmCheckout::cmdCheckOut_Click()
         ws.msgBox(QStringLiteral("Must select a payment type!"), Buttons::Ok, Icon::Exclamation, paymentError);
         return;
     }
+    // The bill and its date are checked before the customer is asked to pay.
+    CheckoutPlan plan;
+    if (!planCheckout(plan))
+        return;
 
     Answer answer;
     if (m_paymentType == Cash) {
         const auto cash = Money::parse(txtCash->text());
         if (!cash || *cash < Money()) {
-            ws.msgBox(QStringLiteral("\"%1\" is not an amount of cash. Enter the cash handed over, for example 20 "
-                                     "or 20.00.")
-                          .arg(txtCash->text()),
+            ws.msgBox(Money::overLimit(txtCash->text())
+                          ? Money::parseProblem(txtCash->text())
+                          : QStringLiteral("\"%1\" is not an amount of cash. Enter the cash handed over, for example "
+                                           "20 or 20.00.")
+                                .arg(txtCash->text()),
                       Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
             txtCash->setFocus();
             return;
@@ -814,13 +860,17 @@ void frmCheckout::cmdCheckOut_Click()
             return;
         }
         txtChange->setText((*cash - total).roundedToCents().toPlain());
-        answer = ws.msgBox(QStringLiteral("Verify that the customer has provided $") + txtCash->text() + Crlf
+        // The amount as typed, with its dollar sign once.
+        QString typed = txtCash->text().trimmed();
+        if (!typed.startsWith(u'$'))
+            typed.prepend(u'$');
+        answer = ws.msgBox(QStringLiteral("Verify that the customer has provided ") + typed + Crlf
                                + QStringLiteral("in cash and been returned $") + txtChange->text()
                                + QStringLiteral(" in change.") + Crlf
                                + QStringLiteral("(No to change payment type, Cancel to kill this order.)"),
                            Buttons::YesNoCancel, Icon::Question, QStringLiteral("Payment verification."));
     } else {
-        if (txtCardNum->text().isEmpty()) {
+        if (txtCardNum->text().trimmed().isEmpty()) {
             ws.msgBox(QStringLiteral("Must provide a card number"), Buttons::Ok, Icon::Exclamation,
                       QStringLiteral("No card number"));
             return;
@@ -844,10 +894,6 @@ void frmCheckout::cmdCheckOut_Click()
     }
     if (answer != Answer::Yes)
         return;
-
-    CheckoutPlan plan;
-    if (!planCheckout(plan))
-        return;
     // All of it or none of it: a failure leaves the bill on screen to try again.
     if (!m_store.recordCheckout(plan))
         return showDbError(ws, m_store.lastError());
@@ -855,7 +901,7 @@ void frmCheckout::cmdCheckOut_Click()
     if (ws.msgBox(QStringLiteral("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question,
                   QStringLiteral("Receipt option"))
         == Answer::Yes)
-        ws.printWindow(*this);
+        ws.printWindow(*this, m_store.lastReceipt());
     ResetCheckout();
 }
 

@@ -109,9 +109,15 @@ private:
     void removeBillLines(QLatin1String leading);
     // Enables the payment boxes of the chosen option and empties the rest.
     void openPaymentBoxes(bool card, bool expiry, bool cash);
-    // The bill's lines, checked and read back for writing; false when the
-    // clerk has been told why nothing can be written.
+    // The bill's lines and date, checked and read back for writing; false
+    // when the clerk has been told why nothing can be written.
     bool planCheckout(CheckoutPlan &plan);
+    void addToRentalBag();
+    void addToShoppingBag();
+    // Whether a line of `amount` keeps the bill's taxed total within what
+    // the program takes; the clerk is told when not. nullopt is an amount
+    // too large to work out.
+    bool billCanTake(std::optional<Money> amount);
 
     WindowRegistry &m_windows;
     CheckoutStore m_store;

@@ -1,7 +1,9 @@
 #include "Database.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QStorageInfo>
 #include <QUrl>
 
 #include <atomic>
@@ -20,7 +22,60 @@ QString errorText(const QSqlError &e)
     return db.isEmpty() ? e.text().trimmed() : db;
 }
 
+// SQLite's primary result codes that a clerk can act on.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteIoErr = 10;
+constexpr int SqliteFull = 13;
+
+// Below this much free space a bare I/O error is taken for a full disk.
+constexpr qint64 NearlyFull = 1024 * 1024;
+
 } // namespace
+
+DbError::Kind DbError::classify(const QSqlError &error, const QString &storePath)
+{
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+    const QString text = error.databaseText();
+    if ((numeric && code == SqliteFull) || text.contains(QLatin1String("disk is full")))
+        return Kind::DiskFull;
+    if ((numeric && (code == SqliteBusy || code == SqliteLocked)) || text.contains(QLatin1String("is locked")))
+        return Kind::Busy;
+    if ((numeric && code == SqliteReadOnly) || text.contains(QLatin1String("readonly database")))
+        return Kind::ReadOnly;
+    if (((numeric && code == SqliteIoErr) || text.contains(QLatin1String("disk I/O error"))) && !storePath.isEmpty()) {
+        const QStorageInfo disk(QFileInfo(storePath).absolutePath());
+        if (disk.isValid() && disk.bytesAvailable() < NearlyFull)
+            return Kind::DiskFull;
+    }
+    return Kind::Other;
+}
+
+QString DbError::clerkText() const
+{
+    switch (kind) {
+    case Kind::Conflict:
+        return detail;
+    case Kind::DiskFull:
+        return QStringLiteral("The disk holding the store is full, so the store database could not %1. Nothing of "
+                              "it was saved.\r\n\r\nFree some space on that disk, then try again.")
+            .arg(action);
+    case Kind::Busy:
+        return QStringLiteral("Another counter is saving; try again in a moment.\r\n\r\nThe store database could "
+                              "not %1 because another program kept the store locked. Nothing of it was saved.")
+            .arg(action);
+    case Kind::ReadOnly:
+        return QStringLiteral("The store file is read-only, so the store database could not %1. Nothing of it was "
+                              "saved.\r\n\r\nAsk the manager to make the store file and its folder writable, "
+                              "then try again.")
+            .arg(action);
+    case Kind::Other:
+        break;
+    }
+    return QStringLiteral("The store database could not %1.\r\n\r\n%2").arg(action, detail);
+}
 
 QSqlDatabase Database::openConnection(const QString &connectionName, const QString &path, bool create,
                                       QString *error)
@@ -73,6 +128,18 @@ bool Database::fail(const QString &action, const QString &detail)
     return false;
 }
 
+bool Database::conflict(const QString &action, const QString &message)
+{
+    m_error = {action, message, DbError::Kind::Conflict};
+    return false;
+}
+
+bool Database::failWith(const QString &action, const QSqlError &error)
+{
+    m_error = {action, errorText(error), DbError::classify(error, m_path)};
+    return false;
+}
+
 std::optional<QSqlQuery> Database::run(const QString &action, const QString &sql, const QVariantList &values)
 {
     if (!m_db.isOpen()) {
@@ -82,16 +149,24 @@ std::optional<QSqlQuery> Database::run(const QString &action, const QString &sql
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        fail(action, errorText(q.lastError()));
+        failWith(action, q.lastError());
         return std::nullopt;
     }
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec()) {
-        fail(action, errorText(q.lastError()));
+        failWith(action, q.lastError());
         return std::nullopt;
     }
     return q;
+}
+
+std::optional<int> Database::change(const QString &action, const QString &sql, const QVariantList &values)
+{
+    const auto q = run(action, sql, values);
+    if (!q)
+        return std::nullopt;
+    return q->numRowsAffected();
 }
 
 std::optional<QVariant> Database::scalar(const QString &action, const QString &sql, const QVariantList &values)
@@ -101,7 +176,7 @@ std::optional<QVariant> Database::scalar(const QString &action, const QString &s
         return std::nullopt;
     if (!q->next()) {
         if (q->lastError().isValid()) {
-            fail(action, errorText(q->lastError()));
+            failWith(action, q->lastError());
             return std::nullopt;
         }
         return QVariant();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -13,8 +14,25 @@
 // doing, in a clerk's words ("look up the member"), and the engine's own text.
 struct DbError
 {
+    // The failures a clerk can do something about are told apart.
+    enum class Kind {
+        Other,
+        DiskFull, // the disk holding the store has no room left
+        Busy,     // another counter held the store longer than the busy timeout
+        ReadOnly, // the store file or its folder cannot be written
+        Conflict, // a re-check inside a write found the row changed; detail is for the clerk
+    };
+
     QString action;
     QString detail;
+    Kind kind = Kind::Other;
+
+    // The whole message for the clerk: what could not be done, why, and
+    // what to do about it.
+    QString clerkText() const;
+    // Sorts an engine error. `storePath` lets a bare I/O error on a disk
+    // with no room left be told as a full disk.
+    static Kind classify(const QSqlError &error, const QString &storePath = {});
 };
 
 // A lookup's outcome: failed (the error is in the Database), or done with
@@ -48,10 +66,18 @@ public:
     // back when it returns false or the commit fails.
     bool transaction(const QString &action, const std::function<bool()> &body);
 
+    // Runs one writing statement; the number of rows it changed, or nullopt
+    // on failure. A conditional write (... WHERE InStore = 1) re-checks
+    // inside the transaction what an earlier read found.
+    std::optional<int> change(const QString &action, const QString &sql, const QVariantList &values = {});
+
     const DbError &lastError() const { return m_error; }
     // Records a failure found by the caller (a row that should be there and
     // is not); always false, so a transaction body can return it.
     bool fail(const QString &action, const QString &detail);
+    // Records that another counter changed what this write relies on;
+    // `message` is shown to the clerk as it stands. Always false.
+    bool conflict(const QString &action, const QString &message);
 
     // Opens `path` (which must exist unless `create`) with the store's
     // settings: WAL journal, synchronous FULL, a busy timeout.
@@ -59,6 +85,8 @@ public:
                                        QString *error);
 
 private:
+    bool failWith(const QString &action, const QSqlError &error);
+
     QString m_path;
     QString m_name;
     QSqlDatabase m_db;

@@ -5,16 +5,17 @@ namespace Identifier {
 std::optional<qint32> parse(QStringView text)
 {
     const QStringView s = text.trimmed();
-    if (s.isEmpty() || s.size() > 10)
+    if (s.isEmpty())
         return std::nullopt;
+    // Read by value: leading zeros are allowed in any number.
     qint64 value = 0;
     for (const QChar c : s) {
         if (c < u'0' || c > u'9')
             return std::nullopt;
         value = value * 10 + (c.unicode() - u'0');
+        if (value > Max)
+            return std::nullopt;
     }
-    if (value > Max)
-        return std::nullopt;
     return static_cast<qint32>(value);
 }
 

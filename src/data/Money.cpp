@@ -16,7 +16,11 @@ qint64 divideHalfEven(qint64 n, qint64 d)
     return q;
 }
 
-std::optional<Money> Money::parse(QStringView text)
+namespace {
+
+enum class Reading { Ok, NotAnAmount, OverLimit };
+
+Reading read(QStringView text, qint64 *out)
 {
     QStringView s = text.trimmed();
     bool negative = false;
@@ -27,17 +31,19 @@ std::optional<Money> Money::parse(QStringView text)
     if (s.startsWith(u'$'))
         s = s.mid(1);
     if (s.isEmpty())
-        return std::nullopt;
+        return Reading::NotAnAmount;
 
     const qsizetype dot = s.indexOf(u'.');
     const QStringView whole = dot < 0 ? s : s.left(dot);
     const QStringView fraction = dot < 0 ? QStringView() : s.mid(dot + 1);
     if (fraction.size() > 4 || (whole.isEmpty() && fraction.isEmpty()))
-        return std::nullopt;
+        return Reading::NotAnAmount;
 
     // Thousands separators are allowed only in their proper places.
     const bool grouped = whole.contains(u',');
-    constexpr qint64 limit = std::numeric_limits<qint64>::max() / 100;
+    // Digits past the limit are still read, so that a long number is
+    // refused as too large rather than as not a number.
+    bool over = false;
     qint64 units = 0;
     int digitsSinceComma = 0;
     bool seenComma = false;
@@ -45,40 +51,94 @@ std::optional<Money> Money::parse(QStringView text)
         const QChar c = whole[i];
         if (c == u',') {
             if (i == 0 || (seenComma && digitsSinceComma != 3) || (!seenComma && digitsSinceComma > 3))
-                return std::nullopt;
+                return Reading::NotAnAmount;
             seenComma = true;
             digitsSinceComma = 0;
             continue;
         }
         if (c < u'0' || c > u'9')
-            return std::nullopt;
-        units = units * 10 + (c.unicode() - u'0');
-        if (units > limit)
-            return std::nullopt;
+            return Reading::NotAnAmount;
+        if (!over)
+            units = units * 10 + (c.unicode() - u'0');
+        over = over || units > Money::LimitDollars;
         ++digitsSinceComma;
     }
     if (grouped && digitsSinceComma != 3)
-        return std::nullopt;
-    units *= Scale;
-    qint64 place = Scale / 10;
+        return Reading::NotAnAmount;
+    units *= Money::Scale;
+    qint64 place = Money::Scale / 10;
     for (const QChar c : fraction) {
         if (c < u'0' || c > u'9')
-            return std::nullopt;
+            return Reading::NotAnAmount;
         units += (c.unicode() - u'0') * place;
         place /= 10;
     }
-    return Money(negative ? -units : units);
+    if (over || units > Money::limit().units())
+        return Reading::OverLimit;
+    *out = negative ? -units : units;
+    return Reading::Ok;
+}
+
+} // namespace
+
+std::optional<Money> Money::parse(QStringView text)
+{
+    qint64 units = 0;
+    if (read(text, &units) != Reading::Ok)
+        return std::nullopt;
+    return Money(units);
+}
+
+bool Money::overLimit(QStringView text)
+{
+    qint64 units = 0;
+    return read(text, &units) == Reading::OverLimit;
+}
+
+QString Money::parseProblem(QStringView text)
+{
+    qint64 units = 0;
+    switch (read(text, &units)) {
+    case Reading::Ok:
+        return {};
+    case Reading::OverLimit:
+        return QStringLiteral("\"%1\" is more than %2, the largest amount the program takes.")
+            .arg(text.toString(), limit().toCurrency());
+    case Reading::NotAnAmount:
+        break;
+    }
+    return QStringLiteral("\"%1\" is not an amount of money.").arg(text.toString());
+}
+
+std::optional<Money> Money::checkedTimesRateRounded(qint64 num, qint64 den) const
+{
+    // Cents are hundredths of a dollar: units * num / den / 100, worked in
+    // 128 bits so only a result that does not fit is refused.
+    __int128 n = static_cast<__int128>(m_units) * num;
+    __int128 d = static_cast<__int128>(den) * (Scale / 100);
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    __int128 q = n / d;
+    const __int128 r = n % d;
+    const __int128 twice = 2 * (r < 0 ? -r : r);
+    if (twice > d || (twice == d && (q % 2 != 0)))
+        q += (n < 0) ? -1 : 1;
+    const __int128 units = q * 100;
+    if (units > std::numeric_limits<qint64>::max() || units < std::numeric_limits<qint64>::min())
+        return std::nullopt;
+    return Money(static_cast<qint64>(units));
 }
 
 Money Money::timesRateRounded(qint64 num, qint64 den) const
 {
-    // Cents are hundredths of a dollar: units * num / den / 100.
-    return fromCents(divideHalfEven(m_units * num, den * (Scale / 100)));
+    return orThrow(checkedTimesRateRounded(num, den));
 }
 
 QString Money::toCurrency() const
 {
-    const qint64 cents = roundedToCents().units() / 100;
+    const qint64 cents = divideHalfEven(m_units, Scale / 100);
     const qint64 abs = cents < 0 ? -cents : cents;
     QString whole = QString::number(abs / 100);
     for (qsizetype i = whole.size() - 3; i > 0; i -= 3)
@@ -89,9 +149,9 @@ QString Money::toCurrency() const
 
 QString Money::toPlain() const
 {
-    const qint64 abs = m_units < 0 ? -m_units : m_units;
+    const quint64 abs = m_units < 0 ? 0 - quint64(m_units) : quint64(m_units);
     QString text = QString::number(abs / Scale);
-    qint64 fraction = abs % Scale;
+    const quint64 fraction = abs % Scale;
     if (fraction != 0) {
         QString digits = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
         while (digits.endsWith(u'0'))

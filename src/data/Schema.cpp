@@ -123,4 +123,12 @@ const QStringList &indexes()
     return statements;
 }
 
+const QList<QStringList> &upgrades()
+{
+    static const QList<QStringList> steps = {
+        indexes(), // 0 -> 1: the lookup indexes
+    };
+    return steps;
+}
+
 } // namespace Schema

@@ -6,6 +6,8 @@
 // ten-thousandths of a dollar, yes/no columns 0 or 1, dates ISO text.
 namespace Schema {
 
+// The version a store made now carries in PRAGMA user_version; one more
+// than the last step of upgrades().
 inline constexpr int Version = 1;
 
 // Every table, in an order that creates a complete store.
@@ -17,5 +19,8 @@ const QStringList &seedRows();
 // CREATE INDEX IF NOT EXISTS for every lookup the windows make; safe to run
 // on any store, new or old.
 const QStringList &indexes();
+// What brings an older store up to date: step i turns version i into i + 1.
+// A new step goes at the end, with Version raised by one.
+const QList<QStringList> &upgrades();
 
 } // namespace Schema

@@ -7,7 +7,7 @@ QString toText(QDate date)
     return date.toString(QString::fromLatin1(Format));
 }
 
-std::optional<QDate> parse(QStringView text)
+std::optional<QDate> readStored(QStringView text)
 {
     const QStringView s = text.trimmed();
     if (s.size() != 10 || s[4] != u'-' || s[7] != u'-')
@@ -21,8 +21,19 @@ std::optional<QDate> parse(QStringView text)
     return date;
 }
 
+std::optional<QDate> parse(QStringView text)
+{
+    const auto date = readStored(text);
+    if (!date || date->year() < FirstYear || date->year() > LastYear)
+        return std::nullopt;
+    return date;
+}
+
 QString invalidMessage(QStringView text)
 {
+    if (readStored(text))
+        return QStringLiteral("%1 is outside the dates the program keeps. Enter a date from %2 to %3.")
+            .arg(text.trimmed().toString(), toText(QDate(FirstYear, 1, 1)), toText(QDate(LastYear, 12, 31)));
     return QStringLiteral("\"%1\" is not a date. Enter the date as year-month-day, for example %2.")
         .arg(text.toString(), toText(QDate(2026, 3, 1)));
 }

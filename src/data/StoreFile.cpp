@@ -6,90 +6,276 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUrl>
+
+#include <atomic>
 
 namespace StoreFile {
 
 namespace {
 
-QString failure(const QString &path, const QString &reason)
+const QStringList SideSuffixes = {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")};
+
+QString uniqueName(const char *purpose)
 {
-    return QStringLiteral("The store file \"%1\" cannot be used:\r\n%2\r\n\r\nThe program will now close.")
-        .arg(QDir::toNativeSeparators(path), reason);
+    static std::atomic<int> counter{0};
+    return QStringLiteral("videostore-%1-%2").arg(QLatin1String(purpose)).arg(++counter);
 }
 
-// Runs each statement; returns the first error text, or empty.
-QString runAll(QSqlQuery &q, const QStringList &statements)
+// Runs each statement; returns the first error, or an invalid one.
+QSqlError runAll(QSqlQuery &q, const QStringList &statements)
 {
     for (const QString &sql : statements)
         if (!q.exec(sql))
-            return q.lastError().text();
+            return q.lastError();
     return {};
 }
 
-// Opens and removes a temporary connection around `work`.
-template <typename Work>
-QString withConnection(const QString &path, bool create, Work work)
+// The reason given for an engine error at start-up, in the user's words
+// where there is something to do about it.
+QString engineReason(const QSqlError &error, const QString &path)
 {
-    const QString name = QStringLiteral("videostore-prepare");
-    QString error;
-    {
-        QSqlDatabase db = Database::openConnection(name, path, create, &error);
-        if (error.isEmpty())
-            error = work(name);
-        db.close();
+    switch (DbError::classify(error, path)) {
+    case DbError::Kind::DiskFull:
+        return QStringLiteral("The disk holding it is full. Free some space on that disk, then start the program "
+                              "again.");
+    case DbError::Kind::ReadOnly:
+        return QStringLiteral("It is read-only.");
+    case DbError::Kind::Busy:
+        return QStringLiteral("Another program keeps it locked. Close that program, then start this one again.");
+    default:
+        break;
     }
-    QSqlDatabase::removeDatabase(name);
-    return error;
+    const QString db = error.databaseText().trimmed();
+    return db.isEmpty() ? error.text().trimmed() : db;
+}
+
+// The side files a connection may leave, and which of them were there
+// before it, so those it made can be taken away again.
+struct SideFiles
+{
+    explicit SideFiles(const QString &path) : path(path)
+    {
+        for (const QString &suffix : SideSuffixes)
+            if (QFileInfo::exists(path + suffix))
+                present << suffix;
+    }
+    // Safe only while no other program has the file open: one that has
+    // keeps its -wal and -shm, which then count as present.
+    void removeNew() const
+    {
+        for (const QString &suffix : SideSuffixes)
+            if (!present.contains(suffix))
+                QFile::remove(path + suffix);
+    }
+    QString path;
+    QStringList present;
+};
+
+// A connection by URI; removed with everything it holds when it goes.
+class Connection final
+{
+public:
+    Connection(const QString &path, const QString &uriQuery, bool readOnly)
+        : m_name(uniqueName("check"))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        uri.setQuery(uriQuery);
+        db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY")
+                                      : QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open())
+            m_error = db.lastError();
+    }
+    ~Connection()
+    {
+        QSqlDatabase::database(m_name, false).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Q_DISABLE_COPY_MOVE(Connection)
+
+    bool isOpen() const { return !m_error.isValid(); }
+    const QSqlError &openError() const { return m_error; }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    QString m_name;
+    QSqlError m_error;
+};
+
+struct Column
+{
+    QString name;
+    bool required = false; // NOT NULL with no default: every insert must name it
+};
+
+QList<Column> columnsOf(QSqlQuery &q, const QString &table)
+{
+    QList<Column> columns;
+    q.prepare(QStringLiteral("SELECT name, \"notnull\", dflt_value, pk FROM pragma_table_info(?)"));
+    q.addBindValue(table);
+    if (!q.exec())
+        return columns;
+    while (q.next())
+        columns.append({q.value(0).toString(), q.value(1).toInt() != 0 && q.value(2).isNull() && q.value(3).toInt() == 0});
+    return columns;
+}
+
+// The columns each table of a store made now has, read from a scratch
+// database built by the same statements, so there is no second list to keep.
+const QHash<QString, QStringList> &expectedColumns()
+{
+    static const QHash<QString, QStringList> columns = [] {
+        QHash<QString, QStringList> out;
+        const QString name = uniqueName("schema");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(QStringLiteral(":memory:"));
+            if (db.open()) {
+                QSqlQuery q(db);
+                runAll(q, Schema::tables());
+                for (const QString &table : Schema::tableNames())
+                    for (const Column &c : columnsOf(q, table))
+                        out[table] << c.name;
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return out;
+    }();
+    return columns;
+}
+
+QString checkStore(QSqlQuery &q, bool integrity, int *version)
+{
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
+    *version = q.value(0).toInt();
+    if (*version > Schema::Version)
+        return QStringLiteral("It was made by a newer version of Video Store (store version %1; this program "
+                              "knows versions up to %2). Use the newer program with it.")
+            .arg(*version)
+            .arg(Schema::Version);
+
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
+    QStringList present;
+    while (q.next())
+        present << q.value(0).toString().toLower();
+    for (const QString &table : Schema::tableNames()) {
+        if (!present.contains(table.toLower()))
+            return QStringLiteral("It is not a Video Store database (the table %1 is missing).").arg(table);
+        const QList<Column> columns = columnsOf(q, table);
+        QStringList names;
+        for (const Column &c : columns)
+            names << c.name.toLower();
+        QStringList known;
+        for (const QString &expected : expectedColumns().value(table)) {
+            known << expected.toLower();
+            if (!names.contains(expected.toLower()))
+                return QStringLiteral("It is not a complete Video Store database (the table %1 has no column %2).")
+                    .arg(table, expected);
+        }
+        // A column this program does not know and would have to fill would
+        // make every one of its writes to that table fail.
+        for (const Column &c : columns)
+            if (c.required && !known.contains(c.name.toLower()))
+                return QStringLiteral("Its table %1 has a column %2 that this program does not know and cannot "
+                                      "fill. It was probably made by a newer version of Video Store.")
+                    .arg(table, c.name);
+    }
+
+    if (integrity) {
+        if (!q.exec(QStringLiteral("PRAGMA integrity_check")))
+            return QStringLiteral("It is damaged (%1).").arg(q.lastError().databaseText());
+        QStringList findings;
+        while (q.next() && findings.size() < 5)
+            findings << q.value(0).toString();
+        if (findings != QStringList{QStringLiteral("ok")})
+            return QStringLiteral("It is damaged: %1").arg(findings.join(QStringLiteral("; ")));
+    }
+    return {};
+}
+
+Outcome refused(const QString &path, const QString &reason)
+{
+    return {false, false, failureMessage(path, reason)};
 }
 
 Outcome createAt(const QString &path)
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        return {false, false, failure(path, QStringLiteral("Its folder cannot be created."))};
+        return refused(path, QStringLiteral("Its folder cannot be created."));
 
     const QString building = path + QStringLiteral(".new");
-    for (const QString &leftover : {building, building + "-wal", building + "-shm", building + "-journal"})
-        QFile::remove(leftover);
+    auto removeBuilding = [&] {
+        QFile::remove(building);
+        for (const QString &suffix : SideSuffixes)
+            QFile::remove(building + suffix);
+    };
+    removeBuilding();
 
-    QString error = withConnection(building, true, [](const QString &name) { return createSchema(name); });
+    QString error;
+    {
+        const QString name = uniqueName("create");
+        {
+            QSqlDatabase db = Database::openConnection(name, building, true, &error);
+            if (error.isEmpty())
+                error = createSchema(name);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    if (!error.isEmpty())
+        error = engineReason(QSqlError(QString(), error), path);
     if (error.isEmpty() && !QFile::rename(building, path))
         error = QStringLiteral("The new store file could not be moved into place.");
     if (!error.isEmpty()) {
-        for (const QString &leftover : {building, building + "-wal", building + "-shm", building + "-journal"})
-            QFile::remove(leftover);
-        return {false, false, failure(path, error)};
+        removeBuilding();
+        return refused(path, error);
     }
     return {true, true, {}};
 }
 
-Outcome openExisting(const QString &path)
+// Brings an accepted store up to date and switches it to the WAL journal:
+// the first writes the program makes to it.
+QString upgradeAndSwitch(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return {false, false, failure(path, QStringLiteral("It is not a file."))};
-    if (!info.isReadable())
-        return {false, false, failure(path, QStringLiteral("It cannot be read."))};
-
-    const QString error = withConnection(path, false, [](const QString &name) -> QString {
-        QSqlQuery q(QSqlDatabase::database(name, false));
-        if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
-            return q.lastError().text();
-        QStringList present;
-        while (q.next())
-            present << q.value(0).toString().toLower();
-        for (const QString &table : Schema::tableNames())
-            if (!present.contains(table.toLower()))
-                return QStringLiteral("It is not a Video Store database (the table %1 is missing).").arg(table);
-        // Stores made before the lookup indexes existed get them here.
-        return runAll(q, Schema::indexes());
-    });
-    if (!error.isEmpty())
-        return {false, false, failure(path, error)};
-    return {true, false, {}};
+    const SideFiles before(path);
+    QSqlError error;
+    {
+        Connection c(path, QStringLiteral("mode=rw"), false);
+        if (!c.isOpen()) {
+            error = c.openError();
+        } else {
+            QSqlQuery q(c.db());
+            // Every step in one transaction: a store is at one version or the next, never between.
+            error = runAll(q, {QStringLiteral("BEGIN IMMEDIATE")});
+            if (!error.isValid()) {
+                const int version = q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
+                for (int step = version; step < Schema::Version && !error.isValid(); ++step)
+                    error = runAll(q, Schema::upgrades().at(step));
+                if (!error.isValid() && version < Schema::Version)
+                    error = runAll(q, {QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version)});
+                if (!error.isValid())
+                    error = runAll(q, {QStringLiteral("COMMIT")});
+                else
+                    q.exec(QStringLiteral("ROLLBACK"));
+            }
+            if (!error.isValid())
+                error = runAll(q, {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=FULL")});
+        }
+    }
+    if (!error.isValid())
+        return {};
+    before.removeNew();
+    return engineReason(error, path);
 }
 
 } // namespace
@@ -100,31 +286,99 @@ QString defaultPath()
         .filePath(QStringLiteral("video.db"));
 }
 
+QString failureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The store file \"%1\" cannot be used:\r\n%2\r\n\r\nThe program will now close.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
 QString createSchema(const QString &connectionName)
 {
     QSqlDatabase db = QSqlDatabase::database(connectionName, false);
     QSqlQuery q(db);
     if (!db.transaction())
         return db.lastError().text();
-    QString error = runAll(q, Schema::tables());
-    if (error.isEmpty())
+    QSqlError error = runAll(q, Schema::tables());
+    if (!error.isValid())
         error = runAll(q, Schema::seedRows());
-    if (error.isEmpty())
+    if (!error.isValid())
         error = runAll(q, Schema::indexes());
-    if (error.isEmpty())
+    if (!error.isValid())
         error = runAll(q, {QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version)});
-    if (error.isEmpty() && !db.commit())
-        error = db.lastError().text();
-    if (!error.isEmpty())
+    if (!error.isValid() && !db.commit())
+        error = db.lastError();
+    if (error.isValid()) {
         db.rollback();
-    return error;
+        return error.text();
+    }
+    return {};
+}
+
+Inspection inspect(const QString &path, bool integrity)
+{
+    Inspection out;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {QStringLiteral("There is no such file."), 0};
+    if (!info.isFile())
+        return {QStringLiteral("It is not a file."), 0};
+    QFile file(path);
+    if (!info.isReadable() || !file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("It cannot be read."), 0};
+    if (info.size() == 0)
+        return {QStringLiteral("It is empty."), 0};
+    if (!file.read(16).startsWith(QByteArray("SQLite format 3\0", 16)))
+        return {QStringLiteral("It is not a database."), 0};
+    file.close();
+
+    // With no -wal or -journal beside it nothing is half written and no
+    // other program is at work on it: read it as an unchanging file, which
+    // takes no locks and makes no -shm. Otherwise read it read-only the
+    // usual way, taking away afterwards whatever side file that made.
+    const SideFiles before(path);
+    const bool quiet = !before.present.contains(QStringLiteral("-wal"))
+                       && !before.present.contains(QStringLiteral("-journal"));
+    {
+        Connection c(path, quiet ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=ro"), true);
+        if (!c.isOpen()) {
+            out.problem = QStringLiteral("It cannot be opened (%1).").arg(engineReason(c.openError(), path));
+        } else {
+            QSqlQuery q(c.db());
+            out.problem = checkStore(q, integrity, &out.version);
+        }
+    }
+    before.removeNew();
+    return out;
+}
+
+QString writeProblem(const QString &path)
+{
+    // Write bits are looked at as well as access, so that a file marked
+    // read-only is refused even for an administrator who could write it.
+    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileInfo file(path);
+    if (file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite)))
+        return QStringLiteral("It is read-only. Make it writable, then start the program again.");
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isWritable() || !(folder.permissions() & anyWrite))
+        return QStringLiteral("Its folder \"%1\" is read-only, and the program keeps working files beside the "
+                              "store. Make the folder writable, then start the program again.")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    return {};
 }
 
 Outcome prepare(const QString &path)
 {
-    if (QFileInfo::exists(path))
-        return openExisting(path);
-    return createAt(path);
+    if (!QFileInfo::exists(path))
+        return createAt(path);
+    QString reason = inspect(path).problem;
+    if (reason.isEmpty())
+        reason = writeProblem(path);
+    if (reason.isEmpty())
+        reason = upgradeAndSwitch(path);
+    if (!reason.isEmpty())
+        return refused(path, reason);
+    return {true, false, {}};
 }
 
 } // namespace StoreFile

@@ -18,11 +18,32 @@ struct Outcome
 
 // Makes a complete new store at `path` when nothing is there, built aside and
 // moved into place so no half-made file is ever left. An existing file is
-// checked and opened as it is; only missing lookup indexes are added.
+// first read without writing anything and refused, left byte for byte as it
+// was, when it is not a store this program can use; only then is it brought
+// up to date (in one transaction) and switched to the WAL journal.
 Outcome prepare(const QString &path);
 
 // Writes every table, the genres and walk-in member 0 into an open, empty
 // database. Returns an empty string or the engine's error.
 QString createSchema(const QString &connectionName);
+
+struct Inspection
+{
+    QString problem; // why the file is not a usable store; empty when it is
+    int version = 0; // its schema version, when it could be read
+};
+
+// Reads the file at `path` without writing it or leaving anything beside it:
+// a database, with every table and column of a store, from this version of
+// the program or an older one. `integrity` adds the engine's full check of
+// every page and index, which reads the whole file.
+Inspection inspect(const QString &path, bool integrity = false);
+
+// Why the program could not write a store at `path` (the file or its folder
+// is read-only); empty when it can.
+QString writeProblem(const QString &path);
+
+// The start-up refusal: the path, the reason, and that the program closes.
+QString failureMessage(const QString &path, const QString &reason);
 
 } // namespace StoreFile

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPalette>
+#include <QStyle>
 
 // Cells of rows 1.. are the view's rows 0..; row 0 is the view's header.
 class FlexGridModel final : public QAbstractTableModel
@@ -69,6 +70,15 @@ public:
     }
 
     int rows() const { return int(m_cells.size()); }
+
+    void setRecords(QVector<QStringList> records)
+    {
+        beginResetModel();
+        QStringList header = m_cells.value(0);
+        m_cells = std::move(records);
+        m_cells.prepend(std::move(header));
+        endResetModel();
+    }
 
     void setRows(int rows)
     {
@@ -175,12 +185,30 @@ QString FlexGrid::text(int row, int col) const { return m_model->cell(row, col);
 void FlexGrid::setText(int row, int col, const QString &text) { m_model->setCell(row, col, text); }
 QString FlexGrid::currentText() const { return text(row(), col()); }
 void FlexGrid::setRowTexts(int row, const QStringList &texts) { m_model->setRowTexts(row, texts); }
+void FlexGrid::setRecords(QVector<QStringList> records)
+{
+    // A reset would give every column the default width again.
+    QList<int> widths;
+    for (int c = 0; c < cols(); ++c)
+        widths << columnWidth(c);
+    m_model->setRecords(std::move(records));
+    for (int c = 0; c < widths.size(); ++c)
+        setColumnWidth(c, widths[c]);
+}
 
 int FlexGrid::twipsToPixels(int twips) { return (twips * 96 + 720) / 1440; }
 int FlexGrid::pixelsToTwips(int pixels) { return pixels * 15; }
 
 int FlexGrid::colWidth(int col) const { return pixelsToTwips(columnWidth(col)); }
 void FlexGrid::setColWidth(int col, int twips) { setColumnWidth(col, twipsToPixels(twips)); }
+
+void FlexGrid::fitText(int col, const QString &text)
+{
+    // The cell's margins on both sides and the grid line.
+    const int needed = fontMetrics().horizontalAdvance(text) + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    if (columnWidth(col) < needed)
+        setColumnWidth(col, needed);
+}
 
 void FlexGrid::clear() { m_model->clearCells(); }
 void FlexGrid::removeItem(int row) { m_model->removeRow(row); }

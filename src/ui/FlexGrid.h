@@ -33,9 +33,14 @@ public:
     QString currentText() const;
     // Fills one row at once; cheaper than cell by cell for long lists.
     void setRowTexts(int row, const QStringList &texts);
+    // Replaces every record row at once (row 0 stays): rows() becomes
+    // records.size() + 1. The way to fill a long list.
+    void setRecords(QVector<QStringList> records);
 
     int colWidth(int col) const; // twips
     void setColWidth(int col, int twips);
+    // Widens a column, never narrows it, so that `text` shows whole in it.
+    void fitText(int col, const QString &text);
 
     // Empties every cell; the number of rows stays.
     void clear();

@@ -6,12 +6,32 @@
 
 void showDbError(WindowSystem &ws, const DbError &error)
 {
-    ws.msgBox(QStringLiteral("The store database could not %1.\r\n\r\n%2").arg(error.action, error.detail),
-              Buttons::Ok, Icon::Exclamation, QStringLiteral("Store database error"));
+    ws.msgBox(error.clerkText(), Buttons::Ok, Icon::Exclamation,
+              error.kind == DbError::Kind::Conflict ? QStringLiteral("Taken by another counter")
+                                                    : QStringLiteral("Store database error"));
 }
 
 void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typed)
 {
     ws.msgBox(Identifier::invalidMessage(what, typed), Buttons::Ok, Icon::Exclamation,
               QStringLiteral("Invalid number"));
+}
+
+void showInvalidAmount(WindowSystem &ws, const QString &what, const QString &typed)
+{
+    const QString prompt =
+        typed.trimmed().isEmpty()
+            ? QStringLiteral("Enter the %1 as an amount of dollars, such as 24.99.").arg(what)
+            : QStringLiteral("\"%1\" is not a valid %2. Enter an amount of dollars of 0 or more, such as 24.99.")
+                  .arg(typed, what);
+    ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid amount"));
+}
+
+void showRetired(WindowSystem &ws, const QString &name, bool blankBeforeBreak)
+{
+    ws.msgBox(name + QStringLiteral(" has been marked as deleted. Items are not deleted from the database entirely,")
+                  + (blankBeforeBreak ? QStringLiteral(" ") : QString()) + QStringLiteral("\r\n")
+                  + QStringLiteral("but can no longer be accessed by normal means. Consult Corvane Inc. for a data "
+                                   "retrieval kit if required."),
+              Buttons::Ok, Icon::Information, QStringLiteral("Virtual Delete."));
 }

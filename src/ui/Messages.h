@@ -11,3 +11,10 @@ void showDbError(WindowSystem &ws, const DbError &error);
 
 // Refusal for a typed number that is not a whole number in range.
 void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typed);
+
+// Refusal for a typed amount of money that is not one, or is below zero.
+void showInvalidAmount(WindowSystem &ws, const QString &what, const QString &typed);
+
+// Confirms a retirement: `name` is the retired thing's name or number. The
+// inventory window's text has a blank before its line break.
+void showRetired(WindowSystem &ws, const QString &name, bool blankBeforeBreak = false);

@@ -96,6 +96,41 @@ QLabel *makeImage1(QWidget *parent)
     return label;
 }
 
+QPixmap appPicture(int size)
+{
+    QPixmap pm = canvas(size, size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on the toolbar's 32-unit grid, scaled to the size asked for.
+    p.scale(size / 32.0, size / 32.0);
+    QLinearGradient g(0, 0, 32, 32);
+    g.setColorAt(0, QColor(25, 35, 95));
+    g.setColorAt(1, QColor(120, 30, 90));
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+    p.setClipPath(tile);
+    p.fillPath(tile, g);
+    p.setPen(Qt::NoPen);
+    // The logo's film strip, across the top and the bottom.
+    for (const qreal top : {3.0, 24.0}) {
+        p.setBrush(QColor(15, 15, 20));
+        p.drawRect(QRectF(1, top, 30, 5));
+        p.setBrush(QColor(240, 200, 60));
+        for (qreal x = 3; x < 30; x += 5)
+            p.drawRect(QRectF(x, top + 1.5, 2.2, 2));
+    }
+    drawCassette(p, QRectF(4, 9.5, 24, 13));
+    return pm;
+}
+
+QIcon appIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(appPicture(size));
+    return icon;
+}
+
 QPixmap toolbarPicture(const QString &key)
 {
     QPixmap pm = canvas(32, 32);
@@ -149,7 +184,37 @@ QPixmap toolbarPicture(const QString &key)
         p.setBrush(Qt::white);
         p.drawRect(QRectF(6, 17, 20, 2));
         p.drawRect(QRectF(6, 22, 14, 2));
-    } else if (key == QLatin1String("Sales")) {
+    } else if (key == QLatin1String("by Date")) {
+        p.setPen(QPen(QColor(60, 60, 70), 1.2));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4, 6, 24, 22));
+        p.setBrush(QColor(200, 40, 40));
+        p.drawRect(QRectF(4, 6, 24, 6));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 60, 70));
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 4; ++col)
+                p.drawRect(QRectF(7 + col * 5.5, 15 + row * 4.3, 3, 2.6));
+    } else if (key == QLatin1String("Edit")) {
+        p.save();
+        p.translate(16, 16);
+        p.rotate(45);
+        p.setPen(QPen(QColor(120, 80, 20), 1));
+        p.setBrush(QColor(240, 190, 60));
+        p.drawRect(QRectF(-4, -14, 8, 20));
+        p.setBrush(QColor(235, 205, 160));
+        p.drawPolygon(QPolygonF({{-4, 6}, {4, 6}, {0, 14}}));
+        p.setBrush(QColor(230, 120, 140));
+        p.drawRect(QRectF(-4, -17, 8, 3));
+        p.restore();
+    } else if (key == QLatin1String("Add new")) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 140, 60));
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(14, 8, 4, 16));
+        p.drawRect(QRectF(8, 14, 16, 4));
+    } else if (key == QLatin1String("Sales") || key == QLatin1String("All Sales")) {
         p.setPen(QPen(QColor(140, 90, 10), 1.2));
         p.setBrush(QColor(250, 200, 70));
         p.drawPolygon(QPolygonF({{3, 16}, {15, 4}, {28, 4}, {28, 17}, {16, 29}}));

@@ -15,6 +15,11 @@ namespace Pictures {
 QPixmap logo();
 // `Image1`: a label holding the logo, as every window shows it.
 QLabel *makeImage1(QWidget *parent);
+// The program's icon, `size` pixels square: the logo's colours and film
+// strip around the Videos tape.
+QPixmap appPicture(int size);
+// The icon at the sizes a desktop asks for.
+QIcon appIcon();
 // A 32 x 32 toolbar picture for a main-menu toolbar key ("Videos", ...).
 QPixmap toolbarPicture(const QString &key);
 

@@ -1,12 +1,13 @@
 #include "QtWindowSystem.h"
 
+#include "ReceiptFile.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QStandardPaths>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -88,11 +89,5 @@ bool QtWindowSystem::sendToPrinter(const QImage &image)
 {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setDocName(applicationTitle());
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRect page = painter.viewport();
-    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(page.topLeft(), size), image);
-    return painter.end();
+    return ReceiptFile::drawPage(printer, image);
 }

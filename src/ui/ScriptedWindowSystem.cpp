@@ -1,5 +1,6 @@
 #include "ScriptedWindowSystem.h"
 
+#include <QDialog>
 #include <QPrinter>
 
 namespace {
@@ -60,6 +61,23 @@ QString ScriptedWindowSystem::inputBox(const QString &prompt, const QString &tit
     return m_inputs.dequeue();
 }
 
+int ScriptedWindowSystem::showModal(QDialog &dialog)
+{
+    if (m_dialogs.isEmpty()) {
+        unscripted(QStringLiteral("nothing scripted for the dialog %1").arg(dialog.objectName()));
+        return QDialog::Rejected;
+    }
+    const auto fill = m_dialogs.dequeue();
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    fill(dialog);
+    if (dialog.isVisible()) {
+        dialog.hide();
+        return QDialog::Rejected;
+    }
+    return dialog.result();
+}
+
 QStringList ScriptedWindowSystem::prompts() const
 {
     QStringList list;
@@ -107,6 +125,7 @@ void ScriptedWindowSystem::clear()
     m_printDialogs.clear();
     m_answers.clear();
     m_inputs.clear();
+    m_dialogs.clear();
     m_boxes.clear();
     m_printed.clear();
 }

@@ -29,6 +29,9 @@ public:
 
     void answer(Answer a) { m_answers.enqueue(a); }
     void type(const QString &text) { m_inputs.enqueue(text); }
+    // Fills and closes the next modal dialog; `fill` gets it on screen,
+    // activated. A dialog still open after `fill` is closed as cancelled.
+    void dialog(std::function<void(QDialog &)> fill) { m_dialogs.enqueue(std::move(fill)); }
     void setPrinterAvailable(bool available) { m_printer = available; }
     // The next print dialog prints to this PDF file (pages from .. to,
     // 1-based, 0 for all), or is cancelled when the file is empty.
@@ -38,6 +41,7 @@ public:
 
     Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+    int showModal(QDialog &dialog) override;
     bool choosePrinter(QPrinter &printer, int lastPage) override;
     QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) override;
     // What each save dialog suggested, and the last page each print dialog offered.
@@ -49,7 +53,7 @@ public:
     const Box &last() const { return m_boxes.constLast(); }
     qsizetype unusedAnswers() const
     {
-        return m_answers.size() + m_inputs.size() + m_printChoices.size() + m_files.size();
+        return m_answers.size() + m_inputs.size() + m_dialogs.size() + m_printChoices.size() + m_files.size();
     }
     const QList<QImage> &printed() const { return m_printed; }
     void clear();
@@ -65,6 +69,7 @@ private:
 
     QQueue<Answer> m_answers;
     QQueue<QString> m_inputs;
+    QQueue<std::function<void(QDialog &)>> m_dialogs;
     QList<Box> m_boxes;
     QList<QImage> m_printed;
     struct PrintChoice

@@ -1,5 +1,9 @@
 #include "WindowSystem.h"
 
+#include "ReceiptFile.h"
+
+#include <QDialog>
+#include <QDir>
 #include <QWidget>
 
 QString WindowSystem::applicationTitle()
@@ -14,7 +18,14 @@ QString WindowSystem::noPrinterMessage()
 
 bool WindowSystem::printWindow(QWidget &window)
 {
+    return printWindow(window, 0);
+}
+
+bool WindowSystem::printWindow(QWidget &window, int receiptNumber)
+{
     if (!hasDefaultPrinter()) {
+        if (!m_receiptFolder.isEmpty())
+            return saveAsPdf(window.grab().toImage(), receiptNumber);
         msgBox(noPrinterMessage(), Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
         return false;
     }
@@ -24,4 +35,26 @@ bool WindowSystem::printWindow(QWidget &window)
         return false;
     }
     return true;
+}
+
+bool WindowSystem::saveAsPdf(const QImage &image, int receiptNumber)
+{
+    const QDateTime now = m_now ? m_now() : QDateTime::currentDateTime();
+    const ReceiptFile::Saved saved = ReceiptFile::save(image, m_receiptFolder, now, receiptNumber);
+    if (saved.path.isEmpty()) {
+        msgBox(QStringLiteral("No printer is available, and the receipt could not be saved as a PDF file in ")
+                   + QDir::toNativeSeparators(m_receiptFolder) + QStringLiteral(": ") + saved.error
+                   + QStringLiteral("\r\nSet up a default printer, or make that folder writable, and try again."),
+               Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        return false;
+    }
+    msgBox(QStringLiteral("No printer is available, so the receipt was saved as a PDF file:\r\n")
+               + QDir::toNativeSeparators(saved.path),
+           Buttons::Ok, Icon::Information, QStringLiteral("Print"));
+    return true;
+}
+
+int WindowSystem::showModal(QDialog &dialog)
+{
+    return dialog.exec();
 }

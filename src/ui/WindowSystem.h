@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -24,9 +28,22 @@ public:
     virtual QString inputBox(const QString &prompt, const QString &title = {},
                              const QString &defaultAnswer = {}) = 0;
 
+    // Shows `dialog` modally and waits until it hides itself; its result
+    // (QDialog::Accepted or Rejected).
+    virtual int showModal(QDialog &dialog);
+
     // Prints an image of `window` on the default printer. With no printer
-    // the user is told so and nothing else happens. True when printed.
+    // and a receipt folder set, the image is saved there as a one-page PDF
+    // named by date, time and `receiptNumber` (when above 0), and the user is
+    // told where; with neither, the user is told so. True when printed or saved.
     bool printWindow(QWidget &window);
+    bool printWindow(QWidget &window, int receiptNumber);
+
+    // Where receipts go as PDF files when there is no printer.
+    void setReceiptFolder(const QString &folder) { m_receiptFolder = folder; }
+    const QString &receiptFolder() const { return m_receiptFolder; }
+    // The clock that names receipt files; the system's unless replaced.
+    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
     // The platform's print dialog over `printer`, for pages 1 to lastPage;
     // false when the user cancels. The printer comes back set as chosen.
@@ -40,4 +57,10 @@ public:
 protected:
     virtual bool hasDefaultPrinter() = 0;
     virtual bool sendToPrinter(const QImage &image) = 0;
+
+private:
+    bool saveAsPdf(const QImage &image, int receiptNumber);
+
+    QString m_receiptFolder;
+    std::function<QDateTime()> m_now;
 };

@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "returns/frmReturn.h"
 
 #include <QAction>
 #include <QApplication>

@@ -54,6 +54,8 @@ void tst_BillLine::linesReadBackAsWritten()
     QCOMPARE(parsed->id, id);
     QCOMPARE(parsed->quantity, quantity);
     QCOMPARE(BillLine::amount(line), Money::parse(amount));
+    // The checkout takes exactly the fee line's amount off the member.
+    QCOMPARE(parsed->amount, kind == int(Kind::Pay) ? *Money::parse(amount) : Money());
     QCOMPARE(line.count(u'\t'), 1);
 }
 
@@ -64,6 +66,7 @@ void tst_BillLine::foreignLinesArePassedOver_data()
     QTest::newRow("unknown word") << QStringLiteral("Sell 12  Thing\t1");
     QTest::newRow("rent without a number") << QStringLiteral("Rent abc  Title\t2.99");
     QTest::newRow("buy without a quantity") << QStringLiteral("Buy 7  Popcorn\t2.5");
+    QTest::newRow("fee line without an amount") << QStringLiteral("Pay  overdue fees \tabc");
     QTest::newRow("lower case") << QStringLiteral("rent 12  Title\t2.99");
 }
 

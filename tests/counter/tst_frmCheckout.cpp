@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "counter/frmCheckout.h"
 #include "data/Pricing.h"
+#include "data/StoreDate.h"
 #include "ui/WindowSystem.h"
 
 #include <QLineEdit>
@@ -120,22 +121,6 @@ QString rentLine(const QString &id, const QString &title20, const QString &fee)
     return u"Rent %1  %2\t%3"_s.arg(id, title20, fee);
 }
 
-// Every row of the tables a checkout writes, to compare before and after.
-QStringList snapshot(TestStore &s)
-{
-    QStringList out;
-    for (const char *sql :
-         {"SELECT group_concat(RentalID||','||VideoID||','||CustomerNumber||','||DueDate, ';') FROM tblRentals",
-          "SELECT group_concat(SaleID||','||CustomerID, ';') FROM tblReceipts",
-          "SELECT group_concat(ReceiptID||','||InventoryID||','||QuantityPurchased, ';') FROM tblSalesDetails",
-          "SELECT group_concat(ReceiptID||','||VideoID, ';') FROM tblVideosSold",
-          "SELECT group_concat(InventoryID||','||Quantity, ';') FROM tblInventory",
-          "SELECT group_concat(VideoID||','||InStore, ';') FROM tblVideos",
-          "SELECT group_concat(CustomerNumber||','||FeesOwing, ';') FROM tblMembers"})
-        out << s.value(QString::fromLatin1(sql)).toString();
-    return out;
-}
-
 } // namespace
 
 class tst_frmCheckout : public QObject
@@ -157,11 +142,14 @@ private slots:
     void paymentPageTotalsWithTaxes();
     void cardOnFileFillsTheCardBoxes();
     void checkoutWritesRentalsSalesAndFees();
-    void receiptOnlyForSalesAndStockMayGoBelowZero();
+    void receiptOnlyForSalesAndStockNeverBelowZero();
     void cashRefusalsAndVerificationAnswers();
     void cancelKeepsTheBillForTheNextVisit();
     void failureMidCheckoutWritesNothing();
     void receiptPrintingAndAbandoning();
+    void twoCountersCannotTakeOneTape();
+    void scannerAddsTapeAfterTape();
+    void cashCardBillAndLimits();
     void screenshots();
 };
 
@@ -570,7 +558,7 @@ void tst_frmCheckout::checkoutWritesRentalsSalesAndFees()
     QCOMPARE(s.ws().unusedAnswers(), 0);
 }
 
-void tst_frmCheckout::receiptOnlyForSalesAndStockMayGoBelowZero()
+void tst_frmCheckout::receiptOnlyForSalesAndStockNeverBelowZero()
 {
     TestStore s;
     frmCheckout &w = open(s);
@@ -585,13 +573,28 @@ void tst_frmCheckout::receiptOnlyForSalesAndStockMayGoBelowZero()
     QCOMPARE(s.value(u"SELECT RentalID FROM tblRentals"_s).toInt(), 1);
     QCOMPARE(s.count(u"tblReceipts"_s), 0);
 
-    // Each sale checks the stock on hand alone, so two of the last two both go.
+    // Each line checks the stock on hand alone, but the checkout writes only
+    // what the stock covers: two of the last two, twice, is refused whole.
     buy(w, u"8"_s, u"2"_s);
     buy(w, u"8"_s, u"2"_s);
+    const QStringList before = snapshot(s);
+    payBy(w, w.optCash);
+    typeInto(*w.txtCash, u"20"_s);
+    s.ws().answer(Answer::Yes);
+    clickOn(*w.cmdCheckOut);
+    QCOMPARE(s.ws().last().title, u"Taken by another counter"_s);
+    QVERIFY2(s.ws().last().prompt.startsWith(u"Item 8 (Licorice) has only 0 left"_s), qPrintable(s.ws().last().prompt));
+    QCOMPARE(snapshot(s), before);
+    QCOMPARE(w.List3->count(), 2);
+
+    // With one line taken off, the other goes through.
+    w.SSTab1->setCurrentIndex(2);
+    select(w.List2, 1);
+    clickOn(*w.cmdRemoveSale);
     checkOutCash(s, w, u"20"_s);
-    QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), -2);
+    QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 0);
     QCOMPARE(s.value(u"SELECT CustomerID FROM tblReceipts"_s).toInt(), 0);
-    QCOMPARE(s.count(u"tblSalesDetails"_s), 2);
+    QCOMPARE(s.count(u"tblSalesDetails"_s), 1);
 }
 
 void tst_frmCheckout::cashRefusalsAndVerificationAnswers()
@@ -694,11 +697,16 @@ void tst_frmCheckout::failureMidCheckoutWritesNothing()
     QCOMPARE(lines(w.List3), bill);
     QVERIFY(w.isVisible());
 
-    // A date that is not one is refused before anything is written.
-    typeInto(*w.txtDate, u"03/01/2026"_s);
-    s.ws().answer(Answer::Yes);
-    clickOn(*w.cmdCheckOut);
-    QCOMPARE(s.ws().last().title, u"Invalid date"_s);
+    // A date that is not one, or one past the years kept, is refused
+    // before the customer is asked to pay.
+    for (const QString &date : {u"03/01/2026"_s, u"9999-12-31"_s, u"0001-01-01"_s}) {
+        typeInto(*w.txtDate, date);
+        const qsizetype boxes = s.ws().boxes().size();
+        clickOn(*w.cmdCheckOut);
+        QCOMPARE(s.ws().boxes().size(), boxes + 1);
+        QCOMPARE(s.ws().last().title, u"Invalid date"_s);
+        QVERIFY(s.ws().last().prompt.startsWith(date) || s.ws().last().prompt.startsWith(u'"' + date));
+    }
     QCOMPARE(snapshot(s), before);
 
     // Once the fault is gone the same bill goes through.
@@ -730,7 +738,7 @@ void tst_frmCheckout::receiptPrintingAndAbandoning()
     QCOMPARE(w.List3->count(), 0);
     QCOMPARE(s.count(u"tblRentals"_s), 0);
 
-    // No printer: the clerk is told, and the checkout still completes.
+    // No printer: the receipt is kept as a file, and the checkout still completes.
     s.ws().clear();
     s.ws().setPrinterAvailable(false);
     lookUp(w, w.txtMemberID, u"1"_s);
@@ -742,10 +750,117 @@ void tst_frmCheckout::receiptPrintingAndAbandoning()
     s.ws().answer(Answer::Yes); // verified
     s.ws().answer(Answer::Yes); // print the receipt
     clickOn(*w.cmdPrintRec);
-    QCOMPARE(s.ws().last().prompt, WindowSystem::noPrinterMessage());
+    QVERIFY(s.ws().last().prompt.startsWith(u"No printer is available, so the receipt was saved as a PDF"_s));
     QCOMPARE(s.ws().printed().size(), 0);
     QCOMPARE(s.count(u"tblRentals"_s), 1);
     QCOMPARE(w.List3->count(), 0);
+}
+
+void tst_frmCheckout::twoCountersCannotTakeOneTape()
+{
+    TestStore s;
+    frmCheckout &first = open(s);
+    // A second counter on the same store file.
+    WindowRegistry otherCounter(s.path(), s.ws());
+    otherCounter.setToday([] { return Today; });
+    frmCheckout &second = otherCounter.checkout();
+    second.show();
+    for (frmCheckout *w : {&first, &second}) {
+        lookUp(*w, w->txtMemberID, w == &first ? u"1"_s : u"2"_s);
+        rent(*w, u"1001"_s);
+        rent(*w, u"1002"_s);
+    }
+    checkOutCash(s, first, u"20"_s);
+    const QStringList after = snapshot(s);
+
+    payBy(second, second.optCash);
+    typeInto(*second.txtCash, u"20"_s);
+    s.ws().answer(Answer::Yes);
+    clickOn(*second.cmdCheckOut);
+    QCOMPARE(s.ws().last().title, u"Taken by another counter"_s);
+    QVERIFY2(s.ws().last().prompt.startsWith(u"Tape 1001 (The Long Goodbye Express Returns) is no longer in the "
+                                             "store: another counter has rented or sold it"_s),
+             qPrintable(s.ws().last().prompt));
+    QCOMPARE(snapshot(s), after);
+    QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1001 AND Returned = 0"_s), 1);
+    QCOMPARE(second.List3->count(), 2); // the bill stays for the clerk to take the line off
+    QCOMPARE(s.ws().unusedAnswers(), 0);
+}
+
+void tst_frmCheckout::scannerAddsTapeAfterTape()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    lookUp(w, w.txtMemberID, u"1"_s);
+    w.SSTab1->setCurrentIndex(1);
+    w.txtVidID->setFocus();
+    // A scanner types digits and Enter into whatever box has the focus.
+    for (const char *code : {"1001", "1002", "1003"}) {
+        QTest::keyClicks(w.focusWidget(), QString::fromLatin1(code));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+    }
+    QCOMPARE(lines(w.List1).size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(w.List1->item(i)->text().startsWith(u"Rent 100%1 "_s.arg(i + 1)));
+    QCOMPARE(w.txtVidID->text(), u"1003"_s); // still in view, selected for the next scan
+    QVERIFY(w.txtVidID->hasSelectedText());
+
+    w.SSTab1->setCurrentIndex(2);
+    w.txtInvID->setFocus();
+    for (const char *code : {"7", "8"}) {
+        QTest::keyClicks(w.focusWidget(), QString::fromLatin1(code));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+    }
+    QCOMPARE(lines(w.List2).size(), 2);
+    QVERIFY(w.List2->item(1)->text().startsWith(u"Buy 8 1 "_s));
+}
+
+void tst_frmCheckout::cashCardBillAndLimits()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+
+    // An empty bill is refused before any question.
+    payBy(w, w.optCash);
+    typeInto(*w.txtCash, u"5"_s);
+    clickOn(*w.cmdCheckOut);
+    QCOMPARE(s.ws().last().title, u"Empty bill"_s);
+
+    // Leading zeros are read by value.
+    lookUp(w, w.txtMemberID, u"1"_s);
+    rent(w, u"00000000001002"_s);
+    QCOMPARE(w.List1->count(), 1);
+
+    // A line that would take the bill past what the program takes is refused.
+    s.exec(u"UPDATE tblInventory SET Quantity = 2000000000 WHERE InventoryID = 7"_s);
+    buy(w, u"7"_s, u"2000000000"_s);
+    QCOMPARE(s.ws().last().title, u"Bill too large"_s);
+    QCOMPARE(w.List2->count(), 0);
+
+    // Cash past the limit is told as such; "$20" is echoed once.
+    payBy(w, w.optCash);
+    typeInto(*w.txtCash, u"1844674407371056"_s);
+    clickOn(*w.cmdCheckOut);
+    QVERIFY2(s.ws().last().prompt.contains(u"more than $100,000,000.00"_s), qPrintable(s.ws().last().prompt));
+    typeInto(*w.txtCash, u"$20"_s);
+    s.ws().answer(Answer::No);
+    clickOn(*w.cmdCheckOut);
+    QVERIFY2(s.ws().last().prompt.startsWith(u"Verify that the customer has provided $20\r\n"_s),
+             qPrintable(s.ws().last().prompt));
+
+    // A card number of blanks is no card number.
+    payBy(w, w.optDebit);
+    typeInto(*w.txtCardNum, u"   "_s);
+    clickOn(*w.cmdCheckOut);
+    QCOMPARE(s.ws().last().prompt, u"Must provide a card number"_s);
+
+    // The last day of the last year kept: its due date is written and reads back.
+    typeInto(*w.txtDate, u"9998-12-31"_s);
+    checkOutCash(s, w, u"20"_s);
+    const QString due = s.value(u"SELECT DueDate FROM tblRentals"_s).toString();
+    QCOMPARE(due, u"9999-01-03"_s);
+    QVERIFY(StoreDate::readStored(due));
+    QCOMPARE(s.ws().unusedAnswers(), 0);
 }
 
 void tst_frmCheckout::screenshots()

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 // Amounts are given as unit counts (ten-thousandths) so no expectation leans
 // on the parser under test.
 class tst_Money : public QObject
@@ -83,6 +85,43 @@ private slots:
         QCOMPARE(Pricing::gst(s).toPlain(), gst);
         QCOMPARE(Pricing::pst(s).toPlain(), pst);
         QCOMPARE(Pricing::total(s).toPlain(), total);
+    }
+
+    void limitsOfAmountsAndDates()
+    {
+        // Typed amounts stop at $100,000,000; past it the reason is the size.
+        QCOMPARE(Money::parse(u"100000000")->units(), Money::limit().units());
+        QCOMPARE(Money::parse(u"-$100,000,000.00")->units(), -Money::limit().units());
+        for (const char *big : {"100000000.0001", "1844674407371056", "922337203685478", "99999999999999999999999"}) {
+            QVERIFY2(!Money::parse(QString::fromLatin1(big)) && Money::overLimit(QString::fromLatin1(big)), big);
+            QVERIFY(Money::parseProblem(QString::fromLatin1(big)).contains(QStringLiteral("$100,000,000.00")));
+        }
+        QVERIFY(!Money::overLimit(u"12x") && Money::parseProblem(u"12x").contains(u"not an amount"));
+
+        // Arithmetic past the range is an error, never a wrapped amount.
+        const Money top = Money::fromUnits(std::numeric_limits<qint64>::max());
+        QVERIFY(!top.plus(Money::fromUnits(1)) && !(-top).minus(Money::fromUnits(2)) && !top.times(2));
+        QVERIFY(!Money::fromCents(1).times(std::numeric_limits<qint64>::min()));
+        QVERIFY_THROWS_EXCEPTION(MoneyOverflow, top + Money::fromUnits(1));
+        QVERIFY_THROWS_EXCEPTION(MoneyOverflow, Money::fromCents(499) * (std::numeric_limits<qint64>::max() / 1000));
+        QVERIFY_THROWS_EXCEPTION(MoneyOverflow, Pricing::total(top));
+        // A subtotal of $8 × 10^12 once came to a negative total.
+        QCOMPARE(Pricing::total(Money::fromUnits(80000000000000000LL)).toPlain(), QStringLiteral("9200000000000"));
+
+        // Years 1900 to 9998, so that a due date computed from the last day still reads back.
+        QVERIFY(StoreDate::parse(u"1900-01-01") && StoreDate::parse(u"9998-12-31"));
+        for (const char *out : {"1899-12-31", "0001-01-01", "9999-12-31"}) {
+            QVERIFY2(!StoreDate::parse(QString::fromLatin1(out)), out);
+            QVERIFY(StoreDate::invalidMessage(QString::fromLatin1(out)).contains(u"from 1900-01-01 to 9998-12-31"));
+        }
+        const QDate due = Pricing::dueDate(QDate(9998, 12, 31), 4);
+        QCOMPARE(StoreDate::readStored(StoreDate::toText(due)), std::optional<QDate>(due));
+
+        // Numbers read by value, leading zeros or not.
+        for (const char *seven : {"7", "0000000007", "00000000007", "000000000000000000007"})
+            QCOMPARE(Identifier::parse(QString::fromLatin1(seven)), std::optional<qint32>(7));
+        QCOMPARE(Identifier::parse(u"0002147483647"), std::optional<qint32>(2147483647));
+        QVERIFY(!Identifier::parse(u"0002147483648"));
     }
 
     void priceClass()

@@ -1,8 +1,10 @@
 #include "data/Database.h"
+#include "data/Schema.h"
 #include "data/StoreFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -125,10 +127,15 @@ private slots:
                                                "LIKE 'ix%'");
         const int all = value(store.path, indexes).toInt();
         QVERIFY(all >= 10);
+        QCOMPARE(value(store.path, QStringLiteral("PRAGMA user_version")).toInt(), Schema::Version);
+        QCOMPARE(Schema::upgrades().size(), Schema::Version);
+        // A store from before the schema version, as it was then.
         rows(store.path, QStringLiteral("DROP INDEX ixMembersHomePhone"));
         rows(store.path, QStringLiteral("DROP INDEX ixRentalsVideoOpen"));
+        rows(store.path, QStringLiteral("PRAGMA user_version = 0"));
         QVERIFY(StoreFile::prepare(store.path).ok);
         QCOMPARE(value(store.path, indexes).toInt(), all);
+        QCOMPARE(value(store.path, QStringLiteral("PRAGMA user_version")).toInt(), Schema::Version);
         QCOMPARE(rows(store.path, QStringLiteral("EXPLAIN QUERY PLAN SELECT * FROM tblMembers WHERE HomePhone = "
                                                  "'555'"))
                      .first()
@@ -140,32 +147,154 @@ private slots:
     void unusableFileRefused_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"garbage", "foreign", "partial", "folder", "blocked"})
-            QTest::newRow(kind) << kind;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << "empty" << "It is empty.";
+        QTest::newRow("garbage") << "garbage" << "It is not a database.";
+        QTest::newRow("another program's") << "foreign" << "the table tblMembers is missing";
+        QTest::newRow("old journal, table missing") << "partial" << "the table tblCreditInfo is missing";
+        QTest::newRow("column missing") << "column" << "the table tblVideos has no column InStore";
+        QTest::newRow("newer version") << "newer" << "made by a newer version of Video Store";
+        QTest::newRow("unknown required column") << "required" << "column Branch that this program does not know";
+        QTest::newRow("read-only file") << "readonly" << "It is read-only.";
+        QTest::newRow("read-only folder") << "lockedfolder" << "is read-only, and the program keeps working files";
+        QTest::newRow("folder") << "folder" << "It is not a file.";
+        QTest::newRow("blocked") << "blocked" << "Its folder cannot be created.";
     }
     void unusableFileRefused()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("video.db"));
-        if (kind == QLatin1String("garbage") || kind == QLatin1String("blocked")) {
+        auto store = [&] { QVERIFY(StoreFile::prepare(path).ok); };
+        if (kind == QLatin1String("empty")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (kind == QLatin1String("garbage") || kind == QLatin1String("blocked")) {
             QFile file(kind == QLatin1String("garbage") ? path : dir.filePath(QStringLiteral("blocker")));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("not a database").repeated(200)) > 0);
             if (kind == QLatin1String("blocked")) // a file where its folder must go
                 path = dir.filePath(QStringLiteral("blocker/store/video.db"));
         } else if (kind == QLatin1String("foreign")) { // the database of another program
             rows(path, QStringLiteral("CREATE TABLE notes (id INTEGER, body TEXT)"));
-        } else if (kind == QLatin1String("partial")) { // a store missing one table
-            QVERIFY(StoreFile::prepare(path).ok);
+        } else if (kind == QLatin1String("partial")) { // a store of the older journal kind missing one table
+            store();
+            rows(path, QStringLiteral("PRAGMA journal_mode=DELETE"));
             rows(path, QStringLiteral("DROP TABLE tblCreditInfo")); // a table with no lookup index of its own
+        } else if (kind == QLatin1String("column")) {
+            store();
+            rows(path, QStringLiteral("ALTER TABLE tblVideos DROP COLUMN InStore"));
+        } else if (kind == QLatin1String("newer")) {
+            store();
+            rows(path, QStringLiteral("CREATE TABLE tblBranches (id INTEGER)"));
+            rows(path, QStringLiteral("PRAGMA user_version = 99"));
+        } else if (kind == QLatin1String("required")) {
+            store();
+            rows(path, QStringLiteral("ALTER TABLE tblRentals ADD COLUMN Branch INTEGER NOT NULL DEFAULT 1"));
+            // Only a column with no default makes every insert fail; SQLite
+            // adds one only to a table being made, so make it again.
+            rows(path, QStringLiteral("CREATE TABLE r2 (RentalID INTEGER, CustomerNumber INTEGER, VideoID INTEGER, "
+                                      "RentalDate TEXT, DueDate TEXT, Returned INTEGER, Branch INTEGER NOT NULL)"));
+            rows(path, QStringLiteral("DROP TABLE tblRentals"));
+            rows(path, QStringLiteral("ALTER TABLE r2 RENAME TO tblRentals"));
+        } else if (kind == QLatin1String("readonly")) {
+            store();
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        } else if (kind == QLatin1String("lockedfolder")) {
+            store();
+            QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
         } else { // a folder where the file should be
             QVERIFY(QDir().mkpath(path));
         }
         const QStringList before = entries(dir.path());
+        QFile file(path);
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        file.close();
+
+        const StoreFile::Outcome out = StoreFile::prepare(path);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!out.ok);
+        QVERIFY2(out.message.contains(QDir::toNativeSeparators(path)) && out.message.contains(reason),
+                 qPrintable(out.message));
+        // Left byte for byte as it was, with nothing beside it.
+        QCOMPARE(entries(dir.path()), before);
+        if (QFileInfo(path).isFile()) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll() == bytes);
+        }
+    }
+
+    void fullDiskRefusedAndLeavesNothing()
+    {
+        // Needs a disk that can be filled: a small memory disk of its own.
+        QTemporaryDir dir;
+        const QString mountPoint = dir.filePath(QStringLiteral("small"));
+        QVERIFY(QDir().mkpath(mountPoint));
+        if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                        QStringLiteral("-o"), QStringLiteral("size=512k"),
+                                                        QStringLiteral("tmpfs"), mountPoint})
+            != 0)
+            QSKIP("a small disk cannot be mounted here (needs root)");
+        struct Unmount
+        {
+            QString at;
+            ~Unmount() { QProcess::execute(QStringLiteral("umount"), {at}); }
+        } unmount{mountPoint};
+
+        const QString path = mountPoint + QStringLiteral("/video.db");
+        QVERIFY(StoreFile::prepare(path).ok);
+        QFile filler(mountPoint + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+        const QStringList before = entries(mountPoint);
         const StoreFile::Outcome out = StoreFile::prepare(path);
         QVERIFY(!out.ok);
-        QVERIFY2(out.message.contains(QDir::toNativeSeparators(path)), qPrintable(out.message));
-        QCOMPARE(entries(dir.path()), before); // nothing half made is left
+        QVERIFY2(out.message.contains(QStringLiteral("The disk holding it is full")), qPrintable(out.message));
+        QCOMPARE(entries(mountPoint), before);
+
+        // With room again the same store opens.
+        QVERIFY(filler.remove());
+        QVERIFY(StoreFile::prepare(path).ok);
+    }
+
+    void engineErrorsInClerksWords()
+    {
+        NewStore store;
+        Database db(store.path);
+        const QString action = QStringLiteral("record the checkout");
+        // No room left in the file stands for no room left on the disk.
+        const int pages = db.scalar(action, QStringLiteral("PRAGMA page_count"))->toInt();
+        QVERIFY(db.run(action, QStringLiteral("PRAGMA max_page_count = %1").arg(pages)));
+        QVERIFY(!db.transaction(action, [&] {
+            for (int i = 1; i < 2000; ++i)
+                if (!db.run(action, QStringLiteral("INSERT INTO tblInventory (InventoryID, ItemName) VALUES (?, ?)"),
+                            {i, QString(200, u'x')}))
+                    return false;
+            return true;
+        }));
+        QCOMPARE(db.lastError().kind, DbError::Kind::DiskFull);
+        QVERIFY2(db.lastError().clerkText().startsWith(QStringLiteral("The disk holding the store is full, so the "
+                                                                      "store database could not record the checkout.")),
+                 qPrintable(db.lastError().clerkText()));
+        QCOMPARE(value(store.path, QStringLiteral("SELECT COUNT(*) FROM tblInventory")).toInt(), 0);
+
+        QVERIFY(db.run(action, QStringLiteral("PRAGMA query_only = 1")));
+        QVERIFY(!db.run(action, QStringLiteral("UPDATE tblMembers SET FeesOwing = 1")));
+        QCOMPARE(db.lastError().kind, DbError::Kind::ReadOnly);
+        QVERIFY(db.lastError().clerkText().startsWith(QStringLiteral("The store file is read-only")));
+        QVERIFY(db.run(action, QStringLiteral("PRAGMA query_only = 0")));
+
+        // A lock held past the busy timeout: advice, and it works once the lock goes.
+        Database other(store.path);
+        QVERIFY(other.run(action, QStringLiteral("BEGIN IMMEDIATE")));
+        QVERIFY(!db.transaction(action, [&] { return db.run(action, QStringLiteral("DELETE FROM tblCreditInfo")).has_value(); }));
+        QCOMPARE(db.lastError().kind, DbError::Kind::Busy);
+        QVERIFY(db.lastError().clerkText().startsWith(QStringLiteral("Another counter is saving; try again in a moment.")));
+        QVERIFY(other.run(action, QStringLiteral("ROLLBACK")));
+        QVERIFY(db.transaction(action, [&] { return db.run(action, QStringLiteral("DELETE FROM tblCreditInfo")).has_value(); }));
     }
 
     void statementsBindValuesAndKeepTheirErrors()

@@ -2,6 +2,7 @@
 
 #include "data/Money.h"
 #include "data/StoreFile.h"
+#include "ui/FlexGrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -93,6 +94,21 @@ void TestStore::addItem(int inventoryId, const QString &name, const QString &pri
          {inventoryId, name, Money::parse(price)->units(), quantity, deleted ? 1 : 0});
 }
 
+QStringList snapshot(TestStore &s)
+{
+    QStringList out;
+    for (const char *sql :
+         {"SELECT group_concat(RentalID||','||VideoID||','||CustomerNumber||','||DueDate, ';') FROM tblRentals",
+          "SELECT group_concat(SaleID||','||CustomerID, ';') FROM tblReceipts",
+          "SELECT group_concat(ReceiptID||','||InventoryID||','||QuantityPurchased, ';') FROM tblSalesDetails",
+          "SELECT group_concat(ReceiptID||','||VideoID, ';') FROM tblVideosSold",
+          "SELECT group_concat(InventoryID||','||Quantity, ';') FROM tblInventory",
+          "SELECT group_concat(VideoID||','||InStore, ';') FROM tblVideos",
+          "SELECT group_concat(CustomerNumber||','||FeesOwing, ';') FROM tblMembers"})
+        out << s.value(QString::fromLatin1(sql)).toString();
+    return out;
+}
+
 QStringList shownWindows()
 {
     QStringList names;
@@ -122,4 +138,23 @@ void clickOn(QAbstractButton &button)
         QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(6, button.height() / 2));
     else
         QTest::mouseClick(&button, Qt::LeftButton);
+}
+
+void clickRow(FlexGrid &grid, int row)
+{
+    const QModelIndex index = grid.model()->index(row - 1, 1);
+    grid.scrollTo(index);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(index).center());
+}
+
+QStringList gridLines(const FlexGrid &grid)
+{
+    QStringList lines;
+    for (int r = 0; r < grid.rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid.cols(); ++c)
+            cells << grid.text(r, c);
+        lines << cells.join(u'|');
+    }
+    return lines;
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class FlexGrid;
 class QAbstractButton;
 class QWidget;
 
@@ -59,9 +60,16 @@ T *child(QWidget &parent, const char *name)
     return w;
 }
 
+// Every row of the tables a checkout writes, to compare before and after.
+QStringList snapshot(TestStore &s);
+
 // The object names of the top-level windows on screen, sorted.
 QStringList shownWindows();
 // Types text into a line edit as a user would: focus, select all, keys.
 void typeInto(QWidget &edit, const QString &text);
 // Clicks a button with the mouse.
 void clickOn(QAbstractButton &button);
+// Clicks a record row of a grid with the mouse (row 1 is the first record).
+void clickRow(FlexGrid &grid, int row);
+// Every row of a grid from row 0, cells joined by "|".
+QStringList gridLines(const FlexGrid &grid);

@@ -107,6 +107,26 @@ private slots:
         QCOMPARE(clickRow(1), QStringLiteral("row 1, 2 clicks"));
         QCOMPARE(grid.currentText(), QStringLiteral("1.1"));
     }
+
+    void recordsAtOnceKeepHeaderAndWidths()
+    {
+        FlexGrid grid;
+        fill(grid);
+        grid.setColWidth(0, 300);
+        grid.setColWidth(2, 1500);
+        grid.setRow(2);
+        grid.setRecords({{QStringLiteral("x"), QStringLiteral("y")}, {}});
+        QCOMPARE(lines(grid), QStringList({"No|Title|Class", "x|y|", "||"}));
+        QCOMPARE(grid.model()->rowCount(), 2);
+        QCOMPARE(QList<int>({grid.colWidth(0), grid.colWidth(2)}), QList<int>({300, 1500}));
+        QCOMPARE(grid.row(), 0); // a new list has no current record
+
+        // Widened to show a text whole, never narrowed.
+        grid.fitText(0, QStringLiteral("123456789"));
+        QVERIFY(grid.columnWidth(0) > grid.fontMetrics().horizontalAdvance(QStringLiteral("123456789")));
+        grid.fitText(2, QStringLiteral("1"));
+        QCOMPARE(grid.colWidth(2), 1500);
+    }
 };
 
 QTEST_MAIN(tst_FlexGrid)

@@ -1,0 +1,172 @@
+#include "ReturnsStore.h"
+
+#include "data/Pricing.h"
+#include "data/StoreDate.h"
+
+#include <QSqlQuery>
+
+Money ReturnsStore::overdueCharge(QDate due, QDate returned, int priceClass)
+{
+    if (!(due < returned))
+        return Money();
+    return Pricing::lateFeePerDay(priceClass) * due.daysTo(returned);
+}
+
+Fetched<OpenRental> ReturnsStore::openRental(qint32 videoId)
+{
+    auto q = m_db.run(QStringLiteral("look up the tape's rental"),
+                      QStringLiteral("SELECT r.CustomerNumber, v.Deleted FROM tblRentals r "
+                                     "JOIN tblVideos v ON v.VideoID = r.VideoID "
+                                     "WHERE r.Returned = 0 AND v.VideoID = ? ORDER BY r.RentalID LIMIT 1"),
+                      {videoId});
+    if (!q)
+        return {true, {}};
+    if (!q->next())
+        return {};
+    return {false, OpenRental{q->value(0).toInt(), q->value(1).toBool()}};
+}
+
+std::optional<QList<TapeOut>> ReturnsStore::tapesOut(qint32 member)
+{
+    auto q = m_db.run(QStringLiteral("list the member's tapes still out"),
+                      QStringLiteral("SELECT DISTINCT r.VideoID, m.Name FROM tblRentals r "
+                                     "JOIN tblVideos v ON v.VideoID = r.VideoID "
+                                     "JOIN tblMovies m ON m.MovieNum = v.MovieNum "
+                                     "WHERE r.Returned = 0 AND r.CustomerNumber = ? ORDER BY r.VideoID"),
+                      {member});
+    if (!q)
+        return std::nullopt;
+    QList<TapeOut> tapes;
+    while (q->next())
+        tapes.append(TapeOut{q->value(0).toInt(), q->value(1).toString()});
+    return tapes;
+}
+
+ReturnOutcome ReturnsStore::returnTapes(const QList<qint32> &videoIds, QDate returned)
+{
+    ReturnOutcome outcome;
+    const bool done = m_db.transaction(QStringLiteral("take the tapes back"), [&] {
+        for (const qint32 videoId : videoIds)
+            if (!returnTape(videoId, returned, outcome))
+                return false;
+        return true;
+    });
+    if (!done) {
+        outcome.charges.clear();
+        if (outcome.status != ReturnOutcome::BeforeRental)
+            outcome.status = ReturnOutcome::Failed;
+    }
+    return outcome;
+}
+
+bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &outcome)
+{
+    const QString action = QStringLiteral("take tape %1 back").arg(videoId);
+    // Outer joins, so that a rental whose tape, title or member has gone is
+    // reported instead of silently staying open.
+    auto q = m_db.run(action,
+                      QStringLiteral("SELECT r.CustomerNumber, r.RentalDate, r.DueDate, m.PriceClass, "
+                                     "c.CustomerNumber FROM tblRentals r "
+                                     "LEFT JOIN tblVideos v ON v.VideoID = r.VideoID "
+                                     "LEFT JOIN tblMovies m ON m.MovieNum = v.MovieNum "
+                                     "LEFT JOIN tblMembers c ON c.CustomerNumber = r.CustomerNumber "
+                                     "WHERE r.VideoID = ? AND r.Returned = 0"),
+                      {videoId});
+    if (!q)
+        return false;
+    struct Rental
+    {
+        qint32 member;
+        Money charge;
+    };
+    QList<Rental> rentals;
+    while (q->next()) {
+        const qint32 member = q->value(0).toInt();
+        if (q->value(3).isNull())
+            return m_db.fail(action, QStringLiteral("The tape or its title is no longer on file."));
+        if (q->value(4).isNull())
+            return m_db.fail(action, QStringLiteral("Member %1, who rented it, is no longer on file.").arg(member));
+        const auto rented = StoreDate::parse(q->value(1).toString());
+        const auto due = StoreDate::parse(q->value(2).toString());
+        if (!rented || !due)
+            return m_db.fail(action, QStringLiteral("Its rental dates \"%1\" and \"%2\" are not dates.")
+                                         .arg(q->value(1).toString(), q->value(2).toString()));
+        if (returned < *rented) {
+            outcome.status = ReturnOutcome::BeforeRental;
+            outcome.tape = videoId;
+            outcome.rentedOn = *rented;
+            return false;
+        }
+        rentals.append(Rental{member, overdueCharge(*due, returned, q->value(3).toInt())});
+    }
+    Money total;
+    if (!rentals.isEmpty()) {
+        // Returned = 0 in the condition and the count checked: a rental
+        // closed meanwhile by another counter is never closed or charged twice.
+        auto closed = m_db.run(action, QStringLiteral("UPDATE tblRentals SET Returned = 1 "
+                                                      "WHERE VideoID = ? AND Returned = 0"),
+                               {videoId});
+        if (!closed)
+            return false;
+        if (closed->numRowsAffected() != rentals.size())
+            return m_db.fail(action, QStringLiteral("Another counter changed its rental at the same time. "
+                                                    "Try again."));
+        if (!m_db.run(action, QStringLiteral("UPDATE tblVideos SET InStore = 1 WHERE VideoID = ?"), {videoId}))
+            return false;
+        for (const Rental &rental : rentals) {
+            if (rental.charge == Money())
+                continue;
+            if (!m_db.run(action,
+                          QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing + ? WHERE CustomerNumber = ?"),
+                          {rental.charge.units(), rental.member}))
+                return false;
+            total += rental.charge;
+        }
+    }
+    outcome.charges.append(total);
+    return true;
+}
+
+Fetched<PayingMember> ReturnsStore::member(qint32 number)
+{
+    auto q = m_db.run(QStringLiteral("look up the member"),
+                      QStringLiteral("SELECT CustomerNumber, FirstName, LastName, FeesOwing, Deleted "
+                                     "FROM tblMembers WHERE CustomerNumber = ?"),
+                      {number});
+    if (!q)
+        return {true, {}};
+    if (!q->next())
+        return {};
+    PayingMember m;
+    m.number = q->value(0).toInt();
+    m.firstName = q->value(1).toString();
+    m.lastName = q->value(2).toString();
+    m.feesOwing = Money::fromUnits(q->value(3).toLongLong());
+    m.deleted = q->value(4).toBool();
+    return {false, m};
+}
+
+std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount)
+{
+    const QString action = QStringLiteral("record the payment");
+    std::optional<Money> balance;
+    const bool done = m_db.transaction(action, [&] {
+        // Subtracted, never set: a fee added since the lookup stays owing.
+        auto paid = m_db.run(action,
+                             QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? WHERE CustomerNumber = ?"),
+                             {amount.units(), member});
+        if (!paid)
+            return false;
+        if (paid->numRowsAffected() != 1)
+            return m_db.fail(action, QStringLiteral("Member %1 is no longer on file.").arg(member));
+        const auto left = m_db.scalar(action, QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"),
+                                      {member});
+        if (!left)
+            return false;
+        balance = Money::fromUnits(left->toLongLong());
+        return true;
+    });
+    if (!done)
+        return std::nullopt;
+    return balance;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "data/Database.h"
+#include "data/Money.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// A tape found out on an open rental: who has it, and whether it is retired.
+struct OpenRental
+{
+    qint32 member = 0;
+    bool tapeDeleted = false;
+};
+
+// One of a member's tapes still out.
+struct TapeOut
+{
+    qint32 videoId = 0;
+    QString title;
+};
+
+// What taking tapes back did: every tape closed and charged, or nothing.
+struct ReturnOutcome
+{
+    enum Status { Done, BeforeRental, Failed };
+    Status status = Done;
+    // One per tape asked for, in order: the overdue charges added to members
+    // for it; 0 for a tape with no open rental.
+    QList<Money> charges;
+    // BeforeRental: the tape whose rental started after the return date.
+    qint32 tape = 0;
+    QDate rentedOn;
+};
+
+struct PayingMember
+{
+    qint32 number = 0;
+    QString firstName, lastName;
+    Money feesOwing;
+    bool deleted = false;
+};
+
+// The statements of the returns and late-fee windows.
+class ReturnsStore final
+{
+public:
+    explicit ReturnsStore(const QString &path) : m_db(path) {}
+
+    const DbError &lastError() const { return m_db.lastError(); }
+
+    // days late x (3.99 - class); nothing on or before the due date.
+    static Money overdueCharge(QDate due, QDate returned, int priceClass);
+
+    // The first open rental of the tape, if it is out.
+    Fetched<OpenRental> openRental(qint32 videoId);
+    // The member's tapes still out, each once, by tape number.
+    std::optional<QList<TapeOut>> tapesOut(qint32 member);
+    // Closes every open rental of each tape, puts it back in the store and
+    // adds each rental's overdue charge to its member, as one transaction.
+    // A return date before a rental's start refuses the whole lot.
+    ReturnOutcome returnTapes(const QList<qint32> &videoIds, QDate returned);
+
+    Fetched<PayingMember> member(qint32 number);
+    // Takes `amount` off the member's fees; the balance left, read in the
+    // same transaction, or nullopt on failure.
+    std::optional<Money> payFees(qint32 member, Money amount);
+
+private:
+    // One tape's part of returnTapes; false stops the transaction.
+    bool returnTape(qint32 videoId, QDate returned, ReturnOutcome &outcome);
+
+    Database m_db;
+};

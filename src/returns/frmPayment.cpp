@@ -1,0 +1,230 @@
+#include "frmPayment.h"
+
+#include "app/WindowRegistry.h"
+#include "counter/BillLine.h"
+#include "counter/frmCheckout.h"
+#include "data/Identifier.h"
+#include "ui/Messages.h"
+#include "ui/Pictures.h"
+#include "ui/WindowSystem.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+template <typename T>
+T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+frmPayment::frmPayment(WindowRegistry &windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("frmPayment"));
+    setWindowTitle(QStringLiteral("Customer Late fee payment"));
+
+    Image1 = Pictures::makeImage1(this);
+    Label1 = named(new QLabel(QStringLiteral("Customer Late fee Payment"), this), "Label1");
+    QFont heading(QStringLiteral("Tahoma"));
+    heading.setBold(true);
+    heading.setPointSize(16);
+    Label1->setFont(heading);
+    Label2 = named(new QLabel(QStringLiteral("Enter the customer Number:"), this), "Label2");
+    txtNum = named(new QLineEdit(this), "txtNum");
+    Label2->setBuddy(txtNum);
+    lblMessage = named(new QLabel(this), "lblMessage");
+    lblMessage->setWordWrap(true);
+    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMessage->setMinimumHeight(lblMessage->fontMetrics().lineSpacing() * 4);
+    lblMessage->setFrameShape(QFrame::StyledPanel);
+    lblMessage->setMargin(6);
+
+    cmdEnter = named(new QPushButton(QStringLiteral("Enter"), this), "cmdEnter");
+    cmdPayFull = named(new QPushButton(QStringLiteral("Pay in Full"), this), "cmdPayFull");
+    cmdPayPart = named(new QPushButton(QStringLiteral("Pay partial"), this), "cmdPayPart");
+    cmdReturn = named(new QPushButton(QStringLiteral("Return"), this), "cmdReturn");
+    for (QPushButton *b : {cmdEnter, cmdPayFull, cmdPayPart, cmdReturn}) {
+        b->setMinimumSize(b->sizeHint().width() + 24, 30);
+        b->setAutoDefault(false);
+    }
+    cmdPayFull->setEnabled(false);
+    cmdPayPart->setEnabled(false);
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(Image1, 0, 0, Qt::AlignLeft);
+    grid->addWidget(Label1, 0, 1, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(txtNum, 1, 1);
+    grid->addWidget(cmdEnter, 1, 2);
+    grid->addWidget(lblMessage, 2, 0, 1, 3);
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addWidget(cmdPayFull);
+    buttons->addWidget(cmdPayPart);
+    buttons->addStretch();
+    buttons->addWidget(cmdReturn);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
+    resize(520, 300);
+
+    setTabOrder(txtNum, cmdEnter);
+    setTabOrder(cmdEnter, cmdPayFull);
+    setTabOrder(cmdPayFull, cmdPayPart);
+    setTabOrder(cmdPayPart, cmdReturn);
+    setDefaultButton(cmdEnter);
+
+    connect(cmdEnter, &QPushButton::clicked, this, &frmPayment::cmdEnter_Click);
+    connect(cmdPayFull, &QPushButton::clicked, this, &frmPayment::cmdPayFull_Click);
+    connect(cmdPayPart, &QPushButton::clicked, this, &frmPayment::cmdPayPart_Click);
+    connect(cmdReturn, &QPushButton::clicked, this, &frmPayment::cmdReturn_Click);
+}
+
+void frmPayment::Form_Activate()
+{
+    m_store.reset();
+    m_store.emplace(m_windows.storePath());
+    txtNum->clear();
+    txtNum->setFocus();
+    // A member looked up on an earlier visit is not paid for on this one.
+    forgetMember({});
+}
+
+void frmPayment::forgetMember(const QString &message)
+{
+    m_member.reset();
+    m_amountOwing = Money();
+    lblMessage->setText(message);
+    cmdPayFull->setEnabled(false);
+    cmdPayPart->setEnabled(false);
+}
+
+QString frmPayment::memberName() const
+{
+    return m_member->firstName + u' ' + m_member->lastName;
+}
+
+void frmPayment::showOwing()
+{
+    lblMessage->setText(memberName() + QStringLiteral(" has fees owing of ") + m_amountOwing.toCurrency());
+}
+
+void frmPayment::showBalance(const QString &noneOwingHint)
+{
+    const bool owing = m_amountOwing > Money();
+    if (owing)
+        showOwing();
+    else
+        lblMessage->setText(memberName() + QStringLiteral(" has no fees owing. No payments are necessary.")
+                            + noneOwingHint);
+    cmdPayFull->setEnabled(owing);
+    cmdPayPart->setEnabled(owing);
+}
+
+void frmPayment::cmdEnter_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    if (txtNum->text().trimmed().isEmpty())
+        return;
+    const auto number = Identifier::parse(txtNum->text());
+    if (!number) {
+        forgetMember({});
+        return showInvalidNumber(ws, QStringLiteral("customer number"), txtNum->text());
+    }
+    const Fetched<PayingMember> found = m_store->member(*number);
+    if (found.failed) {
+        forgetMember({});
+        return showDbError(ws, m_store->lastError());
+    }
+    if (!found.row)
+        return forgetMember(QStringLiteral("Invalid customer."));
+    if (found.row->deleted)
+        return forgetMember(QStringLiteral("That customer has been deleted."));
+
+    m_member = found.row;
+    m_amountOwing = found.row->feesOwing;
+    showBalance(QStringLiteral("\n(If customer is returning overdue videos at this time, enter the returns and then "
+                               "return to payment.)"));
+}
+
+void frmPayment::cmdPayFull_Click()
+{
+    if (!m_member)
+        return;
+    WindowSystem &ws = m_windows.ws();
+    if (ws.msgBox(QStringLiteral("Does the customer wish to do additional business at this time?"), Buttons::YesNo,
+                  Icon::Question, QStringLiteral("Additional Transactions"))
+        == Answer::Yes) {
+        // The counter takes the fee off when its checkout completes, and
+        // leaves it owing if the checkout is abandoned.
+        frmCheckout &checkout = m_windows.checkout();
+        checkout.show();
+        // Added to what the bill already holds, so rentals in the bag stay
+        // charged and every "Pay " line is paid for.
+        checkout.vidTotal += m_amountOwing;
+        checkout.List3->addItem(BillLine::pay(m_amountOwing));
+        // The member looked up, whatever has been typed since.
+        checkout.txtMemberID->setText(QString::number(m_member->number));
+        checkout.memberSource = 1;
+        hide();
+        checkout.cmdDisplayInfo_Click();
+        return;
+    }
+
+    const auto balance = m_store->payFees(m_member->number, m_amountOwing);
+    if (!balance)
+        return showDbError(ws, m_store->lastError());
+    ws.msgBox(QStringLiteral("Overdue fees paid in the amount of ") + m_amountOwing.toCurrency(), Buttons::Ok,
+              Icon::Information, QStringLiteral("Fees paid"));
+    // A fee charged since the lookup is still owing, and still payable.
+    m_amountOwing = *balance;
+    showBalance({});
+}
+
+void frmPayment::cmdPayPart_Click()
+{
+    if (!m_member)
+        return;
+    WindowSystem &ws = m_windows.ws();
+    const QString typed = ws.inputBox(QStringLiteral("Enter the amount being paid at this time"),
+                                      QStringLiteral("Partial Payment"), QStringLiteral("0"));
+    // Empty is also what a cancelled box gives: nothing is paid.
+    if (typed.trimmed().isEmpty())
+        return;
+    const auto amount = Money::parse(typed.trimmed());
+    if (!amount) {
+        ws.msgBox(QStringLiteral("\"%1\" is not an amount. Enter the amount paid, for example 2 or 2.50.").arg(typed),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Partial Payment"));
+        return;
+    }
+    if (*amount <= Money()) {
+        ws.msgBox(QStringLiteral("The amount paid must be more than $0.00. Nothing has been paid."), Buttons::Ok,
+                  Icon::Exclamation, QStringLiteral("Partial Payment"));
+        return;
+    }
+
+    const auto balance = m_store->payFees(m_member->number, *amount);
+    if (!balance)
+        return showDbError(ws, m_store->lastError());
+    m_amountOwing = *balance;
+    ws.msgBox(QStringLiteral("Payment made of ") + amount->toCurrency() + QStringLiteral("\r\n")
+              + m_amountOwing.toCurrency() + QStringLiteral(" still owing on account."));
+    showOwing();
+}
+
+void frmPayment::cmdReturn_Click()
+{
+    hide();
+    m_windows.showMainMenu();
+}

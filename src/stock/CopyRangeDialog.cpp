@@ -1,0 +1,64 @@
+#include "CopyRangeDialog.h"
+
+#include "data/Identifier.h"
+#include "ui/Controls.h"
+#include "ui/Messages.h"
+#include "ui/WindowSystem.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+CopyRangeDialog::CopyRangeDialog(frmVidMn &vidMn, WindowSystem &ws, const char *objectName, const char *caption)
+    : m_vidMn(vidMn)
+    , m_ws(ws)
+{
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(QString::fromLatin1(caption));
+    auto *layout = new QVBoxLayout(this);
+    m_fields = new QGridLayout;
+    layout->addLayout(m_fields);
+    Label1 = label(this, "Label1", "Enter starting copy number:");
+    Text1 = edit(this, "Text1");
+    Label2 = label(this, "Label2", "Enter last copy number:");
+    Text2 = edit(this, "Text2");
+    addField(Label1, Text1);
+    addField(Label2, Text2);
+    Command1 = button(this, "Command1", "Enter");
+    layout->addWidget(Command1, 0, Qt::AlignRight);
+    setDefaultButton(Command1);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void CopyRangeDialog::addField(QLabel *caption, QLineEdit *box)
+{
+    addRow(m_fields, m_fields->rowCount(), caption, box);
+}
+
+void CopyRangeDialog::Form_Activate()
+{
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        box->clear();
+    Text1->setFocus();
+}
+
+std::optional<std::pair<qint32, qint32>> CopyRangeDialog::askRange()
+{
+    if (m_ws.showModal(*this) != Accepted)
+        return std::nullopt;
+    const auto from = Identifier::parse(Text1->text());
+    if (!from) {
+        showInvalidNumber(m_ws, QStringLiteral("starting copy number"), Text1->text());
+        return std::nullopt;
+    }
+    const auto to = Identifier::parse(Text2->text());
+    if (!to) {
+        showInvalidNumber(m_ws, QStringLiteral("last copy number"), Text2->text());
+        return std::nullopt;
+    }
+    return std::pair{*from, *to};
+}

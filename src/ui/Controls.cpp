@@ -1,0 +1,44 @@
+#include "Controls.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace Controls {
+
+QLabel *label(QWidget *parent, const char *name, const char *caption)
+{
+    return named(new QLabel(QString::fromUtf8(caption), parent), name);
+}
+
+QLineEdit *edit(QWidget *parent, const char *name, bool readOnly)
+{
+    auto *e = named(new QLineEdit(parent), name);
+    e->setReadOnly(readOnly);
+    return e;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *toolTip)
+{
+    auto *b = named(new QPushButton(QString::fromUtf8(caption), parent), name);
+    b->setAutoDefault(false);
+    if (toolTip)
+        b->setToolTip(QString::fromUtf8(toolTip));
+    return b;
+}
+
+QCheckBox *check(QWidget *parent, const char *name, const char *caption)
+{
+    return named(new QCheckBox(QString::fromUtf8(caption), parent), name);
+}
+
+void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field)
+{
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+}
+
+} // namespace Controls

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Controls made in code with their own names, as every window builds them.
+namespace Controls {
+
+template <typename T>
+T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, const char *caption);
+QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false);
+// Buttons press only on a click or as the window's default button, never
+// because they hold the focus.
+QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *toolTip = nullptr);
+QCheckBox *check(QWidget *parent, const char *name, const char *caption);
+// Puts a label and its box on one row of a grid; the label's access key
+// leads to the box.
+void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field);
+
+} // namespace Controls

@@ -1,0 +1,218 @@
+#include "TestSupport.h"
+
+#include "app/frmMain.h"
+#include "counter/frmCheckout.h"
+#include "returns/frmPayment.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString AnnOwes = u"Ann Smith has fees owing of "_s;
+
+// Ann (1) owes 5.98, Bob (2) nothing, Dee (4) is retired with fees owing.
+frmPayment &open(TestStore &s)
+{
+    s.addMember(1, u"Ann"_s, u"Smith"_s);
+    s.addMember(2, u"Bob"_s, u"Jones"_s);
+    s.addMember(4, u"Dee"_s, u"Gone"_s, {}, {}, true);
+    s.exec(u"UPDATE tblMembers SET FeesOwing = 59800 WHERE CustomerNumber IN (1, 4)"_s);
+    s.addMovie(10, u"Class One"_s, 1, 1);
+    s.addTape(1001, 10);
+    frmPayment &w = s.windows().payment();
+    w.show();
+    return w;
+}
+
+void lookUp(frmPayment &w, const QString &number)
+{
+    typeInto(*w.txtNum, number);
+    clickOn(*w.cmdEnter);
+}
+
+Money fees(TestStore &s)
+{
+    return Money::fromUnits(s.value(u"SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = 1"_s).toLongLong());
+}
+
+// How many of the two pay buttons are enabled: they go together.
+int payButtons(const frmPayment &w)
+{
+    return int(w.cmdPayFull->isEnabled()) + int(w.cmdPayPart->isEnabled());
+}
+
+// Another window or program charges 2.99.
+void feeChargedElsewhere(TestStore &s)
+{
+    s.exec(u"UPDATE tblMembers SET FeesOwing = FeesOwing + 29900 WHERE CustomerNumber = 1"_s);
+}
+
+} // namespace
+
+class tst_frmPayment : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void partThenFullPayment();
+    void lookupsThatAllowNoPayment();
+    void partialPaymentAnswers();
+    void handOnToTheCounterTakesOffExactlyTheFee();
+    void secondVisitNeedsANewLookup();
+};
+
+void tst_frmPayment::partThenFullPayment()
+{
+    TestStore s;
+    frmPayment &w = open(s);
+    lookUp(w, u"1"_s);
+    QCOMPARE(w.lblMessage->text(), AnnOwes + u"$5.98"_s);
+    QCOMPARE(payButtons(w), 2);
+
+    s.ws().type(u"2"_s);
+    clickOn(*w.cmdPayPart);
+    QCOMPARE(s.ws().last().prompt, u"Payment made of $2.00\r\n$3.98 still owing on account."_s);
+    QCOMPARE(fees(s), *Money::parse(u"3.98"));
+    QCOMPARE(w.lblMessage->text(), AnnOwes + u"$3.98"_s);
+    QCOMPARE(payButtons(w), 2);
+    const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
+    if (!folder.isEmpty())
+        QVERIFY(w.grab().save(folder + u"/payment.png"_s));
+
+    // A fee charged after the lookup is not paid off unseen, and stays payable.
+    feeChargedElsewhere(s);
+    s.ws().answer(Answer::No);
+    clickOn(*w.cmdPayFull);
+    QCOMPARE(s.ws().last().prompt, u"Overdue fees paid in the amount of $3.98"_s);
+    QCOMPARE(fees(s), *Money::parse(u"2.99"));
+    QCOMPARE(w.lblMessage->text(), AnnOwes + u"$2.99"_s);
+    QCOMPARE(payButtons(w), 2);
+
+    s.ws().answer(Answer::No);
+    clickOn(*w.cmdPayFull);
+    QCOMPARE(fees(s), Money());
+    QCOMPARE(w.lblMessage->text(), u"Ann Smith has no fees owing. No payments are necessary."_s);
+    QCOMPARE(payButtons(w), 0);
+}
+
+void tst_frmPayment::lookupsThatAllowNoPayment()
+{
+    TestStore s;
+    frmPayment &w = open(s);
+    const QString before = s.value(u"SELECT group_concat(FeesOwing) FROM tblMembers"_s).toString();
+    struct Case { QString typed, message; };
+    const Case cases[] = {
+        {u"2"_s, u"Bob Jones has no fees owing. No payments are necessary.\n(If customer is returning overdue videos "
+                 "at this time, enter the returns and then return to payment.)"_s},
+        {u"99"_s, u"Invalid customer."_s},
+        {u"4"_s, u"That customer has been deleted."_s},
+        {u"1 OR 1=1"_s, {}},
+        {u"1; UPDATE tblMembers SET FeesOwing = 0"_s, {}},
+    };
+    for (const Case &c : cases) {
+        lookUp(w, u"1"_s);
+        s.ws().clear();
+        lookUp(w, c.typed);
+        QCOMPARE(w.lblMessage->text(), c.message);
+        QCOMPARE(payButtons(w), 0);
+        // Only a number that is not one gets a box.
+        QCOMPARE(s.ws().boxes().size(), c.message.isEmpty() ? 1 : 0);
+    }
+    QCOMPARE(s.value(u"SELECT group_concat(FeesOwing) FROM tblMembers"_s).toString(), before);
+
+    lookUp(w, u"1"_s);
+    lookUp(w, QString());
+    QCOMPARE(payButtons(w), 2);
+}
+
+void tst_frmPayment::partialPaymentAnswers()
+{
+    TestStore s;
+    frmPayment &w = open(s);
+    lookUp(w, u"1"_s);
+    // Cancelled or empty pays nothing silently; the rest are refused.
+    for (const QString &typed : {u""_s, u"abc"_s, u"2,x"_s, u"0"_s, u"-1"_s}) {
+        s.ws().clear();
+        s.ws().type(typed);
+        clickOn(*w.cmdPayPart);
+        QCOMPARE(s.ws().boxes().size(), typed.isEmpty() ? 1 : 2);
+        QCOMPARE(fees(s), *Money::parse(u"5.98"));
+    }
+
+    // More than is owed leaves a credit.
+    s.ws().type(u"$10.00"_s);
+    clickOn(*w.cmdPayPart);
+    QCOMPARE(fees(s), -*Money::parse(u"4.02"));
+    QCOMPARE(w.lblMessage->text(), AnnOwes + u"-$4.02"_s);
+}
+
+void tst_frmPayment::handOnToTheCounterTakesOffExactlyTheFee()
+{
+    for (const bool complete : {true, false}) {
+        TestStore s;
+        frmPayment &w = open(s);
+        // A tape already in the bag stays charged.
+        frmCheckout &counter = s.windows().checkout();
+        counter.txtMemberID->setText(u"1"_s);
+        counter.memberSource = 1;
+        counter.cmdDisplayInfo_Click();
+        counter.txtVidID->setText(u"1001"_s);
+        counter.cmdAdd_Click();
+
+        lookUp(w, u"1"_s);
+        typeInto(*w.txtNum, u"2"_s); // typed after the lookup: not the member paying
+        s.ws().answer(Answer::Yes);
+        clickOn(*w.cmdPayFull);
+        QCOMPARE(shownWindows(), QStringList{u"frmCheckout"_s});
+        QCOMPARE(counter.List3->item(1)->text(), u"Pay  overdue fees \t5.98"_s);
+        QCOMPARE(counter.txtMemID2->text(), u"1"_s);
+        QCOMPARE(counter.txtMemberName->text(), u"Ann Smith"_s);
+        QCOMPARE(fees(s), *Money::parse(u"5.98"));
+        feeChargedElsewhere(s);
+
+        counter.SSTab1->setCurrentIndex(3);
+        QCOMPARE(counter.txtSubTotal->text(), u"9.97"_s);
+        if (complete) {
+            clickOn(*counter.optCash);
+            typeInto(*counter.txtCash, u"20"_s);
+            s.ws().answer(Answer::Yes);
+            s.ws().answer(Answer::No);
+            clickOn(*counter.cmdCheckOut);
+            QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1001 AND CustomerNumber = 1"_s), 1);
+        } else {
+            s.ws().answer(Answer::No);
+            s.ws().answer(Answer::No);
+            clickOn(*counter.cmdPrintRec);
+        }
+        QCOMPARE(fees(s), *Money::parse(complete ? u"2.99" : u"8.97"));
+        QCOMPARE(counter.List3->count(), 0);
+    }
+}
+
+void tst_frmPayment::secondVisitNeedsANewLookup()
+{
+    TestStore s;
+    frmPayment &w = open(s);
+    lookUp(w, u"1"_s);
+    clickOn(*w.cmdReturn);
+    QCOMPARE(shownWindows(), QStringList{u"frmMain"_s});
+    s.windows().main().hide();
+    w.show();
+    QCOMPARE(payButtons(w), 0);
+    QCOMPARE(w.txtNum->text(), QString());
+    QCOMPARE(w.lblMessage->text(), QString());
+    // Enter looks up: the default button.
+    typeInto(*w.txtNum, u"1"_s);
+    QTest::keyClick(w.txtNum, Qt::Key_Return);
+    QCOMPARE(payButtons(w), 2);
+}
+
+QTEST_MAIN(tst_frmPayment)
+#include "tst_frmPayment.moc"

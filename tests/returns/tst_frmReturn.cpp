@@ -1,0 +1,258 @@
+#include "TestSupport.h"
+
+#include "app/frmMain.h"
+#include "returns/ReturnsStore.h"
+#include "returns/frmReturn.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate Today(2026, 3, 10);
+
+// Ann (member 1, owing 1.00) has five tapes out, Bob (2) two, one of them
+// retired; 1009 is on the shelf.
+frmReturn &open(TestStore &s)
+{
+    s.windows().setToday([] { return Today; });
+    s.addMember(1, u"Ann"_s, u"Smith"_s);
+    s.addMember(2, u"Bob"_s, u"Jones"_s);
+    s.exec(u"UPDATE tblMembers SET FeesOwing = 10000 WHERE CustomerNumber = 1"_s);
+    for (int c = 1; c <= 3; ++c)
+        s.addMovie(9 + c, u"Class %1"_s.arg(c), 1, c);
+    const struct { int video, movie, member; const char *rented, *due; } out[] = {
+        {1001, 10, 1, "2026-03-08", "2026-03-10"}, {1002, 10, 1, "2026-03-05", "2026-03-07"},
+        {1003, 12, 1, "2026-02-24", "2026-02-28"}, {1004, 11, 1, "2026-03-08", "2026-03-11"},
+        {1005, 11, 1, "2026-03-01", "2026-03-04"}, {1006, 11, 2, "2026-03-09", "2026-03-12"},
+        {1010, 10, 2, "2026-03-09", "2026-03-11"}};
+    for (const auto &r : out) {
+        s.addTape(r.video, r.movie, true, false, false, u"24.99"_s, r.video == 1010);
+        s.exec(u"INSERT INTO tblRentals VALUES (7, ?, ?, ?, ?, 0)"_s,
+               {r.member, r.video, QString::fromLatin1(r.rented), QString::fromLatin1(r.due)});
+    }
+    s.addTape(1009, 11);
+    frmReturn &w = s.windows().returns();
+    w.show();
+    return w;
+}
+
+void returnTyped(frmReturn &w, const QString &videoId)
+{
+    typeInto(*w.txtVid, videoId);
+    clickOn(*w.cmdReturn);
+}
+
+Money fees(TestStore &s)
+{
+    return Money::fromUnits(s.value(u"SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = 1"_s).toLongLong());
+}
+
+QStringList lines(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+} // namespace
+
+class tst_frmReturn : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typedReturnChargesWhatItShows_data();
+    void typedReturnChargesWhatItShows();
+    void refusalsWriteNothing();
+    void listedTapesReturnedBySelection();
+    void noRentalClosedOrChargedTwice();
+    void scannerKeyboardAndNextVisit();
+};
+
+void tst_frmReturn::typedReturnChargesWhatItShows_data()
+{
+    QTest::addColumn<QString>("videoId");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("charge");
+    QTest::newRow("on the due date") << "1001" << "2026-03-10" << "0";
+    QTest::newRow("class 1, three days late") << "1002" << "2026-03-10" << "8.97";
+    QTest::newRow("class 1, earlier date typed") << "1002" << "2026-03-08" << "2.99";
+    QTest::newRow("class 3, ten days late") << "1003" << "2026-03-10" << "9.9";
+}
+
+void tst_frmReturn::typedReturnChargesWhatItShows()
+{
+    QFETCH(QString, videoId);
+    QFETCH(QString, date);
+    QFETCH(QString, charge);
+    TestStore s;
+    frmReturn &w = open(s);
+    typeInto(*w.txtDate, date);
+    returnTyped(w, videoId);
+
+    const Money expected = *Money::parse(charge);
+    const bool late = expected > Money();
+    QCOMPARE(s.ws().prompts(), QStringList{late ? u"The video has been returned. Since it is overdue, a charge of %1 "
+                                                  "has been added to the user's account."_s.arg(expected.toCurrency())
+                                                : u"The video has been returned."_s});
+    QCOMPARE(s.ws().last().title, late ? u"Video returned overdue."_s : u"Video returned"_s);
+    // Added to what was owed, not put in its place.
+    QCOMPARE(fees(s), *Money::parse(u"1") + expected);
+    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1 AND VideoID = %1"_s.arg(videoId)), 1);
+    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1"_s), 1);
+    QCOMPARE(s.count(u"tblVideos"_s, u"InStore = 1 AND VideoID = %1"_s.arg(videoId)), 1);
+}
+
+void tst_frmReturn::refusalsWriteNothing()
+{
+    TestStore s;
+    frmReturn &w = open(s);
+    const QString snapshot = u"SELECT (SELECT group_concat(VideoID||Returned) FROM tblRentals)||"
+                             "(SELECT group_concat(VideoID||InStore) FROM tblVideos)||"
+                             "(SELECT group_concat(FeesOwing) FROM tblMembers)"_s;
+    const QString before = s.value(snapshot).toString();
+    const QString notRented = u"I'm sorry, that videotape cannot be returned as it has not been rented."_s;
+    struct Case { QString vid, date, title, prompt; };
+    const Case cases[] = {
+        {u"1009"_s, u"2026-03-10"_s, u"Return error."_s, notRented},
+        {u"1010"_s, u"2026-03-10"_s, u"Deleted Tape"_s,
+         u"That tape has been deleted. Please recheck and consult manager."_s},
+        {u"1001; DELETE FROM tblRentals"_s, u"2026-03-10"_s, u"Invalid number"_s, {}},
+        {u"1002"_s, u"2026-03-10' OR '1'='1"_s, u"Invalid date"_s, {}},
+        {u"1002"_s, u"2025-03-10"_s, u"Invalid date"_s,
+         u"The return date 2025-03-10 is before tape 1002 was rented on 2026-03-05. Check the date; nothing has been "
+         "returned."_s},
+    };
+    for (const Case &c : cases) {
+        s.ws().clear();
+        typeInto(*w.txtDate, c.date);
+        returnTyped(w, c.vid);
+        QCOMPARE(s.ws().boxes().size(), 1);
+        QCOMPARE(s.ws().last().title, c.title);
+        if (!c.prompt.isEmpty())
+            QCOMPARE(s.ws().last().prompt, c.prompt);
+        QCOMPARE(w.txtVid->text(), c.vid);
+        QCOMPARE(s.value(snapshot).toString(), before);
+    }
+
+    s.ws().clear();
+    returnTyped(w, QString());
+    QCOMPARE(s.ws().prompts(), QStringList{u"Must designate videos to return"_s});
+}
+
+void tst_frmReturn::listedTapesReturnedBySelection()
+{
+    TestStore s;
+    frmReturn &w = open(s);
+    returnTyped(w, u"1001"_s);
+    QCOMPARE(lines(w.List1), QStringList({"1002\tClass 1", "1003\tClass 3", "1004\tClass 2", "1005\tClass 2"}));
+
+    // Both sources: No returns the selection and keeps the typed number.
+    // 1002 is 3 days late at 2.99, 1005 six days at 1.99; 1003 stays.
+    s.ws().clear();
+    for (int row : {0, 2, 3})
+        w.List1->item(row)->setSelected(true);
+    s.ws().answer(Answer::No);
+    returnTyped(w, u"1006"_s);
+    QCOMPARE(s.ws().prompts(), QStringList({u"Do you wish to return video 1006?\r\n(No to return selected items "
+                                            "from listbox.)"_s,
+                                            u"3 videos have been returned. $20.91 in fees have been accumulated."_s}));
+    QCOMPARE(s.ws().boxes().at(0).title, u"Return video source"_s);
+    QCOMPARE(s.ws().last().title, u"Videos returned."_s);
+    QCOMPARE(lines(w.List1), QStringList{u"1003\tClass 3"_s});
+    QCOMPARE(w.txtVid->text(), u"1006"_s);
+    QCOMPARE(fees(s), *Money::parse(u"21.91"));
+    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 0 AND CustomerNumber = 1"_s), 1);
+    QCOMPARE(s.count(u"tblVideos"_s, u"InStore = 1 AND VideoID IN (1002, 1004, 1005)"_s), 3);
+
+    // A lot with a date slip is refused whole; none late totals a plain 0.
+    w.txtVid->clear();
+    w.List1->item(0)->setSelected(true);
+    typeInto(*w.txtDate, u"2026-02-20"_s);
+    clickOn(*w.cmdReturn);
+    QCOMPARE(s.ws().last().title, u"Invalid date"_s);
+    QCOMPARE(w.List1->count(), 1);
+    typeInto(*w.txtDate, u"2026-02-26"_s);
+    clickOn(*w.cmdReturn);
+    QCOMPARE(s.ws().last().prompt, u"1 videos have been returned. $0 in fees have been accumulated."_s);
+    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 0 AND CustomerNumber = 1"_s), 0);
+
+    // A typed return lists that member's tapes instead.
+    typeInto(*w.txtDate, u"2026-03-10"_s);
+    returnTyped(w, u"1006"_s);
+    QCOMPARE(lines(w.List1), QStringList{u"1010\tClass 1"_s});
+}
+
+void tst_frmReturn::noRentalClosedOrChargedTwice()
+{
+    TestStore s;
+    frmReturn &w = open(s);
+    returnTyped(w, u"1002"_s);
+    s.ws().clear();
+    returnTyped(w, u"1002"_s);
+    QCOMPARE(s.ws().last().title, u"Return error."_s);
+    QCOMPARE(fees(s), *Money::parse(u"9.97"));
+
+    // One bill rented 1005 twice: both rentals close, each charges 2 days at 1.99.
+    s.exec(u"UPDATE tblRentals SET DueDate = '2026-03-08' WHERE VideoID = 1005"_s);
+    s.exec(u"INSERT INTO tblRentals VALUES (7, 1, 1005, '2026-03-01', '2026-03-08', 0)"_s);
+    returnTyped(w, u"1005"_s);
+    QVERIFY(s.ws().last().prompt.contains(u"a charge of $7.96 has"_s));
+    QCOMPARE(fees(s), *Money::parse(u"17.93"));
+    QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1005 AND Returned = 0"_s), 0);
+
+    // Two counters take 1003 back: only the first closes and charges it.
+    ReturnsStore first(s.path()), second(s.path());
+    QCOMPARE(first.returnTapes({1003}, Today).charges, QList<Money>{*Money::parse(u"9.9")});
+    const ReturnOutcome again = second.returnTapes({1003}, Today);
+    QVERIFY(again.status == ReturnOutcome::Done && again.charges == QList<Money>{Money()});
+    QCOMPARE(fees(s), *Money::parse(u"27.83"));
+
+    // A rental whose member is gone is not reported returned: it stays open.
+    s.exec(u"DELETE FROM tblMembers WHERE CustomerNumber = 2"_s);
+    returnTyped(w, u"1006"_s);
+    QCOMPARE(s.ws().last().title, u"Store database error"_s);
+    QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1006 AND Returned = 0"_s), 1);
+}
+
+void tst_frmReturn::scannerKeyboardAndNextVisit()
+{
+    TestStore s;
+    frmReturn &w = open(s);
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    // A scanner types the digits and Enter, tape after tape.
+    for (const QString &tape : {u"1001"_s, u"1002"_s}) {
+        QTest::keyClicks(QApplication::focusWidget(), tape);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w.txtVid->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), w.txtVid);
+    }
+    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1"_s), 2);
+    w.List1->item(1)->setSelected(true);
+    const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
+    if (!folder.isEmpty())
+        QVERIFY(w.grab().save(folder + u"/return.png"_s));
+
+    // Esc is "Back to main", which asks first.
+    s.ws().answer(Answer::Ok);
+    QTest::keyClick(w.txtVid, Qt::Key_Escape);
+    QCOMPARE(s.ws().last().prompt, u"Are you sure you want to return to the main menu"_s);
+    QCOMPARE(shownWindows(), QStringList{u"frmMain"_s});
+
+    // The next visit starts clean on today's date.
+    typeInto(*w.txtDate, u"2026-03-01"_s);
+    s.windows().main().hide();
+    w.show();
+    QCOMPARE(w.List1->count(), 0);
+    QCOMPARE(w.txtDate->text(), u"2026-03-10"_s);
+}
+
+QTEST_MAIN(tst_frmReturn)
+#include "tst_frmReturn.moc"

@@ -1,0 +1,267 @@
+#include "TestSupport.h"
+
+#include "stock/frmInvent.h"
+#include "ui/FlexGrid.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+frmInvent &open(TestStore &s)
+{
+    s.addItem(1, u"Popcorn"_s, u"2.50"_s, 5);
+    s.addItem(2, u"Licorice"_s, u"1.25"_s, 2);
+    s.addItem(3, u"Old stock"_s, u"1.00"_s, 9, true);
+    s.addItem(4, u"Cola"_s, u"1"_s, 12);
+    frmInvent &w = s.windows().invent();
+    w.show();
+    return w;
+}
+
+void toolbar(frmInvent &w, const QString &text)
+{
+    for (QAction *a : w.Toolbar1->actions())
+        if (a->text() == text) {
+            a->trigger();
+            return;
+        }
+    QFAIL(qPrintable(u"no toolbar button "_s + text));
+}
+
+QStringList enabled(const frmInvent &w)
+{
+    QStringList names;
+    for (QWidget *c : std::initializer_list<QWidget *>{w.cmdAdd, w.cmdEdit, w.cmdDelete, w.cmdSave, w.cmdClear,
+                                                        w.txtIName, w.fg1})
+        if (c->isEnabled())
+            names << c->objectName() + (qobject_cast<QPushButton *>(c) && static_cast<QPushButton *>(c)->isDefault()
+                                            ? u"*"_s
+                                            : QString());
+    return names;
+}
+
+QString item(TestStore &s, int id)
+{
+    return s.value(u"SELECT ItemName||','||Price||','||Quantity||','||Deleted FROM tblInventory "
+                   u"WHERE InventoryID = ?"_s,
+                   {id})
+        .toString();
+}
+
+void fill(frmInvent &w, const QString &name, const QString &price, const QString &quantity)
+{
+    typeInto(*w.txtIName, name);
+    typeInto(*w.txtPrice, price);
+    typeInto(*w.txtQuan, quantity);
+}
+
+} // namespace
+
+class tst_frmInvent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listsLiveItemsAndAddsPastEveryNumber();
+    void editStoresTheChangeAndKeepsCounterSales();
+    void refusedFieldsKeepTheEditOpen_data();
+    void refusedFieldsKeepTheEditOpen();
+    void deleteAsksByNameAndReportsByNumber();
+    void toolbarRefusalsAndWaysOut();
+    void screenshots();
+};
+
+void tst_frmInvent::listsLiveItemsAndAddsPastEveryNumber()
+{
+    TestStore s;
+    frmInvent &w = open(s);
+    QCOMPARE(w.windowTitle(), u"Form1"_s);
+    QCOMPARE(gridLines(*w.fg1), QStringList({"Inventory ID|Item Name|Price|Quantity on hand", "1|Popcorn|2.5|5",
+                                             "2|Licorice|1.25|2", "4|Cola|1|12"}));
+    QCOMPARE(w.fg1->colWidth(1), 1800);
+    QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
+
+    clickOn(*w.cmdAdd);
+    QCOMPARE(s.ws().last().prompt, u"Please enter the data on the new product"_s);
+    QCOMPARE(s.ws().last().title, u"Data entry"_s);
+    QCOMPARE(w.lblID->text(), u"5"_s);
+    QCOMPARE(enabled(w), QStringList({"cmdSave*", "cmdClear", "txtIName"}));
+    fill(w, u"Gum"_s, u"3"_s, u"40"_s);
+    QTest::keyClick(w.txtQuan, Qt::Key_Return); // Enter presses Save
+    QCOMPARE(gridLines(*w.fg1).last(), u"5|Gum|3|40"_s);
+    QCOMPARE(item(s, 5), u"Gum,30000,40,0"_s);
+    QCOMPARE(w.lblID->text(), QString());
+    QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
+
+    // A retired item holding the next number pushes the new one past the highest.
+    s.addItem(6, u"Retired"_s, u"1"_s, 1, true);
+    s.addItem(9, u"Retired too"_s, u"1"_s, 1, true);
+    w.hide();
+    w.show();
+    toolbar(w, u"Add new"_s);
+    QCOMPARE(w.lblID->text(), u"10"_s);
+
+    // Clear Changes stores nothing and empties the boxes.
+    fill(w, u"Mints"_s, u"1"_s, u"1"_s);
+    clickOn(*w.cmdClear);
+    QCOMPARE(s.count(u"tblInventory"_s), 7);
+    QCOMPARE(w.txtIName->text(), QString());
+    QCOMPARE(w.lblID->text(), QString());
+    QVERIFY(w.addingItem);
+    QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
+}
+
+void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
+{
+    TestStore s;
+    frmInvent &w = open(s);
+    clickRow(*w.fg1, 2);
+    QCOMPARE(enabled(w), QStringList({"cmdAdd", "cmdEdit*", "cmdDelete", "fg1"}));
+    QTest::keyClick(w.fg1, Qt::Key_Return); // Enter presses Edit
+    QCOMPARE(s.ws().last().prompt, u"Please type in your changes"_s);
+    QCOMPARE(s.ws().last().title, u"Data editing"_s);
+    QCOMPARE(w.lblID->text(), u"2"_s);
+    QCOMPARE(w.txtPrice->text(), u"1.25"_s);
+    QVERIFY(!w.addingItem);
+
+    // Two sold at the counter while the manager counts 7 on the shelf
+    // where 2 were shown: the 5 more are added to what is left.
+    s.exec(u"UPDATE tblInventory SET Quantity = Quantity - 2 WHERE InventoryID = 2"_s);
+    fill(w, u"Red licorice"_s, u"1.5"_s, u"7"_s);
+    clickOn(*w.cmdSave);
+    QCOMPARE(item(s, 2), u"Red licorice,15000,5,0"_s);
+    QCOMPARE(gridLines(*w.fg1).at(2), u"2|Red licorice|1.5|5"_s);
+    QCOMPARE(s.count(u"tblInventory"_s), 4);
+    // After an edit, Edit and Delete wait for a row to be clicked again.
+    QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
+
+    // An edit left open by the toolbar is found open on the next visit.
+    clickRow(*w.fg1, 1);
+    toolbar(w, u"Edit"_s);
+    toolbar(w, u"Return"_s);
+    QCOMPARE(shownWindows(), QStringList({"frmMain"}));
+    s.windows().invent().show();
+    QCOMPARE(w.lblID->text(), u"1"_s);
+    QCOMPARE(enabled(w), QStringList({"cmdSave*", "cmdClear", "txtIName"}));
+    clickOn(*w.cmdSave);
+    QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
+}
+
+void tst_frmInvent::refusedFieldsKeepTheEditOpen_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty name") << u" "_s << u"1"_s << u"1"_s << u"Type the item's name in the Item Name box."_s;
+    QTest::newRow("price not an amount") << u"Gum"_s << u"two"_s << u"1"_s << u"\"two\" is not a valid price"_s;
+    QTest::newRow("negative price") << u"Gum"_s << u"-1"_s << u"1"_s << u"\"-1\" is not a valid price"_s;
+    QTest::newRow("no price") << u"Gum"_s << QString() << u"1"_s << u"Enter the price as an amount"_s;
+    QTest::newRow("quantity with decimals") << u"Gum"_s << u"1"_s << u"2.5"_s
+                                            << u"\"2.5\" is not a valid quantity on hand"_s;
+    QTest::newRow("negative quantity") << u"Gum"_s << u"1"_s << u"-3"_s
+                                       << u"\"-3\" is not a valid quantity on hand"_s;
+}
+
+void tst_frmInvent::refusedFieldsKeepTheEditOpen()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, price);
+    QFETCH(QString, quantity);
+    QFETCH(QString, message);
+    TestStore s;
+    frmInvent &w = open(s);
+    for (bool adding : {true, false}) {
+        if (adding) {
+            clickOn(*w.cmdAdd);
+        } else {
+            clickRow(*w.fg1, 1);
+            clickOn(*w.cmdEdit);
+        }
+        fill(w, name, price, quantity);
+        clickOn(*w.cmdSave);
+        QVERIFY2(s.ws().last().prompt.startsWith(message), qPrintable(s.ws().last().prompt));
+        QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+        QVERIFY(w.cmdSave->isEnabled());
+        QCOMPARE(w.txtIName->text(), name);
+        QCOMPARE(s.count(u"tblInventory"_s), 4);
+        QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
+        clickOn(*w.cmdClear);
+    }
+}
+
+void tst_frmInvent::deleteAsksByNameAndReportsByNumber()
+{
+    TestStore s;
+    frmInvent &w = open(s);
+    clickRow(*w.fg1, 3);
+    s.ws().answer(Answer::No);
+    clickOn(*w.cmdDelete);
+    QCOMPARE(s.ws().last().prompt, u"Are you sure you want to entirely delete \r\n the inventory item 'Cola'?"_s);
+    QCOMPARE(s.ws().last().title, u"Confirm delete"_s);
+    QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+    QCOMPARE(item(s, 4), u"Cola,10000,12,0"_s);
+
+    s.ws().answer(Answer::Yes);
+    clickOn(*w.cmdDelete);
+    QCOMPARE(s.ws().last().prompt,
+             u"4 has been marked as deleted. Items are not deleted from the database entirely, \r\n"
+             u"but can no longer be accessed by normal means. Consult Corvane Inc. for a data retrieval kit if "
+             u"required."_s);
+    QCOMPARE(s.ws().last().title, u"Virtual Delete."_s);
+    QCOMPARE(item(s, 4), u"Cola,10000,12,1"_s);
+    QCOMPARE(gridLines(*w.fg1).size(), 3);
+    QVERIFY(w.cmdDelete->isEnabled());
+}
+
+void tst_frmInvent::toolbarRefusalsAndWaysOut()
+{
+    TestStore s;
+    frmInvent &w = open(s);
+    QStringList texts;
+    for (QAction *a : w.Toolbar1->actions())
+        texts << a->text();
+    QCOMPARE(texts, QStringList({"Return", "Checkout", "All Sales", "by Date", "Edit", "Add new"}));
+
+    toolbar(w, u"Edit"_s);
+    QCOMPARE(s.ws().last().prompt, u"Cannot edit without a selected entry"_s);
+    QCOMPARE(s.ws().last().title, u"Invalid option"_s);
+    toolbar(w, u"Add new"_s);
+    QCOMPARE(w.lblID->text(), u"5"_s);
+    toolbar(w, u"Edit"_s);
+    QCOMPARE(s.ws().last().prompt, u"Cannot edit without a selected entry"_s);
+    toolbar(w, u"Add new"_s);
+    QCOMPARE(s.ws().last().prompt, u"Cannot add while entering data. Save or clear changes"_s);
+    QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+    for (const QString &other : {u"All Sales"_s, u"by Date"_s}) {
+        toolbar(w, other);
+        QCOMPARE(s.ws().last().prompt, u"That option has not yet been implemented"_s);
+        QCOMPARE(s.ws().last().title, QString());
+        QCOMPARE(s.ws().last().icon, Icon::None);
+    }
+    QCOMPARE(s.count(u"tblInventory"_s), 4);
+
+    toolbar(w, u"Checkout"_s);
+    QCOMPARE(shownWindows(), QStringList({"frmCheckout"}));
+}
+
+void tst_frmInvent::screenshots()
+{
+    const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("VIDEOSTORE_SCREENSHOTS is not set");
+    TestStore s;
+    frmInvent &w = open(s);
+    clickRow(*w.fg1, 2);
+    clickOn(*w.cmdEdit);
+    QVERIFY(w.grab().save(u"%1/inventory.png"_s.arg(folder)));
+}
+
+QTEST_MAIN(tst_frmInvent)
+#include "tst_frmInvent.moc"
