@@ -8,10 +8,15 @@
 
 #include <QApplication>
 
-void nameApplication(QApplication &app)
+void nameApplication(QCoreApplication &app)
 {
     app.setOrganizationName(QString());
     app.setApplicationName(QStringLiteral("videostore"));
+}
+
+void nameApplication(QApplication &app)
+{
+    nameApplication(static_cast<QCoreApplication &>(app));
     app.setApplicationDisplayName(WindowSystem::applicationTitle());
     // The desktop matches the windows to the menu entry and its icon.
     app.setDesktopFileName(QStringLiteral("videostore"));

@@ -5,11 +5,14 @@
 #include <memory>
 
 class QApplication;
+class QCoreApplication;
 class WindowRegistry;
 class WindowSystem;
 
 // Names the program so its store lands in its own application-data folder.
 void nameApplication(QApplication &app);
+// The same names for the commands, which run with no windows.
+void nameApplication(QCoreApplication &app);
 
 // Prepares the store file at `storePath` and shows the main menu. When the
 // store cannot be used the user is told why and nothing is returned.

@@ -1,12 +1,14 @@
 #include "WindowRegistry.h"
 
-#include "PlaceholderWindow.h"
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
 #include "reports/ReportPreview.h"
 #include "reports/frmCustomersByDate.h"
 #include "reports/frmMovieByType.h"
+#include "customers/frmDelete.h"
+#include "customers/frmModify.h"
+#include "customers/frmadd.h"
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
 #include "ui/WindowSystem.h"
@@ -49,6 +51,27 @@ frmCheckout &WindowRegistry::checkout()
     return *m_checkout;
 }
 
+Form &WindowRegistry::addCustomer()
+{
+    if (!m_add)
+        m_add = std::make_unique<frmadd>(*this);
+    return *m_add;
+}
+
+Form &WindowRegistry::modify()
+{
+    if (!m_modify)
+        m_modify = std::make_unique<frmModify>(*this);
+    return *m_modify;
+}
+
+Form &WindowRegistry::deleteCustomer()
+{
+    if (!m_delete)
+        m_delete = std::make_unique<frmDelete>(*this);
+    return *m_delete;
+}
+
 frmReturn &WindowRegistry::returns()
 {
     if (!m_returns)
@@ -61,19 +84,6 @@ frmPayment &WindowRegistry::payment()
     if (!m_payment)
         m_payment = std::make_unique<frmPayment>(*this);
     return *m_payment;
-}
-
-Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName,
-                                  const char *caption, bool returnsToMenu)
-{
-    if (!slot) {
-        std::function<void()> back;
-        if (returnsToMenu)
-            back = [this] { showMainMenu(); };
-        slot = std::make_unique<PlaceholderWindow>(QString::fromLatin1(objectName), QString::fromLatin1(caption),
-                                                   std::move(back));
-    }
-    return *slot;
 }
 
 frmVidMn &WindowRegistry::vidMn()
@@ -90,8 +100,6 @@ frmInvent &WindowRegistry::invent()
     return *m_invent;
 }
 
-Form &WindowRegistry::modify() { return placeholder(m_modify, "frmModify", "Modify Customers", true); }
-Form &WindowRegistry::deleteCustomer() { return placeholder(m_delete, "frmDelete", "Delete Customers", true); }
 frmMovieByType &WindowRegistry::movieByType()
 {
     if (!m_movieByType)
@@ -105,7 +113,6 @@ frmCustomersByDate &WindowRegistry::customersByDate()
         m_customersByDate = std::make_unique<frmCustomersByDate>(*this);
     return *m_customersByDate;
 }
-Form &WindowRegistry::addCustomer() { return placeholder(m_add, "frmadd", "Add Customers", true); }
 
 void WindowRegistry::showReport(Report report)
 {

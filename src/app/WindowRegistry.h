@@ -10,7 +10,6 @@
 #include <memory>
 
 class Form;
-class PlaceholderWindow;
 class WindowSystem;
 class frmMain;
 class frmSecur;
@@ -18,6 +17,9 @@ class frmCheckout;
 class frmMovieByType;
 class frmCustomersByDate;
 class ReportPreview;
+class frmadd;
+class frmModify;
+class frmDelete;
 class frmReturn;
 class frmPayment;
 class frmVidMn;
@@ -71,9 +73,6 @@ public:
     void exitProgram();
 
 private:
-    Form &placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName, const char *caption,
-                      bool returnsToMenu);
-
     QString m_storePath;
     WindowSystem &m_ws;
     std::function<QDate()> m_today;
@@ -86,7 +85,9 @@ private:
     std::unique_ptr<frmPayment> m_payment;
     std::unique_ptr<frmVidMn> m_vidMn;
     std::unique_ptr<frmInvent> m_invent;
-    std::unique_ptr<PlaceholderWindow> m_modify, m_delete, m_add;
+    std::unique_ptr<frmadd> m_add;
+    std::unique_ptr<frmModify> m_modify;
+    std::unique_ptr<frmDelete> m_delete;
     std::unique_ptr<frmMovieByType> m_movieByType;
     std::unique_ptr<frmCustomersByDate> m_customersByDate;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];

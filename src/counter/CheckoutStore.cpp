@@ -22,34 +22,12 @@ Money money(const QSqlQuery &q, int column)
 
 std::optional<QList<MemberRow>> CheckoutStore::findMembers(MemberKey key, const QVariant &value)
 {
-    static const char *const where[] = {"CustomerNumber = ?", "HomePhone = ?", "DriverLicence = ?"};
-    const QString sql = QStringLiteral(
-                            "SELECT CustomerNumber, LastName, FirstName, Address, City, PostalCode, HomePhone, "
-                            "CellPhone, BusPhone, DriverLicence, OtherNames1, OtherNames2, OtherNames3, Deleted "
-                            "FROM tblMembers WHERE %1 ORDER BY CustomerNumber")
-                            .arg(QLatin1String(where[static_cast<int>(key)]));
-    auto q = m_db.run(QStringLiteral("look up the member"), sql, {value});
-    if (!q)
-        return std::nullopt;
-    QList<MemberRow> rows;
-    while (q->next()) {
-        MemberRow m;
-        m.number = q->value(0).toInt();
-        m.lastName = text(*q, 1);
-        m.firstName = text(*q, 2);
-        m.address = text(*q, 3);
-        m.city = text(*q, 4);
-        m.postalCode = text(*q, 5);
-        m.homePhone = text(*q, 6);
-        m.cellPhone = text(*q, 7);
-        m.busPhone = text(*q, 8);
-        m.licence = text(*q, 9);
-        for (int i = 0; i < 3; ++i)
-            m.otherNames[i] = text(*q, 10 + i);
-        m.deleted = q->value(13).toBool();
-        rows.append(m);
-    }
-    return rows;
+    return MemberLookup::find(m_db, key, value);
+}
+
+MemberLookup::Typed CheckoutStore::findTyped(int source, const QString &typed)
+{
+    return MemberLookup::findTyped(m_db, source, typed);
 }
 
 Fetched<RentalTapeRow> CheckoutStore::rentalTape(qint32 videoId)

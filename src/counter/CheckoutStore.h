@@ -2,6 +2,7 @@
 
 #include "counter/BillLine.h"
 #include "data/Database.h"
+#include "data/MemberLookup.h"
 #include "data/Money.h"
 
 #include <QDate>
@@ -9,14 +10,6 @@
 #include <QString>
 
 #include <optional>
-
-struct MemberRow
-{
-    qint32 number = 0;
-    QString lastName, firstName, address, city, postalCode, homePhone, cellPhone, busPhone, licence;
-    QString otherNames[3];
-    bool deleted = false;
-};
 
 struct RentalTapeRow
 {
@@ -46,7 +39,6 @@ struct CardOnFile
     QString number, expiry;
 };
 
-enum class MemberKey { Number, HomePhone, DriverLicence };
 enum class Card { Visa, MasterCard, Sears };
 
 // Everything one checkout writes, in bill order.
@@ -67,6 +59,8 @@ public:
 
     // Every member whose key column equals `value`, in member-number order.
     std::optional<QList<MemberRow>> findMembers(MemberKey key, const QVariant &value);
+    // What the clerk typed in lookup box `source`, looked up.
+    MemberLookup::Typed findTyped(int source, const QString &typed);
     Fetched<RentalTapeRow> rentalTape(qint32 videoId);
     Fetched<SaleTapeRow> saleTape(qint32 videoId);
     Fetched<ItemRow> item(qint32 inventoryId);

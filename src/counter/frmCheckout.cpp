@@ -421,49 +421,14 @@ void frmCheckout::ResetCheckout()
 
 void frmCheckout::cmdDisplayInfo_Click()
 {
-    WindowSystem &ws = m_windows.ws();
-    MemberKey key = MemberKey::Number;
-    QVariant value;
-    switch (memberSource) {
-    case 1: {
-        key = MemberKey::Number;
-        if (txtMemberID->text().isEmpty())
-            break;
-        const auto number = Identifier::parse(txtMemberID->text());
-        if (!number)
-            return showInvalidNumber(ws, QStringLiteral("member ID"), txtMemberID->text());
-        value = *number;
-        break;
-    }
-    case 2:
-        key = MemberKey::HomePhone;
-        if (!txtHPhoneNum->text().isEmpty())
-            value = txtHPhoneNum->text();
-        break;
-    case 3:
-        key = MemberKey::DriverLicence;
-        if (!txtDLNumber->text().isEmpty())
-            value = txtDLNumber->text();
-        break;
-    default:
-        break;
-    }
-
-    // An empty box matches no member.
-    QList<MemberRow> found;
-    if (value.isValid()) {
-        const auto rows = m_store.findMembers(key, value);
-        if (!rows)
-            return showDbError(ws, m_store.lastError());
-        found = *rows;
-    }
-    if (found.isEmpty()) {
-        ws.msgBox(QStringLiteral("Customer not found"));
+    QLineEdit *const boxes[] = {txtMemberID, txtHPhoneNum, txtDLNumber};
+    const QString typed = memberSource >= 1 && memberSource <= 3 ? boxes[memberSource - 1]->text() : QString();
+    const MemberLookup::Typed found = m_store.findTyped(memberSource, typed);
+    if (!membersFound(m_windows.ws(), found, typed, m_store.lastError()))
         return;
-    }
-    for (const MemberRow &row : found)
+    for (const MemberRow &row : found.rows)
         ShowMember(row);
-    if (!found.constLast().deleted)
+    if (!found.rows.constLast().deleted)
         txtMemID2->setText(txtMemberID->text());
 }
 

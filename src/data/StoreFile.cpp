@@ -151,7 +151,7 @@ const QHash<QString, QStringList> &expectedColumns()
     return columns;
 }
 
-QString checkStore(QSqlQuery &q, bool integrity, int *version)
+QString checkStore(QSqlQuery &q, Depth depth, int *version)
 {
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
         return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
@@ -190,8 +190,9 @@ QString checkStore(QSqlQuery &q, bool integrity, int *version)
                     .arg(table, c.name);
     }
 
-    if (integrity) {
-        if (!q.exec(QStringLiteral("PRAGMA integrity_check")))
+    if (depth != Depth::Tables) {
+        if (!q.exec(depth == Depth::Pages ? QStringLiteral("PRAGMA quick_check")
+                                          : QStringLiteral("PRAGMA integrity_check")))
             return QStringLiteral("It is damaged (%1).").arg(q.lastError().databaseText());
         QStringList findings;
         while (q.next() && findings.size() < 5)
@@ -314,7 +315,7 @@ QString createSchema(const QString &connectionName)
     return {};
 }
 
-Inspection inspect(const QString &path, bool integrity)
+Inspection inspect(const QString &path, Depth depth)
 {
     Inspection out;
     const QFileInfo info(path);
@@ -344,7 +345,7 @@ Inspection inspect(const QString &path, bool integrity)
             out.problem = QStringLiteral("It cannot be opened (%1).").arg(engineReason(c.openError(), path));
         } else {
             QSqlQuery q(c.db());
-            out.problem = checkStore(q, integrity, &out.version);
+            out.problem = checkStore(q, depth, &out.version);
         }
     }
     before.removeNew();

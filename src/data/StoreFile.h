@@ -33,11 +33,15 @@ struct Inspection
     int version = 0; // its schema version, when it could be read
 };
 
+// How far inspect() reads: the tables only (quick, for start-up), every page
+// as well (the engine's quick check), or every page and index against its
+// table (the full integrity check; on a large store, seconds).
+enum class Depth { Tables, Pages, Everything };
+
 // Reads the file at `path` without writing it or leaving anything beside it:
 // a database, with every table and column of a store, from this version of
-// the program or an older one. `integrity` adds the engine's full check of
-// every page and index, which reads the whole file.
-Inspection inspect(const QString &path, bool integrity = false);
+// the program or an older one, read as deep as `depth`.
+Inspection inspect(const QString &path, Depth depth = Depth::Tables);
 
 // Why the program could not write a store at `path` (the file or its folder
 // is read-only); empty when it can.

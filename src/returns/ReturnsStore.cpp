@@ -86,8 +86,8 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
             return m_db.fail(action, QStringLiteral("The tape or its title is no longer on file."));
         if (q->value(4).isNull())
             return m_db.fail(action, QStringLiteral("Member %1, who rented it, is no longer on file.").arg(member));
-        const auto rented = StoreDate::parse(q->value(1).toString());
-        const auto due = StoreDate::parse(q->value(2).toString());
+        const auto rented = StoreDate::readStored(q->value(1).toString());
+        const auto due = StoreDate::readStored(q->value(2).toString());
         if (!rented || !due)
             return m_db.fail(action, QStringLiteral("Its rental dates \"%1\" and \"%2\" are not dates.")
                                          .arg(q->value(1).toString(), q->value(2).toString()));

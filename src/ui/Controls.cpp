@@ -41,4 +41,21 @@ void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field)
     grid->addWidget(field, row, 1);
 }
 
+void labelAbove(QGridLayout *grid, int row, int column, QLabel *caption, QWidget *field)
+{
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, column);
+    grid->addWidget(field, row + 1, column);
+}
+
+void tabOrder(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 } // namespace Controls

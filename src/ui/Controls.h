@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 class QCheckBox;
 class QGridLayout;
 class QLabel;
@@ -28,5 +30,9 @@ QCheckBox *check(QWidget *parent, const char *name, const char *caption);
 // Puts a label and its box on one row of a grid; the label's access key
 // leads to the box.
 void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field);
+// A label standing above its box, at `row` and `row + 1` of `grid`.
+void labelAbove(QGridLayout *grid, int row, int column, QLabel *caption, QWidget *field);
+// Tab order in the order given.
+void tabOrder(std::initializer_list<QWidget *> widgets);
 
 } // namespace Controls

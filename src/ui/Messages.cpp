@@ -35,3 +35,22 @@ void showRetired(WindowSystem &ws, const QString &name, bool blankBeforeBreak)
                                    "retrieval kit if required."),
               Buttons::Ok, Icon::Information, QStringLiteral("Virtual Delete."));
 }
+
+bool membersFound(WindowSystem &ws, const MemberLookup::Typed &found, const QString &typed, const DbError &error)
+{
+    switch (found.status) {
+    case MemberLookup::Typed::Status::InvalidNumber:
+        showInvalidNumber(ws, QStringLiteral("member ID"), typed);
+        return false;
+    case MemberLookup::Typed::Status::Failed:
+        showDbError(ws, error);
+        return false;
+    case MemberLookup::Typed::Status::Done:
+        break;
+    }
+    if (found.rows.isEmpty()) {
+        ws.msgBox(QStringLiteral("Customer not found"));
+        return false;
+    }
+    return true;
+}

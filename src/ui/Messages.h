@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/MemberLookup.h"
+
 #include <QString>
 
 class WindowSystem;
@@ -18,3 +20,8 @@ void showInvalidAmount(WindowSystem &ws, const QString &what, const QString &typ
 // Confirms a retirement: `name` is the retired thing's name or number. The
 // inventory window's text has a blank before its line break.
 void showRetired(WindowSystem &ws, const QString &name, bool blankBeforeBreak = false);
+
+// Tells the clerk why a member lookup has nobody to show ("Customer not
+// found", a member ID that is not a number, a database failure); true when
+// there is somebody.
+bool membersFound(WindowSystem &ws, const MemberLookup::Typed &found, const QString &typed, const DbError &error);

@@ -57,6 +57,15 @@ Answer QtWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon,
     }
 }
 
+void QtWindowSystem::notice(const QString &prompt, const QString &title)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, titleOr(title), shown(prompt), QMessageBox::Ok,
+                                QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 QString QtWindowSystem::inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer)
 {
     bool ok = false;

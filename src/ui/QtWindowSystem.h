@@ -10,6 +10,7 @@ public:
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
     bool choosePrinter(QPrinter &printer, int lastPage) override;
     QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) override;
+    void notice(const QString &prompt, const QString &title) override;
 
 protected:
     bool hasDefaultPrinter() override;

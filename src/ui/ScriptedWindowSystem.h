@@ -47,6 +47,11 @@ public:
     // What each save dialog suggested, and the last page each print dialog offered.
     const QStringList &suggestedNames() const { return m_suggested; }
     const QList<int> &printDialogs() const { return m_printDialogs; }
+    // Recorded among the boxes like an OK box.
+    void notice(const QString &prompt, const QString &title) override
+    {
+        msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
+    }
 
     const QList<Box> &boxes() const { return m_boxes; }
     QStringList prompts() const;

@@ -16,6 +16,11 @@ QString WindowSystem::noPrinterMessage()
     return QStringLiteral("No printer is available. Set up a default printer and try again.");
 }
 
+void WindowSystem::notice(const QString &prompt, const QString &title)
+{
+    msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
+}
+
 bool WindowSystem::printWindow(QWidget &window)
 {
     return printWindow(window, 0);

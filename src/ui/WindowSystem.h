@@ -24,6 +24,9 @@ public:
     // A box with no title of its own shows the program's title.
     virtual Answer msgBox(const QString &prompt, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
                           const QString &title = {}) = 0;
+    // A message that does not wait for the user: the program goes on while
+    // it is on screen. Shown with an OK button and the exclamation icon.
+    virtual void notice(const QString &prompt, const QString &title);
     // The text typed, or empty when cancelled.
     virtual QString inputBox(const QString &prompt, const QString &title = {},
                              const QString &defaultAnswer = {}) = 0;

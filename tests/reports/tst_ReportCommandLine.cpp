@@ -1,6 +1,5 @@
 #include "ReportTestData.h"
 
-#include "app/ReportOptions.h"
 #include "data/StoreDate.h"
 #include "reports/ReportCommandLine.h"
 #include "reports/ReportCsv.h"
@@ -9,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -198,23 +198,38 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("none.db"))));
     }
 
-    void theOptionsReachTheReport()
+    void theProgramTakesTheReportOptions()
     {
         TestStore t;
         seed(t);
         QTemporaryDir dir;
         const QString csv = dir.filePath(QStringLiteral("m.csv"));
-        QVERIFY(ReportOptions::wanted(3, std::array<char *, 3>{nullptr, const_cast<char *>("--report"),
-                                                               const_cast<char *>("x")}
-                                              .data()));
-        QCOMPARE(ReportOptions::run({QStringLiteral("videostore"), QStringLiteral("--store"), t.path(),
-                                     QStringLiteral("--report"), QStringLiteral("movies-by-type"),
-                                     QStringLiteral("--genre"), QStringLiteral("Comedy"), QStringLiteral("--csv"),
-                                     csv},
-                                    QStringLiteral("unused.db")),
-                 0);
+        auto program = [](const QStringList &arguments) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("QT_QPA_PLATFORM")); // it needs no display of its own
+            env.insert(QStringLiteral("DISPLAY"), QString());
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(VIDEOSTORE_EXE), arguments);
+            if (!p.waitForFinished(30000))
+                qFatal("videostore did not finish");
+            return Run{p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
+                       QString::fromLocal8Bit(p.readAllStandardError())};
+        };
+        const Run help = program({QStringLiteral("--help")});
+        for (const char *option : {"--report <name>", "--pdf <file>", "--csv <file>", "--genre <n>", "--from", "--to"})
+            QVERIFY2(help.out.contains(QLatin1String(option)), option);
+        const Run r = program({QStringLiteral("--store"), t.path(), QStringLiteral("--report"),
+                               QStringLiteral("movies-by-type"), QStringLiteral("--genre"), QStringLiteral("Comedy"),
+                               QStringLiteral("--csv"), csv});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("ListOfMoviesByType: 1 rows written to %1\n").arg(csv));
         QCOMPARE(readCsv(csv).size(), 2);
-        QCOMPARE(ReportOptions::run({QStringLiteral("videostore"), QStringLiteral("--report")}, t.path()), 1);
+        const Run refused = program({QStringLiteral("--store"), t.path(), QStringLiteral("--report"),
+                                     QStringLiteral("movies-by-type"), QStringLiteral("--pdf"), csv + QStringLiteral(".pdf")});
+        QCOMPARE(refused.code, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("Select A Movie By Type:")), qPrintable(refused.err));
+        QVERIFY(!QFile::exists(csv + QStringLiteral(".pdf")));
     }
 };
 

@@ -94,6 +94,25 @@ void TestStore::addItem(int inventoryId, const QString &name, const QString &pri
          {inventoryId, name, Money::parse(price)->units(), quantity, deleted ? 1 : 0});
 }
 
+QVariant valueIn(const QString &path, const QString &sql)
+{
+    const QString name = QStringLiteral("test-value-in");
+    QVariant v;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open())
+            qFatal("cannot open %s", qPrintable(path));
+        QSqlQuery q(db);
+        if (!q.exec(sql))
+            qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+        if (q.next())
+            v = q.value(0);
+    }
+    QSqlDatabase::removeDatabase(name);
+    return v;
+}
+
 QStringList snapshot(TestStore &s)
 {
     QStringList out;

@@ -60,6 +60,10 @@ T *child(QWidget &parent, const char *name)
     return w;
 }
 
+// The first column of the first row of `sql` run on the file at `path`
+// through a plain connection of its own; an invalid QVariant when no row.
+QVariant valueIn(const QString &path, const QString &sql);
+
 // Every row of the tables a checkout writes, to compare before and after.
 QStringList snapshot(TestStore &s);
 

@@ -187,6 +187,18 @@ private slots:
         QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
         QVERIFY(StoreFile::prepare(path).ok);
         QCOMPARE(number(path, QStringLiteral("SELECT COUNT(*) FROM tblMembers")), 41);
+
+        // The store a first start makes holds nothing, so it is replaced
+        // without --force; one member more and it is kept.
+        const QString fresh = m_dir.filePath(QStringLiteral("fresh.db"));
+        QVERIFY(StoreFile::prepare(fresh).ok);
+        QVERIFY2(SampleStore::write(fresh, SampleStore::Size::Demo, false, nullptr, nullptr, &error), qPrintable(error));
+        QCOMPARE(number(fresh, QStringLiteral("SELECT COUNT(*) FROM tblMembers")), 41);
+        const QString used = m_dir.filePath(QStringLiteral("used.db"));
+        QVERIFY(StoreFile::prepare(used).ok);
+        number(used, QStringLiteral("INSERT INTO tblInventory (InventoryID, ItemName) VALUES (1, 'Popcorn')"));
+        QVERIFY(!SampleStore::write(used, SampleStore::Size::Demo, false, nullptr, nullptr, &error));
+        QCOMPARE(number(used, QStringLiteral("SELECT COUNT(*) FROM tblInventory")), 1);
     }
 
     void fullShapeIsConsistent_data()

@@ -82,3 +82,4 @@ void benchCounter(Bench &bench);
 void benchReports(Bench &bench);
 void benchReturns(Bench &bench);
 void benchStock(Bench &bench);
+void benchCustomers(Bench &bench);

@@ -821,6 +821,32 @@ QStringList sideFiles(const QString &path)
     return {path + QStringLiteral("-wal"), path + QStringLiteral("-shm"), path + QStringLiteral("-journal")};
 }
 
+// A store as the program makes it on its first start, with nothing in it
+// yet besides walk-in member 0: replacing it loses nothing. A -wal beside it
+// means it is in use or holds writes not yet folded in, so it does not count.
+bool holdsNothing(const QString &path)
+{
+    if (QFileInfo::exists(path + QStringLiteral("-wal")) || !StoreFile::inspect(path).problem.isEmpty())
+        return false;
+    const QString name = QStringLiteral("videostore-sample-peek");
+    bool empty = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QSqlQuery q(db.open() ? db : QSqlDatabase());
+        empty = q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM tblMembers WHERE CustomerNumber <> 0) + "
+                                      "(SELECT COUNT(*) FROM tblMovies) + (SELECT COUNT(*) FROM tblVideos) + "
+                                      "(SELECT COUNT(*) FROM tblRentals) + (SELECT COUNT(*) FROM tblReceipts) + "
+                                      "(SELECT COUNT(*) FROM tblInventory)"))
+                && q.next() && q.value(0).toLongLong() == 0;
+        q = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return empty;
+}
+
 void removeWithSideFiles(const QString &path)
 {
     QFile::remove(path);
@@ -876,6 +902,8 @@ bool write(const QString &path, Size size, bool force, const Counts *fullShapeCo
     const QString target = QFileInfo(path).absoluteFilePath();
     const bool occupied = QFileInfo::exists(target) || QFileInfo::exists(target + QStringLiteral("-wal"))
                           || QFileInfo::exists(target + QStringLiteral("-journal"));
+    if (occupied && !force && holdsNothing(target))
+        force = true;
     if (occupied && !force)
         return fail(QStringLiteral("%1 already exists and was left as it is.").arg(QDir::toNativeSeparators(target)));
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))

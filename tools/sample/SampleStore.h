@@ -35,7 +35,8 @@ struct Summary
 };
 
 // Builds the store beside `path` and moves it into place. An existing file is
-// left alone unless `force`, which replaces it and its -wal and -shm files.
+// left alone unless `force`, which replaces it and its -wal and -shm files,
+// or unless it is a store that holds nothing yet besides walk-in member 0.
 // `fullShape` replaces the counts of the full size; the demo has its own.
 bool write(const QString &path, Size size, bool force, const Counts *fullShape, Summary *summary,
            QString *error);

@@ -1,0 +1,90 @@
+#include "CustomerStore.h"
+
+#include <QSqlQuery>
+
+std::optional<qint64> CustomerStore::memberCount()
+{
+    const auto n = m_db.scalar(QStringLiteral("count the members"), QStringLiteral("SELECT COUNT(*) FROM tblMembers"));
+    if (!n)
+        return std::nullopt;
+    return n->toLongLong();
+}
+
+std::optional<qint32> CustomerStore::nextFreeNumber()
+{
+    const auto highest = m_db.scalar(QStringLiteral("find a free member number"),
+                                     QStringLiteral("SELECT MAX(CustomerNumber) FROM tblMembers"));
+    if (!highest)
+        return std::nullopt;
+    return highest->isNull() ? 0 : highest->toInt() + 1;
+}
+
+std::optional<QList<MemberRow>> CustomerStore::findMembers(MemberKey key, const QVariant &value)
+{
+    return MemberLookup::find(m_db, key, value);
+}
+
+MemberLookup::Typed CustomerStore::findTyped(int source, const QString &typed)
+{
+    return MemberLookup::findTyped(m_db, source, typed);
+}
+
+Fetched<MemberRow> CustomerStore::member(qint32 number)
+{
+    const auto rows = findMembers(MemberKey::Number, number);
+    if (!rows)
+        return {true, {}};
+    if (rows->isEmpty())
+        return {};
+    return {false, rows->constFirst()};
+}
+
+CustomerStore::Outcome CustomerStore::addMember(const MemberRow &m)
+{
+    // The key rejects a taken number inside the engine, so a member added at
+    // another counter since the number was proposed is never overwritten.
+    const auto added = m_db.change(QStringLiteral("add the member"),
+                                   QStringLiteral("INSERT INTO tblMembers (CustomerNumber, LastName, FirstName, "
+                                                  "Address, City, PostalCode, HomePhone, CellPhone, BusPhone, "
+                                                  "DriverLicence, OtherNames1, OtherNames2, OtherNames3) "
+                                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                   {m.number, m.lastName, m.firstName, m.address, m.city, m.postalCode,
+                                    m.homePhone, m.cellPhone, m.busPhone, m.licence, m.otherNames[0],
+                                    m.otherNames[1], m.otherNames[2]});
+    if (added)
+        return Outcome::Done;
+    // A look that succeeds leaves the failed insert as the error to show.
+    const Fetched<MemberRow> existing = member(m.number);
+    return !existing.failed && existing.row ? Outcome::Refused : Outcome::Failed;
+}
+
+CustomerStore::Outcome CustomerStore::modifyMember(qint32 number, const MemberRow &d)
+{
+    const auto changed =
+        m_db.change(QStringLiteral("change the member"),
+                    QStringLiteral("UPDATE tblMembers SET LastName = ?, FirstName = ?, Address = ?, City = ?, "
+                                   "PostalCode = ?, HomePhone = ?, CellPhone = ?, BusPhone = ?, DriverLicence = ?, "
+                                   "OtherNames1 = ?, OtherNames2 = ?, OtherNames3 = ? WHERE CustomerNumber = ?"),
+                    {d.lastName, d.firstName, d.address, d.city, d.postalCode, d.homePhone, d.cellPhone, d.busPhone,
+                     d.licence, d.otherNames[0], d.otherNames[1], d.otherNames[2], number});
+    if (!changed)
+        return Outcome::Failed;
+    return *changed > 0 ? Outcome::Done : Outcome::NotFound;
+}
+
+CustomerStore::Outcome CustomerStore::retireMember(qint32 number)
+{
+    // The balance is tested in the write itself: fees added at another
+    // counter a moment ago still stop the retirement.
+    const auto changed = m_db.change(
+        QStringLiteral("mark the member as deleted"),
+        QStringLiteral("UPDATE tblMembers SET Deleted = 1 WHERE CustomerNumber = ? AND FeesOwing <= 0"), {number});
+    if (!changed)
+        return Outcome::Failed;
+    if (*changed > 0)
+        return Outcome::Done;
+    const Fetched<MemberRow> existing = member(number);
+    if (existing.failed)
+        return Outcome::Failed;
+    return existing.row ? Outcome::Refused : Outcome::NotFound;
+}

@@ -1,0 +1,98 @@
+#include "frmDelete.h"
+
+#include "app/WindowRegistry.h"
+#include "ui/Controls.h"
+#include "ui/Messages.h"
+#include "ui/WindowSystem.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmDelete::frmDelete(WindowRegistry &windows)
+    : CustomerLookupForm(windows, "frmDelete", "Delete Customers", "cmdDisplay")
+    , cmdDisplay(displayButton())
+{
+    Label12 = Controls::label(this, "Label12", "Balance Owing");
+    txtbal = Controls::edit(this, "txtbal");
+    Controls::labelAbove(detailGrid(), 8, 1, Label12, txtbal);
+
+    cmdDelete = Controls::button(this, "cmdDelete", "Delete");
+    cmdClearAll = Controls::button(this, "cmdClearAll", "Cancel");
+    frmReturn = Controls::button(this, "frmReturn", "Return");
+    for (QPushButton *b : {cmdDelete, cmdClearAll, frmReturn})
+        commandRow()->addWidget(b);
+    Controls::tabOrder({txtOther3, txtbal, cmdDelete, cmdClearAll, frmReturn});
+    enableCommands(false);
+
+    connect(cmdDelete, &QPushButton::clicked, this, &frmDelete::cmdDelete_Click);
+    connect(cmdClearAll, &QPushButton::clicked, this, &frmDelete::cmdClearAll_Click);
+    connect(frmReturn, &QPushButton::clicked, this, &frmDelete::frmReturn_Click);
+}
+
+void frmDelete::memberShown(const MemberRow &row)
+{
+    txtbal->setText(row.feesOwing.toPlain());
+    enableCommands(true);
+}
+
+void frmDelete::enableCommands(bool enabled)
+{
+    cmdDelete->setEnabled(enabled);
+    cmdClearAll->setEnabled(enabled);
+}
+
+void frmDelete::refuseOwing()
+{
+    m_windows.ws().msgBox(
+        QStringLiteral("Customer Cannot be deleted from database until  Balance owing is paid in full"), Buttons::Ok,
+        Icon::Exclamation);
+}
+
+void frmDelete::cmdDelete_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    const auto number = typedMemberNumber();
+    if (!number)
+        return;
+    const auto balance = Money::parse(txtbal->text());
+    if (!balance) {
+        ws.msgBox(Money::parseProblem(txtbal->text())
+                      + QStringLiteral(" Display the member again to show the balance owing."),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid amount"));
+        return;
+    }
+    if (*balance > Money())
+        return refuseOwing();
+
+    // The store decides too: the box may have been typed over, or fees added
+    // since the member was shown.
+    switch (m_store.retireMember(*number)) {
+    case CustomerStore::Outcome::Done:
+        showRetired(ws, txtLast->text());
+        enableCommands(false);
+        break;
+    case CustomerStore::Outcome::Refused:
+        refuseOwing();
+        break;
+    case CustomerStore::Outcome::NotFound:
+        refuseUnknownMember(*number);
+        break;
+    case CustomerStore::Outcome::Failed:
+        showDbError(ws, m_store.lastError());
+        break;
+    }
+}
+
+void frmDelete::cmdClearAll_Click()
+{
+    clearDetails();
+    enableCommands(false);
+}
+
+void frmDelete::frmReturn_Click()
+{
+    showReturn();
+}

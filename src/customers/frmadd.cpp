@@ -1,0 +1,212 @@
+#include "frmadd.h"
+
+#include "app/WindowRegistry.h"
+#include "data/Identifier.h"
+#include "ui/Controls.h"
+#include "ui/Messages.h"
+#include "ui/Pictures.h"
+#include "ui/WindowSystem.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using Controls::edit;
+using Controls::label;
+using Controls::labelAbove;
+
+frmadd::frmadd(WindowRegistry &windows)
+    : m_windows(windows)
+    , m_store(windows.storePath())
+{
+    setObjectName(QStringLiteral("frmadd"));
+    setWindowTitle(QStringLiteral("Add Customers"));
+
+    auto *layout = new QVBoxLayout(this);
+    Image1 = Pictures::makeImage1(this);
+    layout->addWidget(Image1);
+
+    auto *grid = new QGridLayout;
+    Label1 = label(this, "Label1", "Member ID");
+    txtMemb = edit(this, "txtMemb");
+    txtMemb->setEnabled(false);
+    Label2 = label(this, "Label2", "Last Name");
+    txtLast = edit(this, "txtLast");
+    Label3 = label(this, "Label3", "First Name");
+    txtFirst = edit(this, "txtFirst");
+    Label4 = label(this, "Label4", "Address");
+    txtAddr = edit(this, "txtAddr");
+    Label5 = label(this, "Label5", "City");
+    txtCity = edit(this, "txtCity");
+    Label6 = label(this, "Label6", "Postal Code");
+    txtPostal = edit(this, "txtPostal");
+    Label7 = label(this, "Label7", "Home Phone Number");
+    txtHphone = edit(this, "txtHphone");
+    Label8 = label(this, "Label8", "Bussiness Phone Number");
+    txtBPhone = edit(this, "txtBPhone");
+    Label9 = label(this, "Label9", "Cell Phone Number");
+    txtCell = edit(this, "txtCell");
+    Label10 = label(this, "Label10", "Drivers Licence Number");
+    txtDLNum = edit(this, "txtDLNum");
+    Label11 = label(this, "Label11", "Other Names");
+    txtOtherName = edit(this, "txtOtherName");
+    txtON2 = edit(this, "txtON2");
+    txtON3 = edit(this, "txtON3");
+    labelAbove(grid, 0, 0, Label1, txtMemb);
+    labelAbove(grid, 2, 0, Label2, txtLast);
+    labelAbove(grid, 2, 1, Label3, txtFirst);
+    labelAbove(grid, 4, 0, Label4, txtAddr);
+    labelAbove(grid, 4, 1, Label5, txtCity);
+    labelAbove(grid, 6, 0, Label6, txtPostal);
+    labelAbove(grid, 6, 1, Label7, txtHphone);
+    labelAbove(grid, 8, 0, Label8, txtBPhone);
+    labelAbove(grid, 8, 1, Label9, txtCell);
+    labelAbove(grid, 10, 0, Label10, txtDLNum);
+    labelAbove(grid, 12, 0, Label11, txtOtherName);
+    grid->addWidget(txtON2, 13, 1);
+    grid->addWidget(txtON3, 14, 0);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    layout->addLayout(grid);
+    layout->addStretch();
+
+    cmdAdd = Controls::button(this, "cmdAdd", "ADD Member");
+    cmdClearAll = Controls::button(this, "cmdClearAll", "Clear All");
+    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    auto *commands = new QHBoxLayout;
+    commands->addStretch();
+    for (QPushButton *b : {cmdAdd, cmdClearAll, cmdReturn})
+        commands->addWidget(b);
+    layout->addLayout(commands);
+    resize(560, 470);
+
+    Controls::tabOrder({txtLast, txtFirst, txtAddr, txtCity, txtPostal, txtHphone, txtBPhone, txtCell, txtDLNum,
+                        txtOtherName, txtON2, txtON3, cmdAdd, cmdClearAll, cmdReturn});
+
+    connect(cmdAdd, &QPushButton::clicked, this, &frmadd::cmdAdd_Click);
+    connect(cmdClearAll, &QPushButton::clicked, this, &frmadd::cmdClearAll_Click);
+    connect(cmdReturn, &QPushButton::clicked, this, &frmadd::cmdReturn_Click);
+}
+
+void frmadd::Form_Activate()
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    } else if (m_added) {
+        // A later visit may register the next member.
+        m_added = false;
+        cmdAdd->setEnabled(true);
+    }
+    txtLast->setFocus();
+}
+
+void frmadd::Form_Load()
+{
+    // The proposal is the row count, retired members included.
+    const auto rows = m_store.memberCount();
+    if (!rows)
+        return showDbError(m_windows.ws(), m_store.lastError());
+    txtMemb->setText(QString::number(*rows));
+}
+
+bool frmadd::requiredDetailsGiven()
+{
+    const std::pair<QLineEdit *, const char *> required[] = {
+        {txtLast, "last name"}, {txtFirst, "first name"}, {txtHphone, "home phone number"}};
+    for (const auto &[box, what] : required) {
+        if (box->text().trimmed().isEmpty()) {
+            m_windows.ws().msgBox(QStringLiteral("Enter the member's %1.").arg(QLatin1String(what)), Buttons::Ok,
+                                  Icon::Exclamation, QStringLiteral("Member details missing"));
+            box->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmadd::fillPlaceholders()
+{
+    for (QLineEdit *box : {txtBPhone, txtCell, txtON2, txtON3, txtOtherName})
+        if (box->text().isEmpty())
+            box->setText(QStringLiteral("N/A"));
+}
+
+void frmadd::cmdAdd_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    // No proposal when the store could not be read at load: try again now.
+    if (!Identifier::parse(txtMemb->text()))
+        Form_Load();
+    const auto number = Identifier::parse(txtMemb->text());
+    if (!number)
+        return;
+    if (!requiredDetailsGiven())
+        return;
+    fillPlaceholders();
+
+    MemberRow m;
+    m.number = *number;
+    m.lastName = txtLast->text();
+    m.firstName = txtFirst->text();
+    m.address = txtAddr->text();
+    m.city = txtCity->text();
+    m.postalCode = txtPostal->text();
+    m.homePhone = txtHphone->text();
+    m.cellPhone = txtCell->text();
+    m.busPhone = txtBPhone->text();
+    m.licence = txtDLNum->text();
+    m.otherNames[0] = txtOtherName->text();
+    m.otherNames[1] = txtON2->text();
+    m.otherNames[2] = txtON3->text();
+    switch (m_store.addMember(m)) {
+    case CustomerStore::Outcome::Done:
+        txtLast->setFocus();
+        // One click, one member: the button stays off until the next one.
+        cmdAdd->setEnabled(false);
+        m_added = true;
+        break;
+    case CustomerStore::Outcome::Refused:
+    case CustomerStore::Outcome::NotFound:
+        proposeFreeNumber(*number);
+        break;
+    case CustomerStore::Outcome::Failed:
+        showDbError(ws, m_store.lastError());
+        break;
+    }
+}
+
+void frmadd::proposeFreeNumber(qint32 taken)
+{
+    WindowSystem &ws = m_windows.ws();
+    const auto next = m_store.nextFreeNumber();
+    if (!next)
+        return showDbError(ws, m_store.lastError());
+    txtMemb->setText(QString::number(*next));
+    ws.msgBox(QStringLiteral("Member ID %1 is already taken, so the member was not added.\r\n"
+                             "The next free number, %2, is now proposed: press ADD Member again to add the member.")
+                  .arg(taken)
+                  .arg(*next),
+              Buttons::Ok, Icon::Exclamation, QStringLiteral("Member ID taken"));
+}
+
+void frmadd::cmdClearAll_Click()
+{
+    for (QLineEdit *box : {txtLast, txtFirst, txtAddr, txtCity, txtPostal, txtHphone, txtCell, txtBPhone, txtDLNum,
+                           txtOtherName, txtON2, txtON3})
+        box->clear();
+    txtLast->setFocus();
+    if (const auto number = Identifier::parse(txtMemb->text()); number && *number < Identifier::Max)
+        txtMemb->setText(QString::number(*number + 1));
+    cmdAdd->setEnabled(true);
+    m_added = false;
+}
+
+void frmadd::cmdReturn_Click()
+{
+    m_windows.showMainMenu();
+    hide();
+}

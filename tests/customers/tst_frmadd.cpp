@@ -1,0 +1,164 @@
+#include "Members.h"
+
+#include "customers/frmadd.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Member 0 and 1 to `last`, every third one retired.
+frmadd &open(TestStore &s, int last)
+{
+    for (int n = 1; n <= last; ++n)
+        s.addMember(n, u"First%1"_s.arg(n), u"Last%1"_s.arg(n), u"555-%1"_s.arg(n), {}, n % 3 == 0);
+    auto &w = static_cast<frmadd &>(s.windows().addCustomer());
+    w.show();
+    return w;
+}
+
+void typeRequired(frmadd &w, const QString &last = u"Moss"_s)
+{
+    typeInto(*w.txtLast, last);
+    typeInto(*w.txtFirst, u"Ada"_s);
+    typeInto(*w.txtHphone, u"555-0042"_s);
+}
+
+} // namespace
+
+class tst_frmadd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void proposesRowCountAndAddsWithPlaceholders();
+    void oneClickOneMemberAndClearAllReadiesTheNext();
+    void missingRequiredDetailRefused_data();
+    void missingRequiredDetailRefused();
+    void takenNumberRefusedAndFreeOneProposed();
+    void failedAddWritesNothing();
+};
+
+void tst_frmadd::proposesRowCountAndAddsWithPlaceholders()
+{
+    TestStore s;
+    frmadd &w = open(s, 41);
+    QCOMPARE(w.txtMemb->text(), u"42"_s);
+    QVERIFY(!w.txtMemb->isEnabled());
+    QCOMPARE(w.windowTitle(), u"Add Customers"_s);
+
+    typeRequired(w);
+    typeInto(*w.txtCell, u"555-9999"_s);
+    clickOn(*w.cmdAdd);
+    QVERIFY(s.ws().boxes().isEmpty());
+    QCOMPARE(s.value(u"SELECT LastName||'|'||FirstName||'|'||Address||'|'||HomePhone||'|'||CellPhone||'|'||BusPhone"
+                     "||'|'||DriverLicence||'|'||OtherNames1||'|'||OtherNames2||'|'||OtherNames3||'|'||FeesOwing||'|'"
+                     "||Deleted FROM tblMembers WHERE CustomerNumber = 42"_s)
+                 .toString(),
+             u"Moss|Ada||555-0042|555-9999|N/A||N/A|N/A|N/A|0|0"_s);
+    for (QLineEdit *box : {w.txtBPhone, w.txtOtherName, w.txtON2, w.txtON3})
+        QCOMPARE(box->text(), u"N/A"_s);
+    QCOMPARE(w.focusWidget(), w.txtLast);
+}
+
+void tst_frmadd::oneClickOneMemberAndClearAllReadiesTheNext()
+{
+    TestStore s;
+    frmadd &w = open(s, 41);
+    typeRequired(w);
+    clickOn(*w.cmdAdd);
+    clickOn(*w.cmdAdd);
+    QCOMPARE(s.count(u"tblMembers"_s), 43);
+
+    // Return keeps the texts; the next visit may add again.
+    clickOn(*w.cmdReturn);
+    QVERIFY(s.ws().boxes().isEmpty());
+    QCOMPARE(shownWindows(), QStringList{u"frmMain"_s});
+    w.show();
+    QCOMPARE(w.txtLast->text(), u"Moss"_s);
+    QVERIFY(w.cmdAdd->isEnabled());
+
+    w.cmdAdd->setEnabled(false);
+    clickOn(*w.cmdClearAll);
+    clickOn(*w.cmdClearAll);
+    QCOMPARE(w.txtMemb->text(), u"44"_s);
+    QCOMPARE(w.txtBPhone->text(), QString());
+    QVERIFY(w.cmdAdd->isEnabled());
+    typeRequired(w, u"Nash"_s);
+    clickOn(*w.cmdAdd);
+    QCOMPARE(column(s, 44, "LastName"), u"Nash"_s);
+}
+
+void tst_frmadd::missingRequiredDetailRefused_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("last name") << "txtLast" << "Enter the member's last name.";
+    QTest::newRow("first name") << "txtFirst" << "Enter the member's first name.";
+    QTest::newRow("home phone, blanks only") << "txtHphone" << "Enter the member's home phone number.";
+}
+
+void tst_frmadd::missingRequiredDetailRefused()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, prompt);
+    TestStore s;
+    frmadd &w = open(s, 3);
+    typeRequired(w);
+    auto *empty = child<QLineEdit>(w, qPrintable(box));
+    typeInto(*empty, box == u"txtHphone"_s ? u"  "_s : QString());
+    const QString before = membersSnapshot(s);
+
+    clickOn(*w.cmdAdd);
+    QCOMPARE(s.ws().last().prompt, prompt);
+    QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+    QCOMPARE(membersSnapshot(s), before);
+    QCOMPARE(w.txtBPhone->text(), QString());
+    QVERIFY(w.cmdAdd->isEnabled());
+    QCOMPARE(w.focusWidget(), empty);
+}
+
+void tst_frmadd::takenNumberRefusedAndFreeOneProposed()
+{
+    TestStore s;
+    // Rows 0, 1, 2 and 4: the count proposes 4, which member 4 holds.
+    s.addMember(1, u"A"_s, u"A"_s);
+    s.addMember(2, u"B"_s, u"B"_s);
+    s.addMember(4, u"Held"_s, u"Kept"_s);
+    auto &w = static_cast<frmadd &>(s.windows().addCustomer());
+    w.show();
+    QCOMPARE(w.txtMemb->text(), u"4"_s);
+    typeRequired(w);
+    const QString before = membersSnapshot(s);
+
+    clickOn(*w.cmdAdd);
+    QCOMPARE(s.ws().last().prompt, u"Member ID 4 is already taken, so the member was not added.\r\nThe next free "
+                                   "number, 5, is now proposed: press ADD Member again to add the member."_s);
+    QCOMPARE(membersSnapshot(s), before);
+    QCOMPARE(w.txtMemb->text(), u"5"_s);
+    QVERIFY(w.cmdAdd->isEnabled());
+
+    clickOn(*w.cmdAdd);
+    QCOMPARE(column(s, 5, "LastName"), u"Moss"_s);
+    QCOMPARE(column(s, 4, "LastName"), u"Kept"_s);
+}
+
+void tst_frmadd::failedAddWritesNothing()
+{
+    TestStore s;
+    frmadd &w = open(s, 2);
+    s.exec(u"CREATE TRIGGER refuse BEFORE INSERT ON tblMembers BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s);
+    typeRequired(w);
+    const QString before = membersSnapshot(s);
+    clickOn(*w.cmdAdd);
+    QCOMPARE(s.ws().last().title, u"Store database error"_s);
+    QVERIFY(s.ws().last().prompt.contains(u"disk full"_s));
+    QCOMPARE(membersSnapshot(s), before);
+    QVERIFY(w.cmdAdd->isEnabled());
+    QCOMPARE(w.txtMemb->text(), u"3"_s);
+}
+
+QTEST_MAIN(tst_frmadd)
+#include "tst_frmadd.moc"

@@ -1,0 +1,256 @@
+#include "TestSupport.h"
+
+#include "app/DailyBackup.h"
+#include "counter/CheckoutStore.h"
+#include "data/Backup.h"
+#include "data/Database.h"
+#include "data/StoreFile.h"
+#include "data/StoreLock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate Today(2026, 3, 1);
+
+QByteArray bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// A store with a member and enough tapes and stock for many checkouts.
+void stock(TestStore &s, int tapes)
+{
+    s.addMember(1, u"Ann"_s, u"Smith"_s);
+    s.addMovie(10, u"Alien"_s, 2, 1);
+    s.exec(u"INSERT INTO tblVideos (VideoID, MovieNum, ForRent, InStore) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+           "SELECT i + 1 FROM n WHERE i < ?) SELECT i, 10, 1, 1 FROM n"_s,
+           {tapes});
+    s.addItem(8, u"Licorice"_s, u"1.25"_s, 100000);
+}
+
+CheckoutPlan checkout(qint32 tape)
+{
+    return {1, Today, {{BillLine::Kind::Rent, tape, 0}, {BillLine::Kind::Buy, 8, 1}}};
+}
+
+} // namespace
+
+class tst_Backup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void backupWhileAnotherHandleWrites()
+    {
+        TestStore s;
+        stock(s, 400);
+        QTemporaryDir dir;
+        std::atomic<int> committed{0};
+        std::atomic<bool> stop{false};
+        std::thread writer([&] {
+            CheckoutStore counter(s.path());
+            for (int tape = 1; tape <= 400 && !stop; ++tape)
+                if (counter.recordCheckout(checkout(tape)))
+                    committed = tape;
+        });
+        while (committed < 20)
+            QThread::msleep(2);
+        const int before = committed;
+        const Backup::Outcome out = Backup::copy(s.path(), dir.filePath(u"copy.db"_s));
+        const int after = committed;
+        stop = true;
+        writer.join();
+        QVERIFY2(out.ok, qPrintable(out.message));
+        QVERIFY2(out.message.startsWith(u"Backed up the store "_s), qPrintable(out.message));
+
+        const QString copy = dir.filePath(u"copy.db"_s);
+        QCOMPARE(StoreFile::inspect(copy, StoreFile::Depth::Everything).problem, QString());
+        const int rentals = valueIn(copy, u"SELECT COUNT(*) FROM tblRentals"_s).toInt();
+        QVERIFY2(rentals >= before && rentals <= after, qPrintable(u"%1 %2 %3"_s.arg(before).arg(rentals).arg(after)));
+        // Whole checkouts only: each rental with its receipt, line and stock.
+        QCOMPARE(valueIn(copy, u"SELECT COUNT(*) FROM tblReceipts"_s).toInt(), rentals);
+        QCOMPARE(valueIn(copy, u"SELECT COUNT(*) FROM tblSalesDetails"_s).toInt(), rentals);
+        QCOMPARE(valueIn(copy, u"SELECT Quantity FROM tblInventory"_s).toInt(), 100000 - rentals);
+        QCOMPARE(valueIn(copy, u"SELECT COUNT(*) FROM tblVideos WHERE InStore = 0"_s).toInt(), rentals);
+        QCOMPARE(entries(dir.path()), QStringList{u"copy.db"_s});
+
+        // Never over an existing file.
+        const QByteArray kept = bytes(copy);
+        const Backup::Outcome again = Backup::copy(s.path(), copy);
+        QVERIFY(!again.ok && again.message.contains(u"already exists"_s));
+        QVERIFY(bytes(copy) == kept);
+    }
+
+    void dailyCopyOncePerDayKeepsFourteen()
+    {
+        TestStore s;
+        const QString folder = Backup::folder(s.path());
+        QVERIFY(QDir().mkpath(folder));
+        // Fourteen days already kept, and a copy of something else.
+        for (int day = 1; day <= 14; ++day)
+            QVERIFY(Backup::copy(s.path(), u"%1/video-2026-02-%2.db"_s.arg(folder).arg(day, 2, 10, QChar(u'0'))).ok);
+        QFile other(folder + u"/notes.txt"_s);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+
+        s.addMember(1, u"Ann"_s, u"Smith"_s);
+        Backup::Daily first = Backup::makeDaily(s.path(), Today);
+        QVERIFY2(first.made && first.error.isEmpty(), qPrintable(first.error));
+        QCOMPARE(first.path, folder + u"/video-2026-03-01.db"_s);
+        QCOMPARE(valueIn(first.path, u"SELECT COUNT(*) FROM tblMembers"_s).toInt(), 2);
+        QStringList kept = entries(folder);
+        QCOMPARE(kept.size(), 15);
+        QVERIFY(!kept.contains(u"video-2026-02-01.db"_s)); // the oldest went
+        QVERIFY(kept.contains(u"video-2026-02-02.db"_s) && kept.contains(u"notes.txt"_s));
+
+        // A second start on the same day leaves the day's copy as it is.
+        s.addMember(2, u"Bob"_s, u"Jones"_s);
+        const Backup::Daily second = Backup::makeDaily(s.path(), Today);
+        QVERIFY(!second.made && second.error.isEmpty());
+        QCOMPARE(valueIn(first.path, u"SELECT COUNT(*) FROM tblMembers"_s).toInt(), 2);
+        QCOMPARE(entries(folder), kept);
+    }
+
+    void failingDailyCopyToldWithoutBlocking()
+    {
+        TestStore s;
+        // A file where the backups folder should go.
+        QFile blocker(Backup::folder(s.path()));
+        QVERIFY(blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1);
+        blocker.close();
+        ScriptedWindowSystem ws;
+        DailyBackup daily(s.path(), Today, ws);
+        QSignalSpy finished(&daily, &DailyBackup::finished);
+        daily.start();
+        QVERIFY(!daily.isDone()); // the caller goes on at once
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(ws.boxes().size(), 1);
+        QCOMPARE(ws.last().title, u"Backup"_s);
+        QVERIFY2(ws.last().prompt.startsWith(u"Today's backup copy of the store could not be made:"_s) &&
+                     ws.last().prompt.contains(u"cannot be made"_s),
+                 qPrintable(ws.last().prompt));
+    }
+
+    void copyOnAFullDiskLeavesNoFile()
+    {
+        QTemporaryDir dir;
+        const QString mountPoint = dir.filePath(u"small"_s);
+        QVERIFY(QDir().mkpath(mountPoint));
+        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=256k"_s, u"tmpfs"_s, mountPoint}) != 0)
+            QSKIP("a small disk cannot be mounted here (needs root)");
+        struct Unmount
+        {
+            QString at;
+            ~Unmount() { QProcess::execute(u"umount"_s, {at}); }
+        } unmount{mountPoint};
+        // The store is far larger than the room on the disk of the copies.
+        TestStore s;
+        s.exec(u"INSERT INTO tblMembers (CustomerNumber, LastName) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+               "SELECT i + 1 FROM n WHERE i < 4000) SELECT i, printf('%.200c', 'x') FROM n"_s);
+        const QString target = mountPoint + u"/video-2026-03-01.db"_s;
+        const Backup::Outcome out = Backup::copy(s.path(), target);
+        QVERIFY(!out.ok);
+        QVERIFY2(out.message.contains(u"is full"_s), qPrintable(out.message));
+        QCOMPARE(entries(mountPoint), QStringList());
+    }
+
+    void restoreRefusesBadFilesAndKeepsTheOldStore()
+    {
+        // A store no other handle holds open, as when the program is closed.
+        QTemporaryDir storeDir, dir;
+        const QString path = storeDir.filePath(u"video.db"_s);
+        QVERIFY(StoreFile::prepare(path).ok);
+        auto addMember = [&](int number) {
+            Database db(path);
+            QVERIFY(db.run(u"add"_s, u"INSERT INTO tblMembers (CustomerNumber) VALUES (?)"_s, {number}));
+        };
+        addMember(1);
+        const QString good = dir.filePath(u"good.db"_s);
+        QVERIFY(Backup::copy(path, good).ok);
+        addMember(2); // made after the backup
+
+        // A damaged copy: the page of the member table overwritten.
+        const QString damaged = dir.filePath(u"damaged.db"_s);
+        QVERIFY(QFile::copy(good, damaged));
+        {
+            QFile f(damaged);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const qint64 page = valueIn(good, u"PRAGMA page_size"_s).toLongLong();
+            const qint64 root = valueIn(good, u"SELECT rootpage FROM sqlite_master WHERE name = 'tblMembers'"_s).toLongLong();
+            QVERIFY(f.seek((root - 1) * page + 8) && f.write(QByteArray(int(page) - 8, '\x5a')) == page - 8);
+        }
+        auto derived = [&](const QString &name, const QString &sql) {
+            const QString file = dir.filePath(name);
+            QFile::copy(good, file);
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+                db.setDatabaseName(file);
+                if (!db.open() || !QSqlQuery(db).exec(sql))
+                    qFatal("cannot make %s", qPrintable(name));
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(name);
+            return file;
+        };
+        const QString newer = derived(u"newer.db"_s, u"PRAGMA user_version = 99"_s);
+        const QString notAStore = derived(u"notes.db"_s, u"DROP TABLE tblRentals"_s);
+
+        const QByteArray before = bytes(path);
+        const QDateTime now(Today, QTime(9, 30, 5));
+        const std::pair<QString, QString> refusals[] = {{damaged, u"It is damaged"_s},
+                                                        {newer, u"made by a newer version"_s},
+                                                        {notAStore, u"not a Video Store database"_s},
+                                                        {dir.filePath(u"missing.db"_s), u"no such file"_s}};
+        for (const auto &[file, reason] : refusals) {
+            const Backup::Outcome out = Backup::restore(path, file, now);
+            QVERIFY2(!out.ok && out.message.startsWith(u"Restore refused: "_s) && out.message.contains(reason),
+                     qPrintable(out.message));
+            QVERIFY(bytes(path) == before);
+            QCOMPARE(entries(storeDir.path()), QStringList{u"video.db"_s});
+        }
+
+        // Refused while a running program has the store open.
+        {
+            StoreLock running;
+            QVERIFY(running.tryLock(path, StoreLock::Mode::Shared));
+            const Backup::Outcome out = Backup::restore(path, good, now);
+            QVERIFY2(!out.ok && out.message.contains(u"open in a running Video Store program"_s),
+                     qPrintable(out.message));
+            QVERIFY(bytes(path) == before);
+        }
+
+        // A good copy goes in; the store it replaces is kept whole beside it.
+        const Backup::Outcome out = Backup::restore(path, good, now);
+        QVERIFY2(out.ok, qPrintable(out.message));
+        const QString kept = path + u".replaced-20260301-093005"_s;
+        QVERIFY2(out.message.endsWith(u"the replaced store is kept as %1."_s.arg(kept)), qPrintable(out.message));
+        QCOMPARE(entries(storeDir.path()), (QStringList{u"video.db"_s, u"video.db.replaced-20260301-093005"_s}));
+        QVERIFY(bytes(kept) == before);
+        // The program opens the restored store with its rows.
+        QVERIFY(StoreFile::prepare(path).ok);
+        QCOMPARE(valueIn(path, u"SELECT group_concat(CustomerNumber) FROM tblMembers"_s).toString(), u"0,1"_s);
+    }
+};
+
+QTEST_MAIN(tst_Backup)
+#include "tst_Backup.moc"
