@@ -1,6 +1,7 @@
 #include "ReportPreview.h"
 
 #include "ReportCsv.h"
+#include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/WindowSystem.h"
 
@@ -25,15 +26,6 @@ namespace {
 const char *const ZoomTexts[] = {"Page width", "Whole page", "50%", "75%", "100%", "150%", "200%"};
 constexpr int PageWidthZoom = 0;
 constexpr int WholePageZoom = 1;
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &tip = {})
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 
@@ -72,8 +64,8 @@ ReportPreview::ReportPreview(WindowSystem &ws)
 {
     auto *top = new QHBoxLayout;
     top->setSpacing(6);
-    cmdFirst = button(this, "cmdFirst", QStringLiteral("|<"), QStringLiteral("First page"));
-    cmdPrev = button(this, "cmdPrev", QStringLiteral("<"), QStringLiteral("Previous page"));
+    cmdFirst = Controls::button(this, "cmdFirst", "|<", "First page");
+    cmdPrev = Controls::button(this, "cmdPrev", "<", "Previous page");
     txtPage = new QLineEdit(this);
     txtPage->setObjectName(QStringLiteral("txtPage"));
     txtPage->setValidator(new QIntValidator(1, 1 << 30, txtPage));
@@ -81,8 +73,8 @@ ReportPreview::ReportPreview(WindowSystem &ws)
     txtPage->setAlignment(Qt::AlignRight);
     lblPages = new QLabel(this);
     lblPages->setObjectName(QStringLiteral("lblPages"));
-    cmdNext = button(this, "cmdNext", QStringLiteral(">"), QStringLiteral("Next page"));
-    cmdLast = button(this, "cmdLast", QStringLiteral(">|"), QStringLiteral("Last page"));
+    cmdNext = Controls::button(this, "cmdNext", ">", "Next page");
+    cmdLast = Controls::button(this, "cmdLast", ">|", "Last page");
     for (QPushButton *b : {cmdFirst, cmdPrev, cmdNext, cmdLast})
         b->setFixedWidth(36);
     cmbZoom = new QComboBox(this);
@@ -90,11 +82,10 @@ ReportPreview::ReportPreview(WindowSystem &ws)
     for (const char *z : ZoomTexts)
         cmbZoom->addItem(QString::fromLatin1(z));
     cmbZoom->setToolTip(QStringLiteral("Zoom"));
-    cmdPrint = button(this, "cmdPrint", QStringLiteral("&Print..."), QStringLiteral("Print the report"));
-    cmdPdf = button(this, "cmdPdf", QStringLiteral("Save as P&DF..."), QStringLiteral("Save the report as a PDF file"));
-    cmdCsv = button(this, "cmdCsv", QStringLiteral("Save as &CSV..."),
-                    QStringLiteral("Save the report's rows for a spreadsheet"));
-    cmdClose = button(this, "cmdClose", QStringLiteral("Close"));
+    cmdPrint = Controls::button(this, "cmdPrint", "&Print...", "Print the report");
+    cmdPdf = Controls::button(this, "cmdPdf", "Save as P&DF...", "Save the report as a PDF file");
+    cmdCsv = Controls::button(this, "cmdCsv", "Save as &CSV...", "Save the report's rows for a spreadsheet");
+    cmdClose = Controls::button(this, "cmdClose", "Close");
 
     top->addWidget(cmdFirst);
     top->addWidget(cmdPrev);

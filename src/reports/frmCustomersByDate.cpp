@@ -2,6 +2,7 @@
 
 #include "app/WindowRegistry.h"
 #include "data/StoreDate.h"
+#include "ui/Controls.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
@@ -16,23 +17,18 @@ frmCustomersByDate::frmCustomersByDate(WindowRegistry &windows)
     setObjectName(QStringLiteral("frmCustomersByDate"));
     setWindowTitle(QStringLiteral("Customers By Date"));
 
-    auto label = [this](const char *name, const QString &text) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
     Image1 = Pictures::makeImage1(this);
-    Label1 = label("Label1", QStringLiteral("Customers By Date"));
+    Label1 = Controls::label(this, "Label1", "Customers By Date");
     QFont big = Label1->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);
     Label1->setFont(big);
-    Label4 = label("Label4", QStringLiteral("Search Dates:"));
+    Label4 = Controls::label(this, "Label4", "Search Dates:");
     QFont bold = Label4->font();
     bold.setBold(true);
     Label4->setFont(bold);
-    Label2 = label("Label2", QStringLiteral("Enter Beginning Date (Sales Date):"));
-    Label3 = label("Label3", QStringLiteral("Enter Ending Date (Sales Date):"));
+    Label2 = Controls::label(this, "Label2", "Enter Beginning Date (Sales Date):");
+    Label3 = Controls::label(this, "Label3", "Enter Ending Date (Sales Date):");
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text2 = new QLineEdit(this);
@@ -43,15 +39,11 @@ frmCustomersByDate::frmCustomersByDate(WindowRegistry &windows)
     }
     Label2->setBuddy(Text1);
     Label3->setBuddy(Text2);
-    Command1 = new QPushButton(QStringLiteral("&Show Report"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = Controls::button(this, "Command1", "&Show Report");
     Command1->setEnabled(false);
-    cmdReturn = new QPushButton(QStringLiteral("Return"), this);
-    cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
-    for (QPushButton *b : {Command1, cmdReturn}) {
+    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    for (QPushButton *b : {Command1, cmdReturn})
         b->setMinimumSize(b->sizeHint().width() + 24, 30);
-        b->setAutoDefault(false);
-    }
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);

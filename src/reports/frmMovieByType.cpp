@@ -1,6 +1,7 @@
 #include "frmMovieByType.h"
 
 #include "app/WindowRegistry.h"
+#include "ui/Controls.h"
 #include "ui/Pictures.h"
 
 #include <QGridLayout>
@@ -17,8 +18,7 @@ frmMovieByType::frmMovieByType(WindowRegistry &windows)
     setWindowTitle(QStringLiteral("Movie By Type"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = new QLabel(QStringLiteral("Select A Movie By Type:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Controls::label(this, "Label1", "Select A Movie By Type:");
     QFont bold = Label1->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
@@ -34,14 +34,10 @@ frmMovieByType::frmMovieByType(WindowRegistry &windows)
         MyOpt << o;
         connect(o, &QRadioButton::clicked, this, [this, i] { MyOpt_Click(i); });
     }
-    Command1 = new QPushButton(QStringLiteral("&Show Report"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    cmdReturn = new QPushButton(QStringLiteral("Return"), this);
-    cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
-    for (QPushButton *b : {Command1, cmdReturn}) {
+    Command1 = Controls::button(this, "Command1", "&Show Report");
+    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    for (QPushButton *b : {Command1, cmdReturn})
         b->setMinimumSize(b->sizeHint().width() + 24, 30);
-        b->setAutoDefault(false);
-    }
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);
