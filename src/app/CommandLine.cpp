@@ -8,6 +8,7 @@
 #include "data/Schema.h"
 #include "data/StoreFile.h"
 #include "data/StoreLock.h"
+#include "reports/ReportCommandLine.h"
 #include "ui/QtWindowSystem.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QTextStream>
+
+#include <memory>
 
 namespace CommandLine {
 
@@ -78,6 +81,15 @@ int startWindows(int argc, char *argv[], const QString &storePath)
     return app.exec();
 }
 
+int report(const Context &c)
+{
+    const QCommandLineParser &p = c.parser;
+    return runReportCommand({c.storePath, c.value, p.value(QStringLiteral("pdf")), p.value(QStringLiteral("csv")),
+                             p.value(QStringLiteral("genre")), p.value(QStringLiteral("from")),
+                             p.value(QStringLiteral("to"))},
+                            c.out, c.err);
+}
+
 } // namespace
 
 const QList<Command> &commands()
@@ -93,6 +105,23 @@ const QList<Command> &commands()
          QStringLiteral("Checks <file> as --check does and puts it in place as the store, keeping the replaced "
                         "store beside it as video.db.replaced-<date>-<time>. Refused while the program is running."),
          restore},
+        {QStringLiteral("report"), QStringLiteral("name"),
+         QStringLiteral("Writes the report <name> (all-movies, movies-by-type, customer-list, customers-by-date, "
+                        "rental-revenue or daily-sales) to the file of --pdf or --csv, without windows and "
+                        "without the manager's code."),
+         report,
+         {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("--report: writes a PDF <file>."),
+                             QStringLiteral("file")),
+          QCommandLineOption(QStringLiteral("csv"), QStringLiteral("--report: writes a CSV <file> of the rows."),
+                             QStringLiteral("file")),
+          QCommandLineOption(QStringLiteral("genre"),
+                             QStringLiteral("--report movies-by-type: the genre, 1 to 5 or its name."),
+                             QStringLiteral("n")),
+          QCommandLineOption(QStringLiteral("from"), QStringLiteral("--report customers-by-date: the first day."),
+                             QStringLiteral("yyyy-mm-dd")),
+          QCommandLineOption(QStringLiteral("to"), QStringLiteral("--report customers-by-date: the last day."),
+                             QStringLiteral("yyyy-mm-dd"))},
+         true},
     };
     return list;
 }
@@ -161,9 +190,17 @@ int run(int argc, char *argv[])
         const QString storePath = parser.isSet(store) ? parser.value(store) : QString();
         return startWindows(argc, argv, storePath.isEmpty() ? QString() : QFileInfo(storePath).absoluteFilePath());
     }
-    // The commands need no display, so no window system is loaded for them.
-    QCoreApplication app(argc, argv);
-    nameApplication(app);
+    // The commands need no display: no window system is loaded for them,
+    // or an offscreen one for those that draw pages.
+    std::unique_ptr<QCoreApplication> app;
+    if (chosen->paints) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    nameApplication(*app);
     const QString storePath =
         parser.isSet(store) ? QFileInfo(parser.value(store)).absoluteFilePath() : StoreFile::defaultPath();
     const QString value = chosen->valueName.isEmpty() ? QString() : parser.value(chosen->name);

@@ -32,6 +32,9 @@ struct Command
     std::function<int(const Context &)> run;
     // Options only this command takes (e.g. --pdf FILE), listed by --help.
     QList<QCommandLineOption> further = {};
+    // Draws pages (fonts, pictures, PDF), so it runs with an offscreen
+    // window system; still no display is needed.
+    bool paints = false;
 };
 
 // Every command, in the order --help lists them. A new command is one more

@@ -1,9 +1,11 @@
 #include "WindowRegistry.h"
 
-#include "PlaceholderWindow.h"
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
+#include "reports/ReportPreview.h"
+#include "reports/frmCustomersByDate.h"
+#include "reports/frmMovieByType.h"
 #include "customers/frmDelete.h"
 #include "customers/frmModify.h"
 #include "customers/frmadd.h"
@@ -84,19 +86,6 @@ frmPayment &WindowRegistry::payment()
     return *m_payment;
 }
 
-Form &WindowRegistry::placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName,
-                                  const char *caption, bool returnsToMenu)
-{
-    if (!slot) {
-        std::function<void()> back;
-        if (returnsToMenu)
-            back = [this] { showMainMenu(); };
-        slot = std::make_unique<PlaceholderWindow>(QString::fromLatin1(objectName), QString::fromLatin1(caption),
-                                                   std::move(back));
-    }
-    return *slot;
-}
-
 frmVidMn &WindowRegistry::vidMn()
 {
     if (!m_vidMn)
@@ -111,20 +100,44 @@ frmInvent &WindowRegistry::invent()
     return *m_invent;
 }
 
-Form &WindowRegistry::movieByType() { return placeholder(m_movieByType, "frmMovieByType", "Movie By Type", true); }
-Form &WindowRegistry::customersByDate()
+frmMovieByType &WindowRegistry::movieByType()
 {
-    return placeholder(m_customersByDate, "frmCustomersByDate", "Customers By Date", true);
+    if (!m_movieByType)
+        m_movieByType = std::make_unique<frmMovieByType>(*this);
+    return *m_movieByType;
+}
+
+frmCustomersByDate &WindowRegistry::customersByDate()
+{
+    if (!m_customersByDate)
+        m_customersByDate = std::make_unique<frmCustomersByDate>(*this);
+    return *m_customersByDate;
 }
 
 void WindowRegistry::showReport(Report report)
 {
-    static const char *const names[] = {"rptListOfAllMovies", "rptCustomerList", "rptSalesReport",
-                                        "rptRentalRevenue"};
-    static const char *const captions[] = {"List Of All Movies", "Customer List", "Sales Report",
-                                           "Rental Revenue"};
-    const int i = static_cast<int>(report);
-    placeholder(m_reports[i], names[i], captions[i], false).show();
+    static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
+                                   ReportId::RentalRevenue};
+    openReport(ids[static_cast<int>(report)]);
+}
+
+ReportPreview &WindowRegistry::reportPreview(ReportId id)
+{
+    auto &slot = m_reports[static_cast<int>(id)];
+    if (!slot)
+        slot = std::make_unique<ReportPreview>(m_ws);
+    return *slot;
+}
+
+bool WindowRegistry::openReport(ReportId id, const QVariantList &parameters)
+{
+    ReportPreview &preview = reportPreview(id);
+    if (!preview.load(id, m_storePath, parameters))
+        return false;
+    preview.show();
+    preview.raise();
+    preview.activateWindow();
+    return true;
 }
 
 void WindowRegistry::showMainMenu()

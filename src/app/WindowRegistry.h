@@ -1,17 +1,22 @@
 #pragma once
 
+#include "reports/ReportLayout.h"
+
 #include <QDate>
 #include <QString>
+#include <QVariantList>
 
 #include <functional>
 #include <memory>
 
 class Form;
-class PlaceholderWindow;
 class WindowSystem;
 class frmMain;
 class frmSecur;
 class frmCheckout;
+class frmMovieByType;
+class frmCustomersByDate;
+class ReportPreview;
 class frmadd;
 class frmModify;
 class frmDelete;
@@ -49,23 +54,25 @@ public:
     frmInvent &invent();
     Form &modify();
     Form &deleteCustomer();
-    Form &movieByType();
-    Form &customersByDate();
+    frmMovieByType &movieByType();
+    frmCustomersByDate &customersByDate();
     frmReturn &returns();
     frmPayment &payment();
     Form &addCustomer();
 
     // Opens a report's preview window; the caller does not wait for it.
     void showReport(Report report);
+    // Runs a report afresh with its parameters and shows it in its preview
+    // window; false (the user told why) when the store fails.
+    bool openReport(ReportId id, const QVariantList &parameters = {});
+    // The report's preview window, made at its first use.
+    ReportPreview &reportPreview(ReportId id);
     // Shows the main menu as it was left.
     void showMainMenu();
     // Ends the run at once: every window goes, whatever it holds.
     void exitProgram();
 
 private:
-    Form &placeholder(std::unique_ptr<PlaceholderWindow> &slot, const char *objectName, const char *caption,
-                      bool returnsToMenu);
-
     QString m_storePath;
     WindowSystem &m_ws;
     std::function<QDate()> m_today;
@@ -81,6 +88,7 @@ private:
     std::unique_ptr<frmadd> m_add;
     std::unique_ptr<frmModify> m_modify;
     std::unique_ptr<frmDelete> m_delete;
-    std::unique_ptr<PlaceholderWindow> m_movieByType, m_customersByDate;
-    std::unique_ptr<PlaceholderWindow> m_reports[4];
+    std::unique_ptr<frmMovieByType> m_movieByType;
+    std::unique_ptr<frmCustomersByDate> m_customersByDate;
+    std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

@@ -3,6 +3,8 @@
 #include "app/Destination.h"
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
+#include "reports/frmCustomersByDate.h"
+#include "reports/frmMovieByType.h"
 #include "stock/frmInvent.h"
 #include "stock/frmVidMn.h"
 #include "ui/Controls.h"

@@ -3,6 +3,9 @@
 #include "ReceiptFile.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QStandardPaths>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinter>
@@ -69,6 +72,21 @@ QString QtWindowSystem::inputBox(const QString &prompt, const QString &title, co
     const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOr(title), shown(prompt),
                                                QLineEdit::Normal, defaultAnswer, &ok);
     return ok ? text : QString();
+}
+
+bool QtWindowSystem::choosePrinter(QPrinter &printer, int lastPage)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setMinMax(1, lastPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtWindowSystem::saveFileName(const QString &title, const QString &suggestedName, const QString &filter)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title,
+                                        folder.isEmpty() ? suggestedName : folder + u'/' + suggestedName, filter);
 }
 
 bool QtWindowSystem::hasDefaultPrinter()

@@ -1,6 +1,7 @@
 #include "ScriptedWindowSystem.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -85,8 +86,43 @@ QStringList ScriptedWindowSystem::prompts() const
     return list;
 }
 
+bool ScriptedWindowSystem::choosePrinter(QPrinter &printer, int lastPage)
+{
+    m_printDialogs.append(lastPage);
+    if (m_printChoices.isEmpty()) {
+        unscripted(QStringLiteral("no print dialog answer scripted"));
+        return false;
+    }
+    const PrintChoice choice = m_printChoices.dequeue();
+    if (choice.file.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(choice.file);
+    if (choice.from > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(choice.from, choice.to);
+    } else {
+        printer.setPrintRange(QPrinter::AllPages);
+    }
+    return true;
+}
+
+QString ScriptedWindowSystem::saveFileName(const QString &, const QString &suggestedName, const QString &)
+{
+    m_suggested.append(suggestedName);
+    if (m_files.isEmpty()) {
+        unscripted(QStringLiteral("no file scripted for saving \"%1\"").arg(suggestedName));
+        return {};
+    }
+    return m_files.dequeue();
+}
+
 void ScriptedWindowSystem::clear()
 {
+    m_printChoices.clear();
+    m_files.clear();
+    m_suggested.clear();
+    m_printDialogs.clear();
     m_answers.clear();
     m_inputs.clear();
     m_dialogs.clear();

@@ -33,10 +33,20 @@ public:
     // activated. A dialog still open after `fill` is closed as cancelled.
     void dialog(std::function<void(QDialog &)> fill) { m_dialogs.enqueue(std::move(fill)); }
     void setPrinterAvailable(bool available) { m_printer = available; }
+    // The next print dialog prints to this PDF file (pages from .. to,
+    // 1-based, 0 for all), or is cancelled when the file is empty.
+    void printTo(const QString &pdfFile, int from = 0, int to = 0) { m_printChoices.enqueue({pdfFile, from, to}); }
+    // The next save dialog chooses this file (empty: cancelled).
+    void saveAs(const QString &file) { m_files.enqueue(file); }
 
     Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
     int showModal(QDialog &dialog) override;
+    bool choosePrinter(QPrinter &printer, int lastPage) override;
+    QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) override;
+    // What each save dialog suggested, and the last page each print dialog offered.
+    const QStringList &suggestedNames() const { return m_suggested; }
+    const QList<int> &printDialogs() const { return m_printDialogs; }
     // Recorded among the boxes like an OK box.
     void notice(const QString &prompt, const QString &title) override
     {
@@ -46,7 +56,10 @@ public:
     const QList<Box> &boxes() const { return m_boxes; }
     QStringList prompts() const;
     const Box &last() const { return m_boxes.constLast(); }
-    qsizetype unusedAnswers() const { return m_answers.size() + m_inputs.size() + m_dialogs.size(); }
+    qsizetype unusedAnswers() const
+    {
+        return m_answers.size() + m_inputs.size() + m_dialogs.size() + m_printChoices.size() + m_files.size();
+    }
     const QList<QImage> &printed() const { return m_printed; }
     void clear();
 
@@ -64,5 +77,14 @@ private:
     QQueue<std::function<void(QDialog &)>> m_dialogs;
     QList<Box> m_boxes;
     QList<QImage> m_printed;
+    struct PrintChoice
+    {
+        QString file;
+        int from = 0, to = 0;
+    };
+    QQueue<PrintChoice> m_printChoices;
+    QQueue<QString> m_files;
+    QStringList m_suggested;
+    QList<int> m_printDialogs;
     bool m_printer = true;
 };

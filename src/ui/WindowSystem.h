@@ -7,6 +7,7 @@
 #include <functional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 // The modal boxes and printing every window uses. Windows never make a
@@ -46,6 +47,12 @@ public:
     const QString &receiptFolder() const { return m_receiptFolder; }
     // The clock that names receipt files; the system's unless replaced.
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+
+    // The platform's print dialog over `printer`, for pages 1 to lastPage;
+    // false when the user cancels. The printer comes back set as chosen.
+    virtual bool choosePrinter(QPrinter &printer, int lastPage) = 0;
+    // The platform's save dialog: the file chosen, or empty when cancelled.
+    virtual QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) = 0;
 
     static QString applicationTitle();
     static QString noPrinterMessage();

@@ -1,0 +1,109 @@
+#include "ReportCommandLine.h"
+
+#include "ReportCsv.h"
+#include "ReportDocument.h"
+#include "ReportLayout.h"
+#include "ReportStore.h"
+#include "data/Genres.h"
+#include "data/StoreDate.h"
+#include "reports/frmCustomersByDate.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <optional>
+
+namespace {
+
+std::optional<ReportId> reportNamed(const QString &name)
+{
+    for (int i = 0; i < ReportCount; ++i)
+        if (ReportLayouts::scriptName(ReportId(i)) == name)
+            return ReportId(i);
+    return std::nullopt;
+}
+
+std::optional<int> genreOf(const QString &text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (ok)
+        return n >= 1 && n <= Genres::Count ? std::optional<int>(n) : std::nullopt;
+    for (int i = 1; i <= Genres::Count; ++i)
+        if (Genres::name(i).compare(text.trimmed(), Qt::CaseInsensitive) == 0)
+            return i;
+    return std::nullopt;
+}
+
+QString reportNames()
+{
+    QStringList names;
+    for (int i = 0; i < ReportCount; ++i)
+        names << ReportLayouts::scriptName(ReportId(i));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream &err)
+{
+    auto refuse = [&err](const QString &why) {
+        err << why << Qt::endl;
+        return 1;
+    };
+    const std::optional<ReportId> id = reportNamed(request.report);
+    if (!id)
+        return refuse(QStringLiteral("\"%1\" is not a report. The reports are: %2.").arg(request.report,
+                                                                                           reportNames()));
+    if (request.pdf.isEmpty() == request.csv.isEmpty())
+        return refuse(QStringLiteral("Give the file to write as either --pdf FILE or --csv FILE."));
+
+    QVariantList parameters;
+    if (*id == ReportId::MoviesByType) {
+        const std::optional<int> genre = genreOf(request.genre);
+        if (!genre) {
+            QStringList names;
+            for (int i = 1; i <= Genres::Count; ++i)
+                names << Genres::name(i);
+            return refuse(QStringLiteral("Select A Movie By Type: give --genre as 1 to 5 or one of %1.")
+                              .arg(names.join(QStringLiteral(", "))));
+        }
+        parameters << *genre;
+    }
+    if (*id == ReportId::CustomersByDate) {
+        if (request.from.isEmpty())
+            return refuse(QStringLiteral("Enter Beginning Date (Sales Date): give --from yyyy-mm-dd."));
+        if (request.to.isEmpty())
+            return refuse(QStringLiteral("Enter Ending Date (Sales Date): give --to yyyy-mm-dd."));
+        const auto from = StoreDate::parse(request.from);
+        if (!from)
+            return refuse(StoreDate::invalidMessage(request.from));
+        const auto to = StoreDate::parse(request.to);
+        if (!to)
+            return refuse(StoreDate::invalidMessage(request.to));
+        if (*from > *to)
+            return refuse(frmCustomersByDate::rangeMessage());
+        parameters << StoreDate::toText(*from) << StoreDate::toText(*to);
+    }
+    if (!QFileInfo(request.store).isFile())
+        return refuse(QStringLiteral("There is no store file %1.").arg(request.store));
+
+    const ReportLayout &layout = ReportLayouts::layout(*id);
+    ReportStore store(request.store, *layout.command, parameters);
+    if (!store.open())
+        return refuse(QStringLiteral("The store database could not %1.\n%2")
+                          .arg(store.lastError().action, store.lastError().detail));
+    QString error;
+    const QString file = request.pdf.isEmpty() ? request.csv : request.pdf;
+    if (request.pdf.isEmpty()) {
+        if (!ReportCsv::write(layout, store, file, &error))
+            return refuse(QStringLiteral("%1 could not be written: %2").arg(file, error));
+    } else {
+        ReportDocument document(layout, store);
+        if (document.writePdf(file, {}, &error) != ReportDocument::Outcome::Done)
+            return refuse(QStringLiteral("%1 could not be written: %2").arg(file, error));
+    }
+    out << QStringLiteral("%1: %2 rows written to %3").arg(layout.caption).arg(store.rowCount()).arg(file)
+        << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+// What a script asks for: one report written to a PDF or CSV file.
+struct ReportRequest
+{
+    QString store;  // the store file
+    QString report; // all-movies, movies-by-type, ... daily-sales
+    QString pdf;
+    QString csv;
+    QString genre;  // movies-by-type: 1 to 5 or a genre's name
+    QString from;   // customers-by-date: yyyy-MM-dd
+    QString to;
+};
+
+// Runs the report's command and layout as the preview does and writes the
+// file. Prints one line on `out` and returns 0, or prints why on `err` and
+// returns 1 without writing anything. Asks for no authorization code:
+// whoever can read the store file can read its reports.
+int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream &err);

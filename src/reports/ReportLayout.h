@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QVariantList>
+
+struct ReportCommand;
+
+// The bands of a report page, in the order they are laid out.
+enum class BandKind { ReportHeader, PageHeader, GroupHeader, Detail, GroupFooter, PageFooter, ReportFooter };
+
+enum class ItemKind {
+    Label,      // fixed text; wraps inside its width
+    Field,      // a column of the detail row
+    GroupKey,   // the grouping column of the group
+    Sum,        // a sum over the group (group footer) or the whole report
+    Logo,       // the store logo, a third as high as it is wide
+    Line,       // a horizontal rule
+    PageNumber, // "Page 3 of 20"
+};
+
+struct ReportFont
+{
+    QString family;
+    double points = 8.25;
+    bool bold = false;
+    bool italic = false;
+};
+
+// One box of a band; positions in twips from the band's top left corner.
+struct ReportItem
+{
+    ItemKind kind = ItemKind::Label;
+    int left = 0;
+    int width = 0;
+    int top = 0;
+    QString text; // label text, column or sum name
+    ReportFont font;
+    QColor color = Qt::black;
+    bool currency = false;
+};
+
+struct ReportBand
+{
+    BandKind kind = BandKind::Detail;
+    int height = 0;
+    QList<ReportItem> items;
+};
+
+// A report's design: its caption and bands, bound to one command.
+struct ReportLayout
+{
+    QString name;    // rptRentalRevenue
+    QString caption; // the preview window's caption
+    const ReportCommand *command = nullptr;
+    QList<ReportBand> bands;
+
+    const ReportBand *band(BandKind kind) const;
+    int height(BandKind kind) const;
+};
+
+// The six reports, by the names scripts and menus use.
+enum class ReportId { AllMovies, MoviesByType, CustomerList, CustomersByDate, RentalRevenue, SalesReport };
+inline constexpr int ReportCount = 6;
+
+namespace ReportLayouts {
+const ReportLayout &layout(ReportId id);
+// "rental-revenue" and so on; the command line's names.
+QString scriptName(ReportId id);
+} // namespace ReportLayouts

@@ -1,0 +1,434 @@
+#include "ReportStore.h"
+
+#include <QSqlQuery>
+
+#include <algorithm>
+
+namespace {
+
+// Far rows are reached through the seek column once a page lies this many
+// rows in; before that, stepping over the rows is quicker than indexing them.
+constexpr qint64 SeekFrom = 5000;
+
+const Money Gst = Money::fromCents(7);  // per dollar
+const Money Pst = Money::fromCents(8);
+
+// A tax of `amount`, exact to the ten-thousandth the store keeps.
+Money tax(Money amount, Money rate)
+{
+    return Money::fromUnits(divideHalfEven(amount.units() * rate.units(), Money::Scale));
+}
+
+QVariant units(Money m)
+{
+    return QVariant::fromValue<qint64>(m.units());
+}
+
+QVariant moneyAt(const QSqlQuery &q, int i)
+{
+    const QVariant v = q.value(i);
+    return v.isNull() ? QVariant() : units(Money::fromUnits(v.toLongLong()));
+}
+
+QVariant textAt(const QSqlQuery &q, int i)
+{
+    const QVariant v = q.value(i);
+    return v.isNull() ? QVariant() : QVariant(v.toString());
+}
+
+QVariant numberAt(const QSqlQuery &q, int i)
+{
+    const QVariant v = q.value(i);
+    return v.isNull() ? QVariant() : QVariant::fromValue<qint64>(v.toLongLong());
+}
+
+// An amount, its two taxes and its total, or four empty values.
+void appendTaxed(ReportRow &row, std::optional<Money> amount)
+{
+    if (!amount) {
+        row << QVariant() << QVariant() << QVariant() << QVariant();
+        return;
+    }
+    row << units(*amount) << units(tax(*amount, Gst)) << units(tax(*amount, Pst))
+        << units(*amount + tax(*amount, Gst) + tax(*amount, Pst));
+}
+
+QList<Money> taxedSums(Money amount)
+{
+    return {amount, tax(amount, Gst), tax(amount, Pst), amount + tax(amount, Gst) + tax(amount, Pst)};
+}
+
+ReportColumn col(const char *name, ColumnType type = ColumnType::Text)
+{
+    return {QString::fromLatin1(name), type};
+}
+
+} // namespace
+
+int ReportCommand::column(const QString &n) const
+{
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].name.compare(n, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int ReportCommand::sumIndex(const QString &n) const
+{
+    return int(sumNames.indexOf(n));
+}
+
+namespace ReportCommands {
+
+const ReportCommand &movieType()
+{
+    static const ReportCommand c{
+        QStringLiteral("MovieType"),
+        {col("CategoryName"), col("Actor"), col("Actress"), col("MovieNum", ColumnType::Number), col("Name"),
+         col("Rating")},
+        {QStringLiteral("Categories.CategoryName"), QStringLiteral("tblMovies.Actor"),
+         QStringLiteral("tblMovies.Actress"), QStringLiteral("tblMovies.MovieNum"), QStringLiteral("tblMovies.Name"),
+         QStringLiteral("tblMovies.Rating")},
+        QStringLiteral("FROM tblMovies, Categories WHERE tblMovies.CategoryID = Categories.CategoryID"),
+        QStringLiteral("Categories.CategoryName, tblMovies.MovieNum"),
+        QStringLiteral("Categories.CategoryName"),
+        QStringLiteral("Categories.CategoryName"),
+        {},
+        {},
+        {},
+        [](const QSqlQuery &q) {
+            return ReportRow{textAt(q, 0), textAt(q, 1), textAt(q, 2), numberAt(q, 3), textAt(q, 4), textAt(q, 5)};
+        },
+        [](const QVariantList &) { return QList<Money>(); }};
+    return c;
+}
+
+const ReportCommand &moviesByType()
+{
+    static const ReportCommand c{
+        QStringLiteral("MoviesByType_Grouping"),
+        {col("MovieNum", ColumnType::Number), col("Name"), col("Rating"), col("CategoryID", ColumnType::Number),
+         col("CategoryName")},
+        {QStringLiteral("tblMovies.MovieNum"), QStringLiteral("tblMovies.Name"), QStringLiteral("tblMovies.Rating"),
+         QStringLiteral("tblMovies.CategoryID"), QStringLiteral("Categories.CategoryName")},
+        QStringLiteral("FROM tblMovies, Categories WHERE tblMovies.CategoryID = Categories.CategoryID "
+                       "AND (tblMovies.CategoryID = ?)"),
+        QStringLiteral("Categories.CategoryName, tblMovies.MovieNum"),
+        QStringLiteral("Categories.CategoryName"),
+        QStringLiteral("Categories.CategoryName"),
+        {},
+        {},
+        {},
+        [](const QSqlQuery &q) {
+            return ReportRow{numberAt(q, 0), textAt(q, 1), textAt(q, 2), numberAt(q, 3), textAt(q, 4)};
+        },
+        [](const QVariantList &) { return QList<Money>(); }};
+    return c;
+}
+
+const ReportCommand &customerList()
+{
+    static const ReportCommand c{
+        QStringLiteral("CustomerList"),
+        {col("Address"), col("Busphone"), col("City"), col("CustomerNumber", ColumnType::Number),
+         col("FeesOwing", ColumnType::Money), col("FirstName"), col("HomePhone"), col("LastName"),
+         col("PostalCode")},
+        {QStringLiteral("Address"), QStringLiteral("BusPhone"), QStringLiteral("City"),
+         QStringLiteral("CustomerNumber"), QStringLiteral("FeesOwing"), QStringLiteral("FirstName"),
+         QStringLiteral("HomePhone"), QStringLiteral("LastName"), QStringLiteral("PostalCode")},
+        QStringLiteral("FROM tblMembers WHERE (CustomerNumber > 0)"),
+        QStringLiteral("CustomerNumber"),
+        {},
+        QStringLiteral("CustomerNumber"),
+        {},
+        {},
+        {},
+        [](const QSqlQuery &q) {
+            return ReportRow{textAt(q, 0), textAt(q, 1), textAt(q, 2), numberAt(q, 3), moneyAt(q, 4),
+                             textAt(q, 5),  textAt(q, 6), textAt(q, 7), textAt(q, 8)};
+        },
+        [](const QVariantList &) { return QList<Money>(); }};
+    return c;
+}
+
+const ReportCommand &customersByDate()
+{
+    static const ReportCommand c{
+        QStringLiteral("CustomersByDate"),
+        {col("DateOfSale", ColumnType::Date), col("FeesOwing", ColumnType::Money), col("Busphone"),
+         col("CustomerNumber", ColumnType::Number), col("FirstName"), col("HomePhone"), col("LastName")},
+        {QStringLiteral("tblReceipts.DateOfSale"), QStringLiteral("tblMembers.FeesOwing"),
+         QStringLiteral("tblMembers.BusPhone"), QStringLiteral("tblMembers.CustomerNumber"),
+         QStringLiteral("tblMembers.FirstName"), QStringLiteral("tblMembers.HomePhone"),
+         QStringLiteral("tblMembers.LastName")},
+        QStringLiteral("FROM tblMembers, tblReceipts WHERE tblMembers.CustomerNumber = tblReceipts.CustomerID "
+                       "AND tblReceipts.DateOfSale >= ? AND tblReceipts.DateOfSale <= ?"),
+        QStringLiteral("tblReceipts.DateOfSale, tblReceipts.SaleID"),
+        {},
+        QStringLiteral("tblReceipts.DateOfSale"),
+        {},
+        {},
+        {},
+        [](const QSqlQuery &q) {
+            return ReportRow{textAt(q, 0), moneyAt(q, 1), textAt(q, 2), numberAt(q, 3),
+                             textAt(q, 4), textAt(q, 5), textAt(q, 6)};
+        },
+        [](const QVariantList &) { return QList<Money>(); }};
+    return c;
+}
+
+const ReportCommand &rentalRevenue()
+{
+    // The fee comes from the title's price class as it stands today.
+    static const ReportCommand c{
+        QStringLiteral("RentalRevenue"),
+        {col("PriceClass", ColumnType::Number), col("RentalDate", ColumnType::Date),
+         col("rentalfee", ColumnType::Money), col("GST", ColumnType::Money), col("PST", ColumnType::Money),
+         col("totalRentalFee", ColumnType::Money), col("CustomerNumber", ColumnType::Number),
+         col("VideoID", ColumnType::Number), col("Name"), col("RentalID", ColumnType::Number)},
+        {QStringLiteral("tblMovies.PriceClass"), QStringLiteral("tblRentals.RentalDate"),
+         QStringLiteral("tblRentals.CustomerNumber"), QStringLiteral("tblVideos.VideoID"),
+         QStringLiteral("tblMovies.Name"), QStringLiteral("tblRentals.RentalID")},
+        QStringLiteral("FROM tblRentals, tblVideos, tblMovies WHERE tblRentals.VideoID = tblVideos.VideoID "
+                       "AND tblVideos.MovieNum = tblMovies.MovieNum"),
+        QStringLiteral("tblRentals.RentalID, tblRentals.VideoID"),
+        {},
+        QStringLiteral("tblRentals.RentalID"),
+        QStringLiteral("FROM tblRentals WHERE 1 = 1"),
+        {QStringLiteral("COUNT(tblMovies.PriceClass)"), QStringLiteral("SUM(tblMovies.PriceClass)")},
+        {QStringLiteral("rentalfee"), QStringLiteral("GST"), QStringLiteral("PST"),
+         QStringLiteral("totalRentalFee")},
+        [](const QSqlQuery &q) {
+            ReportRow row{numberAt(q, 0), textAt(q, 1)};
+            std::optional<Money> fee;
+            if (!q.value(0).isNull())
+                fee = Money::fromCents(499) - Money::fromCents(100 * q.value(0).toLongLong());
+            appendTaxed(row, fee);
+            row << numberAt(q, 2) << numberAt(q, 3) << textAt(q, 4) << numberAt(q, 5);
+            return row;
+        },
+        [](const QVariantList &a) {
+            // Each fee is a whole number of cents, so its taxes are exact and
+            // the taxes of the sum are the sums of the taxes.
+            const qint64 n = a.value(0).toLongLong(), classes = a.value(1).toLongLong();
+            return taxedSums(Money::fromCents(499 * n - 100 * classes));
+        }};
+    return c;
+}
+
+const ReportCommand &salesReport()
+{
+    // Every stock-item line of every receipt once, whether or not the
+    // receipt also sold a tape.
+    static const ReportCommand c{
+        QStringLiteral("SalesReport_Grouping"),
+        {col("SaleID", ColumnType::Number), col("DateOfSale", ColumnType::Date),
+         col("CustomerID", ColumnType::Number), col("QuantityPurchased", ColumnType::Number), col("ItemName"),
+         col("Price", ColumnType::Money), col("Amount", ColumnType::Money), col("GST", ColumnType::Money),
+         col("PST", ColumnType::Money), col("TaxTotal", ColumnType::Money)},
+        {QStringLiteral("tblReceipts.SaleID"), QStringLiteral("tblReceipts.DateOfSale"),
+         QStringLiteral("tblReceipts.CustomerID"), QStringLiteral("tblSalesDetails.QuantityPurchased"),
+         QStringLiteral("tblInventory.ItemName"), QStringLiteral("tblInventory.Price")},
+        QStringLiteral("FROM tblSalesDetails, tblInventory, tblReceipts "
+                       "WHERE tblSalesDetails.InventoryID = tblInventory.InventoryID "
+                       "AND tblSalesDetails.ReceiptID = tblReceipts.SaleID"),
+        QStringLiteral("tblReceipts.DateOfSale, tblReceipts.SaleID, tblSalesDetails.InventoryID, "
+                       "tblSalesDetails.QuantityPurchased"),
+        QStringLiteral("tblReceipts.DateOfSale"),
+        QStringLiteral("tblReceipts.DateOfSale"),
+        {},
+        {QStringLiteral("SUM(tblSalesDetails.QuantityPurchased * tblInventory.Price)")},
+        {QStringLiteral("Amount"), QStringLiteral("GST"), QStringLiteral("PST"), QStringLiteral("TaxTotal")},
+        [](const QSqlQuery &q) {
+            ReportRow row{numberAt(q, 0), textAt(q, 1), numberAt(q, 2), numberAt(q, 3), textAt(q, 4), moneyAt(q, 5)};
+            std::optional<Money> amount;
+            if (!q.value(3).isNull() && !q.value(5).isNull())
+                amount = Money::fromUnits(q.value(5).toLongLong()) * q.value(3).toLongLong();
+            appendTaxed(row, amount);
+            return row;
+        },
+        [](const QVariantList &a) {
+            // Taxes of a day's amount; the same as the sum of each line's
+            // taxes for prices in whole cents, which is what the store sells at.
+            return taxedSums(Money::fromUnits(a.value(0).toLongLong()));
+        }};
+    return c;
+}
+
+} // namespace ReportCommands
+
+ReportStore::ReportStore(const QString &path, const ReportCommand &command, QVariantList parameters)
+    : m_db(path)
+    , m_command(command)
+    , m_parameters(std::move(parameters))
+{
+}
+
+ReportStore::~ReportStore()
+{
+    if (m_snapshot)
+        m_db.run(QStringLiteral("end the report"), QStringLiteral("ROLLBACK"));
+}
+
+QString ReportStore::rowSelect() const
+{
+    return QStringLiteral("SELECT %1 %2").arg(m_command.select.join(QStringLiteral(", ")), m_command.from);
+}
+
+bool ReportStore::open()
+{
+    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    if (!m_snapshot) {
+        // A report reads much of the file once: a larger cache and mapped
+        // reads spare a system call per page read. Engines without these
+        // settings just go on without them.
+        m_db.run(action, QStringLiteral("PRAGMA cache_size = -65536"));
+        m_db.run(action, QStringLiteral("PRAGMA mmap_size = 1073741824"));
+        if (!m_db.run(action, QStringLiteral("BEGIN")))
+            return false;
+        m_snapshot = true;
+    }
+    m_groups.clear();
+    m_rowCount = 0;
+    const QString aggregates =
+        m_command.aggregates.isEmpty() ? QString() : QStringLiteral(", ") + m_command.aggregates.join(u", ");
+    const bool grouped = !m_command.groupBy.isEmpty();
+    const QString sql = grouped ? QStringLiteral("SELECT %1, COUNT(*)%2 %3 GROUP BY %1 ORDER BY %1")
+                                      .arg(m_command.groupBy, aggregates, m_command.from)
+                                : QStringLiteral("SELECT COUNT(*)%1 %2").arg(aggregates, m_command.from);
+    auto q = m_db.run(action, sql, m_parameters);
+    if (!q)
+        return false;
+    const int lead = grouped ? 1 : 0;
+    QVariantList totals(m_command.aggregates.size(), QVariant::fromValue<qint64>(0));
+    while (q->next()) {
+        ReportGroup g;
+        g.key = grouped ? q->value(0) : QVariant();
+        g.firstRow = m_rowCount;
+        g.rowCount = q->value(lead).toLongLong();
+        QVariantList agg;
+        for (int i = 0; i < m_command.aggregates.size(); ++i) {
+            agg << q->value(lead + 1 + i);
+            totals[i] = totals[i].toLongLong() + agg.last().toLongLong();
+        }
+        g.sums = m_command.makeSums(agg);
+        m_rowCount += g.rowCount;
+        m_groups.append(g);
+    }
+    m_totals = m_command.makeSums(totals);
+    if (grouped) {
+        // The groups are where each value of the grouping column starts.
+        m_seekKeys.clear();
+        m_seekStarts.clear();
+        for (const ReportGroup &g : std::as_const(m_groups)) {
+            m_seekKeys << g.key;
+            m_seekStarts << g.firstRow;
+        }
+        m_seekBuilt = true;
+    }
+    return true;
+}
+
+bool ReportStore::buildSeekIndex()
+{
+    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    // Counting in the leading table alone is far quicker, and gives the same
+    // counts when every one of its rows found its partners in the join.
+    QString from = m_command.from;
+    if (!m_command.seekFrom.isEmpty()) {
+        const auto all = m_db.scalar(action, QStringLiteral("SELECT COUNT(*) %1").arg(m_command.seekFrom));
+        if (!all)
+            return false;
+        if (all->toLongLong() == m_rowCount)
+            from = m_command.seekFrom;
+    }
+    auto q = m_db.run(action, QStringLiteral("SELECT %1, COUNT(*) %2 GROUP BY %1 ORDER BY %1").arg(m_command.seek, from),
+                      from == m_command.from ? m_parameters : QVariantList());
+    if (!q)
+        return false;
+    // Keep a key every few dozen rows: enough to land near any row.
+    qint64 start = 0, kept = -1000;
+    while (q->next()) {
+        if (start - kept >= 64) {
+            m_seekKeys << q->value(0);
+            m_seekStarts << start;
+            kept = start;
+        }
+        start += q->value(1).toLongLong();
+    }
+    m_seekBuilt = true;
+    return true;
+}
+
+std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
+{
+    QList<ReportRow> out;
+    if (count <= 0 || first >= m_rowCount)
+        return out;
+    if (m_stream && first == m_streamNext) {
+        out.reserve(count);
+        while (out.size() < count && m_stream->next())
+            out.append(m_command.makeRow(*m_stream));
+        m_streamNext += out.size();
+        return out;
+    }
+    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    QString sql = rowSelect();
+    QVariantList values = m_parameters;
+    qint64 offset = first;
+    if (!m_command.seek.isEmpty() && (m_seekBuilt || first >= SeekFrom)) {
+        if (!m_seekBuilt && !buildSeekIndex())
+            return std::nullopt;
+        // Between the keys around the first and the last row wanted, so
+        // the engine reads only those rows, by the seek column's index.
+        auto blockOf = [this](qint64 row) {
+            const auto it = std::upper_bound(m_seekStarts.cbegin(), m_seekStarts.cend(), row);
+            return qsizetype(it - m_seekStarts.cbegin()) - 1;
+        };
+        const qsizetype from = blockOf(first);
+        const qsizetype to = blockOf(first + count - 1) + 1;
+        if (from >= 0) {
+            sql += QStringLiteral(" AND %1 >= ?").arg(m_command.seek);
+            values << m_seekKeys[from];
+            offset = first - m_seekStarts[from];
+        }
+        if (to < m_seekKeys.size()) {
+            sql += QStringLiteral(" AND %1 < ?").arg(m_command.seek);
+            values << m_seekKeys[to];
+        }
+    }
+    sql += QStringLiteral(" ORDER BY %1 LIMIT ? OFFSET ?").arg(m_command.orderBy);
+    values << count << offset;
+    auto q = m_db.run(action, sql, values);
+    if (!q)
+        return std::nullopt;
+    out.reserve(count);
+    while (q->next())
+        out.append(m_command.makeRow(*q));
+    return out;
+}
+
+bool ReportStore::startStream()
+{
+    m_stream = m_db.run(QStringLiteral("run the report %1").arg(m_command.name),
+                        rowSelect() + QStringLiteral(" ORDER BY ") + m_command.orderBy, m_parameters);
+    m_streamNext = 0;
+    return m_stream.has_value();
+}
+
+void ReportStore::stopStream()
+{
+    m_stream.reset();
+}
+
+bool ReportStore::forEachRow(const std::function<bool(qint64, const ReportRow &)> &each)
+{
+    if (!startStream())
+        return false;
+    qint64 i = 0;
+    while (m_stream->next())
+        if (!each(i++, m_command.makeRow(*m_stream)))
+            break;
+    stopStream();
+    return true;
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "data/Database.h"
+#include "data/Money.h"
+
+#include <QList>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// How a report column's value is kept and shown.
+enum class ColumnType { Text, Number, Money, Date };
+
+struct ReportColumn
+{
+    QString name;
+    ColumnType type = ColumnType::Text;
+};
+
+// One detail row: a value per column of the command, money as ten-thousandths.
+using ReportRow = QVariantList;
+
+// A day, a genre: the rows sharing one value of the grouping column, with
+// their sums. An ungrouped report has one group holding every row.
+struct ReportGroup
+{
+    QVariant key;
+    qint64 firstRow = 0;
+    qint64 rowCount = 0;
+    QList<Money> sums;
+};
+
+// One of the six report commands: which rows, in which order, with which
+// computed columns and sums. Everything here is data the store runs.
+struct ReportCommand
+{
+    QString name;
+    QList<ReportColumn> columns;        // the row as the report sees it
+    QStringList select;                 // the raw columns fetched, in order
+    QString from;                       // FROM ... WHERE ..., with ? for parameters
+    QString orderBy;                    // a complete order, so pages never shift
+    QString groupBy;                    // grouping column expression; empty when ungrouped
+    QString seek;                       // leading ORDER BY column that can be sought with >=
+    QString seekFrom;                   // the seek column's own table, when the join keeps its rows
+    QStringList aggregates;             // integer SUMs the sums are made from
+    QStringList sumNames;               // names of the sums, as layouts refer to them
+    std::function<ReportRow(const QSqlQuery &)> makeRow;
+    std::function<QList<Money>(const QVariantList &aggregates)> makeSums;
+
+    int column(const QString &name) const;
+    int sumIndex(const QString &name) const;
+};
+
+// The six commands.
+namespace ReportCommands {
+const ReportCommand &movieType();
+const ReportCommand &moviesByType();
+const ReportCommand &customerList();
+const ReportCommand &customersByDate();
+const ReportCommand &rentalRevenue();
+const ReportCommand &salesReport();
+} // namespace ReportCommands
+
+// One run of a report command over the store, kept open while its report is
+// shown. It reads in one snapshot, so the pages counted at the start stay
+// the pages printed even while the counter goes on renting; rows are read a
+// page at a time, never all at once.
+class ReportStore final
+{
+public:
+    ReportStore(const QString &path, const ReportCommand &command, QVariantList parameters = {});
+    ~ReportStore();
+    Q_DISABLE_COPY_MOVE(ReportStore)
+
+    // Counts the rows and works out the groups and sums; false on a
+    // database failure (see lastError()).
+    bool open();
+
+    const ReportCommand &command() const { return m_command; }
+    const QList<ReportGroup> &groups() const { return m_groups; }
+    qint64 rowCount() const { return m_rowCount; }
+    const QList<Money> &totals() const { return m_totals; }
+    const DbError &lastError() const { return m_db.lastError(); }
+
+    // Rows first .. first + count - 1 in report order.
+    std::optional<QList<ReportRow>> rows(qint64 first, qint64 count);
+    // Every row in order, handed to `each` until it returns false; false
+    // on a database failure.
+    bool forEachRow(const std::function<bool(qint64 index, const ReportRow &)> &each);
+    // While streaming, rows asked for in order come from one running query
+    // instead of one query per page: for writing a whole report.
+    bool startStream();
+    void stopStream();
+
+private:
+    QString rowSelect() const;
+    bool buildSeekIndex();
+
+    Database m_db;
+    const ReportCommand &m_command;
+    QVariantList m_parameters;
+    QList<ReportGroup> m_groups;
+    QList<Money> m_totals;
+    qint64 m_rowCount = 0;
+    bool m_snapshot = false;
+    // Where each value of the seek column starts, for reaching far pages
+    // without stepping over every row before them.
+    QVariantList m_seekKeys;
+    QList<qint64> m_seekStarts;
+    bool m_seekBuilt = false;
+    std::optional<QSqlQuery> m_stream;
+    qint64 m_streamNext = 0;
+};

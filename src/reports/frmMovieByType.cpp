@@ -1,0 +1,77 @@
+#include "frmMovieByType.h"
+
+#include "app/WindowRegistry.h"
+#include "ui/Controls.h"
+#include "ui/Pictures.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+frmMovieByType::frmMovieByType(WindowRegistry &windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("frmMovieByType"));
+    setWindowTitle(QStringLiteral("Movie By Type"));
+
+    Image1 = Pictures::makeImage1(this);
+    Label1 = Controls::label(this, "Label1", "Select A Movie By Type:");
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    Label1->setFont(bold);
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *options = new QVBoxLayout(Frame1);
+    const char *const captions[] = {"Action", "Sci-fi", "Drama", "Comedy", "Horror && Thriller"};
+    for (int i = 0; i < 5; ++i) {
+        auto *o = new QRadioButton(QString::fromLatin1(captions[i]), Frame1);
+        o->setObjectName(QStringLiteral("MyOpt%1").arg(i));
+        options->addWidget(o);
+        MyOpt << o;
+        connect(o, &QRadioButton::clicked, this, [this, i] { MyOpt_Click(i); });
+    }
+    Command1 = Controls::button(this, "Command1", "&Show Report");
+    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    for (QPushButton *b : {Command1, cmdReturn})
+        b->setMinimumSize(b->sizeHint().width() + 24, 30);
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(Image1, 0, 0, Qt::AlignLeft);
+    grid->addWidget(Label1, 1, 0);
+    grid->addWidget(Frame1, 2, 0);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(cmdReturn);
+    grid->addLayout(buttons, 3, 0);
+    setFixedWidth(340);
+
+    setDefaultButton(Command1);
+    setCancelButton(cmdReturn);
+    connect(Command1, &QPushButton::clicked, this, &frmMovieByType::Command1_Click);
+    connect(cmdReturn, &QPushButton::clicked, this, &frmMovieByType::cmdReturn_Click);
+}
+
+void frmMovieByType::MyOpt_Click(int index)
+{
+    m_genre = index >= 0 && index < 5 ? QString::number(index + 1) : QString();
+}
+
+void frmMovieByType::Command1_Click()
+{
+    if (m_genre.isEmpty())
+        return;
+    m_windows.openReport(ReportId::MoviesByType, {m_genre.toInt()});
+}
+
+void frmMovieByType::cmdReturn_Click()
+{
+    hide();
+    m_windows.showMainMenu();
+}

@@ -1,0 +1,237 @@
+#include "ReportTestData.h"
+
+#include "data/StoreDate.h"
+#include "reports/ReportCommandLine.h"
+#include "reports/ReportCsv.h"
+#include "reports/ReportPreview.h"
+#include "reports/frmCustomersByDate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+// Reports for scripts and spreadsheets: CSV, PDF, refused parameters.
+class tst_ReportCommandLine : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int code = 0;
+        QString out, err;
+    };
+
+    static Run run(ReportRequest request)
+    {
+        Run r;
+        QTextStream out(&r.out), err(&r.err);
+        r.code = runReportCommand(request, out, err);
+        return r;
+    }
+
+    // The CSV's lines split into fields, quotes undone.
+    static QList<QStringList> readCsv(const QString &path)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        const QString text = QString::fromUtf8(f.readAll());
+        QList<QStringList> rows;
+        QStringList row;
+        QString field;
+        bool quoted = false;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (quoted) {
+                if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                    field += u'"', ++i;
+                else if (c == u'"')
+                    quoted = false;
+                else
+                    field += c;
+            } else if (c == u'"') {
+                quoted = true;
+            } else if (c == u',') {
+                row << field, field.clear();
+            } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                row << field, field.clear();
+                rows << row, row.clear();
+                ++i;
+            } else {
+                field += c;
+            }
+        }
+        return rows;
+    }
+
+    static void seed(TestStore &t)
+    {
+        t.addMember(5, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        t.addMember(6, QStringLiteral("Cy"), QStringLiteral("Orr"));
+        t.addMovie(1, QStringLiteral("Night, \"Moves\""), 4, 1);
+        t.addMovie(2, QStringLiteral("Plain"), 1, 3);
+        t.addTape(100, 1);
+        t.addTape(200, 2);
+        addRental(t, 1, 5, 100, QStringLiteral("2026-03-01"));
+        addRental(t, 1, 5, 200, QStringLiteral("2026-03-01"));
+        addRental(t, 2, 6, 200, QStringLiteral("2026-03-02"));
+        t.addItem(1, QStringLiteral("Popcorn"), QStringLiteral("5.00"), 10);
+        t.addItem(2, QStringLiteral("Candy"), QStringLiteral("3.00"), 10);
+        addReceipt(t, 1, 5, QStringLiteral("2026-03-01"));
+        addSaleLine(t, 1, 1, 2);
+        addSaleLine(t, 1, 2, 1);
+        addReceipt(t, 2, 6, QStringLiteral("2026-03-02"));
+        addSaleLine(t, 2, 2, 3);
+    }
+
+    static Money sumColumn(const QList<QStringList> &rows, int column)
+    {
+        Money sum;
+        for (qsizetype i = 1; i < rows.size(); ++i)
+            sum += *Money::parse(rows[i][column]);
+        return sum;
+    }
+
+private slots:
+    void eachReportAsCsv()
+    {
+        TestStore t;
+        seed(t);
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(QStringLiteral("r.csv"));
+        auto csvOf = [&](const char *report, const QString &genre = {}, const QString &from = {},
+                         const QString &to = {}) {
+            QFile::remove(csv);
+            const Run r = run({t.path(), QString::fromLatin1(report), {}, csv, genre, from, to});
+            if (r.code != 0)
+                qWarning("%s", qPrintable(r.err));
+            return readCsv(csv);
+        };
+
+        const QList<QStringList> rental = csvOf("rental-revenue");
+        QCOMPARE(rental.size(), 4);
+        QCOMPARE(rental[0], QStringList({"Receipt Number", "Date", "Movie Name", "Video ID", "Customer's ID Number",
+                                         "Rental Price"}));
+        QCOMPARE(rental[1], QStringList({"1", "2026-03-01", "Night, \"Moves\"", "100", "5", "3.99"}));
+        QCOMPARE(rental[3], QStringList({"2", "2026-03-02", "Plain", "200", "6", "1.99"}));
+        QCOMPARE(sumColumn(rental, 5).toCurrency(), QStringLiteral("$7.97"));
+        // The quoting is RFC 4180's, exactly.
+        QFile raw(csv);
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        QVERIFY(raw.readAll().contains("1,2026-03-01,\"Night, \"\"Moves\"\"\",100,5,3.99\r\n"));
+
+        const QList<QStringList> sales = csvOf("daily-sales");
+        QCOMPARE(sales[0].first(), QStringLiteral("Date"));
+        QCOMPARE(sales.size(), 4);
+        QCOMPARE(sales[1], QStringList({"2026-03-01", "1", "5", "Popcorn", "2", "5.00", "10.00"}));
+        QCOMPARE(sumColumn(sales, 6).toCurrency(), QStringLiteral("$22.00"));
+
+        const QList<QStringList> movies = csvOf("all-movies");
+        QCOMPARE(movies.size(), 3);
+        QCOMPARE(movies[1].mid(0, 3), QStringList({"Action", "Plain", "2"}));
+        QCOMPARE(csvOf("movies-by-type", QStringLiteral("comedy")).size(), 2);
+        QCOMPARE(csvOf("movies-by-type", QStringLiteral("4"))[1][0], QStringLiteral("Comedy"));
+
+        const QList<QStringList> members = csvOf("customer-list");
+        QCOMPARE(members.size(), 3);
+        QCOMPARE(members[1].mid(0, 3), QStringList({"5", "Ann", "Lee"}));
+        QCOMPARE(members[1].last(), QStringLiteral("0.00"));
+        QCOMPARE(csvOf("customers-by-date", {}, QStringLiteral("2026-03-02"), QStringLiteral("2026-03-02")).size(),
+                 2);
+    }
+
+    void pdfIsTheSameAsThePreviews()
+    {
+        TestStore t;
+        seed(t);
+        for (int i = 3; i < 140; ++i)
+            addRental(t, i, 5, 200, QStringLiteral("2026-03-03"));
+        QTemporaryDir dir;
+        const QString script = dir.filePath(QStringLiteral("script.pdf"));
+        const Run r = run({t.path(), QStringLiteral("rental-revenue"), script, {}, {}, {}, {}});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("Rental Revenue: 140 rows written to %1\n").arg(script));
+
+        t.windows().showReport(Report::RentalRevenue);
+        const QString shown = dir.filePath(QStringLiteral("shown.pdf"));
+        t.ws().saveAs(shown);
+        clickOn(*t.windows().reportPreview(ReportId::RentalRevenue).cmdPdf);
+        QCOMPARE(pdfPages(script), 3);
+        QCOMPARE(pdfText(script, true), pdfText(shown, true));
+    }
+
+    void refusedParametersWriteNothing()
+    {
+        TestStore t;
+        seed(t);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("out.csv"));
+        const struct
+        {
+            ReportRequest request;
+            QString message;
+        } cases[] = {
+            {{t.path(), "weekly", {}, file, {}, {}, {}}, "\"weekly\" is not a report."},
+            {{t.path(), "movies-by-type", {}, file, {}, {}, {}}, "Select A Movie By Type:"},
+            {{t.path(), "movies-by-type", {}, file, "Western", {}, {}}, "Select A Movie By Type:"},
+            {{t.path(), "movies-by-type", {}, file, "6", {}, {}}, "Select A Movie By Type:"},
+            {{t.path(), "customers-by-date", {}, file, {}, {}, "2026-03-01"}, "Enter Beginning Date"},
+            {{t.path(), "customers-by-date", {}, file, {}, "2026-3-1", "2026-03-01"},
+             StoreDate::invalidMessage(u"2026-3-1")},
+            {{t.path(), "customers-by-date", {}, file, {}, "2026-03-02", "2026-03-01"},
+             frmCustomersByDate::rangeMessage()},
+            {{t.path(), "rental-revenue", {}, {}, {}, {}, {}}, "--pdf FILE or --csv FILE"},
+            {{t.path(), "rental-revenue", file, file, {}, {}, {}}, "--pdf FILE or --csv FILE"},
+            {{dir.filePath(QStringLiteral("none.db")), "rental-revenue", {}, file, {}, {}, {}}, "no store file"},
+        };
+        for (const auto &c : cases) {
+            const Run r = run(c.request);
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains(c.message), qPrintable(r.err));
+            QVERIFY(r.out.isEmpty());
+            QVERIFY(!QFile::exists(file));
+        }
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("none.db"))));
+    }
+
+    void theProgramTakesTheReportOptions()
+    {
+        TestStore t;
+        seed(t);
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(QStringLiteral("m.csv"));
+        auto program = [](const QStringList &arguments) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("QT_QPA_PLATFORM")); // it needs no display of its own
+            env.insert(QStringLiteral("DISPLAY"), QString());
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(VIDEOSTORE_EXE), arguments);
+            if (!p.waitForFinished(30000))
+                qFatal("videostore did not finish");
+            return Run{p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
+                       QString::fromLocal8Bit(p.readAllStandardError())};
+        };
+        const Run help = program({QStringLiteral("--help")});
+        for (const char *option : {"--report <name>", "--pdf <file>", "--csv <file>", "--genre <n>", "--from", "--to"})
+            QVERIFY2(help.out.contains(QLatin1String(option)), option);
+        const Run r = program({QStringLiteral("--store"), t.path(), QStringLiteral("--report"),
+                               QStringLiteral("movies-by-type"), QStringLiteral("--genre"), QStringLiteral("Comedy"),
+                               QStringLiteral("--csv"), csv});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("ListOfMoviesByType: 1 rows written to %1\n").arg(csv));
+        QCOMPARE(readCsv(csv).size(), 2);
+        const Run refused = program({QStringLiteral("--store"), t.path(), QStringLiteral("--report"),
+                                     QStringLiteral("movies-by-type"), QStringLiteral("--pdf"), csv + QStringLiteral(".pdf")});
+        QCOMPARE(refused.code, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("Select A Movie By Type:")), qPrintable(refused.err));
+        QVERIFY(!QFile::exists(csv + QStringLiteral(".pdf")));
+    }
+};
+
+QTEST_MAIN(tst_ReportCommandLine)
+#include "tst_ReportCommandLine.moc"

@@ -1,0 +1,239 @@
+#include "ReportTestData.h"
+
+#include "reports/ReportStore.h"
+
+// The six commands against a real store file.
+class tst_ReportStore : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QList<ReportRow> all(ReportStore &store)
+    {
+        QList<ReportRow> rows;
+        store.forEachRow([&](qint64, const ReportRow &r) {
+            rows << r;
+            return true;
+        });
+        return rows;
+    }
+    static QVariant at(const ReportRow &row, const ReportCommand &c, const char *column)
+    {
+        return row.value(c.column(QString::fromLatin1(column)));
+    }
+    static QStringList currency(const QList<Money> &sums)
+    {
+        QStringList out;
+        for (Money m : sums)
+            out << m.toCurrency();
+        return out;
+    }
+
+private slots:
+    void memberAndMovieListsKeepRetiredRowsAndLeaveOutMemberZero()
+    {
+        TestStore t;
+        t.addMember(2, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        t.addMember(1, QStringLiteral("Bob"), QStringLiteral("Roy"), {}, {}, true);
+        t.addMovie(10, QStringLiteral("Zulu Dawn"), 1, 2);
+        t.addMovie(11, QStringLiteral("Gone Title"), 4, 1, true);
+        t.addMovie(12, QStringLiteral("Alpha"), 1, 3);
+
+        const ReportCommand &c = ReportCommands::customerList();
+        ReportStore customers(t.path(), c);
+        QVERIFY(customers.open());
+        const QList<ReportRow> members = all(customers);
+        QCOMPARE(customers.rowCount(), 2);
+        QCOMPARE(members.size(), 2);
+        QCOMPARE(at(members[0], c, "CustomerNumber").toInt(), 1);
+        QCOMPARE(at(members[1], c, "FirstName").toString(), QStringLiteral("Ann"));
+
+        const ReportCommand &m = ReportCommands::movieType();
+        ReportStore movies(t.path(), m);
+        QVERIFY(movies.open());
+        QCOMPARE(movies.groups().size(), 2);
+        QCOMPARE(movies.groups()[0].key.toString(), QStringLiteral("Action"));
+        QCOMPARE(movies.groups()[0].rowCount, 2);
+        QCOMPARE(movies.groups()[1].key.toString(), QStringLiteral("Comedy"));
+        QCOMPARE(movies.groups()[1].firstRow, 2);
+        const QList<ReportRow> titles = all(movies);
+        QCOMPARE(at(titles[0], m, "MovieNum").toInt(), 10);
+        QCOMPARE(at(titles[2], m, "Name").toString(), QStringLiteral("Gone Title"));
+
+        ReportStore comedy(t.path(), ReportCommands::moviesByType(), {4});
+        QVERIFY(comedy.open());
+        QCOMPARE(comedy.groups().size(), 1);
+        QCOMPARE(comedy.groups()[0].key.toString(), QStringLiteral("Comedy"));
+        QCOMPARE(comedy.rowCount(), 1);
+    }
+
+    void customersByDateListsEachReceiptWithBothEndDays()
+    {
+        TestStore t;
+        t.addMember(5, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        t.addMember(6, QStringLiteral("Cy"), QStringLiteral("Orr"));
+        addReceipt(t, 1, 5, QStringLiteral("2026-03-01"));
+        addReceipt(t, 2, 6, QStringLiteral("2026-02-28"));
+        addReceipt(t, 3, 5, QStringLiteral("2026-03-31"));
+        addReceipt(t, 4, 6, QStringLiteral("2026-04-01"));
+        addReceipt(t, 5, 6, QStringLiteral("2026-03-15"));
+        const ReportCommand &c = ReportCommands::customersByDate();
+        ReportStore s(t.path(), c, {QStringLiteral("2026-03-01"), QStringLiteral("2026-03-31")});
+        QVERIFY(s.open());
+        QStringList seen;
+        for (const ReportRow &r : all(s))
+            seen << at(r, c, "DateOfSale").toString() + u' ' + at(r, c, "CustomerNumber").toString();
+        QCOMPARE(seen, QStringList({"2026-03-01 5", "2026-03-15 6", "2026-03-31 5"}));
+
+        ReportStore none(t.path(), c, {QStringLiteral("2026-05-01"), QStringLiteral("2026-05-31")});
+        QVERIFY(none.open());
+        QCOMPARE(none.rowCount(), 0);
+        QVERIFY(all(none).isEmpty());
+    }
+
+    void rentalRevenueSumsAreExact()
+    {
+        TestStore t;
+        t.addMember(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        t.addMovie(1, QStringLiteral("One"), 1, 1);
+        t.addTape(100, 1);
+        addRental(t, 1, 1, 100, QStringLiteral("2026-03-01"));
+        {
+            ReportStore one(t.path(), ReportCommands::rentalRevenue());
+            QVERIFY(one.open());
+            QCOMPARE(currency(one.totals()), QStringList({"$3.99", "$0.28", "$0.32", "$4.59"}));
+        }
+
+        // A thousand rentals of each class: every cent accounted for.
+        t.addMovie(2, QStringLiteral("Two"), 1, 2);
+        t.addMovie(3, QStringLiteral("Three"), 1, 3);
+        t.addTape(200, 2);
+        t.addTape(300, 3);
+        t.exec(QStringLiteral("DELETE FROM tblRentals"));
+        t.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 2999) "
+                              "INSERT INTO tblRentals (RentalID, CustomerNumber, VideoID, RentalDate, DueDate) "
+                              "SELECT i, 1, CASE i % 3 WHEN 0 THEN 100 WHEN 1 THEN 200 ELSE 300 END, "
+                              "'2026-03-02', '2026-03-04' FROM n"));
+        ReportStore many(t.path(), ReportCommands::rentalRevenue());
+        QVERIFY(many.open());
+        QCOMPARE(many.rowCount(), 3000);
+        QCOMPARE(currency(many.totals()), QStringList({"$8,970.00", "$627.90", "$717.60", "$10,315.50"}));
+        // The footer equals the rows it sums.
+        const ReportCommand &c = ReportCommands::rentalRevenue();
+        QList<Money> summed(4);
+        for (const ReportRow &r : all(many))
+            for (int i = 0; i < 4; ++i)
+                summed[i] += Money::fromUnits(r.value(c.column(c.sumNames[i])).toLongLong());
+        QCOMPARE(summed, many.totals());
+    }
+
+    void salesListEveryItemLineOnceWithDaySums()
+    {
+        TestStore t;
+        t.addItem(1, QStringLiteral("Popcorn"), QStringLiteral("5.00"), 10);
+        t.addItem(2, QStringLiteral("Candy"), QStringLiteral("3.00"), 10);
+        t.addMovie(1, QStringLiteral("One"), 1, 1);
+        t.addTape(100, 1, false, true);
+        t.addTape(101, 1, false, true);
+        addReceipt(t, 1, 0, QStringLiteral("2026-03-01"));
+        addSaleLine(t, 1, 1, 2);
+        addSaleLine(t, 1, 2, 1);
+        // Two tapes sold on the same receipt must not repeat its item line;
+        // a receipt with no tape at all must still be listed.
+        addReceipt(t, 2, 0, QStringLiteral("2026-03-02"));
+        addSaleLine(t, 2, 2, 1);
+        addTapeSold(t, 2, 100);
+        addTapeSold(t, 2, 101);
+
+        const ReportCommand &c = ReportCommands::salesReport();
+        ReportStore s(t.path(), c);
+        QVERIFY(s.open());
+        QCOMPARE(s.rowCount(), 3);
+        QCOMPARE(s.groups().size(), 2);
+        QCOMPARE(currency(s.groups()[0].sums), QStringList({"$13.00", "$0.91", "$1.04", "$14.95"}));
+        QCOMPARE(currency(s.groups()[1].sums), QStringList({"$3.00", "$0.21", "$0.24", "$3.45"}));
+        const QList<ReportRow> rows = all(s);
+        QCOMPARE(Money::fromUnits(at(rows[0], c, "Amount").toLongLong()).toCurrency(), QStringLiteral("$10.00"));
+        QCOMPARE(at(rows[2], c, "SaleID").toInt(), 2);
+    }
+
+    void farPagesAndTheSnapshotAgreeWithOnePass()
+    {
+        TestStore t;
+        t.addMovie(1, QStringLiteral("One"), 1, 1);
+        t.addTape(100, 1);
+        t.addTape(101, 1);
+        // Several tapes per checkout, so the seek column repeats.
+        t.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 11999) "
+                              "INSERT INTO tblRentals (RentalID, CustomerNumber, VideoID, RentalDate, DueDate) "
+                              "SELECT 1 + i / 3, 1 + i % 7, 100 + i % 2, '2026-03-02', '2026-03-04' FROM n"));
+        ReportStore s(t.path(), ReportCommands::rentalRevenue());
+        QVERIFY(s.open());
+        QList<ReportRow> pass;
+        s.forEachRow([&](qint64, const ReportRow &r) {
+            pass << r;
+            return true;
+        });
+        QCOMPARE(pass.size(), 12000);
+        for (qint64 first : {qint64(0), qint64(4990), qint64(7001), qint64(11950)}) {
+            const auto page = s.rows(first, 60);
+            QVERIFY(page);
+            QCOMPARE(page->size(), std::min<qint64>(60, 12000 - first));
+            for (int i = 0; i < page->size(); ++i)
+                QCOMPARE(page->at(i), pass[first + i]);
+        }
+        // Rentals made while the report is open do not move its pages.
+        addRental(t, 99999, 1, 100, QStringLiteral("2026-03-03"));
+        const auto last = s.rows(11990, 20);
+        QVERIFY(last);
+        QCOMPARE(last->size(), 10);
+        QCOMPARE(last->last(), pass.last());
+
+        // A tape gone from the store drops its rentals from the join; pages
+        // must then be counted over the join itself.
+        t.exec(QStringLiteral("DELETE FROM tblVideos WHERE VideoID = 101"));
+        ReportStore gaps(t.path(), ReportCommands::rentalRevenue());
+        QVERIFY(gaps.open());
+        QList<ReportRow> kept;
+        for (const ReportRow &r : std::as_const(pass))
+            if (r.value(7).toInt() == 100)
+                kept << r;
+        QCOMPARE(gaps.rowCount(), kept.size() + 1); // and the rental made meanwhile
+        const auto far = gaps.rows(5500, 40);
+        QVERIFY(far);
+        for (int i = 0; i < far->size(); ++i)
+            QCOMPARE(far->at(i), kept[5500 + i]);
+    }
+
+    void groupedPagesAgreeWithOnePass()
+    {
+        TestStore t;
+        t.addItem(1, QStringLiteral("Popcorn"), QStringLiteral("2.50"), 100);
+        t.addItem(2, QStringLiteral("Candy"), QStringLiteral("1.25"), 100);
+        t.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
+                              "INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) "
+                              "SELECT i, '2026-01-' || printf('%02d', 1 + i % 28), 0 FROM n"));
+        t.exec(QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "
+                              "SELECT SaleID, 1 + SaleID % 2, 1 + SaleID % 5 FROM tblReceipts"));
+        t.exec(QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "
+                              "SELECT SaleID, 2, 2 FROM tblReceipts WHERE SaleID % 3 = 0"));
+        ReportStore s(t.path(), ReportCommands::salesReport());
+        QVERIFY(s.open());
+        QList<ReportRow> pass;
+        s.forEachRow([&](qint64, const ReportRow &r) {
+            pass << r;
+            return true;
+        });
+        QCOMPARE(pass.size(), s.rowCount());
+        for (qint64 first = 0; first < pass.size(); first += 37) {
+            const auto page = s.rows(first, 45);
+            QVERIFY(page);
+            QCOMPARE(page->size(), std::min<qint64>(45, pass.size() - first));
+            for (int i = 0; i < page->size(); ++i)
+                QCOMPARE(page->at(i), pass[first + i]);
+        }
+    }
+};
+
+QTEST_MAIN(tst_ReportStore)
+#include "tst_ReportStore.moc"

@@ -1,0 +1,194 @@
+#include "ReportTestData.h"
+
+#include "app/frmMain.h"
+#include "reports/ReportPreview.h"
+#include "reports/frmCustomersByDate.h"
+#include "reports/frmMovieByType.h"
+#include "data/StoreDate.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+// The parameter dialogs and the preview window, driven as a manager does.
+class tst_ReportWindows : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void seed(TestStore &t)
+    {
+        t.addMember(5, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        t.addMovie(1, QStringLiteral("Blast Off"), 1, 1);
+        t.addMovie(2, QStringLiteral("Laugh Riot"), 4, 2);
+        t.addMovie(3, QStringLiteral("Giggles"), 4, 3, true);
+        addReceipt(t, 1, 5, QStringLiteral("2026-03-01"));
+        addReceipt(t, 2, 5, QStringLiteral("2026-03-05"));
+    }
+
+    // The text of the preview's current report, through Save as PDF.
+    static QString previewText(TestStore &t, ReportPreview &preview, const QString &pdf)
+    {
+        t.ws().saveAs(pdf);
+        clickOn(*preview.cmdPdf);
+        return pdfText(pdf, true);
+    }
+
+private slots:
+    void movieByTypeNeedsAGenreAndKeepsIt()
+    {
+        TestStore t;
+        seed(t);
+        QTemporaryDir dir;
+        frmMovieByType &dialog = t.windows().movieByType();
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Movie By Type"));
+        clickOn(*dialog.Command1);
+        QCOMPARE(shownWindows(), QStringList{QStringLiteral("frmMovieByType")});
+
+        clickOn(*dialog.MyOpt[3]);
+        QCOMPARE(dialog.genre(), QStringLiteral("4"));
+        clickOn(*dialog.Command1);
+        ReportPreview &preview = t.windows().reportPreview(ReportId::MoviesByType);
+        QVERIFY(preview.isVisible());
+        QCOMPARE(preview.windowTitle(), QStringLiteral("ListOfMoviesByType"));
+        QCOMPARE(preview.document()->store().groups().size(), 1);
+        const QString text = previewText(t, preview, dir.filePath(QStringLiteral("m.pdf")));
+        QVERIFY(text.contains(QStringLiteral("Comedy")));
+        QVERIFY(text.contains(QStringLiteral("Laugh Riot")) && text.contains(QStringLiteral("Giggles")));
+        QVERIFY(!text.contains(QStringLiteral("Blast Off")));
+
+        // The genre outlives a trip to the main menu.
+        clickOn(*dialog.cmdReturn);
+        QVERIFY(t.windows().main().isVisible());
+        QVERIFY(!dialog.isVisible());
+        t.windows().movieByType().show();
+        QVERIFY(dialog.MyOpt[3]->isChecked());
+        clickOn(*dialog.MyOpt[0]);
+        clickOn(*dialog.Command1);
+        QVERIFY(previewText(t, preview, dir.filePath(QStringLiteral("a.pdf"))).contains(QStringLiteral("Blast Off")));
+    }
+
+    void customersByDateWaitsForBothDatesAndRefusesBadOnes()
+    {
+        TestStore t;
+        seed(t);
+        frmCustomersByDate &dialog = t.windows().customersByDate();
+        dialog.show();
+        QVERIFY(!dialog.Command1->isEnabled());
+        typeInto(*dialog.Text1, QStringLiteral("2026-03-01"));
+        QVERIFY(!dialog.Command1->isEnabled());
+        dialog.Text1->clear();
+        typeInto(*dialog.Text2, QStringLiteral("2026-03-05"));
+        QVERIFY(dialog.Command1->isEnabled());
+        clickOn(*dialog.Command1);
+        QVERIFY(t.ws().boxes().isEmpty());
+        QVERIFY(!t.windows().reportPreview(ReportId::CustomersByDate).isVisible());
+
+        const struct
+        {
+            const char *from, *to;
+            QString message;
+        } refused[] = {
+            {"03/01/2026", "2026-03-05", StoreDate::invalidMessage(u"03/01/2026")},
+            {"2026-03-01", "2026-02-30", StoreDate::invalidMessage(u"2026-02-30")},
+            {"2026-03-06", "2026-03-05", frmCustomersByDate::rangeMessage()},
+        };
+        for (const auto &r : refused) {
+            t.ws().clear();
+            typeInto(*dialog.Text1, QString::fromLatin1(r.from));
+            typeInto(*dialog.Text2, QString::fromLatin1(r.to));
+            clickOn(*dialog.Command1);
+            QCOMPARE(t.ws().prompts(), QStringList{r.message});
+            QCOMPARE(t.ws().last().icon, Icon::Exclamation);
+            QVERIFY(!t.windows().reportPreview(ReportId::CustomersByDate).isVisible());
+        }
+
+        // One day for both ends lists that day.
+        t.ws().clear();
+        typeInto(*dialog.Text1, QStringLiteral("2026-03-05"));
+        typeInto(*dialog.Text2, QStringLiteral("2026-03-05"));
+        clickOn(*dialog.Command1);
+        ReportPreview &preview = t.windows().reportPreview(ReportId::CustomersByDate);
+        QVERIFY(preview.isVisible());
+        QCOMPARE(preview.windowTitle(), QStringLiteral("Customers by Date"));
+        QCOMPARE(preview.document()->store().rowCount(), 1);
+        QVERIFY(dialog.isVisible());
+    }
+
+    void previewPagesPrintsAndSaves()
+    {
+        TestStore t;
+        t.addMember(1, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        t.addMovie(1, QStringLiteral("One"), 1, 1);
+        t.addTape(100, 1);
+        for (int i = 1; i <= 120; ++i)
+            addRental(t, i, 1, 100, QStringLiteral("2026-03-01"));
+        QTemporaryDir dir;
+        t.windows().main().show();
+        t.windows().showReport(Report::RentalRevenue);
+        ReportPreview &preview = t.windows().reportPreview(ReportId::RentalRevenue);
+        QCOMPARE(shownWindows(), QStringList({"frmMain", "rptRentalRevenue"}));
+        QCOMPARE(preview.lblPages->text(), QStringLiteral("of 3"));
+        QVERIFY(!preview.cmdPrev->isEnabled());
+        clickOn(*preview.cmdLast);
+        QCOMPARE(preview.page(), 2);
+        QVERIFY(!preview.cmdNext->isEnabled());
+        typeInto(*preview.txtPage, QStringLiteral("2"));
+        QTest::keyClick(preview.txtPage, Qt::Key_Return);
+        QCOMPARE(preview.page(), 1);
+        const double wide = preview.picPage->scale();
+        preview.cmbZoom->setCurrentText(QStringLiteral("200%"));
+        QVERIFY(preview.picPage->scale() > wide);
+        // The page on screen is painted from its rows.
+        QVERIFY(!preview.picPage->grab().isNull());
+
+        // Print: the dialog is offered every page; the chosen range is printed.
+        const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+        t.ws().printTo(printed, 3, 3);
+        clickOn(*preview.cmdPrint);
+        QCOMPARE(t.ws().printDialogs(), QList<int>{3});
+        QCOMPARE(pdfPages(printed), 1);
+        QVERIFY(pdfText(printed).contains(QStringLiteral("TOTAL:")));
+        t.ws().printTo(QString());
+        clickOn(*preview.cmdPrint);
+        QCOMPARE(t.ws().unusedAnswers(), 0);
+
+        const QString saved = dir.filePath(QStringLiteral("saved.pdf"));
+        t.ws().saveAs(saved);
+        clickOn(*preview.cmdPdf);
+        QCOMPARE(t.ws().suggestedNames().last(), QStringLiteral("Rental Revenue.pdf"));
+        QCOMPARE(pdfPages(saved), 3);
+        const QString csv = dir.filePath(QStringLiteral("saved.csv"));
+        t.ws().saveAs(csv);
+        clickOn(*preview.cmdCsv);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count("\r\n"), 121);
+        t.ws().saveAs(QString());
+        clickOn(*preview.cmdPdf);
+        QVERIFY(t.ws().boxes().isEmpty());
+
+        // Closed, it lets go of the report; the main menu stays.
+        preview.close();
+        QVERIFY(!preview.document());
+        QCOMPARE(shownWindows(), QStringList{QStringLiteral("frmMain")});
+    }
+
+    void aStoreThatFailsIsReportedAndNoPreviewOpens()
+    {
+        TestStore t;
+        t.exec(QStringLiteral("DROP TABLE tblRentals"));
+        t.windows().showReport(Report::RentalRevenue);
+        QCOMPARE(t.ws().boxes().size(), 1);
+        QVERIFY(t.ws().last().prompt.contains(QStringLiteral("tblRentals")));
+        QVERIFY(!t.windows().reportPreview(ReportId::RentalRevenue).isVisible());
+    }
+};
+
+QTEST_MAIN(tst_ReportWindows)
+#include "tst_ReportWindows.moc"
