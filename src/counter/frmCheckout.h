@@ -82,6 +82,11 @@ public:
     void cmdCheckOut_Click();
     void cmdPrintRec_Click();
 
+    // Whether a line of `amount` keeps the bill's taxed total within what
+    // the program takes; the clerk is told when not. nullopt is an amount
+    // too large to work out.
+    bool billCanTake(std::optional<Money> amount);
+
 protected:
     void closeBox() override { cmdReturn_Click(); }
 
@@ -114,10 +119,6 @@ private:
     bool planCheckout(CheckoutPlan &plan);
     void addToRentalBag();
     void addToShoppingBag();
-    // Whether a line of `amount` keeps the bill's taxed total within what
-    // the program takes; the clerk is told when not. nullopt is an amount
-    // too large to work out.
-    bool billCanTake(std::optional<Money> amount);
 
     WindowRegistry &m_windows;
     CheckoutStore m_store;

@@ -155,6 +155,9 @@ void frmPayment::cmdPayFull_Click()
         // The counter takes the fee off when its checkout completes, and
         // leaves it owing if the checkout is abandoned.
         frmCheckout &checkout = m_windows.checkout();
+        // A stored balance can be past what one bill takes.
+        if (!checkout.billCanTake(m_amountOwing))
+            return;
         checkout.show();
         // Added to what the bill already holds, so rentals in the bag stay
         // charged and every "Pay " line is paid for.

@@ -60,6 +60,7 @@ private slots:
     void lookupsThatAllowNoPayment();
     void partialPaymentAnswers();
     void handOnToTheCounterTakesOffExactlyTheFee();
+    void balanceTooLargeForABillStaysHere();
     void secondVisitNeedsANewLookup();
 };
 
@@ -189,6 +190,32 @@ void tst_frmPayment::handOnToTheCounterTakesOffExactlyTheFee()
         QCOMPARE(feesOwing(s, 1), *Money::parse(complete ? u"2.99" : u"8.97"));
         QCOMPARE(counter.List3->count(), 0);
     }
+}
+
+void tst_frmPayment::balanceTooLargeForABillStaysHere()
+{
+    TestStore s;
+    frmPayment &w = open(s);
+    frmCheckout &counter = s.windows().checkout();
+    counter.txtMemberID->setText(u"1"_s);
+    counter.memberSource = 1;
+    counter.cmdDisplayInfo_Click();
+    counter.txtVidID->setText(u"1001"_s);
+    counter.cmdAdd_Click();
+    const Money bill = counter.vidTotal;
+    // Near the largest number a column holds: added to the bill it would not fit.
+    s.exec(u"UPDATE tblMembers SET FeesOwing = 9223372036854775000 WHERE CustomerNumber = 1"_s);
+    counter.hide();
+    w.show();
+
+    lookUp(w, u"1"_s);
+    s.ws().answer(Answer::Yes);
+    clickOn(*w.cmdPayFull);
+    QCOMPARE(s.ws().last().title, u"Bill too large"_s);
+    QCOMPARE(shownWindows(), QStringList{u"frmPayment"_s});
+    QCOMPARE(counter.vidTotal, bill);
+    QCOMPARE(counter.List3->count(), 1);
+    QCOMPARE(feesOwing(s, 1), Money::fromUnits(9223372036854775000));
 }
 
 void tst_frmPayment::secondVisitNeedsANewLookup()
