@@ -13,10 +13,14 @@ constexpr qint64 SeekFrom = 5000;
 const Money Gst = Money::fromCents(7);  // per dollar
 const Money Pst = Money::fromCents(8);
 
-// A tax of `amount`, exact to the ten-thousandth the store keeps.
-Money tax(Money amount, Money rate)
+// A tax of `amount`, exact to the ten-thousandth the store keeps; nullopt
+// when it does not fit.
+std::optional<Money> tax(Money amount, Money rate)
 {
-    return Money::fromUnits(divideHalfEven(amount.units() * rate.units(), Money::Scale));
+    const auto scaled = amount.times(rate.units());
+    if (!scaled)
+        return std::nullopt;
+    return Money::fromUnits(divideHalfEven(scaled->units(), Money::Scale));
 }
 
 QVariant units(Money m)
@@ -42,20 +46,28 @@ QVariant numberAt(const QSqlQuery &q, int i)
     return v.isNull() ? QVariant() : QVariant::fromValue<qint64>(v.toLongLong());
 }
 
-// An amount, its two taxes and its total, or four empty values.
-void appendTaxed(ReportRow &row, std::optional<Money> amount)
+// An amount, its two taxes and its total; empty when there is no amount or
+// the figures do not fit (a stored quantity times a price raised since).
+QList<Money> taxedSums(std::optional<Money> amount)
 {
-    if (!amount) {
-        row << QVariant() << QVariant() << QVariant() << QVariant();
-        return;
-    }
-    row << units(*amount) << units(tax(*amount, Gst)) << units(tax(*amount, Pst))
-        << units(*amount + tax(*amount, Gst) + tax(*amount, Pst));
+    if (!amount)
+        return {};
+    const auto gst = tax(*amount, Gst), pst = tax(*amount, Pst);
+    std::optional<Money> total;
+    if (gst && pst)
+        if (const auto withGst = amount->plus(*gst))
+            total = withGst->plus(*pst);
+    if (!total)
+        return {};
+    return {*amount, *gst, *pst, *total};
 }
 
-QList<Money> taxedSums(Money amount)
+// The four taxed figures of `amount`, or four empty values.
+void appendTaxed(ReportRow &row, std::optional<Money> amount)
 {
-    return {amount, tax(amount, Gst), tax(amount, Pst), amount + tax(amount, Gst) + tax(amount, Pst)};
+    const QList<Money> sums = taxedSums(amount);
+    for (int i = 0; i < 4; ++i)
+        row << (sums.isEmpty() ? QVariant() : units(sums[i]));
 }
 
 ReportColumn col(const char *name, ColumnType type = ColumnType::Text)
@@ -243,7 +255,7 @@ const ReportCommand &salesReport()
             ReportRow row{numberAt(q, 0), textAt(q, 1), numberAt(q, 2), numberAt(q, 3), textAt(q, 4), moneyAt(q, 5)};
             std::optional<Money> amount;
             if (!q.value(3).isNull() && !q.value(5).isNull())
-                amount = Money::fromUnits(q.value(5).toLongLong()) * q.value(3).toLongLong();
+                amount = Money::fromUnits(q.value(5).toLongLong()).times(q.value(3).toLongLong());
             appendTaxed(row, amount);
             return row;
         },
@@ -301,21 +313,31 @@ bool ReportStore::open()
         return false;
     const int lead = grouped ? 1 : 0;
     QVariantList totals(m_command.aggregates.size(), QVariant::fromValue<qint64>(0));
+    // A sum past what an integer holds comes back as a float: its figures
+    // are left blank rather than shown wrong.
+    bool totalsFit = true;
     while (q->next()) {
         ReportGroup g;
         g.key = grouped ? q->value(0) : QVariant();
         g.firstRow = m_rowCount;
         g.rowCount = q->value(lead).toLongLong();
         QVariantList agg;
+        bool fits = true;
         for (int i = 0; i < m_command.aggregates.size(); ++i) {
             agg << q->value(lead + 1 + i);
-            totals[i] = totals[i].toLongLong() + agg.last().toLongLong();
+            bool ok = true;
+            const qint64 value = agg.last().isNull() ? 0 : agg.last().toLongLong(&ok);
+            qint64 total = 0;
+            fits = fits && ok;
+            totalsFit = totalsFit && ok && !__builtin_add_overflow(totals[i].toLongLong(), value, &total);
+            totals[i] = QVariant::fromValue<qint64>(total);
         }
-        g.sums = m_command.makeSums(agg);
+        if (fits)
+            g.sums = m_command.makeSums(agg);
         m_rowCount += g.rowCount;
         m_groups.append(g);
     }
-    m_totals = m_command.makeSums(totals);
+    m_totals = totalsFit ? m_command.makeSums(totals) : QList<Money>();
     if (grouped) {
         // The groups are where each value of the grouping column starts.
         m_seekKeys.clear();

@@ -157,6 +157,31 @@ private slots:
         QCOMPARE(at(rows[2], c, "SaleID").toInt(), 2);
     }
 
+    void saleLineTooLargeToWorkOutIsLeftBlank()
+    {
+        // Sold by the crate at no charge, then priced at the most the
+        // program takes: the line's amount no longer fits.
+        TestStore t;
+        t.addItem(1, QStringLiteral("Crate"), QStringLiteral("100000000"), 10);
+        t.addItem(2, QStringLiteral("Candy"), QStringLiteral("3.00"), 10);
+        addReceipt(t, 1, 0, QStringLiteral("2026-03-01"));
+        addSaleLine(t, 1, 1, 2000000000);
+        addReceipt(t, 2, 0, QStringLiteral("2026-03-02"));
+        addSaleLine(t, 2, 2, 1);
+
+        const ReportCommand &c = ReportCommands::salesReport();
+        ReportStore s(t.path(), c);
+        QVERIFY(s.open());
+        const QList<ReportRow> rows = all(s);
+        QCOMPARE(rows.size(), 2);
+        QVERIFY(at(rows[0], c, "Amount").isNull());
+        QVERIFY(at(rows[0], c, "TaxTotal").isNull());
+        QCOMPARE(Money::fromUnits(at(rows[0], c, "Price").toLongLong()), Money::limit());
+        QCOMPARE(currency(s.groups()[1].sums), QStringList({"$3.00", "$0.21", "$0.24", "$3.45"}));
+        QVERIFY(s.groups()[0].sums.isEmpty());
+        QVERIFY(s.totals().isEmpty());
+    }
+
     void farPagesAndTheSnapshotAgreeWithOnePass()
     {
         TestStore t;
