@@ -42,8 +42,7 @@ frmCustomersByDate::frmCustomersByDate(WindowRegistry &windows)
     Command1 = Controls::button(this, "Command1", "&Show Report");
     Command1->setEnabled(false);
     cmdReturn = Controls::button(this, "cmdReturn", "Return");
-    for (QPushButton *b : {Command1, cmdReturn})
-        b->setMinimumSize(b->sizeHint().width() + 24, 30);
+    Controls::commandSize({Command1, cmdReturn});
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);

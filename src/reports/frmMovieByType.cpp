@@ -36,8 +36,7 @@ frmMovieByType::frmMovieByType(WindowRegistry &windows)
     }
     Command1 = Controls::button(this, "Command1", "&Show Report");
     cmdReturn = Controls::button(this, "cmdReturn", "Return");
-    for (QPushButton *b : {Command1, cmdReturn})
-        b->setMinimumSize(b->sizeHint().width() + 24, 30);
+    Controls::commandSize({Command1, cmdReturn});
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);
