@@ -248,7 +248,8 @@ void frmInvent::cmdSave_Click()
         nextInventoryID = *number + 1;
         const int r = fg1->rows();
         fg1->setRows(r + 1);
-        fg1->setRowTexts(r, {QString::number(*number), txtIName->text(), txtPrice->text(), txtQuan->text()});
+        fg1->setRowTexts(r,
+                         {QString::number(*number), item->name, item->price.toPlain(), QString::number(item->quantity)});
         fg1->setRow(r);
     } else {
         const qint32 id = lblID->text().toInt();
@@ -256,7 +257,7 @@ void frmInvent::cmdSave_Click()
         switch (m_store.changeItem(id, item->name, item->price, item->quantity - m_editQuantity, quantityNow)) {
         case Outcome::Done:
             if (const int r = rowOf(id))
-                fg1->setRowTexts(r, {lblID->text(), txtIName->text(), txtPrice->text(), QString::number(quantityNow)});
+                fg1->setRowTexts(r, {lblID->text(), item->name, item->price.toPlain(), QString::number(quantityNow)});
             break;
         case Outcome::Failed:
             showDbError(ws, m_store.lastError());

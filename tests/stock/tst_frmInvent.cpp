@@ -142,8 +142,11 @@ void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
     s.windows().invent().show();
     QCOMPARE(w.lblID->text(), u"1"_s);
     QCOMPARE(enabled(w), QStringList({"cmdSave*", "cmdClear", "txtIName"}));
+    // The row shows the price as every row does, not as typed.
+    typeInto(*w.txtPrice, u"$2.50"_s);
     clickOn(*w.cmdSave);
     QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
+    QCOMPARE(gridLines(*w.fg1).at(1), u"1|Popcorn|2.5|5"_s);
 }
 
 void tst_frmInvent::refusedFieldsKeepTheEditOpen_data()
