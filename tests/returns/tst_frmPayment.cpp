@@ -49,6 +49,18 @@ void feeChargedElsewhere(TestStore &s)
     s.exec(u"UPDATE tblMembers SET FeesOwing = FeesOwing + 29900 WHERE CustomerNumber = 1"_s);
 }
 
+// Ann at the counter with tape 1001 in her bag.
+frmCheckout &tapeInTheBag(TestStore &s)
+{
+    frmCheckout &counter = s.windows().checkout();
+    counter.txtMemberID->setText(u"1"_s);
+    counter.memberSource = 1;
+    counter.cmdDisplayInfo_Click();
+    counter.txtVidID->setText(u"1001"_s);
+    counter.cmdAdd_Click();
+    return counter;
+}
+
 } // namespace
 
 class tst_frmPayment : public QObject
@@ -155,12 +167,7 @@ void tst_frmPayment::handOnToTheCounterTakesOffExactlyTheFee()
         TestStore s;
         frmPayment &w = open(s);
         // A tape already in the bag stays charged.
-        frmCheckout &counter = s.windows().checkout();
-        counter.txtMemberID->setText(u"1"_s);
-        counter.memberSource = 1;
-        counter.cmdDisplayInfo_Click();
-        counter.txtVidID->setText(u"1001"_s);
-        counter.cmdAdd_Click();
+        frmCheckout &counter = tapeInTheBag(s);
 
         lookUp(w, u"1"_s);
         typeInto(*w.txtNum, u"2"_s); // typed after the lookup: not the member paying
@@ -196,12 +203,7 @@ void tst_frmPayment::balanceTooLargeForABillStaysHere()
 {
     TestStore s;
     frmPayment &w = open(s);
-    frmCheckout &counter = s.windows().checkout();
-    counter.txtMemberID->setText(u"1"_s);
-    counter.memberSource = 1;
-    counter.cmdDisplayInfo_Click();
-    counter.txtVidID->setText(u"1001"_s);
-    counter.cmdAdd_Click();
+    frmCheckout &counter = tapeInTheBag(s);
     const Money bill = counter.vidTotal;
     // Near the largest number a column holds: added to the bill it would not fit.
     s.exec(u"UPDATE tblMembers SET FeesOwing = 9223372036854775000 WHERE CustomerNumber = 1"_s);
