@@ -1,7 +1,10 @@
 #include "Bench.h"
 
+#include "app/WindowRegistry.h"
+#include "app/frmMain.h"
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -113,6 +116,31 @@ QVariant Bench::take(QList<QVariant> &pool)
     if (pool.isEmpty())
         qFatal("ran out of rows to use up; use fewer runs");
     return pool.takeLast();
+}
+
+std::unique_ptr<WindowRegistry> Bench::menuShown()
+{
+    auto windows = std::make_unique<WindowRegistry>(m_path, m_ws);
+    windows->main().show();
+    QCoreApplication::processEvents();
+    return windows;
+}
+
+double Bench::firstOpening(const std::function<void(WindowRegistry &)> &open)
+{
+    std::unique_ptr<WindowRegistry> windows;
+    return measure(
+        m_runs, [&] { windows = menuShown(); },
+        [&] {
+            open(*windows);
+            QCoreApplication::processEvents();
+        },
+        [&] { windows.reset(); });
+}
+
+double Bench::openStoreFloor()
+{
+    return measure(m_runs, {}, [&] { Database db(m_path); });
 }
 
 void Bench::add(const QString &operation, double median, std::optional<double> floor, double target)

@@ -13,7 +13,10 @@
 #include <QString>
 #include <QVariant>
 
+class WindowRegistry;
+
 #include <functional>
+#include <memory>
 #include <optional>
 
 // Median milliseconds of `op` over `runs`, with `setup` and `after` untimed.
@@ -52,6 +55,15 @@ public:
     // rows an operation uses up, such as tapes that get rented).
     QVariant pick(const QList<QVariant> &pool);
     QVariant take(QList<QVariant> &pool);
+
+    // A run of the program with its main menu on screen.
+    std::unique_ptr<WindowRegistry> menuShown();
+    // Median of a window's first showing: `open` on a fresh run with the
+    // main menu up, and its events handled.
+    double firstOpening(const std::function<void(WindowRegistry &)> &open);
+    // Opening the store file, which every window does when it is shown: the
+    // floor of the openings.
+    double openStoreFloor();
 
     void add(const QString &operation, double median, std::optional<double> floor, double target);
     void print() const;

@@ -56,21 +56,10 @@ void startUp(Bench &bench)
 
 void openWindows(Bench &bench)
 {
-    std::unique_ptr<WindowRegistry> windows;
-    auto fresh = [&] {
-        windows = std::make_unique<WindowRegistry>(bench.path(), bench.ws());
-        windows->main().show();
-        QCoreApplication::processEvents();
-    };
-    auto done = [&] { windows.reset(); };
-    const double floor = measure(bench.runs(), {}, [&] { Database db(bench.path()); });
     bench.add(QStringLiteral("open Checkout (first time)"),
-        measure(bench.runs(), fresh, [&] {
-            windows->main().cmdCheckout->click();
-            QCoreApplication::processEvents();
-        }, done),
-        floor, 150);
-    fresh();
+              bench.firstOpening([](WindowRegistry &w) { w.main().cmdCheckout->click(); }), bench.openStoreFloor(),
+              150);
+    const auto windows = bench.menuShown();
     windows->checkout();
     bench.add(QStringLiteral("open Checkout (again)"),
         measure(bench.runs(), [&] { windows->checkout().cmdReturn->click(); },
@@ -80,12 +69,7 @@ void openWindows(Bench &bench)
                 }),
         std::nullopt, 150);
     bench.add(QStringLiteral("open the security gate"),
-        measure(bench.runs(), fresh, [&] {
-            windows->main().cmdVidMn->click();
-            QCoreApplication::processEvents();
-        }, done),
-        std::nullopt, 150);
-    done();
+              bench.firstOpening([](WindowRegistry &w) { w.main().cmdVidMn->click(); }), std::nullopt, 150);
 }
 
 // The writes of one checkout as bare statements in one transaction.

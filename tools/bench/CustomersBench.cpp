@@ -22,24 +22,6 @@ const QString MemberSql = QStringLiteral(
     "DriverLicence, OtherNames1, OtherNames2, OtherNames3, Deleted, FeesOwing FROM tblMembers WHERE %1 = ? "
     "ORDER BY CustomerNumber");
 
-// The first showing of a window, from a fresh run with the main menu up.
-double firstOpening(Bench &bench, const std::function<void(WindowRegistry &)> &open)
-{
-    std::unique_ptr<WindowRegistry> windows;
-    return measure(
-        bench.runs(),
-        [&] {
-            windows = std::make_unique<WindowRegistry>(bench.path(), bench.ws());
-            windows->main().show();
-            QCoreApplication::processEvents();
-        },
-        [&] {
-            open(*windows);
-            QCoreApplication::processEvents();
-        },
-        [&] { windows.reset(); });
-}
-
 void addCustomer(Bench &bench)
 {
     const double openFloor = measure(bench.runs(), {}, [&] {
@@ -47,7 +29,7 @@ void addCustomer(Bench &bench)
         db.scalar(QStringLiteral("count"), QStringLiteral("SELECT COUNT(*) FROM tblMembers"));
     });
     bench.add(QStringLiteral("open Add Customer (counts the members)"),
-              firstOpening(bench, [](WindowRegistry &w) { w.main().cmdAddCust->click(); }), openFloor, 150);
+              bench.firstOpening([](WindowRegistry &w) { w.main().cmdAddCust->click(); }), openFloor, 150);
 
     WindowRegistry windows(bench.path(), bench.ws());
     auto &w = static_cast<frmadd &>(windows.addCustomer());
@@ -76,9 +58,9 @@ void addCustomer(Bench &bench)
 
 void modifyCustomer(Bench &bench)
 {
-    const double openFloor = measure(bench.runs(), {}, [&] { Database db(bench.path()); });
+    const double openFloor = bench.openStoreFloor();
     bench.add(QStringLiteral("open Modify Customer"),
-              firstOpening(bench, [](WindowRegistry &w) { w.modify().show(); }), openFloor, 150);
+              bench.firstOpening([](WindowRegistry &w) { w.modify().show(); }), openFloor, 150);
 
     WindowRegistry windows(bench.path(), bench.ws());
     auto &w = static_cast<frmModify &>(windows.modify());
@@ -128,9 +110,9 @@ void modifyCustomer(Bench &bench)
 
 void deleteCustomer(Bench &bench)
 {
-    const double openFloor = measure(bench.runs(), {}, [&] { Database db(bench.path()); });
+    const double openFloor = bench.openStoreFloor();
     bench.add(QStringLiteral("open Delete Customer"),
-              firstOpening(bench, [](WindowRegistry &w) { w.deleteCustomer().show(); }), openFloor, 150);
+              bench.firstOpening([](WindowRegistry &w) { w.deleteCustomer().show(); }), openFloor, 150);
 
     // Members who owe nothing, apart from the pool the other sections use.
     QList<QVariant> clear = bench.floor().column(QStringLiteral(

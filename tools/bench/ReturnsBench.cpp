@@ -27,23 +27,18 @@ const QString OpenRentals = QStringLiteral(
 
 void openWindows(Bench &bench)
 {
-    std::unique_ptr<WindowRegistry> windows;
-    auto fresh = [&] {
-        windows = std::make_unique<WindowRegistry>(bench.path(), bench.ws());
-        windows->main().show();
-        QCoreApplication::processEvents();
-    };
-    auto done = [&] { windows.reset(); };
     // Both windows reopen the store at every visit.
-    const double floor = measure(bench.runs(), {}, [&] { Database db(bench.path()); });
+    const double floor = bench.openStoreFloor();
     for (const bool returns : {true, false}) {
         const QString name = returns ? QStringLiteral("open Returns") : QStringLiteral("open Payments");
+        auto button = [returns](WindowRegistry &w) { return returns ? w.main().cmdReturns : w.main().cmdPayments; };
+        bench.add(name + QStringLiteral(" (first time)"),
+                  bench.firstOpening([&](WindowRegistry &w) { button(w)->click(); }), floor, 16);
+        const auto windows = bench.menuShown();
         auto open = [&] {
-            (returns ? windows->main().cmdReturns : windows->main().cmdPayments)->click();
+            button(*windows)->click();
             QCoreApplication::processEvents();
         };
-        bench.add(name + QStringLiteral(" (first time)"), measure(bench.runs(), fresh, open, done), floor, 16);
-        fresh();
         open();
         auto back = [&] {
             (returns ? static_cast<QWidget &>(windows->returns()) : windows->payment()).hide();
@@ -51,7 +46,6 @@ void openWindows(Bench &bench)
             QCoreApplication::processEvents();
         };
         bench.add(name + QStringLiteral(" (again)"), measure(bench.runs(), back, open), floor, 16);
-        done();
     }
 }
 
