@@ -102,7 +102,7 @@ private slots:
                  qPrintable(error));
         // Enough tapes and stock that the child never runs out, however many checkouts it gets through.
         valueIn(path, u"INSERT INTO tblVideos (VideoID, MovieNum, CopyNumber, ForRent, InStore) WITH RECURSIVE "
-                      "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) SELECT (SELECT MAX(VideoID) "
+                      "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) SELECT (SELECT MAX(VideoID) "
                       "FROM tblVideos) + i, (SELECT MIN(MovieNum) FROM tblMovies), 100 + i, 1, 1 FROM n"_s);
         valueIn(path, u"UPDATE tblInventory SET Quantity = Quantity + 10000"_s);
         const struct
