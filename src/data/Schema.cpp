@@ -123,12 +123,20 @@ const QStringList &indexes()
     return statements;
 }
 
-const QList<QStringList> &upgrades()
+QStringList upgrade(int from, Engine)
 {
-    static const QList<QStringList> steps = {
-        indexes(), // 0 -> 1: the lookup indexes
-    };
-    return steps;
+    switch (from) {
+    case 0: return indexes(); // the lookup indexes
+    }
+    return {};
+}
+
+QStringList creation(Engine engine)
+{
+    QStringList all = tables() + seedRows();
+    for (int step = 0; step < Version; ++step)
+        all += upgrade(step, engine);
+    return all;
 }
 
 } // namespace Schema

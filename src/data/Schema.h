@@ -2,25 +2,35 @@
 
 #include <QStringList>
 
-// The store file's tables, seed rows and indexes. Money columns hold
+// The store's tables, seed rows and indexes. Money columns hold
 // ten-thousandths of a dollar, yes/no columns 0 or 1, dates ISO text.
 namespace Schema {
 
-// The version a store made now carries in PRAGMA user_version; one more
-// than the last step of upgrades().
+// The database engines a store can live in. Where their statements differ,
+// a step says so; everything else is one text for both.
+enum class Engine { SQLite, PostgreSQL };
+
+// The version a store made now carries; one more than the last step of
+// upgrade().
 inline constexpr int Version = 1;
 
-// Every table, in an order that creates a complete store.
+// The tables of a store before any step (version 0), in an order that
+// creates them.
 const QStringList &tables();
-// Table names a file must hold to be taken for a store.
+// The tables a store of the current version holds; a step that adds a
+// table adds its name here too.
 const QStringList &tableNames();
 // The five genres and walk-in member 0.
 const QStringList &seedRows();
 // CREATE INDEX IF NOT EXISTS for every lookup the windows make; safe to run
 // on any store, new or old.
 const QStringList &indexes();
-// What brings an older store up to date: step i turns version i into i + 1.
-// A new step goes at the end, with Version raised by one.
-const QList<QStringList> &upgrades();
+// What turns a store of version `from` into version `from + 1` on `engine`.
+// A new step is one more case, with Version raised by one; a new store is
+// made by the same steps, so a step is written once.
+QStringList upgrade(int from, Engine engine);
+// Every statement that makes a complete new store of the current version:
+// the tables, the seed rows, then every step.
+QStringList creation(Engine engine);
 
 } // namespace Schema

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -126,29 +127,47 @@ QList<Column> columnsOf(QSqlQuery &q, const QString &table)
     return columns;
 }
 
-// The columns each table of a store made now has, read from a scratch
-// database built by the same statements, so there is no second list to keep.
-const QHash<QString, QStringList> &expectedColumns()
+// The tables, and the columns of each, that a store of `version` has, read
+// from a scratch database built by the same statements, so there is no
+// second list to keep. A store from before a step lacks what the step adds.
+using Tables = QList<std::pair<QString, QStringList>>;
+
+Tables expectedColumns(int version)
 {
-    static const QHash<QString, QStringList> columns = [] {
-        QHash<QString, QStringList> out;
-        const QString name = uniqueName("schema");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(QStringLiteral(":memory:"));
-            if (db.open()) {
-                QSqlQuery q(db);
-                runAll(q, Schema::tables());
-                for (const QString &table : Schema::tableNames())
-                    for (const Column &c : columnsOf(q, table))
-                        out[table] << c.name;
+    // The daily copy checks its file on a thread of its own.
+    static QMutex mutex;
+    static QHash<int, Tables> byVersion;
+    const QMutexLocker lock(&mutex);
+    const auto known = byVersion.constFind(version);
+    if (known != byVersion.constEnd())
+        return *known;
+    Tables out;
+    const QString name = uniqueName("schema");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            QStringList statements = Schema::tables();
+            for (int step = 0; step < version; ++step)
+                statements += Schema::upgrade(step, Schema::Engine::SQLite);
+            runAll(q, statements);
+            QStringList tables;
+            if (q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                                      "'sqlite%' ORDER BY rowid")))
+                while (q.next())
+                    tables << q.value(0).toString();
+            for (const QString &table : tables) {
+                QStringList names;
+                for (const Column &c : columnsOf(q, table))
+                    names << c.name;
+                out.append({table, names});
             }
-            db.close();
         }
-        QSqlDatabase::removeDatabase(name);
-        return out;
-    }();
-    return columns;
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return *byVersion.insert(version, out);
 }
 
 QString checkStore(QSqlQuery &q, Depth depth, int *version)
@@ -167,7 +186,7 @@ QString checkStore(QSqlQuery &q, Depth depth, int *version)
     QStringList present;
     while (q.next())
         present << q.value(0).toString().toLower();
-    for (const QString &table : Schema::tableNames()) {
+    for (const auto &[table, expectedNames] : expectedColumns(*version)) {
         if (!present.contains(table.toLower()))
             return QStringLiteral("It is not a Video Store database (the table %1 is missing).").arg(table);
         const QList<Column> columns = columnsOf(q, table);
@@ -175,7 +194,7 @@ QString checkStore(QSqlQuery &q, Depth depth, int *version)
         for (const Column &c : columns)
             names << c.name.toLower();
         QStringList known;
-        for (const QString &expected : expectedColumns().value(table)) {
+        for (const QString &expected : expectedNames) {
             known << expected.toLower();
             if (!names.contains(expected.toLower()))
                 return QStringLiteral("It is not a complete Video Store database (the table %1 has no column %2).")
@@ -261,7 +280,7 @@ QString upgradeAndSwitch(const QString &path)
             if (!error.isValid()) {
                 const int version = q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
                 for (int step = version; step < Schema::Version && !error.isValid(); ++step)
-                    error = runAll(q, Schema::upgrades().at(step));
+                    error = runAll(q, Schema::upgrade(step, Schema::Engine::SQLite));
                 if (!error.isValid() && version < Schema::Version)
                     error = runAll(q, {QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version)});
                 if (!error.isValid())
@@ -299,11 +318,7 @@ QString createSchema(const QString &connectionName)
     QSqlQuery q(db);
     if (!db.transaction())
         return db.lastError().text();
-    QSqlError error = runAll(q, Schema::tables());
-    if (!error.isValid())
-        error = runAll(q, Schema::seedRows());
-    if (!error.isValid())
-        error = runAll(q, Schema::indexes());
+    QSqlError error = runAll(q, Schema::creation(Schema::Engine::SQLite));
     if (!error.isValid())
         error = runAll(q, {QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version)});
     if (!error.isValid() && !db.commit())

@@ -128,7 +128,8 @@ private slots:
         const int all = value(store.path, indexes).toInt();
         QVERIFY(all >= 10);
         QCOMPARE(value(store.path, QStringLiteral("PRAGMA user_version")).toInt(), Schema::Version);
-        QCOMPARE(Schema::upgrades().size(), Schema::Version);
+        QVERIFY(!Schema::upgrade(Schema::Version - 1, Schema::Engine::SQLite).isEmpty());
+        QVERIFY(Schema::upgrade(Schema::Version, Schema::Engine::SQLite).isEmpty());
         // A store from before the schema version, as it was then.
         rows(store.path, QStringLiteral("DROP INDEX ixMembersHomePhone"));
         rows(store.path, QStringLiteral("DROP INDEX ixRentalsVideoOpen"));
