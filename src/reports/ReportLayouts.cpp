@@ -203,11 +203,11 @@ ReportLayout gateLog()
             {{BandKind::ReportHeader, 900,
               {title(0, 4500, "SECURITY GATE LOG", QColor(0x80, 0x00, 0x00)), logo(4752, 2304, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(0, 560, "Try"), heading(620, 1500, "Time"), heading(2180, 2300, "Destination"),
-               heading(4540, 1000, "Outcome"), heading(5600, 1400, "Counter")}},
+              {heading(0, 450, "Try"), heading(480, 1950, "Time"), heading(2480, 2150, "Destination"),
+               heading(4680, 1250, "Outcome"), heading(5980, 1100, "Counter")}},
              {BandKind::Detail, Line,
-              {field(0, 560, "TryNumber"), field(620, 1500, "TriedAt"), field(2180, 2300, "Destination"),
-               field(4540, 1000, "Outcome"), field(5600, 1400, "Workstation")}},
+              {field(0, 450, "TryNumber"), field(480, 1950, "TriedAt"), field(2480, 2150, "Destination"),
+               field(4680, 1250, "Outcome"), field(5980, 1100, "Workstation")}},
              pageFooter()}};
 }
 
