@@ -7,8 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-          libqt6printsupport6 fonts-dejavu-core fonts-dejavu-extra)
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+          libqt6printsupport6 libsodium-dev fonts-dejavu-core fonts-dejavu-extra)
 # Packaging needs the Debian tools; the tests also check the package and read
 # saved PDF receipts back.
 case "${1:-start}" in

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/DailyBackup.h"
+#include "app/SetManagerCode.h"
 #include "app/SignalExit.h"
 #include "app/WindowRegistry.h"
 #include "data/Backup.h"
@@ -81,6 +82,11 @@ int startWindows(int argc, char *argv[], const QString &storePath)
     return app.exec();
 }
 
+int setCode(const Context &c)
+{
+    return setManagerCode(c.storePath, c.out, c.err);
+}
+
 int report(const Context &c)
 {
     const QCommandLineParser &p = c.parser;
@@ -107,8 +113,8 @@ const QList<Command> &commands()
          restore},
         {QStringLiteral("report"), QStringLiteral("name"),
          QStringLiteral("Writes the report <name> (all-movies, movies-by-type, customer-list, customers-by-date, "
-                        "rental-revenue or daily-sales) to the file of --pdf or --csv, without windows and "
-                        "without the manager's code."),
+                        "rental-revenue, daily-sales, or gate-log: every try at the security gate) to the file of "
+                        "--pdf or --csv, without windows and without the manager's code."),
          report,
          {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("--report: writes a PDF <file>."),
                              QStringLiteral("file")),
@@ -122,6 +128,11 @@ const QList<Command> &commands()
           QCommandLineOption(QStringLiteral("to"), QStringLiteral("--report customers-by-date: the last day."),
                              QStringLiteral("yyyy-mm-dd"))},
          true},
+        {QStringLiteral("set-manager-code"), {},
+         QStringLiteral("Gives the store its own manager code, asked for twice without showing it (or read as one "
+                        "line from standard input when that is not a terminal); at least 8 characters. The store "
+                        "keeps only a one-way hash of it."),
+         setCode},
     };
     return list;
 }

@@ -16,10 +16,11 @@ enum Destination : int {
     DestCustomersByDate = 8,
     DestAllSales = 9,
     DestRentalRevenue = 10,
+    DestManagerCode = 11, // changing the manager code itself
 };
 
 inline constexpr int FirstDestination = DestVideoManagement;
-inline constexpr int LastDestination = DestRentalRevenue;
+inline constexpr int LastDestination = DestManagerCode;
 
-// What the gate names while it asks for the code; empty outside 1 to 10.
+// What the gate names while it asks for the code; empty outside 1 to 11.
 QString destinationCaption(int destination);

@@ -73,6 +73,8 @@ void frmMain::buildMenus()
     item(MnuMCust, mnuAddC, "mnuAddC", "Add", &frmMain::OpenAddCustomer);
     item(MnuMCust, mnuModC, "mnuModC", "Modify", &frmMain::OpenModifyCustomer);
     item(MnuMCust, mnuDelC, "mnuDelC", "Delete", &frmMain::OpenDeleteCustomer);
+    menu(mnuMManager, "mnuMManager", "Manager");
+    item(mnuMManager, mnuCode, "mnuCode", "Change manager code...", &frmMain::OpenManagerCode);
 
     mnuExit = menuBar()->addAction(QStringLiteral("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));

@@ -25,9 +25,9 @@ public:
     QLabel *Image1;
     QPushButton *cmdVidMn, *cmdInvnt, *cmdCheckout, *cmdReturns, *cmdPayments, *cmdLstAllMov, *cmdListSelMov,
         *cmdCustLst, *cmdCustDate, *cmdAllSales, *cmdSalesDate, *cmdAddCust, *cmdModCust, *cmdDelCust;
-    QMenu *mnuMStock, *mnuMRent, *mnuMRep, *MnuMCust;
+    QMenu *mnuMStock, *mnuMRent, *mnuMRep, *MnuMCust, *mnuMManager;
     QAction *mnuVid, *mnuInv, *mnuCheck, *mnuRetVid, *mnuPay, *mnuMov, *mnuSel, *mnuCustR, *mnuCDate,
-        *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuExit;
+        *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuExit;
 
     // The toolbar's keys, left to right.
     static const QStringList &toolbarKeys();
@@ -50,6 +50,7 @@ private:
     void OpenCustomersByDate() { openSecured(DestCustomersByDate); }
     void OpenAllSales() { openSecured(DestAllSales); }
     void OpenRentalRevenue() { openSecured(DestRentalRevenue); }
+    void OpenManagerCode() { openSecured(DestManagerCode); }
     void OpenCheckout();
     void OpenReturns();
     void OpenPayments();

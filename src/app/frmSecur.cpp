@@ -2,33 +2,27 @@
 
 #include "app/Destination.h"
 #include "app/WindowRegistry.h"
+#include "app/ManagerCode.h"
 #include "app/frmMain.h"
 #include "reports/frmCustomersByDate.h"
 #include "reports/frmMovieByType.h"
 #include "stock/frmInvent.h"
 #include "stock/frmVidMn.h"
 #include "ui/Controls.h"
+#include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
-
-constexpr int Shift = 5;
-constexpr int StartOffset = 3;
-constexpr int Divisor = 7;
-
-// The authorization code, scrambled; the code itself is kept nowhere.
-const QString &storedCode()
-{
-    static const QString code = QStringLiteral("Xxvnyyu7<B@=");
-    return code;
-}
 
 // Shows every typed character of the code box as "%".
 class PercentMaskStyle final : public QProxyStyle
@@ -43,25 +37,43 @@ public:
     }
 };
 
+const QString Crlf = QStringLiteral("\r\n");
+
+QString seconds(int n)
+{
+    return n == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(n);
+}
+
+// The slow hash keeps the program busy for a moment.
+class BusyCursor final
+{
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    Q_DISABLE_COPY_MOVE(BusyCursor)
+};
+
 } // namespace
 
-std::optional<QString> frmSecur::ScrambleCode(const QString &text)
+int frmSecur::waitAfter(int wrongInARow)
 {
-    QString out;
-    out.reserve(text.size());
-    int offset = StartOffset;
-    for (const QChar c : text) {
-        const int code = c.unicode() + Shift + offset;
-        if (c.unicode() > 255 || code > 255)
-            return std::nullopt;
-        out.append(QChar(code));
-        offset = code % Divisor;
-    }
-    return out;
+    if (wrongInARow < 3)
+        return 0;
+    return wrongInARow >= 8 ? 60 : 1 << (wrongInARow - 2);
+}
+
+int frmSecur::secondsToWait(const QDateTime &at) const
+{
+    if (!m_nextTry.isValid())
+        return 0;
+    // A clock set back never makes the wait longer than it was.
+    const qint64 ms = std::min(at.msecsTo(m_nextTry), qint64(waitAfter(m_wrongInARow)) * 1000);
+    return ms <= 0 ? 0 : int((ms + 999) / 1000);
 }
 
 frmSecur::frmSecur(WindowRegistry &windows)
     : m_windows(windows)
+    , m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("frmSecur"));
     setWindowTitle(QStringLiteral("Security authorization"));
@@ -124,28 +136,122 @@ void frmSecur::Form_Activate()
 void frmSecur::cmdSubmit_Click()
 {
     WindowSystem &ws = m_windows.ws();
-    const std::optional<QString> typed = ScrambleCode(txtCode->text());
-    if (typed && *typed == storedCode()) {
+    auto stayAsking = [this] {
+        txtCode->clear();
+        txtCode->setFocus();
+    };
+    const QDateTime at = now();
+    if (const int wait = secondsToWait(at)) {
+        // Not checked at all: a guesser gains nothing by trying sooner.
+        if (!m_store.record(at, destination, GateOutcome::TooSoon))
+            showDbError(ws, m_store.lastError());
+        else
+            ws.msgBox(QStringLiteral("Too many wrong codes in a row. Wait %1 more before the next try.")
+                          .arg(seconds(wait)),
+                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Code incorrect"));
+        return stayAsking();
+    }
+
+    const Fetched<QByteArray> hash = m_store.codeHash();
+    if (hash.failed) {
+        showDbError(ws, m_store.lastError());
+        return stayAsking();
+    }
+    const bool byDefault = !hash.row;
+    bool granted = false;
+    {
+        const BusyCursor busy;
+        granted = byDefault ? txtCode->text() == ManagerCode::defaultCode()
+                            : ManagerCode::matches(*hash.row, txtCode->text());
+    }
+    if (granted) {
+        m_wrongInARow = 0;
+        m_nextTry = QDateTime();
+    } else {
+        ++m_wrongInARow;
+        if (const int wait = waitAfter(m_wrongInARow))
+            m_nextTry = at.addSecs(wait);
+    }
+    // A try that cannot be recorded opens nothing.
+    if (!m_store.record(at, destination, granted ? GateOutcome::Granted : GateOutcome::Refused)) {
+        showDbError(ws, m_store.lastError());
+        return stayAsking();
+    }
+
+    if (granted) {
         ws.msgBox(QStringLiteral("Authorization granted"), Buttons::Ok, Icon::Information,
                   QStringLiteral("Security clearance"));
+        const int opened = destination;
         openDestination();
         txtCode->clear();
         lblDest->clear();
         destination = 0;
         hide();
+        if (opened == DestManagerCode) {
+            changeManagerCode();
+        } else if (byDefault && !m_defaultNoticeGiven) {
+            m_defaultNoticeGiven = true;
+            ws.notice(QStringLiteral("This store still opens with the default manager code, which is printed in "
+                                     "the program's instructions.")
+                          + Crlf
+                          + QStringLiteral("Give the store its own code: \"Change manager code...\" in the main "
+                                           "menu's Manager menu, or videostore --set-manager-code."),
+                      QStringLiteral("Default manager code"));
+        }
         return;
     }
-    if (ws.msgBox(QStringLiteral("Authorization failed - retry?"), Buttons::RetryCancel, Icon::Exclamation,
-                  QStringLiteral("Code incorrect")) == Answer::Retry) {
-        txtCode->clear();
-        txtCode->setFocus();
-        return;
-    }
+    QString failed = QStringLiteral("Authorization failed - retry?");
+    if (const int wait = waitAfter(m_wrongInARow))
+        failed += Crlf + QStringLiteral("After %1 wrong codes in a row, the next try must wait %2.")
+                             .arg(m_wrongInARow)
+                             .arg(seconds(wait));
+    if (ws.msgBox(failed, Buttons::RetryCancel, Icon::Exclamation, QStringLiteral("Code incorrect"))
+        == Answer::Retry)
+        return stayAsking();
     txtCode->clear();
     lblDest->clear();
     destination = 0;
     m_windows.showMainMenu();
     hide();
+}
+
+void frmSecur::changeManagerCode()
+{
+    WindowSystem &ws = m_windows.ws();
+    const QString title = QStringLiteral("Change manager code");
+    const QString unchanged = QStringLiteral("The manager code was not changed.");
+    const QString code = ws.passwordBox(
+        QStringLiteral("Type the store's new manager code (at least %1 characters; capitals count):")
+            .arg(ManagerCode::MinimumLength),
+        title);
+    if (code.isEmpty())
+        return;
+    if (const QString problem = ManagerCode::problemWith(code); !problem.isEmpty()) {
+        ws.msgBox(problem + Crlf + unchanged, Buttons::Ok, Icon::Exclamation, title);
+        return;
+    }
+    const QString again = ws.passwordBox(QStringLiteral("Type the new manager code again:"), title);
+    if (again.isEmpty())
+        return;
+    if (again != code) {
+        ws.msgBox(QStringLiteral("The two codes differ.") + Crlf + unchanged, Buttons::Ok, Icon::Exclamation, title);
+        return;
+    }
+    QByteArray hash;
+    {
+        const BusyCursor busy;
+        hash = ManagerCode::hash(code);
+    }
+    if (hash.isEmpty()) {
+        ws.msgBox(QStringLiteral("The computer lacks the memory to keep the new code safely.") + Crlf + unchanged,
+                  Buttons::Ok, Icon::Exclamation, title);
+        return;
+    }
+    if (!m_store.setCode(hash, now(), DestManagerCode))
+        return showDbError(ws, m_store.lastError());
+    ws.msgBox(QStringLiteral("The manager code has been changed. From now on only the new code opens the "
+                             "manager's windows."),
+              Buttons::Ok, Icon::Information, title);
 }
 
 void frmSecur::cmdRMM_Click()
@@ -183,6 +289,10 @@ void frmSecur::openDestination()
     case DestRentalRevenue:
         m_windows.showMainMenu();
         m_windows.showReport(Report::RentalRevenue);
+        break;
+    case DestManagerCode:
+        // The new code is asked for over the main menu once the gate is gone.
+        m_windows.showMainMenu();
         break;
     default:
         // Never left with no window shown.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/GateStore.h"
 #include "ui/Form.h"
 
-#include <optional>
+#include <QDateTime>
+
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -10,7 +13,9 @@ class QPushButton;
 class WindowRegistry;
 
 // The security gate in front of every manager feature: names the feature
-// asked for and opens it only for the right authorization code.
+// asked for and opens it only for the store's manager code (the default
+// code while the store has none of its own). Every try is recorded, and
+// after three wrong codes in a row each further try must wait longer.
 class frmSecur final : public Form
 {
     Q_OBJECT
@@ -26,9 +31,11 @@ public:
     QLineEdit *txtCode;
     QPushButton *cmdSubmit, *cmdRMM;
 
-    // Same length out as in; nullopt for a character with no single-byte
-    // scrambled form, which can never belong to the code.
-    static std::optional<QString> ScrambleCode(const QString &text);
+    // The clock the waits and the log are read from; the system's unless
+    // replaced.
+    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    // Seconds the next try must wait after `wrongInARow` wrong codes.
+    static int waitAfter(int wrongInARow);
 
     void cmdSubmit_Click();
     void cmdRMM_Click();
@@ -39,6 +46,16 @@ protected:
 
 private:
     void openDestination();
+    // Asks twice for the store's new code and stores its hash.
+    void changeManagerCode();
+    QDateTime now() const { return m_now ? m_now() : QDateTime::currentDateTime(); }
+    // Whole seconds still to wait before a try is checked; 0 when none.
+    int secondsToWait(const QDateTime &at) const;
 
     WindowRegistry &m_windows;
+    GateStore m_store;
+    std::function<QDateTime()> m_now;
+    int m_wrongInARow = 0;
+    QDateTime m_nextTry;
+    bool m_defaultNoticeGiven = false;
 };

@@ -1,5 +1,6 @@
 #include "CheckoutStore.h"
 
+#include "counter/CardMask.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 
@@ -105,7 +106,8 @@ Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
     const QString number = text(*q, 0).trimmed();
     if (number.isEmpty() || number == QLatin1String("0"))
         return {};
-    return {false, CardOnFile{number, text(*q, 1)}};
+    // The whole number never leaves the store.
+    return {false, CardOnFile{CardMask::masked(number), text(*q, 1)}};
 }
 
 QString CheckoutStore::titleSuffix(qint32 videoId)

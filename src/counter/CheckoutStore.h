@@ -36,7 +36,7 @@ struct ItemRow
 
 struct CardOnFile
 {
-    QString number, expiry;
+    QString number, expiry; // the number masked, all but its last four digits hidden
 };
 
 enum class Card { Visa, MasterCard, Sears };

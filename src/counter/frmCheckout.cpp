@@ -1,6 +1,7 @@
 #include "frmCheckout.h"
 
 #include "app/WindowRegistry.h"
+#include "counter/CardMask.h"
 #include "data/Genres.h"
 #include "data/Identifier.h"
 #include "data/Pricing.h"
@@ -801,6 +802,8 @@ void frmCheckout::cmdCheckOut_Click()
                       QStringLiteral("No card number"));
             return;
         }
+        // From here on the window (and so the receipt) shows the number masked.
+        txtCardNum->setText(CardMask::masked(txtCardNum->text()));
         static const char *const descriptions[] = {"VISA credit charge", "MasterCard credit charge",
                                                    "American express credit charge", "Sears store charge",
                                                    "Interac debit card"};
@@ -836,8 +839,12 @@ void frmCheckout::cmdPrintRec_Click()
     WindowSystem &ws = m_windows.ws();
     if (ws.msgBox(QStringLiteral("Do you wish to print this form out now as a receipt?"), Buttons::YesNo,
                   Icon::Question, QStringLiteral("Print Receipt"))
-        == Answer::Yes)
+        == Answer::Yes) {
+        // The receipt carries no more of a card number than its last four digits.
+        if (!txtCardNum->text().trimmed().isEmpty())
+            txtCardNum->setText(CardMask::masked(txtCardNum->text()));
         ws.printWindow(*this);
+    }
     if (ws.msgBox(QStringLiteral("Does the customer want to check out now? (No cancels transaction.)"),
                   Buttons::YesNo, Icon::Question, QStringLiteral("Check-out"))
         == Answer::Yes)

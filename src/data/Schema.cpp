@@ -88,7 +88,7 @@ const QStringList &tableNames()
         QStringLiteral("tblMembers"), QStringLiteral("tblCreditInfo"), QStringLiteral("Categories"),
         QStringLiteral("tblMovies"), QStringLiteral("tblVideos"), QStringLiteral("tblRentals"),
         QStringLiteral("tblReceipts"), QStringLiteral("tblSalesDetails"), QStringLiteral("tblVideosSold"),
-        QStringLiteral("tblInventory")};
+        QStringLiteral("tblInventory"), QStringLiteral("tblSettings"), QStringLiteral("tblGateLog")};
     return names;
 }
 
@@ -123,10 +123,34 @@ const QStringList &indexes()
     return statements;
 }
 
+namespace {
+
+// The store's own settings (the manager code's hash) and the record of
+// every try at the security gate, which no window changes: rows are only
+// added, numbered one past the highest.
+const QStringList &settingsAndGateLog()
+{
+    static const QStringList statements = {
+        QStringLiteral(R"(CREATE TABLE tblSettings (
+    Name TEXT NOT NULL PRIMARY KEY,
+    Value TEXT))"),
+        QStringLiteral(R"(CREATE TABLE tblGateLog (
+    TryNumber INTEGER NOT NULL PRIMARY KEY,
+    TriedAt TEXT NOT NULL,
+    Destination INTEGER NOT NULL,
+    Outcome TEXT NOT NULL,
+    Workstation TEXT NOT NULL))"),
+    };
+    return statements;
+}
+
+} // namespace
+
 QStringList upgrade(int from, Engine)
 {
     switch (from) {
     case 0: return indexes(); // the lookup indexes
+    case 1: return settingsAndGateLog();
     }
     return {};
 }

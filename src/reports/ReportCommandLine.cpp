@@ -17,7 +17,7 @@ namespace {
 
 std::optional<ReportId> reportNamed(const QString &name)
 {
-    for (int i = 0; i < ReportCount; ++i)
+    for (int i = 0; i < CommandLineReportCount; ++i)
         if (ReportLayouts::scriptName(ReportId(i)) == name)
             return ReportId(i);
     return std::nullopt;
@@ -38,7 +38,7 @@ std::optional<int> genreOf(const QString &text)
 QString reportNames()
 {
     QStringList names;
-    for (int i = 0; i < ReportCount; ++i)
+    for (int i = 0; i < CommandLineReportCount; ++i)
         names << ReportLayouts::scriptName(ReportId(i));
     return names.join(QStringLiteral(", "));
 }

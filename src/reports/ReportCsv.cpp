@@ -32,6 +32,9 @@ QList<CsvColumn> columnsOf(const ReportLayout &layout)
         return {{"Receipt Number", "RentalID"},         {"Date", "RentalDate"},          {"Movie Name", "Name"},
                 {"Video ID", "VideoID"},                {"Customer's ID Number", "CustomerNumber"},
                 {"Rental Price", "rentalfee"}};
+    if (layout.name == QLatin1String("rptGateLog"))
+        return {{"Try", "TryNumber"},     {"Time", "TriedAt"},           {"Destination", "Destination"},
+                {"Outcome", "Outcome"},   {"Counter", "Workstation"}};
     return {{"Date", "DateOfSale"},        {"Invoice Number", "SaleID"},
             {"Customer Number", "CustomerID"}, {"Item Name", "ItemName"},
             {"Quantity Purchased", "QuantityPurchased"}, {"Price", "Price"},

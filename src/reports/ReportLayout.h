@@ -60,9 +60,11 @@ struct ReportLayout
     int height(BandKind kind) const;
 };
 
-// The six reports, by the names scripts and menus use.
-enum class ReportId { AllMovies, MoviesByType, CustomerList, CustomersByDate, RentalRevenue, SalesReport };
+// The six reports, by the names scripts and menus use, then the gate log,
+// which only the command line writes.
+enum class ReportId { AllMovies, MoviesByType, CustomerList, CustomersByDate, RentalRevenue, SalesReport, GateLog };
 inline constexpr int ReportCount = 6;
+inline constexpr int CommandLineReportCount = 7;
 
 namespace ReportLayouts {
 const ReportLayout &layout(ReportId id);

@@ -195,6 +195,22 @@ ReportLayout salesReport()
              pageFooter()}};
 }
 
+ReportLayout gateLog()
+{
+    return {QStringLiteral("rptGateLog"),
+            QStringLiteral("Gate Log"),
+            &ReportCommands::gateLog(),
+            {{BandKind::ReportHeader, 900,
+              {title(0, 4500, "SECURITY GATE LOG", QColor(0x80, 0x00, 0x00)), logo(4752, 2304, 0)}},
+             {BandKind::PageHeader, 2 * HeadLine + 80,
+              {heading(0, 450, "Try"), heading(480, 1950, "Time"), heading(2480, 2150, "Destination"),
+               heading(4680, 1250, "Outcome"), heading(5980, 1100, "Counter")}},
+             {BandKind::Detail, Line,
+              {field(0, 450, "TryNumber"), field(480, 1950, "TriedAt"), field(2480, 2150, "Destination"),
+               field(4680, 1250, "Outcome"), field(5980, 1100, "Workstation")}},
+             pageFooter()}};
+}
+
 } // namespace
 
 const ReportBand *ReportLayout::band(BandKind kind) const
@@ -215,15 +231,16 @@ namespace ReportLayouts {
 
 const ReportLayout &layout(ReportId id)
 {
-    static const ReportLayout layouts[ReportCount] = {allMovies(),       moviesByType(),  customerList(),
-                                                      customersByDate(), rentalRevenue(), salesReport()};
+    static const ReportLayout layouts[CommandLineReportCount] = {
+        allMovies(), moviesByType(), customerList(), customersByDate(), rentalRevenue(), salesReport(), gateLog()};
     return layouts[static_cast<int>(id)];
 }
 
 QString scriptName(ReportId id)
 {
-    static const char *const names[ReportCount] = {"all-movies",        "movies-by-type", "customer-list",
-                                                   "customers-by-date", "rental-revenue", "daily-sales"};
+    static const char *const names[CommandLineReportCount] = {
+        "all-movies", "movies-by-type", "customer-list", "customers-by-date", "rental-revenue", "daily-sales",
+        "gate-log"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 

@@ -1,5 +1,7 @@
 #include "ReportStore.h"
 
+#include "app/Destination.h"
+
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -264,6 +266,34 @@ const ReportCommand &salesReport()
             // taxes for prices in whole cents, which is what the store sells at.
             return taxedSums(Money::fromUnits(a.value(0).toLongLong()));
         }};
+    return c;
+}
+
+const ReportCommand &gateLog()
+{
+    // Tries at the gate name their destination as the gate did.
+    static const ReportCommand c{
+        QStringLiteral("GateLog"),
+        {col("TryNumber", ColumnType::Number), col("TriedAt"), col("Destination"), col("Outcome"),
+         col("Workstation")},
+        {QStringLiteral("TryNumber"), QStringLiteral("TriedAt"), QStringLiteral("Destination"),
+         QStringLiteral("Outcome"), QStringLiteral("Workstation")},
+        QStringLiteral("FROM tblGateLog WHERE 1 = 1"),
+        QStringLiteral("TryNumber"),
+        {},
+        QStringLiteral("TryNumber"),
+        {},
+        {},
+        {},
+        [](const QSqlQuery &q) {
+            const int destination = q.value(2).toInt();
+            const QString caption = destination == 0 ? QStringLiteral("(command line)")
+                                                     : destinationCaption(destination);
+            return ReportRow{numberAt(q, 0), textAt(q, 1),
+                             caption.isEmpty() ? QVariant(QString::number(destination)) : QVariant(caption),
+                             textAt(q, 3), textAt(q, 4)};
+        },
+        [](const QVariantList &) { return QList<Money>(); }};
     return c;
 }
 

@@ -56,7 +56,7 @@ struct ReportCommand
     int sumIndex(const QString &name) const;
 };
 
-// The six commands.
+// The six commands, and the gate log's.
 namespace ReportCommands {
 const ReportCommand &movieType();
 const ReportCommand &moviesByType();
@@ -64,6 +64,7 @@ const ReportCommand &customerList();
 const ReportCommand &customersByDate();
 const ReportCommand &rentalRevenue();
 const ReportCommand &salesReport();
+const ReportCommand &gateLog();
 } // namespace ReportCommands
 
 // One run of a report command over the store, kept open while its report is

@@ -74,6 +74,14 @@ QString QtWindowSystem::inputBox(const QString &prompt, const QString &title, co
     return ok ? text : QString();
 }
 
+QString QtWindowSystem::passwordBox(const QString &prompt, const QString &title)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOr(title), shown(prompt),
+                                               QLineEdit::Password, QString(), &ok);
+    return ok ? text : QString();
+}
+
 bool QtWindowSystem::choosePrinter(QPrinter &printer, int lastPage)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());

@@ -8,6 +8,7 @@ class QtWindowSystem final : public WindowSystem
 public:
     Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+    QString passwordBox(const QString &prompt, const QString &title) override;
     bool choosePrinter(QPrinter &printer, int lastPage) override;
     QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) override;
     void notice(const QString &prompt, const QString &title) override;

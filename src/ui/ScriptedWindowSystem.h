@@ -25,6 +25,8 @@ public:
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         QString defaultAnswer;
+        bool hidden = false;      // an input box that hides what is typed
+        bool nonBlocking = false; // a notice: the program went on while it was up
     };
 
     void answer(Answer a) { m_answers.enqueue(a); }
@@ -41,6 +43,13 @@ public:
 
     Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+    // Answered from type() as inputBox is; recorded as hidden.
+    QString passwordBox(const QString &prompt, const QString &title) override
+    {
+        const QString typed = inputBox(prompt, title, {});
+        m_boxes.last().hidden = true;
+        return typed;
+    }
     int showModal(QDialog &dialog) override;
     bool choosePrinter(QPrinter &printer, int lastPage) override;
     QString saveFileName(const QString &title, const QString &suggestedName, const QString &filter) override;
@@ -51,6 +60,7 @@ public:
     void notice(const QString &prompt, const QString &title) override
     {
         msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
+        m_boxes.last().nonBlocking = true;
     }
 
     const QList<Box> &boxes() const { return m_boxes; }

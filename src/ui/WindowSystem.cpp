@@ -21,6 +21,11 @@ void WindowSystem::notice(const QString &prompt, const QString &title)
     msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
 }
 
+QString WindowSystem::passwordBox(const QString &prompt, const QString &title)
+{
+    return inputBox(prompt, title, {});
+}
+
 bool WindowSystem::printWindow(QWidget &window)
 {
     return printWindow(window, 0);

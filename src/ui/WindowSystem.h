@@ -30,6 +30,8 @@ public:
     // The text typed, or empty when cancelled.
     virtual QString inputBox(const QString &prompt, const QString &title = {},
                              const QString &defaultAnswer = {}) = 0;
+    // An input box that hides what is typed (a code); empty when cancelled.
+    virtual QString passwordBox(const QString &prompt, const QString &title = {});
 
     // Shows `dialog` modally and waits until it hides itself; its result
     // (QDialog::Accepted or Rejected).

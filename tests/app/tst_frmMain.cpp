@@ -89,7 +89,8 @@ private slots:
         QCOMPARE(captions, QStringList({"[Stock Management]", "Videos", "Inventory", "[Rentals]", "Checkout", "Return",
                                         "Late Payment", "[Reports]", "List all Movies", "List selected type",
                                         "Customer list", "Customer by Date", "Sales all", "Rental Revenue",
-                                        "[Customers]", "Add", "Modify", "Delete", "Exit"}));
+                                        "[Customers]", "Add", "Modify", "Delete", "[Manager]",
+                                        "Change manager code...", "Exit"}));
         child<QPushButton>(menu, tasks[0].button)->setFocus();
         for (const Task &task : tasks) {
             QPushButton *button = child<QPushButton>(menu, task.button);

@@ -1,19 +1,33 @@
 #include "TestSupport.h"
 
+#include "app/Destination.h"
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "reports/ReportCommandLine.h"
+#include "stock/frmInvent.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSysInfo>
+#include <QTextStream>
+
+#include <optional>
 
 namespace {
 
 const QString rightCode = QStringLiteral("Popcorn-1987");
 const QString grantedPrompt = QStringLiteral("Authorization granted");
+const QString failedPrompt = QStringLiteral("Authorization failed - retry?");
 const QString sure = QStringLiteral("Are you sure you want to go back to the main menu?");
+const QString defaultNotice =
+    QStringLiteral("This store still opens with the default manager code, which is printed in the program's "
+                   "instructions.\r\nGive the store its own code: \"Change manager code...\" in the main menu's "
+                   "Manager menu, or videostore --set-manager-code.");
 
 // Opens the gate as a clerk does, with the main menu's button for `destination`.
 frmSecur &openGate(TestStore &store, int destination)
@@ -21,7 +35,10 @@ frmSecur &openGate(TestStore &store, int destination)
     static const char *const buttons[] = {"cmdVidMn",    "cmdInvnt",   "cmdModCust",  "cmdDelCust",  "cmdLstAllMov",
                                           "cmdListSelMov", "cmdCustLst", "cmdCustDate", "cmdAllSales", "cmdSalesDate"};
     store.windows().main().show();
-    clickOn(*child<QPushButton>(store.windows().main(), buttons[destination - 1]));
+    if (destination == DestManagerCode)
+        store.windows().main().mnuCode->trigger();
+    else
+        clickOn(*child<QPushButton>(store.windows().main(), buttons[destination - 1]));
     return store.windows().secur();
 }
 
@@ -42,6 +59,22 @@ void typeCode(frmSecur &gate, const QString &code)
 QString gateState(const frmSecur &gate)
 {
     return QStringLiteral("%1|%2|%3").arg(gate.destination).arg(gate.lblDest->text(), gate.txtCode->text());
+}
+
+// What the gate's log holds, a line a try.
+QStringList gateLog(TestStore &store)
+{
+    QStringList lines;
+    const int tries = store.count(QStringLiteral("tblGateLog"));
+    for (int n = 1; n <= tries; ++n) {
+        QStringList cells;
+        for (const char *column : {"TriedAt", "Destination", "Outcome"})
+            cells << store.value(QStringLiteral("SELECT %1 FROM tblGateLog WHERE TryNumber = ?").arg(QLatin1String(column)),
+                                 {n})
+                         .toString();
+        lines << cells.join(u'|');
+    }
+    return lines;
 }
 
 } // namespace
@@ -90,9 +123,9 @@ private slots:
             QCOMPARE(gateState(gate), QStringLiteral("%1|%2|").arg(destination).arg(QLatin1String(caption)));
             typeCode(gate, rightCode);
             clickOn(*gate.cmdSubmit);
-            QCOMPARE(store.ws().prompts(), QStringList{grantedPrompt});
-            QVERIFY(store.ws().last().icon == Icon::Information);
-            QCOMPARE(store.ws().last().title, QStringLiteral("Security clearance"));
+            QCOMPARE(store.ws().prompts(), QStringList({grantedPrompt, defaultNotice}));
+            QVERIFY(store.ws().boxes().at(0).icon == Icon::Information);
+            QCOMPARE(store.ws().boxes().at(0).title, QStringLiteral("Security clearance"));
             QCOMPARE(shownWindows(), windows);
             QCOMPARE(gateState(gate), QStringLiteral("0||"));
         }
@@ -109,7 +142,7 @@ private slots:
             QCOMPARE(gate.txtCode->text(), code);
             clickOn(*gate.cmdSubmit);
             QVERIFY2(shownWindows() == QStringList{"frmMain"}, qPrintable(code));
-            QCOMPARE(store.ws().prompts(), QStringList{"Authorization failed - retry?"});
+            QCOMPARE(store.ws().prompts(), QStringList{failedPrompt});
             QVERIFY(store.ws().last().icon == Icon::Exclamation && store.ws().last().buttons == Buttons::RetryCancel);
             QCOMPARE(store.ws().last().title, QStringLiteral("Code incorrect"));
             QCOMPARE(gateState(gate), QStringLiteral("0||"));
@@ -127,7 +160,7 @@ private slots:
         QCOMPARE(gateState(gate), QStringLiteral("4|Customer delete form|"));
         typeCode(gate, rightCode);
         clickOn(*gate.cmdSubmit);
-        QCOMPARE(store.ws().last().prompt, grantedPrompt);
+        QCOMPARE(store.ws().prompts(), QStringList({failedPrompt, grantedPrompt, defaultNotice}));
         QCOMPARE(shownWindows(), QStringList{"frmDelete"});
     }
 
@@ -160,8 +193,186 @@ private slots:
         QCOMPARE(gateState(gate), QStringLiteral("3|Customer modification form|"));
         typeCode(gate, rightCode);
         QTest::keyClick(gate.txtCode, Qt::Key_Return);
-        QCOMPARE(store.ws().last().prompt, grantedPrompt);
+        QCOMPARE(store.ws().prompts(), QStringList({sure, grantedPrompt, defaultNotice}));
         QCOMPARE(shownWindows(), QStringList{"frmModify"});
+    }
+
+
+    void defaultCodeNoticeIsGivenOnceWithoutWaiting()
+    {
+        TestStore store;
+        frmSecur &gate = openGate(store, 1);
+        typeCode(gate, rightCode);
+        clickOn(*gate.cmdSubmit);
+        QCOMPARE(store.ws().prompts(), QStringList({grantedPrompt, defaultNotice}));
+        QVERIFY(store.ws().last().nonBlocking);
+        QCOMPARE(store.ws().last().title, QStringLiteral("Default manager code"));
+        QVERIFY(!store.ws().boxes().at(0).nonBlocking);
+        store.ws().clear();
+        openGate(store, 2);
+        typeCode(gate, rightCode);
+        clickOn(*gate.cmdSubmit);
+        QCOMPARE(store.ws().prompts(), QStringList{grantedPrompt});
+    }
+
+    void ownCodeSetThroughTheMenuReplacesTheDefault()
+    {
+        TestStore store;
+        const QString title = QStringLiteral("Change manager code");
+        const QString askNew = QStringLiteral("Type the store's new manager code (at least 8 characters; capitals count):");
+        const QString askAgain = QStringLiteral("Type the new manager code again:");
+        const QString unchanged = QStringLiteral("\r\nThe manager code was not changed.");
+        const QString newCode = QStringLiteral("Tape-Rewind-42");
+        // Each refusal leaves the store without a code of its own (the rules
+        // for a code are tried out on the command line).
+        const std::pair<QStringList, QStringList> refused[] = {
+            {{QStringLiteral("Short-1")},
+             {askNew, QStringLiteral("A manager code needs at least 8 characters.") + unchanged}},
+            {{newCode, QStringLiteral("Tape-rewind-42")},
+             {askNew, askAgain, QStringLiteral("The two codes differ.") + unchanged}},
+            {{QString()}, {askNew}}, // cancelled
+        };
+        for (const auto &[typed, told] : refused) {
+            frmSecur &gate = openGate(store, DestManagerCode);
+            QCOMPARE(gate.lblDest->text(), QStringLiteral("Manager code change"));
+            typeCode(gate, rightCode);
+            store.ws().clear();
+            for (const QString &t : typed)
+                store.ws().type(t);
+            clickOn(*gate.cmdSubmit);
+            QCOMPARE(store.ws().prompts(), QStringList{grantedPrompt} + told);
+            QVERIFY(store.ws().boxes().at(1).hidden);
+            QCOMPARE(store.ws().boxes().at(1).title, title);
+            QCOMPARE(store.count(QStringLiteral("tblSettings")), 0);
+            QCOMPARE(shownWindows(), QStringList{"frmMain"});
+        }
+
+        frmSecur &gate = openGate(store, DestManagerCode);
+        typeCode(gate, rightCode);
+        store.ws().clear();
+        store.ws().type(newCode);
+        store.ws().type(newCode);
+        clickOn(*gate.cmdSubmit);
+        QCOMPARE(store.ws().prompts(),
+                 QStringList({grantedPrompt, askNew, askAgain,
+                              "The manager code has been changed. From now on only the new code opens the "
+                              "manager's windows."}));
+        // Only a salted one-way hash is kept.
+        const QString kept = store.value(QStringLiteral("SELECT Value FROM tblSettings")).toString();
+        QVERIFY2(kept.startsWith(QStringLiteral("$argon2id$")) && !kept.contains(newCode), qPrintable(kept));
+
+        // The default no longer opens anything, nor does the code with a blank after it.
+        for (const QString &code : {rightCode, newCode + u' '}) {
+            store.ws().clear();
+            store.ws().answer(Answer::Cancel);
+            typeCode(openGate(store, 1), code);
+            clickOn(*gate.cmdSubmit);
+            QCOMPARE(store.ws().prompts(), QStringList{failedPrompt});
+        }
+
+        // Another run of the program on the same store takes the new code, and says nothing of the default.
+        WindowRegistry again(store.path(), store.ws());
+        again.main().show();
+        clickOn(*again.main().cmdInvnt);
+        store.ws().clear();
+        typeCode(again.secur(), newCode);
+        clickOn(*again.secur().cmdSubmit);
+        QCOMPARE(store.ws().prompts(), QStringList{grantedPrompt});
+        QVERIFY(again.invent().isVisible() && !again.secur().isVisible());
+        QStringList logged; // destination and outcome of each try
+        for (const QString &line : gateLog(store))
+            logged << line.section(u'|', 1);
+        QCOMPARE(logged, QStringList({"11|granted", "11|granted", "11|granted", "11|granted", "11|code changed",
+                                      "1|refused", "1|refused", "2|granted"}));
+    }
+
+    void wrongCodesWaitLongerAndEveryTryIsLogged()
+    {
+        TestStore store;
+        const QDateTime start(QDate(2026, 3, 1), QTime(9, 0));
+        QDateTime clock = start;
+        store.windows().secur().setClock([&clock] { return clock; });
+        QList<int> waits;
+        for (int wrong = 1; wrong <= 9; ++wrong)
+            waits << frmSecur::waitAfter(wrong);
+        QCOMPARE(waits, QList<int>({0, 0, 2, 4, 8, 16, 32, 60, 60}));
+
+        frmSecur &gate = openGate(store, 2);
+        auto attempt = [&](const QString &code, std::optional<Answer> answer = std::nullopt) {
+            if (answer)
+                store.ws().answer(*answer);
+            typeCode(gate, code);
+            clickOn(*gate.cmdSubmit);
+            return store.ws().last().prompt;
+        };
+        const QString waitFor = QStringLiteral("\r\nAfter %1 wrong codes in a row, the next try must wait %2.");
+        const QString tooSoon = QStringLiteral("Too many wrong codes in a row. Wait %1 more before the next try.");
+        // Typed text that would do harm if it reached the store as SQL.
+        const QString hostile = QStringLiteral("x'); DROP TABLE tblGateLog; --");
+        QCOMPARE(attempt(QStringLiteral("Wrong-one"), Answer::Retry), failedPrompt);
+        QCOMPARE(attempt(hostile, Answer::Retry), failedPrompt);
+        QCOMPARE(attempt(QStringLiteral("Wrong-three"), Answer::Retry),
+                 failedPrompt + waitFor.arg(3).arg(QStringLiteral("2 seconds")));
+        // Too soon, even the right code is not looked at.
+        QCOMPARE(attempt(rightCode), tooSoon.arg(QStringLiteral("2 seconds")));
+        QCOMPARE(store.ws().last().title, QStringLiteral("Code incorrect"));
+        QCOMPARE(gateState(gate), QStringLiteral("2|Inventory Management Form|"));
+        clock = clock.addMSecs(1500);
+        QCOMPARE(attempt(rightCode), tooSoon.arg(QStringLiteral("1 second")));
+        clock = clock.addMSecs(500);
+        QCOMPARE(attempt(QStringLiteral("Wrong-four"), Answer::Retry),
+                 failedPrompt + waitFor.arg(4).arg(QStringLiteral("4 seconds")));
+        // A clock put back an hour does not make the wait any longer.
+        clock = clock.addSecs(-3600);
+        QCOMPARE(attempt(rightCode), tooSoon.arg(QStringLiteral("4 seconds")));
+        clock = start.addSecs(6);
+        QCOMPARE(attempt(rightCode), defaultNotice);
+        QCOMPARE(shownWindows(), QStringList{"frmInvent"});
+        // A granted code starts the count again.
+        openGate(store, 3);
+        QCOMPARE(attempt(QStringLiteral("Wrong-five"), Answer::Cancel), failedPrompt);
+        QCOMPARE(store.ws().unusedAnswers(), 0);
+
+        // Each try once, with its time and destination; what was typed is nowhere.
+        QCOMPARE(gateLog(store), QStringList({"2026-03-01 09:00:00|2|refused", "2026-03-01 09:00:00|2|refused",
+                                              "2026-03-01 09:00:00|2|refused", "2026-03-01 09:00:00|2|too soon",
+                                              "2026-03-01 09:00:01|2|too soon", "2026-03-01 09:00:02|2|refused",
+                                              "2026-03-01 08:00:02|2|too soon", "2026-03-01 09:00:06|2|granted",
+                                              "2026-03-01 09:00:06|3|refused"}));
+        QCOMPARE(store.count(QStringLiteral("tblGateLog"), QStringLiteral("TriedAt || Outcome || Workstation LIKE "
+                                                                          "'%DROP%' OR TriedAt LIKE '%Wrong%'")),
+                 0);
+
+        // The command line lists them for the manager.
+        const QString csv = QFileInfo(store.path()).absoluteDir().filePath(QStringLiteral("gate.csv"));
+        QString said, why;
+        QTextStream out(&said), err(&why);
+        QCOMPARE(runReportCommand({store.path(), QStringLiteral("gate-log"), {}, csv, {}, {}, {}}, out, err), 0);
+        QCOMPARE(said, QStringLiteral("Gate Log: 9 rows written to %1\n").arg(csv));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines.at(0), QStringLiteral("Try,Time,Destination,Outcome,Counter"));
+        QCOMPARE(lines.at(8), QStringLiteral("8,2026-03-01 09:00:06,Inventory Management Form,granted,")
+                                  + QSysInfo::machineHostName());
+        QCOMPARE(lines.at(9).section(u',', 0, 3), QStringLiteral("9,2026-03-01 09:00:06,Customer modification form,refused"));
+    }
+
+    void aTryThatCannotBeRecordedOpensNothing()
+    {
+        TestStore store;
+        frmSecur &gate = openGate(store, 1);
+        store.exec(QStringLiteral("DROP TABLE tblGateLog"));
+        typeCode(gate, rightCode);
+        clickOn(*gate.cmdSubmit);
+        QCOMPARE(store.ws().boxes().size(), 1);
+        QCOMPARE(store.ws().last().title, QStringLiteral("Store database error"));
+        QVERIFY2(store.ws().last().prompt.startsWith(
+                     QStringLiteral("The store database could not record the try at the security gate.")),
+                 qPrintable(store.ws().last().prompt));
+        QCOMPARE(shownWindows(), QStringList{"frmSecur"});
+        QCOMPARE(gateState(gate), QStringLiteral("1|Video Management form|"));
     }
 };
 

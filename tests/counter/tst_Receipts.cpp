@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -82,6 +83,31 @@ QByteArray digest(const QString &path)
                                        : QByteArray();
 }
 
+// Whether any run of five digits of `card` stands in `text`, its blanks
+// and dashes taken out.
+bool showsMoreThanFour(const QString &text, const QString &card)
+{
+    QString digits = text;
+    digits.remove(QRegularExpression(u"[ -]"_s));
+    for (qsizetype i = 0; i + 5 <= card.size(); ++i)
+        if (digits.contains(card.mid(i, 5)))
+            return true;
+    return false;
+}
+
+// Every text a window shows: boxes, labels and list lines.
+QStringList windowTexts(QWidget &window)
+{
+    QStringList texts;
+    for (const QLineEdit *e : window.findChildren<QLineEdit *>())
+        texts << e->displayText();
+    for (const QLabel *l : window.findChildren<QLabel *>())
+        texts << l->text();
+    for (const QListWidget *list : window.findChildren<QListWidget *>())
+        texts << listLines(list);
+    return texts;
+}
+
 } // namespace
 
 class tst_Receipts : public QObject
@@ -130,6 +156,59 @@ private slots:
         const QString keep = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
         if (!keep.isEmpty())
             QFile::copy(file, keep + u"/receipt.pdf"_s);
+    }
+
+    void cardNumbersAreMaskedOnScreenOnPaperAndInThePdf()
+    {
+        if (QStandardPaths::findExecutable(u"pdfimages"_s).isEmpty())
+            QSKIP("poppler-utils is not installed (./build.sh test installs it)");
+        const QString card = u"4929881733065521"_s;
+        const QString masked = u"•••• •••• •••• 5521"_s;
+        TestStore s;
+        frmCheckout &w = open(s);
+        s.exec(u"INSERT INTO tblCreditInfo (CustomersNumber, Visa, VisaExp) VALUES (1, ?, '2028-04')"_s, {card});
+        fillBill(w, true);
+        // On file: the last four digits, and it counts as a number given.
+        clickOn(*w.OptVisa);
+        QCOMPARE(w.txtCardNum->text(), masked);
+        s.ws().answer(Answer::No);
+        clickOn(*w.cmdCheckOut);
+        QVERIFY2(s.ws().last().prompt.contains(u"\r\n"_s + masked + u" 2028-04 Total: "_s), qPrintable(s.ws().last().prompt));
+
+        // Typed: as typed while typing, masked on the receipt printed before the checkout.
+        clickOn(*w.optAmEx);
+        typeInto(*w.txtCardNum, card);
+        QCOMPARE(w.txtCardNum->displayText(), card);
+        s.ws().setPrinterAvailable(true);
+        s.ws().answer(Answer::Yes); // print it now
+        s.ws().answer(Answer::Yes); // the customer checks out
+        s.ws().answer(Answer::No);  // but not yet verified
+        clickOn(*w.cmdPrintRec);
+        QCOMPARE(w.txtCardNum->text(), u"•••• •••• •••• 5521"_s);
+        QCOMPARE(s.ws().printed().size(), 1);
+        const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(s.ws().printed().at(0).convertToFormat(QImage::Format_RGB32) == shown);
+        for (const QString &text : windowTexts(w) + s.ws().prompts())
+            QVERIFY2(!showsMoreThanFour(text, card), qPrintable(text));
+
+        // The same picture as a PDF; with the whole number it would have differed.
+        w.txtCardNum->setText(card);
+        const QImage whole = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        w.txtCardNum->setText(masked);
+        QVERIFY(whole != shown);
+        s.ws().setPrinterAvailable(false);
+        s.ws().answer(Answer::Yes);
+        s.ws().answer(Answer::Yes);
+        clickOn(*w.cmdCheckOut);
+        QCOMPARE(s.count(u"tblRentals"_s), 1);
+        const QString file = namedFile(s);
+        QTemporaryDir out;
+        run(u"pdfimages"_s, {u"-png"_s, file, out.filePath(u"img"_s)});
+        const QImage inPdf = QImage(out.filePath(u"img-000.png"_s)).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(inPdf == shown, "the PDF does not hold the masked window");
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && !pdf.readAll().contains(card.toLatin1()));
+        QCOMPARE(s.ws().unusedAnswers(), 0);
     }
 
     void receiptsInTheSameSecondKeepTheirOwnFiles()

@@ -95,3 +95,4 @@ void benchReports(Bench &bench);
 void benchReturns(Bench &bench);
 void benchStock(Bench &bench);
 void benchCustomers(Bench &bench);
+void benchGate(Bench &bench);

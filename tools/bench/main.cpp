@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     }
     std::fprintf(stderr, "benchmarking a copy of %s\n", qPrintable(source));
     Bench bench(path, qMax(3, parser.value(runsOption).toInt()));
-    for (auto section : {benchCounter, benchReturns, benchStock, benchCustomers, benchReports})
+    for (auto section : {benchCounter, benchGate, benchReturns, benchStock, benchCustomers, benchReports})
         section(bench);
     bench.print();
     return 0;
