@@ -1,5 +1,6 @@
 #include "ReportStore.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -278,8 +279,9 @@ ReportStore::ReportStore(const QString &path, const ReportCommand &command, QVar
 
 ReportStore::~ReportStore()
 {
+    m_stream.reset();
     if (m_snapshot)
-        m_db.run(QStringLiteral("end the report"), QStringLiteral("ROLLBACK"));
+        m_db.endSnapshot();
 }
 
 QString ReportStore::rowSelect() const
@@ -291,12 +293,7 @@ bool ReportStore::open()
 {
     const QString action = QStringLiteral("run the report %1").arg(m_command.name);
     if (!m_snapshot) {
-        // A report reads much of the file once: a larger cache and mapped
-        // reads spare a system call per page read. Engines without these
-        // settings just go on without them.
-        m_db.run(action, QStringLiteral("PRAGMA cache_size = -65536"));
-        m_db.run(action, QStringLiteral("PRAGMA mmap_size = 1073741824"));
-        if (!m_db.run(action, QStringLiteral("BEGIN")))
+        if (!m_db.beginSnapshot(action))
             return false;
         m_snapshot = true;
     }
@@ -391,6 +388,11 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
         out.reserve(count);
         while (out.size() < count && m_stream->next())
             out.append(m_command.makeRow(*m_stream));
+        // A report cut short is never passed off as the whole of it.
+        if (out.size() < count && m_stream->lastError().isValid()) {
+            m_db.fail(QStringLiteral("run the report %1").arg(m_command.name), m_stream->lastError().text());
+            return std::nullopt;
+        }
         m_streamNext += out.size();
         return out;
     }
@@ -432,8 +434,8 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
 
 bool ReportStore::startStream()
 {
-    m_stream = m_db.run(QStringLiteral("run the report %1").arg(m_command.name),
-                        rowSelect() + QStringLiteral(" ORDER BY ") + m_command.orderBy, m_parameters);
+    m_stream = m_db.stream(QStringLiteral("run the report %1").arg(m_command.name),
+                           rowSelect() + QStringLiteral(" ORDER BY ") + m_command.orderBy, m_parameters);
     m_streamNext = 0;
     return m_stream.has_value();
 }
@@ -448,9 +450,14 @@ bool ReportStore::forEachRow(const std::function<bool(qint64, const ReportRow &)
     if (!startStream())
         return false;
     qint64 i = 0;
-    while (m_stream->next())
-        if (!each(i++, m_command.makeRow(*m_stream)))
-            break;
+    bool more = true;
+    while (more && m_stream->next())
+        more = each(i++, m_command.makeRow(*m_stream));
+    if (more && m_stream->lastError().isValid()) {
+        m_db.fail(QStringLiteral("run the report %1").arg(m_command.name), m_stream->lastError().text());
+        stopStream();
+        return false;
+    }
     stopStream();
     return true;
 }
