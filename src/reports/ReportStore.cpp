@@ -204,7 +204,8 @@ const ReportCommand &rentalRevenue()
          QStringLiteral("tblMovies.Name"), QStringLiteral("tblRentals.RentalID")},
         QStringLiteral("FROM tblRentals, tblVideos, tblMovies WHERE tblRentals.VideoID = tblVideos.VideoID "
                        "AND tblVideos.MovieNum = tblMovies.MovieNum"),
-        QStringLiteral("tblRentals.RentalID, tblRentals.VideoID"),
+        // The member too: a tape may stand twice in one checkout.
+        QStringLiteral("tblRentals.RentalID, tblRentals.VideoID, tblRentals.CustomerNumber"),
         {},
         QStringLiteral("tblRentals.RentalID"),
         QStringLiteral("FROM tblRentals WHERE 1 = 1"),
@@ -250,7 +251,8 @@ const ReportCommand &salesReport()
         QStringLiteral("tblReceipts.DateOfSale"),
         QStringLiteral("tblReceipts.DateOfSale"),
         {},
-        {QStringLiteral("SUM(tblSalesDetails.QuantityPurchased * tblInventory.Price)")},
+        // Worked exactly where the engine can: a sum past 64 bits is left blank, never an error.
+        {QStringLiteral("SUM(CAST(tblSalesDetails.QuantityPurchased AS NUMERIC) * tblInventory.Price)")},
         {QStringLiteral("Amount"), QStringLiteral("GST"), QStringLiteral("PST"), QStringLiteral("TaxTotal")},
         [](const QSqlQuery &q) {
             ReportRow row{numberAt(q, 0), textAt(q, 1), numberAt(q, 2), numberAt(q, 3), textAt(q, 4), moneyAt(q, 5)};
