@@ -4,6 +4,7 @@
 # user when the tests run as root.
 #   pg_test_server.sh start STATEFILE   writes the server's address to STATEFILE
 #   pg_test_server.sh stop STATEFILE    stops the server and removes its folder
+#   pg_test_server.sh halt|resume STATEFILE   stops it at once, or starts it again
 set -euo pipefail
 
 action=${1:?start or stop}
@@ -51,6 +52,19 @@ start)
   printf '%s\npostgresql://postgres@/postgres?host=%s\n' "$dir" "$dir" >"$state"
   echo "pg_test_server: running in $dir"
   ;;
+halt|resume)
+  # Stops the server as a power cut would, or starts it again on its files:
+  # for the tests of a server that goes away in the middle of a write.
+  dir=$(head -n 1 "$state")
+  case "$dir" in /tmp/videostore-pgtest.*) ;; *) echo "pg_test_server: bad state file $state" >&2; exit 1 ;; esac
+  if [ "$action" = halt ]; then
+    as_owner "$bindir/pg_ctl" -D "$dir/data" -m immediate -w stop >/dev/null
+  else
+    as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
+      -o "-c listen_addresses='' -k $dir -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=400" \
+      start >/dev/null
+  fi
+  ;;
 stop)
   [ -f "$state" ] || { echo "pg_test_server: nothing to stop"; exit 0; }
   dir=$(head -n 1 "$state")
@@ -63,5 +77,5 @@ stop)
   echo "pg_test_server: stopped"
   exit $status
   ;;
-*) echo "usage: pg_test_server.sh start|stop STATEFILE" >&2; exit 2 ;;
+*) echo "usage: pg_test_server.sh start|stop|halt|resume STATEFILE" >&2; exit 2 ;;
 esac
