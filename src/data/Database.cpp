@@ -343,8 +343,12 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
             return true;
         const DbError cause = m_error;
         const bool again = m_retryable && attempt < Attempts;
-        if (!m_lost)
+        if (!m_lost) {
             QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+            // The statements that failed could not be freed while the
+            // transaction stood aborted; none of this transaction's is in use.
+            QSqlQuery(m_db).exec(QStringLiteral("DEALLOCATE ALL"));
+        }
         m_error = cause;
         if (!again)
             return false;
