@@ -360,8 +360,12 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
 
 bool Database::beginSnapshot(const QString &action)
 {
-    if (m_engine == Schema::Engine::PostgreSQL)
-        return control(action, QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+    if (m_engine == Schema::Engine::PostgreSQL) {
+        // Held like a transaction: a connection lost meanwhile is not made
+        // anew under the report, whose pages would then mix two moments.
+        m_inTransaction = control(action, QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+        return m_inTransaction;
+    }
     // A report reads much of the file once: a larger cache and mapped reads
     // spare a system call per page read.
     run(action, QStringLiteral("PRAGMA cache_size = -65536"));
@@ -371,6 +375,7 @@ bool Database::beginSnapshot(const QString &action)
 
 void Database::endSnapshot()
 {
+    m_inTransaction = false;
     if (m_db.isOpen() && !m_lost)
         QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
 }

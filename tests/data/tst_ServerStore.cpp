@@ -187,10 +187,23 @@ private slots:
         QVERIFY(!made.ok);
         QVERIFY2(made.message.contains(u"no column SalePrice"_s), qPrintable(made.message));
 
-        // A server that is not there, told as such.
+        // A server that is not there, or that does not know this counter's
+        // user, told as such at start-up and at the counter.
         const StoreFile::Outcome nowhere = ServerStore::prepare(u"postgresql:///video?host=/nonexistent"_s);
         QVERIFY(!nowhere.ok);
         QVERIFY2(nowhere.message.contains(u"cannot be reached"_s), qPrintable(nowhere.message));
+        CheckoutStore unreachable(u"postgresql:///video?host=/nonexistent"_s);
+        QVERIFY(unreachable.item(1).failed);
+        QCOMPARE(unreachable.lastError().kind, DbError::Kind::Unreachable);
+        QVERIFY(unreachable.lastError().clerkText().startsWith(u"The store's database server cannot be reached"_s));
+        QString stranger = empty.address;
+        stranger.replace(u"postgres@"_s, u"stranger@"_s);
+        const StoreFile::Outcome refused = ServerStore::prepare(stranger);
+        QVERIFY(!refused.ok);
+        QVERIFY2(refused.message.contains(u"refused the login"_s), qPrintable(refused.message));
+        CheckoutStore unknown(stranger);
+        QVERIFY(unknown.item(1).failed);
+        QCOMPARE(unknown.lastError().kind, DbError::Kind::LoginRefused);
     }
 
     void demoStoreCopiedToServerAndBackIsIdentical()

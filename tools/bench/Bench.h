@@ -101,6 +101,7 @@ void benchReports(Bench &bench);
 void benchReturns(Bench &bench);
 void benchStock(Bench &bench);
 void benchCustomers(Bench &bench);
+void benchCopy(Bench &bench);
 
 // Several counters at once: `counters` threads, each with its own
 // connection and store classes, checking out for `seconds`; prints one line

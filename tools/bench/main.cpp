@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
         return benchCounters(path, counters, seconds) ? 0 : 1;
     }
     Bench bench(path, qMax(3, parser.value(runsOption).toInt()));
-    for (auto section : {benchCounter, benchReturns, benchStock, benchCustomers, benchReports})
+    for (auto section : {benchCounter, benchReturns, benchStock, benchCustomers, benchReports, benchCopy})
         section(bench);
     bench.print();
     return 0;
