@@ -5,12 +5,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QStorageInfo>
-#include <QUrl>
-
-#include <QRandomGenerator>
 #include <QThread>
+#include <QUrl>
 
 #include <atomic>
 
