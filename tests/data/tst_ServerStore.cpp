@@ -412,7 +412,7 @@ private slots:
             s.addTape(1001, 10);
             s.addItem(7, u"Popcorn"_s, u"2.50"_s, 5);
             // The item line waits long enough for the server to go away under it.
-            s.exec(u"CREATE FUNCTION slow() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_sleep(3); "
+            s.exec(u"CREATE FUNCTION slow() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_sleep(10); "
                    "RETURN NEW; END $$"_s);
             s.exec(u"CREATE TRIGGER slow BEFORE INSERT ON tblSalesDetails FOR EACH ROW EXECUTE FUNCTION slow()"_s);
             const QStringList before = snapshot(s);
