@@ -2,7 +2,9 @@
 
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
+#include "data/ServerStore.h"
 #include "data/StoreFile.h"
+#include "data/StoreLocation.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
@@ -26,7 +28,8 @@ void nameApplication(QApplication &app)
 
 std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, WindowSystem &ws)
 {
-    const StoreFile::Outcome store = StoreFile::prepare(storePath);
+    const StoreFile::Outcome store =
+        StoreLocation::isServer(storePath) ? ServerStore::prepare(storePath) : StoreFile::prepare(storePath);
     if (!store.ok) {
         ws.msgBox(store.message, Buttons::Ok, Icon::Exclamation);
         return nullptr;

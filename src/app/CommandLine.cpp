@@ -7,7 +7,10 @@
 #include "app/WindowRegistry.h"
 #include "data/Backup.h"
 #include "data/Schema.h"
+#include "data/ServerStore.h"
+#include "data/StoreCopy.h"
 #include "data/StoreFile.h"
+#include "data/StoreLocation.h"
 #include "data/StoreLock.h"
 #include "reports/ReportCommandLine.h"
 #include "ui/QtWindowSystem.h"
@@ -19,6 +22,8 @@
 #include <QTextStream>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace CommandLine {
 
@@ -37,11 +42,37 @@ int finish(const Context &c, const Backup::Outcome &outcome)
 
 int backup(const Context &c)
 {
+    if (StoreLocation::isServer(c.storePath)) {
+        c.err << QStringLiteral("No copy was written: backups of a store on a database server are pg_dump's job. "
+                                "Run, on any PC that reaches the server:\n  %1")
+                     .arg(ServerStore::backupCommand(c.storePath))
+              << Qt::endl;
+        return 1;
+    }
     return finish(c, Backup::copy(c.storePath, c.value));
+}
+
+int checkServer(const Context &c)
+{
+    const StoreFile::Inspection store = ServerStore::inspect(c.storePath);
+    const QString shownStore = StoreLocation::shown(c.storePath);
+    if (!store.problem.isEmpty()) {
+        c.err << QStringLiteral("The store %1 has a problem: %2").arg(shownStore, store.problem) << Qt::endl;
+        return 1;
+    }
+    c.out << QStringLiteral("The store %1 is sound: every table in place, version %2%3.")
+                 .arg(shownStore)
+                 .arg(store.version)
+                 .arg(store.version < Schema::Version ? QStringLiteral(" (brought up to date at the next start)")
+                                                      : QString())
+          << Qt::endl;
+    return 0;
 }
 
 int check(const Context &c)
 {
+    if (StoreLocation::isServer(c.storePath))
+        return checkServer(c);
     const StoreFile::Inspection store = StoreFile::inspect(c.storePath, StoreFile::Depth::Everything);
     QString problem = store.problem;
     if (problem.isEmpty())
@@ -61,7 +92,31 @@ int check(const Context &c)
 
 int restore(const Context &c)
 {
+    if (StoreLocation::isServer(c.storePath)) {
+        c.err << QStringLiteral("Nothing was changed: a store on a database server is restored with pg_restore "
+                                "into a new, empty database, which the counters are then pointed at.")
+              << Qt::endl;
+        return 1;
+    }
     return finish(c, Backup::restore(c.storePath, c.value, QDateTime::currentDateTime()));
+}
+
+int copyTo(const Context &c)
+{
+    // Progress only where someone watches it.
+    const bool terminal = ::isatty(STDERR_FILENO);
+    QString shownTable;
+    const StoreCopy::Outcome outcome =
+        StoreCopy::copy(c.storePath, c.value, [&](const QString &table, qint64 done, qint64 total) {
+            if (!terminal)
+                return;
+            c.err << QStringLiteral("\rcopying %1: %2 of %3 rows").arg(table).arg(done).arg(total);
+            if (done >= total)
+                c.err << '\n';
+            c.err.flush();
+        });
+    (outcome.ok ? c.out : c.err) << outcome.message << Qt::endl;
+    return outcome.ok ? 0 : 1;
 }
 
 // The program with its windows, on the store at `storePath`.
@@ -75,10 +130,17 @@ int startWindows(int argc, char *argv[], const QString &storePath)
     const auto windows = startVideoStore(path, ws);
     if (!windows)
         return 1;
-    inUse.tryLock(path, StoreLock::Mode::Shared);
     SignalExit exitOnSignal([&] { windows->exitProgram(); });
     DailyBackup daily(path, QDate::currentDate(), ws);
-    daily.start();
+    if (StoreLocation::isServer(path)) {
+        QTextStream(stderr) << QStringLiteral("videostore: the store is on a database server; its daily copy is "
+                                              "pg_dump's job: %1")
+                                   .arg(ServerStore::backupCommand(path))
+                            << Qt::endl;
+    } else {
+        inUse.tryLock(path, StoreLock::Mode::Shared);
+        daily.start();
+    }
     return app.exec();
 }
 
@@ -111,6 +173,10 @@ const QList<Command> &commands()
          QStringLiteral("Checks <file> as --check does and puts it in place as the store, keeping the replaced "
                         "store beside it as video.db.replaced-<date>-<time>. Refused while the program is running."),
          restore},
+        {QStringLiteral("copy-to"), QStringLiteral("store"),
+         QStringLiteral("Copies the store into <store>: an empty PostgreSQL database (postgresql://user@host/dbname) "
+                        "or a new file. Every table in one transaction, checked by row counts and money sums."),
+         copyTo},
         {QStringLiteral("report"), QStringLiteral("name"),
          QStringLiteral("Writes the report <name> (all-movies, movies-by-type, customer-list, customers-by-date, "
                         "rental-revenue, daily-sales, or gate-log: every try at the security gate) to the file of "
@@ -154,10 +220,12 @@ int run(int argc, char *argv[])
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Lists these options."));
     const QCommandLineOption store(QStringLiteral("store"),
-                                   QStringLiteral("Uses <file> as the store instead of %1 (with the commands "
-                                                  "below too).")
+                                   QStringLiteral("Uses <store> as the store instead of %1 (with the commands "
+                                                  "below too): a file, or a PostgreSQL database shared by several "
+                                                  "counters, postgresql://user@host:port/dbname (the password from "
+                                                  "~/.pgpass or PGPASSWORD). VIDEOSTORE_STORE does the same.")
                                        .arg(QDir::toNativeSeparators(StoreFile::defaultPath())),
-                                   QStringLiteral("file"));
+                                   QStringLiteral("store"));
     parser.addOption(help);
     parser.addOption(store);
     QList<QCommandLineOption> options;
@@ -197,10 +265,13 @@ int run(int argc, char *argv[])
         chosen = &commands().at(i);
     }
 
-    if (!chosen) {
-        const QString storePath = parser.isSet(store) ? parser.value(store) : QString();
-        return startWindows(argc, argv, storePath.isEmpty() ? QString() : QFileInfo(storePath).absoluteFilePath());
-    }
+    // --store, else VIDEOSTORE_STORE, else the default file; a path is made
+    // absolute, an address taken as it stands.
+    QString given = parser.isSet(store) ? parser.value(store) : qEnvironmentVariable("VIDEOSTORE_STORE");
+    if (!given.isEmpty() && !StoreLocation::isServer(given))
+        given = QFileInfo(given).absoluteFilePath();
+    if (!chosen)
+        return startWindows(argc, argv, given);
     // The commands need no display: no window system is loaded for them,
     // or an offscreen one for those that draw pages.
     std::unique_ptr<QCoreApplication> app;
@@ -212,8 +283,7 @@ int run(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     nameApplication(*app);
-    const QString storePath =
-        parser.isSet(store) ? QFileInfo(parser.value(store)).absoluteFilePath() : StoreFile::defaultPath();
+    const QString storePath = given.isEmpty() ? StoreFile::defaultPath() : given;
     const QString value = chosen->valueName.isEmpty() ? QString() : parser.value(chosen->name);
     return chosen->run(Context{storePath, value, out, err, parser});
 }

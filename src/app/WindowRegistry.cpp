@@ -11,6 +11,7 @@
 #include "customers/frmadd.h"
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
+#include "data/StoreLocation.h"
 #include "ui/WindowSystem.h"
 #include "stock/frmInvent.h"
 #include "stock/frmVidMn.h"
@@ -25,7 +26,7 @@ WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
     , m_quit([] { QCoreApplication::quit(); })
 {
     // Receipts kept as PDF files stay with the store they belong to.
-    m_ws.setReceiptFolder(QFileInfo(m_storePath).absoluteDir().filePath(QStringLiteral("receipts")));
+    m_ws.setReceiptFolder(QDir(StoreLocation::localFolder(m_storePath)).filePath(QStringLiteral("receipts")));
 }
 
 WindowRegistry::~WindowRegistry() = default;

@@ -130,8 +130,11 @@ std::optional<qint32> CheckoutStore::nextNumber(const QString &action, const QSt
 bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
 {
     m_receipt.reset();
-    const bool recorded =
-        m_db.transaction(QStringLiteral("record the checkout"), [&] { return recordLines(plan); });
+    // Each attempt starts afresh: a server may run the transaction again.
+    const bool recorded = m_db.transaction(QStringLiteral("record the checkout"), [&] {
+        m_receipt.reset();
+        return recordLines(plan);
+    });
     if (!recorded)
         m_receipt.reset();
     return recorded;

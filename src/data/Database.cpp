@@ -1,9 +1,14 @@
 #include "Database.h"
 
+#include "ServerStore.h"
+#include "StoreLocation.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QStorageInfo>
+#include <QThread>
 #include <QUrl>
 
 #include <atomic>
@@ -18,8 +23,18 @@ QString connectionName()
 
 QString errorText(const QSqlError &e)
 {
-    const QString db = e.databaseText().trimmed();
-    return db.isEmpty() ? e.text().trimmed() : db;
+    QString db = e.databaseText().trimmed();
+    if (db.isEmpty())
+        return e.text().trimmed();
+    // A server's text: without its level, the statement's echo and the code.
+    if (db.startsWith(QLatin1String("ERROR:")) || db.startsWith(QLatin1String("FATAL:"))) {
+        db = db.mid(6);
+        for (const char *tail : {"\nLINE ", "\n("})
+            if (const qsizetype at = db.indexOf(QLatin1String(tail)); at > 0)
+                db = db.left(at);
+        db = db.simplified();
+    }
+    return db;
 }
 
 // SQLite's primary result codes that a clerk can act on.
@@ -32,10 +47,18 @@ constexpr int SqliteFull = 13;
 // Below this much free space a bare I/O error is taken for a full disk.
 constexpr qint64 NearlyFull = 1024 * 1024;
 
+// How often a server transaction that lost to another counter's is tried in
+// all before the clerk is told.
+constexpr int Attempts = 6;
+
+std::atomic<bool> writerLock{true};
+
 } // namespace
 
 DbError::Kind DbError::classify(const QSqlError &error, const QString &storePath)
 {
+    if (StoreLocation::isServer(storePath))
+        return ServerStore::classify(error);
     bool numeric = false;
     const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
     const QString text = error.databaseText();
@@ -71,6 +94,16 @@ QString DbError::clerkText() const
                               "saved.\r\n\r\nAsk the manager to make the store file and its folder writable, "
                               "then try again.")
             .arg(action);
+    case Kind::Unreachable:
+        return QStringLiteral("The store's database server cannot be reached, so the store database could not %1. "
+                              "Nothing of it was saved.\r\n\r\nCheck that the server PC is on and connected, "
+                              "then try again.\r\n\r\n%2")
+            .arg(action, detail);
+    case Kind::LoginRefused:
+        return QStringLiteral("The store's database server refused this counter's login, so the store database "
+                              "could not %1. Nothing of it was saved.\r\n\r\nAsk the manager to check this "
+                              "counter's user name and password.\r\n\r\n%2")
+            .arg(action, detail);
     case Kind::Other:
         break;
     }
@@ -105,14 +138,73 @@ QSqlDatabase Database::openConnection(const QString &connectionName, const QStri
     return db;
 }
 
+QSqlDatabase Database::connect(const QString &connectionName, const QString &location, QString *error)
+{
+    if (!StoreLocation::isServer(location))
+        return openConnection(connectionName, location, false, error);
+    QSqlError e;
+    QSqlDatabase db = ServerStore::openConnection(connectionName, location, &e);
+    if (e.isValid() && error)
+        *error = errorText(e);
+    return db;
+}
+
+void Database::setWriterLock(bool on)
+{
+    writerLock = on;
+}
+
 Database::Database(const QString &path)
     : m_path(path)
     , m_name(connectionName())
+    , m_engine(StoreLocation::isServer(path) ? Schema::Engine::PostgreSQL : Schema::Engine::SQLite)
 {
-    QString error;
-    m_db = openConnection(m_name, path, false, &error);
-    if (!m_db.isOpen())
-        fail(QStringLiteral("open the store file %1").arg(path), error);
+    open();
+}
+
+bool Database::open()
+{
+    if (m_engine == Schema::Engine::SQLite) {
+        QString error;
+        m_db = openConnection(m_name, m_path, false, &error);
+        if (!m_db.isOpen())
+            fail(QStringLiteral("open the store file %1").arg(m_path), error);
+        return m_db.isOpen();
+    }
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_name);
+    QSqlError error;
+    m_db = ServerStore::openConnection(m_name, m_path, &error);
+    m_lost = !m_db.isOpen();
+    if (m_lost) {
+        m_error = {QStringLiteral("connect to the store database %1").arg(StoreLocation::shown(m_path)),
+                   errorText(error), ServerStore::classify(error)};
+        // A connection that never opened is a server out of reach unless
+        // the server said otherwise.
+        if (m_error.kind == DbError::Kind::Other && error.nativeErrorCode().isEmpty())
+            m_error.kind = DbError::Kind::Unreachable;
+    }
+    return !m_lost;
+}
+
+bool Database::ensureOpen(const QString &action)
+{
+    if (m_engine == Schema::Engine::SQLite) {
+        if (m_db.isOpen())
+            return true;
+        return fail(action, QStringLiteral("The store file %1 is not open.").arg(m_path));
+    }
+    // A lost connection is made anew between transactions, never inside
+    // one: the work done before it was lost is gone with it.
+    if (!m_lost)
+        return true;
+    if (m_inTransaction || !open()) {
+        const DbError::Kind kind = m_error.kind;
+        m_error = {action, m_error.detail, kind == DbError::Kind::Other ? DbError::Kind::Unreachable : kind};
+        m_retryable = false;
+        return false;
+    }
+    return true;
 }
 
 Database::~Database()
@@ -125,29 +217,53 @@ Database::~Database()
 bool Database::fail(const QString &action, const QString &detail)
 {
     m_error = {action, detail};
+    m_retryable = false;
     return false;
 }
 
 bool Database::conflict(const QString &action, const QString &message)
 {
     m_error = {action, message, DbError::Kind::Conflict};
+    m_retryable = false;
     return false;
 }
 
 bool Database::failWith(const QString &action, const QSqlError &error)
 {
     m_error = {action, errorText(error), DbError::classify(error, m_path)};
+    m_retryable = m_engine == Schema::Engine::PostgreSQL && ServerStore::isRetryable(error);
+    if (m_engine == Schema::Engine::PostgreSQL && m_error.kind == DbError::Kind::Other
+        && error.nativeErrorCode().isEmpty()) {
+        // libpq's own failures carry no code: a connection that no longer
+        // answers a plain statement is lost, whatever its text said.
+        QSqlQuery probe(m_db);
+        if (!probe.exec(QStringLiteral("SELECT 1")) && probe.lastError().nativeErrorCode().isEmpty())
+            m_error.kind = DbError::Kind::Unreachable;
+    }
+    if (m_error.kind == DbError::Kind::Unreachable)
+        m_lost = true;
     return false;
 }
 
 std::optional<QSqlQuery> Database::run(const QString &action, const QString &sql, const QVariantList &values)
 {
-    if (!m_db.isOpen()) {
-        fail(action, QStringLiteral("The store file %1 is not open.").arg(m_path));
+    // A server's rows are all fetched at once, so that another statement
+    // may run while they are read.
+    return execute(action, sql, values, m_engine == Schema::Engine::SQLite);
+}
+
+std::optional<QSqlQuery> Database::stream(const QString &action, const QString &sql, const QVariantList &values)
+{
+    return execute(action, sql, values, true);
+}
+
+std::optional<QSqlQuery> Database::execute(const QString &action, const QString &sql, const QVariantList &values,
+                                           bool forwardOnly)
+{
+    if (!ensureOpen(action))
         return std::nullopt;
-    }
     QSqlQuery q(m_db);
-    q.setForwardOnly(true);
+    q.setForwardOnly(forwardOnly);
     if (!q.prepare(sql)) {
         failWith(action, q.lastError());
         return std::nullopt;
@@ -159,6 +275,16 @@ std::optional<QSqlQuery> Database::run(const QString &action, const QString &sql
         return std::nullopt;
     }
     return q;
+}
+
+bool Database::control(const QString &action, const QString &sql)
+{
+    if (!ensureOpen(action))
+        return false;
+    QSqlQuery q(m_db);
+    if (!q.exec(sql))
+        return failWith(action, q.lastError());
+    return true;
 }
 
 std::optional<int> Database::change(const QString &action, const QString &sql, const QVariantList &values)
@@ -186,6 +312,8 @@ std::optional<QVariant> Database::scalar(const QString &action, const QString &s
 
 bool Database::transaction(const QString &action, const std::function<bool()> &body)
 {
+    if (m_engine == Schema::Engine::PostgreSQL)
+        return serverTransaction(action, body);
     // IMMEDIATE takes the write lock up front, so a busy store fails before
     // any of the work is done rather than halfway.
     if (!run(action, QStringLiteral("BEGIN IMMEDIATE")))
@@ -196,4 +324,57 @@ bool Database::transaction(const QString &action, const std::function<bool()> &b
     QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
     m_error = cause;
     return false;
+}
+
+bool Database::serverTransaction(const QString &action, const std::function<bool()> &body)
+{
+    // The lock is taken before the first read, so the snapshot the writer
+    // works on already holds the last writer's rows: no number is proposed
+    // twice and the conditional writes see what is there.
+    const QString lock = QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(QLatin1String(ServerStore::VersionTable));
+    for (int attempt = 1;; ++attempt) {
+        if (!control(action, QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE")))
+            return false;
+        m_inTransaction = true;
+        const bool done = (!writerLock || control(action, lock)) && body() && control(action, QStringLiteral("COMMIT"));
+        m_inTransaction = false;
+        if (done)
+            return true;
+        const DbError cause = m_error;
+        const bool again = m_retryable && attempt < Attempts;
+        if (!m_lost) {
+            QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+            // The statements that failed could not be freed while the
+            // transaction stood aborted; none of this transaction's is in use.
+            QSqlQuery(m_db).exec(QStringLiteral("DEALLOCATE ALL"));
+        }
+        m_error = cause;
+        if (!again)
+            return false;
+        // A short wait of random length, so the counters that collided do
+        // not collide again.
+        QThread::msleep(QRandomGenerator::global()->bounded(2, 10 + 10 * attempt));
+    }
+}
+
+bool Database::beginSnapshot(const QString &action)
+{
+    if (m_engine == Schema::Engine::PostgreSQL) {
+        // Held like a transaction: a connection lost meanwhile is not made
+        // anew under the report, whose pages would then mix two moments.
+        m_inTransaction = control(action, QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+        return m_inTransaction;
+    }
+    // A report reads much of the file once: a larger cache and mapped reads
+    // spare a system call per page read.
+    run(action, QStringLiteral("PRAGMA cache_size = -65536"));
+    run(action, QStringLiteral("PRAGMA mmap_size = 1073741824"));
+    return run(action, QStringLiteral("BEGIN")).has_value();
+}
+
+void Database::endSnapshot()
+{
+    m_inTransaction = false;
+    if (m_db.isOpen() && !m_lost)
+        QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
 }

@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include "data/Schema.h"
+
 #include <functional>
 #include <optional>
 
@@ -21,6 +23,8 @@ struct DbError
         Busy,     // another counter held the store longer than the busy timeout
         ReadOnly, // the store file or its folder cannot be written
         Conflict, // a re-check inside a write found the row changed; detail is for the clerk
+        Unreachable,  // the database server cannot be reached
+        LoginRefused, // the database server refused this counter's login
     };
 
     QString action;
@@ -44,7 +48,8 @@ struct Fetched
     std::optional<T> row;
 };
 
-// One window's own handle on the store file. Every statement goes through
+// One window's own handle on the store: a file, or a database on a
+// PostgreSQL server (a postgresql:// address). Every statement goes through
 // here with its values bound, and every failure is kept as a DbError for the
 // window to show; nothing is shared between windows.
 class Database final
@@ -56,6 +61,7 @@ public:
 
     bool isOpen() const { return m_db.isOpen(); }
     const QString &path() const { return m_path; }
+    Schema::Engine engine() const { return m_engine; }
 
     // Runs one statement with `values` bound in order, positioned before the
     // first row. nullopt on failure, with lastError() telling why.
@@ -63,8 +69,18 @@ public:
     // The first column of the first row; an invalid QVariant when no row.
     std::optional<QVariant> scalar(const QString &action, const QString &sql, const QVariantList &values = {});
     // Runs `body` as one transaction: committed when it returns true, rolled
-    // back when it returns false or the commit fails.
+    // back when it returns false or the commit fails. On a server, where
+    // transactions are SERIALIZABLE, a transaction that lost to another
+    // counter's is run again a few times, so `body` must leave nothing of
+    // its own half changed when it fails.
     bool transaction(const QString &action, const std::function<bool()> &body);
+    // Like run(), but the rows are read from the engine as they are asked
+    // for: for one long read that nothing else runs beside.
+    std::optional<QSqlQuery> stream(const QString &action, const QString &sql, const QVariantList &values = {});
+    // Reads that follow see one moment of the store until endSnapshot(),
+    // while other counters go on writing.
+    bool beginSnapshot(const QString &action);
+    void endSnapshot();
 
     // Runs one writing statement; the number of rows it changed, or nullopt
     // on failure. A conditional write (... WHERE InStore = 1) re-checks
@@ -83,12 +99,33 @@ public:
     // settings: WAL journal, synchronous FULL, a busy timeout.
     static QSqlDatabase openConnection(const QString &connectionName, const QString &path, bool create,
                                        QString *error);
+    // A plain connection to an existing store, a file or a server database.
+    static QSqlDatabase connect(const QString &connectionName, const QString &location, QString *error);
+
+    // Writers on a server store take turns through one table lock, taken
+    // before their snapshot, so they never abort each other; the benchmark
+    // can switch it off to measure what it saves.
+    static void setWriterLock(bool on);
 
 private:
+    bool open();
+    bool ensureOpen(const QString &action);
+    std::optional<QSqlQuery> execute(const QString &action, const QString &sql, const QVariantList &values,
+                                     bool forwardOnly);
+    // A statement that cannot be prepared (BEGIN, LOCK), run as it stands.
+    bool control(const QString &action, const QString &sql);
     bool failWith(const QString &action, const QSqlError &error);
+    bool serverTransaction(const QString &action, const std::function<bool()> &body);
 
     QString m_path;
     QString m_name;
+    Schema::Engine m_engine = Schema::Engine::SQLite;
     QSqlDatabase m_db;
     DbError m_error;
+    // Server only: the connection was lost and is made anew at the next
+    // statement outside a transaction.
+    bool m_lost = false;
+    bool m_inTransaction = false;
+    // The last failure was a transaction losing to another counter's.
+    bool m_retryable = false;
 };

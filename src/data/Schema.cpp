@@ -21,7 +21,7 @@ const QStringList &tables()
     OtherNames1 TEXT,
     OtherNames2 TEXT,
     OtherNames3 TEXT,
-    FeesOwing INTEGER NOT NULL DEFAULT 0,
+    FeesOwing BIGINT NOT NULL DEFAULT 0,
     Deleted INTEGER NOT NULL DEFAULT 0 CHECK (Deleted IN (0, 1))))"),
         QStringLiteral(R"(CREATE TABLE tblCreditInfo (
     CustomersNumber INTEGER NOT NULL PRIMARY KEY,
@@ -50,7 +50,7 @@ const QStringList &tables()
     ForRent INTEGER NOT NULL DEFAULT 0 CHECK (ForRent IN (0, 1)),
     ForSale INTEGER NOT NULL DEFAULT 0 CHECK (ForSale IN (0, 1)),
     InStore INTEGER NOT NULL DEFAULT 0 CHECK (InStore IN (0, 1)),
-    SalePrice INTEGER,
+    SalePrice BIGINT,
     Deleted INTEGER NOT NULL DEFAULT 0 CHECK (Deleted IN (0, 1))))"),
         // One checkout's tapes share a RentalID, and the same tape may stand
         // twice in one checkout, so the table has no key.
@@ -75,7 +75,7 @@ const QStringList &tables()
         QStringLiteral(R"(CREATE TABLE tblInventory (
     InventoryID INTEGER NOT NULL PRIMARY KEY CHECK (InventoryID BETWEEN 0 AND 2147483647),
     ItemName TEXT,
-    Price INTEGER,
+    Price BIGINT,
     Quantity INTEGER,
     Deleted INTEGER NOT NULL DEFAULT 0 CHECK (Deleted IN (0, 1))))"),
     };

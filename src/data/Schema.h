@@ -2,8 +2,9 @@
 
 #include <QStringList>
 
-// The store's tables, seed rows and indexes. Money columns hold
-// ten-thousandths of a dollar, yes/no columns 0 or 1, dates ISO text.
+// The store's tables, seed rows and indexes, one text for both engines where
+// they agree. Money columns (BIGINT) hold ten-thousandths of a dollar, yes/no
+// columns 0 or 1, dates ISO text.
 namespace Schema {
 
 // The database engines a store can live in. Where their statements differ,

@@ -127,11 +127,10 @@ QList<Column> columnsOf(QSqlQuery &q, const QString &table)
     return columns;
 }
 
-// The tables, and the columns of each, that a store of `version` has, read
-// from a scratch database built by the same statements, so there is no
-// second list to keep. A store from before a step lacks what the step adds.
-using Tables = QList<std::pair<QString, QStringList>>;
+} // namespace
 
+// Read from a scratch database built by the same statements, so there is no
+// second list to keep. A store from before a step lacks what the step adds.
 Tables expectedColumns(int version)
 {
     // The daily copy checks its file on a thread of its own.
@@ -169,6 +168,8 @@ Tables expectedColumns(int version)
     QSqlDatabase::removeDatabase(name);
     return *byVersion.insert(version, out);
 }
+
+namespace {
 
 QString checkStore(QSqlQuery &q, Depth depth, int *version)
 {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <utility>
 
 // The store file on disk: where it lives, making it on first start, and
 // checking that an existing one can be used.
@@ -42,6 +46,11 @@ enum class Depth { Tables, Pages, Everything };
 // a database, with every table and column of a store, from this version of
 // the program or an older one, read as deep as `depth`.
 Inspection inspect(const QString &path, Depth depth = Depth::Tables);
+
+// The tables a store of `version` has, in creation order, each with its
+// columns in order.
+using Tables = QList<std::pair<QString, QStringList>>;
+Tables expectedColumns(int version);
 
 // Why the program could not write a store at `path` (the file or its folder
 // is read-only); empty when it can.

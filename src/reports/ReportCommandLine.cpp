@@ -6,6 +6,7 @@
 #include "ReportStore.h"
 #include "data/Genres.h"
 #include "data/StoreDate.h"
+#include "data/StoreLocation.h"
 #include "reports/frmCustomersByDate.h"
 
 #include <QFileInfo>
@@ -85,7 +86,7 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
             return refuse(frmCustomersByDate::rangeMessage());
         parameters << StoreDate::toText(*from) << StoreDate::toText(*to);
     }
-    if (!QFileInfo(request.store).isFile())
+    if (!StoreLocation::isServer(request.store) && !QFileInfo(request.store).isFile())
         return refuse(QStringLiteral("There is no store file %1.").arg(request.store));
 
     const ReportLayout &layout = ReportLayouts::layout(*id);

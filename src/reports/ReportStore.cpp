@@ -2,6 +2,7 @@
 
 #include "app/Destination.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -205,7 +206,8 @@ const ReportCommand &rentalRevenue()
          QStringLiteral("tblMovies.Name"), QStringLiteral("tblRentals.RentalID")},
         QStringLiteral("FROM tblRentals, tblVideos, tblMovies WHERE tblRentals.VideoID = tblVideos.VideoID "
                        "AND tblVideos.MovieNum = tblMovies.MovieNum"),
-        QStringLiteral("tblRentals.RentalID, tblRentals.VideoID"),
+        // The member too: a tape may stand twice in one checkout.
+        QStringLiteral("tblRentals.RentalID, tblRentals.VideoID, tblRentals.CustomerNumber"),
         {},
         QStringLiteral("tblRentals.RentalID"),
         QStringLiteral("FROM tblRentals WHERE 1 = 1"),
@@ -251,7 +253,8 @@ const ReportCommand &salesReport()
         QStringLiteral("tblReceipts.DateOfSale"),
         QStringLiteral("tblReceipts.DateOfSale"),
         {},
-        {QStringLiteral("SUM(tblSalesDetails.QuantityPurchased * tblInventory.Price)")},
+        // Worked exactly where the engine can: a sum past 64 bits is left blank, never an error.
+        {QStringLiteral("SUM(CAST(tblSalesDetails.QuantityPurchased AS NUMERIC) * tblInventory.Price)")},
         {QStringLiteral("Amount"), QStringLiteral("GST"), QStringLiteral("PST"), QStringLiteral("TaxTotal")},
         [](const QSqlQuery &q) {
             ReportRow row{numberAt(q, 0), textAt(q, 1), numberAt(q, 2), numberAt(q, 3), textAt(q, 4), moneyAt(q, 5)};
@@ -308,8 +311,9 @@ ReportStore::ReportStore(const QString &path, const ReportCommand &command, QVar
 
 ReportStore::~ReportStore()
 {
+    m_stream.reset();
     if (m_snapshot)
-        m_db.run(QStringLiteral("end the report"), QStringLiteral("ROLLBACK"));
+        m_db.endSnapshot();
 }
 
 QString ReportStore::rowSelect() const
@@ -321,12 +325,7 @@ bool ReportStore::open()
 {
     const QString action = QStringLiteral("run the report %1").arg(m_command.name);
     if (!m_snapshot) {
-        // A report reads much of the file once: a larger cache and mapped
-        // reads spare a system call per page read. Engines without these
-        // settings just go on without them.
-        m_db.run(action, QStringLiteral("PRAGMA cache_size = -65536"));
-        m_db.run(action, QStringLiteral("PRAGMA mmap_size = 1073741824"));
-        if (!m_db.run(action, QStringLiteral("BEGIN")))
+        if (!m_db.beginSnapshot(action))
             return false;
         m_snapshot = true;
     }
@@ -421,6 +420,11 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
         out.reserve(count);
         while (out.size() < count && m_stream->next())
             out.append(m_command.makeRow(*m_stream));
+        // A report cut short is never passed off as the whole of it.
+        if (out.size() < count && m_stream->lastError().isValid()) {
+            m_db.fail(QStringLiteral("run the report %1").arg(m_command.name), m_stream->lastError().text());
+            return std::nullopt;
+        }
         m_streamNext += out.size();
         return out;
     }
@@ -462,8 +466,8 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
 
 bool ReportStore::startStream()
 {
-    m_stream = m_db.run(QStringLiteral("run the report %1").arg(m_command.name),
-                        rowSelect() + QStringLiteral(" ORDER BY ") + m_command.orderBy, m_parameters);
+    m_stream = m_db.stream(QStringLiteral("run the report %1").arg(m_command.name),
+                           rowSelect() + QStringLiteral(" ORDER BY ") + m_command.orderBy, m_parameters);
     m_streamNext = 0;
     return m_stream.has_value();
 }
@@ -478,9 +482,14 @@ bool ReportStore::forEachRow(const std::function<bool(qint64, const ReportRow &)
     if (!startStream())
         return false;
     qint64 i = 0;
-    while (m_stream->next())
-        if (!each(i++, m_command.makeRow(*m_stream)))
-            break;
+    bool more = true;
+    while (more && m_stream->next())
+        more = each(i++, m_command.makeRow(*m_stream));
+    if (more && m_stream->lastError().isValid()) {
+        m_db.fail(QStringLiteral("run the report %1").arg(m_command.name), m_stream->lastError().text());
+        stopStream();
+        return false;
+    }
     stopStream();
     return true;
 }

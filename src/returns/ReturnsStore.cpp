@@ -46,6 +46,7 @@ ReturnOutcome ReturnsStore::returnTapes(const QList<qint32> &videoIds, QDate ret
 {
     ReturnOutcome outcome;
     const bool done = m_db.transaction(QStringLiteral("take the tapes back"), [&] {
+        outcome = ReturnOutcome();
         for (const qint32 videoId : videoIds)
             if (!returnTape(videoId, returned, outcome))
                 return false;
@@ -137,6 +138,7 @@ std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount)
     const QString action = QStringLiteral("record the payment");
     std::optional<Money> balance;
     const bool done = m_db.transaction(action, [&] {
+        balance.reset();
         // Subtracted, never set: a fee added since the lookup stays owing.
         auto paid = m_db.run(action,
                              QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? WHERE CustomerNumber = ?"),

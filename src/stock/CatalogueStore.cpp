@@ -96,6 +96,8 @@ Outcome CatalogueStore::retireMovie(qint32 movieNum, int &tapesOut)
     Outcome outcome = Outcome::Failed;
     tapesOut = 0;
     const bool ok = m_db.transaction(QStringLiteral("mark the movie as deleted"), [&] {
+        tapesOut = 0;
+        outcome = Outcome::Failed;
         const auto out = openRentals(QStringLiteral("v.MovieNum = ?"), movieNum);
         if (!out)
             return false;
@@ -148,6 +150,8 @@ std::optional<qint32> CatalogueStore::addTapes(qint32 movieNum, qint64 firstVide
     std::optional<qint32> first;
     outcome = Outcome::Failed;
     const bool ok = m_db.transaction(action, [&] {
+        first.reset();
+        outcome = Outcome::Failed;
         const auto retired = m_db.scalar(action, QStringLiteral("SELECT Deleted FROM tblMovies WHERE MovieNum = ?"),
                                          {movieNum});
         if (!retired)
@@ -184,6 +188,7 @@ Outcome CatalogueStore::changeTape(qint32 videoId, const TapeFields &fields, boo
     const QString action = QStringLiteral("change the tape");
     Outcome outcome = Outcome::Failed;
     const bool ok = m_db.transaction(action, [&] {
+        outcome = Outcome::Failed;
         if (writeInStore && fields.inStore) {
             const auto out = openRentals(QStringLiteral("v.VideoID = ?"), videoId);
             if (!out)
@@ -214,6 +219,7 @@ Outcome CatalogueStore::retireTape(qint32 videoId)
     const QString action = QStringLiteral("mark the tape as deleted");
     Outcome outcome = Outcome::Failed;
     const bool ok = m_db.transaction(action, [&] {
+        outcome = Outcome::Failed;
         const auto out = openRentals(QStringLiteral("v.VideoID = ?"), videoId);
         if (!out)
             return false;

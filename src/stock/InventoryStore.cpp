@@ -44,6 +44,7 @@ Outcome InventoryStore::changeItem(qint32 id, const QString &name, Money price, 
     const QString action = QStringLiteral("change the item");
     Outcome outcome = Outcome::Failed;
     const bool ok = m_db.transaction(action, [&] {
+        outcome = Outcome::Failed;
         const auto q = m_db.run(action,
                                 QStringLiteral("UPDATE tblInventory SET ItemName = ?, Price = ?, "
                                                "Quantity = Quantity + ? WHERE InventoryID = ? AND Deleted = 0"),

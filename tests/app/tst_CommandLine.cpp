@@ -38,7 +38,7 @@ private slots:
     {
         const Result r = videostore({u"--help"_s});
         QCOMPARE(r.code, 0);
-        for (const char *option : {"--store <file>", "--backup <file>", "--check", "--restore <file>", "--help"})
+        for (const char *option : {"--store <store>", "--backup <file>", "--check", "--restore <file>", "--copy-to <store>", "--help"})
             QVERIFY2(r.out.contains(QLatin1String(option)), option);
         QVERIFY(r.out.startsWith(u"Usage: videostore [options]"_s));
         const Result wrong = videostore({u"--bogus"_s});

@@ -11,14 +11,10 @@
 // Every column of every member, to show that a refused action wrote nothing.
 inline QString membersSnapshot(TestStore &s)
 {
-    return s
-        .value(QStringLiteral(
-            "SELECT group_concat(CustomerNumber||'|'||ifnull(LastName,'')||'|'||ifnull(FirstName,'')||'|'||"
-            "ifnull(Address,'')||'|'||ifnull(City,'')||'|'||ifnull(PostalCode,'')||'|'||ifnull(HomePhone,'')||'|'||"
-            "ifnull(CellPhone,'')||'|'||ifnull(BusPhone,'')||'|'||ifnull(DriverLicence,'')||'|'||"
-            "ifnull(OtherNames1,'')||'|'||ifnull(OtherNames2,'')||'|'||ifnull(OtherNames3,'')||'|'||FeesOwing||'|'||"
-            "Deleted, ';') FROM tblMembers"))
-        .toString();
+    return s.rows(QStringLiteral("SELECT CustomerNumber, LastName, FirstName, Address, City, PostalCode, HomePhone, "
+                                 "CellPhone, BusPhone, DriverLicence, OtherNames1, OtherNames2, OtherNames3, "
+                                 "FeesOwing, Deleted FROM tblMembers ORDER BY CustomerNumber"),
+                  QStringLiteral(";"));
 }
 
 inline void setFees(TestStore &s, int member, const QString &amount)

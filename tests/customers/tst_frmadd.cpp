@@ -149,7 +149,7 @@ void tst_frmadd::failedAddWritesNothing()
 {
     TestStore s;
     frmadd &w = open(s, 2);
-    s.exec(u"CREATE TRIGGER refuse BEFORE INSERT ON tblMembers BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s);
+    s.refuseInserts(u"tblMembers"_s, u"disk full"_s);
     typeRequired(w);
     const QString before = membersSnapshot(s);
     clickOn(*w.cmdAdd);

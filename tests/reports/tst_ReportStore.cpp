@@ -237,7 +237,8 @@ private slots:
         t.addItem(2, QStringLiteral("Candy"), QStringLiteral("1.25"), 100);
         t.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
                               "INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) "
-                              "SELECT i, '2026-01-' || printf('%02d', 1 + i % 28), 0 FROM n"));
+                              "SELECT i, '2026-01-' || CASE WHEN i % 28 < 9 THEN '0' ELSE '' END || (1 + i % 28), 0 "
+                              "FROM n"));
         t.exec(QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "
                               "SELECT SaleID, 1 + SaleID % 2, 1 + SaleID % 5 FROM tblReceipts"));
         t.exec(QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "

@@ -185,7 +185,8 @@ private slots:
         t.exec(QStringLiteral("DROP TABLE tblRentals"));
         t.windows().showReport(Report::RentalRevenue);
         QCOMPARE(t.ws().boxes().size(), 1);
-        QVERIFY(t.ws().last().prompt.contains(QStringLiteral("tblRentals")));
+        // A server names the table as it keeps it, in lower case.
+        QVERIFY(t.ws().last().prompt.contains(QStringLiteral("tblRentals"), Qt::CaseInsensitive));
         QVERIFY(!t.windows().reportPreview(ReportId::RentalRevenue).isVisible());
     }
 };

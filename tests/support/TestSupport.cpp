@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
+#include "data/Database.h"
 #include "data/Money.h"
+#include "data/ServerStore.h"
 #include "data/StoreFile.h"
 #include "ui/FlexGrid.h"
 
@@ -14,17 +16,83 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QFile>
+
+#include <atomic>
+
+#include <unistd.h>
+
+bool onServer()
+{
+    return qEnvironmentVariable("VIDEOSTORE_TEST_ENGINE") == QLatin1String("postgresql");
+}
+
+QString testServerAddress()
+{
+    const QString state = qEnvironmentVariable("VIDEOSTORE_TEST_SERVER");
+    QFile file(state);
+    if (state.isEmpty() || !file.open(QIODevice::ReadOnly))
+        qFatal("no test server: VIDEOSTORE_TEST_SERVER names no state file (%s); the ctest fixture pg_server_start "
+               "starts one",
+               qPrintable(state));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    if (lines.size() < 2 || !lines[1].startsWith("postgresql://"))
+        qFatal("the test server's state file %s holds no address", qPrintable(state));
+    return QString::fromUtf8(lines[1]);
+}
+
+namespace {
+
+// Runs `sql` on the test server's maintenance database.
+void onAdmin(const QString &sql)
+{
+    const QString name = QStringLiteral("test-server-admin");
+    {
+        QString error;
+        QSqlDatabase db = Database::connect(name, testServerAddress(), &error);
+        if (!db.isOpen())
+            qFatal("cannot reach the test server: %s", qPrintable(error));
+        QSqlQuery q(db);
+        if (!q.exec(sql))
+            qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+QString databaseOf(const QString &address)
+{
+    return address.section(u'/', 3).section(u'?', 0, 0);
+}
+
+} // namespace
+
+QString newServerDatabase()
+{
+    static std::atomic<int> counter{0};
+    const QString name = QStringLiteral("test_%1_%2").arg(::getpid()).arg(++counter);
+    // Copying the template's files is the quicker way for a small database.
+    onAdmin(QStringLiteral("CREATE DATABASE %1 STRATEGY FILE_COPY").arg(name));
+    const QString admin = testServerAddress();
+    return admin.left(admin.indexOf(QLatin1String("/postgres?"))) + u'/' + name + admin.mid(admin.indexOf(u'?'));
+}
+
+void dropServerDatabase(const QString &address)
+{
+    onAdmin(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(databaseOf(address)));
+}
 
 TestStore::TestStore()
-    : m_path(m_dir.filePath(QStringLiteral("video.db")))
+    : m_path(onServer() ? newServerDatabase() : m_dir.filePath(QStringLiteral("video.db")))
     , m_connection(QStringLiteral("test-support"))
 {
-    if (!StoreFile::prepare(m_path).ok)
-        qFatal("cannot make the test store");
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    db.setDatabaseName(m_path);
-    if (!db.open())
-        qFatal("cannot open the test store");
+    const StoreFile::Outcome made = onServer() ? ServerStore::prepare(m_path) : StoreFile::prepare(m_path);
+    if (!made.ok)
+        qFatal("cannot make the test store: %s", qPrintable(made.message));
+    QString error;
+    QSqlDatabase db = Database::connect(m_connection, m_path, &error);
+    if (!db.isOpen())
+        qFatal("cannot open the test store: %s", qPrintable(error));
     m_ws.onUnscripted = [](const QString &why) { QTest::qFail(qPrintable(why), __FILE__, __LINE__); };
     m_windows = std::make_unique<WindowRegistry>(m_path, m_ws);
     m_windows->setQuit([this] { m_quit = true; });
@@ -35,16 +103,61 @@ TestStore::~TestStore()
     m_windows.reset();
     QSqlDatabase::database(m_connection, false).close();
     QSqlDatabase::removeDatabase(m_connection);
+    if (onServer())
+        dropServerDatabase(m_path);
 }
 
 void TestStore::exec(const QString &sql, const QVariantList &values)
 {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
+    // A server prepares only queries and row changes, not the rest (CREATE ...).
+    bool done = false;
+    if (values.isEmpty()) {
+        done = q.exec(sql);
+    } else {
+        q.prepare(sql);
+        for (const QVariant &v : values)
+            q.addBindValue(v);
+        done = q.exec();
+    }
+    if (!done)
         qFatal("test statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+}
+
+QString TestStore::rows(const QString &sql, const QString &separator)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(sql))
+        qFatal("test query failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    QStringList out;
+    while (q.next()) {
+        QStringList cells;
+        for (int c = 0; c < q.record().count(); ++c)
+            cells << q.value(c).toString();
+        out << cells.join(u'|');
+    }
+    return out.join(separator);
+}
+
+void TestStore::refuseInserts(const QString &table, const QString &message)
+{
+    if (onServer()) {
+        exec(QStringLiteral("CREATE FUNCTION refuse_%1() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE "
+                            "EXCEPTION '%2'; END $$")
+                 .arg(table, message));
+        exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 FOR EACH ROW EXECUTE FUNCTION "
+                            "refuse_%1()")
+                 .arg(table));
+    } else {
+        exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, '%2'); END")
+                 .arg(table, message));
+    }
+}
+
+void TestStore::allowInserts(const QString &table)
+{
+    exec(onServer() ? QStringLiteral("DROP TRIGGER refuse_%1 ON %1").arg(table)
+                    : QStringLiteral("DROP TRIGGER refuse_%1").arg(table));
 }
 
 QVariant TestStore::value(const QString &sql, const QVariantList &values)
@@ -101,10 +214,10 @@ QVariant valueIn(const QString &path, const QString &sql)
     const QString name = QStringLiteral("test-value-in");
     QVariant v;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open())
-            qFatal("cannot open %s", qPrintable(path));
+        QString error;
+        QSqlDatabase db = Database::connect(name, path, &error);
+        if (!db.isOpen())
+            qFatal("cannot open %s: %s", qPrintable(path), qPrintable(error));
         QSqlQuery q(db);
         if (!q.exec(sql))
             qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
@@ -119,14 +232,14 @@ QStringList snapshot(TestStore &s)
 {
     QStringList out;
     for (const char *sql :
-         {"SELECT group_concat(RentalID||','||VideoID||','||CustomerNumber||','||DueDate, ';') FROM tblRentals",
-          "SELECT group_concat(SaleID||','||CustomerID, ';') FROM tblReceipts",
-          "SELECT group_concat(ReceiptID||','||InventoryID||','||QuantityPurchased, ';') FROM tblSalesDetails",
-          "SELECT group_concat(ReceiptID||','||VideoID, ';') FROM tblVideosSold",
-          "SELECT group_concat(InventoryID||','||Quantity, ';') FROM tblInventory",
-          "SELECT group_concat(VideoID||','||InStore, ';') FROM tblVideos",
-          "SELECT group_concat(CustomerNumber||','||FeesOwing, ';') FROM tblMembers"})
-        out << s.value(QString::fromLatin1(sql)).toString();
+         {"SELECT RentalID, VideoID, CustomerNumber, DueDate, Returned FROM tblRentals ORDER BY RentalID, VideoID",
+          "SELECT SaleID, CustomerID FROM tblReceipts ORDER BY SaleID",
+          "SELECT ReceiptID, InventoryID, QuantityPurchased FROM tblSalesDetails ORDER BY 1, 2, 3",
+          "SELECT ReceiptID, VideoID FROM tblVideosSold ORDER BY ReceiptID, VideoID",
+          "SELECT InventoryID, Quantity FROM tblInventory ORDER BY InventoryID",
+          "SELECT VideoID, InStore FROM tblVideos ORDER BY VideoID",
+          "SELECT CustomerNumber, FeesOwing FROM tblMembers ORDER BY CustomerNumber"})
+        out << s.rows(QString::fromLatin1(sql), QStringLiteral(";"));
     return out;
 }
 

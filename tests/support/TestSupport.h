@@ -16,9 +16,21 @@ class QAbstractButton;
 class QListWidget;
 class QWidget;
 
-// A fresh store file in its own folder, made by the same code as the real
-// one, with scripted boxes and a registry of its own. Any choice box the
-// test did not script fails the test.
+// Whether this run's stores are on the test server (the ctest entries
+// ending in _pg set VIDEOSTORE_TEST_ENGINE=postgresql) rather than files.
+bool onServer();
+// The test server's maintenance database, from the state file named by
+// VIDEOSTORE_TEST_SERVER; the test fails when there is none.
+QString testServerAddress();
+// A new, empty database on the test server, and its address; dropped again
+// by dropServerDatabase().
+QString newServerDatabase();
+void dropServerDatabase(const QString &address);
+
+// A fresh store, made by the same code as the real one: a file in its own
+// folder, or a database of its own on the test server when onServer(); with
+// scripted boxes and a registry of its own. Any choice box the test did not
+// script fails the test.
 class TestStore final
 {
 public:
@@ -34,7 +46,14 @@ public:
     void exec(const QString &sql, const QVariantList &values = {});
     // The first column of the first row of a query, or an invalid QVariant.
     QVariant value(const QString &sql, const QVariantList &values = {});
-    int count(const QString &table, const QString &where = QStringLiteral("1"));
+    int count(const QString &table, const QString &where = QStringLiteral("1 = 1"));
+    // Every row of `sql`, its columns joined by "|", the rows by `separator`
+    // (NULL as empty): a table's contents as one text on either engine.
+    QString rows(const QString &sql, const QString &separator = QStringLiteral(","));
+    // Makes every insert into `table` fail with `message`, as a failing disk
+    // would, until allowInserts().
+    void refuseInserts(const QString &table, const QString &message);
+    void allowInserts(const QString &table);
 
     // A member, a title with its tapes, an item, as most tests need them.
     void addMember(int number, const QString &first, const QString &last, const QString &homePhone = {},

@@ -3,6 +3,7 @@
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
 #include "data/Database.h"
+#include "data/StoreLocation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -53,9 +54,10 @@ double measure(int runs, const std::function<void()> &setup, const std::function
 }
 
 Floor::Floor(const QString &path)
+    : m_server(StoreLocation::isServer(path))
 {
     QString error;
-    m_db = Database::openConnection(QStringLiteral("bench-floor"), path, false, &error);
+    m_db = Database::connect(QStringLiteral("bench-floor"), path, &error);
     if (!error.isEmpty())
         qFatal("cannot open %s: %s", qPrintable(path), qPrintable(error));
 }
@@ -74,6 +76,20 @@ int Floor::run(const QString &sql, const QVariantList &values)
     while (q.next())
         ++rows;
     return rows;
+}
+
+void Floor::begin()
+{
+    QSqlQuery q(m_db);
+    if (!q.exec(m_server ? QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE") : QStringLiteral("BEGIN IMMEDIATE")))
+        qFatal("BEGIN failed: %s", qPrintable(q.lastError().text()));
+}
+
+void Floor::commit()
+{
+    QSqlQuery q(m_db);
+    if (!q.exec(QStringLiteral("COMMIT")))
+        qFatal("COMMIT failed: %s", qPrintable(q.lastError().text()));
 }
 
 QList<QVariant> Floor::column(const QString &sql, const QVariantList &values)

@@ -34,11 +34,17 @@ public:
 
     // Runs a statement and reads every row; returns the row count.
     int run(const QString &sql, const QVariantList &values = {});
+    // A write transaction as the engine starts and ends one: BEGIN
+    // IMMEDIATE on a file, SERIALIZABLE on a server.
+    void begin();
+    void commit();
+    bool onServer() const { return m_server; }
     // The first column of every row.
     QList<QVariant> column(const QString &sql, const QVariantList &values = {});
 
 private:
     QSqlDatabase m_db;
+    bool m_server = false;
 };
 
 class Bench
@@ -96,3 +102,9 @@ void benchReturns(Bench &bench);
 void benchStock(Bench &bench);
 void benchCustomers(Bench &bench);
 void benchGate(Bench &bench);
+void benchCopy(Bench &bench);
+
+// Several counters at once: `counters` threads, each with its own
+// connection and store classes, checking out for `seconds`; prints one line
+// and then verifies the store. False when the store failed the check.
+bool benchCounters(const QString &store, int counters, int seconds);

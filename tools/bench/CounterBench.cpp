@@ -45,8 +45,12 @@ void startUp(Bench &bench)
     const double floor = measure(bench.runs(), {}, [&] {
         QString error;
         {
-            QSqlDatabase db = Database::openConnection(QStringLiteral("bench-start"), bench.path(), false, &error);
-            QSqlQuery(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"), db).exec();
+            QSqlDatabase db = Database::connect(QStringLiteral("bench-start"), bench.path(), &error);
+            QSqlQuery(bench.floor().onServer()
+                          ? QStringLiteral("SELECT table_name FROM information_schema.tables")
+                          : QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"),
+                      db)
+                .exec();
             db.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("bench-start"));
@@ -77,7 +81,7 @@ void checkoutSql(Bench &bench)
 {
     const QVariant member = bench.pick(bench.members);
     const QString today = QDate::currentDate().toString(Qt::ISODate);
-    bench.floor().run(QStringLiteral("BEGIN IMMEDIATE"));
+    bench.floor().begin();
     const int rentalId = bench.floor().column(QStringLiteral("SELECT MAX(RentalID) FROM tblRentals")).value(0).toInt() + 1;
     for (int i = 0; i < 10; ++i) {
         const QVariant tape = bench.take(bench.rentable);
@@ -107,7 +111,7 @@ void checkoutSql(Bench &bench)
         bench.floor().run(QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID) VALUES (?, ?)"), {tape, saleId});
         bench.floor().run(QStringLiteral("UPDATE tblVideos SET InStore = 0 WHERE VideoID = ?"), {tape});
     }
-    bench.floor().run(QStringLiteral("COMMIT"));
+    bench.floor().commit();
 }
 
 void counter(Bench &bench)

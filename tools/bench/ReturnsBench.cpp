@@ -59,14 +59,14 @@ void returnSql(Bench &bench, const QVariant &tape, QDate returned, bool listTape
                                                     "ORDER BY r.RentalID LIMIT 1"),
                                      {tape})
                                 .value(0);
-    f.run(QStringLiteral("BEGIN IMMEDIATE"));
+    f.begin();
     const QDate due = QDate::fromString(f.column(OpenRentals, {tape}).value(0).toString(), Qt::ISODate);
     f.run(QStringLiteral("UPDATE tblRentals SET Returned = 1 WHERE VideoID = ? AND Returned = 0"), {tape});
     f.run(QStringLiteral("UPDATE tblVideos SET InStore = 1 WHERE VideoID = ?"), {tape});
     if (due < returned)
         f.run(QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing + ? WHERE CustomerNumber = ?"),
               {29900 * due.daysTo(returned), member});
-    f.run(QStringLiteral("COMMIT"));
+    f.commit();
     if (listTapes)
         f.run(QStringLiteral("SELECT DISTINCT r.VideoID, m.Name FROM tblRentals r JOIN tblVideos v ON v.VideoID = "
                              "r.VideoID JOIN tblMovies m ON m.MovieNum = v.MovieNum WHERE r.Returned = 0 AND "
@@ -148,7 +148,7 @@ void returnsFromList(Bench &bench, frmReturn &w)
     });
     const double floor = measure(bench.runs(), [&] { tapes = rentFive(bench, today, member); }, [&] {
         Floor &f = bench.floor();
-        f.run(QStringLiteral("BEGIN IMMEDIATE"));
+        f.begin();
         for (const QVariant &tape : tapes) {
             f.run(OpenRentals, {tape});
             f.run(QStringLiteral("UPDATE tblRentals SET Returned = 1 WHERE VideoID = ? AND Returned = 0"), {tape});
@@ -156,7 +156,7 @@ void returnsFromList(Bench &bench, frmReturn &w)
             f.run(QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing + 39800 WHERE CustomerNumber = ?"),
                   {member});
         }
-        f.run(QStringLiteral("COMMIT"));
+        f.commit();
     });
     bench.add(QStringLiteral("returns: five tapes selected from the list"), t, floor, 16);
 }
@@ -186,10 +186,10 @@ void payments(Bench &bench, frmPayment &w)
     });
     const double floor = measure(bench.runs() * 5, choose, [&] {
         Floor &f = bench.floor();
-        f.run(QStringLiteral("BEGIN IMMEDIATE"));
+        f.begin();
         f.run(QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - 15000 WHERE CustomerNumber = ?"), {member});
         f.run(QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member});
-        f.run(QStringLiteral("COMMIT"));
+        f.commit();
     });
     bench.add(QStringLiteral("payments: a partial payment"), t, floor, 16);
 }

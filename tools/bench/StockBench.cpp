@@ -74,13 +74,13 @@ void videoManagement(Bench &bench)
     };
     const double addTitle = measure(bench.runs(), typeTitle, [&] { w.cmdAdd_Click(); });
     const double addTitleFloor = measure(bench.runs(), {}, [&] {
-        floor.run(QStringLiteral("BEGIN IMMEDIATE"));
+        floor.begin();
         const int next = floor.column(QStringLiteral("SELECT MAX(MovieNum) FROM tblMovies")).value(0).toInt() + 1;
         floor.run(QStringLiteral("SELECT COUNT(*) FROM tblMovies WHERE MovieNum = ?"), {next});
         floor.run(QStringLiteral("INSERT INTO tblMovies (MovieNum, Name, CategoryID, Actor, Actress, Rating, "
                                  "PriceClass, Deleted) VALUES (?, 'Floor Title', 3, 'A', 'B', 'PG', 2, 0)"),
                   {next});
-        floor.run(QStringLiteral("COMMIT"));
+        floor.commit();
     });
     bench.add(QStringLiteral("stock: add a title"), addTitle, addTitleFloor, 16);
 
@@ -91,13 +91,13 @@ void videoManagement(Bench &bench)
                                     [&] { w.cmdAddT_Click(); });
     const int movie = w.fgMovies->text(w.fgMovies->row(), 0).toInt();
     const double addTapesFloor = measure(bench.runs(), {}, [&] {
-        floor.run(QStringLiteral("BEGIN IMMEDIATE"));
+        floor.begin();
         const int next = floor.column(QStringLiteral("SELECT MAX(VideoID) FROM tblVideos")).value(0).toInt() + 1;
         for (int i = 0; i < 5; ++i)
             floor.run(QStringLiteral("INSERT INTO tblVideos (VideoID, MovieNum, CopyNumber, ForRent, ForSale, "
                                      "InStore, SalePrice, Deleted) VALUES (?, ?, ?, 1, 0, 1, 249900, 0)"),
                       {next + i, movie, 1000 + i});
-        floor.run(QStringLiteral("COMMIT"));
+        floor.commit();
     });
     bench.add(QStringLiteral("stock: add 5 tapes"), addTapes, addTapesFloor, 16);
 
@@ -124,10 +124,10 @@ void videoManagement(Bench &bench)
     if (ids.size() < 50)
         qFatal("the range covers %d copies, not 50", int(ids.size()));
     const double rangeFloor = measure(bench.runs(), {}, [&] {
-        floor.run(QStringLiteral("BEGIN IMMEDIATE"));
+        floor.begin();
         for (const QVariant &id : ids)
             floor.run(QStringLiteral("UPDATE tblVideos SET ForRent = 0 WHERE VideoID = ? AND Deleted = 0"), {id});
-        floor.run(QStringLiteral("COMMIT"));
+        floor.commit();
     });
     bench.add(QStringLiteral("stock: range tool over 50 copies"), range, rangeFloor, 16);
 }
@@ -159,12 +159,12 @@ void inventory(Bench &bench)
     };
     const double save = measure(bench.runs() * 5, typeChange, [&] { w.cmdSave_Click(); });
     const double saveFloor = measure(bench.runs() * 5, [&] { item = bench.pick(bench.items); }, [&] {
-        floor.run(QStringLiteral("BEGIN IMMEDIATE"));
+        floor.begin();
         floor.run(QStringLiteral("UPDATE tblInventory SET ItemName = ItemName, Price = Price, "
                                  "Quantity = Quantity + 1 WHERE InventoryID = ? AND Deleted = 0"),
                   {item});
         floor.run(QStringLiteral("SELECT Quantity FROM tblInventory WHERE InventoryID = ?"), {item});
-        floor.run(QStringLiteral("COMMIT"));
+        floor.commit();
     });
     bench.add(QStringLiteral("stock: save an item"), save, saveFloor, 16);
 }

@@ -5,6 +5,8 @@
 #include "app/Application.h"
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
+#include "data/Database.h"
+#include "data/StoreLocation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,25 +34,57 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Times the store's windows on a full-size store."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("store"), QStringLiteral("A full-size store file (not changed)."));
+    parser.addPositionalArgument(QStringLiteral("store"), QStringLiteral("A full-size store file (not changed)."),
+                                 QStringLiteral("[store]"));
     QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs per operation (default 20)."),
                                   QStringLiteral("n"), QStringLiteral("20"));
-    parser.addOption(runsOption);
+    QCommandLineOption storeOption(
+        QStringLiteral("store"),
+        QStringLiteral("The full-size store: a file (a copy of it is used) or a postgresql:// address of a "
+                       "database made for the benchmark with videostore --copy-to (written to)."),
+        QStringLiteral("store"));
+    QCommandLineOption countersOption(QStringLiteral("counters"),
+                                      QStringLiteral("Runs this many counters at once, checking out, instead of "
+                                                     "timing the windows."),
+                                      QStringLiteral("n"));
+    QCommandLineOption secondsOption(QStringLiteral("seconds"),
+                                     QStringLiteral("How long the counters check out (default 30)."),
+                                     QStringLiteral("s"), QStringLiteral("30"));
+    QCommandLineOption noLockOption(QStringLiteral("no-writer-lock"),
+                                    QStringLiteral("On a server, lets writers run side by side and retry on "
+                                                   "conflicts instead of taking turns (for comparison)."));
+    parser.addOptions({runsOption, storeOption, countersOption, secondsOption, noLockOption});
     parser.process(app);
-    if (parser.positionalArguments().size() != 1)
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() + (parser.isSet(storeOption) ? 1 : 0) != 1)
         parser.showHelp(2);
+    if (parser.isSet(noLockOption))
+        Database::setWriterLock(false);
 
-    // The checkouts write, so they work on a copy.
-    const QString source = parser.positionalArguments().constFirst();
+    // The checkouts write, so a file is worked on in a copy; a server
+    // database is written as it is.
+    const QString source = parser.isSet(storeOption) ? parser.value(storeOption) : positional.constFirst();
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("video.db"));
-    if (!QFileInfo::exists(source) || !QFile::copy(source, path)) {
-        std::fprintf(stderr, "cannot copy %s\n", qPrintable(source));
-        return 1;
+    QString path = source;
+    if (StoreLocation::isServer(source)) {
+        std::fprintf(stderr, "benchmarking %s (it is written to)\n", qPrintable(StoreLocation::shown(source)));
+    } else {
+        path = dir.filePath(QStringLiteral("video.db"));
+        if (!QFileInfo::exists(source) || !QFile::copy(source, path)) {
+            std::fprintf(stderr, "cannot copy %s\n", qPrintable(source));
+            return 1;
+        }
+        std::fprintf(stderr, "benchmarking a copy of %s\n", qPrintable(source));
     }
-    std::fprintf(stderr, "benchmarking a copy of %s\n", qPrintable(source));
+    if (parser.isSet(countersOption)) {
+        const int counters = parser.value(countersOption).toInt();
+        const int seconds = parser.value(secondsOption).toInt();
+        if (counters < 1 || seconds < 1)
+            parser.showHelp(2);
+        return benchCounters(path, counters, seconds) ? 0 : 1;
+    }
     Bench bench(path, qMax(3, parser.value(runsOption).toInt()));
-    for (auto section : {benchCounter, benchGate, benchReturns, benchStock, benchCustomers, benchReports})
+    for (auto section : {benchCounter, benchGate, benchReturns, benchStock, benchCustomers, benchReports, benchCopy})
         section(bench);
     bench.print();
     return 0;

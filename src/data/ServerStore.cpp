@@ -1,0 +1,358 @@
+#include "ServerStore.h"
+
+#include "data/Schema.h"
+#include "data/StoreLocation.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <atomic>
+
+namespace ServerStore {
+
+namespace {
+
+// Held while a counter looks whether the database is empty and makes the
+// store, so two counters starting at once do not both make it.
+constexpr qint64 CreationLock = 0x56534d4b; // "VSMK"
+
+QString uniqueName(const char *purpose)
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("videostore-server-%1-%2").arg(QLatin1String(purpose)).arg(++counter);
+}
+
+QString errorText(const QSqlError &e)
+{
+    QString text = e.databaseText().trimmed();
+    if (text.isEmpty())
+        text = e.driverText().trimmed();
+    // The server's own prefix and the statement echo say nothing to a manager.
+    if (text.startsWith(QLatin1String("ERROR:")) || text.startsWith(QLatin1String("FATAL:")))
+        text = text.mid(6).trimmed();
+    const qsizetype line = text.indexOf(QLatin1String("\nLINE "));
+    if (line > 0)
+        text = text.left(line);
+    return text.simplified();
+}
+
+// A connection of its own, removed with everything it holds when it goes.
+class Connection final
+{
+public:
+    explicit Connection(const QString &location)
+        : m_name(uniqueName("check"))
+    {
+        openConnection(m_name, location, &m_error);
+    }
+    ~Connection()
+    {
+        QSqlDatabase::database(m_name, false).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Q_DISABLE_COPY_MOVE(Connection)
+
+    bool isOpen() const { return !m_error.isValid(); }
+    const QSqlError &openError() const { return m_error; }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    QString m_name;
+    QSqlError m_error;
+};
+
+// Runs each statement unprepared; the first error, or an invalid one.
+QSqlError runAll(QSqlQuery &q, const QStringList &statements)
+{
+    for (const QString &sql : statements)
+        if (!q.exec(sql))
+            return q.lastError();
+    return {};
+}
+
+// Why a server error stops the program from using the store, in a
+// manager's words where there is something to do about it.
+QString reason(const QSqlError &error)
+{
+    const QString detail = errorText(error);
+    switch (classify(error)) {
+    case DbError::Kind::Unreachable:
+        return QStringLiteral("The database server cannot be reached (%1). Check that the server PC is on and "
+                              "reachable from this one, then start the program again.")
+            .arg(detail);
+    case DbError::Kind::LoginRefused:
+        return QStringLiteral("The database server refused the login (%1). Check the user name in the store's "
+                              "address and the password in ~/.pgpass or PGPASSWORD.")
+            .arg(detail);
+    case DbError::Kind::DiskFull:
+        return QStringLiteral("The disk of the database server is full (%1).").arg(detail);
+    default:
+        break;
+    }
+    return detail;
+}
+
+QStringList tablesIn(QSqlQuery &q, QSqlError *error)
+{
+    QStringList names;
+    if (!q.exec(QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = "
+                               "current_schema() AND table_type = 'BASE TABLE'"))) {
+        *error = q.lastError();
+        return names;
+    }
+    while (q.next())
+        names << q.value(0).toString().toLower();
+    return names;
+}
+
+struct Column
+{
+    QString name;
+    bool required = false; // NOT NULL with no default: every insert must name it
+};
+
+QList<Column> columnsOf(QSqlQuery &q, const QString &table)
+{
+    QList<Column> columns;
+    q.prepare(QStringLiteral("SELECT column_name, is_nullable, column_default FROM information_schema.columns "
+                             "WHERE table_schema = current_schema() AND table_name = ? ORDER BY ordinal_position"));
+    q.addBindValue(table.toLower());
+    if (!q.exec())
+        return columns;
+    while (q.next())
+        columns.append({q.value(0).toString(), q.value(1).toString() == QLatin1String("NO") && q.value(2).isNull()});
+    return columns;
+}
+
+// Why the database is not a usable store; empty when it is one.
+QString checkStore(QSqlQuery &q, int *version)
+{
+    QSqlError error;
+    const QStringList present = tablesIn(q, &error);
+    if (error.isValid())
+        return reason(error);
+    if (present.isEmpty())
+        return QStringLiteral("It holds no store yet; the program makes one there at its first start.");
+    const QString versionTable = QString::fromLatin1(VersionTable);
+    if (!present.contains(versionTable.toLower()))
+        return QStringLiteral("It holds tables, but it is not a Video Store database (the table %1 is missing).")
+            .arg(versionTable);
+    if (!q.exec(QStringLiteral("SELECT Version FROM %1").arg(versionTable)) || !q.next())
+        return QStringLiteral("Its version cannot be read (%1).").arg(errorText(q.lastError()));
+    *version = q.value(0).toInt();
+    if (*version > Schema::Version)
+        return QStringLiteral("It was made by a newer version of Video Store (store version %1; this program "
+                              "knows versions up to %2). Use the newer program with it.")
+            .arg(*version)
+            .arg(Schema::Version);
+    for (const auto &[table, expectedNames] : StoreFile::expectedColumns(*version)) {
+        if (!present.contains(table.toLower()))
+            return QStringLiteral("It is not a complete Video Store database (the table %1 is missing).").arg(table);
+        const QList<Column> columns = columnsOf(q, table);
+        QStringList names;
+        for (const Column &c : columns)
+            names << c.name.toLower();
+        QStringList known;
+        for (const QString &expected : expectedNames) {
+            known << expected.toLower();
+            if (!names.contains(expected.toLower()))
+                return QStringLiteral("It is not a complete Video Store database (the table %1 has no column %2).")
+                    .arg(table, expected);
+        }
+        for (const Column &c : columns)
+            if (c.required && !known.contains(c.name.toLower()))
+                return QStringLiteral("Its table %1 has a column %2 that this program does not know and cannot "
+                                      "fill. It was probably made by a newer version of Video Store.")
+                    .arg(table, c.name);
+    }
+    return {};
+}
+
+// In an empty database, under the creation lock: every table, the seed
+// rows, every step and the version. False with `made` unchanged when the
+// database was not empty after all.
+QSqlError createIfEmpty(QSqlQuery &q, bool *made)
+{
+    QSqlError error = runAll(q, {QStringLiteral("BEGIN"),
+                                 QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(CreationLock)});
+    if (!error.isValid()) {
+        const QStringList present = tablesIn(q, &error);
+        if (!error.isValid() && present.isEmpty()) {
+            error = runAll(q, creation());
+            *made = !error.isValid();
+        }
+    }
+    if (!error.isValid())
+        error = runAll(q, {QStringLiteral("COMMIT")});
+    if (error.isValid()) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        *made = false;
+    }
+    return error;
+}
+
+// Every step from the stored version on, in one transaction that holds the
+// version table, so two counters starting at once upgrade it once.
+QSqlError upgrade(QSqlQuery &q)
+{
+    const QString table = QString::fromLatin1(VersionTable);
+    QSqlError error = runAll(q, {QStringLiteral("BEGIN"),
+                                 QStringLiteral("LOCK TABLE %1 IN ACCESS EXCLUSIVE MODE").arg(table)});
+    if (!error.isValid()) {
+        if (!q.exec(QStringLiteral("SELECT Version FROM %1").arg(table)) || !q.next()) {
+            error = q.lastError();
+        } else {
+            const int version = q.value(0).toInt();
+            for (int step = version; step < Schema::Version && !error.isValid(); ++step)
+                error = runAll(q, Schema::upgrade(step, Schema::Engine::PostgreSQL));
+            if (!error.isValid() && version < Schema::Version)
+                error = runAll(q, {QStringLiteral("UPDATE %1 SET Version = %2").arg(table).arg(Schema::Version)});
+        }
+    }
+    if (!error.isValid())
+        error = runAll(q, {QStringLiteral("COMMIT")});
+    if (error.isValid())
+        q.exec(QStringLiteral("ROLLBACK"));
+    return error;
+}
+
+} // namespace
+
+QStringList creation()
+{
+    return Schema::creation(Schema::Engine::PostgreSQL)
+           << QStringLiteral("CREATE TABLE %1 (Version INTEGER NOT NULL)").arg(QLatin1String(VersionTable))
+           << QStringLiteral("INSERT INTO %1 (Version) VALUES (%2)").arg(QLatin1String(VersionTable)).arg(Schema::Version);
+}
+
+QSqlDatabase openConnection(const QString &connectionName, const QString &location, QSqlError *error)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    auto refuse = [&](const QString &why) {
+        if (error)
+            *error = QSqlError(why, why, QSqlError::ConnectionError);
+        return db;
+    };
+    if (!db.isValid())
+        return refuse(QStringLiteral("The PostgreSQL driver of Qt is not installed (Debian package "
+                                     "libqt6sql6-psql)."));
+    QString problem;
+    const auto server = StoreLocation::parseServer(location, &problem);
+    if (!server)
+        return refuse(QStringLiteral("The store's address is not usable: %1").arg(problem));
+    db.setHostName(server->host);
+    if (server->port > 0)
+        db.setPort(server->port);
+    db.setUserName(server->user);
+    db.setDatabaseName(server->database);
+    QStringList options = server->options;
+    // A server that is off does not keep the counter waiting long, and a
+    // dead network is noticed in seconds rather than hours.
+    if (options.filter(QStringLiteral("connect_timeout=")).isEmpty())
+        options << QStringLiteral("connect_timeout=10");
+    if (options.filter(QStringLiteral("application_name=")).isEmpty())
+        options << QStringLiteral("application_name=videostore");
+    options << QStringLiteral("keepalives_idle=30") << QStringLiteral("keepalives_interval=5")
+            << QStringLiteral("keepalives_count=3");
+    db.setConnectOptions(options.join(u';'));
+    // Sums of money come back exactly, as text, never through a double.
+    db.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!db.open()) {
+        if (error)
+            *error = db.lastError();
+        return db;
+    }
+    QSqlQuery q(db);
+    // A counter waits this long for another's write, then says so.
+    if (!q.exec(QStringLiteral("SET lock_timeout = '10s'"))) {
+        if (error)
+            *error = q.lastError();
+        q = QSqlQuery();
+        db.close();
+    }
+    return db;
+}
+
+DbError::Kind classify(const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("40001") || code == QLatin1String("40P01") || code == QLatin1String("55P03"))
+        return DbError::Kind::Busy;
+    if (code == QLatin1String("53100"))
+        return DbError::Kind::DiskFull;
+    if (code.startsWith(QLatin1String("28")))
+        return DbError::Kind::LoginRefused;
+    if (code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01") || code == QLatin1String("57P02")
+        || code == QLatin1String("57P03"))
+        return DbError::Kind::Unreachable;
+    if (!code.isEmpty())
+        return DbError::Kind::Other;
+    // libpq's own failures carry no code: sorted by their text.
+    const QString text = error.databaseText() + u' ' + error.driverText();
+    for (const char *login : {"password authentication failed", "no password supplied", "pg_hba.conf",
+                              "authentication failed", "role \""})
+        if (text.contains(QLatin1String(login), Qt::CaseInsensitive))
+            return DbError::Kind::LoginRefused;
+    for (const char *gone : {"could not connect", "server closed the connection", "no connection to the server",
+                             "connection to server", "could not translate host name", "timeout expired",
+                             "terminating connection", "Connection refused", "could not send data",
+                             "could not receive data", "connection not open", "Unable to connect"})
+        if (text.contains(QLatin1String(gone), Qt::CaseInsensitive))
+            return DbError::Kind::Unreachable;
+    return DbError::Kind::Other;
+}
+
+bool isRetryable(const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("40001") || code == QLatin1String("40P01");
+}
+
+StoreFile::Outcome prepare(const QString &location)
+{
+    auto refused = [&](const QString &why) { return StoreFile::Outcome{false, false, failureMessage(location, why)}; };
+    const Connection c(location);
+    if (!c.isOpen())
+        return refused(reason(c.openError()));
+    QSqlQuery q(c.db());
+    bool made = false;
+    if (const QSqlError error = createIfEmpty(q, &made); error.isValid())
+        return refused(reason(error));
+    if (made)
+        return {true, true, {}};
+    int version = 0;
+    if (const QString problem = checkStore(q, &version); !problem.isEmpty())
+        return refused(problem);
+    if (version < Schema::Version)
+        if (const QSqlError error = upgrade(q); error.isValid())
+            return refused(reason(error));
+    return {true, false, {}};
+}
+
+StoreFile::Inspection inspect(const QString &location)
+{
+    const Connection c(location);
+    if (!c.isOpen())
+        return {QStringLiteral("It cannot be opened: %1").arg(reason(c.openError())), 0};
+    QSqlQuery q(c.db());
+    StoreFile::Inspection out;
+    // One snapshot, and nothing written.
+    q.exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+    out.problem = checkStore(q, &out.version);
+    q.exec(QStringLiteral("ROLLBACK"));
+    return out;
+}
+
+QString failureMessage(const QString &location, const QString &reason)
+{
+    return QStringLiteral("The store database \"%1\" cannot be used:\r\n%2\r\n\r\nThe program will now close.")
+        .arg(StoreLocation::shown(location), reason);
+}
+
+QString backupCommand(const QString &location)
+{
+    return QStringLiteral("pg_dump --format=custom --file=video-$(date +%F).dump '%1'")
+        .arg(StoreLocation::shown(location));
+}
+
+} // namespace ServerStore

@@ -1,0 +1,276 @@
+#include "StoreCopy.h"
+
+#include "data/Database.h"
+#include "data/Schema.h"
+#include "data/ServerStore.h"
+#include "data/StoreFile.h"
+#include "data/StoreLocation.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <atomic>
+
+namespace StoreCopy {
+
+namespace {
+
+// Rows written by one statement: few round trips to a server, and well
+// within either engine's limit on bound values.
+constexpr int Batch = 200;
+
+// The money columns, whose sums the check compares.
+const QHash<QString, QStringList> &moneyColumns()
+{
+    static const QHash<QString, QStringList> columns = {
+        {QStringLiteral("tblMembers"), {QStringLiteral("FeesOwing")}},
+        {QStringLiteral("tblVideos"), {QStringLiteral("SalePrice")}},
+        {QStringLiteral("tblInventory"), {QStringLiteral("Price")}},
+    };
+    return columns;
+}
+
+QString errorText(const QSqlError &e)
+{
+    const QString db = e.databaseText().trimmed();
+    return (db.isEmpty() ? e.text() : db).simplified();
+}
+
+// A connection of its own, removed with everything it holds when it goes.
+class Connection final
+{
+public:
+    Connection() : m_name(QStringLiteral("videostore-copy-%1").arg(++counter())) {}
+    ~Connection()
+    {
+        QSqlDatabase::database(m_name, false).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Q_DISABLE_COPY_MOVE(Connection)
+
+    const QString &name() const { return m_name; }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    static std::atomic<int> &counter()
+    {
+        static std::atomic<int> n{0};
+        return n;
+    }
+    QString m_name;
+};
+
+// "rows 12, FeesOwing 34500" for one table, read on `db`.
+std::optional<QString> figures(const QSqlDatabase &db, const QString &table, QString *error)
+{
+    QStringList parts{QStringLiteral("COUNT(*)")};
+    for (const QString &column : moneyColumns().value(table))
+        parts << QStringLiteral("COALESCE(SUM(%1), 0)").arg(column);
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT %1 FROM %2").arg(parts.join(QStringLiteral(", ")), table)) || !q.next()) {
+        *error = QStringLiteral("%1 could not be counted (%2).").arg(table, errorText(q.lastError()));
+        return std::nullopt;
+    }
+    QStringList out{QStringLiteral("%1 rows").arg(q.value(0).toString())};
+    const QStringList money = moneyColumns().value(table);
+    for (int i = 0; i < money.size(); ++i)
+        out << QStringLiteral("%1 %2").arg(money[i], q.value(1 + i).toString());
+    return out.join(QStringLiteral(", "));
+}
+
+QString insertSql(const QString &table, const QStringList &columns, int rows)
+{
+    const QString one = QStringLiteral("(%1)").arg(QStringList(columns.size(), QStringLiteral("?")).join(u','));
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+        .arg(table, columns.join(QStringLiteral(", ")), QStringList(rows, one).join(u','));
+}
+
+// Copies one table's rows from `from` to `to`; empty, or why not.
+QString copyTable(const QSqlDatabase &from, const QSqlDatabase &to, const QString &table, const QStringList &columns,
+                  const Progress &progress)
+{
+    QString error;
+    QSqlQuery count(from);
+    if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) || !count.next())
+        return QStringLiteral("%1 could not be read (%2).").arg(table, errorText(count.lastError()));
+    const qint64 total = count.value(0).toLongLong();
+    count = QSqlQuery();
+
+    QSqlQuery rows(from);
+    rows.setForwardOnly(true);
+    if (!rows.exec(QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), table)))
+        return QStringLiteral("%1 could not be read (%2).").arg(table, errorText(rows.lastError()));
+    QSqlQuery full(to);
+    if (!full.prepare(insertSql(table, columns, Batch)))
+        return QStringLiteral("%1 could not be written (%2).").arg(table, errorText(full.lastError()));
+
+    QVariantList pending;
+    qint64 done = 0;
+    auto write = [&](QSqlQuery &q) {
+        for (int i = 0; i < pending.size(); ++i)
+            q.bindValue(i, pending[i]);
+        if (!q.exec())
+            return false;
+        done += pending.size() / columns.size();
+        pending.clear();
+        if (progress)
+            progress(table, done, total);
+        return true;
+    };
+    while (rows.next()) {
+        for (int c = 0; c < columns.size(); ++c)
+            pending << rows.value(c);
+        if (pending.size() == Batch * columns.size() && !write(full))
+            return QStringLiteral("%1 could not be written (%2).").arg(table, errorText(full.lastError()));
+    }
+    if (rows.lastError().isValid())
+        return QStringLiteral("%1 could not be read (%2).").arg(table, errorText(rows.lastError()));
+    if (!pending.isEmpty()) {
+        QSqlQuery last(to);
+        if (!last.prepare(insertSql(table, columns, int(pending.size() / columns.size()))) || !write(last))
+            return QStringLiteral("%1 could not be written (%2).").arg(table, errorText(last.lastError()));
+    }
+    if (progress && total == 0)
+        progress(table, 0, 0);
+    return {};
+}
+
+// Makes the whole store in the target's open transaction and copies every
+// table into it; empty, or why not.
+QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, const Progress &progress,
+             qint64 *rowsCopied)
+{
+    QSqlQuery q(to);
+    if (toServer) {
+        if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = "
+                                   "current_schema()"))
+            || !q.next())
+            return errorText(q.lastError());
+        if (q.value(0).toLongLong() != 0)
+            return QStringLiteral("The target database is not empty: copy into a new, empty database.");
+    }
+    QStringList statements = toServer ? ServerStore::creation() : Schema::creation(Schema::Engine::SQLite);
+    if (!toServer)
+        statements << QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version);
+    // The seed rows are copied with the rest.
+    for (const QString &table : Schema::tableNames())
+        statements << QStringLiteral("DELETE FROM %1").arg(table);
+    for (const QString &sql : statements)
+        if (!q.exec(sql))
+            return QStringLiteral("The new store could not be made (%1).").arg(errorText(q.lastError()));
+
+    const StoreFile::Tables tables = StoreFile::expectedColumns(Schema::Version);
+    for (const auto &[table, columns] : tables) {
+        const QString problem = copyTable(from, to, table, columns, progress);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    // The copy is kept only when every table holds what the source holds.
+    for (const auto &[table, columns] : tables) {
+        QString error;
+        const auto expected = figures(from, table, &error);
+        const auto copied = expected ? figures(to, table, &error) : std::nullopt;
+        if (!copied)
+            return error;
+        if (*expected != *copied)
+            return QStringLiteral("The check after copying found %1 with %2 where the source has %3.")
+                .arg(table, *copied, *expected);
+        *rowsCopied += expected->section(u' ', 0, 0).toLongLong();
+    }
+    return {};
+}
+
+} // namespace
+
+Outcome copy(const QString &source, const QString &target, const Progress &progress)
+{
+    const bool fromServer = StoreLocation::isServer(source);
+    const bool toServer = StoreLocation::isServer(target);
+    const QString shownSource = StoreLocation::shown(source);
+    const QString shownTarget = StoreLocation::shown(target);
+    auto refused = [&](const QString &why) {
+        return Outcome{false, QStringLiteral("The store %1 was not copied to %2: %3").arg(shownSource, shownTarget, why)};
+    };
+    if (shownSource == shownTarget)
+        return refused(QStringLiteral("the source and the target are the same."));
+    if (!toServer && QFileInfo::exists(target))
+        return refused(QStringLiteral("%1 already exists. Give the name of a new file.").arg(shownTarget));
+
+    const StoreFile::Inspection check = fromServer ? ServerStore::inspect(source) : StoreFile::inspect(source);
+    if (!check.problem.isEmpty())
+        return refused(check.problem);
+    if (check.version != Schema::Version)
+        return refused(QStringLiteral("it is a store of version %1. Start the program on it once, so that it is "
+                                      "brought up to date, then copy it.")
+                           .arg(check.version));
+
+    Connection from;
+    QString error;
+    {
+        QSqlDatabase db = Database::connect(from.name(), source, &error);
+        if (!db.isOpen())
+            return refused(error);
+    }
+    // One moment of the source, while counters may go on writing to it.
+    QSqlQuery(from.db()).exec(fromServer ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")
+                                         : QStringLiteral("BEGIN"));
+
+    const QString part = target + QStringLiteral(".part");
+    auto removePart = [&] {
+        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"),
+                                      QStringLiteral("-journal")})
+            QFile::remove(part + suffix);
+    };
+    if (!toServer)
+        removePart();
+
+    qint64 rows = 0;
+    {
+        Connection to;
+        QSqlDatabase db;
+        if (toServer) {
+            QSqlError e;
+            db = ServerStore::openConnection(to.name(), target, &e);
+            error = e.isValid() ? errorText(e) : QString();
+        } else {
+            db = Database::openConnection(to.name(), part, true, &error);
+        }
+        if (!db.isOpen()) {
+            if (!toServer)
+                removePart();
+            return refused(error);
+        }
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("BEGIN")))
+            error = errorText(q.lastError());
+        else
+            error = fill(from.db(), db, toServer, progress, &rows);
+        if (error.isEmpty() && !q.exec(QStringLiteral("COMMIT")))
+            error = errorText(q.lastError());
+        if (!error.isEmpty())
+            q.exec(QStringLiteral("ROLLBACK"));
+        else if (toServer)
+            q.exec(QStringLiteral("ANALYZE")); // so the server plans well from the first checkout on
+        q = QSqlQuery();
+        db.close();
+    }
+    QSqlQuery(from.db()).exec(QStringLiteral("ROLLBACK"));
+    if (!toServer) {
+        if (error.isEmpty() && !QFile::rename(part, target))
+            error = QStringLiteral("the new file could not be named %1.").arg(shownTarget);
+        if (!error.isEmpty())
+            removePart();
+    }
+    if (!error.isEmpty())
+        return refused(error);
+    return {true, QStringLiteral("Copied the store %1 to %2: %3 rows in %4 tables, each table checked by its row "
+                                 "count and money sums.")
+                      .arg(shownSource, shownTarget)
+                      .arg(rows)
+                      .arg(Schema::tableNames().size())};
+}
+
+} // namespace StoreCopy
