@@ -159,6 +159,8 @@ private slots:
 
         // An older store is brought up to date in one go; a newer one refused.
         valueIn(empty.address, u"DROP INDEX ixRentalsRental"_s);
+        for (const QString &table : tablesAddedFrom(0))
+            valueIn(empty.address, u"DROP TABLE %1"_s.arg(table));
         valueIn(empty.address, u"UPDATE tblVersion SET Version = 0"_s);
         QVERIFY(ServerStore::prepare(empty.address).ok);
         QCOMPARE(valueIn(empty.address, u"SELECT Version FROM tblVersion"_s).toInt(), Schema::Version);

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/Money.h"
+#include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
 #include "ui/FlexGrid.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -226,6 +228,17 @@ QVariant valueIn(const QString &path, const QString &sql)
     }
     QSqlDatabase::removeDatabase(name);
     return v;
+}
+
+QStringList tablesAddedFrom(int version)
+{
+    static const QRegularExpression created(QStringLiteral("^CREATE TABLE (\\w+)"));
+    QStringList tables;
+    for (int step = version; step < Schema::Version; ++step)
+        for (const QString &sql : Schema::upgrade(step, Schema::Engine::SQLite))
+            if (const QRegularExpressionMatch m = created.match(sql); m.hasMatch())
+                tables << m.captured(1);
+    return tables;
 }
 
 QStringList snapshot(TestStore &s)

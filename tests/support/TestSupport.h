@@ -86,6 +86,10 @@ T *child(QWidget &parent, const char *name)
 // through a plain connection of its own; an invalid QVariant when no row.
 QVariant valueIn(const QString &path, const QString &sql);
 
+// The tables that the schema steps from `version` on add, so that a test can
+// turn a new store back into one of that version by dropping them.
+QStringList tablesAddedFrom(int version);
+
 // Every row of the tables a checkout writes, to compare before and after.
 QStringList snapshot(TestStore &s);
 
