@@ -1,5 +1,6 @@
 #include "WindowSystem.h"
 
+#include "OutcomeList.h"
 #include "ReceiptFile.h"
 
 #include <QDialog>
@@ -19,6 +20,13 @@ QString WindowSystem::noPrinterMessage()
 void WindowSystem::notice(const QString &prompt, const QString &title)
 {
     msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
+}
+
+void WindowSystem::tell(OutcomeList &place, Told kind, const QString &text, const QString &, const QString &about)
+{
+    place.add(text, kind == Told::Refused, about);
+    if (kind == Told::Refused)
+        beep();
 }
 
 bool WindowSystem::printWindow(QWidget &window)
