@@ -28,22 +28,22 @@ QString fitTitle(const QString &title)
 
 QString rent(qint32 videoId, const QString &title20, Money fee)
 {
-    return QStringLiteral("Rent %1  %2\t%3").arg(videoId).arg(title20, fee.toPlain());
+    return QStringLiteral("Rent %1  %2\t%3").arg(videoId).arg(title20, fee.toPlainCents());
 }
 
 QString buy(qint32 inventoryId, qint32 quantity, const QString &itemName, Money amount)
 {
-    return QStringLiteral("Buy %1 %2  %3\t%4").arg(inventoryId).arg(quantity).arg(itemName, amount.toPlain());
+    return QStringLiteral("Buy %1 %2  %3\t%4").arg(inventoryId).arg(quantity).arg(itemName, amount.toPlainCents());
 }
 
 QString buyVideo(const QString &typedVideoId, const QString &title, Money salePrice)
 {
-    return QStringLiteral("BuyV %1  %2\t%3").arg(typedVideoId, title, salePrice.toPlain());
+    return QStringLiteral("BuyV %1  %2\t%3").arg(typedVideoId, title, salePrice.toPlainCents());
 }
 
 QString pay(Money amount)
 {
-    return QStringLiteral("Pay  overdue fees \t") + amount.toPlain();
+    return QStringLiteral("Pay  overdue fees \t") + amount.toPlainCents();
 }
 
 std::optional<Money> amount(const QString &line)

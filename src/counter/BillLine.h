@@ -17,9 +17,10 @@ enum class Kind { Rent, Buy, BuyVideo, Pay };
 // A title fitted to exactly 20 characters: cut, or padded with spaces.
 QString fitTitle(const QString &title);
 
+// Amounts are shown with two decimals; a line's amount is in cents.
 // "Rent 1234  <20-character title>\t3.99"
 QString rent(qint32 videoId, const QString &title20, Money fee);
-// "Buy 7 3  Popcorn\t7.5"
+// "Buy 7 3  Popcorn\t7.50"
 QString buy(qint32 inventoryId, qint32 quantity, const QString &itemName, Money amount);
 // "BuyV 1234  Title\t24.99" with the tape number as the clerk typed it.
 QString buyVideo(const QString &typedVideoId, const QString &title, Money salePrice);
