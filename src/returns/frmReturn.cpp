@@ -155,7 +155,7 @@ void frmReturn::ReturnTyped()
         return refused(QStringLiteral("That tape has been deleted. Please recheck and consult manager."),
                        QStringLiteral("Deleted Tape"), about);
 
-    const auto outcome = returnTapes({*videoId}, *returned);
+    const auto outcome = ReturnTape(*videoId, *returned);
     if (!outcome)
         return;
     if (outcome->closedElsewhere.isEmpty()) {

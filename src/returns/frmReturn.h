@@ -45,6 +45,11 @@ protected:
 private:
     void ReturnTyped();
     void ReturnSelected();
+    // Closes the tape's rental; nullopt once the clerk has been told why not.
+    std::optional<ReturnOutcome> ReturnTape(qint32 videoId, QDate returned)
+    {
+        return returnTapes({videoId}, returned);
+    }
     // Every tape returned together or none; nullopt once the clerk has been
     // told why nothing was written. Tapes another counter took back first
     // are told as such.

@@ -2,7 +2,6 @@
 
 #include "app/frmMain.h"
 #include "counter/frmCheckout.h"
-#include "ui/WindowPlace.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -49,16 +48,6 @@ private slots:
             QVERIFY2(screen.intersects(frame) && screen.contains(frame.topLeft()),
                      qPrintable(QStringLiteral("%1,%2").arg(frame.x()).arg(frame.y())));
         }
-    }
-
-    void withinMovesAsLittleAsNeeded()
-    {
-        const QRect area(0, 0, 800, 600);
-        QCOMPARE(WindowPlace::within(QRect(100, 100, 200, 100), area), QRect(100, 100, 200, 100));
-        QCOMPARE(WindowPlace::within(QRect(700, 550, 200, 100), area), QRect(600, 500, 200, 100));
-        QCOMPARE(WindowPlace::within(QRect(-50, -20, 200, 100), area), QRect(0, 0, 200, 100));
-        // Larger than the screen: its top left corner stays on it.
-        QCOMPARE(WindowPlace::within(QRect(300, 300, 900, 700), area).topLeft(), QPoint(0, 0));
     }
 };
 

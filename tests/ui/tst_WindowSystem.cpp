@@ -94,19 +94,6 @@ private slots:
                                              "been rented.",
                                              "Tape 178: The video has been returned."}));
         QVERIFY(list->item(0)->font().bold() && !list->item(1)->font().bold());
-
-        // The scripted one records each like a box, marked as told in the
-        // window, and counts the bells.
-        ScriptedWindowSystem scripted;
-        scripted.tell(*list, Told::Refused, QStringLiteral("Tape 4 is already in this bill."),
-                      QStringLiteral("Tape entry error."), {});
-        scripted.tell(*list, Told::Done, QStringLiteral("The video has been returned."), {}, {});
-        QCOMPARE(scripted.beeps(), 1);
-        QCOMPARE(scripted.prompts(), QStringList({"Tape 4 is already in this bill.", "The video has been returned."}));
-        QVERIFY(scripted.boxes().at(0).inWindow && scripted.boxes().at(0).icon == Icon::Exclamation);
-        QVERIFY(scripted.last().inWindow && scripted.last().icon == Icon::Information);
-        QVERIFY(scripted.modalBoxes().isEmpty());
-        QCOMPARE(list->count(), 4);
     }
 
     void print()
