@@ -80,4 +80,28 @@ std::optional<Parsed> parse(const QString &line)
     return std::nullopt;
 }
 
+Totals totals(const QStringList &lines)
+{
+    Totals t;
+    // Only what the checkout writes is charged.
+    for (const QString &text : lines) {
+        const auto line = parse(text);
+        if (!line)
+            continue;
+        const bool sale = line->kind == Kind::Buy || line->kind == Kind::BuyVideo;
+        (sale ? t.sales : t.rentals) += amount(text).value_or(Money());
+    }
+    return t;
+}
+
+bool holdsTape(const QStringList &lines, qint32 videoId)
+{
+    for (const QString &text : lines) {
+        const auto line = parse(text);
+        if (line && (line->kind == Kind::Rent || line->kind == Kind::BuyVideo) && line->id == videoId)
+            return true;
+    }
+    return false;
+}
+
 } // namespace BillLine

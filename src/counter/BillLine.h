@@ -3,6 +3,7 @@
 #include "data/Money.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -41,5 +42,18 @@ struct Parsed
 // What the checkout does with a line, read by its leading word; nullopt for
 // a line it passes over.
 std::optional<Parsed> parse(const QString &line);
+
+// What a bill's lines come to: the rentals with any fees handed on (as the
+// late-fee window hands them on), and the sales. A line the checkout passes
+// over is not charged.
+struct Totals
+{
+    Money rentals, sales;
+    Money subtotal() const { return rentals + sales; }
+};
+Totals totals(const QStringList &lines);
+
+// Whether tape `videoId` stands on the bill, to rent or to buy.
+bool holdsTape(const QStringList &lines, qint32 videoId);
 
 } // namespace BillLine

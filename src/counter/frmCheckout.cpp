@@ -493,7 +493,7 @@ void frmCheckout::cmdAdd_Click()
 
 bool frmCheckout::fitsOnBill(std::optional<Money> amount) const
 {
-    std::optional<Money> subtotal = billSubtotal().plus(amount.value_or(Money()));
+    std::optional<Money> subtotal = BillLine::totals(billLines()).subtotal().plus(amount.value_or(Money()));
     return amount && subtotal && *subtotal <= Money::limit() && Pricing::total(*subtotal) <= Money::limit();
 }
 
@@ -510,40 +510,19 @@ void frmCheckout::scanRefused(const QString &text, const QString &title, const Q
     m_windows.ws().tell(*lstOutcome, Told::Refused, text, title, about);
 }
 
-bool frmCheckout::tapeOnBill(qint32 videoId) const
+QStringList frmCheckout::billLines() const
 {
-    for (int i = 0; i < List3->count(); ++i) {
-        const auto line = BillLine::parse(List3->item(i)->text());
-        if (line && (line->kind == BillLine::Kind::Rent || line->kind == BillLine::Kind::BuyVideo)
-            && line->id == videoId)
-            return true;
-    }
-    return false;
-}
-
-Money frmCheckout::billSubtotal() const
-{
-    Money subtotal;
+    QStringList lines;
     for (int i = 0; i < List3->count(); ++i)
-        subtotal += BillLine::amount(List3->item(i)->text()).value_or(Money());
-    return subtotal;
+        lines << List3->item(i)->text();
+    return lines;
 }
 
 void frmCheckout::billChanged()
 {
-    // The fees handed on count with the rentals, as the late-fee window
-    // hands them on.
-    Money rentals, sales;
-    for (int i = 0; i < List3->count(); ++i) {
-        const QString line = List3->item(i)->text();
-        const Money amount = BillLine::amount(line).value_or(Money());
-        if (line.startsWith(QLatin1String("Buy")))
-            sales += amount;
-        else
-            rentals += amount;
-    }
-    vidTotal = rentals;
-    m_salesTotal = sales;
+    const BillLine::Totals totals = BillLine::totals(billLines());
+    vidTotal = totals.rentals;
+    m_salesTotal = totals.sales;
     txtTotal->setText(vidTotal.toCurrency());
     txtSalesTotal->setText(m_salesTotal.toCurrency());
     if (SSTab1->currentIndex() == PaymentPage)
@@ -563,7 +542,7 @@ void frmCheckout::addToRentalBag()
         return scanRefused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVidID->text()),
                            QStringLiteral("Invalid number"), {});
     // A scanner's double read must not rent one tape twice.
-    if (tapeOnBill(*videoId))
+    if (BillLine::holdsTape(billLines(), *videoId))
         return scanRefused(QStringLiteral("Tape %1 is already in this bill.").arg(*videoId),
                            QStringLiteral("Tape entry error."), {});
     m_rentVideoID = *videoId;
@@ -736,7 +715,7 @@ void frmCheckout::cmdBuyVideo_Click()
     if (!videoId)
         return scanRefused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVidSale->text()),
                            QStringLiteral("Invalid number"), {});
-    if (tapeOnBill(*videoId))
+    if (BillLine::holdsTape(billLines(), *videoId))
         return scanRefused(QStringLiteral("Tape %1 is already in this bill.").arg(*videoId),
                            QStringLiteral("Tape Entry Error"), {});
 
@@ -798,7 +777,7 @@ void frmCheckout::SSTab1_Click(int page)
 
 void frmCheckout::showPaymentTotals()
 {
-    const Money subtotal = billSubtotal();
+    const Money subtotal = BillLine::totals(billLines()).subtotal();
     txtSubTotal->setText(subtotal.roundedToCents().toPlainCents());
     txtGST->setText(Pricing::gst(subtotal).toPlainCents());
     txtPST->setText(Pricing::pst(subtotal).toPlainCents());
@@ -904,7 +883,7 @@ void frmCheckout::cmdCheckOut_Click()
             return;
         }
         // The total the bill's lines come to, as the payment page shows it.
-        const Money total = Pricing::total(billSubtotal());
+        const Money total = Pricing::total(BillLine::totals(billLines()).subtotal());
         if (*cash < total) {
             ws.msgBox(QStringLiteral("Must provide sufficient cash to cover this purchase or remove items."),
                       Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));

@@ -140,11 +140,9 @@ private:
     // lines, so what the clerk sees is what the checkout writes.
     void billChanged();
     void showPaymentTotals();
-    Money billSubtotal() const;
+    QStringList billLines() const;
     // Takes the fee line off the bill (the fees stay owing); its amount.
     Money takeFeesLine();
-    // Whether the tape is already on the bill, to rent or to buy.
-    bool tapeOnBill(qint32 videoId) const;
     // Whether a line of `amount` keeps the bill within what the program takes.
     bool fitsOnBill(std::optional<Money> amount) const;
     // A refusal of what was typed in a tape or item box, told in the window
