@@ -82,7 +82,8 @@ void tst_BillLine::totalsAndTapesOfABill()
     const QStringList bill = {BillLine::rent(4, BillLine::fitTitle(QStringLiteral("Four")), Money::fromCents(399)),
                               BillLine::buy(7, 3, QStringLiteral("Popcorn"), Money::fromCents(750)),
                               BillLine::pay(Money::fromCents(3726)),
-                              BillLine::buyVideo(QStringLiteral("0012"), QStringLiteral("Twelve"), Money::fromCents(999)),
+                              BillLine::buyVideo(QStringLiteral("0012"), QStringLiteral("Twelve"),
+                                                 Money::fromCents(999)),
                               QStringLiteral("a note\t100")};
     // Fees handed on count with the rentals; a line the checkout passes over
     // is not charged either.
