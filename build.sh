@@ -25,11 +25,21 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  # Through env, so the setting reaches apt past sudo.
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j "$(nproc)"
+# Qt looks for an optional keyboard library the program does not use; its
+# "Could NOT find XKB" line is only noise.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release | { grep -v "Could NOT find XKB" || true; }
+# Each command builds what it runs: a first start need not wait for the tests.
+case "${1:-start}" in
+  start)   targets=(videostore) ;;
+  sample)  targets=(videostore-sample) ;;
+  bench)   targets=(videostore-bench videostore-sample) ;;
+  *)       targets=(all) ;;
+esac
+cmake --build build -j "$(nproc)" --target "${targets[@]}"
 
 case "${1:-start}" in
   start)  exec ./build/videostore ;;

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/DailyBackup.h"
+#include "app/Session.h"
 #include "app/SetManagerCode.h"
 #include "app/SignalExit.h"
 #include "app/WindowRegistry.h"
@@ -122,7 +123,12 @@ int copyTo(const Context &c)
 // The program with its windows, on the store at `storePath`.
 int startWindows(int argc, char *argv[], const QString &storePath)
 {
-    QApplication app(argc, argv);
+    std::unique_ptr<QApplication> made;
+    {
+        const Session::DisplayGuard noDisplay;
+        made = std::make_unique<QApplication>(argc, argv);
+    }
+    QApplication &app = *made;
     nameApplication(app);
     QtWindowSystem ws;
     const QString path = storePath.isEmpty() ? StoreFile::defaultPath() : storePath;
@@ -208,6 +214,7 @@ int run(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    Session::provideRuntimeDir();
 
     // The program's own names, so the default store is the one it opens.
     QCoreApplication::setOrganizationName(QString());

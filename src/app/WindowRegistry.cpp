@@ -12,6 +12,7 @@
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
 #include "data/StoreLocation.h"
+#include "ui/MemberChooser.h"
 #include "ui/WindowSystem.h"
 #include "stock/frmInvent.h"
 #include "stock/frmVidMn.h"
@@ -71,6 +72,13 @@ Form &WindowRegistry::deleteCustomer()
     if (!m_delete)
         m_delete = std::make_unique<frmDelete>(*this);
     return *m_delete;
+}
+
+frmChooseMember &WindowRegistry::memberChooser()
+{
+    if (!m_chooser)
+        m_chooser = std::make_unique<frmChooseMember>();
+    return *m_chooser;
 }
 
 frmReturn &WindowRegistry::returns()
@@ -151,7 +159,8 @@ void WindowRegistry::exitProgram()
     for (QWidget *w : std::initializer_list<QWidget *>{m_main.get(), m_secur.get(), m_checkout.get(), m_vidMn.get(),
                                                         m_invent.get(), m_modify.get(), m_delete.get(),
                                                         m_movieByType.get(), m_customersByDate.get(),
-                                                        m_returns.get(), m_payment.get(), m_add.get()})
+                                                        m_returns.get(), m_payment.get(), m_add.get(),
+                                                        m_chooser.get()})
         if (w)
             w->hide();
     for (auto &r : m_reports)

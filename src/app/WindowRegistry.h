@@ -24,6 +24,7 @@ class frmReturn;
 class frmPayment;
 class frmVidMn;
 class frmInvent;
+class frmChooseMember;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -59,6 +60,8 @@ public:
     frmReturn &returns();
     frmPayment &payment();
     Form &addCustomer();
+    // Picks one of several members found by one phone or licence.
+    frmChooseMember &memberChooser();
 
     // Opens a report's preview window; the caller does not wait for it.
     void showReport(Report report);
@@ -90,5 +93,6 @@ private:
     std::unique_ptr<frmDelete> m_delete;
     std::unique_ptr<frmMovieByType> m_movieByType;
     std::unique_ptr<frmCustomersByDate> m_customersByDate;
+    std::unique_ptr<frmChooseMember> m_chooser;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

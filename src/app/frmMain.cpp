@@ -7,6 +7,7 @@
 #include "returns/frmReturn.h"
 #include "ui/Form.h"
 #include "ui/Pictures.h"
+#include "ui/WindowPlace.h"
 #include "ui/WindowSystem.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@ frmMain::frmMain(WindowRegistry &windows)
     buildMenus();
     buildToolbar();
     buildButtons();
+    WindowPlace::keep(*this);
 }
 
 const QStringList &frmMain::toolbarKeys()

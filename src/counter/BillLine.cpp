@@ -28,22 +28,22 @@ QString fitTitle(const QString &title)
 
 QString rent(qint32 videoId, const QString &title20, Money fee)
 {
-    return QStringLiteral("Rent %1  %2\t%3").arg(videoId).arg(title20, fee.toPlain());
+    return QStringLiteral("Rent %1  %2\t%3").arg(videoId).arg(title20, fee.toPlainCents());
 }
 
 QString buy(qint32 inventoryId, qint32 quantity, const QString &itemName, Money amount)
 {
-    return QStringLiteral("Buy %1 %2  %3\t%4").arg(inventoryId).arg(quantity).arg(itemName, amount.toPlain());
+    return QStringLiteral("Buy %1 %2  %3\t%4").arg(inventoryId).arg(quantity).arg(itemName, amount.toPlainCents());
 }
 
 QString buyVideo(const QString &typedVideoId, const QString &title, Money salePrice)
 {
-    return QStringLiteral("BuyV %1  %2\t%3").arg(typedVideoId, title, salePrice.toPlain());
+    return QStringLiteral("BuyV %1  %2\t%3").arg(typedVideoId, title, salePrice.toPlainCents());
 }
 
 QString pay(Money amount)
 {
-    return QStringLiteral("Pay  overdue fees \t") + amount.toPlain();
+    return QStringLiteral("Pay  overdue fees \t") + amount.toPlainCents();
 }
 
 std::optional<Money> amount(const QString &line)
@@ -78,6 +78,30 @@ std::optional<Parsed> parse(const QString &line)
         return Parsed{Kind::Buy, *id, *quantity};
     }
     return std::nullopt;
+}
+
+Totals totals(const QStringList &lines)
+{
+    Totals t;
+    // Only what the checkout writes is charged.
+    for (const QString &text : lines) {
+        const auto line = parse(text);
+        if (!line)
+            continue;
+        const bool sale = line->kind == Kind::Buy || line->kind == Kind::BuyVideo;
+        (sale ? t.sales : t.rentals) += amount(text).value_or(Money());
+    }
+    return t;
+}
+
+bool holdsTape(const QStringList &lines, qint32 videoId)
+{
+    for (const QString &text : lines) {
+        const auto line = parse(text);
+        if (line && (line->kind == Kind::Rent || line->kind == Kind::BuyVideo) && line->id == videoId)
+            return true;
+    }
+    return false;
 }
 
 } // namespace BillLine

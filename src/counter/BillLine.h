@@ -3,6 +3,7 @@
 #include "data/Money.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -17,9 +18,10 @@ enum class Kind { Rent, Buy, BuyVideo, Pay };
 // A title fitted to exactly 20 characters: cut, or padded with spaces.
 QString fitTitle(const QString &title);
 
+// Amounts are shown with two decimals; a line's amount is in cents.
 // "Rent 1234  <20-character title>\t3.99"
 QString rent(qint32 videoId, const QString &title20, Money fee);
-// "Buy 7 3  Popcorn\t7.5"
+// "Buy 7 3  Popcorn\t7.50"
 QString buy(qint32 inventoryId, qint32 quantity, const QString &itemName, Money amount);
 // "BuyV 1234  Title\t24.99" with the tape number as the clerk typed it.
 QString buyVideo(const QString &typedVideoId, const QString &title, Money salePrice);
@@ -40,5 +42,18 @@ struct Parsed
 // What the checkout does with a line, read by its leading word; nullopt for
 // a line it passes over.
 std::optional<Parsed> parse(const QString &line);
+
+// What a bill's lines come to: the rentals with any fees handed on (as the
+// late-fee window hands them on), and the sales. A line the checkout passes
+// over is not charged.
+struct Totals
+{
+    Money rentals, sales;
+    Money subtotal() const { return rentals + sales; }
+};
+Totals totals(const QStringList &lines);
+
+// Whether tape `videoId` stands on the bill, to rent or to buy.
+bool holdsTape(const QStringList &lines, qint32 videoId);
 
 } // namespace BillLine

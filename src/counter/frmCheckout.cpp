@@ -7,7 +7,9 @@
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
+#include "ui/MemberChooser.h"
 #include "ui/Messages.h"
+#include "ui/OutcomeList.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
@@ -40,6 +42,13 @@ QListWidget *billList(QWidget *parent, const char *name, const char *family)
     list->setFont(font);
     list->setUniformItemSizes(true);
     return list;
+}
+
+QString billTooLarge()
+{
+    return QStringLiteral("With this line the bill would come to more than %1, the largest amount the program takes. "
+                          "Check the quantity.")
+        .arg(Money::limit().toCurrency());
 }
 
 } // namespace
@@ -85,11 +94,13 @@ frmCheckout::frmCheckout(WindowRegistry &windows)
         SSTab1->addTab(page[i], QString::fromLatin1(pages[i]));
     }
     layout->addWidget(SSTab1);
+    lstOutcome = new OutcomeList(this, "lstOutcome");
+    layout->addWidget(lstOutcome);
     buildCustomerPage(page[0]);
     buildRentalPage(page[1]);
     buildSalePage(page[2]);
     buildPaymentPage(page[3]);
-    resize(860, 560);
+    resize(860, 620);
 
     connect(cmdReturn, &QPushButton::clicked, this, &frmCheckout::cmdReturn_Click);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmCheckout::SSTab1_Click);
@@ -141,7 +152,13 @@ void frmCheckout::buildCustomerPage(QWidget *page)
     addRow(info, 4, Label19, txtPostalCode);
     addRow(info, 5, Label20, txtBPhoneNum);
     addRow(info, 6, Label21, txtCPhoneNum);
-    info->setRowStretch(7, 1);
+    lblFeesOwing = label(Frame3, "lblFeesOwing", "");
+    QFont owing = lblFeesOwing->font();
+    owing.setBold(true);
+    lblFeesOwing->setFont(owing);
+    lblFeesOwing->setStyleSheet(QStringLiteral("color: #b00000"));
+    info->addWidget(lblFeesOwing, 7, 0, 1, 2);
+    info->setRowStretch(8, 1);
     layout->addWidget(Frame3, 3);
 
     // The lookup uses the box typed in last, not the one that holds text.
@@ -374,6 +391,10 @@ void frmCheckout::ResetCheckout()
     txtDate->setText(StoreDate::toText(m_windows.today()));
     txtQuan->setText(QStringLiteral("1"));
 
+    lblFeesOwing->clear();
+    lstOutcome->clear();
+    m_feesMember.reset();
+
     vidTotal = Money();
     m_salesTotal = Money();
     m_paymentType = 0;
@@ -388,10 +409,57 @@ void frmCheckout::cmdDisplayInfo_Click()
     const MemberLookup::Typed found = m_store.findTyped(memberSource, typed);
     if (!membersFound(m_windows.ws(), found, typed, m_store.lastError()))
         return;
-    for (const MemberRow &row : found.rows)
-        ShowMember(row);
-    if (!found.rows.constLast().deleted)
-        txtMemID2->setText(txtMemberID->text());
+    // A family shares a phone: the clerk says which of them is at the counter.
+    MemberRow row = found.rows.constFirst();
+    if (found.rows.size() > 1) {
+        const auto chosen = m_windows.memberChooser().choose(m_windows.ws(), found.rows);
+        if (!chosen)
+            return;
+        row = *chosen;
+    }
+    ShowMember(row);
+    if (row.deleted)
+        return;
+    txtMemID2->setText(txtMemberID->text());
+    // Fees handed on for someone else are not this member's to pay.
+    if (m_feesMember && *m_feesMember != row.number) {
+        const qint32 owner = *m_feesMember;
+        const Money fees = takeFeesLine();
+        m_windows.ws().tell(*lstOutcome, Told::Done,
+                            QStringLiteral("The overdue fees of member %1 (%2) are off the bill; they stay owing.")
+                                .arg(owner)
+                                .arg(fees.toCurrency()),
+                            QStringLiteral("Fees off the bill"));
+    }
+}
+
+bool frmCheckout::addFeesPaid(qint32 member, Money amount)
+{
+    if (txtMemID2->text() != QString::number(member))
+        return false;
+    // A second hand-on replaces the first: the fees are charged once.
+    takeFeesLine();
+    List3->addItem(BillLine::pay(amount.roundedToCents()));
+    m_feesMember = member;
+    billChanged();
+    return true;
+}
+
+Money frmCheckout::takeFeesLine()
+{
+    Money fees;
+    for (int i = 0; i < List3->count();) {
+        const QString line = List3->item(i)->text();
+        if (line.startsWith(QLatin1String("Pay "))) {
+            fees += BillLine::amount(line).value_or(Money());
+            delete List3->takeItem(i);
+        } else {
+            ++i;
+        }
+    }
+    m_feesMember.reset();
+    billChanged();
+    return fees;
 }
 
 void frmCheckout::ShowMember(const MemberRow &row)
@@ -401,6 +469,8 @@ void frmCheckout::ShowMember(const MemberRow &row)
                               Buttons::Ok, Icon::Exclamation, QStringLiteral("User deleted."));
         return;
     }
+    lblFeesOwing->setText(row.feesOwing > Money() ? QStringLiteral("Fees owing: ") + row.feesOwing.toCurrency()
+                                                  : QString());
     txtMemberID->setText(QString::number(row.number));
     txtHPhoneNum->setText(row.homePhone);
     txtDLNumber->setText(row.licence);
@@ -422,52 +492,79 @@ void frmCheckout::cmdAdd_Click()
     txtVidID->selectAll();
 }
 
+bool frmCheckout::fitsOnBill(std::optional<Money> amount) const
+{
+    std::optional<Money> subtotal = BillLine::totals(billLines()).subtotal().plus(amount.value_or(Money()));
+    return amount && subtotal && *subtotal <= Money::limit() && Pricing::total(*subtotal) <= Money::limit();
+}
+
 bool frmCheckout::billCanTake(std::optional<Money> amount)
 {
-    std::optional<Money> subtotal = vidTotal.plus(m_salesTotal);
-    if (subtotal && amount)
-        subtotal = subtotal->plus(*amount);
-    if (amount && subtotal && *subtotal <= Money::limit() && Pricing::total(*subtotal) <= Money::limit())
+    if (fitsOnBill(amount))
         return true;
-    refuse(m_windows.ws(),
-           QStringLiteral("With this line the bill would come to more than %1, the largest amount the program takes. "
-                          "Check the quantity.")
-               .arg(Money::limit().toCurrency()),
-           QStringLiteral("Bill too large"));
+    refuse(m_windows.ws(), billTooLarge(), QStringLiteral("Bill too large"));
     return false;
+}
+
+void frmCheckout::scanRefused(const QString &text, const QString &title, const QString &about)
+{
+    m_windows.ws().tell(*lstOutcome, Told::Refused, text, title, about);
+}
+
+QStringList frmCheckout::billLines() const
+{
+    QStringList lines;
+    for (int i = 0; i < List3->count(); ++i)
+        lines << List3->item(i)->text();
+    return lines;
+}
+
+void frmCheckout::billChanged()
+{
+    const BillLine::Totals totals = BillLine::totals(billLines());
+    vidTotal = totals.rentals;
+    m_salesTotal = totals.sales;
+    txtTotal->setText(vidTotal.toCurrency());
+    txtSalesTotal->setText(m_salesTotal.toCurrency());
+    if (SSTab1->currentIndex() == PaymentPage)
+        showPaymentTotals();
 }
 
 void frmCheckout::addToRentalBag()
 {
     WindowSystem &ws = m_windows.ws();
+    const QString about = QStringLiteral("Tape ") + txtVidID->text().trimmed();
     if (txtMemID2->text() == QLatin1String("0") || txtMemID2->text().isEmpty())
-        return refuse(ws, QStringLiteral("Must be a member to rent."), QStringLiteral("No member entered."));
+        return scanRefused(QStringLiteral("Must be a member to rent."), QStringLiteral("No member entered."), about);
     if (txtVidID->text().isEmpty())
-        return refuse(ws, QStringLiteral("Enter A valid Video ID Number"), QStringLiteral("Tape entry error."));
+        return scanRefused(QStringLiteral("Enter A valid Video ID Number"), QStringLiteral("Tape entry error."), {});
     const auto videoId = Identifier::parse(txtVidID->text());
     if (!videoId)
-        return showInvalidNumber(ws, QStringLiteral("video ID"), txtVidID->text());
+        return scanRefused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVidID->text()),
+                           QStringLiteral("Invalid number"), {});
+    // A scanner's double read must not rent one tape twice.
+    if (BillLine::holdsTape(billLines(), *videoId))
+        return scanRefused(QStringLiteral("Tape %1 is already in this bill.").arg(*videoId),
+                           QStringLiteral("Tape entry error."), {});
     m_rentVideoID = *videoId;
 
     const Fetched<RentalTapeRow> tape = m_store.rentalTape(m_rentVideoID);
     if (tape.failed)
         return showDbError(ws, m_store.lastError());
     if (!tape.row)
-        return refuse(ws, QStringLiteral("That tape was not found in the system."),
-                      QStringLiteral("Tape entry error."));
+        return scanRefused(QStringLiteral("That tape was not found in the system."),
+                           QStringLiteral("Tape entry error."), about);
     if (tape.row->deleted)
-        return refuse(ws,
-                      QStringLiteral("That tape has been deleted and cannot be rented. It may be damaged or "
-                                     "unusable."),
-                      QStringLiteral("Deleted Tape"));
+        return scanRefused(QStringLiteral("That tape has been deleted and cannot be rented. It may be damaged or "
+                                          "unusable."),
+                           QStringLiteral("Deleted Tape"), about);
     if (!tape.row->forRent)
-        return refuse(ws, QStringLiteral("That tape is not available for rental. Please find another."),
-                      QStringLiteral("Tape entry error."));
+        return scanRefused(QStringLiteral("That tape is not available for rental. Please find another."),
+                           QStringLiteral("Tape entry error."), about);
     if (!tape.row->inStore)
-        return refuse(ws,
-                      QStringLiteral("Our records show that tape is not in the store. Please check to see if you "
-                                     "have mistyped."),
-                      QStringLiteral("Tape entry error."));
+        return scanRefused(QStringLiteral("Our records show that tape is not in the store. Please check to see if "
+                                          "you have mistyped."),
+                           QStringLiteral("Tape entry error."), about);
 
     txtMovieName->setText(tape.row->name);
     txtClass->setText(QString::number(tape.row->priceClass));
@@ -478,13 +575,12 @@ void frmCheckout::addToRentalBag()
 
     m_rentTitle = BillLine::fitTitle(txtMovieName->text());
     m_rentFee = Pricing::rentalFee(txtClass->text().toInt());
-    if (!billCanTake(m_rentFee))
-        return;
+    if (!fitsOnBill(m_rentFee))
+        return scanRefused(billTooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::rent(m_rentVideoID, m_rentTitle, m_rentFee);
     List1->addItem(line);
     List3->addItem(line);
-    vidTotal += m_rentFee;
-    txtTotal->setText(vidTotal.toCurrency());
+    billChanged();
 }
 
 std::optional<Money> frmCheckout::takeSelectedLine(QListWidget *bag)
@@ -520,8 +616,7 @@ void frmCheckout::cmdRemove_Click()
     if (!amount)
         return;
     m_rentFee = *amount;
-    vidTotal -= m_rentFee;
-    txtTotal->setText(vidTotal.toPlain());
+    billChanged();
     txtVidID->setFocus();
 }
 
@@ -537,9 +632,9 @@ void frmCheckout::cmdClearAll_Click()
 {
     cmdClear_Click();
     List1->clear();
-    vidTotal = Money();
-    txtTotal->setText(Money().toCurrency());
+    // Only the rentals go: fees handed on stay on the bill and in its totals.
     removeBillLines(QLatin1String("Rent"));
+    billChanged();
 }
 
 void frmCheckout::cmdReturn_Click()
@@ -564,20 +659,19 @@ void frmCheckout::addToShoppingBag()
 {
     WindowSystem &ws = m_windows.ws();
     walkInRule();
-    if (txtInvID->text().isEmpty()) {
-        ws.msgBox(QStringLiteral("Enter Inventory ID of Item"));
-        return;
-    }
+    const QString about = QStringLiteral("Item ") + txtInvID->text().trimmed();
+    if (txtInvID->text().isEmpty())
+        return scanRefused(QStringLiteral("Enter Inventory ID of Item"), {}, {});
     const auto inventoryId = Identifier::parse(txtInvID->text());
     if (!inventoryId)
-        return showInvalidNumber(ws, QStringLiteral("inventory ID"), txtInvID->text());
+        return scanRefused(Identifier::invalidMessage(QStringLiteral("inventory ID"), txtInvID->text()),
+                           QStringLiteral("Invalid number"), {});
     const auto quantity = Identifier::parse(txtQuan->text());
-    if (!quantity || *quantity == 0) {
-        ws.msgBox(QStringLiteral("\"%1\" is not a quantity that can be sold. Enter a whole number of at least 1.")
-                      .arg(txtQuan->text()),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid number"));
-        return;
-    }
+    if (!quantity || *quantity == 0)
+        return scanRefused(QStringLiteral("\"%1\" is not a quantity that can be sold. Enter a whole number of at "
+                                          "least 1.")
+                               .arg(txtQuan->text()),
+                           QStringLiteral("Invalid number"), about);
     m_saleInvID = *inventoryId;
     m_saleQuantity = *quantity;
 
@@ -585,30 +679,29 @@ void frmCheckout::addToShoppingBag()
     if (item.failed)
         return showDbError(ws, m_store.lastError());
     if (!item.row)
-        return refuse(ws, QStringLiteral("That inventory item was not found. Recheck."),
-                      QStringLiteral("Inventory Error."));
+        return scanRefused(QStringLiteral("That inventory item was not found. Recheck."),
+                           QStringLiteral("Inventory Error."), about);
     if (item.row->deleted)
-        return refuse(ws,
-                      QStringLiteral("That inventory item was deleted, it should not be in stock. Please consult "
-                                     "manager."),
-                      QStringLiteral("Deleted item."));
+        return scanRefused(QStringLiteral("That inventory item was deleted, it should not be in stock. Please "
+                                          "consult manager."),
+                           QStringLiteral("Deleted item."), about);
     if (item.row->quantity < m_saleQuantity)
-        return refuse(ws,
-                      QStringLiteral("There is insufficient stock marked in inventory to sell that order. Please "
-                                     "consult manager."),
-                      QStringLiteral("Inventory Warning."));
+        return scanRefused(QStringLiteral("There is insufficient stock marked in inventory to sell that order. "
+                                          "Please consult manager."),
+                           QStringLiteral("Inventory Warning."), about);
     m_saleItemName = item.row->name;
     m_saleUnitPrice = item.row->price;
-    txtUnitPrice->setText(m_saleUnitPrice.toPlain());
-    const std::optional<Money> lineAmount = m_saleUnitPrice.times(m_saleQuantity);
-    if (!billCanTake(lineAmount))
-        return;
-    const Money amount = *lineAmount;
-    const QString line = BillLine::buy(m_saleInvID, m_saleQuantity, m_saleItemName, amount);
+    txtUnitPrice->setText(m_saleUnitPrice.toPlainCents());
+    // The bill is in cents, whatever finer price an older store may hold.
+    std::optional<Money> lineAmount = m_saleUnitPrice.times(m_saleQuantity);
+    if (lineAmount)
+        lineAmount = lineAmount->checkedTimesRateRounded(1, 1);
+    if (!fitsOnBill(lineAmount))
+        return scanRefused(billTooLarge(), QStringLiteral("Bill too large"), about);
+    const QString line = BillLine::buy(m_saleInvID, m_saleQuantity, m_saleItemName, *lineAmount);
     List2->addItem(line);
     List3->addItem(line);
-    m_salesTotal += amount;
-    txtSalesTotal->setText(m_salesTotal.toCurrency());
+    billChanged();
 }
 
 void frmCheckout::cmdBuyVideo_Click()
@@ -616,33 +709,41 @@ void frmCheckout::cmdBuyVideo_Click()
     WindowSystem &ws = m_windows.ws();
     walkInRule();
     const QString typed = txtVidSale->text().trimmed();
+    const QString about = QStringLiteral("Tape ") + typed;
+    // Kept in view after a refusal, but the next scan replaces it.
+    txtVidSale->selectAll();
     const auto videoId = Identifier::parse(typed);
     if (!videoId)
-        return showInvalidNumber(ws, QStringLiteral("video ID"), txtVidSale->text());
+        return scanRefused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVidSale->text()),
+                           QStringLiteral("Invalid number"), {});
+    if (BillLine::holdsTape(billLines(), *videoId))
+        return scanRefused(QStringLiteral("Tape %1 is already in this bill.").arg(*videoId),
+                           QStringLiteral("Tape Entry Error"), {});
 
     const Fetched<SaleTapeRow> tape = m_store.saleTape(*videoId);
     if (tape.failed)
         return showDbError(ws, m_store.lastError());
     if (!tape.row)
-        return refuse(ws, QStringLiteral("That video ID was not found in the system."),
-                      QStringLiteral("Tape Entry Error"));
+        return scanRefused(QStringLiteral("That video ID was not found in the system."),
+                           QStringLiteral("Tape Entry Error"), about);
     if (tape.row->deleted)
-        return refuse(ws, QStringLiteral("That tape has been deleted from the system. It may be damaged or unuseable."),
-                      QStringLiteral("Tape deleted."));
+        return scanRefused(QStringLiteral("That tape has been deleted from the system. It may be damaged or "
+                                          "unuseable."),
+                           QStringLiteral("Tape deleted."), about);
     if (!tape.row->forSale)
-        return refuse(ws, QStringLiteral("That video is not for sale. Please try to find another."),
-                      QStringLiteral("Tape Entry Error"));
+        return scanRefused(QStringLiteral("That video is not for sale. Please try to find another."),
+                           QStringLiteral("Tape Entry Error"), about);
     if (!tape.row->inStore)
-        return refuse(ws, QStringLiteral("Our records show that that video is not in the store. Did you mistype?"),
-                      QStringLiteral("Tape Entry Error"));
+        return scanRefused(QStringLiteral("Our records show that that video is not in the store. Did you mistype?"),
+                           QStringLiteral("Tape Entry Error"), about);
 
-    if (!billCanTake(tape.row->salePrice))
-        return;
-    const QString line = BillLine::buyVideo(typed, tape.row->name, tape.row->salePrice);
+    const std::optional<Money> price = tape.row->salePrice.checkedTimesRateRounded(1, 1);
+    if (!fitsOnBill(price))
+        return scanRefused(billTooLarge(), QStringLiteral("Bill too large"), about);
+    const QString line = BillLine::buyVideo(typed, tape.row->name, *price);
     List2->addItem(line);
     List3->addItem(line);
-    m_salesTotal += tape.row->salePrice;
-    txtSalesTotal->setText(m_salesTotal.toCurrency());
+    billChanged();
     txtVidSale->clear();
 }
 
@@ -652,8 +753,7 @@ void frmCheckout::cmdRemoveSale_Click()
     if (!amount)
         return;
     m_rentFee = *amount;
-    m_salesTotal -= m_rentFee;
-    txtSalesTotal->setText(m_salesTotal.toCurrency());
+    billChanged();
     txtUnitPrice->clear();
     txtInvID->clear();
     txtInvID->setFocus();
@@ -667,19 +767,22 @@ void frmCheckout::cmdClearAllSales_Click()
     txtInvID->setFocus();
     // "Buy" takes both "Buy " and "BuyV " lines.
     removeBillLines(QLatin1String("Buy"));
-    m_salesTotal = Money();
-    txtSalesTotal->setText(Money().toCurrency());
+    billChanged();
 }
 
 void frmCheckout::SSTab1_Click(int page)
 {
-    if (page != PaymentPage)
-        return;
-    const Money subtotal = vidTotal + m_salesTotal;
-    txtSubTotal->setText(subtotal.roundedToCents().toPlain());
-    txtGST->setText(Pricing::gst(subtotal).toPlain());
-    txtPST->setText(Pricing::pst(subtotal).toPlain());
-    txtTotal1->setText(Pricing::total(subtotal).toPlain());
+    if (page == PaymentPage)
+        showPaymentTotals();
+}
+
+void frmCheckout::showPaymentTotals()
+{
+    const Money subtotal = BillLine::totals(billLines()).subtotal();
+    txtSubTotal->setText(subtotal.roundedToCents().toPlainCents());
+    txtGST->setText(Pricing::gst(subtotal).toPlainCents());
+    txtPST->setText(Pricing::pst(subtotal).toPlainCents());
+    txtTotal1->setText(Pricing::total(subtotal).toPlainCents());
 }
 
 void frmCheckout::openPaymentBoxes(bool card, bool expiry, bool cash)
@@ -771,7 +874,7 @@ void frmCheckout::cmdCheckOut_Click()
     if (m_paymentType == Cash) {
         const auto cash = Money::parse(txtCash->text());
         if (!cash || *cash < Money()) {
-            ws.msgBox(Money::overLimit(txtCash->text())
+            ws.msgBox(Money::overLimit(txtCash->text()) || Money::finerThanCents(txtCash->text())
                           ? Money::parseProblem(txtCash->text())
                           : QStringLiteral("\"%1\" is not an amount of cash. Enter the cash handed over, for example "
                                            "20 or 20.00.")
@@ -780,18 +883,15 @@ void frmCheckout::cmdCheckOut_Click()
             txtCash->setFocus();
             return;
         }
-        const Money total = Money::parse(txtTotal1->text()).value_or(Money());
+        // The total the bill's lines come to, as the payment page shows it.
+        const Money total = Pricing::total(BillLine::totals(billLines()).subtotal());
         if (*cash < total) {
             ws.msgBox(QStringLiteral("Must provide sufficient cash to cover this purchase or remove items."),
                       Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
             return;
         }
-        txtChange->setText((*cash - total).roundedToCents().toPlain());
-        // The amount as typed, with its dollar sign once.
-        QString typed = txtCash->text().trimmed();
-        if (!typed.startsWith(u'$'))
-            typed.prepend(u'$');
-        answer = ws.msgBox(QStringLiteral("Verify that the customer has provided ") + typed + Crlf
+        txtChange->setText((*cash - total).toPlainCents());
+        answer = ws.msgBox(QStringLiteral("Verify that the customer has provided $") + cash->toPlainCents() + Crlf
                                + QStringLiteral("in cash and been returned $") + txtChange->text()
                                + QStringLiteral(" in change.") + Crlf
                                + QStringLiteral("(No to change payment type, Cancel to kill this order.)"),

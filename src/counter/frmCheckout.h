@@ -4,6 +4,9 @@
 #include "data/Money.h"
 #include "ui/Form.h"
 
+#include <optional>
+
+class OutcomeList;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -45,6 +48,8 @@ public:
         *txtBPhoneNum, *txtCPhoneNum;
     QListWidget *lstAdditionalName;
     QPushButton *cmdDisplayInfo;
+    // The fees the member owes, when any, so nobody is rented to unawares.
+    QLabel *lblFeesOwing;
 
     // Video Rental
     QLabel *Label5, *Label6, *Label7, *Label8, *Label10, *Label11, *Label12, *Label9;
@@ -64,6 +69,10 @@ public:
     QLineEdit *txtSubTotal, *txtGST, *txtPST, *txtTotal1, *txtCardNum, *txtExDate, *txtCash, *txtChange;
     QRadioButton *OptVisa, *optMC, *optAmEx, *optSears, *optDebit, *optCash;
     QPushButton *cmdPrintRec, *cmdCheckOut;
+
+    // What the tape and item boxes did with each number typed or scanned,
+    // newest first; nothing there takes the keyboard from the box.
+    OutcomeList *lstOutcome;
 
     Money salesTotal() const { return m_salesTotal; }
     int paymentType() const { return m_paymentType; }
@@ -86,6 +95,12 @@ public:
     // the program takes; the clerk is told when not. nullopt is an amount
     // too large to work out.
     bool billCanTake(std::optional<Money> amount);
+
+    // The late-fee window hands on `member`'s fees: a "Pay " line of
+    // `amount` (in cents) that replaces any fee line already on the bill, so
+    // fees are charged once. Refused (false, nothing added) when the bill is
+    // not for that member.
+    bool addFeesPaid(qint32 member, Money amount);
 
 protected:
     void closeBox() override { cmdReturn_Click(); }
@@ -120,9 +135,25 @@ private:
     void addToRentalBag();
     void addToShoppingBag();
 
+    // After each change of the bill: the bags' totals and, on the payment
+    // page, its subtotal, taxes and total, all worked out from the bill's
+    // lines, so what the clerk sees is what the checkout writes.
+    void billChanged();
+    void showPaymentTotals();
+    QStringList billLines() const;
+    // Takes the fee line off the bill (the fees stay owing); its amount.
+    Money takeFeesLine();
+    // Whether a line of `amount` keeps the bill within what the program takes.
+    bool fitsOnBill(std::optional<Money> amount) const;
+    // A refusal of what was typed in a tape or item box, told in the window
+    // so the next scan is taken at once.
+    void scanRefused(const QString &text, const QString &title, const QString &about);
+
     WindowRegistry &m_windows;
     CheckoutStore m_store;
     QButtonGroup *m_payment;
+    // Whose fees the bill's "Pay " line pays, while it has one.
+    std::optional<qint32> m_feesMember;
 
     Money m_salesTotal;
     int m_paymentType = 0;

@@ -3,6 +3,7 @@
 #include "app/WindowRegistry.h"
 #include "data/Identifier.h"
 #include "ui/Controls.h"
+#include "ui/MemberChooser.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
@@ -108,12 +109,16 @@ void CustomerLookupForm::DisplayMember()
     const MemberLookup::Typed found = m_store.findTyped(searchKey, typed);
     if (!membersFound(m_windows.ws(), found, typed, m_store.lastError()))
         return;
-    // Every match is shown in turn, so the last one stays and the key boxes
-    // move the search key as each fill changes them.
-    for (const MemberRow &row : found.rows) {
-        fill(row);
-        memberShown(row);
+    // Members sharing a phone or a licence: the clerk picks which one.
+    MemberRow row = found.rows.constFirst();
+    if (found.rows.size() > 1) {
+        const auto chosen = m_windows.memberChooser().choose(m_windows.ws(), found.rows);
+        if (!chosen)
+            return;
+        row = *chosen;
     }
+    fill(row);
+    memberShown(row);
 }
 
 void CustomerLookupForm::fill(const MemberRow &row)

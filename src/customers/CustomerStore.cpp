@@ -67,19 +67,41 @@ CustomerStore::Outcome CustomerStore::modifyMember(qint32 number, const MemberRo
     return *changed > 0 ? Outcome::Done : Outcome::NotFound;
 }
 
-CustomerStore::Outcome CustomerStore::retireMember(qint32 number)
+CustomerStore::Outcome CustomerStore::retireMember(qint32 number, int &tapesOut)
 {
-    // The balance is tested in the write itself: fees added at another
-    // counter a moment ago still stop the retirement.
-    const auto changed = m_db.change(
-        QStringLiteral("mark the member as deleted"),
-        QStringLiteral("UPDATE tblMembers SET Deleted = 1 WHERE CustomerNumber = ? AND FeesOwing <= 0"), {number});
-    if (!changed)
-        return Outcome::Failed;
-    if (*changed > 0)
-        return Outcome::Done;
-    const Fetched<MemberRow> existing = member(number);
-    if (existing.failed)
-        return Outcome::Failed;
-    return existing.row ? Outcome::Refused : Outcome::NotFound;
+    tapesOut = 0;
+    if (number == 0)
+        return Outcome::WalkIn;
+    const QString action = QStringLiteral("mark the member as deleted");
+    Outcome outcome = Outcome::Failed;
+    // One transaction: a tape rented, or a fee charged, at another counter a
+    // moment ago still stops the retirement.
+    m_db.transaction(action, [&] {
+        const auto out = m_db.scalar(action,
+                                     QStringLiteral("SELECT COUNT(*) FROM tblRentals WHERE CustomerNumber = ? "
+                                                    "AND Returned = 0"),
+                                     {number});
+        if (!out)
+            return false;
+        if (out->toInt() > 0) {
+            tapesOut = out->toInt();
+            outcome = Outcome::TapesOut;
+            return false;
+        }
+        const auto changed = m_db.change(
+            action, QStringLiteral("UPDATE tblMembers SET Deleted = 1 WHERE CustomerNumber = ? AND FeesOwing <= 0"),
+            {number});
+        if (!changed)
+            return false;
+        if (*changed > 0) {
+            outcome = Outcome::Done;
+            return true;
+        }
+        const Fetched<MemberRow> existing = member(number);
+        if (existing.failed)
+            return false;
+        outcome = existing.row ? Outcome::Refused : Outcome::NotFound;
+        return false;
+    });
+    return outcome;
 }

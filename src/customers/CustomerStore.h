@@ -20,6 +20,8 @@ public:
         Done,
         NotFound, // no member has the number
         Refused,  // add: the number is taken; retire: the member owes fees
+        TapesOut, // retire: the member has tapes out on rental
+        WalkIn,   // retire: member 0, to whom every walk-in sale is booked
         Failed,   // the database failed; see lastError()
     };
 
@@ -39,9 +41,10 @@ public:
     // Rewrites the twelve detail columns of member `number`; never its
     // number, fees or retirement.
     Outcome modifyMember(qint32 number, const MemberRow &details);
-    // Marks the member deleted unless the balance stored at that moment is
-    // above zero.
-    Outcome retireMember(qint32 number);
+    // Marks the member deleted unless, at that moment, the balance stored is
+    // above zero or tapes rented by the member are still out (how many in
+    // `tapesOut`). The walk-in member 0 is never retired.
+    Outcome retireMember(qint32 number, int &tapesOut);
 
 private:
     Database m_db;

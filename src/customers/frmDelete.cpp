@@ -34,7 +34,7 @@ frmDelete::frmDelete(WindowRegistry &windows)
 
 void frmDelete::memberShown(const MemberRow &row)
 {
-    txtbal->setText(row.feesOwing.toPlain());
+    txtbal->setText(row.feesOwing.toPlainCents());
     enableCommands(true);
 }
 
@@ -69,13 +69,28 @@ void frmDelete::cmdDelete_Click()
 
     // The store decides too: the box may have been typed over, or fees added
     // since the member was shown.
-    switch (m_store.retireMember(*number)) {
+    int tapesOut = 0;
+    switch (m_store.retireMember(*number, tapesOut)) {
     case CustomerStore::Outcome::Done:
         showRetired(ws, txtLast->text());
         enableCommands(false);
         break;
     case CustomerStore::Outcome::Refused:
         refuseOwing();
+        break;
+    case CustomerStore::Outcome::TapesOut:
+        // The late return would charge a member nobody can collect from.
+        ws.msgBox(QStringLiteral("Customer Cannot be deleted from database while tapes are out: %1 rented by member "
+                                 "%2 %3 not been returned.")
+                      .arg(tapesOut == 1 ? QStringLiteral("1 tape") : QStringLiteral("%1 tapes").arg(tapesOut))
+                      .arg(*number)
+                      .arg(tapesOut == 1 ? QStringLiteral("has") : QStringLiteral("have")),
+                  Buttons::Ok, Icon::Exclamation);
+        break;
+    case CustomerStore::Outcome::WalkIn:
+        ws.msgBox(QStringLiteral("Member 0 is the walk-in customer that every sale to a non-member is booked to. It "
+                                 "cannot be deleted."),
+                  Buttons::Ok, Icon::Exclamation);
         break;
     case CustomerStore::Outcome::NotFound:
         refuseUnknownMember(*number);

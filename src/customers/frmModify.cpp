@@ -39,6 +39,8 @@ void frmModify::cmdModify_Click()
         refuseUnknownMember(*number);
         break;
     case CustomerStore::Outcome::Failed:
+    case CustomerStore::Outcome::TapesOut:
+    case CustomerStore::Outcome::WalkIn:
         showDbError(m_windows.ws(), m_store.lastError());
         break;
     }

@@ -174,6 +174,8 @@ void frmadd::cmdAdd_Click()
         proposeFreeNumber(*number);
         break;
     case CustomerStore::Outcome::Failed:
+    case CustomerStore::Outcome::TapesOut:
+    case CustomerStore::Outcome::WalkIn:
         showDbError(ws, m_store.lastError());
         break;
     }

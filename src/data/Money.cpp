@@ -18,7 +18,7 @@ qint64 divideHalfEven(qint64 n, qint64 d)
 
 namespace {
 
-enum class Reading { Ok, NotAnAmount, OverLimit };
+enum class Reading { Ok, NotAnAmount, OverLimit, FinerThanCents };
 
 Reading read(QStringView text, qint64 *out)
 {
@@ -36,7 +36,7 @@ Reading read(QStringView text, qint64 *out)
     const qsizetype dot = s.indexOf(u'.');
     const QStringView whole = dot < 0 ? s : s.left(dot);
     const QStringView fraction = dot < 0 ? QStringView() : s.mid(dot + 1);
-    if (fraction.size() > 4 || (whole.isEmpty() && fraction.isEmpty()))
+    if (whole.isEmpty() && fraction.isEmpty())
         return Reading::NotAnAmount;
 
     // Thousands separators are allowed only in their proper places.
@@ -73,6 +73,8 @@ Reading read(QStringView text, qint64 *out)
         units += (c.unicode() - u'0') * place;
         place /= 10;
     }
+    if (fraction.size() > 2)
+        return Reading::FinerThanCents;
     if (over || units > Money::limit().units())
         return Reading::OverLimit;
     *out = negative ? -units : units;
@@ -95,6 +97,12 @@ bool Money::overLimit(QStringView text)
     return read(text, &units) == Reading::OverLimit;
 }
 
+bool Money::finerThanCents(QStringView text)
+{
+    qint64 units = 0;
+    return read(text, &units) == Reading::FinerThanCents;
+}
+
 QString Money::parseProblem(QStringView text)
 {
     qint64 units = 0;
@@ -104,6 +112,9 @@ QString Money::parseProblem(QStringView text)
     case Reading::OverLimit:
         return QStringLiteral("\"%1\" is more than %2, the largest amount the program takes.")
             .arg(text.toString(), limit().toCurrency());
+    case Reading::FinerThanCents:
+        return QStringLiteral("\"%1\" has more than two decimals. Amounts are in dollars and cents, such as 24.99.")
+            .arg(text.toString());
     case Reading::NotAnAmount:
         break;
     }
@@ -144,6 +155,14 @@ QString Money::toCurrency() const
     for (qsizetype i = whole.size() - 3; i > 0; i -= 3)
         whole.insert(i, u',');
     const QString text = QStringLiteral("$%1.%2").arg(whole).arg(abs % 100, 2, 10, QLatin1Char('0'));
+    return cents < 0 ? u'-' + text : text;
+}
+
+QString Money::toPlainCents() const
+{
+    const qint64 cents = divideHalfEven(m_units, Scale / 100);
+    const quint64 abs = cents < 0 ? 0 - quint64(cents) : quint64(cents);
+    const QString text = QStringLiteral("%1.%2").arg(abs / 100).arg(abs % 100, 2, 10, QLatin1Char('0'));
     return cents < 0 ? u'-' + text : text;
 }
 

@@ -31,13 +31,16 @@ public:
     static constexpr Money fromCents(qint64 cents) { return orThrow(Money(cents).times(100)); }
     static constexpr Money limit() { return Money(LimitDollars * Scale); }
 
-    // Accepts "12", "12.5", "-3.98", "$1,234.56" (at most four decimals),
-    // up to the limit either way.
+    // Accepts "12", "12.5", "-3.98", "$1,234.56", up to the limit either way.
+    // At most two decimals: every amount typed or put on a bill is in whole
+    // cents, so what is written is what the clerk was told.
     static std::optional<Money> parse(QStringView text);
     // Why parse() refuses `text`, in a clerk's words; empty when it does not.
     static QString parseProblem(QStringView text);
     // Whether `text` is an amount refused only for being past the limit.
     static bool overLimit(QStringView text);
+    // Whether `text` is an amount refused for having more than two decimals.
+    static bool finerThanCents(QStringView text);
 
     constexpr qint64 units() const { return m_units; }
 
@@ -73,6 +76,9 @@ public:
     QString toCurrency() const;
     // The amount with no symbol and no trailing zeros: "2.99", "0", "4.5", "25".
     QString toPlain() const;
+    // The amount with no symbol and two decimals, rounded half-to-even to
+    // cents: "2.99", "0.00", "4.50", "1234.56"; what a clerk is shown.
+    QString toPlainCents() const;
 
     constexpr Money operator+(Money o) const { return orThrow(plus(o)); }
     constexpr Money operator-(Money o) const { return orThrow(minus(o)); }

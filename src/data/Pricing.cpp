@@ -34,7 +34,7 @@ Money pst(Money subtotal)
 
 Money total(Money subtotal)
 {
-    return subtotal.timesRateRounded(115, 100);
+    return subtotal.roundedToCents() + gst(subtotal) + pst(subtotal);
 }
 
 } // namespace Pricing

@@ -13,10 +13,11 @@ int rentalDays(int priceClass);        // class + 1
 Money lateFeePerDay(int priceClass);   // 3.99 - class
 QDate dueDate(QDate rented, int priceClass);
 
-// Each rounded on its own, half-to-even, to cents; the total need not equal
-// the sum of the three rounded amounts.
+// Each tax rounded on its own, half-to-even, to cents. The total is the
+// subtotal (rounded to cents) plus the two taxes as rounded, so every
+// receipt adds up to the cent.
 Money gst(Money subtotal);    // 7 %
 Money pst(Money subtotal);    // 8 %
-Money total(Money subtotal);  // 115 %
+Money total(Money subtotal);
 
 } // namespace Pricing

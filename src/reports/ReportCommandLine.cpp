@@ -72,10 +72,13 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
         parameters << *genre;
     }
     if (*id == ReportId::CustomersByDate) {
+        // The report lists the customers whose receipts fall between the days.
         if (request.from.isEmpty())
-            return refuse(QStringLiteral("Enter Beginning Date (Sales Date): give --from yyyy-mm-dd."));
+            return refuse(QStringLiteral("Customers by Date lists the customers who bought something between two "
+                                         "days: give the first day of their receipts as --from yyyy-mm-dd."));
         if (request.to.isEmpty())
-            return refuse(QStringLiteral("Enter Ending Date (Sales Date): give --to yyyy-mm-dd."));
+            return refuse(QStringLiteral("Customers by Date lists the customers who bought something between two "
+                                         "days: give the last day of their receipts as --to yyyy-mm-dd."));
         const auto from = StoreDate::parse(request.from);
         if (!from)
             return refuse(StoreDate::invalidMessage(request.from));
@@ -104,7 +107,7 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
         if (document.writePdf(file, {}, &error) != ReportDocument::Outcome::Done)
             return refuse(QStringLiteral("%1 could not be written: %2").arg(file, error));
     }
-    out << QStringLiteral("%1: %2 rows written to %3").arg(layout.caption).arg(store.rowCount()).arg(file)
+    out << QStringLiteral("%1: %2 rows written to %3").arg(layout.title()).arg(store.rowCount()).arg(file)
         << Qt::endl;
     return 0;
 }

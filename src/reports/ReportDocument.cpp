@@ -458,7 +458,7 @@ void ReportDocument::preparePrinter(QPrinter &printer) const
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    printer.setDocName(m_layout.caption);
+    printer.setDocName(m_layout.title());
     printer.setFromTo(1, pageCount());
 }
 
@@ -533,7 +533,7 @@ ReportDocument::Outcome ReportDocument::writePdf(const QString &path, const Prog
         pdf.setPageSize(QPageSize(QPageSize::Letter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1440);
-        pdf.setTitle(m_layout.caption);
+        pdf.setTitle(m_layout.title());
         pdf.setCreator(QStringLiteral("Video Store"));
         outcome = render(pdf, 0, pageCount() - 1, progress);
     }

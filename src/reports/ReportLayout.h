@@ -56,6 +56,10 @@ struct ReportLayout
     const ReportCommand *command = nullptr;
     QList<ReportBand> bands;
 
+    // The report's name in words ("List Of Movies By Type"), for what it
+    // says about itself outside its preview window: messages, file names,
+    // the title of its PDF.
+    QString title() const;
     const ReportBand *band(BandKind kind) const;
     int height(BandKind kind) const;
 };

@@ -213,6 +213,18 @@ ReportLayout gateLog()
 
 } // namespace
 
+QString ReportLayout::title() const
+{
+    // A caption run together ("ListOfMoviesByType") is parted at its capitals.
+    QString words;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (i > 0 && caption[i].isUpper() && caption[i - 1].isLower())
+            words += u' ';
+        words += caption[i];
+    }
+    return words;
+}
+
 const ReportBand *ReportLayout::band(BandKind kind) const
 {
     for (const ReportBand &b : bands)

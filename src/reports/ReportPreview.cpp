@@ -3,6 +3,7 @@
 #include "ReportCsv.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
+#include "ui/WindowPlace.h"
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
@@ -62,6 +63,7 @@ ReportPreview::ReportPreview(WindowSystem &ws)
     : QWidget(nullptr, Qt::Window)
     , m_ws(ws)
 {
+    WindowPlace::keep(*this);
     auto *top = new QHBoxLayout;
     top->setSpacing(6);
     cmdFirst = Controls::button(this, "cmdFirst", "|<", "First page");
@@ -267,7 +269,8 @@ QString ReportPreview::chooseFile(const QString &kind, const QString &extension)
 {
     if (!m_document || m_busy)
         return {};
-    return m_ws.saveFileName(QStringLiteral("Save as %1").arg(kind), windowTitle() + u'.' + extension,
+    return m_ws.saveFileName(QStringLiteral("Save as %1").arg(kind),
+                             m_document->layout().title() + u'.' + extension,
                              QStringLiteral("%1 files (*.%2)").arg(kind, extension));
 }
 

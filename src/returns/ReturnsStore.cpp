@@ -54,6 +54,7 @@ ReturnOutcome ReturnsStore::returnTapes(const QList<qint32> &videoIds, QDate ret
     });
     if (!done) {
         outcome.charges.clear();
+        outcome.closedElsewhere.clear();
         if (outcome.status != ReturnOutcome::BeforeRental)
             outcome.status = ReturnOutcome::Failed;
     }
@@ -101,7 +102,9 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
         rentals.append(Rental{member, overdueCharge(*due, returned, q->value(3).toInt())});
     }
     Money total;
-    if (!rentals.isEmpty()) {
+    if (rentals.isEmpty()) {
+        outcome.closedElsewhere.append(videoId);
+    } else {
         // Returned = 0 in the condition and the count checked: a rental
         // closed meanwhile by another counter is never closed or charged twice.
         auto closed = m_db.run(action, QStringLiteral("UPDATE tblRentals SET Returned = 1 "

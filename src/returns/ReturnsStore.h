@@ -35,6 +35,9 @@ struct ReturnOutcome
     // BeforeRental: the tape whose rental started after the return date.
     qint32 tape = 0;
     QDate rentedOn;
+    // Done: the tapes asked for whose rental was already closed when the
+    // return was written (another counter took them back a moment before).
+    QList<qint32> closedElsewhere;
 };
 
 // The statements of the returns and late-fee windows.

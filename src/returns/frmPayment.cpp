@@ -1,7 +1,6 @@
 #include "frmPayment.h"
 
 #include "app/WindowRegistry.h"
-#include "counter/BillLine.h"
 #include "counter/frmCheckout.h"
 #include "data/Identifier.h"
 #include "ui/Controls.h"
@@ -159,15 +158,16 @@ void frmPayment::cmdPayFull_Click()
         if (!checkout.billCanTake(m_amountOwing))
             return;
         checkout.show();
-        // Added to what the bill already holds, so rentals in the bag stay
-        // charged and every "Pay " line is paid for.
-        checkout.vidTotal += m_amountOwing;
-        checkout.List3->addItem(BillLine::pay(m_amountOwing));
         // The member looked up, whatever has been typed since.
         checkout.txtMemberID->setText(QString::number(m_member->number));
         checkout.memberSource = 1;
         hide();
         checkout.cmdDisplayInfo_Click();
+        // On the bill of the member just shown, beside what it already holds.
+        if (!checkout.addFeesPaid(m_member->number, m_amountOwing))
+            ws.msgBox(QStringLiteral("The fees were not put on the bill: the counter could not show member %1.")
+                          .arg(m_member->number),
+                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Additional Transactions"));
         return;
     }
 
@@ -193,7 +193,10 @@ void frmPayment::cmdPayPart_Click()
         return;
     const auto amount = Money::parse(typed.trimmed());
     if (!amount) {
-        ws.msgBox(QStringLiteral("\"%1\" is not an amount. Enter the amount paid, for example 2 or 2.50.").arg(typed),
+        ws.msgBox(Money::finerThanCents(typed.trimmed()) || Money::overLimit(typed.trimmed())
+                      ? Money::parseProblem(typed.trimmed()) + QStringLiteral(" Nothing has been paid.")
+                      : QStringLiteral("\"%1\" is not an amount. Enter the amount paid, for example 2 or 2.50.")
+                            .arg(typed),
                   Buttons::Ok, Icon::Exclamation, QStringLiteral("Partial Payment"));
         return;
     }

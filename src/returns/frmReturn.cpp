@@ -5,6 +5,7 @@
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
+#include "ui/OutcomeList.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
@@ -49,6 +50,7 @@ frmReturn::frmReturn(WindowRegistry &windows)
                                      "returned a video. If they are being returned at the same time, just click on "
                                      "them and hit return."));
 
+    lstOutcome = new OutcomeList(this, "lstOutcome");
     cmdReturn = button(this, "cmdReturn", "Return Vids", "Click to return from the textbox or listbox");
     cmdMain = button(this, "cmdMain", "Back to main");
     commandSize({cmdReturn, cmdMain});
@@ -63,15 +65,16 @@ frmReturn::frmReturn(WindowRegistry &windows)
     grid->addWidget(Label3, 1, 2, Qt::AlignRight);
     grid->addWidget(txtDate, 1, 3);
     grid->addWidget(List1, 2, 0, 1, 4);
+    grid->addWidget(lstOutcome, 3, 0, 1, 4);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     buttons->addStretch();
     buttons->addWidget(cmdReturn);
     buttons->addWidget(cmdMain);
-    grid->addLayout(buttons, 3, 0, 1, 4);
+    grid->addLayout(buttons, 4, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    resize(540, 420);
+    resize(660, 500);
 
     tabOrder({txtVid, txtDate, List1, cmdReturn, cmdMain});
     setDefaultButton(cmdReturn);
@@ -84,6 +87,7 @@ frmReturn::frmReturn(WindowRegistry &windows)
 void frmReturn::Form_Activate()
 {
     List1->clear();
+    lstOutcome->clear();
     txtVid->clear();
     txtVid->setFocus();
     m_store.reset();
@@ -109,28 +113,33 @@ void frmReturn::cmdReturn_Click()
     } else if (selected) {
         ReturnSelected();
     } else {
-        ws.msgBox(QStringLiteral("Must designate videos to return"), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Return error"));
+        refused(QStringLiteral("Must designate videos to return"), QStringLiteral("Return error"));
     }
+}
+
+void frmReturn::refused(const QString &text, const QString &title, const QString &about)
+{
+    m_windows.ws().tell(*lstOutcome, Told::Refused, text, title, about);
+    // The number stays in view, but the next scan replaces it.
+    txtVid->selectAll();
 }
 
 std::optional<QDate> frmReturn::returnDate()
 {
     const auto date = StoreDate::parse(txtDate->text());
-    if (!date) {
-        m_windows.ws().msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation,
-                              QStringLiteral("Invalid date"));
-        txtDate->setFocus();
-    }
+    if (!date)
+        refused(StoreDate::invalidMessage(txtDate->text()), QStringLiteral("Invalid date"));
     return date;
 }
 
 void frmReturn::ReturnTyped()
 {
     WindowSystem &ws = m_windows.ws();
+    const QString about = QStringLiteral("Tape ") + txtVid->text().trimmed();
     const auto videoId = Identifier::parse(txtVid->text());
     if (!videoId)
-        return showInvalidNumber(ws, QStringLiteral("video ID"), txtVid->text());
+        return refused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVid->text()),
+                       QStringLiteral("Invalid number"));
     const auto returned = returnDate();
     if (!returned)
         return;
@@ -138,28 +147,28 @@ void frmReturn::ReturnTyped()
     const Fetched<OpenRental> rental = m_store->openRental(*videoId);
     if (rental.failed)
         return showDbError(ws, m_store->lastError());
-    if (!rental.row) {
-        ws.msgBox(QStringLiteral("I'm sorry, that videotape cannot be returned as it has not been rented."),
-                  Buttons::Ok, Icon::Information, QStringLiteral("Return error."));
-        return;
-    }
+    if (!rental.row)
+        return refused(QStringLiteral("I'm sorry, that videotape cannot be returned as it has not been rented."),
+                       QStringLiteral("Return error."), about);
     // Left open for a manager to settle.
-    if (rental.row->tapeDeleted) {
-        ws.msgBox(QStringLiteral("That tape has been deleted. Please recheck and consult manager."), Buttons::Ok,
-                  Icon::Exclamation, QStringLiteral("Deleted Tape"));
-        return;
-    }
+    if (rental.row->tapeDeleted)
+        return refused(QStringLiteral("That tape has been deleted. Please recheck and consult manager."),
+                       QStringLiteral("Deleted Tape"), about);
 
-    Money charge;
-    if (!ReturnTape(*videoId, *returned, charge))
+    const auto outcome = ReturnTape(*videoId, *returned);
+    if (!outcome)
         return;
-    if (charge > Money())
-        ws.msgBox(QStringLiteral("The video has been returned. Since it is overdue, a charge of ") + charge.toCurrency()
-                      + QStringLiteral(" has been added to the user's account."),
-                  Buttons::Ok, Icon::Information, QStringLiteral("Video returned overdue."));
-    else
-        ws.msgBox(QStringLiteral("The video has been returned."), Buttons::Ok, Icon::Information,
-                  QStringLiteral("Video returned"));
+    if (outcome->closedElsewhere.isEmpty()) {
+        const Money charge = outcome->charges.constFirst();
+        if (charge > Money())
+            ws.tell(*lstOutcome, Told::Done,
+                    QStringLiteral("The video has been returned. Since it is overdue, a charge of ")
+                        + charge.toCurrency() + QStringLiteral(" has been added to the user's account."),
+                    QStringLiteral("Video returned overdue."), about);
+        else
+            ws.tell(*lstOutcome, Told::Done, QStringLiteral("The video has been returned."),
+                    QStringLiteral("Video returned"), about);
+    }
 
     listTapesOut(rental.row->member);
     // Ready for the next tape from a scanner: digits, then Enter.
@@ -177,30 +186,26 @@ void frmReturn::listTapesOut(qint32 member)
         List1->addItem(QString::number(tape.videoId) + u'\t' + tape.title);
 }
 
-bool frmReturn::ReturnTape(qint32 videoId, QDate returned, Money &charge)
-{
-    const auto charges = returnTapes({videoId}, returned);
-    if (!charges)
-        return false;
-    charge = charges->constFirst();
-    return true;
-}
-
-std::optional<QList<Money>> frmReturn::returnTapes(const QList<qint32> &videoIds, QDate returned)
+std::optional<ReturnOutcome> frmReturn::returnTapes(const QList<qint32> &videoIds, QDate returned)
 {
     WindowSystem &ws = m_windows.ws();
     const ReturnOutcome outcome = m_store->returnTapes(videoIds, returned);
     switch (outcome.status) {
     case ReturnOutcome::Done:
-        return outcome.charges;
+        // Fees were charged once, by the counter that closed the rental.
+        for (const qint32 tape : outcome.closedElsewhere)
+            refused(QStringLiteral("Tape %1 had just been returned at another counter; nothing was charged "
+                                   "here.")
+                        .arg(tape),
+                    QStringLiteral("Return error."));
+        return outcome;
     case ReturnOutcome::BeforeRental:
-        ws.msgBox(QStringLiteral("The return date %1 is before tape %2 was rented on %3. Check the date; nothing "
-                                 "has been returned.")
-                      .arg(StoreDate::toText(returned))
-                      .arg(outcome.tape)
-                      .arg(StoreDate::toText(outcome.rentedOn)),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid date"));
-        txtDate->setFocus();
+        refused(QStringLiteral("The return date %1 is before tape %2 was rented on %3. Check the date; nothing has "
+                               "been returned.")
+                    .arg(StoreDate::toText(returned))
+                    .arg(outcome.tape)
+                    .arg(StoreDate::toText(outcome.rentedOn)),
+                QStringLiteral("Invalid date"));
         return std::nullopt;
     case ReturnOutcome::Failed:
         break;
@@ -226,18 +231,19 @@ void frmReturn::ReturnSelected()
         lines.append(line);
     }
 
-    const auto charges = returnTapes(videoIds, *returned);
-    if (!charges)
+    const auto outcome = returnTapes(videoIds, *returned);
+    if (!outcome)
         return;
     Money total;
-    for (const Money &charge : *charges)
+    for (const Money &charge : outcome->charges)
         total += charge;
     for (QListWidgetItem *line : lines)
         delete List1->takeItem(List1->row(line));
 
-    m_windows.ws().msgBox(QString::number(lines.size()) + QStringLiteral(" videos have been returned. $")
-                              + total.toPlain() + QStringLiteral(" in fees have been accumulated."),
-                          Buttons::Ok, Icon::Information, QStringLiteral("Videos returned."));
+    m_windows.ws().tell(*lstOutcome, Told::Done,
+                        QString::number(lines.size()) + QStringLiteral(" videos have been returned. $")
+                            + total.toPlainCents() + QStringLiteral(" in fees have been accumulated."),
+                        QStringLiteral("Videos returned."));
 }
 
 void frmReturn::cmdMain_Click()

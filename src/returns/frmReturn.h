@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class OutcomeList;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -30,6 +31,9 @@ public:
     QLineEdit *txtVid, *txtDate;
     QListWidget *List1;
     QPushButton *cmdReturn, *cmdMain;
+    // This visit's returns and refusals, newest first: told in the window so
+    // that a scanner's next tape is taken at once.
+    OutcomeList *lstOutcome;
 
     void cmdReturn_Click();
     void cmdMain_Click();
@@ -41,11 +45,16 @@ protected:
 private:
     void ReturnTyped();
     void ReturnSelected();
-    // The overdue charge written for the tape through `charge`; false when
-    // the clerk has been told why nothing was written.
-    bool ReturnTape(qint32 videoId, QDate returned, Money &charge);
-    // One charge per tape, all returned together or none.
-    std::optional<QList<Money>> returnTapes(const QList<qint32> &videoIds, QDate returned);
+    // Closes the tape's rental; nullopt once the clerk has been told why not.
+    std::optional<ReturnOutcome> ReturnTape(qint32 videoId, QDate returned)
+    {
+        return returnTapes({videoId}, returned);
+    }
+    // Every tape returned together or none; nullopt once the clerk has been
+    // told why nothing was written. Tapes another counter took back first
+    // are told as such.
+    std::optional<ReturnOutcome> returnTapes(const QList<qint32> &videoIds, QDate returned);
+    void refused(const QString &text, const QString &title, const QString &about = {});
     // The date in txtDate, or nullopt once the clerk has been told it is not one.
     std::optional<QDate> returnDate();
     void listTapesOut(qint32 member);

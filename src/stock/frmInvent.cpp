@@ -137,7 +137,7 @@ void frmInvent::Form_Activate()
     records.reserve(items->size());
     qint64 highest = 0;
     for (const InventoryRow &i : *items) {
-        records.append({QString::number(i.id), i.name, i.price.toPlain(), QString::number(i.quantity)});
+        records.append({QString::number(i.id), i.name, i.price.toPlainCents(), QString::number(i.quantity)});
         highest = qMax<qint64>(highest, i.id);
     }
     fg1->setRecords(std::move(records));
@@ -248,8 +248,8 @@ void frmInvent::cmdSave_Click()
         nextInventoryID = *number + 1;
         const int r = fg1->rows();
         fg1->setRows(r + 1);
-        fg1->setRowTexts(r,
-                         {QString::number(*number), item->name, item->price.toPlain(), QString::number(item->quantity)});
+        fg1->setRowTexts(r, {QString::number(*number), item->name, item->price.toPlainCents(),
+                             QString::number(item->quantity)});
         fg1->setRow(r);
     } else {
         const qint32 id = lblID->text().toInt();
@@ -257,7 +257,8 @@ void frmInvent::cmdSave_Click()
         switch (m_store.changeItem(id, item->name, item->price, item->quantity - m_editQuantity, quantityNow)) {
         case Outcome::Done:
             if (const int r = rowOf(id))
-                fg1->setRowTexts(r, {lblID->text(), item->name, item->price.toPlain(), QString::number(quantityNow)});
+                fg1->setRowTexts(r, {lblID->text(), item->name, item->price.toPlainCents(),
+                                     QString::number(quantityNow)});
             break;
         case Outcome::Failed:
             showDbError(ws, m_store.lastError());

@@ -567,7 +567,7 @@ void frmVidMn::ListTapes()
 void frmVidMn::ShowTapeRow(int row, qint32 videoId, qint32 copyNumber, const TapeFields &t)
 {
     fgTapes->setRowTexts(row, {QString::number(copyNumber), QString::number(videoId), yesNo(t.forRent),
-                               yesNo(t.forSale), yesNo(t.inStore), t.salePrice.toPlain()});
+                               yesNo(t.forSale), yesNo(t.inStore), t.salePrice.toPlainCents()});
 }
 
 void frmVidMn::fitTapeNumbers()
@@ -797,7 +797,7 @@ bool frmVidMn::markRange(qint32 first, qint32 last, TapeMark mark, Money price)
         switch (mark) {
         case TapeMark::ForSale:
             fgTapes->setText(r, 3, True);
-            fgTapes->setText(r, 5, price.toPlain());
+            fgTapes->setText(r, 5, price.toPlainCents());
             break;
         case TapeMark::NotForSale: fgTapes->setText(r, 3, False); break;
         case TapeMark::ForRent: fgTapes->setText(r, 2, True); break;

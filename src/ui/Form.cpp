@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include "WindowPlace.h"
+
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QShowEvent>
@@ -7,6 +9,7 @@
 Form::Form(QWidget *parent)
     : QDialog(parent, Qt::Window)
 {
+    WindowPlace::keep(*this);
 }
 
 void Form::setDefaultButton(QPushButton *button)

@@ -3,6 +3,7 @@
 #include "WindowSystem.h"
 #include "data/Database.h"
 #include "data/Identifier.h"
+#include "data/Money.h"
 
 void showDbError(WindowSystem &ws, const DbError &error)
 {
@@ -25,8 +26,9 @@ void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typ
 void showInvalidAmount(WindowSystem &ws, const QString &what, const QString &typed)
 {
     const QString prompt =
-        typed.trimmed().isEmpty()
-            ? QStringLiteral("Enter the %1 as an amount of dollars, such as 24.99.").arg(what)
+        typed.trimmed().isEmpty() ? QStringLiteral("Enter the %1 as an amount of dollars, such as 24.99.").arg(what)
+        : Money::finerThanCents(typed) || Money::overLimit(typed)
+            ? Money::parseProblem(typed)
             : QStringLiteral("\"%1\" is not a valid %2. Enter an amount of dollars of 0 or more, such as 24.99.")
                   .arg(typed, what);
     ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid amount"));

@@ -97,6 +97,11 @@ QString QtWindowSystem::saveFileName(const QString &title, const QString &sugges
                                         folder.isEmpty() ? suggestedName : folder + u'/' + suggestedName, filter);
 }
 
+void QtWindowSystem::beep()
+{
+    QApplication::beep();
+}
+
 bool QtWindowSystem::hasDefaultPrinter()
 {
     return !QPrinterInfo::defaultPrinter().isNull();

@@ -14,6 +14,7 @@ public:
     void notice(const QString &prompt, const QString &title) override;
 
 protected:
+    void beep() override;
     bool hasDefaultPrinter() override;
     bool sendToPrinter(const QImage &image) override;
 };

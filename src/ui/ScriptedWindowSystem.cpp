@@ -36,7 +36,7 @@ void ScriptedWindowSystem::unscripted(const QString &why)
 
 Answer ScriptedWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title)
 {
-    m_boxes.append({false, prompt, title, buttons, icon, {}});
+    m_boxes.append({false, prompt, title, buttons, icon, {}, false, {}});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (m_answers.isEmpty()) {
@@ -51,9 +51,26 @@ Answer ScriptedWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon
     return a;
 }
 
+void ScriptedWindowSystem::tell(OutcomeList &place, Told kind, const QString &text, const QString &title,
+                                const QString &about)
+{
+    m_boxes.append({false, text, title, Buttons::Ok, kind == Told::Refused ? Icon::Exclamation : Icon::Information,
+                    {}, true, about});
+    WindowSystem::tell(place, kind, text, title, about);
+}
+
+QList<ScriptedWindowSystem::Box> ScriptedWindowSystem::modalBoxes() const
+{
+    QList<Box> out;
+    for (const Box &b : m_boxes)
+        if (!b.inWindow)
+            out << b;
+    return out;
+}
+
 QString ScriptedWindowSystem::inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer)
 {
-    m_boxes.append({true, prompt, title, Buttons::OkCancel, Icon::None, defaultAnswer});
+    m_boxes.append({true, prompt, title, Buttons::OkCancel, Icon::None, defaultAnswer, false, {}});
     if (m_inputs.isEmpty()) {
         unscripted(QStringLiteral("no input scripted for \"%1\"").arg(prompt));
         return {};
@@ -128,6 +145,7 @@ void ScriptedWindowSystem::clear()
     m_dialogs.clear();
     m_boxes.clear();
     m_printed.clear();
+    m_beeps = 0;
 }
 
 bool ScriptedWindowSystem::sendToPrinter(const QImage &image)

@@ -27,6 +27,10 @@ public:
         QString defaultAnswer;
         bool hidden = false;      // an input box that hides what is typed
         bool nonBlocking = false; // a notice: the program went on while it was up
+        // Told in the window (no box): Information when done, Exclamation
+        // when refused; `about` as given.
+        bool inWindow = false;
+        QString about;
     };
 
     void answer(Answer a) { m_answers.enqueue(a); }
@@ -62,6 +66,12 @@ public:
         msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
         m_boxes.last().nonBlocking = true;
     }
+    // Recorded among the boxes, marked inWindow, and shown in `place`.
+    void tell(OutcomeList &place, Told kind, const QString &text, const QString &title,
+              const QString &about) override;
+    // The boxes that waited for the user: every box not told in a window.
+    QList<Box> modalBoxes() const;
+    int beeps() const { return m_beeps; }
 
     const QList<Box> &boxes() const { return m_boxes; }
     QStringList prompts() const;
@@ -76,6 +86,7 @@ public:
     std::function<void(const QString &why)> onUnscripted;
 
 protected:
+    void beep() override { ++m_beeps; }
     bool hasDefaultPrinter() override { return m_printer; }
     bool sendToPrinter(const QImage &image) override;
 
@@ -97,4 +108,5 @@ private:
     QStringList m_suggested;
     QList<int> m_printDialogs;
     bool m_printer = true;
+    int m_beeps = 0;
 };

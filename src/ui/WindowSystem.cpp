@@ -1,5 +1,6 @@
 #include "WindowSystem.h"
 
+#include "OutcomeList.h"
 #include "ReceiptFile.h"
 
 #include <QDialog>
@@ -24,6 +25,13 @@ void WindowSystem::notice(const QString &prompt, const QString &title)
 QString WindowSystem::passwordBox(const QString &prompt, const QString &title)
 {
     return inputBox(prompt, title, {});
+}
+
+void WindowSystem::tell(OutcomeList &place, Told kind, const QString &text, const QString &, const QString &about)
+{
+    place.add(text, kind == Told::Refused, about);
+    if (kind == Told::Refused)
+        beep();
 }
 
 bool WindowSystem::printWindow(QWidget &window)

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class OutcomeList;
 class QDialog;
 class QPrinter;
 class QWidget;
@@ -15,6 +16,8 @@ class QWidget;
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class Icon { None, Information, Question, Exclamation };
 enum class Answer { Ok, Cancel, Yes, No, Retry };
+// What an outcome told in a window was: done, or refused.
+enum class Told { Done, Refused };
 
 class WindowSystem
 {
@@ -27,6 +30,13 @@ public:
     // A message that does not wait for the user: the program goes on while
     // it is on screen. Shown with an OK button and the exclamation icon.
     virtual void notice(const QString &prompt, const QString &title);
+    // An outcome shown in the window itself, in its outcome list `place`,
+    // without a box: it neither waits nor takes the keyboard, so a scanner
+    // can go on typing. A refusal is marked and sounds the bell. `about`
+    // names what it is about ("Tape 99"); `title` is the box title the
+    // message would have had.
+    virtual void tell(OutcomeList &place, Told kind, const QString &text, const QString &title = {},
+                      const QString &about = {});
     // The text typed, or empty when cancelled.
     virtual QString inputBox(const QString &prompt, const QString &title = {},
                              const QString &defaultAnswer = {}) = 0;
@@ -60,6 +70,8 @@ public:
     static QString noPrinterMessage();
 
 protected:
+    // The bell that marks a refusal told in a window.
+    virtual void beep() {}
     virtual bool hasDefaultPrinter() = 0;
     virtual bool sendToPrinter(const QImage &image) = 0;
 

@@ -13,6 +13,7 @@ private slots:
     void linesReadBackAsWritten();
     void foreignLinesArePassedOver_data();
     void foreignLinesArePassedOver();
+    void totalsAndTapesOfABill();
 };
 
 void tst_BillLine::linesReadBackAsWritten_data()
@@ -74,6 +75,25 @@ void tst_BillLine::foreignLinesArePassedOver()
 {
     QFETCH(QString, line);
     QVERIFY(!BillLine::parse(line));
+}
+
+void tst_BillLine::totalsAndTapesOfABill()
+{
+    const QStringList bill = {BillLine::rent(4, BillLine::fitTitle(QStringLiteral("Four")), Money::fromCents(399)),
+                              BillLine::buy(7, 3, QStringLiteral("Popcorn"), Money::fromCents(750)),
+                              BillLine::pay(Money::fromCents(3726)),
+                              BillLine::buyVideo(QStringLiteral("0012"), QStringLiteral("Twelve"),
+                                                 Money::fromCents(999)),
+                              QStringLiteral("a note\t100")};
+    // Fees handed on count with the rentals; a line the checkout passes over
+    // is not charged either.
+    const BillLine::Totals t = BillLine::totals(bill);
+    QCOMPARE(t.sales, Money::fromCents(1749));
+    QCOMPARE(t.rentals, Money::fromCents(4125));
+    QCOMPARE(t.subtotal(), Money::fromCents(5874));
+    // Tapes rented or sold are on the bill; an item's number is not a tape's.
+    QVERIFY(BillLine::holdsTape(bill, 4) && BillLine::holdsTape(bill, 12));
+    QVERIFY(!BillLine::holdsTape(bill, 7) && !BillLine::holdsTape(bill, 3));
 }
 
 QTEST_MAIN(tst_BillLine)

@@ -5,8 +5,13 @@
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 #include "returns/ReturnsStore.h"
+#include "ui/FlexGrid.h"
+#include "ui/MemberChooser.h"
+#include "ui/OutcomeList.h"
+#include "ui/QtWindowSystem.h"
 #include "ui/WindowSystem.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -152,6 +157,8 @@ private slots:
     void receiptPrintingAndAbandoning();
     void twoCountersCannotTakeOneTape();
     void scannerAddsTapeAfterTape();
+    void oneTapeOnceInABill();
+    void scannerLosesNoTapeToABox();
     void cashCardBillAndLimits();
     void screenshots();
 };
@@ -177,11 +184,32 @@ void tst_frmCheckout::lookupByEachKeyUsesTheBoxTypedInLast()
     QCOMPARE(w.txtMemID2->text(), u"2"_s);
     QCOMPARE(w.memberSource, 3);
 
-    // Two members share a phone: the last one found is the one chosen.
+    QVERIFY(s.ws().boxes().isEmpty());
+
+    // Two members share a phone: the clerk picks who is at the counter;
+    // nothing is shown before, and Esc picks none.
+    s.exec(u"UPDATE tblMembers SET FeesOwing = 372600 WHERE CustomerNumber = 3"_s);
+    QStringList offered;
+    chooseMember(s, 2, [&](frmChooseMember &c) {
+        offered = gridLines(*c.fgMembers);
+        QCOMPARE(w.txtMemberName->text(), u"Bob Jones"_s);
+    });
     lookUp(w, w.txtHPhoneNum, u"555-2222"_s);
+    QCOMPARE(offered, QStringList({"Member ID|Name|Address|Fees Owing", "2|Bob Jones|12 Elm St, Springfield|$0.00",
+                                   "3|Cy Jones|12 Elm St, Springfield|$37.26"}));
     QCOMPARE(w.txtMemberName->text(), u"Cy Jones"_s);
     QCOMPARE(w.txtMemID2->text(), u"3"_s);
+    // Fees owing are shown with the member, in the window.
+    QCOMPARE(w.lblFeesOwing->text(), u"Fees owing: $37.26"_s);
+    chooseMember(s, 0);
+    lookUp(w, w.txtHPhoneNum, u"555-2222"_s);
+    QCOMPARE(w.txtMemID2->text(), u"3"_s);
+    chooseMember(s, 1);
+    lookUp(w, w.txtHPhoneNum, u"555-2222"_s);
+    QCOMPARE(w.txtMemID2->text(), u"2"_s);
+    QCOMPARE(w.lblFeesOwing->text(), QString());
     QVERIFY(s.ws().boxes().isEmpty());
+    QCOMPARE(s.ws().unusedAnswers(), 0);
 
     // Enter in a lookup box looks up, as the button does.
     typeInto(*w.txtMemberID, u"1"_s);
@@ -258,6 +286,10 @@ void tst_frmCheckout::rentalBagRefusalsInOrder()
     QCOMPARE(s.ws().last().prompt, prompt);
     QCOMPARE(s.ws().last().title, title);
     QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+    // Told in the window, with the bell, so a scanner can go on.
+    QVERIFY(s.ws().last().inWindow);
+    QCOMPARE(s.ws().beeps(), 1);
+    QCOMPARE(w.lstOutcome->count(), 1);
     QCOMPARE(w.List1->count(), 0);
     QCOMPARE(w.List3->count(), 0);
     QCOMPARE(w.vidTotal, Money());
@@ -302,33 +334,37 @@ void tst_frmCheckout::removeAndClearAllKeepOtherBillLines()
     lookUp(w, w.txtMemberID, u"1"_s);
     rent(w, u"1002"_s);
     buy(w, u"7"_s, u"1"_s);
-    rent(w, u"1002"_s);
+    rent(w, u"1003"_s);
     rent(w, u"1001"_s);
-    QCOMPARE(w.vidTotal, *Money::parse(u"9.97"));
+    QCOMPARE(w.vidTotal, *Money::parse(u"8.97"));
 
     select(w.List1, 1);
     clickOn(*w.cmdRemove);
-    const QString twice = rentLine("1002", "Short               ", "2.99");
-    QCOMPARE(listLines(w.List1), QStringList({twice, rentLine("1001", "The Long Goodbye Exp", "3.99")}));
-    QCOMPARE(listLines(w.List3), QStringList({w.List2->item(0)->text(), twice,
+    const QString kept = rentLine("1002", "Short               ", "2.99");
+    QCOMPARE(listLines(w.List1), QStringList({kept, rentLine("1001", "The Long Goodbye Exp", "3.99")}));
+    QCOMPARE(listLines(w.List3), QStringList({kept, w.List2->item(0)->text(),
                                               rentLine("1001", "The Long Goodbye Exp", "3.99")}));
     QCOMPARE(w.vidTotal, *Money::parse(u"6.98"));
-    QCOMPARE(w.txtTotal->text(), u"6.98"_s);
+    // The box keeps its currency form after a Remove.
+    QCOMPARE(w.txtTotal->text(), u"$6.98"_s);
 
     // Remove with nothing selected does nothing.
     w.List1->clearSelection();
     clickOn(*w.cmdRemove);
     QCOMPARE(w.List1->count(), 2);
 
-    w.List3->addItem(u"Pay  overdue fees \t5.98"_s);
+    // Fees handed on stay, charged, when the rentals are cleared.
+    QVERIFY(w.addFeesPaid(1, *Money::parse(u"5.98")));
     buyVideo(w, u"2001"_s);
     w.SSTab1->setCurrentIndex(1);
     clickOn(*w.cmdClearAll);
     QCOMPARE(w.List1->count(), 0);
-    QCOMPARE(listLines(w.List3), QStringList({"Buy 7 1  Popcorn\t2.5", "Pay  overdue fees \t5.98",
+    QCOMPARE(listLines(w.List3), QStringList({"Buy 7 1  Popcorn\t2.50", "Pay  overdue fees \t5.98",
                                               "BuyV 2001  Short\t9.99"}));
-    QCOMPARE(w.vidTotal, Money());
-    QCOMPARE(w.txtTotal->text(), u"$0.00"_s);
+    QCOMPARE(w.vidTotal, *Money::parse(u"5.98"));
+    QCOMPARE(w.txtTotal->text(), u"$5.98"_s);
+    // Fees are put only on the bill of the member who owes them.
+    QVERIFY(!w.addFeesPaid(2, *Money::parse(u"1.00")));
     QCOMPARE(w.txtVidID->text(), QString());
     QCOMPARE(w.txtMovieName->text(), QString());
 }
@@ -340,9 +376,9 @@ void tst_frmCheckout::shoppingBagStockChecksAndLineForm()
     lookUp(w, w.txtMemberID, u"1"_s);
 
     buy(w, u"7"_s, u"3"_s);
-    QCOMPARE(listLines(w.List2), QStringList{u"Buy 7 3  Popcorn\t7.5"_s});
+    QCOMPARE(listLines(w.List2), QStringList{u"Buy 7 3  Popcorn\t7.50"_s});
     QCOMPARE(w.txtSalesTotal->text(), u"$7.50"_s);
-    QCOMPARE(w.txtUnitPrice->text(), u"2.5"_s);
+    QCOMPARE(w.txtUnitPrice->text(), u"2.50"_s);
     QCOMPARE(w.txtMemID2->text(), u"1"_s);
 
     // Exactly the quantity on hand may be sold; one more may not.
@@ -428,17 +464,17 @@ void tst_frmCheckout::removeSaleTakesFirstEqualBillLineOnly()
     select(w.List2, 1);
     clickOn(*w.cmdRemoveSale);
     QCOMPARE(listLines(w.List3),
-             QStringList({rentLine("1002", "Short               ", "2.99"), "Buy 7 2  Popcorn\t5"}));
+             QStringList({rentLine("1002", "Short               ", "2.99"), "Buy 7 2  Popcorn\t5.00"}));
     QCOMPARE(w.List2->count(), 1);
     QCOMPARE(w.txtSalesTotal->text(), u"$5.00"_s);
     QCOMPARE(w.txtInvID->text(), QString());
 
     buyVideo(w, u"2001"_s);
-    w.List3->addItem(u"Pay  overdue fees \t1.5"_s);
+    QVERIFY(w.addFeesPaid(1, *Money::parse(u"1.5")));
     clickOn(*w.cmdClearAllSales);
     QCOMPARE(w.List2->count(), 0);
     QCOMPARE(listLines(w.List3), QStringList({rentLine("1002", "Short               ", "2.99"),
-                                              "Pay  overdue fees \t1.5"}));
+                                              "Pay  overdue fees \t1.50"}));
     QCOMPARE(w.salesTotal(), Money());
     QCOMPARE(w.txtSalesTotal->text(), u"$0.00"_s);
 }
@@ -447,20 +483,37 @@ void tst_frmCheckout::paymentPageTotalsWithTaxes()
 {
     TestStore s;
     frmCheckout &w = open(s);
+    s.addItem(20, u"Gum"_s, u"1.00"_s, 10);
+    s.addItem(21, u"Box set"_s, u"29.23"_s, 10);
     lookUp(w, w.txtMemberID, u"1"_s);
-    w.vidTotal = *Money::parse(u"4.99");
+    rent(w, u"1001"_s);
+    buy(w, u"20"_s, u"1"_s);
     w.SSTab1->setCurrentIndex(3);
+    // Every amount with its two decimals.
     QCOMPARE(w.txtSubTotal->text(), u"4.99"_s);
     QCOMPARE(w.txtGST->text(), u"0.35"_s);
-    QCOMPARE(w.txtPST->text(), u"0.4"_s);
+    QCOMPARE(w.txtPST->text(), u"0.40"_s);
     QCOMPARE(w.txtTotal1->text(), u"5.74"_s);
 
+    // 33.22: the taxes as shown add up to the total (not 115 %, 38.20).
     w.SSTab1->setCurrentIndex(2);
-    buy(w, u"7"_s, u"2"_s);
+    select(w.List2, 0);
+    clickOn(*w.cmdRemoveSale);
+    buy(w, u"21"_s, u"1"_s);
     w.SSTab1->setCurrentIndex(3);
-    QCOMPARE(w.txtSubTotal->text(), u"9.99"_s);
-    QCOMPARE(w.txtGST->text(), u"0.7"_s);
-    QCOMPARE(w.txtTotal1->text(), u"11.49"_s);
+    QCOMPARE(QStringList({w.txtSubTotal->text(), w.txtGST->text(), w.txtPST->text(), w.txtTotal1->text()}),
+             QStringList({"33.22", "2.33", "2.66", "38.21"}));
+    // ... and the cash asked for, and the change, follow the total shown.
+    clickOn(*w.optCash);
+    typeInto(*w.txtCash, u"38.20"_s);
+    clickOn(*w.cmdCheckOut);
+    QCOMPARE(s.ws().last().prompt, u"Must provide sufficient cash to cover this purchase or remove items."_s);
+    typeInto(*w.txtCash, u"40"_s);
+    s.ws().answer(Answer::No);
+    clickOn(*w.cmdCheckOut);
+    QCOMPARE(w.txtChange->text(), u"1.79"_s);
+    QVERIFY(s.ws().last().prompt.startsWith(u"Verify that the customer has provided $40.00\r\nin cash and been "
+                                            "returned $1.79 in change."_s));
 }
 
 void tst_frmCheckout::cardOnFileFillsTheCardBoxes()
@@ -508,11 +561,10 @@ void tst_frmCheckout::checkoutWritesRentalsSalesAndFees()
     s.exec(u"UPDATE tblMembers SET FeesOwing = 59800 WHERE CustomerNumber = 1"_s);
 
     // As the late-fee window hands a member on.
-    w.vidTotal = *Money::parse(u"5.98");
-    w.List3->addItem(u"Pay  overdue fees \t5.98"_s);
     w.txtMemberID->setText(u"1"_s);
     w.memberSource = 1;
     w.cmdDisplayInfo_Click();
+    QVERIFY(w.addFeesPaid(1, *Money::parse(u"5.98")));
 
     rent(w, u"1001"_s);
     rent(w, u"1002"_s);
@@ -612,11 +664,13 @@ void tst_frmCheckout::cashRefusalsAndVerificationAnswers()
 
     payBy(w, w.optCash);
     QCOMPARE(w.txtTotal1->text(), u"4.59"_s);
-    for (const char *cash : {"4.58", "abc", ""}) {
+    for (const char *cash : {"4.58", "abc", "", "4.595"}) {
         typeInto(*w.txtCash, QString::fromLatin1(cash));
         clickOn(*w.cmdCheckOut);
         QCOMPARE(s.ws().last().title, u"Payment error"_s);
     }
+    QCOMPARE(s.ws().last().prompt, u"\"4.595\" has more than two decimals. Amounts are in dollars and cents, such as "
+                                   "24.99."_s);
     QCOMPARE(s.ws().boxes().at(1).prompt,
              u"Must provide sufficient cash to cover this purchase or remove items."_s);
 
@@ -625,7 +679,7 @@ void tst_frmCheckout::cashRefusalsAndVerificationAnswers()
     clickOn(*w.cmdCheckOut);
     QCOMPARE(w.txtChange->text(), u"5.41"_s);
     QCOMPARE(s.ws().last().prompt,
-             QStringLiteral("Verify that the customer has provided $10\r\nin cash and been returned $5.41 in change."
+             QStringLiteral("Verify that the customer has provided $10.00\r\nin cash and been returned $5.41 in change."
                             "\r\n(No to change payment type, Cancel to kill this order.)"));
     QCOMPARE(s.ws().last().buttons, Buttons::YesNoCancel);
     QCOMPARE(s.ws().last().icon, Icon::Question);
@@ -808,6 +862,77 @@ void tst_frmCheckout::scannerAddsTapeAfterTape()
     QVERIFY(w.List2->item(1)->text().startsWith(u"Buy 8 1 "_s));
 }
 
+void tst_frmCheckout::oneTapeOnceInABill()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    s.addTape(3001, 11, true, true, true, u"9.99"_s);
+    lookUp(w, w.txtMemberID, u"1"_s);
+    rent(w, u"1002"_s);
+    // A scanner's double read: refused, nothing added, nothing charged.
+    rent(w, u"01002"_s);
+    QCOMPARE(s.ws().last().prompt, u"Tape 1002 is already in this bill."_s);
+    QVERIFY(s.ws().last().inWindow);
+    QCOMPARE(w.List1->count(), 1);
+    QCOMPARE(w.txtTotal->text(), u"$2.99"_s);
+
+    // One tape cannot be both sold and rented, nor sold twice.
+    buyVideo(w, u"3001"_s);
+    buyVideo(w, u"3001"_s);
+    QCOMPARE(s.ws().last().prompt, u"Tape 3001 is already in this bill."_s);
+    QCOMPARE(w.txtVidSale->selectedText(), u"3001"_s);
+    rent(w, u"3001"_s);
+    QCOMPARE(s.ws().last().prompt, u"Tape 3001 is already in this bill."_s);
+    buyVideo(w, u"1002"_s);
+    QCOMPARE(s.ws().last().prompt, u"Tape 1002 is already in this bill."_s);
+
+    // Items add up as before.
+    buy(w, u"7"_s, u"1"_s);
+    buy(w, u"7"_s, u"1"_s);
+    QCOMPARE(listLines(w.List3), QStringList({rentLine("1002", "Short               ", "2.99"),
+                                              "BuyV 3001  Short\t9.99", "Buy 7 1  Popcorn\t2.50",
+                                              "Buy 7 1  Popcorn\t2.50"}));
+    checkOutCash(s, w, u"50"_s);
+    QCOMPARE(s.count(u"tblRentals"_s), 1);
+    QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 7"_s).toInt(), 3);
+}
+
+void tst_frmCheckout::scannerLosesNoTapeToABox()
+{
+    TestStore s;
+    open(s).hide();
+    s.addTape(178, 10);
+    s.addTape(99, 11, true, false, false); // out on rental
+    s.addTape(5, 12);
+    // The real boxes: a refusal box would take the next scan's keys.
+    QtWindowSystem real;
+    WindowRegistry counter(s.path(), real);
+    counter.setToday([] { return Today; });
+    frmCheckout &w = counter.checkout();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    lookUp(w, w.txtMemberID, u"1"_s);
+    w.SSTab1->setCurrentIndex(1);
+    w.txtVidID->setFocus();
+
+    QCOMPARE(scanKeys(u"178\n99\n5\n"_s), 0);
+    QCOMPARE(listLines(w.List1).size(), 2);
+    QVERIFY(w.List1->item(0)->text().startsWith(u"Rent 178 "_s));
+    QVERIFY(w.List1->item(1)->text().startsWith(u"Rent 5 "_s));
+    QCOMPARE(w.lstOutcome->lines(),
+             QStringList{u"Tape 99: Our records show that tape is not in the store. Please check to see if you have "
+                         "mistyped."_s});
+    QCOMPARE(QApplication::focusWidget(), w.txtVidID);
+
+    // The same on the sale page's item box.
+    w.SSTab1->setCurrentIndex(2);
+    w.txtInvID->setFocus();
+    QCOMPARE(scanKeys(u"9\n7\n"_s), 0);
+    QCOMPARE(listLines(w.List2), QStringList{u"Buy 7 1  Popcorn\t2.50"_s});
+    QCOMPARE(QApplication::focusWidget(), w.txtInvID);
+}
+
 void tst_frmCheckout::cashCardBillAndLimits()
 {
     TestStore s;
@@ -838,7 +963,7 @@ void tst_frmCheckout::cashCardBillAndLimits()
     typeInto(*w.txtCash, u"$20"_s);
     s.ws().answer(Answer::No);
     clickOn(*w.cmdCheckOut);
-    QVERIFY2(s.ws().last().prompt.startsWith(u"Verify that the customer has provided $20\r\n"_s),
+    QVERIFY2(s.ws().last().prompt.startsWith(u"Verify that the customer has provided $20.00\r\n"_s),
              qPrintable(s.ws().last().prompt));
 
     // A card number of blanks is no card number.
@@ -867,7 +992,12 @@ void tst_frmCheckout::screenshots()
         QSKIP("VIDEOSTORE_SCREENSHOTS is not set");
     TestStore s;
     frmCheckout &w = open(s);
+    s.exec(u"UPDATE tblMembers SET FeesOwing = 372600 WHERE CustomerNumber IN (1, 3)"_s);
+    chooseMember(s, 2, [&](frmChooseMember &c) { QVERIFY(c.grab().save(u"%1/chooser.png"_s.arg(folder))); });
+    lookUp(w, w.txtHPhoneNum, u"555-2222"_s);
     lookUp(w, w.txtMemberID, u"1"_s);
+    rent(w, u"1001"_s);
+    rent(w, u"1005"_s);
     rent(w, u"1001"_s);
     rent(w, u"1003"_s);
     w.SSTab1->setCurrentIndex(2);

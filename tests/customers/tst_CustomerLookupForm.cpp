@@ -3,6 +3,8 @@
 #include "customers/frmDelete.h"
 #include "customers/frmModify.h"
 #include "customers/frmadd.h"
+#include "ui/FlexGrid.h"
+#include "ui/MemberChooser.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,10 +68,28 @@ void tst_CustomerLookupForm::eachKeyFindsAndFillsEveryBox()
              QStringList({"1", "555-1111", "D-1", "Smith", "Ann", "12 Elm St", "Springfield", "K1A 0B1", "555-0100",
                           "555-0199", "Pat", "", "Sam"}));
 
-    // Two members share a phone: the later one stays shown.
+    // Two members share a phone: the clerk picks one, and nothing is shown
+    // before; Esc picks none.
+    setFees(s, 3, u"12.5"_s);
+    QStringList offered;
+    chooseMember(s, 2, [&](frmChooseMember &c) {
+        offered = gridLines(*c.fgMembers);
+        QCOMPARE(w.txtMemb->text(), u"1"_s);
+    });
     lookUp(w, w.txtHphone, u"555-2222"_s);
+    QCOMPARE(offered, QStringList({"Member ID|Name|Address|Fees Owing", "2|Bob Jones|12 Elm St, Springfield|$0.00",
+                                   "3|Cy Jones|12 Elm St, Springfield|$12.50"}));
     QCOMPARE(w.txtMemb->text(), u"3"_s);
     QCOMPARE(w.txtFirst->text(), u"Cy"_s);
+    chooseMember(s, 1);
+    lookUp(w, w.txtHphone, u"555-2222"_s);
+    QCOMPARE(w.txtFirst->text(), u"Bob"_s);
+    chooseMember(s, 0);
+    typeInto(*w.txtHphone, u"555-2222"_s);
+    clickOn(*displayButton(w));
+    QCOMPARE(w.txtFirst->text(), u"Bob"_s);
+    QCOMPARE(w.txtMemb->text(), u"2"_s);
+    QCOMPARE(s.ws().unusedAnswers(), 0);
 
     // A retired member is found like any other.
     lookUp(w, w.txtDLNum, u"D-4"_s);
@@ -88,6 +108,7 @@ void tst_CustomerLookupForm::keyFollowsTheLastChangedBox()
     lookUp(w, w.txtMemb, u"2"_s);
     QCOMPARE(w.searchKey, 3);
     s.exec(u"UPDATE tblMembers SET DriverLicence = 'D-2' WHERE CustomerNumber = 3"_s);
+    chooseMember(s, 2);
     clickOn(*displayButton(w));
     QCOMPARE(w.txtMemb->text(), u"3"_s);
 

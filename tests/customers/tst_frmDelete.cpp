@@ -38,6 +38,7 @@ private slots:
     void afterRetiringTheCounterRefusesTheMember();
     void storedBalanceDecidesNotTheBoxes();
     void cancelAndRefusedInput();
+    void tapesOutAndTheWalkInMemberStay();
 };
 
 void tst_frmDelete::retiresOnlyWithNothingOwing_data()
@@ -46,8 +47,8 @@ void tst_frmDelete::retiresOnlyWithNothingOwing_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("retires");
     QTest::newRow("owes a cent") << "0.01" << "0.01" << false;
-    QTest::newRow("owes nothing") << "0" << "0" << true;
-    QTest::newRow("holds a credit") << "-2.50" << "-2.5" << true;
+    QTest::newRow("owes nothing") << "0" << "0.00" << true;
+    QTest::newRow("holds a credit") << "-2.50" << "-2.50" << true;
 }
 
 void tst_frmDelete::retiresOnlyWithNothingOwing()
@@ -137,7 +138,7 @@ void tst_frmDelete::cancelAndRefusedInput()
     lookUp(w, w.txtMemb, u"1"_s);
     clickOn(*w.cmdClearAll);
     QCOMPARE(w.txtMemb->text(), u"1"_s);
-    QCOMPARE(w.txtbal->text(), u"0"_s);
+    QCOMPARE(w.txtbal->text(), u"0.00"_s);
     QCOMPARE(w.txtLast->text(), QString());
     QCOMPARE(w.txtDLNum->text(), QString());
     QVERIFY(!w.cmdDelete->isEnabled() && !w.cmdClearAll->isEnabled());
@@ -151,7 +152,44 @@ void tst_frmDelete::cancelAndRefusedInput()
     typeInto(*w.txtbal, u"nothing"_s);
     clickOn(*w.cmdDelete);
     QCOMPARE(s.ws().last().title, u"Invalid amount"_s);
+    typeInto(*w.txtbal, u"0.001"_s);
+    clickOn(*w.cmdDelete);
+    QVERIFY2(s.ws().last().prompt.startsWith(u"\"0.001\" has more than two decimals."_s),
+             qPrintable(s.ws().last().prompt));
     QCOMPARE(membersSnapshot(s), before);
+}
+
+void tst_frmDelete::tapesOutAndTheWalkInMemberStay()
+{
+    TestStore s;
+    frmDelete &w = open(s);
+    s.addMovie(10, u"Title"_s, 1, 2);
+    for (const int tape : {101, 102, 103})
+        s.addTape(tape, 10, true, false, false);
+    // Two tapes out, one already back.
+    s.exec(u"INSERT INTO tblRentals VALUES (1, 1, 101, '2026-03-01', '2026-03-04', 0), "
+           "(1, 1, 102, '2026-03-01', '2026-03-04', 0), (1, 1, 103, '2026-03-01', '2026-03-04', 1)"_s);
+    const QString before = membersSnapshot(s);
+    lookUp(w, w.txtMemb, u"1"_s);
+    clickOn(*w.cmdDelete);
+    QCOMPARE(s.ws().last().prompt, u"Customer Cannot be deleted from database while tapes are out: 2 tapes rented "
+                                   "by member 1 have not been returned."_s);
+    QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+    QVERIFY(w.cmdDelete->isEnabled());
+    s.exec(u"UPDATE tblRentals SET Returned = 1 WHERE VideoID = 101"_s);
+    clickOn(*w.cmdDelete);
+    QVERIFY(s.ws().last().prompt.contains(u": 1 tape rented by member 1 has not been returned."_s));
+
+    // Every walk-in sale is booked to member 0.
+    lookUp(w, w.txtMemb, u"0"_s);
+    clickOn(*w.cmdDelete);
+    QVERIFY2(s.ws().last().prompt.startsWith(u"Member 0 is the walk-in customer"_s), qPrintable(s.ws().last().prompt));
+    QCOMPARE(membersSnapshot(s), before);
+
+    s.exec(u"UPDATE tblRentals SET Returned = 1"_s);
+    lookUp(w, w.txtMemb, u"1"_s);
+    clickOn(*w.cmdDelete);
+    QVERIFY(retired(s, 1));
 }
 
 QTEST_MAIN(tst_frmDelete)

@@ -37,29 +37,51 @@ private slots:
         QTest::addColumn<qint64>("units");
         QTest::addColumn<QString>("currency");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("thousands") << 12345600LL << "$1,234.56" << "1234.56";
-        QTest::newRow("millions") << 12345678901LL << "$1,234,567.89" << "1234567.8901";
-        QTest::newRow("negative") << -39800LL << "-$3.98" << "-3.98";
-        QTest::newRow("zero") << 0LL << "$0.00" << "0";
-        QTest::newRow("one decimal") << 45000LL << "$4.50" << "4.5";
-        QTest::newRow("whole") << 250000LL << "$25.00" << "25";
+        QTest::addColumn<QString>("cents");
+        QTest::newRow("thousands") << 12345600LL << "$1,234.56" << "1234.56" << "1234.56";
+        QTest::newRow("millions") << 12345678901LL << "$1,234,567.89" << "1234567.8901" << "1234567.89";
+        QTest::newRow("negative") << -39800LL << "-$3.98" << "-3.98" << "-3.98";
+        QTest::newRow("zero") << 0LL << "$0.00" << "0" << "0.00";
+        QTest::newRow("one decimal") << 45000LL << "$4.50" << "4.5" << "4.50";
+        QTest::newRow("whole") << 250000LL << "$25.00" << "25" << "25.00";
         // Half a cent goes to the even cent, both ways and for negatives.
-        QTest::newRow("0.125 down to even") << 1250LL << "$0.12" << "0.125";
-        QTest::newRow("0.135 up to even") << 1350LL << "$0.14" << "0.135";
-        QTest::newRow("0.0050 to zero") << 50LL << "$0.00" << "0.005";
-        QTest::newRow("-0.125 to even") << -1250LL << "-$0.12" << "-0.125";
-        QTest::newRow("tiny negative shows no sign") << -40LL << "$0.00" << "-0.004";
+        QTest::newRow("0.125 down to even") << 1250LL << "$0.12" << "0.125" << "0.12";
+        QTest::newRow("0.135 up to even") << 1350LL << "$0.14" << "0.135" << "0.14";
+        QTest::newRow("0.0050 to zero") << 50LL << "$0.00" << "0.005" << "0.00";
+        QTest::newRow("-0.125 to even") << -1250LL << "-$0.12" << "-0.125" << "-0.12";
+        QTest::newRow("tiny negative shows no sign") << -40LL << "$0.00" << "-0.004" << "0.00";
     }
     void format()
     {
         QFETCH(qint64, units);
         QFETCH(QString, currency);
         QFETCH(QString, plain);
+        QFETCH(QString, cents);
         QCOMPARE(Money::fromUnits(units).toCurrency(), currency);
         QCOMPARE(Money::fromUnits(units).toPlain(), plain);
-        QCOMPARE(Money::parse(plain)->units(), units); // the plain form reads back exactly
-        if (units % 100 == 0) // and so does the currency form of whole cents
+        QCOMPARE(Money::fromUnits(units).toPlainCents(), cents);
+        if (units % 100 == 0) { // whole cents read back exactly in every form
+            QCOMPARE(Money::parse(plain)->units(), units);
+            QCOMPARE(Money::parse(cents)->units(), units);
             QCOMPARE(Money::parse(currency)->units(), units);
+        } else { // finer amounts are never taken as typed
+            QVERIFY(!Money::parse(plain) && Money::finerThanCents(plain));
+        }
+    }
+
+    void typedAmountsAreWholeCents()
+    {
+        // What is typed is what is written: a fraction of a cent is refused,
+        // not rounded away behind the clerk's back.
+        for (const char *fine : {"1,000.005", "0.001", "2.500", "-3.981", "$24.9999"}) {
+            QVERIFY2(!Money::parse(QString::fromLatin1(fine)), fine);
+            QVERIFY2(Money::finerThanCents(QString::fromLatin1(fine)) && !Money::overLimit(QString::fromLatin1(fine)),
+                     fine);
+            QVERIFY(Money::parseProblem(QString::fromLatin1(fine)).contains(u"more than two decimals"));
+        }
+        QCOMPARE(Money::parse(u"1,000.00")->units(), 10000000);
+        QCOMPARE(Money::parse(u".5")->units(), 5000);
+        QVERIFY(!Money::finerThanCents(u"1.2x5") && !Money::parse(u"1.2x5"));
     }
 
     void taxes_data()
@@ -72,8 +94,10 @@ private slots:
         QTest::newRow("ten dollars") << 1000LL << "0.7" << "0.8" << "11.5";
         QTest::newRow("GST 0.035 up to even") << 50LL << "0.04" << "0.04" << "0.58";
         QTest::newRow("GST 0.105 down to even") << 150LL << "0.1" << "0.12" << "1.72";
-        // The parts add up to 0.80; 115 % of 0.69 is 0.7935.
-        QTest::newRow("total rounded on its own") << 69LL << "0.05" << "0.06" << "0.79";
+        // The total is the parts as shown: 0.80, though 115 % of 0.69 is 0.7935.
+        QTest::newRow("total of the parts, not 115 %") << 69LL << "0.05" << "0.06" << "0.8";
+        // 33.22 + 2.33 + 2.66; 115 % of 33.22 rounds to 38.20.
+        QTest::newRow("a receipt adds up to the cent") << 3322LL << "2.33" << "2.66" << "38.21";
     }
     void taxes()
     {
@@ -92,7 +116,7 @@ private slots:
         // Typed amounts stop at $100,000,000; past it the reason is the size.
         QCOMPARE(Money::parse(u"100000000")->units(), Money::limit().units());
         QCOMPARE(Money::parse(u"-$100,000,000.00")->units(), -Money::limit().units());
-        for (const char *big : {"100000000.0001", "1844674407371056", "922337203685478", "99999999999999999999999"}) {
+        for (const char *big : {"100000000.01", "1844674407371056", "922337203685478", "99999999999999999999999"}) {
             QVERIFY2(!Money::parse(QString::fromLatin1(big)) && Money::overLimit(QString::fromLatin1(big)), big);
             QVERIFY(Money::parseProblem(QString::fromLatin1(big)).contains(QStringLiteral("$100,000,000.00")));
         }

@@ -179,7 +179,11 @@ private slots:
             {{t.path(), "movies-by-type", {}, file, {}, {}, {}}, "Select A Movie By Type:"},
             {{t.path(), "movies-by-type", {}, file, "Western", {}, {}}, "Select A Movie By Type:"},
             {{t.path(), "movies-by-type", {}, file, "6", {}, {}}, "Select A Movie By Type:"},
-            {{t.path(), "customers-by-date", {}, file, {}, {}, "2026-03-01"}, "Enter Beginning Date"},
+            // Named by the customers' dates: the days of their receipts.
+            {{t.path(), "customers-by-date", {}, file, {}, {}, "2026-03-01"},
+             "give the first day of their receipts as --from yyyy-mm-dd"},
+            {{t.path(), "customers-by-date", {}, file, {}, "2026-03-01", {}},
+             "give the last day of their receipts as --to yyyy-mm-dd"},
             {{t.path(), "customers-by-date", {}, file, {}, "2026-3-1", "2026-03-01"},
              StoreDate::invalidMessage(u"2026-3-1")},
             {{t.path(), "customers-by-date", {}, file, {}, "2026-03-02", "2026-03-01"},
@@ -223,7 +227,8 @@ private slots:
                                QStringLiteral("movies-by-type"), QStringLiteral("--genre"), QStringLiteral("Comedy"),
                                QStringLiteral("--csv"), csv});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QStringLiteral("ListOfMoviesByType: 1 rows written to %1\n").arg(csv));
+        // Named in words, though its preview window keeps its caption.
+        QCOMPARE(r.out, QStringLiteral("List Of Movies By Type: 1 rows written to %1\n").arg(csv));
         QCOMPARE(readCsv(csv).size(), 2);
         const Run refused = program({QStringLiteral("--store"), t.path(), QStringLiteral("--report"),
                                      QStringLiteral("movies-by-type"), QStringLiteral("--pdf"), csv + QStringLiteral(".pdf")});

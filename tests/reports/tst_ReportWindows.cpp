@@ -58,6 +58,8 @@ private slots:
         QCOMPARE(preview.windowTitle(), QStringLiteral("ListOfMoviesByType"));
         QCOMPARE(preview.document()->store().groups().size(), 1);
         const QString text = previewText(t, preview, dir.filePath(QStringLiteral("m.pdf")));
+        // Outside its window the report names itself in words.
+        QCOMPARE(t.ws().suggestedNames().last(), QStringLiteral("List Of Movies By Type.pdf"));
         QVERIFY(text.contains(QStringLiteral("Comedy")));
         QVERIFY(text.contains(QStringLiteral("Laugh Riot")) && text.contains(QStringLiteral("Giggles")));
         QVERIFY(!text.contains(QStringLiteral("Blast Off")));

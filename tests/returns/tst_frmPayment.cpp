@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -74,6 +75,7 @@ private slots:
     void handOnToTheCounterTakesOffExactlyTheFee();
     void balanceTooLargeForABillStaysHere();
     void secondVisitNeedsANewLookup();
+    void billAndFeesAgreeAfterEveryChange();
 };
 
 void tst_frmPayment::partThenFullPayment()
@@ -147,13 +149,16 @@ void tst_frmPayment::partialPaymentAnswers()
     frmPayment &w = open(s);
     lookUp(w, u"1"_s);
     // Cancelled or empty pays nothing silently; the rest are refused.
-    for (const QString &typed : {u""_s, u"abc"_s, u"2,x"_s, u"0"_s, u"-1"_s}) {
+    for (const QString &typed : {u""_s, u"abc"_s, u"2,x"_s, u"0"_s, u"-1"_s, u"1,000.005"_s, u"0.999"_s}) {
         s.ws().clear();
         s.ws().type(typed);
         clickOn(*w.cmdPayPart);
         QCOMPARE(s.ws().boxes().size(), typed.isEmpty() ? 1 : 2);
         QCOMPARE(feesOwing(s, 1), *Money::parse(u"5.98"));
     }
+    // A fraction of a cent is refused, not taken off unsaid.
+    QCOMPARE(s.ws().last().prompt, u"\"0.999\" has more than two decimals. Amounts are in dollars and cents, such as "
+                                   "24.99. Nothing has been paid."_s);
 
     // More than is owed leaves a credit.
     s.ws().type(u"$10.00"_s);
@@ -237,6 +242,83 @@ void tst_frmPayment::secondVisitNeedsANewLookup()
     typeInto(*w.txtNum, u"1"_s);
     QTest::keyClick(w.txtNum, Qt::Key_Return);
     QCOMPARE(payButtons(w), 2);
+}
+
+void tst_frmPayment::billAndFeesAgreeAfterEveryChange()
+{
+    TestStore s;
+    frmPayment &w = open(s);
+    s.addTape(1002, 10);
+    frmCheckout &counter = s.windows().checkout();
+    auto handOn = [&] {
+        counter.hide();
+        w.show();
+        lookUp(w, u"1"_s);
+        s.ws().answer(Answer::Yes);
+        clickOn(*w.cmdPayFull);
+    };
+    auto rent = [&](const QString &tape) {
+        counter.SSTab1->setCurrentIndex(1);
+        typeInto(*counter.txtVidID, tape);
+        clickOn(*counter.cmdAdd);
+    };
+    auto feeLines = [&] { return listLines(counter.List3).filter(QRegularExpression(u"^Pay "_s)); };
+    const QString fee = u"Pay  overdue fees \t5.98"_s;
+
+    // Clear All takes the rentals: the fee stays on the bill and in its
+    // totals (5.98 + 0.42 + 0.48), so cash of 0 cannot clear it.
+    handOn();
+    rent(u"1001"_s);
+    clickOn(*counter.cmdClearAll);
+    QCOMPARE(listLines(counter.List3), QStringList{fee});
+    QCOMPARE(counter.txtTotal->text(), u"$5.98"_s);
+    counter.SSTab1->setCurrentIndex(3);
+    QCOMPARE(counter.txtSubTotal->text(), u"5.98"_s);
+    QCOMPARE(counter.txtTotal1->text(), u"6.88"_s);
+    clickOn(*counter.optCash);
+    typeInto(*counter.txtCash, u"0"_s);
+    clickOn(*counter.cmdCheckOut);
+    QCOMPARE(s.ws().last().prompt, u"Must provide sufficient cash to cover this purchase or remove items."_s);
+    QCOMPARE(feesOwing(s, 1), *Money::parse(u"5.98"));
+
+    // Away to the main menu and back through Payments: one fee line, and
+    // the payment page still open shows it.
+    clickOn(*counter.cmdReturn);
+    handOn();
+    QCOMPARE(feeLines(), QStringList{fee});
+    QCOMPARE(s.ws().modalBoxes().size(), s.ws().boxes().size());
+    QCOMPARE(counter.SSTab1->currentIndex(), 3);
+    QCOMPARE(counter.txtTotal1->text(), u"6.88"_s);
+
+    // Remove takes its own line and amount only.
+    rent(u"1001"_s);
+    rent(u"1002"_s);
+    counter.List1->setCurrentRow(0);
+    clickOn(*counter.cmdRemove);
+    QCOMPARE(listLines(counter.List3).size(), 2);
+    QCOMPARE(counter.txtTotal->text(), u"$9.97"_s);
+    counter.SSTab1->setCurrentIndex(3);
+    QCOMPARE(counter.txtSubTotal->text(), u"9.97"_s);
+
+    // Another member looked up: Ann's fee leaves the bill and stays owing;
+    // Bob pays for his tape only.
+    counter.SSTab1->setCurrentIndex(0);
+    typeInto(*counter.txtMemberID, u"2"_s);
+    clickOn(*counter.cmdDisplayInfo);
+    QCOMPARE(feeLines(), QStringList());
+    QCOMPARE(s.ws().last().prompt, u"The overdue fees of member 1 ($5.98) are off the bill; they stay owing."_s);
+    QVERIFY(s.ws().last().inWindow);
+    counter.SSTab1->setCurrentIndex(3);
+    QCOMPARE(counter.txtSubTotal->text(), u"3.99"_s);
+    clickOn(*counter.optCash);
+    typeInto(*counter.txtCash, u"20"_s);
+    s.ws().answer(Answer::Yes);
+    s.ws().answer(Answer::No);
+    clickOn(*counter.cmdCheckOut);
+    QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1002 AND CustomerNumber = 2"_s), 1);
+    QCOMPARE(feesOwing(s, 1), *Money::parse(u"5.98"));
+    QCOMPARE(feesOwing(s, 2), Money());
+    QCOMPARE(s.ws().unusedAnswers(), 0);
 }
 
 QTEST_MAIN(tst_frmPayment)

@@ -3,6 +3,8 @@
 #include "app/frmMain.h"
 #include "returns/ReturnsStore.h"
 #include "returns/frmReturn.h"
+#include "ui/OutcomeList.h"
+#include "ui/QtWindowSystem.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -59,6 +61,7 @@ private slots:
     void listedTapesReturnedBySelection();
     void noRentalClosedOrChargedTwice();
     void scannerKeyboardAndNextVisit();
+    void scannerLosesNoTapeToABox();
 };
 
 void tst_frmReturn::typedReturnChargesWhatItShows_data()
@@ -120,7 +123,13 @@ void tst_frmReturn::refusalsWriteNothing()
         QCOMPARE(s.ws().last().title, c.title);
         if (!c.prompt.isEmpty())
             QCOMPARE(s.ws().last().prompt, c.prompt);
+        // Told in the window with the bell; the number stays, selected, so
+        // the next scan replaces it.
+        QVERIFY(s.ws().last().inWindow);
+        QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+        QCOMPARE(s.ws().beeps(), 1);
         QCOMPARE(w.txtVid->text(), c.vid);
+        QCOMPARE(w.txtVid->selectedText(), c.vid);
         QCOMPARE(snapshot(s).join(u'/'), before);
     }
 
@@ -163,7 +172,7 @@ void tst_frmReturn::listedTapesReturnedBySelection()
     QCOMPARE(w.List1->count(), 1);
     typeInto(*w.txtDate, u"2026-02-26"_s);
     clickOn(*w.cmdReturn);
-    QCOMPARE(s.ws().last().prompt, u"1 videos have been returned. $0 in fees have been accumulated."_s);
+    QCOMPARE(s.ws().last().prompt, u"1 videos have been returned. $0.00 in fees have been accumulated."_s);
     QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 0 AND CustomerNumber = 1"_s), 0);
 
     // A typed return lists that member's tapes instead.
@@ -195,6 +204,8 @@ void tst_frmReturn::noRentalClosedOrChargedTwice()
     QCOMPARE(first.returnTapes({1003}, Today).charges, QList<Money>{*Money::parse(u"9.9")});
     const ReturnOutcome again = second.returnTapes({1003}, Today);
     QVERIFY(again.status == ReturnOutcome::Done && again.charges == QList<Money>{Money()});
+    // ... and the second one knows it found the rental closed.
+    QCOMPARE(again.closedElsewhere, QList<qint32>{1003});
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"27.83"));
 
     // A rental whose member is gone is not reported returned: it stays open.
@@ -236,6 +247,40 @@ void tst_frmReturn::scannerKeyboardAndNextVisit()
     w.show();
     QCOMPARE(w.List1->count(), 0);
     QCOMPARE(w.txtDate->text(), u"2026-03-10"_s);
+}
+
+void tst_frmReturn::scannerLosesNoTapeToABox()
+{
+    TestStore s;
+    open(s).hide();
+    for (const int tape : {178, 99, 5}) {
+        s.addTape(tape, 11, true, false, false);
+        s.exec(u"INSERT INTO tblRentals VALUES (8, 2, ?, '2026-03-01', '2026-03-04', 0)"_s, {tape});
+    }
+    // The real boxes: one that came up would take the next scan's keys.
+    QtWindowSystem real;
+    WindowRegistry counter(s.path(), real);
+    counter.setToday([] { return Today; });
+    frmReturn &w = counter.returns();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.txtVid);
+
+    QCOMPARE(scanKeys(u"178\n99\n5\n"_s), 0);
+    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1 AND VideoID IN (178, 99, 5)"_s), 3);
+    QCOMPARE(QApplication::focusWidget(), w.txtVid);
+    QCOMPARE(w.txtVid->text(), QString());
+    const QStringList told = w.lstOutcome->lines();
+    QCOMPARE(told.size(), 3);
+    QVERIFY2(told.at(0).startsWith(u"Tape 5: The video has been returned. Since it is overdue, a charge of $11.94"_s),
+             qPrintable(told.at(0)));
+    QVERIFY2(told.at(2).startsWith(u"Tape 178: "_s), qPrintable(told.at(2)));
+
+    // A tape not out is refused in the window, and the scan after it is taken.
+    QCOMPARE(scanKeys(u"1009\n1001\n"_s), 0);
+    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1 AND VideoID = 1001"_s), 1);
+    QVERIFY(w.lstOutcome->lines().at(1).startsWith(u"Tape 1009: I'm sorry"_s));
 }
 
 QTEST_MAIN(tst_frmReturn)

@@ -179,6 +179,8 @@ void tst_RangeTools::refusedOrCancelledChangesNothing_data()
                                          << u"\"cheap\" is not a valid sale price"_s;
     QTest::newRow("negative price") << QStringList({"1", "6", "-2"}) << true
                                     << u"\"-2\" is not a valid sale price"_s;
+    QTest::newRow("price finer than a cent") << QStringList({"1", "6", "9.999"}) << true
+                                             << u"\"9.999\" has more than two decimals."_s;
     QTest::newRow("closed by the frame") << QStringList() << true << QString();
 }
 

@@ -75,8 +75,8 @@ void tst_frmInvent::listsLiveItemsAndAddsPastEveryNumber()
     TestStore s;
     frmInvent &w = open(s);
     QCOMPARE(w.windowTitle(), u"Form1"_s);
-    QCOMPARE(gridLines(*w.fg1), QStringList({"Inventory ID|Item Name|Price|Quantity on hand", "1|Popcorn|2.5|5",
-                                             "2|Licorice|1.25|2", "4|Cola|1|12"}));
+    QCOMPARE(gridLines(*w.fg1), QStringList({"Inventory ID|Item Name|Price|Quantity on hand", "1|Popcorn|2.50|5",
+                                             "2|Licorice|1.25|2", "4|Cola|1.00|12"}));
     QCOMPARE(w.fg1->colWidth(1), 1800);
     QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
 
@@ -87,7 +87,7 @@ void tst_frmInvent::listsLiveItemsAndAddsPastEveryNumber()
     QCOMPARE(enabled(w), QStringList({"cmdSave*", "cmdClear", "txtIName"}));
     fill(w, u"Gum"_s, u"3"_s, u"40"_s);
     QTest::keyClick(w.txtQuan, Qt::Key_Return); // Enter presses Save
-    QCOMPARE(gridLines(*w.fg1).last(), u"5|Gum|3|40"_s);
+    QCOMPARE(gridLines(*w.fg1).last(), u"5|Gum|3.00|40"_s);
     QCOMPARE(item(s, 5), u"Gum,30000,40,0"_s);
     QCOMPARE(w.lblID->text(), QString());
     QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
@@ -129,7 +129,7 @@ void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
     fill(w, u"Red licorice"_s, u"1.5"_s, u"7"_s);
     clickOn(*w.cmdSave);
     QCOMPARE(item(s, 2), u"Red licorice,15000,5,0"_s);
-    QCOMPARE(gridLines(*w.fg1).at(2), u"2|Red licorice|1.5|5"_s);
+    QCOMPARE(gridLines(*w.fg1).at(2), u"2|Red licorice|1.50|5"_s);
     QCOMPARE(s.count(u"tblInventory"_s), 4);
     // After an edit, Edit and Delete wait for a row to be clicked again.
     QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
@@ -146,7 +146,7 @@ void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
     typeInto(*w.txtPrice, u"$2.50"_s);
     clickOn(*w.cmdSave);
     QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
-    QCOMPARE(gridLines(*w.fg1).at(1), u"1|Popcorn|2.5|5"_s);
+    QCOMPARE(gridLines(*w.fg1).at(1), u"1|Popcorn|2.50|5"_s);
 }
 
 void tst_frmInvent::refusedFieldsKeepTheEditOpen_data()
@@ -158,6 +158,8 @@ void tst_frmInvent::refusedFieldsKeepTheEditOpen_data()
     QTest::newRow("empty name") << u" "_s << u"1"_s << u"1"_s << u"Type the item's name in the Item Name box."_s;
     QTest::newRow("price not an amount") << u"Gum"_s << u"two"_s << u"1"_s << u"\"two\" is not a valid price"_s;
     QTest::newRow("negative price") << u"Gum"_s << u"-1"_s << u"1"_s << u"\"-1\" is not a valid price"_s;
+    QTest::newRow("price finer than a cent") << u"Gum"_s << u"2.505"_s << u"1"_s
+                                             << u"\"2.505\" has more than two decimals."_s;
     QTest::newRow("no price") << u"Gum"_s << QString() << u"1"_s << u"Enter the price as an amount"_s;
     QTest::newRow("quantity with decimals") << u"Gum"_s << u"1"_s << u"2.5"_s
                                             << u"\"2.5\" is not a valid quantity on hand"_s;

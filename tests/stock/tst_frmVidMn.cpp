@@ -299,7 +299,7 @@ void tst_frmVidMn::tapeListingAndAddTapesNumbering()
     showTapes(w, 2);
     QCOMPARE(w.cmdShow->text(), u"Hide Tapes"_s);
     QCOMPARE(gridLines(*w.fgTapes), QStringList({"CN|ID|For Rent|For Sale|In store|Sale price",
-                                                 "1|20|True|False|True|24.99", "2|21|True|True|True|12.5",
+                                                 "1|20|True|False|True|24.99", "2|21|True|True|True|12.50",
                                                  "5|22|True|False|True|24.99"}));
 
     s.ws().type(u"3"_s);
@@ -366,7 +366,7 @@ void tst_frmVidMn::addTapesRefusedAnswers()
     // Only an answer that is a count presets the tape fields.
     const bool preset = answer == u"0"_s;
     QCOMPARE(w.chkRent->isChecked(), preset);
-    QCOMPARE(w.txtSalePrice->text(), preset ? u"24.99"_s : u"9.9"_s);
+    QCOMPARE(w.txtSalePrice->text(), preset ? u"24.99"_s : u"9.90"_s);
 }
 
 void tst_frmVidMn::changeTapeByIdAndButtonStates()
@@ -410,6 +410,11 @@ void tst_frmVidMn::changeTapeByIdAndButtonStates()
     typeInto(*w.txtSalePrice, u"-1"_s);
     clickOn(*w.cmdChange);
     QCOMPARE(w.cmdChange->text(), u"Save"_s);
+    typeInto(*w.txtSalePrice, u"24.995"_s);
+    clickOn(*w.cmdChange);
+    QVERIFY2(s.ws().last().prompt.startsWith(u"\"24.995\" has more than two decimals."_s),
+             qPrintable(s.ws().last().prompt));
+    QCOMPARE(w.cmdChange->text(), u"Save"_s);
     QCOMPARE(tapeRow(s, 31), u"1,2,1,1,1,249900,0"_s);
 
     // Saved into the row found by ID: copy 2 is shared, tape 30 untouched.
@@ -417,7 +422,7 @@ void tst_frmVidMn::changeTapeByIdAndButtonStates()
     clickOn(*w.cmdChange);
     QCOMPARE(tapeRow(s, 31), u"1,2,1,0,1,75000,0"_s);
     QCOMPARE(tapeRow(s, 30), u"1,2,1,0,1,249900,0"_s);
-    QCOMPARE(gridLines(*w.fgTapes).mid(1), QStringList({"2|30|True|False|True|24.99", "2|31|True|False|True|7.5"}));
+    QCOMPARE(gridLines(*w.fgTapes).mid(1), QStringList({"2|30|True|False|True|24.99", "2|31|True|False|True|7.50"}));
     QCOMPARE(enabled(w), QStringList({"cmdAdd", "cmdEdit", "cmdDelete", "cmdShow", "cmdAddT", "cmdChange",
                                       "cmdDelTape", "cmdTools", "fgMovies", "fgTapes"}));
 }

@@ -6,9 +6,13 @@
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
 #include "ui/FlexGrid.h"
+#include "ui/MemberChooser.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QTimer>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QLineEdit>
@@ -330,4 +334,54 @@ Money feesOwing(TestStore &s, int member)
 {
     return Money::fromUnits(
         s.value(QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member}).toLongLong());
+}
+
+void chooseMember(TestStore &s, int row, std::function<void(frmChooseMember &)> look)
+{
+    s.ws().dialog([row, look](QDialog &d) {
+        auto &chooser = static_cast<frmChooseMember &>(d);
+        if (look)
+            look(chooser);
+        QWidget *keys = chooser.fgMembers;
+        if (row == 0) {
+            QTest::keyClick(keys, Qt::Key_Escape);
+            return;
+        }
+        for (int r = 1; r < row; ++r)
+            QTest::keyClick(keys, Qt::Key_Down);
+        QTest::keyClick(keys, Qt::Key_Return);
+    });
+}
+
+int scanKeys(const QString &keys)
+{
+    QEventLoop done;
+    int next = 0;
+    int leftOver = 0;
+    std::function<void()> step = [&] {
+        if (next < keys.size()) {
+            // A timer of its own for each key, so keys keep coming while a
+            // modal box runs its own loop, as they do from a scanner.
+            QTimer::singleShot(0, step);
+            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+            const QChar key = keys.at(next++);
+            if (!target)
+                return;
+            if (key == u'\n')
+                QTest::keyClick(target, Qt::Key_Return);
+            else
+                QTest::keyClick(target, key.toLatin1());
+            return;
+        }
+        if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            ++leftOver;
+            box->reject();
+            QTimer::singleShot(0, step);
+            return;
+        }
+        done.quit();
+    };
+    QTimer::singleShot(0, step);
+    done.exec();
+    return leftOver;
 }

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QVariant>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -110,3 +111,15 @@ QStringList listLines(const QListWidget *list);
 QStringList enabledNames(std::initializer_list<QWidget *> widgets);
 // The member's fees owing as stored.
 Money feesOwing(TestStore &s, int member);
+
+// Types `keys` ('\n' is Enter) into whatever holds the keyboard focus, one
+// key per turn of the event loop and without a pause, as a barcode scanner
+// does; real boxes, if any come up, take the keys they have the focus for.
+// The number of modal boxes still up at the end, which are then closed.
+int scanKeys(const QString &keys);
+
+class frmChooseMember;
+// Answers the next member chooser from the keyboard: record `row` (1 is the
+// first) with the arrow keys and Enter, or Esc when `row` is 0. `look` sees
+// the chooser on screen first.
+void chooseMember(TestStore &s, int row, std::function<void(frmChooseMember &)> look = {});

@@ -1,7 +1,12 @@
+#include "ui/OutcomeList.h"
+#include "ui/QtWindowSystem.h"
 #include "ui/ScriptedWindowSystem.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
+#include <QVBoxLayout>
 
 class tst_WindowSystem : public QObject
 {
@@ -54,6 +59,41 @@ private slots:
             QCOMPARE(ws.inputBox(QStringLiteral("Which tape?")), QString());
             QCOMPARE(complaints.size(), 2);
         }
+    }
+
+    void toldInTheWindowWithoutTakingTheKeyboard()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *box = new QLineEdit(&window);
+        auto *list = new OutcomeList(&window, "lstOutcome");
+        layout->addWidget(box);
+        layout->addWidget(list);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box->setFocus();
+        const QWidgetList before = QApplication::topLevelWidgets();
+
+        // The real window system: no box comes up, nothing waits, the
+        // keyboard stays in the box.
+        QtWindowSystem real;
+        WindowSystem &ws = real;
+        ws.tell(*list, Told::Done, QStringLiteral("The video has been returned."), QStringLiteral("Video returned"),
+                QStringLiteral("Tape 178"));
+        ws.tell(*list, Told::Refused, QStringLiteral("I'm sorry, that videotape cannot be returned as it has not "
+                                                     "been rented."),
+                QStringLiteral("Return error."), QStringLiteral("Tape 99"));
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::topLevelWidgets(), before);
+        QCOMPARE(QApplication::activeWindow(), &window);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        // Newest first; the refusal marked.
+        QCOMPARE(list->lines(), QStringList({"Tape 99: I'm sorry, that videotape cannot be returned as it has not "
+                                             "been rented.",
+                                             "Tape 178: The video has been returned."}));
+        QVERIFY(list->item(0)->font().bold() && !list->item(1)->font().bold());
     }
 
     void print()

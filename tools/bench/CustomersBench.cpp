@@ -114,9 +114,11 @@ void deleteCustomer(Bench &bench)
     bench.add(QStringLiteral("open Delete Customer"),
               bench.firstOpening([](WindowRegistry &w) { w.deleteCustomer().show(); }), openFloor, 150);
 
-    // Members who owe nothing, apart from the pool the other sections use.
+    // Members who owe nothing and have no tapes out, apart from the pool the
+    // other sections use.
     QList<QVariant> clear = bench.floor().column(QStringLiteral(
-        "SELECT CustomerNumber FROM tblMembers WHERE Deleted = 0 AND FeesOwing <= 0 AND CustomerNumber > 0 "
+        "SELECT CustomerNumber FROM tblMembers c WHERE Deleted = 0 AND FeesOwing <= 0 AND CustomerNumber > 0 "
+        "AND NOT EXISTS (SELECT 1 FROM tblRentals r WHERE r.CustomerNumber = c.CustomerNumber AND r.Returned = 0) "
         "ORDER BY random() LIMIT 1000"));
     clear.removeIf([&](const QVariant &m) { return bench.members.contains(m); });
     if (clear.size() < bench.runs() * 10)
@@ -135,9 +137,14 @@ void deleteCustomer(Bench &bench)
             qFatal("the member was not retired: %s", qPrintable(bench.ws().prompts().join(u" | ")));
     });
     const double retireFloor = measure(bench.runs() * 5, {}, [&] {
+        const QVariant member = bench.take(clear);
+        bench.floor().run(QStringLiteral("BEGIN IMMEDIATE"));
+        bench.floor().run(QStringLiteral("SELECT COUNT(*) FROM tblRentals WHERE CustomerNumber = ? AND Returned = 0"),
+                          {member});
         bench.floor().run(QStringLiteral("UPDATE tblMembers SET Deleted = 1 WHERE CustomerNumber = ? "
                                          "AND FeesOwing <= 0"),
-                          {bench.take(clear)});
+                          {member});
+        bench.floor().run(QStringLiteral("COMMIT"));
     });
     bench.add(QStringLiteral("customers: retire a member"), retire, retireFloor, 16);
 }

@@ -48,7 +48,7 @@ void benchReports(Bench &bench)
     double peak = 0;
     for (int i = 0; i < ReportCount; ++i) {
         const ReportId id = ReportId(i);
-        const QString name = ReportLayouts::layout(id).caption;
+        const QString name = ReportLayouts::layout(id).title();
         ReportPreview &preview = windows.reportPreview(id);
         auto paint = [&] {
             preview.picPage->repaint();

@@ -1,0 +1,89 @@
+#include "WindowPlace.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <optional>
+
+namespace {
+
+class Keeper final : public QObject
+{
+public:
+    explicit Keeper(QWidget &window) : QObject(&window), m_window(window) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != &m_window || event->spontaneous())
+            return false;
+        if (event->type() == QEvent::Hide)
+            m_place = m_window.pos();
+        else if (event->type() == QEvent::Show)
+            putBack();
+        return false;
+    }
+
+private:
+    // Runs before the window reaches the screen, so it appears in its place
+    // rather than jumping there.
+    void putBack()
+    {
+        QRect frame = m_window.frameGeometry();
+        if (m_place)
+            frame.moveTopLeft(*m_place);
+        QScreen *screen = QGuiApplication::screenAt(frame.center());
+        if (!screen)
+            screen = nearestScreen(frame.center());
+        if (!screen)
+            return;
+        const QRect placed = WindowPlace::within(frame, screen->availableGeometry());
+        if (m_place || placed.topLeft() != frame.topLeft())
+            m_window.move(placed.topLeft());
+    }
+
+    static QScreen *nearestScreen(QPoint point)
+    {
+        QScreen *nearest = QGuiApplication::primaryScreen();
+        qint64 best = -1;
+        for (QScreen *s : QGuiApplication::screens()) {
+            const QRect a = s->availableGeometry();
+            const qint64 dx = qMax(0, qMax(a.left() - point.x(), point.x() - a.right()));
+            const qint64 dy = qMax(0, qMax(a.top() - point.y(), point.y() - a.bottom()));
+            const qint64 d = dx * dx + dy * dy;
+            if (best < 0 || d < best) {
+                best = d;
+                nearest = s;
+            }
+        }
+        return nearest;
+    }
+
+    QWidget &m_window;
+    std::optional<QPoint> m_place;
+};
+
+} // namespace
+
+namespace WindowPlace {
+
+void keep(QWidget &window)
+{
+    window.installEventFilter(new Keeper(window));
+}
+
+QRect within(QRect frame, const QRect &area)
+{
+    if (frame.right() > area.right())
+        frame.moveRight(area.right());
+    if (frame.bottom() > area.bottom())
+        frame.moveBottom(area.bottom());
+    if (frame.left() < area.left())
+        frame.moveLeft(area.left());
+    if (frame.top() < area.top())
+        frame.moveTop(area.top());
+    return frame;
+}
+
+} // namespace WindowPlace

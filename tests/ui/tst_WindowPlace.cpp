@@ -1,0 +1,55 @@
+#include "TestSupport.h"
+
+#include "app/frmMain.h"
+#include "counter/frmCheckout.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+class tst_WindowPlace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void menuComesBackWhereItWas()
+    {
+        TestStore s;
+        frmMain &menu = s.windows().main();
+        menu.show();
+        // Away from the screen's corner (the test screen is as wide as the menu).
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        menu.move(screen.left() + qMax(0, (screen.width() - menu.frameGeometry().width()) / 2), screen.top() + 40);
+        const QPoint place = menu.pos();
+        clickOn(*menu.cmdCheckout);
+        frmCheckout &counter = s.windows().checkout();
+        QVERIFY(counter.isVisible() && !menu.isVisible());
+        counter.move(screen.topLeft() + QPoint(0, 30));
+        clickOn(*counter.cmdReturn);
+        QVERIFY(menu.isVisible());
+        QCOMPARE(menu.pos(), place);
+        // Placed by the program, so the desktop keeps it there.
+        QVERIFY(menu.testAttribute(Qt::WA_Moved));
+        clickOn(*menu.cmdCheckout);
+        QCOMPARE(counter.pos(), screen.topLeft() + QPoint(0, 30));
+    }
+
+    void aWindowOffEveryScreenComesBackOnOne()
+    {
+        TestStore s;
+        frmMain &menu = s.windows().main();
+        menu.show();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        for (const QPoint away : {QPoint(screen.right() + 4000, screen.bottom() + 3000), QPoint(-5000, -200)}) {
+            menu.move(away);
+            menu.hide();
+            menu.show();
+            const QRect frame = menu.frameGeometry();
+            QVERIFY2(screen.intersects(frame) && screen.contains(frame.topLeft()),
+                     qPrintable(QStringLiteral("%1,%2").arg(frame.x()).arg(frame.y())));
+        }
+    }
+};
+
+QTEST_MAIN(tst_WindowPlace)
+#include "tst_WindowPlace.moc"
