@@ -36,7 +36,7 @@ void ScriptedWindowSystem::unscripted(const QString &why)
 
 Answer ScriptedWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title)
 {
-    m_boxes.append({false, prompt, title, buttons, icon, {}, false, {}});
+    m_boxes.append(Box{.prompt = prompt, .title = title, .buttons = buttons, .icon = icon});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (m_answers.isEmpty()) {
@@ -54,8 +54,11 @@ Answer ScriptedWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon
 void ScriptedWindowSystem::tell(OutcomeList &place, Told kind, const QString &text, const QString &title,
                                 const QString &about)
 {
-    m_boxes.append({false, text, title, Buttons::Ok, kind == Told::Refused ? Icon::Exclamation : Icon::Information,
-                    {}, true, about});
+    m_boxes.append(Box{.prompt = text,
+                       .title = title,
+                       .icon = kind == Told::Refused ? Icon::Exclamation : Icon::Information,
+                       .inWindow = true,
+                       .about = about});
     WindowSystem::tell(place, kind, text, title, about);
 }
 
@@ -70,7 +73,8 @@ QList<ScriptedWindowSystem::Box> ScriptedWindowSystem::modalBoxes() const
 
 QString ScriptedWindowSystem::inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer)
 {
-    m_boxes.append({true, prompt, title, Buttons::OkCancel, Icon::None, defaultAnswer, false, {}});
+    m_boxes.append(
+        Box{.input = true, .prompt = prompt, .title = title, .buttons = Buttons::OkCancel, .defaultAnswer = defaultAnswer});
     if (m_inputs.isEmpty()) {
         unscripted(QStringLiteral("no input scripted for \"%1\"").arg(prompt));
         return {};
