@@ -26,6 +26,7 @@ WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
 {
     // Receipts kept as PDF files stay with the store they belong to.
     m_ws.setReceiptFolder(QFileInfo(m_storePath).absoluteDir().filePath(QStringLiteral("receipts")));
+    m_ws.setStorePath(m_storePath);
 }
 
 WindowRegistry::~WindowRegistry() = default;

@@ -29,6 +29,19 @@ constexpr int SqliteReadOnly = 8;
 constexpr int SqliteIoErr = 10;
 constexpr int SqliteFull = 13;
 
+// INSERT, UPDATE, DELETE or REPLACE: the statements that write.
+bool isWrite(const QString &sql)
+{
+    qsizetype i = 0;
+    while (i < sql.size() && sql.at(i).isSpace())
+        ++i;
+    const QStringView word = QStringView(sql).mid(i, 7);
+    for (const char *w : {"INSERT", "UPDATE", "DELETE", "REPLACE"})
+        if (word.startsWith(QLatin1String(w), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
 // Below this much free space a bare I/O error is taken for a full disk.
 constexpr qint64 NearlyFull = 1024 * 1024;
 
@@ -71,6 +84,11 @@ QString DbError::clerkText() const
                               "saved.\r\n\r\nAsk the manager to make the store file and its folder writable, "
                               "then try again.")
             .arg(action);
+    case Kind::FilesLost:
+        return QStringLiteral("%1, so the store database could not %2. Nothing of it was saved; what was entered is "
+                              "still in the window (a checkout stays in the bill).\r\n\r\nClose the program and start "
+                              "it again, then save it once more. Until then the program saves nothing.")
+            .arg(WorkingFiles::lostReason(), action);
     case Kind::Other:
         break;
     }
@@ -111,8 +129,14 @@ Database::Database(const QString &path)
 {
     QString error;
     m_db = openConnection(m_name, path, false, &error);
-    if (!m_db.isOpen())
+    if (!m_db.isOpen()) {
         fail(QStringLiteral("open the store file %1").arg(path), error);
+        return;
+    }
+    // A store switched to WAL only now gets its -wal at the first read.
+    if (!QFileInfo::exists(path + QStringLiteral("-wal")))
+        QSqlQuery(QStringLiteral("PRAGMA schema_version"), m_db).exec();
+    m_files = WorkingFiles::of(path);
 }
 
 Database::~Database()
@@ -134,6 +158,14 @@ bool Database::conflict(const QString &action, const QString &message)
     return false;
 }
 
+bool Database::filesIntact(const QString &action)
+{
+    if (m_files.intact())
+        return true;
+    m_error = {action, WorkingFiles::lostReason(), DbError::Kind::FilesLost};
+    return false;
+}
+
 bool Database::failWith(const QString &action, const QSqlError &error)
 {
     m_error = {action, errorText(error), DbError::classify(error, m_path)};
@@ -146,6 +178,9 @@ std::optional<QSqlQuery> Database::run(const QString &action, const QString &sql
         fail(action, QStringLiteral("The store file %1 is not open.").arg(m_path));
         return std::nullopt;
     }
+    // A write outside a transaction is checked as a transaction is.
+    if (!m_inTransaction && isWrite(sql) && !filesIntact(action))
+        return std::nullopt;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
@@ -190,7 +225,11 @@ bool Database::transaction(const QString &action, const std::function<bool()> &b
     // any of the work is done rather than halfway.
     if (!run(action, QStringLiteral("BEGIN IMMEDIATE")))
         return false;
-    if (body() && run(action, QStringLiteral("COMMIT")))
+    m_inTransaction = true;
+    // Checked once the write lock is held, so nothing is written after.
+    const bool done = filesIntact(action) && body() && run(action, QStringLiteral("COMMIT"));
+    m_inTransaction = false;
+    if (done)
         return true;
     const DbError cause = m_error;
     QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorkingFiles.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -21,6 +23,7 @@ struct DbError
         Busy,     // another counter held the store longer than the busy timeout
         ReadOnly, // the store file or its folder cannot be written
         Conflict, // a re-check inside a write found the row changed; detail is for the clerk
+        FilesLost, // the store's working files went from under this program: nothing more is written
     };
 
     QString action;
@@ -86,9 +89,14 @@ public:
 
 private:
     bool failWith(const QString &action, const QSqlError &error);
+    // False, with the error set, once the store's working files are no
+    // longer the ones this connection writes to.
+    bool filesIntact(const QString &action);
 
     QString m_path;
     QString m_name;
     QSqlDatabase m_db;
     DbError m_error;
+    WorkingFiles m_files;
+    bool m_inTransaction = false;
 };
