@@ -14,10 +14,12 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -91,6 +93,34 @@ void checkOut(TestStore &s, frmCheckout &w, int tape)
 QString wal(const TestStore &s)
 {
     return s.path() + u"-wal"_s;
+}
+
+// The files the process `pid` has open that are the store file or a file
+// that was it: by device and inode, so a replaced store still counts.
+struct OpenStore
+{
+    int current = 0;  // descriptors of the file now under the store's name
+    int replaced = 0; // descriptors of the file a restore put aside
+};
+
+OpenStore openStore(qint64 pid, const QString &store, const QString &keptAs)
+{
+    struct stat now, old = {};
+    OpenStore found;
+    if (::stat(QFile::encodeName(store).constData(), &now) != 0)
+        return found;
+    const bool hasOld = !keptAs.isEmpty() && ::stat(QFile::encodeName(keptAs).constData(), &old) == 0;
+    const QDir fds(u"/proc/%1/fd"_s.arg(pid));
+    for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        struct stat st;
+        if (::stat(QFile::encodeName(fds.filePath(fd)).constData(), &st) != 0)
+            continue;
+        if (st.st_dev == now.st_dev && st.st_ino == now.st_ino)
+            ++found.current;
+        if (hasOld && st.st_dev == old.st_dev && st.st_ino == old.st_ino)
+            ++found.replaced;
+    }
+    return found;
 }
 
 } // namespace
@@ -202,6 +232,60 @@ private slots:
         QCOMPARE(late.lastError().kind, DbError::Kind::FilesLost);
         QVERIFY(!late.change(u"add the member"_s, u"INSERT INTO tblMembers (CustomerNumber) VALUES (8)"_s));
         QCOMPARE(late.lastError().kind, DbError::Kind::FilesLost);
+    }
+
+    // A restore while a program starts on the store: once the program holds
+    // the store, always refused; before that, done, and the program then
+    // works on the restored store, never on the one put aside.
+    void restoreWhileTheProgramStarts()
+    {
+        int refused = 0, restored = 0;
+        for (int round = 0; round < 16; ++round) {
+            QTemporaryDir dir;
+            const QString store = dir.filePath(u"video.db"_s), source = dir.filePath(u"source.db"_s);
+            QVERIFY(StoreFile::prepare(store).ok && StoreFile::prepare(source).ok);
+            QProcess program, restore;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+            program.setProcessEnvironment(env);
+            const QStringList restoring = {u"--store"_s, store, u"--restore"_s, source};
+            if (round % 2 == 0) {
+                // Once the program holds the store.
+                program.start(QStringLiteral(VIDEOSTORE_EXE), {u"--store"_s, store});
+                QVERIFY(program.waitForStarted());
+                QTRY_VERIFY_WITH_TIMEOUT(openStore(program.processId(), store, {}).current > 0, 10000);
+                restore.start(QStringLiteral(VIDEOSTORE_EXE), restoring);
+            } else {
+                // The restore first, the program a moment later: either may get there first.
+                restore.start(QStringLiteral(VIDEOSTORE_EXE), restoring);
+                QTest::qWait(round * 4);
+                program.start(QStringLiteral(VIDEOSTORE_EXE), {u"--store"_s, store});
+                QVERIFY(program.waitForStarted());
+            }
+            QVERIFY(restore.state() == QProcess::NotRunning || restore.waitForFinished(30000));
+            const Result r = {restore.exitCode(), QString::fromLocal8Bit(restore.readAllStandardOutput()),
+                              QString::fromLocal8Bit(restore.readAllStandardError())};
+            const QString keptAs = r.code == 0 ? r.out.section(u"is kept as "_s, 1).trimmed().chopped(1) : QString();
+            if (r.code == 0)
+                QVERIFY2(QFileInfo::exists(keptAs), qPrintable(keptAs));
+            else
+                QVERIFY2(r.err.contains(u"open in a running Video Store program"_s), qPrintable(r.err));
+            if (round % 2 == 0)
+                QCOMPARE(r.code, 1);
+            (r.code == 0 ? restored : refused) += 1;
+
+            // Up: the day's copy is made once the main menu is shown.
+            const QString daily = dir.filePath(u"backups/video-%1.db"_s.arg(QDate::currentDate().toString(Qt::ISODate)));
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(daily), 10000);
+            const OpenStore open = openStore(program.processId(), store, keptAs);
+            QVERIFY2(open.current > 0 && open.replaced == 0,
+                     qPrintable(u"round %1: %2 open on the store, %3 on the replaced one"_s.arg(round)
+                                    .arg(open.current).arg(open.replaced)));
+            ::kill(pid_t(program.processId()), SIGTERM);
+            QVERIFY(program.waitForFinished(10000));
+            QCOMPARE(program.exitCode(), 0);
+        }
+        qInfo("%d restores refused, %d done before the program held the store", refused, restored);
     }
 };
 

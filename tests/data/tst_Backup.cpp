@@ -174,6 +174,30 @@ private slots:
         QCOMPARE(entries(mountPoint), QStringList());
     }
 
+    void copiesForTheOwnerAlone()
+    {
+        TestStore s;
+        const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(u"copy.db"_s);
+        QVERIFY(Backup::copy(s.path(), copy).ok);
+        QCOMPARE(accessOf(copy), ownerOnly);
+        const Backup::Daily daily = Backup::makeDaily(s.path(), Today);
+        QVERIFY2(daily.made, qPrintable(daily.error));
+        QCOMPARE(accessOf(daily.path), ownerOnly);
+        QCOMPARE(accessOf(Backup::folder(s.path())), ownerOnly | QFile::ExeOwner);
+
+        // Restored, the store is the owner's alone, whatever its source was.
+        QVERIFY(QFile::setPermissions(copy, ownerOnly | QFile::ReadGroup | QFile::ReadOther));
+        QTemporaryDir storeDir;
+        const QString store = storeDir.filePath(u"video.db"_s);
+        QVERIFY(StoreFile::prepare(store).ok);
+        const Backup::Outcome restored = Backup::restore(store, copy, QDateTime(Today, QTime(9, 0)));
+        QVERIFY2(restored.ok, qPrintable(restored.message));
+        QCOMPARE(accessOf(store), ownerOnly);
+        QCOMPARE(accessOf(store + u".replaced-20260301-090000"_s), ownerOnly);
+    }
+
     void restoreRefusesBadFilesAndKeepsTheOldStore()
     {
         // A store no other handle holds open, as when the program is closed.

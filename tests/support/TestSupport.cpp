@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
@@ -204,4 +205,11 @@ Money feesOwing(TestStore &s, int member)
 {
     return Money::fromUnits(
         s.value(QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member}).toLongLong());
+}
+
+QFileDevice::Permissions accessOf(const QString &path)
+{
+    return QFile::permissions(path)
+           & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
+              | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
 }

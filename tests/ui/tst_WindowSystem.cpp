@@ -1,6 +1,11 @@
+#include "ui/FileDialogs.h"
 #include "ui/ScriptedWindowSystem.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
 class tst_WindowSystem : public QObject
@@ -32,6 +37,39 @@ private slots:
         QVERIFY(b[2].input && b[2].title == QStringLiteral("Quantity") && b[2].defaultAnswer == QStringLiteral("1"));
         QCOMPARE(scripted.unusedAnswers(), 0);
         QCOMPARE(complaints, QStringList());
+    }
+
+    // Save dialogs start in Documents (else home), never in the store's folder.
+    void saveDialogsStartAwayFromTheStore()
+    {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qunsetenv("XDG_CONFIG_HOME");
+        const QString documents = home.filePath(QStringLiteral("Documents"));
+        QVERIFY(QDir().mkpath(documents) && QDir().mkpath(home.filePath(QStringLiteral("shop"))));
+        QCOMPARE(FileDialogs::startFolder(home.filePath(QStringLiteral("shop/video.db"))), documents);
+        QCOMPARE(FileDialogs::startFolder(documents + QStringLiteral("/video.db")), home.path());
+        const auto dialog = FileDialogs::saveDialog(nullptr, QStringLiteral("Save as CSV"), QStringLiteral("a.csv"),
+                                                    QStringLiteral("CSV files (*.csv)"),
+                                                    documents + QStringLiteral("/video.db"));
+        QCOMPARE(dialog->directory().absolutePath(), home.path());
+        qputenv("HOME", oldHome);
+    }
+
+    // Types come from names: a file named like a CSV file is called one,
+    // whatever it holds, as its content is never read.
+    void fileTypesByNameOnly()
+    {
+        QTemporaryDir dir;
+        const QString looksLikeCsv = dir.filePath(QStringLiteral("video.csv"));
+        QFile file(looksLikeCsv);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("%PDF-1.4\n").repeated(50)) > 0);
+        file.close();
+        const FileDialogs::NameOnlyIconProvider &provider = FileDialogs::iconProvider();
+        QVERIFY2(provider.type(QFileInfo(looksLikeCsv)).contains(QStringLiteral("CSV")),
+                 qPrintable(provider.type(QFileInfo(looksLikeCsv))));
+        QCOMPARE(provider.type(QFileInfo(dir.path())), QStringLiteral("Folder"));
     }
 
     void unscriptedChoice()
