@@ -424,6 +424,9 @@ Inspection inspect(const QString &path, Depth depth)
     }
     if (!info.isFile())
         return {QStringLiteral("It is not a file."), 0};
+    // A descriptor of its own, closed again at once: safe only while this
+    // process has no connection on the file, as closing it would drop the
+    // engine's locks. The program checks its store before opening any.
     QFile file(path);
     if (!info.isReadable() || !file.open(QIODevice::ReadOnly))
         return {QStringLiteral("It cannot be read."), 0};

@@ -172,6 +172,18 @@ private slots:
         QVERIFY(!out.ok);
         QVERIFY2(out.message.contains(u"is full"_s), qPrintable(out.message));
         QCOMPARE(entries(mountPoint), QStringList());
+
+        // Restored onto that disk, the copy does not fit: the store stays.
+        const QString store = mountPoint + u"/video.db"_s;
+        QVERIFY(StoreFile::prepare(store).ok);
+        const QByteArray before = bytes(store);
+        const Backup::Outcome restored = Backup::restore(store, s.path(), QDateTime(Today, QTime(9, 0)));
+        QVERIFY(!restored.ok);
+        QVERIFY2(restored.message.contains(u"the disk holding it is full."_s)
+                     && restored.message.endsWith(u"The store is as it was."_s),
+                 qPrintable(restored.message));
+        QVERIFY(bytes(store) == before);
+        QCOMPARE(entries(mountPoint), QStringList{u"video.db"_s});
     }
 
     void copiesForTheOwnerAlone()
