@@ -360,6 +360,7 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
         keptAs = storePath + QStringLiteral(".replaced-%1-%2").arg(stamp).arg(n);
     if (const int failure = keep(storePath, keptAs); failure != 0)
         return failed(OutputFile::writeError(failure, keptAs));
+    QFile::setPermissions(keptAs, QFile::ReadOwner | QFile::WriteOwner);
     OutputFile::syncFolder(storePath);
     steps.next();
 

@@ -204,6 +204,7 @@ private slots:
         QTemporaryDir storeDir;
         const QString store = storeDir.filePath(u"video.db"_s);
         QVERIFY(StoreFile::prepare(store).ok);
+        QVERIFY(QFile::setPermissions(store, ownerOnly | QFile::ReadOther)); // as an older program left it
         const Backup::Outcome restored = Backup::restore(store, copy, QDateTime(Today, QTime(9, 0)));
         QVERIFY2(restored.ok, qPrintable(restored.message));
         QCOMPARE(accessOf(store), ownerOnly);
