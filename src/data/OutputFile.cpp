@@ -159,10 +159,16 @@ QString OutputFile::refusal(const QString &target, const Rules &rules)
         const QString ownFiles = QStringLiteral("%1 is the store file or one of its own files beside it; the program "
                                                 "never writes over them. Choose another name.")
                                      .arg(shown(target));
-        // The names the engine and a restore give beside the store are the
-        // store's whether or not such a file is there right now.
-        if (folder.sameAs(identityOf(store.absolutePath())) && info.fileName().startsWith(store.fileName()))
-            return ownFiles;
+        // The names the engine, a first start and a restore give beside the
+        // store are the store's whether or not such a file is there now.
+        if (folder.sameAs(identityOf(store.absolutePath()))) {
+            const QString name = info.fileName();
+            for (const char *suffix : {"", "-wal", "-shm", "-journal", ".new", ".restoring"})
+                if (name == store.fileName() + QLatin1String(suffix))
+                    return ownFiles;
+            if (name.startsWith(store.fileName() + QStringLiteral(".replaced-")))
+                return ownFiles;
+        }
         for (const char *suffix : {"", "-wal", "-shm", "-journal"})
             if (file.sameAs(suffix[0] ? identityOf(rules.storePath + QLatin1String(suffix)) : storeFile))
                 return ownFiles;

@@ -57,21 +57,6 @@ private slots:
         qputenv("HOME", oldHome);
     }
 
-    // Types come from names: a file named like a CSV file is called one,
-    // whatever it holds, as its content is never read.
-    void fileTypesByNameOnly()
-    {
-        QTemporaryDir dir;
-        const QString looksLikeCsv = dir.filePath(QStringLiteral("video.csv"));
-        QFile file(looksLikeCsv);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("%PDF-1.4\n").repeated(50)) > 0);
-        file.close();
-        const FileDialogs::NameOnlyIconProvider &provider = FileDialogs::iconProvider();
-        QVERIFY2(provider.type(QFileInfo(looksLikeCsv)).contains(QStringLiteral("CSV")),
-                 qPrintable(provider.type(QFileInfo(looksLikeCsv))));
-        QCOMPARE(provider.type(QFileInfo(dir.path())), QStringLiteral("Folder"));
-    }
-
     void unscriptedChoice()
     {
         // Nothing scripted, or an answer not among the buttons: a complaint and the safest way out.
