@@ -21,9 +21,15 @@ StoreLock::Outcome StoreLock::acquire(const QString &path, Mode mode, int waitMs
     const QByteArray name = QFile::encodeName(path);
     const QDeadlineTimer deadline(waitMs);
     for (int moved = 0;;) {
-        const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        // Not waiting on a pipe put where the store should be.
+        const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0)
             return errno == ENOENT ? Outcome::Missing : Outcome::Failed;
+        struct stat held;
+        if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+            ::close(fd);
+            return Outcome::Failed;
+        }
         // flock, unlike the engine's own record locks, is a lock of its own
         // kind on Linux, so it never meets them.
         if (::flock(fd, (mode == Mode::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
@@ -35,8 +41,8 @@ StoreLock::Outcome StoreLock::acquire(const QString &path, Mode mode, int waitMs
         }
         // A restore that finished between the open and the lock has put
         // another file under the name: lock that one instead.
-        struct stat held, named;
-        if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 && held.st_dev == named.st_dev
+        struct stat named;
+        if (::stat(name.constData(), &named) == 0 && held.st_dev == named.st_dev
             && held.st_ino == named.st_ino) {
             m_fd = fd;
             return Outcome::Held;
