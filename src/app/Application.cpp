@@ -5,6 +5,7 @@
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
 #include "data/StoreLocation.h"
+#include "data/StoreLock.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
@@ -26,12 +27,44 @@ void nameApplication(QApplication &app)
     app.setQuitOnLastWindowClosed(false);
 }
 
-std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, WindowSystem &ws)
+namespace {
+
+// Holds the store's lock before anything reads the store, making a new
+// store first when there is none.
+QString lockStore(const QString &storePath, StoreLock &inUse)
 {
-    const StoreFile::Outcome store =
-        StoreLocation::isServer(storePath) ? ServerStore::prepare(storePath) : StoreFile::prepare(storePath);
-    if (!store.ok) {
-        ws.msgBox(store.message, Buttons::Ok, Icon::Exclamation);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        switch (inUse.acquire(storePath, StoreLock::Mode::Shared, StoreLock::RestoreWaitMs)) {
+        case StoreLock::Outcome::Held:
+        case StoreLock::Outcome::Failed: // the checks say why
+            return {};
+        case StoreLock::Outcome::Busy:
+            return StoreFile::failureMessage(storePath, QStringLiteral("It is being restored from a backup. Start "
+                                                                       "the program again when that is done."));
+        case StoreLock::Outcome::Missing:
+            // Made whole aside and put in place; checked below once locked.
+            if (const StoreFile::Outcome made = StoreFile::prepare(storePath); !made.ok)
+                return made.message;
+            break;
+        }
+    }
+    return StoreFile::failureMessage(storePath, QStringLiteral("It keeps disappearing."));
+}
+
+} // namespace
+
+std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, WindowSystem &ws, StoreLock *inUse)
+{
+    // A server keeps its own locks; only a store file is held.
+    const bool server = StoreLocation::isServer(storePath);
+    QString refusal = inUse && !server ? lockStore(storePath, *inUse) : QString();
+    if (refusal.isEmpty()) {
+        const StoreFile::Outcome store = server ? ServerStore::prepare(storePath) : StoreFile::prepare(storePath);
+        if (!store.ok)
+            refusal = store.message;
+    }
+    if (!refusal.isEmpty()) {
+        ws.msgBox(refusal, Buttons::Ok, Icon::Exclamation);
         return nullptr;
     }
     auto windows = std::make_unique<WindowRegistry>(storePath, ws);

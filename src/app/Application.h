@@ -5,6 +5,7 @@
 #include <memory>
 
 class QApplication;
+class StoreLock;
 class QCoreApplication;
 class WindowRegistry;
 class WindowSystem;
@@ -15,5 +16,9 @@ void nameApplication(QApplication &app);
 void nameApplication(QCoreApplication &app);
 
 // Prepares the store file at `storePath` and shows the main menu. When the
-// store cannot be used the user is told why and nothing is returned.
-std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, WindowSystem &ws);
+// store cannot be used the user is told why and nothing is returned. With
+// `inUse`, the store's shared lock is taken before the first look at the
+// file (waiting for a restore under way) and kept there; it must outlive
+// the windows.
+std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, WindowSystem &ws,
+                                                StoreLock *inUse = nullptr);

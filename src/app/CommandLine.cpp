@@ -41,6 +41,20 @@ int finish(const Context &c, const Backup::Outcome &outcome)
     return outcome.ok ? 0 : 1;
 }
 
+// A command that reads the store holds it shared, as the program does, so
+// no restore replaces it meanwhile; one under way is waited for.
+bool holdStore(const Context &c, StoreLock &lock)
+{
+    if (StoreLocation::isServer(c.storePath))
+        return true;
+    if (lock.acquire(c.storePath, StoreLock::Mode::Shared, StoreLock::RestoreWaitMs) != StoreLock::Outcome::Busy)
+        return true;
+    c.err << QStringLiteral("The store %1 is being restored from a backup; try again when that is done.")
+                 .arg(shown(c.storePath))
+          << Qt::endl;
+    return false;
+}
+
 int backup(const Context &c)
 {
     if (StoreLocation::isServer(c.storePath)) {
@@ -50,6 +64,9 @@ int backup(const Context &c)
               << Qt::endl;
         return 1;
     }
+    StoreLock lock;
+    if (!holdStore(c, lock))
+        return 1;
     return finish(c, Backup::copy(c.storePath, c.value));
 }
 
@@ -74,6 +91,9 @@ int check(const Context &c)
 {
     if (StoreLocation::isServer(c.storePath))
         return checkServer(c);
+    StoreLock lock;
+    if (!holdStore(c, lock))
+        return 1;
     const StoreFile::Inspection store = StoreFile::inspect(c.storePath, StoreFile::Depth::Everything);
     QString problem = store.problem;
     if (problem.isEmpty())
@@ -133,7 +153,7 @@ int startWindows(int argc, char *argv[], const QString &storePath)
     QtWindowSystem ws;
     const QString path = storePath.isEmpty() ? StoreFile::defaultPath() : storePath;
     StoreLock inUse; // made first so it is let go last, after every connection
-    const auto windows = startVideoStore(path, ws);
+    const auto windows = startVideoStore(path, ws, &inUse);
     if (!windows)
         return 1;
     SignalExit exitOnSignal([&] { windows->exitProgram(); });
@@ -144,7 +164,6 @@ int startWindows(int argc, char *argv[], const QString &storePath)
                                    .arg(ServerStore::backupCommand(path))
                             << Qt::endl;
     } else {
-        inUse.tryLock(path, StoreLock::Mode::Shared);
         daily.start();
     }
     return app.exec();
@@ -157,10 +176,13 @@ int setCode(const Context &c)
 
 int report(const Context &c)
 {
+    StoreLock lock;
+    if (!holdStore(c, lock))
+        return 1;
     const QCommandLineParser &p = c.parser;
     return runReportCommand({c.storePath, c.value, p.value(QStringLiteral("pdf")), p.value(QStringLiteral("csv")),
                              p.value(QStringLiteral("genre")), p.value(QStringLiteral("from")),
-                             p.value(QStringLiteral("to"))},
+                             p.value(QStringLiteral("to")), p.isSet(QStringLiteral("force"))},
                             c.out, c.err);
 }
 
@@ -186,7 +208,8 @@ const QList<Command> &commands()
         {QStringLiteral("report"), QStringLiteral("name"),
          QStringLiteral("Writes the report <name> (all-movies, movies-by-type, customer-list, customers-by-date, "
                         "rental-revenue, daily-sales, or gate-log: every try at the security gate) to the file of "
-                        "--pdf or --csv, without windows and without the manager's code."),
+                        "--pdf or --csv, which must not exist yet unless --force is given, without windows and "
+                        "without the manager's code."),
          report,
          {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("--report: writes a PDF <file>."),
                              QStringLiteral("file")),
@@ -198,7 +221,9 @@ const QList<Command> &commands()
           QCommandLineOption(QStringLiteral("from"), QStringLiteral("--report customers-by-date: the first day."),
                              QStringLiteral("yyyy-mm-dd")),
           QCommandLineOption(QStringLiteral("to"), QStringLiteral("--report customers-by-date: the last day."),
-                             QStringLiteral("yyyy-mm-dd"))},
+                             QStringLiteral("yyyy-mm-dd")),
+          QCommandLineOption(QStringLiteral("force"),
+                             QStringLiteral("--report: replaces the file of --pdf or --csv when it exists."))},
          true},
         {QStringLiteral("set-manager-code"), {},
          QStringLiteral("Gives the store its own manager code, asked for twice without showing it (or read as one "

@@ -6,8 +6,8 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT (log-out, shutdown, Ctrl+C in a terminal) into a
-// call of `onSignal` on the event loop, so the program ends as its Exit does
+// Turns SIGTERM, SIGINT and SIGHUP (log-out, shutdown, Ctrl+C in a terminal,
+// the terminal closed) into a call of `onSignal` on the event loop, so the program ends as its Exit does
 // and closes the store cleanly instead of being cut off.
 class SignalExit final : public QObject
 {

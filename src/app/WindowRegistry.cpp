@@ -28,6 +28,7 @@ WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
 {
     // Receipts kept as PDF files stay with the store they belong to.
     m_ws.setReceiptFolder(QDir(StoreLocation::localFolder(m_storePath)).filePath(QStringLiteral("receipts")));
+    m_ws.setStorePath(m_storePath);
 }
 
 WindowRegistry::~WindowRegistry() = default;

@@ -1,6 +1,7 @@
 #include "Backup.h"
 
 #include "Database.h"
+#include "OutputFile.h"
 #include "StoreFile.h"
 #include "StoreLock.h"
 
@@ -10,8 +11,12 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 #include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Backup {
@@ -31,15 +36,29 @@ QString connectionName()
     return QStringLiteral("videostore-backup-%1").arg(++counter);
 }
 
-// Runs `work` on a connection of its own to `path`; the engine's error text,
-// or empty.
+// Runs `work` on a connection of its own to `path`: the store's own kind,
+// or one that only reads (and, with nothing beside the file, takes no locks
+// and leaves nothing behind). The engine's error text, or empty.
 template <typename Work>
-QString withStore(const QString &path, Work work)
+QString withStore(const QString &path, bool readOnly, Work work)
 {
     const QString name = connectionName();
     QString error;
     {
-        QSqlDatabase db = Database::openConnection(name, path, false, &error);
+        QSqlDatabase db;
+        if (readOnly) {
+            const bool quiet = !QFileInfo::exists(path + QStringLiteral("-wal"))
+                               && !QFileInfo::exists(path + QStringLiteral("-journal"));
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+            uri.setQuery(quiet ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=ro"));
+            db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+            if (!db.open())
+                error = db.lastError().databaseText();
+        } else {
+            db = Database::openConnection(name, path, false, &error);
+        }
         if (error.isEmpty())
             error = work(db);
         db.close();
@@ -48,11 +67,23 @@ QString withStore(const QString &path, Work work)
     return error;
 }
 
-// The copy is on the disk, not only in its cache, before it takes a good name.
-bool flushToDisk(const QString &path)
+// The engine writes a consistent copy of the database at `from` into the
+// empty file `into`; its error in the user's words, or empty.
+QString vacuumInto(const QString &from, bool readOnly, const QString &into, const QString &shownAs)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite) && ::fsync(file.handle()) == 0;
+    return withStore(from, readOnly, [&](QSqlDatabase &db) -> QString {
+        QSqlQuery q(db);
+        // A read transaction of its own: one moment of the store, while
+        // writers carry on beside it.
+        q.prepare(QStringLiteral("VACUUM INTO ?"));
+        q.addBindValue(into);
+        if (q.exec())
+            return {};
+        const QSqlError e = q.lastError();
+        if (DbError::classify(e, into) == DbError::Kind::DiskFull)
+            return OutputFile::writeError(ENOSPC, shownAs);
+        return QStringLiteral("%1 could not be written: %2.").arg(shown(shownAs), e.databaseText());
+    });
 }
 
 QString removeWithSideFiles(const QString &path)
@@ -63,38 +94,27 @@ QString removeWithSideFiles(const QString &path)
     return path;
 }
 
-// Copies `from` to `to` under a temporary name, checked in full before it
-// takes its own; nothing is left under either name when it fails.
-QString copyChecked(const QString &storePath, const QString &to)
+// Copies the store at `storePath` to `to` through the engine, checked before
+// it takes its name; nothing is left under that name when it fails. A copy
+// that another program put under the name meanwhile is left as it is.
+QString copyChecked(const QString &storePath, const QString &to, bool *taken = nullptr)
 {
-    const QString part = removeWithSideFiles(to + QStringLiteral(".part"));
-    QString error = withStore(storePath, [&](QSqlDatabase &db) -> QString {
-        QSqlQuery q(db);
-        // A read transaction of its own: one moment of the store, while
-        // writers carry on beside it.
-        q.prepare(QStringLiteral("VACUUM INTO ?"));
-        q.addBindValue(part);
-        if (!q.exec()) {
-            const QSqlError e = q.lastError();
-            return DbError::classify(e, to) == DbError::Kind::DiskFull
-                       ? QStringLiteral("The disk holding %1 is full.").arg(shown(to))
-                       : e.databaseText();
-        }
-        return {};
-    });
-    if (error.isEmpty() && !flushToDisk(part))
-        error = QStringLiteral("The copy could not be written to the disk.");
+    OutputFile out(to, {storePath, OutputFile::Existing::Keep, OutputFile::Access::OwnerOnly, true});
+    if (!out.open())
+        return out.error();
+    QString error = vacuumInto(storePath, false, out.temporaryPath(), to);
     if (error.isEmpty()) {
         // The engine wrote every page of the copy afresh, so its quick check
         // of them is enough, and keeps the daily copy to seconds.
-        const StoreFile::Inspection check = StoreFile::inspect(part, StoreFile::Depth::Pages);
+        const StoreFile::Inspection check = StoreFile::inspect(out.temporaryPath(), StoreFile::Depth::Pages);
         if (!check.problem.isEmpty())
             error = QStringLiteral("The copy failed its check: %1").arg(check.problem);
     }
-    if (error.isEmpty() && !QFile::rename(part, to))
-        error = QStringLiteral("The copy could not be named %1.").arg(shown(to));
-    if (!error.isEmpty())
-        removeWithSideFiles(part);
+    if (error.isEmpty() && !out.commit()) {
+        if (taken)
+            *taken = out.nameTaken();
+        error = out.error();
+    }
     return error;
 }
 
@@ -102,12 +122,8 @@ QString copyChecked(const QString &storePath, const QString &to)
 QString counts(const QString &path)
 {
     QString text;
-    const QString name = connectionName();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QSqlQuery q(db.open() ? db : QSqlDatabase());
+    withStore(path, true, [&](QSqlDatabase &db) -> QString {
+        QSqlQuery q(db);
         if (q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM tblMembers), (SELECT COUNT(*) FROM tblRentals), "
                                   "(SELECT COUNT(*) FROM tblReceipts)"))
             && q.next())
@@ -115,25 +131,102 @@ QString counts(const QString &path)
                        .arg(q.value(0).toLongLong())
                        .arg(q.value(1).toLongLong())
                        .arg(q.value(2).toLongLong());
-        q = QSqlQuery();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+        return {};
+    });
     return text;
+}
+
+bool makeFolder(const QString &folder)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    return QDir().mkpath(folder)
+           && QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat x, y;
+    return ::stat(QFile::encodeName(a).constData(), &x) == 0 && ::stat(QFile::encodeName(b).constData(), &y) == 0
+           && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+}
+
+// A restore's steps are numbered; VIDEOSTORE_RESTORE_STOP_AT=n ends the
+// process at step n as a kill would, so a test can show that a restore cut
+// short anywhere leaves a whole store.
+class Steps
+{
+public:
+    Steps()
+        : m_stopAt(qEnvironmentVariableIntValue("VIDEOSTORE_RESTORE_STOP_AT"))
+    {
+    }
+    void next()
+    {
+        if (++m_step == m_stopAt)
+            ::_exit(99);
+    }
+
+private:
+    int m_stopAt;
+    int m_step = 0;
+};
+
+// A plain copy of `from` as `to` (a new name), synced; for a file system
+// that has no second names for a file. The system's error, or 0.
+int copyBytes(const QString &from, const QString &to)
+{
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return EIO;
+    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (out < 0)
+        return errno;
+    int failure = 0;
+    QByteArray block;
+    while (failure == 0 && !(block = in.read(1 << 20)).isEmpty())
+        for (qsizetype done = 0; failure == 0 && done < block.size();) {
+            const ssize_t n = ::write(out, block.constData() + done, size_t(block.size() - done));
+            if (n < 0 && errno != EINTR)
+                failure = errno;
+            done += n > 0 ? n : 0;
+        }
+    if (failure == 0 && in.error() != QFileDevice::NoError)
+        failure = EIO;
+    if (failure == 0 && ::fsync(out) != 0)
+        failure = errno;
+    if (::close(out) != 0 && failure == 0)
+        failure = errno;
+    if (failure != 0)
+        QFile::remove(to);
+    return failure;
+}
+
+// Keeps the file at `from` also under `as`: a second name for it, or where
+// the file system has none, a copy. The system's error, or 0.
+int keep(const QString &from, const QString &as)
+{
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(as).constData()) == 0)
+        return 0;
+    return errno == EPERM || errno == EOPNOTSUPP || errno == EMLINK ? copyBytes(from, as) : errno;
 }
 
 } // namespace
 
 Outcome copy(const QString &storePath, const QString &target)
 {
-    if (QFileInfo::exists(target))
-        return {false, QStringLiteral("%1 already exists; the backup was not written. Give a new file name.")
-                           .arg(shown(target))};
     const StoreFile::Inspection store = StoreFile::inspect(storePath);
     if (!store.problem.isEmpty())
         return {false, QStringLiteral("The store %1 cannot be backed up: %2").arg(shown(storePath), store.problem)};
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+    if (!makeFolder(QFileInfo(target).absolutePath()))
         return {false, QStringLiteral("The folder of %1 cannot be made.").arg(shown(target))};
+    const QString refusal = OutputFile::refusal(target, {storePath, OutputFile::Existing::Replace,
+                                                         OutputFile::Access::OwnerOnly, true});
+    if (!refusal.isEmpty())
+        return {false, QStringLiteral("The backup was not written: %1").arg(refusal)};
+    if (QFileInfo::exists(target))
+        return {false, QStringLiteral("%1 already exists; the backup was not written. Give a new file name.")
+                           .arg(shown(target))};
     const QString error = copyChecked(storePath, target);
     if (!error.isEmpty())
         return {false, QStringLiteral("The backup of %1 failed: %2").arg(shown(storePath), error)};
@@ -155,12 +248,16 @@ Daily makeDaily(const QString &storePath, QDate today, int kept)
     out.path = dir.filePath(QStringLiteral("video-%1.db").arg(today.toString(QStringLiteral("yyyy-MM-dd"))));
     if (QFileInfo::exists(out.path))
         return out;
-    if (!QDir().mkpath(dir.path())) {
+    if (!makeFolder(dir.path())) {
         out.error = QStringLiteral("The folder %1 cannot be made.").arg(shown(dir.path()));
         return out;
     }
-    out.error = copyChecked(storePath, out.path);
-    out.made = out.error.isEmpty();
+    bool taken = false;
+    out.error = copyChecked(storePath, out.path, &taken);
+    // Another counter on the same store made the day's copy meanwhile.
+    if (taken)
+        out.error.clear();
+    out.made = out.error.isEmpty() && !taken;
     if (out.made) {
         // The names sort by date; the oldest go first.
         QStringList copies = dir.entryList({QStringLiteral("video-\?\?\?\?-\?\?-\?\?.db")}, QDir::Files, QDir::Name);
@@ -176,49 +273,120 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
     auto refused = [&](const QString &why) {
         return Outcome{false, QStringLiteral("Restore refused: %1").arg(why)};
     };
-    if (QFileInfo(source).absoluteFilePath() == QFileInfo(storePath).absoluteFilePath())
+    Steps steps;
+    if (QFileInfo(source).absoluteFilePath() == QFileInfo(storePath).absoluteFilePath() || sameFile(source, storePath))
         return refused(QStringLiteral("%1 is the store itself.").arg(shown(source)));
+
+    // Held for the whole run: no program starts on the store, and no
+    // command reads it, while it changes hands.
+    StoreLock lock;
+    const StoreLock::Outcome held = lock.acquire(storePath, StoreLock::Mode::Exclusive);
+    if (held == StoreLock::Outcome::Busy)
+        return refused(QStringLiteral("the store %1 is open in a running Video Store program. Close every copy "
+                                      "of the program, then restore again.")
+                           .arg(shown(storePath)));
+    if (held == StoreLock::Outcome::Failed)
+        return refused(QStringLiteral("the store %1 cannot be opened.").arg(shown(storePath)));
+    const bool replacing = held == StoreLock::Outcome::Held;
+
     const StoreFile::Inspection check = StoreFile::inspect(source, StoreFile::Depth::Everything);
     if (!check.problem.isEmpty())
         return refused(QStringLiteral("%1 is not a store this program can use. %2").arg(shown(source), check.problem));
 
-    StoreLock lock;
-    QString keptAs;
-    if (QFileInfo::exists(storePath)) {
-        if (!lock.tryLock(storePath, StoreLock::Mode::Exclusive))
-            return refused(QStringLiteral("the store %1 is open in a running Video Store program. Close every copy "
-                                          "of the program, then restore again.")
-                               .arg(shown(storePath)));
-        // The last checkouts may still be in the -wal file: fold them into
-        // the store before it is put aside, so the kept copy is whole.
-        if (QFileInfo::exists(storePath + QStringLiteral("-wal")))
-            withStore(storePath, [](QSqlDatabase &db) -> QString {
-                QSqlQuery(db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-                return {};
-            });
-        keptAs = storePath + QStringLiteral(".replaced-") + now.toString(QStringLiteral("yyyyMMdd-hhmmss"));
-        // Two restores within one second keep both stores they replaced.
-        for (int n = 2; QFileInfo::exists(keptAs); ++n)
-            keptAs = storePath + QStringLiteral(".replaced-%1-%2").arg(now.toString(QStringLiteral("yyyyMMdd-hhmmss"))).arg(n);
-        if (!QFile::rename(storePath, keptAs))
-            return refused(QStringLiteral("the store %1 could not be put aside.").arg(shown(storePath)));
-        // What is left of its side files belongs to the store put aside.
-        for (const QString &suffix : SideSuffixes)
-            if (QFileInfo::exists(storePath + suffix) && !QFile::rename(storePath + suffix, keptAs + suffix))
-                QFile::remove(storePath + suffix);
+    // What a restore cut short left: its incoming copy, and a second name
+    // of the store that never became the replaced one.
+    const QString incoming = removeWithSideFiles(storePath + QStringLiteral(".restoring"));
+    const QFileInfo store(storePath);
+    if (replacing)
+        for (const QString &name : store.absoluteDir().entryList({store.fileName() + QStringLiteral(".replaced-*")},
+                                                                 QDir::Files))
+            if (sameFile(store.absoluteDir().filePath(name), storePath))
+                QFile::remove(store.absoluteDir().filePath(name));
+    if (!makeFolder(store.absolutePath()))
+        return refused(QStringLiteral("the folder of the store %1 cannot be made.").arg(shown(storePath)));
+    steps.next();
+
+    // 1. The incoming copy, written and checked beside the store: the
+    //    engine's copy of the source, for the owner alone.
+    auto failed = [&](const QString &why) {
+        removeWithSideFiles(incoming);
+        return refused(QStringLiteral("%1 The store is as it was.").arg(why));
+    };
+    const int fd = ::open(QFile::encodeName(incoming).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return failed(OutputFile::writeError(errno, incoming));
+    steps.next();
+    QString error = vacuumInto(source, true, incoming, incoming);
+    steps.next();
+    if (error.isEmpty() && ::fsync(fd) != 0)
+        error = OutputFile::writeError(errno, incoming);
+    ::close(fd);
+    if (error.isEmpty()) {
+        const StoreFile::Inspection copied = StoreFile::inspect(incoming, StoreFile::Depth::Pages);
+        if (!copied.problem.isEmpty())
+            error = QStringLiteral("The copy of %1 failed its check: %2").arg(shown(source), copied.problem);
+    }
+    if (!error.isEmpty())
+        return failed(error);
+    steps.next();
+
+    if (!replacing) {
+        // No store to keep; one that appeared meanwhile is not replaced.
+        const int failure = OutputFile::renameNoReplace(incoming, storePath);
+        if (failure == EEXIST)
+            return failed(QStringLiteral("A store appeared at %1 while restoring (a program was started on it).")
+                              .arg(shown(storePath)));
+        if (failure != 0)
+            return failed(OutputFile::writeError(failure, storePath));
+        OutputFile::syncFolder(storePath);
+        steps.next();
+        return {true, QStringLiteral("Restored %1 as the store %2.").arg(shown(source), shown(storePath))};
     }
 
-    const QString incoming = removeWithSideFiles(storePath + QStringLiteral(".restoring"));
-    const bool copied = QDir().mkpath(QFileInfo(storePath).absolutePath()) && QFile::copy(source, incoming) && flushToDisk(incoming) && QFile::rename(incoming, storePath);
-    if (!copied) {
-        removeWithSideFiles(incoming);
-        if (!keptAs.isEmpty())
-            QFile::rename(keptAs, storePath);
-        return refused(QStringLiteral("%1 could not be copied into place; the store is as it was.").arg(shown(source)));
+    // 2. The last checkouts still in the -wal folded into the store; closing
+    //    the last connection then takes the -wal and -shm away.
+    withStore(storePath, false, [](QSqlDatabase &db) -> QString {
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        return {};
+    });
+    steps.next();
+
+    // 3. The old store kept under a second name; until the rename below it
+    //    is also still the store.
+    const QString stamp = now.toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString keptAs = storePath + QStringLiteral(".replaced-") + stamp;
+    // Two restores within one second keep both stores they replaced.
+    for (int n = 2; QFileInfo::exists(keptAs); ++n)
+        keptAs = storePath + QStringLiteral(".replaced-%1-%2").arg(stamp).arg(n);
+    if (const int failure = keep(storePath, keptAs); failure != 0)
+        return failed(OutputFile::writeError(failure, keptAs));
+    QFile::setPermissions(keptAs, QFile::ReadOwner | QFile::WriteOwner);
+    OutputFile::syncFolder(storePath);
+    steps.next();
+
+    // A working file the engine could not fold in (a store too damaged to
+    // open) goes with the kept store: beside the new one it would be read
+    // as part of it.
+    for (const QString &suffix : SideSuffixes) {
+        if (!QFileInfo::exists(storePath + suffix))
+            continue;
+        if (suffix != QLatin1String("-shm") && keep(storePath + suffix, keptAs + suffix) != 0) {
+            QFile::remove(keptAs);
+            return failed(QStringLiteral("The working file %1 of the store could not be kept.")
+                              .arg(shown(storePath + suffix)));
+        }
+        QFile::remove(storePath + suffix);
     }
-    QFile::setPermissions(storePath, QFile::permissions(storePath) | QFile::WriteOwner);
-    if (keptAs.isEmpty())
-        return {true, QStringLiteral("Restored %1 as the store %2.").arg(shown(source), shown(storePath))};
+    steps.next();
+
+    // 4. One rename: the name goes from the old store to the new one.
+    if (::rename(QFile::encodeName(incoming).constData(), QFile::encodeName(storePath).constData()) != 0) {
+        const int failure = errno;
+        QFile::remove(keptAs);
+        return failed(OutputFile::writeError(failure, storePath));
+    }
+    OutputFile::syncFolder(storePath);
+    steps.next();
     return {true, QStringLiteral("Restored %1 as the store %2; the replaced store is kept as %3.")
                       .arg(shown(source), shown(storePath), shown(keptAs))};
 }

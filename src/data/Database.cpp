@@ -44,6 +44,19 @@ constexpr int SqliteReadOnly = 8;
 constexpr int SqliteIoErr = 10;
 constexpr int SqliteFull = 13;
 
+// INSERT, UPDATE, DELETE or REPLACE: the statements that write.
+bool isWrite(const QString &sql)
+{
+    qsizetype i = 0;
+    while (i < sql.size() && sql.at(i).isSpace())
+        ++i;
+    const QStringView word = QStringView(sql).mid(i, 7);
+    for (const char *w : {"INSERT", "UPDATE", "DELETE", "REPLACE"})
+        if (word.startsWith(QLatin1String(w), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
 // Below this much free space a bare I/O error is taken for a full disk.
 constexpr qint64 NearlyFull = 1024 * 1024;
 
@@ -104,6 +117,11 @@ QString DbError::clerkText() const
                               "could not %1. Nothing of it was saved.\r\n\r\nAsk the manager to check this "
                               "counter's user name and password.\r\n\r\n%2")
             .arg(action, detail);
+    case Kind::FilesLost:
+        return QStringLiteral("%1, so the store database could not %2. Nothing of it was saved; what was entered is "
+                              "still in the window (a checkout stays in the bill).\r\n\r\nClose the program and start "
+                              "it again, then save it once more. Until then the program saves nothing.")
+            .arg(WorkingFiles::lostReason(), action);
     case Kind::Other:
         break;
     }
@@ -168,8 +186,12 @@ bool Database::open()
         QString error;
         m_db = openConnection(m_name, m_path, false, &error);
         if (!m_db.isOpen())
-            fail(QStringLiteral("open the store file %1").arg(m_path), error);
-        return m_db.isOpen();
+            return fail(QStringLiteral("open the store file %1").arg(m_path), error);
+        // A store switched to WAL only now gets its -wal at the first read.
+        if (!QFileInfo::exists(m_path + QStringLiteral("-wal")))
+            QSqlQuery(QStringLiteral("PRAGMA schema_version"), m_db).exec();
+        m_files = WorkingFiles::of(m_path);
+        return true;
     }
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_name);
@@ -228,6 +250,14 @@ bool Database::conflict(const QString &action, const QString &message)
     return false;
 }
 
+bool Database::filesIntact(const QString &action)
+{
+    if (m_files.intact())
+        return true;
+    m_error = {action, WorkingFiles::lostReason(), DbError::Kind::FilesLost};
+    return false;
+}
+
 bool Database::failWith(const QString &action, const QSqlError &error)
 {
     m_error = {action, errorText(error), DbError::classify(error, m_path)};
@@ -261,6 +291,9 @@ std::optional<QSqlQuery> Database::execute(const QString &action, const QString 
                                            bool forwardOnly)
 {
     if (!ensureOpen(action))
+        return std::nullopt;
+    // A write outside a transaction is checked as a transaction is.
+    if (!m_inTransaction && isWrite(sql) && !filesIntact(action))
         return std::nullopt;
     QSqlQuery q(m_db);
     q.setForwardOnly(forwardOnly);
@@ -318,7 +351,11 @@ bool Database::transaction(const QString &action, const std::function<bool()> &b
     // any of the work is done rather than halfway.
     if (!run(action, QStringLiteral("BEGIN IMMEDIATE")))
         return false;
-    if (body() && run(action, QStringLiteral("COMMIT")))
+    m_inTransaction = true;
+    // Checked once the write lock is held, so nothing is written after.
+    const bool done = filesIntact(action) && body() && run(action, QStringLiteral("COMMIT"));
+    m_inTransaction = false;
+    if (done)
         return true;
     const DbError cause = m_error;
     QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorkingFiles.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -25,6 +27,7 @@ struct DbError
         Conflict, // a re-check inside a write found the row changed; detail is for the clerk
         Unreachable,  // the database server cannot be reached
         LoginRefused, // the database server refused this counter's login
+        FilesLost, // the store's working files went from under this program: nothing more is written
     };
 
     QString action;
@@ -116,6 +119,9 @@ private:
     bool control(const QString &action, const QString &sql);
     bool failWith(const QString &action, const QSqlError &error);
     bool serverTransaction(const QString &action, const std::function<bool()> &body);
+    // False, with the error set, once the store's working files are no
+    // longer the ones this connection writes to.
+    bool filesIntact(const QString &action);
 
     QString m_path;
     QString m_name;
@@ -128,4 +134,5 @@ private:
     bool m_inTransaction = false;
     // The last failure was a transaction losing to another counter's.
     bool m_retryable = false;
+    WorkingFiles m_files;
 };

@@ -1,6 +1,7 @@
 #include "StoreFile.h"
 
 #include "Database.h"
+#include "OutputFile.h"
 #include "Schema.h"
 
 #include <QDir>
@@ -14,12 +15,18 @@
 #include <QUrl>
 
 #include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace StoreFile {
 
 namespace {
 
 const QStringList SideSuffixes = {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")};
+constexpr QFileDevice::Permissions OwnerOnlyFolder =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
 QString uniqueName(const char *purpose)
 {
@@ -228,10 +235,18 @@ Outcome refused(const QString &path, const QString &reason)
     return {false, false, failureMessage(path, reason)};
 }
 
+// Makes the folder, and only the folder itself, for the owner alone.
+bool makeFolder(const QString &folder)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    return QDir().mkpath(folder) && QFile::setPermissions(folder, OwnerOnlyFolder);
+}
+
 Outcome createAt(const QString &path)
 {
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
+    if (!makeFolder(info.absolutePath()))
         return refused(path, QStringLiteral("Its folder cannot be created."));
 
     const QString building = path + QStringLiteral(".new");
@@ -242,8 +257,17 @@ Outcome createAt(const QString &path)
     };
     removeBuilding();
 
+    // Made empty first, for the owner alone: the engine's files beside it
+    // take the same permissions.
     QString error;
-    {
+    const int fd = ::open(QFile::encodeName(building).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        error = errno == ENOSPC ? QStringLiteral("The disk holding it is full. Free some space on that disk, then "
+                                                 "start the program again.")
+                                : QStringLiteral("The new store file cannot be made there.");
+    else
+        ::close(fd);
+    if (error.isEmpty()) {
         const QString name = uniqueName("create");
         {
             QSqlDatabase db = Database::openConnection(name, building, true, &error);
@@ -252,16 +276,76 @@ Outcome createAt(const QString &path)
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
+        if (!error.isEmpty())
+            error = engineReason(QSqlError(QString(), error), path);
     }
-    if (!error.isEmpty())
-        error = engineReason(QSqlError(QString(), error), path);
-    if (error.isEmpty() && !QFile::rename(building, path))
+    // Never over a store that appeared meanwhile (a restore, another
+    // counter's first start): that one is used instead.
+    const int failure = error.isEmpty() ? OutputFile::renameNoReplace(building, path) : -1;
+    const bool placed = failure == 0;
+    const bool appeared = failure == EEXIST;
+    if (!placed && error.isEmpty() && !appeared)
         error = QStringLiteral("The new store file could not be moved into place.");
-    if (!error.isEmpty()) {
+    if (!placed) {
         removeBuilding();
+        if (appeared)
+            return {true, false, {}};
         return refused(path, error);
     }
+    OutputFile::syncFolder(path);
     return {true, true, {}};
+}
+
+// What an unfinished restore leaves beside a store's name: the store it
+// replaced, and its incoming copy.
+QString restoreLeftovers(const QString &path)
+{
+    const QFileInfo info(path);
+    QStringList replaced;
+    for (const QString &name : info.absoluteDir().entryList({info.fileName() + QStringLiteral(".replaced-*")},
+                                                            QDir::Files, QDir::Name)) {
+        if (!name.endsWith(QLatin1String("-wal")) && !name.endsWith(QLatin1String("-shm"))
+            && !name.endsWith(QLatin1String("-journal")))
+            replaced << name;
+    }
+    const bool restoring = QFileInfo::exists(path + QStringLiteral(".restoring"));
+    if (replaced.isEmpty() && !restoring)
+        return {};
+    QStringList found;
+    for (const QString &name : replaced)
+        found << QStringLiteral("\"%1\" (the store a restore replaced)").arg(name);
+    if (restoring)
+        found << QStringLiteral("\"%1.restoring\" (a restore's incoming copy, perhaps not complete)")
+                     .arg(info.fileName());
+    QString text = QStringLiteral("It is missing, and beside its name is what a restore left: %1. The program does "
+                                  "not make a new, empty store in its place.")
+                       .arg(found.join(QStringLiteral(", ")));
+    if (!replaced.isEmpty())
+        text += QStringLiteral(" To undo the restore, rename \"%1\" to \"%2\".").arg(replaced.last(), info.fileName());
+    text += QStringLiteral(" To finish it, run: videostore --store \"%1\" --restore <the backup to restore>. Then "
+                           "start the program again.")
+                .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
+    return text;
+}
+
+// The store and the engine's files beside it for the owner alone: they hold
+// names, addresses, phone, licence and card numbers.
+void tighten(const QString &path)
+{
+    auto tightenOne = [](const QString &file) {
+        struct stat st;
+        if (::stat(QFile::encodeName(file).constData(), &st) != 0 || (st.st_mode & 077) == 0)
+            return;
+        if (::chmod(QFile::encodeName(file).constData(), st.st_mode & 0700) == 0)
+            qInfo("videostore: %s could be read by other users; it is now for its owner alone",
+                  qPrintable(QDir::toNativeSeparators(file)));
+    };
+    tightenOne(path);
+    for (const QString &suffix : SideSuffixes)
+        tightenOne(path + suffix);
+    // The program's own folder too; a folder chosen with --store is the user's.
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(defaultPath()).absoluteFilePath())
+        tightenOne(QFileInfo(path).absolutePath());
 }
 
 // Brings an accepted store up to date and switches it to the WAL journal:
@@ -335,10 +419,15 @@ Inspection inspect(const QString &path, Depth depth)
 {
     Inspection out;
     const QFileInfo info(path);
-    if (!info.exists())
-        return {QStringLiteral("There is no such file."), 0};
+    if (!info.exists()) {
+        const QString leftovers = restoreLeftovers(path);
+        return {leftovers.isEmpty() ? QStringLiteral("There is no such file.") : leftovers, 0};
+    }
     if (!info.isFile())
         return {QStringLiteral("It is not a file."), 0};
+    // A descriptor of its own, closed again at once: safe only while this
+    // process has no connection on the file, as closing it would drop the
+    // engine's locks. The program checks its store before opening any.
     QFile file(path);
     if (!info.isReadable() || !file.open(QIODevice::ReadOnly))
         return {QStringLiteral("It cannot be read."), 0};
@@ -386,9 +475,17 @@ QString writeProblem(const QString &path)
 
 Outcome prepare(const QString &path)
 {
-    if (!QFileInfo::exists(path))
-        return createAt(path);
+    if (!QFileInfo::exists(path)) {
+        const QString leftovers = restoreLeftovers(path);
+        if (!leftovers.isEmpty())
+            return refused(path, leftovers);
+        const Outcome created = createAt(path);
+        if (!created.ok || created.created)
+            return created;
+    }
     QString reason = inspect(path).problem;
+    if (reason.isEmpty())
+        tighten(path);
     if (reason.isEmpty())
         reason = writeProblem(path);
     if (reason.isEmpty())

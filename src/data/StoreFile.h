@@ -44,7 +44,9 @@ enum class Depth { Tables, Pages, Everything };
 
 // Reads the file at `path` without writing it or leaving anything beside it:
 // a database, with every table and column of a store, from this version of
-// the program or an older one, read as deep as `depth`.
+// the program or an older one, read as deep as `depth`. Only before this
+// process has a connection on the file: it reads the header with a
+// descriptor of its own.
 Inspection inspect(const QString &path, Depth depth = Depth::Tables);
 
 // The tables a store of `version` has, in creation order, each with its

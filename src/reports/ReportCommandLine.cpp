@@ -5,10 +5,14 @@
 #include "ReportLayout.h"
 #include "ReportStore.h"
 #include "data/Genres.h"
+#include "data/OutputFile.h"
 #include "data/StoreDate.h"
+#include "data/ServerStore.h"
+#include "data/StoreFile.h"
 #include "data/StoreLocation.h"
 #include "reports/frmCustomersByDate.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -89,8 +93,25 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
             return refuse(frmCustomersByDate::rangeMessage());
         parameters << StoreDate::toText(*from) << StoreDate::toText(*to);
     }
-    if (!StoreLocation::isServer(request.store) && !QFileInfo(request.store).isFile())
-        return refuse(QStringLiteral("There is no store file %1.").arg(request.store));
+    // The checks of a start-up, before the engine opens anything: a file
+    // that is not a store is refused as it is, not made into one.
+    const bool server = StoreLocation::isServer(request.store);
+    const QString problem =
+        server ? ServerStore::inspect(request.store).problem : StoreFile::inspect(request.store).problem;
+    if (!problem.isEmpty())
+        return refuse(QStringLiteral("The store %1 cannot be used: %2")
+                          .arg(server ? StoreLocation::shown(request.store)
+                                      : QDir::toNativeSeparators(QFileInfo(request.store).absoluteFilePath()),
+                               problem));
+
+    const QString file = request.pdf.isEmpty() ? request.csv : request.pdf;
+    const auto existing = request.force ? OutputFile::Existing::Replace : OutputFile::Existing::Keep;
+    QString refusal = OutputFile::refusal(file, {request.store, OutputFile::Existing::Replace});
+    if (refusal.isEmpty() && !request.force && QFileInfo::exists(file))
+        refusal = QStringLiteral("%1 already exists; the report was not written. Add --force to replace it.")
+                      .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
+    if (!refusal.isEmpty())
+        return refuse(refusal);
 
     const ReportLayout &layout = ReportLayouts::layout(*id);
     ReportStore store(request.store, *layout.command, parameters);
@@ -98,14 +119,13 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
         return refuse(QStringLiteral("The store database could not %1.\n%2")
                           .arg(store.lastError().action, store.lastError().detail));
     QString error;
-    const QString file = request.pdf.isEmpty() ? request.csv : request.pdf;
     if (request.pdf.isEmpty()) {
-        if (!ReportCsv::write(layout, store, file, &error))
-            return refuse(QStringLiteral("%1 could not be written: %2").arg(file, error));
+        if (!ReportCsv::write(layout, store, file, &error, nullptr, existing))
+            return refuse(error);
     } else {
         ReportDocument document(layout, store);
-        if (document.writePdf(file, {}, &error) != ReportDocument::Outcome::Done)
-            return refuse(QStringLiteral("%1 could not be written: %2").arg(file, error));
+        if (document.writePdf(file, {}, &error, existing) != ReportDocument::Outcome::Done)
+            return refuse(error);
     }
     out << QStringLiteral("%1: %2 rows written to %3").arg(layout.title()).arg(store.rowCount()).arg(file)
         << Qt::endl;

@@ -14,10 +14,12 @@ struct ReportRequest
     QString genre;  // movies-by-type: 1 to 5 or a genre's name
     QString from;   // customers-by-date: yyyy-MM-dd
     QString to;
+    bool force = false; // an existing file of that name is replaced
 };
 
-// Runs the report's command and layout as the preview does and writes the
-// file. Prints one line on `out` and returns 0, or prints why on `err` and
-// returns 1 without writing anything. Asks for no authorization code:
-// whoever can read the store file can read its reports.
+// Checks the store as a start-up does, runs the report's command and layout
+// as the preview does and writes the file. Prints one line on `out` and
+// returns 0, or prints why on `err` and returns 1 without writing anything
+// (a store refused is left byte for byte as it was). Asks for no
+// authorization code: whoever can read the store file can read its reports.
 int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream &err);

@@ -2,7 +2,8 @@
 
 #include "ReportStore.h"
 
-#include <QSaveFile>
+#include <QIODevice>
+
 
 namespace {
 
@@ -73,7 +74,8 @@ QString quoted(const QString &field)
     return u'"' + s + u'"';
 }
 
-bool write(const ReportLayout &layout, ReportStore &store, const QString &path, QString *error, qint64 *rows)
+bool write(const ReportLayout &layout, ReportStore &store, const QString &path, QString *error, qint64 *rows,
+           OutputFile::Existing existing)
 {
     const ReportCommand &command = *layout.command;
     QList<int> columns;
@@ -82,12 +84,13 @@ bool write(const ReportLayout &layout, ReportStore &store, const QString &path, 
         columns << command.column(QString::fromLatin1(c.column));
         types << command.columns[columns.last()].type;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    OutputFile file(path, {store.path(), existing});
+    if (!file.open()) {
         if (error)
-            *error = file.errorString();
+            *error = file.error();
         return false;
     }
+    QIODevice &out = file.device();
     QStringList heading;
     for (const QString &h : headings(layout))
         heading << quoted(h);
@@ -110,22 +113,23 @@ bool write(const ReportLayout &layout, ReportStore &store, const QString &path, 
         buffer += "\r\n";
         ++count;
         if (buffer.size() > (1 << 20)) {
-            written = file.write(buffer) == buffer.size();
+            written = out.write(buffer) == buffer.size();
             buffer.clear();
         }
         return written;
     });
     if (read && written && !buffer.isEmpty())
-        written = file.write(buffer) == buffer.size();
-    if (!read || !written) {
+        written = out.write(buffer) == buffer.size();
+    // A failed write shows again at commit, with its cause.
+    if (!read) {
         if (error)
-            *error = read ? file.errorString() : store.lastError().detail;
-        file.cancelWriting();
+            *error = ReportStore::failedFile(path, store.lastError());
+        file.cancel();
         return false;
     }
     if (!file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = file.error();
         return false;
     }
     if (rows)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportLayout.h"
+#include "data/OutputFile.h"
 
 #include <QString>
 
@@ -16,8 +17,9 @@ QStringList headings(const ReportLayout &layout);
 // A field quoted when it holds a comma, a quote or a line break.
 QString quoted(const QString &field);
 // Writes every row of the opened store; false with `error` set when the
-// file or the store fails, leaving no file behind. `rows` gets the count.
+// file or the store fails, leaving no file behind (and an older file of that
+// name as it was). `rows` gets the count. Never over the store's own files.
 bool write(const ReportLayout &layout, ReportStore &store, const QString &path, QString *error,
-           qint64 *rows = nullptr);
+           qint64 *rows = nullptr, OutputFile::Existing existing = OutputFile::Existing::Replace);
 
 } // namespace ReportCsv

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <mutex>
@@ -519,17 +518,18 @@ ReportDocument::Outcome ReportDocument::render(QPagedPaintDevice &device, int fr
     return painter.end() ? Outcome::Done : Outcome::Failed;
 }
 
-ReportDocument::Outcome ReportDocument::writePdf(const QString &path, const Progress &progress, QString *error)
+ReportDocument::Outcome ReportDocument::writePdf(const QString &path, const Progress &progress, QString *error,
+                                                 OutputFile::Existing existing)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    OutputFile file(path, {m_store.path(), existing});
+    if (!file.open()) {
         if (error)
-            *error = file.errorString();
+            *error = file.error();
         return Outcome::Failed;
     }
     Outcome outcome;
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&file.device());
         pdf.setPageSize(QPageSize(QPageSize::Letter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1440);
@@ -538,14 +538,14 @@ ReportDocument::Outcome ReportDocument::writePdf(const QString &path, const Prog
         outcome = render(pdf, 0, pageCount() - 1, progress);
     }
     if (outcome != Outcome::Done) {
-        file.cancelWriting();
+        file.cancel();
         if (error && outcome == Outcome::Failed)
-            *error = m_store.lastError().detail;
+            *error = ReportStore::failedFile(path, m_store.lastError());
         return outcome;
     }
     if (!file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = file.error();
         return Outcome::Failed;
     }
     return Outcome::Done;

@@ -2,6 +2,7 @@
 
 #include "ReportLayout.h"
 #include "ReportStore.h"
+#include "data/OutputFile.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -57,8 +58,10 @@ public:
     // Pages from .. to (0-based, inclusive) onto a printer or PDF writer.
     Outcome render(QPagedPaintDevice &device, int from, int to, const Progress &progress = {});
     // The whole report as a PDF file; a cancelled or failed run leaves no
-    // file behind (and an older file of that name as it was).
-    Outcome writePdf(const QString &path, const Progress &progress = {}, QString *error = nullptr);
+    // file behind (and an older file of that name as it was). Never over
+    // the store's own files.
+    Outcome writePdf(const QString &path, const Progress &progress = {}, QString *error = nullptr,
+                     OutputFile::Existing existing = OutputFile::Existing::Replace);
     // Sets up a printer for these pages: letter paper, the caption as name.
     void preparePrinter(QPrinter &printer) const;
 

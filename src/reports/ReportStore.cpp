@@ -3,6 +3,8 @@
 #include "app/Destination.h"
 
 #include <QSqlError>
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -475,6 +477,12 @@ bool ReportStore::startStream()
 void ReportStore::stopStream()
 {
     m_stream.reset();
+}
+
+QString ReportStore::failedFile(const QString &file, const DbError &error)
+{
+    return QStringLiteral("%1 could not be written: the store database could not %2 (%3).")
+        .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), error.action, error.detail);
 }
 
 bool ReportStore::forEachRow(const std::function<bool(qint64, const ReportRow &)> &each)

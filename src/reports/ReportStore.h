@@ -87,6 +87,9 @@ public:
     qint64 rowCount() const { return m_rowCount; }
     const QList<Money> &totals() const { return m_totals; }
     const DbError &lastError() const { return m_db.lastError(); }
+    const QString &path() const { return m_db.path(); }
+    // Why the report file `file` could not be written when reading the store failed.
+    static QString failedFile(const QString &file, const DbError &error);
 
     // Rows first .. first + count - 1 in report order.
     std::optional<QList<ReportRow>> rows(qint64 first, qint64 count);

@@ -1,11 +1,11 @@
 #include "QtWindowSystem.h"
 
+#include "FileDialogs.h"
 #include "ReceiptFile.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QPrintDialog>
-#include <QStandardPaths>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinter>
@@ -84,7 +84,17 @@ QString QtWindowSystem::passwordBox(const QString &prompt, const QString &title)
 
 bool QtWindowSystem::choosePrinter(QPrinter &printer, int lastPage)
 {
+    // Printing to a file is left out: its file chooser is one Qt makes
+    // itself, outside the rule in FileDialogs, and it writes straight over
+    // whatever file is named. Save as PDF does the same job safely.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        msgBox(QStringLiteral("No printer is available. Set up a printer, or save the report as a PDF file, and try "
+                              "again."),
+               Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        return false;
+    }
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setMinMax(1, lastPage);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     return dialog.exec() == QDialog::Accepted;
@@ -92,9 +102,10 @@ bool QtWindowSystem::choosePrinter(QPrinter &printer, int lastPage)
 
 QString QtWindowSystem::saveFileName(const QString &title, const QString &suggestedName, const QString &filter)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title,
-                                        folder.isEmpty() ? suggestedName : folder + u'/' + suggestedName, filter);
+    const auto dialog = FileDialogs::saveDialog(QApplication::activeWindow(), title, suggestedName, filter, storePath());
+    if (dialog->exec() != QDialog::Accepted)
+        return {};
+    return dialog->selectedFiles().value(0);
 }
 
 void QtWindowSystem::beep()

@@ -1,7 +1,10 @@
 #include "ReceiptFile.h"
 
+#include "data/OutputFile.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLocale>
 #include <QPageLayout>
@@ -33,39 +36,32 @@ QString fileName(const QDateTime &when, int receiptNumber)
 
 namespace {
 
-// Claims a name no other receipt has, by creating the file exclusively, so
-// two counters saving in the same second cannot take the same one.
-bool claim(QFile &file, const QDir &dir, const QString &base, QString &error)
+QString nameFor(const QString &base, int n)
 {
-    for (int n = 1; n < 1000; ++n) {
-        const QString name = n == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1_%2.pdf").arg(base).arg(n);
-        file.setFileName(dir.filePath(name));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return true;
-        if (!file.exists()) {
-            error = file.errorString();
-            return false;
-        }
-    }
-    error = QStringLiteral("Too many receipts already have the name %1.").arg(base);
-    return false;
+    return n == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1_%2.pdf").arg(base).arg(n);
 }
 
 } // namespace
 
-Saved save(const QImage &image, const QString &folder, const QDateTime &when, int receiptNumber)
+Saved save(const QImage &image, const QString &folder, const QDateTime &when, int receiptNumber,
+           const QString &storePath)
 {
     const QDir dir(folder);
-    if (!QDir().mkpath(folder))
+    if (!dir.exists()
+        && !(QDir().mkpath(folder) && QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)))
         return {{}, QStringLiteral("The folder cannot be made.")};
-    QFile file;
-    QString error;
-    if (!claim(file, dir, fileName(when, receiptNumber), error))
-        return {{}, error};
+    const QString base = fileName(when, receiptNumber);
+    int n = 1;
+    while (n < 1000 && QFileInfo::exists(dir.filePath(nameFor(base, n))))
+        ++n;
+    OutputFile file(dir.filePath(nameFor(base, n)),
+                    {storePath, OutputFile::Existing::Keep, OutputFile::Access::OwnerOnly});
+    if (!file.open())
+        return {{}, file.error()};
 
     bool drawn = false;
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&file.device());
         pdf.setCreator(QStringLiteral("Video Store"));
         pdf.setTitle(receiptNumber > 0 ? QStringLiteral("Receipt %1").arg(receiptNumber) : QStringLiteral("Receipt"));
         const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
@@ -73,14 +69,17 @@ Saved save(const QImage &image, const QString &folder, const QDateTime &when, in
                                       QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
         drawn = drawPage(pdf, image);
     }
-    file.close();
-    if (!drawn || file.error() != QFileDevice::NoError) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                 : QStringLiteral("The page could not be drawn.");
-        file.remove();
-        return {{}, why};
+    if (!drawn)
+        return {{}, QStringLiteral("The page could not be drawn.")};
+    // A name another counter took meanwhile: the next free one.
+    while (!file.commit()) {
+        if (!file.nameTaken() || ++n >= 1000)
+            return {{}, file.nameTaken() ? QStringLiteral("Too many receipts already have the name %1.").arg(base)
+                                         : file.error()};
+        if (!file.retarget(dir.filePath(nameFor(base, n))))
+            return {{}, file.error()};
     }
-    return {file.fileName(), {}};
+    return {file.target(), {}};
 }
 
 } // namespace ReceiptFile

@@ -23,8 +23,12 @@ struct Saved
     QString error; // why nothing was written, otherwise
 };
 
-// Writes a one-page PDF of `image` into `folder` (made when missing). A name
-// already taken gets "_2", "_3"... so no receipt ever replaces another.
-Saved save(const QImage &image, const QString &folder, const QDateTime &when, int receiptNumber);
+// Writes a one-page PDF of `image` into `folder` (made for the owner alone
+// when missing), readable by the owner alone: a receipt names the member.
+// A name already taken gets "_2", "_3"... so no receipt ever replaces
+// another, even one another counter saves in the same second. Never over
+// the files of the store at `storePath`.
+Saved save(const QImage &image, const QString &folder, const QDateTime &when, int receiptNumber,
+           const QString &storePath = {});
 
 } // namespace ReceiptFile

@@ -58,7 +58,7 @@ bool WindowSystem::printWindow(QWidget &window, int receiptNumber)
 bool WindowSystem::saveAsPdf(const QImage &image, int receiptNumber)
 {
     const QDateTime now = m_now ? m_now() : QDateTime::currentDateTime();
-    const ReceiptFile::Saved saved = ReceiptFile::save(image, m_receiptFolder, now, receiptNumber);
+    const ReceiptFile::Saved saved = ReceiptFile::save(image, m_receiptFolder, now, receiptNumber, m_storePath);
     if (saved.path.isEmpty()) {
         msgBox(QStringLiteral("No printer is available, and the receipt could not be saved as a PDF file in ")
                    + QDir::toNativeSeparators(m_receiptFolder) + QStringLiteral(": ") + saved.error

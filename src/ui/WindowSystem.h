@@ -56,6 +56,10 @@ public:
 
     // Where receipts go as PDF files when there is no printer.
     void setReceiptFolder(const QString &folder) { m_receiptFolder = folder; }
+    // The store the program works on: files saved never go over it, and
+    // save dialogs do not start in its folder.
+    void setStorePath(const QString &path) { m_storePath = path; }
+    const QString &storePath() const { return m_storePath; }
     const QString &receiptFolder() const { return m_receiptFolder; }
     // The clock that names receipt files; the system's unless replaced.
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
@@ -79,5 +83,6 @@ private:
     bool saveAsPdf(const QImage &image, int receiptNumber);
 
     QString m_receiptFolder;
+    QString m_storePath;
     std::function<QDateTime()> m_now;
 };

@@ -50,6 +50,7 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP: the terminal closed") << int(SIGHUP);
     }
     void terminateClosesTheStoreCleanly()
     {

@@ -1,11 +1,21 @@
 #include "TestSupport.h"
 
+#include "data/Backup.h"
+#include "data/Database.h"
 #include "data/StoreFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -17,15 +27,76 @@ struct Result
     QString out, err;
 };
 
-Result videostore(const QStringList &arguments)
+Result videostore(const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+                  const std::function<void()> &inChild = {})
 {
     QProcess p;
+    p.setProcessEnvironment(env);
+    if (inChild)
+        p.setChildProcessModifier(inChild);
     p.start(QStringLiteral(VIDEOSTORE_EXE), arguments);
     if (!p.waitForFinished(30000))
         qFatal("videostore %s did not finish", qPrintable(arguments.join(u' ')));
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
             QString::fromLocal8Bit(p.readAllStandardError())};
 }
+
+QByteArray bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// A store in a folder of its own, with a member to tell it by.
+struct Store
+{
+    QTemporaryDir dir;
+    QString path = dir.filePath(u"video.db"_s);
+    explicit Store(int member = 1)
+    {
+        if (!StoreFile::prepare(path).ok)
+            qFatal("cannot make a store");
+        Database db(path);
+        if (!db.change(u"add"_s, u"INSERT INTO tblMembers (CustomerNumber, LastName) VALUES (?, 'Mark')"_s, {member}))
+            qFatal("cannot add a member");
+    }
+    // The members' numbers, read as another program would.
+    QString members() const { return valueIn(path, u"SELECT group_concat(CustomerNumber) FROM tblMembers"_s).toString(); }
+};
+
+// A small disk of its own, when this user may mount one.
+struct SmallDisk
+{
+    QString at;
+    bool mounted = false;
+    SmallDisk(const QString &folder, const char *size)
+        : at(folder)
+    {
+        QDir().mkpath(folder);
+        mounted = QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, QString::fromLatin1("size=") + QLatin1String(size),
+                                                 u"tmpfs"_s, folder})
+                  == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            QProcess::execute(u"umount"_s, {at});
+    }
+    void fill() const
+    {
+        QFile filler(at + u"/filler"_s);
+        if (!filler.open(QIODevice::WriteOnly))
+            qFatal("cannot fill the disk");
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+};
 
 } // namespace
 
@@ -85,6 +156,202 @@ private slots:
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.startsWith(u"Restore refused: "_s) && r.err.contains(u"There is no such file."_s),
                  qPrintable(r.err));
+    }
+
+    // Outputs that would go over the store, its working files, a backup, or
+    // something that is not a plain file: refused, exit 1, all as they were.
+    void outputsNeverGoOverTheStore()
+    {
+        Store store;
+        {
+            Database open(store.path); // the store in use: its -wal and -shm are there
+            QVERIFY(QFileInfo::exists(store.path + u"-wal"_s));
+        }
+        const Backup::Daily daily = Backup::makeDaily(store.path, QDate(2026, 3, 1));
+        QVERIFY(daily.made);
+        QTemporaryDir elsewhere;
+        const QString otherName = elsewhere.filePath(u"store-link.db"_s);
+        QVERIFY(::link(QFile::encodeName(store.path).constData(), QFile::encodeName(otherName).constData()) == 0);
+        const QString symlink = elsewhere.filePath(u"pointer.csv"_s);
+        QVERIFY(QFile::link(store.path, symlink));
+        const QString pipe = elsewhere.filePath(u"pipe"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        const QString folder = elsewhere.filePath(u"folder"_s);
+        QVERIFY(QDir().mkpath(folder));
+
+        QStringList targets = {store.path,
+                               store.path + u"-wal"_s,
+                               store.path + u"-journal"_s, // not there now, but the engine's name
+                               daily.path,
+                               Backup::folder(store.path) + u"/report.csv"_s,
+                               otherName,
+                               symlink,
+                               pipe,
+                               folder};
+        // A device node made here, where only root may make one.
+        const QString device = elsewhere.filePath(u"null"_s);
+        if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+            targets << device;
+        else
+            qInfo("no device node made (needs root): that case is not tried");
+
+        auto state = [&] {
+            QStringList all = entries(store.dir.path()) + entries(Backup::folder(store.path)) + entries(elsewhere.path());
+            for (const QString &file : {store.path, daily.path})
+                all << QString::fromLatin1(bytes(file).toHex().left(64)) + QString::number(bytes(file).size());
+            return all;
+        };
+        const QStringList before = state();
+        for (const QString &target : targets) {
+            for (const QStringList &command :
+                 {QStringList{u"--report"_s, u"customer-list"_s, u"--csv"_s, target, u"--force"_s},
+                  QStringList{u"--report"_s, u"customer-list"_s, u"--pdf"_s, target, u"--force"_s},
+                  QStringList{u"--backup"_s, target}}) {
+                // A new copy may go among the backups; never over one.
+                if (command.first() == u"--backup"_s && target.endsWith(u"/report.csv"_s))
+                    continue;
+                const Result r = videostore(QStringList{u"--store"_s, store.path} + command);
+                QVERIFY2(r.code == 1, qPrintable(command.join(u' ') + u": "_s + r.out));
+                QVERIFY2(r.out.isEmpty() && r.err.contains(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())),
+                         qPrintable(target + u": "_s + r.err));
+                QCOMPARE(state(), before);
+            }
+        }
+        QCOMPARE(store.members(), u"0,1"_s);
+    }
+
+    void reportReplacesAFileOnlyWithForce()
+    {
+        Store store;
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(u"members.csv"_s);
+        QFile old(csv);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("older") == 5);
+        old.close();
+        const QStringList report = {u"--store"_s, store.path, u"--report"_s, u"customer-list"_s, u"--csv"_s, csv};
+        Result r = videostore(report);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.endsWith(u"%1 already exists; the report was not written. Add --force to replace it.\n"_s.arg(
+                     QDir::toNativeSeparators(csv))),
+                 qPrintable(r.err));
+        QCOMPARE(bytes(csv), QByteArray("older"));
+        r = videostore(report + QStringList{u"--force"_s});
+        QCOMPARE(r.code, 0);
+        QVERIFY(bytes(csv).startsWith("Customer No.,First Name"));
+        QCOMPARE(entries(dir.path()), QStringList{u"members.csv"_s});
+        QVERIFY(videostore({u"--help"_s}).out.contains(u"--force"_s));
+    }
+
+    // A file that is not a store is refused by every command that reads
+    // one, with its path and why, and left byte for byte as it was.
+    void notAStoreRefusedUntouched_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << QByteArray() << u"It is empty."_s;
+        QTest::newRow("not a database") << QByteArray("name,phone\n").repeated(500) << u"It is not a database."_s;
+    }
+    void notAStoreRefusedUntouched()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"video.db"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        const QString shown = QDir::toNativeSeparators(path);
+        const QList<QStringList> commands = {
+            {u"--report"_s, u"customer-list"_s, u"--csv"_s, dir.filePath(u"x.csv"_s)},
+            {u"--report"_s, u"daily-sales"_s, u"--pdf"_s, dir.filePath(u"x.pdf"_s)},
+            {u"--backup"_s, dir.filePath(u"copy.db"_s)},
+            {u"--check"_s}};
+        for (const QStringList &command : commands) {
+            const Result r = videostore(QStringList{u"--store"_s, path} + command);
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains(shown) && r.err.contains(reason), qPrintable(r.err));
+            QCOMPARE(bytes(path), content);
+            QCOMPARE(entries(dir.path()), QStringList{u"video.db"_s});
+        }
+    }
+
+    // A write that fails is a failure: exit 1, why, and no file.
+    void failedReportWriteLeavesNoFile()
+    {
+        Store store;
+        Database db(store.path);
+        QVERIFY(db.transaction(u"add"_s, [&] {
+            for (int i = 2; i < 3000; ++i) // rows enough to pass the limit below
+                if (!db.run(u"add"_s, u"INSERT INTO tblMembers (CustomerNumber, LastName) VALUES (?, ?)"_s,
+                            {i, QString(60, u'x')}))
+                    return false;
+            return true;
+        }));
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(u"members.csv"_s);
+        // Files of this process may grow to 64 KiB: every user can try this.
+        const Result limited = videostore({u"--store"_s, store.path, u"--report"_s, u"customer-list"_s, u"--csv"_s, csv},
+                                          QProcessEnvironment::systemEnvironment(), [] {
+                                              ::signal(SIGXFSZ, SIG_IGN);
+                                              const rlimit limit{64 * 1024, 64 * 1024};
+                                              ::setrlimit(RLIMIT_FSIZE, &limit);
+                                          });
+        QCOMPARE(limited.code, 1);
+        QVERIFY2(limited.err.contains(QDir::toNativeSeparators(csv) + u" could not be written: File too large."_s),
+                 qPrintable(limited.err));
+        QCOMPARE(entries(dir.path()), QStringList());
+
+        SmallDisk disk(dir.filePath(u"small"_s), "256k");
+        if (!disk.mounted)
+            QSKIP("a small disk cannot be mounted here (needs root)");
+        disk.fill();
+        const QString onDisk = disk.at + u"/members.csv"_s;
+        for (const char *kind : {"--csv", "--pdf"}) {
+            const Result full = videostore({u"--store"_s, store.path, u"--report"_s, u"customer-list"_s,
+                                            QLatin1String(kind), onDisk});
+            QCOMPARE(full.code, 1);
+            QVERIFY2(full.err.endsWith(u"%1 could not be written: the disk holding it is full.\n"_s.arg(onDisk)),
+                     qPrintable(full.err));
+            QCOMPARE(entries(disk.at), QStringList{u"filler"_s});
+        }
+    }
+
+    // A restore ended at each of its steps, as a kill would: the store is
+    // always there whole, the old one or the new one, and the next restore
+    // or start finds its way.
+    void restoreCutShortAtEveryStep()
+    {
+        int step = 1;
+        for (bool finished = false; !finished; ++step) {
+            Store store(1); // the store in use: member 1
+            Store source(2); // the backup: member 2
+            {
+                Database open(store.path);
+                open.change(u"add"_s, u"INSERT INTO tblMembers (CustomerNumber) VALUES (3)"_s); // still in the -wal
+            }
+            const QString old = store.members();
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(u"VIDEOSTORE_RESTORE_STOP_AT"_s, QString::number(step));
+            const Result r = videostore({u"--store"_s, store.path, u"--restore"_s, source.path}, env);
+            QVERIFY2(r.code == 99 || r.code == 0, qPrintable(r.err));
+            finished = r.code == 0;
+            QCOMPARE(StoreFile::inspect(store.path, StoreFile::Depth::Everything).problem, QString());
+            const QString now = store.members();
+            QVERIFY2(now == old || now == u"0,2"_s, qPrintable(u"step %1: %2"_s.arg(step).arg(now)));
+            // Whatever is beside it, a start opens the store it finds.
+            QVERIFY(StoreFile::prepare(store.path).ok);
+            QCOMPARE(store.members(), now);
+            // A restore tried again goes through, leaving one replaced store.
+            const Result again = videostore({u"--store"_s, store.path, u"--restore"_s, source.path});
+            QVERIFY2(again.code == 0, qPrintable(again.err));
+            QCOMPARE(store.members(), u"0,2"_s);
+            QStringList left = entries(store.dir.path());
+            left.removeAll(u"video.db"_s);
+            left.removeAll(u"backups"_s);
+            QVERIFY2(left.size() >= 1 && left.size() <= 2 && left.filter(u".replaced-"_s).size() == left.size(),
+                     qPrintable(left.join(u' ')));
+        }
+        QVERIFY2(step > 6, "the restore has fewer steps than expected");
     }
 };
 

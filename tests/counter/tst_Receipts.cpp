@@ -238,9 +238,12 @@ private slots:
         QCOMPARE(namedFile(s), dir.filePath(u"2026-03-01_140509_receipt-1.pdf"_s));
         QCOMPARE(digest(files[0]), first);
         QCOMPARE(dir.entryList(QDir::Files).size(), 3);
+        // Each whole, and like the store for its owner alone: a receipt names the member.
+        QCOMPARE(accessOf(dir.path()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         for (const QString &name : dir.entryList(QDir::Files)) {
             QFile f(dir.filePath(name));
             QVERIFY(f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-");
+            QCOMPARE(accessOf(f.fileName()), QFile::ReadOwner | QFile::WriteOwner);
         }
     }
 

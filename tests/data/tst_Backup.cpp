@@ -172,6 +172,43 @@ private slots:
         QVERIFY(!out.ok);
         QVERIFY2(out.message.contains(u"is full"_s), qPrintable(out.message));
         QCOMPARE(entries(mountPoint), QStringList());
+
+        // Restored onto that disk, the copy does not fit: the store stays.
+        const QString store = mountPoint + u"/video.db"_s;
+        QVERIFY(StoreFile::prepare(store).ok);
+        const QByteArray before = bytes(store);
+        const Backup::Outcome restored = Backup::restore(store, s.path(), QDateTime(Today, QTime(9, 0)));
+        QVERIFY(!restored.ok);
+        QVERIFY2(restored.message.contains(u"the disk holding it is full."_s)
+                     && restored.message.endsWith(u"The store is as it was."_s),
+                 qPrintable(restored.message));
+        QVERIFY(bytes(store) == before);
+        QCOMPARE(entries(mountPoint), QStringList{u"video.db"_s});
+    }
+
+    void copiesForTheOwnerAlone()
+    {
+        TestStore s;
+        const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(u"copy.db"_s);
+        QVERIFY(Backup::copy(s.path(), copy).ok);
+        QCOMPARE(accessOf(copy), ownerOnly);
+        const Backup::Daily daily = Backup::makeDaily(s.path(), Today);
+        QVERIFY2(daily.made, qPrintable(daily.error));
+        QCOMPARE(accessOf(daily.path), ownerOnly);
+        QCOMPARE(accessOf(Backup::folder(s.path())), ownerOnly | QFile::ExeOwner);
+
+        // Restored, the store is the owner's alone, whatever its source was.
+        QVERIFY(QFile::setPermissions(copy, ownerOnly | QFile::ReadGroup | QFile::ReadOther));
+        QTemporaryDir storeDir;
+        const QString store = storeDir.filePath(u"video.db"_s);
+        QVERIFY(StoreFile::prepare(store).ok);
+        QVERIFY(QFile::setPermissions(store, ownerOnly | QFile::ReadOther)); // as an older program left it
+        const Backup::Outcome restored = Backup::restore(store, copy, QDateTime(Today, QTime(9, 0)));
+        QVERIFY2(restored.ok, qPrintable(restored.message));
+        QCOMPARE(accessOf(store), ownerOnly);
+        QCOMPARE(accessOf(store + u".replaced-20260301-090000"_s), ownerOnly);
     }
 
     void restoreRefusesBadFilesAndKeepsTheOldStore()

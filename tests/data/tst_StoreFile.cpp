@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -120,6 +121,61 @@ private slots:
         leftover.close();
         QVERIFY(StoreFile::prepare(path).created);
         QCOMPARE(entries(folder), QStringList{"video.db"});
+    }
+
+    void storeFilesForTheOwnerAlone()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("videostore"));
+        const QString path = folder + QStringLiteral("/video.db");
+        QVERIFY(StoreFile::prepare(path).created);
+        const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        QCOMPARE(accessOf(folder), ownerOnly | QFile::ExeOwner);
+        {
+            Database db(path); // the engine's working files take the store's permissions
+            QVERIFY(db.isOpen());
+            for (const QString &file : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")})
+                QCOMPARE(accessOf(file), ownerOnly);
+        }
+
+        // A store from before, readable by everyone: tightened, and said so.
+        QVERIFY(QFile::setPermissions(path, ownerOnly | QFile::ReadGroup | QFile::ReadOther));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("video.db could be read by other users; it "
+                                                                          "is now for its owner alone")));
+        QVERIFY(StoreFile::prepare(path).ok);
+        QCOMPARE(accessOf(path), ownerOnly);
+    }
+
+    void restoreLeftoversAreNeverReplacedByAnEmptyStore_data()
+    {
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("the replaced store") << QStringList{"video.db.replaced-20260301-093005"}
+                                            << "To undo the restore, rename \"video.db.replaced-20260301-093005\" "
+                                               "to \"video.db\".";
+        QTest::newRow("the incoming copy") << QStringList{"video.db.restoring"}
+                                           << "\"video.db.restoring\" (a restore's incoming copy, perhaps not "
+                                              "complete)";
+    }
+    void restoreLeftoversAreNeverReplacedByAnEmptyStore()
+    {
+        QFETCH(QStringList, left);
+        QFETCH(QString, said);
+        NewStore store;
+        for (const QString &name : left)
+            QVERIFY(QFile::copy(store.path, store.dir.filePath(name)));
+        QVERIFY(QFile::remove(store.path));
+        const QStringList before = entries(store.dir.path());
+
+        const StoreFile::Outcome out = StoreFile::prepare(store.path);
+        QVERIFY(!out.ok);
+        QVERIFY2(out.message.contains(QStringLiteral("It is missing, and beside its name is what a restore left"))
+                     && out.message.contains(said)
+                     && out.message.contains(QStringLiteral("The program does not make a new, empty store"))
+                     && out.message.contains(QStringLiteral("--restore")),
+                 qPrintable(out.message));
+        QCOMPARE(entries(store.dir.path()), before);
+        QCOMPARE(StoreFile::inspect(store.path).problem.left(22), QStringLiteral("It is missing, and bes"));
     }
 
     void olderStoreGetsItsLookupIndexes()

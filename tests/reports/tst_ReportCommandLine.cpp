@@ -190,7 +190,7 @@ private slots:
              frmCustomersByDate::rangeMessage()},
             {{t.path(), "rental-revenue", {}, {}, {}, {}, {}}, "--pdf FILE or --csv FILE"},
             {{t.path(), "rental-revenue", file, file, {}, {}, {}}, "--pdf FILE or --csv FILE"},
-            {{dir.filePath(QStringLiteral("none.db")), "rental-revenue", {}, file, {}, {}, {}}, "no store file"},
+            {{dir.filePath(QStringLiteral("none.db")), "rental-revenue", {}, file, {}, {}, {}}, "There is no such file."},
         };
         for (const auto &c : cases) {
             const Run r = run(c.request);

@@ -14,6 +14,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QCheckBox>
+#include <QFile>
 #include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
@@ -384,4 +385,11 @@ int scanKeys(const QString &keys)
     QTimer::singleShot(0, step);
     done.exec();
     return leftOver;
+}
+
+QFileDevice::Permissions accessOf(const QString &path)
+{
+    return QFile::permissions(path)
+           & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
+              | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
 }

@@ -4,6 +4,7 @@
 #include "data/Money.h"
 #include "ui/ScriptedWindowSystem.h"
 
+#include <QFileDevice>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
@@ -109,6 +110,9 @@ QStringList listLines(const QListWidget *list);
 // The object names of the enabled ones among `widgets`, in the order given;
 // the window's default button is marked "*".
 QStringList enabledNames(std::initializer_list<QWidget *> widgets);
+// Who may read, write and run the file at `path`: its owner's, group's and
+// others' permission bits as the file system keeps them.
+QFileDevice::Permissions accessOf(const QString &path);
 // The member's fees owing as stored.
 Money feesOwing(TestStore &s, int member);
 

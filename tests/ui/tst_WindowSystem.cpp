@@ -1,10 +1,15 @@
+#include "ui/FileDialogs.h"
 #include "ui/OutcomeList.h"
 #include "ui/QtWindowSystem.h"
 #include "ui/ScriptedWindowSystem.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -37,6 +42,24 @@ private slots:
         QVERIFY(b[2].input && b[2].title == QStringLiteral("Quantity") && b[2].defaultAnswer == QStringLiteral("1"));
         QCOMPARE(scripted.unusedAnswers(), 0);
         QCOMPARE(complaints, QStringList());
+    }
+
+    // Save dialogs start in Documents (else home), never in the store's folder.
+    void saveDialogsStartAwayFromTheStore()
+    {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qunsetenv("XDG_CONFIG_HOME");
+        const QString documents = home.filePath(QStringLiteral("Documents"));
+        QVERIFY(QDir().mkpath(documents) && QDir().mkpath(home.filePath(QStringLiteral("shop"))));
+        QCOMPARE(FileDialogs::startFolder(home.filePath(QStringLiteral("shop/video.db"))), documents);
+        QCOMPARE(FileDialogs::startFolder(documents + QStringLiteral("/video.db")), home.path());
+        const auto dialog = FileDialogs::saveDialog(nullptr, QStringLiteral("Save as CSV"), QStringLiteral("a.csv"),
+                                                    QStringLiteral("CSV files (*.csv)"),
+                                                    documents + QStringLiteral("/video.db"));
+        QCOMPARE(dialog->directory().absolutePath(), home.path());
+        qputenv("HOME", oldHome);
     }
 
     void unscriptedChoice()

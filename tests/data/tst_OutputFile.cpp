@@ -1,0 +1,116 @@
+#include "TestSupport.h"
+
+#include "data/OutputFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QIODevice>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void put(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Files this process writes may grow to `bytes` while it lives.
+struct FileSizeLimit
+{
+    rlimit before{};
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::signal(SIGXFSZ, SIG_IGN); // the write fails instead of the process
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limit{bytes, before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before); }
+};
+
+} // namespace
+
+class tst_OutputFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A write that fails anywhere (here: past the largest file this process
+    // may write) leaves the older file as it was and nothing beside it.
+    void failedWriteLeavesTheOlderFile()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(u"report.csv"_s);
+        put(target, "older");
+        OutputFile file(target, {});
+        QVERIFY(file.open());
+        {
+            const FileSizeLimit limit(64 * 1024);
+            const QByteArray line(1000, 'x');
+            for (int i = 0; i < 1000; ++i)
+                file.device().write(line);
+            QVERIFY(!file.commit());
+        }
+        QCOMPARE(file.error(), u"%1 could not be written: File too large."_s.arg(target));
+        QCOMPARE(bytes(target), QByteArray("older"));
+        QCOMPARE(entries(dir.path()), QStringList{u"report.csv"_s});
+
+        // Written whole, it replaces the older file, with the user's permissions.
+        OutputFile again(target, {});
+        QVERIFY(again.open());
+        again.device().write("newer");
+        QVERIFY2(again.commit(), qPrintable(again.error()));
+        QCOMPARE(bytes(target), QByteArray("newer"));
+        QCOMPARE(entries(dir.path()), QStringList{u"report.csv"_s});
+        QVERIFY(accessOf(target) & QFile::ReadOwner);
+    }
+
+    // A file kept is never replaced, even when its name is taken between
+    // the start and the end of the write; the writer then names its file anew.
+    void keptFileIsNeverReplaced()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath(u"receipt.pdf"_s), second = dir.filePath(u"receipt_2.pdf"_s);
+        OutputFile file(first, {{}, OutputFile::Existing::Keep, OutputFile::Access::OwnerOnly});
+        QVERIFY(file.open());
+        file.device().write("mine");
+        put(first, "another counter's");
+        QVERIFY(!file.commit());
+        QVERIFY(file.nameTaken());
+        QVERIFY(file.retarget(second));
+        QVERIFY2(file.commit(), qPrintable(file.error()));
+        QCOMPARE(bytes(first), QByteArray("another counter's"));
+        QCOMPARE(bytes(second), QByteArray("mine"));
+        QCOMPARE(accessOf(second), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(entries(dir.path()), (QStringList{u"receipt.pdf"_s, u"receipt_2.pdf"_s}));
+
+        // Cancelled (or dropped), nothing is left.
+        {
+            OutputFile dropped(dir.filePath(u"third.pdf"_s), {});
+            QVERIFY(dropped.open());
+            dropped.device().write("half");
+        }
+        QCOMPARE(entries(dir.path()), (QStringList{u"receipt.pdf"_s, u"receipt_2.pdf"_s}));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_OutputFile)
+#include "tst_OutputFile.moc"
