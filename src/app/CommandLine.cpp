@@ -86,7 +86,7 @@ int report(const Context &c)
     const QCommandLineParser &p = c.parser;
     return runReportCommand({c.storePath, c.value, p.value(QStringLiteral("pdf")), p.value(QStringLiteral("csv")),
                              p.value(QStringLiteral("genre")), p.value(QStringLiteral("from")),
-                             p.value(QStringLiteral("to"))},
+                             p.value(QStringLiteral("to")), p.value(QStringLiteral("date"))},
                             c.out, c.err);
 }
 
@@ -107,8 +107,8 @@ const QList<Command> &commands()
          restore},
         {QStringLiteral("report"), QStringLiteral("name"),
          QStringLiteral("Writes the report <name> (all-movies, movies-by-type, customer-list, customers-by-date, "
-                        "rental-revenue or daily-sales) to the file of --pdf or --csv, without windows and "
-                        "without the manager's code."),
+                        "rental-revenue, daily-sales, day-end or taxes) to the file of --pdf or --csv, without "
+                        "windows and without the manager's code."),
          report,
          {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("--report: writes a PDF <file>."),
                              QStringLiteral("file")),
@@ -117,9 +117,12 @@ const QList<Command> &commands()
           QCommandLineOption(QStringLiteral("genre"),
                              QStringLiteral("--report movies-by-type: the genre, 1 to 5 or its name."),
                              QStringLiteral("n")),
-          QCommandLineOption(QStringLiteral("from"), QStringLiteral("--report customers-by-date: the first day."),
+          QCommandLineOption(QStringLiteral("from"),
+                             QStringLiteral("--report customers-by-date or taxes: the first day."),
                              QStringLiteral("yyyy-mm-dd")),
-          QCommandLineOption(QStringLiteral("to"), QStringLiteral("--report customers-by-date: the last day."),
+          QCommandLineOption(QStringLiteral("to"), QStringLiteral("--report customers-by-date or taxes: the last day."),
+                             QStringLiteral("yyyy-mm-dd")),
+          QCommandLineOption(QStringLiteral("date"), QStringLiteral("--report day-end: the day."),
                              QStringLiteral("yyyy-mm-dd"))},
          true},
     };

@@ -16,10 +16,12 @@ enum Destination : int {
     DestCustomersByDate = 8,
     DestAllSales = 9,
     DestRentalRevenue = 10,
+    DestDayEnd = 11,
+    DestCashUp = 12,
 };
 
 inline constexpr int FirstDestination = DestVideoManagement;
-inline constexpr int LastDestination = DestRentalRevenue;
+inline constexpr int LastDestination = DestCashUp;
 
-// What the gate names while it asks for the code; empty outside 1 to 10.
+// What the gate names while it asks for the code; empty outside 1 to 12.
 QString destinationCaption(int destination);

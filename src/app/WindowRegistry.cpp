@@ -4,7 +4,9 @@
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
 #include "reports/ReportPreview.h"
+#include "reports/frmCashUp.h"
 #include "reports/frmCustomersByDate.h"
+#include "reports/frmDayEnd.h"
 #include "reports/frmMovieByType.h"
 #include "customers/frmDelete.h"
 #include "customers/frmModify.h"
@@ -114,6 +116,20 @@ frmCustomersByDate &WindowRegistry::customersByDate()
     return *m_customersByDate;
 }
 
+frmDayEnd &WindowRegistry::dayEnd()
+{
+    if (!m_dayEnd)
+        m_dayEnd = std::make_unique<frmDayEnd>(*this);
+    return *m_dayEnd;
+}
+
+frmCashUp &WindowRegistry::cashUp()
+{
+    if (!m_cashUp)
+        m_cashUp = std::make_unique<frmCashUp>(*this);
+    return *m_cashUp;
+}
+
 void WindowRegistry::showReport(Report report)
 {
     static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
@@ -150,7 +166,8 @@ void WindowRegistry::exitProgram()
     for (QWidget *w : std::initializer_list<QWidget *>{m_main.get(), m_secur.get(), m_checkout.get(), m_vidMn.get(),
                                                         m_invent.get(), m_modify.get(), m_delete.get(),
                                                         m_movieByType.get(), m_customersByDate.get(),
-                                                        m_returns.get(), m_payment.get(), m_add.get()})
+                                                        m_returns.get(), m_payment.get(), m_add.get(),
+                                                        m_dayEnd.get(), m_cashUp.get()})
         if (w)
             w->hide();
     for (auto &r : m_reports)

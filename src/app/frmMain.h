@@ -28,6 +28,8 @@ public:
     QMenu *mnuMStock, *mnuMRent, *mnuMRep, *MnuMCust;
     QAction *mnuVid, *mnuInv, *mnuCheck, *mnuRetVid, *mnuPay, *mnuMov, *mnuSel, *mnuCustR, *mnuCDate,
         *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuExit;
+    // The day's money, behind the gate like every report.
+    QAction *mnuDayEnd, *mnuCashUp;
 
     // The toolbar's keys, left to right.
     static const QStringList &toolbarKeys();
@@ -50,6 +52,8 @@ private:
     void OpenCustomersByDate() { openSecured(DestCustomersByDate); }
     void OpenAllSales() { openSecured(DestAllSales); }
     void OpenRentalRevenue() { openSecured(DestRentalRevenue); }
+    void OpenDayEnd() { openSecured(DestDayEnd); }
+    void OpenCashUp() { openSecured(DestCashUp); }
     void OpenCheckout();
     void OpenReturns();
     void OpenPayments();

@@ -375,6 +375,7 @@ void frmCheckout::ResetCheckout()
 
     vidTotal = Money();
     m_salesTotal = Money();
+    m_money = {};
     m_paymentType = 0;
     SSTab1->setCurrentIndex(0);
     txtMemberID->setFocus();
@@ -674,11 +675,11 @@ void frmCheckout::SSTab1_Click(int page)
 {
     if (page != PaymentPage)
         return;
-    const Money subtotal = vidTotal + m_salesTotal;
-    txtSubTotal->setText(subtotal.roundedToCents().toPlain());
-    txtGST->setText(Pricing::gst(subtotal).toPlain());
-    txtPST->setText(Pricing::pst(subtotal).toPlain());
-    txtTotal1->setText(Pricing::total(subtotal).toPlain());
+    m_money = CheckoutMoney::forSubtotal(vidTotal + m_salesTotal);
+    txtSubTotal->setText(m_money.subtotal.toPlain());
+    txtGST->setText(m_money.gst.toPlain());
+    txtPST->setText(m_money.pst.toPlain());
+    txtTotal1->setText(m_money.total.toPlain());
 }
 
 void frmCheckout::openPaymentBoxes(bool card, bool expiry, bool cash)
@@ -742,9 +743,13 @@ bool frmCheckout::planCheckout(CheckoutPlan &plan)
     }
     plan.date = *date;
     plan.member = Identifier::parse(txtMemID2->text());
-    for (int i = 0; i < List3->count(); ++i)
-        if (const auto line = BillLine::parse(List3->item(i)->text()))
+    QStringList bill;
+    for (int i = 0; i < List3->count(); ++i) {
+        bill << List3->item(i)->text();
+        if (const auto line = BillLine::parse(bill.last()))
             plan.lines.append(*line);
+    }
+    m_money.countLines(bill);
     if (plan.lines.isEmpty()) {
         ws.msgBox(QStringLiteral("There is nothing on the bill to check out. Add a tape or an item first."),
                   Buttons::Ok, Icon::Exclamation, QStringLiteral("Empty bill"));
@@ -779,13 +784,13 @@ void frmCheckout::cmdCheckOut_Click()
             txtCash->setFocus();
             return;
         }
-        const Money total = Money::parse(txtTotal1->text()).value_or(Money());
-        if (*cash < total) {
+        if (*cash < m_money.total) {
             ws.msgBox(QStringLiteral("Must provide sufficient cash to cover this purchase or remove items."),
                       Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
             return;
         }
-        txtChange->setText((*cash - total).roundedToCents().toPlain());
+        m_money.payCash(*cash);
+        txtChange->setText(m_money.change.toPlain());
         // The amount as typed, with its dollar sign once.
         QString typed = txtCash->text().trimmed();
         if (!typed.startsWith(u'$'))
@@ -801,6 +806,7 @@ void frmCheckout::cmdCheckOut_Click()
                       QStringLiteral("No card number"));
             return;
         }
+        m_money.payByCard(m_paymentType);
         static const char *const descriptions[] = {"VISA credit charge", "MasterCard credit charge",
                                                    "American express credit charge", "Sears store charge",
                                                    "Interac debit card"};
@@ -821,6 +827,7 @@ void frmCheckout::cmdCheckOut_Click()
     if (answer != Answer::Yes)
         return;
     // All of it or none of it: a failure leaves the bill on screen to try again.
+    plan.money = m_money;
     if (!m_store.recordCheckout(plan))
         return showDbError(ws, m_store.lastError());
 

@@ -12,8 +12,9 @@ struct ReportRequest
     QString pdf;
     QString csv;
     QString genre;  // movies-by-type: 1 to 5 or a genre's name
-    QString from;   // customers-by-date: yyyy-MM-dd
+    QString from;   // customers-by-date, taxes: yyyy-MM-dd
     QString to;
+    QString date;   // day-end: yyyy-MM-dd
 };
 
 // Runs the report's command and layout as the preview does and writes the

@@ -32,6 +32,11 @@ QList<CsvColumn> columnsOf(const ReportLayout &layout)
         return {{"Receipt Number", "RentalID"},         {"Date", "RentalDate"},          {"Movie Name", "Name"},
                 {"Video ID", "VideoID"},                {"Customer's ID Number", "CustomerNumber"},
                 {"Rental Price", "rentalfee"}};
+    if (layout.name == QLatin1String("rptDayEnd"))
+        return {{"Date", "Day"}, {"Section", "Section"}, {"What", "Line"}, {"Count", "Count"}, {"Amount", "Amount"}};
+    if (layout.name == QLatin1String("rptTaxes"))
+        return {{"Day", "Day"}, {"Checkouts", "Checkouts"}, {"SubTotal", "SubTotal"},
+                {"GST", "GST"}, {"PST", "PST"},          {"TOTAL", "Total"}};
     return {{"Date", "DateOfSale"},        {"Invoice Number", "SaleID"},
             {"Customer Number", "CustomerID"}, {"Item Name", "ItemName"},
             {"Quantity Purchased", "QuantityPurchased"}, {"Price", "Price"},

@@ -60,9 +60,10 @@ struct ReportLayout
     int height(BandKind kind) const;
 };
 
-// The six reports, by the names scripts and menus use.
-enum class ReportId { AllMovies, MoviesByType, CustomerList, CustomersByDate, RentalRevenue, SalesReport };
-inline constexpr int ReportCount = 6;
+// The six reports, and the two from the money ledger, by the names scripts
+// and menus use.
+enum class ReportId { AllMovies, MoviesByType, CustomerList, CustomersByDate, RentalRevenue, SalesReport, DayEnd, Taxes };
+inline constexpr int ReportCount = 8;
 
 namespace ReportLayouts {
 const ReportLayout &layout(ReportId id);

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "data/Schema.h"
 #include "data/StoreFile.h"
 
 #include <QDir>
@@ -59,7 +60,8 @@ private slots:
 
         Result r = videostore({u"--store"_s, store, u"--check"_s});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, u"The store %1 is sound: every table in place, integrity ok, version 1.\n"_s.arg(shown));
+        QCOMPARE(r.out, u"The store %1 is sound: every table in place, integrity ok, version %2.\n"_s.arg(shown)
+                            .arg(Schema::Version));
         r = videostore({u"--store"_s, missing, u"--check"_s});
         QCOMPARE(r.code, 1);
         QCOMPARE(r.err, u"The store %1 has a problem: There is no such file.\n"_s.arg(QDir::toNativeSeparators(missing)));

@@ -133,6 +133,7 @@ private slots:
         // A store from before the schema version, as it was then.
         rows(store.path, QStringLiteral("DROP INDEX ixMembersHomePhone"));
         rows(store.path, QStringLiteral("DROP INDEX ixRentalsVideoOpen"));
+        rows(store.path, QStringLiteral("DROP TABLE tblLedger"));
         rows(store.path, QStringLiteral("PRAGMA user_version = 0"));
         QVERIFY(StoreFile::prepare(store.path).ok);
         QCOMPARE(value(store.path, indexes).toInt(), all);
