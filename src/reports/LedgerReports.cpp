@@ -58,10 +58,10 @@ QString describe(const LedgerEntry &e)
         parts << QStringLiteral("receipt %1").arg(*e.receiptId);
     if (e.kind == LedgerEntry::Kind::Fee)
         parts << QStringLiteral("%1 days late").arg(e.daysLate);
-    if (e.kind == LedgerEntry::Kind::Checkout || e.kind == LedgerEntry::Kind::Payment)
-        parts << Ledger::methodName(e.method);
     if (e.kind == LedgerEntry::Kind::Checkout && e.method == 6)
-        parts << QStringLiteral("tendered %1, change %2").arg(e.tendered.toCurrency(), e.change.toCurrency());
+        parts << QStringLiteral("Cash %1, change %2").arg(e.tendered.toCurrency(), e.change.toCurrency());
+    else if (e.kind == LedgerEntry::Kind::Checkout || e.kind == LedgerEntry::Kind::Payment)
+        parts << Ledger::methodName(e.method);
     return QStringLiteral("%1 #%2 %3").arg(clock(e.time)).arg(e.seq).arg(parts.join(QStringLiteral(", ")));
 }
 

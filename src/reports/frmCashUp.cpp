@@ -66,6 +66,7 @@ frmCashUp::frmCashUp(WindowRegistry &windows)
     txtDate = edit(this, "txtDate");
     txtDate->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
     txtDate->setFixedWidth(120);
+    Label2->setBuddy(txtDate);
     Label3 = label(this, "Label3", "C&ounter:");
     cmbCounter = named(new QComboBox(this), "cmbCounter");
     cmbCounter->setEditable(true);
@@ -91,7 +92,7 @@ frmCashUp::frmCashUp(WindowRegistry &windows)
         auto *box = new QLineEdit(fraDenominations);
         box->setObjectName(QStringLiteral("txtDenomination%1").arg(cents[i]));
         box->setPlaceholderText(QStringLiteral("0"));
-        box->setMaximumWidth(70);
+        box->setFixedWidth(64);
         box->setAlignment(Qt::AlignRight);
         auto *caption = new QLabel(pieceName(cents[i]) + QStringLiteral(" \u00d7"), fraDenominations);
         caption->setBuddy(box);
@@ -123,6 +124,7 @@ frmCashUp::frmCashUp(WindowRegistry &windows)
     txtDifference = edit(fraFigures, "txtDifference", true);
     for (QLineEdit *box : {txtTaken, txtChange, txtFees, txtExpected, txtDifference}) {
         box->setAlignment(Qt::AlignRight);
+        box->setMinimumWidth(120);
         box->setFocusPolicy(Qt::ClickFocus);
     }
     lblDifference = label(fraFigures, "lblDifference", "");
@@ -169,7 +171,10 @@ frmCashUp::frmCashUp(WindowRegistry &windows)
     buttons->addStretch();
     buttons->addWidget(cmdReturn);
     grid->addLayout(buttons, 5, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    for (QLineEdit *box : {txtFloat, txtCounted})
+        box->setMinimumWidth(120);
 
     QList<QWidget *> order = {txtDate, cmbCounter, txtFloat, txtCounted, chkDenominations};
     for (QLineEdit *box : std::as_const(txtDenomination))
