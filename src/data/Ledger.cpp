@@ -186,11 +186,13 @@ bool append(Database &db, const LedgerEntry &e)
         cashUp ? units(e.expected) : QVariant(),
         e.note.isEmpty() ? QVariant() : QVariant(e.note),
     };
-    QString marks = QStringLiteral("?");
-    for (qsizetype i = 1; i < values.size(); ++i)
-        marks += QStringLiteral(", ?");
-    return db.run(action, QStringLiteral("INSERT INTO tblLedger (%1) VALUES (%2)").arg(Columns, marks), values)
-        .has_value();
+    static const QString insert = [] {
+        QString marks = QStringLiteral("?");
+        for (qsizetype i = 1; i < Columns.count(u',') + 1; ++i)
+            marks += QStringLiteral(", ?");
+        return QStringLiteral("INSERT INTO tblLedger (%1) VALUES (%2)").arg(Columns, marks);
+    }();
+    return db.run(action, insert, values).has_value();
 }
 
 std::optional<DayEnd> dayEnd(Database &db, QDate day)
