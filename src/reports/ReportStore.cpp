@@ -455,6 +455,12 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
         if (to < m_seekKeys.size()) {
             sql += QStringLiteral(" AND %1 < ?").arg(m_command.seek);
             values << m_seekKeys[to];
+        } else if (!m_command.groupBy.isEmpty() && !m_seekKeys.isEmpty()) {
+            // The last group's value is the highest there is; bounding the
+            // range on both sides keeps the engine on the index through a
+            // union of several tables as well.
+            sql += QStringLiteral(" AND %1 <= ?").arg(m_command.seek);
+            values << m_seekKeys.last();
         }
     }
     sql += QStringLiteral(" ORDER BY %1 LIMIT ? OFFSET ?").arg(m_command.orderBy);
