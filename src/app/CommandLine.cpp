@@ -182,7 +182,8 @@ int report(const Context &c)
     const QCommandLineParser &p = c.parser;
     return runReportCommand({c.storePath, c.value, p.value(QStringLiteral("pdf")), p.value(QStringLiteral("csv")),
                              p.value(QStringLiteral("genre")), p.value(QStringLiteral("from")),
-                             p.value(QStringLiteral("to")), p.isSet(QStringLiteral("force"))},
+                             p.value(QStringLiteral("to")), p.isSet(QStringLiteral("force")),
+                             p.value(QStringLiteral("date"))},
                             c.out, c.err);
 }
 
@@ -207,9 +208,9 @@ const QList<Command> &commands()
          copyTo},
         {QStringLiteral("report"), QStringLiteral("name"),
          QStringLiteral("Writes the report <name> (all-movies, movies-by-type, customer-list, customers-by-date, "
-                        "rental-revenue, daily-sales, or gate-log: every try at the security gate) to the file of "
-                        "--pdf or --csv, which must not exist yet unless --force is given, without windows and "
-                        "without the manager's code."),
+                        "rental-revenue, daily-sales, day-end, taxes, or gate-log: every try at the security "
+                        "gate) to the file of --pdf or --csv, which must not exist yet unless --force is given, "
+                        "without windows and without the manager's code."),
          report,
          {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("--report: writes a PDF <file>."),
                              QStringLiteral("file")),
@@ -218,9 +219,12 @@ const QList<Command> &commands()
           QCommandLineOption(QStringLiteral("genre"),
                              QStringLiteral("--report movies-by-type: the genre, 1 to 5 or its name."),
                              QStringLiteral("n")),
-          QCommandLineOption(QStringLiteral("from"), QStringLiteral("--report customers-by-date: the first day."),
+          QCommandLineOption(QStringLiteral("from"),
+                             QStringLiteral("--report customers-by-date or taxes: the first day."),
                              QStringLiteral("yyyy-mm-dd")),
-          QCommandLineOption(QStringLiteral("to"), QStringLiteral("--report customers-by-date: the last day."),
+          QCommandLineOption(QStringLiteral("to"), QStringLiteral("--report customers-by-date or taxes: the last day."),
+                             QStringLiteral("yyyy-mm-dd")),
+          QCommandLineOption(QStringLiteral("date"), QStringLiteral("--report day-end: the day."),
                              QStringLiteral("yyyy-mm-dd")),
           QCommandLineOption(QStringLiteral("force"),
                              QStringLiteral("--report: replaces the file of --pdf or --csv when it exists."))},

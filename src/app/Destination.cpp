@@ -8,7 +8,8 @@ QString destinationCaption(int destination)
         "Video Management form",         "Inventory Management Form",        "Customer modification form",
         "Customer delete form",          "Report listing all movies",        "Report listing selected movies",
         "Report listing all customers",  "Report listing customers by Date", "Report listing all sales",
-        "Report of rental revenues",     "Manager code change"};
+        "Report of rental revenues",     "Manager code change",              "Day End report",
+        "Cash Up form"};
     if (destination < FirstDestination || destination > LastDestination)
         return {};
     return QString::fromLatin1(captions[destination - 1]);

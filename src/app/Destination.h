@@ -17,10 +17,12 @@ enum Destination : int {
     DestAllSales = 9,
     DestRentalRevenue = 10,
     DestManagerCode = 11, // changing the manager code itself
+    DestDayEnd = 12,
+    DestCashUp = 13,
 };
 
 inline constexpr int FirstDestination = DestVideoManagement;
-inline constexpr int LastDestination = DestManagerCode;
+inline constexpr int LastDestination = DestCashUp;
 
-// What the gate names while it asks for the code; empty outside 1 to 11.
+// What the gate names while it asks for the code; empty outside 1 to 13.
 QString destinationCaption(int destination);

@@ -4,7 +4,9 @@
 #include "app/frmSecur.h"
 #include "counter/frmCheckout.h"
 #include "reports/ReportPreview.h"
+#include "reports/frmCashUp.h"
 #include "reports/frmCustomersByDate.h"
+#include "reports/frmDayEnd.h"
 #include "reports/frmMovieByType.h"
 #include "customers/frmDelete.h"
 #include "customers/frmModify.h"
@@ -124,6 +126,20 @@ frmCustomersByDate &WindowRegistry::customersByDate()
     return *m_customersByDate;
 }
 
+frmDayEnd &WindowRegistry::dayEnd()
+{
+    if (!m_dayEnd)
+        m_dayEnd = std::make_unique<frmDayEnd>(*this);
+    return *m_dayEnd;
+}
+
+frmCashUp &WindowRegistry::cashUp()
+{
+    if (!m_cashUp)
+        m_cashUp = std::make_unique<frmCashUp>(*this);
+    return *m_cashUp;
+}
+
 void WindowRegistry::showReport(Report report)
 {
     static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
@@ -161,7 +177,7 @@ void WindowRegistry::exitProgram()
                                                         m_invent.get(), m_modify.get(), m_delete.get(),
                                                         m_movieByType.get(), m_customersByDate.get(),
                                                         m_returns.get(), m_payment.get(), m_add.get(),
-                                                        m_chooser.get()})
+                                                        m_chooser.get(), m_dayEnd.get(), m_cashUp.get()})
         if (w)
             w->hide();
     for (auto &r : m_reports)

@@ -16,6 +16,8 @@ class frmSecur;
 class frmCheckout;
 class frmMovieByType;
 class frmCustomersByDate;
+class frmDayEnd;
+class frmCashUp;
 class ReportPreview;
 class frmadd;
 class frmModify;
@@ -57,6 +59,8 @@ public:
     Form &deleteCustomer();
     frmMovieByType &movieByType();
     frmCustomersByDate &customersByDate();
+    frmDayEnd &dayEnd();
+    frmCashUp &cashUp();
     frmReturn &returns();
     frmPayment &payment();
     Form &addCustomer();
@@ -94,5 +98,7 @@ private:
     std::unique_ptr<frmMovieByType> m_movieByType;
     std::unique_ptr<frmCustomersByDate> m_customersByDate;
     std::unique_ptr<frmChooseMember> m_chooser;
+    std::unique_ptr<frmDayEnd> m_dayEnd;
+    std::unique_ptr<frmCashUp> m_cashUp;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

@@ -71,6 +71,9 @@ void frmMain::buildMenus()
     item(mnuMRep, mnuCDate, "mnuCDate", "Customer by Date", &frmMain::OpenCustomersByDate);
     item(mnuMRep, mnuAllSales, "mnuAllSales", "Sales all", &frmMain::OpenAllSales);
     item(mnuMRep, mnuRentRep, "mnuRentRep", "Rental Revenue", &frmMain::OpenRentalRevenue);
+    mnuMRep->addSeparator();
+    item(mnuMRep, mnuDayEnd, "mnuDayEnd", "Day End", &frmMain::OpenDayEnd);
+    item(mnuMRep, mnuCashUp, "mnuCashUp", "Cash Up", &frmMain::OpenCashUp);
     menu(MnuMCust, "MnuMCust", "Customers");
     item(MnuMCust, mnuAddC, "mnuAddC", "Add", &frmMain::OpenAddCustomer);
     item(MnuMCust, mnuModC, "mnuModC", "Modify", &frmMain::OpenModifyCustomer);

@@ -28,6 +28,8 @@ public:
     QMenu *mnuMStock, *mnuMRent, *mnuMRep, *MnuMCust, *mnuMManager;
     QAction *mnuVid, *mnuInv, *mnuCheck, *mnuRetVid, *mnuPay, *mnuMov, *mnuSel, *mnuCustR, *mnuCDate,
         *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuExit;
+    // The day's money, behind the gate like every report.
+    QAction *mnuDayEnd, *mnuCashUp;
 
     // The toolbar's keys, left to right.
     static const QStringList &toolbarKeys();
@@ -51,6 +53,8 @@ private:
     void OpenAllSales() { openSecured(DestAllSales); }
     void OpenRentalRevenue() { openSecured(DestRentalRevenue); }
     void OpenManagerCode() { openSecured(DestManagerCode); }
+    void OpenDayEnd() { openSecured(DestDayEnd); }
+    void OpenCashUp() { openSecured(DestCashUp); }
     void OpenCheckout();
     void OpenReturns();
     void OpenPayments();

@@ -4,7 +4,9 @@
 #include "app/WindowRegistry.h"
 #include "app/ManagerCode.h"
 #include "app/frmMain.h"
+#include "reports/frmCashUp.h"
 #include "reports/frmCustomersByDate.h"
+#include "reports/frmDayEnd.h"
 #include "reports/frmMovieByType.h"
 #include "stock/frmInvent.h"
 #include "stock/frmVidMn.h"
@@ -286,6 +288,8 @@ void frmSecur::openDestination()
         m_windows.showMainMenu();
         m_windows.showReport(Report::AllSales);
         break;
+    case DestDayEnd: m_windows.dayEnd().show(); break;
+    case DestCashUp: m_windows.cashUp().show(); break;
     case DestRentalRevenue:
         m_windows.showMainMenu();
         m_windows.showReport(Report::RentalRevenue);

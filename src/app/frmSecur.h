@@ -24,7 +24,7 @@ public:
     explicit frmSecur(WindowRegistry &windows);
     Q_DISABLE_COPY_MOVE(frmSecur)
 
-    // Set by the main menu, 1 to 10, before it shows the gate.
+    // Set by the main menu, 1 to 12, before it shows the gate.
     int destination = 0;
 
     QLabel *Label1, *lblDest, *Label2, *Image1;

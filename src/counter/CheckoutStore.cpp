@@ -1,6 +1,7 @@
 #include "CheckoutStore.h"
 
 #include "counter/CardMask.h"
+#include "data/Ledger.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 
@@ -260,5 +261,28 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
             break;
         }
     }
-    return true;
+
+    const CheckoutMoney &money = plan.money;
+    LedgerEntry entry;
+    entry.kind = LedgerEntry::Kind::Checkout;
+    entry.day = plan.date;
+    entry.member = plan.member;
+    entry.rentalId = rentalId;
+    entry.receiptId = saleId;
+    entry.method = money.method;
+    entry.subtotal = money.subtotal;
+    entry.gst = money.gst;
+    entry.pst = money.pst;
+    entry.total = money.total;
+    entry.tendered = money.tendered;
+    entry.change = money.change;
+    entry.feesPaid = money.feesPaid;
+    entry.rentals = money.rentals;
+    entry.rentalsAmount = money.rentalsAmount;
+    entry.tapesSold = money.tapesSold;
+    entry.tapesSoldAmount = money.tapesSoldAmount;
+    entry.itemsSold = money.itemsSold;
+    entry.itemsSoldAmount = money.itemsSoldAmount;
+    entry.amount = money.total;
+    return Ledger::append(m_db, entry);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "counter/BillLine.h"
+#include "counter/CheckoutMoney.h"
 #include "data/Database.h"
 #include "data/MemberLookup.h"
 #include "data/Money.h"
@@ -41,12 +42,14 @@ struct CardOnFile
 
 enum class Card { Visa, MasterCard, Sears };
 
-// Everything one checkout writes, in bill order.
+// Everything one checkout writes, in bill order, and the payment the
+// ledger records with it.
 struct CheckoutPlan
 {
     std::optional<qint32> member;
     QDate date;
     QList<BillLine::Parsed> lines;
+    CheckoutMoney money;
 };
 
 // The counter's statements against the store.
@@ -68,9 +71,10 @@ public:
     // when the number on file is 0 or empty.
     Fetched<CardOnFile> card(qint32 member, Card kind);
 
-    // Writes the whole checkout or nothing of it. Each tape must still be in
-    // the store and each item's stock still cover the bill when it is
-    // written; otherwise lastError() is a Conflict naming the line.
+    // Writes the whole checkout or nothing of it, its ledger entry included.
+    // Each tape must still be in the store and each item's stock still cover
+    // the bill when it is written; otherwise lastError() is a Conflict
+    // naming the line.
     bool recordCheckout(const CheckoutPlan &plan);
     // The receipt number the last recorded checkout made; 0 when it sold nothing.
     qint32 lastReceipt() const { return m_receipt.value_or(0); }

@@ -397,6 +397,7 @@ void frmCheckout::ResetCheckout()
 
     vidTotal = Money();
     m_salesTotal = Money();
+    m_money = {};
     m_paymentType = 0;
     SSTab1->setCurrentIndex(0);
     txtMemberID->setFocus();
@@ -778,11 +779,11 @@ void frmCheckout::SSTab1_Click(int page)
 
 void frmCheckout::showPaymentTotals()
 {
-    const Money subtotal = BillLine::totals(billLines()).subtotal();
-    txtSubTotal->setText(subtotal.roundedToCents().toPlainCents());
-    txtGST->setText(Pricing::gst(subtotal).toPlainCents());
-    txtPST->setText(Pricing::pst(subtotal).toPlainCents());
-    txtTotal1->setText(Pricing::total(subtotal).toPlainCents());
+    m_money = CheckoutMoney::forSubtotal(BillLine::totals(billLines()).subtotal());
+    txtSubTotal->setText(m_money.subtotal.toPlainCents());
+    txtGST->setText(m_money.gst.toPlainCents());
+    txtPST->setText(m_money.pst.toPlainCents());
+    txtTotal1->setText(m_money.total.toPlainCents());
 }
 
 void frmCheckout::openPaymentBoxes(bool card, bool expiry, bool cash)
@@ -846,9 +847,13 @@ bool frmCheckout::planCheckout(CheckoutPlan &plan)
     }
     plan.date = *date;
     plan.member = Identifier::parse(txtMemID2->text());
-    for (int i = 0; i < List3->count(); ++i)
-        if (const auto line = BillLine::parse(List3->item(i)->text()))
+    QStringList bill;
+    for (int i = 0; i < List3->count(); ++i) {
+        bill << List3->item(i)->text();
+        if (const auto line = BillLine::parse(bill.last()))
             plan.lines.append(*line);
+    }
+    m_money.countLines(bill);
     if (plan.lines.isEmpty()) {
         ws.msgBox(QStringLiteral("There is nothing on the bill to check out. Add a tape or an item first."),
                   Buttons::Ok, Icon::Exclamation, QStringLiteral("Empty bill"));
@@ -883,14 +888,13 @@ void frmCheckout::cmdCheckOut_Click()
             txtCash->setFocus();
             return;
         }
-        // The total the bill's lines come to, as the payment page shows it.
-        const Money total = Pricing::total(BillLine::totals(billLines()).subtotal());
-        if (*cash < total) {
+        if (*cash < m_money.total) {
             ws.msgBox(QStringLiteral("Must provide sufficient cash to cover this purchase or remove items."),
                       Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
             return;
         }
-        txtChange->setText((*cash - total).toPlainCents());
+        m_money.payCash(*cash);
+        txtChange->setText(m_money.change.toPlainCents());
         answer = ws.msgBox(QStringLiteral("Verify that the customer has provided $") + cash->toPlainCents() + Crlf
                                + QStringLiteral("in cash and been returned $") + txtChange->text()
                                + QStringLiteral(" in change.") + Crlf
@@ -902,6 +906,7 @@ void frmCheckout::cmdCheckOut_Click()
                       QStringLiteral("No card number"));
             return;
         }
+        m_money.payByCard(m_paymentType);
         // From here on the window (and so the receipt) shows the number masked.
         txtCardNum->setText(CardMask::masked(txtCardNum->text()));
         static const char *const descriptions[] = {"VISA credit charge", "MasterCard credit charge",
@@ -924,6 +929,7 @@ void frmCheckout::cmdCheckOut_Click()
     if (answer != Answer::Yes)
         return;
     // All of it or none of it: a failure leaves the bill on screen to try again.
+    plan.money = m_money;
     if (!m_store.recordCheckout(plan))
         return showDbError(ws, m_store.lastError());
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "counter/CheckoutMoney.h"
 #include "counter/CheckoutStore.h"
 #include "data/Money.h"
 #include "ui/Form.h"
@@ -156,6 +157,8 @@ private:
     std::optional<qint32> m_feesMember;
 
     Money m_salesTotal;
+    // The payment page's figures as shown, and the payment taken.
+    CheckoutMoney m_money;
     int m_paymentType = 0;
     qint32 m_rentVideoID = 0;
     QString m_rentTitle;

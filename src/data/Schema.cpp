@@ -88,7 +88,8 @@ const QStringList &tableNames()
         QStringLiteral("tblMembers"), QStringLiteral("tblCreditInfo"), QStringLiteral("Categories"),
         QStringLiteral("tblMovies"), QStringLiteral("tblVideos"), QStringLiteral("tblRentals"),
         QStringLiteral("tblReceipts"), QStringLiteral("tblSalesDetails"), QStringLiteral("tblVideosSold"),
-        QStringLiteral("tblInventory"), QStringLiteral("tblSettings"), QStringLiteral("tblGateLog")};
+        QStringLiteral("tblInventory"), QStringLiteral("tblSettings"), QStringLiteral("tblGateLog"),
+        QStringLiteral("tblLedger")};
     return names;
 }
 
@@ -144,13 +145,75 @@ const QStringList &settingsAndGateLog()
     return statements;
 }
 
+// Every money movement, one row per event, written in the transaction of
+// the event itself and never changed afterwards: a mistake is put right by
+// a new row. Money in ten-thousandths (BIGINT, as one day's takings may pass
+// what a 32-bit column holds); Seq is numbered by the writer as MAX + 1.
+const QString LedgerTable = QStringLiteral(R"(CREATE TABLE tblLedger (
+    Seq INTEGER NOT NULL PRIMARY KEY,
+    EntryDate TEXT NOT NULL,
+    EntryTime TEXT NOT NULL,
+    Counter TEXT NOT NULL,
+    Kind TEXT NOT NULL CHECK (Kind IN ('checkout', 'payment', 'fee', 'cashup')),
+    CustomerNumber INTEGER,
+    RentalID INTEGER,
+    ReceiptID INTEGER,
+    VideoID INTEGER,
+    Method INTEGER CHECK (Method BETWEEN 1 AND 6),
+    SubTotal BIGINT,
+    GST BIGINT,
+    PST BIGINT,
+    Total BIGINT,
+    Tendered BIGINT,
+    ChangeGiven BIGINT,
+    FeesPaid BIGINT,
+    Rentals INTEGER,
+    RentalsAmount BIGINT,
+    TapesSold INTEGER,
+    TapesSoldAmount BIGINT,
+    ItemsSold INTEGER,
+    ItemsSoldAmount BIGINT,
+    DaysLate INTEGER,
+    Amount BIGINT NOT NULL,
+    OpeningFloat BIGINT,
+    Expected BIGINT,
+    Note TEXT))");
+
+const QString LedgerRefusal =
+    QStringLiteral("tblLedger is append-only: its entries are never changed or deleted; put a mistake right with a "
+                   "new entry");
+
+QStringList ledger(Engine engine)
+{
+    QStringList statements = {LedgerTable,
+                              QStringLiteral("CREATE INDEX ixLedgerDay ON tblLedger (EntryDate, Kind)")};
+    if (engine == Engine::SQLite) {
+        statements << QStringLiteral("CREATE TRIGGER trLedgerNoUpdate BEFORE UPDATE ON tblLedger "
+                                     "BEGIN SELECT RAISE(ABORT, '%1'); END")
+                          .arg(LedgerRefusal)
+                   << QStringLiteral("CREATE TRIGGER trLedgerNoDelete BEFORE DELETE ON tblLedger "
+                                     "BEGIN SELECT RAISE(ABORT, '%1'); END")
+                          .arg(LedgerRefusal);
+    } else {
+        statements << QStringLiteral("CREATE FUNCTION ledger_append_only() RETURNS trigger LANGUAGE plpgsql AS "
+                                     "$$ BEGIN RAISE EXCEPTION '%1'; END $$")
+                          .arg(LedgerRefusal)
+                   << QStringLiteral("CREATE TRIGGER trLedgerNoChange BEFORE UPDATE OR DELETE ON tblLedger "
+                                     "FOR EACH ROW EXECUTE FUNCTION ledger_append_only()")
+                   << QStringLiteral("CREATE TRIGGER trLedgerNoTruncate BEFORE TRUNCATE ON tblLedger "
+                                     "FOR EACH STATEMENT EXECUTE FUNCTION ledger_append_only()");
+    }
+    return statements;
+}
+
 } // namespace
 
-QStringList upgrade(int from, Engine)
+QStringList upgrade(int from, Engine engine)
 {
     switch (from) {
     case 0: return indexes(); // the lookup indexes
     case 1: return settingsAndGateLog();
+    case 2: return ledger(engine); // the money ledger, empty: it starts from the day of the step
     }
     return {};
 }

@@ -93,6 +93,29 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
             return refuse(frmCustomersByDate::rangeMessage());
         parameters << StoreDate::toText(*from) << StoreDate::toText(*to);
     }
+    if (*id == ReportId::Taxes) {
+        if (request.from.isEmpty() || request.to.isEmpty())
+            return refuse(QStringLiteral("Give the first and the last day of the period as --from yyyy-mm-dd "
+                                         "--to yyyy-mm-dd."));
+        const auto from = StoreDate::parse(request.from);
+        if (!from)
+            return refuse(StoreDate::invalidMessage(request.from));
+        const auto to = StoreDate::parse(request.to);
+        if (!to)
+            return refuse(StoreDate::invalidMessage(request.to));
+        if (*from > *to)
+            return refuse(QStringLiteral("The first day of the period is after the last. Give --from on or before "
+                                         "--to."));
+        parameters << StoreDate::toText(*from) << StoreDate::toText(*to);
+    }
+    if (*id == ReportId::DayEnd) {
+        if (request.date.isEmpty())
+            return refuse(QStringLiteral("Give the day as --date yyyy-mm-dd."));
+        const auto day = StoreDate::parse(request.date);
+        if (!day)
+            return refuse(StoreDate::invalidMessage(request.date));
+        parameters << StoreDate::toText(*day);
+    }
     // The checks of a start-up, before the engine opens anything: a file
     // that is not a store is refused as it is, not made into one.
     const bool server = StoreLocation::isServer(request.store);

@@ -12,9 +12,10 @@ struct ReportRequest
     QString pdf;
     QString csv;
     QString genre;  // movies-by-type: 1 to 5 or a genre's name
-    QString from;   // customers-by-date: yyyy-MM-dd
+    QString from;   // customers-by-date, taxes: yyyy-MM-dd
     QString to;
     bool force = false; // an existing file of that name is replaced
+    QString date;   // day-end: yyyy-MM-dd
 };
 
 // Checks the store as a start-up does, runs the report's command and layout

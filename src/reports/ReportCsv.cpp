@@ -33,6 +33,11 @@ QList<CsvColumn> columnsOf(const ReportLayout &layout)
         return {{"Receipt Number", "RentalID"},         {"Date", "RentalDate"},          {"Movie Name", "Name"},
                 {"Video ID", "VideoID"},                {"Customer's ID Number", "CustomerNumber"},
                 {"Rental Price", "rentalfee"}};
+    if (layout.name == QLatin1String("rptDayEnd"))
+        return {{"Date", "Day"}, {"Section", "Section"}, {"What", "Line"}, {"Count", "Count"}, {"Amount", "Amount"}};
+    if (layout.name == QLatin1String("rptTaxes"))
+        return {{"Day", "Day"}, {"Checkouts", "Checkouts"}, {"SubTotal", "SubTotal"},
+                {"GST", "GST"}, {"PST", "PST"},          {"TOTAL", "Total"}};
     if (layout.name == QLatin1String("rptGateLog"))
         return {{"Try", "TryNumber"},     {"Time", "TriedAt"},           {"Destination", "Destination"},
                 {"Outcome", "Outcome"},   {"Counter", "Workstation"}};

@@ -64,11 +64,21 @@ struct ReportLayout
     int height(BandKind kind) const;
 };
 
-// The six reports, by the names scripts and menus use, then the gate log,
-// which only the command line writes.
-enum class ReportId { AllMovies, MoviesByType, CustomerList, CustomersByDate, RentalRevenue, SalesReport, GateLog };
-inline constexpr int ReportCount = 6;
-inline constexpr int CommandLineReportCount = 7;
+// The six reports and the two from the money ledger, by the names scripts
+// and menus use, then the gate log, which only the command line writes.
+enum class ReportId {
+    AllMovies,
+    MoviesByType,
+    CustomerList,
+    CustomersByDate,
+    RentalRevenue,
+    SalesReport,
+    DayEnd,
+    Taxes,
+    GateLog
+};
+inline constexpr int ReportCount = 8;
+inline constexpr int CommandLineReportCount = 9;
 
 namespace ReportLayouts {
 const ReportLayout &layout(ReportId id);

@@ -195,6 +195,41 @@ ReportLayout salesReport()
              pageFooter()}};
 }
 
+ReportLayout dayEnd()
+{
+    const QColor navy(0x00, 0x00, 0x80);
+    return {QStringLiteral("rptDayEnd"),
+            QStringLiteral("Day End"),
+            &ReportCommands::dayEnd(),
+            {{BandKind::ReportHeader, 1500, {title(0, 5100, "DAY END", navy), logo(0, 2160, 620)}},
+             {BandKind::PageHeader, 2 * HeadLine,
+              {heading(0, 900, "Date"), heading(1100, 3000, "What"), heading(6700, 700, "Count"),
+               heading(7700, 1200, "Amount"), rule(0, 8900, HeadLine + 40)}},
+             {BandKind::GroupHeader, HeadLine + 120, {groupKey(0, 6000, headingFont(), navy)}},
+             {BandKind::Detail, Line,
+              {field(0, 900, "Day"), field(1100, 5500, "Line"), field(6700, 700, "Count"),
+               field(7700, 1200, "Amount", 1, true)}},
+             pageFooter()}};
+}
+
+ReportLayout taxes()
+{
+    return {QStringLiteral("rptTaxes"),
+            QStringLiteral("Taxes"),
+            &ReportCommands::taxes(),
+            {{BandKind::ReportHeader, 1500,
+              {title(0, 6000, "GST AND PST COLLECTED", QColor(0x00, 0x80, 0x00)), logo(0, 2160, 620)}},
+             {BandKind::PageHeader, 2 * HeadLine,
+              {heading(0, 2200, "Day"), heading(2300, 900, "Checkouts"), heading(3400, 1200, "SubTotal"),
+               heading(4800, 1100, "GST"), heading(6100, 1100, "PST"), heading(7400, 1300, "TOTAL"),
+               rule(0, 8700, HeadLine + 40)}},
+             {BandKind::Detail, Line,
+              {field(0, 2200, "Day"), field(2300, 900, "Checkouts"), field(3400, 1200, "SubTotal", 1, true),
+               field(4800, 1100, "GST", 1, true), field(6100, 1100, "PST", 1, true),
+               field(7400, 1300, "Total", 1, true)}},
+              pageFooter()}};
+}
+
 ReportLayout gateLog()
 {
     return {QStringLiteral("rptGateLog"),
@@ -244,15 +279,16 @@ namespace ReportLayouts {
 const ReportLayout &layout(ReportId id)
 {
     static const ReportLayout layouts[CommandLineReportCount] = {
-        allMovies(), moviesByType(), customerList(), customersByDate(), rentalRevenue(), salesReport(), gateLog()};
+        allMovies(), moviesByType(), customerList(), customersByDate(), rentalRevenue(),
+        salesReport(), dayEnd(),     taxes(),        gateLog()};
     return layouts[static_cast<int>(id)];
 }
 
 QString scriptName(ReportId id)
 {
     static const char *const names[CommandLineReportCount] = {
-        "all-movies", "movies-by-type", "customer-list", "customers-by-date", "rental-revenue", "daily-sales",
-        "gate-log"};
+        "all-movies", "movies-by-type", "customer-list", "customers-by-date", "rental-revenue",
+        "daily-sales", "day-end",       "taxes",         "gate-log"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 

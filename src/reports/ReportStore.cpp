@@ -237,29 +237,42 @@ const ReportCommand &rentalRevenue()
 const ReportCommand &salesReport()
 {
     // Every stock-item line of every receipt once, whether or not the
-    // receipt also sold a tape.
+    // receipt also sold a tape, and every tape sold as a line of its own at
+    // its sale price: items first on a receipt, then tapes.
     static const ReportCommand c{
         QStringLiteral("SalesReport_Grouping"),
         {col("SaleID", ColumnType::Number), col("DateOfSale", ColumnType::Date),
          col("CustomerID", ColumnType::Number), col("QuantityPurchased", ColumnType::Number), col("ItemName"),
          col("Price", ColumnType::Money), col("Amount", ColumnType::Money), col("GST", ColumnType::Money),
          col("PST", ColumnType::Money), col("TaxTotal", ColumnType::Money)},
-        {QStringLiteral("tblReceipts.SaleID"), QStringLiteral("tblReceipts.DateOfSale"),
-         QStringLiteral("tblReceipts.CustomerID"), QStringLiteral("tblSalesDetails.QuantityPurchased"),
-         QStringLiteral("tblInventory.ItemName"), QStringLiteral("tblInventory.Price")},
-        QStringLiteral("FROM tblSalesDetails, tblInventory, tblReceipts "
+        {QStringLiteral("s.SaleID"), QStringLiteral("s.DateOfSale"), QStringLiteral("s.CustomerID"),
+         QStringLiteral("s.Quantity"), QStringLiteral("s.ItemName"), QStringLiteral("s.Price"),
+         QStringLiteral("s.LineKind"), QStringLiteral("s.LineKey")},
+        QStringLiteral("FROM (SELECT tblReceipts.SaleID AS SaleID, tblReceipts.DateOfSale AS DateOfSale, "
+                       "tblReceipts.CustomerID AS CustomerID, tblSalesDetails.QuantityPurchased AS Quantity, "
+                       "tblInventory.ItemName AS ItemName, tblInventory.Price AS Price, 0 AS LineKind, "
+                       "tblSalesDetails.InventoryID AS LineKey "
+                       "FROM tblSalesDetails, tblInventory, tblReceipts "
                        "WHERE tblSalesDetails.InventoryID = tblInventory.InventoryID "
-                       "AND tblSalesDetails.ReceiptID = tblReceipts.SaleID"),
-        QStringLiteral("tblReceipts.DateOfSale, tblReceipts.SaleID, tblSalesDetails.InventoryID, "
-                       "tblSalesDetails.QuantityPurchased"),
-        QStringLiteral("tblReceipts.DateOfSale"),
-        QStringLiteral("tblReceipts.DateOfSale"),
+                       "AND tblSalesDetails.ReceiptID = tblReceipts.SaleID "
+                       "UNION ALL SELECT tblReceipts.SaleID, tblReceipts.DateOfSale, tblReceipts.CustomerID, 1, "
+                       "tblMovies.Name, tblVideos.SalePrice, 1, tblVideosSold.VideoID "
+                       "FROM tblVideosSold, tblVideos, tblMovies, tblReceipts "
+                       "WHERE tblVideosSold.VideoID = tblVideos.VideoID AND tblVideos.MovieNum = tblMovies.MovieNum "
+                       "AND tblVideosSold.ReceiptID = tblReceipts.SaleID) s WHERE 1 = 1"),
+        QStringLiteral("s.DateOfSale, s.SaleID, s.LineKind, s.LineKey, s.Quantity"),
+        QStringLiteral("s.DateOfSale"),
+        QStringLiteral("s.DateOfSale"),
         {},
         // Worked exactly where the engine can: a sum past 64 bits is left blank, never an error.
-        {QStringLiteral("SUM(CAST(tblSalesDetails.QuantityPurchased AS NUMERIC) * tblInventory.Price)")},
+        {QStringLiteral("SUM(CAST(s.Quantity AS NUMERIC) * s.Price)")},
         {QStringLiteral("Amount"), QStringLiteral("GST"), QStringLiteral("PST"), QStringLiteral("TaxTotal")},
         [](const QSqlQuery &q) {
-            ReportRow row{numberAt(q, 0), textAt(q, 1), numberAt(q, 2), numberAt(q, 3), textAt(q, 4), moneyAt(q, 5)};
+            // A tape sold is named by its number and title.
+            QVariant name = textAt(q, 4);
+            if (q.value(6).toInt() == 1)
+                name = QStringLiteral("Tape %1: %2").arg(q.value(7).toLongLong()).arg(name.toString());
+            ReportRow row{numberAt(q, 0), textAt(q, 1), numberAt(q, 2), numberAt(q, 3), name, moneyAt(q, 5)};
             std::optional<Money> amount;
             if (!q.value(3).isNull() && !q.value(5).isNull())
                 amount = Money::fromUnits(q.value(5).toLongLong()).times(q.value(3).toLongLong());
@@ -333,6 +346,8 @@ bool ReportStore::open()
     }
     m_groups.clear();
     m_rowCount = 0;
+    if (m_command.compute)
+        return openComputed();
     const QString aggregates =
         m_command.aggregates.isEmpty() ? QString() : QStringLiteral(", ") + m_command.aggregates.join(u", ");
     const bool grouped = !m_command.groupBy.isEmpty();
@@ -382,6 +397,27 @@ bool ReportStore::open()
     return true;
 }
 
+bool ReportStore::openComputed()
+{
+    auto rows = m_command.compute(m_db, m_parameters);
+    if (!rows)
+        return false;
+    m_computed = std::move(*rows);
+    m_rowCount = m_computed.size();
+    m_totals.clear();
+    const int key = m_command.groupBy.isEmpty() ? -1 : m_command.column(m_command.groupBy);
+    for (qint64 i = 0; i < m_rowCount; ++i) {
+        const QVariant value = key >= 0 ? m_computed[i].value(key) : QVariant();
+        if (m_groups.isEmpty() || (key >= 0 && m_groups.last().key != value))
+            m_groups.append(ReportGroup{value, i, 0, {}});
+        ++m_groups.last().rowCount;
+    }
+    // As with a selected report, an ungrouped one is one group, rows or not.
+    if (key < 0 && m_groups.isEmpty())
+        m_groups.append(ReportGroup{});
+    return true;
+}
+
 bool ReportStore::buildSeekIndex()
 {
     const QString action = QStringLiteral("run the report %1").arg(m_command.name);
@@ -418,6 +454,8 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
     QList<ReportRow> out;
     if (count <= 0 || first >= m_rowCount)
         return out;
+    if (m_command.compute)
+        return m_computed.mid(first, count);
     if (m_stream && first == m_streamNext) {
         out.reserve(count);
         while (out.size() < count && m_stream->next())
@@ -453,6 +491,12 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
         if (to < m_seekKeys.size()) {
             sql += QStringLiteral(" AND %1 < ?").arg(m_command.seek);
             values << m_seekKeys[to];
+        } else if (!m_command.groupBy.isEmpty() && !m_seekKeys.isEmpty()) {
+            // The last group's value is the highest there is; bounding the
+            // range on both sides keeps the engine on the index through a
+            // union of several tables as well.
+            sql += QStringLiteral(" AND %1 <= ?").arg(m_command.seek);
+            values << m_seekKeys.last();
         }
     }
     sql += QStringLiteral(" ORDER BY %1 LIMIT ? OFFSET ?").arg(m_command.orderBy);
@@ -468,6 +512,8 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
 
 bool ReportStore::startStream()
 {
+    if (m_command.compute)
+        return true;
     m_stream = m_db.stream(QStringLiteral("run the report %1").arg(m_command.name),
                            rowSelect() + QStringLiteral(" ORDER BY ") + m_command.orderBy, m_parameters);
     m_streamNext = 0;
@@ -487,6 +533,12 @@ QString ReportStore::failedFile(const QString &file, const DbError &error)
 
 bool ReportStore::forEachRow(const std::function<bool(qint64, const ReportRow &)> &each)
 {
+    if (m_command.compute) {
+        for (qint64 i = 0; i < m_computed.size(); ++i)
+            if (!each(i, m_computed[i]))
+                break;
+        return true;
+    }
     if (!startStream())
         return false;
     qint64 i = 0;

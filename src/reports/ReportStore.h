@@ -35,7 +35,7 @@ struct ReportGroup
     QList<Money> sums;
 };
 
-// One of the six report commands: which rows, in which order, with which
+// One of the report commands: which rows, in which order, with which
 // computed columns and sums. Everything here is data the store runs.
 struct ReportCommand
 {
@@ -51,6 +51,10 @@ struct ReportCommand
     QStringList sumNames;               // names of the sums, as layouts refer to them
     std::function<ReportRow(const QSqlQuery &)> makeRow;
     std::function<QList<Money>(const QVariantList &aggregates)> makeSums;
+    // Rows the program works out rather than selects (a day's figures, a
+    // handful of rows): run once as the report opens, in its snapshot. Its
+    // groups are the runs of equal values of the column named in groupBy.
+    std::function<std::optional<QList<ReportRow>>(Database &db, const QVariantList &parameters)> compute = {};
 
     int column(const QString &name) const;
     int sumIndex(const QString &name) const;
@@ -64,6 +68,10 @@ const ReportCommand &customerList();
 const ReportCommand &customersByDate();
 const ReportCommand &rentalRevenue();
 const ReportCommand &salesReport();
+// From the money ledger: one day's takings and drawers (the day as
+// yyyy-MM-dd), and the taxes of each day of a period (first and last day).
+const ReportCommand &dayEnd();
+const ReportCommand &taxes();
 const ReportCommand &gateLog();
 } // namespace ReportCommands
 
@@ -103,6 +111,7 @@ public:
 
 private:
     QString rowSelect() const;
+    bool openComputed();
     bool buildSeekIndex();
 
     Database m_db;
@@ -119,4 +128,5 @@ private:
     bool m_seekBuilt = false;
     std::optional<QSqlQuery> m_stream;
     qint64 m_streamNext = 0;
+    QList<ReportRow> m_computed;
 };

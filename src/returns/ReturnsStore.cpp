@@ -1,9 +1,12 @@
 #include "ReturnsStore.h"
 
+#include "data/Ledger.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 
 #include <QSqlQuery>
+
+#include <algorithm>
 
 Money ReturnsStore::overdueCharge(QDate due, QDate returned, int priceClass)
 {
@@ -68,7 +71,7 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
     // reported instead of silently staying open.
     auto q = m_db.run(action,
                       QStringLiteral("SELECT r.CustomerNumber, r.RentalDate, r.DueDate, m.PriceClass, "
-                                     "c.CustomerNumber FROM tblRentals r "
+                                     "c.CustomerNumber, r.RentalID FROM tblRentals r "
                                      "LEFT JOIN tblVideos v ON v.VideoID = r.VideoID "
                                      "LEFT JOIN tblMovies m ON m.MovieNum = v.MovieNum "
                                      "LEFT JOIN tblMembers c ON c.CustomerNumber = r.CustomerNumber "
@@ -79,6 +82,8 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
     struct Rental
     {
         qint32 member;
+        qint32 rentalId;
+        qint64 daysLate;
         Money charge;
     };
     QList<Rental> rentals;
@@ -99,7 +104,8 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
             outcome.rentedOn = *rented;
             return false;
         }
-        rentals.append(Rental{member, overdueCharge(*due, returned, q->value(3).toInt())});
+        rentals.append(Rental{member, q->value(5).toInt(), std::max<qint64>(0, due->daysTo(returned)),
+                              overdueCharge(*due, returned, q->value(3).toInt())});
     }
     Money total;
     if (rentals.isEmpty()) {
@@ -124,6 +130,16 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
                           QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing + ? WHERE CustomerNumber = ?"),
                           {rental.charge.units(), rental.member}))
                 return false;
+            LedgerEntry fee;
+            fee.kind = LedgerEntry::Kind::Fee;
+            fee.day = returned;
+            fee.member = rental.member;
+            fee.rentalId = rental.rentalId;
+            fee.videoId = videoId;
+            fee.daysLate = int(rental.daysLate);
+            fee.amount = rental.charge;
+            if (!Ledger::append(m_db, fee))
+                return false;
             total += rental.charge;
         }
     }
@@ -136,7 +152,7 @@ Fetched<MemberRow> ReturnsStore::member(qint32 number)
     return MemberLookup::byNumber(m_db, number);
 }
 
-std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount)
+std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount, QDate day)
 {
     const QString action = QStringLiteral("record the payment");
     std::optional<Money> balance;
@@ -150,6 +166,13 @@ std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount)
             return false;
         if (paid->numRowsAffected() != 1)
             return m_db.fail(action, QStringLiteral("Member %1 is no longer on file.").arg(member));
+        LedgerEntry payment;
+        payment.kind = LedgerEntry::Kind::Payment;
+        payment.day = day;
+        payment.member = member;
+        payment.amount = amount;
+        if (!Ledger::append(m_db, payment))
+            return false;
         const auto left = m_db.scalar(action, QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"),
                                       {member});
         if (!left)

@@ -56,14 +56,16 @@ public:
     // The member's tapes still out, each once, by tape number.
     std::optional<QList<TapeOut>> tapesOut(qint32 member);
     // Closes every open rental of each tape, puts it back in the store and
-    // adds each rental's overdue charge to its member, as one transaction.
+    // adds each rental's overdue charge to its member (and to the ledger, as
+    // charged on the return date), as one transaction.
     // A return date before a rental's start refuses the whole lot.
     ReturnOutcome returnTapes(const QList<qint32> &videoIds, QDate returned);
 
     Fetched<MemberRow> member(qint32 number);
-    // Takes `amount` off the member's fees; the balance left, read in the
-    // same transaction, or nullopt on failure.
-    std::optional<Money> payFees(qint32 member, Money amount);
+    // Takes `amount` off the member's fees and records the payment in the
+    // ledger as paid on `day`; the balance left, read in the same
+    // transaction, or nullopt on failure.
+    std::optional<Money> payFees(qint32 member, Money amount, QDate day);
 
 private:
     // One tape's part of returnTapes; false stops the transaction.

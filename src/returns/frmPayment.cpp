@@ -171,7 +171,7 @@ void frmPayment::cmdPayFull_Click()
         return;
     }
 
-    const auto balance = m_store->payFees(m_member->number, m_amountOwing);
+    const auto balance = m_store->payFees(m_member->number, m_amountOwing, m_windows.today());
     if (!balance)
         return showDbError(ws, m_store->lastError());
     ws.msgBox(QStringLiteral("Overdue fees paid in the amount of ") + m_amountOwing.toCurrency(), Buttons::Ok,
@@ -206,7 +206,7 @@ void frmPayment::cmdPayPart_Click()
         return;
     }
 
-    const auto balance = m_store->payFees(m_member->number, *amount);
+    const auto balance = m_store->payFees(m_member->number, *amount, m_windows.today());
     if (!balance)
         return showDbError(ws, m_store->lastError());
     m_amountOwing = *balance;

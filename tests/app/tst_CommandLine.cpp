@@ -2,6 +2,7 @@
 
 #include "data/Backup.h"
 #include "data/Database.h"
+#include "data/Schema.h"
 #include "data/StoreFile.h"
 
 #include <QDir>
@@ -130,7 +131,8 @@ private slots:
 
         Result r = videostore({u"--store"_s, store, u"--check"_s});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, u"The store %1 is sound: every table in place, integrity ok, version 2.\n"_s.arg(shown));
+        QCOMPARE(r.out, u"The store %1 is sound: every table in place, integrity ok, version %2.\n"_s.arg(shown)
+                            .arg(Schema::Version));
         r = videostore({u"--store"_s, missing, u"--check"_s});
         QCOMPARE(r.code, 1);
         QCOMPARE(r.err, u"The store %1 has a problem: There is no such file.\n"_s.arg(QDir::toNativeSeparators(missing)));

@@ -88,8 +88,8 @@ private slots:
             captions << (command->menu() ? u'[' + command->text() + u']' : command->text());
         QCOMPARE(captions, QStringList({"[Stock Management]", "Videos", "Inventory", "[Rentals]", "Checkout", "Return",
                                         "Late Payment", "[Reports]", "List all Movies", "List selected type",
-                                        "Customer list", "Customer by Date", "Sales all", "Rental Revenue",
-                                        "[Customers]", "Add", "Modify", "Delete", "[Manager]",
+                                        "Customer list", "Customer by Date", "Sales all", "Rental Revenue", "",
+                                        "Day End", "Cash Up", "[Customers]", "Add", "Modify", "Delete", "[Manager]",
                                         "Change manager code...", "Exit"}));
         child<QPushButton>(menu, tasks[0].button)->setFocus();
         for (const Task &task : tasks) {

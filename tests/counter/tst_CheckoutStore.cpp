@@ -42,9 +42,11 @@ int checkoutLoop(const QString &path)
             out << "no tape or item left" << Qt::endl;
             return 1;
         }
-        CheckoutPlan plan{1, Today, {rentLine(tape.toInt()), buyLine(item.toInt(), 1)}};
+        CheckoutPlan plan{1, Today, {rentLine(tape.toInt()), buyLine(item.toInt(), 1)},
+                          CheckoutMoney::forSubtotal(Money::fromCents(1000 + n % 1000))};
         if (sale.isValid())
             plan.lines.append(buyVideoLine(sale.toInt()));
+        plan.money.payCash(Money::fromCents(5000));
         if (!store.recordCheckout(plan)) {
             out << "checkout failed: " << store.lastError().clerkText() << Qt::endl;
             return 1;
@@ -137,6 +139,12 @@ private slots:
                            "tblSalesDetails WHERE ReceiptID = SaleID) <> 1"_s),
                      0);
             QCOMPARE(count(u"SELECT COUNT(DISTINCT RentalID) FROM tblRentals WHERE RentalID > %2"_s), receipts);
+            // The ledger and the receipt: both there or neither, one entry each, paid as planned.
+            QCOMPARE(count(u"SELECT COUNT(*) FROM tblLedger WHERE Kind = 'checkout'"_s), receipts);
+            QCOMPARE(count(u"SELECT COUNT(*) FROM tblReceipts r WHERE SaleID > %1 AND (SELECT COUNT(*) FROM "
+                           "tblLedger l WHERE l.ReceiptID = r.SaleID AND l.RentalID IS NOT NULL "
+                           "AND l.Tendered = 500000) <> 1"_s),
+                     0);
             QCOMPARE(count(u"SELECT COUNT(*) FROM tblRentals WHERE RentalID > %2"_s), receipts);
             // Stock and shelf flags agree with what was written.
             QCOMPARE(base.stock - valueIn(path, u"SELECT SUM(Quantity) FROM tblInventory"_s).toLongLong(),

@@ -102,9 +102,10 @@ private slots:
         for (int i = 0; i < ReportCount; ++i) {
             const ReportLayout &layout = ReportLayouts::layout(ReportId(i));
             const QVariantList params = ReportId(i) == ReportId::MoviesByType ? QVariantList{4}
-                                        : ReportId(i) == ReportId::CustomersByDate
+                                        : ReportId(i) == ReportId::CustomersByDate || ReportId(i) == ReportId::Taxes
                                             ? QVariantList{QStringLiteral("2026-01-01"), QStringLiteral("2026-12-31")}
-                                            : QVariantList{};
+                                        : ReportId(i) == ReportId::DayEnd ? QVariantList{QStringLiteral("2026-01-01")}
+                                                                          : QVariantList{};
             ReportStore store(t.path(), *layout.command, params);
             QVERIFY(store.open());
             ReportDocument doc(layout, store);

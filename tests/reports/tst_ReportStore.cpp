@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(summed, many.totals());
     }
 
-    void salesListEveryItemLineOnceWithDaySums()
+    void salesListEveryItemLineOnceAndEveryTapeSoldWithDaySums()
     {
         TestStore t;
         t.addItem(1, QStringLiteral("Popcorn"), QStringLiteral("5.00"), 10);
@@ -148,13 +148,21 @@ private slots:
         const ReportCommand &c = ReportCommands::salesReport();
         ReportStore s(t.path(), c);
         QVERIFY(s.open());
-        QCOMPARE(s.rowCount(), 3);
+        QCOMPARE(s.rowCount(), 5);
         QCOMPARE(s.groups().size(), 2);
         QCOMPARE(currency(s.groups()[0].sums), QStringList({"$13.00", "$0.91", "$1.04", "$14.95"}));
-        QCOMPARE(currency(s.groups()[1].sums), QStringList({"$3.00", "$0.21", "$0.24", "$3.45"}));
+        // The second day: the candy and two tapes at $24.99.
+        QCOMPARE(currency(s.groups()[1].sums), QStringList({"$52.98", "$3.71", "$4.24", "$60.93"}));
         const QList<ReportRow> rows = all(s);
         QCOMPARE(Money::fromUnits(at(rows[0], c, "Amount").toLongLong()).toCurrency(), QStringLiteral("$10.00"));
         QCOMPARE(at(rows[2], c, "SaleID").toInt(), 2);
+        QCOMPARE(at(rows[2], c, "ItemName").toString(), QStringLiteral("Candy"));
+        for (int i : {3, 4}) {
+            QCOMPARE(at(rows[i], c, "SaleID").toInt(), 2);
+            QCOMPARE(at(rows[i], c, "ItemName").toString(), QStringLiteral("Tape %1: One").arg(97 + i));
+            QCOMPARE(at(rows[i], c, "QuantityPurchased").toInt(), 1);
+            QCOMPARE(Money::fromUnits(at(rows[i], c, "Amount").toLongLong()).toCurrency(), QStringLiteral("$24.99"));
+        }
     }
 
     void saleLineTooLargeToWorkOutIsLeftBlank()

@@ -6,6 +6,8 @@
 #include "data/StoreLocation.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -178,4 +180,57 @@ void Bench::print() const
         std::printf("%-52s %10.3f %10s %7s %8.0f %s\n", qPrintable(r.operation), r.median, qPrintable(floor),
                     qPrintable(ratio), r.target, r.median <= r.target ? "ok" : "MISSED");
     }
+}
+
+void ledgerEntrySql(Floor &floor, const char *kind, const QVariant &member, qint64 amount)
+{
+    const QVariant seq = floor.column(QStringLiteral("SELECT MAX(Seq) FROM tblLedger")).value(0);
+    const QVariant none;
+    floor.run(QStringLiteral("INSERT INTO tblLedger (Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, "
+                             "RentalID, ReceiptID, VideoID, Method, SubTotal, GST, PST, Total, Tendered, "
+                             "ChangeGiven, FeesPaid, Rentals, RentalsAmount, TapesSold, TapesSoldAmount, ItemsSold, "
+                             "ItemsSoldAmount, DaysLate, Amount, OpeningFloat, Expected, Note) VALUES (?, ?, ?, ?, "
+                             "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+              {seq.toLongLong() + 1, QDate::currentDate().toString(Qt::ISODate),
+               QDateTime::currentDateTime().toString(Qt::ISODate), QStringLiteral("bench"), QLatin1String(kind),
+               member, 1, 1, none, 6, amount, amount, amount, amount, amount, amount, 0, 1, amount, 1, amount, 1,
+               amount, none, amount, none, none, none});
+}
+
+void seedLedgerYear(Floor &floor)
+{
+    floor.run(QStringLiteral("BEGIN IMMEDIATE"));
+    QSqlQuery q(floor.database());
+    q.prepare(QStringLiteral("INSERT INTO tblLedger (Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, "
+                             "RentalID, ReceiptID, Method, SubTotal, GST, PST, Total, Tendered, ChangeGiven, "
+                             "FeesPaid, Rentals, RentalsAmount, TapesSold, TapesSoldAmount, ItemsSold, "
+                             "ItemsSoldAmount, DaysLate, Amount) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                             "?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QDate today = QDate::currentDate();
+    qint64 seq = floor.column(QStringLiteral("SELECT COALESCE(MAX(Seq), 0) FROM tblLedger")).value(0).toLongLong();
+    for (int day = 365; day >= 1; --day) {
+        const QString date = today.addDays(-day).toString(Qt::ISODate);
+        for (int i = 0; i < 300; ++i) {
+            const bool checkout = i % 3 != 2;
+            const qint64 subtotal = 49900 + 1000 * (i % 17);
+            const qint64 total = subtotal * 115 / 100;
+            const QVariantList values = {
+                ++seq, date, date + QStringLiteral("T12:00:00"), i % 2 ? QStringLiteral("front") : QStringLiteral("back"),
+                checkout ? QStringLiteral("checkout") : (i % 2 ? QStringLiteral("payment") : QStringLiteral("fee")),
+                1 + i, checkout ? QVariant(i) : QVariant(), checkout ? QVariant(i) : QVariant(),
+                checkout ? QVariant(1 + i % 6) : QVariant(), checkout ? QVariant(subtotal) : QVariant(),
+                checkout ? QVariant(subtotal * 7 / 100) : QVariant(), checkout ? QVariant(subtotal * 8 / 100) : QVariant(),
+                checkout ? QVariant(total) : QVariant(), checkout ? QVariant(total + 5000) : QVariant(),
+                checkout ? QVariant(qint64(5000)) : QVariant(), checkout ? QVariant(0) : QVariant(),
+                checkout ? QVariant(1) : QVariant(), checkout ? QVariant(subtotal) : QVariant(),
+                checkout ? QVariant(0) : QVariant(), checkout ? QVariant(0) : QVariant(),
+                checkout ? QVariant(0) : QVariant(), checkout ? QVariant(0) : QVariant(),
+                checkout || i % 2 ? QVariant() : QVariant(3), checkout ? total : 29900};
+            for (const QVariant &v : values)
+                q.addBindValue(v);
+            if (!q.exec())
+                qFatal("cannot seed the ledger: %s", qPrintable(q.lastError().text()));
+        }
+    }
+    floor.run(QStringLiteral("COMMIT"));
 }

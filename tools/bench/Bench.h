@@ -41,11 +41,19 @@ public:
     bool onServer() const { return m_server; }
     // The first column of every row.
     QList<QVariant> column(const QString &sql, const QVariantList &values = {});
+    const QSqlDatabase &database() const { return m_db; }
 
 private:
     QSqlDatabase m_db;
     bool m_server = false;
 };
+
+// The ledger entry every money movement writes, as bare statements in the
+// caller's transaction: the next number, then the row with every column.
+void ledgerEntrySql(Floor &floor, const char *kind, const QVariant &member, qint64 amount);
+// Gives the copy a year of ledger entries, as a store that has kept its
+// ledger that long holds: about 300 a day.
+void seedLedgerYear(Floor &floor);
 
 class Bench
 {
@@ -101,6 +109,7 @@ void benchReports(Bench &bench);
 void benchReturns(Bench &bench);
 void benchStock(Bench &bench);
 void benchCustomers(Bench &bench);
+void benchLedger(Bench &bench);
 void benchGate(Bench &bench);
 void benchCopy(Bench &bench);
 

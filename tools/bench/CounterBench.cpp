@@ -114,6 +114,7 @@ void checkoutSql(Bench &bench)
         bench.floor().run(QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID) VALUES (?, ?)"), {tape, saleId});
         bench.floor().run(QStringLiteral("UPDATE tblVideos SET InStore = 0 WHERE VideoID = ?"), {tape});
     }
+    ledgerEntrySql(bench.floor(), "checkout", member, 1000000);
     bench.floor().commit();
 }
 

@@ -63,9 +63,11 @@ void returnSql(Bench &bench, const QVariant &tape, QDate returned, bool listTape
     const QDate due = QDate::fromString(f.column(OpenRentals, {tape}).value(0).toString(), Qt::ISODate);
     f.run(QStringLiteral("UPDATE tblRentals SET Returned = 1 WHERE VideoID = ? AND Returned = 0"), {tape});
     f.run(QStringLiteral("UPDATE tblVideos SET InStore = 1 WHERE VideoID = ?"), {tape});
-    if (due < returned)
+    if (due < returned) {
         f.run(QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing + ? WHERE CustomerNumber = ?"),
               {29900 * due.daysTo(returned), member});
+        ledgerEntrySql(f, "fee", member, 29900 * due.daysTo(returned));
+    }
     f.commit();
     if (listTapes)
         f.run(QStringLiteral("SELECT DISTINCT r.VideoID, m.Name FROM tblRentals r JOIN tblVideos v ON v.VideoID = "
@@ -155,6 +157,7 @@ void returnsFromList(Bench &bench, frmReturn &w)
             f.run(QStringLiteral("UPDATE tblVideos SET InStore = 1 WHERE VideoID = ?"), {tape});
             f.run(QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing + 39800 WHERE CustomerNumber = ?"),
                   {member});
+            ledgerEntrySql(f, "fee", member, 39800);
         }
         f.commit();
     });
@@ -188,6 +191,7 @@ void payments(Bench &bench, frmPayment &w)
         Floor &f = bench.floor();
         f.begin();
         f.run(QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - 15000 WHERE CustomerNumber = ?"), {member});
+        ledgerEntrySql(f, "payment", member, 15000);
         f.run(QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member});
         f.commit();
     });

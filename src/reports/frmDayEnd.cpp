@@ -1,0 +1,79 @@
+#include "frmDayEnd.h"
+
+#include "app/WindowRegistry.h"
+#include "data/StoreDate.h"
+#include "ui/Controls.h"
+#include "ui/Pictures.h"
+#include "ui/WindowSystem.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmDayEnd::frmDayEnd(WindowRegistry &windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("frmDayEnd"));
+    setWindowTitle(QStringLiteral("Day End"));
+
+    Image1 = Pictures::makeImage1(this);
+    Label1 = Controls::label(this, "Label1", "Day End");
+    QFont big = Label1->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    Label1->setFont(big);
+    Label2 = Controls::label(this, "Label2", "&Day:");
+    txtDate = Controls::edit(this, "txtDate");
+    txtDate->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
+    txtDate->setFixedWidth(120);
+    Command1 = Controls::button(this, "Command1", "&Show Report");
+    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    Controls::commandSize({Command1, cmdReturn});
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(Image1, 0, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(Label1, 1, 0, 1, 2);
+    Controls::addRow(grid, 2, Label2, txtDate);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdReturn);
+    buttons->addWidget(Command1);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    setFixedWidth(360);
+
+    Controls::tabOrder({txtDate, Command1, cmdReturn});
+    setDefaultButton(Command1);
+    setCancelButton(cmdReturn);
+    connect(Command1, &QPushButton::clicked, this, &frmDayEnd::Command1_Click);
+    connect(cmdReturn, &QPushButton::clicked, this, &frmDayEnd::cmdReturn_Click);
+}
+
+void frmDayEnd::Form_Activate()
+{
+    txtDate->setText(StoreDate::toText(m_windows.today()));
+    txtDate->setFocus();
+    txtDate->selectAll();
+}
+
+void frmDayEnd::Command1_Click()
+{
+    const auto day = StoreDate::parse(txtDate->text());
+    if (!day) {
+        m_windows.ws().msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation,
+                              QStringLiteral("Day End"));
+        txtDate->setFocus();
+        txtDate->selectAll();
+        return;
+    }
+    m_windows.openReport(ReportId::DayEnd, {StoreDate::toText(*day)});
+}
+
+void frmDayEnd::cmdReturn_Click()
+{
+    hide();
+    m_windows.showMainMenu();
+}

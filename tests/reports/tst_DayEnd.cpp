@@ -1,0 +1,485 @@
+#include "ReportTestData.h"
+
+#include "SampleStore.h"
+#include "app/frmMain.h"
+#include "app/frmSecur.h"
+#include "counter/CheckoutStore.h"
+#include "counter/frmCheckout.h"
+#include "data/Ledger.h"
+#include "data/StoreDate.h"
+#include "reports/ReportCommandLine.h"
+#include "reports/ReportPreview.h"
+#include "reports/frmCashUp.h"
+#include "reports/frmDayEnd.h"
+#include "returns/ReturnsStore.h"
+#include "returns/frmPayment.h"
+#include "returns/frmReturn.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Money m(const QString &text)
+{
+    const auto amount = Money::parse(text);
+    if (!amount)
+        qFatal("not an amount: %s", qPrintable(text));
+    return *amount;
+}
+
+void screenshot(QWidget &w, const QString &name)
+{
+    if (const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS"); !folder.isEmpty())
+        QVERIFY(QDir().mkpath(folder) && w.grab().save(QDir(folder).filePath(name)));
+}
+
+// A day's figures added up from what the windows showed, kept apart from
+// anything the ledger computes.
+struct Script
+{
+    QMap<int, std::pair<int, Money>> byMethod; // payment type: checkouts, totals
+    Money subtotal, gst, pst, total, tendered, change, feesCharged, feesPaidHere, feesPaidWithCheckout;
+    int checkouts = 0, feesChargedCount = 0, feePayments = 0, checkoutsWithFees = 0, cashCheckouts = 0;
+};
+
+// One real run of the program's windows on the demo store, with scripted
+// boxes.
+class DemoDay
+{
+public:
+    DemoDay()
+    {
+        QString error;
+        if (!SampleStore::write(path(), SampleStore::Size::Demo, false, nullptr, nullptr, &error))
+            qFatal("%s", qPrintable(error));
+        ws.onUnscripted = [](const QString &why) { QTest::qFail(qPrintable(why), __FILE__, __LINE__); };
+        windows = std::make_unique<WindowRegistry>(path(), ws);
+        windows->setQuit([] {});
+    }
+    QString path() const { return dir.filePath(u"video.db"_s); }
+    // The first column of every row.
+    QList<QVariant> column(const QString &sql)
+    {
+        QList<QVariant> out;
+        const QString name = u"demo-day"_s;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+            db.setDatabaseName(path());
+            db.open();
+            QSqlQuery q(sql, db);
+            while (q.next())
+                out << q.value(0);
+        }
+        QSqlDatabase::removeDatabase(name);
+        return out;
+    }
+
+    // One checkout through the counter window; its figures go into the script.
+    void checkout(Script &script, const QString &member, const QStringList &rent, const QStringList &items,
+                  const QStringList &tapesSold, int method, const QString &cashOrCard)
+    {
+        frmCheckout &w = windows->checkout();
+        if (!w.isVisible())
+            w.show();
+        if (!member.isEmpty()) {
+            w.SSTab1->setCurrentIndex(0);
+            typeInto(*w.txtMemberID, member);
+            clickOn(*w.cmdDisplayInfo);
+        }
+        for (const QString &tape : rent) {
+            w.SSTab1->setCurrentIndex(1);
+            typeInto(*w.txtVidID, tape);
+            clickOn(*w.cmdAdd);
+        }
+        for (const QString &item : items) {
+            w.SSTab1->setCurrentIndex(2);
+            typeInto(*w.txtInvID, item);
+            typeInto(*w.txtQuan, u"2"_s);
+            clickOn(*w.cmdBuy);
+        }
+        for (const QString &tape : tapesSold) {
+            w.SSTab1->setCurrentIndex(2);
+            typeInto(*w.txtVidSale, tape);
+            clickOn(*w.cmdBuyVideo);
+        }
+        w.SSTab1->setCurrentIndex(3);
+        QRadioButton *options[] = {w.OptVisa, w.optMC, w.optAmEx, w.optSears, w.optDebit, w.optCash};
+        clickOn(*options[method - 1]);
+        const Money total = m(w.txtTotal1->text());
+        if (method == 6) {
+            typeInto(*w.txtCash, cashOrCard);
+            script.tendered += m(cashOrCard);
+            script.change += m(cashOrCard) - total;
+            ++script.cashCheckouts;
+        } else {
+            typeInto(*w.txtCardNum, cashOrCard);
+        }
+        for (int i = 0; i < w.List3->count(); ++i)
+            if (w.List3->item(i)->text().startsWith(u"Pay "_s)) {
+                script.feesPaidWithCheckout += m(w.List3->item(i)->text().section(u'\t', 1));
+                ++script.checkoutsWithFees;
+            }
+        script.subtotal += m(w.txtSubTotal->text());
+        script.gst += m(w.txtGST->text());
+        script.pst += m(w.txtPST->text());
+        script.total += total;
+        ++script.checkouts;
+        ++script.byMethod[method].first;
+        script.byMethod[method].second += total;
+        const qsizetype boxes = ws.boxes().size();
+        ws.answer(Answer::Yes);
+        ws.answer(Answer::No);
+        clickOn(*w.cmdCheckOut);
+        QCOMPARE(ws.boxes().size(), boxes + 2); // the verification and the receipt question, nothing else
+        QCOMPARE(w.List3->count(), 0);
+    }
+
+    QTemporaryDir dir;
+    ScriptedWindowSystem ws;
+    std::unique_ptr<WindowRegistry> windows;
+};
+
+// The rows of a CSV file of the Day End, by "Section/What": count and amount.
+QMap<QString, QStringList> csvLines(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    // RFC 4180: a quoted field may hold commas and doubled quotes.
+    QList<QStringList> rows{{}};
+    QString field;
+    bool quoted = false;
+    const QString all = QString::fromUtf8(f.readAll());
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const QChar c = all[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < all.size() && all[i + 1] == u'"')
+                field += all[++i];
+            else if (c == u'"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            rows.last() << field;
+            field.clear();
+        } else if (c == u'\r' && i + 1 < all.size() && all[i + 1] == u'\n') {
+            rows.last() << field;
+            field.clear();
+            rows << QStringList();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    QMap<QString, QStringList> out;
+    for (const QStringList &cells : rows.mid(1))
+        if (cells.size() == 5)
+            out[cells[1] + u'/' + cells[2]] = {cells[3], cells[4]};
+    return out;
+}
+
+} // namespace
+
+class tst_DayEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theGateLeadsToDayEndAndCashUp()
+    {
+        TestStore s;
+        s.windows().setToday([] { return QDate(2026, 3, 10); });
+        frmMain &menu = s.windows().main();
+        auto throughTheGate = [&](QAction *item, int destination, const QString &caption) {
+            menu.show();
+            item->trigger();
+            frmSecur &gate = s.windows().secur();
+            QCOMPARE(shownWindows(), QStringList{u"frmSecur"_s});
+            QCOMPARE(gate.destination, destination);
+            QCOMPARE(gate.lblDest->text(), caption);
+            typeInto(*gate.txtCode, u"Popcorn-1987"_s);
+            clickOn(*gate.cmdSubmit);
+        };
+        throughTheGate(menu.mnuCashUp, 12, u"Cash Up form"_s);
+        QCOMPARE(shownWindows(), QStringList{u"frmCashUp"_s});
+        clickOn(*s.windows().cashUp().cmdReturn);
+        throughTheGate(menu.mnuDayEnd, 11, u"Day End report"_s);
+        QCOMPARE(shownWindows(), QStringList{u"frmDayEnd"_s});
+        // The dialog's own steps.
+        frmDayEnd &dialog = s.windows().dayEnd();
+        QCOMPARE(dialog.txtDate->text(), u"2026-03-10"_s);
+        typeInto(*dialog.txtDate, u"2026-02-30"_s);
+        clickOn(*dialog.Command1);
+        QCOMPARE(s.ws().last().prompt, StoreDate::invalidMessage(u"2026-02-30"));
+        QVERIFY(!s.windows().reportPreview(ReportId::DayEnd).isVisible());
+        typeInto(*dialog.txtDate, u"2026-03-09"_s);
+        clickOn(*dialog.Command1);
+        ReportPreview &preview = s.windows().reportPreview(ReportId::DayEnd);
+        QVERIFY(preview.isVisible());
+        QCOMPARE(preview.windowTitle(), u"Day End"_s);
+        QCOMPARE(preview.document()->store().rows(0, 1)->first().first().toString(), u"2026-03-09"_s);
+        screenshot(dialog, u"frmDayEnd.png"_s);
+        clickOn(*dialog.cmdReturn);
+        QVERIFY(s.windows().main().isVisible());
+    }
+
+    void cashUpShowsTheDifferenceAtOnceAndKeepsEveryCount()
+    {
+        TestStore s;
+        const QDate day(2026, 3, 10);
+        s.windows().setToday([day] { return day; });
+        s.addMember(1, u"Ann"_s, u"Smith"_s);
+        s.addMovie(10, u"Class One"_s, 1, 1);
+        s.addTape(1001, 10);
+        s.exec(u"UPDATE tblMembers SET FeesOwing = 50000 WHERE CustomerNumber = 1"_s);
+        CheckoutStore counter(s.path());
+        CheckoutPlan plan{1, day, {{BillLine::Kind::Rent, 1001, 0}}, CheckoutMoney::forSubtotal(m(u"24.96"_s))};
+        plan.money.payCash(m(u"50"_s)); // 28.70, change 21.30
+        QVERIFY(counter.recordCheckout(plan));
+        QVERIFY(ReturnsStore(s.path()).payFees(1, m(u"2"_s), day));
+
+        frmCashUp &w = s.windows().cashUp();
+        w.show();
+        QCOMPARE(w.txtDate->text(), u"2026-03-10"_s);
+        QCOMPARE(w.cmbCounter->currentText(), Ledger::counterName());
+        QCOMPARE(w.txtTaken->text(), u"$50.00"_s);
+        QCOMPARE(w.txtChange->text(), u"$21.30"_s);
+        QCOMPARE(w.txtFees->text(), u"$2.00"_s);
+        typeInto(*w.txtFloat, u"100"_s);
+        QCOMPARE(w.txtExpected->text(), u"$130.70"_s);
+        QCOMPARE(w.lblDifference->text(), QString());
+        // Shown while typing, before anything is pressed.
+        typeInto(*w.txtCounted, u"129.20"_s);
+        QCOMPARE(w.txtDifference->text(), u"-$1.50"_s);
+        QCOMPARE(w.lblDifference->text(), u"Short by $1.50"_s);
+        screenshot(w, u"frmCashUp.png"_s);
+
+        // Answered No: nothing recorded.
+        s.ws().answer(Answer::No);
+        clickOn(*w.cmdRecord);
+        QCOMPARE(s.ws().last().prompt, u"Record a count of $129.20 in the drawer of %1 for 2026-03-10?\r\nIt should "
+                                       "hold $130.70: short by $1.50."_s.arg(Ledger::counterName()));
+        QCOMPARE(s.count(u"tblLedger"_s, u"Kind = 'cashup'"_s), 0);
+        s.ws().answer(Answer::Yes);
+        clickOn(*w.cmdRecord);
+        QCOMPARE(s.ws().last().prompt, u"The count has been recorded."_s);
+        QCOMPARE(listLines(w.lstCounts).size(), 1);
+        QVERIFY2(listLines(w.lstCounts).first().contains(u"counted $129.20  should be $130.70  short by $1.50"_s),
+                 qPrintable(listLines(w.lstCounts).first()));
+
+        // A second count, by denomination, stands beside the first.
+        clickOn(*w.chkDenominations);
+        QVERIFY(w.txtCounted->isReadOnly());
+        const QStringList pieces = {u"1"_s, {}, u"1"_s, u"1"_s, {}, {}, {}, u"3"_s};
+        for (int i = 0; i < pieces.size(); ++i)
+            typeInto(*w.txtDenomination[i], pieces[i]);
+        QCOMPARE(w.txtCounted->text(), u"130.75"_s);
+        QCOMPARE(w.lblDifference->text(), u"Over by $0.05"_s);
+        typeInto(*w.txtDenomination[1], u"two"_s);
+        QCOMPARE(w.txtDifference->text(), QString());
+        clickOn(*w.cmdRecord);
+        QCOMPARE(s.ws().last().title, u"Invalid number"_s);
+        typeInto(*w.txtDenomination[1], QString());
+        s.ws().answer(Answer::Yes);
+        clickOn(*w.cmdRecord);
+        QCOMPARE(listLines(w.lstCounts).size(), 2);
+        screenshot(w, u"frmCashUp-counts.png"_s);
+
+        QList<QVariant> recorded;
+        for (const char *column : {"Amount", "OpeningFloat", "Expected"})
+            for (int seq : {3, 4})
+                recorded << s.value(u"SELECT %1 FROM tblLedger WHERE Seq = ? AND Kind = 'cashup'"_s
+                                        .arg(QLatin1String(column)),
+                                    {seq});
+        QCOMPARE(recorded, (QList<QVariant>{1292000, 1307500, 1000000, 1000000, 1307000, 1307000}));
+        QVERIFY(s.value(u"SELECT Note FROM tblLedger WHERE Seq = 3"_s).isNull());
+        QCOMPARE(s.value(u"SELECT Note FROM tblLedger WHERE Seq = 4"_s).toString(), u"100x1 20x1 10x1 0.25x3"_s);
+        // The Day End shows both counts and their differences.
+        ReportStore report(s.path(), ReportCommands::dayEnd(), {u"2026-03-10"_s});
+        QVERIFY(report.open());
+        QStringList counts;
+        for (const ReportRow &r : *report.rows(0, report.rowCount()))
+            if (r[2].toString().contains(QRegularExpression(u"^(Short|Over|Even) at "_s)))
+                counts << r[2].toString().section(u' ', 0, 0) + u' ' + Money::fromUnits(r[4].toLongLong()).toPlain();
+        QCOMPARE(counts, QStringList({u"Short -1.5"_s, u"Over 0.05"_s}));
+    }
+
+    void aScriptedDayOnTheDemoStoreAgreesToTheCent()
+    {
+        DemoDay demo;
+        Script script;
+        const QString today = StoreDate::toText(QDate::currentDate());
+        // Live members who owe nothing, tapes on the shelf to rent and to sell, items in stock.
+        const QList<QVariant> members = demo.column(
+            u"SELECT CustomerNumber FROM tblMembers WHERE Deleted = 0 AND FeesOwing = 0 AND CustomerNumber > 0 "
+            "ORDER BY CustomerNumber"_s);
+        const QList<QVariant> rentable = demo.column(
+            u"SELECT VideoID FROM tblVideos v WHERE ForRent = 1 AND InStore = 1 AND Deleted = 0 AND NOT EXISTS "
+            "(SELECT 1 FROM tblRentals r WHERE r.VideoID = v.VideoID AND Returned = 0) ORDER BY VideoID"_s);
+        const QList<QVariant> forSale = demo.column(
+            u"SELECT VideoID FROM tblVideos WHERE ForSale = 1 AND InStore = 1 AND Deleted = 0 AND ForRent = 0 "
+            "ORDER BY VideoID"_s);
+        const QList<QVariant> items =
+            demo.column(u"SELECT InventoryID FROM tblInventory WHERE Deleted = 0 AND Quantity > 10 ORDER BY 1"_s);
+        const QList<QVariant> overdue = demo.column(
+            u"SELECT MIN(r.VideoID) FROM tblRentals r JOIN tblVideos v ON v.VideoID = r.VideoID JOIN tblMembers c ON "
+            "c.CustomerNumber = r.CustomerNumber WHERE r.Returned = 0 AND v.Deleted = 0 AND c.Deleted = 0 AND "
+            "r.DueDate < '%1' GROUP BY r.CustomerNumber ORDER BY 1"_s.arg(today));
+        QVERIFY(members.size() >= 4 && rentable.size() >= 5 && forSale.size() >= 2 && items.size() >= 2
+                && overdue.size() >= 2);
+        auto text = [](const QVariant &v) { return v.toString(); };
+
+        // Six checkouts, one by each way of paying.
+        demo.checkout(script, text(members[0]), {text(rentable[0]), text(rentable[1])}, {}, {}, 6, u"20"_s);
+        demo.checkout(script, text(members[1]), {}, {text(items[0])}, {}, 1, u"4500111122223333"_s);
+        demo.checkout(script, text(members[1]), {text(rentable[2])}, {}, {text(forSale[0])}, 2, u"5500111122223333"_s);
+        demo.checkout(script, QString(), {}, {text(items[1])}, {}, 3, u"371449635398431"_s);
+        demo.checkout(script, text(members[2]), {text(rentable[3])}, {text(items[0])}, {}, 4, u"6011000990139424"_s);
+        demo.checkout(script, text(members[0]), {}, {}, {text(forSale[1])}, 5, u"4506445566778899"_s);
+
+        // Two late tapes come back; each member then pays.
+        frmReturn &returns = demo.windows->returns();
+        QList<qint32> late;
+        for (const QVariant &tape : overdue.mid(0, 2)) {
+            late << demo.column(u"SELECT CustomerNumber FROM tblRentals WHERE Returned = 0 AND VideoID = %1"_s
+                                    .arg(tape.toInt()))
+                        .first()
+                        .toInt();
+            returns.show();
+            typeInto(*returns.txtVid, text(tape));
+            clickOn(*returns.cmdReturn);
+            const QString said = demo.ws.last().prompt;
+            const QRegularExpression charge(u"a charge of (\\$[0-9.,]+) has been added"_s);
+            QVERIFY2(charge.match(said).hasMatch(), qPrintable(said));
+            script.feesCharged += m(charge.match(said).captured(1));
+            ++script.feesChargedCount;
+        }
+        frmPayment &payment = demo.windows->payment();
+        payment.show();
+        typeInto(*payment.txtNum, QString::number(late[0]));
+        clickOn(*payment.cmdEnter);
+        demo.ws.type(u"1"_s);
+        clickOn(*payment.cmdPayPart);
+        script.feesPaidHere += m(u"1"_s);
+        ++script.feePayments;
+        demo.ws.answer(Answer::No);
+        clickOn(*payment.cmdPayFull);
+        const QString paid = demo.ws.last().prompt;
+        QVERIFY(paid.startsWith(u"Overdue fees paid in the amount of $"_s));
+        script.feesPaidHere += m(paid.section(u' ', -1));
+        ++script.feePayments;
+        // The second member's fees go on with a rental, paid in cash.
+        typeInto(*payment.txtNum, QString::number(late[1]));
+        clickOn(*payment.cmdEnter);
+        demo.ws.answer(Answer::Yes);
+        clickOn(*payment.cmdPayFull);
+        demo.checkout(script, QString(), {text(rentable[4])}, {}, {}, 6, u"100"_s);
+        QCOMPARE(script.checkoutsWithFees, 1);
+
+        // The cash-up: a float of 150, fifty cents short.
+        const Money expected = m(u"150"_s) + script.tendered - script.change + script.feesPaidHere;
+        const Money counted = expected - m(u"0.50"_s);
+        frmCashUp &cashUp = demo.windows->cashUp();
+        cashUp.show();
+        typeInto(*cashUp.txtFloat, u"150"_s);
+        typeInto(*cashUp.txtCounted, counted.toPlain());
+        QCOMPARE(cashUp.txtExpected->text(), expected.toCurrency());
+        QCOMPARE(cashUp.lblDifference->text(), u"Short by $0.50"_s);
+        demo.ws.answer(Answer::Yes);
+        clickOn(*cashUp.cmdRecord);
+        QCOMPARE(demo.ws.last().prompt, u"The count has been recorded."_s);
+        QCOMPARE(demo.ws.unusedAnswers(), 0);
+
+        // The command line's CSV.
+        const QString csv = demo.dir.filePath(u"day.csv"_s);
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        ReportRequest request{demo.path(), u"day-end"_s, {}, csv};
+        request.date = today;
+        QCOMPARE(runReportCommand(request, o, e), 0);
+        const QMap<QString, QStringList> lines = csvLines(csv);
+        const QString drawer = u"Cash drawer of %1/"_s.arg(Ledger::counterName());
+        QMap<QString, QStringList> wanted = {
+            {u"Checkouts by payment method/All checkouts"_s,
+             {QString::number(script.checkouts), script.total.toPlain()}},
+            {u"Sales and taxes/SubTotal"_s, {{}, script.subtotal.toPlain()}},
+            {u"Sales and taxes/GST collected"_s, {{}, script.gst.toPlain()}},
+            {u"Sales and taxes/PST collected"_s, {{}, script.pst.toPlain()}},
+            {u"Sales and taxes/TOTAL"_s, {{}, script.total.toPlain()}},
+            {u"Late fees/Charged at returns"_s, {u"2"_s, script.feesCharged.toPlain()}},
+            {u"Late fees/Paid at Payments"_s, {u"2"_s, script.feesPaidHere.toPlain()}},
+            {u"Late fees/Paid with a checkout"_s, {u"1"_s, script.feesPaidWithCheckout.toPlain()}},
+            {drawer + u"Opening float"_s, {{}, u"150"_s}},
+            {drawer + u"Cash taken at checkouts"_s,
+             {QString::number(script.cashCheckouts), script.tendered.toPlain()}},
+            {drawer + u"Change given"_s, {{}, (-script.change).toPlain()}},
+            {drawer + u"Fee payments, taken as cash"_s, {u"2"_s, script.feesPaidHere.toPlain()}},
+            {drawer + u"Should be in the drawer"_s, {{}, expected.toPlain()}},
+        };
+        const char *const names[] = {"VISA", "MasterCard", "American Express", "Sears card", "Debit", "Cash"};
+        for (int method = 1; method <= 6; ++method)
+            wanted[u"Checkouts by payment method/"_s + QString::fromLatin1(names[method - 1])] = {
+                QString::number(script.byMethod[method].first), script.byMethod[method].second.toPlain()};
+        for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
+            QVERIFY2(lines.contains(it.key()), qPrintable(it.key()));
+            // Amounts in the CSV carry two decimals.
+            const QStringList got = lines[it.key()];
+            QCOMPARE(got.value(0), it.value()[0]);
+            QCOMPARE(m(got.value(1)), m(it.value()[1]));
+            QVERIFY2(got.value(1).contains(u'.') && got.value(1).section(u'.', 1).size() == 2, qPrintable(got[1]));
+        }
+        const QString shortLine = lines.keys().filter(QRegularExpression(u"^Cash drawer of .*/Short at "_s)).value(0);
+        QCOMPARE(lines[shortLine].value(1), u"-0.50"_s);
+
+        // The preview of the same day, page for page as printed, shows each of those figures.
+        QVERIFY(demo.windows->openReport(ReportId::DayEnd, {today}));
+        ReportPreview &preview = demo.windows->reportPreview(ReportId::DayEnd);
+        const QString pdf = demo.dir.filePath(u"day.pdf"_s);
+        QCOMPARE(preview.document()->writePdf(pdf), ReportDocument::Outcome::Done);
+        const QStringList printed = pdfText(pdf, true).split(u'\n');
+        QVERIFY(printed.size() > 40);
+        for (auto it = lines.cbegin(); it != lines.cend(); ++it) {
+            if (it.key().startsWith(u"Every entry"_s))
+                continue;
+            const QString what = it.key().section(u'/', 1);
+            const QString amount = it.value().value(1).isEmpty() ? QString() : m(it.value().value(1)).toCurrency();
+            const bool found = std::any_of(printed.cbegin(), printed.cend(), [&](const QString &l) {
+                return l.contains(what) && l.contains(amount) && l.contains(it.value().value(0));
+            });
+            QVERIFY2(found, qPrintable(it.key() + u" "_s + amount));
+        }
+        screenshot(preview, u"DayEndPreview.png"_s);
+        qInfo("%s", qPrintable(u"Day %1: %2 checkouts, TOTAL %3 (GST %4, PST %5); fees charged %6, paid at Payments "
+                               "%7, paid with a checkout %8; cash tendered %9, change %10; should be in the drawer "
+                               "%11, counted %12"_s.arg(today)
+                                   .arg(script.checkouts)
+                                   .arg(script.total.toCurrency(), script.gst.toCurrency(), script.pst.toCurrency(),
+                                        script.feesCharged.toCurrency(), script.feesPaidHere.toCurrency(),
+                                        script.feesPaidWithCheckout.toCurrency(), script.tendered.toCurrency(),
+                                        script.change.toCurrency(), expected.toCurrency())
+                                   .arg(counted.toCurrency())));
+        for (int method = 1; method <= 6; ++method)
+            qInfo("  %s: %d, %s", names[method - 1], script.byMethod[method].first,
+                  qPrintable(script.byMethod[method].second.toCurrency()));
+    }
+};
+
+QTEST_MAIN(tst_DayEnd)
+#include "tst_DayEnd.moc"

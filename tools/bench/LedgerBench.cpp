@@ -1,0 +1,65 @@
+// The day's money: the Cash Up window opening on a day of the ledger, a
+// count typed, and a count recorded.
+#include "Bench.h"
+
+#include "app/WindowRegistry.h"
+#include "app/frmMain.h"
+#include "data/Database.h"
+#include "data/Ledger.h"
+#include "reports/frmCashUp.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// What the window reads on opening: the day's entries of this counter.
+const QString DrawerSql = QStringLiteral("SELECT * FROM tblLedger WHERE EntryDate = ? AND Counter = ? ORDER BY Seq");
+
+} // namespace
+
+void benchLedger(Bench &bench)
+{
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    const QString counter = Ledger::counterName();
+    const double openFloor = measure(bench.runs(), {}, [&] {
+        Database db(bench.path());
+        db.run(QStringLiteral("read the drawer"), DrawerSql, {today, counter});
+    });
+    bench.add(QStringLiteral("open Cash Up (first time)"),
+              bench.firstOpening([](WindowRegistry &w) { w.cashUp().show(); }), openFloor, 150);
+
+    WindowRegistry windows(bench.path(), bench.ws());
+    frmCashUp &w = windows.cashUp();
+    w.show();
+    QCoreApplication::processEvents();
+    w.txtFloat->setText(QStringLiteral("150"));
+    int cents = 0;
+    bench.add(QStringLiteral("cash-up: a key typed in the count, difference shown"),
+              measure(bench.runs() * 5, {}, [&] { w.txtCounted->setText(QString::number(100 + ++cents)); }),
+              std::nullopt, 16);
+
+    const double record = measure(
+        bench.runs(),
+        [&] {
+            w.txtCounted->setText(QString::number(200 + ++cents));
+            bench.ws().clear();
+            bench.ws().answer(Answer::Yes);
+        },
+        [&] { w.cmdRecord->click(); },
+        [&] {
+            if (bench.ws().last().prompt != QLatin1String("The count has been recorded."))
+                qFatal("the count was not recorded: %s", qPrintable(bench.ws().prompts().join(u" | ")));
+        });
+    const double recordFloor = measure(bench.runs(), {}, [&] {
+        Floor &f = bench.floor();
+        f.run(DrawerSql, {today, counter});
+        f.run(QStringLiteral("BEGIN IMMEDIATE"));
+        f.run(DrawerSql, {today, counter});
+        ledgerEntrySql(f, "cashup", {}, 2000000);
+        f.run(QStringLiteral("COMMIT"));
+    });
+    bench.add(QStringLiteral("cash-up: record a count"), record, recordFloor, 16);
+}
