@@ -195,7 +195,7 @@ QStringList ledger(Engine engine)
                                      "BEGIN SELECT RAISE(ABORT, '%1'); END")
                           .arg(LedgerRefusal);
     } else {
-        statements << QStringLiteral("CREATE FUNCTION ledger_append_only() RETURNS trigger LANGUAGE plpgsql AS "
+        statements << QStringLiteral("CREATE OR REPLACE FUNCTION ledger_append_only() RETURNS trigger LANGUAGE plpgsql AS "
                                      "$$ BEGIN RAISE EXCEPTION '%1'; END $$")
                           .arg(LedgerRefusal)
                    << QStringLiteral("CREATE TRIGGER trLedgerNoChange BEFORE UPDATE OR DELETE ON tblLedger "

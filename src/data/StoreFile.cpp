@@ -273,9 +273,20 @@ Outcome createAt(const QString &path)
             QSqlDatabase db = Database::openConnection(name, building, true, &error);
             if (error.isEmpty())
                 error = createSchema(name);
+            // Everything into the file itself before it takes the store's
+            // name: its -wal stays behind with the .new name.
+            if (error.isEmpty()) {
+                QSqlQuery q(db);
+                if (!q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")))
+                    error = q.lastError().databaseText();
+                else if (q.next() && q.value(0).toInt() != 0)
+                    error = QStringLiteral("The new store could not be written through.");
+            }
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
+        if (error.isEmpty() && QFileInfo::exists(building + QStringLiteral("-wal")))
+            error = QStringLiteral("The new store could not be written through.");
         if (!error.isEmpty())
             error = engineReason(QSqlError(QString(), error), path);
     }

@@ -156,7 +156,7 @@ private slots:
         QTemporaryDir dir;
         const QString mountPoint = dir.filePath(u"small"_s);
         QVERIFY(QDir().mkpath(mountPoint));
-        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=256k"_s, u"tmpfs"_s, mountPoint}) != 0)
+        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=512k"_s, u"tmpfs"_s, mountPoint}) != 0)
             QSKIP("a small disk cannot be mounted here (needs root)");
         struct Unmount
         {

@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -324,6 +325,20 @@ private slots:
         // With room again the same store opens.
         QVERIFY(filler.remove());
         QVERIFY(StoreFile::prepare(path).ok);
+
+        // Room for a new store's pages once, not for writing them through
+        // from its journal: refused, and no store is left half made.
+        const qint64 room = 180 * 1024;
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (QStorageInfo(mountPoint).bytesAvailable() > room + qint64(block.size())
+               && filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+        const QStringList withFiller = entries(mountPoint);
+        const StoreFile::Outcome second = StoreFile::prepare(mountPoint + QStringLiteral("/second.db"));
+        QVERIFY(!second.ok);
+        QVERIFY2(second.message.contains(QStringLiteral("The disk holding it is full")), qPrintable(second.message));
+        QCOMPARE(entries(mountPoint), withFiller);
     }
 
     void engineErrorsInClerksWords()

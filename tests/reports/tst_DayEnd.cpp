@@ -217,10 +217,10 @@ private slots:
             typeInto(*gate.txtCode, u"Popcorn-1987"_s);
             clickOn(*gate.cmdSubmit);
         };
-        throughTheGate(menu.mnuCashUp, 12, u"Cash Up form"_s);
+        throughTheGate(menu.mnuCashUp, 13, u"Cash Up form"_s);
         QCOMPARE(shownWindows(), QStringList{u"frmCashUp"_s});
         clickOn(*s.windows().cashUp().cmdReturn);
-        throughTheGate(menu.mnuDayEnd, 11, u"Day End report"_s);
+        throughTheGate(menu.mnuDayEnd, 12, u"Day End report"_s);
         QCOMPARE(shownWindows(), QStringList{u"frmDayEnd"_s});
         // The dialog's own steps.
         frmDayEnd &dialog = s.windows().dayEnd();
@@ -251,7 +251,7 @@ private slots:
         s.exec(u"UPDATE tblMembers SET FeesOwing = 50000 WHERE CustomerNumber = 1"_s);
         CheckoutStore counter(s.path());
         CheckoutPlan plan{1, day, {{BillLine::Kind::Rent, 1001, 0}}, CheckoutMoney::forSubtotal(m(u"24.96"_s))};
-        plan.money.payCash(m(u"50"_s)); // 28.70, change 21.30
+        plan.money.payCash(m(u"50"_s)); // 28.71, change 21.29
         QVERIFY(counter.recordCheckout(plan));
         QVERIFY(ReturnsStore(s.path()).payFees(1, m(u"2"_s), day));
 
@@ -260,13 +260,13 @@ private slots:
         QCOMPARE(w.txtDate->text(), u"2026-03-10"_s);
         QCOMPARE(w.cmbCounter->currentText(), Ledger::counterName());
         QCOMPARE(w.txtTaken->text(), u"$50.00"_s);
-        QCOMPARE(w.txtChange->text(), u"$21.30"_s);
+        QCOMPARE(w.txtChange->text(), u"$21.29"_s);
         QCOMPARE(w.txtFees->text(), u"$2.00"_s);
         typeInto(*w.txtFloat, u"100"_s);
-        QCOMPARE(w.txtExpected->text(), u"$130.70"_s);
+        QCOMPARE(w.txtExpected->text(), u"$130.71"_s);
         QCOMPARE(w.lblDifference->text(), QString());
         // Shown while typing, before anything is pressed.
-        typeInto(*w.txtCounted, u"129.20"_s);
+        typeInto(*w.txtCounted, u"129.21"_s);
         QCOMPARE(w.txtDifference->text(), u"-$1.50"_s);
         QCOMPARE(w.lblDifference->text(), u"Short by $1.50"_s);
         screenshot(w, u"frmCashUp.png"_s);
@@ -274,14 +274,14 @@ private slots:
         // Answered No: nothing recorded.
         s.ws().answer(Answer::No);
         clickOn(*w.cmdRecord);
-        QCOMPARE(s.ws().last().prompt, u"Record a count of $129.20 in the drawer of %1 for 2026-03-10?\r\nIt should "
-                                       "hold $130.70: short by $1.50."_s.arg(Ledger::counterName()));
+        QCOMPARE(s.ws().last().prompt, u"Record a count of $129.21 in the drawer of %1 for 2026-03-10?\r\nIt should "
+                                       "hold $130.71: short by $1.50."_s.arg(Ledger::counterName()));
         QCOMPARE(s.count(u"tblLedger"_s, u"Kind = 'cashup'"_s), 0);
         s.ws().answer(Answer::Yes);
         clickOn(*w.cmdRecord);
         QCOMPARE(s.ws().last().prompt, u"The count has been recorded."_s);
         QCOMPARE(listLines(w.lstCounts).size(), 1);
-        QVERIFY2(listLines(w.lstCounts).first().contains(u"counted $129.20  should be $130.70  short by $1.50"_s),
+        QVERIFY2(listLines(w.lstCounts).first().contains(u"counted $129.21  should be $130.71  short by $1.50"_s),
                  qPrintable(listLines(w.lstCounts).first()));
 
         // A second count, by denomination, stands beside the first.
@@ -291,7 +291,7 @@ private slots:
         for (int i = 0; i < pieces.size(); ++i)
             typeInto(*w.txtDenomination[i], pieces[i]);
         QCOMPARE(w.txtCounted->text(), u"130.75"_s);
-        QCOMPARE(w.lblDifference->text(), u"Over by $0.05"_s);
+        QCOMPARE(w.lblDifference->text(), u"Over by $0.04"_s);
         typeInto(*w.txtDenomination[1], u"two"_s);
         QCOMPARE(w.txtDifference->text(), QString());
         clickOn(*w.cmdRecord);
@@ -308,7 +308,7 @@ private slots:
                 recorded << s.value(u"SELECT %1 FROM tblLedger WHERE Seq = ? AND Kind = 'cashup'"_s
                                         .arg(QLatin1String(column)),
                                     {seq});
-        QCOMPARE(recorded, (QList<QVariant>{1292000, 1307500, 1000000, 1000000, 1307000, 1307000}));
+        QCOMPARE(recorded, (QList<QVariant>{1292100, 1307500, 1000000, 1000000, 1307100, 1307100}));
         QVERIFY(s.value(u"SELECT Note FROM tblLedger WHERE Seq = 3"_s).isNull());
         QCOMPARE(s.value(u"SELECT Note FROM tblLedger WHERE Seq = 4"_s).toString(), u"100x1 20x1 10x1 0.25x3"_s);
         // The Day End shows both counts and their differences.
@@ -318,7 +318,7 @@ private slots:
         for (const ReportRow &r : *report.rows(0, report.rowCount()))
             if (r[2].toString().contains(QRegularExpression(u"^(Short|Over|Even) at "_s)))
                 counts << r[2].toString().section(u' ', 0, 0) + u' ' + Money::fromUnits(r[4].toLongLong()).toPlain();
-        QCOMPARE(counts, QStringList({u"Short -1.5"_s, u"Over 0.05"_s}));
+        QCOMPARE(counts, QStringList({u"Short -1.5"_s, u"Over 0.04"_s}));
     }
 
     void aScriptedDayOnTheDemoStoreAgreesToTheCent()
