@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <optional>
@@ -344,7 +345,8 @@ private slots:
                  0);
 
         // The command line lists them for the manager.
-        const QString csv = QFileInfo(store.path()).absoluteDir().filePath(QStringLiteral("gate.csv"));
+        const QTemporaryDir folder;
+        const QString csv = folder.filePath(QStringLiteral("gate.csv"));
         QString said, why;
         QTextStream out(&said), err(&why);
         QCOMPARE(runReportCommand({store.path(), QStringLiteral("gate-log"), {}, csv, {}, {}, {}}, out, err), 0);

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "data/Database.h"
+
 #include "SampleStore.h"
 #include "counter/CheckoutStore.h"
 #include "counter/frmCheckout.h"
@@ -33,17 +35,17 @@ Money m(const char *text)
     return *Money::parse(QString::fromLatin1(text));
 }
 
-// Every row of `sql` on the file, each a list of its columns, through a
+// Every row of `sql` on the store, each a list of its columns, through a
 // plain connection of its own.
 QList<QVariantList> rowsIn(const QString &path, const QString &sql, QString *error = nullptr)
 {
     QList<QVariantList> out;
     const QString name = u"tst-ledger-rows"_s;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
-        db.setDatabaseName(path);
-        if (!db.open())
-            qFatal("cannot open %s", qPrintable(path));
+        QString why;
+        QSqlDatabase db = Database::connect(name, path, &why);
+        if (!db.isOpen())
+            qFatal("cannot open %s: %s", qPrintable(path), qPrintable(why));
         QSqlQuery q(db);
         if (!q.exec(sql)) {
             if (!error)
