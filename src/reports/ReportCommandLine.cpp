@@ -150,7 +150,11 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
         if (document.writePdf(file, {}, &error, existing) != ReportDocument::Outcome::Done)
             return refuse(error);
     }
-    out << QStringLiteral("%1: %2 rows written to %3").arg(layout.title()).arg(store.rowCount()).arg(file)
+    const qint64 rows = store.rowCount();
+    out << QStringLiteral("%1: %2 %3 written to %4")
+               .arg(layout.title())
+               .arg(rows)
+               .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"), file)
         << Qt::endl;
     return 0;
 }

@@ -228,7 +228,7 @@ private slots:
                                QStringLiteral("--csv"), csv});
         QCOMPARE(r.code, 0);
         // Named in words, though its preview window keeps its caption.
-        QCOMPARE(r.out, QStringLiteral("List Of Movies By Type: 1 rows written to %1\n").arg(csv));
+        QCOMPARE(r.out, QStringLiteral("List Of Movies By Type: 1 row written to %1\n").arg(csv));
         QCOMPARE(readCsv(csv).size(), 2);
         const Run refused = program({QStringLiteral("--store"), t.path(), QStringLiteral("--report"),
                                      QStringLiteral("movies-by-type"), QStringLiteral("--pdf"), csv + QStringLiteral(".pdf")});
