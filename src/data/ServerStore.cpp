@@ -105,11 +105,7 @@ QStringList tablesIn(QSqlQuery &q, QSqlError *error)
     return names;
 }
 
-struct Column
-{
-    QString name;
-    bool required = false; // NOT NULL with no default: every insert must name it
-};
+using StoreFile::Column;
 
 QList<Column> columnsOf(QSqlQuery &q, const QString &table)
 {
@@ -140,31 +136,12 @@ QString checkStore(QSqlQuery &q, int *version)
     if (!q.exec(QStringLiteral("SELECT Version FROM %1").arg(versionTable)) || !q.next())
         return QStringLiteral("Its version cannot be read (%1).").arg(errorText(q.lastError()));
     *version = q.value(0).toInt();
-    if (*version > Schema::Version)
-        return QStringLiteral("It was made by a newer version of Video Store (store version %1; this program "
-                              "knows versions up to %2). Use the newer program with it.")
-            .arg(*version)
-            .arg(Schema::Version);
-    for (const auto &[table, expectedNames] : StoreFile::expectedColumns(*version)) {
-        if (!present.contains(table.toLower()))
-            return QStringLiteral("It is not a complete Video Store database (the table %1 is missing).").arg(table);
-        const QList<Column> columns = columnsOf(q, table);
-        QStringList names;
-        for (const Column &c : columns)
-            names << c.name.toLower();
-        QStringList known;
-        for (const QString &expected : expectedNames) {
-            known << expected.toLower();
-            if (!names.contains(expected.toLower()))
-                return QStringLiteral("It is not a complete Video Store database (the table %1 has no column %2).")
-                    .arg(table, expected);
-        }
-        for (const Column &c : columns)
-            if (c.required && !known.contains(c.name.toLower()))
-                return QStringLiteral("Its table %1 has a column %2 that this program does not know and cannot "
-                                      "fill. It was probably made by a newer version of Video Store.")
-                    .arg(table, c.name);
-    }
+    if (const QString newer = StoreFile::newerVersion(*version); !newer.isEmpty())
+        return newer;
+    if (const QString missing = StoreFile::missingFromStore(
+            *version, present, [&q](const QString &table) { return columnsOf(q, table); });
+        !missing.isEmpty())
+        return missing;
     return {};
 }
 

@@ -116,12 +116,6 @@ private:
     QSqlError m_error;
 };
 
-struct Column
-{
-    QString name;
-    bool required = false; // NOT NULL with no default: every insert must name it
-};
-
 QList<Column> columnsOf(QSqlQuery &q, const QString &table)
 {
     QList<Column> columns;
@@ -176,28 +170,23 @@ Tables expectedColumns(int version)
     return *byVersion.insert(version, out);
 }
 
-namespace {
-
-QString checkStore(QSqlQuery &q, Depth depth, int *version)
+QString newerVersion(int version)
 {
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-        return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
-    *version = q.value(0).toInt();
-    if (*version > Schema::Version)
-        return QStringLiteral("It was made by a newer version of Video Store (store version %1; this program "
-                              "knows versions up to %2). Use the newer program with it.")
-            .arg(*version)
-            .arg(Schema::Version);
+    if (version <= Schema::Version)
+        return {};
+    return QStringLiteral("It was made by a newer version of Video Store (store version %1; this program knows "
+                          "versions up to %2). Use the newer program with it.")
+        .arg(version)
+        .arg(Schema::Version);
+}
 
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
-        return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
-    QStringList present;
-    while (q.next())
-        present << q.value(0).toString().toLower();
-    for (const auto &[table, expectedNames] : expectedColumns(*version)) {
+QString missingFromStore(int version, const QStringList &present,
+                         const std::function<QList<Column>(const QString &table)> &columnsOf)
+{
+    for (const auto &[table, expectedNames] : expectedColumns(version)) {
         if (!present.contains(table.toLower()))
             return QStringLiteral("It is not a Video Store database (the table %1 is missing).").arg(table);
-        const QList<Column> columns = columnsOf(q, table);
+        const QList<Column> columns = columnsOf(table);
         QStringList names;
         for (const Column &c : columns)
             names << c.name.toLower();
@@ -216,6 +205,28 @@ QString checkStore(QSqlQuery &q, Depth depth, int *version)
                                       "fill. It was probably made by a newer version of Video Store.")
                     .arg(table, c.name);
     }
+    return {};
+}
+
+namespace {
+
+QString checkStore(QSqlQuery &q, Depth depth, int *version)
+{
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
+    *version = q.value(0).toInt();
+    if (const QString newer = StoreFile::newerVersion(*version); !newer.isEmpty())
+        return newer;
+
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
+    QStringList present;
+    while (q.next())
+        present << q.value(0).toString().toLower();
+    if (const QString missing =
+            missingFromStore(*version, present, [&q](const QString &table) { return columnsOf(q, table); });
+        !missing.isEmpty())
+        return missing;
 
     if (depth != Depth::Tables) {
         if (!q.exec(depth == Depth::Pages ? QStringLiteral("PRAGMA quick_check")

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <QStringList>
+
 #include <utility>
 
 // The store file on disk: where it lives, making it on first start, and
@@ -53,6 +56,24 @@ Inspection inspect(const QString &path, Depth depth = Depth::Tables);
 // columns in order.
 using Tables = QList<std::pair<QString, QStringList>>;
 Tables expectedColumns(int version);
+
+// Why a store of `version` is refused when this program knows only older
+// versions; empty when it knows `version`.
+QString newerVersion(int version);
+
+// A column as the engine describes it: `required` when it is NOT NULL with
+// no default, so every insert must name it.
+struct Column
+{
+    QString name;
+    bool required = false;
+};
+
+// Why a database whose tables are `present` (lower-case names), with the
+// columns `columnsOf` reads for a table, is not a complete store of
+// `version`; empty when it is one. The same rule for every engine.
+QString missingFromStore(int version, const QStringList &present,
+                         const std::function<QList<Column>(const QString &table)> &columnsOf);
 
 // Why the program could not write a store at `path` (the file or its folder
 // is read-only); empty when it can.

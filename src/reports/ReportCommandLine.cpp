@@ -75,38 +75,43 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
         }
         parameters << *genre;
     }
+    // The two days of a period, checked as the dialogs check them; the
+    // refusal, or empty when both are days in order.
+    auto period = [&](const QString &missingFrom, const QString &missingTo, const QString &outOfOrder) -> QString {
+        if (request.from.isEmpty())
+            return missingFrom;
+        if (request.to.isEmpty())
+            return missingTo;
+        const auto from = StoreDate::parse(request.from);
+        if (!from)
+            return StoreDate::invalidMessage(request.from);
+        const auto to = StoreDate::parse(request.to);
+        if (!to)
+            return StoreDate::invalidMessage(request.to);
+        if (*from > *to)
+            return outOfOrder;
+        parameters << StoreDate::toText(*from) << StoreDate::toText(*to);
+        return {};
+    };
     if (*id == ReportId::CustomersByDate) {
         // The report lists the customers whose receipts fall between the days.
-        if (request.from.isEmpty())
-            return refuse(QStringLiteral("Customers by Date lists the customers who bought something between two "
-                                         "days: give the first day of their receipts as --from yyyy-mm-dd."));
-        if (request.to.isEmpty())
-            return refuse(QStringLiteral("Customers by Date lists the customers who bought something between two "
-                                         "days: give the last day of their receipts as --to yyyy-mm-dd."));
-        const auto from = StoreDate::parse(request.from);
-        if (!from)
-            return refuse(StoreDate::invalidMessage(request.from));
-        const auto to = StoreDate::parse(request.to);
-        if (!to)
-            return refuse(StoreDate::invalidMessage(request.to));
-        if (*from > *to)
-            return refuse(frmCustomersByDate::rangeMessage());
-        parameters << StoreDate::toText(*from) << StoreDate::toText(*to);
+        const QString refusal = period(
+            QStringLiteral("Customers by Date lists the customers who bought something between two days: give the "
+                           "first day of their receipts as --from yyyy-mm-dd."),
+            QStringLiteral("Customers by Date lists the customers who bought something between two days: give the "
+                           "last day of their receipts as --to yyyy-mm-dd."),
+            frmCustomersByDate::rangeMessage());
+        if (!refusal.isEmpty())
+            return refuse(refusal);
     }
     if (*id == ReportId::Taxes) {
-        if (request.from.isEmpty() || request.to.isEmpty())
-            return refuse(QStringLiteral("Give the first and the last day of the period as --from yyyy-mm-dd "
-                                         "--to yyyy-mm-dd."));
-        const auto from = StoreDate::parse(request.from);
-        if (!from)
-            return refuse(StoreDate::invalidMessage(request.from));
-        const auto to = StoreDate::parse(request.to);
-        if (!to)
-            return refuse(StoreDate::invalidMessage(request.to));
-        if (*from > *to)
-            return refuse(QStringLiteral("The first day of the period is after the last. Give --from on or before "
-                                         "--to."));
-        parameters << StoreDate::toText(*from) << StoreDate::toText(*to);
+        const QString whole =
+            QStringLiteral("Give the first and the last day of the period as --from yyyy-mm-dd --to yyyy-mm-dd.");
+        const QString refusal = period(
+            whole, whole,
+            QStringLiteral("The first day of the period is after the last. Give --from on or before --to."));
+        if (!refusal.isEmpty())
+            return refuse(refusal);
     }
     if (*id == ReportId::DayEnd) {
         if (request.date.isEmpty())
