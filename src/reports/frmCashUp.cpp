@@ -57,11 +57,7 @@ frmCashUp::frmCashUp(WindowRegistry &windows)
     setWindowTitle(Title);
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = label(this, "Label1", "Cash Up");
-    QFont big = Label1->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    Label1->setFont(big);
+    Label1 = Controls::heading(this, "Label1", "Cash Up");
     Label2 = label(this, "Label2", "&Date:");
     txtDate = edit(this, "txtDate");
     txtDate->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));

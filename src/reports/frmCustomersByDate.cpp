@@ -18,11 +18,7 @@ frmCustomersByDate::frmCustomersByDate(WindowRegistry &windows)
     setWindowTitle(QStringLiteral("Customers By Date"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = Controls::label(this, "Label1", "Customers By Date");
-    QFont big = Label1->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    Label1->setFont(big);
+    Label1 = Controls::heading(this, "Label1", "Customers By Date");
     Label4 = Controls::label(this, "Label4", "Search Dates:");
     QFont bold = Label4->font();
     bold.setBold(true);

@@ -19,11 +19,7 @@ frmDayEnd::frmDayEnd(WindowRegistry &windows)
     setWindowTitle(QStringLiteral("Day End"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = Controls::label(this, "Label1", "Day End");
-    QFont big = Label1->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    Label1->setFont(big);
+    Label1 = Controls::heading(this, "Label1", "Day End");
     Label2 = Controls::label(this, "Label2", "&Day:");
     txtDate = Controls::edit(this, "txtDate");
     txtDate->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include <QCheckBox>
+#include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,16 @@ namespace Controls {
 QLabel *label(QWidget *parent, const char *name, const char *caption)
 {
     return named(new QLabel(QString::fromUtf8(caption), parent), name);
+}
+
+QLabel *heading(QWidget *parent, const char *name, const char *caption)
+{
+    QLabel *l = label(parent, name, caption);
+    QFont big = l->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    l->setFont(big);
+    return l;
 }
 
 QLineEdit *edit(QWidget *parent, const char *name, bool readOnly)

@@ -22,6 +22,8 @@ T *named(T *widget, const char *name)
 }
 
 QLabel *label(QWidget *parent, const char *name, const char *caption);
+// A window's own heading: bold and larger than its labels.
+QLabel *heading(QWidget *parent, const char *name, const char *caption);
 QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false);
 // Buttons press only on a click or as the window's default button, never
 // because they hold the focus.
