@@ -411,13 +411,10 @@ void frmCheckout::cmdDisplayInfo_Click()
     if (!membersFound(m_windows.ws(), found, typed, m_store.lastError()))
         return;
     // A family shares a phone: the clerk says which of them is at the counter.
-    MemberRow row = found.rows.constFirst();
-    if (found.rows.size() > 1) {
-        const auto chosen = m_windows.memberChooser().choose(m_windows.ws(), found.rows);
-        if (!chosen)
-            return;
-        row = *chosen;
-    }
+    const std::optional<MemberRow> chosen = m_windows.memberChooser().choose(m_windows.ws(), found.rows);
+    if (!chosen)
+        return;
+    const MemberRow &row = *chosen;
     ShowMember(row);
     if (row.deleted)
         return;

@@ -110,15 +110,11 @@ void CustomerLookupForm::DisplayMember()
     if (!membersFound(m_windows.ws(), found, typed, m_store.lastError()))
         return;
     // Members sharing a phone or a licence: the clerk picks which one.
-    MemberRow row = found.rows.constFirst();
-    if (found.rows.size() > 1) {
-        const auto chosen = m_windows.memberChooser().choose(m_windows.ws(), found.rows);
-        if (!chosen)
-            return;
-        row = *chosen;
-    }
-    fill(row);
-    memberShown(row);
+    const std::optional<MemberRow> chosen = m_windows.memberChooser().choose(m_windows.ws(), found.rows);
+    if (!chosen)
+        return;
+    fill(*chosen);
+    memberShown(*chosen);
 }
 
 void CustomerLookupForm::fill(const MemberRow &row)

@@ -1,6 +1,7 @@
 #include "Backup.h"
 
 #include "Database.h"
+#include "ScopedConnection.h"
 #include "OutputFile.h"
 #include "StoreFile.h"
 #include "StoreLock.h"
@@ -11,9 +12,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,41 +29,23 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-QString connectionName()
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("videostore-backup-%1").arg(++counter);
-}
-
 // Runs `work` on a connection of its own to `path`: the store's own kind,
 // or one that only reads (and, with nothing beside the file, takes no locks
 // and leaves nothing behind). The engine's error text, or empty.
 template <typename Work>
 QString withStore(const QString &path, bool readOnly, Work work)
 {
-    const QString name = connectionName();
-    QString error;
-    {
-        QSqlDatabase db;
-        if (readOnly) {
-            const bool quiet = !QFileInfo::exists(path + QStringLiteral("-wal"))
-                               && !QFileInfo::exists(path + QStringLiteral("-journal"));
-            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-            uri.setQuery(quiet ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=ro"));
-            db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
-            if (!db.open())
-                error = db.lastError().databaseText();
-        } else {
-            db = Database::openConnection(name, path, false, &error);
-        }
-        if (error.isEmpty())
-            error = work(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return error;
+    const ScopedConnection c("backup", [&](const QString &name) {
+        if (readOnly)
+            return ScopedConnection::openFile(name, path, ScopedConnection::readOnlyQuery(path), true);
+        QString why;
+        Database::openConnection(name, path, false, &why);
+        return why.isEmpty() ? QSqlError() : QSqlError(QString(), why);
+    });
+    if (!c.isOpen())
+        return c.openError().databaseText();
+    QSqlDatabase db = c.db();
+    return work(db);
 }
 
 // The engine writes a consistent copy of the database at `from` into the

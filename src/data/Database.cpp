@@ -1,5 +1,6 @@
 #include "Database.h"
 
+#include "ScopedConnection.h"
 #include "ServerStore.h"
 #include "StoreLocation.h"
 
@@ -15,11 +16,6 @@
 
 namespace {
 
-QString connectionName()
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("videostore-%1").arg(++counter);
-}
 
 QString errorText(const QSqlError &e)
 {
@@ -174,7 +170,7 @@ void Database::setWriterLock(bool on)
 
 Database::Database(const QString &path)
     : m_path(path)
-    , m_name(connectionName())
+    , m_name(ScopedConnection::uniqueName("window"))
     , m_engine(StoreLocation::isServer(path) ? Schema::Engine::PostgreSQL : Schema::Engine::SQLite)
 {
     open();

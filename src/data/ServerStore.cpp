@@ -1,12 +1,13 @@
 #include "ServerStore.h"
 
+#include "ScopedConnection.h"
+
 #include "data/Schema.h"
 #include "data/StoreLocation.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <atomic>
 
 namespace ServerStore {
 
@@ -15,12 +16,6 @@ namespace {
 // Held while a counter looks whether the database is empty and makes the
 // store, so two counters starting at once do not both make it.
 constexpr qint64 CreationLock = 0x56534d4b; // "VSMK"
-
-QString uniqueName(const char *purpose)
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("videostore-server-%1-%2").arg(QLatin1String(purpose)).arg(++counter);
-}
 
 QString errorText(const QSqlError &e)
 {
@@ -36,30 +31,6 @@ QString errorText(const QSqlError &e)
     return text.simplified();
 }
 
-// A connection of its own, removed with everything it holds when it goes.
-class Connection final
-{
-public:
-    explicit Connection(const QString &location)
-        : m_name(uniqueName("check"))
-    {
-        openConnection(m_name, location, &m_error);
-    }
-    ~Connection()
-    {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    Q_DISABLE_COPY_MOVE(Connection)
-
-    bool isOpen() const { return !m_error.isValid(); }
-    const QSqlError &openError() const { return m_error; }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-
-private:
-    QString m_name;
-    QSqlError m_error;
-};
 
 // Runs each statement unprepared; the first error, or an invalid one.
 QSqlError runAll(QSqlQuery &q, const QStringList &statements)
@@ -288,7 +259,11 @@ bool isRetryable(const QSqlError &error)
 StoreFile::Outcome prepare(const QString &location)
 {
     auto refused = [&](const QString &why) { return StoreFile::Outcome{false, false, failureMessage(location, why)}; };
-    const Connection c(location);
+    const ScopedConnection c("server-check", [&](const QString &name) {
+        QSqlError error;
+        openConnection(name, location, &error);
+        return error;
+    });
     if (!c.isOpen())
         return refused(reason(c.openError()));
     QSqlQuery q(c.db());
@@ -308,7 +283,11 @@ StoreFile::Outcome prepare(const QString &location)
 
 StoreFile::Inspection inspect(const QString &location)
 {
-    const Connection c(location);
+    const ScopedConnection c("server-check", [&](const QString &name) {
+        QSqlError error;
+        openConnection(name, location, &error);
+        return error;
+    });
     if (!c.isOpen())
         return {QStringLiteral("It cannot be opened: %1").arg(reason(c.openError())), 0};
     QSqlQuery q(c.db());

@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "OutputFile.h"
 #include "Schema.h"
+#include "ScopedConnection.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +13,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QUrl>
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,12 +26,6 @@ namespace {
 const QStringList SideSuffixes = {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")};
 constexpr QFileDevice::Permissions OwnerOnlyFolder =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-
-QString uniqueName(const char *purpose)
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("videostore-%1-%2").arg(QLatin1String(purpose)).arg(++counter);
-}
 
 // Runs each statement; returns the first error, or an invalid one.
 QSqlError runAll(QSqlQuery &q, const QStringList &statements)
@@ -84,37 +77,6 @@ struct SideFiles
     QStringList present;
 };
 
-// A connection by URI; removed with everything it holds when it goes.
-class Connection final
-{
-public:
-    Connection(const QString &path, const QString &uriQuery, bool readOnly)
-        : m_name(uniqueName("check"))
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-        uri.setQuery(uriQuery);
-        db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-        db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY")
-                                      : QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-        if (!db.open())
-            m_error = db.lastError();
-    }
-    ~Connection()
-    {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    Q_DISABLE_COPY_MOVE(Connection)
-
-    bool isOpen() const { return !m_error.isValid(); }
-    const QSqlError &openError() const { return m_error; }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-
-private:
-    QString m_name;
-    QSqlError m_error;
-};
 
 QList<Column> columnsOf(QSqlQuery &q, const QString &table)
 {
@@ -142,7 +104,7 @@ Tables expectedColumns(int version)
     if (known != byVersion.constEnd())
         return *known;
     Tables out;
-    const QString name = uniqueName("schema");
+    const QString name = ScopedConnection::uniqueName("schema");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(QStringLiteral(":memory:"));
@@ -279,7 +241,7 @@ Outcome createAt(const QString &path)
     else
         ::close(fd);
     if (error.isEmpty()) {
-        const QString name = uniqueName("create");
+        const QString name = ScopedConnection::uniqueName("create");
         {
             QSqlDatabase db = Database::openConnection(name, building, true, &error);
             if (error.isEmpty())
@@ -377,7 +339,8 @@ QString upgradeAndSwitch(const QString &path)
     const SideFiles before(path);
     QSqlError error;
     {
-        Connection c(path, QStringLiteral("mode=rw"), false);
+        const ScopedConnection c(
+            "upgrade", [&](const QString &name) { return ScopedConnection::openFile(name, path, QStringLiteral("mode=rw"), false); });
         if (!c.isOpen()) {
             error = c.openError();
         } else {
@@ -459,15 +422,12 @@ Inspection inspect(const QString &path, Depth depth)
         return {QStringLiteral("It is not a database."), 0};
     file.close();
 
-    // With no -wal or -journal beside it nothing is half written and no
-    // other program is at work on it: read it as an unchanging file, which
-    // takes no locks and makes no -shm. Otherwise read it read-only the
-    // usual way, taking away afterwards whatever side file that made.
+    // Whatever side file reading it made is taken away afterwards.
     const SideFiles before(path);
-    const bool quiet = !before.present.contains(QStringLiteral("-wal"))
-                       && !before.present.contains(QStringLiteral("-journal"));
     {
-        Connection c(path, quiet ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=ro"), true);
+        const ScopedConnection c("check", [&](const QString &name) {
+            return ScopedConnection::openFile(name, path, ScopedConnection::readOnlyQuery(path), true);
+        });
         if (!c.isOpen()) {
             out.problem = QStringLiteral("It cannot be opened (%1).").arg(engineReason(c.openError(), path));
         } else {

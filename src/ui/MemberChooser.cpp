@@ -49,6 +49,8 @@ frmChooseMember::frmChooseMember()
 
 std::optional<MemberRow> frmChooseMember::choose(WindowSystem &ws, const QList<MemberRow> &rows)
 {
+    if (rows.size() == 1)
+        return rows.constFirst();
     m_rows = rows;
     Label1->setText(QStringLiteral("%1 members match what was typed. Choose the customer at the counter:")
                         .arg(rows.size()));

@@ -27,7 +27,8 @@ public:
     FlexGrid *fgMembers;
     QPushButton *cmdChoose, *cmdCancel;
 
-    // Shows `rows` through `ws` and waits: the member picked, or nullopt.
+    // The member meant among `rows` (at least one): the only one, or the one
+    // picked when `ws` shows the list; nullopt when none is picked.
     std::optional<MemberRow> choose(WindowSystem &ws, const QList<MemberRow> &rows);
 
 protected:
