@@ -253,7 +253,10 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
         if (!error.isEmpty())
             q.exec(QStringLiteral("ROLLBACK"));
         else if (toServer)
-            q.exec(QStringLiteral("ANALYZE")); // so the server plans well from the first checkout on
+            // So the server plans well from the first checkout on; only the
+            // store's tables, which are this user's own.
+            for (const QString &table : Schema::tableNames())
+                q.exec(QStringLiteral("ANALYZE %1").arg(table));
         q = QSqlQuery();
         db.close();
     }

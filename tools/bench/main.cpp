@@ -94,6 +94,8 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "cannot copy %s\n", qPrintable(source));
             return 1;
         }
+        // For its owner alone, as the program keeps a store.
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         std::fprintf(stderr, "benchmarking a copy of %s\n", qPrintable(source));
     }
     // A store made by an older version is brought up to date first, as the program would.
