@@ -24,6 +24,8 @@ namespace StoreFile {
 namespace {
 
 const QStringList SideSuffixes = {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")};
+// SQLite's answer for a file that is not one of its databases.
+constexpr int SqliteNotADatabase = 26;
 constexpr QFileDevice::Permissions OwnerOnlyFolder =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
@@ -174,8 +176,12 @@ namespace {
 
 QString checkStore(QSqlQuery &q, Depth depth, int *version)
 {
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        bool numeric = false;
+        if ((q.lastError().nativeErrorCode().toInt(&numeric) & 0xff) == SqliteNotADatabase && numeric)
+            return QStringLiteral("It is not a database.");
         return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
+    }
     *version = q.value(0).toInt();
     if (const QString newer = StoreFile::newerVersion(*version); !newer.isEmpty())
         return newer;
@@ -410,17 +416,12 @@ Inspection inspect(const QString &path, Depth depth)
     }
     if (!info.isFile())
         return {QStringLiteral("It is not a file."), 0};
-    // A descriptor of its own, closed again at once: safe only while this
-    // process has no connection on the file, as closing it would drop the
-    // engine's locks. The program checks its store before opening any.
-    QFile file(path);
-    if (!info.isReadable() || !file.open(QIODevice::ReadOnly))
+    // Only the engine opens the file: closing a descriptor of our own would
+    // drop the locks the engine holds on it in this process.
+    if (!info.isReadable())
         return {QStringLiteral("It cannot be read."), 0};
     if (info.size() == 0)
         return {QStringLiteral("It is empty."), 0};
-    if (!file.read(16).startsWith(QByteArray("SQLite format 3\0", 16)))
-        return {QStringLiteral("It is not a database."), 0};
-    file.close();
 
     // Whatever side file reading it made is taken away afterwards.
     const SideFiles before(path);

@@ -199,7 +199,7 @@ void ledgerEntrySql(Floor &floor, const char *kind, const QVariant &member, qint
 
 void seedLedgerYear(Floor &floor)
 {
-    floor.run(QStringLiteral("BEGIN IMMEDIATE"));
+    floor.begin();
     QSqlQuery q(floor.database());
     q.prepare(QStringLiteral("INSERT INTO tblLedger (Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, "
                              "RentalID, ReceiptID, Method, SubTotal, GST, PST, Total, Tendered, ChangeGiven, "
@@ -232,5 +232,5 @@ void seedLedgerYear(Floor &floor)
                 qFatal("cannot seed the ledger: %s", qPrintable(q.lastError().text()));
         }
     }
-    floor.run(QStringLiteral("COMMIT"));
+    floor.commit();
 }

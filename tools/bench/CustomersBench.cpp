@@ -138,13 +138,13 @@ void deleteCustomer(Bench &bench)
     });
     const double retireFloor = measure(bench.runs() * 5, {}, [&] {
         const QVariant member = bench.take(clear);
-        bench.floor().run(QStringLiteral("BEGIN IMMEDIATE"));
+        bench.floor().begin();
         bench.floor().run(QStringLiteral("SELECT COUNT(*) FROM tblRentals WHERE CustomerNumber = ? AND Returned = 0"),
                           {member});
         bench.floor().run(QStringLiteral("UPDATE tblMembers SET Deleted = 1 WHERE CustomerNumber = ? "
                                          "AND FeesOwing <= 0"),
                           {member});
-        bench.floor().run(QStringLiteral("COMMIT"));
+        bench.floor().commit();
     });
     bench.add(QStringLiteral("customers: retire a member"), retire, retireFloor, 16);
 }

@@ -56,10 +56,10 @@ void benchLedger(Bench &bench)
     const double recordFloor = measure(bench.runs(), {}, [&] {
         Floor &f = bench.floor();
         f.run(DrawerSql, {today, counter});
-        f.run(QStringLiteral("BEGIN IMMEDIATE"));
+        f.begin();
         f.run(DrawerSql, {today, counter});
         ledgerEntrySql(f, "cashup", {}, 2000000);
-        f.run(QStringLiteral("COMMIT"));
+        f.commit();
     });
     bench.add(QStringLiteral("cash-up: record a count"), record, recordFloor, 16);
 }
