@@ -987,13 +987,12 @@ void tst_frmCheckout::cashCardBillAndLimits()
 
 void tst_frmCheckout::screenshots()
 {
-    const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
-    if (folder.isEmpty())
+    if (qEnvironmentVariableIsEmpty("VIDEOSTORE_SCREENSHOTS"))
         QSKIP("VIDEOSTORE_SCREENSHOTS is not set");
     TestStore s;
     frmCheckout &w = open(s);
     s.exec(u"UPDATE tblMembers SET FeesOwing = 372600 WHERE CustomerNumber IN (1, 3)"_s);
-    chooseMember(s, 2, [&](frmChooseMember &c) { QVERIFY(c.grab().save(u"%1/chooser.png"_s.arg(folder))); });
+    chooseMember(s, 2, [&](frmChooseMember &c) { keepScreenshot(c, u"chooser.png"_s); });
     lookUp(w, w.txtHPhoneNum, u"555-2222"_s);
     lookUp(w, w.txtMemberID, u"1"_s);
     rent(w, u"1001"_s);
@@ -1006,7 +1005,7 @@ void tst_frmCheckout::screenshots()
         w.SSTab1->setCurrentIndex(page);
         if (page == 3)
             clickOn(*w.OptVisa);
-        QVERIFY(w.grab().save(u"%1/checkout-%2.png"_s.arg(folder).arg(page + 1)));
+        keepScreenshot(w, u"checkout-%1.png"_s.arg(page + 1));
     }
 }
 

@@ -157,22 +157,21 @@ void tst_CustomerLookupForm::notFoundKeepsTheBoxes()
 
 void tst_CustomerLookupForm::screenshots()
 {
-    const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
-    if (folder.isEmpty())
+    if (qEnvironmentVariableIsEmpty("VIDEOSTORE_SCREENSHOTS"))
         QSKIP("VIDEOSTORE_SCREENSHOTS is not set");
     TestStore s;
     for (const QString &name : {u"frmModify"_s, u"frmDelete"_s}) {
         CustomerLookupForm &w = open(s, name);
         setFees(s, 1, u"4.5"_s);
         lookUp(w, w.txtMemb, u"1"_s);
-        QVERIFY(w.grab().save(u"%1/%2.png"_s.arg(folder, name)));
+        keepScreenshot(w, name + u".png"_s);
         s.exec(u"DELETE FROM tblMembers WHERE CustomerNumber > 0"_s);
     }
     auto &add = static_cast<frmadd &>(s.windows().addCustomer());
     add.show();
     typeInto(*add.txtLast, u"Moss"_s);
     typeInto(*add.txtHphone, u"555-0042"_s);
-    QVERIFY(add.grab().save(u"%1/frmadd.png"_s.arg(folder)));
+    keepScreenshot(add, u"frmadd.png"_s);
 }
 
 QTEST_MAIN(tst_CustomerLookupForm)

@@ -42,12 +42,6 @@ Money m(const QString &text)
     return *amount;
 }
 
-void screenshot(QWidget &w, const QString &name)
-{
-    if (const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS"); !folder.isEmpty())
-        QVERIFY(QDir().mkpath(folder) && w.grab().save(QDir(folder).filePath(name)));
-}
-
 // A day's figures added up from what the windows showed, kept apart from
 // anything the ledger computes.
 struct Script
@@ -157,39 +151,8 @@ public:
 // The rows of a CSV file of the Day End, by "Section/What": count and amount.
 QMap<QString, QStringList> csvLines(const QString &file)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    // RFC 4180: a quoted field may hold commas and doubled quotes.
-    QList<QStringList> rows{{}};
-    QString field;
-    bool quoted = false;
-    const QString all = QString::fromUtf8(f.readAll());
-    for (qsizetype i = 0; i < all.size(); ++i) {
-        const QChar c = all[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < all.size() && all[i + 1] == u'"')
-                field += all[++i];
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            rows.last() << field;
-            field.clear();
-        } else if (c == u'\r' && i + 1 < all.size() && all[i + 1] == u'\n') {
-            rows.last() << field;
-            field.clear();
-            rows << QStringList();
-            ++i;
-        } else {
-            field += c;
-        }
-    }
     QMap<QString, QStringList> out;
-    for (const QStringList &cells : rows.mid(1))
+    for (const QStringList &cells : readCsv(file).mid(1))
         if (cells.size() == 5)
             out[cells[1] + u'/' + cells[2]] = {cells[3], cells[4]};
     return out;
@@ -235,7 +198,7 @@ private slots:
         QVERIFY(preview.isVisible());
         QCOMPARE(preview.windowTitle(), u"Day End"_s);
         QCOMPARE(preview.document()->store().rows(0, 1)->first().first().toString(), u"2026-03-09"_s);
-        screenshot(dialog, u"frmDayEnd.png"_s);
+        keepScreenshot(dialog, u"frmDayEnd.png"_s);
         clickOn(*dialog.cmdReturn);
         QVERIFY(s.windows().main().isVisible());
     }
@@ -269,7 +232,7 @@ private slots:
         typeInto(*w.txtCounted, u"129.21"_s);
         QCOMPARE(w.txtDifference->text(), u"-$1.50"_s);
         QCOMPARE(w.lblDifference->text(), u"Short by $1.50"_s);
-        screenshot(w, u"frmCashUp.png"_s);
+        keepScreenshot(w, u"frmCashUp.png"_s);
 
         // Answered No: nothing recorded.
         s.ws().answer(Answer::No);
@@ -300,7 +263,7 @@ private slots:
         s.ws().answer(Answer::Yes);
         clickOn(*w.cmdRecord);
         QCOMPARE(listLines(w.lstCounts).size(), 2);
-        screenshot(w, u"frmCashUp-counts.png"_s);
+        keepScreenshot(w, u"frmCashUp-counts.png"_s);
 
         QList<QVariant> recorded;
         for (const char *column : {"Amount", "OpeningFloat", "Expected"})
@@ -465,7 +428,7 @@ private slots:
             });
             QVERIFY2(found, qPrintable(it.key() + u" "_s + amount));
         }
-        screenshot(preview, u"DayEndPreview.png"_s);
+        keepScreenshot(preview, u"DayEndPreview.png"_s);
         qInfo("%s", qPrintable(u"Day %1: %2 checkouts, TOTAL %3 (GST %4, PST %5); fees charged %6, paid at Payments "
                                "%7, paid with a checkout %8; cash tendered %9, change %10; should be in the drawer "
                                "%11, counted %12"_s.arg(today)

@@ -33,41 +33,6 @@ private:
         return r;
     }
 
-    // The CSV's lines split into fields, quotes undone.
-    static QList<QStringList> readCsv(const QString &path)
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        const QString text = QString::fromUtf8(f.readAll());
-        QList<QStringList> rows;
-        QStringList row;
-        QString field;
-        bool quoted = false;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar c = text[i];
-            if (quoted) {
-                if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                    field += u'"', ++i;
-                else if (c == u'"')
-                    quoted = false;
-                else
-                    field += c;
-            } else if (c == u'"') {
-                quoted = true;
-            } else if (c == u',') {
-                row << field, field.clear();
-            } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-                row << field, field.clear();
-                rows << row, row.clear();
-                ++i;
-            } else {
-                field += c;
-            }
-        }
-        return rows;
-    }
-
     static void seed(TestStore &t)
     {
         t.addMember(5, QStringLiteral("Ann"), QStringLiteral("Lee"));

@@ -14,6 +14,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QRadioButton>
 #include <QLineEdit>
@@ -329,6 +330,52 @@ QStringList enabledNames(std::initializer_list<QWidget *> widgets)
         names << w->objectName() + (button && button->isDefault() ? QStringLiteral("*") : QString());
     }
     return names;
+}
+
+QList<QStringList> readCsv(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(f.readAll());
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                field += text[++i];
+            else if (c == u'"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            row << field;
+            field.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            row << field;
+            field.clear();
+            rows << row;
+            row.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return rows;
+}
+
+void keepScreenshot(QWidget &w, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("VIDEOSTORE_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    if (!QDir().mkpath(folder) || !w.grab().save(QDir(folder).filePath(name)))
+        QTest::qFail(qPrintable(QStringLiteral("cannot save %1 in %2").arg(name, folder)), __FILE__, __LINE__);
 }
 
 Money feesOwing(TestStore &s, int member)

@@ -113,6 +113,11 @@ QStringList enabledNames(std::initializer_list<QWidget *> widgets);
 // Who may read, write and run the file at `path`: its owner's, group's and
 // others' permission bits as the file system keeps them.
 QFileDevice::Permissions accessOf(const QString &path);
+// The lines of a CSV file split into fields, quotes undone (RFC 4180).
+QList<QStringList> readCsv(const QString &path);
+// Saves a picture of `w` as `name` in the folder VIDEOSTORE_SCREENSHOTS
+// names, for a person to look at; nothing when it is not set.
+void keepScreenshot(QWidget &w, const QString &name);
 // The member's fees owing as stored.
 Money feesOwing(TestStore &s, int member);
 
