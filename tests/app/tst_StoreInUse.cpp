@@ -76,14 +76,9 @@ frmCheckout &counter(TestStore &s)
 // Rents `tape` to member 1 for cash and answers the boxes of a checkout.
 void checkOut(TestStore &s, frmCheckout &w, int tape)
 {
-    w.SSTab1->setCurrentIndex(0);
-    typeInto(*w.txtMemberID, u"1"_s);
-    clickOn(*w.cmdDisplayInfo);
-    w.SSTab1->setCurrentIndex(1);
-    typeInto(*w.txtVidID, QString::number(tape));
-    clickOn(*w.cmdAdd);
-    w.SSTab1->setCurrentIndex(3);
-    clickOn(*w.optCash);
+    lookUp(w, w.txtMemberID, u"1"_s);
+    rent(w, QString::number(tape));
+    payBy(w, w.optCash);
     typeInto(*w.txtCash, u"20"_s);
     s.ws().answer(Answer::Yes); // the cash is verified
     s.ws().answer(Answer::No);  // no receipt

@@ -37,22 +37,13 @@ frmCheckout &open(TestStore &s)
 }
 
 // Rents the tape (when it is in), sells popcorn and gets to the cash box.
-void fillBill(frmCheckout &w, bool rent)
+void fillBill(frmCheckout &w, bool withRental)
 {
-    w.SSTab1->setCurrentIndex(0);
-    typeInto(*w.txtMemberID, u"1"_s);
-    clickOn(*w.cmdDisplayInfo);
-    if (rent) {
-        w.SSTab1->setCurrentIndex(1);
-        typeInto(*w.txtVidID, u"1002"_s);
-        clickOn(*w.cmdAdd);
-    }
-    w.SSTab1->setCurrentIndex(2);
-    typeInto(*w.txtInvID, u"7"_s);
-    typeInto(*w.txtQuan, u"2"_s);
-    clickOn(*w.cmdBuy);
-    w.SSTab1->setCurrentIndex(3);
-    clickOn(*w.optCash);
+    lookUp(w, w.txtMemberID, u"1"_s);
+    if (withRental)
+        rent(w, u"1002"_s);
+    buy(w, u"7"_s, u"2"_s);
+    payBy(w, w.optCash);
     typeInto(*w.txtCash, u"20"_s);
 }
 

@@ -61,36 +61,6 @@ frmCheckout &open(TestStore &s)
     return w;
 }
 
-// Each step turns to its own page first, as the clerk must.
-void lookUp(frmCheckout &w, QLineEdit *box, const QString &text)
-{
-    w.SSTab1->setCurrentIndex(0);
-    typeInto(*box, text);
-    clickOn(*w.cmdDisplayInfo);
-}
-
-void rent(frmCheckout &w, const QString &videoId)
-{
-    w.SSTab1->setCurrentIndex(1);
-    typeInto(*w.txtVidID, videoId);
-    clickOn(*w.cmdAdd);
-}
-
-void buy(frmCheckout &w, const QString &item, const QString &quantity)
-{
-    w.SSTab1->setCurrentIndex(2);
-    typeInto(*w.txtInvID, item);
-    typeInto(*w.txtQuan, quantity);
-    clickOn(*w.cmdBuy);
-}
-
-void buyVideo(frmCheckout &w, const QString &videoId)
-{
-    w.SSTab1->setCurrentIndex(2);
-    typeInto(*w.txtVidSale, videoId);
-    clickOn(*w.cmdBuyVideo);
-}
-
 void select(QListWidget *list, int row)
 {
     list->setCurrentRow(row);
@@ -98,12 +68,6 @@ void select(QListWidget *list, int row)
 }
 
 // Goes to the payment page (which totals the bill) and picks an option.
-void payBy(frmCheckout &w, QRadioButton *option)
-{
-    w.SSTab1->setCurrentIndex(3);
-    clickOn(*option);
-}
-
 // Pays in cash and answers the verification Yes and the receipt question No.
 void checkOutCash(TestStore &s, frmCheckout &w, const QString &cash)
 {

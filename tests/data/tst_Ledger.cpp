@@ -147,15 +147,9 @@ private slots:
         clickOn(*payment.cmdPayFull);
         frmCheckout &w = s.windows().checkout();
         QVERIFY(w.isVisible());
-        w.SSTab1->setCurrentIndex(1);
-        typeInto(*w.txtVidID, u"1001"_s);
-        clickOn(*w.cmdAdd);
-        w.SSTab1->setCurrentIndex(2);
-        typeInto(*w.txtInvID, u"7"_s);
-        typeInto(*w.txtQuan, u"2"_s);
-        clickOn(*w.cmdBuy);
-        typeInto(*w.txtVidSale, u"2001"_s);
-        clickOn(*w.cmdBuyVideo);
+        rent(w, u"1001"_s);
+        buy(w, u"7"_s, u"2"_s);
+        buyVideo(w, u"2001"_s);
         w.SSTab1->setCurrentIndex(3);
         QRadioButton *options[] = {w.OptVisa, w.optMC, w.optAmEx, w.optSears, w.optDebit, w.optCash};
         clickOn(*options[method - 1]);

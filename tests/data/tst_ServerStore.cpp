@@ -421,15 +421,9 @@ private slots:
 
             frmCheckout &w = s.windows().checkout();
             w.show();
-            typeInto(*w.txtMemberID, u"1"_s);
-            clickOn(*w.cmdDisplayInfo);
-            w.SSTab1->setCurrentIndex(1);
-            typeInto(*w.txtVidID, u"1001"_s);
-            clickOn(*w.cmdAdd);
-            w.SSTab1->setCurrentIndex(2);
-            typeInto(*w.txtInvID, u"7"_s);
-            typeInto(*w.txtQuan, u"1"_s);
-            clickOn(*w.cmdBuy);
+            lookUp(w, w.txtMemberID, u"1"_s);
+            rent(w, u"1001"_s);
+            buy(w, u"7"_s, u"1"_s);
             const QStringList bill = listLines(w.List3);
             QCOMPARE(bill.size(), 2);
             w.SSTab1->setCurrentIndex(3);

@@ -84,36 +84,22 @@ public:
     }
 
     // One checkout through the counter window; its figures go into the script.
-    void checkout(Script &script, const QString &member, const QStringList &rent, const QStringList &items,
+    void checkout(Script &script, const QString &member, const QStringList &rented, const QStringList &items,
                   const QStringList &tapesSold, int method, const QString &cashOrCard)
     {
         frmCheckout &w = windows->checkout();
         if (!w.isVisible())
             w.show();
-        if (!member.isEmpty()) {
-            w.SSTab1->setCurrentIndex(0);
-            typeInto(*w.txtMemberID, member);
-            clickOn(*w.cmdDisplayInfo);
-        }
-        for (const QString &tape : rent) {
-            w.SSTab1->setCurrentIndex(1);
-            typeInto(*w.txtVidID, tape);
-            clickOn(*w.cmdAdd);
-        }
-        for (const QString &item : items) {
-            w.SSTab1->setCurrentIndex(2);
-            typeInto(*w.txtInvID, item);
-            typeInto(*w.txtQuan, u"2"_s);
-            clickOn(*w.cmdBuy);
-        }
-        for (const QString &tape : tapesSold) {
-            w.SSTab1->setCurrentIndex(2);
-            typeInto(*w.txtVidSale, tape);
-            clickOn(*w.cmdBuyVideo);
-        }
-        w.SSTab1->setCurrentIndex(3);
+        if (!member.isEmpty())
+            lookUp(w, w.txtMemberID, member);
+        for (const QString &tape : rented)
+            rent(w, tape);
+        for (const QString &item : items)
+            buy(w, item, u"2"_s);
+        for (const QString &tape : tapesSold)
+            buyVideo(w, tape);
         QRadioButton *options[] = {w.OptVisa, w.optMC, w.optAmEx, w.optSears, w.optDebit, w.optCash};
-        clickOn(*options[method - 1]);
+        payBy(w, options[method - 1]);
         const Money total = m(w.txtTotal1->text());
         if (method == 6) {
             typeInto(*w.txtCash, cashOrCard);

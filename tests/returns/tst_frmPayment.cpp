@@ -255,18 +255,13 @@ void tst_frmPayment::billAndFeesAgreeAfterEveryChange()
         s.ws().answer(Answer::Yes);
         clickOn(*w.cmdPayFull);
     };
-    auto rent = [&](const QString &tape) {
-        counter.SSTab1->setCurrentIndex(1);
-        typeInto(*counter.txtVidID, tape);
-        clickOn(*counter.cmdAdd);
-    };
     auto feeLines = [&] { return listLines(counter.List3).filter(QRegularExpression(u"^Pay "_s)); };
     const QString fee = u"Pay  overdue fees \t5.98"_s;
 
     // Clear All takes the rentals: the fee stays on the bill and in its
     // totals (5.98 + 0.42 + 0.48), so cash of 0 cannot clear it.
     handOn();
-    rent(u"1001"_s);
+    rent(counter, u"1001"_s);
     clickOn(*counter.cmdClearAll);
     QCOMPARE(listLines(counter.List3), QStringList{fee});
     QCOMPARE(counter.txtTotal->text(), u"$5.98"_s);
@@ -289,8 +284,8 @@ void tst_frmPayment::billAndFeesAgreeAfterEveryChange()
     QCOMPARE(counter.txtTotal1->text(), u"6.88"_s);
 
     // Remove takes its own line and amount only.
-    rent(u"1001"_s);
-    rent(u"1002"_s);
+    rent(counter, u"1001"_s);
+    rent(counter, u"1002"_s);
     counter.List1->setCurrentRow(0);
     clickOn(*counter.cmdRemove);
     QCOMPARE(listLines(counter.List3).size(), 2);
@@ -300,9 +295,7 @@ void tst_frmPayment::billAndFeesAgreeAfterEveryChange()
 
     // Another member looked up: Ann's fee leaves the bill and stays owing;
     // Bob pays for his tape only.
-    counter.SSTab1->setCurrentIndex(0);
-    typeInto(*counter.txtMemberID, u"2"_s);
-    clickOn(*counter.cmdDisplayInfo);
+    lookUp(counter, counter.txtMemberID, u"2"_s);
     QCOMPARE(feeLines(), QStringList());
     QCOMPARE(s.ws().last().prompt, u"The overdue fees of member 1 ($5.98) are off the bill; they stay owing."_s);
     QVERIFY(s.ws().last().inWindow);

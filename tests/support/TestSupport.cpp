@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "data/Database.h"
+#include "counter/frmCheckout.h"
 #include "data/Money.h"
 #include "data/Schema.h"
 #include "data/ServerStore.h"
@@ -330,6 +331,41 @@ QStringList enabledNames(std::initializer_list<QWidget *> widgets)
         names << w->objectName() + (button && button->isDefault() ? QStringLiteral("*") : QString());
     }
     return names;
+}
+
+void lookUp(frmCheckout &w, QLineEdit *box, const QString &text)
+{
+    w.SSTab1->setCurrentIndex(0);
+    typeInto(*box, text);
+    clickOn(*w.cmdDisplayInfo);
+}
+
+void rent(frmCheckout &w, const QString &videoId)
+{
+    w.SSTab1->setCurrentIndex(1);
+    typeInto(*w.txtVidID, videoId);
+    clickOn(*w.cmdAdd);
+}
+
+void buy(frmCheckout &w, const QString &item, const QString &quantity)
+{
+    w.SSTab1->setCurrentIndex(2);
+    typeInto(*w.txtInvID, item);
+    typeInto(*w.txtQuan, quantity);
+    clickOn(*w.cmdBuy);
+}
+
+void buyVideo(frmCheckout &w, const QString &videoId)
+{
+    w.SSTab1->setCurrentIndex(2);
+    typeInto(*w.txtVidSale, videoId);
+    clickOn(*w.cmdBuyVideo);
+}
+
+void payBy(frmCheckout &w, QRadioButton *option)
+{
+    w.SSTab1->setCurrentIndex(3);
+    clickOn(*option);
 }
 
 QList<QStringList> readCsv(const QString &path)

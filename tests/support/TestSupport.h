@@ -14,6 +14,9 @@
 #include <memory>
 
 class FlexGrid;
+class QLineEdit;
+class QRadioButton;
+class frmCheckout;
 class QAbstractButton;
 class QListWidget;
 class QWidget;
@@ -113,6 +116,15 @@ QStringList enabledNames(std::initializer_list<QWidget *> widgets);
 // Who may read, write and run the file at `path`: its owner's, group's and
 // others' permission bits as the file system keeps them.
 QFileDevice::Permissions accessOf(const QString &path);
+// The counter's steps, each on its own page first, as the clerk must take
+// them: a member looked up by what is typed in `box`, a tape rented, an item
+// or a tape bought, a way of paying chosen.
+void lookUp(frmCheckout &w, QLineEdit *box, const QString &text);
+void rent(frmCheckout &w, const QString &videoId);
+void buy(frmCheckout &w, const QString &item, const QString &quantity);
+void buyVideo(frmCheckout &w, const QString &videoId);
+void payBy(frmCheckout &w, QRadioButton *option);
+
 // The lines of a CSV file split into fields, quotes undone (RFC 4180).
 QList<QStringList> readCsv(const QString &path);
 // Saves a picture of `w` as `name` in the folder VIDEOSTORE_SCREENSHOTS
