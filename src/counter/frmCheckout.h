@@ -107,6 +107,10 @@ protected:
     void closeBox() override { cmdReturn_Click(); }
 
 private:
+    static constexpr int PaymentPage = 3;
+    // The refusal of a line that would take the bill past what the program takes.
+    static QString billTooLarge();
+
     void buildCustomerPage(QWidget *page);
     void buildRentalPage(QWidget *page);
     void buildSalePage(QWidget *page);
