@@ -1,6 +1,5 @@
 #include "frmCheckout.h"
 
-#include "app/WindowRegistry.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
@@ -8,6 +7,7 @@
 #include "ui/Messages.h"
 #include "ui/OutcomeList.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QButtonGroup>
@@ -29,7 +29,7 @@ QString frmCheckout::billTooLarge()
         .arg(Money::limit().toCurrency());
 }
 
-frmCheckout::frmCheckout(WindowRegistry &windows)
+frmCheckout::frmCheckout(WindowContext &windows)
     : m_windows(windows)
     , m_store(windows.storePath())
 {
@@ -144,6 +144,24 @@ void frmCheckout::cmdDisplayInfo_Click()
                                 .arg(fees.toCurrency()),
                             QStringLiteral("Fees off the bill"));
     }
+}
+
+void frmCheckout::takeFees(qint32 member, Money amount, QWidget &from)
+{
+    // A stored balance can be past what one bill takes.
+    if (!billCanTake(amount))
+        return;
+    show();
+    // The member looked up, whatever has been typed since.
+    txtMemberID->setText(QString::number(member));
+    memberSource = 1;
+    from.hide();
+    cmdDisplayInfo_Click();
+    // On the bill of the member just shown, beside what it already holds.
+    if (!addFeesPaid(member, amount))
+        m_windows.ws().msgBox(
+            QStringLiteral("The fees were not put on the bill: the counter could not show member %1.").arg(member),
+            Buttons::Ok, Icon::Exclamation, QStringLiteral("Additional Transactions"));
 }
 
 bool frmCheckout::addFeesPaid(qint32 member, Money amount)

@@ -16,7 +16,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class WindowRegistry;
+class WindowContext;
 
 // The counter: find the member, fill the rental bag and the shopping bag,
 // total the bill with taxes, take the payment and record the checkout.
@@ -27,7 +27,7 @@ class frmCheckout final : public Form
     Q_OBJECT
 
 public:
-    explicit frmCheckout(WindowRegistry &windows);
+    explicit frmCheckout(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmCheckout)
 
     // Which lookup box the clerk typed in last: 1 member ID, 2 home phone,
@@ -102,6 +102,10 @@ public:
     // fees are charged once. Refused (false, nothing added) when the bill is
     // not for that member.
     bool addFeesPaid(qint32 member, Money amount);
+    // The late-fee window hands on `member`'s fees: the counter shows that
+    // member, `from` hides, and the fees go on the bill as addFeesPaid()
+    // puts them. Nothing changes when the bill cannot take them.
+    void takeFees(qint32 member, Money amount, QWidget &from);
 
 protected:
     void closeBox() override { cmdReturn_Click(); }
@@ -154,7 +158,7 @@ private:
     // so the next scan is taken at once.
     void scanRefused(const QString &text, const QString &title, const QString &about);
 
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     CheckoutStore m_store;
     QButtonGroup *m_payment;
     // Whose fees the bill's "Pay " line pays, while it has one.

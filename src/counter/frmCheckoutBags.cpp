@@ -3,11 +3,11 @@
 
 #include "frmCheckout.h"
 
-#include "app/WindowRegistry.h"
 #include "data/Genres.h"
 #include "data/Identifier.h"
 #include "data/Pricing.h"
 #include "ui/Messages.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 
 #include "frmCheckout.h"
 
-#include "app/WindowRegistry.h"
 #include "counter/CardMask.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QLineEdit>

@@ -1,6 +1,5 @@
 #include "frmVidMn.h"
 
-#include "app/WindowRegistry.h"
 #include "data/Genres.h"
 #include "stock/frmRangeDialog.h"
 #include "stock/frmSaleDialog.h"
@@ -8,6 +7,7 @@
 #include "ui/FlexGrid.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QFrame>
@@ -20,7 +20,7 @@
 
 using namespace Controls;
 
-frmVidMn::frmVidMn(WindowRegistry &windows)
+frmVidMn::frmVidMn(WindowContext &windows)
     : m_windows(windows)
     , m_store(windows.storePath())
 {
@@ -75,14 +75,14 @@ QString frmVidMn::tName(int index) const
 frmSaleDialog &frmVidMn::saleDialog()
 {
     if (!m_saleDialog)
-        m_saleDialog = std::make_unique<frmSaleDialog>(*this, m_windows.ws());
+        m_saleDialog = std::make_unique<frmSaleDialog>(m_windows.ws());
     return *m_saleDialog;
 }
 
 frmRangeDialog &frmVidMn::rangeDialog()
 {
     if (!m_rangeDialog)
-        m_rangeDialog = std::make_unique<frmRangeDialog>(*this, m_windows.ws());
+        m_rangeDialog = std::make_unique<frmRangeDialog>(m_windows.ws());
     return *m_rangeDialog;
 }
 

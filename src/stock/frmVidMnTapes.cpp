@@ -3,13 +3,13 @@
 
 #include "frmVidMn.h"
 
-#include "app/WindowRegistry.h"
 #include "data/Identifier.h"
 #include "stock/frmRangeDialog.h"
 #include "stock/frmSaleDialog.h"
 #include "ui/Controls.h"
 #include "ui/FlexGrid.h"
 #include "ui/Messages.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QCheckBox>
@@ -317,11 +317,9 @@ void frmVidMn::cmdTools_Click()
 
 void frmVidMn::mnuTool_Click(TapeMark mark)
 {
-    const bool done = mark == TapeMark::ForSale ? saleDialog().MarkSales()
-                    : mark == TapeMark::NotForSale ? rangeDialog().marknosale()
-                    : mark == TapeMark::ForRent   ? rangeDialog().markrent()
-                                                  : rangeDialog().marknorent();
-    if (done)
+    const std::optional<CopyRange> range =
+        mark == TapeMark::ForSale ? saleDialog().chooseSale() : rangeDialog().chooseRange();
+    if (range && markRange(range->first, range->last, mark, range->price))
         m_windows.ws().msgBox(QStringLiteral("The changes have been made"), Buttons::Ok, Icon::Information,
                               QStringLiteral("Tool tape changes"));
 }

@@ -3,12 +3,12 @@
 
 #include "frmVidMn.h"
 
-#include "app/WindowRegistry.h"
 #include "data/Genres.h"
 #include "data/Identifier.h"
 #include "ui/Controls.h"
 #include "ui/FlexGrid.h"
 #include "ui/Messages.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QComboBox>
