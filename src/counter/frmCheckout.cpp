@@ -1,6 +1,5 @@
 #include "frmCheckout.h"
 
-#include "data/Pricing.h"
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
 #include "ui/MemberChooser.h"
@@ -21,13 +20,6 @@
 #include <QVBoxLayout>
 
 using namespace Controls;
-
-QString frmCheckout::billTooLarge()
-{
-    return QStringLiteral("With this line the bill would come to more than %1, the largest amount the program takes. "
-                          "Check the quantity.")
-        .arg(Money::limit().toCurrency());
-}
 
 frmCheckout::frmCheckout(WindowContext &windows)
     : m_windows(windows)
@@ -170,7 +162,7 @@ bool frmCheckout::addFeesPaid(qint32 member, Money amount)
         return false;
     // A second hand-on replaces the first: the fees are charged once.
     takeFeesLine();
-    List3->addItem(BillLine::pay(amount.roundedToCents()));
+    m_bill.add(BillLine::pay(amount.roundedToCents()));
     m_feesMember = member;
     billChanged();
     return true;
@@ -178,16 +170,7 @@ bool frmCheckout::addFeesPaid(qint32 member, Money amount)
 
 Money frmCheckout::takeFeesLine()
 {
-    Money fees;
-    for (int i = 0; i < List3->count();) {
-        const QString line = List3->item(i)->text();
-        if (line.startsWith(QLatin1String("Pay "))) {
-            fees += BillLine::amount(line).value_or(Money());
-            delete List3->takeItem(i);
-        } else {
-            ++i;
-        }
-    }
+    const Money fees = m_bill.remove(QLatin1String("Pay "));
     m_feesMember.reset();
     billChanged();
     return fees;
@@ -216,17 +199,11 @@ void frmCheckout::ShowMember(const MemberRow &row)
         lstAdditionalName->addItem(name);
 }
 
-bool frmCheckout::fitsOnBill(std::optional<Money> amount) const
-{
-    std::optional<Money> subtotal = BillLine::totals(billLines()).subtotal().plus(amount.value_or(Money()));
-    return amount && subtotal && *subtotal <= Money::limit() && Pricing::total(*subtotal) <= Money::limit();
-}
-
 bool frmCheckout::billCanTake(std::optional<Money> amount)
 {
-    if (fitsOnBill(amount))
+    if (m_bill.fits(amount))
         return true;
-    refuse(m_windows.ws(), billTooLarge(), QStringLiteral("Bill too large"));
+    refuse(m_windows.ws(), CheckoutBill::tooLarge(), QStringLiteral("Bill too large"));
     return false;
 }
 
@@ -235,50 +212,15 @@ void frmCheckout::scanRefused(const QString &text, const QString &title, const Q
     m_windows.ws().tell(*lstOutcome, Told::Refused, text, title, about);
 }
 
-QStringList frmCheckout::billLines() const
-{
-    QStringList lines;
-    for (int i = 0; i < List3->count(); ++i)
-        lines << List3->item(i)->text();
-    return lines;
-}
-
 void frmCheckout::billChanged()
 {
-    const BillLine::Totals totals = BillLine::totals(billLines());
+    const BillLine::Totals totals = m_bill.totals();
     vidTotal = totals.rentals;
     m_salesTotal = totals.sales;
     txtTotal->setText(vidTotal.toCurrency());
     txtSalesTotal->setText(m_salesTotal.toCurrency());
     if (SSTab1->currentIndex() == PaymentPage)
         showPaymentTotals();
-}
-
-std::optional<Money> frmCheckout::takeSelectedLine(QListWidget *bag)
-{
-    QListWidgetItem *selected = bag->currentItem();
-    if (!selected || !selected->isSelected())
-        return std::nullopt;
-    const QString line = selected->text();
-    // Only the first equal line of the bill goes, though the same text may stand twice.
-    for (int i = 0; i < List3->count(); ++i) {
-        if (List3->item(i)->text() == line) {
-            delete List3->takeItem(i);
-            break;
-        }
-    }
-    delete bag->takeItem(bag->row(selected));
-    return BillLine::amount(line).value_or(Money());
-}
-
-void frmCheckout::removeBillLines(QLatin1String leading)
-{
-    for (int i = 0; i < List3->count();) {
-        if (List3->item(i)->text().startsWith(leading))
-            delete List3->takeItem(i);
-        else
-            ++i;
-    }
 }
 
 void frmCheckout::cmdReturn_Click()

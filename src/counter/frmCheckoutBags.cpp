@@ -33,7 +33,7 @@ void frmCheckout::addToRentalBag()
         return scanRefused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVidID->text()),
                            QStringLiteral("Invalid number"), {});
     // A scanner's double read must not rent one tape twice.
-    if (BillLine::holdsTape(billLines(), *videoId))
+    if (BillLine::holdsTape(m_bill.lines(), *videoId))
         return scanRefused(QStringLiteral("Tape %1 is already in this bill.").arg(*videoId),
                            QStringLiteral("Tape entry error."), {});
     m_rentVideoID = *videoId;
@@ -65,17 +65,16 @@ void frmCheckout::addToRentalBag()
 
     m_rentTitle = BillLine::fitTitle(txtMovieName->text());
     m_rentFee = Pricing::rentalFee(txtClass->text().toInt());
-    if (!fitsOnBill(m_rentFee))
-        return scanRefused(billTooLarge(), QStringLiteral("Bill too large"), about);
+    if (!m_bill.fits(m_rentFee))
+        return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::rent(m_rentVideoID, m_rentTitle, m_rentFee);
-    List1->addItem(line);
-    List3->addItem(line);
+    m_bill.add(line, List1);
     billChanged();
 }
 
 void frmCheckout::cmdRemove_Click()
 {
-    const auto amount = takeSelectedLine(List1);
+    const auto amount = m_bill.takeSelected(*List1);
     if (!amount)
         return;
     m_rentFee = *amount;
@@ -96,7 +95,7 @@ void frmCheckout::cmdClearAll_Click()
     cmdClear_Click();
     List1->clear();
     // Only the rentals go: fees handed on stay on the bill and in its totals.
-    removeBillLines(QLatin1String("Rent"));
+    m_bill.remove(QLatin1String("Rent"));
     billChanged();
 }
 
@@ -147,11 +146,10 @@ void frmCheckout::addToShoppingBag()
     std::optional<Money> lineAmount = m_saleUnitPrice.times(m_saleQuantity);
     if (lineAmount)
         lineAmount = lineAmount->checkedTimesRateRounded(1, 1);
-    if (!fitsOnBill(lineAmount))
-        return scanRefused(billTooLarge(), QStringLiteral("Bill too large"), about);
+    if (!m_bill.fits(lineAmount))
+        return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::buy(m_saleInvID, m_saleQuantity, m_saleItemName, *lineAmount);
-    List2->addItem(line);
-    List3->addItem(line);
+    m_bill.add(line, List2);
     billChanged();
 }
 
@@ -167,7 +165,7 @@ void frmCheckout::cmdBuyVideo_Click()
     if (!videoId)
         return scanRefused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVidSale->text()),
                            QStringLiteral("Invalid number"), {});
-    if (BillLine::holdsTape(billLines(), *videoId))
+    if (BillLine::holdsTape(m_bill.lines(), *videoId))
         return scanRefused(QStringLiteral("Tape %1 is already in this bill.").arg(*videoId),
                            QStringLiteral("Tape Entry Error"), {});
 
@@ -189,18 +187,17 @@ void frmCheckout::cmdBuyVideo_Click()
                            QStringLiteral("Tape Entry Error"), about);
 
     const std::optional<Money> price = tape.row->salePrice.checkedTimesRateRounded(1, 1);
-    if (!fitsOnBill(price))
-        return scanRefused(billTooLarge(), QStringLiteral("Bill too large"), about);
+    if (!m_bill.fits(price))
+        return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::buyVideo(typed, tape.row->name, *price);
-    List2->addItem(line);
-    List3->addItem(line);
+    m_bill.add(line, List2);
     billChanged();
     txtVidSale->clear();
 }
 
 void frmCheckout::cmdRemoveSale_Click()
 {
-    const auto amount = takeSelectedLine(List2);
+    const auto amount = m_bill.takeSelected(*List2);
     if (!amount)
         return;
     m_rentFee = *amount;
@@ -217,6 +214,6 @@ void frmCheckout::cmdClearAllSales_Click()
     txtInvID->clear();
     txtInvID->setFocus();
     // "Buy" takes both "Buy " and "BuyV " lines.
-    removeBillLines(QLatin1String("Buy"));
+    m_bill.remove(QLatin1String("Buy"));
     billChanged();
 }

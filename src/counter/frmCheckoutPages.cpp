@@ -222,6 +222,7 @@ void frmCheckout::buildPaymentPage(QWidget *page)
 {
     auto *layout = new QGridLayout(page);
     List3 = billList(page, "List3", "Courier New");
+    m_bill = CheckoutBill(List3);
     layout->addWidget(List3, 0, 0, 2, 1);
 
     auto *totals = new QGridLayout;

@@ -28,7 +28,7 @@ void frmCheckout::SSTab1_Click(int page)
 
 void frmCheckout::showPaymentTotals()
 {
-    m_money = CheckoutMoney::forSubtotal(BillLine::totals(billLines()).subtotal());
+    m_money = CheckoutMoney::forSubtotal(m_bill.totals().subtotal());
     txtSubTotal->setText(m_money.subtotal.toPlainCents());
     txtGST->setText(m_money.gst.toPlainCents());
     txtPST->setText(m_money.pst.toPlainCents());
@@ -96,12 +96,10 @@ bool frmCheckout::planCheckout(CheckoutPlan &plan)
     }
     plan.date = *date;
     plan.member = Identifier::parse(txtMemID2->text());
-    QStringList bill;
-    for (int i = 0; i < List3->count(); ++i) {
-        bill << List3->item(i)->text();
-        if (const auto line = BillLine::parse(bill.last()))
+    const QStringList bill = m_bill.lines();
+    for (const QString &text : bill)
+        if (const auto line = BillLine::parse(text))
             plan.lines.append(*line);
-    }
     m_money.countLines(bill);
     if (plan.lines.isEmpty()) {
         ws.msgBox(QStringLiteral("There is nothing on the bill to check out. Add a tape or an item first."),
@@ -182,9 +180,6 @@ void frmCheckout::cmdCheckOut_Click()
     if (!m_store.recordCheckout(plan))
         return showDbError(ws, m_store.lastError());
 
-    if (ws.msgBox(QStringLiteral("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question,
-                  QStringLiteral("Receipt option"))
-        == Answer::Yes)
-        ws.printWindow(*this, m_store.lastReceipt());
+    offerReceipt();
     ResetCheckout();
 }

@@ -1,4 +1,5 @@
-// The receipt: the counter's window printed, its card number masked.
+// The receipt: the checkout just written, or the counter's window as it
+// stands, printed with no more of a card number than its last four digits.
 
 #include "frmCheckout.h"
 
@@ -25,4 +26,13 @@ void frmCheckout::cmdPrintRec_Click()
         cmdCheckOut_Click();
     else
         ResetCheckout();
+}
+
+void frmCheckout::offerReceipt()
+{
+    WindowSystem &ws = m_windows.ws();
+    if (ws.msgBox(QStringLiteral("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question,
+                  QStringLiteral("Receipt option"))
+        == Answer::Yes)
+        ws.printWindow(*this, m_store.lastReceipt());
 }
