@@ -23,6 +23,18 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// The reports a report window asks for open in the registry's preview windows.
+template <typename ReportWindow>
+void showsReports(WindowRegistry &registry, ReportWindow &window)
+{
+    QObject::connect(&window, &ReportWindow::reportWanted, &window,
+                     [&registry](ReportId id, const QVariantList &parameters) { registry.openReport(id, parameters); });
+}
+
+} // namespace
+
 WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
     : m_storePath(std::move(storePath))
     , m_ws(ws)
@@ -114,22 +126,28 @@ frmInvent &WindowRegistry::invent()
 
 frmMovieByType &WindowRegistry::movieByType()
 {
-    if (!m_movieByType)
+    if (!m_movieByType) {
         m_movieByType = std::make_unique<frmMovieByType>(*this);
+        showsReports(*this, *m_movieByType);
+    }
     return *m_movieByType;
 }
 
 frmCustomersByDate &WindowRegistry::customersByDate()
 {
-    if (!m_customersByDate)
+    if (!m_customersByDate) {
         m_customersByDate = std::make_unique<frmCustomersByDate>(*this);
+        showsReports(*this, *m_customersByDate);
+    }
     return *m_customersByDate;
 }
 
 frmDayEnd &WindowRegistry::dayEnd()
 {
-    if (!m_dayEnd)
+    if (!m_dayEnd) {
         m_dayEnd = std::make_unique<frmDayEnd>(*this);
+        showsReports(*this, *m_dayEnd);
+    }
     return *m_dayEnd;
 }
 
@@ -169,6 +187,16 @@ bool WindowRegistry::openReport(ReportId id, const QVariantList &parameters)
 void WindowRegistry::showMainMenu()
 {
     main().show();
+}
+
+void WindowRegistry::showCounter()
+{
+    checkout().show();
+}
+
+void WindowRegistry::handFeesToCounter(qint32 member, Money amount, QWidget &from)
+{
+    checkout().takeFees(member, amount, from);
 }
 
 void WindowRegistry::exitProgram()

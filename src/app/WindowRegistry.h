@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/ReportLayout.h"
+#include "ui/WindowContext.h"
 
 #include <QDate>
 #include <QString>
@@ -32,19 +33,20 @@ class frmChooseMember;
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
 
 // Owns the program's single window instances, each made at its first use and
-// kept until the end, and hands every window the store path, the window
-// system and today's date. A test builds its own registry over its own store.
-class WindowRegistry final
+// kept until the end, and is the one place that knows them all: every window
+// is handed this registry as its WindowContext only. A test builds its own
+// registry over its own store.
+class WindowRegistry final : public WindowContext
 {
 public:
     WindowRegistry(QString storePath, WindowSystem &ws);
     ~WindowRegistry();
     Q_DISABLE_COPY_MOVE(WindowRegistry)
 
-    const QString &storePath() const { return m_storePath; }
-    WindowSystem &ws() const { return m_ws; }
+    const QString &storePath() const override { return m_storePath; }
+    WindowSystem &ws() const override { return m_ws; }
 
-    QDate today() const { return m_today ? m_today() : QDate::currentDate(); }
+    QDate today() const override { return m_today ? m_today() : QDate::currentDate(); }
     void setToday(std::function<QDate()> today) { m_today = std::move(today); }
     // What ends the program; the application's quit unless replaced.
     void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }
@@ -65,7 +67,7 @@ public:
     frmPayment &payment();
     Form &addCustomer();
     // Picks one of several members found by one phone or licence.
-    frmChooseMember &memberChooser();
+    frmChooseMember &memberChooser() override;
 
     // Opens a report's preview window; the caller does not wait for it.
     void showReport(Report report);
@@ -75,7 +77,9 @@ public:
     // The report's preview window, made at its first use.
     ReportPreview &reportPreview(ReportId id);
     // Shows the main menu as it was left.
-    void showMainMenu();
+    void showMainMenu() override;
+    void showCounter() override;
+    void handFeesToCounter(qint32 member, Money amount, QWidget &from) override;
     // Ends the run at once: every window goes, whatever it holds.
     void exitProgram();
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Destination.h"
+#include "data/Destination.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #include "frmSecur.h"
 
-#include "app/Destination.h"
+#include "data/Destination.h"
 #include "app/WindowRegistry.h"
 #include "app/ManagerCode.h"
 #include "app/frmMain.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "counter/CheckoutBill.h"
 #include "counter/CheckoutMoney.h"
 #include "counter/CheckoutStore.h"
 #include "data/Money.h"
@@ -16,7 +17,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class WindowRegistry;
+class WindowContext;
 
 // The counter: find the member, fill the rental bag and the shopping bag,
 // total the bill with taxes, take the payment and record the checkout.
@@ -27,7 +28,7 @@ class frmCheckout final : public Form
     Q_OBJECT
 
 public:
-    explicit frmCheckout(WindowRegistry &windows);
+    explicit frmCheckout(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmCheckout)
 
     // Which lookup box the clerk typed in last: 1 member ID, 2 home phone,
@@ -102,11 +103,17 @@ public:
     // fees are charged once. Refused (false, nothing added) when the bill is
     // not for that member.
     bool addFeesPaid(qint32 member, Money amount);
+    // The late-fee window hands on `member`'s fees: the counter shows that
+    // member, `from` hides, and the fees go on the bill as addFeesPaid()
+    // puts them. Nothing changes when the bill cannot take them.
+    void takeFees(qint32 member, Money amount, QWidget &from);
 
 protected:
     void closeBox() override { cmdReturn_Click(); }
 
 private:
+    static constexpr int PaymentPage = 3;
+
     void buildCustomerPage(QWidget *page);
     void buildRentalPage(QWidget *page);
     void buildSalePage(QWidget *page);
@@ -123,16 +130,13 @@ private:
     void optCash_Click();
     // The walk-in rule: a sale with no member is booked to member 0.
     void walkInRule();
-    // Takes the selected line out of a bag and the first equal line out of
-    // the bill; the line's amount, or nullopt when nothing is selected.
-    std::optional<Money> takeSelectedLine(QListWidget *bag);
-    // Takes every bill line that starts with `leading` out of the bill.
-    void removeBillLines(QLatin1String leading);
     // Enables the payment boxes of the chosen option and empties the rest.
     void openPaymentBoxes(bool card, bool expiry, bool cash);
     // The bill's lines and date, checked and read back for writing; false
     // when the clerk has been told why nothing can be written.
     bool planCheckout(CheckoutPlan &plan);
+    // After a checkout is written: its receipt, when the customer wants one.
+    void offerReceipt();
     void addToRentalBag();
     void addToShoppingBag();
 
@@ -141,17 +145,15 @@ private:
     // lines, so what the clerk sees is what the checkout writes.
     void billChanged();
     void showPaymentTotals();
-    QStringList billLines() const;
     // Takes the fee line off the bill (the fees stay owing); its amount.
     Money takeFeesLine();
-    // Whether a line of `amount` keeps the bill within what the program takes.
-    bool fitsOnBill(std::optional<Money> amount) const;
     // A refusal of what was typed in a tape or item box, told in the window
     // so the next scan is taken at once.
     void scanRefused(const QString &text, const QString &title, const QString &about);
 
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     CheckoutStore m_store;
+    CheckoutBill m_bill;
     QButtonGroup *m_payment;
     // Whose fees the bill's "Pay " line pays, while it has one.
     std::optional<qint32> m_feesMember;

@@ -1,11 +1,11 @@
 #include "CustomerLookupForm.h"
 
-#include "app/WindowRegistry.h"
 #include "data/Identifier.h"
 #include "ui/Controls.h"
 #include "ui/MemberChooser.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QFrame>
@@ -20,7 +20,7 @@ using Controls::edit;
 using Controls::label;
 using Controls::labelAbove;
 
-CustomerLookupForm::CustomerLookupForm(WindowRegistry &windows, const char *objectName, const char *caption,
+CustomerLookupForm::CustomerLookupForm(WindowContext &windows, const char *objectName, const char *caption,
                                        const char *displayName)
     : m_windows(windows)
     , m_store(windows.storePath())

@@ -10,7 +10,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WindowRegistry;
+class WindowContext;
 
 // What the Modify and Delete Customers windows share: the three key boxes,
 // Display Member, and the member's details. Display Member searches on the
@@ -32,7 +32,7 @@ public:
     void DisplayMember();
 
 protected:
-    CustomerLookupForm(WindowRegistry &windows, const char *objectName, const char *caption,
+    CustomerLookupForm(WindowContext &windows, const char *objectName, const char *caption,
                        const char *displayName);
 
     // After each member the lookup shows.
@@ -54,7 +54,7 @@ protected:
     QGridLayout *detailGrid() const { return m_details; }
     QHBoxLayout *commandRow() const { return m_commands; }
 
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     CustomerStore m_store;
 
 private:

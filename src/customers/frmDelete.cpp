@@ -1,8 +1,8 @@
 #include "frmDelete.h"
 
-#include "app/WindowRegistry.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QGridLayout>
@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmDelete::frmDelete(WindowRegistry &windows)
+frmDelete::frmDelete(WindowContext &windows)
     : CustomerLookupForm(windows, "frmDelete", "Delete Customers", "cmdDisplay")
     , cmdDisplay(displayButton())
 {

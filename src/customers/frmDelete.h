@@ -8,7 +8,7 @@ class frmDelete final : public CustomerLookupForm
     Q_OBJECT
 
 public:
-    explicit frmDelete(WindowRegistry &windows);
+    explicit frmDelete(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmDelete)
 
     QLabel *Label12;

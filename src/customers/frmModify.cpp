@@ -1,14 +1,14 @@
 #include "frmModify.h"
 
-#include "app/WindowRegistry.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
+#include "ui/WindowContext.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
-frmModify::frmModify(WindowRegistry &windows)
+frmModify::frmModify(WindowContext &windows)
     : CustomerLookupForm(windows, "frmModify", "Modify Customers", "cmdDispaly")
     , cmdDispaly(displayButton())
 {

@@ -8,7 +8,7 @@ class frmModify final : public CustomerLookupForm
     Q_OBJECT
 
 public:
-    explicit frmModify(WindowRegistry &windows);
+    explicit frmModify(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmModify)
 
     QPushButton *cmdDispaly, *cmdModify, *cmdClearAll, *cmdReturn;

@@ -1,10 +1,10 @@
 #include "frmadd.h"
 
-#include "app/WindowRegistry.h"
 #include "data/Identifier.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QGridLayout>
@@ -18,7 +18,7 @@ using Controls::edit;
 using Controls::label;
 using Controls::labelAbove;
 
-frmadd::frmadd(WindowRegistry &windows)
+frmadd::frmadd(WindowContext &windows)
     : m_windows(windows)
     , m_store(windows.storePath())
 {

@@ -6,7 +6,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WindowRegistry;
+class WindowContext;
 
 // Registers a new member under a number the window proposes.
 class frmadd final : public Form
@@ -14,7 +14,7 @@ class frmadd final : public Form
     Q_OBJECT
 
 public:
-    explicit frmadd(WindowRegistry &windows);
+    explicit frmadd(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmadd)
 
     QLabel *Image1;
@@ -39,7 +39,7 @@ private:
     void fillPlaceholders();
     void proposeFreeNumber(qint32 taken);
 
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     CustomerStore m_store;
     bool m_loaded = false;
     bool m_added = false;

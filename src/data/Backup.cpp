@@ -4,6 +4,7 @@
 #include "ScopedConnection.h"
 #include "OutputFile.h"
 #include "StoreFile.h"
+#include "StoreLocation.h"
 #include "StoreLock.h"
 
 #include <QDir>
@@ -215,17 +216,12 @@ Outcome copy(const QString &storePath, const QString &target)
                       .arg(shown(storePath), shown(target), counts(target))};
 }
 
-QString folder(const QString &storePath)
-{
-    return QFileInfo(storePath).absoluteDir().filePath(QStringLiteral("backups"));
-}
-
 Daily makeDaily(const QString &storePath, QDate today, int kept)
 {
     QElapsedTimer timer;
     timer.start();
     Daily out;
-    const QDir dir(folder(storePath));
+    const QDir dir(StoreLocation::backupsFolder(storePath));
     out.path = dir.filePath(QStringLiteral("video-%1.db").arg(today.toString(QStringLiteral("yyyy-MM-dd"))));
     if (QFileInfo::exists(out.path))
         return out;

@@ -22,9 +22,6 @@ struct Outcome
 // must not exist yet. Safe while other programs work on the store.
 Outcome copy(const QString &storePath, const QString &target);
 
-// The folder of the daily copies: backups/ beside the store.
-QString folder(const QString &storePath);
-
 struct Daily
 {
     bool made = false;  // a copy was written on this call

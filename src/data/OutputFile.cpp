@@ -1,6 +1,6 @@
 #include "OutputFile.h"
 
-#include "Backup.h"
+#include "StoreLocation.h"
 
 #include <QDir>
 #include <QFile>
@@ -172,7 +172,7 @@ QString OutputFile::refusal(const QString &target, const Rules &rules)
         for (const char *suffix : {"", "-wal", "-shm", "-journal"})
             if (file.sameAs(suffix[0] ? identityOf(rules.storePath + QLatin1String(suffix)) : storeFile))
                 return ownFiles;
-        const QString backups = Backup::folder(rules.storePath);
+        const QString backups = StoreLocation::backupsFolder(rules.storePath);
         const QString inBackups = QStringLiteral("%1 is in the store's backups folder %2, which holds only the "
                                                  "program's own copies of the store. Choose another folder.")
                                       .arg(shown(target), QDir::toNativeSeparators(backups));

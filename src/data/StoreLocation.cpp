@@ -171,4 +171,9 @@ QString localFolder(const QString &location)
     return QFileInfo(location).absolutePath();
 }
 
+QString backupsFolder(const QString &storePath)
+{
+    return QFileInfo(storePath).absoluteDir().filePath(QStringLiteral("backups"));
+}
+
 } // namespace StoreLocation

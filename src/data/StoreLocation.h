@@ -42,4 +42,7 @@ QString shown(const QString &location);
 // the program's application-data folder.
 QString localFolder(const QString &location);
 
+// The folder of the store file's daily copies: backups/ beside it.
+QString backupsFolder(const QString &storePath);
+
 } // namespace StoreLocation

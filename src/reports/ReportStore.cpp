@@ -1,6 +1,6 @@
 #include "ReportStore.h"
 
-#include "app/Destination.h"
+#include "data/Destination.h"
 
 #include <QSqlError>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "frmCashUp.h"
 
-#include "app/WindowRegistry.h"
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QCheckBox>
@@ -50,7 +50,7 @@ const QList<int> &frmCashUp::denominations()
     return cents;
 }
 
-frmCashUp::frmCashUp(WindowRegistry &windows)
+frmCashUp::frmCashUp(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmCashUp"));

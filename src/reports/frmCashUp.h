@@ -15,7 +15,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class WindowRegistry;
+class WindowContext;
 
 // The day's cash-up: the manager counts a counter's drawer, sees at once how
 // it compares with what the ledger says should be in it, and records the
@@ -26,7 +26,7 @@ class frmCashUp final : public Form
     Q_OBJECT
 
 public:
-    explicit frmCashUp(WindowRegistry &windows);
+    explicit frmCashUp(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmCashUp)
 
     // Bills and coins, largest first, in cents.
@@ -62,7 +62,7 @@ private:
     // The count by denomination, for the ledger: "100x2 0.25x8".
     QString denominationNote() const;
 
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     std::optional<LedgerStore> m_store;
     // The drawer as last read; empty until read, or when reading failed.
     std::optional<Drawer> m_drawer;

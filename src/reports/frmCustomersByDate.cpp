@@ -1,9 +1,9 @@
 #include "frmCustomersByDate.h"
 
-#include "app/WindowRegistry.h"
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QGridLayout>
@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmCustomersByDate::frmCustomersByDate(WindowRegistry &windows)
+frmCustomersByDate::frmCustomersByDate(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmCustomersByDate"));
@@ -95,7 +95,7 @@ void frmCustomersByDate::Command1_Click()
         return refuse(Text2, StoreDate::invalidMessage(Text2->text()));
     if (*start > *end)
         return refuse(Text1, rangeMessage());
-    m_windows.openReport(ReportId::CustomersByDate, {StoreDate::toText(*start), StoreDate::toText(*end)});
+    emit reportWanted(ReportId::CustomersByDate, {StoreDate::toText(*start), StoreDate::toText(*end)});
 }
 
 void frmCustomersByDate::cmdReturn_Click()

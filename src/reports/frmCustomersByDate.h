@@ -1,11 +1,12 @@
 #pragma once
 
+#include "reports/ReportLayout.h"
 #include "ui/Form.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WindowRegistry;
+class WindowContext;
 
 // Asks for a range of sales dates and shows who bought something in it.
 class frmCustomersByDate final : public Form
@@ -13,7 +14,7 @@ class frmCustomersByDate final : public Form
     Q_OBJECT
 
 public:
-    explicit frmCustomersByDate(WindowRegistry &windows);
+    explicit frmCustomersByDate(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmCustomersByDate)
 
     QLabel *Label1, *Label4, *Label2, *Label3, *Image1;
@@ -27,9 +28,14 @@ public:
     // The refusal for a beginning after the ending.
     static QString rangeMessage();
 
+signals:
+    // The report to show with its parameters; whoever owns the report
+    // windows shows it.
+    void reportWanted(ReportId id, const QVariantList &parameters);
+
 protected:
     void closeBox() override { cmdReturn_Click(); }
 
 private:
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
 };

@@ -1,9 +1,9 @@
 #include "frmDayEnd.h"
 
-#include "app/WindowRegistry.h"
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QGridLayout>
@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmDayEnd::frmDayEnd(WindowRegistry &windows)
+frmDayEnd::frmDayEnd(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmDayEnd"));
@@ -65,7 +65,7 @@ void frmDayEnd::Command1_Click()
         txtDate->selectAll();
         return;
     }
-    m_windows.openReport(ReportId::DayEnd, {StoreDate::toText(*day)});
+    emit reportWanted(ReportId::DayEnd, {StoreDate::toText(*day)});
 }
 
 void frmDayEnd::cmdReturn_Click()

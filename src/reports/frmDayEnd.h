@@ -1,11 +1,12 @@
 #pragma once
 
+#include "reports/ReportLayout.h"
 #include "ui/Form.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WindowRegistry;
+class WindowContext;
 
 // Asks which day's Day End report to show: today, unless changed.
 class frmDayEnd final : public Form
@@ -13,7 +14,7 @@ class frmDayEnd final : public Form
     Q_OBJECT
 
 public:
-    explicit frmDayEnd(WindowRegistry &windows);
+    explicit frmDayEnd(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmDayEnd)
 
     QLabel *Label1, *Label2, *Image1;
@@ -23,10 +24,15 @@ public:
     void Command1_Click();
     void cmdReturn_Click();
 
+signals:
+    // The report to show with its parameters; whoever owns the report
+    // windows shows it.
+    void reportWanted(ReportId id, const QVariantList &parameters);
+
 protected:
     void Form_Activate() override;
     void closeBox() override { cmdReturn_Click(); }
 
 private:
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
 };

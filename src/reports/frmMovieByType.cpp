@@ -1,8 +1,8 @@
 #include "frmMovieByType.h"
 
-#include "app/WindowRegistry.h"
 #include "ui/Controls.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-frmMovieByType::frmMovieByType(WindowRegistry &windows)
+frmMovieByType::frmMovieByType(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmMovieByType"));
@@ -66,7 +66,7 @@ void frmMovieByType::Command1_Click()
 {
     if (m_genre.isEmpty())
         return;
-    m_windows.openReport(ReportId::MoviesByType, {m_genre.toInt()});
+    emit reportWanted(ReportId::MoviesByType, {m_genre.toInt()});
 }
 
 void frmMovieByType::cmdReturn_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/ReportLayout.h"
 #include "ui/Form.h"
 
 #include <QList>
@@ -8,7 +9,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class WindowRegistry;
+class WindowContext;
 
 // Asks for a genre and shows the movies of that genre.
 class frmMovieByType final : public Form
@@ -16,7 +17,7 @@ class frmMovieByType final : public Form
     Q_OBJECT
 
 public:
-    explicit frmMovieByType(WindowRegistry &windows);
+    explicit frmMovieByType(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmMovieByType)
 
     // "1" to "5" once a genre has been chosen; empty until then.
@@ -31,10 +32,15 @@ public:
     void Command1_Click();
     void cmdReturn_Click();
 
+signals:
+    // The report to show with its parameters; whoever owns the report
+    // windows shows it.
+    void reportWanted(ReportId id, const QVariantList &parameters);
+
 protected:
     void closeBox() override { cmdReturn_Click(); }
 
 private:
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     QString m_genre;
 };

@@ -1,11 +1,10 @@
 #include "frmPayment.h"
 
-#include "app/WindowRegistry.h"
-#include "counter/frmCheckout.h"
 #include "data/Identifier.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QGridLayout>
@@ -17,7 +16,7 @@
 
 using namespace Controls;
 
-frmPayment::frmPayment(WindowRegistry &windows)
+frmPayment::frmPayment(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmPayment"));
@@ -153,21 +152,7 @@ void frmPayment::cmdPayFull_Click()
         == Answer::Yes) {
         // The counter takes the fee off when its checkout completes, and
         // leaves it owing if the checkout is abandoned.
-        frmCheckout &checkout = m_windows.checkout();
-        // A stored balance can be past what one bill takes.
-        if (!checkout.billCanTake(m_amountOwing))
-            return;
-        checkout.show();
-        // The member looked up, whatever has been typed since.
-        checkout.txtMemberID->setText(QString::number(m_member->number));
-        checkout.memberSource = 1;
-        hide();
-        checkout.cmdDisplayInfo_Click();
-        // On the bill of the member just shown, beside what it already holds.
-        if (!checkout.addFeesPaid(m_member->number, m_amountOwing))
-            ws.msgBox(QStringLiteral("The fees were not put on the bill: the counter could not show member %1.")
-                          .arg(m_member->number),
-                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Additional Transactions"));
+        m_windows.handFeesToCounter(m_member->number, m_amountOwing, *this);
         return;
     }
 

@@ -9,7 +9,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WindowRegistry;
+class WindowContext;
 
 // Collects a member's fees owing for late returns, in full or in part, or
 // hands them on to the counter with the rest of the customer's business.
@@ -18,7 +18,7 @@ class frmPayment final : public Form
     Q_OBJECT
 
 public:
-    explicit frmPayment(WindowRegistry &windows);
+    explicit frmPayment(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmPayment)
 
     QLabel *Image1, *Label1, *Label2, *lblMessage;
@@ -42,7 +42,7 @@ private:
     void showBalance(const QString &noneOwingHint);
     QString memberName() const;
 
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     // Reopened at each visit.
     std::optional<ReturnsStore> m_store;
     // The member the pay buttons act on, found by a lookup in this visit.

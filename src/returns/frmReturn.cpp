@@ -1,12 +1,12 @@
 #include "frmReturn.h"
 
-#include "app/WindowRegistry.h"
 #include "data/Identifier.h"
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/OutcomeList.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QGridLayout>
@@ -18,7 +18,7 @@
 
 using namespace Controls;
 
-frmReturn::frmReturn(WindowRegistry &windows)
+frmReturn::frmReturn(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmReturn"));

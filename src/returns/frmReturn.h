@@ -14,7 +14,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class WindowRegistry;
+class WindowContext;
 
 // Takes rented tapes back: closes the rental, puts the tape on the shelf,
 // charges any days overdue to the member, and lists the member's other
@@ -24,7 +24,7 @@ class frmReturn final : public Form
     Q_OBJECT
 
 public:
-    explicit frmReturn(WindowRegistry &windows);
+    explicit frmReturn(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmReturn)
 
     QLabel *Image1, *Label2, *Label1, *Label3;
@@ -59,7 +59,7 @@ private:
     std::optional<QDate> returnDate();
     void listTapesOut(qint32 member);
 
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     // Reopened at each visit.
     std::optional<ReturnsStore> m_store;
 };

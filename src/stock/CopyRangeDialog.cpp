@@ -13,9 +13,8 @@
 
 using namespace Controls;
 
-CopyRangeDialog::CopyRangeDialog(frmVidMn &vidMn, WindowSystem &ws, const char *objectName, const char *caption)
-    : m_vidMn(vidMn)
-    , m_ws(ws)
+CopyRangeDialog::CopyRangeDialog(WindowSystem &ws, const char *objectName, const char *caption)
+    : m_ws(ws)
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(QString::fromLatin1(caption));
@@ -46,7 +45,7 @@ void CopyRangeDialog::Form_Activate()
     Text1->setFocus();
 }
 
-std::optional<std::pair<qint32, qint32>> CopyRangeDialog::askRange()
+std::optional<CopyRange> CopyRangeDialog::askRange()
 {
     if (m_ws.showModal(*this) != Accepted)
         return std::nullopt;
@@ -60,5 +59,5 @@ std::optional<std::pair<qint32, qint32>> CopyRangeDialog::askRange()
         showInvalidNumber(m_ws, QStringLiteral("last copy number"), Text2->text());
         return std::nullopt;
     }
-    return std::pair{*from, *to};
+    return CopyRange{*from, *to, Money()};
 }

@@ -1,20 +1,29 @@
 #pragma once
 
+#include "data/Money.h"
 #include "ui/Form.h"
 
 #include <optional>
-#include <utility>
 
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class WindowSystem;
-class frmVidMn;
+
+// What a range tool acts on: the listed copies from copy number `first` to
+// `last`, and the sale price it sets when it marks them for sale.
+struct CopyRange
+{
+    qint32 first = 0;
+    qint32 last = 0;
+    Money price;
+};
 
 // What the range tools' dialogs share: the first and last copy number, an
 // "Enter" button, empty boxes on every showing, and the frame's close box
-// cancelling the tool.
+// cancelling the tool. A dialog only asks; the window that opened it applies
+// what was chosen.
 class CopyRangeDialog : public Form
 {
     Q_OBJECT
@@ -25,11 +34,11 @@ public:
     QPushButton *Command1;
 
 protected:
-    CopyRangeDialog(frmVidMn &vidMn, WindowSystem &ws, const char *objectName, const char *caption);
+    CopyRangeDialog(WindowSystem &ws, const char *objectName, const char *caption);
 
     // Shows the dialog modally; the range typed, or nullopt when it was
     // cancelled or a bound is not a whole number (the manager told why).
-    std::optional<std::pair<qint32, qint32>> askRange();
+    std::optional<CopyRange> askRange();
     // Adds a further box below the copy numbers.
     void addField(QLabel *caption, QLineEdit *box);
 
@@ -40,7 +49,6 @@ public slots:
     void reject() override { done(Rejected); }
 
 protected:
-    frmVidMn &m_vidMn;
     WindowSystem &m_ws;
 
 private:

@@ -1,12 +1,11 @@
 #include "frmInvent.h"
 
-#include "app/WindowRegistry.h"
-#include "counter/frmCheckout.h"
 #include "data/Identifier.h"
 #include "ui/Controls.h"
 #include "ui/FlexGrid.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
 #include <QGridLayout>
@@ -26,7 +25,7 @@ const QString InvalidOption = QStringLiteral("Invalid option");
 
 } // namespace
 
-frmInvent::frmInvent(WindowRegistry &windows)
+frmInvent::frmInvent(WindowContext &windows)
     : m_windows(windows)
     , m_store(windows.storePath())
 {
@@ -328,7 +327,7 @@ void frmInvent::Toolbar1_ButtonClick(const QString &button)
         m_windows.showMainMenu();
         hide();
     } else if (button == QLatin1String("Checkout")) {
-        m_windows.checkout().show();
+        m_windows.showCounter();
         hide();
     } else if (button == QLatin1String("Edit")) {
         if (!cmdEdit->isEnabled())

@@ -8,7 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolBar;
-class WindowRegistry;
+class WindowContext;
 
 // The stock items other than tapes: add, change and retire them. Its
 // toolbar leads back to the main menu or on to the counter.
@@ -17,7 +17,7 @@ class frmInvent final : public Form
     Q_OBJECT
 
 public:
-    explicit frmInvent(WindowRegistry &windows);
+    explicit frmInvent(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmInvent)
 
     // While an edit is open: true when it adds an item.
@@ -51,7 +51,7 @@ private:
     std::optional<InventoryRow> typedItem();
     int rowOf(qint32 id) const;
 
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     InventoryStore m_store;
     qint32 nextInventoryID = 1;
     // The quantity shown when a change was opened; the change stores the

@@ -1,6 +1,5 @@
 #include "frmSaleDialog.h"
 
-#include "stock/frmVidMn.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 
@@ -8,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmSaleDialog::frmSaleDialog(frmVidMn &vidMn, WindowSystem &ws)
-    : CopyRangeDialog(vidMn, ws, "frmSaleDialog", "Video sale information")
+frmSaleDialog::frmSaleDialog(WindowSystem &ws)
+    : CopyRangeDialog(ws, "frmSaleDialog", "Video sale information")
 {
     Label3 = Controls::label(this, "Label3", "Enter sale Price:");
     Text3 = Controls::edit(this, "Text3");
@@ -18,15 +17,16 @@ frmSaleDialog::frmSaleDialog(frmVidMn &vidMn, WindowSystem &ws)
     setTabOrder(Text3, Command1);
 }
 
-bool frmSaleDialog::MarkSales()
+std::optional<CopyRange> frmSaleDialog::chooseSale()
 {
-    const auto range = askRange();
+    auto range = askRange();
     if (!range)
-        return false;
+        return std::nullopt;
     const auto price = Money::parse(Text3->text());
     if (!price || *price < Money()) {
         showInvalidAmount(m_ws, QStringLiteral("sale price"), Text3->text());
-        return false;
+        return std::nullopt;
     }
-    return m_vidMn.markRange(range->first, range->second, TapeMark::ForSale, *price);
+    range->price = *price;
+    return range;
 }

@@ -2,18 +2,19 @@
 
 #include "stock/CopyRangeDialog.h"
 
-// Marks the listed copies in a range for sale at the price typed.
+// Asks for the listed copies in a range to mark for sale, and their price.
 class frmSaleDialog final : public CopyRangeDialog
 {
     Q_OBJECT
 
 public:
-    frmSaleDialog(frmVidMn &vidMn, WindowSystem &ws);
+    explicit frmSaleDialog(WindowSystem &ws);
     Q_DISABLE_COPY_MOVE(frmSaleDialog)
 
     QLabel *Label3;
     QLineEdit *Text3;
 
-    // False when the tool was cancelled or refused and nothing changed.
-    bool MarkSales();
+    // The range and the sale price chosen; nullopt when the tool was
+    // cancelled or refused (the manager told why).
+    std::optional<CopyRange> chooseSale();
 };

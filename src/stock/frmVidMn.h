@@ -16,7 +16,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
-class WindowRegistry;
+class WindowContext;
 class frmRangeDialog;
 class frmSaleDialog;
 
@@ -28,7 +28,7 @@ class frmVidMn final : public Form
     Q_OBJECT
 
 public:
-    explicit frmVidMn(WindowRegistry &windows);
+    explicit frmVidMn(WindowContext &windows);
     ~frmVidMn() override;
     Q_DISABLE_COPY_MOVE(frmVidMn)
 
@@ -66,10 +66,6 @@ public:
     void cmdTools_Click();
     void mnuTool_Click(TapeMark mark);
 
-    // The range tools' work: every listed copy whose copy number lies from
-    // `first` to `last` gets `mark`, in the store and in its grid row.
-    bool markRange(qint32 first, qint32 last, TapeMark mark, Money price);
-
     static int CheckFromText(const QString &text);
 
 protected:
@@ -96,6 +92,9 @@ private:
     // Tells the manager how retiring `name` ended; true when its row
     // leaves the list.
     bool retirementEnded(Outcome outcome, const QString &name, const QString &tapesOut, const QString &title);
+    // The range tools' work: every listed copy whose copy number lies from
+    // `first` to `last` gets `mark`, in the store and in its grid row.
+    bool markRange(qint32 first, qint32 last, TapeMark mark, Money price);
 
     void ListTapes();
     void HideTapes();
@@ -109,7 +108,7 @@ private:
     bool tapeEditOpen() const;
     bool titleEditOpen() const;
 
-    WindowRegistry &m_windows;
+    WindowContext &m_windows;
     CatalogueStore m_store;
     std::unique_ptr<frmSaleDialog> m_saleDialog;
     std::unique_ptr<frmRangeDialog> m_rangeDialog;

@@ -36,7 +36,12 @@ void ScriptedWindowSystem::unscripted(const QString &why)
 
 Answer ScriptedWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title)
 {
-    m_boxes.append(Box{.prompt = prompt, .title = title, .buttons = buttons, .icon = icon});
+    Box box;
+    box.prompt = prompt;
+    box.title = title;
+    box.buttons = buttons;
+    box.icon = icon;
+    m_boxes.append(box);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (m_answers.isEmpty()) {
@@ -54,11 +59,13 @@ Answer ScriptedWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon
 void ScriptedWindowSystem::tell(OutcomeList &place, Told kind, const QString &text, const QString &title,
                                 const QString &about)
 {
-    m_boxes.append(Box{.prompt = text,
-                       .title = title,
-                       .icon = kind == Told::Refused ? Icon::Exclamation : Icon::Information,
-                       .inWindow = true,
-                       .about = about});
+    Box box;
+    box.prompt = text;
+    box.title = title;
+    box.icon = kind == Told::Refused ? Icon::Exclamation : Icon::Information;
+    box.inWindow = true;
+    box.about = about;
+    m_boxes.append(box);
     WindowSystem::tell(place, kind, text, title, about);
 }
 
@@ -73,8 +80,13 @@ QList<ScriptedWindowSystem::Box> ScriptedWindowSystem::modalBoxes() const
 
 QString ScriptedWindowSystem::inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer)
 {
-    m_boxes.append(
-        Box{.input = true, .prompt = prompt, .title = title, .buttons = Buttons::OkCancel, .defaultAnswer = defaultAnswer});
+    Box box;
+    box.input = true;
+    box.prompt = prompt;
+    box.title = title;
+    box.buttons = Buttons::OkCancel;
+    box.defaultAnswer = defaultAnswer;
+    m_boxes.append(box);
     if (m_inputs.isEmpty()) {
         unscripted(QStringLiteral("no input scripted for \"%1\"").arg(prompt));
         return {};

@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Schema.h"
 #include "data/StoreFile.h"
+#include "data/StoreLocation.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,7 +186,7 @@ private slots:
                                store.path + u"-wal"_s,
                                store.path + u"-journal"_s, // not there now, but the engine's name
                                daily.path,
-                               Backup::folder(store.path) + u"/report.csv"_s,
+                               StoreLocation::backupsFolder(store.path) + u"/report.csv"_s,
                                otherName,
                                symlink,
                                pipe,
@@ -198,7 +199,7 @@ private slots:
             qInfo("no device node made (needs root): that case is not tried");
 
         auto state = [&] {
-            QStringList all = entries(store.dir.path()) + entries(Backup::folder(store.path)) + entries(elsewhere.path());
+            QStringList all = entries(store.dir.path()) + entries(StoreLocation::backupsFolder(store.path)) + entries(elsewhere.path());
             for (const QString &file : {store.path, daily.path})
                 all << QString::fromLatin1(bytes(file).toHex().left(64)) + QString::number(bytes(file).size());
             return all;

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/Destination.h"
+#include "data/Destination.h"
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
 #include "reports/ReportCommandLine.h"

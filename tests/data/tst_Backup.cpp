@@ -5,6 +5,7 @@
 #include "data/Backup.h"
 #include "data/Database.h"
 #include "data/StoreFile.h"
+#include "data/StoreLocation.h"
 #include "data/StoreLock.h"
 
 #include <QDir>
@@ -104,7 +105,7 @@ private slots:
     void dailyCopyOncePerDayKeepsFourteen()
     {
         TestStore s;
-        const QString folder = Backup::folder(s.path());
+        const QString folder = StoreLocation::backupsFolder(s.path());
         QVERIFY(QDir().mkpath(folder));
         // Fourteen days already kept, and a copy of something else.
         for (int day = 1; day <= 14; ++day)
@@ -135,7 +136,7 @@ private slots:
     {
         TestStore s;
         // A file where the backups folder should go.
-        QFile blocker(Backup::folder(s.path()));
+        QFile blocker(StoreLocation::backupsFolder(s.path()));
         QVERIFY(blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1);
         blocker.close();
         ScriptedWindowSystem ws;
@@ -197,7 +198,7 @@ private slots:
         const Backup::Daily daily = Backup::makeDaily(s.path(), Today);
         QVERIFY2(daily.made, qPrintable(daily.error));
         QCOMPARE(accessOf(daily.path), ownerOnly);
-        QCOMPARE(accessOf(Backup::folder(s.path())), ownerOnly | QFile::ExeOwner);
+        QCOMPARE(accessOf(StoreLocation::backupsFolder(s.path())), ownerOnly | QFile::ExeOwner);
 
         // Restored, the store is the owner's alone, whatever its source was.
         QVERIFY(QFile::setPermissions(copy, ownerOnly | QFile::ReadGroup | QFile::ReadOther));

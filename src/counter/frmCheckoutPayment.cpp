@@ -1,0 +1,185 @@
+// The payment page: the bill's totals, the way of paying, and the checkout
+// that writes the bill.
+
+#include "frmCheckout.h"
+
+#include "counter/CardMask.h"
+#include "data/Identifier.h"
+#include "data/StoreDate.h"
+#include "ui/Messages.h"
+#include "ui/WindowContext.h"
+#include "ui/WindowSystem.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+const QString Crlf = QStringLiteral("\r\n");
+constexpr int Cash = 6;
+
+} // namespace
+
+void frmCheckout::SSTab1_Click(int page)
+{
+    if (page == PaymentPage)
+        showPaymentTotals();
+}
+
+void frmCheckout::showPaymentTotals()
+{
+    m_money = CheckoutMoney::forSubtotal(m_bill.totals().subtotal());
+    txtSubTotal->setText(m_money.subtotal.toPlainCents());
+    txtGST->setText(m_money.gst.toPlainCents());
+    txtPST->setText(m_money.pst.toPlainCents());
+    txtTotal1->setText(m_money.total.toPlainCents());
+}
+
+void frmCheckout::openPaymentBoxes(bool card, bool expiry, bool cash)
+{
+    txtCardNum->setEnabled(card);
+    txtExDate->setEnabled(expiry);
+    txtCash->setEnabled(cash);
+    txtCardNum->clear();
+    txtExDate->clear();
+    // Choosing cash again keeps the amount already typed.
+    if (!cash)
+        txtCash->clear();
+}
+
+void frmCheckout::selectCard(int type, Card card)
+{
+    openPaymentBoxes(true, true, false);
+    // With no member there is no card on file to offer.
+    if (const auto member = Identifier::parse(txtMemID2->text())) {
+        const Fetched<CardOnFile> onFile = m_store.card(*member, card);
+        if (onFile.failed)
+            showDbError(m_windows.ws(), m_store.lastError());
+        else if (onFile.row) {
+            txtCardNum->setText(onFile.row->number);
+            txtExDate->setText(onFile.row->expiry);
+        }
+    }
+    m_paymentType = type;
+}
+
+void frmCheckout::optAmEx_Click()
+{
+    openPaymentBoxes(true, true, false);
+    txtCardNum->setFocus();
+    m_paymentType = 3;
+}
+
+void frmCheckout::optDebit_Click()
+{
+    openPaymentBoxes(true, false, false);
+    txtCardNum->setFocus();
+    m_paymentType = 5;
+}
+
+void frmCheckout::optCash_Click()
+{
+    openPaymentBoxes(false, false, true);
+    txtCash->setFocus();
+    m_paymentType = Cash;
+}
+
+bool frmCheckout::planCheckout(CheckoutPlan &plan)
+{
+    WindowSystem &ws = m_windows.ws();
+    const auto date = StoreDate::parse(txtDate->text());
+    if (!date) {
+        ws.msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation,
+                  QStringLiteral("Invalid date"));
+        txtDate->setFocus();
+        return false;
+    }
+    plan.date = *date;
+    plan.member = Identifier::parse(txtMemID2->text());
+    const QStringList bill = m_bill.lines();
+    for (const QString &text : bill)
+        if (const auto line = BillLine::parse(text))
+            plan.lines.append(*line);
+    m_money.countLines(bill);
+    if (plan.lines.isEmpty()) {
+        ws.msgBox(QStringLiteral("There is nothing on the bill to check out. Add a tape or an item first."),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Empty bill"));
+        return false;
+    }
+    return true;
+}
+
+void frmCheckout::cmdCheckOut_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    const QString paymentError = QStringLiteral("Payment error.");
+    if (m_paymentType == 0) {
+        ws.msgBox(QStringLiteral("Must select a payment type!"), Buttons::Ok, Icon::Exclamation, paymentError);
+        return;
+    }
+    // The bill and its date are checked before the customer is asked to pay.
+    CheckoutPlan plan;
+    if (!planCheckout(plan))
+        return;
+
+    Answer answer;
+    if (m_paymentType == Cash) {
+        const auto cash = Money::parse(txtCash->text());
+        if (!cash || *cash < Money()) {
+            ws.msgBox(Money::overLimit(txtCash->text()) || Money::finerThanCents(txtCash->text())
+                          ? Money::parseProblem(txtCash->text())
+                          : QStringLiteral("\"%1\" is not an amount of cash. Enter the cash handed over, for example "
+                                           "20 or 20.00.")
+                                .arg(txtCash->text()),
+                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
+            txtCash->setFocus();
+            return;
+        }
+        if (*cash < m_money.total) {
+            ws.msgBox(QStringLiteral("Must provide sufficient cash to cover this purchase or remove items."),
+                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
+            return;
+        }
+        m_money.payCash(*cash);
+        txtChange->setText(m_money.change.toPlainCents());
+        answer = ws.msgBox(QStringLiteral("Verify that the customer has provided $") + cash->toPlainCents() + Crlf
+                               + QStringLiteral("in cash and been returned $") + txtChange->text()
+                               + QStringLiteral(" in change.") + Crlf
+                               + QStringLiteral("(No to change payment type, Cancel to kill this order.)"),
+                           Buttons::YesNoCancel, Icon::Question, QStringLiteral("Payment verification."));
+    } else {
+        if (txtCardNum->text().trimmed().isEmpty()) {
+            ws.msgBox(QStringLiteral("Must provide a card number"), Buttons::Ok, Icon::Exclamation,
+                      QStringLiteral("No card number"));
+            return;
+        }
+        m_money.payByCard(m_paymentType);
+        // From here on the window (and so the receipt) shows the number masked.
+        txtCardNum->setText(CardMask::masked(txtCardNum->text()));
+        static const char *const descriptions[] = {"VISA credit charge", "MasterCard credit charge",
+                                                   "American express credit charge", "Sears store charge",
+                                                   "Interac debit card"};
+        answer = ws.msgBox(QStringLiteral("Verify that the ")
+                               + QString::fromLatin1(descriptions[m_paymentType - 1])
+                               + QStringLiteral(" transaction has gone through under the following information: ")
+                               + Crlf + txtCardNum->text() + u' ' + txtExDate->text() + QStringLiteral(" Total: ")
+                               + txtTotal1->text() + Crlf
+                               + QStringLiteral("(No to change payment type, Cancel to kill this order.)"),
+                           Buttons::YesNoCancel, Icon::Question, QStringLiteral("Payment verification."));
+    }
+
+    if (answer == Answer::Cancel) {
+        m_windows.showMainMenu();
+        hide();
+        return;
+    }
+    if (answer != Answer::Yes)
+        return;
+    // All of it or none of it: a failure leaves the bill on screen to try again.
+    plan.money = m_money;
+    if (!m_store.recordCheckout(plan))
+        return showDbError(ws, m_store.lastError());
+
+    offerReceipt();
+    ResetCheckout();
+}

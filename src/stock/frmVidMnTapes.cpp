@@ -1,0 +1,357 @@
+// Video management's lower half: the tape copies of one title, a copy added,
+// changed or retired, and the range tools over the listed copies.
+
+#include "frmVidMn.h"
+
+#include "data/Identifier.h"
+#include "stock/frmRangeDialog.h"
+#include "stock/frmSaleDialog.h"
+#include "ui/Controls.h"
+#include "ui/FlexGrid.h"
+#include "ui/Messages.h"
+#include "ui/WindowContext.h"
+#include "ui/WindowSystem.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+namespace {
+
+const QString True = QStringLiteral("True");
+const QString False = QStringLiteral("False");
+const QString NewTapePrice = QStringLiteral("24.99");
+constexpr int MostTapesAtOnce = 1000;
+
+QString yesNo(bool value)
+{
+    return value ? True : False;
+}
+
+} // namespace
+
+void frmVidMn::buildTapeHalf(QWidget *half)
+{
+    auto *row = new QHBoxLayout;
+    fgTapes = named(new FlexGrid(half), "fgTapes");
+    fgTapes->setCols(6);
+    fgTapes->setToolTip(QStringLiteral("This flexgrid shows the tape copies of the movie selected above"));
+    row->addWidget(fgTapes, 1);
+
+    auto *fields = new QGridLayout;
+    chkRent = check(half, "chkRent", "F/Rent");
+    chkSale = check(half, "chkSale", "F/Sale");
+    chkIn = check(half, "chkIn", "InStore");
+    auto *checks = new QHBoxLayout;
+    checks->addWidget(chkRent);
+    checks->addWidget(chkSale);
+    checks->addWidget(chkIn);
+    fields->addLayout(checks, 0, 0, 1, 2);
+    Label8 = label(half, "Label8", "Sale Price:");
+    txtSalePrice = edit(half, "txtSalePrice");
+    txtSalePrice->setToolTip(QStringLiteral("Enter the sale price here"));
+    addRow(fields, 1, Label8, txtSalePrice);
+
+    cmdAddT = button(half, "cmdAddT", "Add Tapes", "Click here to add more copies of this movie");
+    cmdChange = button(half, "cmdChange", "Change Tape",
+                       "Click here to edit the details of a specific tape from the flexgrid");
+    cmdDelTape = button(half, "cmdDelTape", "Delete Tape", "Click here to mark a tape as deleted");
+    cmdTools = button(half, "cmdTools", "Tools...",
+                      "Click here to adjust sale or rental properties for a range of tapes");
+    auto *buttons = new QGridLayout;
+    buttons->addWidget(cmdAddT, 0, 0);
+    buttons->addWidget(cmdChange, 0, 1);
+    buttons->addWidget(cmdDelTape, 1, 0);
+    buttons->addWidget(cmdTools, 1, 1);
+    fields->addLayout(buttons, 2, 0, 1, 2);
+    fields->setRowStretch(3, 1);
+    auto *right = new QWidget(half);
+    right->setLayout(fields);
+    right->setFixedWidth(300);
+    row->addWidget(right);
+    static_cast<QVBoxLayout *>(layout())->addLayout(row, 2);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{chkRent, chkSale, chkIn, txtSalePrice, cmdAddT, cmdChange,
+                                                        cmdDelTape, cmdTools})
+        w->setEnabled(false);
+
+    connect(fgTapes, &FlexGrid::cellClicked, this, &frmVidMn::fgTapes_Click);
+    connect(cmdAddT, &QPushButton::clicked, this, &frmVidMn::cmdAddT_Click);
+    connect(cmdChange, &QPushButton::clicked, this, &frmVidMn::cmdChange_Click);
+    connect(cmdDelTape, &QPushButton::clicked, this, &frmVidMn::cmdDelTape_Click);
+    connect(cmdTools, &QPushButton::clicked, this, &frmVidMn::cmdTools_Click);
+}
+
+int frmVidMn::CheckFromText(const QString &text)
+{
+    return text == True ? 1 : 0;
+}
+
+void frmVidMn::ListTapes()
+{
+    const auto tapes = m_store.tapes(selMovieNum.toInt());
+    if (!tapes) {
+        fgTapes->setRows(1);
+        showDbError(m_windows.ws(), m_store.lastError());
+        return;
+    }
+    fgTapes->setRows(int(tapes->size()) + 1);
+    nextCopyNumber = 1;
+    int r = 1;
+    for (const TapeRow &t : *tapes) {
+        ShowTapeRow(r++, t.videoId, t.copyNumber, t.fields);
+        if (nextCopyNumber <= t.copyNumber)
+            nextCopyNumber = t.copyNumber + 1;
+    }
+    fitTapeNumbers();
+    if (tapeEditOpen())
+        fgTapes->setRow(tapeRowOf(editVideoID));
+}
+
+void frmVidMn::ShowTapeRow(int row, qint32 videoId, qint32 copyNumber, const TapeFields &t)
+{
+    fgTapes->setRowTexts(row, {QString::number(copyNumber), QString::number(videoId), yesNo(t.forRent),
+                               yesNo(t.forSale), yesNo(t.inStore), t.salePrice.toPlainCents()});
+}
+
+void frmVidMn::fitTapeNumbers()
+{
+    fgTapes->fitText(0, QString::number(nextCopyNumber));
+    fgTapes->fitText(1, QString::number(nextVideoID));
+}
+
+int frmVidMn::tapeRowOf(qint32 videoId) const
+{
+    const QString id = QString::number(videoId);
+    for (int r = 1; r < fgTapes->rows(); ++r)
+        if (fgTapes->text(r, 1) == id)
+            return r;
+    return 0;
+}
+
+void frmVidMn::HideTapes()
+{
+    fgTapes->setRows(1);
+    fgTapes->setInUse(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{cmdAddT, cmdChange, cmdTools, cmdDelTape, chkRent, chkSale,
+                                                        chkIn, txtSalePrice})
+        w->setEnabled(false);
+    cmdShow->setText(QStringLiteral("Show Tapes"));
+}
+
+void frmVidMn::fgTapes_Click()
+{
+    cmdChange->setEnabled(true);
+    cmdDelTape->setEnabled(true);
+    const int r = fgTapes->row();
+    chkRent->setChecked(CheckFromText(fgTapes->text(r, 2)));
+    chkSale->setChecked(CheckFromText(fgTapes->text(r, 3)));
+    chkIn->setChecked(CheckFromText(fgTapes->text(r, 4)));
+    txtSalePrice->setText(fgTapes->text(r, 5));
+}
+
+void frmVidMn::cmdAddT_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    const QString answer =
+        ws.inputBox(QStringLiteral("How many tapes of ") + txtName->text() + QStringLiteral(" are being added?"),
+                    QStringLiteral("Tape Add"), QStringLiteral("1"));
+    if (answer.trimmed().isEmpty())
+        return;
+    const auto count = Identifier::parse(answer);
+    if (!count) {
+        showInvalidNumber(ws, QStringLiteral("number of tapes"), answer);
+        return;
+    }
+    if (*count > MostTapesAtOnce) {
+        ws.msgBox(QStringLiteral("At most %1 tapes can be added at once.").arg(QLocale(QLocale::English).toString(
+                      MostTapesAtOnce)),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Tape Add"));
+        return;
+    }
+    chkRent->setChecked(true);
+    chkSale->setChecked(false);
+    chkIn->setChecked(true);
+    txtSalePrice->setText(NewTapePrice);
+    if (*count == 0)
+        return;
+
+    const TapeFields fields{true, false, true, *Money::parse(NewTapePrice)};
+    Outcome outcome;
+    const auto first = m_store.addTapes(selMovieNum.toInt(), nextVideoID, nextCopyNumber, *count, fields, outcome);
+    if (!first) {
+        if (outcome == Outcome::Gone)
+            ws.msgBox(QStringLiteral("This movie has been marked as deleted, so no tapes were added."), Buttons::Ok,
+                      Icon::Exclamation, QStringLiteral("Tape Add"));
+        else
+            showDbError(ws, m_store.lastError());
+        return;
+    }
+    const int r0 = fgTapes->rows();
+    fgTapes->setRows(r0 + *count);
+    for (int i = 0; i < *count; ++i)
+        ShowTapeRow(r0 + i, *first + i, nextCopyNumber + i, fields);
+    fgTapes->setRow(fgTapes->rows() - 1);
+    nextVideoID = *first + *count;
+    nextCopyNumber += *count;
+    fitTapeNumbers();
+}
+
+void frmVidMn::cmdChange_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    if (!tapeEditOpen()) {
+        const int r = fgTapes->row();
+        if (r < 1) {
+            ws.msgBox(QStringLiteral("Click a tape in the list first."), Buttons::Ok, Icon::Exclamation,
+                      QStringLiteral("Tape details"));
+            return;
+        }
+        cmdChange->setText(QStringLiteral("Save"));
+        cmdDelTape->setText(QStringLiteral("Cancel"));
+        cmdAddT->setEnabled(false);
+        cmdTools->setEnabled(false);
+        editCopyNumber = fgTapes->text(r, 0).toInt();
+        editVideoID = fgTapes->text(r, 1).toInt();
+        editInStore = CheckFromText(fgTapes->text(r, 4));
+        fgTapes->setInUse(false);
+        fgMovies->setInUse(false);
+        for (QWidget *w : std::initializer_list<QWidget *>{cmdAdd, cmdEdit, cmdShow, cmdDelete})
+            w->setEnabled(false);
+        for (QWidget *w : std::initializer_list<QWidget *>{chkRent, chkSale, chkIn, txtSalePrice})
+            w->setEnabled(true);
+        ws.msgBox(QStringLiteral("Please enter the tape details"), Buttons::Ok, Icon::Information,
+                  QStringLiteral("Tape details"));
+        return;
+    }
+    const auto fields = StoreTapeFields();
+    if (!fields)
+        return;
+    switch (m_store.changeTape(editVideoID, *fields, fields->inStore != editInStore)) {
+    case Outcome::Done:
+        EndTapeEdit();
+        if (const int r = tapeRowOf(editVideoID))
+            ShowTapeRow(r, editVideoID, editCopyNumber, *fields);
+        break;
+    case Outcome::TapesOut:
+        ws.msgBox(QStringLiteral("Tape %1 is out on rental. It is marked in the store when it is returned.")
+                      .arg(editVideoID),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Tape details"));
+        break;
+    case Outcome::Gone:
+        ws.msgBox(QStringLiteral("Tape %1 has been marked as deleted meanwhile, so the changes were not stored.")
+                      .arg(editVideoID),
+                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Tape details"));
+        EndTapeEdit();
+        break;
+    case Outcome::Failed:
+        showDbError(ws, m_store.lastError());
+        break;
+    }
+}
+
+std::optional<TapeFields> frmVidMn::StoreTapeFields()
+{
+    const auto price = Money::parse(txtSalePrice->text());
+    if (!price || *price < Money()) {
+        showInvalidAmount(m_windows.ws(), QStringLiteral("sale price"), txtSalePrice->text());
+        txtSalePrice->setFocus();
+        return std::nullopt;
+    }
+    return TapeFields{chkRent->isChecked(), chkSale->isChecked(), chkIn->isChecked(), *price};
+}
+
+void frmVidMn::EndTapeEdit()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{chkRent, chkSale, chkIn, txtSalePrice})
+        w->setEnabled(false);
+    cmdChange->setText(QStringLiteral("Change Tape"));
+    cmdDelTape->setText(QStringLiteral("Delete Tape"));
+    fgTapes->setInUse(true);
+    // A title edit still open keeps its own locks.
+    const bool titleEdit = titleEditOpen();
+    fgMovies->setInUse(!titleEdit);
+    cmdAdd->setEnabled(true);
+    cmdEdit->setEnabled(true);
+    cmdShow->setEnabled(true);
+    cmdDelete->setEnabled(!titleEdit);
+    cmdAddT->setEnabled(true);
+    cmdTools->setEnabled(true);
+}
+
+void frmVidMn::cmdDelTape_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    if (tapeEditOpen()) {
+        EndTapeEdit();
+        return;
+    }
+    const int r = fgTapes->row();
+    const auto id = r < 1 ? std::nullopt : Identifier::parse(fgTapes->text(r, 1));
+    if (!id) {
+        ws.msgBox(QStringLiteral("Click a tape in the list first."), Buttons::Ok, Icon::Exclamation,
+                  QStringLiteral("Delete Tape"));
+        return;
+    }
+    const QString number = QString::number(*id);
+    if (ws.msgBox(QStringLiteral("Are you sure you want to delete video ") + number + u'?', Buttons::YesNo,
+                  Icon::Question)
+        != Answer::Yes)
+        return;
+    const QString out = QStringLiteral("Tape %1 is out on rental. It can be marked as deleted once it is back.");
+    if (retirementEnded(m_store.retireTape(*id), number, out.arg(number), QStringLiteral("Delete Tape")))
+        fgTapes->removeItem(tapeRowOf(*id));
+}
+
+void frmVidMn::cmdTools_Click()
+{
+    mnuTools->popup(cmdTools->mapToGlobal(QPoint(0, cmdTools->height())));
+}
+
+void frmVidMn::mnuTool_Click(TapeMark mark)
+{
+    const std::optional<CopyRange> range =
+        mark == TapeMark::ForSale ? saleDialog().chooseSale() : rangeDialog().chooseRange();
+    if (range && markRange(range->first, range->last, mark, range->price))
+        m_windows.ws().msgBox(QStringLiteral("The changes have been made"), Buttons::Ok, Icon::Information,
+                              QStringLiteral("Tool tape changes"));
+}
+
+bool frmVidMn::markRange(qint32 first, qint32 last, TapeMark mark, Money price)
+{
+    QList<qint32> ids;
+    QList<int> rows;
+    for (int r = 1; r < fgTapes->rows(); ++r) {
+        const auto copy = Identifier::parse(fgTapes->text(r, 0));
+        const auto id = Identifier::parse(fgTapes->text(r, 1));
+        if (copy && id && first <= *copy && *copy <= last) {
+            ids << *id;
+            rows << r;
+        }
+    }
+    if (ids.isEmpty())
+        return true;
+    if (!m_store.markTapes(ids, mark, price)) {
+        showDbError(m_windows.ws(), m_store.lastError());
+        return false;
+    }
+    for (const int r : rows) {
+        switch (mark) {
+        case TapeMark::ForSale:
+            fgTapes->setText(r, 3, True);
+            fgTapes->setText(r, 5, price.toPlainCents());
+            break;
+        case TapeMark::NotForSale: fgTapes->setText(r, 3, False); break;
+        case TapeMark::ForRent: fgTapes->setText(r, 2, True); break;
+        case TapeMark::NotForRent: fgTapes->setText(r, 2, False); break;
+        }
+    }
+    return true;
+}
