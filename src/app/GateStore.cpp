@@ -1,10 +1,17 @@
 #include "GateStore.h"
 
+#include "data/Chain.h"
+#include "data/StoreIntegrity.h"
+
 #include <QSysInfo>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
-const QString CodeSetting = QStringLiteral("ManagerCode");
+const QString CodeSetting = QString::fromLatin1(StoreIntegrity::CodeSetting);
+const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 } // namespace
 
@@ -15,33 +22,64 @@ QString GateStore::outcomeText(GateOutcome outcome)
     case GateOutcome::Refused: return QStringLiteral("refused");
     case GateOutcome::TooSoon: return QStringLiteral("too soon");
     case GateOutcome::CodeChanged: return QStringLiteral("code changed");
+    case GateOutcome::NoCode: return QStringLiteral("no code");
     }
     return {};
 }
 
-Fetched<QByteArray> GateStore::codeHash()
+Fetched<GateStore::State> GateStore::state()
 {
-    const auto value = m_db.scalar(QStringLiteral("read the manager code"),
-                                   QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"), {CodeSetting});
+    const QString action = QStringLiteral("read the manager code");
+    State out;
+    const auto value = m_db.scalar(action, QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"), {CodeSetting});
     if (!value)
         return {true, {}};
     const QByteArray hash = value->toString().toUtf8();
-    if (hash.isEmpty())
-        return {};
-    return {false, hash};
+    if (StoreIntegrity::codeHashReadable(hash))
+        out.hash = hash;
+    else
+        out.unreadable = !hash.isEmpty();
+    const auto changed = m_db.scalar(action, QStringLiteral("SELECT COUNT(*) FROM tblGateLog WHERE Outcome = ?"),
+                                     {outcomeText(GateOutcome::CodeChanged)});
+    if (!changed)
+        return {true, {}};
+    out.codeChanged = changed->toLongLong() > 0;
+    // The wrong codes since the last that opened the gate or set a new code;
+    // a try made too soon was not checked and counts neither way.
+    auto q = m_db.run(action,
+                      QStringLiteral("SELECT COUNT(*), MAX(TryNumber) FROM tblGateLog WHERE Outcome = ? AND TryNumber > "
+                                     "(SELECT COALESCE(MAX(TryNumber), 0) FROM tblGateLog WHERE Outcome IN (?, ?))"),
+                      {outcomeText(GateOutcome::Refused), outcomeText(GateOutcome::Granted),
+                       outcomeText(GateOutcome::CodeChanged)});
+    if (!q)
+        return {true, {}};
+    if (q->next() && q->value(0).toLongLong() > 0) {
+        out.wrongInARow = int(std::min<qint64>(q->value(0).toLongLong(), std::numeric_limits<int>::max()));
+        const auto when = m_db.scalar(action, QStringLiteral("SELECT TriedAt FROM tblGateLog WHERE TryNumber = ?"),
+                                      {q->value(1)});
+        if (!when)
+            return {true, {}};
+        out.lastWrong = QDateTime::fromString(when->toString(), TimeFormat);
+    }
+    return {false, out};
 }
 
 bool GateStore::insertTry(const QString &action, const QDateTime &when, int destination, GateOutcome outcome)
 {
-    const auto last = m_db.scalar(action, QStringLiteral("SELECT MAX(TryNumber) FROM tblGateLog"));
-    if (!last)
+    const auto tail = Chain::tail(m_db, Chain::gateLog(), action);
+    if (!tail)
         return false;
+    static const Chain::Layout layout(
+        {QStringLiteral("TryNumber"), QStringLiteral("TriedAt"), QStringLiteral("Destination"),
+         QStringLiteral("Outcome"), QStringLiteral("Workstation")});
+    QVariantList values = {tail->key, when.toString(TimeFormat), destination, outcomeText(outcome),
+                           QSysInfo::machineHostName()};
+    values << Chain::toText(layout.link(tail->before, values));
     return m_db
         .change(action,
-                QStringLiteral("INSERT INTO tblGateLog (TryNumber, TriedAt, Destination, Outcome, Workstation) "
-                               "VALUES (?, ?, ?, ?, ?)"),
-                {last->toLongLong() + 1, when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), destination,
-                 outcomeText(outcome), QSysInfo::machineHostName()})
+                QStringLiteral("INSERT INTO tblGateLog (TryNumber, TriedAt, Destination, Outcome, Workstation, Hash) "
+                               "VALUES (?, ?, ?, ?, ?, ?)"),
+                values)
         .has_value();
 }
 

@@ -6,8 +6,11 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 // What became of one try at the security gate, or of a change of the code.
-enum class GateOutcome { Granted, Refused, TooSoon, CodeChanged };
+// NoCode: the store had no code the gate could check, so nothing was.
+enum class GateOutcome { Granted, Refused, TooSoon, CodeChanged, NoCode };
 
 // The gate's statements against the store: the manager code's hash in the
 // settings, and the log of every try. The log only ever gains rows, and the
@@ -19,8 +22,21 @@ public:
 
     const DbError &lastError() const { return m_db.lastError(); }
 
-    // The store's own code, hashed; no row while the store has none yet.
-    Fetched<QByteArray> codeHash();
+    // What the gate goes by, read from the store: its code and, from the
+    // log, the wrong tries in a row (across programs and counters) since the
+    // last granted one or change of the code.
+    struct State
+    {
+        // The store's own code, when it has one the gate can check.
+        std::optional<QByteArray> hash;
+        bool unreadable = false; // a code row that holds no hash the gate can check
+        // The log records a change of the code: from then on the default
+        // code opens nothing, even with the code's row gone.
+        bool codeChanged = false;
+        int wrongInARow = 0;
+        QDateTime lastWrong; // when the last of them was tried
+    };
+    Fetched<State> state();
     // Records a try at `destination` (0 for the command line), with this
     // computer's name.
     bool record(const QDateTime &when, int destination, GateOutcome outcome);

@@ -1,5 +1,6 @@
 #include "frmSecur.h"
 
+#include "app/ChainWatch.h"
 #include "app/Destination.h"
 #include "app/WindowRegistry.h"
 #include "app/ManagerCode.h"
@@ -143,6 +144,17 @@ void frmSecur::cmdSubmit_Click()
         txtCode->setFocus();
     };
     const QDateTime at = now();
+    const Fetched<GateStore::State> state = m_store.state();
+    if (state.failed) {
+        showDbError(ws, m_store.lastError());
+        return stayAsking();
+    }
+    // The waits are worked out from the log, so that another program, or
+    // this one started again, keeps to them.
+    m_wrongInARow = state.row->wrongInARow;
+    m_nextTry = waitAfter(m_wrongInARow) && state.row->lastWrong.isValid()
+                    ? state.row->lastWrong.addSecs(waitAfter(m_wrongInARow))
+                    : QDateTime();
     if (const int wait = secondsToWait(at)) {
         // Not checked at all: a guesser gains nothing by trying sooner.
         if (!m_store.record(at, destination, GateOutcome::TooSoon))
@@ -154,26 +166,26 @@ void frmSecur::cmdSubmit_Click()
         return stayAsking();
     }
 
-    const Fetched<QByteArray> hash = m_store.codeHash();
-    if (hash.failed) {
-        showDbError(ws, m_store.lastError());
+    // The default opens only a store that never had a code of its own: one
+    // whose code went missing opens nothing.
+    const bool byDefault = !state.row->hash && !state.row->unreadable && !state.row->codeChanged;
+    if (!state.row->hash && !byDefault) {
+        if (!m_store.record(at, destination, GateOutcome::NoCode))
+            showDbError(ws, m_store.lastError());
+        else
+            ws.msgBox(QStringLiteral("This store has no manager code the gate can check, so it opens nothing: set "
+                                     "one with videostore --set-manager-code."),
+                      Buttons::Ok, Icon::Exclamation, QStringLiteral("No manager code"));
         return stayAsking();
     }
-    const bool byDefault = !hash.row;
     bool granted = false;
     {
         const BusyCursor busy;
         granted = byDefault ? txtCode->text() == ManagerCode::defaultCode()
-                            : ManagerCode::matches(*hash.row, txtCode->text());
+                            : ManagerCode::matches(*state.row->hash, txtCode->text());
     }
-    if (granted) {
-        m_wrongInARow = 0;
-        m_nextTry = QDateTime();
-    } else {
+    if (!granted)
         ++m_wrongInARow;
-        if (const int wait = waitAfter(m_wrongInARow))
-            m_nextTry = at.addSecs(wait);
-    }
     // A try that cannot be recorded opens nothing.
     if (!m_store.record(at, destination, granted ? GateOutcome::Granted : GateOutcome::Refused)) {
         showDbError(ws, m_store.lastError());
@@ -200,6 +212,9 @@ void frmSecur::cmdSubmit_Click()
                                            "menu's Manager menu, or videostore --set-manager-code."),
                       QStringLiteral("Default manager code"));
         }
+        // What the start found in the store's records, told to the manager once.
+        if (const QString found = ChainWatch::takeNotice(m_windows.storePath()); !found.isEmpty())
+            ws.notice(found, QStringLiteral("Store records"));
         return;
     }
     QString failed = QStringLiteral("Authorization failed - retry?");

@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Money.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -41,6 +42,8 @@ struct LedgerEntry
     // should be in it when it was counted.
     Money openingFloat, expected;
     QString note; // a cash-up's count by denomination
+    // Read back only: the entry's link in the ledger's chain.
+    QByteArray link;
 };
 
 // What one counter's cash drawer took in on one day.
@@ -91,6 +94,9 @@ struct DayEnd
     Money feePaymentsAmount;
     QList<Drawer> drawers; // each counter that took cash or was counted, by name
     QList<LedgerEntry> entries; // every entry of the day, in order
+    // The link of the day's last entry, as Day End prints it; empty when the
+    // day has no entries.
+    QString seal() const;
 };
 
 // The taxes of one day's checkouts.

@@ -2,12 +2,14 @@
 
 #include "SampleWords.h"
 
+#include "data/Chain.h"
 #include "data/Database.h"
 #include "data/Money.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 #include "data/StoreFile.h"
 
+#include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,6 +22,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cstring>
 #include <initializer_list>
 #include <vector>
 
@@ -406,11 +409,13 @@ void History::makeCards(Member &m)
     const bool visa = m_rng.percent(70);
     const bool mc = m_rng.percent(45);
     const bool sears = m_rng.percent(20) || (!visa && !mc);
-    m.visa = visa ? cardNumber(m_rng, QStringLiteral("4"), 16) : QStringLiteral("0");
+    // A store keeps only a card's last four digits.
+    m.visa = visa ? cardNumber(m_rng, QStringLiteral("4"), 16).right(4) : QStringLiteral("0");
     m.visaExp = visa ? expiry() : QString();
-    m.masterCard = mc ? cardNumber(m_rng, QStringLiteral("5%1").arg(m_rng.between(1, 5)), 16) : QStringLiteral("0");
+    m.masterCard = mc ? cardNumber(m_rng, QStringLiteral("5%1").arg(m_rng.between(1, 5)), 16).right(4)
+                      : QStringLiteral("0");
     m.mcExp = mc ? expiry() : QString();
-    m.sears = sears ? cardNumber(m_rng, QStringLiteral("6035"), 16) : QStringLiteral("0");
+    m.sears = sears ? cardNumber(m_rng, QStringLiteral("6035"), 16).right(4) : QStringLiteral("0");
     m.searsExp = sears ? expiry() : QString();
 }
 
@@ -868,10 +873,20 @@ QString build(const QString &building, const History &history)
 {
     const QString name = QStringLiteral("videostore-sample");
     QString error;
+    // For its owner alone, as the program keeps a store.
+    if (const int failure = StoreFile::makePrivateFile(building))
+        return QString::fromLocal8Bit(std::strerror(failure));
     {
         QSqlDatabase db = Database::openConnection(name, building, true, &error);
         if (error.isEmpty())
             error = StoreFile::createSchema(name);
+        // The same rows give the same chain on every run.
+        if (error.isEmpty())
+            error = run(name, {QStringLiteral("UPDATE tblSettings SET Value = '%1' WHERE Name = '%2'")
+                                   .arg(QString::fromLatin1(QCryptographicHash::hash("videostore sample store",
+                                                                                     QCryptographicHash::Sha256)
+                                                                .toHex()),
+                                        QLatin1String(Chain::StartSetting))});
         // The file is built aside and thrown away on failure, so it needs no
         // crash safety until it is finished.
         if (error.isEmpty())
