@@ -27,6 +27,22 @@ QString GateStore::outcomeText(GateOutcome outcome)
     return {};
 }
 
+int GateStore::waitAfter(int wrongInARow)
+{
+    if (wrongInARow < 3)
+        return 0;
+    return wrongInARow >= 8 ? 60 : 1 << (wrongInARow - 2);
+}
+
+int GateStore::State::secondsToWait(const QDateTime &at) const
+{
+    const int wait = waitAfter(wrongInARow);
+    if (wait == 0 || !lastWrong.isValid())
+        return 0;
+    const qint64 ms = std::min(at.msecsTo(lastWrong.addSecs(wait)), qint64(wait) * 1000);
+    return ms <= 0 ? 0 : int((ms + 999) / 1000);
+}
+
 Fetched<GateStore::State> GateStore::state()
 {
     const QString action = QStringLiteral("read the manager code");

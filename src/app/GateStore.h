@@ -35,6 +35,10 @@ public:
         bool codeChanged = false;
         int wrongInARow = 0;
         QDateTime lastWrong; // when the last of them was tried
+
+        // Whole seconds a try at `at` must still wait; 0 when none. A clock
+        // set back never makes the wait longer than it was.
+        int secondsToWait(const QDateTime &at) const;
     };
     Fetched<State> state();
     // Records a try at `destination` (0 for the command line), with this
@@ -45,6 +49,9 @@ public:
 
     // "granted", "refused", ... as the log keeps them.
     static QString outcomeText(GateOutcome outcome);
+    // Seconds the next try must wait after `wrongInARow` wrong codes: none
+    // for the first three, then 2, 4, 8 ... up to a minute.
+    static int waitAfter(int wrongInARow);
 
 private:
     bool insertTry(const QString &action, const QDateTime &when, int destination, GateOutcome outcome);

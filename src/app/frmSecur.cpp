@@ -60,18 +60,7 @@ public:
 
 int frmSecur::waitAfter(int wrongInARow)
 {
-    if (wrongInARow < 3)
-        return 0;
-    return wrongInARow >= 8 ? 60 : 1 << (wrongInARow - 2);
-}
-
-int frmSecur::secondsToWait(const QDateTime &at) const
-{
-    if (!m_nextTry.isValid())
-        return 0;
-    // A clock set back never makes the wait longer than it was.
-    const qint64 ms = std::min(at.msecsTo(m_nextTry), qint64(waitAfter(m_wrongInARow)) * 1000);
-    return ms <= 0 ? 0 : int((ms + 999) / 1000);
+    return GateStore::waitAfter(wrongInARow);
 }
 
 frmSecur::frmSecur(WindowRegistry &windows)
@@ -151,11 +140,7 @@ void frmSecur::cmdSubmit_Click()
     }
     // The waits are worked out from the log, so that another program, or
     // this one started again, keeps to them.
-    m_wrongInARow = state.row->wrongInARow;
-    m_nextTry = waitAfter(m_wrongInARow) && state.row->lastWrong.isValid()
-                    ? state.row->lastWrong.addSecs(waitAfter(m_wrongInARow))
-                    : QDateTime();
-    if (const int wait = secondsToWait(at)) {
+    if (const int wait = state.row->secondsToWait(at)) {
         // Not checked at all: a guesser gains nothing by trying sooner.
         if (!m_store.record(at, destination, GateOutcome::TooSoon))
             showDbError(ws, m_store.lastError());
@@ -184,8 +169,7 @@ void frmSecur::cmdSubmit_Click()
         granted = byDefault ? txtCode->text() == ManagerCode::defaultCode()
                             : ManagerCode::matches(*state.row->hash, txtCode->text());
     }
-    if (!granted)
-        ++m_wrongInARow;
+    const int wrongInARow = granted ? 0 : state.row->wrongInARow + 1;
     // A try that cannot be recorded opens nothing.
     if (!m_store.record(at, destination, granted ? GateOutcome::Granted : GateOutcome::Refused)) {
         showDbError(ws, m_store.lastError());
@@ -218,9 +202,9 @@ void frmSecur::cmdSubmit_Click()
         return;
     }
     QString failed = QStringLiteral("Authorization failed - retry?");
-    if (const int wait = waitAfter(m_wrongInARow))
+    if (const int wait = waitAfter(wrongInARow))
         failed += Crlf + QStringLiteral("After %1 wrong codes in a row, the next try must wait %2.")
-                             .arg(m_wrongInARow)
+                             .arg(wrongInARow)
                              .arg(seconds(wait));
     if (ws.msgBox(failed, Buttons::RetryCancel, Icon::Exclamation, QStringLiteral("Code incorrect"))
         == Answer::Retry)

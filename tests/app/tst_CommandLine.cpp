@@ -161,6 +161,24 @@ private slots:
                  qPrintable(r.err));
     }
 
+    void copyToAFileIsPrivateAndTakesNothingLeftOver()
+    {
+        const Store store;
+        const QString copy = store.dir.filePath(u"copy.db"_s);
+        // What a copy killed part-way left under that name.
+        for (const char *suffix : {".part", ".part-wal", ".part-shm"}) {
+            QFile left(copy + QLatin1String(suffix));
+            QVERIFY(left.open(QIODevice::WriteOnly) && left.write(QByteArray(4096, 'x')) == 4096);
+        }
+        Result r = videostore({u"--store"_s, store.path, u"--copy-to"_s, copy});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(entries(store.dir.path()).filter(u"copy"_s), QStringList{u"copy.db"_s});
+        QCOMPARE(accessOf(copy), QFile::ReadOwner | QFile::WriteOwner);
+        r = videostore({u"--store"_s, copy, u"--check"_s});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QCOMPARE(valueIn(copy, u"SELECT group_concat(CustomerNumber) FROM tblMembers"_s).toString(), store.members());
+    }
+
     // Outputs that would go over the store, its working files, a backup, or
     // something that is not a plain file: refused, exit 1, all as they were.
     void outputsNeverGoOverTheStore()

@@ -349,7 +349,7 @@ private slots:
         QString said, why;
         QTextStream out(&said), err(&why);
         QCOMPARE(runReportCommand({store.path(), QStringLiteral("gate-log"), {}, csv, {}, {}, {}}, out, err), 0);
-        QCOMPARE(said, QStringLiteral("Gate Log: 9 rows written to %1\n").arg(csv));
+        QCOMPARE(said, QStringLiteral("Gate Log: 9 rows written to %1; no wait is in force at the gate\n").arg(csv));
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
@@ -358,6 +358,53 @@ private slots:
         QCOMPARE(lines.at(8), QStringLiteral("8,2026-03-01 09:00:06,Inventory Management Form,granted,")
                                   + QSysInfo::machineHostName());
         QCOMPARE(lines.at(9).section(u',', 0, 3), QStringLiteral("9,2026-03-01 09:00:06,Customer modification form,refused"));
+    }
+
+    void aCodeGoneAfterAChangeOpensNothing_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("every setting deleted") << QStringLiteral("DELETE FROM tblSettings");
+        QTest::newRow("code emptied") << QStringLiteral("UPDATE tblSettings SET Value = '' WHERE Name = 'ManagerCode'");
+        QTest::newRow("code unreadable")
+            << QStringLiteral("UPDATE tblSettings SET Value = 'Popcorn-1987' WHERE Name = 'ManagerCode'");
+    }
+    void aCodeGoneAfterAChangeOpensNothing()
+    {
+        QFETCH(QString, sql);
+        TestStore store;
+        // The store was given a code of its own, then its row was tampered with.
+        QVERIFY(GateStore(store.path()).record(QDateTime::currentDateTime(), 0, GateOutcome::CodeChanged));
+        store.exec(QStringLiteral("INSERT INTO tblSettings (Name, Value) VALUES ('ManagerCode', '$argon2id$x')"));
+        store.exec(sql);
+        frmSecur &gate = openGate(store, 1);
+        typeCode(gate, rightCode);
+        clickOn(*gate.cmdSubmit);
+        QCOMPARE(store.ws().prompts(), QStringList{"This store has no manager code the gate can check, so it opens "
+                                                   "nothing: set one with videostore --set-manager-code."});
+        QCOMPARE(shownWindows(), QStringList{"frmSecur"});
+    }
+
+    void wrongCodesCountAcrossPrograms()
+    {
+        TestStore store;
+        const QDateTime at(QDate(2026, 3, 1), QTime(9, 0));
+        store.windows().secur().setClock([at] { return at; });
+        frmSecur &gate = openGate(store, 2);
+        for (int wrong = 0; wrong < 3; ++wrong) {
+            store.ws().answer(Answer::Retry);
+            typeCode(gate, QStringLiteral("Wrong-code"));
+            clickOn(*gate.cmdSubmit);
+        }
+        // The program started again, the right code comes too soon.
+        WindowRegistry again(store.path(), store.ws());
+        again.secur().setClock([at] { return at.addSecs(1); });
+        again.main().show();
+        clickOn(*again.main().cmdInvnt);
+        store.ws().clear();
+        typeCode(again.secur(), rightCode);
+        clickOn(*again.secur().cmdSubmit);
+        QCOMPARE(store.ws().prompts(),
+                 QStringList{"Too many wrong codes in a row. Wait 1 second more before the next try."});
     }
 
     void aTryThatCannotBeRecordedOpensNothing()

@@ -8,6 +8,7 @@
 #include "data/Ledger.h"
 #include "data/Schema.h"
 #include "data/StoreFile.h"
+#include "data/StoreIntegrity.h"
 #include "reports/ReportStore.h"
 #include "returns/ReturnsStore.h"
 #include "returns/frmPayment.h"
@@ -258,6 +259,8 @@ private slots:
         }
         QCOMPARE(moneyOf(e[1]["Amount"]), m("2.50"));
         QCOMPARE(moneyOf(e[2]["Amount"]), m("3.48"));
+        // Each writer's entry is linked into the chain, on either engine.
+        QCOMPARE(StoreIntegrity::check(s.path()).ledgerEntries, 3);
         QCOMPARE(e[0]["Seq"].toInt() + 1, e[1]["Seq"].toInt());
         QCOMPARE(e[1]["Seq"].toInt() + 1, e[2]["Seq"].toInt());
     }

@@ -6,6 +6,9 @@
 #include "SampleStore.h"
 #include "counter/CheckoutStore.h"
 #include "counter/frmCheckout.h"
+#include "app/GateStore.h"
+#include "data/Ledger.h"
+#include "data/StoreIntegrity.h"
 #include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreCopy.h"
@@ -215,6 +218,21 @@ private slots:
         const QString file = dir.filePath(u"video.db"_s);
         QString error;
         QVERIFY2(SampleStore::write(file, SampleStore::Size::Demo, false, nullptr, nullptr, &error), qPrintable(error));
+        // Entries whose links the server works out again as the file did.
+        {
+            Database db(file);
+            for (const auto kind : {LedgerEntry::Kind::Checkout, LedgerEntry::Kind::CashUp}) {
+                LedgerEntry e;
+                e.kind = kind;
+                e.day = QDate(2026, 3, 1);
+                e.counter = u"Caisse n°2"_s;
+                e.member = 1;
+                e.amount = Money::fromUnits(-123456789012);
+                e.note = kind == LedgerEntry::Kind::CashUp ? u"100×1 0.25×3 «»"_s : QString();
+                QVERIFY(db.transaction(u"write"_s, [&] { return Ledger::append(db, e); }));
+            }
+        }
+        QVERIFY(GateStore(file).record(QDateTime(QDate(2026, 3, 1), QTime(9, 0)), 2, GateOutcome::Refused));
         ServerDatabase server;
         QStringList tablesSeen;
         StoreCopy::Outcome copied = StoreCopy::copy(file, server.address, [&](const QString &table, qint64, qint64) {
@@ -226,6 +244,9 @@ private slots:
         const QStringList original = contents(file);
         QCOMPARE(contents(server.address), original);
         QVERIFY(ServerStore::inspect(server.address).problem.isEmpty());
+        const StoreIntegrity::Report onServer = StoreIntegrity::check(server.address);
+        QCOMPARE(onServer.problems, QStringList());
+        QCOMPARE(onServer.ledgerEntries + onServer.gateTries, 3);
 
         const QString back = dir.filePath(u"back.db"_s);
         copied = StoreCopy::copy(server.address, back);
@@ -234,6 +255,7 @@ private slots:
         for (int i = 0; i < original.size(); ++i)
             QCOMPARE(returned[i], original[i]);
         QVERIFY(StoreFile::inspect(back, StoreFile::Depth::Everything).problem.isEmpty());
+        QCOMPARE(StoreIntegrity::check(back).problems, QStringList());
 
         // Never over something: a store already there, or a file.
         copied = StoreCopy::copy(file, server.address);
