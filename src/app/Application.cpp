@@ -11,6 +11,9 @@
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <chrono>
 
 void nameApplication(QCoreApplication &app)
 {
@@ -71,7 +74,9 @@ std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, Window
     }
     auto windows = std::make_unique<WindowRegistry>(storePath, ws);
     windows->main().show();
-    // Goes with the main menu, which lives as long as the run.
-    (new ChainWatch(storePath, store.notes, &windows->main()))->start();
+    // Goes with the main menu, which lives as long as the run; the walk
+    // starts once the menu is up, so as not to slow its showing.
+    auto *watch = new ChainWatch(storePath, store.notes, &windows->main());
+    QTimer::singleShot(std::chrono::seconds(1), watch, &ChainWatch::start);
     return windows;
 }

@@ -32,7 +32,8 @@ ChainWatch::~ChainWatch()
 void ChainWatch::start()
 {
     m_thread = std::thread([this] {
-        const StoreIntegrity::Report found = StoreIntegrity::check(m_storePath, &m_cancel);
+        const StoreIntegrity::Report found =
+            StoreIntegrity::check(m_storePath, StoreIntegrity::Reading::BesideProgram, &m_cancel);
         if (found.cancelled)
             return;
         // Back on the window thread, where the gate asks for it.

@@ -23,7 +23,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 
-#include <algorithm>
 
 namespace {
 

@@ -115,8 +115,10 @@ QString counterName();
 // "VISA", "MasterCard", ... "Cash"; "not recorded" for 0.
 QString methodName(int method);
 
-// Appends `entry` as the next entry, numbered one past the highest. Call it
-// inside the transaction of the event it records.
+// Appends `entry` as the next entry, numbered one past the highest and
+// linked into the ledger's chain. Call it inside the transaction of the
+// event it records; a row written to tblLedger any other way breaks the
+// chain unless its writer links it the same way (Chain::tail, Chain::Layout).
 bool append(Database &db, const LedgerEntry &entry);
 
 std::optional<DayEnd> dayEnd(Database &db, QDate day);

@@ -153,6 +153,8 @@ const QStringList &settingsAndGateLog()
 // the event itself and never changed afterwards: a mistake is put right by
 // a new row. Money in ten-thousandths (BIGINT, as one day's takings may pass
 // what a 32-bit column holds); Seq is numbered by the writer as MAX + 1.
+// Each row's link in the chain (Chain.h) covers every column it fills, so a
+// column added later must be NULL in the rows before it: no DEFAULT.
 const QString LedgerTable = QStringLiteral(R"(CREATE TABLE tblLedger (
     Seq INTEGER NOT NULL PRIMARY KEY,
     EntryDate TEXT NOT NULL,

@@ -1,6 +1,7 @@
 #include "StoreIntegrity.h"
 
 #include "Chain.h"
+#include "Database.h"
 #include "ScopedConnection.h"
 #include "ServerStore.h"
 #include "StoreDate.h"
@@ -96,15 +97,29 @@ QString codeProblem(const QSqlDatabase &db)
 
 // Runs `work` on a connection to the store at `location` that sees one
 // moment of it and writes nothing; why it could not be opened, or empty.
-QString inSnapshot(const QString &location, const std::function<void(const QSqlDatabase &db, Schema::Engine)> &work)
+QString inSnapshot(const QString &location, Reading reading,
+                   const std::function<void(const QSqlDatabase &db, Schema::Engine)> &work)
 {
-    if (!StoreLocation::isServer(location)) {
-        const QSqlError failed = StoreFile::readOnly(location, [&](const QSqlDatabase &db) {
-            QSqlQuery(QStringLiteral("BEGIN"), db);
-            work(db, Schema::Engine::SQLite);
-            QSqlQuery(QStringLiteral("ROLLBACK"), db);
-        });
+    auto inTransaction = [&](const QSqlDatabase &db) {
+        QSqlQuery(QStringLiteral("BEGIN"), db);
+        work(db, Schema::Engine::SQLite);
+        QSqlQuery(QStringLiteral("ROLLBACK"), db);
+    };
+    if (!StoreLocation::isServer(location) && reading == Reading::Command) {
+        const QSqlError failed = StoreFile::readOnly(location, inTransaction);
         return failed.isValid() ? failed.text() : QString();
+    }
+    if (!StoreLocation::isServer(location)) {
+        // A file the program writes on meanwhile is never read as unchanging.
+        const ScopedConnection c("integrity", [&](const QString &name) {
+            QString why;
+            Database::openConnection(name, location, false, &why);
+            return why.isEmpty() ? QSqlError() : QSqlError(QString(), why);
+        });
+        if (!c.isOpen())
+            return c.openError().text();
+        inTransaction(c.db());
+        return {};
     }
     const ScopedConnection c("integrity", [&](const QString &name) {
         QSqlError error;
@@ -153,11 +168,11 @@ Report check(const QSqlDatabase &db, Schema::Engine engine, const std::atomic<bo
     return out;
 }
 
-Report check(const QString &location, const std::atomic<bool> *cancel)
+Report check(const QString &location, Reading reading, const std::atomic<bool> *cancel)
 {
     Report out;
-    const QString failed =
-        inSnapshot(location, [&](const QSqlDatabase &db, Schema::Engine engine) { out = check(db, engine, cancel); });
+    const QString failed = inSnapshot(
+        location, reading, [&](const QSqlDatabase &db, Schema::Engine engine) { out = check(db, engine, cancel); });
     if (!failed.isEmpty())
         out.problems << QStringLiteral("the store could not be opened to check its records (%1)").arg(failed);
     return out;
@@ -192,7 +207,7 @@ SealCheck verifySeal(const QString &location, QDate day, const QString &seal)
 {
     const QString dayText = StoreDate::toText(day);
     SealCheck out;
-    const QString failed = inSnapshot(location, [&](const QSqlDatabase &db, Schema::Engine) {
+    const QString failed = inSnapshot(location, Reading::BesideProgram, [&](const QSqlDatabase &db, Schema::Engine) {
         QSqlQuery q(db);
         q.prepare(QStringLiteral("SELECT COUNT(*), MAX(Seq) FROM tblLedger WHERE EntryDate = ?"));
         q.addBindValue(dayText);

@@ -32,9 +32,13 @@ struct Report
 
 // Checks a store of the current version on `db`, an open connection.
 Report check(const QSqlDatabase &db, Schema::Engine engine, const std::atomic<bool> *cancel = nullptr);
-// Opens the store at `location` on a connection of its own (a file is only
-// read, and nothing is left beside it) and checks it in one snapshot.
-Report check(const QString &location, const std::atomic<bool> *cancel = nullptr);
+// How a file is opened to be read: by a command, as inspect() reads it,
+// leaving nothing beside it; or beside a running program that goes on
+// writing, through an ordinary connection.
+enum class Reading { Command, BesideProgram };
+// Opens the store at `location` on a connection of its own and checks it in
+// one snapshot; a walk `cancel` cuts short is marked so.
+Report check(const QString &location, Reading reading = Reading::Command, const std::atomic<bool> *cancel = nullptr);
 
 // Makes every guard that is missing or not as made again, on `db` in the
 // caller's transaction; a note for each, or the error.
