@@ -331,6 +331,10 @@ private slots:
         QCOMPARE(std::count(done.begin(), done.end(), 1), 1);
         QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 0);
         QCOMPARE(s.value(u"SELECT SUM(QuantityPurchased) FROM tblSalesDetails"_s).toInt(), 5);
+        // Counters writing at once each linked their entry after the one before.
+        const StoreIntegrity::Report chained = StoreIntegrity::check(s.path());
+        QCOMPARE(chained.problems, QStringList());
+        QCOMPARE(chained.ledgerEntries, 5);
     }
 
     void returnRacingPaymentsLosesNoFee()
