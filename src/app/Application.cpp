@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "app/ChainWatch.h"
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
 #include "data/ServerStore.h"
@@ -10,6 +11,9 @@
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <chrono>
 
 void nameApplication(QCoreApplication &app)
 {
@@ -58,8 +62,9 @@ std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, Window
     // A server keeps its own locks; only a store file is held.
     const bool server = StoreLocation::isServer(storePath);
     QString refusal = inUse && !server ? lockStore(storePath, *inUse) : QString();
+    StoreFile::Outcome store;
     if (refusal.isEmpty()) {
-        const StoreFile::Outcome store = server ? ServerStore::prepare(storePath) : StoreFile::prepare(storePath);
+        store = server ? ServerStore::prepare(storePath) : StoreFile::prepare(storePath);
         if (!store.ok)
             refusal = store.message;
     }
@@ -69,5 +74,9 @@ std::unique_ptr<WindowRegistry> startVideoStore(const QString &storePath, Window
     }
     auto windows = std::make_unique<WindowRegistry>(storePath, ws);
     windows->main().show();
+    // Goes with the main menu, which lives as long as the run; the walk
+    // starts once the menu is up, so as not to slow its showing.
+    auto *watch = new ChainWatch(storePath, store.notes, &windows->main());
+    QTimer::singleShot(std::chrono::seconds(1), watch, &ChainWatch::start);
     return windows;
 }

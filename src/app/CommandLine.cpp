@@ -7,10 +7,13 @@
 #include "app/SignalExit.h"
 #include "app/WindowRegistry.h"
 #include "data/Backup.h"
+#include "data/Chain.h"
 #include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreCopy.h"
+#include "data/StoreDate.h"
 #include "data/StoreFile.h"
+#include "data/StoreIntegrity.h"
 #include "data/StoreLocation.h"
 #include "data/StoreLock.h"
 #include "reports/ReportCommandLine.h"
@@ -70,6 +73,32 @@ int backup(const Context &c)
     return finish(c, Backup::copy(c.storePath, c.value));
 }
 
+// Past the tables and pages: the guards, both chains and the manager code,
+// on a store of the current version. Prints the outcome; the exit code.
+int finishCheck(const Context &c, const QString &shownStore, const StoreFile::Inspection &store,
+                const QString &sound)
+{
+    QString records;
+    if (store.version == Schema::Version) {
+        const StoreIntegrity::Report report = StoreIntegrity::check(c.storePath);
+        if (!report.problems.isEmpty()) {
+            c.err << QStringLiteral("The store %1 has a problem: %2.")
+                         .arg(shownStore, report.problems.join(QStringLiteral("; ")))
+                  << Qt::endl;
+            return 1;
+        }
+        records = QStringLiteral("; %1").arg(report.summary());
+    }
+    c.out << QStringLiteral("The store %1 is sound: %2, version %3%4%5.")
+                 .arg(shownStore, sound)
+                 .arg(store.version)
+                 .arg(store.version < Schema::Version ? QStringLiteral(" (brought up to date at the next start)")
+                                                      : QString(),
+                      records)
+          << Qt::endl;
+    return 0;
+}
+
 int checkServer(const Context &c)
 {
     const StoreFile::Inspection store = ServerStore::inspect(c.storePath);
@@ -78,13 +107,7 @@ int checkServer(const Context &c)
         c.err << QStringLiteral("The store %1 has a problem: %2").arg(shownStore, store.problem) << Qt::endl;
         return 1;
     }
-    c.out << QStringLiteral("The store %1 is sound: every table in place, version %2%3.")
-                 .arg(shownStore)
-                 .arg(store.version)
-                 .arg(store.version < Schema::Version ? QStringLiteral(" (brought up to date at the next start)")
-                                                      : QString())
-          << Qt::endl;
-    return 0;
+    return finishCheck(c, shownStore, store, QStringLiteral("every table in place"));
 }
 
 int check(const Context &c)
@@ -102,13 +125,39 @@ int check(const Context &c)
         c.err << QStringLiteral("The store %1 has a problem: %2").arg(shown(c.storePath), problem) << Qt::endl;
         return 1;
     }
-    c.out << QStringLiteral("The store %1 is sound: every table in place, integrity ok, version %2%3.")
-                 .arg(shown(c.storePath))
-                 .arg(store.version)
-                 .arg(store.version < Schema::Version ? QStringLiteral(" (brought up to date at the next start)")
-                                                      : QString())
-          << Qt::endl;
-    return 0;
+    return finishCheck(c, shown(c.storePath), store, QStringLiteral("every table in place, integrity ok"));
+}
+
+int verifySeal(const Context &c)
+{
+    auto refuse = [&](const QString &why) {
+        c.err << why << Qt::endl;
+        return 1;
+    };
+    const auto day = StoreDate::parse(c.value);
+    if (!day)
+        return refuse(StoreDate::invalidMessage(c.value));
+    const QString typed = c.parser.positionalArguments().join(u' ');
+    const auto seal = Chain::readSeal(typed);
+    if (!seal)
+        return refuse(QStringLiteral("Give the seal Day End printed after the day: 16 hex digits, such as "
+                                     "videostore --verify-seal %1 3F2A 9C01 77DE 0B45.")
+                          .arg(StoreDate::toText(*day)));
+    const bool server = StoreLocation::isServer(c.storePath);
+    StoreLock lock;
+    if (!holdStore(c, lock))
+        return 1;
+    const StoreFile::Inspection store = server ? ServerStore::inspect(c.storePath) : StoreFile::inspect(c.storePath);
+    QString problem = store.problem;
+    if (problem.isEmpty() && store.version < Schema::Version)
+        problem = QStringLiteral("It is a store of version %1, from before the seals. Start the program on it once.")
+                      .arg(store.version);
+    if (!problem.isEmpty())
+        return refuse(QStringLiteral("The store %1 cannot be used: %2")
+                          .arg(server ? StoreLocation::shown(c.storePath) : shown(c.storePath), problem));
+    const StoreIntegrity::SealCheck outcome = StoreIntegrity::verifySeal(c.storePath, *day, *seal);
+    (outcome.holds ? c.out : c.err) << outcome.message << Qt::endl;
+    return outcome.holds ? 0 : 1;
 }
 
 int restore(const Context &c)
@@ -197,7 +246,9 @@ const QList<Command> &commands()
                         "program is running."),
          backup},
         {QStringLiteral("check"), {},
-         QStringLiteral("Checks the store: every page, its tables and its version; says what is wrong."), check},
+         QStringLiteral("Checks the store: every page, its tables and its version, the guards and the chains over "
+                        "its ledger and gate log, and its manager code; says what is wrong."),
+         check},
         {QStringLiteral("restore"), QStringLiteral("file"),
          QStringLiteral("Checks <file> as --check does and puts it in place as the store, keeping the replaced "
                         "store beside it as video.db.replaced-<date>-<time>. Refused while the program is running."),
@@ -229,6 +280,10 @@ const QList<Command> &commands()
           QCommandLineOption(QStringLiteral("force"),
                              QStringLiteral("--report: replaces the file of --pdf or --csv when it exists."))},
          true},
+        {QStringLiteral("verify-seal"), QStringLiteral("yyyy-mm-dd"),
+         QStringLiteral("Says whether the store's ledger entries of that day still give the seal its Day End "
+                        "printed, given after the day: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45."),
+         verifySeal},
         {QStringLiteral("set-manager-code"), {},
          QStringLiteral("Gives the store its own manager code, asked for twice without showing it (or read as one "
                         "line from standard input when that is not a terminal); at least 8 characters. The store "
@@ -284,7 +339,8 @@ int run(int argc, char *argv[])
         out << parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("videostore"));
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    // Only a seal, after --verify-seal's day, stands on its own.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("verify-seal"))) {
         err << "videostore: unexpected argument " << parser.positionalArguments().constFirst()
             << " (videostore --help lists the options)" << Qt::endl;
         return 1;

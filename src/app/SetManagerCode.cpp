@@ -1,6 +1,6 @@
 #include "SetManagerCode.h"
 
-#include "app/GateStore.h"
+#include "data/GateStore.h"
 #include "app/ManagerCode.h"
 #include "data/StoreFile.h"
 

@@ -1,5 +1,6 @@
 #include "frmSecur.h"
 
+#include "app/ChainWatch.h"
 #include "data/Destination.h"
 #include "app/WindowRegistry.h"
 #include "app/ManagerCode.h"
@@ -22,7 +23,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 
-#include <algorithm>
 
 namespace {
 
@@ -59,18 +59,7 @@ public:
 
 int frmSecur::waitAfter(int wrongInARow)
 {
-    if (wrongInARow < 3)
-        return 0;
-    return wrongInARow >= 8 ? 60 : 1 << (wrongInARow - 2);
-}
-
-int frmSecur::secondsToWait(const QDateTime &at) const
-{
-    if (!m_nextTry.isValid())
-        return 0;
-    // A clock set back never makes the wait longer than it was.
-    const qint64 ms = std::min(at.msecsTo(m_nextTry), qint64(waitAfter(m_wrongInARow)) * 1000);
-    return ms <= 0 ? 0 : int((ms + 999) / 1000);
+    return GateStore::waitAfter(wrongInARow);
 }
 
 frmSecur::frmSecur(WindowRegistry &windows)
@@ -143,7 +132,14 @@ void frmSecur::cmdSubmit_Click()
         txtCode->setFocus();
     };
     const QDateTime at = now();
-    if (const int wait = secondsToWait(at)) {
+    const Fetched<GateStore::State> state = m_store.state();
+    if (state.failed) {
+        showDbError(ws, m_store.lastError());
+        return stayAsking();
+    }
+    // The waits are worked out from the log, so that another program, or
+    // this one started again, keeps to them.
+    if (const int wait = state.row->secondsToWait(at)) {
         // Not checked at all: a guesser gains nothing by trying sooner.
         if (!m_store.record(at, destination, GateOutcome::TooSoon))
             showDbError(ws, m_store.lastError());
@@ -154,26 +150,25 @@ void frmSecur::cmdSubmit_Click()
         return stayAsking();
     }
 
-    const Fetched<QByteArray> hash = m_store.codeHash();
-    if (hash.failed) {
-        showDbError(ws, m_store.lastError());
+    // The default opens only a store that never had a code of its own: one
+    // whose code went missing opens nothing.
+    const bool byDefault = !state.row->hash && !state.row->unreadable && !state.row->codeChanged;
+    if (!state.row->hash && !byDefault) {
+        if (!m_store.record(at, destination, GateOutcome::NoCode))
+            showDbError(ws, m_store.lastError());
+        else
+            ws.msgBox(QStringLiteral("This store has no manager code the gate can check, so it opens nothing: set "
+                                     "one with videostore --set-manager-code."),
+                      Buttons::Ok, Icon::Exclamation, QStringLiteral("No manager code"));
         return stayAsking();
     }
-    const bool byDefault = !hash.row;
     bool granted = false;
     {
         const BusyCursor busy;
         granted = byDefault ? txtCode->text() == ManagerCode::defaultCode()
-                            : ManagerCode::matches(*hash.row, txtCode->text());
+                            : ManagerCode::matches(*state.row->hash, txtCode->text());
     }
-    if (granted) {
-        m_wrongInARow = 0;
-        m_nextTry = QDateTime();
-    } else {
-        ++m_wrongInARow;
-        if (const int wait = waitAfter(m_wrongInARow))
-            m_nextTry = at.addSecs(wait);
-    }
+    const int wrongInARow = granted ? 0 : state.row->wrongInARow + 1;
     // A try that cannot be recorded opens nothing.
     if (!m_store.record(at, destination, granted ? GateOutcome::Granted : GateOutcome::Refused)) {
         showDbError(ws, m_store.lastError());
@@ -200,12 +195,15 @@ void frmSecur::cmdSubmit_Click()
                                            "menu's Manager menu, or videostore --set-manager-code."),
                       QStringLiteral("Default manager code"));
         }
+        // What the start found in the store's records, told to the manager once.
+        if (const QString found = ChainWatch::takeNotice(m_windows.storePath()); !found.isEmpty())
+            ws.notice(found, QStringLiteral("Store records"));
         return;
     }
     QString failed = QStringLiteral("Authorization failed - retry?");
-    if (const int wait = waitAfter(m_wrongInARow))
+    if (const int wait = waitAfter(wrongInARow))
         failed += Crlf + QStringLiteral("After %1 wrong codes in a row, the next try must wait %2.")
-                             .arg(m_wrongInARow)
+                             .arg(wrongInARow)
                              .arg(seconds(wait));
     if (ws.msgBox(failed, Buttons::RetryCancel, Icon::Exclamation, QStringLiteral("Code incorrect"))
         == Answer::Retry)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GateStore.h"
+#include "data/GateStore.h"
 #include "ui/Form.h"
 
 #include <QDateTime>
@@ -14,8 +14,9 @@ class WindowRegistry;
 
 // The security gate in front of every manager feature: names the feature
 // asked for and opens it only for the store's manager code (the default
-// code while the store has none of its own). Every try is recorded, and
-// after three wrong codes in a row each further try must wait longer.
+// code while the store never had one of its own). Every try is recorded,
+// and after three wrong codes in a row, at any counter, each further try
+// must wait longer.
 class frmSecur final : public Form
 {
     Q_OBJECT
@@ -49,13 +50,9 @@ private:
     // Asks twice for the store's new code and stores its hash.
     void changeManagerCode();
     QDateTime now() const { return m_now ? m_now() : QDateTime::currentDateTime(); }
-    // Whole seconds still to wait before a try is checked; 0 when none.
-    int secondsToWait(const QDateTime &at) const;
 
     WindowRegistry &m_windows;
     GateStore m_store;
     std::function<QDateTime()> m_now;
-    int m_wrongInARow = 0;
-    QDateTime m_nextTry;
     bool m_defaultNoticeGiven = false;
 };

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -62,9 +63,18 @@ QString vacuumInto(const QString &from, bool readOnly, const QString &into, cons
         if (q.exec())
             return {};
         const QSqlError e = q.lastError();
-        if (DbError::classify(e, into) == DbError::Kind::DiskFull)
+        // A disk with less room left than the store takes cannot have held
+        // the copy, whatever the engine called its failure.
+        const QStorageInfo disk(QFileInfo(into).absolutePath());
+        if (DbError::classify(e, into) == DbError::Kind::DiskFull
+            || (disk.isValid() && disk.bytesAvailable() < QFileInfo(from).size()))
             return OutputFile::writeError(ENOSPC, shownAs);
-        return QStringLiteral("%1 could not be written: %2.").arg(shown(shownAs), e.databaseText());
+        QString why = e.databaseText().trimmed();
+        if (why.isEmpty())
+            why = e.text().trimmed();
+        if (why.isEmpty())
+            why = QStringLiteral("the database engine gave no reason (code %1)").arg(e.nativeErrorCode());
+        return QStringLiteral("%1 could not be written: %2.").arg(shown(shownAs), why);
     });
 }
 
@@ -84,7 +94,11 @@ QString copyChecked(const QString &storePath, const QString &to, bool *taken = n
     OutputFile out(to, {storePath, OutputFile::Existing::Keep, OutputFile::Access::OwnerOnly, true});
     if (!out.open())
         return out.error();
-    QString error = vacuumInto(storePath, false, out.temporaryPath(), to);
+    const QString temporary = out.temporaryPath();
+    QString error = vacuumInto(storePath, false, temporary, to);
+    // A copy the engine gave up on may leave its journal beside it.
+    if (!error.isEmpty())
+        removeWithSideFiles(temporary);
     if (error.isEmpty()) {
         // The engine wrote every page of the copy afresh, so its quick check
         // of them is enough, and keeps the daily copy to seconds.

@@ -1,5 +1,6 @@
 #include "Ledger.h"
 
+#include "Chain.h"
 #include "StoreDate.h"
 
 #include <QDateTime>
@@ -78,13 +79,14 @@ LedgerEntry entryAt(const QSqlQuery &q)
     e.openingFloat = moneyAt(q, 25);
     e.expected = moneyAt(q, 26);
     e.note = q.value(27).toString();
+    e.link = Chain::fromText(q.value(28));
     return e;
 }
 
 // Every entry of `day`, of every counter or of one, in the order written.
 std::optional<QList<LedgerEntry>> entriesOf(Database &db, QDate day, const std::optional<QString> &counter = {})
 {
-    QString sql = QStringLiteral("SELECT %1 FROM tblLedger WHERE EntryDate = ?").arg(Columns);
+    QString sql = QStringLiteral("SELECT %1, Hash FROM tblLedger WHERE EntryDate = ?").arg(Columns);
     QVariantList values{StoreDate::toText(day)};
     if (counter) {
         sql += QStringLiteral(" AND Counter = ?");
@@ -127,6 +129,11 @@ void addToDrawer(Drawer &d, const LedgerEntry &e)
 
 } // namespace
 
+QString DayEnd::seal() const
+{
+    return entries.isEmpty() ? QString() : Chain::seal(entries.last().link);
+}
+
 namespace Ledger {
 
 QString counterName()
@@ -149,14 +156,14 @@ QString methodName(int method)
 bool append(Database &db, const LedgerEntry &e)
 {
     const QString action = QStringLiteral("write the ledger entry");
-    const auto highest = db.scalar(action, QStringLiteral("SELECT MAX(Seq) FROM tblLedger"));
-    if (!highest)
+    const auto tail = Chain::tail(db, Chain::ledger(), action);
+    if (!tail)
         return false;
-    const qint64 seq = highest->isNull() ? 1 : highest->toLongLong() + 1;
+    const qint64 seq = tail->key;
     const bool checkout = e.kind == LedgerEntry::Kind::Checkout;
     const bool cashUp = e.kind == LedgerEntry::Kind::CashUp;
     auto onCheckout = [checkout](const QVariant &v) { return checkout ? v : QVariant(); };
-    const QVariantList values = {
+    QVariantList values = {
         seq,
         StoreDate::toText(e.day),
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
@@ -186,11 +193,15 @@ bool append(Database &db, const LedgerEntry &e)
         cashUp ? units(e.expected) : QVariant(),
         e.note.isEmpty() ? QVariant() : QVariant(e.note),
     };
+    // Every column is in the entry's link, so a column added here is covered
+    // without more ado.
+    static const Chain::Layout layout(Columns.split(QStringLiteral(", ")));
+    values << Chain::toText(layout.link(tail->before, values));
     static const QString insert = [] {
         QString marks = QStringLiteral("?");
-        for (qsizetype i = 1; i < Columns.count(u',') + 1; ++i)
+        for (qsizetype i = 1; i < Columns.count(u',') + 2; ++i)
             marks += QStringLiteral(", ?");
-        return QStringLiteral("INSERT INTO tblLedger (%1) VALUES (%2)").arg(Columns, marks);
+        return QStringLiteral("INSERT INTO tblLedger (%1, Hash) VALUES (%2)").arg(Columns, marks);
     }();
     return db.run(action, insert, values).has_value();
 }

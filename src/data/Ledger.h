@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Money.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -41,6 +42,8 @@ struct LedgerEntry
     // should be in it when it was counted.
     Money openingFloat, expected;
     QString note; // a cash-up's count by denomination
+    // Read back only: the entry's link in the ledger's chain.
+    QByteArray link;
 };
 
 // What one counter's cash drawer took in on one day.
@@ -91,6 +94,9 @@ struct DayEnd
     Money feePaymentsAmount;
     QList<Drawer> drawers; // each counter that took cash or was counted, by name
     QList<LedgerEntry> entries; // every entry of the day, in order
+    // The link of the day's last entry, as Day End prints it; empty when the
+    // day has no entries.
+    QString seal() const;
 };
 
 // The taxes of one day's checkouts.
@@ -109,8 +115,10 @@ QString counterName();
 // "VISA", "MasterCard", ... "Cash"; "not recorded" for 0.
 QString methodName(int method);
 
-// Appends `entry` as the next entry, numbered one past the highest. Call it
-// inside the transaction of the event it records.
+// Appends `entry` as the next entry, numbered one past the highest and
+// linked into the ledger's chain. Call it inside the transaction of the
+// event it records; a row written to tblLedger any other way breaks the
+// chain unless its writer links it the same way (Chain::tail, Chain::Layout).
 bool append(Database &db, const LedgerEntry &entry);
 
 std::optional<DayEnd> dayEnd(Database &db, QDate day);

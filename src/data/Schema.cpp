@@ -1,5 +1,9 @@
 #include "Schema.h"
 
+#include "UpgradeWork.h"
+
+#include <QSqlQuery>
+
 namespace Schema {
 
 const QStringList &tables()
@@ -149,6 +153,8 @@ const QStringList &settingsAndGateLog()
 // the event itself and never changed afterwards: a mistake is put right by
 // a new row. Money in ten-thousandths (BIGINT, as one day's takings may pass
 // what a 32-bit column holds); Seq is numbered by the writer as MAX + 1.
+// Each row's link in the chain (Chain.h) covers every column it fills, so a
+// column added later must be NULL in the rows before it: no DEFAULT.
 const QString LedgerTable = QStringLiteral(R"(CREATE TABLE tblLedger (
     Seq INTEGER NOT NULL PRIMARY KEY,
     EntryDate TEXT NOT NULL,
@@ -182,28 +188,110 @@ const QString LedgerTable = QStringLiteral(R"(CREATE TABLE tblLedger (
 const QString LedgerRefusal =
     QStringLiteral("tblLedger is append-only: its entries are never changed or deleted; put a mistake right with a "
                    "new entry");
+const QString GateLogRefusal =
+    QStringLiteral("tblGateLog is append-only: its tries are never changed or deleted");
+
+// A guard as a store file keeps it: the engine keeps the text as given.
+Guard fileGuard(const char *name, const char *table, const char *owner, const QString &when, const QString &refusal)
+{
+    const QString sql = QStringLiteral("CREATE TRIGGER %1 %2 BEGIN SELECT RAISE(ABORT, '%3'); END")
+                            .arg(QLatin1String(name), when, refusal);
+    return {QLatin1String(name), QLatin1String(table), QLatin1String(owner), {sql},
+            QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(QLatin1String(name)), sql, {}, 0};
+}
+
+// In a file, a REPLACE deletes the row it replaces without firing any
+// DELETE trigger, so the insert itself refuses a key that is taken.
+Guard fileReplaceGuard(const char *name, const char *table, const char *owner, const char *key,
+                       const QString &refusal)
+{
+    return fileGuard(name, table, owner,
+                     QStringLiteral("BEFORE INSERT ON %1 WHEN EXISTS (SELECT 1 FROM %1 WHERE %2 = NEW.%2)")
+                         .arg(QLatin1String(table), QLatin1String(key)),
+                     refusal);
+}
+
+// pg_trigger.tgtype: FOR EACH ROW 1, BEFORE 2, DELETE 8, UPDATE 16, TRUNCATE 32.
+constexpr int RowUpdateOrDelete = 1 | 2 | 8 | 16;
+constexpr int BeforeTruncate = 2 | 32;
+
+Guard serverGuard(const char *name, const char *table, const char *owner, const char *function, const char *when,
+                  int events, const QString &refusal)
+{
+    const QString body = QStringLiteral(" BEGIN RAISE EXCEPTION '%1'; END ").arg(refusal);
+    return {QLatin1String(name),
+            QLatin1String(table),
+            QLatin1String(owner),
+            {QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $$%2$$")
+                 .arg(QLatin1String(function), body),
+             QStringLiteral("CREATE TRIGGER %1 %2 ON %3 %4 EXECUTE FUNCTION %5()")
+                 .arg(QLatin1String(name), QLatin1String(when), QLatin1String(table),
+                      events & 1 ? QStringLiteral("FOR EACH ROW") : QStringLiteral("FOR EACH STATEMENT"),
+                      QLatin1String(function))},
+            QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(QLatin1String(name), QLatin1String(table)),
+            body,
+            QLatin1String(function),
+            events};
+}
+
+// The guards by the step that brought them: the ledger's first ones, then
+// the rest.
+QList<Guard> firstLedgerGuards(Engine engine)
+{
+    if (engine == Engine::SQLite)
+        return {fileGuard("trLedgerNoUpdate", "tblLedger", "the ledger", QStringLiteral("BEFORE UPDATE ON tblLedger"),
+                          LedgerRefusal),
+                fileGuard("trLedgerNoDelete", "tblLedger", "the ledger", QStringLiteral("BEFORE DELETE ON tblLedger"),
+                          LedgerRefusal)};
+    return {serverGuard("trLedgerNoChange", "tblLedger", "the ledger", "ledger_append_only", "BEFORE UPDATE OR DELETE",
+                        RowUpdateOrDelete, LedgerRefusal),
+            serverGuard("trLedgerNoTruncate", "tblLedger", "the ledger", "ledger_append_only", "BEFORE TRUNCATE",
+                        BeforeTruncate, LedgerRefusal)};
+}
+
+QList<Guard> laterGuards(Engine engine)
+{
+    if (engine == Engine::SQLite)
+        return {fileReplaceGuard("trLedgerNoReplace", "tblLedger", "the ledger", "Seq", LedgerRefusal),
+                fileGuard("trGateLogNoUpdate", "tblGateLog", "the gate log", QStringLiteral("BEFORE UPDATE ON tblGateLog"),
+                          GateLogRefusal),
+                fileGuard("trGateLogNoDelete", "tblGateLog", "the gate log", QStringLiteral("BEFORE DELETE ON tblGateLog"),
+                          GateLogRefusal),
+                fileReplaceGuard("trGateLogNoReplace", "tblGateLog", "the gate log", "TryNumber", GateLogRefusal)};
+    return {serverGuard("trGateLogNoChange", "tblGateLog", "the gate log", "gate_log_append_only",
+                        "BEFORE UPDATE OR DELETE", RowUpdateOrDelete, GateLogRefusal),
+            serverGuard("trGateLogNoTruncate", "tblGateLog", "the gate log", "gate_log_append_only", "BEFORE TRUNCATE",
+                        BeforeTruncate, GateLogRefusal)};
+}
+
+QStringList creating(const QList<Guard> &guards)
+{
+    QStringList statements;
+    for (const Guard &g : guards)
+        statements += g.create;
+    return statements;
+}
 
 QStringList ledger(Engine engine)
 {
-    QStringList statements = {LedgerTable,
-                              QStringLiteral("CREATE INDEX ixLedgerDay ON tblLedger (EntryDate, Kind)")};
-    if (engine == Engine::SQLite) {
-        statements << QStringLiteral("CREATE TRIGGER trLedgerNoUpdate BEFORE UPDATE ON tblLedger "
-                                     "BEGIN SELECT RAISE(ABORT, '%1'); END")
-                          .arg(LedgerRefusal)
-                   << QStringLiteral("CREATE TRIGGER trLedgerNoDelete BEFORE DELETE ON tblLedger "
-                                     "BEGIN SELECT RAISE(ABORT, '%1'); END")
-                          .arg(LedgerRefusal);
-    } else {
-        statements << QStringLiteral("CREATE OR REPLACE FUNCTION ledger_append_only() RETURNS trigger LANGUAGE plpgsql AS "
-                                     "$$ BEGIN RAISE EXCEPTION '%1'; END $$")
-                          .arg(LedgerRefusal)
-                   << QStringLiteral("CREATE TRIGGER trLedgerNoChange BEFORE UPDATE OR DELETE ON tblLedger "
-                                     "FOR EACH ROW EXECUTE FUNCTION ledger_append_only()")
-                   << QStringLiteral("CREATE TRIGGER trLedgerNoTruncate BEFORE TRUNCATE ON tblLedger "
-                                     "FOR EACH STATEMENT EXECUTE FUNCTION ledger_append_only()");
-    }
-    return statements;
+    return QStringList{LedgerTable, QStringLiteral("CREATE INDEX ixLedgerDay ON tblLedger (EntryDate, Kind)")}
+           + creating(firstLedgerGuards(engine));
+}
+
+// The chain over the ledger and the gate log (see Chain.h): each row's link,
+// the value the chains start from, made at random with the store, and the
+// guards against UPDATE, DELETE and REPLACE on both tables. The gate log is
+// looked up by outcome to work out the wait after wrong codes.
+QStringList chain(Engine engine)
+{
+    const QString start = engine == Engine::SQLite
+                              ? QStringLiteral("lower(hex(randomblob(32)))")
+                              : QStringLiteral("replace(gen_random_uuid()::text || gen_random_uuid()::text, '-', '')");
+    return QStringList{QStringLiteral("ALTER TABLE tblLedger ADD COLUMN Hash TEXT"),
+                       QStringLiteral("ALTER TABLE tblGateLog ADD COLUMN Hash TEXT"),
+                       QStringLiteral("CREATE INDEX ixGateLogOutcome ON tblGateLog (Outcome, TryNumber)"),
+                       QStringLiteral("INSERT INTO tblSettings (Name, Value) VALUES ('ChainStart', %1)").arg(start)}
+           + creating(laterGuards(engine));
 }
 
 } // namespace
@@ -214,8 +302,38 @@ QStringList upgrade(int from, Engine engine)
     case 0: return indexes(); // the lookup indexes
     case 1: return settingsAndGateLog();
     case 2: return ledger(engine); // the money ledger, empty: it starts from the day of the step
+    case 3: return chain(engine);  // with UpgradeWork::chainAndShortenCards
     }
     return {};
+}
+
+StepWork work(int from)
+{
+    switch (from) {
+    case 3: return UpgradeWork::chainAndShortenCards;
+    }
+    return nullptr;
+}
+
+QSqlError runSteps(const QSqlDatabase &db, int from, Engine engine)
+{
+    QSqlQuery q(db);
+    for (int step = from; step < Version; ++step) {
+        for (const QString &sql : upgrade(step, engine))
+            if (!q.exec(sql))
+                return q.lastError();
+        if (const StepWork stepWork = work(step))
+            if (const QSqlError error = stepWork(db, engine); error.isValid())
+                return error;
+    }
+    return {};
+}
+
+const QList<Guard> &guards(Engine engine)
+{
+    static const QList<Guard> file = firstLedgerGuards(Engine::SQLite) + laterGuards(Engine::SQLite);
+    static const QList<Guard> server = firstLedgerGuards(Engine::PostgreSQL) + laterGuards(Engine::PostgreSQL);
+    return engine == Engine::SQLite ? file : server;
 }
 
 QStringList creation(Engine engine)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSqlDatabase>
+#include <QSqlError>
 #include <QStringList>
 
 // The store's tables, seed rows and indexes, one text for both engines where
@@ -13,7 +15,7 @@ enum class Engine { SQLite, PostgreSQL };
 
 // The version a store made now carries; one more than the last step of
 // upgrade().
-inline constexpr int Version = 3;
+inline constexpr int Version = 4;
 
 // The tables of a store before any step (version 0), in an order that
 // creates them.
@@ -33,5 +35,35 @@ QStringList upgrade(int from, Engine engine);
 // Every statement that makes a complete new store of the current version:
 // the tables, the seed rows, then every step.
 QStringList creation(Engine engine);
+
+// What a step needs beyond its statements: values the program works out
+// (hashes, say) for the rows a store already holds, written on the same
+// connection in the same transaction, after the step's statements. A new
+// store is made by the statements alone, so a step's work finds nothing to
+// do in a store that holds nothing yet.
+using StepWork = QSqlError (*)(const QSqlDatabase &db, Engine engine);
+// The work of the step from `from`; null when its statements are all.
+StepWork work(int from);
+// Every step from `from` up to Version on `db`, each one's statements and
+// then its work, in the caller's transaction; the first error, if any.
+QSqlError runSteps(const QSqlDatabase &db, int from, Engine engine);
+
+// A trigger that keeps a table's rows from being changed with plain SQL.
+struct Guard
+{
+    QString name;  // trLedgerNoUpdate
+    QString table; // tblLedger
+    QString owner; // "the ledger", as a finding names it
+    QStringList create; // on a server, its function first
+    QString drop;
+    // How the engine keeps it when it is as made: the whole CREATE TRIGGER
+    // text in a file; on a server the function's name and body, and its
+    // timing and events as pg_trigger.tgtype holds them.
+    QString definition;
+    QString function;
+    int events = 0;
+};
+// Every guard a store of the current version has.
+const QList<Guard> &guards(Engine engine);
 
 } // namespace Schema

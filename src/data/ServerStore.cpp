@@ -3,6 +3,7 @@
 #include "ScopedConnection.h"
 
 #include "data/Schema.h"
+#include "data/StoreIntegrity.h"
 #include "data/StoreLocation.h"
 
 #include <QSqlError>
@@ -140,9 +141,11 @@ QSqlError createIfEmpty(QSqlQuery &q, bool *made)
 }
 
 // Every step from the stored version on, in one transaction that holds the
-// version table, so two counters starting at once upgrade it once.
-QSqlError upgrade(QSqlQuery &q)
+// version table, so two counters starting at once upgrade it once; then any
+// guard taken from the store put back, a note each in `notes`.
+QSqlError upgrade(const QSqlDatabase &db, QStringList *notes)
 {
+    QSqlQuery q(db);
     const QString table = QString::fromLatin1(VersionTable);
     QSqlError error = runAll(q, {QStringLiteral("BEGIN"),
                                  QStringLiteral("LOCK TABLE %1 IN ACCESS EXCLUSIVE MODE").arg(table)});
@@ -151,12 +154,28 @@ QSqlError upgrade(QSqlQuery &q)
             error = q.lastError();
         } else {
             const int version = q.value(0).toInt();
-            for (int step = version; step < Schema::Version && !error.isValid(); ++step)
-                error = runAll(q, Schema::upgrade(step, Schema::Engine::PostgreSQL));
+            error = Schema::runSteps(db, version, Schema::Engine::PostgreSQL);
             if (!error.isValid() && version < Schema::Version)
                 error = runAll(q, {QStringLiteral("UPDATE %1 SET Version = %2").arg(table).arg(Schema::Version)});
         }
     }
+    if (!error.isValid())
+        *notes = StoreIntegrity::restoreGuards(db, Schema::Engine::PostgreSQL, &error);
+    if (!error.isValid())
+        error = runAll(q, {QStringLiteral("COMMIT")});
+    if (error.isValid())
+        q.exec(QStringLiteral("ROLLBACK"));
+    return error;
+}
+
+// Any guard taken from a store of the current version put back; nothing is
+// written, and no counter waits, while they are all in place.
+QSqlError putGuardsBack(const QSqlDatabase &db, QStringList *notes)
+{
+    QSqlQuery q(db);
+    QSqlError error = runAll(q, {QStringLiteral("BEGIN")});
+    if (!error.isValid())
+        *notes = StoreIntegrity::restoreGuards(db, Schema::Engine::PostgreSQL, &error);
     if (!error.isValid())
         error = runAll(q, {QStringLiteral("COMMIT")});
     if (error.isValid())
@@ -275,10 +294,16 @@ StoreFile::Outcome prepare(const QString &location)
     int version = 0;
     if (const QString problem = checkStore(q, &version); !problem.isEmpty())
         return refused(problem);
-    if (version < Schema::Version)
-        if (const QSqlError error = upgrade(q); error.isValid())
+    QStringList notes;
+    if (version < Schema::Version) {
+        if (const QSqlError error = upgrade(c.db(), &notes); error.isValid())
             return refused(reason(error));
-    return {true, false, {}};
+    } else if (const QSqlError error = putGuardsBack(c.db(), &notes); error.isValid()) {
+        // Another counter's long read, or a login that may not make
+        // triggers: the counter works on, and the manager is told.
+        notes << QStringLiteral("the guards taken from the store could not be put back (%1)").arg(reason(error));
+    }
+    return {true, false, {}, notes};
 }
 
 StoreFile::Inspection inspect(const QString &location)

@@ -1,6 +1,8 @@
 #include "StoreCopy.h"
 
+#include "data/Chain.h"
 #include "data/Database.h"
+#include "data/OutputFile.h"
 #include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
@@ -13,6 +15,7 @@
 #include <QSqlQuery>
 
 #include <atomic>
+#include <cerrno>
 
 namespace StoreCopy {
 
@@ -168,6 +171,18 @@ QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, co
         if (!problem.isEmpty())
             return problem;
     }
+    // Every link worked out again on the target, where the engine may be
+    // another, comes out as on the source.
+    for (const Chain::Table &table : Chain::tables()) {
+        const Chain::Walk source = Chain::walk(from, table);
+        const Chain::Walk copied = Chain::walk(to, table);
+        if (copied.rows != source.rows || copied.finding != source.finding)
+            return QStringLiteral("The check after copying found the chain of %1 whole for %2 rows where the source's "
+                                  "is for %3.")
+                .arg(table.name)
+                .arg(copied.rows)
+                .arg(source.rows);
+    }
     // The copy is kept only when every table holds what the source holds.
     for (const auto &[table, columns] : tables) {
         QString error;
@@ -218,14 +233,25 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
     QSqlQuery(from.db()).exec(fromServer ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")
                                          : QStringLiteral("BEGIN"));
 
+    // What a copy cut short left under this name goes first: nothing of it
+    // is ever read as part of the new one.
     const QString part = target + QStringLiteral(".part");
+    const QStringList partFiles = {part, part + QStringLiteral("-wal"), part + QStringLiteral("-shm"),
+                                   part + QStringLiteral("-journal")};
     auto removePart = [&] {
-        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"),
-                                      QStringLiteral("-journal")})
-            QFile::remove(part + suffix);
+        for (const QString &file : partFiles)
+            QFile::remove(file);
     };
-    if (!toServer)
+    if (!toServer) {
         removePart();
+        for (const QString &file : partFiles)
+            if (QFileInfo::exists(file))
+                return refused(QStringLiteral("%1, left by an earlier copy, cannot be removed.")
+                                   .arg(StoreLocation::shown(file)));
+        // For its owner alone: it holds names, addresses and phone numbers.
+        if (const int failure = StoreFile::makePrivateFile(part))
+            return refused(OutputFile::writeError(failure, part));
+    }
 
     qint64 rows = 0;
     {
@@ -250,6 +276,12 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
             error = fill(from.db(), db, toServer, progress, &rows);
         if (error.isEmpty() && !q.exec(QStringLiteral("COMMIT")))
             error = errorText(q.lastError());
+        // The file holds all of it before it takes its name: its -wal stays
+        // behind with the .part name.
+        if (error.isEmpty() && !toServer
+            && (!q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")) || !q.next() || q.value(0).toInt() != 0))
+            error = q.lastError().isValid() ? errorText(q.lastError())
+                                            : QStringLiteral("the new file could not be written through.");
         if (!error.isEmpty())
             q.exec(QStringLiteral("ROLLBACK"));
         else if (toServer)
@@ -262,8 +294,18 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
     }
     QSqlQuery(from.db()).exec(QStringLiteral("ROLLBACK"));
     if (!toServer) {
-        if (error.isEmpty() && !QFile::rename(part, target))
-            error = QStringLiteral("the new file could not be named %1.").arg(shownTarget);
+        if (error.isEmpty() && QFileInfo::exists(part + QStringLiteral("-wal")))
+            error = QStringLiteral("the new file could not be written through.");
+        if (error.isEmpty()) {
+            // Never over a file that appeared under the name meanwhile.
+            const int failure = OutputFile::renameNoReplace(part, target);
+            if (failure != 0)
+                error = failure == EEXIST
+                            ? QStringLiteral("%1 appeared meanwhile. Give the name of a new file.").arg(shownTarget)
+                            : OutputFile::writeError(failure, target);
+            else
+                OutputFile::syncFolder(target);
+        }
         if (!error.isEmpty())
             removePart();
     }

@@ -4,6 +4,7 @@
 #include "OutputFile.h"
 #include "Schema.h"
 #include "ScopedConnection.h"
+#include "StoreIntegrity.h"
 
 #include <QDir>
 #include <QFile>
@@ -239,13 +240,10 @@ Outcome createAt(const QString &path)
     // Made empty first, for the owner alone: the engine's files beside it
     // take the same permissions.
     QString error;
-    const int fd = ::open(QFile::encodeName(building).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        error = errno == ENOSPC ? QStringLiteral("The disk holding it is full. Free some space on that disk, then "
-                                                 "start the program again.")
-                                : QStringLiteral("The new store file cannot be made there.");
-    else
-        ::close(fd);
+    if (const int failure = makePrivateFile(building))
+        error = failure == ENOSPC ? QStringLiteral("The disk holding it is full. Free some space on that disk, then "
+                                                   "start the program again.")
+                                  : QStringLiteral("The new store file cannot be made there.");
     if (error.isEmpty()) {
         const QString name = ScopedConnection::uniqueName("create");
         {
@@ -338,9 +336,10 @@ void tighten(const QString &path)
         tightenOne(QFileInfo(path).absolutePath());
 }
 
-// Brings an accepted store up to date and switches it to the WAL journal:
-// the first writes the program makes to it.
-QString upgradeAndSwitch(const QString &path)
+// Brings an accepted store up to date, puts back any guard taken from it
+// (a note each in `notes`) and switches it to the WAL journal: the first
+// writes the program makes to it.
+QString upgradeAndSwitch(const QString &path, QStringList *notes)
 {
     const SideFiles before(path);
     QSqlError error;
@@ -351,14 +350,16 @@ QString upgradeAndSwitch(const QString &path)
             error = c.openError();
         } else {
             QSqlQuery q(c.db());
+            int version = Schema::Version;
             // Every step in one transaction: a store is at one version or the next, never between.
             error = runAll(q, {QStringLiteral("BEGIN IMMEDIATE")});
             if (!error.isValid()) {
-                const int version = q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
-                for (int step = version; step < Schema::Version && !error.isValid(); ++step)
-                    error = runAll(q, Schema::upgrade(step, Schema::Engine::SQLite));
+                version = q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
+                error = Schema::runSteps(c.db(), version, Schema::Engine::SQLite);
                 if (!error.isValid() && version < Schema::Version)
                     error = runAll(q, {QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version)});
+                if (!error.isValid())
+                    *notes = StoreIntegrity::restoreGuards(c.db(), Schema::Engine::SQLite, &error);
                 if (!error.isValid())
                     error = runAll(q, {QStringLiteral("COMMIT")});
                 else
@@ -366,6 +367,10 @@ QString upgradeAndSwitch(const QString &path)
             }
             if (!error.isValid())
                 error = runAll(q, {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=FULL")});
+            // What a step overwrote (whole card numbers) goes from the working
+            // file as well.
+            if (!error.isValid() && version < Schema::Version)
+                q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         }
     }
     if (!error.isValid())
@@ -423,21 +428,40 @@ Inspection inspect(const QString &path, Depth depth)
     if (info.size() == 0)
         return {QStringLiteral("It is empty."), 0};
 
+    const QSqlError failed = readOnly(path, [&](const QSqlDatabase &db) {
+        QSqlQuery q(db);
+        out.problem = checkStore(q, depth, &out.version);
+    });
+    if (failed.isValid())
+        out.problem = QStringLiteral("It cannot be opened (%1).").arg(engineReason(failed, path));
+    return out;
+}
+
+QSqlError readOnly(const QString &path, const std::function<void(const QSqlDatabase &db)> &work)
+{
     // Whatever side file reading it made is taken away afterwards.
     const SideFiles before(path);
+    QSqlError failed;
     {
         const ScopedConnection c("check", [&](const QString &name) {
             return ScopedConnection::openFile(name, path, ScopedConnection::readOnlyQuery(path), true);
         });
-        if (!c.isOpen()) {
-            out.problem = QStringLiteral("It cannot be opened (%1).").arg(engineReason(c.openError(), path));
-        } else {
-            QSqlQuery q(c.db());
-            out.problem = checkStore(q, depth, &out.version);
-        }
+        if (c.isOpen())
+            work(c.db());
+        else
+            failed = c.openError();
     }
     before.removeNew();
-    return out;
+    return failed;
+}
+
+int makePrivateFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    return 0;
 }
 
 QString writeProblem(const QString &path)
@@ -471,11 +495,12 @@ Outcome prepare(const QString &path)
         tighten(path);
     if (reason.isEmpty())
         reason = writeProblem(path);
+    QStringList notes;
     if (reason.isEmpty())
-        reason = upgradeAndSwitch(path);
+        reason = upgradeAndSwitch(path, &notes);
     if (!reason.isEmpty())
         return refused(path, reason);
-    return {true, false, {}};
+    return {true, false, {}, notes};
 }
 
 } // namespace StoreFile

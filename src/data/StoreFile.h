@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QList>
+#include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <QStringList>
-
 #include <utility>
 
 // The store file on disk: where it lives, making it on first start, and
@@ -21,6 +21,8 @@ struct Outcome
     bool ok = false;
     bool created = false;
     QString message; // for the user when !ok; names the path
+    // What the start put right (a guard put back), one line each.
+    QStringList notes = {};
 };
 
 // Makes a complete new store at `path` when nothing is there, built aside and
@@ -51,6 +53,15 @@ enum class Depth { Tables, Pages, Everything };
 // process has a connection on the file: it reads the header with a
 // descriptor of its own.
 Inspection inspect(const QString &path, Depth depth = Depth::Tables);
+
+// Runs `work` on a connection that only reads the file at `path`, as
+// inspect() does; the engine's error when it cannot be opened.
+QSqlError readOnly(const QString &path, const std::function<void(const QSqlDatabase &db)> &work);
+
+// Makes the empty file `path`, which must not exist yet, for its owner
+// alone; the engine's files beside it take the same permissions. 0, or the
+// system's error.
+int makePrivateFile(const QString &path);
 
 // The tables a store of `version` has, in creation order, each with its
 // columns in order.

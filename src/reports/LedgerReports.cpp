@@ -134,6 +134,13 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
     section = QStringLiteral("Every entry of the day");
     for (const LedgerEntry &e : d->entries)
         line(describe(e), {}, units(e.amount));
+
+    // What proves the day later: videostore --verify-seal gives it again
+    // only while the day's entries, and every one before them, are as now.
+    section = QStringLiteral("Seal of the day");
+    line(d->entries.isEmpty() ? QStringLiteral("No entries, no seal")
+                              : QStringLiteral("Seal of the day's entries: %1").arg(d->seal()),
+         count(d->entries.size()), {});
     return rows;
 }
 

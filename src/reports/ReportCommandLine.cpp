@@ -4,6 +4,7 @@
 #include "ReportDocument.h"
 #include "ReportLayout.h"
 #include "ReportStore.h"
+#include "data/GateStore.h"
 #include "data/Genres.h"
 #include "data/OutputFile.h"
 #include "data/StoreDate.h"
@@ -12,6 +13,7 @@
 #include "data/StoreLocation.h"
 #include "reports/frmCustomersByDate.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -38,6 +40,22 @@ std::optional<int> genreOf(const QString &text)
         if (Genres::name(i).compare(text.trimmed(), Qt::CaseInsensitive) == 0)
             return i;
     return std::nullopt;
+}
+
+// The wait the gate keeps to now, as the log gives it.
+QString gateWait(const QString &store)
+{
+    GateStore gate(store);
+    const Fetched<GateStore::State> state = gate.state();
+    if (state.failed)
+        return {};
+    const int wait = state.row->secondsToWait(QDateTime::currentDateTime());
+    if (wait == 0)
+        return QStringLiteral("; no wait is in force at the gate");
+    return QStringLiteral("; after %1 wrong codes in a row the gate makes the next try wait %2 more %3")
+        .arg(state.row->wrongInARow)
+        .arg(wait)
+        .arg(wait == 1 ? QStringLiteral("second") : QStringLiteral("seconds"));
 }
 
 QString reportNames()
@@ -160,6 +178,6 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
                .arg(layout.title())
                .arg(rows)
                .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"), file)
-        << Qt::endl;
+        << (*id == ReportId::GateLog ? gateWait(request.store) : QString()) << Qt::endl;
     return 0;
 }

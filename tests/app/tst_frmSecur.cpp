@@ -243,7 +243,7 @@ private slots:
             QCOMPARE(store.ws().prompts(), QStringList{grantedPrompt} + told);
             QVERIFY(store.ws().boxes().at(1).hidden);
             QCOMPARE(store.ws().boxes().at(1).title, title);
-            QCOMPARE(store.count(QStringLiteral("tblSettings")), 0);
+            QCOMPARE(store.count(QStringLiteral("tblSettings"), QStringLiteral("Name = 'ManagerCode'")), 0);
             QCOMPARE(shownWindows(), QStringList{"frmMain"});
         }
 
@@ -258,7 +258,7 @@ private slots:
                               "The manager code has been changed. From now on only the new code opens the "
                               "manager's windows."}));
         // Only a salted one-way hash is kept.
-        const QString kept = store.value(QStringLiteral("SELECT Value FROM tblSettings")).toString();
+        const QString kept = store.value(QStringLiteral("SELECT Value FROM tblSettings WHERE Name = 'ManagerCode'")).toString();
         QVERIFY2(kept.startsWith(QStringLiteral("$argon2id$")) && !kept.contains(newCode), qPrintable(kept));
 
         // The default no longer opens anything, nor does the code with a blank after it.
@@ -349,7 +349,7 @@ private slots:
         QString said, why;
         QTextStream out(&said), err(&why);
         QCOMPARE(runReportCommand({store.path(), QStringLiteral("gate-log"), {}, csv, {}, {}, {}}, out, err), 0);
-        QCOMPARE(said, QStringLiteral("Gate Log: 9 rows written to %1\n").arg(csv));
+        QCOMPARE(said, QStringLiteral("Gate Log: 9 rows written to %1; no wait is in force at the gate\n").arg(csv));
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
@@ -360,11 +360,58 @@ private slots:
         QCOMPARE(lines.at(9).section(u',', 0, 3), QStringLiteral("9,2026-03-01 09:00:06,Customer modification form,refused"));
     }
 
+    void aCodeGoneAfterAChangeOpensNothing_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("every setting deleted") << QStringLiteral("DELETE FROM tblSettings");
+        QTest::newRow("code emptied") << QStringLiteral("UPDATE tblSettings SET Value = '' WHERE Name = 'ManagerCode'");
+        QTest::newRow("code unreadable")
+            << QStringLiteral("UPDATE tblSettings SET Value = 'Popcorn-1987' WHERE Name = 'ManagerCode'");
+    }
+    void aCodeGoneAfterAChangeOpensNothing()
+    {
+        QFETCH(QString, sql);
+        TestStore store;
+        // The store was given a code of its own, then its row was tampered with.
+        QVERIFY(GateStore(store.path()).record(QDateTime::currentDateTime(), 0, GateOutcome::CodeChanged));
+        store.exec(QStringLiteral("INSERT INTO tblSettings (Name, Value) VALUES ('ManagerCode', '$argon2id$x')"));
+        store.exec(sql);
+        frmSecur &gate = openGate(store, 1);
+        typeCode(gate, rightCode);
+        clickOn(*gate.cmdSubmit);
+        QCOMPARE(store.ws().prompts(), QStringList{"This store has no manager code the gate can check, so it opens "
+                                                   "nothing: set one with videostore --set-manager-code."});
+        QCOMPARE(shownWindows(), QStringList{"frmSecur"});
+    }
+
+    void wrongCodesCountAcrossPrograms()
+    {
+        TestStore store;
+        const QDateTime at(QDate(2026, 3, 1), QTime(9, 0));
+        store.windows().secur().setClock([at] { return at; });
+        frmSecur &gate = openGate(store, 2);
+        for (int wrong = 0; wrong < 3; ++wrong) {
+            store.ws().answer(Answer::Retry);
+            typeCode(gate, QStringLiteral("Wrong-code"));
+            clickOn(*gate.cmdSubmit);
+        }
+        // The program started again, the right code comes too soon.
+        WindowRegistry again(store.path(), store.ws());
+        again.secur().setClock([at] { return at.addSecs(1); });
+        again.main().show();
+        clickOn(*again.main().cmdInvnt);
+        store.ws().clear();
+        typeCode(again.secur(), rightCode);
+        clickOn(*again.secur().cmdSubmit);
+        QCOMPARE(store.ws().prompts(),
+                 QStringList{"Too many wrong codes in a row. Wait 1 second more before the next try."});
+    }
+
     void aTryThatCannotBeRecordedOpensNothing()
     {
         TestStore store;
         frmSecur &gate = openGate(store, 1);
-        store.exec(QStringLiteral("DROP TABLE tblGateLog"));
+        store.refuseInserts(QStringLiteral("tblGateLog"), QStringLiteral("disk I/O error"));
         typeCode(gate, rightCode);
         clickOn(*gate.cmdSubmit);
         QCOMPARE(store.ws().boxes().size(), 1);

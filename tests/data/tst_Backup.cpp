@@ -187,6 +187,27 @@ private slots:
         QCOMPARE(entries(mountPoint), QStringList{u"video.db"_s});
     }
 
+    void dailyCopyOnAFullDiskSaysSoAndLeavesNothing()
+    {
+        TestStore s;
+        // Large enough that the engine writes its copy out as it goes.
+        s.exec(u"INSERT INTO tblMembers (CustomerNumber, LastName) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+               "SELECT i + 1 FROM n WHERE i < 30000) SELECT i, printf('%.200c', 'x') FROM n"_s);
+        const QString folder = StoreLocation::backupsFolder(s.path());
+        QVERIFY(QDir().mkpath(folder));
+        if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1m"_s, u"tmpfs"_s, folder}) != 0)
+            QSKIP("a small disk cannot be mounted here (needs root)");
+        struct Unmount
+        {
+            QString at;
+            ~Unmount() { QProcess::execute(u"umount"_s, {at}); }
+        } unmount{folder};
+        const Backup::Daily daily = Backup::makeDaily(s.path(), Today);
+        QVERIFY(!daily.made);
+        QCOMPARE(daily.error, u"%1 could not be written: the disk holding it is full."_s.arg(daily.path));
+        QCOMPARE(entries(folder), QStringList());
+    }
+
     void copiesForTheOwnerAlone()
     {
         TestStore s;

@@ -8,6 +8,7 @@
 #include "data/Ledger.h"
 #include "data/Schema.h"
 #include "data/StoreFile.h"
+#include "data/StoreIntegrity.h"
 #include "reports/ReportStore.h"
 #include "returns/ReturnsStore.h"
 #include "returns/frmPayment.h"
@@ -258,6 +259,8 @@ private slots:
         }
         QCOMPARE(moneyOf(e[1]["Amount"]), m("2.50"));
         QCOMPARE(moneyOf(e[2]["Amount"]), m("3.48"));
+        // Each writer's entry is linked into the chain, on either engine.
+        QCOMPARE(StoreIntegrity::check(s.path()).ledgerEntries, 3);
         QCOMPARE(e[0]["Seq"].toInt() + 1, e[1]["Seq"].toInt());
         QCOMPARE(e[1]["Seq"].toInt() + 1, e[2]["Seq"].toInt());
     }
@@ -408,16 +411,23 @@ private slots:
         const QString path = dir.filePath(u"video.db"_s);
         QString error;
         QVERIFY2(SampleStore::write(path, SampleStore::Size::Demo, false, nullptr, nullptr, &error), qPrintable(error));
-        // The demo store as the version before the ledger had it.
+        // The demo store as the version before the ledger had it, its gate
+        // log as then (what later steps add to it is theirs).
+        constexpr int beforeLedger = 2;
         rowsIn(path, u"DROP TABLE tblLedger"_s);
-        rowsIn(path, u"PRAGMA user_version = %1"_s.arg(Schema::Version - 1));
+        rowsIn(path, u"DROP TABLE tblGateLog"_s);
+        rowsIn(path, Schema::upgrade(beforeLedger - 1, Schema::Engine::SQLite).last());
+        rowsIn(path, u"DELETE FROM tblSettings WHERE Name = 'ChainStart'"_s);
+        rowsIn(path, u"PRAGMA user_version = %1"_s.arg(beforeLedger));
         auto dump = [&](const QString &file) {
             QList<QVariantList> all;
             for (const QString &table : Schema::tableNames())
-                if (table != u"tblLedger"_s)
-                    all << QVariantList{table} << rowsIn(file, u"SELECT * FROM %1 ORDER BY rowid"_s.arg(table));
+                if (table != u"tblLedger"_s && table != u"tblGateLog"_s)
+                    all << QVariantList{table}
+                        << rowsIn(file, u"SELECT * FROM %1 WHERE %2 ORDER BY rowid"_s.arg(
+                                            table, table == u"tblSettings"_s ? u"Name <> 'ChainStart'"_s : u"1 = 1"_s));
             all << rowsIn(file, u"SELECT type, name, tbl_name, sql FROM sqlite_master WHERE name NOT LIKE "
-                                "'%Ledger%' ORDER BY name"_s);
+                                "'%Ledger%' AND name NOT LIKE '%GateLog%' ORDER BY name"_s);
             return all;
         };
         const QList<QVariantList> before = dump(path);
@@ -431,7 +441,7 @@ private slots:
         const StoreFile::Outcome refused = StoreFile::prepare(blocked);
         QVERIFY(!refused.ok);
         QCOMPARE(rowsIn(blocked, u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'tblLedger'"_s)[0][0].toInt(), 0);
-        QCOMPARE(rowsIn(blocked, u"PRAGMA user_version"_s)[0][0].toInt(), Schema::Version - 1);
+        QCOMPARE(rowsIn(blocked, u"PRAGMA user_version"_s)[0][0].toInt(), beforeLedger);
         QCOMPARE(dump(blocked), before);
 
         const StoreFile::Outcome upgraded = StoreFile::prepare(path);
@@ -439,8 +449,9 @@ private slots:
         QCOMPARE(rowsIn(path, u"PRAGMA user_version"_s)[0][0].toInt(), Schema::Version);
         QCOMPARE(dump(path), before);
         QCOMPARE(rowsIn(path, u"SELECT COUNT(*) FROM tblLedger"_s)[0][0].toInt(), 0);
-        QCOMPARE(rowsIn(path, u"SELECT name FROM sqlite_master WHERE type = 'trigger' ORDER BY name"_s),
-                 (QList<QVariantList>{{u"trLedgerNoDelete"_s}, {u"trLedgerNoUpdate"_s}}));
+        QCOMPARE(rowsIn(path, u"SELECT name FROM sqlite_master WHERE type = 'trigger' AND name LIKE 'trLedger%' "
+                              "ORDER BY name"_s),
+                 (QList<QVariantList>{{u"trLedgerNoDelete"_s}, {u"trLedgerNoReplace"_s}, {u"trLedgerNoUpdate"_s}}));
         // The new table takes entries at once.
         ReturnsStore returns(path);
         QVERIFY(returns.payFees(1, m("1.00"), Today));

@@ -6,6 +6,9 @@
 #include "SampleStore.h"
 #include "counter/CheckoutStore.h"
 #include "counter/frmCheckout.h"
+#include "data/GateStore.h"
+#include "data/Ledger.h"
+#include "data/StoreIntegrity.h"
 #include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreCopy.h"
@@ -162,7 +165,8 @@ private slots:
         for (const QString &table : tablesAddedFrom(0))
             valueIn(empty.address, u"DROP TABLE %1"_s.arg(table));
         valueIn(empty.address, u"UPDATE tblVersion SET Version = 0"_s);
-        QVERIFY(ServerStore::prepare(empty.address).ok);
+        made = ServerStore::prepare(empty.address);
+        QVERIFY2(made.ok, qPrintable(made.message));
         QCOMPARE(valueIn(empty.address, u"SELECT Version FROM tblVersion"_s).toInt(), Schema::Version);
         QCOMPARE(valueIn(empty.address, u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = 'ixrentalsrental'"_s)
                      .toInt(),
@@ -214,6 +218,21 @@ private slots:
         const QString file = dir.filePath(u"video.db"_s);
         QString error;
         QVERIFY2(SampleStore::write(file, SampleStore::Size::Demo, false, nullptr, nullptr, &error), qPrintable(error));
+        // Entries whose links the server works out again as the file did.
+        {
+            Database db(file);
+            for (const auto kind : {LedgerEntry::Kind::Checkout, LedgerEntry::Kind::CashUp}) {
+                LedgerEntry e;
+                e.kind = kind;
+                e.day = QDate(2026, 3, 1);
+                e.counter = u"Caisse n°2"_s;
+                e.member = 1;
+                e.amount = Money::fromUnits(-123456789012);
+                e.note = kind == LedgerEntry::Kind::CashUp ? u"100×1 0.25×3 «»"_s : QString();
+                QVERIFY(db.transaction(u"write"_s, [&] { return Ledger::append(db, e); }));
+            }
+        }
+        QVERIFY(GateStore(file).record(QDateTime(QDate(2026, 3, 1), QTime(9, 0)), 2, GateOutcome::Refused));
         ServerDatabase server;
         QStringList tablesSeen;
         StoreCopy::Outcome copied = StoreCopy::copy(file, server.address, [&](const QString &table, qint64, qint64) {
@@ -225,6 +244,9 @@ private slots:
         const QStringList original = contents(file);
         QCOMPARE(contents(server.address), original);
         QVERIFY(ServerStore::inspect(server.address).problem.isEmpty());
+        const StoreIntegrity::Report onServer = StoreIntegrity::check(server.address);
+        QCOMPARE(onServer.problems, QStringList());
+        QCOMPARE(onServer.ledgerEntries + onServer.gateTries, 3);
 
         const QString back = dir.filePath(u"back.db"_s);
         copied = StoreCopy::copy(server.address, back);
@@ -233,6 +255,7 @@ private slots:
         for (int i = 0; i < original.size(); ++i)
             QCOMPARE(returned[i], original[i]);
         QVERIFY(StoreFile::inspect(back, StoreFile::Depth::Everything).problem.isEmpty());
+        QCOMPARE(StoreIntegrity::check(back).problems, QStringList());
 
         // Never over something: a store already there, or a file.
         copied = StoreCopy::copy(file, server.address);
@@ -308,6 +331,10 @@ private slots:
         QCOMPARE(std::count(done.begin(), done.end(), 1), 1);
         QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 0);
         QCOMPARE(s.value(u"SELECT SUM(QuantityPurchased) FROM tblSalesDetails"_s).toInt(), 5);
+        // Counters writing at once each linked their entry after the one before.
+        const StoreIntegrity::Report chained = StoreIntegrity::check(s.path());
+        QCOMPARE(chained.problems, QStringList());
+        QCOMPARE(chained.ledgerEntries, 5);
     }
 
     void returnRacingPaymentsLosesNoFee()
@@ -480,7 +507,8 @@ private slots:
         QVERIFY(ServerStore::prepare(db.address).ok);
         std::tie(code, out, err) = run({u"--check"_s}, db.address.toUtf8());
         QCOMPARE(code, 0);
-        QCOMPARE(out, u"The store %1 is sound: every table in place, version %2.\n"_s.arg(db.address).arg(Schema::Version));
+        QCOMPARE(out, u"The store %1 is sound: every table in place, version %2; the ledger's 0 entries and the gate log's 0 tries "
+                   "are as they were written.\n"_s.arg(db.address).arg(Schema::Version));
         std::tie(code, out, err) = run({u"--store"_s, db.address, u"--backup"_s, u"copy.db"_s});
         QCOMPARE(code, 1);
         QVERIFY2(err.contains(u"pg_dump --format=custom"_s) && err.contains(db.address), qPrintable(err));

@@ -1,4 +1,5 @@
 #include "SampleStore.h"
+#include "TestSupport.h"
 
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
@@ -113,6 +114,11 @@ private slots:
                                               "m.MovieNum = v.MovieNum), (SELECT COUNT(*) >= 10 FROM tblInventory "
                                               "WHERE Deleted = 0)")),
                  QList<int>({40, 1, 2, 5, 3, 1}));
+        // For its owner alone, and no more of a card number than its last four digits.
+        QCOMPARE(accessOf(path), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(number(path, QStringLiteral("SELECT COUNT(*) FROM tblCreditInfo WHERE LENGTH(Visa) > 4 OR "
+                                             "LENGTH(MasterCard) > 4 OR LENGTH(Sears) > 4")),
+                 0);
         const StoreFile::Outcome opened = StoreFile::prepare(path);
         QVERIFY2(opened.ok && !opened.created, qPrintable(opened.message));
     }

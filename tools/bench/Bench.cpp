@@ -2,6 +2,7 @@
 
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
+#include "data/Chain.h"
 #include "data/Database.h"
 #include "data/StoreLocation.h"
 
@@ -182,32 +183,67 @@ void Bench::print() const
     }
 }
 
+namespace {
+
+// The last entry's number and link, or where the chain starts.
+std::pair<qint64, QByteArray> ledgerTail(Floor &floor)
+{
+    QSqlQuery q = exec(floor.database(), QStringLiteral("SELECT Seq, Hash FROM tblLedger ORDER BY Seq DESC LIMIT 1"), {});
+    if (q.next())
+        return {q.value(0).toLongLong(), Chain::fromText(q.value(1))};
+    return {0, Chain::start(floor.column(QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"),
+                                         {QLatin1String(Chain::StartSetting)})
+                                .value(0),
+                            Chain::ledger())};
+}
+
+QString insertSql(const QStringList &columns)
+{
+    return QStringLiteral("INSERT INTO tblLedger (%1, Hash) VALUES (%2?)")
+        .arg(columns.join(QStringLiteral(", ")), QStringLiteral("?, ").repeated(columns.size()));
+}
+
+} // namespace
+
 void ledgerEntrySql(Floor &floor, const char *kind, const QVariant &member, qint64 amount)
 {
-    const QVariant seq = floor.column(QStringLiteral("SELECT MAX(Seq) FROM tblLedger")).value(0);
+    static const QStringList columns = {
+        QStringLiteral("Seq"), QStringLiteral("EntryDate"), QStringLiteral("EntryTime"), QStringLiteral("Counter"),
+        QStringLiteral("Kind"), QStringLiteral("CustomerNumber"), QStringLiteral("RentalID"),
+        QStringLiteral("ReceiptID"), QStringLiteral("VideoID"), QStringLiteral("Method"), QStringLiteral("SubTotal"),
+        QStringLiteral("GST"), QStringLiteral("PST"), QStringLiteral("Total"), QStringLiteral("Tendered"),
+        QStringLiteral("ChangeGiven"), QStringLiteral("FeesPaid"), QStringLiteral("Rentals"),
+        QStringLiteral("RentalsAmount"), QStringLiteral("TapesSold"), QStringLiteral("TapesSoldAmount"),
+        QStringLiteral("ItemsSold"), QStringLiteral("ItemsSoldAmount"), QStringLiteral("DaysLate"),
+        QStringLiteral("Amount"), QStringLiteral("OpeningFloat"), QStringLiteral("Expected"), QStringLiteral("Note")};
+    static const Chain::Layout layout(columns);
+    // The next number and the link of the entry before, as every writer reads them.
+    const auto [seq, before] = ledgerTail(floor);
     const QVariant none;
-    floor.run(QStringLiteral("INSERT INTO tblLedger (Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, "
-                             "RentalID, ReceiptID, VideoID, Method, SubTotal, GST, PST, Total, Tendered, "
-                             "ChangeGiven, FeesPaid, Rentals, RentalsAmount, TapesSold, TapesSoldAmount, ItemsSold, "
-                             "ItemsSoldAmount, DaysLate, Amount, OpeningFloat, Expected, Note) VALUES (?, ?, ?, ?, "
-                             "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-              {seq.toLongLong() + 1, QDate::currentDate().toString(Qt::ISODate),
-               QDateTime::currentDateTime().toString(Qt::ISODate), QStringLiteral("bench"), QLatin1String(kind),
-               member, 1, 1, none, 6, amount, amount, amount, amount, amount, amount, 0, 1, amount, 1, amount, 1,
-               amount, none, amount, none, none, none});
+    QVariantList values = {seq + 1, QDate::currentDate().toString(Qt::ISODate),
+                           QDateTime::currentDateTime().toString(Qt::ISODate), QStringLiteral("bench"),
+                           QLatin1String(kind), member, 1, 1, none, 6, amount, amount, amount, amount, amount, amount,
+                           0, 1, amount, 1, amount, 1, amount, none, amount, none, none, none};
+    values << Chain::toText(layout.link(before, values));
+    floor.run(insertSql(columns), values);
 }
 
 void seedLedgerYear(Floor &floor)
 {
     floor.begin();
+    const QStringList columns = {
+        QStringLiteral("Seq"), QStringLiteral("EntryDate"), QStringLiteral("EntryTime"), QStringLiteral("Counter"),
+        QStringLiteral("Kind"), QStringLiteral("CustomerNumber"), QStringLiteral("RentalID"),
+        QStringLiteral("ReceiptID"), QStringLiteral("Method"), QStringLiteral("SubTotal"), QStringLiteral("GST"),
+        QStringLiteral("PST"), QStringLiteral("Total"), QStringLiteral("Tendered"), QStringLiteral("ChangeGiven"),
+        QStringLiteral("FeesPaid"), QStringLiteral("Rentals"), QStringLiteral("RentalsAmount"),
+        QStringLiteral("TapesSold"), QStringLiteral("TapesSoldAmount"), QStringLiteral("ItemsSold"),
+        QStringLiteral("ItemsSoldAmount"), QStringLiteral("DaysLate"), QStringLiteral("Amount")};
+    const Chain::Layout layout(columns);
     QSqlQuery q(floor.database());
-    q.prepare(QStringLiteral("INSERT INTO tblLedger (Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, "
-                             "RentalID, ReceiptID, Method, SubTotal, GST, PST, Total, Tendered, ChangeGiven, "
-                             "FeesPaid, Rentals, RentalsAmount, TapesSold, TapesSoldAmount, ItemsSold, "
-                             "ItemsSoldAmount, DaysLate, Amount) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                             "?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.prepare(insertSql(columns));
     const QDate today = QDate::currentDate();
-    qint64 seq = floor.column(QStringLiteral("SELECT COALESCE(MAX(Seq), 0) FROM tblLedger")).value(0).toLongLong();
+    auto [seq, before] = ledgerTail(floor);
     for (int day = 365; day >= 1; --day) {
         const QString date = today.addDays(-day).toString(Qt::ISODate);
         for (int i = 0; i < 300; ++i) {
@@ -226,8 +262,10 @@ void seedLedgerYear(Floor &floor)
                 checkout ? QVariant(0) : QVariant(), checkout ? QVariant(0) : QVariant(),
                 checkout ? QVariant(0) : QVariant(), checkout ? QVariant(0) : QVariant(),
                 checkout || i % 2 ? QVariant() : QVariant(3), checkout ? total : 29900};
+            before = layout.link(before, values);
             for (const QVariant &v : values)
                 q.addBindValue(v);
+            q.addBindValue(Chain::toText(before));
             if (!q.exec())
                 qFatal("cannot seed the ledger: %s", qPrintable(q.lastError().text()));
         }

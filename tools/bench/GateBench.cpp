@@ -1,7 +1,7 @@
 // The security gate: checking a manager code against the store's hash.
 #include "Bench.h"
 
-#include "app/GateStore.h"
+#include "data/GateStore.h"
 #include "app/ManagerCode.h"
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"

@@ -1,17 +1,21 @@
 // The day's money: the Cash Up window opening on a day of the ledger, a
-// count typed, and a count recorded.
+// count typed, a count recorded, and the chains over the ledger and the gate
+// log walked as --check and every start walk them.
 #include "Bench.h"
 
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
 #include "data/Database.h"
 #include "data/Ledger.h"
+#include "data/StoreIntegrity.h"
 #include "reports/frmCashUp.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace {
 
@@ -62,4 +66,27 @@ void benchLedger(Bench &bench)
         f.commit();
     });
     bench.add(QStringLiteral("cash-up: record a count"), record, recordFloor, 16);
+
+    // Every link worked out again from the rows, beside reading every value
+    // of every row.
+    const int runs = qMin(bench.runs(), 5);
+    qint64 entries = 0;
+    const double walk = measure(runs, {}, [&] {
+        const StoreIntegrity::Report report = StoreIntegrity::check(bench.path());
+        if (!report.problems.isEmpty())
+            qFatal("the store's records do not check: %s", qPrintable(report.problems.join(u"; ")));
+        entries = report.ledgerEntries + report.gateTries;
+    });
+    const double walkFloor = measure(runs, {}, [&] {
+        for (const char *table : {"tblLedger ORDER BY Seq", "tblGateLog ORDER BY TryNumber"}) {
+            QSqlQuery q(bench.floor().database());
+            q.setForwardOnly(true);
+            q.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table)));
+            const int columns = q.record().count();
+            while (q.next())
+                for (int i = 0; i < columns; ++i)
+                    q.value(i);
+        }
+    });
+    bench.add(QStringLiteral("--check: both chains walked (%1 rows)").arg(entries), walk, walkFloor, 3000);
 }

@@ -123,11 +123,13 @@ void History::makeCards(Member &m)
     const bool visa = m_rng.percent(70);
     const bool mc = m_rng.percent(45);
     const bool sears = m_rng.percent(20) || (!visa && !mc);
-    m.visa = visa ? cardNumber(m_rng, QStringLiteral("4"), 16) : QStringLiteral("0");
+    // A store keeps only a card's last four digits.
+    m.visa = visa ? cardNumber(m_rng, QStringLiteral("4"), 16).right(4) : QStringLiteral("0");
     m.visaExp = visa ? expiry() : QString();
-    m.masterCard = mc ? cardNumber(m_rng, QStringLiteral("5%1").arg(m_rng.between(1, 5)), 16) : QStringLiteral("0");
+    m.masterCard = mc ? cardNumber(m_rng, QStringLiteral("5%1").arg(m_rng.between(1, 5)), 16).right(4)
+                      : QStringLiteral("0");
     m.mcExp = mc ? expiry() : QString();
-    m.sears = sears ? cardNumber(m_rng, QStringLiteral("6035"), 16) : QStringLiteral("0");
+    m.sears = sears ? cardNumber(m_rng, QStringLiteral("6035"), 16).right(4) : QStringLiteral("0");
     m.searsExp = sears ? expiry() : QString();
 }
 

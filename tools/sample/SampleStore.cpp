@@ -2,9 +2,11 @@
 
 #include "SampleHistory.h"
 
+#include "data/Chain.h"
 #include "data/Database.h"
 #include "data/StoreFile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,6 +15,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <cstring>
 
 namespace SampleStore {
 
@@ -116,10 +120,20 @@ QString build(const QString &building, const History &history)
 {
     const QString name = QStringLiteral("videostore-sample");
     QString error;
+    // For its owner alone, as the program keeps a store.
+    if (const int failure = StoreFile::makePrivateFile(building))
+        return QString::fromLocal8Bit(std::strerror(failure));
     {
         QSqlDatabase db = Database::openConnection(name, building, true, &error);
         if (error.isEmpty())
             error = StoreFile::createSchema(name);
+        // The same rows give the same chain on every run.
+        if (error.isEmpty())
+            error = run(name, {QStringLiteral("UPDATE tblSettings SET Value = '%1' WHERE Name = '%2'")
+                                   .arg(QString::fromLatin1(QCryptographicHash::hash("videostore sample store",
+                                                                                     QCryptographicHash::Sha256)
+                                                                .toHex()),
+                                        QLatin1String(Chain::StartSetting))});
         // The file is built aside and thrown away on failure, so it needs no
         // crash safety until it is finished.
         if (error.isEmpty())

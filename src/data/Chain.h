@@ -1,0 +1,111 @@
+#pragma once
+
+#include "data/Schema.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+
+class Database;
+class QSqlQuery;
+
+// The chain over the records of money and of the security gate. Every row
+// of tblLedger and tblGateLog carries in its Hash column a BLAKE2b hash of
+// its own columns and of the row before it, written in the row's own
+// transaction; the first row of a table chains from a value made at random
+// with the store. A row changed, removed, or put in another's place after it
+// was written no longer matches. The program computes every link, on either
+// engine, so a store keeps its chain when it moves between them.
+namespace Chain {
+
+// A chained table. Its key numbers the rows from 1 in the order written.
+struct Table
+{
+    QString name;  // tblLedger
+    QString key;   // Seq
+    QString entry; // "ledger entry", as a finding names a row
+};
+const Table &ledger();
+const Table &gateLog();
+const QList<Table> &tables();
+
+inline constexpr auto HashColumn = "Hash";
+// The tblSettings row holding the value the chains start from.
+inline constexpr auto StartSetting = "ChainStart";
+
+// How a row goes into its link: the lower-case name and the value as text of
+// each column but the link itself, in name order, NULLs left out. A column
+// added later is NULL in the rows before it, so their links stay as they
+// were, and it is covered in every row that fills it.
+class Layout
+{
+public:
+    // The columns in the order the values will come.
+    explicit Layout(const QStringList &columns);
+    // The link of a row holding `values` that follows `before`.
+    QByteArray link(const QByteArray &before, const QVariantList &values) const;
+    // The link of the row `q` stands on, read with the columns given.
+    QByteArray link(const QByteArray &before, const QSqlQuery &q) const;
+
+private:
+    struct Column
+    {
+        int index;
+        QByteArray name;
+    };
+    QList<Column> m_columns;
+};
+
+// Where `table`'s chain starts, from the store's start setting.
+QByteArray start(const QVariant &setting, const Table &table);
+// The start setting as a store keeps it: 64 hex digits.
+bool isStartSetting(const QVariant &setting);
+QString toText(const QByteArray &link);
+QByteArray fromText(const QVariant &text);
+
+// What a writer needs, read in its own transaction: its row's key and the
+// link of the row before it.
+struct Tail
+{
+    qint64 key = 1;
+    QByteArray before;
+};
+std::optional<Tail> tail(Database &db, const Table &table, const QString &action);
+
+// How far a walk got: the rows whose links match, and the first row that
+// does not, in a manager's words; empty when every row matches.
+struct Walk
+{
+    qint64 rows = 0;
+    QString finding;
+    bool cancelled = false;
+};
+// Reads `table` on `db` from its first row in order, working out each link
+// afresh and comparing it with the one stored, until the first row that does
+// not match. `visit` sees each matching row with its link and may end the
+// walk early by returning false.
+Walk walk(const QSqlDatabase &db, const Table &table,
+          const std::function<bool(const QSqlQuery &row, const QByteArray &link)> &visit = {},
+          const std::atomic<bool> *cancel = nullptr);
+
+// A day's seal as Day End prints it: the first 16 hex digits of a link, in
+// groups of four.
+QString seal(const QByteArray &link);
+// A seal as typed, in any case, with or without blanks or dashes between
+// groups; nullopt when it is not 16 hex digits.
+std::optional<QString> readSeal(const QString &typed);
+
+// Links every row of both tables written before the chain, in order, in
+// the caller's transaction (an upgrade's).
+QSqlError linkExisting(const QSqlDatabase &db, Schema::Engine engine);
+
+} // namespace Chain

@@ -1,0 +1,345 @@
+#include "TestSupport.h"
+
+#include "app/Application.h"
+#include "app/ChainWatch.h"
+#include "data/GateStore.h"
+#include "app/ManagerCode.h"
+#include "app/frmMain.h"
+#include "app/frmSecur.h"
+#include "data/Chain.h"
+#include "data/Database.h"
+#include "data/Ledger.h"
+#include "data/Schema.h"
+#include "data/ServerStore.h"
+#include "data/StoreDate.h"
+#include "data/StoreFile.h"
+#include "data/StoreIntegrity.h"
+#include "reports/ReportStore.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate Today(2026, 3, 10);
+const QString Code = u"Tape-Rewind-42"_s;
+
+Schema::Engine engine()
+{
+    return onServer() ? Schema::Engine::PostgreSQL : Schema::Engine::SQLite;
+}
+
+// Runs `statements` on the store through a plain connection of its own, as
+// anyone with the store file (or the server's password) can; the engine's
+// error, or empty when it took them all.
+QString plainly(const QString &path, const QStringList &statements)
+{
+    const QString name = u"tst-chain-plain"_s;
+    QString error;
+    {
+        QSqlDatabase db = onServer() ? Database::connect(name, path, &error)
+                                     : Database::openConnection(name, path, true, &error);
+        QSqlQuery q(db);
+        for (const QString &sql : statements)
+            if (error.isEmpty() && !q.exec(sql))
+                error = q.lastError().text();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
+// Takes the guards of `table` away, as someone with the store can.
+QStringList lifted(const QString &table)
+{
+    QStringList statements;
+    for (const Schema::Guard &g : Schema::guards(engine()))
+        if (g.table == table)
+            statements << g.drop;
+    return statements;
+}
+
+StoreFile::Outcome start(const QString &path)
+{
+    return onServer() ? ServerStore::prepare(path) : StoreFile::prepare(path);
+}
+
+bool append(const QString &path, LedgerEntry::Kind kind, QDate day, const QString &amount)
+{
+    Database db(path);
+    return db.transaction(u"write"_s, [&] {
+        LedgerEntry e;
+        e.kind = kind;
+        e.day = day;
+        e.member = 1;
+        e.receiptId = 7;
+        e.videoId = 1001;
+        e.amount = *Money::parse(amount);
+        return Ledger::append(db, e);
+    });
+}
+
+// Three ledger entries (a checkout, a fee payment, a late fee), three tries
+// at the gate and a code of the store's own.
+void fill(TestStore &s)
+{
+    for (const auto kind : {LedgerEntry::Kind::Checkout, LedgerEntry::Kind::Payment, LedgerEntry::Kind::Fee})
+        QVERIFY(append(s.path(), kind, Today, u"12.50"_s));
+    GateStore gate(s.path());
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(gate.record(QDateTime(Today, QTime(9, i)), 1, i == 2 ? GateOutcome::Granted : GateOutcome::Refused));
+    static const QByteArray hash = ManagerCode::hash(Code);
+    QVERIFY(gate.setCode(hash, QDateTime(Today, QTime(9, 5)), 0));
+}
+
+// "2026-03-10 14:12" of the row as it now stands.
+QString minuteOf(TestStore &s, const QString &sql)
+{
+    return s.value(sql).toString().left(16).replace(u'T', u' ');
+}
+
+struct Run
+{
+    int code;
+    QString out, err;
+};
+
+Run videostore(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral(VIDEOSTORE_EXE), arguments);
+    if (!p.waitForFinished(30000))
+        qFatal("videostore did not finish");
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+class tst_Chain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void plainSqlCannotRewriteTheRecords_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("sql");
+        const QString ledgerRow = u"INTO tblLedger (Seq, EntryDate, EntryTime, Counter, Kind, Amount) VALUES "
+                                  "(1, '2026-03-10', '2026-03-10T09:00:00', 'x', 'fee', 30000)"_s;
+        const QString gateRow = u"INTO tblGateLog (TryNumber, TriedAt, Destination, Outcome, Workstation) VALUES "
+                                "(1, '2026-03-10 09:00:00', 1, 'granted', 'x')"_s;
+        QTest::newRow("ledger: update") << u"tblLedger"_s << u"UPDATE tblLedger SET Amount = 3"_s;
+        QTest::newRow("ledger: delete") << u"tblLedger"_s << u"DELETE FROM tblLedger"_s;
+        QTest::newRow("ledger: replace")
+            << u"tblLedger"_s
+            << (onServer() ? u"INSERT %1 ON CONFLICT (Seq) DO UPDATE SET Amount = 3"_s.arg(ledgerRow)
+                           : u"INSERT OR REPLACE %1"_s.arg(ledgerRow));
+        QTest::newRow("gate log: update") << u"tblGateLog"_s << u"UPDATE tblGateLog SET Outcome = 'granted'"_s;
+        QTest::newRow("gate log: delete") << u"tblGateLog"_s << u"DELETE FROM tblGateLog"_s;
+        QTest::newRow("gate log: replace")
+            << u"tblGateLog"_s
+            << (onServer() ? u"INSERT %1 ON CONFLICT (TryNumber) DO UPDATE SET Outcome = 'granted'"_s.arg(gateRow)
+                           : u"INSERT OR REPLACE %1"_s.arg(gateRow));
+        if (onServer())
+            QTest::newRow("gate log: truncate") << u"tblGateLog"_s << u"TRUNCATE tblGateLog"_s;
+    }
+    void plainSqlCannotRewriteTheRecords()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, sql);
+        TestStore s;
+        fill(s);
+        const QString before = s.rows(u"SELECT * FROM %1 ORDER BY 1"_s.arg(table));
+        QVERIFY2(plainly(s.path(), {sql}).contains(u"append-only"_s), qPrintable(sql));
+        QCOMPARE(s.rows(u"SELECT * FROM %1 ORDER BY 1"_s.arg(table)), before);
+    }
+
+    void checkNamesWhatWasChanged_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<QString>("finding"); // %1: the minute of the row named, as it stands
+        QTest::addColumn<QString>("timeOf");
+        const QString changed = u" was changed or removed after it was written"_s;
+        QTest::newRow("a ledger entry's amount")
+            << u"tblLedger"_s << QStringList{u"UPDATE tblLedger SET Amount = Amount + 10000 WHERE Seq = 2"_s}
+            << u"ledger entry 2 (%1, fee payment of member 1)"_s + changed
+            << u"SELECT EntryTime FROM tblLedger WHERE Seq = 2"_s;
+        QTest::newRow("a gate-log try's outcome")
+            << u"tblGateLog"_s << QStringList{u"UPDATE tblGateLog SET Outcome = 'granted' WHERE TryNumber = 2"_s}
+            << u"gate log entry 2 (%1, granted)"_s + changed << u"SELECT TriedAt FROM tblGateLog WHERE TryNumber = 2"_s;
+        QTest::newRow("a ledger entry removed")
+            << u"tblLedger"_s << QStringList{u"DELETE FROM tblLedger WHERE Seq = 2"_s}
+            << u"ledger entry 2 was removed after it was written"_s << QString();
+        QTest::newRow("two ledger entries swapped")
+            << u"tblLedger"_s
+            << QStringList{u"UPDATE tblLedger SET Seq = 0 WHERE Seq = 2"_s, u"UPDATE tblLedger SET Seq = 2 WHERE Seq = 3"_s,
+                           u"UPDATE tblLedger SET Seq = 3 WHERE Seq = 0"_s}
+            << u"ledger entry 2 (%1, late fee for tape 1001)"_s + changed
+            << u"SELECT EntryTime FROM tblLedger WHERE Seq = 2"_s;
+        QTest::newRow("the code's row gone after a change")
+            << u"tblSettings"_s << QStringList{u"DELETE FROM tblSettings WHERE Name = 'ManagerCode'"_s}
+            << u"the manager code is missing or unreadable, though the gate log records that it was set: the "
+               "manager's windows open for no code until one is set with videostore --set-manager-code"_s
+            << QString();
+        QTest::newRow("a guard dropped") << QString() << QStringList() << u"the ledger's guard %1 is missing"_s
+                                         << QString();
+    }
+    void checkNamesWhatWasChanged()
+    {
+        QFETCH(QString, table);
+        QFETCH(QStringList, statements);
+        QFETCH(QString, finding);
+        QFETCH(QString, timeOf);
+        TestStore s;
+        fill(s);
+        QVERIFY(StoreIntegrity::check(s.path()).problems.isEmpty());
+        if (table.isEmpty()) {
+            // A guard taken away is named, and the next start puts it back.
+            const Schema::Guard &guard = Schema::guards(engine()).first();
+            QCOMPARE(plainly(s.path(), {guard.drop}), QString());
+            QCOMPARE(StoreIntegrity::check(s.path()).problems, QStringList{finding.arg(guard.name)});
+            QCOMPARE(start(s.path()).notes, QStringList{finding.arg(guard.name) + u"; it has been put back"_s});
+            QCOMPARE(StoreIntegrity::check(s.path()).problems, QStringList());
+            return;
+        }
+        // The guards taken away for the change, and put back by a start.
+        QCOMPARE(plainly(s.path(), lifted(table) + statements), QString());
+        QCOMPARE(start(s.path()).notes.size(), lifted(table).size());
+        const QString expected = timeOf.isEmpty() ? finding : finding.arg(minuteOf(s, timeOf));
+        QCOMPARE(StoreIntegrity::check(s.path()).problems, QStringList{expected});
+    }
+
+    void aStartTellsTheManagerOnceWhatItFound()
+    {
+        TestStore s;
+        fill(s);
+        QCOMPARE(plainly(s.path(), lifted(u"tblGateLog"_s) << u"UPDATE tblGateLog SET Outcome = 'granted' WHERE "
+                                                             "TryNumber = 1"_s),
+                 QString());
+        const auto windows = startVideoStore(s.path(), s.ws());
+        QVERIFY(windows);
+        const ChainWatch *watch = windows->main().findChild<ChainWatch *>();
+        QVERIFY(watch);
+        QTRY_VERIFY(watch->isDone());
+        QStringList told;
+        for (int pass = 0; pass < 2; ++pass) {
+            s.ws().clear();
+            windows->main().cmdVidMn->click();
+            windows->secur().txtCode->setText(Code);
+            windows->secur().cmdSubmit->click();
+            told << s.ws().prompts().mid(1);
+        }
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(s.ws().boxes().size(), 1); // the second pass: granted, and nothing more
+        QVERIFY2(told[0].contains(u"gate log's guard"_s) && told[0].contains(u"put back"_s)
+                     && told[0].contains(u"gate log entry 1 (2026-03-10 09:00, granted) was changed or removed after "
+                                         "it was written"_s),
+                 qPrintable(told[0]));
+    }
+
+    void upgradeLinksEarlierRowsAndKeepsLastFourDigits()
+    {
+        // A store as the version before the chain made it, with rows of its time.
+        const QTemporaryDir dir;
+        const QString path = onServer() ? newServerDatabase() : dir.filePath(u"old.db"_s);
+        QStringList statements = Schema::tables() + Schema::seedRows();
+        for (int step = 0; step < 3; ++step)
+            statements += Schema::upgrade(step, engine());
+        statements << (onServer() ? u"CREATE TABLE tblVersion (Version INTEGER NOT NULL)"_s : u"PRAGMA user_version = 3"_s);
+        if (onServer())
+            statements << u"INSERT INTO tblVersion (Version) VALUES (3)"_s;
+        for (int seq = 1; seq <= 3; ++seq)
+            statements << u"INSERT INTO tblLedger (Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, Amount) "
+                          "VALUES (%1, '2026-03-09', '2026-03-09T10:0%1:00', 'front', 'payment', 1, %2)"_s.arg(seq).arg(seq * 10000);
+        statements << u"INSERT INTO tblGateLog (TryNumber, TriedAt, Destination, Outcome, Workstation) VALUES "
+                      "(1, '2026-03-09 09:00:00', 2, 'granted', 'front')"_s
+                   << u"INSERT INTO tblCreditInfo (CustomersNumber, Visa, VisaExp, MasterCard, MCExp, Sears, SearsExp) "
+                      "VALUES (0, '4500 1234 9876 4242', '2028-04', '5500111122223333', '2027-01', '0', NULL)"_s;
+        QCOMPARE(plainly(path, statements), QString());
+
+        const StoreFile::Outcome upgraded = start(path);
+        QVERIFY2(upgraded.ok, qPrintable(upgraded.message));
+        StoreIntegrity::Report report = StoreIntegrity::check(path);
+        QCOMPARE(report.problems, QStringList());
+        QCOMPARE(report.ledgerEntries, 3);
+        QCOMPARE(report.gateTries, 1);
+        QCOMPARE(valueIn(path, u"SELECT Visa || '|' || VisaExp || '|' || MasterCard || '|' || MCExp || '|' || Sears "
+                              "FROM tblCreditInfo"_s)
+                     .toString(),
+                 u"4242|2028-04|3333|2027-01|0"_s);
+        // The chain goes on from the rows linked in the step.
+        QVERIFY(append(path, LedgerEntry::Kind::Fee, Today, u"1.00"_s));
+        report = StoreIntegrity::check(path);
+        QCOMPARE(report.problems, QStringList());
+        QCOMPARE(report.ledgerEntries, 4);
+        if (onServer()) {
+            dropServerDatabase(path);
+        } else {
+            // Nothing of the whole numbers is left in the file.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY(!bytes.contains("1234 9876") && !bytes.contains("55001111"));
+        }
+    }
+
+    void sealOfADayEndProvesTheDay()
+    {
+        TestStore s;
+        QVERIFY(append(s.path(), LedgerEntry::Kind::Fee, Today.addDays(-1), u"1.00"_s));
+        QVERIFY(append(s.path(), LedgerEntry::Kind::Checkout, Today, u"20.00"_s));
+        QVERIFY(append(s.path(), LedgerEntry::Kind::Payment, Today, u"5.00"_s));
+        ReportRow last;
+        {
+            ReportStore dayEnd(s.path(), ReportCommands::dayEnd(), {StoreDate::toText(Today)});
+            QVERIFY(dayEnd.open());
+            last = dayEnd.rows(dayEnd.rowCount() - 1, 1)->constFirst();
+        }
+        const QString line = last.at(2).toString();
+        QVERIFY2(line.startsWith(u"Seal of the day's entries: "_s), qPrintable(line));
+        QCOMPARE(last.at(3).toInt(), 2);
+        const QString seal = line.section(u": "_s, 1);
+        const QStringList verify = {u"--store"_s, s.path(), u"--verify-seal"_s, StoreDate::toText(Today), seal};
+
+        Run r = videostore(verify);
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(u"holds: the store's 2 entries of that day"_s), qPrintable(r.out));
+        // An entry of the day written after Day End was printed follows the seal.
+        QVERIFY(append(s.path(), LedgerEntry::Kind::Fee, Today, u"2.00"_s));
+        r = videostore(verify);
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(u"holds for the first 2 of the day's 3 entries"_s), qPrintable(r.out));
+
+        // The day's checkout changed, every link after it written again:
+        // the chain holds, the seal in the drawer does not.
+        QCOMPARE(plainly(s.path(), lifted(u"tblLedger"_s) << u"UPDATE tblLedger SET Amount = 10000 WHERE Seq = 2"_s),
+                 QString());
+        {
+            const QString name = u"tst-chain-rewrite"_s;
+            {
+                QString error;
+                QSqlDatabase db = Database::connect(name, s.path(), &error);
+                QVERIFY(db.transaction());
+                QVERIFY(!Chain::linkExisting(db, engine()).isValid());
+                QVERIFY(db.commit());
+            }
+            QSqlDatabase::removeDatabase(name);
+        }
+        QVERIFY(start(s.path()).ok);
+        QCOMPARE(StoreIntegrity::check(s.path()).problems, QStringList());
+        r = videostore(verify);
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.err, u"The seal %1 of %2 does not hold: the store's entries of that day, or entries before them, "
+                         "are not what they were when it was printed.\n"_s.arg(seal, StoreDate::toText(Today)));
+    }
+};
+
+QTEST_MAIN(tst_Chain)
+#include "tst_Chain.moc"
