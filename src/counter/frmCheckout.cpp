@@ -398,6 +398,7 @@ void frmCheckout::ResetCheckout()
     vidTotal = Money();
     m_salesTotal = Money();
     m_money = {};
+    m_ratesDay = {};
     m_paymentType = 0;
     SSTab1->setCurrentIndex(0);
     txtMemberID->setFocus();
@@ -490,10 +491,26 @@ void frmCheckout::cmdAdd_Click()
     txtVidID->selectAll();
 }
 
-bool frmCheckout::fitsOnBill(std::optional<Money> amount) const
+bool frmCheckout::fitsOnBill(std::optional<Money> amount)
 {
     std::optional<Money> subtotal = BillLine::totals(billLines()).subtotal().plus(amount.value_or(Money()));
-    return amount && subtotal && *subtotal <= Money::limit() && Pricing::total(*subtotal) <= Money::limit();
+    return amount && subtotal && CheckoutMoney::fits(*subtotal, rates().taxes);
+}
+
+const Rates &frmCheckout::rates()
+{
+    const QDate day = StoreDate::parse(txtDate->text()).value_or(m_windows.today());
+    if (!m_rates || m_ratesDay != day) {
+        auto read = m_store.rates(day);
+        m_ratesDay = read ? day : QDate();
+        if (read)
+            m_rates = std::move(read);
+        else
+            showDbError(m_windows.ws(), m_store.lastError());
+        if (!m_rates)
+            m_rates = Pricing::starting();
+    }
+    return *m_rates;
 }
 
 bool frmCheckout::billCanTake(std::optional<Money> amount)
@@ -572,7 +589,13 @@ void frmCheckout::addToRentalBag()
     txtActress->setText(tape.row->actress);
 
     m_rentTitle = BillLine::fitTitle(txtMovieName->text());
-    m_rentFee = Pricing::rentalFee(txtClass->text().toInt());
+    const PriceClass *charge = rates().priceClass(tape.row->priceClass);
+    if (!charge)
+        return scanRefused(QStringLiteral("That tape's title has price class %1, which has no rental fee. Set its "
+                                          "class in Video Management.")
+                               .arg(tape.row->priceClass),
+                           QStringLiteral("Tape entry error."), about);
+    m_rentFee = charge->fee;
     if (!fitsOnBill(m_rentFee))
         return scanRefused(billTooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::rent(m_rentVideoID, m_rentTitle, m_rentFee);
@@ -776,7 +799,13 @@ void frmCheckout::SSTab1_Click(int page)
 
 void frmCheckout::showPaymentTotals()
 {
-    m_money = CheckoutMoney::forSubtotal(BillLine::totals(billLines()).subtotal());
+    // The boxes follow the taxes of the bill's day; one at 0 % is left off.
+    const std::array<Tax, Pricing::Taxes> &taxes = rates().taxes;
+    Label29->setText(taxes[0].label());
+    Label30->setText(taxes[1].label());
+    Label30->setVisible(taxes[1].charged());
+    txtPST->setVisible(taxes[1].charged());
+    m_money = CheckoutMoney::forSubtotal(BillLine::totals(billLines()).subtotal(), taxes);
     txtSubTotal->setText(m_money.subtotal.toPlainCents());
     txtGST->setText(m_money.gst.toPlainCents());
     txtPST->setText(m_money.pst.toPlainCents());
@@ -844,6 +873,8 @@ bool frmCheckout::planCheckout(CheckoutPlan &plan)
     }
     plan.date = *date;
     plan.member = Identifier::parse(txtMemID2->text());
+    // Totalled with the taxes of the day in the Date box as it stands now.
+    showPaymentTotals();
     QStringList bill;
     for (int i = 0; i < List3->count(); ++i) {
         bill << List3->item(i)->text();
@@ -927,8 +958,12 @@ void frmCheckout::cmdCheckOut_Click()
         return;
     // All of it or none of it: a failure leaves the bill on screen to try again.
     plan.money = m_money;
-    if (!m_store.recordCheckout(plan))
+    if (!m_store.recordCheckout(plan)) {
+        // Prices may have changed meanwhile: the totals are read afresh.
+        m_ratesDay = {};
+        billChanged();
         return showDbError(ws, m_store.lastError());
+    }
 
     if (ws.msgBox(QStringLiteral("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question,
                   QStringLiteral("Receipt option"))

@@ -145,7 +145,12 @@ private:
     // Takes the fee line off the bill (the fees stay owing); its amount.
     Money takeFeesLine();
     // Whether a line of `amount` keeps the bill within what the program takes.
-    bool fitsOnBill(std::optional<Money> amount) const;
+    bool fitsOnBill(std::optional<Money> amount);
+    // The prices and taxes in force on the bill's day (the Date box, or
+    // today while it holds no date), read once per bill and day. Should the
+    // store fail, the clerk is told and the last known serve: the checkout
+    // re-checks every price against the store as it writes.
+    const Rates &rates();
     // A refusal of what was typed in a tape or item box, told in the window
     // so the next scan is taken at once.
     void scanRefused(const QString &text, const QString &title, const QString &about);
@@ -167,4 +172,6 @@ private:
     qint32 m_saleQuantity = 0;
     QString m_saleItemName;
     Money m_saleUnitPrice;
+    std::optional<Rates> m_rates;
+    QDate m_ratesDay;
 };

@@ -146,11 +146,13 @@ QSqlError upgrade(QSqlQuery &q)
     const QString table = QString::fromLatin1(VersionTable);
     QSqlError error = runAll(q, {QStringLiteral("BEGIN"),
                                  QStringLiteral("LOCK TABLE %1 IN ACCESS EXCLUSIVE MODE").arg(table)});
+    int from = Schema::Version;
     if (!error.isValid()) {
         if (!q.exec(QStringLiteral("SELECT Version FROM %1").arg(table)) || !q.next()) {
             error = q.lastError();
         } else {
             const int version = q.value(0).toInt();
+            from = version;
             for (int step = version; step < Schema::Version && !error.isValid(); ++step)
                 error = runAll(q, Schema::upgrade(step, Schema::Engine::PostgreSQL));
             if (!error.isValid() && version < Schema::Version)
@@ -161,6 +163,9 @@ QSqlError upgrade(QSqlQuery &q)
         error = runAll(q, {QStringLiteral("COMMIT")});
     if (error.isValid())
         q.exec(QStringLiteral("ROLLBACK"));
+    for (int step = from; step < Schema::Version && !error.isValid(); ++step)
+        if (const QString note = Schema::upgradeNote(step); !note.isEmpty())
+            qInfo("videostore: %s", qPrintable(note));
     return error;
 }
 

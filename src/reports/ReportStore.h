@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/Money.h"
+#include "data/Pricing.h"
 
 #include <QList>
 #include <QSqlQuery>
@@ -60,7 +61,7 @@ struct ReportCommand
     int sumIndex(const QString &name) const;
 };
 
-// The six commands, and the gate log's.
+// The six commands, and the gate log's and the prices'.
 namespace ReportCommands {
 const ReportCommand &movieType();
 const ReportCommand &moviesByType();
@@ -73,6 +74,8 @@ const ReportCommand &salesReport();
 const ReportCommand &dayEnd();
 const ReportCommand &taxes();
 const ReportCommand &gateLog();
+// Every change of the prices and taxes, with the starting ones.
+const ReportCommand &prices();
 } // namespace ReportCommands
 
 // One run of a report command over the store, kept open while its report is
@@ -94,6 +97,12 @@ public:
     const QList<ReportGroup> &groups() const { return m_groups; }
     qint64 rowCount() const { return m_rowCount; }
     const QList<Money> &totals() const { return m_totals; }
+    // The two taxes as the store last set them: their names head the
+    // report's tax figures.
+    const std::array<Tax, Pricing::Taxes> &taxes() const { return m_taxes; }
+    // Whether tax 1 or 2 is shown: a second tax at 0 % is left off, unless
+    // the report holds some of it (charged before it was set to 0 %).
+    bool showsTax(int number) const { return number != 2 || m_taxes[1].charged() || m_secondTaxHeld; }
     const DbError &lastError() const { return m_db.lastError(); }
     const QString &path() const { return m_db.path(); }
     // Why the report file `file` could not be written when reading the store failed.
@@ -129,4 +138,6 @@ private:
     std::optional<QSqlQuery> m_stream;
     qint64 m_streamNext = 0;
     QList<ReportRow> m_computed;
+    std::array<Tax, Pricing::Taxes> m_taxes;
+    bool m_secondTaxHeld = false;
 };

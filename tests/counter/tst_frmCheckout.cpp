@@ -520,7 +520,7 @@ void tst_frmCheckout::checkoutWritesRentalsSalesAndFees()
     TestStore s;
     frmCheckout &w = open(s);
     s.addTape(1007, 12);
-    s.exec(u"INSERT INTO tblRentals VALUES (41, 2, 1003, '2026-01-01', '2026-01-05', 1)"_s);
+    s.addRental(41, 2, 1003, u"2026-01-01"_s, u"2026-01-05"_s, true);
     s.exec(u"INSERT INTO tblReceipts VALUES (17, '2026-01-01', 2)"_s);
     s.exec(u"UPDATE tblMembers SET FeesOwing = 59800 WHERE CustomerNumber = 1"_s);
 
@@ -544,8 +544,10 @@ void tst_frmCheckout::checkoutWritesRentalsSalesAndFees()
              QStringLiteral("Verify that the VISA credit charge transaction has gone through under the following "
                             "information: \r\n•••• •••• •••• 1234 2028-04 Total: %1\r\n(No to change payment type, "
                             "Cancel to kill this order.)")
-                 .arg(Pricing::total(*Money::parse(u"5.98") + *Money::parse(u"8.97") + *Money::parse(u"14.99"))
-                          .toPlain()));
+                 .arg(CheckoutMoney::forSubtotal(*Money::parse(u"5.98") + *Money::parse(u"8.97")
+                                                     + *Money::parse(u"14.99"),
+                                                 Pricing::starting().taxes)
+                          .total.toPlain()));
     QCOMPARE(s.ws().boxes().at(1).prompt, u"Do you want to print out a receipt?"_s);
 
     QCOMPARE(s.rows(QStringLiteral("SELECT RentalID, VideoID, CustomerNumber, RentalDate, DueDate, Returned FROM "

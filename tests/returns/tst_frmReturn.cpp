@@ -33,8 +33,7 @@ frmReturn &open(TestStore &s)
         {1010, 10, 2, "2026-03-09", "2026-03-11"}};
     for (const auto &r : out) {
         s.addTape(r.video, r.movie, true, false, false, u"24.99"_s, r.video == 1010);
-        s.exec(u"INSERT INTO tblRentals VALUES (7, ?, ?, ?, ?, 0)"_s,
-               {r.member, r.video, QString::fromLatin1(r.rented), QString::fromLatin1(r.due)});
+        s.addRental(7, r.member, r.video, QString::fromLatin1(r.rented), QString::fromLatin1(r.due));
     }
     s.addTape(1009, 11);
     frmReturn &w = s.windows().returns();
@@ -193,7 +192,7 @@ void tst_frmReturn::noRentalClosedOrChargedTwice()
 
     // One bill rented 1005 twice: both rentals close, each charges 2 days at 1.99.
     s.exec(u"UPDATE tblRentals SET DueDate = '2026-03-08' WHERE VideoID = 1005"_s);
-    s.exec(u"INSERT INTO tblRentals VALUES (7, 1, 1005, '2026-03-01', '2026-03-08', 0)"_s);
+    s.addRental(7, 1, 1005, u"2026-03-01"_s, u"2026-03-08"_s);
     returnTyped(w, u"1005"_s);
     QVERIFY(s.ws().last().prompt.contains(u"a charge of $7.96 has"_s));
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"17.93"));
@@ -253,7 +252,7 @@ void tst_frmReturn::scannerLosesNoTapeToABox()
     open(s).hide();
     for (const int tape : {178, 99, 5}) {
         s.addTape(tape, 11, true, false, false);
-        s.exec(u"INSERT INTO tblRentals VALUES (8, 2, ?, '2026-03-01', '2026-03-04', 0)"_s, {tape});
+        s.addRental(8, 2, tape, u"2026-03-01"_s, u"2026-03-04"_s);
     }
     // The real boxes: one that came up would take the next scan's keys.
     QtWindowSystem real;
