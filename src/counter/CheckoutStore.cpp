@@ -224,12 +224,12 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
                                      .arg(rates->taxes[t].name, date, Pricing::percent(rates->taxes[t].rate)));
     // A line whose price has changed since it went into the bag.
     auto repriced = [&](const QString &what, qint32 id, Money now) {
-        return m_db.conflict(QStringLiteral("check the price of %1 %2").arg(what.toLower()).arg(id),
+        return m_db.conflict(QStringLiteral("check the price of %1 %2").arg(what).arg(id),
                              QStringLiteral("The price of %1 %2%3 is now %4, not what the bill shows.\r\n\r\nNothing "
                                             "was saved. Take it off the bill and put it on again, then check out again.")
                                  .arg(what)
                                  .arg(id)
-                                 .arg(what == QLatin1String("Item") ? QString() : titleSuffix(id), now.toCurrency()));
+                                 .arg(what == QLatin1String("tape") ? titleSuffix(id) : QString(), now.toCurrency()));
     };
     QList<Money> amounts;
     for (const BillLine::Parsed &line : plan.lines)
@@ -274,7 +274,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
                                  QStringLiteral("Its title has price class %1, which has no rental fee.")
                                      .arg(priceClass->toInt()));
             if (charge->fee != line.amount)
-                return repriced(QStringLiteral("Tape"), line.id, charge->fee);
+                return repriced(QStringLiteral("tape"), line.id, charge->fee);
             const QDate due = plan.date.addDays(charge->days);
             if (!takeOffShelf(line.id)
                 || !m_db.run(QStringLiteral("write the rental"),
@@ -299,7 +299,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
             const Money unit = Money::fromUnits(price->toLongLong());
             const auto amount = unit.times(line.quantity);
             if (!amount || amount->checkedTimesRateRounded(1, 1) != line.amount)
-                return repriced(QStringLiteral("Item"), line.id, unit);
+                return repriced(QStringLiteral("item"), line.id, unit);
             if (!m_db.run(QStringLiteral("write the item sold"),
                           QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, Price, "
                                          "Amount, GSTRate, PSTRate, GST, PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
@@ -319,7 +319,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
                 return false;
             const Money unit = Money::fromUnits(price->toLongLong());
             if (unit.checkedTimesRateRounded(1, 1) != line.amount)
-                return repriced(QStringLiteral("Tape"), line.id, unit);
+                return repriced(QStringLiteral("tape"), line.id, unit);
             if (!m_db.run(QStringLiteral("write the tape sold"),
                           QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount, GSTRate, "
                                          "PSTRate, GST, PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),

@@ -227,7 +227,7 @@ ReportLayout taxes()
             QStringLiteral("Taxes"),
             &ReportCommands::taxes(),
             {{BandKind::ReportHeader, 1500,
-              {title(0, 6000, "GST AND PST COLLECTED", QColor(0x00, 0x80, 0x00)), logo(0, 2160, 620)}},
+              {title(0, 6000, "TAXES COLLECTED", QColor(0x00, 0x80, 0x00)), logo(0, 2160, 620)}},
              {BandKind::PageHeader, 2 * HeadLine,
               {heading(0, 2200, "Day"), heading(2300, 900, "Checkouts"), heading(3400, 1200, "SubTotal"),
                ofTax(heading(4800, 1100, "GST"), 1), ofTax(heading(6100, 1100, "PST"), 2),

@@ -44,10 +44,10 @@ QLabel *columnHeading(QWidget *parent, const char *caption)
 QString describe(const PriceChange &c)
 {
     if (c.kind == PriceChange::Kind::Class)
-        return QStringLiteral("%1 (%2): %3 for %4 days, late fee %5 a day")
-            .arg(c.what(), c.name, c.fee.toCurrency())
-            .arg(c.days)
-            .arg(c.lateFee.toCurrency());
+        return QStringLiteral("%1 (%2): %3 for %4, late fee %5 a day")
+            .arg(c.what(), c.name, c.fee.toCurrency(),
+                 c.days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(c.days),
+                 c.lateFee.toCurrency());
     return QStringLiteral("%1: %2 at %3 %").arg(c.what(), c.name, Pricing::percent(c.rate));
 }
 
@@ -78,7 +78,7 @@ frmPrices::frmPrices(WindowRegistry &windows)
     for (int i = 0; i < Pricing::Classes; ++i) {
         const QString n = QString::number(i + 1);
         classes->addWidget(new QLabel(n, fraClasses), i + 1, 0, Qt::AlignCenter);
-        txtClassName[i] = box(fraClasses, QStringLiteral("txtClassName") + n, 180);
+        txtClassName[i] = box(fraClasses, QStringLiteral("txtClassName") + n, 190);
         txtFee[i] = box(fraClasses, QStringLiteral("txtFee") + n, 80);
         txtDays[i] = box(fraClasses, QStringLiteral("txtDays") + n, 50);
         txtLateFee[i] = box(fraClasses, QStringLiteral("txtLateFee") + n, 80);
@@ -113,11 +113,12 @@ frmPrices::frmPrices(WindowRegistry &windows)
     fgHistory = named(new FlexGrid(this), "fgHistory");
     const char *const historyHeadings[] = {"In force from", "What", "Name", "Rental fee", "Days",
                                            "Late fee", "Rate", "Changed", "Note"};
+    const int historyWidths[] = {1300, 1300, 2300, 1000, 600, 1000, 900, 2600, 2900}; // twips
     fgHistory->setCols(9);
     fgHistory->setRows(1);
     for (int c = 0; c < 9; ++c) {
         fgHistory->setText(0, c, QString::fromLatin1(historyHeadings[c]));
-        fgHistory->fitText(c, QString::fromLatin1(historyHeadings[c]) + QStringLiteral("    "));
+        fgHistory->setColWidth(c, historyWidths[c]);
     }
     fgHistory->setMinimumHeight(160);
     lblHistory->setBuddy(fgHistory);
@@ -151,7 +152,7 @@ frmPrices::frmPrices(WindowRegistry &windows)
     buttons->addStretch();
     buttons->addWidget(cmdReturn);
     layout->addLayout(buttons);
-    resize(900, 600);
+    resize(1040, 620);
 
     QList<QWidget *> order{txtFrom};
     for (int i = 0; i < Pricing::Classes; ++i)

@@ -68,10 +68,13 @@ void tst_frmReturn::typedReturnChargesWhatItShows_data()
     QTest::addColumn<QString>("videoId");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("charge");
-    QTest::newRow("on the due date") << "1001" << "2026-03-10" << "0";
-    QTest::newRow("class 1, three days late") << "1002" << "2026-03-10" << "8.97";
-    QTest::newRow("class 1, earlier date typed") << "1002" << "2026-03-08" << "2.99";
-    QTest::newRow("class 3, ten days late") << "1003" << "2026-03-10" << "9.9";
+    QTest::addColumn<int>("classNow"); // the title's class by the time it comes back; 0 unchanged
+    QTest::newRow("on the due date") << "1001" << "2026-03-10" << "0" << 0;
+    QTest::newRow("class 1, three days late") << "1002" << "2026-03-10" << "8.97" << 0;
+    QTest::newRow("class 1, earlier date typed") << "1002" << "2026-03-08" << "2.99" << 0;
+    QTest::newRow("class 3, ten days late") << "1003" << "2026-03-10" << "9.9" << 0;
+    // Rented as a new release: charged as one, whatever its class now.
+    QTest::newRow("rented in class 1, now class 3") << "1002" << "2026-03-10" << "8.97" << 3;
 }
 
 void tst_frmReturn::typedReturnChargesWhatItShows()
@@ -79,8 +82,11 @@ void tst_frmReturn::typedReturnChargesWhatItShows()
     QFETCH(QString, videoId);
     QFETCH(QString, date);
     QFETCH(QString, charge);
+    QFETCH(int, classNow);
     TestStore s;
     frmReturn &w = open(s);
+    if (classNow)
+        s.exec(u"UPDATE tblMovies SET PriceClass = ?"_s, {classNow});
     typeInto(*w.txtDate, date);
     returnTyped(w, videoId);
 
