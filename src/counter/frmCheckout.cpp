@@ -104,6 +104,8 @@ frmCheckout::frmCheckout(WindowRegistry &windows)
 
     connect(cmdReturn, &QPushButton::clicked, this, &frmCheckout::cmdReturn_Click);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmCheckout::SSTab1_Click);
+    // The bill's taxes are those of its day.
+    connect(txtDate, &QLineEdit::editingFinished, this, &frmCheckout::billChanged);
 
     ResetCheckout();
 }

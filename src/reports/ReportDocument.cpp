@@ -421,6 +421,9 @@ bool ReportDocument::paintPage(QPainter &painter, int page)
     if (page < 0 || page >= pageCount())
         return false;
     const QList<PlacedBand> bands = bandsOn(page);
+    for (const PlacedBand &b : bands)
+        if (b.kind == BandKind::ReportFooter && !m_store.loadSums())
+            return false;
     if (page != m_cachedPage) {
         qint64 first = -1, last = -1;
         for (const PlacedBand &b : bands)

@@ -374,46 +374,15 @@ bool ReportStore::open()
     if (!rates)
         return false;
     m_taxes = rates->taxes;
+    m_sumsPending = false;
     if (m_command.compute)
         return openComputed();
-    const QString aggregates =
-        m_command.aggregates.isEmpty() ? QString() : QStringLiteral(", ") + m_command.aggregates.join(u", ");
     const bool grouped = !m_command.groupBy.isEmpty();
-    const QString sql = grouped ? QStringLiteral("SELECT %1, COUNT(*)%2 %3 GROUP BY %1 ORDER BY %1")
-                                      .arg(m_command.groupBy, aggregates, m_command.from)
-                                : QStringLiteral("SELECT COUNT(*)%1 %2").arg(aggregates, m_command.from);
-    auto q = m_db.run(action, sql, m_parameters);
-    if (!q)
+    // An ungrouped report's sums stand only in its footer, on its last page:
+    // they are read when that page is painted, not before the first.
+    m_sumsPending = !grouped && !m_command.aggregates.isEmpty();
+    if (!readGroups(!m_sumsPending))
         return false;
-    const int lead = grouped ? 1 : 0;
-    QVariantList totals(m_command.aggregates.size(), QVariant::fromValue<qint64>(0));
-    // A sum past what an integer holds comes back as a float: its figures
-    // are left blank rather than shown wrong.
-    bool totalsFit = true;
-    while (q->next()) {
-        ReportGroup g;
-        g.key = grouped ? q->value(0) : QVariant();
-        g.firstRow = m_rowCount;
-        g.rowCount = q->value(lead).toLongLong();
-        QVariantList agg;
-        bool fits = true;
-        for (int i = 0; i < m_command.aggregates.size(); ++i) {
-            agg << q->value(lead + 1 + i);
-            bool ok = true;
-            const qint64 value = agg.last().isNull() ? 0 : agg.last().toLongLong(&ok);
-            qint64 total = 0;
-            fits = fits && ok;
-            totalsFit = totalsFit && ok && !__builtin_add_overflow(totals[i].toLongLong(), value, &total);
-            totals[i] = QVariant::fromValue<qint64>(total);
-        }
-        if (fits)
-            g.sums = m_command.makeSums(agg);
-        m_rowCount += g.rowCount;
-        m_groups.append(g);
-    }
-    m_totals = totalsFit ? m_command.makeSums(totals) : QList<Money>();
-    const int second = m_command.sumIndex(QStringLiteral("PST"));
-    m_secondTaxHeld = second >= 0 && (m_totals.isEmpty() || m_totals[second] != Money());
     if (grouped) {
         // The groups are where each value of the grouping column starts.
         m_seekKeys.clear();
@@ -425,6 +394,101 @@ bool ReportStore::open()
         m_seekBuilt = true;
     }
     return true;
+}
+
+bool ReportStore::readGroups(bool withSums)
+{
+    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    const QStringList sums = withSums ? m_command.aggregates : QStringList();
+    const QString aggregates = sums.isEmpty() ? QString() : QStringLiteral(", ") + sums.join(u", ");
+    const bool grouped = !m_command.groupBy.isEmpty();
+    const QString sql = grouped ? QStringLiteral("SELECT %1, COUNT(*)%2 %3 GROUP BY %1 ORDER BY %1")
+                                      .arg(m_command.groupBy, aggregates, m_command.from)
+                                : QStringLiteral("SELECT COUNT(*)%1 %2").arg(aggregates, m_command.from);
+    auto q = m_db.run(action, sql, m_parameters);
+    if (!q)
+        return false;
+    m_groups.clear();
+    m_rowCount = 0;
+    const int lead = grouped ? 1 : 0;
+    QVariantList totals(sums.size(), QVariant::fromValue<qint64>(0));
+    // A sum past what an integer holds comes back as a float: its figures
+    // are left blank rather than shown wrong.
+    bool totalsFit = true;
+    while (q->next()) {
+        ReportGroup g;
+        g.key = grouped ? q->value(0) : QVariant();
+        g.firstRow = m_rowCount;
+        g.rowCount = q->value(lead).toLongLong();
+        QVariantList agg;
+        bool fits = true;
+        for (int i = 0; i < sums.size(); ++i) {
+            agg << q->value(lead + 1 + i);
+            bool ok = true;
+            const qint64 value = agg.last().isNull() ? 0 : agg.last().toLongLong(&ok);
+            qint64 total = 0;
+            fits = fits && ok;
+            totalsFit = totalsFit && ok && !__builtin_add_overflow(totals[i].toLongLong(), value, &total);
+            totals[i] = QVariant::fromValue<qint64>(total);
+        }
+        if (fits && withSums)
+            g.sums = m_command.makeSums(agg);
+        m_rowCount += g.rowCount;
+        m_groups.append(g);
+    }
+    m_totals = totalsFit && withSums ? m_command.makeSums(totals) : QList<Money>();
+    const int second = m_command.sumIndex(QStringLiteral("PST"));
+    m_secondTaxHeld = second >= 0 && (m_totals.isEmpty() || m_totals[second] != Money());
+    return true;
+}
+
+bool ReportStore::loadSums()
+{
+    if (!m_sumsPending)
+        return true;
+    // Read in the report's own snapshot, so they are the sums of its rows;
+    // in the leading table alone when the join keeps every one of its rows,
+    // which gives the same sums far quicker.
+    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    QString from = m_command.from;
+    if (!m_command.seekFrom.isEmpty()) {
+        const auto all = m_db.scalar(action, QStringLiteral("SELECT COUNT(*) %1").arg(m_command.seekFrom));
+        if (!all)
+            return false;
+        if (all->toLongLong() == m_rowCount)
+            from = m_command.seekFrom;
+    }
+    auto q = m_db.run(action, QStringLiteral("SELECT %1 %2").arg(m_command.aggregates.join(u", "), from),
+                      from == m_command.from ? m_parameters : QVariantList());
+    if (!q)
+        return false;
+    QVariantList sums;
+    bool fit = q->next();
+    for (int i = 0; fit && i < m_command.aggregates.size(); ++i) {
+        const QVariant v = q->value(i);
+        sums << QVariant::fromValue<qint64>(v.isNull() ? 0 : v.toLongLong(&fit));
+    }
+    m_totals = fit ? m_command.makeSums(sums) : QList<Money>();
+    if (!m_groups.isEmpty())
+        m_groups.first().sums = m_totals;
+    const int second = m_command.sumIndex(QStringLiteral("PST"));
+    m_secondTaxHeld = second >= 0 && (m_totals.isEmpty() || m_totals[second] != Money());
+    m_sumsPending = false;
+    return true;
+}
+
+const QList<Money> &ReportStore::totals()
+{
+    loadSums();
+    return m_totals;
+}
+
+bool ReportStore::showsTax(int number)
+{
+    if (number != 2 || m_taxes[1].charged())
+        return true;
+    loadSums();
+    return m_secondTaxHeld;
 }
 
 bool ReportStore::openComputed()

@@ -96,13 +96,18 @@ public:
     const ReportCommand &command() const { return m_command; }
     const QList<ReportGroup> &groups() const { return m_groups; }
     qint64 rowCount() const { return m_rowCount; }
-    const QList<Money> &totals() const { return m_totals; }
+    // The sums of the whole report; empty when they do not fit, or could not
+    // be read (see loadSums()).
+    const QList<Money> &totals();
     // The two taxes as the store last set them: their names head the
     // report's tax figures.
     const std::array<Tax, Pricing::Taxes> &taxes() const { return m_taxes; }
     // Whether tax 1 or 2 is shown: a second tax at 0 % is left off, unless
     // the report holds some of it (charged before it was set to 0 %).
-    bool showsTax(int number) const { return number != 2 || m_taxes[1].charged() || m_secondTaxHeld; }
+    bool showsTax(int number);
+    // Reads the sums an ungrouped report leaves until its footer is shown;
+    // false on a database failure.
+    bool loadSums();
     const DbError &lastError() const { return m_db.lastError(); }
     const QString &path() const { return m_db.path(); }
     // Why the report file `file` could not be written when reading the store failed.
@@ -121,6 +126,8 @@ public:
 private:
     QString rowSelect() const;
     bool openComputed();
+    // The groups and their row counts, with their sums or without.
+    bool readGroups(bool withSums);
     bool buildSeekIndex();
 
     Database m_db;
@@ -140,4 +147,5 @@ private:
     QList<ReportRow> m_computed;
     std::array<Tax, Pricing::Taxes> m_taxes;
     bool m_secondTaxHeld = false;
+    bool m_sumsPending = false;
 };

@@ -106,34 +106,31 @@ QStringList everyReport(TestStore &s)
     return out;
 }
 
-// The report as a script writes it: the PDF's text, or the CSV's rows.
-QString pdfOf(TestStore &s, const QString &report, const QDir &dir)
+// The report as a script writes it, for March (or its 3rd): the file's name.
+QString written(TestStore &s, const QString &report, const QTemporaryDir &dir, const char *kind)
 {
-    const QString file = dir.filePath(report + u".pdf"_s);
+    const QString file = dir.filePath(report + u'.' + QLatin1String(kind));
     QString said, why;
     QTextStream out(&said), err(&why);
-    ReportRequest request{s.path(), report, file, {}};
+    ReportRequest request{s.path(), report};
+    (qstrcmp(kind, "pdf") == 0 ? request.pdf : request.csv) = file;
     request.from = u"2026-03-01"_s;
     request.to = u"2026-03-31"_s;
     request.date = u"2026-03-03"_s;
     request.force = true;
     if (runReportCommand(request, out, err) != 0)
-        return why;
-    return pdfText(file, true);
+        qWarning("%s", qPrintable(why));
+    return file;
 }
 
-QList<QStringList> csvOf(TestStore &s, const QString &report, const QDir &dir)
+QString pdfOf(TestStore &s, const QString &report, const QTemporaryDir &dir)
 {
-    const QString file = dir.filePath(report + u".csv"_s);
-    QString said, why;
-    QTextStream out(&said), err(&why);
-    ReportRequest request{s.path(), report, {}, file};
-    request.from = u"2026-03-01"_s;
-    request.to = u"2026-03-31"_s;
-    request.date = u"2026-03-03"_s;
-    request.force = true;
-    runReportCommand(request, out, err);
-    return readCsv(file);
+    return pdfText(written(s, report, dir, "pdf"), true);
+}
+
+QList<QStringList> csvOf(TestStore &s, const QString &report, const QTemporaryDir &dir)
+{
+    return readCsv(written(s, report, dir, "csv"));
 }
 
 // Each run of "SubTotal:", the taxes and "TOTAL:" a PDF prints, as read.
@@ -187,7 +184,7 @@ private slots:
         // The printed sums: TOTAL is the subtotal and the two taxes as shown.
         Money reportedGst, reportedPst;
         for (const QString &report : {u"rental-revenue"_s, u"daily-sales"_s}) {
-            const QList<QList<Money>> sums = printedSums(pdfOf(s, report, QDir(dir.path())));
+            const QList<QList<Money>> sums = printedSums(pdfOf(s, report, dir));
             QVERIFY2(!sums.isEmpty(), qPrintable(report));
             for (const QList<Money> &run : sums) {
                 QCOMPARE(run.size(), 4);
@@ -198,7 +195,7 @@ private slots:
         }
         // Taxes, from the ledger: each day and the period add up, and hold
         // the taxes the rental and sales reports hold.
-        const QList<QStringList> taxes = csvOf(s, u"taxes"_s, QDir(dir.path()));
+        const QList<QStringList> taxes = csvOf(s, u"taxes"_s, dir);
         QCOMPARE(taxes.size(), 5);
         for (const QStringList &row : taxes.mid(1))
             QCOMPARE(money(row[2]) + money(row[3]) + money(row[4]), money(row[5]));
@@ -206,13 +203,13 @@ private slots:
         QCOMPARE(money(taxes.last()[4]), reportedPst);
         // Day End: SubTotal, GST and PST collected make TOTAL.
         QMap<QString, Money> day;
-        for (const QStringList &row : csvOf(s, u"day-end"_s, QDir(dir.path())))
+        for (const QStringList &row : csvOf(s, u"day-end"_s, dir))
             if (row.value(1) == u"Sales and taxes"_s)
                 day[row[2]] = money(row[4]);
         QCOMPARE(day[u"SubTotal"_s] + day[u"GST collected"_s] + day[u"PST collected"_s], day[u"TOTAL"_s]);
         // Amounts in a report's rows keep their two decimals.
         s.exec(u"UPDATE tblMembers SET FeesOwing = 25000 WHERE CustomerNumber = 1"_s);
-        QVERIFY(pdfOf(s, u"customer-list"_s, QDir(dir.path())).contains(u" 2.50"_s));
+        QVERIFY(pdfOf(s, u"customer-list"_s, dir).contains(u" 2.50"_s));
     }
 
     void thirteenAndZeroPercentOnBillLedgerAndReports()
@@ -252,13 +249,13 @@ private slots:
 
         QTemporaryDir dir;
         for (const QString &report : {u"rental-revenue"_s, u"daily-sales"_s}) {
-            const QString text = pdfOf(s, report, QDir(dir.path()));
+            const QString text = pdfOf(s, report, dir);
             QVERIFY2(text.contains(u"HST:"_s) && !text.contains(u"PST"_s), qPrintable(text));
         }
-        const QString taxes = pdfOf(s, u"taxes"_s, QDir(dir.path()));
+        const QString taxes = pdfOf(s, u"taxes"_s, dir);
         QVERIFY2(taxes.contains(u"HST"_s) && !taxes.contains(u"PST"_s), qPrintable(taxes));
         QStringList dayEnd;
-        for (const QStringList &row : csvOf(s, u"day-end"_s, QDir(dir.path())))
+        for (const QStringList &row : csvOf(s, u"day-end"_s, dir))
             dayEnd << row.value(2);
         QVERIFY(dayEnd.contains(u"HST collected"_s) && !dayEnd.contains(u"PST collected"_s));
     }
