@@ -390,7 +390,7 @@ void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, cons
             break;
         case ItemKind::Sum: {
             const QList<Money> &sums =
-                placed.kind == BandKind::ReportFooter ? m_store.totals() : m_store.groups()[placed.group].sums;
+                placed.kind == BandKind::ReportFooter ? m_store.totals() : m_store.groupSums(placed.group);
             if (p.column >= 0 && p.column < sums.size())
                 drawText(painter, p, y, sums[p.column].toCurrency(), ColumnType::Money);
             break;
@@ -421,9 +421,18 @@ bool ReportDocument::paintPage(QPainter &painter, int page)
     if (page < 0 || page >= pageCount())
         return false;
     const QList<PlacedBand> bands = bandsOn(page);
-    for (const PlacedBand &b : bands)
+    // The sums the page's footers show, read now if not yet.
+    int firstGroup = -1, lastGroup = -1;
+    for (const PlacedBand &b : bands) {
         if (b.kind == BandKind::ReportFooter && !m_store.loadSums())
             return false;
+        if (b.kind == BandKind::GroupFooter) {
+            firstGroup = firstGroup < 0 ? b.group : firstGroup;
+            lastGroup = b.group;
+        }
+    }
+    if (firstGroup >= 0 && !m_store.loadGroupSums(firstGroup, lastGroup))
+        return false;
     if (page != m_cachedPage) {
         qint64 first = -1, last = -1;
         for (const PlacedBand &b : bands)
@@ -503,8 +512,9 @@ ReportDocument::Outcome ReportDocument::render(QPagedPaintDevice &device, int fr
     const double scale = device.logicalDpiX() / 1440.0;
     const int total = to - from + 1;
     // From the first page on, rows are read in one pass rather than a
-    // query per page.
-    const bool stream = from == 0 && to > 0 && m_store.startStream();
+    // query per page, with every sum read before it: a server takes no
+    // other statement while it streams.
+    const bool stream = from == 0 && to > 0 && m_store.loadSums() && m_store.startStream();
     m_cachedPage = -1;
     struct EndStream
     {

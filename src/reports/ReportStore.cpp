@@ -378,10 +378,11 @@ bool ReportStore::open()
     if (m_command.compute)
         return openComputed();
     const bool grouped = !m_command.groupBy.isEmpty();
-    // An ungrouped report's sums stand only in its footer, on its last page:
-    // they are read when that page is painted, not before the first.
-    m_sumsPending = !grouped && !m_command.aggregates.isEmpty();
-    if (!readGroups(!m_sumsPending))
+    // Sums stand in footers: they are read when a page shows them (a few
+    // groups at a time, or the whole report's with its last page), so the
+    // first page needs only the row counts.
+    m_sumsPending = !m_command.aggregates.isEmpty();
+    if (!readGroups(false))
         return false;
     if (grouped) {
         // The groups are where each value of the grouping column starts.
@@ -433,6 +434,7 @@ bool ReportStore::readGroups(bool withSums)
         }
         if (fits && withSums)
             g.sums = m_command.makeSums(agg);
+        g.summed = withSums;
         m_rowCount += g.rowCount;
         m_groups.append(g);
     }
@@ -446,6 +448,12 @@ bool ReportStore::loadSums()
 {
     if (!m_sumsPending)
         return true;
+    if (!m_command.groupBy.isEmpty()) {
+        if (!readGroups(true))
+            return false;
+        m_sumsPending = false;
+        return true;
+    }
     // Read in the report's own snapshot, so they are the sums of its rows;
     // in the leading table alone when the join keeps every one of its rows,
     // which gives the same sums far quicker.
@@ -469,12 +477,61 @@ bool ReportStore::loadSums()
         sums << QVariant::fromValue<qint64>(v.isNull() ? 0 : v.toLongLong(&fit));
     }
     m_totals = fit ? m_command.makeSums(sums) : QList<Money>();
-    if (!m_groups.isEmpty())
+    if (!m_groups.isEmpty()) {
         m_groups.first().sums = m_totals;
+        m_groups.first().summed = true;
+    }
     const int second = m_command.sumIndex(QStringLiteral("PST"));
     m_secondTaxHeld = second >= 0 && (m_totals.isEmpty() || m_totals[second] != Money());
     m_sumsPending = false;
     return true;
+}
+
+bool ReportStore::loadGroupSums(int first, int last)
+{
+    if (!m_sumsPending || first < 0 || last >= m_groups.size())
+        return true;
+    bool needed = false;
+    for (int g = first; g <= last; ++g)
+        needed = needed || !m_groups[g].summed;
+    if (!needed)
+        return true;
+    // Groups are read by their key's range when the key can be sought.
+    if (m_command.groupBy.isEmpty() || m_command.seek != m_command.groupBy)
+        return loadSums();
+    last = std::min(int(m_groups.size()) - 1, std::max(last, first + 63));
+    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    auto q = m_db.run(action,
+                      QStringLiteral("SELECT %1, %2 %3 AND %1 >= ? AND %1 <= ? GROUP BY %1 ORDER BY %1")
+                          .arg(m_command.groupBy, m_command.aggregates.join(u", "), m_command.from),
+                      m_parameters + QVariantList{m_groups[first].key, m_groups[last].key});
+    if (!q)
+        return false;
+    int g = first;
+    while (q->next()) {
+        while (g <= last && m_groups[g].key != q->value(0))
+            ++g;
+        if (g > last)
+            break;
+        QVariantList agg;
+        bool fits = true;
+        for (int i = 0; i < m_command.aggregates.size(); ++i) {
+            const QVariant v = q->value(1 + i);
+            bool ok = true;
+            agg << QVariant::fromValue<qint64>(v.isNull() ? 0 : v.toLongLong(&ok));
+            fits = fits && ok;
+        }
+        m_groups[g].sums = fits ? m_command.makeSums(agg) : QList<Money>();
+    }
+    for (int k = first; k <= last; ++k)
+        m_groups[k].summed = true;
+    return true;
+}
+
+const QList<Money> &ReportStore::groupSums(int g)
+{
+    loadGroupSums(g, g);
+    return m_groups[g].sums;
 }
 
 const QList<Money> &ReportStore::totals()

@@ -34,6 +34,7 @@ struct ReportGroup
     qint64 firstRow = 0;
     qint64 rowCount = 0;
     QList<Money> sums;
+    bool summed = false; // whether `sums` has been read
 };
 
 // One of the report commands: which rows, in which order, with which
@@ -105,9 +106,14 @@ public:
     // Whether tax 1 or 2 is shown: a second tax at 0 % is left off, unless
     // the report holds some of it (charged before it was set to 0 %).
     bool showsTax(int number);
-    // Reads the sums an ungrouped report leaves until its footer is shown;
-    // false on a database failure.
+    // Reads every sum the report leaves until a page shows it; false on a
+    // database failure.
     bool loadSums();
+    // The sums of group `g`; empty when they do not fit or could not be read.
+    const QList<Money> &groupSums(int g);
+    // Reads the sums of groups `first` to `last`, and of a few after them,
+    // when they have not been read; false on a database failure.
+    bool loadGroupSums(int first, int last);
     const DbError &lastError() const { return m_db.lastError(); }
     const QString &path() const { return m_db.path(); }
     // Why the report file `file` could not be written when reading the store failed.
