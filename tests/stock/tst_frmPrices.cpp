@@ -83,6 +83,7 @@ private slots:
                      && history.at(6).endsWith(u"|replaced by a later change"_s),
                  qPrintable(history.at(6)));
         QVERIFY(history.at(7).startsWith(u"2026-03-11|Tax 1|HST||||12.5 %|"_s) && history.at(7).endsWith(u"|"_s));
+        keepScreenshot(w, u"frmPrices.png"_s);
 
         // The history for scripts, the starting prices first.
         QTemporaryDir dir;
