@@ -259,8 +259,8 @@ const QList<Command> &commands()
          copyTo},
         {QStringLiteral("report"), QStringLiteral("name"),
          QStringLiteral("Writes the report <name> (all-movies, movies-by-type, customer-list, customers-by-date, "
-                        "rental-revenue, daily-sales, day-end, taxes, or gate-log: every try at the security "
-                        "gate) to the file of --pdf or --csv, which must not exist yet unless --force is given, "
+                        "rental-revenue, daily-sales, day-end, taxes, gate-log: every try at the security "
+                        "gate, or prices: every change of the prices and taxes) to the file of --pdf or --csv, which must not exist yet unless --force is given, "
                         "without windows and without the manager's code."),
          report,
          {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("--report: writes a PDF <file>."),

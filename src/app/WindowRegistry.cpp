@@ -17,6 +17,7 @@
 #include "ui/MemberChooser.h"
 #include "ui/WindowSystem.h"
 #include "stock/frmInvent.h"
+#include "stock/frmPrices.h"
 #include "stock/frmVidMn.h"
 
 #include <QCoreApplication>
@@ -158,6 +159,13 @@ frmCashUp &WindowRegistry::cashUp()
     return *m_cashUp;
 }
 
+frmPrices &WindowRegistry::prices()
+{
+    if (!m_prices)
+        m_prices = std::make_unique<frmPrices>(*this);
+    return *m_prices;
+}
+
 void WindowRegistry::showReport(Report report)
 {
     static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
@@ -205,7 +213,8 @@ void WindowRegistry::exitProgram()
                                                         m_invent.get(), m_modify.get(), m_delete.get(),
                                                         m_movieByType.get(), m_customersByDate.get(),
                                                         m_returns.get(), m_payment.get(), m_add.get(),
-                                                        m_chooser.get(), m_dayEnd.get(), m_cashUp.get()})
+                                                        m_chooser.get(), m_dayEnd.get(), m_cashUp.get(),
+                                                        m_prices.get()})
         if (w)
             w->hide();
     for (auto &r : m_reports)

@@ -19,6 +19,7 @@ class frmMovieByType;
 class frmCustomersByDate;
 class frmDayEnd;
 class frmCashUp;
+class frmPrices;
 class ReportPreview;
 class frmadd;
 class frmModify;
@@ -63,6 +64,7 @@ public:
     frmCustomersByDate &customersByDate();
     frmDayEnd &dayEnd();
     frmCashUp &cashUp();
+    frmPrices &prices();
     frmReturn &returns();
     frmPayment &payment();
     Form &addCustomer();
@@ -104,5 +106,6 @@ private:
     std::unique_ptr<frmChooseMember> m_chooser;
     std::unique_ptr<frmDayEnd> m_dayEnd;
     std::unique_ptr<frmCashUp> m_cashUp;
+    std::unique_ptr<frmPrices> m_prices;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

@@ -80,6 +80,7 @@ void frmMain::buildMenus()
     item(MnuMCust, mnuDelC, "mnuDelC", "Delete", &frmMain::OpenDeleteCustomer);
     menu(mnuMManager, "mnuMManager", "Manager");
     item(mnuMManager, mnuCode, "mnuCode", "Change manager code...", &frmMain::OpenManagerCode);
+    item(mnuMManager, mnuPrices, "mnuPrices", "Prices and taxes...", &frmMain::OpenPrices);
 
     mnuExit = menuBar()->addAction(QStringLiteral("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));

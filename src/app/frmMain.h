@@ -27,7 +27,7 @@ public:
         *cmdCustLst, *cmdCustDate, *cmdAllSales, *cmdSalesDate, *cmdAddCust, *cmdModCust, *cmdDelCust;
     QMenu *mnuMStock, *mnuMRent, *mnuMRep, *MnuMCust, *mnuMManager;
     QAction *mnuVid, *mnuInv, *mnuCheck, *mnuRetVid, *mnuPay, *mnuMov, *mnuSel, *mnuCustR, *mnuCDate,
-        *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuExit;
+        *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuPrices, *mnuExit;
     // The day's money, behind the gate like every report.
     QAction *mnuDayEnd, *mnuCashUp;
 
@@ -55,6 +55,7 @@ private:
     void OpenManagerCode() { openSecured(DestManagerCode); }
     void OpenDayEnd() { openSecured(DestDayEnd); }
     void OpenCashUp() { openSecured(DestCashUp); }
+    void OpenPrices() { openSecured(DestPrices); }
     void OpenCheckout();
     void OpenReturns();
     void OpenPayments();

@@ -10,6 +10,7 @@
 #include "reports/frmDayEnd.h"
 #include "reports/frmMovieByType.h"
 #include "stock/frmInvent.h"
+#include "stock/frmPrices.h"
 #include "stock/frmVidMn.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
@@ -288,6 +289,7 @@ void frmSecur::openDestination()
         break;
     case DestDayEnd: m_windows.dayEnd().show(); break;
     case DestCashUp: m_windows.cashUp().show(); break;
+    case DestPrices: m_windows.prices().show(); break;
     case DestRentalRevenue:
         m_windows.showMainMenu();
         m_windows.showReport(Report::RentalRevenue);

@@ -67,7 +67,7 @@ std::optional<Parsed> parse(const QString &line)
         const auto id = Identifier::parse(wordAt(line, 5));
         if (!id)
             return std::nullopt;
-        return Parsed{head == u"Rent" ? Kind::Rent : Kind::BuyVideo, *id};
+        return Parsed{head == u"Rent" ? Kind::Rent : Kind::BuyVideo, *id, 0, amount(line).value_or(Money())};
     }
     if (head == u"Buy ") {
         const QStringView idText = wordAt(line, 4);
@@ -75,7 +75,7 @@ std::optional<Parsed> parse(const QString &line)
         const auto quantity = Identifier::parse(wordAt(line, 4 + idText.size() + 1));
         if (!id || !quantity)
             return std::nullopt;
-        return Parsed{Kind::Buy, *id, *quantity};
+        return Parsed{Kind::Buy, *id, *quantity, amount(line).value_or(Money())};
     }
     return std::nullopt;
 }

@@ -36,7 +36,7 @@ struct Parsed
     Kind kind;
     qint32 id = 0;       // tape or item number; unused for Pay
     qint32 quantity = 0; // Buy only
-    Money amount = {};   // Pay only: the fees paid
+    Money amount = {};   // what the line charges, as shown; for Pay the fees paid
 };
 
 // What the checkout does with a line, read by its leading word; nullopt for

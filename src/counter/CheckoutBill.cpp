@@ -1,6 +1,6 @@
 #include "CheckoutBill.h"
 
-#include "data/Pricing.h"
+#include "counter/CheckoutMoney.h"
 
 #include <QListWidget>
 
@@ -12,10 +12,10 @@ QStringList CheckoutBill::lines() const
     return lines;
 }
 
-bool CheckoutBill::fits(std::optional<Money> amount) const
+bool CheckoutBill::fits(std::optional<Money> amount, const std::array<Tax, Pricing::Taxes> &taxes) const
 {
     std::optional<Money> subtotal = totals().subtotal().plus(amount.value_or(Money()));
-    return amount && subtotal && *subtotal <= Money::limit() && Pricing::total(*subtotal) <= Money::limit();
+    return amount && subtotal && CheckoutMoney::fits(*subtotal, taxes);
 }
 
 QString CheckoutBill::tooLarge()

@@ -2,11 +2,13 @@
 
 #include "counter/BillLine.h"
 #include "data/Money.h"
+#include "data/Pricing.h"
 
 #include <QLatin1String>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 class QListWidget;
@@ -28,7 +30,7 @@ public:
 
     // Whether a line of `amount` keeps the bill's taxed total within what
     // the program takes; nullopt is an amount too large to work out.
-    bool fits(std::optional<Money> amount) const;
+    bool fits(std::optional<Money> amount, const std::array<Tax, Pricing::Taxes> &taxes) const;
     // Why a line that does not fit is refused.
     static QString tooLarge();
 

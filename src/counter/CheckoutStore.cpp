@@ -209,7 +209,40 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
                                  .arg(found ? left->value(1).toLongLong() : 0));
     };
 
-    for (const BillLine::Parsed &line : plan.lines) {
+    // The bill was priced with the rates of its day; should they have
+    // changed since, what it shows is no longer what would be charged.
+    const auto rates = Pricing::inForce(m_db, plan.date);
+    if (!rates)
+        return false;
+    const CheckoutMoney &money = plan.money;
+    for (int t = 0; t < Pricing::Taxes; ++t)
+        if (rates->taxes[t].rate != money.taxes[t].rate)
+            return m_db.conflict(QStringLiteral("check the taxes"),
+                                 QStringLiteral("%1 in force on %2 has changed since the bill was totalled: it is now "
+                                                "%3 %.\r\n\r\nNothing was saved. Look at the new total on the payment "
+                                                "page, then check out again.")
+                                     .arg(rates->taxes[t].name, date, Pricing::percent(rates->taxes[t].rate)));
+    // A line whose price has changed since it went into the bag.
+    auto repriced = [&](const QString &what, qint32 id, Money now) {
+        return m_db.conflict(QStringLiteral("check the price of %1 %2").arg(what).arg(id),
+                             QStringLiteral("The price of %1 %2%3 is now %4, not what the bill shows.\r\n\r\nNothing "
+                                            "was saved. Take it off the bill and put it on again, then check out again.")
+                                 .arg(what)
+                                 .arg(id)
+                                 .arg(what == QLatin1String("tape") ? titleSuffix(id) : QString(), now.toCurrency()));
+    };
+    QList<Money> amounts;
+    for (const BillLine::Parsed &line : plan.lines)
+        amounts << line.amount;
+    const QList<CheckoutMoney::Share> shares = money.shares(amounts);
+    // What every row keeps of the taxes: the rates and its share of each.
+    auto taxed = [&](qsizetype i) {
+        return QVariantList{money.taxes[0].rate, money.taxes[1].rate, QVariant::fromValue(shares[i].gst.units()),
+                            QVariant::fromValue(shares[i].pst.units())};
+    };
+
+    for (qsizetype i = 0; i < plan.lines.size(); ++i) {
+        const BillLine::Parsed &line = plan.lines[i];
         switch (line.kind) {
         case BillLine::Kind::Pay:
             // Subtracted, not cleared: a fee charged since the lookup stays owing.
@@ -235,34 +268,70 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
             if (priceClass->isNull())
                 return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
                                  QStringLiteral("The tape or its title is no longer on file."));
-            const QDate due = Pricing::dueDate(plan.date, priceClass->toInt());
+            const PriceClass *charge = rates->priceClass(priceClass->toInt());
+            if (!charge)
+                return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
+                                 QStringLiteral("Its title has price class %1, which has no rental fee.")
+                                     .arg(priceClass->toInt()));
+            if (charge->fee != line.amount)
+                return repriced(QStringLiteral("tape"), line.id, charge->fee);
+            const QDate due = plan.date.addDays(charge->days);
             if (!takeOffShelf(line.id)
                 || !m_db.run(QStringLiteral("write the rental"),
                              QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, "
-                                            "DueDate, Returned) VALUES (?, ?, ?, ?, ?, 0)"),
-                             {*rentalId, line.id, member, date, StoreDate::toText(due)}))
+                                            "DueDate, Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, "
+                                            "PST) VALUES (?, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?)"),
+                             QVariantList{*rentalId, line.id, member, date, StoreDate::toText(due),
+                                          QVariant::fromValue(charge->fee.units()), charge->days,
+                                          QVariant::fromValue(charge->lateFee.units())}
+                                 + taxed(i)))
                 return false;
             break;
         }
-        case BillLine::Kind::Buy:
-            if (!receipt() || !lowerStock(line.id, line.quantity)
-                || !m_db.run(QStringLiteral("write the item sold"),
-                             QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "
-                                            "VALUES (?, ?, ?)"),
-                             {*saleId, line.id, line.quantity}))
+        case BillLine::Kind::Buy: {
+            if (!receipt() || !lowerStock(line.id, line.quantity))
+                return false;
+            const auto price = m_db.scalar(QStringLiteral("look up the stock item"),
+                                           QStringLiteral("SELECT Price FROM tblInventory WHERE InventoryID = ?"),
+                                           {line.id});
+            if (!price)
+                return false;
+            const Money unit = Money::fromUnits(price->toLongLong());
+            const auto amount = unit.times(line.quantity);
+            if (!amount || amount->checkedTimesRateRounded(1, 1) != line.amount)
+                return repriced(QStringLiteral("item"), line.id, unit);
+            if (!m_db.run(QStringLiteral("write the item sold"),
+                          QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, Price, "
+                                         "Amount, GSTRate, PSTRate, GST, PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                          QVariantList{*saleId, line.id, line.quantity, QVariant::fromValue(unit.units()),
+                                       QVariant::fromValue(line.amount.units())}
+                              + taxed(i)))
                 return false;
             break;
-        case BillLine::Kind::BuyVideo:
-            if (!receipt() || !takeOffShelf(line.id)
-                || !m_db.run(QStringLiteral("write the tape sold"),
-                             QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID) VALUES (?, ?)"),
-                             {line.id, *saleId}))
+        }
+        case BillLine::Kind::BuyVideo: {
+            if (!receipt() || !takeOffShelf(line.id))
+                return false;
+            const auto price = m_db.scalar(QStringLiteral("look up the tape"),
+                                           QStringLiteral("SELECT SalePrice FROM tblVideos WHERE VideoID = ?"),
+                                           {line.id});
+            if (!price)
+                return false;
+            const Money unit = Money::fromUnits(price->toLongLong());
+            if (unit.checkedTimesRateRounded(1, 1) != line.amount)
+                return repriced(QStringLiteral("tape"), line.id, unit);
+            if (!m_db.run(QStringLiteral("write the tape sold"),
+                          QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount, GSTRate, "
+                                         "PSTRate, GST, PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                          QVariantList{line.id, *saleId, QVariant::fromValue(unit.units()),
+                                       QVariant::fromValue(line.amount.units())}
+                              + taxed(i)))
                 return false;
             break;
+        }
         }
     }
 
-    const CheckoutMoney &money = plan.money;
     LedgerEntry entry;
     entry.kind = LedgerEntry::Kind::Checkout;
     entry.day = plan.date;

@@ -5,6 +5,7 @@
 #include "data/Database.h"
 #include "data/MemberLookup.h"
 #include "data/Money.h"
+#include "data/Pricing.h"
 
 #include <QDate>
 #include <QList>
@@ -70,11 +71,14 @@ public:
     // The card of that kind on file for the member; no row when none, or
     // when the number on file is 0 or empty.
     Fetched<CardOnFile> card(qint32 member, Card kind);
+    // The prices and taxes in force on `day`.
+    std::optional<Rates> rates(QDate day) { return Pricing::inForce(m_db, day); }
 
-    // Writes the whole checkout or nothing of it, its ledger entry included.
-    // Each tape must still be in the store and each item's stock still cover
-    // the bill when it is written; otherwise lastError() is a Conflict
-    // naming the line.
+    // Writes the whole checkout or nothing of it, its ledger entry included,
+    // each row with what it was charged. Each tape must still be in the
+    // store, each item's stock still cover the bill, and every price and tax
+    // in force on the checkout's day still be the bill's when it is written;
+    // otherwise lastError() is a Conflict naming the line.
     bool recordCheckout(const CheckoutPlan &plan);
     // The receipt number the last recorded checkout made; 0 when it sold nothing.
     qint32 lastReceipt() const { return m_receipt.value_or(0); }

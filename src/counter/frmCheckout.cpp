@@ -72,6 +72,8 @@ frmCheckout::frmCheckout(WindowContext &windows)
 
     connect(cmdReturn, &QPushButton::clicked, this, &frmCheckout::cmdReturn_Click);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmCheckout::SSTab1_Click);
+    // The bill's taxes are those of its day.
+    connect(txtDate, &QLineEdit::editingFinished, this, &frmCheckout::billChanged);
 
     ResetCheckout();
 }
@@ -105,6 +107,7 @@ void frmCheckout::ResetCheckout()
     vidTotal = Money();
     m_salesTotal = Money();
     m_money = {};
+    m_ratesDay = {};
     m_paymentType = 0;
     SSTab1->setCurrentIndex(0);
     txtMemberID->setFocus();
@@ -199,9 +202,25 @@ void frmCheckout::ShowMember(const MemberRow &row)
         lstAdditionalName->addItem(name);
 }
 
+const Rates &frmCheckout::rates()
+{
+    const QDate day = StoreDate::parse(txtDate->text()).value_or(m_windows.today());
+    if (!m_rates || m_ratesDay != day) {
+        auto read = m_store.rates(day);
+        m_ratesDay = read ? day : QDate();
+        if (read)
+            m_rates = std::move(read);
+        else
+            showDbError(m_windows.ws(), m_store.lastError());
+        if (!m_rates)
+            m_rates = Pricing::starting();
+    }
+    return *m_rates;
+}
+
 bool frmCheckout::billCanTake(std::optional<Money> amount)
 {
-    if (m_bill.fits(amount))
+    if (m_bill.fits(amount, rates().taxes))
         return true;
     refuse(m_windows.ws(), CheckoutBill::tooLarge(), QStringLiteral("Bill too large"));
     return false;

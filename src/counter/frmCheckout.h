@@ -6,6 +6,8 @@
 #include "data/Money.h"
 #include "ui/Form.h"
 
+#include <QDate>
+
 #include <optional>
 
 class OutcomeList;
@@ -97,6 +99,11 @@ public:
     // the program takes; the clerk is told when not. nullopt is an amount
     // too large to work out.
     bool billCanTake(std::optional<Money> amount);
+    // The prices and taxes in force on the bill's day (the Date box, or
+    // today while it holds no date), read once per bill and day. Should the
+    // store fail, the clerk is told and the last known serve: the checkout
+    // re-checks every price against the store as it writes.
+    const Rates &rates();
 
     // The late-fee window hands on `member`'s fees: a "Pay " line of
     // `amount` (in cents) that replaces any fee line already on the bill, so
@@ -162,6 +169,8 @@ private:
     // The payment page's figures as shown, and the payment taken.
     CheckoutMoney m_money;
     int m_paymentType = 0;
+    std::optional<Rates> m_rates;
+    QDate m_ratesDay;
     qint32 m_rentVideoID = 0;
     QString m_rentTitle;
     Money m_rentFee;

@@ -64,8 +64,14 @@ void frmCheckout::addToRentalBag()
     txtActress->setText(tape.row->actress);
 
     m_rentTitle = BillLine::fitTitle(txtMovieName->text());
-    m_rentFee = Pricing::rentalFee(txtClass->text().toInt());
-    if (!m_bill.fits(m_rentFee))
+    const PriceClass *charge = rates().priceClass(tape.row->priceClass);
+    if (!charge)
+        return scanRefused(QStringLiteral("That tape's title has price class %1, which has no rental fee. Set its "
+                                          "class in Video Management.")
+                               .arg(tape.row->priceClass),
+                           QStringLiteral("Tape entry error."), about);
+    m_rentFee = charge->fee;
+    if (!m_bill.fits(m_rentFee, rates().taxes))
         return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::rent(m_rentVideoID, m_rentTitle, m_rentFee);
     m_bill.add(line, List1);
@@ -146,7 +152,7 @@ void frmCheckout::addToShoppingBag()
     std::optional<Money> lineAmount = m_saleUnitPrice.times(m_saleQuantity);
     if (lineAmount)
         lineAmount = lineAmount->checkedTimesRateRounded(1, 1);
-    if (!m_bill.fits(lineAmount))
+    if (!m_bill.fits(lineAmount, rates().taxes))
         return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::buy(m_saleInvID, m_saleQuantity, m_saleItemName, *lineAmount);
     m_bill.add(line, List2);
@@ -187,7 +193,7 @@ void frmCheckout::cmdBuyVideo_Click()
                            QStringLiteral("Tape Entry Error"), about);
 
     const std::optional<Money> price = tape.row->salePrice.checkedTimesRateRounded(1, 1);
-    if (!m_bill.fits(price))
+    if (!m_bill.fits(price, rates().taxes))
         return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::buyVideo(typed, tape.row->name, *price);
     m_bill.add(line, List2);

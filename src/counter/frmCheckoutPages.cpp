@@ -228,9 +228,11 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     auto *totals = new QGridLayout;
     Label28 = label(page, "Label28", "SubTotal");
     txtSubTotal = edit(page, "txtSubTotal", true);
-    Label29 = label(page, "Label29", "GST @ 7%");
+    // The taxes' captions ("GST @ 7%") are those of the bill's day, set as
+    // the page shows its totals.
+    Label29 = label(page, "Label29", "");
     txtGST = edit(page, "txtGST", true);
-    Label30 = label(page, "Label30", "PST @ 8%");
+    Label30 = label(page, "Label30", "");
     txtPST = edit(page, "txtPST", true);
     Label31 = label(page, "Label31", "TOTAL");
     txtTotal1 = edit(page, "txtTotal1", true);

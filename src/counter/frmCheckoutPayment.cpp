@@ -10,6 +10,7 @@
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -28,7 +29,13 @@ void frmCheckout::SSTab1_Click(int page)
 
 void frmCheckout::showPaymentTotals()
 {
-    m_money = CheckoutMoney::forSubtotal(m_bill.totals().subtotal());
+    // The boxes follow the taxes of the bill's day; one at 0 % is left off.
+    const std::array<Tax, Pricing::Taxes> &taxes = rates().taxes;
+    Label29->setText(taxes[0].label());
+    Label30->setText(taxes[1].label());
+    Label30->setVisible(taxes[1].charged());
+    txtPST->setVisible(taxes[1].charged());
+    m_money = CheckoutMoney::forSubtotal(m_bill.totals().subtotal(), taxes);
     txtSubTotal->setText(m_money.subtotal.toPlainCents());
     txtGST->setText(m_money.gst.toPlainCents());
     txtPST->setText(m_money.pst.toPlainCents());
@@ -96,6 +103,8 @@ bool frmCheckout::planCheckout(CheckoutPlan &plan)
     }
     plan.date = *date;
     plan.member = Identifier::parse(txtMemID2->text());
+    // Totalled with the taxes of the day in the Date box as it stands now.
+    showPaymentTotals();
     const QStringList bill = m_bill.lines();
     for (const QString &text : bill)
         if (const auto line = BillLine::parse(text))
@@ -177,8 +186,12 @@ void frmCheckout::cmdCheckOut_Click()
         return;
     // All of it or none of it: a failure leaves the bill on screen to try again.
     plan.money = m_money;
-    if (!m_store.recordCheckout(plan))
+    if (!m_store.recordCheckout(plan)) {
+        // Prices may have changed meanwhile: the totals are read afresh.
+        m_ratesDay = {};
+        billChanged();
         return showDbError(ws, m_store.lastError());
+    }
 
     offerReceipt();
     ResetCheckout();

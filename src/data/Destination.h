@@ -19,10 +19,11 @@ enum Destination : int {
     DestManagerCode = 11, // changing the manager code itself
     DestDayEnd = 12,
     DestCashUp = 13,
+    DestPrices = 14,
 };
 
 inline constexpr int FirstDestination = DestVideoManagement;
-inline constexpr int LastDestination = DestCashUp;
+inline constexpr int LastDestination = DestPrices;
 
-// What the gate names while it asks for the code; empty outside 1 to 13.
+// What the gate names while it asks for the code; empty outside 1 to 14.
 QString destinationCaption(int destination);

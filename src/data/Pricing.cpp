@@ -1,40 +1,279 @@
 #include "Pricing.h"
 
+#include "Database.h"
+#include "Ledger.h"
+#include "StoreDate.h"
+
+#include <QDateTime>
+#include <QSqlQuery>
+
+namespace {
+
+const QString ClassKind = QStringLiteral("class");
+const QString TaxKind = QStringLiteral("tax");
+
+QString kindText(PriceChange::Kind kind)
+{
+    return kind == PriceChange::Kind::Class ? ClassKind : TaxKind;
+}
+
+const QString Columns =
+    QStringLiteral("Kind, Number, InForceFrom, Name, Fee, Days, LateFee, Rate, ChangeID, ChangedAt, Counter");
+
+PriceChange changeAt(const QSqlQuery &q)
+{
+    PriceChange c;
+    c.kind = q.value(0).toString() == ClassKind ? PriceChange::Kind::Class : PriceChange::Kind::Tax;
+    c.number = q.value(1).toInt();
+    c.from = StoreDate::readStored(q.value(2).toString()).value_or(QDate());
+    c.name = q.value(3).toString();
+    c.fee = Money::fromUnits(q.value(4).toLongLong());
+    c.days = q.value(5).toInt();
+    c.lateFee = Money::fromUnits(q.value(6).toLongLong());
+    c.rate = q.value(7).toLongLong();
+    c.id = q.value(8).toLongLong();
+    c.changedAt = q.value(9).toString();
+    c.counter = q.value(10).toString();
+    return c;
+}
+
+void apply(Rates &rates, const PriceChange &c)
+{
+    if (c.kind == PriceChange::Kind::Class && c.number >= 1 && c.number <= Pricing::Classes)
+        rates.classes[c.number - 1] = PriceClass{c.name, c.fee, c.days, c.lateFee};
+    else if (c.kind == PriceChange::Kind::Tax && c.number >= 1 && c.number <= Pricing::Taxes)
+        rates.taxes[c.number - 1] = Tax{c.name, c.rate};
+}
+
+QString moneyRange()
+{
+    return QStringLiteral("from $0.00 to %1").arg(Money::limit().toCurrency());
+}
+
+} // namespace
+
+std::optional<Money> Tax::checkedOn(Money amount) const
+{
+    return amount.checkedTimesRateRounded(rate, Pricing::RateScale);
+}
+
+Money Tax::on(Money amount) const
+{
+    return amount.timesRateRounded(rate, Pricing::RateScale);
+}
+
+QString Tax::label() const
+{
+    return QStringLiteral("%1 @ %2%").arg(name, Pricing::percent(rate));
+}
+
+const PriceClass *Rates::priceClass(int number) const
+{
+    return number >= 1 && number <= Pricing::Classes ? &classes[number - 1] : nullptr;
+}
+
+QString PriceChange::what() const
+{
+    return kind == Kind::Class ? QStringLiteral("Price class %1").arg(number) : QStringLiteral("Tax %1").arg(number);
+}
+
+bool PriceChange::sameValues(const PriceChange &o) const
+{
+    if (kind != o.kind || number != o.number || name != o.name)
+        return false;
+    return kind == Kind::Class ? fee == o.fee && days == o.days && lateFee == o.lateFee : rate == o.rate;
+}
+
 namespace Pricing {
 
-Money rentalFee(int priceClass)
+const Rates &starting()
 {
-    return Money::fromCents(499) - Money::fromCents(100) * priceClass;
+    static const Rates rates{
+        {PriceClass{QStringLiteral("New release"), Money::fromCents(399), 2, Money::fromCents(299)},
+         PriceClass{QStringLiteral("Regular"), Money::fromCents(299), 3, Money::fromCents(199)},
+         PriceClass{QStringLiteral("Discount or specialty"), Money::fromCents(199), 4, Money::fromCents(99)}},
+        {Tax{QStringLiteral("GST"), 70000}, Tax{QStringLiteral("PST"), 80000}}};
+    return rates;
 }
 
-int rentalDays(int priceClass)
+QDate startingDay()
 {
-    return priceClass + 1;
+    return QDate(StoreDate::FirstYear, 1, 1);
 }
 
-Money lateFeePerDay(int priceClass)
+QString percent(qint64 rate)
 {
-    return Money::fromCents(399) - Money::fromCents(100) * priceClass;
+    // Percent in ten-thousandths: a millionth of the whole.
+    const qint64 abs = rate < 0 ? -rate : rate;
+    QString text = QString::number(abs / 10000);
+    if (const qint64 fraction = abs % 10000) {
+        QString digits = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
+        while (digits.endsWith(u'0'))
+            digits.chop(1);
+        text += u'.' + digits;
+    }
+    return rate < 0 ? u'-' + text : text;
 }
 
-QDate dueDate(QDate rented, int priceClass)
+std::optional<qint64> parsePercent(QStringView text)
 {
-    return rented.addDays(rentalDays(priceClass));
+    QStringView s = text.trimmed();
+    if (s.endsWith(u'%'))
+        s = s.chopped(1).trimmed();
+    const qsizetype dot = s.indexOf(u'.');
+    const QStringView whole = dot < 0 ? s : s.left(dot);
+    const QStringView fraction = dot < 0 ? QStringView() : s.mid(dot + 1);
+    if ((whole.isEmpty() && fraction.isEmpty()) || whole.size() > 6 || fraction.size() > 4)
+        return std::nullopt;
+    qint64 rate = 0;
+    for (const QChar c : whole) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        rate = rate * 10 + (c.unicode() - u'0');
+    }
+    rate *= 10000;
+    qint64 place = 1000;
+    for (const QChar c : fraction) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        rate += (c.unicode() - u'0') * place;
+        place /= 10;
+    }
+    return rate;
 }
 
-Money gst(Money subtotal)
+PriceChange classChange(const Rates &rates, int number, QDate from)
 {
-    return subtotal.timesRateRounded(7, 100);
+    const PriceClass &c = rates.classes[number - 1];
+    PriceChange change;
+    change.kind = PriceChange::Kind::Class;
+    change.number = number;
+    change.from = from;
+    change.name = c.name;
+    change.fee = c.fee;
+    change.days = c.days;
+    change.lateFee = c.lateFee;
+    return change;
 }
 
-Money pst(Money subtotal)
+PriceChange taxChange(const Rates &rates, int number, QDate from)
 {
-    return subtotal.timesRateRounded(8, 100);
+    PriceChange change;
+    change.kind = PriceChange::Kind::Tax;
+    change.number = number;
+    change.from = from;
+    change.name = rates.taxes[number - 1].name;
+    change.rate = rates.taxes[number - 1].rate;
+    return change;
 }
 
-Money total(Money subtotal)
+QString problem(const PriceChange &c, QDate today)
 {
-    return subtotal.roundedToCents() + gst(subtotal) + pst(subtotal);
+    const bool isClass = c.kind == PriceChange::Kind::Class;
+    if (c.number < 1 || c.number > (isClass ? Classes : Taxes))
+        return QStringLiteral("There is no %1.").arg(c.what().toLower());
+    const QString what = c.what();
+    if (c.name.trimmed().isEmpty())
+        return QStringLiteral("Give %1 a name.").arg(what.toLower());
+    if (!c.from.isValid() || c.from < today)
+        return QStringLiteral("A change takes effect today (%1) or later; %2 has passed.")
+            .arg(StoreDate::toText(today), c.from.isValid() ? StoreDate::toText(c.from) : QStringLiteral("that day"));
+    if (isClass) {
+        if (c.fee < Money() || c.fee > Money::limit())
+            return QStringLiteral("The rental fee of %1 must be %2.").arg(what.toLower(), moneyRange());
+        if (c.lateFee < Money() || c.lateFee > Money::limit())
+            return QStringLiteral("The late fee a day of %1 must be %2.").arg(what.toLower(), moneyRange());
+        if (c.days < 1 || c.days > LongestPeriod)
+            return QStringLiteral("The rental period of %1 must be from 1 to %2 days.")
+                .arg(what.toLower())
+                .arg(LongestPeriod);
+    } else if (c.rate < 0 || c.rate > RateScale) {
+        return QStringLiteral("The rate of %1 (%2) must be from 0 % to 100 %.").arg(c.name, what.toLower());
+    }
+    return {};
+}
+
+std::optional<Rates> inForce(Database &db, QDate day)
+{
+    // The table holds a handful of rows a year: all of them up to the day,
+    // the last made of each thing winning.
+    auto q = db.run(QStringLiteral("read the prices in force"),
+                    QStringLiteral("SELECT %1 FROM tblPrices WHERE InForceFrom <= ? ORDER BY InForceFrom, ChangeID")
+                        .arg(Columns),
+                    {StoreDate::toText(day)});
+    if (!q)
+        return std::nullopt;
+    Rates rates;
+    while (q->next())
+        apply(rates, changeAt(*q));
+    return rates;
+}
+
+std::optional<Rates> lastSet(Database &db)
+{
+    return inForce(db, QDate(StoreDate::LastYear, 12, 31));
+}
+
+std::optional<QList<PriceChange>> history(Database &db)
+{
+    auto q = db.run(QStringLiteral("read the history of the prices"),
+                    QStringLiteral("SELECT %1 FROM tblPrices ORDER BY InForceFrom, Kind, Number, ChangeID").arg(Columns));
+    if (!q)
+        return std::nullopt;
+    QList<PriceChange> changes;
+    while (q->next()) {
+        PriceChange c = changeAt(*q);
+        // Rows come in the order made within one thing and day: a row
+        // followed by another of the same is the replaced one.
+        if (!changes.isEmpty()) {
+            PriceChange &last = changes.last();
+            last.replaced = last.kind == c.kind && last.number == c.number && last.from == c.from;
+        }
+        changes.append(c);
+    }
+    return changes;
+}
+
+bool record(Database &db, const QList<PriceChange> &changes, QDate today)
+{
+    const QString action = QStringLiteral("save the prices and taxes");
+    return db.transaction(action, [&] {
+        const QString at = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+        for (const PriceChange &c : changes) {
+            if (const QString why = problem(c, today); !why.isEmpty())
+                return db.conflict(action, why);
+            // A day that has started may already have been charged at the
+            // change made for it; a later day's change can still be replaced.
+            if (c.from <= today) {
+                const auto made = db.scalar(action,
+                                            QStringLiteral("SELECT COUNT(*) FROM tblPrices WHERE Kind = ? AND "
+                                                           "Number = ? AND InForceFrom = ?"),
+                                            {kindText(c.kind), c.number, StoreDate::toText(c.from)});
+                if (!made)
+                    return false;
+                if (made->toLongLong() > 0)
+                    return db.conflict(action,
+                                       QStringLiteral("%1 was already changed for %2, which has started: a change "
+                                                      "made today is in force from tomorrow on.")
+                                           .arg(c.what(), StoreDate::toText(c.from)));
+            }
+            const auto highest = db.scalar(action, QStringLiteral("SELECT MAX(ChangeID) FROM tblPrices"));
+            if (!highest)
+                return false;
+            const bool isClass = c.kind == PriceChange::Kind::Class;
+            const QVariant none;
+            if (!db.run(action,
+                        QStringLiteral("INSERT INTO tblPrices (ChangeID, Kind, Number, InForceFrom, Name, Fee, Days, "
+                                       "LateFee, Rate, ChangedAt, Counter) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                        {highest->toLongLong() + 1, kindText(c.kind), c.number, StoreDate::toText(c.from),
+                         c.name.trimmed(), isClass ? QVariant::fromValue<qint64>(c.fee.units()) : none,
+                         isClass ? QVariant(c.days) : none,
+                         isClass ? QVariant::fromValue<qint64>(c.lateFee.units()) : none,
+                         isClass ? none : QVariant::fromValue<qint64>(c.rate), at, Ledger::counterName()}))
+                return false;
+        }
+        return true;
+    });
 }
 
 } // namespace Pricing

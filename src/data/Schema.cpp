@@ -1,5 +1,8 @@
 #include "Schema.h"
 
+#include "Money.h"
+#include "Pricing.h"
+#include "StoreDate.h"
 #include "UpgradeWork.h"
 
 #include <QSqlQuery>
@@ -93,7 +96,7 @@ const QStringList &tableNames()
         QStringLiteral("tblMovies"), QStringLiteral("tblVideos"), QStringLiteral("tblRentals"),
         QStringLiteral("tblReceipts"), QStringLiteral("tblSalesDetails"), QStringLiteral("tblVideosSold"),
         QStringLiteral("tblInventory"), QStringLiteral("tblSettings"), QStringLiteral("tblGateLog"),
-        QStringLiteral("tblLedger")};
+        QStringLiteral("tblLedger"), QStringLiteral("tblPrices")};
     return names;
 }
 
@@ -294,6 +297,114 @@ QStringList chain(Engine engine)
            + creating(laterGuards(engine));
 }
 
+// The step that keeps what was charged starts from this version.
+constexpr int ChargesStep = 4;
+
+// Half to even, in SQL both engines read alike: `n` divided by `d` (both
+// whole and not below zero), as a whole number.
+QString halfEven(const QString &n, qint64 d)
+{
+    return QStringLiteral("((%1) / %2 + CASE WHEN 2 * ((%1) % %2) > %2 OR (2 * ((%1) % %2) = %2 AND ((%1) / %2) % 2 = 1) "
+                          "THEN 1 ELSE 0 END)")
+        .arg(n)
+        .arg(d);
+}
+
+// An amount of ten-thousandths rounded to whole cents, and its tax at
+// `rate` millionths, as Money and Tax round them.
+QString centsOf(const QString &units)
+{
+    return QStringLiteral("100 * %1").arg(halfEven(units, 100));
+}
+
+QString taxOf(const QString &units, qint64 rate)
+{
+    return QStringLiteral("100 * %1").arg(halfEven(QStringLiteral("(%1) * %2").arg(units).arg(rate), 100 * Pricing::RateScale));
+}
+
+// The prices and taxes the store sets, each change kept with the day it
+// takes effect (never overwritten), and on every rental, item line and tape
+// sold what it was charged: fee, period, late fee a day, unit price, the
+// line's amount, the two tax rates (millionths) and the line's share of
+// each tax. Rows from before the step are filled in with the starting
+// prices, the best the store knows: each line taxed on its own.
+QStringList chargesKept()
+{
+    QStringList statements;
+    const QStringList charged = {QStringLiteral("GSTRate INTEGER"), QStringLiteral("PSTRate INTEGER"),
+                                 QStringLiteral("GST BIGINT"), QStringLiteral("PST BIGINT")};
+    const QStringList rental = QStringList{QStringLiteral("RentalFee BIGINT"), QStringLiteral("RentalDays INTEGER"),
+                                           QStringLiteral("LateFee BIGINT")} + charged;
+    const QStringList sale = QStringList{QStringLiteral("Price BIGINT"), QStringLiteral("Amount BIGINT")} + charged;
+    for (const QString &column : rental)
+        statements << QStringLiteral("ALTER TABLE tblRentals ADD COLUMN ") + column;
+    for (const char *table : {"tblSalesDetails", "tblVideosSold"})
+        for (const QString &column : sale)
+            statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(QLatin1String(table), column);
+    statements << QStringLiteral(R"(CREATE TABLE tblPrices (
+    ChangeID INTEGER NOT NULL PRIMARY KEY,
+    Kind TEXT NOT NULL CHECK (Kind IN ('class', 'tax')),
+    Number INTEGER NOT NULL,
+    InForceFrom TEXT NOT NULL,
+    Name TEXT NOT NULL,
+    Fee BIGINT,
+    Days INTEGER,
+    LateFee BIGINT,
+    Rate INTEGER,
+    ChangedAt TEXT,
+    Counter TEXT))");
+
+    const Rates &rates = Pricing::starting();
+    const QString first = StoreDate::toText(Pricing::startingDay());
+    int id = 0;
+    for (int n = 1; n <= Pricing::Classes; ++n) {
+        const PriceClass &c = rates.classes[n - 1];
+        statements << QStringLiteral("INSERT INTO tblPrices (ChangeID, Kind, Number, InForceFrom, Name, Fee, Days, "
+                                     "LateFee) VALUES (%1, 'class', %2, '%3', '%4', %5, %6, %7)")
+                          .arg(++id)
+                          .arg(n)
+                          .arg(first, c.name)
+                          .arg(c.fee.units())
+                          .arg(c.days)
+                          .arg(c.lateFee.units());
+    }
+    for (int n = 1; n <= Pricing::Taxes; ++n)
+        statements << QStringLiteral("INSERT INTO tblPrices (ChangeID, Kind, Number, InForceFrom, Name, Rate) "
+                                     "VALUES (%1, 'tax', %2, '%3', '%4', %5)")
+                          .arg(++id)
+                          .arg(n)
+                          .arg(first, rates.taxes[n - 1].name)
+                          .arg(rates.taxes[n - 1].rate);
+
+    const qint64 gst = rates.taxes[0].rate, pst = rates.taxes[1].rate;
+    auto taxes = [&](const QString &amount) {
+        return QStringLiteral("GSTRate = %1, PSTRate = %2, GST = %3, PST = %4")
+            .arg(gst)
+            .arg(pst)
+            .arg(taxOf(amount, gst), taxOf(amount, pst));
+    };
+    // A stored quantity times a price raised since may pass what the
+    // program takes: that line's amount stays unknown.
+    const QString limit = QString::number(Money::limit().units());
+    statements
+        << QStringLiteral("UPDATE tblRentals SET (RentalFee, RentalDays, LateFee) = (SELECT p.Fee, p.Days, p.LateFee "
+                          "FROM tblVideos v JOIN tblMovies m ON m.MovieNum = v.MovieNum JOIN tblPrices p ON "
+                          "p.Kind = 'class' AND p.Number = m.PriceClass WHERE v.VideoID = tblRentals.VideoID)")
+        << QStringLiteral("UPDATE tblRentals SET ") + taxes(QStringLiteral("RentalFee"))
+        << QStringLiteral("UPDATE tblSalesDetails SET Price = (SELECT i.Price FROM tblInventory i "
+                          "WHERE i.InventoryID = tblSalesDetails.InventoryID)")
+        << QStringLiteral("UPDATE tblSalesDetails SET Amount = CASE WHEN Price < 0 OR QuantityPurchased < 0 OR "
+                          "(QuantityPurchased > 0 AND Price > %1 / QuantityPurchased) THEN NULL ELSE %2 END")
+               .arg(limit, centsOf(QStringLiteral("Price * QuantityPurchased")))
+        << QStringLiteral("UPDATE tblSalesDetails SET ") + taxes(QStringLiteral("Amount"))
+        << QStringLiteral("UPDATE tblVideosSold SET Price = (SELECT v.SalePrice FROM tblVideos v "
+                          "WHERE v.VideoID = tblVideosSold.VideoID)")
+        << QStringLiteral("UPDATE tblVideosSold SET Amount = CASE WHEN Price < 0 OR Price > %1 THEN NULL ELSE %2 END")
+               .arg(limit, centsOf(QStringLiteral("Price")))
+        << QStringLiteral("UPDATE tblVideosSold SET ") + taxes(QStringLiteral("Amount"));
+    return statements;
+}
+
 } // namespace
 
 QStringList upgrade(int from, Engine engine)
@@ -303,6 +414,7 @@ QStringList upgrade(int from, Engine engine)
     case 1: return settingsAndGateLog();
     case 2: return ledger(engine); // the money ledger, empty: it starts from the day of the step
     case 3: return chain(engine);  // with UpgradeWork::chainAndShortenCards
+    case ChargesStep: return chargesKept();
     }
     return {};
 }
@@ -334,6 +446,16 @@ const QList<Guard> &guards(Engine engine)
     static const QList<Guard> file = firstLedgerGuards(Engine::SQLite) + laterGuards(Engine::SQLite);
     static const QList<Guard> server = firstLedgerGuards(Engine::PostgreSQL) + laterGuards(Engine::PostgreSQL);
     return engine == Engine::SQLite ? file : server;
+}
+
+
+QString upgradeNote(int from)
+{
+    if (from == ChargesStep)
+        return QStringLiteral("the store now keeps what each rental and sale was charged and the prices and taxes "
+                              "it sets; rentals and sales recorded before were given the starting prices and "
+                              "taxes (each line taxed on its own), the best the store knows");
+    return {};
 }
 
 QStringList creation(Engine engine)

@@ -15,7 +15,7 @@ enum class Engine { SQLite, PostgreSQL };
 
 // The version a store made now carries; one more than the last step of
 // upgrade().
-inline constexpr int Version = 4;
+inline constexpr int Version = 5;
 
 // The tables of a store before any step (version 0), in an order that
 // creates them.
@@ -32,6 +32,9 @@ const QStringList &indexes();
 // A new step is one more case, with Version raised by one; a new store is
 // made by the same steps, so a step is written once.
 QStringList upgrade(int from, Engine engine);
+// What the step from `from` did that the store's owner should hear of,
+// said once when it runs; empty for most steps.
+QString upgradeNote(int from);
 // Every statement that makes a complete new store of the current version:
 // the tables, the seed rows, then every step.
 QStringList creation(Engine engine);

@@ -149,11 +149,13 @@ QSqlError upgrade(const QSqlDatabase &db, QStringList *notes)
     const QString table = QString::fromLatin1(VersionTable);
     QSqlError error = runAll(q, {QStringLiteral("BEGIN"),
                                  QStringLiteral("LOCK TABLE %1 IN ACCESS EXCLUSIVE MODE").arg(table)});
+    int from = Schema::Version;
     if (!error.isValid()) {
         if (!q.exec(QStringLiteral("SELECT Version FROM %1").arg(table)) || !q.next()) {
             error = q.lastError();
         } else {
             const int version = q.value(0).toInt();
+            from = version;
             error = Schema::runSteps(db, version, Schema::Engine::PostgreSQL);
             if (!error.isValid() && version < Schema::Version)
                 error = runAll(q, {QStringLiteral("UPDATE %1 SET Version = %2").arg(table).arg(Schema::Version)});
@@ -165,6 +167,9 @@ QSqlError upgrade(const QSqlDatabase &db, QStringList *notes)
         error = runAll(q, {QStringLiteral("COMMIT")});
     if (error.isValid())
         q.exec(QStringLiteral("ROLLBACK"));
+    for (int step = from; step < Schema::Version && !error.isValid(); ++step)
+        if (const QString note = Schema::upgradeNote(step); !note.isEmpty())
+            qInfo("videostore: %s", qPrintable(note));
     return error;
 }
 

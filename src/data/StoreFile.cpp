@@ -364,6 +364,9 @@ QString upgradeAndSwitch(const QString &path, QStringList *notes)
                     error = runAll(q, {QStringLiteral("COMMIT")});
                 else
                     q.exec(QStringLiteral("ROLLBACK"));
+                for (int step = version; step < Schema::Version && !error.isValid(); ++step)
+                    if (const QString note = Schema::upgradeNote(step); !note.isEmpty())
+                        qInfo("videostore: %s: %s", qPrintable(QDir::toNativeSeparators(path)), qPrintable(note));
             }
             if (!error.isValid())
                 error = runAll(q, {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=FULL")});

@@ -2,6 +2,7 @@
 #include "ReportStore.h"
 
 #include "data/Ledger.h"
+#include "data/Pricing.h"
 #include "data/StoreDate.h"
 
 namespace {
@@ -72,8 +73,10 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
     if (!day)
         return std::nullopt;
     const auto d = Ledger::dayEnd(db, *day);
-    if (!d)
+    const auto rates = d ? Pricing::lastSet(db) : std::nullopt;
+    if (!rates)
         return std::nullopt;
+    const std::array<Tax, Pricing::Taxes> &taxes = rates->taxes;
 
     QList<ReportRow> rows;
     const QString dayText = StoreDate::toText(*day);
@@ -96,8 +99,10 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
     line(QStringLiteral("Items sold"), count(d->itemsSold), units(d->itemsSoldAmount));
     line(QStringLiteral("Fees paid with a checkout"), count(d->checkoutsWithFees), units(d->feesPaidAtCheckout));
     line(QStringLiteral("SubTotal"), {}, units(d->subtotal));
-    line(QStringLiteral("GST collected"), {}, units(d->gst));
-    line(QStringLiteral("PST collected"), {}, units(d->pst));
+    line(taxes[0].name + QStringLiteral(" collected"), {}, units(d->gst));
+    // A second tax at 0 % is left off, unless the day took some of it.
+    if (taxes[1].charged() || d->pst != Money())
+        line(taxes[1].name + QStringLiteral(" collected"), {}, units(d->pst));
     line(QStringLiteral("TOTAL"), {}, units(d->checkoutsTotal));
 
     section = QStringLiteral("Late fees");

@@ -38,6 +38,11 @@ QList<CsvColumn> columnsOf(const ReportLayout &layout)
     if (layout.name == QLatin1String("rptTaxes"))
         return {{"Day", "Day"}, {"Checkouts", "Checkouts"}, {"SubTotal", "SubTotal"},
                 {"GST", "GST"}, {"PST", "PST"},          {"TOTAL", "Total"}};
+    if (layout.name == QLatin1String("rptPrices"))
+        return {{"In force from", "InForceFrom"}, {"What", "What"},         {"Name", "Name"},
+                {"Rental fee", "Fee"},            {"Days", "Days"},         {"Late fee a day", "LateFee"},
+                {"Rate", "Rate"},                 {"Changed", "ChangedAt"}, {"Counter", "Counter"},
+                {"Note", "Note"}};
     if (layout.name == QLatin1String("rptGateLog"))
         return {{"Try", "TryNumber"},     {"Time", "TriedAt"},           {"Destination", "Destination"},
                 {"Outcome", "Outcome"},   {"Counter", "Workstation"}};

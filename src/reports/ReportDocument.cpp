@@ -86,8 +86,24 @@ void ReportDocument::prepare()
     const ReportCommand &command = *m_layout.command;
     for (const ReportBand &band : m_layout.bands) {
         PreparedBand pb{&band, {}};
+        // A tax left off takes its line with it; the lines under it close up.
+        int leftOff = -1, pitch = 0;
+        for (const ReportItem &item : band.items)
+            if (item.tax > 0 && !m_store.showsTax(item.tax))
+                leftOff = item.top;
+        for (const ReportItem &item : band.items)
+            if (leftOff >= 0 && item.top > leftOff && (pitch == 0 || item.top - leftOff < pitch))
+                pitch = item.top - leftOff;
         for (const ReportItem &item : band.items) {
-            Prepared p{&item, fontIndex(item.font), -1, item.width};
+            if (item.tax > 0 && !m_store.showsTax(item.tax))
+                continue;
+            const bool closesUp = leftOff >= 0 && item.top > leftOff
+                                  && (item.kind == ItemKind::Label || item.kind == ItemKind::Sum);
+            QString text = item.text;
+            if (item.tax > 0)
+                text.replace(item.tax == 1 ? QStringLiteral("GST") : QStringLiteral("PST"),
+                             m_store.taxes()[item.tax - 1].name);
+            Prepared p{&item, fontIndex(item.font), -1, item.width, closesUp ? item.top - pitch : item.top, text};
             if (item.kind == ItemKind::Field)
                 p.column = command.column(item.text);
             else if (item.kind == ItemKind::Sum)
@@ -102,7 +118,7 @@ void ReportDocument::prepare()
                 int room = next - item.left - Gap;
                 if (item.kind == ItemKind::Label) {
                     double word = 0;
-                    for (const QString &w : item.text.split(u' ', Qt::SkipEmptyParts))
+                    for (const QString &w : text.split(u' ', Qt::SkipEmptyParts))
                         word = std::max(word, m_metrics[p.font].horizontalAdvance(w));
                     room = std::min(room, int(std::ceil(word)) + 20);
                 }
@@ -225,8 +241,9 @@ QString ReportDocument::format(const QVariant &value, ColumnType type, bool curr
         return {};
     switch (type) {
     case ColumnType::Money: {
+        // Every amount with its two decimals: "2.50", never "2.5".
         const Money m = Money::fromUnits(value.toLongLong());
-        return currency ? m.toCurrency() : m.toPlain();
+        return currency ? m.toCurrency() : m.toPlainCents();
     }
     case ColumnType::Number: return QString::number(value.toLongLong());
     case ColumnType::Text:
@@ -310,7 +327,7 @@ void ReportDocument::drawText(QPainter &painter, const Prepared &p, int y, const
         return;
     const ReportItem &item = *p.item;
     const QFontMetricsF &fm = m_metrics[p.font];
-    const double baseline = y + item.top + fm.ascent();
+    const double baseline = y + p.top + fm.ascent();
     if (item.currency) {
         // Amounts line up on their right edge and are never cut short.
         drawPlain(painter, p.font, QPointF(item.left + item.width - advance(p.font, text), baseline), text);
@@ -359,8 +376,8 @@ void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, cons
             painter.setPen(item.color);
         switch (item.kind) {
         case ItemKind::Label:
-            painter.drawText(QRectF(item.left, y + item.top, p.extent, band.band->height - item.top),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, item.text);
+            painter.drawText(QRectF(item.left, y + p.top, p.extent, band.band->height - p.top),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, p.text);
             break;
         case ItemKind::Field:
             if (row && p.column >= 0)
@@ -373,7 +390,7 @@ void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, cons
             break;
         case ItemKind::Sum: {
             const QList<Money> &sums =
-                placed.kind == BandKind::ReportFooter ? m_store.totals() : m_store.groups()[placed.group].sums;
+                placed.kind == BandKind::ReportFooter ? m_store.totals() : m_store.groupSums(placed.group);
             if (p.column >= 0 && p.column < sums.size())
                 drawText(painter, p, y, sums[p.column].toCurrency(), ColumnType::Money);
             break;
@@ -404,6 +421,18 @@ bool ReportDocument::paintPage(QPainter &painter, int page)
     if (page < 0 || page >= pageCount())
         return false;
     const QList<PlacedBand> bands = bandsOn(page);
+    // The sums the page's footers show, read now if not yet.
+    int firstGroup = -1, lastGroup = -1;
+    for (const PlacedBand &b : bands) {
+        if (b.kind == BandKind::ReportFooter && !m_store.loadSums())
+            return false;
+        if (b.kind == BandKind::GroupFooter) {
+            firstGroup = firstGroup < 0 ? b.group : firstGroup;
+            lastGroup = b.group;
+        }
+    }
+    if (firstGroup >= 0 && !m_store.loadGroupSums(firstGroup, lastGroup))
+        return false;
     if (page != m_cachedPage) {
         qint64 first = -1, last = -1;
         for (const PlacedBand &b : bands)
@@ -483,8 +512,9 @@ ReportDocument::Outcome ReportDocument::render(QPagedPaintDevice &device, int fr
     const double scale = device.logicalDpiX() / 1440.0;
     const int total = to - from + 1;
     // From the first page on, rows are read in one pass rather than a
-    // query per page.
-    const bool stream = from == 0 && to > 0 && m_store.startStream();
+    // query per page, with every sum read before it: a server takes no
+    // other statement while it streams.
+    const bool stream = from == 0 && to > 0 && m_store.loadSums() && m_store.startStream();
     m_cachedPage = -1;
     struct EndStream
     {

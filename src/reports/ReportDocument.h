@@ -75,6 +75,8 @@ private:
         int font = 0;    // index into m_fonts
         int column = -1; // field: column of the row; sum: index of the sum
         int extent = 0;  // room a text may use before the next box
+        int top = 0;     // from the band's top, once a line left off is closed up
+        QString text;    // a label's text, a tax named as the store names it
     };
     struct PreparedBand
     {

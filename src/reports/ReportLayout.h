@@ -39,6 +39,9 @@ struct ReportItem
     ReportFont font;
     QColor color = Qt::black;
     bool currency = false;
+    // 1 or 2 for a figure or label of that tax: its label takes the tax's
+    // name, and a second tax left off takes its line with it.
+    int tax = 0;
 };
 
 struct ReportBand
@@ -65,7 +68,8 @@ struct ReportLayout
 };
 
 // The six reports and the two from the money ledger, by the names scripts
-// and menus use, then the gate log, which only the command line writes.
+// and menus use, then the gate log and the prices' history, which only the
+// command line writes.
 enum class ReportId {
     AllMovies,
     MoviesByType,
@@ -75,10 +79,11 @@ enum class ReportId {
     SalesReport,
     DayEnd,
     Taxes,
-    GateLog
+    GateLog,
+    Prices
 };
 inline constexpr int ReportCount = 8;
-inline constexpr int CommandLineReportCount = 9;
+inline constexpr int CommandLineReportCount = 10;
 
 namespace ReportLayouts {
 const ReportLayout &layout(ReportId id);

@@ -52,6 +52,13 @@ ReportItem sum(int left, int width, const char *name, int top)
     return {ItemKind::Sum, left, width, top, QString::fromLatin1(name), fieldFont(), Qt::black, true};
 }
 
+// `item` as a label or figure of tax 1 or 2.
+ReportItem ofTax(ReportItem item, int tax)
+{
+    item.tax = tax;
+    return item;
+}
+
 ReportItem rule(int left, int width, int top)
 {
     return {ItemKind::Line, left, width, top, {}, {}, Qt::black, false};
@@ -76,7 +83,9 @@ QList<ReportItem> sumLines(int amountLeft, int amountWidth, int taxLeft, int tax
         const int y = top + i * Line;
         const int left = i == 0 ? amountLeft : taxLeft;
         const int width = i == 0 ? amountWidth : taxWidth;
-        items << label(std::min(amountLeft, taxLeft) - 1400, 1300, labels[i], y) << sum(left, width, names[i], y);
+        const int tax = i == 1 ? 1 : i == 2 ? 2 : 0;
+        items << ofTax(label(std::min(amountLeft, taxLeft) - 1400, 1300, labels[i], y), tax)
+              << ofTax(sum(left, width, names[i], y), tax);
     }
     return items;
 }
@@ -218,14 +227,15 @@ ReportLayout taxes()
             QStringLiteral("Taxes"),
             &ReportCommands::taxes(),
             {{BandKind::ReportHeader, 1500,
-              {title(0, 6000, "GST AND PST COLLECTED", QColor(0x00, 0x80, 0x00)), logo(0, 2160, 620)}},
+              {title(0, 6000, "TAXES COLLECTED", QColor(0x00, 0x80, 0x00)), logo(0, 2160, 620)}},
              {BandKind::PageHeader, 2 * HeadLine,
               {heading(0, 2200, "Day"), heading(2300, 900, "Checkouts"), heading(3400, 1200, "SubTotal"),
-               heading(4800, 1100, "GST"), heading(6100, 1100, "PST"), heading(7400, 1300, "TOTAL"),
+               ofTax(heading(4800, 1100, "GST"), 1), ofTax(heading(6100, 1100, "PST"), 2),
+               heading(7400, 1300, "TOTAL"),
                rule(0, 8700, HeadLine + 40)}},
              {BandKind::Detail, Line,
               {field(0, 2200, "Day"), field(2300, 900, "Checkouts"), field(3400, 1200, "SubTotal", 1, true),
-               field(4800, 1100, "GST", 1, true), field(6100, 1100, "PST", 1, true),
+               ofTax(field(4800, 1100, "GST", 1, true), 1), ofTax(field(6100, 1100, "PST", 1, true), 2),
                field(7400, 1300, "Total", 1, true)}},
               pageFooter()}};
 }
@@ -243,6 +253,25 @@ ReportLayout gateLog()
              {BandKind::Detail, Line,
               {field(0, 450, "TryNumber"), field(480, 1950, "TriedAt"), field(2480, 2150, "Destination"),
                field(4680, 1250, "Outcome"), field(5980, 1100, "Workstation")}},
+             pageFooter()}};
+}
+
+ReportLayout prices()
+{
+    return {QStringLiteral("rptPrices"),
+            QStringLiteral("Prices and Taxes"),
+            &ReportCommands::prices(),
+            {{BandKind::ReportHeader, 900,
+              {title(0, 5000, "PRICES AND TAXES", QColor(0x00, 0x00, 0x80)), logo(5000, 2016, 0)}},
+             {BandKind::PageHeader, 2 * HeadLine + 80,
+              {heading(0, 1000, "In force from"), heading(1100, 1100, "What"), heading(2300, 1700, "Name"),
+               heading(4100, 800, "Rental fee"), heading(5000, 500, "Days"), heading(5600, 800, "Late fee a day"),
+               heading(6500, 700, "Rate"), heading(7300, 1700, "Changed")}},
+             {BandKind::Detail, 2 * Line,
+              {field(0, 1000, "InForceFrom"), field(1100, 1100, "What"), field(2300, 1700, "Name"),
+               field(4100, 800, "Fee", 1, true), field(5000, 500, "Days"), field(5600, 800, "LateFee", 1, true),
+               field(6500, 700, "Rate"), field(7300, 1700, "ChangedAt"), field(7300, 1700, "Counter", 2),
+               field(1100, 2900, "Note", 2)}},
              pageFooter()}};
 }
 
@@ -280,7 +309,7 @@ const ReportLayout &layout(ReportId id)
 {
     static const ReportLayout layouts[CommandLineReportCount] = {
         allMovies(), moviesByType(), customerList(), customersByDate(), rentalRevenue(),
-        salesReport(), dayEnd(),     taxes(),        gateLog()};
+        salesReport(), dayEnd(),     taxes(),        gateLog(),      prices()};
     return layouts[static_cast<int>(id)];
 }
 
@@ -288,7 +317,7 @@ QString scriptName(ReportId id)
 {
     static const char *const names[CommandLineReportCount] = {
         "all-movies", "movies-by-type", "customer-list", "customers-by-date", "rental-revenue",
-        "daily-sales", "day-end",       "taxes",         "gate-log"};
+        "daily-sales", "day-end",       "taxes",         "gate-log",       "prices"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 

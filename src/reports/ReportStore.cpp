@@ -15,19 +15,6 @@ namespace {
 // rows in; before that, stepping over the rows is quicker than indexing them.
 constexpr qint64 SeekFrom = 5000;
 
-const Money Gst = Money::fromCents(7);  // per dollar
-const Money Pst = Money::fromCents(8);
-
-// A tax of `amount`, exact to the ten-thousandth the store keeps; nullopt
-// when it does not fit.
-std::optional<Money> tax(Money amount, Money rate)
-{
-    const auto scaled = amount.times(rate.units());
-    if (!scaled)
-        return std::nullopt;
-    return Money::fromUnits(divideHalfEven(scaled->units(), Money::Scale));
-}
-
 QVariant units(Money m)
 {
     return QVariant::fromValue<qint64>(m.units());
@@ -51,28 +38,35 @@ QVariant numberAt(const QSqlQuery &q, int i)
     return v.isNull() ? QVariant() : QVariant::fromValue<qint64>(v.toLongLong());
 }
 
-// An amount, its two taxes and its total; empty when there is no amount or
-// the figures do not fit (a stored quantity times a price raised since).
-QList<Money> taxedSums(std::optional<Money> amount)
+// A kept amount and its two taxes, and their total; empty values when any
+// is unknown (a line whose amount did not fit when it was filled in).
+void appendCharged(ReportRow &row, const QSqlQuery &q, int amount, int gst, int pst)
 {
-    if (!amount)
-        return {};
-    const auto gst = tax(*amount, Gst), pst = tax(*amount, Pst);
-    std::optional<Money> total;
-    if (gst && pst)
-        if (const auto withGst = amount->plus(*gst))
-            total = withGst->plus(*pst);
-    if (!total)
-        return {};
-    return {*amount, *gst, *pst, *total};
+    const bool known = !q.value(amount).isNull() && !q.value(gst).isNull() && !q.value(pst).isNull();
+    row << moneyAt(q, amount) << moneyAt(q, gst) << moneyAt(q, pst);
+    row << (known ? units(Money::fromUnits(q.value(amount).toLongLong()) + Money::fromUnits(q.value(gst).toLongLong())
+                          + Money::fromUnits(q.value(pst).toLongLong()))
+                  : QVariant());
 }
 
-// The four taxed figures of `amount`, or four empty values.
-void appendTaxed(ReportRow &row, std::optional<Money> amount)
+// The sums of kept amounts and taxes, which are whole cents, so the total
+// is exactly the three as shown; none while a row's figures are unknown.
+QStringList chargedSums(const char *amount)
 {
-    const QList<Money> sums = taxedSums(amount);
-    for (int i = 0; i < 4; ++i)
-        row << (sums.isEmpty() ? QVariant() : units(sums[i]));
+    const QString a = QString::fromLatin1(amount), table = a.section(u'.', 0, 0);
+    return {QStringLiteral("SUM(%1)").arg(a), QStringLiteral("SUM(%1.GST)").arg(table),
+            QStringLiteral("SUM(%1.PST)").arg(table),
+            QStringLiteral("SUM(CASE WHEN %1 IS NULL OR %2.GST IS NULL OR %2.PST IS NULL THEN 1 ELSE 0 END)")
+                .arg(a, table)};
+}
+
+QList<Money> sumsOf(const QVariantList &a)
+{
+    if (a.value(3).toLongLong() != 0)
+        return {};
+    const Money amount = Money::fromUnits(a.value(0).toLongLong()), gst = Money::fromUnits(a.value(1).toLongLong()),
+                pst = Money::fromUnits(a.value(2).toLongLong());
+    return {amount, gst, pst, amount + gst + pst};
 }
 
 ReportColumn col(const char *name, ColumnType type = ColumnType::Text)
@@ -196,16 +190,16 @@ const ReportCommand &customersByDate()
 
 const ReportCommand &rentalRevenue()
 {
-    // The fee comes from the title's price class as it stands today.
+    // Each rental with the fee and taxes it was charged.
     static const ReportCommand c{
         QStringLiteral("RentalRevenue"),
-        {col("PriceClass", ColumnType::Number), col("RentalDate", ColumnType::Date),
-         col("rentalfee", ColumnType::Money), col("GST", ColumnType::Money), col("PST", ColumnType::Money),
-         col("totalRentalFee", ColumnType::Money), col("CustomerNumber", ColumnType::Number),
-         col("VideoID", ColumnType::Number), col("Name"), col("RentalID", ColumnType::Number)},
-        {QStringLiteral("tblMovies.PriceClass"), QStringLiteral("tblRentals.RentalDate"),
-         QStringLiteral("tblRentals.CustomerNumber"), QStringLiteral("tblVideos.VideoID"),
-         QStringLiteral("tblMovies.Name"), QStringLiteral("tblRentals.RentalID")},
+        {col("RentalDate", ColumnType::Date), col("rentalfee", ColumnType::Money), col("GST", ColumnType::Money),
+         col("PST", ColumnType::Money), col("totalRentalFee", ColumnType::Money),
+         col("CustomerNumber", ColumnType::Number), col("VideoID", ColumnType::Number), col("Name"),
+         col("RentalID", ColumnType::Number)},
+        {QStringLiteral("tblRentals.RentalDate"), QStringLiteral("tblRentals.RentalFee"),
+         QStringLiteral("tblRentals.GST"), QStringLiteral("tblRentals.PST"), QStringLiteral("tblRentals.CustomerNumber"),
+         QStringLiteral("tblVideos.VideoID"), QStringLiteral("tblMovies.Name"), QStringLiteral("tblRentals.RentalID")},
         QStringLiteral("FROM tblRentals, tblVideos, tblMovies WHERE tblRentals.VideoID = tblVideos.VideoID "
                        "AND tblVideos.MovieNum = tblMovies.MovieNum"),
         // The member too: a tape may stand twice in one checkout.
@@ -213,32 +207,24 @@ const ReportCommand &rentalRevenue()
         {},
         QStringLiteral("tblRentals.RentalID"),
         QStringLiteral("FROM tblRentals WHERE 1 = 1"),
-        {QStringLiteral("COUNT(tblMovies.PriceClass)"), QStringLiteral("SUM(tblMovies.PriceClass)")},
+        chargedSums("tblRentals.RentalFee"),
         {QStringLiteral("rentalfee"), QStringLiteral("GST"), QStringLiteral("PST"),
          QStringLiteral("totalRentalFee")},
         [](const QSqlQuery &q) {
-            ReportRow row{numberAt(q, 0), textAt(q, 1)};
-            std::optional<Money> fee;
-            if (!q.value(0).isNull())
-                fee = Money::fromCents(499) - Money::fromCents(100 * q.value(0).toLongLong());
-            appendTaxed(row, fee);
-            row << numberAt(q, 2) << numberAt(q, 3) << textAt(q, 4) << numberAt(q, 5);
+            ReportRow row{textAt(q, 0)};
+            appendCharged(row, q, 1, 2, 3);
+            row << numberAt(q, 4) << numberAt(q, 5) << textAt(q, 6) << numberAt(q, 7);
             return row;
         },
-        [](const QVariantList &a) {
-            // Each fee is a whole number of cents, so its taxes are exact and
-            // the taxes of the sum are the sums of the taxes.
-            const qint64 n = a.value(0).toLongLong(), classes = a.value(1).toLongLong();
-            return taxedSums(Money::fromCents(499 * n - 100 * classes));
-        }};
+        sumsOf};
     return c;
 }
 
 const ReportCommand &salesReport()
 {
     // Every stock-item line of every receipt once, whether or not the
-    // receipt also sold a tape, and every tape sold as a line of its own at
-    // its sale price: items first on a receipt, then tapes.
+    // receipt also sold a tape, and every tape sold as a line of its own,
+    // each at the price it was sold at: items first on a receipt, then tapes.
     static const ReportCommand c{
         QStringLiteral("SalesReport_Grouping"),
         {col("SaleID", ColumnType::Number), col("DateOfSale", ColumnType::Date),
@@ -247,16 +233,19 @@ const ReportCommand &salesReport()
          col("PST", ColumnType::Money), col("TaxTotal", ColumnType::Money)},
         {QStringLiteral("s.SaleID"), QStringLiteral("s.DateOfSale"), QStringLiteral("s.CustomerID"),
          QStringLiteral("s.Quantity"), QStringLiteral("s.ItemName"), QStringLiteral("s.Price"),
-         QStringLiteral("s.LineKind"), QStringLiteral("s.LineKey")},
+         QStringLiteral("s.LineKind"), QStringLiteral("s.LineKey"), QStringLiteral("s.Amount"), QStringLiteral("s.GST"),
+         QStringLiteral("s.PST")},
         QStringLiteral("FROM (SELECT tblReceipts.SaleID AS SaleID, tblReceipts.DateOfSale AS DateOfSale, "
                        "tblReceipts.CustomerID AS CustomerID, tblSalesDetails.QuantityPurchased AS Quantity, "
-                       "tblInventory.ItemName AS ItemName, tblInventory.Price AS Price, 0 AS LineKind, "
-                       "tblSalesDetails.InventoryID AS LineKey "
+                       "tblInventory.ItemName AS ItemName, tblSalesDetails.Price AS Price, 0 AS LineKind, "
+                       "tblSalesDetails.InventoryID AS LineKey, tblSalesDetails.Amount AS Amount, "
+                       "tblSalesDetails.GST AS GST, tblSalesDetails.PST AS PST "
                        "FROM tblSalesDetails, tblInventory, tblReceipts "
                        "WHERE tblSalesDetails.InventoryID = tblInventory.InventoryID "
                        "AND tblSalesDetails.ReceiptID = tblReceipts.SaleID "
                        "UNION ALL SELECT tblReceipts.SaleID, tblReceipts.DateOfSale, tblReceipts.CustomerID, 1, "
-                       "tblMovies.Name, tblVideos.SalePrice, 1, tblVideosSold.VideoID "
+                       "tblMovies.Name, tblVideosSold.Price, 1, tblVideosSold.VideoID, tblVideosSold.Amount, "
+                       "tblVideosSold.GST, tblVideosSold.PST "
                        "FROM tblVideosSold, tblVideos, tblMovies, tblReceipts "
                        "WHERE tblVideosSold.VideoID = tblVideos.VideoID AND tblVideos.MovieNum = tblMovies.MovieNum "
                        "AND tblVideosSold.ReceiptID = tblReceipts.SaleID) s WHERE 1 = 1"),
@@ -264,8 +253,7 @@ const ReportCommand &salesReport()
         QStringLiteral("s.DateOfSale"),
         QStringLiteral("s.DateOfSale"),
         {},
-        // Worked exactly where the engine can: a sum past 64 bits is left blank, never an error.
-        {QStringLiteral("SUM(CAST(s.Quantity AS NUMERIC) * s.Price)")},
+        chargedSums("s.Amount"),
         {QStringLiteral("Amount"), QStringLiteral("GST"), QStringLiteral("PST"), QStringLiteral("TaxTotal")},
         [](const QSqlQuery &q) {
             // A tape sold is named by its number and title.
@@ -273,17 +261,10 @@ const ReportCommand &salesReport()
             if (q.value(6).toInt() == 1)
                 name = QStringLiteral("Tape %1: %2").arg(q.value(7).toLongLong()).arg(name.toString());
             ReportRow row{numberAt(q, 0), textAt(q, 1), numberAt(q, 2), numberAt(q, 3), name, moneyAt(q, 5)};
-            std::optional<Money> amount;
-            if (!q.value(3).isNull() && !q.value(5).isNull())
-                amount = Money::fromUnits(q.value(5).toLongLong()).times(q.value(3).toLongLong());
-            appendTaxed(row, amount);
+            appendCharged(row, q, 8, 9, 10);
             return row;
         },
-        [](const QVariantList &a) {
-            // Taxes of a day's amount; the same as the sum of each line's
-            // taxes for prices in whole cents, which is what the store sells at.
-            return taxedSums(Money::fromUnits(a.value(0).toLongLong()));
-        }};
+        sumsOf};
     return c;
 }
 
@@ -310,6 +291,49 @@ const ReportCommand &gateLog()
             return ReportRow{numberAt(q, 0), textAt(q, 1),
                              caption.isEmpty() ? QVariant(QString::number(destination)) : QVariant(caption),
                              textAt(q, 3), textAt(q, 4)};
+        },
+        [](const QVariantList &) { return QList<Money>(); }};
+    return c;
+}
+
+const ReportCommand &prices()
+{
+    // Every change of the prices and taxes, by the day it takes effect.
+    static const ReportCommand c{
+        QStringLiteral("Prices"),
+        {col("InForceFrom", ColumnType::Date), col("What"), col("Name"), col("Fee", ColumnType::Money),
+         col("Days", ColumnType::Number), col("LateFee", ColumnType::Money), col("Rate"), col("ChangedAt"),
+         col("Counter"), col("Note")},
+        {QStringLiteral("p.InForceFrom"), QStringLiteral("p.Kind"), QStringLiteral("p.Number"),
+         QStringLiteral("p.Name"), QStringLiteral("p.Fee"), QStringLiteral("p.Days"), QStringLiteral("p.LateFee"),
+         QStringLiteral("p.Rate"), QStringLiteral("p.ChangedAt"), QStringLiteral("p.Counter"),
+         QStringLiteral("(SELECT COUNT(*) FROM tblPrices q WHERE q.Kind = p.Kind AND q.Number = p.Number "
+                        "AND q.InForceFrom = p.InForceFrom AND q.ChangeID > p.ChangeID)")},
+        QStringLiteral("FROM tblPrices p WHERE 1 = 1"),
+        QStringLiteral("p.InForceFrom, p.Kind, p.Number, p.ChangeID"),
+        {},
+        QStringLiteral("p.InForceFrom"),
+        {},
+        {},
+        {},
+        [](const QSqlQuery &q) {
+            const bool isClass = q.value(1).toString() == QLatin1String("class");
+            const QString what = isClass ? QStringLiteral("Price class %1") : QStringLiteral("Tax %1");
+            QString note;
+            if (q.value(10).toLongLong() > 0)
+                note = QStringLiteral("replaced before its day by a later change");
+            else if (q.value(8).isNull())
+                note = QStringLiteral("as the store started");
+            return ReportRow{textAt(q, 0),
+                             what.arg(q.value(2).toInt()),
+                             textAt(q, 3),
+                             moneyAt(q, 4),
+                             numberAt(q, 5),
+                             moneyAt(q, 6),
+                             isClass ? QVariant() : QVariant(Pricing::percent(q.value(7).toLongLong()) + QStringLiteral(" %")),
+                             textAt(q, 8),
+                             textAt(q, 9),
+                             note};
         },
         [](const QVariantList &) { return QList<Money>(); }};
     return c;
@@ -346,44 +370,20 @@ bool ReportStore::open()
     }
     m_groups.clear();
     m_rowCount = 0;
+    const auto rates = Pricing::lastSet(m_db);
+    if (!rates)
+        return false;
+    m_taxes = rates->taxes;
+    m_sumsPending = false;
     if (m_command.compute)
         return openComputed();
-    const QString aggregates =
-        m_command.aggregates.isEmpty() ? QString() : QStringLiteral(", ") + m_command.aggregates.join(u", ");
     const bool grouped = !m_command.groupBy.isEmpty();
-    const QString sql = grouped ? QStringLiteral("SELECT %1, COUNT(*)%2 %3 GROUP BY %1 ORDER BY %1")
-                                      .arg(m_command.groupBy, aggregates, m_command.from)
-                                : QStringLiteral("SELECT COUNT(*)%1 %2").arg(aggregates, m_command.from);
-    auto q = m_db.run(action, sql, m_parameters);
-    if (!q)
+    // Sums stand in footers: they are read when a page shows them (a few
+    // groups at a time, or the whole report's with its last page), so the
+    // first page needs only the row counts.
+    m_sumsPending = !m_command.aggregates.isEmpty();
+    if (!readGroups(false))
         return false;
-    const int lead = grouped ? 1 : 0;
-    QVariantList totals(m_command.aggregates.size(), QVariant::fromValue<qint64>(0));
-    // A sum past what an integer holds comes back as a float: its figures
-    // are left blank rather than shown wrong.
-    bool totalsFit = true;
-    while (q->next()) {
-        ReportGroup g;
-        g.key = grouped ? q->value(0) : QVariant();
-        g.firstRow = m_rowCount;
-        g.rowCount = q->value(lead).toLongLong();
-        QVariantList agg;
-        bool fits = true;
-        for (int i = 0; i < m_command.aggregates.size(); ++i) {
-            agg << q->value(lead + 1 + i);
-            bool ok = true;
-            const qint64 value = agg.last().isNull() ? 0 : agg.last().toLongLong(&ok);
-            qint64 total = 0;
-            fits = fits && ok;
-            totalsFit = totalsFit && ok && !__builtin_add_overflow(totals[i].toLongLong(), value, &total);
-            totals[i] = QVariant::fromValue<qint64>(total);
-        }
-        if (fits)
-            g.sums = m_command.makeSums(agg);
-        m_rowCount += g.rowCount;
-        m_groups.append(g);
-    }
-    m_totals = totalsFit ? m_command.makeSums(totals) : QList<Money>();
     if (grouped) {
         // The groups are where each value of the grouping column starts.
         m_seekKeys.clear();
@@ -397,6 +397,157 @@ bool ReportStore::open()
     return true;
 }
 
+bool ReportStore::readGroups(bool withSums)
+{
+    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    const QStringList sums = withSums ? m_command.aggregates : QStringList();
+    const QString aggregates = sums.isEmpty() ? QString() : QStringLiteral(", ") + sums.join(u", ");
+    const bool grouped = !m_command.groupBy.isEmpty();
+    const QString sql = grouped ? QStringLiteral("SELECT %1, COUNT(*)%2 %3 GROUP BY %1 ORDER BY %1")
+                                      .arg(m_command.groupBy, aggregates, m_command.from)
+                                : QStringLiteral("SELECT COUNT(*)%1 %2").arg(aggregates, m_command.from);
+    auto q = m_db.run(action, sql, m_parameters);
+    if (!q)
+        return false;
+    m_groups.clear();
+    m_rowCount = 0;
+    const int lead = grouped ? 1 : 0;
+    QVariantList totals(sums.size(), QVariant::fromValue<qint64>(0));
+    // A sum past what an integer holds comes back as a float: its figures
+    // are left blank rather than shown wrong.
+    bool totalsFit = true;
+    while (q->next()) {
+        ReportGroup g;
+        g.key = grouped ? q->value(0) : QVariant();
+        g.firstRow = m_rowCount;
+        g.rowCount = q->value(lead).toLongLong();
+        QVariantList agg;
+        bool fits = true;
+        for (int i = 0; i < sums.size(); ++i) {
+            agg << q->value(lead + 1 + i);
+            bool ok = true;
+            const qint64 value = agg.last().isNull() ? 0 : agg.last().toLongLong(&ok);
+            qint64 total = 0;
+            fits = fits && ok;
+            totalsFit = totalsFit && ok && !__builtin_add_overflow(totals[i].toLongLong(), value, &total);
+            totals[i] = QVariant::fromValue<qint64>(total);
+        }
+        if (fits && withSums)
+            g.sums = m_command.makeSums(agg);
+        g.summed = withSums;
+        m_rowCount += g.rowCount;
+        m_groups.append(g);
+    }
+    m_totals = totalsFit && withSums ? m_command.makeSums(totals) : QList<Money>();
+    const int second = m_command.sumIndex(QStringLiteral("PST"));
+    m_secondTaxHeld = second >= 0 && (m_totals.isEmpty() || m_totals[second] != Money());
+    return true;
+}
+
+bool ReportStore::loadSums()
+{
+    if (!m_sumsPending)
+        return true;
+    if (!m_command.groupBy.isEmpty()) {
+        if (!readGroups(true))
+            return false;
+        m_sumsPending = false;
+        return true;
+    }
+    // Read in the report's own snapshot, so they are the sums of its rows;
+    // in the leading table alone when the join keeps every one of its rows,
+    // which gives the same sums far quicker.
+    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    QString from = m_command.from;
+    if (!m_command.seekFrom.isEmpty()) {
+        const auto all = m_db.scalar(action, QStringLiteral("SELECT COUNT(*) %1").arg(m_command.seekFrom));
+        if (!all)
+            return false;
+        if (all->toLongLong() == m_rowCount)
+            from = m_command.seekFrom;
+    }
+    auto q = m_db.run(action, QStringLiteral("SELECT %1 %2").arg(m_command.aggregates.join(u", "), from),
+                      from == m_command.from ? m_parameters : QVariantList());
+    if (!q)
+        return false;
+    QVariantList sums;
+    bool fit = q->next();
+    for (int i = 0; fit && i < m_command.aggregates.size(); ++i) {
+        const QVariant v = q->value(i);
+        sums << QVariant::fromValue<qint64>(v.isNull() ? 0 : v.toLongLong(&fit));
+    }
+    m_totals = fit ? m_command.makeSums(sums) : QList<Money>();
+    if (!m_groups.isEmpty()) {
+        m_groups.first().sums = m_totals;
+        m_groups.first().summed = true;
+    }
+    const int second = m_command.sumIndex(QStringLiteral("PST"));
+    m_secondTaxHeld = second >= 0 && (m_totals.isEmpty() || m_totals[second] != Money());
+    m_sumsPending = false;
+    return true;
+}
+
+bool ReportStore::loadGroupSums(int first, int last)
+{
+    if (!m_sumsPending || first < 0 || last >= m_groups.size())
+        return true;
+    bool needed = false;
+    for (int g = first; g <= last; ++g)
+        needed = needed || !m_groups[g].summed;
+    if (!needed)
+        return true;
+    // Groups are read by their key's range when the key can be sought.
+    if (m_command.groupBy.isEmpty() || m_command.seek != m_command.groupBy)
+        return loadSums();
+    last = std::min(int(m_groups.size()) - 1, std::max(last, first + 63));
+    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    auto q = m_db.run(action,
+                      QStringLiteral("SELECT %1, %2 %3 AND %1 >= ? AND %1 <= ? GROUP BY %1 ORDER BY %1")
+                          .arg(m_command.groupBy, m_command.aggregates.join(u", "), m_command.from),
+                      m_parameters + QVariantList{m_groups[first].key, m_groups[last].key});
+    if (!q)
+        return false;
+    int g = first;
+    while (q->next()) {
+        while (g <= last && m_groups[g].key != q->value(0))
+            ++g;
+        if (g > last)
+            break;
+        QVariantList agg;
+        bool fits = true;
+        for (int i = 0; i < m_command.aggregates.size(); ++i) {
+            const QVariant v = q->value(1 + i);
+            bool ok = true;
+            agg << QVariant::fromValue<qint64>(v.isNull() ? 0 : v.toLongLong(&ok));
+            fits = fits && ok;
+        }
+        m_groups[g].sums = fits ? m_command.makeSums(agg) : QList<Money>();
+    }
+    for (int k = first; k <= last; ++k)
+        m_groups[k].summed = true;
+    return true;
+}
+
+const QList<Money> &ReportStore::groupSums(int g)
+{
+    loadGroupSums(g, g);
+    return m_groups[g].sums;
+}
+
+const QList<Money> &ReportStore::totals()
+{
+    loadSums();
+    return m_totals;
+}
+
+bool ReportStore::showsTax(int number)
+{
+    if (number != 2 || m_taxes[1].charged())
+        return true;
+    loadSums();
+    return m_secondTaxHeld;
+}
+
 bool ReportStore::openComputed()
 {
     auto rows = m_command.compute(m_db, m_parameters);
@@ -404,6 +555,10 @@ bool ReportStore::openComputed()
         return false;
     m_computed = std::move(*rows);
     m_rowCount = m_computed.size();
+    const int second = m_command.column(QStringLiteral("PST"));
+    m_secondTaxHeld = false;
+    for (const ReportRow &row : std::as_const(m_computed))
+        m_secondTaxHeld = m_secondTaxHeld || (second >= 0 && row.value(second).toLongLong() != 0);
     m_totals.clear();
     const int key = m_command.groupBy.isEmpty() ? -1 : m_command.column(m_command.groupBy);
     for (qint64 i = 0; i < m_rowCount; ++i) {

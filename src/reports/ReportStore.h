@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/Money.h"
+#include "data/Pricing.h"
 
 #include <QList>
 #include <QSqlQuery>
@@ -33,6 +34,7 @@ struct ReportGroup
     qint64 firstRow = 0;
     qint64 rowCount = 0;
     QList<Money> sums;
+    bool summed = false; // whether `sums` has been read
 };
 
 // One of the report commands: which rows, in which order, with which
@@ -60,7 +62,7 @@ struct ReportCommand
     int sumIndex(const QString &name) const;
 };
 
-// The six commands, and the gate log's.
+// The six commands, and the gate log's and the prices'.
 namespace ReportCommands {
 const ReportCommand &movieType();
 const ReportCommand &moviesByType();
@@ -73,6 +75,8 @@ const ReportCommand &salesReport();
 const ReportCommand &dayEnd();
 const ReportCommand &taxes();
 const ReportCommand &gateLog();
+// Every change of the prices and taxes, with the starting ones.
+const ReportCommand &prices();
 } // namespace ReportCommands
 
 // One run of a report command over the store, kept open while its report is
@@ -93,7 +97,23 @@ public:
     const ReportCommand &command() const { return m_command; }
     const QList<ReportGroup> &groups() const { return m_groups; }
     qint64 rowCount() const { return m_rowCount; }
-    const QList<Money> &totals() const { return m_totals; }
+    // The sums of the whole report; empty when they do not fit, or could not
+    // be read (see loadSums()).
+    const QList<Money> &totals();
+    // The two taxes as the store last set them: their names head the
+    // report's tax figures.
+    const std::array<Tax, Pricing::Taxes> &taxes() const { return m_taxes; }
+    // Whether tax 1 or 2 is shown: a second tax at 0 % is left off, unless
+    // the report holds some of it (charged before it was set to 0 %).
+    bool showsTax(int number);
+    // Reads every sum the report leaves until a page shows it; false on a
+    // database failure.
+    bool loadSums();
+    // The sums of group `g`; empty when they do not fit or could not be read.
+    const QList<Money> &groupSums(int g);
+    // Reads the sums of groups `first` to `last`, and of a few after them,
+    // when they have not been read; false on a database failure.
+    bool loadGroupSums(int first, int last);
     const DbError &lastError() const { return m_db.lastError(); }
     const QString &path() const { return m_db.path(); }
     // Why the report file `file` could not be written when reading the store failed.
@@ -112,6 +132,8 @@ public:
 private:
     QString rowSelect() const;
     bool openComputed();
+    // The groups and their row counts, with their sums or without.
+    bool readGroups(bool withSums);
     bool buildSeekIndex();
 
     Database m_db;
@@ -129,4 +151,7 @@ private:
     std::optional<QSqlQuery> m_stream;
     qint64 m_streamNext = 0;
     QList<ReportRow> m_computed;
+    std::array<Tax, Pricing::Taxes> m_taxes;
+    bool m_secondTaxHeld = false;
+    bool m_sumsPending = false;
 };

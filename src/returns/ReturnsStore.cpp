@@ -1,18 +1,17 @@
 #include "ReturnsStore.h"
 
 #include "data/Ledger.h"
-#include "data/Pricing.h"
 #include "data/StoreDate.h"
 
 #include <QSqlQuery>
 
 #include <algorithm>
 
-Money ReturnsStore::overdueCharge(QDate due, QDate returned, int priceClass)
+Money ReturnsStore::overdueCharge(QDate due, QDate returned, Money lateFeePerDay)
 {
     if (!(due < returned))
         return Money();
-    return Pricing::lateFeePerDay(priceClass) * due.daysTo(returned);
+    return lateFeePerDay * due.daysTo(returned);
 }
 
 Fetched<OpenRental> ReturnsStore::openRental(qint32 videoId)
@@ -70,8 +69,8 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
     // Outer joins, so that a rental whose tape, title or member has gone is
     // reported instead of silently staying open.
     auto q = m_db.run(action,
-                      QStringLiteral("SELECT r.CustomerNumber, r.RentalDate, r.DueDate, m.PriceClass, "
-                                     "c.CustomerNumber, r.RentalID FROM tblRentals r "
+                      QStringLiteral("SELECT r.CustomerNumber, r.RentalDate, r.DueDate, m.MovieNum, "
+                                     "c.CustomerNumber, r.RentalID, r.LateFee FROM tblRentals r "
                                      "LEFT JOIN tblVideos v ON v.VideoID = r.VideoID "
                                      "LEFT JOIN tblMovies m ON m.MovieNum = v.MovieNum "
                                      "LEFT JOIN tblMembers c ON c.CustomerNumber = r.CustomerNumber "
@@ -93,6 +92,8 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
             return m_db.fail(action, QStringLiteral("The tape or its title is no longer on file."));
         if (q->value(4).isNull())
             return m_db.fail(action, QStringLiteral("Member %1, who rented it, is no longer on file.").arg(member));
+        if (q->value(6).isNull())
+            return m_db.fail(action, QStringLiteral("Its rental keeps no late fee a day."));
         const auto rented = StoreDate::readStored(q->value(1).toString());
         const auto due = StoreDate::readStored(q->value(2).toString());
         if (!rented || !due)
@@ -105,7 +106,7 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
             return false;
         }
         rentals.append(Rental{member, q->value(5).toInt(), std::max<qint64>(0, due->daysTo(returned)),
-                              overdueCharge(*due, returned, q->value(3).toInt())});
+                              overdueCharge(*due, returned, Money::fromUnits(q->value(6).toLongLong()))});
     }
     Money total;
     if (rentals.isEmpty()) {

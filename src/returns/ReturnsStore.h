@@ -48,8 +48,9 @@ public:
 
     const DbError &lastError() const { return m_db.lastError(); }
 
-    // days late x (3.99 - class); nothing on or before the due date.
-    static Money overdueCharge(QDate due, QDate returned, int priceClass);
+    // Days late times the late fee a day kept on the rental; nothing on or
+    // before the due date.
+    static Money overdueCharge(QDate due, QDate returned, Money lateFeePerDay);
 
     // The first open rental of the tape, if it is out.
     Fetched<OpenRental> openRental(qint32 videoId);

@@ -186,8 +186,8 @@ private slots:
         // A store from before the code was kept gets its table first.
         const QString old = dir.filePath(u"old.db"_s);
         QVERIFY(StoreFile::prepare(old).ok);
-        for (const QString &table : tablesAddedFrom(1))
-            valueIn(old, u"DROP TABLE %1"_s.arg(table));
+        for (const QString &sql : downgradeTo(1))
+            valueIn(old, sql);
         valueIn(old, u"PRAGMA user_version = 1"_s);
         QCOMPARE(valueIn(old, u"PRAGMA user_version"_s).toInt(), 1);
         r = videostore({u"--store"_s, old, u"--set-manager-code"_s}, "Tape-Rewind-42\n");

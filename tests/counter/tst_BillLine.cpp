@@ -55,8 +55,9 @@ void tst_BillLine::linesReadBackAsWritten()
     QCOMPARE(parsed->id, id);
     QCOMPARE(parsed->quantity, quantity);
     QCOMPARE(BillLine::amount(line), Money::parse(amount));
-    // The checkout takes exactly the fee line's amount off the member.
-    QCOMPARE(parsed->amount, kind == int(Kind::Pay) ? *Money::parse(amount) : Money());
+    // The checkout takes exactly the fee line's amount off the member, and
+    // keeps each line's amount as charged.
+    QCOMPARE(parsed->amount, *Money::parse(amount));
     QCOMPARE(line.count(u'\t'), 1);
 }
 

@@ -24,6 +24,14 @@ BillLine::Parsed rentLine(qint32 tape) { return {BillLine::Kind::Rent, tape, 0};
 BillLine::Parsed buyLine(qint32 item, qint32 quantity) { return {BillLine::Kind::Buy, item, quantity}; }
 BillLine::Parsed buyVideoLine(qint32 tape) { return {BillLine::Kind::BuyVideo, tape, 0}; }
 
+// A bill priced as the counter would price it.
+CheckoutPlan bill(const QString &path, qint32 member, QList<BillLine::Parsed> lines)
+{
+    CheckoutPlan plan{member, Today, std::move(lines)};
+    priceBill(path, plan);
+    return plan;
+}
+
 // The child's loop: checkouts of one tape rented, one unit of an item and,
 // while there are any, one tape sold, until it is killed.
 int checkoutLoop(const QString &path)
@@ -42,10 +50,10 @@ int checkoutLoop(const QString &path)
             out << "no tape or item left" << Qt::endl;
             return 1;
         }
-        CheckoutPlan plan{1, Today, {rentLine(tape.toInt()), buyLine(item.toInt(), 1)},
-                          CheckoutMoney::forSubtotal(Money::fromCents(1000 + n % 1000))};
+        CheckoutPlan plan{1, Today, {rentLine(tape.toInt()), buyLine(item.toInt(), 1)}};
         if (sale.isValid())
             plan.lines.append(buyVideoLine(sale.toInt()));
+        priceBill(path, plan);
         plan.money.payCash(Money::fromCents(5000));
         if (!store.recordCheckout(plan)) {
             out << "checkout failed: " << store.lastError().clerkText() << Qt::endl;
@@ -75,23 +83,23 @@ private slots:
 
         // Both counters saw the tape on the shelf and the stock on hand.
         QVERIFY(first.rentalTape(1001).row->inStore && second.rentalTape(1001).row->inStore);
-        QVERIFY(first.recordCheckout({1, Today, {rentLine(1001), rentLine(1001)}})); // twice in one bill stays allowed
+        QVERIFY(first.recordCheckout(bill(s.path(), 1, {rentLine(1001), rentLine(1001)}))); // twice in one bill stays allowed
         QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1001"_s), 2);
         QStringList before = snapshot(s);
-        QVERIFY(!second.recordCheckout({2, Today, {rentLine(1002), rentLine(1001)}}));
+        QVERIFY(!second.recordCheckout(bill(s.path(), 2, {rentLine(1002), rentLine(1001)})));
         QCOMPARE(second.lastError().kind, DbError::Kind::Conflict);
         QVERIFY2(second.lastError().detail.startsWith(u"Tape 1001 (Alien) is no longer in the store"_s),
                  qPrintable(second.lastError().detail));
         QCOMPARE(snapshot(s), before);
 
         // The last units: the first bill takes two of three, the second's two are refused.
-        QVERIFY(first.recordCheckout({1, Today, {buyLine(8, 1), buyLine(8, 1)}}));
+        QVERIFY(first.recordCheckout(bill(s.path(), 1, {buyLine(8, 1), buyLine(8, 1)})));
         before = snapshot(s);
-        QVERIFY(!second.recordCheckout({2, Today, {buyVideoLine(1002), buyLine(8, 2)}}));
+        QVERIFY(!second.recordCheckout(bill(s.path(), 2, {buyVideoLine(1002), buyLine(8, 2)})));
         QVERIFY2(second.lastError().detail.startsWith(u"Item 8 (Licorice) has only 1 left"_s),
                  qPrintable(second.lastError().detail));
         QCOMPARE(snapshot(s), before);
-        QVERIFY(second.recordCheckout({2, Today, {rentLine(1002), buyLine(8, 1)}}));
+        QVERIFY(second.recordCheckout(bill(s.path(), 2, {rentLine(1002), buyLine(8, 1)})));
         QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 0);
     }
 

@@ -124,6 +124,8 @@ private slots:
     void oneTapeOnceInABill();
     void scannerLosesNoTapeToABox();
     void cashCardBillAndLimits();
+    void pricesFromTomorrowLeaveTodaysBill();
+    void itemPricedInTenthsOfACent();
     void screenshots();
 };
 
@@ -520,7 +522,7 @@ void tst_frmCheckout::checkoutWritesRentalsSalesAndFees()
     TestStore s;
     frmCheckout &w = open(s);
     s.addTape(1007, 12);
-    s.exec(u"INSERT INTO tblRentals VALUES (41, 2, 1003, '2026-01-01', '2026-01-05', 1)"_s);
+    s.addRental(41, 2, 1003, u"2026-01-01"_s, u"2026-01-05"_s, true);
     s.exec(u"INSERT INTO tblReceipts VALUES (17, '2026-01-01', 2)"_s);
     s.exec(u"UPDATE tblMembers SET FeesOwing = 59800 WHERE CustomerNumber = 1"_s);
 
@@ -544,8 +546,10 @@ void tst_frmCheckout::checkoutWritesRentalsSalesAndFees()
              QStringLiteral("Verify that the VISA credit charge transaction has gone through under the following "
                             "information: \r\n•••• •••• •••• 1234 2028-04 Total: %1\r\n(No to change payment type, "
                             "Cancel to kill this order.)")
-                 .arg(Pricing::total(*Money::parse(u"5.98") + *Money::parse(u"8.97") + *Money::parse(u"14.99"))
-                          .toPlain()));
+                 .arg(CheckoutMoney::forSubtotal(*Money::parse(u"5.98") + *Money::parse(u"8.97")
+                                                     + *Money::parse(u"14.99"),
+                                                 Pricing::starting().taxes)
+                          .total.toPlain()));
     QCOMPARE(s.ws().boxes().at(1).prompt, u"Do you want to print out a receipt?"_s);
 
     QCOMPARE(s.rows(QStringLiteral("SELECT RentalID, VideoID, CustomerNumber, RentalDate, DueDate, Returned FROM "
@@ -947,6 +951,67 @@ void tst_frmCheckout::cashCardBillAndLimits()
     QCOMPARE(back.status, ReturnOutcome::Done);
     QCOMPARE(back.charges, QList<Money>{*Money::parse(u"3.98")});
     QCOMPARE(s.ws().unusedAnswers(), 0);
+}
+
+void tst_frmCheckout::pricesFromTomorrowLeaveTodaysBill()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    s.addTape(1008, 10);
+    // From tomorrow on, new releases rent for 4.49 a night and GST is 5 %.
+    const QDate tomorrow = Today.addDays(1);
+    PriceChange fee = Pricing::classChange(Pricing::starting(), 1, tomorrow);
+    fee.fee = *Money::parse(u"4.49");
+    fee.days = 1;
+    PriceChange gst = Pricing::taxChange(Pricing::starting(), 1, tomorrow);
+    gst.rate = 50000;
+    PriceStore prices(s.path());
+    QVERIFY(prices.record({fee, gst}, Today));
+    auto payment = [&] {
+        w.SSTab1->setCurrentIndex(3);
+        return QStringList{w.Label29->text(), w.txtSubTotal->text(), w.txtGST->text(), w.txtTotal1->text()};
+    };
+    lookUp(w, w.txtMemberID, u"1"_s);
+    rent(w, u"1001"_s);
+    QCOMPARE(payment(), QStringList({"GST @ 7%", "3.99", "0.28", "4.59"}));
+    checkOutCash(s, w, u"10"_s);
+    typeInto(*w.txtDate, StoreDate::toText(tomorrow));
+    lookUp(w, w.txtMemberID, u"1"_s);
+    rent(w, u"1008"_s);
+    QCOMPARE(payment(), QStringList({"GST @ 5%", "4.49", "0.22", "5.07"}));
+    checkOutCash(s, w, u"10"_s);
+    QCOMPARE(s.rows(u"SELECT RentalDate, DueDate, RentalFee, GSTRate, GST FROM tblRentals ORDER BY RentalID"_s),
+             u"2026-03-01|2026-03-03|39900|70000|2800,2026-03-02|2026-03-03|44900|50000|2200"_s);
+
+    // A price changed between the bag and the checkout: nothing is written.
+    typeInto(*w.txtDate, StoreDate::toText(tomorrow));
+    lookUp(w, w.txtMemberID, u"2"_s);
+    rent(w, u"1002"_s);
+    PriceChange regular = Pricing::classChange(Pricing::starting(), 2, tomorrow);
+    regular.fee = *Money::parse(u"3.49");
+    QVERIFY(prices.record({regular}, Today));
+    const QStringList before = snapshot(s);
+    cashRefused(s, w, u"10"_s);
+    QVERIFY2(s.ws().last().prompt.contains(u"The price of tape 1002 (Short) is now $3.49"_s),
+             qPrintable(s.ws().last().prompt));
+    QCOMPARE(snapshot(s), before);
+    QCOMPARE(w.List3->count(), 1);
+}
+
+void tst_frmCheckout::itemPricedInTenthsOfACent()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    s.exec(u"UPDATE tblInventory SET Price = 3333, Quantity = 10 WHERE InventoryID = 7"_s);
+    buy(w, u"7"_s, u"3"_s);
+    // 0.9999 shown, totalled and taxed as 1.00.
+    QCOMPARE(listLines(w.List2), QStringList{u"Buy 7 3  Popcorn\t1.00"_s});
+    w.SSTab1->setCurrentIndex(3);
+    QCOMPARE(QStringList({w.txtSubTotal->text(), w.txtGST->text(), w.txtPST->text(), w.txtTotal1->text()}),
+             QStringList({"1.00", "0.07", "0.08", "1.15"}));
+    QVERIFY(s.ws().boxes().isEmpty());
+    checkOutCash(s, w, u"2"_s);
+    QCOMPARE(s.rows(u"SELECT Price, Amount, GST, PST FROM tblSalesDetails"_s), u"3333|10000|700|800"_s);
 }
 
 void tst_frmCheckout::screenshots()

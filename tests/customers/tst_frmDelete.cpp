@@ -167,8 +167,9 @@ void tst_frmDelete::tapesOutAndTheWalkInMemberStay()
     for (const int tape : {101, 102, 103})
         s.addTape(tape, 10, true, false, false);
     // Two tapes out, one already back.
-    s.exec(u"INSERT INTO tblRentals VALUES (1, 1, 101, '2026-03-01', '2026-03-04', 0), "
-           "(1, 1, 102, '2026-03-01', '2026-03-04', 0), (1, 1, 103, '2026-03-01', '2026-03-04', 1)"_s);
+    s.addRental(1, 1, 101, u"2026-03-01"_s, u"2026-03-04"_s);
+    s.addRental(1, 1, 102, u"2026-03-01"_s, u"2026-03-04"_s);
+    s.addRental(1, 1, 103, u"2026-03-01"_s, u"2026-03-04"_s, true);
     const QString before = membersSnapshot(s);
     lookUp(w, w.txtMemb, u"1"_s);
     clickOn(*w.cmdDelete);

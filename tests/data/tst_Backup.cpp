@@ -49,9 +49,12 @@ void stock(TestStore &s, int tapes)
     s.addItem(8, u"Licorice"_s, u"1.25"_s, 100000);
 }
 
-CheckoutPlan checkout(qint32 tape)
+// A tape rented and an item sold, priced as the counter prices them.
+CheckoutPlan checkout(const QString &path, qint32 tape)
 {
-    return {1, Today, {{BillLine::Kind::Rent, tape, 0}, {BillLine::Kind::Buy, 8, 1}}};
+    CheckoutPlan plan{1, Today, {{BillLine::Kind::Rent, tape, 0}, {BillLine::Kind::Buy, 8, 1}}};
+    priceBill(path, plan);
+    return plan;
 }
 
 } // namespace
@@ -68,11 +71,14 @@ private slots:
         QTemporaryDir dir;
         std::atomic<int> committed{0};
         std::atomic<bool> stop{false};
+        CheckoutPlan plan = checkout(s.path(), 1);
         std::thread writer([&] {
             CheckoutStore counter(s.path());
-            for (int tape = 1; tape <= 400 && !stop; ++tape)
-                if (counter.recordCheckout(checkout(tape)))
+            for (int tape = 1; tape <= 400 && !stop; ++tape) {
+                plan.lines[0].id = tape;
+                if (counter.recordCheckout(plan))
                     committed = tape;
+            }
         });
         while (committed < 20)
             QThread::msleep(2);

@@ -210,8 +210,8 @@ private slots:
         TestStore s;
         seed(s);
         // Tape 1002 (class 2) was due on the 6th: four days late on the 10th, 1.99 a day.
-        s.exec(u"INSERT INTO tblRentals VALUES (40, 2, 1002, '2026-03-03', '2026-03-06', 0)"_s);
-        s.exec(u"INSERT INTO tblRentals VALUES (41, 2, 1001, '2026-03-08', '2026-03-10', 0)"_s);
+        s.addRental(40, 2, 1002, u"2026-03-03"_s, u"2026-03-06"_s);
+        s.addRental(41, 2, 1001, u"2026-03-08"_s, u"2026-03-10"_s);
         s.exec(u"UPDATE tblVideos SET InStore = 0 WHERE VideoID IN (1001, 1002)"_s);
 
         frmReturn &returns = s.windows().returns();
@@ -270,7 +270,8 @@ private slots:
         TestStore s;
         seed(s);
         CheckoutStore first(s.path()), second(s.path());
-        CheckoutPlan plan{1, Today, {{BillLine::Kind::Rent, 1001, 0}}, CheckoutMoney::forSubtotal(m("3.99"))};
+        CheckoutPlan plan{1, Today, {{BillLine::Kind::Rent, 1001, 0, m("3.99")}},
+                          CheckoutMoney::forSubtotal(m("3.99"), Pricing::starting().taxes)};
         plan.money.payCash(m("5"));
         QVERIFY(first.recordCheckout(plan));
         QCOMPARE(ledger(s.path()).size(), 1);
@@ -279,7 +280,7 @@ private slots:
         QVERIFY(!second.recordCheckout(plan));
         QCOMPARE(second.lastError().kind, DbError::Kind::Conflict);
         // A tape gone from the file altogether fails the write.
-        plan.lines = {{BillLine::Kind::Rent, 1002, 0}, {BillLine::Kind::Rent, 9999, 0}};
+        plan.lines = {{BillLine::Kind::Rent, 1002, 0, m("2.99")}, {BillLine::Kind::Rent, 9999, 0, m("2.99")}};
         QVERIFY(!second.recordCheckout(plan));
         QCOMPARE(ledger(s.path()).size(), 1);
         QCOMPARE(s.count(u"tblRentals"_s), 1);
@@ -318,7 +319,9 @@ private slots:
                             const char *cash = nullptr) {
             qputenv("VIDEOSTORE_COUNTER", counter);
             CheckoutStore store(s.path());
-            CheckoutPlan plan{1, date, {{BillLine::Kind::Rent, tape, 0}}, CheckoutMoney::forSubtotal(m(subtotal))};
+            // Class three: a 1.99 rental, whatever else the bill held.
+            CheckoutPlan plan{1, date, {{BillLine::Kind::Rent, tape, 0, m("1.99")}},
+                              CheckoutMoney::forSubtotal(m(subtotal), Pricing::starting().taxes)};
             plan.money.rentals = 1;
             plan.money.rentalsAmount = m(subtotal);
             if (cash)
@@ -335,7 +338,7 @@ private slots:
         qputenv("VIDEOSTORE_COUNTER", "front");
         ReturnsStore returns(s.path());
         QVERIFY(returns.payFees(1, m("2.00"), day));
-        s.exec(u"INSERT INTO tblRentals VALUES (90, 2, 1002, '2026-03-01', '2026-03-04', 0)"_s);
+        s.addRental(90, 2, 1002, u"2026-03-01"_s, u"2026-03-04"_s);
         QCOMPARE(returns.returnTapes({1002}, day).charges, QList<Money>{m("11.94")});
         LedgerStore cash(s.path());
         // The float was 100: 100 + 70 taken - 35.55 change + 2 fees = 136.45 should be there; 135 is.
@@ -411,23 +414,21 @@ private slots:
         const QString path = dir.filePath(u"video.db"_s);
         QString error;
         QVERIFY2(SampleStore::write(path, SampleStore::Size::Demo, false, nullptr, nullptr, &error), qPrintable(error));
-        // The demo store as the version before the ledger had it, its gate
-        // log as then (what later steps add to it is theirs).
-        constexpr int beforeLedger = 2;
-        rowsIn(path, u"DROP TABLE tblLedger"_s);
-        rowsIn(path, u"DROP TABLE tblGateLog"_s);
-        rowsIn(path, Schema::upgrade(beforeLedger - 1, Schema::Engine::SQLite).last());
-        rowsIn(path, u"DELETE FROM tblSettings WHERE Name = 'ChainStart'"_s);
-        rowsIn(path, u"PRAGMA user_version = %1"_s.arg(beforeLedger));
+        // The demo store as the version before the ledger had it.
+        constexpr int BeforeLedger = 2;
+        for (const QString &sql : downgradeTo(BeforeLedger))
+            rowsIn(path, sql);
+        rowsIn(path, u"PRAGMA user_version = %1"_s.arg(BeforeLedger));
+        // What the store held then; later steps only add to it.
         auto dump = [&](const QString &file) {
             QList<QVariantList> all;
-            for (const QString &table : Schema::tableNames())
-                if (table != u"tblLedger"_s && table != u"tblGateLog"_s)
-                    all << QVariantList{table}
-                        << rowsIn(file, u"SELECT * FROM %1 WHERE %2 ORDER BY rowid"_s.arg(
-                                            table, table == u"tblSettings"_s ? u"Name <> 'ChainStart'"_s : u"1 = 1"_s));
-            all << rowsIn(file, u"SELECT type, name, tbl_name, sql FROM sqlite_master WHERE name NOT LIKE "
-                                "'%Ledger%' AND name NOT LIKE '%GateLog%' ORDER BY name"_s);
+            for (const auto &[table, columns] : StoreFile::expectedColumns(BeforeLedger))
+                all << QVariantList{table}
+                    << rowsIn(file, u"SELECT %1 FROM %2 WHERE %3 ORDER BY rowid"_s.arg(
+                                        columns.join(u", "), table,
+                                        table == u"tblSettings"_s ? u"Name <> 'ChainStart'"_s : u"1 = 1"_s));
+            all << rowsIn(file, u"SELECT type, name, tbl_name, sql FROM sqlite_master WHERE type <> 'table' AND "
+                                "name NOT LIKE '%Ledger%' AND name NOT LIKE '%GateLog%' ORDER BY name"_s);
             return all;
         };
         const QList<QVariantList> before = dump(path);
@@ -441,7 +442,7 @@ private slots:
         const StoreFile::Outcome refused = StoreFile::prepare(blocked);
         QVERIFY(!refused.ok);
         QCOMPARE(rowsIn(blocked, u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'tblLedger'"_s)[0][0].toInt(), 0);
-        QCOMPARE(rowsIn(blocked, u"PRAGMA user_version"_s)[0][0].toInt(), beforeLedger);
+        QCOMPARE(rowsIn(blocked, u"PRAGMA user_version"_s)[0][0].toInt(), BeforeLedger);
         QCOMPARE(dump(blocked), before);
 
         const StoreFile::Outcome upgraded = StoreFile::prepare(path);

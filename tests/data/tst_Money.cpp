@@ -1,5 +1,6 @@
 #include "data/Identifier.h"
 #include "data/Money.h"
+#include "counter/CheckoutMoney.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 
@@ -105,10 +106,10 @@ private slots:
         QFETCH(QString, gst);
         QFETCH(QString, pst);
         QFETCH(QString, total);
-        const Money s = Money::fromCents(subtotal);
-        QCOMPARE(Pricing::gst(s).toPlain(), gst);
-        QCOMPARE(Pricing::pst(s).toPlain(), pst);
-        QCOMPARE(Pricing::total(s).toPlain(), total);
+        const CheckoutMoney bill = CheckoutMoney::forSubtotal(Money::fromCents(subtotal), Pricing::starting().taxes);
+        QCOMPARE(bill.gst.toPlain(), gst);
+        QCOMPARE(bill.pst.toPlain(), pst);
+        QCOMPARE(bill.total.toPlain(), total);
     }
 
     void limitsOfAmountsAndDates()
@@ -128,9 +129,11 @@ private slots:
         QVERIFY(!Money::fromCents(1).times(std::numeric_limits<qint64>::min()));
         QVERIFY_THROWS_EXCEPTION(MoneyOverflow, top + Money::fromUnits(1));
         QVERIFY_THROWS_EXCEPTION(MoneyOverflow, Money::fromCents(499) * (std::numeric_limits<qint64>::max() / 1000));
-        QVERIFY_THROWS_EXCEPTION(MoneyOverflow, Pricing::total(top));
+        const auto &taxes = Pricing::starting().taxes;
+        QVERIFY_THROWS_EXCEPTION(MoneyOverflow, CheckoutMoney::forSubtotal(top, taxes));
         // A subtotal of $8 × 10^12 once came to a negative total.
-        QCOMPARE(Pricing::total(Money::fromUnits(80000000000000000LL)).toPlain(), QStringLiteral("9200000000000"));
+        QCOMPARE(CheckoutMoney::forSubtotal(Money::fromUnits(80000000000000000LL), taxes).total.toPlain(),
+                 QStringLiteral("9200000000000"));
 
         // Years 1900 to 9998, so that a due date computed from the last day still reads back.
         QVERIFY(StoreDate::parse(u"1900-01-01") && StoreDate::parse(u"9998-12-31"));
@@ -138,7 +141,7 @@ private slots:
             QVERIFY2(!StoreDate::parse(QString::fromLatin1(out)), out);
             QVERIFY(StoreDate::invalidMessage(QString::fromLatin1(out)).contains(u"from 1900-01-01 to 9998-12-31"));
         }
-        const QDate due = Pricing::dueDate(QDate(9998, 12, 31), 4);
+        const QDate due = QDate(9998, 12, 31).addDays(Pricing::LongestPeriod);
         QCOMPARE(StoreDate::readStored(StoreDate::toText(due)), std::optional<QDate>(due));
 
         // Numbers read by value, leading zeros or not.
@@ -148,15 +151,20 @@ private slots:
         QVERIFY(!Identifier::parse(u"0002147483648"));
     }
 
-    void priceClass()
+    void startingPrices()
     {
-        const struct { int priceClass; const char *rent, *late; int dueDay; } classes[] = {
-            {1, "3.99", "2.99", 3}, {2, "2.99", "1.99", 4}, {3, "1.99", "0.99", 5}};
+        // What a store charges until its manager changes it.
+        const struct { int priceClass; const char *rent, *late; int days; } classes[] = {
+            {1, "3.99", "2.99", 2}, {2, "2.99", "1.99", 3}, {3, "1.99", "0.99", 4}};
+        const Rates &rates = Pricing::starting();
         for (const auto &c : classes) {
-            QCOMPARE(Pricing::rentalFee(c.priceClass).toPlain(), QString::fromLatin1(c.rent));
-            QCOMPARE(Pricing::lateFeePerDay(c.priceClass).toPlain(), QString::fromLatin1(c.late));
-            QCOMPARE(Pricing::dueDate(QDate(2026, 3, 1), c.priceClass), QDate(2026, 3, c.dueDay));
+            QCOMPARE(rates.priceClass(c.priceClass)->fee.toPlain(), QString::fromLatin1(c.rent));
+            QCOMPARE(rates.priceClass(c.priceClass)->lateFee.toPlain(), QString::fromLatin1(c.late));
+            QCOMPARE(rates.priceClass(c.priceClass)->days, c.days);
         }
+        QVERIFY(!rates.priceClass(0) && !rates.priceClass(4));
+        QCOMPARE(rates.taxes[0].label(), QStringLiteral("GST @ 7%"));
+        QCOMPARE(rates.taxes[1].label(), QStringLiteral("PST @ 8%"));
     }
 };
 

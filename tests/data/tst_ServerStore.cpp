@@ -162,8 +162,8 @@ private slots:
 
         // An older store is brought up to date in one go; a newer one refused.
         valueIn(empty.address, u"DROP INDEX ixRentalsRental"_s);
-        for (const QString &table : tablesAddedFrom(0))
-            valueIn(empty.address, u"DROP TABLE %1"_s.arg(table));
+        for (const QString &sql : downgradeTo(0, Schema::Engine::PostgreSQL))
+            valueIn(empty.address, sql);
         valueIn(empty.address, u"UPDATE tblVersion SET Version = 0"_s);
         made = ServerStore::prepare(empty.address);
         QVERIFY2(made.ok, qPrintable(made.message));
@@ -288,10 +288,20 @@ private slots:
         std::vector<int> done(counters), refused(counters), failed(counters);
         QStringList otherErrors;
         QMutex mutex;
+        // Priced as the counter prices them.
+        auto bill = [&](QList<BillLine::Parsed> lines) {
+            CheckoutPlan plan{1, Today, std::move(lines)};
+            priceBill(s.path(), plan);
+            return plan;
+        };
+        const CheckoutPlan tapeAndUnit = bill({rentLine(1001), buyLine(8, 1)}), unit = bill({buyLine(8, 1)});
         onThreads(counters, [&](int i) {
             CheckoutStore store(s.path());
             for (int tape = 1001; tape <= 1004; ++tape) {
-                if (store.recordCheckout({i + 1, Today, {rentLine(tape), buyLine(8, 1)}})) {
+                CheckoutPlan plan = tapeAndUnit;
+                plan.member = i + 1;
+                plan.lines[0].id = tape;
+                if (store.recordCheckout(plan)) {
                     ++done[i];
                 } else if (store.lastError().kind == DbError::Kind::Conflict) {
                     ++refused[i];
@@ -320,7 +330,9 @@ private slots:
         // The last unit, and one more than there is.
         onThreads(counters, [&](int i) {
             CheckoutStore store(s.path());
-            done[i] = store.recordCheckout({i + 1, Today, {buyLine(8, 1)}});
+            CheckoutPlan plan = unit;
+            plan.member = i + 1;
+            done[i] = store.recordCheckout(plan);
             const QString message = store.lastError().clerkText();
             if (!done[i] && !message.contains(u"another counter may have sold some"_s)) {
                 const QMutexLocker lock(&mutex);
@@ -345,9 +357,7 @@ private slots:
         constexpr int Tapes = 20;
         for (int i = 0; i < Tapes; ++i) {
             s.addTape(1000 + i, 10, true, false, false);
-            s.exec(u"INSERT INTO tblRentals (RentalID, CustomerNumber, VideoID, RentalDate, DueDate, Returned) "
-                   "VALUES (?, 1, ?, '2026-02-01', '2026-02-05', 0)"_s,
-                   {i + 1, 1000 + i});
+            s.addRental(i + 1, 1, 1000 + i, u"2026-02-01"_s, u"2026-02-05"_s);
         }
         // One counter takes the tapes back one by one, ten days late; the
         // other takes payments of a dollar meanwhile.

@@ -199,7 +199,9 @@ private slots:
         s.addTape(1001, 10);
         s.exec(u"UPDATE tblMembers SET FeesOwing = 50000 WHERE CustomerNumber = 1"_s);
         CheckoutStore counter(s.path());
-        CheckoutPlan plan{1, day, {{BillLine::Kind::Rent, 1001, 0}}, CheckoutMoney::forSubtotal(m(u"24.96"_s))};
+        // A 3.99 rental on a bill that came to 24.96 with what else it held.
+        CheckoutPlan plan{1, day, {{BillLine::Kind::Rent, 1001, 0, m(u"3.99"_s)}},
+                          CheckoutMoney::forSubtotal(m(u"24.96"_s), Pricing::starting().taxes)};
         plan.money.payCash(m(u"50"_s)); // 28.71, change 21.29
         QVERIFY(counter.recordCheckout(plan));
         QVERIFY(ReturnsStore(s.path()).payFees(1, m(u"2"_s), day));

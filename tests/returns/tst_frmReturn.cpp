@@ -33,8 +33,7 @@ frmReturn &open(TestStore &s)
         {1010, 10, 2, "2026-03-09", "2026-03-11"}};
     for (const auto &r : out) {
         s.addTape(r.video, r.movie, true, false, false, u"24.99"_s, r.video == 1010);
-        s.exec(u"INSERT INTO tblRentals VALUES (7, ?, ?, ?, ?, 0)"_s,
-               {r.member, r.video, QString::fromLatin1(r.rented), QString::fromLatin1(r.due)});
+        s.addRental(7, r.member, r.video, QString::fromLatin1(r.rented), QString::fromLatin1(r.due));
     }
     s.addTape(1009, 11);
     frmReturn &w = s.windows().returns();
@@ -69,10 +68,13 @@ void tst_frmReturn::typedReturnChargesWhatItShows_data()
     QTest::addColumn<QString>("videoId");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("charge");
-    QTest::newRow("on the due date") << "1001" << "2026-03-10" << "0";
-    QTest::newRow("class 1, three days late") << "1002" << "2026-03-10" << "8.97";
-    QTest::newRow("class 1, earlier date typed") << "1002" << "2026-03-08" << "2.99";
-    QTest::newRow("class 3, ten days late") << "1003" << "2026-03-10" << "9.9";
+    QTest::addColumn<int>("classNow"); // the title's class by the time it comes back; 0 unchanged
+    QTest::newRow("on the due date") << "1001" << "2026-03-10" << "0" << 0;
+    QTest::newRow("class 1, three days late") << "1002" << "2026-03-10" << "8.97" << 0;
+    QTest::newRow("class 1, earlier date typed") << "1002" << "2026-03-08" << "2.99" << 0;
+    QTest::newRow("class 3, ten days late") << "1003" << "2026-03-10" << "9.9" << 0;
+    // Rented as a new release: charged as one, whatever its class now.
+    QTest::newRow("rented in class 1, now class 3") << "1002" << "2026-03-10" << "8.97" << 3;
 }
 
 void tst_frmReturn::typedReturnChargesWhatItShows()
@@ -80,8 +82,11 @@ void tst_frmReturn::typedReturnChargesWhatItShows()
     QFETCH(QString, videoId);
     QFETCH(QString, date);
     QFETCH(QString, charge);
+    QFETCH(int, classNow);
     TestStore s;
     frmReturn &w = open(s);
+    if (classNow)
+        s.exec(u"UPDATE tblMovies SET PriceClass = ?"_s, {classNow});
     typeInto(*w.txtDate, date);
     returnTyped(w, videoId);
 
@@ -193,7 +198,7 @@ void tst_frmReturn::noRentalClosedOrChargedTwice()
 
     // One bill rented 1005 twice: both rentals close, each charges 2 days at 1.99.
     s.exec(u"UPDATE tblRentals SET DueDate = '2026-03-08' WHERE VideoID = 1005"_s);
-    s.exec(u"INSERT INTO tblRentals VALUES (7, 1, 1005, '2026-03-01', '2026-03-08', 0)"_s);
+    s.addRental(7, 1, 1005, u"2026-03-01"_s, u"2026-03-08"_s);
     returnTyped(w, u"1005"_s);
     QVERIFY(s.ws().last().prompt.contains(u"a charge of $7.96 has"_s));
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"17.93"));
@@ -253,7 +258,7 @@ void tst_frmReturn::scannerLosesNoTapeToABox()
     open(s).hide();
     for (const int tape : {178, 99, 5}) {
         s.addTape(tape, 11, true, false, false);
-        s.exec(u"INSERT INTO tblRentals VALUES (8, 2, ?, '2026-03-01', '2026-03-04', 0)"_s, {tape});
+        s.addRental(8, 2, tape, u"2026-03-01"_s, u"2026-03-04"_s);
     }
     // The real boxes: one that came up would take the next scan's keys.
     QtWindowSystem real;

@@ -24,9 +24,7 @@ void tape(TestStore &s, int videoId, int movieNum, int copy, bool deleted = fals
 
 void rentOut(TestStore &s, int videoId)
 {
-    s.exec(u"INSERT INTO tblRentals (RentalID, CustomerNumber, VideoID, RentalDate, DueDate, Returned) "
-           u"VALUES (1, 0, ?, '2026-03-01', '2026-03-03', 0)"_s,
-           {videoId});
+    s.addRental(1, 0, videoId, u"2026-03-01"_s, u"2026-03-03"_s);
     s.exec(u"UPDATE tblVideos SET InStore = 0 WHERE VideoID = ?"_s, {videoId});
 }
 

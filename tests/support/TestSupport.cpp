@@ -1,8 +1,10 @@
 #include "TestSupport.h"
 
 #include "data/Database.h"
+#include "counter/CheckoutStore.h"
 #include "counter/frmCheckout.h"
 #include "data/Money.h"
+#include "data/Pricing.h"
 #include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
@@ -218,6 +220,60 @@ void TestStore::addItem(int inventoryId, const QString &name, const QString &pri
          {inventoryId, name, Money::parse(price)->units(), quantity, deleted ? 1 : 0});
 }
 
+void TestStore::addRental(int rentalId, int member, int videoId, const QString &rented, const QString &due,
+                          bool returned)
+{
+    const int priceClass = value(QStringLiteral("SELECT m.PriceClass FROM tblVideos v JOIN tblMovies m ON "
+                                                "m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
+                                 {videoId})
+                               .toInt();
+    const Rates &rates = Pricing::starting();
+    const PriceClass *c = rates.priceClass(priceClass);
+    if (!c)
+        qFatal("tape %d has no title of price class 1 to 3", videoId);
+    const QString dueDate = due.isEmpty() ? QDate::fromString(rented, Qt::ISODate).addDays(c->days).toString(Qt::ISODate)
+                                          : due;
+    exec(QStringLiteral("INSERT INTO tblRentals (RentalID, CustomerNumber, VideoID, RentalDate, DueDate, Returned, "
+                        "RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, PST) "
+                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+         {rentalId, member, videoId, rented, dueDate, returned ? 1 : 0, c->fee.units(), c->days, c->lateFee.units(),
+          rates.taxes[0].rate, rates.taxes[1].rate, rates.taxes[0].on(c->fee).units(),
+          rates.taxes[1].on(c->fee).units()});
+}
+
+void priceBill(const QString &path, CheckoutPlan &plan)
+{
+    CheckoutStore store(path);
+    const auto rates = store.rates(plan.date);
+    if (!rates)
+        qFatal("cannot read the prices: %s", qPrintable(store.lastError().clerkText()));
+    Money subtotal;
+    for (BillLine::Parsed &line : plan.lines) {
+        switch (line.kind) {
+        case BillLine::Kind::Rent: {
+            const auto tape = store.rentalTape(line.id);
+            const PriceClass *c = tape.row ? rates->priceClass(tape.row->priceClass) : nullptr;
+            line.amount = c ? c->fee : Money();
+            break;
+        }
+        case BillLine::Kind::Buy:
+            if (const auto item = store.item(line.id); item.row)
+                line.amount = (item.row->price * line.quantity).roundedToCents();
+            break;
+        case BillLine::Kind::BuyVideo:
+            if (const auto tape = store.saleTape(line.id); tape.row)
+                line.amount = tape.row->salePrice.roundedToCents();
+            break;
+        case BillLine::Kind::Pay:
+            break;
+        }
+        subtotal += line.amount;
+    }
+    const CheckoutMoney paid = plan.money;
+    plan.money = CheckoutMoney::forSubtotal(subtotal, rates->taxes);
+    plan.money.method = paid.method;
+}
+
 QVariant valueIn(const QString &path, const QString &sql)
 {
     const QString name = QStringLiteral("test-value-in");
@@ -237,15 +293,33 @@ QVariant valueIn(const QString &path, const QString &sql)
     return v;
 }
 
-QStringList tablesAddedFrom(int version)
+QStringList downgradeTo(int version, Schema::Engine engine)
 {
-    static const QRegularExpression created(QStringLiteral("^CREATE TABLE (\\w+)"));
-    QStringList tables;
-    for (int step = version; step < Schema::Version; ++step)
-        for (const QString &sql : Schema::upgrade(step, Schema::Engine::SQLite))
-            if (const QRegularExpressionMatch m = created.match(sql); m.hasMatch())
-                tables << m.captured(1);
-    return tables;
+    static const QRegularExpression created(QStringLiteral("^CREATE TABLE (\\w+)")),
+        added(QStringLiteral("^ALTER TABLE (\\w+) ADD COLUMN (\\w+)")),
+        index(QStringLiteral("^CREATE INDEX (?:IF NOT EXISTS )?(\\w+)")),
+        trigger(QStringLiteral("^CREATE TRIGGER (\\w+) .*? ON (\\w+)"), QRegularExpression::DotMatchesEverythingOption),
+        setting(QStringLiteral("^INSERT INTO tblSettings \\(Name, Value\\) VALUES \\('(\\w+)'"));
+    // Each step undone from the last, its statements from the last.
+    QStringList statements;
+    for (int step = Schema::Version - 1; step >= version; --step) {
+        const QStringList sqls = Schema::upgrade(step, engine);
+        for (auto sql = sqls.crbegin(); sql != sqls.crend(); ++sql) {
+            if (const QRegularExpressionMatch m = created.match(*sql); m.hasMatch())
+                statements << QStringLiteral("DROP TABLE %1").arg(m.captured(1));
+            if (const QRegularExpressionMatch m = added.match(*sql); m.hasMatch())
+                statements << QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(m.captured(1), m.captured(2));
+            if (const QRegularExpressionMatch m = index.match(*sql); m.hasMatch())
+                statements << QStringLiteral("DROP INDEX IF EXISTS %1").arg(m.captured(1));
+            if (const QRegularExpressionMatch m = trigger.match(*sql); m.hasMatch())
+                statements << (engine == Schema::Engine::SQLite
+                                   ? QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(m.captured(1))
+                                   : QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(m.captured(1), m.captured(2)));
+            if (const QRegularExpressionMatch m = setting.match(*sql); m.hasMatch())
+                statements << QStringLiteral("DELETE FROM tblSettings WHERE Name = '%1'").arg(m.captured(1));
+        }
+    }
+    return statements;
 }
 
 QStringList snapshot(TestStore &s)

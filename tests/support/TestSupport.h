@@ -2,6 +2,7 @@
 
 #include "app/WindowRegistry.h"
 #include "data/Money.h"
+#include "data/Schema.h"
 #include "ui/ScriptedWindowSystem.h"
 
 #include <QFileDevice>
@@ -67,6 +68,11 @@ public:
     void addTape(int videoId, int movieNum, bool forRent = true, bool forSale = false, bool inStore = true,
                  const QString &salePrice = QStringLiteral("24.99"), bool deleted = false);
     void addItem(int inventoryId, const QString &name, const QString &price, int quantity, bool deleted = false);
+    // A tape rented on its own at the starting prices of its title's class,
+    // charged as the counter charges it; due after the class's period
+    // unless `due` is given.
+    void addRental(int rentalId, int member, int videoId, const QString &rented, const QString &due = {},
+                   bool returned = false);
 
 private:
     QTemporaryDir m_dir;
@@ -91,9 +97,10 @@ T *child(QWidget &parent, const char *name)
 // through a plain connection of its own; an invalid QVariant when no row.
 QVariant valueIn(const QString &path, const QString &sql);
 
-// The tables that the schema steps from `version` on add, so that a test can
-// turn a new store back into one of that version by dropping them.
-QStringList tablesAddedFrom(int version);
+// What turns a store of the current version back into one of `version`:
+// the tables, columns, indexes, triggers and settings the later steps add,
+// dropped, in the statements of `engine`.
+QStringList downgradeTo(int version, Schema::Engine engine = Schema::Engine::SQLite);
 
 // Every row of the tables a checkout writes, to compare before and after.
 QStringList snapshot(TestStore &s);
@@ -124,6 +131,12 @@ void rent(frmCheckout &w, const QString &videoId);
 void buy(frmCheckout &w, const QString &item, const QString &quantity);
 void buyVideo(frmCheckout &w, const QString &videoId);
 void payBy(frmCheckout &w, QRadioButton *option);
+
+struct CheckoutPlan;
+// A checkout of `lines` (their amounts left out) as the counter would total
+// it on `plan.date`: each line priced as the store has it now, the bill
+// taxed at the rates in force that day.
+void priceBill(const QString &path, CheckoutPlan &plan);
 
 // The lines of a CSV file split into fields, quotes undone (RFC 4180).
 QList<QStringList> readCsv(const QString &path);

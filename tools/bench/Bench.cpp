@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "data/Chain.h"
 #include "data/Database.h"
+#include "data/Pricing.h"
 #include "data/StoreLocation.h"
 
 #include <QCoreApplication>
@@ -244,24 +245,27 @@ void seedLedgerYear(Floor &floor)
     q.prepare(insertSql(columns));
     const QDate today = QDate::currentDate();
     auto [seq, before] = ledgerTail(floor);
+    const std::array<Tax, Pricing::Taxes> &taxes = Pricing::starting().taxes;
+    const qint64 lateFee = Pricing::starting().classes[0].lateFee.units();
     for (int day = 365; day >= 1; --day) {
         const QString date = today.addDays(-day).toString(Qt::ISODate);
         for (int i = 0; i < 300; ++i) {
             const bool checkout = i % 3 != 2;
-            const qint64 subtotal = 49900 + 1000 * (i % 17);
-            const qint64 total = subtotal * 115 / 100;
+            const Money subtotal = Money::fromUnits(49900 + 1000 * (i % 17));
+            const qint64 gst = taxes[0].on(subtotal).units(), pst = taxes[1].on(subtotal).units();
+            const qint64 total = subtotal.units() + gst + pst;
             const QVariantList values = {
                 ++seq, date, date + QStringLiteral("T12:00:00"), i % 2 ? QStringLiteral("front") : QStringLiteral("back"),
                 checkout ? QStringLiteral("checkout") : (i % 2 ? QStringLiteral("payment") : QStringLiteral("fee")),
                 1 + i, checkout ? QVariant(i) : QVariant(), checkout ? QVariant(i) : QVariant(),
-                checkout ? QVariant(1 + i % 6) : QVariant(), checkout ? QVariant(subtotal) : QVariant(),
-                checkout ? QVariant(subtotal * 7 / 100) : QVariant(), checkout ? QVariant(subtotal * 8 / 100) : QVariant(),
+                checkout ? QVariant(1 + i % 6) : QVariant(), checkout ? QVariant(subtotal.units()) : QVariant(),
+                checkout ? QVariant(gst) : QVariant(), checkout ? QVariant(pst) : QVariant(),
                 checkout ? QVariant(total) : QVariant(), checkout ? QVariant(total + 5000) : QVariant(),
                 checkout ? QVariant(qint64(5000)) : QVariant(), checkout ? QVariant(0) : QVariant(),
-                checkout ? QVariant(1) : QVariant(), checkout ? QVariant(subtotal) : QVariant(),
+                checkout ? QVariant(1) : QVariant(), checkout ? QVariant(subtotal.units()) : QVariant(),
                 checkout ? QVariant(0) : QVariant(), checkout ? QVariant(0) : QVariant(),
                 checkout ? QVariant(0) : QVariant(), checkout ? QVariant(0) : QVariant(),
-                checkout || i % 2 ? QVariant() : QVariant(3), checkout ? total : 29900};
+                checkout || i % 2 ? QVariant() : QVariant(3), checkout ? total : lateFee};
             before = layout.link(before, values);
             for (const QVariant &v : values)
                 q.addBindValue(v);

@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "counter/frmCheckout.h"
 #include "data/Database.h"
+#include "data/Pricing.h"
 #include "data/StoreLocation.h"
 #include "data/WorkingFiles.h"
 
@@ -22,6 +23,7 @@
 #include <QSqlQuery>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <memory>
 #include <sys/stat.h>
 
@@ -80,12 +82,20 @@ void openWindows(Bench &bench)
               bench.firstOpening([](WindowRegistry &w) { w.main().cmdVidMn->click(); }), std::nullopt, 150);
 }
 
-// The writes of one checkout as bare statements in one transaction.
+// The writes of one checkout as bare statements in one transaction, each
+// row with what it was charged, and the reads a checkout re-checks its
+// prices with.
 void checkoutSql(Bench &bench)
 {
     const QVariant member = bench.pick(bench.members);
     const QString today = QDate::currentDate().toString(Qt::ISODate);
+    const Rates &rates = Pricing::starting();
+    const QVariantList taxes{rates.taxes[0].rate, rates.taxes[1].rate, 0, 0};
     bench.floor().begin();
+    bench.floor().run(QStringLiteral("SELECT Kind, Number, InForceFrom, Name, Fee, Days, LateFee, Rate, ChangeID, "
+                                     "ChangedAt, Counter FROM tblPrices WHERE InForceFrom <= ? ORDER BY InForceFrom, "
+                                     "ChangeID"),
+                      {today});
     const int rentalId = bench.floor().column(QStringLiteral("SELECT MAX(RentalID) FROM tblRentals")).value(0).toInt() + 1;
     for (int i = 0; i < 10; ++i) {
         const QVariant tape = bench.take(bench.rentable);
@@ -94,9 +104,14 @@ void checkoutSql(Bench &bench)
                                       {tape})
                            .value(0)
                            .toInt();
+        const PriceClass &c = *rates.priceClass(std::clamp(pc, 1, Pricing::Classes));
         bench.floor().run(QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, "
-                                   "DueDate, Returned) VALUES (?, ?, ?, ?, ?, 0)"),
-                    {rentalId, tape, member, today, QDate::currentDate().addDays(pc + 1).toString(Qt::ISODate)});
+                                         "DueDate, Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, "
+                                         "PST) VALUES (?, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?)"),
+                          QVariantList{rentalId, tape, member, today,
+                                       QDate::currentDate().addDays(c.days).toString(Qt::ISODate), c.fee.units(),
+                                       c.days, c.lateFee.units()}
+                              + taxes);
         bench.floor().run(QStringLiteral("UPDATE tblVideos SET InStore = 0 WHERE VideoID = ?"), {tape});
     }
     const int saleId = bench.floor().column(QStringLiteral("SELECT MAX(SaleID) FROM tblReceipts")).value(0).toInt() + 1;
@@ -104,16 +119,22 @@ void checkoutSql(Bench &bench)
                 {saleId, today, member});
     for (int i = 0; i < 3; ++i) {
         const QVariant item = bench.pick(bench.items);
-        bench.floor().run(QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "
-                                   "VALUES (?, ?, 2)"),
-                    {saleId, item});
         bench.floor().run(QStringLiteral("UPDATE tblInventory SET Quantity = Quantity - 2 WHERE InventoryID = ?"),
                     {item});
+        const QVariant price =
+            bench.floor().column(QStringLiteral("SELECT Price FROM tblInventory WHERE InventoryID = ?"), {item}).value(0);
+        bench.floor().run(QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, "
+                                         "Price, Amount, GSTRate, PSTRate, GST, PST) VALUES (?, ?, 2, ?, ?, ?, ?, ?, ?)"),
+                          QVariantList{saleId, item, price, price.toLongLong() * 2} + taxes);
     }
     for (int i = 0; i < 2; ++i) {
         const QVariant tape = bench.take(bench.forSale);
-        bench.floor().run(QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID) VALUES (?, ?)"), {tape, saleId});
         bench.floor().run(QStringLiteral("UPDATE tblVideos SET InStore = 0 WHERE VideoID = ?"), {tape});
+        const QVariant price =
+            bench.floor().column(QStringLiteral("SELECT SalePrice FROM tblVideos WHERE VideoID = ?"), {tape}).value(0);
+        bench.floor().run(QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount, GSTRate, "
+                                         "PSTRate, GST, PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                          QVariantList{tape, saleId, price, price} + taxes);
     }
     ledgerEntrySql(bench.floor(), "checkout", member, 1000000);
     bench.floor().commit();

@@ -73,6 +73,9 @@ void runCounter(const QString &store, Shelf &shelf, const QList<qint32> &members
 {
     CheckoutStore counter(store);
     QRandomGenerator random(seed);
+    const auto rates = counter.rates(today);
+    if (!rates)
+        qFatal("%s", qPrintable(counter.lastError().clerkText()));
     auto shown = [&](const QString &message) {
         ++out.errors;
         if (out.firstError.isEmpty())
@@ -95,14 +98,21 @@ void runCounter(const QString &store, Shelf &shelf, const QList<qint32> &members
                 shown(counter.lastError().clerkText());
                 continue;
             }
-            plan.lines.append({BillLine::Kind::Rent, *tape, 0});
+            const PriceClass *charge = rates->priceClass(row.row->priceClass);
+            plan.lines.append({BillLine::Kind::Rent, *tape, 0, charge ? charge->fee : Money()});
         }
         const qint32 item = items.at(random.bounded(int(items.size())));
-        if (const auto row = counter.item(item); row.failed || !row.row) {
+        const auto row = counter.item(item);
+        if (row.failed || !row.row) {
             shown(counter.lastError().clerkText());
             continue;
         }
-        plan.lines.append({BillLine::Kind::Buy, item, 1});
+        plan.lines.append({BillLine::Kind::Buy, item, 1, row.row->price.roundedToCents()});
+        Money subtotal;
+        for (const BillLine::Parsed &line : std::as_const(plan.lines))
+            subtotal += line.amount;
+        plan.money = CheckoutMoney::forSubtotal(subtotal, rates->taxes);
+        plan.money.payByCard(1);
         if (counter.recordCheckout(plan)) {
             ++out.checkouts;
             ++out.unitsSold;

@@ -5,6 +5,7 @@
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
 #include "data/Database.h"
+#include "data/Pricing.h"
 #include "data/StoreDate.h"
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlQuery>
 
 #include <memory>
 
@@ -21,7 +23,7 @@ namespace {
 
 // What closing a tape's rentals reads first: due date first.
 const QString OpenRentals = QStringLiteral(
-    "SELECT r.DueDate, r.RentalDate, m.PriceClass, c.CustomerNumber FROM tblRentals r "
+    "SELECT r.DueDate, r.RentalDate, r.LateFee, c.CustomerNumber, m.MovieNum FROM tblRentals r "
     "JOIN tblVideos v ON v.VideoID = r.VideoID JOIN tblMovies m ON m.MovieNum = v.MovieNum "
     "JOIN tblMembers c ON c.CustomerNumber = r.CustomerNumber WHERE r.VideoID = ? AND r.Returned = 0");
 
@@ -60,13 +62,20 @@ void returnSql(Bench &bench, const QVariant &tape, QDate returned, bool listTape
                                      {tape})
                                 .value(0);
     f.begin();
-    const QDate due = QDate::fromString(f.column(OpenRentals, {tape}).value(0).toString(), Qt::ISODate);
+    QSqlQuery open(f.database());
+    open.prepare(OpenRentals);
+    open.addBindValue(tape);
+    if (!open.exec() || !open.next())
+        qFatal("the tape is not out");
+    const QDate due = QDate::fromString(open.value(0).toString(), Qt::ISODate);
+    const qint64 lateFee = open.value(2).toLongLong();
+    open = QSqlQuery();
     f.run(QStringLiteral("UPDATE tblRentals SET Returned = 1 WHERE VideoID = ? AND Returned = 0"), {tape});
     f.run(QStringLiteral("UPDATE tblVideos SET InStore = 1 WHERE VideoID = ?"), {tape});
     if (due < returned) {
         f.run(QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing + ? WHERE CustomerNumber = ?"),
-              {29900 * due.daysTo(returned), member});
-        ledgerEntrySql(f, "fee", member, 29900 * due.daysTo(returned));
+              {lateFee * due.daysTo(returned), member});
+        ledgerEntrySql(f, "fee", member, lateFee * due.daysTo(returned));
     }
     f.commit();
     if (listTapes)
@@ -117,12 +126,17 @@ QList<QVariant> rentFive(Bench &bench, QDate today, QVariant &member)
     member = bench.pick(bench.members);
     const int rentalId = f.column(QStringLiteral("SELECT MAX(RentalID) FROM tblRentals")).value(0).toInt() + 1;
     QList<QVariant> tapes;
+    // Charged as a regular title.
+    const Rates &rates = Pricing::starting();
+    const PriceClass &c = rates.classes[1];
     for (int i = 0; i < 5; ++i) {
         tapes << bench.take(bench.rentable);
         f.run(QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, DueDate, "
-                             "Returned) VALUES (?, ?, ?, ?, ?, 0)"),
+                             "Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, PST) "
+                             "VALUES (?, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?)"),
               {rentalId, tapes.last(), member, StoreDate::toText(today.addDays(-6)),
-               StoreDate::toText(today.addDays(-2))});
+               StoreDate::toText(today.addDays(-2)), c.fee.units(), c.days, c.lateFee.units(), rates.taxes[0].rate,
+               rates.taxes[1].rate, rates.taxes[0].on(c.fee).units(), rates.taxes[1].on(c.fee).units()});
         f.run(QStringLiteral("UPDATE tblVideos SET InStore = 0 WHERE VideoID = ?"), {tapes.last()});
     }
     return tapes;
@@ -155,9 +169,10 @@ void returnsFromList(Bench &bench, frmReturn &w)
             f.run(OpenRentals, {tape});
             f.run(QStringLiteral("UPDATE tblRentals SET Returned = 1 WHERE VideoID = ? AND Returned = 0"), {tape});
             f.run(QStringLiteral("UPDATE tblVideos SET InStore = 1 WHERE VideoID = ?"), {tape});
-            f.run(QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing + 39800 WHERE CustomerNumber = ?"),
-                  {member});
-            ledgerEntrySql(f, "fee", member, 39800);
+            const qint64 fee = (Pricing::starting().classes[1].lateFee * 2).units();
+            f.run(QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing + ? WHERE CustomerNumber = ?"),
+                  {fee, member});
+            ledgerEntrySql(f, "fee", member, fee);
         }
         f.commit();
     });

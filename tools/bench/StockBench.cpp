@@ -3,12 +3,15 @@
 #include "Bench.h"
 
 #include "app/WindowRegistry.h"
+#include "data/Money.h"
 #include "stock/frmInvent.h"
+#include "stock/frmPrices.h"
 #include "stock/frmVidMn.h"
 #include "ui/FlexGrid.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -179,10 +182,64 @@ void inventory(Bench &bench)
     bench.add(QStringLiteral("stock: save an item"), save, saveFloor, 16);
 }
 
+const QString PricesSql = QStringLiteral("SELECT Kind, Number, InForceFrom, Name, Fee, Days, LateFee, Rate, ChangeID, "
+                                         "ChangedAt, Counter FROM tblPrices WHERE InForceFrom <= ? "
+                                         "ORDER BY InForceFrom, ChangeID");
+
+void prices(Bench &bench)
+{
+    WindowRegistry windows(bench.path(), bench.ws());
+    frmPrices &w = windows.prices();
+    Floor &floor = bench.floor();
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    const double open = measure(bench.runs(), [&] { w.hide(); }, [&] {
+        w.show();
+        QCoreApplication::processEvents();
+    });
+    const double openFloor = measure(bench.runs(), {}, [&] {
+        floor.run(PricesSql, {today});
+        floor.run(QStringLiteral("SELECT Kind, Number, InForceFrom, Name, Fee, Days, LateFee, Rate, ChangeID, "
+                                 "ChangedAt, Counter FROM tblPrices ORDER BY InForceFrom, Kind, Number, ChangeID"));
+    });
+    bench.add(QStringLiteral("prices: open Prices and taxes"), open, openFloor, 150);
+
+    // A change of the new releases' fee a month from now, asked and saved;
+    // each run's change replaces the one before for that day.
+    const QString from = QDate::currentDate().addDays(30).toString(Qt::ISODate);
+    int cents = 449;
+    auto typeChange = [&] {
+        w.txtFrom->setText(from);
+        w.Refresh();
+        w.txtFee[0]->setText(Money::fromCents(++cents).toPlainCents());
+        bench.ws().clear();
+        bench.ws().answer(Answer::Yes);
+    };
+    const double save = measure(bench.runs(), typeChange, [&] { w.cmdSave_Click(); }, [&] {
+        if (!bench.ws().last().prompt.startsWith(QStringLiteral("The changes have been saved")))
+            qFatal("the change was not saved: %s", qPrintable(bench.ws().prompts().join(u" | ")));
+    });
+    const double saveFloor = measure(bench.runs(), {}, [&] {
+        floor.run(PricesSql, {from});
+        floor.begin();
+        const qint64 id = floor.column(QStringLiteral("SELECT MAX(ChangeID) FROM tblPrices")).value(0).toLongLong();
+        const PriceClass &c = Pricing::starting().classes[0];
+        floor.run(QStringLiteral("INSERT INTO tblPrices (ChangeID, Kind, Number, InForceFrom, Name, Fee, Days, "
+                                 "LateFee, Rate, ChangedAt, Counter) VALUES (?, 'class', 1, ?, ?, ?, ?, ?, NULL, ?, "
+                                 "'bench')"),
+                  {id + 1, from, c.name, Money::fromCents(++cents).units(), c.days, c.lateFee.units(), today});
+        floor.commit();
+        floor.run(PricesSql, {from});
+        floor.run(QStringLiteral("SELECT Kind, Number, InForceFrom, Name, Fee, Days, LateFee, Rate, ChangeID, "
+                                 "ChangedAt, Counter FROM tblPrices ORDER BY InForceFrom, Kind, Number, ChangeID"));
+    });
+    bench.add(QStringLiteral("prices: save a change of a fee"), save, saveFloor, 16);
+}
+
 } // namespace
 
 void benchStock(Bench &bench)
 {
     videoManagement(bench);
     inventory(bench);
+    prices(bench);
 }

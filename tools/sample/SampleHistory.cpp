@@ -155,7 +155,7 @@ int History::checkout(int day, int tapes)
     for (int t : chosen) {
         Tape &tape = m_tapes[t];
         const int priceClass = m_titles[tape.title].priceClass;
-        const int due = day + Pricing::rentalDays(priceClass);
+        const int due = day + Pricing::starting().classes[priceClass - 1].days;
         tape.backDay = returnDay(day, due, priceClass, m_members[member].retireDay == Never && tape.retireDay == Never);
         m_rentals.push_back({id, member, t, day, due, tape.backDay > m_today});
     }

@@ -101,7 +101,7 @@ void History::makeMembers()
         }
         if (m_rng.percent(m_shape.feesPercent)) {
             const int priceClass = m_rng.between(1, 3);
-            m.fees = (Pricing::lateFeePerDay(priceClass) * m_rng.between(1, 6)).units();
+            m.fees = (Pricing::starting().classes[priceClass - 1].lateFee * m_rng.between(1, 6)).units();
         }
         if (m_rng.percent(m_shape.cardPercent))
             makeCards(m);

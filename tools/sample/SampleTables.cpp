@@ -2,6 +2,9 @@
 
 #include "SampleHistory.h"
 
+#include "counter/CheckoutMoney.h"
+#include "data/Pricing.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -105,13 +108,36 @@ QString History::writeTo(const QSqlDatabase &connection) const
                 return;
         }
     });
+    // Each checkout's rows keep what the counter would have charged: the
+    // starting prices, and the bill's taxes shared over its lines.
+    const Rates &rates = Pricing::starting();
+    auto sharesOf = [&](const QList<Money> &amounts) {
+        Money subtotal;
+        for (Money m : amounts)
+            subtotal += m;
+        return CheckoutMoney::forSubtotal(subtotal, rates.taxes).shares(amounts);
+    };
+    auto units = [](Money m) { return QVariant::fromValue(m.units()); };
     inTransaction([&] {
         Insert rental(db, QStringLiteral("INSERT INTO tblRentals (RentalID, CustomerNumber, VideoID, RentalDate, "
-                                         "DueDate, Returned) VALUES (?, ?, ?, ?, ?, ?)"),
+                                         "DueDate, Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, "
+                                         "PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                       error);
-        for (const Rental &r : m_rentals)
-            if (!rental({r.id, r.member, r.tape + 1, m_dayText[r.day], m_dayText[r.due], r.open ? 0 : 1}))
-                return;
+        for (std::size_t first = 0, next = 0; first < m_rentals.size(); first = next) {
+            QList<Money> fees;
+            for (next = first; next < m_rentals.size() && m_rentals[next].id == m_rentals[first].id; ++next)
+                fees << rates.classes[m_titles[m_tapes[m_rentals[next].tape].title].priceClass - 1].fee;
+            const QList<CheckoutMoney::Share> shares = sharesOf(fees);
+            for (std::size_t i = first; i < next; ++i) {
+                const Rental &r = m_rentals[i];
+                const PriceClass &c = rates.classes[m_titles[m_tapes[r.tape].title].priceClass - 1];
+                const CheckoutMoney::Share &s = shares[qsizetype(i - first)];
+                if (!rental({r.id, r.member, r.tape + 1, m_dayText[r.day], m_dayText[r.due], r.open ? 0 : 1,
+                             units(c.fee), c.days, units(c.lateFee), rates.taxes[0].rate, rates.taxes[1].rate,
+                             units(s.gst), units(s.pst)}))
+                    return;
+            }
+        }
     });
     inTransaction([&] {
         Insert item(db, QStringLiteral("INSERT INTO tblInventory (InventoryID, ItemName, Price, Quantity, Deleted) "
@@ -119,10 +145,12 @@ QString History::writeTo(const QSqlDatabase &connection) const
                     error);
         Insert receipt(db, QStringLiteral("INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES (?, ?, ?)"),
                        error);
-        Insert line(db, QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "
-                                       "VALUES (?, ?, ?)"),
+        Insert line(db, QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, "
+                                       "Price, Amount, GSTRate, PSTRate, GST, PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                     error);
-        Insert sold(db, QStringLiteral("INSERT INTO tblVideosSold (ReceiptID, VideoID) VALUES (?, ?)"), error);
+        Insert sold(db, QStringLiteral("INSERT INTO tblVideosSold (ReceiptID, VideoID, Price, Amount, GSTRate, "
+                                       "PSTRate, GST, PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                    error);
         for (int i = 0; i < int(m_items.size()); ++i) {
             const Item &it = m_items[i];
             if (!item({i + 1, it.name, it.price, it.quantity, it.retireDay <= today ? 1 : 0}))
@@ -131,12 +159,33 @@ QString History::writeTo(const QSqlDatabase &connection) const
         for (const Receipt &r : m_receipts)
             if (!receipt({r.id, m_dayText[r.day], r.customer}))
                 return;
-        for (const Line &l : m_lines)
-            if (!line({l.receipt, l.item + 1, l.quantity}))
-                return;
-        for (const Sale &s : m_sales)
-            if (!sold({s.receipt, s.tape + 1}))
-                return;
+        // A receipt's item lines, then its tape, as one bill.
+        std::size_t l = 0, t = 0;
+        for (const Receipt &r : m_receipts) {
+            const std::size_t firstLine = l;
+            QList<Money> amounts;
+            for (; l < m_lines.size() && m_lines[l].receipt == r.id; ++l)
+                amounts << (Money::fromUnits(m_items[m_lines[l].item].price) * m_lines[l].quantity).roundedToCents();
+            const bool tape = t < m_sales.size() && m_sales[t].receipt == r.id;
+            if (tape)
+                amounts << Money::fromUnits(m_tapes[m_sales[t].tape].price).roundedToCents();
+            const QList<CheckoutMoney::Share> shares = sharesOf(amounts);
+            for (std::size_t i = firstLine; i < l; ++i) {
+                const Line &x = m_lines[i];
+                const qsizetype at = qsizetype(i - firstLine);
+                if (!line({x.receipt, x.item + 1, x.quantity, QVariant::fromValue(m_items[x.item].price),
+                           units(amounts[at]), rates.taxes[0].rate, rates.taxes[1].rate, units(shares[at].gst),
+                           units(shares[at].pst)}))
+                    return;
+            }
+            if (tape) {
+                const Sale &s = m_sales[t++];
+                if (!sold({s.receipt, s.tape + 1, QVariant::fromValue(m_tapes[s.tape].price), units(amounts.last()),
+                           rates.taxes[0].rate, rates.taxes[1].rate, units(shares.last().gst),
+                           units(shares.last().pst)}))
+                    return;
+            }
+        }
     });
     return error;
 }

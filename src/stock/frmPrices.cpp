@@ -1,0 +1,329 @@
+#include "frmPrices.h"
+
+#include "ui/WindowContext.h"
+#include "data/StoreDate.h"
+#include "ui/Controls.h"
+#include "ui/FlexGrid.h"
+#include "ui/Messages.h"
+#include "ui/Pictures.h"
+#include "ui/WindowSystem.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+namespace {
+
+const QString Title = QStringLiteral("Prices and taxes");
+const QString Crlf = QStringLiteral("\r\n");
+
+QLineEdit *box(QWidget *parent, const QString &name, int width)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setMinimumWidth(width);
+    return e;
+}
+
+QLabel *columnHeading(QWidget *parent, const char *caption)
+{
+    auto *l = new QLabel(QString::fromUtf8(caption), parent);
+    QFont bold = l->font();
+    bold.setBold(true);
+    l->setFont(bold);
+    return l;
+}
+
+// "Price class 1 (New release): $3.99 for 2 days, late fee $2.99 a day".
+QString describe(const PriceChange &c)
+{
+    if (c.kind == PriceChange::Kind::Class)
+        return QStringLiteral("%1 (%2): %3 for %4, late fee %5 a day")
+            .arg(c.what(), c.name, c.fee.toCurrency(),
+                 c.days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(c.days),
+                 c.lateFee.toCurrency());
+    return QStringLiteral("%1: %2 at %3 %").arg(c.what(), c.name, Pricing::percent(c.rate));
+}
+
+} // namespace
+
+frmPrices::frmPrices(WindowContext &windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("frmPrices"));
+    setWindowTitle(Title);
+
+    Image1 = Pictures::makeImage1(this);
+    Label1 = heading(this, "Label1", "Prices and taxes");
+    Label2 = label(this, "Label2", "In force &from:");
+    txtFrom = edit(this, "txtFrom");
+    txtFrom->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
+    txtFrom->setFixedWidth(120);
+    txtFrom->setToolTip(QStringLiteral("The day the changes take effect: today or later. The boxes show what is in "
+                                       "force on that day."));
+    Label2->setBuddy(txtFrom);
+    Label3 = label(this, "Label3", "The boxes show what is charged on that day; change any and save.");
+
+    fraClasses = named(new QGroupBox(QStringLiteral("Price classes"), this), "fraClasses");
+    auto *classes = new QGridLayout(fraClasses);
+    const char *const classHeadings[] = {"Class", "Name", "Rental fee", "Days", "Late fee a day"};
+    for (int c = 0; c < 5; ++c)
+        classes->addWidget(columnHeading(fraClasses, classHeadings[c]), 0, c);
+    for (int i = 0; i < Pricing::Classes; ++i) {
+        const QString n = QString::number(i + 1);
+        classes->addWidget(new QLabel(n, fraClasses), i + 1, 0, Qt::AlignCenter);
+        txtClassName[i] = box(fraClasses, QStringLiteral("txtClassName") + n, 190);
+        txtFee[i] = box(fraClasses, QStringLiteral("txtFee") + n, 80);
+        txtDays[i] = box(fraClasses, QStringLiteral("txtDays") + n, 50);
+        txtLateFee[i] = box(fraClasses, QStringLiteral("txtLateFee") + n, 80);
+        classes->addWidget(txtClassName[i], i + 1, 1);
+        classes->addWidget(txtFee[i], i + 1, 2);
+        classes->addWidget(txtDays[i], i + 1, 3);
+        classes->addWidget(txtLateFee[i], i + 1, 4);
+    }
+    classes->setColumnStretch(1, 1);
+
+    fraTaxes = named(new QGroupBox(QStringLiteral("Taxes"), this), "fraTaxes");
+    auto *taxes = new QGridLayout(fraTaxes);
+    const char *const taxHeadings[] = {"Tax", "Name", "Rate (%)"};
+    for (int c = 0; c < 3; ++c)
+        taxes->addWidget(columnHeading(fraTaxes, taxHeadings[c]), 0, c);
+    for (int i = 0; i < Pricing::Taxes; ++i) {
+        const QString n = QString::number(i + 1);
+        taxes->addWidget(new QLabel(n, fraTaxes), i + 1, 0, Qt::AlignCenter);
+        txtTaxName[i] = box(fraTaxes, QStringLiteral("txtTaxName") + n, 100);
+        txtRate[i] = box(fraTaxes, QStringLiteral("txtRate") + n, 70);
+        taxes->addWidget(txtTaxName[i], i + 1, 1);
+        taxes->addWidget(txtRate[i], i + 1, 2);
+    }
+    auto *oneTax = new QLabel(QStringLiteral("A store with one tax sets the second to 0 %: it is then left off the "
+                                             "bill, the receipt and the reports."),
+                              fraTaxes);
+    oneTax->setWordWrap(true);
+    taxes->addWidget(oneTax, Pricing::Taxes + 1, 0, 1, 3);
+    taxes->setRowStretch(Pricing::Taxes + 2, 1);
+
+    lblHistory = label(this, "lblHistory", "Every change, by the day it takes effect:");
+    fgHistory = named(new FlexGrid(this), "fgHistory");
+    const char *const historyHeadings[] = {"In force from", "What", "Name", "Rental fee", "Days",
+                                           "Late fee", "Rate", "Changed", "Note"};
+    const int historyWidths[] = {1300, 1300, 2300, 1000, 600, 1000, 900, 2600, 2900}; // twips
+    fgHistory->setCols(9);
+    fgHistory->setRows(1);
+    for (int c = 0; c < 9; ++c) {
+        fgHistory->setText(0, c, QString::fromLatin1(historyHeadings[c]));
+        fgHistory->setColWidth(c, historyWidths[c]);
+    }
+    fgHistory->setMinimumHeight(160);
+    lblHistory->setBuddy(fgHistory);
+
+    cmdSave = button(this, "cmdSave", "&Save Changes");
+    cmdReturn = button(this, "cmdReturn", "Return");
+    commandSize({cmdSave, cmdReturn});
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    auto *top = new QHBoxLayout;
+    top->addWidget(Image1);
+    top->addSpacing(16);
+    top->addWidget(Label1);
+    top->addStretch();
+    layout->addLayout(top);
+    auto *from = new QHBoxLayout;
+    from->addWidget(Label2);
+    from->addWidget(txtFrom);
+    from->addSpacing(16);
+    from->addWidget(Label3, 1);
+    layout->addLayout(from);
+    auto *frames = new QHBoxLayout;
+    frames->addWidget(fraClasses, 3);
+    frames->addWidget(fraTaxes, 2);
+    layout->addLayout(frames);
+    layout->addWidget(lblHistory);
+    layout->addWidget(fgHistory, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSave);
+    buttons->addStretch();
+    buttons->addWidget(cmdReturn);
+    layout->addLayout(buttons);
+    resize(1040, 620);
+
+    QList<QWidget *> order{txtFrom};
+    for (int i = 0; i < Pricing::Classes; ++i)
+        order << txtClassName[i] << txtFee[i] << txtDays[i] << txtLateFee[i];
+    for (int i = 0; i < Pricing::Taxes; ++i)
+        order << txtTaxName[i] << txtRate[i];
+    order << cmdSave << cmdReturn;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    setDefaultButton(cmdSave);
+    setCancelButton(cmdReturn);
+
+    connect(txtFrom, &QLineEdit::editingFinished, this, &frmPrices::Refresh);
+    connect(cmdSave, &QPushButton::clicked, this, &frmPrices::cmdSave_Click);
+    connect(cmdReturn, &QPushButton::clicked, this, &frmPrices::cmdReturn_Click);
+}
+
+void frmPrices::Form_Activate()
+{
+    m_store.reset();
+    m_store.emplace(m_windows.storePath());
+    txtFrom->setText(StoreDate::toText(m_windows.today()));
+    Refresh();
+    txtFrom->setFocus();
+    txtFrom->selectAll();
+}
+
+void frmPrices::Refresh()
+{
+    const auto day = StoreDate::parse(txtFrom->text());
+    if (day && m_store) {
+        const auto rates = m_store->inForce(*day);
+        if (!rates)
+            return showDbError(m_windows.ws(), m_store->lastError());
+        for (int i = 0; i < Pricing::Classes; ++i) {
+            const PriceClass &c = rates->classes[i];
+            txtClassName[i]->setText(c.name);
+            txtFee[i]->setText(c.fee.toPlainCents());
+            txtDays[i]->setText(QString::number(c.days));
+            txtLateFee[i]->setText(c.lateFee.toPlainCents());
+        }
+        for (int i = 0; i < Pricing::Taxes; ++i) {
+            txtTaxName[i]->setText(rates->taxes[i].name);
+            txtRate[i]->setText(Pricing::percent(rates->taxes[i].rate));
+        }
+    }
+    showHistory();
+}
+
+void frmPrices::showHistory()
+{
+    if (!m_store)
+        return;
+    const auto changes = m_store->history();
+    if (!changes)
+        return showDbError(m_windows.ws(), m_store->lastError());
+    QVector<QStringList> records;
+    for (const PriceChange &c : *changes) {
+        const bool isClass = c.kind == PriceChange::Kind::Class;
+        records.append({StoreDate::toText(c.from), c.what(), c.name, isClass ? c.fee.toPlainCents() : QString(),
+                        isClass ? QString::number(c.days) : QString(), isClass ? c.lateFee.toPlainCents() : QString(),
+                        isClass ? QString() : Pricing::percent(c.rate) + QStringLiteral(" %"),
+                        c.changedAt.isEmpty() ? QString() : c.changedAt.left(16).replace(u'T', u' ') + u' ' + c.counter,
+                        c.replaced                ? QStringLiteral("replaced by a later change")
+                        : c.changedAt.isEmpty() ? QStringLiteral("as the store started")
+                                                : QString()});
+    }
+    for (const QStringList &r : std::as_const(records))
+        for (int col = 0; col < r.size(); ++col)
+            fgHistory->fitText(col, r[col]);
+    fgHistory->setRecords(std::move(records));
+}
+
+std::optional<QList<PriceChange>> frmPrices::typedChanges(const Rates &shown, QDate from)
+{
+    WindowSystem &ws = m_windows.ws();
+    auto refused = [&](QLineEdit *box, const QString &why) {
+        ws.msgBox(why, Buttons::Ok, Icon::Exclamation, Title);
+        box->setFocus();
+        box->selectAll();
+        return std::nullopt;
+    };
+    auto amount = [](QLineEdit *box) { return Money::parse(box->text().trimmed()); };
+    QList<PriceChange> changes;
+    for (int i = 0; i < Pricing::Classes; ++i) {
+        PriceChange c = Pricing::classChange(shown, i + 1, from);
+        const PriceChange before = c;
+        for (QLineEdit *money : {txtFee[i], txtLateFee[i]})
+            if (!amount(money))
+                return refused(money, Money::parseProblem(money->text().trimmed()));
+        bool whole = false;
+        const int days = txtDays[i]->text().trimmed().toInt(&whole);
+        if (!whole)
+            return refused(txtDays[i], QStringLiteral("\"%1\" is not a number of days. Type a whole number from 1 "
+                                                      "to %2.")
+                                           .arg(txtDays[i]->text())
+                                           .arg(Pricing::LongestPeriod));
+        c.name = txtClassName[i]->text().trimmed();
+        c.fee = *amount(txtFee[i]);
+        c.days = days;
+        c.lateFee = *amount(txtLateFee[i]);
+        if (!c.sameValues(before))
+            changes << c;
+    }
+    for (int i = 0; i < Pricing::Taxes; ++i) {
+        PriceChange c = Pricing::taxChange(shown, i + 1, from);
+        const PriceChange before = c;
+        const auto rate = Pricing::parsePercent(txtRate[i]->text());
+        if (!rate)
+            return refused(txtRate[i], QStringLiteral("\"%1\" is not a rate. Type a percentage from 0 to 100, such "
+                                                      "as 7 or 9.975.")
+                                           .arg(txtRate[i]->text()));
+        c.name = txtTaxName[i]->text().trimmed();
+        c.rate = *rate;
+        if (!c.sameValues(before))
+            changes << c;
+    }
+    return changes;
+}
+
+void frmPrices::cmdSave_Click()
+{
+    WindowSystem &ws = m_windows.ws();
+    const auto from = StoreDate::parse(txtFrom->text());
+    if (!from) {
+        ws.msgBox(StoreDate::invalidMessage(txtFrom->text()), Buttons::Ok, Icon::Exclamation, Title);
+        txtFrom->setFocus();
+        return;
+    }
+    if (!m_store)
+        return;
+    // Compared with what is in force now, not with what the boxes were
+    // filled with: another manager may have saved meanwhile.
+    const auto shown = m_store->inForce(*from);
+    if (!shown)
+        return showDbError(ws, m_store->lastError());
+    const auto changes = typedChanges(*shown, *from);
+    if (!changes)
+        return;
+    if (changes->isEmpty()) {
+        ws.msgBox(QStringLiteral("Nothing to save: the boxes hold the prices and taxes in force on %1.")
+                      .arg(StoreDate::toText(*from)),
+                  Buttons::Ok, Icon::Information, Title);
+        return;
+    }
+    const QDate today = m_windows.today();
+    QStringList lines;
+    for (const PriceChange &c : *changes) {
+        if (const QString why = Pricing::problem(c, today); !why.isEmpty()) {
+            ws.msgBox(why, Buttons::Ok, Icon::Exclamation, Title);
+            return;
+        }
+        lines << describe(c);
+    }
+    if (ws.msgBox(QStringLiteral("Charge these from %1 on?").arg(StoreDate::toText(*from)) + Crlf + Crlf
+                      + lines.join(Crlf),
+                  Buttons::YesNo, Icon::Question, Title)
+        != Answer::Yes)
+        return;
+    if (!m_store->record(*changes, today)) {
+        showDbError(ws, m_store->lastError());
+        Refresh();
+        return;
+    }
+    Refresh();
+    ws.msgBox(QStringLiteral("The changes have been saved. They are charged from %1 on.").arg(StoreDate::toText(*from)),
+              Buttons::Ok, Icon::Information, Title);
+}
+
+void frmPrices::cmdReturn_Click()
+{
+    hide();
+    m_windows.showMainMenu();
+}

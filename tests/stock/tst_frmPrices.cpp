@@ -1,0 +1,146 @@
+#include "TestSupport.h"
+
+#include "app/frmMain.h"
+#include "app/frmSecur.h"
+#include "data/Pricing.h"
+#include "data/StoreDate.h"
+#include "reports/ReportCommandLine.h"
+#include "stock/frmPrices.h"
+#include "ui/FlexGrid.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate Today(2026, 3, 10);
+const QString Tomorrow = u"2026-03-11"_s;
+
+// The window as the manager reaches it: Manager menu, then the gate.
+frmPrices &open(TestStore &s)
+{
+    s.windows().setToday([] { return Today; });
+    frmMain &menu = s.windows().main();
+    menu.show();
+    menu.mnuPrices->trigger();
+    frmSecur &gate = s.windows().secur();
+    if (gate.lblDest->text() != u"Prices and taxes form"_s)
+        QTest::qFail("the gate does not name the window", __FILE__, __LINE__);
+    typeInto(*gate.txtCode, u"Popcorn-1987"_s);
+    clickOn(*gate.cmdSubmit);
+    s.ws().clear();
+    return s.windows().prices();
+}
+
+// Types each text in its box for changes from `from`, and saves.
+void save(frmPrices &w, const QString &from, const QList<std::pair<const char *, QString>> &typed)
+{
+    typeInto(*w.txtFrom, from);
+    w.Refresh();
+    for (const auto &[box, text] : typed)
+        typeInto(*child<QLineEdit>(w, box), text);
+    clickOn(*w.cmdSave);
+}
+
+} // namespace
+
+class tst_frmPrices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void changesTakeEffectFromTheirDayAndStayInTheHistory()
+    {
+        TestStore s;
+        frmPrices &w = open(s);
+        QCOMPARE(shownWindows(), QStringList{u"frmPrices"_s});
+        // A new store charges the starting prices.
+        QCOMPARE(QStringList({w.txtClassName[0]->text(), w.txtFee[0]->text(), w.txtDays[0]->text(),
+                              w.txtLateFee[0]->text(), w.txtTaxName[1]->text(), w.txtRate[1]->text()}),
+                 QStringList({"New release", "3.99", "2", "2.99", "PST", "8"}));
+        QCOMPARE(w.fgHistory->rows(), 1 + Pricing::Classes + Pricing::Taxes);
+
+        s.ws().answer(Answer::Yes);
+        save(w, Tomorrow, {{"txtTaxName1", u"HST"_s}, {"txtRate1", u"13"_s}});
+        QCOMPARE(s.ws().boxes().at(0).prompt, u"Charge these from 2026-03-11 on?\r\n\r\nTax 1: HST at 13 %"_s);
+        QCOMPARE(s.ws().last().prompt, u"The changes have been saved. They are charged from 2026-03-11 on."_s);
+        // A later day's change may be made again until that day comes.
+        s.ws().answer(Answer::Yes);
+        save(w, Tomorrow, {{"txtRate1", u"12.5"_s}});
+        PriceStore prices(s.path());
+        QCOMPARE(prices.inForce(Today)->taxes[0].rate, 70000);
+        QCOMPARE(prices.inForce(Today.addDays(1))->taxes[0].name, u"HST"_s);
+        QCOMPARE(prices.inForce(Today.addDays(1))->taxes[0].rate, 125000);
+        QStringList history = gridLines(*w.fgHistory);
+        QCOMPARE(history.size(), 1 + Pricing::Classes + Pricing::Taxes + 2);
+        QVERIFY2(history.at(6).startsWith(u"2026-03-11|Tax 1|HST||||13 %|"_s)
+                     && history.at(6).endsWith(u"|replaced by a later change"_s),
+                 qPrintable(history.at(6)));
+        QVERIFY(history.at(7).startsWith(u"2026-03-11|Tax 1|HST||||12.5 %|"_s) && history.at(7).endsWith(u"|"_s));
+        keepScreenshot(w, u"frmPrices.png"_s);
+
+        // The history for scripts, the starting prices first.
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(u"prices.csv"_s);
+        QString said, why;
+        QTextStream out(&said), err(&why);
+        QCOMPARE(runReportCommand({s.path(), u"prices"_s, {}, csv}, out, err), 0);
+        const QList<QStringList> rows = readCsv(csv);
+        QCOMPARE(rows.size(), 1 + Pricing::Classes + Pricing::Taxes + 2);
+        QCOMPARE(rows.at(1).mid(0, 7), QStringList({"1900-01-01", "Price class 1", "New release", "3.99", "2", "2.99", ""}));
+        QCOMPARE(rows.at(1).last(), u"as the store started"_s);
+        QCOMPARE(rows.at(7).mid(0, 7), QStringList({"2026-03-11", "Tax 1", "HST", "", "", "", "12.5 %"}));
+    }
+
+    void refusalsWriteNothing_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("rate over 100 %") << Tomorrow << "txtRate1" << "100.01" << "must be from 0 % to 100 %";
+        QTest::newRow("rate below 0") << Tomorrow << "txtRate2" << "-1" << "\"-1\" is not a rate";
+        QTest::newRow("fee below 0") << Tomorrow << "txtFee2" << "-0.01"
+                                     << "rental fee of price class 2 must be from $0.00 to $100,000,000.00";
+        QTest::newRow("late fee past the limit") << Tomorrow << "txtLateFee3" << "100000000.01"
+                                                 << "more than $100,000,000.00";
+        QTest::newRow("no rental period") << Tomorrow << "txtDays1" << "0" << "from 1 to 365 days";
+        QTest::newRow("period over a year") << Tomorrow << "txtDays1" << "366" << "from 1 to 365 days";
+        QTest::newRow("no name") << Tomorrow << "txtClassName2" << "" << "Give price class 2 a name.";
+        QTest::newRow("a day gone by") << "2026-03-09" << "txtFee1" << "4.49" << "2026-03-09 has passed";
+        // Today already has a change of its own, and has started.
+        QTest::newRow("second change of a day begun") << "2026-03-10" << "txtFee1" << "4.59"
+                                                      << "Price class 1 was already changed for 2026-03-10";
+    }
+
+    void refusalsWriteNothing()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, told);
+        TestStore s;
+        frmPrices &w = open(s);
+        s.ws().answer(Answer::Yes);
+        save(w, StoreDate::toText(Today), {{"txtFee1", u"4.49"_s}});
+        const QString before = s.rows(u"SELECT * FROM tblPrices ORDER BY ChangeID"_s);
+        s.ws().clear();
+        // Only the store's own rule is checked once the change is confirmed.
+        if (told.startsWith(u"Price class 1 was already"_s))
+            s.ws().answer(Answer::Yes);
+        save(w, from, {{qPrintable(box), typed}});
+        QVERIFY2(s.ws().last().prompt.contains(told), qPrintable(s.ws().last().prompt));
+        QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+        QCOMPARE(s.ws().unusedAnswers(), 0);
+        QCOMPARE(s.rows(u"SELECT * FROM tblPrices ORDER BY ChangeID"_s), before);
+    }
+};
+
+QTEST_MAIN(tst_frmPrices)
+#include "tst_frmPrices.moc"
