@@ -56,11 +56,10 @@ std::optional<bool> committed(ServerConnection &session, qint64 xid)
     for (;;) {
         QSqlError error;
         if (session.isOpen() || session.open(&error)) {
-            if (auto q = session.control(QStringLiteral("SELECT txid_status(%1)").arg(xid), &error); q && q->next()) {
-                const QString status = q->value(0).toString();
-                if (status == QLatin1String("committed"))
+            if (const auto status = session.control(QStringLiteral("SELECT txid_status(%1)").arg(xid), &error)) {
+                if (status->toString() == QLatin1String("committed"))
                     return true;
-                if (status == QLatin1String("aborted"))
+                if (status->toString() == QLatin1String("aborted"))
                     return false;
                 // In progress: the server has not yet seen the old session go.
             }
@@ -200,8 +199,9 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
         std::optional<qint64> xid;
         bool done = false;
         bool committing = false;
-        if (auto begun = c->control(writerBegin(), &error)) {
-            xid = begun->next() ? std::optional<qint64>(begun->value(0).toLongLong()) : std::nullopt;
+        if (const auto begun = c->control(writerBegin(), &error)) {
+            if (begun->isValid())
+                xid = begun->toLongLong();
             if (body()) {
                 // Answered or not, the transaction ends with its COMMIT.
                 committing = true;
@@ -268,7 +268,8 @@ bool Database::serverSnapshot(const QString &action)
         // whose pages would then mix two moments.
         if (c->control(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY; SET LOCAL "
                                       "statement_timeout = '60s'"),
-                       &error)) {
+                       &error)
+                .has_value()) {
             c->holder = this;
             m_held = c;
             m_inTransaction = true;

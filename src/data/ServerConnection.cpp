@@ -172,17 +172,18 @@ bool ServerConnection::open(QSqlError *error)
         return false;
     }
     const QVariant handle = m_db.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "PGconn*") == 0) {
+    // The driver names the type by libpq's struct behind the PGconn typedef.
+    if (handle.isValid()
+        && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0)) {
         PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
         m_socket = PQsocket(connection);
         // The server's notices are for its log, not the clerk's terminal.
         PQsetNoticeProcessor(connection, [](void *, const char *) {}, nullptr);
     }
-    QSqlQuery q(m_db);
-    if (!exec(q, Settings, error))
+    const auto allowed = control(Settings, error);
+    if (!allowed)
         return false;
-    if (q.next())
-        ServerStore::noteAllowedConnections(m_location, q.value(0).toInt());
+    ServerStore::noteAllowedConnections(m_location, allowed->toInt());
     return true;
 }
 
@@ -207,12 +208,23 @@ bool ServerConnection::exec(QSqlQuery &q, const QString &sql, QSqlError *error)
     return false;
 }
 
-std::optional<QSqlQuery> ServerConnection::control(const QString &sql, QSqlError *error)
+std::optional<QVariant> ServerConnection::control(const QString &sql, QSqlError *error)
 {
     QSqlQuery q(m_db);
     if (!exec(q, sql, error))
         return std::nullopt;
-    return q;
+    // The driver stops at the first statement's result: a later one that
+    // failed is found by going through them all.
+    QVariant value;
+    do {
+        if (q.isSelect() && q.next())
+            value = q.value(0);
+    } while (q.nextResult());
+    if (q.lastError().isValid()) {
+        *error = q.lastError();
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVariantList &values, bool forwardOnly,
@@ -221,7 +233,7 @@ std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVa
     QString name = m_prepared.value(sql);
     if (name.isEmpty()) {
         // Reports make texts of their own; a session never holds more than these.
-        if (m_prepared.size() >= 2000 && control(QStringLiteral("DEALLOCATE ALL"), error))
+        if (m_prepared.size() >= 2000 && control(QStringLiteral("DEALLOCATE ALL"), error).has_value())
             m_prepared.clear();
         name = QStringLiteral("vs%1").arg(m_prepared.size() + 1);
         QSqlQuery prepare(m_db);

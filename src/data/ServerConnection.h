@@ -43,8 +43,9 @@ public:
     std::optional<QSqlQuery> execute(const QString &sql, const QVariantList &values, bool forwardOnly,
                                      QSqlError *error);
     // Runs statements that cannot be prepared (BEGIN ...; LOCK ...) as they
-    // stand, in one round trip; the rows are the last statement's.
-    std::optional<QSqlQuery> control(const QString &sql, QSqlError *error);
+    // stand, in one round trip; the first value of the last row that any of
+    // them returned, invalid when none did.
+    std::optional<QVariant> control(const QString &sql, QSqlError *error);
 
     // The last failure lost the session: the server closed it, or did not
     // answer within the wait (timedOut()).
