@@ -195,6 +195,7 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
         c->setDeadline(start + TransactionBound);
         m_held = c;
         m_inTransaction = true;
+        m_retryable = false;
         QSqlError error;
         std::optional<qint64> xid;
         bool done = false;

@@ -8,14 +8,18 @@
 #include <QVariantList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
+struct pg_conn;
+
 // One session with the PostgreSQL server that holds a store. Each statement
-// text is prepared once per session and then run by name, one round trip a
-// statement; every answer is waited for a bounded time, after which the
-// session is given up as lost; a lost session is opened anew on request.
-// The Database handles of one thread share one session per store.
+// text is prepared once per session and then run by name through libpq,
+// one round trip a statement, its rows read as the driver reads its own;
+// every answer is waited for a bounded time, after which the session is
+// given up as lost; a lost session is opened anew on request. The Database
+// handles of one thread share one session per store.
 class ServerConnection final
 {
 public:
@@ -62,11 +66,20 @@ public:
 
 private:
     explicit ServerConnection(QString location);
+    // Runs `call` with its answer waited for a bounded time, then sorts out
+    // whether the session was lost.
+    bool bounded(const std::function<bool()> &call);
     bool exec(QSqlQuery &q, const QString &sql, QSqlError *error);
+    // The name `sql` is prepared under in this session, prepared now if need be.
+    std::optional<QString> prepared(const QString &sql, QSqlError *error);
+    // A libpq failure as the driver reports its own.
+    QSqlError failure(const struct pg_result *result) const;
 
     QString m_location;
     QString m_name;
     QSqlDatabase m_db;
+    // The driver's own libpq connection, and its socket.
+    pg_conn *m_conn = nullptr;
     int m_socket = -1;
     // Statement text -> the name it is prepared under in this session.
     QHash<QString, QString> m_prepared;
