@@ -11,10 +11,10 @@
 
 #include <libpq-fe.h>
 
-#include <map>
+#include <atomic>
 #include <mutex>
-#include <set>
 #include <thread>
+#include <vector>
 
 #include <sys/socket.h>
 
@@ -32,10 +32,19 @@ const QString Settings = QStringLiteral(
 // Cuts the session of a statement whose answer is overdue: its socket is
 // shut, so the call waiting in libpq returns at once with the connection
 // lost. A server whose processes are stopped never answers, nor lets its
-// own statement_timeout fire.
+// own statement_timeout fire. Each thread waits for one answer at a time,
+// in a slot of its own, so arming costs no lock.
 class AnswerWatch
 {
 public:
+    struct Slot
+    {
+        enum State { Idle, Armed, Cutting, Cut };
+        std::atomic<int> state{Idle};
+        std::atomic<int> socket{-1};
+        std::atomic<Clock::rep> deadline{0};
+    };
+
     static AnswerWatch &instance()
     {
         // Never destroyed: its thread watches for as long as the process runs.
@@ -43,27 +52,48 @@ public:
         return *watch;
     }
 
-    quint64 arm(int socket, Clock::time_point deadline)
+    // This thread's slot.
+    Slot &slot()
     {
-        const std::lock_guard lock(m_mutex);
-        m_armed.emplace(++m_next, Armed{socket, deadline});
-        return m_next;
+        thread_local const Registration registration(*this);
+        return *registration.slot;
+    }
+
+    static void arm(Slot &s, int socket, Clock::time_point deadline)
+    {
+        s.socket.store(socket, std::memory_order_relaxed);
+        s.deadline.store(deadline.time_since_epoch().count(), std::memory_order_relaxed);
+        s.state.store(Slot::Armed, std::memory_order_release);
     }
 
     // Whether the socket was cut before the answer came.
-    bool disarm(quint64 token)
+    static bool disarm(Slot &s)
     {
-        const std::lock_guard lock(m_mutex);
-        if (m_armed.erase(token) == 1)
+        int armed = Slot::Armed;
+        if (s.state.compare_exchange_strong(armed, Slot::Idle))
             return false;
-        return m_cut.erase(token) == 1;
+        // The watch is cutting it: the socket stays this thread's until it is done.
+        while (s.state.load(std::memory_order_acquire) != Slot::Cut)
+            std::this_thread::yield();
+        s.state.store(Slot::Idle, std::memory_order_relaxed);
+        return true;
     }
 
 private:
-    struct Armed
+    struct Registration
     {
-        int socket;
-        Clock::time_point deadline;
+        explicit Registration(AnswerWatch &w) : watch(w), slot(std::make_shared<Slot>())
+        {
+            const std::lock_guard lock(watch.m_mutex);
+            watch.m_slots.push_back(slot);
+        }
+        ~Registration()
+        {
+            const std::lock_guard lock(watch.m_mutex);
+            std::erase(watch.m_slots, slot);
+        }
+        AnswerWatch &watch;
+        std::shared_ptr<Slot> slot;
     };
 
     AnswerWatch()
@@ -77,24 +107,22 @@ private:
             // A tenth of a second late at most, and no wake-up per statement.
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
             const std::lock_guard lock(m_mutex);
-            const Clock::time_point now = Clock::now();
-            for (auto it = m_armed.begin(); it != m_armed.end();) {
-                if (it->second.deadline > now) {
-                    ++it;
+            const Clock::rep now = Clock::now().time_since_epoch().count();
+            for (const std::shared_ptr<Slot> &s : m_slots) {
+                if (s->state.load(std::memory_order_acquire) != Slot::Armed
+                    || s->deadline.load(std::memory_order_relaxed) > now)
                     continue;
-                }
-                // The waiting thread still holds the session, so the socket is still its own.
-                ::shutdown(it->second.socket, SHUT_RDWR);
-                m_cut.insert(it->first);
-                it = m_armed.erase(it);
+                int armed = Slot::Armed;
+                if (!s->state.compare_exchange_strong(armed, Slot::Cutting))
+                    continue;
+                ::shutdown(s->socket.load(std::memory_order_relaxed), SHUT_RDWR);
+                s->state.store(Slot::Cut, std::memory_order_release);
             }
         }
     }
 
     std::mutex m_mutex;
-    std::map<quint64, Armed> m_armed;
-    std::set<quint64> m_cut;
-    quint64 m_next = 0;
+    std::vector<std::shared_ptr<Slot>> m_slots;
 };
 
 // `sql` with its ? marks numbered $1, $2 ... as PREPARE takes them; marks
@@ -329,9 +357,11 @@ bool ServerConnection::bounded(const std::function<bool()> &call)
     Clock::time_point deadline = now + m_wait;
     if (m_deadline && *m_deadline < deadline)
         deadline = std::max(*m_deadline, now + std::chrono::milliseconds(500));
-    const quint64 token = m_socket >= 0 ? AnswerWatch::instance().arm(m_socket, deadline) : 0;
+    AnswerWatch::Slot &slot = AnswerWatch::instance().slot();
+    if (m_socket >= 0)
+        AnswerWatch::arm(slot, m_socket, deadline);
     const bool done = call();
-    m_timedOut = token != 0 && AnswerWatch::instance().disarm(token);
+    m_timedOut = m_socket >= 0 && AnswerWatch::disarm(slot);
     // A session that is no longer open was lost whatever the error said.
     if (!done)
         m_lost = m_timedOut || !m_db.isOpen();
