@@ -160,10 +160,10 @@ bool benchCounters(const QString &store, int counters, int seconds)
     if (!stockBefore || !lastSale || !lastRental)
         return false;
 
-    // The program and, on a server, its floor take turns, twice each, so
-    // that both meet the same load on a machine that others share.
+    // The program and, on a server, its floor take turns, four times each,
+    // so that both meet the same load on a machine that others share.
     const bool server = StoreLocation::isServer(store);
-    const int turns = server ? 2 : 1;
+    const int turns = server ? 4 : 1;
     const Shift where{store, &shelf, &members, &items, QDate::currentDate(), 0, nullptr};
     Counter program, floor;
     double programTime = 0, floorTime = 0;
