@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The tapes on the shelves: each is scanned at one counter only, as a
@@ -56,6 +57,9 @@ struct Shift
     QDate today;
     qint64 until; // milliseconds on `clock`
     const QElapsedTimer *clock;
+    // Called by each counter once its connection is open; returns when
+    // every counter's is, and the clock runs.
+    std::function<void()> connected;
 };
 
 // The same checkouts as a program counter makes (the member, two tapes and

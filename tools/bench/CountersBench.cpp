@@ -57,6 +57,7 @@ void programCounter(const Shift &shift, quint32 seed, Counter &out)
 {
     CheckoutStore counter(shift.store);
     QRandomGenerator random(seed);
+    shift.connected();
     while (shift.clock->elapsed() < shift.until) {
         const qint32 member = shift.members->at(random.bounded(int(shift.members->size())));
         const MemberLookup::Typed found = counter.findTyped(1, QString::number(member));
@@ -93,24 +94,28 @@ void programCounter(const Shift &shift, quint32 seed, Counter &out)
     }
 }
 
-// `counters` threads of `work` for `milliseconds`, added into `total`; the
-// seconds they worked, which end early when the shelves are empty.
+// `counters` threads of `work` for `milliseconds` once all are connected,
+// added into `total`; the seconds they worked, which end early when the
+// shelves are empty.
 double shift(int counters, qint64 milliseconds, Shift where, quint32 seeds,
              void (*work)(const Shift &, quint32, Counter &), Counter &total)
 {
     std::vector<Counter> results(counters);
-    std::latch ready(counters + 1);
+    std::latch connected(counters + 1);
+    std::latch go(1);
     QElapsedTimer clock;
     where.clock = &clock;
     where.until = milliseconds;
+    where.connected = [&] {
+        connected.arrive_and_wait();
+        go.wait();
+    };
     std::vector<std::thread> threads;
     for (int i = 0; i < counters; ++i)
-        threads.emplace_back([&, i] {
-            ready.arrive_and_wait();
-            work(where, seeds + i, results[i]);
-        });
+        threads.emplace_back([&, i] { work(where, seeds + i, results[i]); });
+    connected.arrive_and_wait();
     clock.start();
-    ready.arrive_and_wait();
+    go.count_down();
     for (std::thread &t : threads)
         t.join();
     for (const Counter &c : results) {
@@ -164,7 +169,7 @@ bool benchCounters(const QString &store, int counters, int seconds)
     // so that both meet the same load on a machine that others share.
     const bool server = StoreLocation::isServer(store);
     const int turns = server ? 4 : 1;
-    const Shift where{store, &shelf, &members, &items, QDate::currentDate(), 0, nullptr};
+    const Shift where{store, &shelf, &members, &items, QDate::currentDate(), 0, nullptr, {}};
     Counter program, floor;
     double programTime = 0, floorTime = 0;
     for (int turn = 0; turn < turns && !program.shelvesEmpty && !floor.shelvesEmpty; ++turn) {

@@ -219,6 +219,7 @@ void floorCounter(const Shift &shift, quint32 seed, Counter &out)
     Session db(shift.store);
     QRandomGenerator random(seed);
     bool connected = db.connect();
+    shift.connected();
     while (shift.clock->elapsed() < shift.until) {
         if (!connected) {
             out.shown(db.error());
