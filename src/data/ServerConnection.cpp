@@ -320,19 +320,19 @@ bool ServerConnection::isOpen() const
 
 bool ServerConnection::open(QSqlError *error)
 {
-    QSqlError failure;
+    QSqlError refusal;
     // A new session has none of the old one's statements.
     m_prepared.clear();
     m_conn = nullptr;
     m_socket = -1;
     if (!m_db.isValid())
-        m_db = ServerStore::openConnection(m_name, m_location, &failure, QString());
+        m_db = ServerStore::openConnection(m_name, m_location, &refusal, QString());
     else
-        ServerStore::reopen(m_db, QString(), &failure);
+        ServerStore::reopen(m_db, QString(), &refusal);
     m_lost = !m_db.isOpen();
     m_timedOut = false;
     if (m_lost) {
-        *error = failure;
+        *error = refusal;
         return false;
     }
     const QVariant handle = m_db.driver()->handle();
