@@ -131,17 +131,32 @@ std::optional<qint32> CheckoutStore::nextNumber(const QString &action, const QSt
 bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
 {
     m_receipt.reset();
+    // The due dates decide no number, so they are read before the
+    // transaction, not while it holds the store's write lock.
+    QHash<qint32, QVariant> priceClasses;
+    for (const BillLine::Parsed &line : plan.lines) {
+        if (line.kind != BillLine::Kind::Rent || priceClasses.contains(line.id))
+            continue;
+        const auto priceClass =
+            m_db.scalar(QStringLiteral("look up the price class of tape %1").arg(line.id),
+                        QStringLiteral("SELECT m.PriceClass FROM tblMovies m JOIN tblVideos v "
+                                       "ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
+                        {line.id});
+        if (!priceClass)
+            return false;
+        priceClasses.insert(line.id, *priceClass);
+    }
     // Each attempt starts afresh: a server may run the transaction again.
     const bool recorded = m_db.transaction(QStringLiteral("record the checkout"), [&] {
         m_receipt.reset();
-        return recordLines(plan);
+        return recordLines(plan, priceClasses);
     });
     if (!recorded)
         m_receipt.reset();
     return recorded;
 }
 
-bool CheckoutStore::recordLines(const CheckoutPlan &plan)
+bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QVariant> &priceClasses)
 {
     const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
     const QString date = StoreDate::toText(plan.date);
@@ -258,21 +273,15 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan)
                 if (!rentalId)
                     return false;
             }
-            const auto priceClass =
-                m_db.scalar(QStringLiteral("look up the price class of tape %1").arg(line.id),
-                            QStringLiteral("SELECT m.PriceClass FROM tblMovies m JOIN tblVideos v "
-                                           "ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
-                            {line.id});
-            if (!priceClass)
-                return false;
-            if (priceClass->isNull())
+            const QVariant priceClass = priceClasses.value(line.id);
+            if (priceClass.isNull())
                 return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
                                  QStringLiteral("The tape or its title is no longer on file."));
-            const PriceClass *charge = rates->priceClass(priceClass->toInt());
+            const PriceClass *charge = rates->priceClass(priceClass.toInt());
             if (!charge)
                 return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
                                  QStringLiteral("Its title has price class %1, which has no rental fee.")
-                                     .arg(priceClass->toInt()));
+                                     .arg(priceClass.toInt()));
             if (charge->fee != line.amount)
                 return repriced(QStringLiteral("tape"), line.id, charge->fee);
             const QDate due = plan.date.addDays(charge->days);

@@ -8,6 +8,7 @@
 #include "data/Pricing.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -84,7 +85,7 @@ public:
     qint32 lastReceipt() const { return m_receipt.value_or(0); }
 
 private:
-    bool recordLines(const CheckoutPlan &plan);
+    bool recordLines(const CheckoutPlan &plan, const QHash<qint32, QVariant> &priceClasses);
     std::optional<qint32> nextNumber(const QString &action, const QString &sql);
     // " (Title)" of a tape, for naming it to the clerk; empty when unknown.
     QString titleSuffix(qint32 videoId);

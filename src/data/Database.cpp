@@ -1,23 +1,32 @@
 #include "Database.h"
 
 #include "ScopedConnection.h"
+#include "ServerConnection.h"
 #include "ServerStore.h"
 #include "StoreLocation.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSqlError>
 #include <QStorageInfo>
-#include <QThread>
 #include <QUrl>
-
-#include <atomic>
 
 namespace {
 
 
-QString errorText(const QSqlError &e)
+// SQLite's primary result codes that a clerk can act on.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteIoErr = 10;
+constexpr int SqliteFull = 13;
+
+// Below this much free space a bare I/O error is taken for a full disk.
+constexpr qint64 NearlyFull = 1024 * 1024;
+
+} // namespace
+
+QString Database::engineText(const QSqlError &e)
 {
     QString db = e.databaseText().trimmed();
     if (db.isEmpty())
@@ -33,15 +42,7 @@ QString errorText(const QSqlError &e)
     return db;
 }
 
-// SQLite's primary result codes that a clerk can act on.
-constexpr int SqliteBusy = 5;
-constexpr int SqliteLocked = 6;
-constexpr int SqliteReadOnly = 8;
-constexpr int SqliteIoErr = 10;
-constexpr int SqliteFull = 13;
-
-// INSERT, UPDATE, DELETE or REPLACE: the statements that write.
-bool isWrite(const QString &sql)
+bool Database::isWrite(const QString &sql)
 {
     qsizetype i = 0;
     while (i < sql.size() && sql.at(i).isSpace())
@@ -52,17 +53,6 @@ bool isWrite(const QString &sql)
             return true;
     return false;
 }
-
-// Below this much free space a bare I/O error is taken for a full disk.
-constexpr qint64 NearlyFull = 1024 * 1024;
-
-// How often a server transaction that lost to another counter's is tried in
-// all before the clerk is told.
-constexpr int Attempts = 6;
-
-std::atomic<bool> writerLock{true};
-
-} // namespace
 
 DbError::Kind DbError::classify(const QSqlError &error, const QString &storePath)
 {
@@ -113,6 +103,30 @@ QString DbError::clerkText() const
                               "could not %1. Nothing of it was saved.\r\n\r\nAsk the manager to check this "
                               "counter's user name and password.\r\n\r\n%2")
             .arg(action, detail);
+    case Kind::ServerFull:
+        return QStringLiteral("The database server has no free connection for this counter (%2), so the store "
+                              "database could not %1. Nothing of it was saved.\r\n\r\nClose the program on a "
+                              "counter that is not in use, or ask whoever keeps the server to raise "
+                              "max_connections.")
+            .arg(action, detail);
+    case Kind::NotAllowed:
+        return QStringLiteral("The database server does not let this counter reach the database \"%2\": no line of "
+                              "the server's pg_hba.conf lets it in, so the store database could not %1. Nothing of "
+                              "it was saved.\r\n\r\nAsk whoever keeps the server to add a line for this database "
+                              "and this PC to pg_hba.conf and to reload the server, then try again.")
+            .arg(action, detail);
+    case Kind::InDoubt:
+        return QStringLiteral("The store's database server stopped answering just as it was to %1, and it cannot "
+                              "be reached to tell whether that was saved. What was entered is still in the "
+                              "window.\r\n\r\nOnce the server is back, look whether it was saved (for a checkout, "
+                              "the member's tapes out) before saving it again.")
+            .arg(action);
+    case Kind::Waited:
+        return QStringLiteral("Other counters were saving for all of the %2 seconds this counter waited for its "
+                              "turn, so the store database could not %1. Nothing of it was saved.\r\n\r\nTry again "
+                              "in a moment. If this keeps happening, a counter may be stuck while saving: close the "
+                              "program there.")
+            .arg(action, detail);
     case Kind::FilesLost:
         return QStringLiteral("%1, so the store database could not %2. Nothing of it was saved; what was entered is "
                               "still in the window (a checkout stays in the bill).\r\n\r\nClose the program and start "
@@ -136,14 +150,14 @@ QSqlDatabase Database::openConnection(const QString &connectionName, const QStri
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open()) {
         if (error)
-            *error = errorText(db.lastError());
+            *error = engineText(db.lastError());
         return db;
     }
     QSqlQuery q(db);
     for (const char *pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"}) {
         if (!q.exec(QString::fromLatin1(pragma))) {
             if (error)
-                *error = errorText(q.lastError());
+                *error = engineText(q.lastError());
             q = QSqlQuery();
             db.close();
             return db;
@@ -159,13 +173,8 @@ QSqlDatabase Database::connect(const QString &connectionName, const QString &loc
     QSqlError e;
     QSqlDatabase db = ServerStore::openConnection(connectionName, location, &e);
     if (e.isValid() && error)
-        *error = errorText(e);
+        *error = engineText(e);
     return db;
-}
-
-void Database::setWriterLock(bool on)
-{
-    writerLock = on;
 }
 
 Database::Database(const QString &path)
@@ -173,60 +182,43 @@ Database::Database(const QString &path)
     , m_name(ScopedConnection::uniqueName("window"))
     , m_engine(StoreLocation::isServer(path) ? Schema::Engine::PostgreSQL : Schema::Engine::SQLite)
 {
-    open();
+    if (m_engine == Schema::Engine::PostgreSQL)
+        serverOpen();
+    else
+        open();
+}
+
+bool Database::isOpen() const
+{
+    if (m_engine == Schema::Engine::PostgreSQL)
+        return m_shared && m_shared->isOpen();
+    return m_db.isOpen();
 }
 
 bool Database::open()
 {
-    if (m_engine == Schema::Engine::SQLite) {
-        QString error;
-        m_db = openConnection(m_name, m_path, false, &error);
-        if (!m_db.isOpen())
-            return fail(QStringLiteral("open the store file %1").arg(m_path), error);
-        // A store switched to WAL only now gets its -wal at the first read.
-        if (!QFileInfo::exists(m_path + QStringLiteral("-wal")))
-            QSqlQuery(QStringLiteral("PRAGMA schema_version"), m_db).exec();
-        m_files = WorkingFiles::of(m_path);
-        return true;
-    }
-    m_db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(m_name);
-    QSqlError error;
-    m_db = ServerStore::openConnection(m_name, m_path, &error);
-    m_lost = !m_db.isOpen();
-    if (m_lost) {
-        m_error = {QStringLiteral("connect to the store database %1").arg(StoreLocation::shown(m_path)),
-                   errorText(error), ServerStore::classify(error)};
-        // A connection that never opened is a server out of reach unless
-        // the server said otherwise.
-        if (m_error.kind == DbError::Kind::Other && error.nativeErrorCode().isEmpty())
-            m_error.kind = DbError::Kind::Unreachable;
-    }
-    return !m_lost;
+    QString error;
+    m_db = openConnection(m_name, m_path, false, &error);
+    if (!m_db.isOpen())
+        return fail(QStringLiteral("open the store file %1").arg(m_path), error);
+    // A store switched to WAL only now gets its -wal at the first read.
+    if (!QFileInfo::exists(m_path + QStringLiteral("-wal")))
+        QSqlQuery(QStringLiteral("PRAGMA schema_version"), m_db).exec();
+    m_files = WorkingFiles::of(m_path);
+    return true;
 }
 
 bool Database::ensureOpen(const QString &action)
 {
-    if (m_engine == Schema::Engine::SQLite) {
-        if (m_db.isOpen())
-            return true;
-        return fail(action, QStringLiteral("The store file %1 is not open.").arg(m_path));
-    }
-    // A lost connection is made anew between transactions, never inside
-    // one: the work done before it was lost is gone with it.
-    if (!m_lost)
+    if (m_db.isOpen())
         return true;
-    if (m_inTransaction || !open()) {
-        const DbError::Kind kind = m_error.kind;
-        m_error = {action, m_error.detail, kind == DbError::Kind::Other ? DbError::Kind::Unreachable : kind};
-        m_retryable = false;
-        return false;
-    }
-    return true;
+    return fail(action, QStringLiteral("The store file %1 is not open.").arg(m_path));
 }
 
 Database::~Database()
 {
+    if (m_held)
+        releaseSession(true);
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_name);
@@ -256,18 +248,8 @@ bool Database::filesIntact(const QString &action)
 
 bool Database::failWith(const QString &action, const QSqlError &error)
 {
-    m_error = {action, errorText(error), DbError::classify(error, m_path)};
+    m_error = {action, engineText(error), DbError::classify(error, m_path)};
     m_retryable = m_engine == Schema::Engine::PostgreSQL && ServerStore::isRetryable(error);
-    if (m_engine == Schema::Engine::PostgreSQL && m_error.kind == DbError::Kind::Other
-        && error.nativeErrorCode().isEmpty()) {
-        // libpq's own failures carry no code: a connection that no longer
-        // answers a plain statement is lost, whatever its text said.
-        QSqlQuery probe(m_db);
-        if (!probe.exec(QStringLiteral("SELECT 1")) && probe.lastError().nativeErrorCode().isEmpty())
-            m_error.kind = DbError::Kind::Unreachable;
-    }
-    if (m_error.kind == DbError::Kind::Unreachable)
-        m_lost = true;
     return false;
 }
 
@@ -275,11 +257,15 @@ std::optional<QSqlQuery> Database::run(const QString &action, const QString &sql
 {
     // A server's rows are all fetched at once, so that another statement
     // may run while they are read.
-    return execute(action, sql, values, m_engine == Schema::Engine::SQLite);
+    if (m_engine == Schema::Engine::PostgreSQL)
+        return serverExecute(action, sql, values, false);
+    return execute(action, sql, values, true);
 }
 
 std::optional<QSqlQuery> Database::stream(const QString &action, const QString &sql, const QVariantList &values)
 {
+    if (m_engine == Schema::Engine::PostgreSQL)
+        return serverExecute(action, sql, values, true);
     return execute(action, sql, values, true);
 }
 
@@ -304,16 +290,6 @@ std::optional<QSqlQuery> Database::execute(const QString &action, const QString 
         return std::nullopt;
     }
     return q;
-}
-
-bool Database::control(const QString &action, const QString &sql)
-{
-    if (!ensureOpen(action))
-        return false;
-    QSqlQuery q(m_db);
-    if (!q.exec(sql))
-        return failWith(action, q.lastError());
-    return true;
 }
 
 std::optional<int> Database::change(const QString &action, const QString &sql, const QVariantList &values)
@@ -359,45 +335,10 @@ bool Database::transaction(const QString &action, const std::function<bool()> &b
     return false;
 }
 
-bool Database::serverTransaction(const QString &action, const std::function<bool()> &body)
-{
-    // The lock is taken before the first read, so the snapshot the writer
-    // works on already holds the last writer's rows: no number is proposed
-    // twice and the conditional writes see what is there.
-    const QString lock = QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(QLatin1String(ServerStore::VersionTable));
-    for (int attempt = 1;; ++attempt) {
-        if (!control(action, QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE")))
-            return false;
-        m_inTransaction = true;
-        const bool done = (!writerLock || control(action, lock)) && body() && control(action, QStringLiteral("COMMIT"));
-        m_inTransaction = false;
-        if (done)
-            return true;
-        const DbError cause = m_error;
-        const bool again = m_retryable && attempt < Attempts;
-        if (!m_lost) {
-            QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
-            // The statements that failed could not be freed while the
-            // transaction stood aborted; none of this transaction's is in use.
-            QSqlQuery(m_db).exec(QStringLiteral("DEALLOCATE ALL"));
-        }
-        m_error = cause;
-        if (!again)
-            return false;
-        // A short wait of random length, so the counters that collided do
-        // not collide again.
-        QThread::msleep(QRandomGenerator::global()->bounded(2, 10 + 10 * attempt));
-    }
-}
-
 bool Database::beginSnapshot(const QString &action)
 {
-    if (m_engine == Schema::Engine::PostgreSQL) {
-        // Held like a transaction: a connection lost meanwhile is not made
-        // anew under the report, whose pages would then mix two moments.
-        m_inTransaction = control(action, QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
-        return m_inTransaction;
-    }
+    if (m_engine == Schema::Engine::PostgreSQL)
+        return serverSnapshot(action);
     // A report reads much of the file once: a larger cache and mapped reads
     // spare a system call per page read.
     run(action, QStringLiteral("PRAGMA cache_size = -65536"));
@@ -407,7 +348,11 @@ bool Database::beginSnapshot(const QString &action)
 
 void Database::endSnapshot()
 {
+    if (m_engine == Schema::Engine::PostgreSQL) {
+        releaseSession(true);
+        return;
+    }
     m_inTransaction = false;
-    if (m_db.isOpen() && !m_lost)
+    if (m_db.isOpen())
         QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
 }

@@ -12,7 +12,10 @@
 #include "data/Schema.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
+
+class ServerConnection;
 
 // What went wrong in the store database, in two parts: what the program was
 // doing, in a clerk's words ("look up the member"), and the engine's own text.
@@ -28,6 +31,10 @@ struct DbError
         Unreachable,  // the database server cannot be reached
         LoginRefused, // the database server refused this counter's login
         FilesLost, // the store's working files went from under this program: nothing more is written
+        ServerFull, // the database server has no free connection; detail says how many it allows
+        NotAllowed, // no line of the server's pg_hba.conf lets this counter reach the database
+        InDoubt,    // the server stopped answering as a write was committed, and cannot be asked whether it was
+        Waited,     // other counters kept the writer lock for as long as this one waited its turn
     };
 
     QString action;
@@ -54,7 +61,9 @@ struct Fetched
 // One window's own handle on the store: a file, or a database on a
 // PostgreSQL server (a postgresql:// address). Every statement goes through
 // here with its values bound, and every failure is kept as a DbError for the
-// window to show; nothing is shared between windows.
+// window to show. On a file each handle has a connection of its own; on a
+// server the handles of one thread share one session (see ServerConnection),
+// and a handle whose transaction or snapshot is open has it to itself.
 class Database final
 {
 public:
@@ -62,7 +71,7 @@ public:
     ~Database();
     Q_DISABLE_COPY_MOVE(Database)
 
-    bool isOpen() const { return m_db.isOpen(); }
+    bool isOpen() const;
     const QString &path() const { return m_path; }
     Schema::Engine engine() const { return m_engine; }
 
@@ -74,14 +83,18 @@ public:
     // Runs `body` as one transaction: committed when it returns true, rolled
     // back when it returns false or the commit fails. On a server, where
     // transactions are SERIALIZABLE, a transaction that lost to another
-    // counter's is run again a few times, so `body` must leave nothing of
-    // its own half changed when it fails.
+    // counter's, waited too long for the writer lock or lost its connection
+    // before its commit is run again for a few seconds, so `body` must leave
+    // nothing of its own half changed when it fails. A commit that got no
+    // answer is looked up on the server before it is told done or failed.
     bool transaction(const QString &action, const std::function<bool()> &body);
     // Like run(), but the rows are read from the engine as they are asked
-    // for: for one long read that nothing else runs beside.
+    // for: for one long read that nothing else runs beside. On a server only
+    // inside a snapshot; outside one the rows are read at once, as run() does.
     std::optional<QSqlQuery> stream(const QString &action, const QString &sql, const QVariantList &values = {});
     // Reads that follow see one moment of the store until endSnapshot(),
-    // while other counters go on writing.
+    // while other counters go on writing. On a server that other handles of
+    // this program share, the snapshot has a session of its own.
     bool beginSnapshot(const QString &action);
     void endSnapshot();
 
@@ -115,24 +128,46 @@ private:
     bool ensureOpen(const QString &action);
     std::optional<QSqlQuery> execute(const QString &action, const QString &sql, const QVariantList &values,
                                      bool forwardOnly);
-    // A statement that cannot be prepared (BEGIN, LOCK), run as it stands.
-    bool control(const QString &action, const QString &sql);
     bool failWith(const QString &action, const QSqlError &error);
-    bool serverTransaction(const QString &action, const std::function<bool()> &body);
     // False, with the error set, once the store's working files are no
     // longer the ones this connection writes to.
     bool filesIntact(const QString &action);
+
+    // INSERT, UPDATE, DELETE or REPLACE: the statements that write.
+    static bool isWrite(const QString &sql);
+    // The engine's text of an error, without a server's level and echo.
+    static QString engineText(const QSqlError &error);
+
+    // The server's half (DatabaseServer.cpp).
+    bool serverOpen();
+    // The session a statement of this handle runs on, opened anew when it
+    // was lost; nullptr, with the error set, when it cannot be.
+    ServerConnection *session(const QString &action);
+    std::optional<QSqlQuery> serverExecute(const QString &action, const QString &sql, const QVariantList &values,
+                                           bool forwardOnly);
+    bool serverTransaction(const QString &action, const std::function<bool()> &body);
+    bool serverSnapshot(const QString &action);
+    // Ends the open transaction or snapshot's hold on its session, rolled
+    // back unless it was committed.
+    void releaseSession(bool rollBack);
+    // Sets the error from a failure on `connection`, a lost session told as
+    // a server out of reach; always false.
+    bool serverFailure(const QString &action, const QSqlError &error, const ServerConnection &connection);
 
     QString m_path;
     QString m_name;
     Schema::Engine m_engine = Schema::Engine::SQLite;
     QSqlDatabase m_db;
     DbError m_error;
-    // Server only: the connection was lost and is made anew at the next
-    // statement outside a transaction.
-    bool m_lost = false;
     bool m_inTransaction = false;
     // The last failure was a transaction losing to another counter's.
     bool m_retryable = false;
     WorkingFiles m_files;
+    // Server only: the session this thread's handles share; one of this
+    // handle's own while the shared one is held by another handle or for a
+    // snapshot beside other handles; and the one its open transaction or
+    // snapshot runs on, which no other handle uses meanwhile.
+    std::shared_ptr<ServerConnection> m_shared;
+    std::shared_ptr<ServerConnection> m_own;
+    ServerConnection *m_held = nullptr;
 };

@@ -6,6 +6,9 @@
 #include "data/StoreIntegrity.h"
 #include "data/StoreLocation.h"
 
+#include <QHash>
+#include <QMutex>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -44,7 +47,7 @@ QSqlError runAll(QSqlQuery &q, const QStringList &statements)
 
 // Why a server error stops the program from using the store, in a
 // manager's words where there is something to do about it.
-QString reason(const QSqlError &error)
+QString reason(const QSqlError &error, const QString &location)
 {
     const QString detail = errorText(error);
     switch (classify(error)) {
@@ -56,6 +59,20 @@ QString reason(const QSqlError &error)
         return QStringLiteral("The database server refused the login (%1). Check the user name in the store's "
                               "address and the password in ~/.pgpass or PGPASSWORD.")
             .arg(detail);
+    case DbError::Kind::NotAllowed:
+        return QStringLiteral("The database server does not let this PC reach the database \"%1\": no line of "
+                              "the server's pg_hba.conf lets this user in from here (%2). Ask whoever keeps the "
+                              "server to add one for this database and reload the server, then start the program "
+                              "again.")
+            .arg(refusedDatabase(error, location), detail);
+    case DbError::Kind::ServerFull: {
+        const int allowed = allowedConnections(location);
+        return QStringLiteral("The database server has no free connection for this counter (%1). Close the "
+                              "program on a counter that is not in use, or ask whoever keeps the server to raise "
+                              "max_connections.")
+            .arg(allowed > 0 ? QStringLiteral("it allows %1").arg(allowed)
+                             : QStringLiteral("all it allows are in use"));
+    }
     case DbError::Kind::DiskFull:
         return QStringLiteral("The disk of the database server is full (%1).").arg(detail);
     default:
@@ -93,12 +110,12 @@ QList<Column> columnsOf(QSqlQuery &q, const QString &table)
 }
 
 // Why the database is not a usable store; empty when it is one.
-QString checkStore(QSqlQuery &q, int *version)
+QString checkStore(QSqlQuery &q, int *version, const QString &location)
 {
     QSqlError error;
     const QStringList present = tablesIn(q, &error);
     if (error.isValid())
-        return reason(error);
+        return reason(error, location);
     if (present.isEmpty())
         return QStringLiteral("It holds no store yet; the program makes one there at its first start.");
     const QString versionTable = QString::fromLatin1(VersionTable);
@@ -197,7 +214,8 @@ QStringList creation()
            << QStringLiteral("INSERT INTO %1 (Version) VALUES (%2)").arg(QLatin1String(VersionTable)).arg(Schema::Version);
 }
 
-QSqlDatabase openConnection(const QString &connectionName, const QString &location, QSqlError *error)
+QSqlDatabase openConnection(const QString &connectionName, const QString &location, QSqlError *error,
+                            const QString &settings)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
     auto refuse = [&](const QString &why) {
@@ -221,7 +239,7 @@ QSqlDatabase openConnection(const QString &connectionName, const QString &locati
     // A server that is off does not keep the counter waiting long, and a
     // dead network is noticed in seconds rather than hours.
     if (options.filter(QStringLiteral("connect_timeout=")).isEmpty())
-        options << QStringLiteral("connect_timeout=10");
+        options << QStringLiteral("connect_timeout=4");
     if (options.filter(QStringLiteral("application_name=")).isEmpty())
         options << QStringLiteral("application_name=videostore");
     options << QStringLiteral("keepalives_idle=30") << QStringLiteral("keepalives_interval=5")
@@ -229,20 +247,46 @@ QSqlDatabase openConnection(const QString &connectionName, const QString &locati
     db.setConnectOptions(options.join(u';'));
     // Sums of money come back exactly, as text, never through a double.
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    reopen(db, settings, error);
+    return db;
+}
+
+bool reopen(QSqlDatabase &db, const QString &settings, QSqlError *error)
+{
     if (!db.open()) {
         if (error)
             *error = db.lastError();
-        return db;
+        return false;
     }
     QSqlQuery q(db);
     // A counter waits this long for another's write, then says so.
-    if (!q.exec(QStringLiteral("SET lock_timeout = '10s'"))) {
+    if (!settings.isEmpty() && !q.exec(settings)) {
         if (error)
             *error = q.lastError();
         q = QSqlQuery();
         db.close();
+        return false;
     }
-    return db;
+    return true;
+}
+
+namespace {
+
+QMutex allowedMutex;
+QHash<QString, int> allowed;
+
+} // namespace
+
+int allowedConnections(const QString &location)
+{
+    const QMutexLocker lock(&allowedMutex);
+    return allowed.value(location);
+}
+
+void noteAllowedConnections(const QString &location, int count)
+{
+    const QMutexLocker lock(&allowedMutex);
+    allowed.insert(location, count);
 }
 
 DbError::Kind classify(const QSqlError &error)
@@ -252,6 +296,11 @@ DbError::Kind classify(const QSqlError &error)
         return DbError::Kind::Busy;
     if (code == QLatin1String("53100"))
         return DbError::Kind::DiskFull;
+    if (code == QLatin1String("53300"))
+        return DbError::Kind::ServerFull;
+    const QString text = error.databaseText() + u' ' + error.driverText();
+    if (text.contains(QLatin1String("pg_hba.conf")))
+        return DbError::Kind::NotAllowed;
     if (code.startsWith(QLatin1String("28")))
         return DbError::Kind::LoginRefused;
     if (code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01") || code == QLatin1String("57P02")
@@ -259,16 +308,20 @@ DbError::Kind classify(const QSqlError &error)
         return DbError::Kind::Unreachable;
     if (!code.isEmpty())
         return DbError::Kind::Other;
-    // libpq's own failures carry no code: sorted by their text.
-    const QString text = error.databaseText() + u' ' + error.driverText();
-    for (const char *login : {"password authentication failed", "no password supplied", "pg_hba.conf",
-                              "authentication failed", "role \""})
+    // libpq's own failures carry no code: sorted by their text. A refusal
+    // at login comes as a failed connection, so it is looked for first.
+    for (const char *full : {"too many clients", "remaining connection slots are reserved"})
+        if (text.contains(QLatin1String(full), Qt::CaseInsensitive))
+            return DbError::Kind::ServerFull;
+    for (const char *login : {"password authentication failed", "no password supplied", "authentication failed",
+                              "role \""})
         if (text.contains(QLatin1String(login), Qt::CaseInsensitive))
             return DbError::Kind::LoginRefused;
     for (const char *gone : {"could not connect", "server closed the connection", "no connection to the server",
                              "connection to server", "could not translate host name", "timeout expired",
                              "terminating connection", "Connection refused", "could not send data",
-                             "could not receive data", "connection not open", "Unable to connect"})
+                             "could not receive data", "connection not open", "Unable to connect",
+                             "the database system is"})
         if (text.contains(QLatin1String(gone), Qt::CaseInsensitive))
             return DbError::Kind::Unreachable;
     return DbError::Kind::Other;
@@ -277,7 +330,17 @@ DbError::Kind classify(const QSqlError &error)
 bool isRetryable(const QSqlError &error)
 {
     const QString code = error.nativeErrorCode();
-    return code == QLatin1String("40001") || code == QLatin1String("40P01");
+    return code == QLatin1String("40001") || code == QLatin1String("40P01") || code == QLatin1String("55P03");
+}
+
+QString refusedDatabase(const QSqlError &error, const QString &location)
+{
+    static const QRegularExpression named(QStringLiteral("database \"([^\"]*)\""));
+    const QRegularExpressionMatch m = named.match(error.databaseText() + u' ' + error.driverText());
+    if (m.hasMatch())
+        return m.captured(1);
+    const auto server = StoreLocation::parseServer(location);
+    return server ? server->database : QString();
 }
 
 StoreFile::Outcome prepare(const QString &location)
@@ -289,24 +352,24 @@ StoreFile::Outcome prepare(const QString &location)
         return error;
     });
     if (!c.isOpen())
-        return refused(reason(c.openError()));
+        return refused(reason(c.openError(), location));
     QSqlQuery q(c.db());
     bool made = false;
     if (const QSqlError error = createIfEmpty(q, &made); error.isValid())
-        return refused(reason(error));
+        return refused(reason(error, location));
     if (made)
         return {true, true, {}};
     int version = 0;
-    if (const QString problem = checkStore(q, &version); !problem.isEmpty())
+    if (const QString problem = checkStore(q, &version, location); !problem.isEmpty())
         return refused(problem);
     QStringList notes;
     if (version < Schema::Version) {
         if (const QSqlError error = upgrade(c.db(), &notes); error.isValid())
-            return refused(reason(error));
+            return refused(reason(error, location));
     } else if (const QSqlError error = putGuardsBack(c.db(), &notes); error.isValid()) {
         // Another counter's long read, or a login that may not make
         // triggers: the counter works on, and the manager is told.
-        notes << QStringLiteral("the guards taken from the store could not be put back (%1)").arg(reason(error));
+        notes << QStringLiteral("the guards taken from the store could not be put back (%1)").arg(reason(error, location));
     }
     return {true, false, {}, notes};
 }
@@ -319,12 +382,12 @@ StoreFile::Inspection inspect(const QString &location)
         return error;
     });
     if (!c.isOpen())
-        return {QStringLiteral("It cannot be opened: %1").arg(reason(c.openError())), 0};
+        return {QStringLiteral("It cannot be opened: %1").arg(reason(c.openError(), location)), 0};
     QSqlQuery q(c.db());
     StoreFile::Inspection out;
     // One snapshot, and nothing written.
     q.exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
-    out.problem = checkStore(q, &out.version);
+    out.problem = checkStore(q, &out.version, location);
     q.exec(QStringLiteral("ROLLBACK"));
     return out;
 }

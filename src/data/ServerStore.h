@@ -15,9 +15,19 @@ namespace ServerStore {
 inline constexpr auto VersionTable = "tblVersion";
 
 // Opens a connection named `connectionName` to the database at `location`
-// (a postgresql:// address). On failure the connection is closed and
+// (a postgresql:// address) and runs `settings` on it (statements separated
+// by ";", in one round trip). On failure the connection is closed and
 // `error` says why.
-QSqlDatabase openConnection(const QString &connectionName, const QString &location, QSqlError *error);
+QSqlDatabase openConnection(const QString &connectionName, const QString &location, QSqlError *error,
+                            const QString &settings = QStringLiteral("SET lock_timeout = '10s'"));
+// Opens `db`, made by openConnection(), once more: a new session on the same
+// address, with `settings` run on it.
+bool reopen(QSqlDatabase &db, const QString &settings, QSqlError *error);
+
+// How many connections the server at `location` allows, as last seen by a
+// connection of this program; 0 when none has seen it.
+int allowedConnections(const QString &location);
+void noteAllowedConnections(const QString &location, int count);
 
 // Every statement that makes a complete new store in an empty database:
 // the tables, seed rows and steps, and the version table.
@@ -26,8 +36,12 @@ QStringList creation();
 // Sorts a server error into what a clerk can act on.
 DbError::Kind classify(const QSqlError &error);
 // Whether the transaction that met `error` may simply be run again: another
-// counter's transaction made it fail (a serialization failure or deadlock).
+// counter's transaction made it fail (a serialization failure or deadlock),
+// or kept the lock it waited for past the lock timeout.
 bool isRetryable(const QSqlError &error);
+// The database named in a refusal by the server's pg_hba.conf, or the one
+// `location` names.
+QString refusedDatabase(const QSqlError &error, const QString &location);
 
 // Makes the whole store in an empty database; an existing store is checked
 // as inspect() does and brought up to date in one transaction. A database

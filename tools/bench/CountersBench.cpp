@@ -1,16 +1,21 @@
 // Several counters on one store at once: each a thread with its own
 // connection and store classes, doing what a clerk does for a checkout (the
 // member looked up, two tapes and an item looked up, the checkout written),
-// and afterwards a check that nothing was rented twice or sold uncounted.
+// and afterwards a check that nothing was rented twice or sold uncounted. On
+// a server the same checkouts are also made by a floor of bare prepared
+// statements (CountersFloor.cpp), in turns with the program, and the rates
+// compared.
 #include "Bench.h"
+#include "Counters.h"
 
 #include "counter/CheckoutStore.h"
 #include "data/Database.h"
+#include "data/StoreLocation.h"
 
 #include <QDate>
 #include <QElapsedTimer>
-#include <QMutex>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <algorithm>
 #include <atomic>
@@ -33,78 +38,55 @@ QList<qint32> numbers(Database &db, const QString &sql)
     return out;
 }
 
-qint64 number(Database &db, const QString &sql)
+// A figure of the store; nullopt, said on the terminal, when the store
+// cannot be read even after a few seconds (a server restarting).
+std::optional<qint64> number(Database &db, const QString &sql)
 {
-    const auto v = db.scalar(QStringLiteral("check the store"), sql);
-    if (!v)
-        qFatal("%s", qPrintable(db.lastError().clerkText()));
-    return v->toLongLong();
+    for (int tries = 1;; ++tries) {
+        if (const auto v = db.scalar(QStringLiteral("check the store"), sql))
+            return v->toLongLong();
+        if (tries == 10) {
+            std::printf("the store could not be read: %s\n", qPrintable(db.lastError().clerkText().simplified()));
+            return std::nullopt;
+        }
+        QThread::msleep(500);
+    }
 }
 
-// The tapes on the shelves: each is scanned at one counter only, as a
-// physical tape would be.
-class Shelf
+void programCounter(const Shift &shift, quint32 seed, Counter &out)
 {
-public:
-    explicit Shelf(QList<qint32> tapes) : m_tapes(std::move(tapes)) {}
-    std::optional<qint32> take()
-    {
-        const QMutexLocker lock(&m_mutex);
-        if (m_tapes.isEmpty())
-            return std::nullopt;
-        return m_tapes.takeLast();
-    }
-
-private:
-    QMutex m_mutex;
-    QList<qint32> m_tapes;
-};
-
-struct Counter
-{
-    qint64 checkouts = 0;
-    qint64 unitsSold = 0;
-    qint64 errors = 0;
-    QString firstError;
-};
-
-void runCounter(const QString &store, Shelf &shelf, const QList<qint32> &members, const QList<qint32> &items,
-                QDate today, qint64 deadline, const QElapsedTimer &clock, quint32 seed, Counter &out)
-{
-    CheckoutStore counter(store);
+    CheckoutStore counter(shift.store);
     QRandomGenerator random(seed);
-    const auto rates = counter.rates(today);
+    const auto rates = counter.rates(shift.today);
     if (!rates)
         qFatal("%s", qPrintable(counter.lastError().clerkText()));
-    auto shown = [&](const QString &message) {
-        ++out.errors;
-        if (out.firstError.isEmpty())
-            out.firstError = message;
-    };
-    while (clock.elapsed() < deadline) {
-        const qint32 member = members.at(random.bounded(int(members.size())));
+    shift.connected();
+    while (shift.clock->elapsed() < shift.until) {
+        const qint32 member = shift.members->at(random.bounded(int(shift.members->size())));
         const MemberLookup::Typed found = counter.findTyped(1, QString::number(member));
         if (found.status != MemberLookup::Typed::Status::Done || found.rows.isEmpty()) {
-            shown(counter.lastError().clerkText());
+            out.shown(counter.lastError().clerkText());
             continue;
         }
-        CheckoutPlan plan{member, today, {}};
+        CheckoutPlan plan{member, shift.today, {}};
         for (int i = 0; i < 2; ++i) {
-            const auto tape = shelf.take();
-            if (!tape)
-                return; // the shelves are empty
+            const auto tape = shift.shelf->take();
+            if (!tape) {
+                out.shelvesEmpty = true;
+                return;
+            }
             const auto row = counter.rentalTape(*tape);
             if (row.failed || !row.row) {
-                shown(counter.lastError().clerkText());
+                out.shown(counter.lastError().clerkText());
                 continue;
             }
             const PriceClass *charge = rates->priceClass(row.row->priceClass);
             plan.lines.append({BillLine::Kind::Rent, *tape, 0, charge ? charge->fee : Money()});
         }
-        const qint32 item = items.at(random.bounded(int(items.size())));
+        const qint32 item = shift.items->at(random.bounded(int(shift.items->size())));
         const auto row = counter.item(item);
         if (row.failed || !row.row) {
-            shown(counter.lastError().clerkText());
+            out.shown(counter.lastError().clerkText());
             continue;
         }
         plan.lines.append({BillLine::Kind::Buy, item, 1, row.row->price.roundedToCents()});
@@ -117,9 +99,44 @@ void runCounter(const QString &store, Shelf &shelf, const QList<qint32> &members
             ++out.checkouts;
             ++out.unitsSold;
         } else {
-            shown(counter.lastError().clerkText());
+            out.shown(counter.lastError().clerkText());
         }
     }
+}
+
+// `counters` threads of `work` for `milliseconds` once all are connected,
+// added into `total`; the seconds they worked, which end early when the
+// shelves are empty.
+double shift(int counters, qint64 milliseconds, Shift where, quint32 seeds,
+             void (*work)(const Shift &, quint32, Counter &), Counter &total)
+{
+    std::vector<Counter> results(counters);
+    std::latch connected(counters + 1);
+    std::latch go(1);
+    QElapsedTimer clock;
+    where.clock = &clock;
+    where.until = milliseconds;
+    where.connected = [&] {
+        connected.arrive_and_wait();
+        go.wait();
+    };
+    std::vector<std::thread> threads;
+    for (int i = 0; i < counters; ++i)
+        threads.emplace_back([&, i] { work(where, seeds + i, results[i]); });
+    connected.arrive_and_wait();
+    clock.start();
+    go.count_down();
+    for (std::thread &t : threads)
+        t.join();
+    for (const Counter &c : results) {
+        total.checkouts += c.checkouts;
+        total.unitsSold += c.unitsSold;
+        total.errors += c.errors;
+        total.shelvesEmpty = total.shelvesEmpty || c.shelvesEmpty;
+        if (total.firstError.isEmpty())
+            total.firstError = c.firstError;
+    }
+    return clock.nsecsElapsed() / 1e9;
 }
 
 } // namespace
@@ -152,74 +169,84 @@ bool benchCounters(const QString &store, int counters, int seconds)
     std::shuffle(tapes.begin(), tapes.end(), std::mt19937(20261206));
     Shelf shelf(tapes);
 
-    const qint64 stockBefore = number(db, QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) FROM tblInventory"));
-    const qint64 lastSale = number(db, QStringLiteral("SELECT COALESCE(MAX(SaleID), 0) FROM tblReceipts"));
-    const qint64 lastRental = number(db, QStringLiteral("SELECT COALESCE(MAX(RentalID), 0) FROM tblRentals"));
+    const auto stockBefore = number(db, QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) FROM tblInventory"));
+    const auto lastSale = number(db, QStringLiteral("SELECT COALESCE(MAX(SaleID), 0) FROM tblReceipts"));
+    const auto lastRental = number(db, QStringLiteral("SELECT COALESCE(MAX(RentalID), 0) FROM tblRentals"));
+    if (!stockBefore || !lastSale || !lastRental)
+        return false;
 
-    std::vector<Counter> results(counters);
-    std::latch ready(counters + 1);
-    QElapsedTimer clock;
-    std::vector<std::thread> threads;
-    const QDate today = QDate::currentDate();
-    for (int i = 0; i < counters; ++i)
-        threads.emplace_back([&, i] {
-            ready.arrive_and_wait();
-            runCounter(store, shelf, members, items, today, qint64(seconds) * 1000, clock, 1000 + i, results[i]);
-        });
-    clock.start();
-    ready.arrive_and_wait();
-    for (std::thread &t : threads)
-        t.join();
-    const double elapsed = clock.nsecsElapsed() / 1e9;
-
-    Counter total;
-    for (const Counter &c : results) {
-        total.checkouts += c.checkouts;
-        total.unitsSold += c.unitsSold;
-        total.errors += c.errors;
-        if (total.firstError.isEmpty())
-            total.firstError = c.firstError;
+    // The program and, on a server, its floor take turns, four times each,
+    // so that both meet the same load on a machine that others share.
+    const bool server = StoreLocation::isServer(store);
+    const int turns = server ? 4 : 1;
+    const Shift where{store, &shelf, &members, &items, QDate::currentDate(), 0, nullptr, {}};
+    Counter program, floor;
+    double programTime = 0, floorTime = 0;
+    for (int turn = 0; turn < turns && !program.shelvesEmpty && !floor.shelvesEmpty; ++turn) {
+        const qint64 milliseconds = qint64(seconds) * 1000 / turns;
+        programTime += shift(counters, milliseconds, where, 1000 + 100 * turn, programCounter, program);
+        if (server && !program.shelvesEmpty)
+            floorTime += shift(counters, milliseconds, where, 5000 + 100 * turn, floorCounter, floor);
     }
-    const qint64 doubleRentals = number(
+    const qint64 written = program.checkouts + floor.checkouts;
+
+    const auto doubleRentals = number(
         db, QStringLiteral("SELECT COUNT(*) FROM (SELECT VideoID FROM tblRentals WHERE Returned = 0 GROUP BY VideoID "
                            "HAVING COUNT(*) > 1) AS twice"));
-    const qint64 sold = number(db, QStringLiteral("SELECT COALESCE(SUM(QuantityPurchased), 0) FROM tblSalesDetails "
-                                                  "WHERE ReceiptID > %1")
-                                       .arg(lastSale));
-    const qint64 stockAfter = number(db, QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) FROM tblInventory"));
-    const qint64 lost = (stockBefore - stockAfter) - sold;
-    std::printf("counters %d, checkouts %lld, per second %.1f, double rentals %lld, lost decrements %lld, errors "
+    const auto sold = number(db, QStringLiteral("SELECT COALESCE(SUM(QuantityPurchased), 0) FROM tblSalesDetails "
+                                                "WHERE ReceiptID > %1")
+                                     .arg(*lastSale));
+    const auto stockAfter = number(db, QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) FROM tblInventory"));
+    const qint64 lost = sold && stockAfter ? (*stockBefore - *stockAfter) - *sold : 0;
+    const double rate = programTime > 0 ? program.checkouts / programTime : 0;
+    QString floorFigures;
+    if (server) {
+        const double floorRate = floorTime > 0 ? floor.checkouts / floorTime : 0;
+        floorFigures = QStringLiteral(", floor per second %1, ratio %2")
+                           .arg(floorRate, 0, 'f', 1)
+                           .arg(floorRate > 0 ? QString::number(rate / floorRate, 'f', 2) : QStringLiteral("-"));
+    }
+    std::printf("counters %d, checkouts %lld, per second %.1f%s, double rentals %lld, lost decrements %lld, errors "
                 "shown %lld\n",
-                counters, total.checkouts, total.checkouts / elapsed, doubleRentals, lost, total.errors);
-    if (!total.firstError.isEmpty())
-        std::printf("first error shown: %s\n", qPrintable(total.firstError.simplified()));
-    // The rate is over the time the counters worked, which ends early when
-    // every tape on the shelves is out.
-    if (elapsed < seconds)
-        std::printf("every tape on the shelves was rented after %.1f s\n", elapsed);
+                counters, program.checkouts, rate, qPrintable(floorFigures), doubleRentals.value_or(-1), lost,
+                program.errors);
+    if (!program.firstError.isEmpty())
+        std::printf("first error shown: %s\n", qPrintable(program.firstError.simplified()));
+    if (floor.errors > 0)
+        std::printf("the floor met %lld errors, the first: %s\n", floor.errors, qPrintable(floor.firstError));
+    // The rates are over the time the counters worked, which ends early
+    // when every tape on the shelves is out.
+    if (program.shelvesEmpty || floor.shelvesEmpty)
+        std::printf("every tape on the shelves was rented after %.1f s\n", programTime + floorTime);
 
     // The store itself, checked against what the counters were told.
+    const auto rentals =
+        number(db, QStringLiteral("SELECT COUNT(*) FROM tblRentals WHERE RentalID > %1").arg(*lastRental));
+    const auto checkouts = number(
+        db, QStringLiteral("SELECT COUNT(DISTINCT RentalID) FROM tblRentals WHERE RentalID > %1").arg(*lastRental));
+    const auto receipts =
+        number(db, QStringLiteral("SELECT COUNT(*) FROM tblReceipts WHERE SaleID > %1").arg(*lastSale));
+    if (!doubleRentals || !sold || !stockAfter || !rentals || !checkouts || !receipts)
+        return false;
     QStringList problems;
-    const qint64 rentals = number(db, QStringLiteral("SELECT COUNT(*) FROM tblRentals WHERE RentalID > %1").arg(lastRental));
-    const qint64 checkouts =
-        number(db, QStringLiteral("SELECT COUNT(DISTINCT RentalID) FROM tblRentals WHERE RentalID > %1").arg(lastRental));
-    const qint64 receipts = number(db, QStringLiteral("SELECT COUNT(*) FROM tblReceipts WHERE SaleID > %1").arg(lastSale));
-    if (doubleRentals != 0)
-        problems << QStringLiteral("%1 tapes on two open rentals").arg(doubleRentals);
+    if (*doubleRentals != 0)
+        problems << QStringLiteral("%1 tapes on two open rentals").arg(*doubleRentals);
     if (lost != 0)
         problems << QStringLiteral("stock off by %1 from the receipts").arg(lost);
-    if (sold != total.unitsSold)
-        problems << QStringLiteral("receipts sold %1 units, the counters %2").arg(sold).arg(total.unitsSold);
-    if (checkouts != total.checkouts || receipts != total.checkouts || rentals != 2 * total.checkouts)
+    if (*sold != program.unitsSold + floor.unitsSold)
+        problems << QStringLiteral("receipts sold %1 units, the counters %2")
+                        .arg(*sold)
+                        .arg(program.unitsSold + floor.unitsSold);
+    if (*checkouts != written || *receipts != written || *rentals != 2 * written)
         problems << QStringLiteral("%1 checkouts written as %2 rental numbers, %3 rentals and %4 receipts")
-                        .arg(total.checkouts)
-                        .arg(checkouts)
-                        .arg(rentals)
-                        .arg(receipts);
+                        .arg(written)
+                        .arg(*checkouts)
+                        .arg(*rentals)
+                        .arg(*receipts);
     if (problems.isEmpty())
         std::printf("store checked: no tape on two open rentals, stock equal to the starting stock less what the "
                     "receipts sold, %lld checkouts written whole\n",
-                    total.checkouts);
+                    written);
     else
         std::printf("STORE CHECK FAILED: %s\n", qPrintable(problems.join(QStringLiteral("; "))));
     return problems.isEmpty();

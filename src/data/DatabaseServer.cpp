@@ -1,0 +1,288 @@
+// The Database on a PostgreSQL server: which session a statement runs on,
+// transactions that take turns through the writer lock and survive a lost
+// session, and snapshots.
+#include "Database.h"
+
+#include "ServerConnection.h"
+#include "ServerStore.h"
+#include "StoreLocation.h"
+
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <atomic>
+
+using namespace std::chrono_literals;
+using Clock = ServerConnection::Clock;
+
+namespace {
+
+// A transaction is begun again after a lost race, a lock timeout or a lost
+// session only this long after its first try, and no answer is waited for
+// past the bound: with a new session's connect_timeout after it, the clerk
+// hears within 15 seconds.
+constexpr auto RetryWindow = 8s;
+constexpr auto TransactionBound = 9s;
+// How long a session is asked, after a commit that got no answer, whether
+// the commit was made.
+constexpr auto CommitLookup = 3s;
+// A report's statements read much of the store: the server gives them a
+// minute, and the client waits a little longer.
+constexpr auto SnapshotWait = 62s;
+
+std::atomic<bool> writerLock{true};
+
+// A writer's start, in one round trip: the writer lock is taken before the
+// first read, so the snapshot the writer works on already holds the last
+// writer's rows (no number is proposed twice and the conditional writes see
+// what is there), and the transaction's number is kept, to look the commit
+// up should its answer be lost. A writer stalled inside its transaction is
+// ended by the server, so it cannot keep the lock from the other counters.
+QString writerBegin()
+{
+    return QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE; SET LOCAL idle_in_transaction_session_timeout = "
+                          "'10s'; %1SELECT txid_current()")
+        .arg(writerLock ? QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE; ").arg(QLatin1String(ServerStore::VersionTable))
+                        : QString());
+}
+
+// Whether the transaction numbered `xid`, whose COMMIT got no answer, was
+// committed: asked on a new session until CommitLookup has passed; nullopt
+// when the server cannot tell by then.
+std::optional<bool> committed(ServerConnection &session, qint64 xid)
+{
+    const Clock::time_point until = Clock::now() + CommitLookup;
+    session.setDeadline(until + 2s);
+    for (;;) {
+        QSqlError error;
+        if (session.isOpen() || session.open(&error)) {
+            if (const auto status = session.control(QStringLiteral("SELECT txid_status(%1)").arg(xid), &error)) {
+                if (status->toString() == QLatin1String("committed"))
+                    return true;
+                if (status->toString() == QLatin1String("aborted"))
+                    return false;
+                // In progress: the server has not yet seen the old session go.
+            }
+        }
+        if (Clock::now() + 200ms >= until)
+            return std::nullopt;
+        QThread::msleep(200);
+    }
+}
+
+} // namespace
+
+void Database::setWriterLock(bool on)
+{
+    writerLock = on;
+}
+
+bool Database::serverOpen()
+{
+    m_shared = ServerConnection::shared(m_path);
+    if (m_shared->isOpen())
+        return true;
+    QSqlError error;
+    if (m_shared->open(&error))
+        return true;
+    return serverFailure(QStringLiteral("connect to the store database %1").arg(StoreLocation::shown(m_path)), error,
+                         *m_shared);
+}
+
+bool Database::serverFailure(const QString &action, const QSqlError &error, const ServerConnection &connection)
+{
+    m_error = {action, engineText(error), ServerStore::classify(error)};
+    m_retryable = ServerStore::isRetryable(error);
+    if (connection.lost() && (m_error.kind == DbError::Kind::Other || m_error.kind == DbError::Kind::Busy)) {
+        // A session lost, or never opened, is a server out of reach unless
+        // the server said otherwise.
+        m_error.kind = DbError::Kind::Unreachable;
+        m_retryable = false;
+    }
+    if (connection.timedOut())
+        m_error.detail = QStringLiteral("The server did not answer in time: it may be stopped or overloaded.");
+    if (m_error.kind == DbError::Kind::ServerFull) {
+        const int allowed = ServerStore::allowedConnections(m_path);
+        m_error.detail = allowed > 0 ? QStringLiteral("it allows %1").arg(allowed)
+                                     : QStringLiteral("all it allows are in use");
+    } else if (m_error.kind == DbError::Kind::NotAllowed) {
+        m_error.detail = ServerStore::refusedDatabase(error, m_path);
+    }
+    return false;
+}
+
+ServerConnection *Database::session(const QString &action)
+{
+    if (m_held) {
+        if (m_held->isOpen())
+            return m_held;
+        // Not made anew under an open transaction or snapshot: what it did
+        // went with the old session.
+        m_error = {action, m_error.detail, DbError::Kind::Unreachable};
+        m_retryable = false;
+        return nullptr;
+    }
+    ServerConnection *c = nullptr;
+    if (!m_shared->holder) {
+        // The session of its own it needed while another handle held the
+        // shared one is closed.
+        m_own.reset();
+        c = m_shared.get();
+    } else {
+        if (!m_own)
+            m_own = ServerConnection::separate(m_path);
+        c = m_own.get();
+    }
+    if (c->isOpen())
+        return c;
+    QSqlError error;
+    if (c->open(&error))
+        return c;
+    serverFailure(action, error, *c);
+    return nullptr;
+}
+
+std::optional<QSqlQuery> Database::serverExecute(const QString &action, const QString &sql,
+                                                 const QVariantList &values, bool forwardOnly)
+{
+    ServerConnection *c = session(action);
+    if (!c)
+        return std::nullopt;
+    QSqlError error;
+    // Rows are streamed only on a session held for this handle: any other
+    // statement on the session would drop them.
+    auto q = c->execute(sql, values, forwardOnly && m_held, &error);
+    if (!q && c->lost() && !m_held && !isWrite(sql)) {
+        // A session that went while idle (the server restarted, say) is
+        // made anew and the read run once more before the clerk hears of it.
+        if (c->open(&error))
+            q = c->execute(sql, values, forwardOnly && m_held, &error);
+    }
+    if (!q) {
+        serverFailure(action, error, *c);
+        return std::nullopt;
+    }
+    return q;
+}
+
+void Database::releaseSession(bool rollBack)
+{
+    ServerConnection *c = m_held;
+    if (!c)
+        return;
+    if (rollBack && c->isOpen()) {
+        QSqlError ignored;
+        c->control(QStringLiteral("ROLLBACK"), &ignored);
+    }
+    c->holder = nullptr;
+    c->setDeadline(std::nullopt);
+    c->setAnswerWait(ServerConnection::AnswerWait);
+    m_held = nullptr;
+    m_inTransaction = false;
+    // A snapshot's own session goes with it.
+    if (c == m_own.get())
+        m_own.reset();
+}
+
+bool Database::serverTransaction(const QString &action, const std::function<bool()> &body)
+{
+    const Clock::time_point start = Clock::now();
+    for (int attempt = 1;; ++attempt) {
+        ServerConnection *c = session(action);
+        if (!c)
+            return false;
+        c->holder = this;
+        c->setDeadline(start + TransactionBound);
+        m_held = c;
+        m_inTransaction = true;
+        m_retryable = false;
+        QSqlError error;
+        std::optional<qint64> xid;
+        bool done = false;
+        bool committing = false;
+        if (const auto begun = c->control(writerBegin(), &error)) {
+            if (begun->isValid())
+                xid = begun->toLongLong();
+            if (body()) {
+                // Answered or not, the transaction ends with its COMMIT.
+                committing = true;
+                done = c->control(QStringLiteral("COMMIT"), &error).has_value();
+                if (!done)
+                    serverFailure(action, error, *c);
+            }
+        } else {
+            serverFailure(action, error, *c);
+        }
+        const bool commitLost = committing && !done && c->lost();
+        const bool lost = c->lost();
+        if (commitLost) {
+            // The COMMIT went out and no answer came back: the server is asked
+            // whether it was made before anything is told.
+            const std::optional<bool> made = xid ? committed(*c, *xid) : std::nullopt;
+            releaseSession(false);
+            if (made == true)
+                return true;
+            if (!made) {
+                m_error = {action, m_error.detail, DbError::Kind::InDoubt};
+                return false;
+            }
+            // Not made: nothing of it was written, so it may be run again.
+        } else {
+            releaseSession(!committing && !lost);
+        }
+        if (done)
+            return true;
+        // Run again: a race lost to another counter, a writer lock waited for
+        // too long, or a session lost before the commit, which the server
+        // then rolled back.
+        if (!(m_retryable || lost) || Clock::now() - start >= RetryWindow) {
+            if (m_retryable && error.nativeErrorCode() == QLatin1String("55P03"))
+                m_error = {action,
+                           QString::number(std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count()),
+                           DbError::Kind::Waited};
+            return false;
+        }
+        // A short wait of random length, so the counters that collided do
+        // not collide again.
+        if (m_retryable)
+            QThread::msleep(QRandomGenerator::global()->bounded(2, 10 + 10 * attempt));
+    }
+}
+
+bool Database::serverSnapshot(const QString &action)
+{
+    // A report's snapshot stays open while it is shown, across the clerk's
+    // work in other windows: it has a session of its own unless this handle
+    // is the only one on the shared session.
+    ServerConnection *c = m_shared.get();
+    if (m_shared.use_count() > 1 || m_shared->holder) {
+        if (!m_own)
+            m_own = ServerConnection::separate(m_path);
+        c = m_own.get();
+    }
+    QSqlError error;
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        if (!c->isOpen() && !c->open(&error))
+            return serverFailure(action, error, *c);
+        c->setAnswerWait(SnapshotWait);
+        // A connection lost meanwhile is not made anew under the report,
+        // whose pages would then mix two moments.
+        if (c->control(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY; SET LOCAL "
+                                      "statement_timeout = '60s'"),
+                       &error)
+                .has_value()) {
+            c->holder = this;
+            m_held = c;
+            m_inTransaction = true;
+            return true;
+        }
+        c->setAnswerWait(ServerConnection::AnswerWait);
+        // A session that went while idle is made anew once.
+        if (!c->lost())
+            break;
+    }
+    serverFailure(action, error, *c);
+    if (c == m_own.get())
+        m_own.reset();
+    return false;
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+
+struct pg_conn;
+
+// One session with the PostgreSQL server that holds a store. Each statement
+// text is prepared once per session and then run by name through libpq,
+// one round trip a statement, its rows read as the driver reads its own;
+// every answer is waited for a bounded time, after which the session is
+// given up as lost; a lost session is opened anew on request. The Database
+// handles of one thread share one session per store.
+class ServerConnection final
+{
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // How long a statement's answer is waited for, beyond the server's own
+    // statement_timeout, before the server is taken for gone.
+    static constexpr std::chrono::milliseconds AnswerWait{7000};
+
+    // The session every handle of this thread on `location` shares, made at
+    // first use and closed when the last handle using it goes.
+    static std::shared_ptr<ServerConnection> shared(const QString &location);
+    // A session for one handle alone.
+    static std::shared_ptr<ServerConnection> separate(const QString &location);
+    ~ServerConnection();
+    Q_DISABLE_COPY_MOVE(ServerConnection)
+
+    // Open, and not found lost since.
+    bool isOpen() const;
+    // Opens the session, anew when it was lost; false with `error` set.
+    bool open(QSqlError *error);
+
+    // Runs `sql` (values bound to its ? marks in order) as this session's
+    // prepared statement for that text. nullopt on failure, with `error`.
+    std::optional<QSqlQuery> execute(const QString &sql, const QVariantList &values, bool forwardOnly,
+                                     QSqlError *error);
+    // Runs statements that cannot be prepared (BEGIN ...; LOCK ...) as they
+    // stand, in one round trip; the first value of the last row that any of
+    // them returned, invalid when none did.
+    std::optional<QVariant> control(const QString &sql, QSqlError *error);
+
+    // The last failure lost the session: the server closed it, or did not
+    // answer within the wait (timedOut()).
+    bool lost() const { return m_lost; }
+    bool timedOut() const { return m_timedOut; }
+    // No answer is waited for past `deadline` (a transaction's bound), nor
+    // longer than `wait` from its statement on.
+    void setDeadline(std::optional<Clock::time_point> deadline) { m_deadline = deadline; }
+    void setAnswerWait(std::chrono::milliseconds wait) { m_wait = wait; }
+
+    // The handle whose transaction or snapshot is open on this session: no
+    // other handle runs a statement on it meanwhile.
+    const void *holder = nullptr;
+
+private:
+    explicit ServerConnection(QString location);
+    // Runs `call` with its answer waited for a bounded time, then sorts out
+    // whether the session was lost.
+    bool bounded(const std::function<bool()> &call);
+    bool exec(QSqlQuery &q, const QString &sql, QSqlError *error);
+    // The name `sql` is prepared under in this session, prepared now if need be.
+    std::optional<QString> prepared(const QString &sql, QSqlError *error);
+    // A libpq failure as the driver reports its own.
+    QSqlError failure(const struct pg_result *result) const;
+
+    QString m_location;
+    QString m_name;
+    QSqlDatabase m_db;
+    // The driver's own libpq connection, and its socket.
+    pg_conn *m_conn = nullptr;
+    int m_socket = -1;
+    // Statement text -> the name it is prepared under in this session.
+    QHash<QString, QString> m_prepared;
+    bool m_lost = false;
+    bool m_timedOut = false;
+    std::chrono::milliseconds m_wait = AnswerWait;
+    std::optional<Clock::time_point> m_deadline;
+};

@@ -1,0 +1,511 @@
+// A program's sessions with a server store: how many, how many round trips
+// a checkout takes, and what a clerk is told when the server restarts,
+// stops answering, is full or refuses the counter, when the writer lock is
+// held too long and when a COMMIT's answer is lost. On a server of its own,
+// which it restarts and stops.
+#include "TestSupport.h"
+
+#include "counter/CheckoutStore.h"
+#include "counter/frmCheckout.h"
+#include "customers/CustomerStore.h"
+#include "data/ServerStore.h"
+#include "reports/ReportPreview.h"
+#include "reports/ReportStore.h"
+#include "returns/frmPayment.h"
+#include "returns/frmReturn.h"
+#include "app/frmSecur.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate Today(2026, 3, 1);
+
+BillLine::Parsed rentLine(qint32 tape) { return {BillLine::Kind::Rent, tape, 0}; }
+BillLine::Parsed buyLine(qint32 item, qint32 quantity) { return {BillLine::Kind::Buy, item, quantity}; }
+
+// A member, a title with tapes 1001 on and an item, ready for checkouts.
+void stock(TestStore &s, int tapes = 4)
+{
+    s.addMember(1, u"Ann"_s, u"Smith"_s);
+    s.addMovie(10, u"Alien"_s, 2, 1);
+    s.exec(u"INSERT INTO tblVideos (VideoID, MovieNum, CopyNumber, ForRent, ForSale, InStore, SalePrice, Deleted) "
+           "SELECT g, 10, 1, 1, 0, 1, 0, 0 FROM generate_series(1001, %1) g"_s.arg(1000 + tapes));
+    s.addItem(8, u"Licorice"_s, u"1.25"_s, 1000);
+}
+
+// The program's sessions with the store's database, the test's own left
+// out, once no more than `expected` (a closed session's server process may
+// take a moment to go), or after two seconds.
+int sessions(TestStore &s, int expected)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const int n = s.value(u"SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database() AND pid <> "
+                              "pg_backend_pid()"_s)
+                          .toInt();
+        if (n <= expected || clock.elapsed() > 2000)
+            return n;
+        QThread::msleep(50);
+    }
+}
+
+// Stands between a counter and the server, passing every byte on, except
+// that it cuts the connection at the next COMMIT once told to: before the
+// COMMIT reaches the server, or after the server has it but before its
+// answer comes back.
+class CommitCutter
+{
+public:
+    enum class Cut { None, BeforeServer, AfterServer };
+
+    CommitCutter(const QString &serverFolder, const QString &folder) : m_folder(folder)
+    {
+        m_server = serverFolder + u"/.s.PGSQL.5432"_s;
+        m_listen = listenAt(folder + u"/.s.PGSQL.5432"_s);
+        m_thread = std::thread([this] { relay(); });
+    }
+    ~CommitCutter()
+    {
+        m_stop = true;
+        m_thread.join();
+        ::close(m_listen);
+    }
+    void arm(Cut cut) { m_cut = cut; }
+    QString address(const QString &database) const
+    {
+        return u"postgresql://postgres@/%1?host=%2"_s.arg(database.section(u'/', 3).section(u'?', 0, 0), m_folder);
+    }
+
+private:
+    struct Pair
+    {
+        int client, server;
+        QByteArray pending; // from the client, not yet a whole message
+        bool started = false;
+    };
+
+    static sockaddr_un addressOf(const QString &path)
+    {
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        qstrncpy(a.sun_path, QFile::encodeName(path).constData(), sizeof a.sun_path);
+        return a;
+    }
+    static int listenAt(const QString &path)
+    {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const sockaddr_un a = addressOf(path);
+        ::bind(fd, reinterpret_cast<const sockaddr *>(&a), sizeof a);
+        ::listen(fd, 16);
+        return fd;
+    }
+
+    // Passes whole messages from the client on; false when the pair is cut.
+    bool forward(Pair &p)
+    {
+        for (;;) {
+            // The start-up message has no type byte; every later one has.
+            const int head = p.started ? 1 : 0;
+            if (p.pending.size() < head + 4)
+                return true;
+            const uchar *b = reinterpret_cast<const uchar *>(p.pending.constData()) + head;
+            const qsizetype length = head + ((b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3]);
+            if (p.pending.size() < length)
+                return true;
+            const QByteArray message = p.pending.left(length);
+            p.pending.remove(0, length);
+            p.started = true;
+            const bool commit = message.startsWith('Q') && message.mid(5).startsWith("COMMIT\0");
+            const Cut cut = commit ? m_cut.exchange(Cut::None) : Cut::None;
+            if (cut == Cut::BeforeServer)
+                return false;
+            ::send(p.server, message.constData(), message.size(), MSG_NOSIGNAL);
+            if (cut == Cut::AfterServer) {
+                // The server answers into a connection nobody reads any more.
+                ::shutdown(p.client, SHUT_RDWR);
+                return false;
+            }
+        }
+    }
+
+    void relay()
+    {
+        std::vector<Pair> pairs;
+        while (!m_stop) {
+            std::vector<pollfd> fds{{m_listen, POLLIN, 0}};
+            for (const Pair &p : pairs)
+                fds.insert(fds.end(), {{p.client, POLLIN, 0}, {p.server, POLLIN, 0}});
+            if (::poll(fds.data(), fds.size(), 50) <= 0)
+                continue;
+            if (fds[0].revents & POLLIN) {
+                const int client = ::accept(m_listen, nullptr, nullptr);
+                const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                const sockaddr_un a = addressOf(m_server);
+                ::connect(server, reinterpret_cast<const sockaddr *>(&a), sizeof a);
+                pairs.push_back({client, server});
+            }
+            std::vector<Pair> kept;
+            for (size_t i = 0; i < pairs.size(); ++i) {
+                Pair &p = pairs[i];
+                char buffer[65536];
+                bool open = true;
+                if (fds[1 + 2 * i].revents) {
+                    const ssize_t n = ::recv(p.client, buffer, sizeof buffer, 0);
+                    p.pending.append(buffer, std::max<ssize_t>(n, 0));
+                    open = n > 0 && forward(p);
+                }
+                if (open && fds[2 + 2 * i].revents) {
+                    const ssize_t n = ::recv(p.server, buffer, sizeof buffer, 0);
+                    open = n > 0 && ::send(p.client, buffer, n, MSG_NOSIGNAL) == n;
+                }
+                if (open) {
+                    kept.push_back(p);
+                } else {
+                    ::close(p.client);
+                    ::close(p.server);
+                }
+            }
+            pairs = std::move(kept);
+        }
+        for (const Pair &p : pairs) {
+            ::close(p.client);
+            ::close(p.server);
+        }
+    }
+
+    QString m_folder, m_server;
+    int m_listen = -1;
+    std::atomic<Cut> m_cut{Cut::None};
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(CommitCutter::Cut)
+
+class tst_ServerSessions : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_state;
+
+    // Runs the test server's script on this test's own server.
+    bool server(const QString &action)
+    {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(u"bash"_s, {qEnvironmentVariable("VIDEOSTORE_TEST_SCRIPT"), action, m_state});
+        return p.waitForFinished(90000) && p.exitCode() == 0;
+    }
+    // The server's folder: its socket, its log, its data.
+    QString folder()
+    {
+        QFile f(m_state);
+        return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readLine().trimmed()) : QString();
+    }
+
+    // A checkout at the window, up to the click on Check Out: tape 1001
+    // rented, paid in cash, the verification answered Yes.
+    static frmCheckout &billReady(TestStore &s)
+    {
+        frmCheckout &w = s.windows().checkout();
+        w.show();
+        lookUp(w, w.txtMemberID, u"1"_s);
+        rent(w, u"1001"_s);
+        w.SSTab1->setCurrentIndex(3);
+        clickOn(*w.optCash);
+        typeInto(*w.txtCash, u"20"_s);
+        s.ws().answer(Answer::Yes);
+        return w;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Few connections, so that a full server is quickly made.
+        qputenv("PG_TEST_SERVER_OPTIONS", "-c max_connections=20");
+        m_state = m_dir.filePath(u"server.state"_s);
+        QVERIFY2(server(u"start"_s), "the test's server did not start");
+        qputenv("VIDEOSTORE_TEST_SERVER", m_state.toLocal8Bit());
+        qputenv("VIDEOSTORE_TEST_ENGINE", "postgresql");
+    }
+
+    void cleanupTestCase()
+    {
+        server(u"thaw"_s);
+        server(u"stop"_s);
+    }
+
+    void aCheckoutTakesFewRoundTrips()
+    {
+        TestStore s;
+        stock(s);
+        const QString database = s.path().section(u'/', 3).section(u'?', 0, 0);
+        s.exec(u"ALTER DATABASE %1 SET log_statement = 'all'"_s.arg(database));
+        CheckoutStore counter(s.path());
+        // What the counters benchmark does for one checkout.
+        auto checkout = [&](qint32 first) {
+            QVERIFY(counter.findTyped(1, u"1"_s).status == MemberLookup::Typed::Status::Done);
+            QVERIFY(counter.rentalTape(first).row && counter.rentalTape(first + 1).row && counter.item(8).row);
+            QVERIFY2(counter.recordCheckout({1, Today, {rentLine(first), rentLine(first + 1), buyLine(8, 1)}}),
+                     qPrintable(counter.lastError().clerkText()));
+        };
+        checkout(1001); // the statements are prepared once per session
+        QFile log(folder() + u"/server.log"_s);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        log.seek(log.size());
+        checkout(1003);
+        // Each statement sent is logged once, as run by name or as it stands.
+        static const QRegularExpression sent(u"LOG:  (statement|execute [^:]*): "_s);
+        const QStringList statements = QString::fromUtf8(log.readAll()).split(u'\n').filter(sent);
+        QVERIFY2(statements.size() <= 22, qPrintable(statements.join(u'\n')));
+    }
+
+    void windowsShareOneSessionAndAReportKeepsItsOwn()
+    {
+        TestStore s;
+        stock(s);
+        for (int m = 2; m <= 5; ++m)
+            s.addMember(m, u"First"_s, u"Last %1"_s.arg(m));
+        WindowRegistry &windows = s.windows();
+        const QList<QWidget *> opened{&windows.checkout(), &windows.returns(), &windows.payment(), &windows.secur()};
+        for (QWidget *w : opened)
+            w->show();
+        lookUp(windows.checkout(), windows.checkout().txtMemberID, u"1"_s);
+        QVERIFY(windows.openReport(ReportId::CustomerList));
+        QVERIFY(sessions(s, 2) <= 2);
+
+        {
+            // A report read row by row in its moment of the store, while
+            // another window of the program writes.
+            ReportStore report(s.path(), ReportCommands::customerList());
+            QVERIFY(report.open() && report.startStream());
+            QCOMPARE(report.rows(0, 2)->size(), 2);
+            CustomerStore add(s.path());
+            MemberRow m;
+            m.number = 6;
+            m.lastName = u"Late"_s;
+            QCOMPARE(add.addMember(m), CustomerStore::Outcome::Done);
+            const auto rest = report.rows(2, 100);
+            QVERIFY2(rest, qPrintable(report.lastError().detail));
+            QCOMPARE(rest->size(), 3);
+            QVERIFY2(CheckoutStore(s.path()).recordCheckout({1, Today, {rentLine(1001)}}), "saved beside the report");
+        }
+        windows.reportPreview(ReportId::CustomerList).close();
+        for (QWidget *w : opened)
+            w->hide();
+        QVERIFY(sessions(s, 1) <= 1);
+    }
+
+    void restartedServerIsNotToldToTheClerk()
+    {
+        TestStore s;
+        stock(s);
+        frmCheckout &w = s.windows().checkout();
+        w.show();
+        lookUp(w, w.txtMemberID, u"1"_s);
+        QVERIFY(server(u"restart"_s));
+        s.ws().clear();
+        lookUp(w, w.txtMemberID, u"1"_s);
+        QVERIFY2(s.ws().boxes().isEmpty(), qPrintable(s.ws().prompts().join(u" | "_s)));
+        QCOMPARE(w.txtMemberName->text(), u"Ann Smith"_s);
+
+        billReady(s);
+        QVERIFY(server(u"restart"_s));
+        s.ws().answer(Answer::No);
+        clickOn(*w.cmdCheckOut);
+        QVERIFY2(w.List3->count() == 0, qPrintable(s.ws().last().prompt));
+        QCOMPARE(valueIn(s.path(), u"SELECT COUNT(*) FROM tblRentals WHERE VideoID = 1001"_s).toInt(), 1);
+    }
+
+    void benchmarkSurvivesARestart()
+    {
+        TestStore s;
+        stock(s, 40000);
+        for (int m = 2; m <= 20; ++m)
+            s.addMember(m, u"First"_s, u"Last %1"_s.arg(m));
+        QProcess bench;
+        bench.start(QStringLiteral(VIDEOSTORE_BENCH), {u"--store"_s, s.path(), u"--counters"_s, u"2"_s,
+                                                       u"--seconds"_s, u"4"_s});
+        QVERIFY(bench.waitForStarted());
+        QThread::msleep(1500);
+        QVERIFY(server(u"restart"_s));
+        QVERIFY(bench.waitForFinished(60000));
+        const QString out = QString::fromUtf8(bench.readAllStandardOutput());
+        QVERIFY2(bench.exitStatus() == QProcess::NormalExit && bench.exitCode() == 0,
+                 qPrintable(out + QString::fromUtf8(bench.readAllStandardError())));
+        QVERIFY2(out.startsWith(u"counters 2, checkouts "_s) && out.contains(u"floor per second"_s), qPrintable(out));
+        QVERIFY2(out.contains(u"store checked"_s), qPrintable(out));
+    }
+
+    void stoppedServerToldWithinTheBound()
+    {
+        TestStore s;
+        stock(s);
+        frmCheckout &w = billReady(s);
+        const QStringList bill = listLines(w.List3);
+        QVERIFY(server(u"freeze"_s));
+        auto thaw = qScopeGuard([&] { server(u"thaw"_s); });
+        QElapsedTimer clock;
+        clock.start();
+        clickOn(*w.cmdCheckOut);
+        const qint64 waited = clock.elapsed();
+        QVERIFY2(waited < 15000, qPrintable(QString::number(waited)));
+        QVERIFY2(s.ws().last().prompt.contains(u"server cannot be reached"_s), qPrintable(s.ws().last().prompt));
+        QCOMPARE(listLines(w.List3), bill);
+        QVERIFY(server(u"thaw"_s));
+        s.ws().answer(Answer::Yes);
+        s.ws().answer(Answer::No);
+        clickOn(*w.cmdCheckOut);
+        QVERIFY2(w.List3->count() == 0, qPrintable(s.ws().last().prompt));
+    }
+
+    void writerLockHeldLong_data()
+    {
+        QTest::addColumn<int>("heldMs");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("past the lock timeout") << 3500 << true;
+        QTest::newRow("past the bound") << 11000 << false;
+    }
+
+    void writerLockHeldLong()
+    {
+        QFETCH(int, heldMs);
+        QFETCH(bool, saved);
+        TestStore s;
+        stock(s);
+        std::atomic<bool> locked{false};
+        // Another counter stuck while it holds the writer lock.
+        std::thread holder([&] {
+            {
+                QString error;
+                QSqlDatabase db = Database::connect(u"holder"_s, s.path(), &error);
+                QSqlQuery q(db);
+                q.exec(u"BEGIN; LOCK TABLE tblVersion IN EXCLUSIVE MODE"_s);
+                locked = true;
+                QThread::msleep(heldMs);
+                q.exec(u"ROLLBACK"_s);
+            }
+            QSqlDatabase::removeDatabase(u"holder"_s);
+        });
+        while (!locked)
+            QThread::msleep(10);
+        CheckoutStore counter(s.path());
+        const bool done = counter.recordCheckout({1, Today, {rentLine(1001)}});
+        holder.join();
+        QCOMPARE(done, saved);
+        if (!saved) {
+            QCOMPARE(counter.lastError().kind, DbError::Kind::Waited);
+            QVERIFY2(counter.lastError().clerkText().contains(u"waited for its turn"_s),
+                     qPrintable(counter.lastError().clerkText()));
+        }
+        QCOMPARE(s.count(u"tblRentals"_s), saved ? 1 : 0);
+    }
+
+    void commitWithoutAnAnswerIsLookedUp_data()
+    {
+        QTest::addColumn<CommitCutter::Cut>("cut");
+        QTest::newRow("answer lost") << CommitCutter::Cut::AfterServer;
+        QTest::newRow("commit lost") << CommitCutter::Cut::BeforeServer;
+    }
+
+    void commitWithoutAnAnswerIsLookedUp()
+    {
+        QFETCH(CommitCutter::Cut, cut);
+        TestStore s;
+        stock(s);
+        QTemporaryDir between;
+        CommitCutter cutter(folder(), between.path());
+        CheckoutStore counter(cutter.address(s.path()));
+        QVERIFY(counter.item(8).row);
+        cutter.arm(cut);
+        // Saved once, and told so: never twice, never "not saved".
+        QVERIFY2(counter.recordCheckout({1, Today, {rentLine(1001), buyLine(8, 1)}}),
+                 qPrintable(counter.lastError().clerkText()));
+        QCOMPARE(s.count(u"tblRentals"_s), 1);
+        QCOMPARE(s.count(u"tblLedger"_s), 1);
+        QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 999);
+    }
+
+    void refusedSessionsToldAsWhatTheyAre()
+    {
+        TestStore s;
+        stock(s);
+        const QString database = s.path().section(u'/', 3).section(u'?', 0, 0);
+        QVERIFY(CheckoutStore(s.path()).item(8).row);
+
+        // Every connection the server allows taken.
+        QStringList taken;
+        for (int i = 0; i < 25; ++i) {
+            const QString name = u"filler%1"_s.arg(i);
+            QString error;
+            if (!Database::connect(name, s.path(), &error).isOpen()) {
+                QSqlDatabase::removeDatabase(name);
+                break;
+            }
+            taken << name;
+        }
+        CheckoutStore full(s.path());
+        QVERIFY(full.item(8).failed);
+        const QString told = full.lastError().clerkText();
+        QVERIFY2(told.startsWith(u"The database server has no free connection for this counter (it allows 20)"_s),
+                 qPrintable(told));
+        QVERIFY(told.contains(u"raise max_connections"_s));
+        QVERIFY(ServerStore::prepare(s.path()).message.contains(u"no free connection"_s));
+        for (const QString &name : std::as_const(taken)) {
+            QSqlDatabase::database(name, false).close();
+            QSqlDatabase::removeDatabase(name);
+        }
+
+        // A line of pg_hba.conf that turns this database away.
+        QFile hba(folder() + u"/data/pg_hba.conf"_s);
+        QVERIFY(hba.open(QIODevice::ReadOnly));
+        const QByteArray lines = hba.readAll();
+        hba.close();
+        auto write = [&](const QByteArray &text) {
+            QVERIFY(hba.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            hba.write(text);
+            hba.close();
+            s.exec(u"SELECT pg_reload_conf()"_s);
+            QThread::msleep(300);
+        };
+        write("local " + database.toUtf8() + " all reject\n" + lines);
+        auto restore = qScopeGuard([&] { write(lines); });
+        CheckoutStore refused(s.path());
+        QVERIFY(refused.item(8).failed);
+        const QString refusal = refused.lastError().clerkText();
+        QVERIFY2(refusal.contains(u"pg_hba.conf"_s) && refusal.contains(database) && !refusal.contains(u"password"_s),
+                 qPrintable(refusal));
+        const QString atStart = ServerStore::prepare(s.path()).message;
+        QVERIFY2(atStart.contains(u"pg_hba.conf"_s) && atStart.contains(database), qPrintable(atStart));
+    }
+};
+
+QTEST_MAIN(tst_ServerSessions)
+#include "tst_ServerSessions.moc"

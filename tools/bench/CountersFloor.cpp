@@ -1,0 +1,295 @@
+// The floor of the counters benchmark: a counter's checkouts as bare
+// prepared statements on libpq, nothing between the statements and the
+// server but the protocol itself.
+#include "Counters.h"
+
+#include "data/Ledger.h"
+#include "data/Pricing.h"
+#include "data/StoreDate.h"
+#include "data/StoreLocation.h"
+
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <libpq-fe.h>
+
+#include <vector>
+
+namespace {
+
+// The program's statements, word for word.
+enum Statement { Member, Tape, Item, ClassOfTape, LastRental, TakeTape, Rental, LastSale, Receipt, LowerStock,
+                 ItemSold, LastEntry, Entry, StatementCount };
+
+const char *const Sql[StatementCount] = {
+    "SELECT CustomerNumber, LastName, FirstName, Address, City, PostalCode, HomePhone, CellPhone, BusPhone, "
+    "DriverLicence, OtherNames1, OtherNames2, OtherNames3, Deleted, FeesOwing FROM tblMembers WHERE CustomerNumber "
+    "= $1 ORDER BY CustomerNumber",
+    "SELECT v.ForRent, v.InStore, v.Deleted, m.Name, m.CategoryID, m.Actor, m.Actress, m.Rating, m.PriceClass FROM "
+    "tblVideos v JOIN tblMovies m ON v.MovieNum = m.MovieNum WHERE v.VideoID = $1",
+    "SELECT ItemName, Price, Quantity, Deleted FROM tblInventory WHERE InventoryID = $1",
+    "SELECT m.PriceClass FROM tblMovies m JOIN tblVideos v ON m.MovieNum = v.MovieNum WHERE v.VideoID = $1",
+    "SELECT MAX(RentalID) FROM tblRentals",
+    "UPDATE tblVideos SET InStore = 0 WHERE VideoID = $1 AND InStore = 1 AND NOT EXISTS (SELECT 1 FROM tblRentals "
+    "WHERE VideoID = $2 AND Returned = 0)",
+    "INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, DueDate, Returned) VALUES ($1, $2, $3, "
+    "$4, $5, 0)",
+    "SELECT MAX(SaleID) FROM tblReceipts",
+    "INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES ($1, $2, $3)",
+    "UPDATE tblInventory SET Quantity = Quantity - $1 WHERE InventoryID = $2 AND Quantity >= $3",
+    "INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) VALUES ($1, $2, $3)",
+    "SELECT MAX(Seq) FROM tblLedger",
+    "INSERT INTO tblLedger (Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, RentalID, ReceiptID, VideoID, "
+    "Method, SubTotal, GST, PST, Total, Tendered, ChangeGiven, FeesPaid, Rentals, RentalsAmount, TapesSold, "
+    "TapesSoldAmount, ItemsSold, ItemsSoldAmount, DaysLate, Amount, OpeningFloat, Expected, Note) VALUES ($1, $2, "
+    "$3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13, $14, $15, $16, $17, $18, $19, $20, $21, $22, $23, $24, $25, "
+    "$26, $27, $28)",
+};
+
+// A value for a statement: text, or NULL.
+using Value = std::optional<QByteArray>;
+
+Value number(qint64 n)
+{
+    return QByteArray::number(n);
+}
+
+class Session
+{
+public:
+    explicit Session(const QString &store) : m_store(store) {}
+    ~Session() { PQfinish(m_conn); }
+
+    bool connect()
+    {
+        PQfinish(m_conn);
+        const auto server = StoreLocation::parseServer(m_store);
+        QList<QByteArray> keys{"host", "port", "user", "dbname", "application_name", "connect_timeout"};
+        QList<QByteArray> values{server->host.toUtf8(), server->port > 0 ? QByteArray::number(server->port) : "",
+                                 server->user.toUtf8(), server->database.toUtf8(), "videostore-floor", "4"};
+        for (const QString &option : server->options) {
+            keys << option.section(u'=', 0, 0).toUtf8();
+            values << option.section(u'=', 1).toUtf8();
+        }
+        std::vector<const char *> k, v;
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            if (!values[i].isEmpty()) {
+                k.push_back(keys[i].constData());
+                v.push_back(values[i].constData());
+            }
+        k.push_back(nullptr);
+        v.push_back(nullptr);
+        m_conn = PQconnectdbParams(k.data(), v.data(), 0);
+        if (PQstatus(m_conn) != CONNECTION_OK)
+            return fail(nullptr);
+        if (!command("SET lock_timeout = '2s'"))
+            return false;
+        for (int s = 0; s < StatementCount; ++s) {
+            PGresult *r = PQprepare(m_conn, QByteArray::number(s).constData(), Sql[s], 0, nullptr);
+            const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+            if (!ok)
+                fail(r);
+            PQclear(r);
+            if (!ok)
+                return false;
+        }
+        return true;
+    }
+
+    bool lost() const { return PQstatus(m_conn) != CONNECTION_OK; }
+    // The error of the last failure; its SQLSTATE decides a retry.
+    const QString &error() const { return m_error; }
+    const QByteArray &state() const { return m_state; }
+
+    // Runs a prepared statement; its rows or changed rows, or nullptr.
+    PGresult *run(Statement s, const std::vector<Value> &values)
+    {
+        std::vector<const char *> params;
+        params.reserve(values.size());
+        for (const Value &v : values)
+            params.push_back(v ? v->constData() : nullptr);
+        PGresult *r = PQexecPrepared(m_conn, QByteArray::number(int(s)).constData(), int(params.size()),
+                                     params.data(), nullptr, nullptr, 0);
+        const ExecStatusType status = PQresultStatus(r);
+        if (status == PGRES_TUPLES_OK || status == PGRES_COMMAND_OK)
+            return r;
+        fail(r);
+        PQclear(r);
+        return nullptr;
+    }
+
+    // The first column of the first row, 0 when NULL; nullopt on failure.
+    std::optional<qint64> value(Statement s, const std::vector<Value> &values = {})
+    {
+        PGresult *r = run(s, values);
+        if (!r)
+            return std::nullopt;
+        const qint64 v = PQntuples(r) > 0 && !PQgetisnull(r, 0, 0) ? QByteArray(PQgetvalue(r, 0, 0)).toLongLong() : 0;
+        PQclear(r);
+        return v;
+    }
+
+    // The number of rows a write changed; nullopt on failure.
+    std::optional<int> changed(Statement s, const std::vector<Value> &values)
+    {
+        PGresult *r = run(s, values);
+        if (!r)
+            return std::nullopt;
+        const int n = QByteArray(PQcmdTuples(r)).toInt();
+        PQclear(r);
+        return n;
+    }
+
+    bool command(const char *sql)
+    {
+        PGresult *r = PQexec(m_conn, sql);
+        const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK || PQresultStatus(r) == PGRES_TUPLES_OK;
+        if (!ok)
+            fail(r);
+        PQclear(r);
+        return ok;
+    }
+
+private:
+    bool fail(const PGresult *r)
+    {
+        m_state = r ? QByteArray(PQresultErrorField(r, PG_DIAG_SQLSTATE)) : QByteArray();
+        m_error = QString::fromUtf8(PQerrorMessage(m_conn)).simplified();
+        return false;
+    }
+
+    QString m_store;
+    PGconn *m_conn = nullptr;
+    QString m_error;
+    QByteArray m_state;
+};
+
+// One checkout's writes, as the program makes them; false on a failure,
+// with `conflict` set when a tape or the stock was taken meanwhile.
+bool writeCheckout(Session &db, qint32 member, const QList<qint32> &tapes, const QList<qint64> &priceClasses,
+                   qint32 item, QDate today, bool *conflict)
+{
+    const QByteArray date = StoreDate::toText(today).toUtf8();
+    const auto lastRental = db.value(LastRental);
+    if (!lastRental)
+        return false;
+    const qint64 rentalId = *lastRental + 1;
+    for (qsizetype i = 0; i < tapes.size(); ++i) {
+        const auto taken = db.changed(TakeTape, {number(tapes[i]), number(tapes[i])});
+        if (!taken)
+            return false;
+        if (*taken != 1) {
+            *conflict = true;
+            return false;
+        }
+        const QByteArray due = StoreDate::toText(today.addDays(Pricing::starting().classes[priceClasses[i] - 1].days)).toUtf8();
+        if (!db.changed(Rental, {number(rentalId), number(tapes[i]), number(member), date, due}))
+            return false;
+    }
+    const auto lastSale = db.value(LastSale);
+    if (!lastSale || !db.changed(Receipt, {number(*lastSale + 1), date, number(member)}))
+        return false;
+    const auto lowered = db.changed(LowerStock, {number(1), number(item), number(1)});
+    if (!lowered)
+        return false;
+    if (*lowered != 1) {
+        *conflict = true;
+        return false;
+    }
+    if (!db.changed(ItemSold, {number(*lastSale + 1), number(item), number(1)}))
+        return false;
+    const auto lastEntry = db.value(LastEntry);
+    if (!lastEntry)
+        return false;
+    const Value zero = number(0), none;
+    return db
+        .changed(Entry, {number(*lastEntry + 1), date,
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toUtf8(),
+                         Ledger::counterName().toUtf8(), QByteArray("checkout"), number(member), number(rentalId),
+                         number(*lastSale + 1), none, none, zero, zero, zero, zero, zero, zero, zero, zero, zero,
+                         zero, zero, zero, zero, none, zero, none, none, none})
+        .has_value();
+}
+
+} // namespace
+
+void floorCounter(const Shift &shift, quint32 seed, Counter &out)
+{
+    Session db(shift.store);
+    QRandomGenerator random(seed);
+    bool connected = db.connect();
+    shift.connected();
+    while (shift.clock->elapsed() < shift.until) {
+        if (!connected) {
+            out.shown(db.error());
+            QThread::msleep(100);
+            connected = db.connect();
+            continue;
+        }
+        auto failed = [&] {
+            out.shown(db.error());
+            connected = !db.lost();
+        };
+        const qint32 member = shift.members->at(random.bounded(int(shift.members->size())));
+        PGresult *found = db.run(Member, {number(member)});
+        if (!found) {
+            failed();
+            continue;
+        }
+        PQclear(found);
+        QList<qint32> tapes;
+        for (int i = 0; i < 2; ++i) {
+            const auto tape = shift.shelf->take();
+            if (!tape) {
+                out.shelvesEmpty = true;
+                return;
+            }
+            if (PGresult *row = db.run(Tape, {number(*tape)})) {
+                PQclear(row);
+                tapes << *tape;
+            } else {
+                failed();
+            }
+        }
+        const qint32 item = shift.items->at(random.bounded(int(shift.items->size())));
+        PGresult *itemRow = db.run(Item, {number(item)});
+        if (!itemRow) {
+            failed();
+            continue;
+        }
+        PQclear(itemRow);
+        QList<qint64> priceClasses;
+        for (const qint32 tape : std::as_const(tapes))
+            if (const auto pc = db.value(ClassOfTape, {number(tape)}))
+                priceClasses << *pc;
+        if (priceClasses.size() != tapes.size()) {
+            failed();
+            continue;
+        }
+        // Retried as the program retries: a lost race or a lock waited for too long.
+        for (int attempt = 1;; ++attempt) {
+            bool conflict = false;
+            const bool committing =
+                db.command("BEGIN ISOLATION LEVEL SERIALIZABLE; LOCK TABLE tblVersion IN EXCLUSIVE MODE")
+                && writeCheckout(db, member, tapes, priceClasses, item, shift.today, &conflict);
+            const bool done = committing && db.command("COMMIT");
+            if (done) {
+                ++out.checkouts;
+                ++out.unitsSold;
+                break;
+            }
+            const QByteArray state = db.state();
+            if (!committing && !db.lost())
+                db.command("ROLLBACK");
+            const bool retry = state == "40001" || state == "40P01" || state == "55P03";
+            if (conflict || !retry || attempt == 6) {
+                if (conflict)
+                    out.shown(QStringLiteral("a tape or the stock was taken meanwhile"));
+                else
+                    failed();
+                break;
+            }
+        }
+    }
+}
