@@ -152,9 +152,11 @@ std::optional<QSqlQuery> Database::serverExecute(const QString &action, const QS
     // Rows are streamed only on a session held for this handle: any other
     // statement on the session would drop them.
     auto q = c->execute(sql, values, forwardOnly && m_held, &error);
-    if (!q && c->lost() && !m_held && !isWrite(sql)) {
+    if (!q && c->lost() && !c->timedOut() && !m_held && !isWrite(sql)) {
         // A session that went while idle (the server restarted, say) is
         // made anew and the read run once more before the clerk hears of it.
+        // One whose answer never came is a server stuck, not restarted:
+        // asking again would only double the clerk's wait.
         if (c->open(&error))
             q = c->execute(sql, values, forwardOnly && m_held, &error);
     }

@@ -46,6 +46,14 @@ const QDate Today(2026, 3, 1);
 BillLine::Parsed rentLine(qint32 tape) { return {BillLine::Kind::Rent, tape, 0}; }
 BillLine::Parsed buyLine(qint32 item, qint32 quantity) { return {BillLine::Kind::Buy, item, quantity}; }
 
+// A bill of member 1, priced as the counter would price it.
+CheckoutPlan bill(const QString &path, QList<BillLine::Parsed> lines)
+{
+    CheckoutPlan plan{1, Today, std::move(lines)};
+    priceBill(path, plan);
+    return plan;
+}
+
 // A member, a title with tapes 1001 on and an item, ready for checkouts.
 void stock(TestStore &s, int tapes = 4)
 {
@@ -269,18 +277,20 @@ private slots:
         const QString database = s.path().section(u'/', 3).section(u'?', 0, 0);
         s.exec(u"ALTER DATABASE %1 SET log_statement = 'all'"_s.arg(database));
         CheckoutStore counter(s.path());
-        // What the counters benchmark does for one checkout.
-        auto checkout = [&](qint32 first) {
+        // What the counters benchmark does for one checkout; the bill is
+        // priced beforehand, as the counter prices it while it is filled.
+        auto checkout = [&](qint32 first, const CheckoutPlan &plan) {
             QVERIFY(counter.findTyped(1, u"1"_s).status == MemberLookup::Typed::Status::Done);
             QVERIFY(counter.rentalTape(first).row && counter.rentalTape(first + 1).row && counter.item(8).row);
-            QVERIFY2(counter.recordCheckout({1, Today, {rentLine(first), rentLine(first + 1), buyLine(8, 1)}}),
-                     qPrintable(counter.lastError().clerkText()));
+            QVERIFY2(counter.recordCheckout(plan), qPrintable(counter.lastError().clerkText()));
         };
-        checkout(1001); // the statements are prepared once per session
+        auto lines = [](qint32 first) { return QList{rentLine(first), rentLine(first + 1), buyLine(8, 1)}; };
+        checkout(1001, bill(s.path(), lines(1001))); // the statements are prepared once per session
+        const CheckoutPlan second = bill(s.path(), lines(1003));
         QFile log(folder() + u"/server.log"_s);
         QVERIFY(log.open(QIODevice::ReadOnly));
         log.seek(log.size());
-        checkout(1003);
+        checkout(1003, second);
         // Each statement sent is logged once, as run by name or as it stands.
         static const QRegularExpression sent(u"LOG:  (statement|execute [^:]*): "_s);
         const QStringList statements = QString::fromUtf8(log.readAll()).split(u'\n').filter(sent);
@@ -315,7 +325,7 @@ private slots:
             const auto rest = report.rows(2, 100);
             QVERIFY2(rest, qPrintable(report.lastError().detail));
             QCOMPARE(rest->size(), 3);
-            QVERIFY2(CheckoutStore(s.path()).recordCheckout({1, Today, {rentLine(1001)}}), "saved beside the report");
+            QVERIFY2(CheckoutStore(s.path()).recordCheckout(bill(s.path(), {rentLine(1001)})), "saved beside the report");
         }
         windows.reportPreview(ReportId::CustomerList).close();
         for (QWidget *w : opened)
@@ -417,7 +427,8 @@ private slots:
         while (!locked)
             QThread::msleep(10);
         CheckoutStore counter(s.path());
-        const bool done = counter.recordCheckout({1, Today, {rentLine(1001)}});
+        const CheckoutPlan plan = bill(s.path(), {rentLine(1001)});
+        const bool done = counter.recordCheckout(plan);
         holder.join();
         QCOMPARE(done, saved);
         if (!saved) {
@@ -446,7 +457,7 @@ private slots:
         QVERIFY(counter.item(8).row);
         cutter.arm(cut);
         // Saved once, and told so: never twice, never "not saved".
-        QVERIFY2(counter.recordCheckout({1, Today, {rentLine(1001), buyLine(8, 1)}}),
+        QVERIFY2(counter.recordCheckout(bill(s.path(), {rentLine(1001), buyLine(8, 1)})),
                  qPrintable(counter.lastError().clerkText()));
         QCOMPARE(s.count(u"tblRentals"_s), 1);
         QCOMPARE(s.count(u"tblLedger"_s), 1);
