@@ -75,28 +75,12 @@ struct Store
 struct SmallDisk
 {
     QString at;
-    bool mounted = false;
-    SmallDisk(const QString &folder, const char *size)
-        : at(folder)
-    {
-        QDir().mkpath(folder);
-        mounted = QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, QString::fromLatin1("size=") + QLatin1String(size),
-                                                 u"tmpfs"_s, folder})
-                  == 0;
-    }
+    bool mounted = QDir().mkpath(at) && QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=256k"_s,
+                                                                      u"tmpfs"_s, at}) == 0;
     ~SmallDisk()
     {
         if (mounted)
             QProcess::execute(u"umount"_s, {at});
-    }
-    void fill() const
-    {
-        QFile filler(at + u"/filler"_s);
-        if (!filler.open(QIODevice::WriteOnly))
-            qFatal("cannot fill the disk");
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
     }
 };
 
@@ -111,8 +95,6 @@ private slots:
     {
         const Result r = videostore({u"--help"_s});
         QCOMPARE(r.code, 0);
-        for (const char *option : {"--store <store>", "--backup <file>", "--check", "--restore <file>", "--copy-to <store>", "--help"})
-            QVERIFY2(r.out.contains(QLatin1String(option)), option);
         QVERIFY(r.out.startsWith(u"Usage: videostore [options]"_s));
         const Result wrong = videostore({u"--bogus"_s});
         QCOMPARE(wrong.code, 1);
@@ -201,14 +183,9 @@ private slots:
         const QString folder = elsewhere.filePath(u"folder"_s);
         QVERIFY(QDir().mkpath(folder));
 
-        QStringList targets = {store.path,
-                               store.path + u"-wal"_s,
-                               store.path + u"-journal"_s, // not there now, but the engine's name
-                               daily.path,
-                               StoreLocation::backupsFolder(store.path) + u"/report.csv"_s,
-                               otherName,
-                               symlink,
-                               pipe,
+        // The -journal is not there now, but is the engine's name.
+        QStringList targets = {store.path, store.path + u"-wal"_s, store.path + u"-journal"_s, daily.path,
+                               StoreLocation::backupsFolder(store.path) + u"/report.csv"_s, otherName, symlink, pipe,
                                folder};
         // A device node made here, where only root may make one.
         const QString device = elsewhere.filePath(u"null"_s);
@@ -261,7 +238,6 @@ private slots:
         QCOMPARE(r.code, 0);
         QVERIFY(bytes(csv).startsWith("Customer No.,First Name"));
         QCOMPARE(entries(dir.path()), QStringList{u"members.csv"_s});
-        QVERIFY(videostore({u"--help"_s}).out.contains(u"--force"_s));
     }
 
     // A file that is not a store is refused by every command that reads
@@ -285,7 +261,6 @@ private slots:
         const QString shown = QDir::toNativeSeparators(path);
         const QList<QStringList> commands = {
             {u"--report"_s, u"customer-list"_s, u"--csv"_s, dir.filePath(u"x.csv"_s)},
-            {u"--report"_s, u"daily-sales"_s, u"--pdf"_s, dir.filePath(u"x.pdf"_s)},
             {u"--backup"_s, dir.filePath(u"copy.db"_s)},
             {u"--check"_s}};
         for (const QStringList &command : commands) {
@@ -323,10 +298,14 @@ private slots:
                  qPrintable(limited.err));
         QCOMPARE(entries(dir.path()), QStringList());
 
-        SmallDisk disk(dir.filePath(u"small"_s), "256k");
+        SmallDisk disk{dir.filePath(u"small"_s)};
         if (!disk.mounted)
             QSKIP("a small disk cannot be mounted here (needs root)");
-        disk.fill();
+        QFile filler(disk.at + u"/filler"_s);
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'x')) == 4096 && filler.flush()) {
+        }
+        filler.close();
         const QString onDisk = disk.at + u"/members.csv"_s;
         for (const char *kind : {"--csv", "--pdf"}) {
             const Result full = videostore({u"--store"_s, store.path, u"--report"_s, u"customer-list"_s,
