@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -186,9 +187,6 @@ private slots:
                                                "LIKE 'ix%'");
         const int all = value(store.path, indexes).toInt();
         QVERIFY(all >= 10);
-        QCOMPARE(value(store.path, QStringLiteral("PRAGMA user_version")).toInt(), Schema::Version);
-        QVERIFY(!Schema::upgrade(Schema::Version - 1, Schema::Engine::SQLite).isEmpty());
-        QVERIFY(Schema::upgrade(Schema::Version, Schema::Engine::SQLite).isEmpty());
         // A store from before the schema version, as it was then.
         rows(store.path, QStringLiteral("DROP INDEX ixMembersHomePhone"));
         rows(store.path, QStringLiteral("DROP INDEX ixRentalsVideoOpen"));
@@ -210,27 +208,41 @@ private slots:
 
     void unusableFileRefused_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("kind"); // "store": a new store, then the statements
+        QTest::addColumn<QStringList>("sql");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("empty") << "empty" << "It is empty.";
-        QTest::newRow("garbage") << "garbage" << "It is not a database.";
-        QTest::newRow("another program's") << "foreign" << "the table tblMembers is missing";
-        QTest::newRow("old journal, table missing") << "partial" << "the table tblCreditInfo is missing";
-        QTest::newRow("column missing") << "column" << "the table tblVideos has no column InStore";
-        QTest::newRow("newer version") << "newer" << "made by a newer version of Video Store";
-        QTest::newRow("unknown required column") << "required" << "column Branch that this program does not know";
-        QTest::newRow("read-only file") << "readonly" << "It is read-only.";
-        QTest::newRow("read-only folder") << "lockedfolder" << "is read-only, and the program keeps working files";
-        QTest::newRow("folder") << "folder" << "It is not a file.";
-        QTest::newRow("blocked") << "blocked" << "Its folder cannot be created.";
+        QTest::newRow("empty") << "empty" << QStringList() << "It is empty.";
+        QTest::newRow("garbage") << "garbage" << QStringList() << "It is not a database.";
+        QTest::newRow("another program's") << "raw" << QStringList{"CREATE TABLE notes (id INTEGER, body TEXT)"}
+                                           << "the table tblMembers is missing";
+        // A store of the older journal kind missing a table with no lookup index of its own.
+        QTest::newRow("old journal, table missing")
+            << "store" << QStringList{"PRAGMA journal_mode=DELETE", "DROP TABLE tblCreditInfo"}
+            << "the table tblCreditInfo is missing";
+        QTest::newRow("column missing") << "store" << QStringList{"ALTER TABLE tblVideos DROP COLUMN InStore"}
+                                        << "the table tblVideos has no column InStore";
+        QTest::newRow("newer version") << "store"
+                                       << QStringList{"CREATE TABLE tblBranches (id INTEGER)", "PRAGMA user_version = 99"}
+                                       << "made by a newer version of Video Store";
+        QTest::newRow("unknown required column") << "required" << QStringList()
+                                                 << "column Branch that this program does not know";
+        QTest::newRow("read-only file") << "readonly" << QStringList() << "It is read-only.";
+        QTest::newRow("read-only folder") << "lockedfolder" << QStringList()
+                                          << "is read-only, and the program keeps working files";
+        QTest::newRow("folder") << "folder" << QStringList() << "It is not a file.";
+        QTest::newRow("blocked") << "blocked" << QStringList() << "Its folder cannot be created.";
     }
     void unusableFileRefused()
     {
         QFETCH(QString, kind);
+        QFETCH(QStringList, sql);
         QFETCH(QString, reason);
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("video.db"));
-        auto store = [&] { QVERIFY(StoreFile::prepare(path).ok); };
+        if (!QStringList{"empty", "garbage", "blocked", "folder", "raw"}.contains(kind))
+            QVERIFY(StoreFile::prepare(path).ok);
+        for (const QString &statement : sql)
+            rows(path, statement);
         if (kind == QLatin1String("empty")) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -239,22 +251,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("not a database").repeated(200)) > 0);
             if (kind == QLatin1String("blocked")) // a file where its folder must go
                 path = dir.filePath(QStringLiteral("blocker/store/video.db"));
-        } else if (kind == QLatin1String("foreign")) { // the database of another program
-            rows(path, QStringLiteral("CREATE TABLE notes (id INTEGER, body TEXT)"));
-        } else if (kind == QLatin1String("partial")) { // a store of the older journal kind missing one table
-            store();
-            rows(path, QStringLiteral("PRAGMA journal_mode=DELETE"));
-            rows(path, QStringLiteral("DROP TABLE tblCreditInfo")); // a table with no lookup index of its own
-        } else if (kind == QLatin1String("column")) {
-            store();
-            rows(path, QStringLiteral("ALTER TABLE tblVideos DROP COLUMN InStore"));
-        } else if (kind == QLatin1String("newer")) {
-            store();
-            rows(path, QStringLiteral("CREATE TABLE tblBranches (id INTEGER)"));
-            rows(path, QStringLiteral("PRAGMA user_version = 99"));
         } else if (kind == QLatin1String("required")) {
-            store();
-            rows(path, QStringLiteral("ALTER TABLE tblRentals ADD COLUMN Branch INTEGER NOT NULL DEFAULT 1"));
             // Only a column with no default makes every insert fail; SQLite
             // adds one only to a table being made, so make it again.
             QStringList columns;
@@ -265,12 +262,10 @@ private slots:
             rows(path, QStringLiteral("DROP TABLE tblRentals"));
             rows(path, QStringLiteral("ALTER TABLE r2 RENAME TO tblRentals"));
         } else if (kind == QLatin1String("readonly")) {
-            store();
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         } else if (kind == QLatin1String("lockedfolder")) {
-            store();
             QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        } else { // a folder where the file should be
+        } else if (kind == QLatin1String("folder")) { // a folder where the file should be
             QVERIFY(QDir().mkpath(path));
         }
         const QStringList before = entries(dir.path());
@@ -296,26 +291,24 @@ private slots:
         // Needs a disk that can be filled: a small memory disk of its own.
         QTemporaryDir dir;
         const QString mountPoint = dir.filePath(QStringLiteral("small"));
-        QVERIFY(QDir().mkpath(mountPoint));
-        if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                        QStringLiteral("-o"), QStringLiteral("size=512k"),
-                                                        QStringLiteral("tmpfs"), mountPoint})
-            != 0)
+        const QStringList mount = {"-t", "tmpfs", "-o", "size=512k", "tmpfs", mountPoint};
+        if (!QDir().mkpath(mountPoint) || QProcess::execute(QStringLiteral("mount"), mount) != 0)
             QSKIP("a small disk cannot be mounted here (needs root)");
-        struct Unmount
-        {
-            QString at;
-            ~Unmount() { QProcess::execute(QStringLiteral("umount"), {at}); }
-        } unmount{mountPoint};
+        const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {mountPoint}); });
 
         const QString path = mountPoint + QStringLiteral("/video.db");
         QVERIFY(StoreFile::prepare(path).ok);
         QFile filler(mountPoint + QStringLiteral("/filler"));
-        QVERIFY(filler.open(QIODevice::WriteOnly));
         const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-        filler.close();
+        // Fills the disk until at most `room` bytes are left.
+        auto fill = [&](qint64 room) {
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            while (QStorageInfo(mountPoint).bytesAvailable() > room + qint64(block.size())
+                   && filler.write(block) == block.size() && filler.flush()) {
+            }
+            filler.close();
+        };
+        fill(-qint64(block.size()));
         const QStringList before = entries(mountPoint);
         const StoreFile::Outcome out = StoreFile::prepare(path);
         QVERIFY(!out.ok);
@@ -328,12 +321,7 @@ private slots:
 
         // Room for a new store's pages once, not for writing them through
         // from its journal: refused, and no store is left half made.
-        const qint64 room = 180 * 1024;
-        QVERIFY(filler.open(QIODevice::WriteOnly));
-        while (QStorageInfo(mountPoint).bytesAvailable() > room + qint64(block.size())
-               && filler.write(block) == block.size() && filler.flush()) {
-        }
-        filler.close();
+        fill(180 * 1024);
         const QStringList withFiller = entries(mountPoint);
         const StoreFile::Outcome second = StoreFile::prepare(mountPoint + QStringLiteral("/second.db"));
         QVERIFY(!second.ok);
