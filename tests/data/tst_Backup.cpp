@@ -11,9 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
@@ -267,14 +264,7 @@ private slots:
         auto derived = [&](const QString &name, const QString &sql) {
             const QString file = dir.filePath(name);
             QFile::copy(good, file);
-            {
-                QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
-                db.setDatabaseName(file);
-                if (!db.open() || !QSqlQuery(db).exec(sql))
-                    qFatal("cannot make %s", qPrintable(name));
-                db.close();
-            }
-            QSqlDatabase::removeDatabase(name);
+            valueIn(file, sql);
             return file;
         };
         const QString newer = derived(u"newer.db"_s, u"PRAGMA user_version = 99"_s);
