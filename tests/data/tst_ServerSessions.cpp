@@ -246,8 +246,7 @@ class tst_ServerSessions : public QObject
         w.show();
         lookUp(w, w.txtMemberID, u"1"_s);
         rent(w, u"1001"_s);
-        w.SSTab1->setCurrentIndex(3);
-        clickOn(*w.optCash);
+        payBy(w, w.optCash);
         typeInto(*w.txtCash, u"20"_s);
         s.ws().answer(Answer::Yes);
         return w;
