@@ -60,6 +60,7 @@ private slots:
         QCOMPARE(dialog.genre(), QStringLiteral("4"));
         clickOn(*dialog.Command1);
         ReportPreview &preview = t.windows().reportPreview(ReportId::MoviesByType);
+        QVERIFY(preview.isVisible());
         QCOMPARE(preview.document()->store().groups().size(), 1);
         const QString text = previewText(t, preview, dir.filePath(QStringLiteral("m.pdf")));
         // Outside its window the report names itself in words.
@@ -114,7 +115,7 @@ private slots:
         typeInto(*dialog.Text2, QStringLiteral("2026-03-05"));
         clickOn(*dialog.Command1);
         ReportPreview &preview = t.windows().reportPreview(ReportId::CustomersByDate);
-        QVERIFY(preview.isVisible());
+        QVERIFY(preview.isVisible() && dialog.isVisible());
         QCOMPARE(preview.document()->store().rowCount(), 1);
     }
 
