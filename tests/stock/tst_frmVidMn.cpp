@@ -152,6 +152,7 @@ void tst_frmVidMn::addEditCancelAndRefusedFields()
 
     clickOn(*w.cmdAdd);
     QCOMPARE(enabled(w), QStringList({"cmdAdd", "cmdEdit", "fgTapes"}));
+    QVERIFY(w.txtName->isEnabled() && w.cmbPC->isEnabled());
     QCOMPARE(w.cmbType->currentIndex(), -1);
 
     // No name, then no price class: refused by name, the edit stays open.
@@ -253,6 +254,7 @@ void tst_frmVidMn::deleteMovieRetiresTitleAndAllTapesAtOnce()
              u"10,11,12"_s);
     QCOMPARE(s.value(u"SELECT Deleted FROM tblMovies WHERE MovieNum = 2"_s).toInt(), 1);
     QCOMPARE(gridLines(*w.fgMovies).size(), 2);
+    QCOMPARE(s.ws().unusedAnswers(), 0); // asked before each refusal
 }
 
 void tst_frmVidMn::tapeListingAndAddTapesNumbering()
@@ -295,6 +297,8 @@ void tst_frmVidMn::tapeListingAndAddTapesNumbering()
     w.hide();
     w.show();
     QCOMPARE(gridLines(*w.fgTapes).last(), u"1|44|True|False|True|24.99"_s);
+    clickOn(*w.cmdShow); // hidden
+    QCOMPARE(w.fgTapes->rows(), 1);
 }
 
 void tst_frmVidMn::addTapesRefusedAnswers_data()
