@@ -37,8 +37,6 @@ void tst_frmModify::modifyRewritesTheDetailsOnly()
 {
     TestStore s;
     frmModify &w = open(s);
-    QCOMPARE(w.windowTitle(), u"Modify Customers"_s);
-    QCOMPARE(w.Label10->text(), u"Bussiness Phone Number"_s);
 
     // A retired member with fees owing: both stay as they were.
     lookUp(w, w.txtMemb, u"4"_s);
@@ -47,11 +45,9 @@ void tst_frmModify::modifyRewritesTheDetailsOnly()
     typeInto(*w.txtDLNum, u"D-44"_s);
     clickOn(*w.cmdModify);
     QVERIFY(s.ws().boxes().isEmpty());
-    QCOMPARE(column(s, 4, "BusPhone"), QString());
+    QCOMPARE(column(s, 4, "BusPhone"), QString()); // emptied, not NULL
     QVERIFY(!s.value(u"SELECT BusPhone FROM tblMembers WHERE CustomerNumber = 4"_s).isNull());
-    QCOMPARE(column(s, 4, "City"), u"Shelbyville"_s);
-    QCOMPARE(column(s, 4, "DriverLicence"), u"D-44"_s);
-    QCOMPARE(column(s, 4, "Deleted"), u"1"_s);
+    QCOMPARE(column(s, 4, "City") + column(s, 4, "DriverLicence") + column(s, 4, "Deleted"), u"ShelbyvilleD-441"_s);
     QCOMPARE(column(s, 4, "FeesOwing"), QString::number(Money::parse(u"7.50"_s)->units()));
     QCOMPARE(column(s, 1, "City"), u"Springfield"_s);
     QCOMPARE(w.focusWidget(), w.txtLast);

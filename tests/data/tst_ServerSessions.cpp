@@ -1,8 +1,9 @@
 // A program's sessions with a server store: how many, how many round trips
 // a checkout takes, and what a clerk is told when the server restarts,
-// stops answering, is full or refuses the counter, when the writer lock is
-// held too long and when a COMMIT's answer is lost. On a server of its own,
-// which it restarts and stops.
+// stops answering, goes away in the middle of a checkout, is full or
+// refuses the counter, when the writer lock is held too long and when a
+// COMMIT's answer is lost. On a server of its own, which it restarts and
+// stops.
 #include "TestSupport.h"
 
 #include "counter/CheckoutStore.h"
@@ -239,15 +240,17 @@ class tst_ServerSessions : public QObject
     }
 
     // A checkout at the window, up to the click on Check Out: tape 1001
-    // rented, paid in cash, the verification answered Yes.
-    static frmCheckout &billReady(TestStore &s)
+    // rented (and a unit of item 8 bought), paid in cash, the verification
+    // answered Yes.
+    static frmCheckout &billReady(TestStore &s, bool withItem = false)
     {
         frmCheckout &w = s.windows().checkout();
         w.show();
         lookUp(w, w.txtMemberID, u"1"_s);
         rent(w, u"1001"_s);
-        w.SSTab1->setCurrentIndex(3);
-        clickOn(*w.optCash);
+        if (withItem)
+            buy(w, u"8"_s, u"1"_s);
+        payBy(w, w.optCash);
         typeInto(*w.txtCash, u"20"_s);
         s.ws().answer(Answer::Yes);
         return w;
@@ -394,6 +397,42 @@ private slots:
         s.ws().answer(Answer::No);
         clickOn(*w.cmdCheckOut);
         QVERIFY2(w.List3->count() == 0, qPrintable(s.ws().last().prompt));
+    }
+
+    void serverStoppedMidCheckout()
+    {
+        TestStore s;
+        stock(s);
+        // The item line waits long enough for the server to go away under it.
+        s.exec(u"CREATE FUNCTION slow() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_sleep(10); "
+               "RETURN NEW; END $$"_s);
+        s.exec(u"CREATE TRIGGER slow BEFORE INSERT ON tblSalesDetails FOR EACH ROW EXECUTE FUNCTION slow()"_s);
+        frmCheckout &w = billReady(s, true);
+        const QStringList bill = listLines(w.List3);
+        QCOMPARE(bill.size(), 2);
+        std::thread halt([&] {
+            QThread::msleep(800);
+            server(u"halt"_s);
+        });
+        clickOn(*w.cmdCheckOut);
+        halt.join();
+        QVERIFY(server(u"resume"_s));
+        QVERIFY2(s.ws().last().prompt.contains(u"server cannot be reached"_s), qPrintable(s.ws().last().prompt));
+        QVERIFY(s.ws().last().prompt.contains(u"Nothing of it was saved"_s));
+        QCOMPARE(listLines(w.List3), bill);
+        // The support connection went with the server: a fresh one reads.
+        QCOMPARE(valueIn(s.path(), u"SELECT COUNT(*) FROM tblRentals"_s).toInt(), 0);
+        QCOMPARE(valueIn(s.path(), u"SELECT COUNT(*) FROM tblReceipts"_s).toInt(), 0);
+        QCOMPARE(valueIn(s.path(), u"SELECT InStore FROM tblVideos WHERE VideoID = 1001"_s).toInt(), 1);
+        valueIn(s.path(), u"DROP TRIGGER slow ON tblSalesDetails"_s);
+
+        // The same bill, once more: the window connects again by itself.
+        s.ws().answer(Answer::Yes);
+        s.ws().answer(Answer::No);
+        clickOn(*w.cmdCheckOut);
+        QVERIFY2(w.List3->count() == 0, qPrintable(s.ws().last().prompt));
+        QCOMPARE(valueIn(s.path(), u"SELECT COUNT(*) FROM tblRentals WHERE VideoID = 1001"_s).toInt(), 1);
+        QCOMPARE(valueIn(s.path(), u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 999);
     }
 
     void writerLockHeldLong_data()

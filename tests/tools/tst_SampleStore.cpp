@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -147,20 +148,15 @@ private slots:
         windows.main().show();
         frmCheckout &w = windows.checkout();
         w.show();
-        w.txtMemberID->setText(member);
-        w.memberSource = 1;
-        w.cmdDisplayInfo_Click();
+        lookUp(w, w.txtMemberID, member);
         QCOMPARE(w.txtMemID2->text(), member);
-        w.txtVidID->setText(tape);
-        w.cmdAdd_Click();
-        w.txtInvID->setText(item);
-        w.cmdBuy_Click();
-        w.SSTab1->setCurrentIndex(3);
-        w.optCash->click();
-        w.txtCash->setText(QStringLiteral("100"));
+        rent(w, tape);
+        buy(w, item, QStringLiteral("1"));
+        payBy(w, w.optCash);
+        typeInto(*w.txtCash, QStringLiteral("100"));
         ws.answer(Answer::Yes);
         ws.answer(Answer::No);
-        w.cmdCheckOut_Click();
+        clickOn(*w.cmdCheckOut);
         QCOMPARE(ws.prompts().size(), 2);
         QCOMPARE(w.List3->count(), 0);
         QCOMPARE(number(path, QStringLiteral("SELECT InStore FROM tblVideos WHERE VideoID = ?"), {tape.toInt()}), 0);
