@@ -93,6 +93,30 @@ Fetched<ItemRow> CheckoutStore::item(qint32 inventoryId)
     return {false, i};
 }
 
+Fetched<TapeWhereabouts> CheckoutStore::whereabouts(qint32 videoId)
+{
+    const QString action = QStringLiteral("look up where the tape is");
+    auto q = m_db.run(action,
+                      QStringLiteral("SELECT CustomerNumber, DueDate FROM tblRentals WHERE VideoID = ? AND Returned = 0 "
+                                     "ORDER BY RentalID DESC"),
+                      {videoId});
+    if (!q)
+        return {true, {}};
+    TapeWhereabouts where;
+    if (q->next()) {
+        if (!q->value(0).isNull())
+            where.member = q->value(0).toInt();
+        where.due = text(*q, 1);
+        return {false, where};
+    }
+    const auto sold = m_db.scalar(action, QStringLiteral("SELECT COUNT(*) FROM tblVideosSold WHERE VideoID = ?"),
+                                  {videoId});
+    if (!sold)
+        return {true, {}};
+    where.sold = sold->toLongLong() > 0;
+    return {false, where};
+}
+
 Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
 {
     static const char *const columns[] = {"Visa, VisaExp", "MasterCard, MCExp", "Sears, SearsExp"};

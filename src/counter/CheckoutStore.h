@@ -42,6 +42,14 @@ struct CardOnFile
     QString number, expiry; // the number masked, all but its last four digits hidden
 };
 
+// Where a tape that is not in the store is: out on rental, or sold.
+struct TapeWhereabouts
+{
+    std::optional<qint32> member; // the member renting it, when out on rental
+    QString due;                  // yyyy-MM-dd, with `member`
+    bool sold = false;
+};
+
 enum class Card { Visa, MasterCard, Sears };
 
 // Everything one checkout writes, in bill order, and the payment the
@@ -69,6 +77,8 @@ public:
     Fetched<RentalTapeRow> rentalTape(qint32 videoId);
     Fetched<SaleTapeRow> saleTape(qint32 videoId);
     Fetched<ItemRow> item(qint32 inventoryId);
+    // Looked up only for a tape refused as not in the store.
+    Fetched<TapeWhereabouts> whereabouts(qint32 videoId);
     // The card of that kind on file for the member; no row when none, or
     // when the number on file is 0 or empty.
     Fetched<CardOnFile> card(qint32 member, Card kind);

@@ -117,6 +117,7 @@ public:
 
 protected:
     void closeBox() override { cmdReturn_Click(); }
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     static constexpr int PaymentPage = 3;
@@ -128,6 +129,9 @@ private:
 
     void ShowMember(const MemberRow &row);
     void SSTab1_Click(int page);
+    // The button Enter presses on `page`, shown as the default.
+    QPushButton *pageDefault(int page) const;
+    void showDefaultButton(int page);
     void selectCard(int type, Card card);
     void OptVisa_Click() { selectCard(1, Card::Visa); }
     void optMC_Click() { selectCard(2, Card::MasterCard); }
@@ -157,6 +161,9 @@ private:
     // A refusal of what was typed in a tape or item box, told in the window
     // so the next scan is taken at once.
     void scanRefused(const QString &text, const QString &title, const QString &about);
+    // Why tape `videoId` (titled `name`) is not in the store, in the clerk's
+    // words; nullopt when the store failed and the clerk has been told.
+    std::optional<QString> notInStore(qint32 videoId, const QString &name);
 
     WindowContext &m_windows;
     CheckoutStore m_store;

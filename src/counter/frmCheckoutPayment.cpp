@@ -23,6 +23,7 @@ constexpr int Cash = 6;
 
 void frmCheckout::SSTab1_Click(int page)
 {
+    showDefaultButton(page);
     if (page == PaymentPage)
         showPaymentTotals();
 }
