@@ -6,6 +6,8 @@
 #include "data/StoreDate.h"
 
 #include <QSet>
+
+#include <algorithm>
 #include <QSqlQuery>
 
 namespace {
@@ -135,6 +137,26 @@ Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
     return {false, CardOnFile{CardMask::masked(number), text(*q, 1)}};
 }
 
+bool CheckoutStore::feesFell(const QVariant &member, Money billed)
+{
+    const auto owing = m_db.scalar(QStringLiteral("look up the fees owing"),
+                                   QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member});
+    if (!owing)
+        return false;
+    const Money owed = std::max(Money(), Money::fromUnits(owing->toLongLong())).roundedToCents();
+    m_feesOwed = owed;
+    const QString what = owed > Money()
+        ? QStringLiteral("Member %1 now owes %2 in fees, not the %3 on the bill: a payment has been taken at another "
+                         "counter since the fees were put on it.\r\n\r\nNothing was saved. The bill now charges %2; "
+                         "look at the new total on the payment page, then check out again.")
+              .arg(member.toString(), owed.toCurrency(), billed.toCurrency())
+        : QStringLiteral("Member %1 no longer owes fees: the %2 on the bill has been paid at another counter since "
+                         "it was put on it.\r\n\r\nNothing was saved. The fees are off the bill; look at the new "
+                         "total on the payment page, then check out again.")
+              .arg(member.toString(), billed.toCurrency());
+    return m_db.conflict(QStringLiteral("take the fees paid off the member's account"), what);
+}
+
 QString CheckoutStore::titleSuffix(qint32 videoId)
 {
     const auto title = m_db.scalar(QStringLiteral("look up the tape"),
@@ -171,8 +193,10 @@ bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
         priceClasses.insert(line.id, *priceClass);
     }
     // Each attempt starts afresh: a server may run the transaction again.
+    m_feesOwed.reset();
     const bool recorded = m_db.transaction(QStringLiteral("record the checkout"), [&] {
         m_receipt.reset();
+        m_feesOwed.reset();
         return recordLines(plan, priceClasses);
     });
     if (!recorded)
@@ -283,13 +307,20 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
     for (qsizetype i = 0; i < plan.lines.size(); ++i) {
         const BillLine::Parsed &line = plan.lines[i];
         switch (line.kind) {
-        case BillLine::Kind::Pay:
-            // Subtracted, not cleared: a fee charged since the lookup stays owing.
-            if (!m_db.run(QStringLiteral("take the fees paid off the member's account"),
-                          QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? WHERE CustomerNumber = ?"),
-                          {line.amount.units(), member}))
+        case BillLine::Kind::Pay: {
+            // Subtracted, not cleared: a fee charged since the lookup stays
+            // owing. Only while the account still owes what the bill pays: a
+            // payment at another counter since must not turn into a credit.
+            const auto changed = m_db.change(QStringLiteral("take the fees paid off the member's account"),
+                                             QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? "
+                                                            "WHERE CustomerNumber = ? AND FeesOwing >= ?"),
+                                             {line.amount.units(), member, line.amount.units()});
+            if (!changed)
                 return false;
+            if (*changed != 1)
+                return feesFell(member, line.amount);
             break;
+        }
         case BillLine::Kind::Rent: {
             if (!rentalId) {
                 rentalId = nextNumber(QStringLiteral("number the rental"),

@@ -93,13 +93,20 @@ public:
     bool recordCheckout(const CheckoutPlan &plan);
     // The receipt number the last recorded checkout made; 0 when it sold nothing.
     qint32 lastReceipt() const { return m_receipt.value_or(0); }
+    // After a checkout refused because the member's fees fell below what
+    // its fee line pays (paid at another counter meanwhile): what is still
+    // owed, in cents, never below nothing.
+    std::optional<Money> feesOwed() const { return m_feesOwed; }
 
 private:
     bool recordLines(const CheckoutPlan &plan, const QHash<qint32, QVariant> &priceClasses);
     std::optional<qint32> nextNumber(const QString &action, const QString &sql);
     // " (Title)" of a tape, for naming it to the clerk; empty when unknown.
     QString titleSuffix(qint32 videoId);
+    // Refuses the checkout when the fees owing fell below `billed`.
+    bool feesFell(const QVariant &member, Money billed);
 
     Database m_db;
     std::optional<qint32> m_receipt;
+    std::optional<Money> m_feesOwed;
 };

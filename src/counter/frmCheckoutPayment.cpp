@@ -188,6 +188,13 @@ void frmCheckout::cmdCheckOut_Click()
     // All of it or none of it: a failure leaves the bill on screen to try again.
     plan.money = m_money;
     if (!m_store.recordCheckout(plan)) {
+        // Fees paid elsewhere meanwhile: the bill charges what is still owed.
+        if (const auto owed = m_store.feesOwed(); owed && m_feesMember) {
+            if (*owed > Money())
+                addFeesPaid(*m_feesMember, *owed);
+            else
+                takeFeesLine();
+        }
         // Prices may have changed meanwhile: the totals are read afresh.
         m_ratesDay = {};
         billChanged();

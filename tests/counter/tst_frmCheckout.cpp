@@ -43,6 +43,7 @@ private slots:
     void failureMidCheckoutWritesNothing();
     void receiptPrintingAndAbandoning();
     void twoCountersCannotTakeOneTape();
+    void feesPaidElsewhereMeanwhileAreNotChargedTwice();
     void cashCardBillAndLimits();
     void pricesFromTomorrowLeaveTodaysBill();
     void itemPricedInTenthsOfACent();
@@ -607,6 +608,36 @@ void tst_frmCheckout::twoCountersCannotTakeOneTape()
     QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1001 AND Returned = 0"_s), 1);
     QCOMPARE(second.List3->count(), 2); // the bill stays for the clerk to take the line off
     QCOMPARE(s.ws().unusedAnswers(), 0);
+}
+
+void tst_frmCheckout::feesPaidElsewhereMeanwhileAreNotChargedTwice()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    // A partial payment, then the rest, taken at another counter after the
+    // fees went on this bill.
+    struct Step { qint64 owingNow; const char *line, *said; };
+    for (const Step &step : {Step{20000, "Pay  overdue fees \t2.00", "Member 1 now owes $2.00 in fees, not the $5.98"},
+                             Step{0, nullptr, "Member 1 no longer owes fees: the $2.00 on the bill has been paid"}}) {
+        s.exec(u"UPDATE tblMembers SET FeesOwing = 59800 WHERE CustomerNumber = 1"_s);
+        lookUp(w, w.txtMemberID, u"1"_s);
+        QVERIFY(w.addFeesPaid(1, *Money::parse(step.owingNow ? u"5.98" : u"2.00")));
+        s.exec(u"UPDATE tblMembers SET FeesOwing = ? WHERE CustomerNumber = 1"_s, {step.owingNow});
+        cashRefused(s, w, u"10"_s);
+        QVERIFY2(s.ws().last().prompt.startsWith(QString::fromLatin1(step.said)), qPrintable(s.ws().last().prompt));
+        QCOMPARE(listLines(w.List3), step.line ? QStringList{QString::fromLatin1(step.line)} : QStringList());
+        QCOMPARE(s.value(u"SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = 1"_s).toLongLong(), step.owingNow);
+        QCOMPARE(s.count(u"tblLedger"_s), 0);
+    }
+    // What is still owed is charged, and the account ends at nothing, never a credit.
+    s.exec(u"UPDATE tblMembers SET FeesOwing = 20000 WHERE CustomerNumber = 1"_s);
+    w.ResetCheckout();
+    lookUp(w, w.txtMemberID, u"1"_s);
+    QVERIFY(w.addFeesPaid(1, *Money::parse(u"5.98")));
+    cashRefused(s, w, u"10"_s);
+    checkOutCash(s, w, u"10"_s);
+    QCOMPARE(s.value(u"SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = 1"_s).toLongLong(), 0);
+    QCOMPARE(s.value(u"SELECT FeesPaid FROM tblLedger"_s).toLongLong(), 20000);
 }
 
 void tst_frmCheckout::cashCardBillAndLimits()
