@@ -62,7 +62,7 @@ public:
     QPushButton *cmdAdd, *cmdClear, *cmdRemove, *cmdClearAll;
 
     // Sale
-    QLabel *Label14, *Label22, *Label23, *Label24, *Label25, *Label36, *Label37, *Label38, *Label13;
+    QLabel *Label14, *Label22, *Label23, *Label24, *Label25, *Label13;
     QLineEdit *txtVidSale, *txtInvID, *txtQuan, *txtUnitPrice, *txtSalesTotal;
     QPushButton *cmdBuyVideo, *cmdBuy, *cmdCancel, *cmdRemoveSale, *cmdClearAllSales;
     QListWidget *List2;
