@@ -197,10 +197,13 @@ bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
     const bool recorded = m_db.transaction(QStringLiteral("record the checkout"), [&] {
         m_receipt.reset();
         m_feesOwed.reset();
+        m_checkout = 0;
         return recordLines(plan, priceClasses);
     });
-    if (!recorded)
+    if (!recorded) {
         m_receipt.reset();
+        m_checkout = 0;
+    }
     return recorded;
 }
 
@@ -417,5 +420,12 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
     entry.itemsSold = money.itemsSold;
     entry.itemsSoldAmount = money.itemsSoldAmount;
     entry.amount = money.total;
-    return Ledger::append(m_db, entry);
+    if (!Ledger::append(m_db, entry))
+        return false;
+    // Inside the transaction the last entry is this checkout's: its receipt reads it.
+    const auto seq = Ledger::lastSeq(m_db);
+    if (!seq)
+        return false;
+    m_checkout = *seq;
+    return true;
 }

@@ -93,6 +93,8 @@ public:
     bool recordCheckout(const CheckoutPlan &plan);
     // The receipt number the last recorded checkout made; 0 when it sold nothing.
     qint32 lastReceipt() const { return m_receipt.value_or(0); }
+    // The ledger entry of the last recorded checkout; 0 when none.
+    qint64 lastCheckout() const { return m_checkout; }
     // After a checkout refused because the member's fees fell below what
     // its fee line pays (paid at another counter meanwhile): what is still
     // owed, in cents, never below nothing.
@@ -109,4 +111,5 @@ private:
     Database m_db;
     std::optional<qint32> m_receipt;
     std::optional<Money> m_feesOwed;
+    qint64 m_checkout = 0;
 };

@@ -25,6 +25,8 @@ using namespace Controls;
 frmCheckout::frmCheckout(WindowContext &windows)
     : m_windows(windows)
     , m_store(windows.storePath())
+    , m_receipts(windows.storePath())
+    , m_storeDetails(windows.storePath())
 {
     setObjectName(QStringLiteral("frmCheckout"));
     setWindowTitle(QStringLiteral("Checkout Form"));

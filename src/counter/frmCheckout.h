@@ -3,6 +3,8 @@
 #include "counter/CheckoutBill.h"
 #include "counter/CheckoutMoney.h"
 #include "counter/CheckoutStore.h"
+#include "counter/Receipt.h"
+#include "counter/StoreDetails.h"
 #include "data/Money.h"
 #include "ui/Form.h"
 
@@ -148,6 +150,9 @@ private:
     bool planCheckout(CheckoutPlan &plan);
     // After a checkout is written: its receipt, when the customer wants one.
     void offerReceipt();
+    // The receipt of the checkout of ledger entry `seq`, drawn from what was
+    // written; false when it could not be read (the clerk has been told).
+    bool printReceipt(qint64 seq);
     void addToRentalBag();
     void addToShoppingBag();
 
@@ -167,6 +172,12 @@ private:
 
     WindowContext &m_windows;
     CheckoutStore m_store;
+    ReceiptStore m_receipts;
+    StoreDetailsStore m_storeDetails;
+    // Print a Receipt asked for it: the checkout prints it without asking again.
+    bool m_receiptWanted = false;
+    // The card's last four digits as the checkout was paid, for its receipt.
+    QString m_cardLastFour;
     CheckoutBill m_bill;
     QButtonGroup *m_payment;
     // Whose fees the bill's "Pay " line pays, while it has one.

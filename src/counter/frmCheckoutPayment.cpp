@@ -151,6 +151,7 @@ void frmCheckout::cmdCheckOut_Click()
             return;
         }
         m_money.payCash(*cash);
+        m_cardLastFour.clear();
         txtChange->setText(m_money.change.toPlainCents());
         answer = ws.msgBox(QStringLiteral("Verify that the customer has provided $") + cash->toPlainCents() + Crlf
                                + QStringLiteral("in cash and been returned $") + txtChange->text()
@@ -164,6 +165,7 @@ void frmCheckout::cmdCheckOut_Click()
             return;
         }
         m_money.payByCard(m_paymentType);
+        m_cardLastFour = CardMask::lastFour(txtCardNum->text());
         // From here on the window (and so the receipt) shows the number masked.
         txtCardNum->setText(CardMask::masked(txtCardNum->text()));
         static const char *const descriptions[] = {"VISA credit charge", "MasterCard credit charge",
