@@ -209,13 +209,14 @@ PrintPages pages(const QStringList &lines, StoreDetails::Paper paper)
     // A fixed-pitch character is about 0.6 of its size across.
     const qreal pointSize = across / 25.4 * 72 / (width * 0.6);
     const qreal lineMm = pointSize * 1.25 * 25.4 / 72;
+    // Exactly as long as the receipt: never a standard size near it.
     const qreal pageHeight = letter ? 279.4 : 2 * margin + lineMm * (lines.size() + 1);
     const int perPage = std::max(1, int((pageHeight - 2 * margin) / lineMm) - 1);
 
     PrintPages doc;
     doc.layout = QPageLayout(letter ? QPageSize(QPageSize::Letter)
                                     : QPageSize(QSizeF(pageWidth, pageHeight), QPageSize::Millimeter,
-                                                QStringLiteral("Receipt roll 80 mm")),
+                                                QStringLiteral("Receipt roll 80 mm"), QPageSize::ExactMatch),
                              QPageLayout::Portrait, QMarginsF(margin, margin, margin, margin),
                              QPageLayout::Millimeter);
     doc.pageCount = int((lines.size() + perPage - 1) / perPage);

@@ -227,6 +227,9 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     txtGST = edit(page, "txtGST", true);
     Label30 = label(page, "Label30", "");
     txtPST = edit(page, "txtPST", true);
+    // Room for the longest caption a rate can make, so none is cut short.
+    for (QLabel *caption : {Label29, Label30})
+        caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(QStringLiteral("GST @ 99.999%")) + 4);
     Label31 = label(page, "Label31", "TOTAL");
     txtTotal1 = edit(page, "txtTotal1", true);
     QFont bold = Label31->font();

@@ -163,6 +163,7 @@ private slots:
         typeInto(*details.txtPhone, u"555-0100"_s);
         typeInto(*details.txtGSTNumber, u"123456789 RT0001"_s);
         typeInto(*details.txtPSTNumber, u"PST-1234-5678"_s);
+        keepScreenshot(details, u"store-details.png"_s);
         for (const bool letter : {false, true}) {
             clickOn(letter ? *details.optLetter : *details.optRoll80);
             clickOn(*details.cmdSave);
@@ -170,7 +171,9 @@ private slots:
             QCOMPARE(s.value(u"SELECT Value FROM tblSettings WHERE Name = 'ReceiptPaper'"_s).toString(),
                      letter ? u"letter"_s : u"roll80"_s);
 
+            s.exec(u"UPDATE tblMembers SET FeesOwing = 15000 WHERE CustomerNumber = 1"_s);
             lookUp(w, w.txtMemberID, u"1"_s);
+            QVERIFY(w.addFeesPaid(1, *Money::parse(u"1.50")));
             rent(w, letter ? u"1004"_s : u"1003"_s);
             buy(w, u"7"_s, u"2"_s);
             payBy(w, w.optCash);
@@ -206,7 +209,7 @@ private slots:
                   u"2026-03-01 \\d\\d:\\d\\d:\\d\\d +Counter "_s + QRegularExpression::escape(Ledger::counterName()),
                   u"Member 1 Ann Smith"_s, u"Tape +Title +Due +Amount"_s,
                   u"%1 +Short +%2 +2.99"_s.arg(tape, due), u"Item +Description +Qty +Amount"_s,
-                  u"7 +Popcorn +2 +5.00"_s, u"Subtotal +%1"_s.arg(money(2)), u"GST @ 7% +%1"_s.arg(money(3)),
+                  u"7 +Popcorn +2 +5.00"_s, u"Overdue fees paid +1.50"_s, u"Subtotal +%1"_s.arg(money(2)), u"GST @ 7% +%1"_s.arg(money(3)),
                   u"PST @ 8% +%1"_s.arg(money(4)), u"TOTAL +\\$%1"_s.arg(money(5)), u"Paid by Cash"_s,
                   u"Tendered +%1"_s.arg(money(6)), u"Change +%1"_s.arg(money(7))})
                 QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(pattern + u"\n"_s + text));
