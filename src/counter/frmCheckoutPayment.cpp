@@ -19,6 +19,16 @@ namespace {
 const QString Crlf = QStringLiteral("\r\n");
 constexpr int Cash = 6;
 
+// Focus to `box` now, and again once the key or click that chose the
+// payment is done: arrow keys among the options move the focus to the
+// option after it is chosen.
+void focusAfterChoosing(QLineEdit *box)
+{
+    box->setFocus();
+    QMetaObject::invokeMethod(
+        box, [box] { if (box->isEnabled() && box->isVisible()) box->setFocus(); }, Qt::QueuedConnection);
+}
+
 } // namespace
 
 void frmCheckout::SSTab1_Click(int page)
@@ -74,21 +84,21 @@ void frmCheckout::selectCard(int type, Card card)
 void frmCheckout::optAmEx_Click()
 {
     openPaymentBoxes(true, true, false);
-    txtCardNum->setFocus();
+    focusAfterChoosing(txtCardNum);
     m_paymentType = 3;
 }
 
 void frmCheckout::optDebit_Click()
 {
     openPaymentBoxes(true, false, false);
-    txtCardNum->setFocus();
+    focusAfterChoosing(txtCardNum);
     m_paymentType = 5;
 }
 
 void frmCheckout::optCash_Click()
 {
     openPaymentBoxes(false, false, true);
-    txtCash->setFocus();
+    focusAfterChoosing(txtCash);
     m_paymentType = Cash;
 }
 

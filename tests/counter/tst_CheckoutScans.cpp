@@ -327,7 +327,13 @@ void tst_CheckoutScans::enterChecksOutAndEscReturns()
         return out;
     }();
     QCOMPARE(defaults, QList<QPushButton *>{w.cmdCheckOut});
-    // Choosing Cash puts the focus in Cash.
+    // Choosing Cash, by the keyboard or the mouse, puts the focus in Cash.
+    QTest::mouseClick(w.optDebit, Qt::LeftButton, {}, QPoint(6, w.optDebit->height() / 2));
+    w.optDebit->setFocus();
+    QTest::keyClick(w.optDebit, Qt::Key_Right);
+    QVERIFY(w.optCash->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), w.txtCash);
+    QTest::mouseClick(w.OptVisa, Qt::LeftButton, {}, QPoint(6, w.OptVisa->height() / 2));
     QTest::mouseClick(w.optCash, Qt::LeftButton, {}, QPoint(6, w.optCash->height() / 2));
     QVERIFY(w.optCash->isChecked());
     QCOMPARE(QApplication::focusWidget(), w.txtCash);
