@@ -104,14 +104,14 @@ std::optional<Columns> columns(const QString &line)
     const qsizetype gap = line.indexOf(QLatin1String("  "));
     const QString description = gap < 0 ? QString() : line.mid(gap + 2, tab - gap - 2).trimmed();
     const QString amountText = line.mid(tab + 1);
+    const QString number = QString::number(parsed->id);
     switch (parsed->kind) {
     case Kind::Rent:
-        return Columns{QStringLiteral("Rent"), QString::number(parsed->id), description, QStringLiteral("1"), amountText};
+        return Columns{QStringLiteral("Rent"), number, description, QStringLiteral("1"), amountText};
     case Kind::BuyVideo:
-        return Columns{QStringLiteral("Tape"), QString::number(parsed->id), description, QStringLiteral("1"), amountText};
+        return Columns{QStringLiteral("Tape"), number, description, QStringLiteral("1"), amountText};
     case Kind::Buy:
-        return Columns{QStringLiteral("Item"), QString::number(parsed->id), description,
-                       QString::number(parsed->quantity), amountText};
+        return Columns{QStringLiteral("Item"), number, description, QString::number(parsed->quantity), amountText};
     case Kind::Pay:
         return Columns{QStringLiteral("Fees"), QString(), description, QString(), amountText};
     }

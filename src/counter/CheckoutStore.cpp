@@ -99,8 +99,8 @@ Fetched<TapeWhereabouts> CheckoutStore::whereabouts(qint32 videoId)
 {
     const QString action = QStringLiteral("look up where the tape is");
     auto q = m_db.run(action,
-                      QStringLiteral("SELECT CustomerNumber, DueDate FROM tblRentals WHERE VideoID = ? AND Returned = 0 "
-                                     "ORDER BY RentalID DESC"),
+                      QStringLiteral("SELECT CustomerNumber, DueDate FROM tblRentals "
+                                     "WHERE VideoID = ? AND Returned = 0 ORDER BY RentalID DESC"),
                       {videoId});
     if (!q)
         return {true, {}};
@@ -139,8 +139,9 @@ Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
 
 bool CheckoutStore::feesFell(const QVariant &member, Money billed)
 {
-    const auto owing = m_db.scalar(QStringLiteral("look up the fees owing"),
-                                   QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member});
+    const auto owing =
+        m_db.scalar(QStringLiteral("look up the fees owing"),
+                    QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member});
     if (!owing)
         return false;
     const Money owed = std::max(Money(), Money::fromUnits(owing->toLongLong())).roundedToCents();

@@ -234,9 +234,14 @@ PrintPages pages(const QStringList &lines, StoreDetails::Paper paper)
             painter.setFont(font);
             metrics = QFontMetricsF(font, painter.device());
         }
-        const qreal step = metrics.lineSpacing();
+        const qsizetype first = qsizetype(page) * perPage;
+        const qsizetype count = std::min<qsizetype>(perPage, lines.size() - first);
+        // A font taller than the page was sized for closes the lines up
+        // rather than losing the last of them off the roll.
+        const qreal step =
+            std::min(metrics.lineSpacing(), (area.height() - metrics.height()) / std::max<qsizetype>(1, count - 1));
         qreal y = area.top() + metrics.ascent();
-        for (qsizetype i = qsizetype(page) * perPage; i < lines.size() && i < qsizetype(page + 1) * perPage; ++i) {
+        for (qsizetype i = first; i < first + count; ++i) {
             painter.drawText(QPointF(area.left(), y), lines[i]);
             y += step;
         }

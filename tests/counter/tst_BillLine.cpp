@@ -111,7 +111,8 @@ void tst_BillLine::columnsOfEachLine()
         QStringList cells;
     } rows[] = {
         {BillLine::rent(1234, title, *Money::parse(u"3.99")), {"Rent", "1234", "Two  Spaces In It", "1", "3.99"}},
-        {BillLine::buy(7, 12, QStringLiteral("Popcorn"), *Money::parse(u"30")), {"Item", "7", "Popcorn", "12", "30.00"}},
+        {BillLine::buy(7, 12, QStringLiteral("Popcorn"), *Money::parse(u"30")),
+         {"Item", "7", "Popcorn", "12", "30.00"}},
         {BillLine::buyVideo(QStringLiteral("088"), QStringLiteral("Night Shift"), *Money::parse(u"24.99")),
          {"Tape", "88", "Night Shift", "1", "24.99"}},
         {BillLine::pay(*Money::parse(u"5.98")), {"Fees", "", "overdue fees", "", "5.98"}},
