@@ -18,6 +18,7 @@
 #include "ui/WindowSystem.h"
 #include "stock/frmInvent.h"
 #include "stock/frmPrices.h"
+#include "counter/frmStoreDetails.h"
 #include "stock/frmVidMn.h"
 
 #include <QCoreApplication>
@@ -166,6 +167,13 @@ frmPrices &WindowRegistry::prices()
     return *m_prices;
 }
 
+frmStoreDetails &WindowRegistry::storeDetails()
+{
+    if (!m_storeDetails)
+        m_storeDetails = std::make_unique<frmStoreDetails>(*this);
+    return *m_storeDetails;
+}
+
 void WindowRegistry::showReport(Report report)
 {
     static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
@@ -214,7 +222,7 @@ void WindowRegistry::exitProgram()
                                                         m_movieByType.get(), m_customersByDate.get(),
                                                         m_returns.get(), m_payment.get(), m_add.get(),
                                                         m_chooser.get(), m_dayEnd.get(), m_cashUp.get(),
-                                                        m_prices.get()})
+                                                        m_prices.get(), m_storeDetails.get()})
         if (w)
             w->hide();
     for (auto &r : m_reports)

@@ -20,6 +20,7 @@ class frmCustomersByDate;
 class frmDayEnd;
 class frmCashUp;
 class frmPrices;
+class frmStoreDetails;
 class ReportPreview;
 class frmadd;
 class frmModify;
@@ -65,6 +66,7 @@ public:
     frmDayEnd &dayEnd();
     frmCashUp &cashUp();
     frmPrices &prices();
+    frmStoreDetails &storeDetails();
     frmReturn &returns();
     frmPayment &payment();
     Form &addCustomer();
@@ -107,5 +109,6 @@ private:
     std::unique_ptr<frmDayEnd> m_dayEnd;
     std::unique_ptr<frmCashUp> m_cashUp;
     std::unique_ptr<frmPrices> m_prices;
+    std::unique_ptr<frmStoreDetails> m_storeDetails;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

@@ -81,6 +81,7 @@ void frmMain::buildMenus()
     menu(mnuMManager, "mnuMManager", "Manager");
     item(mnuMManager, mnuCode, "mnuCode", "Change manager code...", &frmMain::OpenManagerCode);
     item(mnuMManager, mnuPrices, "mnuPrices", "Prices and taxes...", &frmMain::OpenPrices);
+    item(mnuMManager, mnuStoreDetails, "mnuStoreDetails", "Store details...", &frmMain::OpenStoreDetails);
 
     mnuExit = menuBar()->addAction(QStringLiteral("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));

@@ -27,7 +27,7 @@ public:
         *cmdCustLst, *cmdCustDate, *cmdAllSales, *cmdSalesDate, *cmdAddCust, *cmdModCust, *cmdDelCust;
     QMenu *mnuMStock, *mnuMRent, *mnuMRep, *MnuMCust, *mnuMManager;
     QAction *mnuVid, *mnuInv, *mnuCheck, *mnuRetVid, *mnuPay, *mnuMov, *mnuSel, *mnuCustR, *mnuCDate,
-        *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuPrices, *mnuExit;
+        *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuPrices, *mnuStoreDetails, *mnuExit;
     // The day's money, behind the gate like every report.
     QAction *mnuDayEnd, *mnuCashUp;
 
@@ -56,6 +56,7 @@ private:
     void OpenDayEnd() { openSecured(DestDayEnd); }
     void OpenCashUp() { openSecured(DestCashUp); }
     void OpenPrices() { openSecured(DestPrices); }
+    void OpenStoreDetails() { openSecured(DestStoreDetails); }
     void OpenCheckout();
     void OpenReturns();
     void OpenPayments();

@@ -5,6 +5,7 @@
 #include "app/WindowRegistry.h"
 #include "app/ManagerCode.h"
 #include "app/frmMain.h"
+#include "counter/frmStoreDetails.h"
 #include "reports/frmCashUp.h"
 #include "reports/frmCustomersByDate.h"
 #include "reports/frmDayEnd.h"
@@ -290,6 +291,7 @@ void frmSecur::openDestination()
     case DestDayEnd: m_windows.dayEnd().show(); break;
     case DestCashUp: m_windows.cashUp().show(); break;
     case DestPrices: m_windows.prices().show(); break;
+    case DestStoreDetails: m_windows.storeDetails().show(); break;
     case DestRentalRevenue:
         m_windows.showMainMenu();
         m_windows.showReport(Report::RentalRevenue);

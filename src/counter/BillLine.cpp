@@ -94,6 +94,30 @@ Totals totals(const QStringList &lines)
     return t;
 }
 
+std::optional<Columns> columns(const QString &line)
+{
+    const auto parsed = parse(line);
+    if (!parsed)
+        return std::nullopt;
+    const qsizetype tab = line.indexOf(u'\t');
+    // The description follows the first two spaces; a title may hold more.
+    const qsizetype gap = line.indexOf(QLatin1String("  "));
+    const QString description = gap < 0 ? QString() : line.mid(gap + 2, tab - gap - 2).trimmed();
+    const QString amountText = line.mid(tab + 1);
+    const QString number = QString::number(parsed->id);
+    switch (parsed->kind) {
+    case Kind::Rent:
+        return Columns{QStringLiteral("Rent"), number, description, QStringLiteral("1"), amountText};
+    case Kind::BuyVideo:
+        return Columns{QStringLiteral("Tape"), number, description, QStringLiteral("1"), amountText};
+    case Kind::Buy:
+        return Columns{QStringLiteral("Item"), number, description, QString::number(parsed->quantity), amountText};
+    case Kind::Pay:
+        return Columns{QStringLiteral("Fees"), QString(), description, QString(), amountText};
+    }
+    return std::nullopt;
+}
+
 bool holdsTape(const QStringList &lines, qint32 videoId)
 {
     for (const QString &text : lines) {

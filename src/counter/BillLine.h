@@ -53,6 +53,15 @@ struct Totals
 };
 Totals totals(const QStringList &lines);
 
+// A line as the bill's columns show it: what kind of line ("Rent", "Item",
+// "Tape" sold, "Fees"), the number, the description, the quantity and the
+// amount as the line has it. nullopt for a line the checkout passes over.
+struct Columns
+{
+    QString kind, number, description, quantity, amount;
+};
+std::optional<Columns> columns(const QString &line);
+
 // Whether tape `videoId` stands on the bill, to rent or to buy.
 bool holdsTape(const QStringList &lines, qint32 videoId);
 

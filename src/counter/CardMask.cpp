@@ -2,14 +2,20 @@
 
 namespace CardMask {
 
+QString lastFour(const QString &number)
+{
+    QString digits;
+    for (qsizetype i = number.size() - 1; i >= 0 && digits.size() < 4; --i)
+        if (number.at(i).isDigit())
+            digits.prepend(number.at(i));
+    return digits;
+}
+
 QString masked(const QString &number)
 {
-    QString lastFour;
-    for (qsizetype i = number.size() - 1; i >= 0 && lastFour.size() < 4; --i)
-        if (number.at(i).isDigit())
-            lastFour.prepend(number.at(i));
+    const QString last = lastFour(number);
     const QString mask = QStringLiteral("•••• •••• ••••");
-    return lastFour.isEmpty() ? mask : mask + u' ' + lastFour;
+    return last.isEmpty() ? mask : mask + u' ' + last;
 }
 
 } // namespace CardMask

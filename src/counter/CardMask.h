@@ -8,5 +8,7 @@
 namespace CardMask {
 
 QString masked(const QString &number);
+// The number's last four digits (fewer when it has fewer).
+QString lastFour(const QString &number);
 
 } // namespace CardMask

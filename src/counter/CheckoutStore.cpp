@@ -6,6 +6,8 @@
 #include "data/StoreDate.h"
 
 #include <QSet>
+
+#include <algorithm>
 #include <QSqlQuery>
 
 namespace {
@@ -93,6 +95,30 @@ Fetched<ItemRow> CheckoutStore::item(qint32 inventoryId)
     return {false, i};
 }
 
+Fetched<TapeWhereabouts> CheckoutStore::whereabouts(qint32 videoId)
+{
+    const QString action = QStringLiteral("look up where the tape is");
+    auto q = m_db.run(action,
+                      QStringLiteral("SELECT CustomerNumber, DueDate FROM tblRentals "
+                                     "WHERE VideoID = ? AND Returned = 0 ORDER BY RentalID DESC"),
+                      {videoId});
+    if (!q)
+        return {true, {}};
+    TapeWhereabouts where;
+    if (q->next()) {
+        if (!q->value(0).isNull())
+            where.member = q->value(0).toInt();
+        where.due = text(*q, 1);
+        return {false, where};
+    }
+    const auto sold = m_db.scalar(action, QStringLiteral("SELECT COUNT(*) FROM tblVideosSold WHERE VideoID = ?"),
+                                  {videoId});
+    if (!sold)
+        return {true, {}};
+    where.sold = sold->toLongLong() > 0;
+    return {false, where};
+}
+
 Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
 {
     static const char *const columns[] = {"Visa, VisaExp", "MasterCard, MCExp", "Sears, SearsExp"};
@@ -109,6 +135,27 @@ Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
         return {};
     // The whole number never leaves the store.
     return {false, CardOnFile{CardMask::masked(number), text(*q, 1)}};
+}
+
+bool CheckoutStore::feesFell(const QVariant &member, Money billed)
+{
+    const auto owing =
+        m_db.scalar(QStringLiteral("look up the fees owing"),
+                    QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member});
+    if (!owing)
+        return false;
+    const Money owed = std::max(Money(), Money::fromUnits(owing->toLongLong())).roundedToCents();
+    m_feesOwed = owed;
+    const QString what = owed > Money()
+        ? QStringLiteral("Member %1 now owes %2 in fees, not the %3 on the bill: a payment has been taken at another "
+                         "counter since the fees were put on it.\r\n\r\nNothing was saved. The bill now charges %2; "
+                         "look at the new total on the payment page, then check out again.")
+              .arg(member.toString(), owed.toCurrency(), billed.toCurrency())
+        : QStringLiteral("Member %1 no longer owes fees: the %2 on the bill has been paid at another counter since "
+                         "it was put on it.\r\n\r\nNothing was saved. The fees are off the bill; look at the new "
+                         "total on the payment page, then check out again.")
+              .arg(member.toString(), billed.toCurrency());
+    return m_db.conflict(QStringLiteral("take the fees paid off the member's account"), what);
 }
 
 QString CheckoutStore::titleSuffix(qint32 videoId)
@@ -147,12 +194,17 @@ bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
         priceClasses.insert(line.id, *priceClass);
     }
     // Each attempt starts afresh: a server may run the transaction again.
+    m_feesOwed.reset();
     const bool recorded = m_db.transaction(QStringLiteral("record the checkout"), [&] {
         m_receipt.reset();
+        m_feesOwed.reset();
+        m_checkout = 0;
         return recordLines(plan, priceClasses);
     });
-    if (!recorded)
+    if (!recorded) {
         m_receipt.reset();
+        m_checkout = 0;
+    }
     return recorded;
 }
 
@@ -259,13 +311,20 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
     for (qsizetype i = 0; i < plan.lines.size(); ++i) {
         const BillLine::Parsed &line = plan.lines[i];
         switch (line.kind) {
-        case BillLine::Kind::Pay:
-            // Subtracted, not cleared: a fee charged since the lookup stays owing.
-            if (!m_db.run(QStringLiteral("take the fees paid off the member's account"),
-                          QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? WHERE CustomerNumber = ?"),
-                          {line.amount.units(), member}))
+        case BillLine::Kind::Pay: {
+            // Subtracted, not cleared: a fee charged since the lookup stays
+            // owing. Only while the account still owes what the bill pays: a
+            // payment at another counter since must not turn into a credit.
+            const auto changed = m_db.change(QStringLiteral("take the fees paid off the member's account"),
+                                             QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? "
+                                                            "WHERE CustomerNumber = ? AND FeesOwing >= ?"),
+                                             {line.amount.units(), member, line.amount.units()});
+            if (!changed)
                 return false;
+            if (*changed != 1)
+                return feesFell(member, line.amount);
             break;
+        }
         case BillLine::Kind::Rent: {
             if (!rentalId) {
                 rentalId = nextNumber(QStringLiteral("number the rental"),
@@ -362,5 +421,12 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
     entry.itemsSold = money.itemsSold;
     entry.itemsSoldAmount = money.itemsSoldAmount;
     entry.amount = money.total;
-    return Ledger::append(m_db, entry);
+    if (!Ledger::append(m_db, entry))
+        return false;
+    // Inside the transaction the last entry is this checkout's: its receipt reads it.
+    const auto seq = Ledger::lastSeq(m_db);
+    if (!seq)
+        return false;
+    m_checkout = *seq;
+    return true;
 }

@@ -42,6 +42,14 @@ struct CardOnFile
     QString number, expiry; // the number masked, all but its last four digits hidden
 };
 
+// Where a tape that is not in the store is: out on rental, or sold.
+struct TapeWhereabouts
+{
+    std::optional<qint32> member; // the member renting it, when out on rental
+    QString due;                  // yyyy-MM-dd, with `member`
+    bool sold = false;
+};
+
 enum class Card { Visa, MasterCard, Sears };
 
 // Everything one checkout writes, in bill order, and the payment the
@@ -69,6 +77,8 @@ public:
     Fetched<RentalTapeRow> rentalTape(qint32 videoId);
     Fetched<SaleTapeRow> saleTape(qint32 videoId);
     Fetched<ItemRow> item(qint32 inventoryId);
+    // Looked up only for a tape refused as not in the store.
+    Fetched<TapeWhereabouts> whereabouts(qint32 videoId);
     // The card of that kind on file for the member; no row when none, or
     // when the number on file is 0 or empty.
     Fetched<CardOnFile> card(qint32 member, Card kind);
@@ -83,13 +93,23 @@ public:
     bool recordCheckout(const CheckoutPlan &plan);
     // The receipt number the last recorded checkout made; 0 when it sold nothing.
     qint32 lastReceipt() const { return m_receipt.value_or(0); }
+    // The ledger entry of the last recorded checkout; 0 when none.
+    qint64 lastCheckout() const { return m_checkout; }
+    // After a checkout refused because the member's fees fell below what
+    // its fee line pays (paid at another counter meanwhile): what is still
+    // owed, in cents, never below nothing.
+    std::optional<Money> feesOwed() const { return m_feesOwed; }
 
 private:
     bool recordLines(const CheckoutPlan &plan, const QHash<qint32, QVariant> &priceClasses);
     std::optional<qint32> nextNumber(const QString &action, const QString &sql);
     // " (Title)" of a tape, for naming it to the clerk; empty when unknown.
     QString titleSuffix(qint32 videoId);
+    // Refuses the checkout when the fees owing fell below `billed`.
+    bool feesFell(const QVariant &member, Money billed);
 
     Database m_db;
     std::optional<qint32> m_receipt;
+    std::optional<Money> m_feesOwed;
+    qint64 m_checkout = 0;
 };

@@ -11,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +25,8 @@ using namespace Controls;
 frmCheckout::frmCheckout(WindowContext &windows)
     : m_windows(windows)
     , m_store(windows.storePath())
+    , m_receipts(windows.storePath())
+    , m_storeDetails(windows.storePath())
 {
     setObjectName(QStringLiteral("frmCheckout"));
     setWindowTitle(QStringLiteral("Checkout Form"));
@@ -72,6 +75,12 @@ frmCheckout::frmCheckout(WindowContext &windows)
 
     connect(cmdReturn, &QPushButton::clicked, this, &frmCheckout::cmdReturn_Click);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmCheckout::SSTab1_Click);
+    // One default button, the shown page's; a button with the focus does not
+    // take Enter over, so Enter never does two things at once.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(false);
+    setCancelButton(cmdReturn);
+    showDefaultButton(0);
     // The bill's taxes are those of its day.
     connect(txtDate, &QLineEdit::editingFinished, this, &frmCheckout::billChanged);
 
@@ -128,6 +137,9 @@ void frmCheckout::cmdDisplayInfo_Click()
     ShowMember(row);
     if (row.deleted)
         return;
+    // The last customer's refusals are not this one's business.
+    if (txtMemID2->text() != QString::number(row.number))
+        lstOutcome->clear();
     txtMemID2->setText(txtMemberID->text());
     // Fees handed on for someone else are not this member's to pay.
     if (m_feesMember && *m_feesMember != row.number) {
@@ -240,6 +252,45 @@ void frmCheckout::billChanged()
     txtSalesTotal->setText(m_salesTotal.toCurrency());
     if (SSTab1->currentIndex() == PaymentPage)
         showPaymentTotals();
+}
+
+QPushButton *frmCheckout::pageDefault(int page) const
+{
+    QPushButton *const defaults[] = {cmdDisplayInfo, cmdAdd, cmdBuy, cmdCheckOut};
+    return page >= 0 && page < 4 ? defaults[page] : nullptr;
+}
+
+void frmCheckout::showDefaultButton(int page)
+{
+    for (int i = 0; i < 4; ++i)
+        pageDefault(i)->setDefault(i == page);
+}
+
+void frmCheckout::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        QWidget *focus = focusWidget();
+        // These boxes do their own work on Enter (a scanner's Enter among them).
+        for (QWidget *own : {static_cast<QWidget *>(txtMemberID), static_cast<QWidget *>(txtHPhoneNum),
+                             static_cast<QWidget *>(txtDLNumber), static_cast<QWidget *>(txtVidID),
+                             static_cast<QWidget *>(txtVidSale), static_cast<QWidget *>(txtInvID),
+                             static_cast<QWidget *>(txtQuan), static_cast<QWidget *>(txtDate)})
+            if (focus == own) {
+                event->accept();
+                return;
+            }
+        if (auto *button = qobject_cast<QPushButton *>(focus); button && button->isEnabled()) {
+            event->accept();
+            button->click();
+            return;
+        }
+        if (QPushButton *button = pageDefault(SSTab1->currentIndex()); button && button->isEnabled()) {
+            event->accept();
+            button->click();
+            return;
+        }
+    }
+    Form::keyPressEvent(event);
 }
 
 void frmCheckout::cmdReturn_Click()

@@ -3,6 +3,8 @@
 #include "counter/CheckoutBill.h"
 #include "counter/CheckoutMoney.h"
 #include "counter/CheckoutStore.h"
+#include "counter/Receipt.h"
+#include "counter/StoreDetails.h"
 #include "data/Money.h"
 #include "ui/Form.h"
 
@@ -62,7 +64,7 @@ public:
     QPushButton *cmdAdd, *cmdClear, *cmdRemove, *cmdClearAll;
 
     // Sale
-    QLabel *Label14, *Label22, *Label23, *Label24, *Label25, *Label36, *Label37, *Label38, *Label13;
+    QLabel *Label14, *Label22, *Label23, *Label24, *Label25, *Label13;
     QLineEdit *txtVidSale, *txtInvID, *txtQuan, *txtUnitPrice, *txtSalesTotal;
     QPushButton *cmdBuyVideo, *cmdBuy, *cmdCancel, *cmdRemoveSale, *cmdClearAllSales;
     QListWidget *List2;
@@ -117,6 +119,7 @@ public:
 
 protected:
     void closeBox() override { cmdReturn_Click(); }
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     static constexpr int PaymentPage = 3;
@@ -128,6 +131,9 @@ private:
 
     void ShowMember(const MemberRow &row);
     void SSTab1_Click(int page);
+    // The button Enter presses on `page`, shown as the default.
+    QPushButton *pageDefault(int page) const;
+    void showDefaultButton(int page);
     void selectCard(int type, Card card);
     void OptVisa_Click() { selectCard(1, Card::Visa); }
     void optMC_Click() { selectCard(2, Card::MasterCard); }
@@ -144,6 +150,9 @@ private:
     bool planCheckout(CheckoutPlan &plan);
     // After a checkout is written: its receipt, when the customer wants one.
     void offerReceipt();
+    // The receipt of the checkout of ledger entry `seq`, drawn from what was
+    // written; false when it could not be read (the clerk has been told).
+    bool printReceipt(qint64 seq);
     void addToRentalBag();
     void addToShoppingBag();
 
@@ -157,9 +166,18 @@ private:
     // A refusal of what was typed in a tape or item box, told in the window
     // so the next scan is taken at once.
     void scanRefused(const QString &text, const QString &title, const QString &about);
+    // Why tape `videoId` (titled `name`) is not in the store, in the clerk's
+    // words; nullopt when the store failed and the clerk has been told.
+    std::optional<QString> notInStore(qint32 videoId, const QString &name);
 
     WindowContext &m_windows;
     CheckoutStore m_store;
+    ReceiptStore m_receipts;
+    StoreDetailsStore m_storeDetails;
+    // Print a Receipt asked for it: the checkout prints it without asking again.
+    bool m_receiptWanted = false;
+    // The card's last four digits as the checkout was paid, for its receipt.
+    QString m_cardLastFour;
     CheckoutBill m_bill;
     QButtonGroup *m_payment;
     // Whose fees the bill's "Pay " line pays, while it has one.

@@ -20,9 +20,40 @@ void frmCheckout::cmdAdd_Click()
     txtVidID->selectAll();
 }
 
+namespace {
+
+// "Tape 13 (Steel Horizon)": how a refusal names a tape to the clerk.
+QString named(const QString &what, qint32 id, const QString &name)
+{
+    return name.isEmpty() ? QStringLiteral("%1 %2").arg(what).arg(id)
+                          : QStringLiteral("%1 %2 (%3)").arg(what).arg(id).arg(name);
+}
+
+} // namespace
+
+std::optional<QString> frmCheckout::notInStore(qint32 videoId, const QString &name)
+{
+    const Fetched<TapeWhereabouts> where = m_store.whereabouts(videoId);
+    if (where.failed) {
+        showDbError(m_windows.ws(), m_store.lastError());
+        return std::nullopt;
+    }
+    const QString tape = named(QStringLiteral("Tape"), videoId, name);
+    if (where.row->member)
+        return QStringLiteral("%1 is out to member %2, due %3.").arg(tape).arg(*where.row->member).arg(where.row->due);
+    if (where.row->sold)
+        return QStringLiteral("%1 was sold; it is no longer the store's.").arg(tape);
+    return QStringLiteral("%1 is marked as not in the store, though no rental holds it. Ask the manager to check it "
+                          "in Video Management.")
+        .arg(tape);
+}
+
 void frmCheckout::addToRentalBag()
 {
     WindowSystem &ws = m_windows.ws();
+    // A refused number leaves no other tape's details beside it.
+    for (QLineEdit *box : {txtMovieName, txtClass, txtRating, txtType, txtActor, txtActress})
+        box->clear();
     const QString about = QStringLiteral("Tape ") + txtVidID->text().trimmed();
     if (txtMemID2->text() == QLatin1String("0") || txtMemID2->text().isEmpty())
         return scanRefused(QStringLiteral("Must be a member to rent."), QStringLiteral("No member entered."), about);
@@ -42,19 +73,20 @@ void frmCheckout::addToRentalBag()
     if (tape.failed)
         return showDbError(ws, m_store.lastError());
     if (!tape.row)
-        return scanRefused(QStringLiteral("That tape was not found in the system."),
-                           QStringLiteral("Tape entry error."), about);
+        return scanRefused(QStringLiteral("Tape %1 is not on file: check the number.").arg(m_rentVideoID),
+                           QStringLiteral("Tape entry error."), {});
+    const QString tapeNamed = named(QStringLiteral("Tape"), m_rentVideoID, tape.row->name);
     if (tape.row->deleted)
-        return scanRefused(QStringLiteral("That tape has been deleted and cannot be rented. It may be damaged or "
-                                          "unusable."),
-                           QStringLiteral("Deleted Tape"), about);
+        return scanRefused(QStringLiteral("%1 is retired (damaged or lost): it cannot be rented.").arg(tapeNamed),
+                           QStringLiteral("Deleted Tape"), {});
     if (!tape.row->forRent)
-        return scanRefused(QStringLiteral("That tape is not available for rental. Please find another."),
-                           QStringLiteral("Tape entry error."), about);
-    if (!tape.row->inStore)
-        return scanRefused(QStringLiteral("Our records show that tape is not in the store. Please check to see if "
-                                          "you have mistyped."),
-                           QStringLiteral("Tape entry error."), about);
+        return scanRefused(QStringLiteral("%1 is not for rent. Find another copy of the title.").arg(tapeNamed),
+                           QStringLiteral("Tape entry error."), {});
+    if (!tape.row->inStore) {
+        if (const auto why = notInStore(m_rentVideoID, tape.row->name))
+            scanRefused(*why, QStringLiteral("Tape entry error."), {});
+        return;
+    }
 
     txtMovieName->setText(tape.row->name);
     txtClass->setText(QString::number(tape.row->priceClass));
@@ -107,7 +139,14 @@ void frmCheckout::cmdClearAll_Click()
 
 void frmCheckout::cmdBuy_Click()
 {
+    const int before = List2->count();
     addToShoppingBag();
+    // A quantity is for one line: left in the box it would multiply the
+    // next scan, so the box goes back to 1 and the item box takes the scan.
+    if (List2->count() > before) {
+        txtQuan->setText(QStringLiteral("1"));
+        txtInvID->setFocus();
+    }
     txtInvID->selectAll();
 }
 
@@ -135,16 +174,19 @@ void frmCheckout::addToShoppingBag()
     if (item.failed)
         return showDbError(ws, m_store.lastError());
     if (!item.row)
-        return scanRefused(QStringLiteral("That inventory item was not found. Recheck."),
-                           QStringLiteral("Inventory Error."), about);
+        return scanRefused(QStringLiteral("Item %1 is not on file: check the number.").arg(m_saleInvID),
+                           QStringLiteral("Inventory Error."), {});
+    const QString itemNamed = named(QStringLiteral("Item"), m_saleInvID, item.row->name);
     if (item.row->deleted)
-        return scanRefused(QStringLiteral("That inventory item was deleted, it should not be in stock. Please "
-                                          "consult manager."),
-                           QStringLiteral("Deleted item."), about);
+        return scanRefused(QStringLiteral("%1 is retired and should not be on the shelf. Ask the manager.")
+                               .arg(itemNamed),
+                           QStringLiteral("Deleted item."), {});
     if (item.row->quantity < m_saleQuantity)
-        return scanRefused(QStringLiteral("There is insufficient stock marked in inventory to sell that order. "
-                                          "Please consult manager."),
-                           QStringLiteral("Inventory Warning."), about);
+        return scanRefused(QStringLiteral("%1: %2 are in stock, not enough to sell %3. Ask the manager.")
+                               .arg(itemNamed)
+                               .arg(item.row->quantity)
+                               .arg(m_saleQuantity),
+                           QStringLiteral("Inventory Warning."), {});
     m_saleItemName = item.row->name;
     m_saleUnitPrice = item.row->price;
     txtUnitPrice->setText(m_saleUnitPrice.toPlainCents());
@@ -179,18 +221,20 @@ void frmCheckout::cmdBuyVideo_Click()
     if (tape.failed)
         return showDbError(ws, m_store.lastError());
     if (!tape.row)
-        return scanRefused(QStringLiteral("That video ID was not found in the system."),
-                           QStringLiteral("Tape Entry Error"), about);
+        return scanRefused(QStringLiteral("Tape %1 is not on file: check the number.").arg(*videoId),
+                           QStringLiteral("Tape Entry Error"), {});
+    const QString tapeNamed = named(QStringLiteral("Tape"), *videoId, tape.row->name);
     if (tape.row->deleted)
-        return scanRefused(QStringLiteral("That tape has been deleted from the system. It may be damaged or "
-                                          "unuseable."),
-                           QStringLiteral("Tape deleted."), about);
+        return scanRefused(QStringLiteral("%1 is retired (damaged or lost): it cannot be sold.").arg(tapeNamed),
+                           QStringLiteral("Tape deleted."), {});
     if (!tape.row->forSale)
-        return scanRefused(QStringLiteral("That video is not for sale. Please try to find another."),
-                           QStringLiteral("Tape Entry Error"), about);
-    if (!tape.row->inStore)
-        return scanRefused(QStringLiteral("Our records show that that video is not in the store. Did you mistype?"),
-                           QStringLiteral("Tape Entry Error"), about);
+        return scanRefused(QStringLiteral("%1 is not for sale. Find another copy of the title.").arg(tapeNamed),
+                           QStringLiteral("Tape Entry Error"), {});
+    if (!tape.row->inStore) {
+        if (const auto why = notInStore(*videoId, tape.row->name))
+            scanRefused(*why, QStringLiteral("Tape Entry Error"), {});
+        return;
+    }
 
     const std::optional<Money> price = tape.row->salePrice.checkedTimesRateRounded(1, 1);
     if (!m_bill.fits(price, rates().taxes))

@@ -3,6 +3,7 @@
 
 #include "frmCheckout.h"
 
+#include "counter/BillView.h"
 #include "ui/Controls.h"
 
 #include <QButtonGroup>
@@ -136,7 +137,7 @@ void frmCheckout::buildRentalPage(QWidget *page)
     cmdRemove = button(page, "cmdRemove", "Remove",
                        "First click on the list box to select a video, then click here to remove it");
     cmdClearAll = button(page, "cmdClearAll", "Clear All", "Click to remove all videos from the rental bag");
-    right->addWidget(List1, 0, 0, 1, 4);
+    right->addWidget(BillView::headed(List1, page), 0, 0, 1, 4);
     right->addWidget(Label9, 1, 0, Qt::AlignRight);
     right->addWidget(txtTotal, 1, 1);
     right->addWidget(cmdRemove, 1, 2);
@@ -187,21 +188,13 @@ void frmCheckout::buildSalePage(QWidget *page)
     layout->addLayout(left, 2);
 
     auto *right = new QGridLayout;
-    Label36 = label(page, "Label36", "Item");
-    Label37 = label(page, "Label37", "Quantity");
-    Label38 = label(page, "Label38", "Price");
-    auto *headings = new QHBoxLayout;
-    headings->addWidget(Label36, 3);
-    headings->addWidget(Label37, 1);
-    headings->addWidget(Label38, 1);
     List2 = billList(page, "List2", "Courier");
     Label13 = label(page, "Label13", "Total:");
     txtSalesTotal = edit(page, "txtSalesTotal", true);
     cmdRemoveSale = button(page, "cmdRemoveSale", "Remove",
                            "Click on an item in the shopping bag, then click here to remove it");
     cmdClearAllSales = button(page, "cmdClearAllSales", "Clear All", "Click here to empty the shopping bag");
-    right->addLayout(headings, 0, 0, 1, 4);
-    right->addWidget(List2, 1, 0, 1, 4);
+    right->addWidget(BillView::headed(List2, page), 1, 0, 1, 4);
     right->addWidget(Label13, 2, 0, Qt::AlignRight);
     right->addWidget(txtSalesTotal, 2, 1);
     right->addWidget(cmdRemoveSale, 2, 2);
@@ -223,7 +216,7 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     auto *layout = new QGridLayout(page);
     List3 = billList(page, "List3", "Courier New");
     m_bill = CheckoutBill(List3);
-    layout->addWidget(List3, 0, 0, 2, 1);
+    layout->addWidget(BillView::headed(List3, page), 0, 0, 2, 1);
 
     auto *totals = new QGridLayout;
     Label28 = label(page, "Label28", "SubTotal");
@@ -234,6 +227,9 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     txtGST = edit(page, "txtGST", true);
     Label30 = label(page, "Label30", "");
     txtPST = edit(page, "txtPST", true);
+    // Room for the longest caption a rate can make, so none is cut short.
+    for (QLabel *caption : {Label29, Label30})
+        caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(QStringLiteral("GST @ 99.999%")) + 4);
     Label31 = label(page, "Label31", "TOTAL");
     txtTotal1 = edit(page, "txtTotal1", true);
     QFont bold = Label31->font();

@@ -19,10 +19,21 @@ namespace {
 const QString Crlf = QStringLiteral("\r\n");
 constexpr int Cash = 6;
 
+// Focus to `box` now, and again once the key or click that chose the
+// payment is done: arrow keys among the options move the focus to the
+// option after it is chosen.
+void focusAfterChoosing(QLineEdit *box)
+{
+    box->setFocus();
+    QMetaObject::invokeMethod(
+        box, [box] { if (box->isEnabled() && box->isVisible()) box->setFocus(); }, Qt::QueuedConnection);
+}
+
 } // namespace
 
 void frmCheckout::SSTab1_Click(int page)
 {
+    showDefaultButton(page);
     if (page == PaymentPage)
         showPaymentTotals();
 }
@@ -73,21 +84,21 @@ void frmCheckout::selectCard(int type, Card card)
 void frmCheckout::optAmEx_Click()
 {
     openPaymentBoxes(true, true, false);
-    txtCardNum->setFocus();
+    focusAfterChoosing(txtCardNum);
     m_paymentType = 3;
 }
 
 void frmCheckout::optDebit_Click()
 {
     openPaymentBoxes(true, false, false);
-    txtCardNum->setFocus();
+    focusAfterChoosing(txtCardNum);
     m_paymentType = 5;
 }
 
 void frmCheckout::optCash_Click()
 {
     openPaymentBoxes(false, false, true);
-    txtCash->setFocus();
+    focusAfterChoosing(txtCash);
     m_paymentType = Cash;
 }
 
@@ -150,6 +161,7 @@ void frmCheckout::cmdCheckOut_Click()
             return;
         }
         m_money.payCash(*cash);
+        m_cardLastFour.clear();
         txtChange->setText(m_money.change.toPlainCents());
         answer = ws.msgBox(QStringLiteral("Verify that the customer has provided $") + cash->toPlainCents() + Crlf
                                + QStringLiteral("in cash and been returned $") + txtChange->text()
@@ -163,6 +175,7 @@ void frmCheckout::cmdCheckOut_Click()
             return;
         }
         m_money.payByCard(m_paymentType);
+        m_cardLastFour = CardMask::lastFour(txtCardNum->text());
         // From here on the window (and so the receipt) shows the number masked.
         txtCardNum->setText(CardMask::masked(txtCardNum->text()));
         static const char *const descriptions[] = {"VISA credit charge", "MasterCard credit charge",
@@ -187,6 +200,13 @@ void frmCheckout::cmdCheckOut_Click()
     // All of it or none of it: a failure leaves the bill on screen to try again.
     plan.money = m_money;
     if (!m_store.recordCheckout(plan)) {
+        // Fees paid elsewhere meanwhile: the bill charges what is still owed.
+        if (const auto owed = m_store.feesOwed(); owed && m_feesMember) {
+            if (*owed > Money())
+                addFeesPaid(*m_feesMember, *owed);
+            else
+                takeFeesLine();
+        }
         // Prices may have changed meanwhile: the totals are read afresh.
         m_ratesDay = {};
         billChanged();

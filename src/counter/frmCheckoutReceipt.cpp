@@ -1,38 +1,53 @@
-// The receipt: the checkout just written, or the counter's window as it
-// stands, printed with no more of a card number than its last four digits.
+// The receipt: a layout of its own, drawn from the checkout as it was
+// written, never from the window, so a reprint is the same.
 
 #include "frmCheckout.h"
 
-#include "counter/CardMask.h"
+#include "ui/Messages.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
-
-#include <QLineEdit>
 
 void frmCheckout::cmdPrintRec_Click()
 {
     WindowSystem &ws = m_windows.ws();
-    if (ws.msgBox(QStringLiteral("Do you wish to print this form out now as a receipt?"), Buttons::YesNo,
-                  Icon::Question, QStringLiteral("Print Receipt"))
-        == Answer::Yes) {
-        // The receipt carries no more of a card number than its last four digits.
-        if (!txtCardNum->text().trimmed().isEmpty())
-            txtCardNum->setText(CardMask::masked(txtCardNum->text()));
-        ws.printWindow(*this);
-    }
+    // A receipt shows the checkout as written, so it follows the checkout.
     if (ws.msgBox(QStringLiteral("Does the customer want to check out now? (No cancels transaction.)"),
                   Buttons::YesNo, Icon::Question, QStringLiteral("Check-out"))
-        == Answer::Yes)
-        cmdCheckOut_Click();
-    else
+        != Answer::Yes) {
         ResetCheckout();
+        return;
+    }
+    m_receiptWanted = true;
+    cmdCheckOut_Click();
+    m_receiptWanted = false;
 }
 
 void frmCheckout::offerReceipt()
 {
     WindowSystem &ws = m_windows.ws();
-    if (ws.msgBox(QStringLiteral("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question,
-                  QStringLiteral("Receipt option"))
-        == Answer::Yes)
-        ws.printWindow(*this, m_store.lastReceipt());
+    if (!m_receiptWanted
+        && ws.msgBox(QStringLiteral("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question,
+                     QStringLiteral("Receipt option"))
+               != Answer::Yes)
+        return;
+    printReceipt(m_store.lastCheckout());
+}
+
+bool frmCheckout::printReceipt(qint64 seq)
+{
+    WindowSystem &ws = m_windows.ws();
+    std::optional<ReceiptRecord> record = m_receipts.read(seq);
+    if (!record) {
+        showDbError(ws, m_receipts.lastError());
+        return false;
+    }
+    const std::optional<StoreDetails> store = m_storeDetails.load();
+    if (!store) {
+        showDbError(ws, m_storeDetails.lastError());
+        return false;
+    }
+    record->cardLastFour = m_cardLastFour;
+    const QStringList lines = Receipt::lines(*record, *store, Receipt::widthOf(store->paper));
+    ws.printPages(Receipt::pages(lines, store->paper), record->receiptId.value_or(0));
+    return true;
 }

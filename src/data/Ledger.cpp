@@ -266,6 +266,23 @@ std::optional<DayEnd> dayEnd(Database &db, QDate day)
     return out;
 }
 
+std::optional<LedgerEntry> entry(Database &db, qint64 seq)
+{
+    auto q = db.run(QStringLiteral("read ledger entry %1").arg(seq),
+                    QStringLiteral("SELECT %1, Hash FROM tblLedger WHERE Seq = ?").arg(Columns), {seq});
+    if (!q)
+        return std::nullopt;
+    return q->next() ? entryAt(*q) : LedgerEntry{};
+}
+
+std::optional<qint64> lastSeq(Database &db)
+{
+    const auto seq = db.scalar(QStringLiteral("read the ledger"), QStringLiteral("SELECT MAX(Seq) FROM tblLedger"));
+    if (!seq)
+        return std::nullopt;
+    return seq->isNull() ? 0 : seq->toLongLong();
+}
+
 std::optional<Drawer> drawer(Database &db, QDate day, const QString &counter)
 {
     const auto entries = entriesOf(db, day, counter);

@@ -122,6 +122,10 @@ QString methodName(int method);
 bool append(Database &db, const LedgerEntry &entry);
 
 std::optional<DayEnd> dayEnd(Database &db, QDate day);
+// Entry `seq`; an entry with seq 0 when there is none.
+std::optional<LedgerEntry> entry(Database &db, qint64 seq);
+// The number of the last entry written; 0 when the ledger is empty.
+std::optional<qint64> lastSeq(Database &db);
 // One counter's drawer on `day`; empty figures when it did nothing.
 std::optional<Drawer> drawer(Database &db, QDate day, const QString &counter);
 // Each day from `from` to `to` with checkouts, in order.

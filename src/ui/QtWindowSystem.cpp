@@ -118,6 +118,13 @@ bool QtWindowSystem::hasDefaultPrinter()
     return !QPrinterInfo::defaultPrinter().isNull();
 }
 
+bool QtWindowSystem::sendPagesToPrinter(const PrintPages &pages)
+{
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer.setDocName(applicationTitle());
+    return ReceiptFile::drawPages(printer, pages);
+}
+
 bool QtWindowSystem::sendToPrinter(const QImage &image)
 {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);

@@ -17,4 +17,5 @@ protected:
     void beep() override;
     bool hasDefaultPrinter() override;
     bool sendToPrinter(const QImage &image) override;
+    bool sendPagesToPrinter(const PrintPages &pages) override;
 };

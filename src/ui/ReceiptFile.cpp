@@ -1,6 +1,7 @@
 #include "ReceiptFile.h"
 
 #include "data/OutputFile.h"
+#include "ui/WindowSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,22 @@ bool drawPage(QPagedPaintDevice &device, const QImage &image)
     return painter.end();
 }
 
+bool drawPages(QPagedPaintDevice &device, const PrintPages &pages)
+{
+    if (!device.setPageLayout(pages.layout))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (int i = 0; i < pages.pageCount; ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        // The painter's origin is the top left of the page inside its margins.
+        pages.draw(painter, QRect(QPoint(0, 0), painter.viewport().size()), i);
+    }
+    return painter.end();
+}
+
 QString fileName(const QDateTime &when, int receiptNumber)
 {
     QString name = when.toString(QStringLiteral("yyyy-MM-dd_HHmmss")) + QStringLiteral("_receipt");
@@ -43,8 +60,12 @@ QString nameFor(const QString &base, int n)
 
 } // namespace
 
-Saved save(const QImage &image, const QString &folder, const QDateTime &when, int receiptNumber,
-           const QString &storePath)
+namespace {
+
+// Writes the PDF `draw` makes into a new file of `folder`, named as
+// fileName() says and never over another.
+Saved saveDrawn(const std::function<bool(QPdfWriter &)> &draw, const QString &folder, const QDateTime &when,
+                int receiptNumber, const QString &storePath)
 {
     const QDir dir(folder);
     if (!dir.exists()
@@ -64,10 +85,7 @@ Saved save(const QImage &image, const QString &folder, const QDateTime &when, in
         QPdfWriter pdf(&file.device());
         pdf.setCreator(QStringLiteral("Video Store"));
         pdf.setTitle(receiptNumber > 0 ? QStringLiteral("Receipt %1").arg(receiptNumber) : QStringLiteral("Receipt"));
-        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        pdf.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-        drawn = drawPage(pdf, image);
+        drawn = draw(pdf);
     }
     if (!drawn)
         return {{}, QStringLiteral("The page could not be drawn.")};
@@ -80,6 +98,28 @@ Saved save(const QImage &image, const QString &folder, const QDateTime &when, in
             return {{}, file.error()};
     }
     return {file.target(), {}};
+}
+
+} // namespace
+
+Saved save(const QImage &image, const QString &folder, const QDateTime &when, int receiptNumber,
+           const QString &storePath)
+{
+    return saveDrawn(
+        [&](QPdfWriter &pdf) {
+            const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+            pdf.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                                          QPageLayout::Portrait, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+            return drawPage(pdf, image);
+        },
+        folder, when, receiptNumber, storePath);
+}
+
+Saved save(const PrintPages &pages, const QString &folder, const QDateTime &when, int receiptNumber,
+           const QString &storePath)
+{
+    return saveDrawn([&](QPdfWriter &pdf) { return drawPages(pdf, pages); }, folder, when, receiptNumber,
+                     storePath);
 }
 
 } // namespace ReceiptFile

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QPainter>
 #include <QWidget>
 
 QString WindowSystem::applicationTitle()
@@ -55,19 +56,67 @@ bool WindowSystem::printWindow(QWidget &window, int receiptNumber)
     return true;
 }
 
+bool WindowSystem::printPages(const PrintPages &pages, int receiptNumber)
+{
+    if (!hasDefaultPrinter()) {
+        if (!m_receiptFolder.isEmpty())
+            return savePagesAsPdf(pages, receiptNumber);
+        msgBox(noPrinterMessage(), Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        return false;
+    }
+    if (!sendPagesToPrinter(pages)) {
+        msgBox(QStringLiteral("The printer did not accept the page. Check the printer and try again."),
+               Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        return false;
+    }
+    return true;
+}
+
+bool WindowSystem::sendPagesToPrinter(const PrintPages &pages)
+{
+    // At a receipt printer's resolution, 203 dots an inch.
+    constexpr qreal Dpi = 203;
+    const QRectF page = pages.layout.fullRect(QPageLayout::Inch);
+    const QRectF inside = pages.layout.paintRect(QPageLayout::Inch);
+    for (int i = 0; i < pages.pageCount; ++i) {
+        QImage image((page.size() * Dpi).toSize(), QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(Dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(Dpi / 0.0254));
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        pages.draw(painter, QRectF(inside.topLeft() * Dpi, inside.size() * Dpi).toRect(), i);
+        painter.end();
+        if (!sendToPrinter(image))
+            return false;
+    }
+    return true;
+}
+
 bool WindowSystem::saveAsPdf(const QImage &image, int receiptNumber)
 {
     const QDateTime now = m_now ? m_now() : QDateTime::currentDateTime();
     const ReceiptFile::Saved saved = ReceiptFile::save(image, m_receiptFolder, now, receiptNumber, m_storePath);
-    if (saved.path.isEmpty()) {
+    return told(saved.path, saved.error);
+}
+
+bool WindowSystem::savePagesAsPdf(const PrintPages &pages, int receiptNumber)
+{
+    const QDateTime now = m_now ? m_now() : QDateTime::currentDateTime();
+    const ReceiptFile::Saved saved = ReceiptFile::save(pages, m_receiptFolder, now, receiptNumber, m_storePath);
+    return told(saved.path, saved.error);
+}
+
+bool WindowSystem::told(const QString &path, const QString &error)
+{
+    if (path.isEmpty()) {
         msgBox(QStringLiteral("No printer is available, and the receipt could not be saved as a PDF file in ")
-                   + QDir::toNativeSeparators(m_receiptFolder) + QStringLiteral(": ") + saved.error
+                   + QDir::toNativeSeparators(m_receiptFolder) + QStringLiteral(": ") + error
                    + QStringLiteral("\r\nSet up a default printer, or make that folder writable, and try again."),
                Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
         return false;
     }
     msgBox(QStringLiteral("No printer is available, so the receipt was saved as a PDF file:\r\n")
-               + QDir::toNativeSeparators(saved.path),
+               + QDir::toNativeSeparators(path),
            Buttons::Ok, Icon::Information, QStringLiteral("Print"));
     return true;
 }

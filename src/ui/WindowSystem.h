@@ -2,14 +2,26 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
 
 class OutcomeList;
 class QDialog;
+class QPainter;
 class QPrinter;
 class QWidget;
+
+// A document of its own layout, drawn page by page on a printer or a PDF:
+// its paper and margins, how many pages, and how each is drawn within
+// `area` (the page inside its margins, in the device's units).
+struct PrintPages
+{
+    QPageLayout layout;
+    int pageCount = 1;
+    std::function<void(QPainter &painter, const QRect &area, int page)> draw;
+};
 
 // The modal boxes and printing every window uses. Windows never make a
 // QMessageBox themselves, so tests can answer each box from a script.
@@ -53,6 +65,8 @@ public:
     // told where; with neither, the user is told so. True when printed or saved.
     bool printWindow(QWidget &window);
     bool printWindow(QWidget &window, int receiptNumber);
+    // The same for a document of its own layout, printed or saved as drawn.
+    bool printPages(const PrintPages &pages, int receiptNumber);
 
     // Where receipts go as PDF files when there is no printer.
     void setReceiptFolder(const QString &folder) { m_receiptFolder = folder; }
@@ -78,9 +92,14 @@ protected:
     virtual void beep() {}
     virtual bool hasDefaultPrinter() = 0;
     virtual bool sendToPrinter(const QImage &image) = 0;
+    // Prints `pages` on the default printer; by default each page as an
+    // image sent to sendToPrinter().
+    virtual bool sendPagesToPrinter(const PrintPages &pages);
 
 private:
     bool saveAsPdf(const QImage &image, int receiptNumber);
+    bool savePagesAsPdf(const PrintPages &pages, int receiptNumber);
+    bool told(const QString &path, const QString &error);
 
     QString m_receiptFolder;
     QString m_storePath;

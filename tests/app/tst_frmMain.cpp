@@ -90,7 +90,8 @@ private slots:
                                         "Late Payment", "[Reports]", "List all Movies", "List selected type",
                                         "Customer list", "Customer by Date", "Sales all", "Rental Revenue", "",
                                         "Day End", "Cash Up", "[Customers]", "Add", "Modify", "Delete", "[Manager]",
-                                        "Change manager code...", "Prices and taxes...", "Exit"}));
+                                        "Change manager code...", "Prices and taxes...", "Store details...",
+                                        "Exit"}));
         child<QPushButton>(menu, tasks[0].button)->setFocus();
         for (const Task &task : tasks) {
             QPushButton *button = child<QPushButton>(menu, task.button);

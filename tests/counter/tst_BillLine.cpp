@@ -1,4 +1,8 @@
 #include "counter/BillLine.h"
+#include "counter/BillView.h"
+
+#include <QApplication>
+#include <QFontDatabase>
 
 #include <QTest>
 
@@ -14,6 +18,7 @@ private slots:
     void foreignLinesArePassedOver_data();
     void foreignLinesArePassedOver();
     void totalsAndTapesOfABill();
+    void columnsOfEachLine();
 };
 
 void tst_BillLine::linesReadBackAsWritten_data()
@@ -95,6 +100,39 @@ void tst_BillLine::totalsAndTapesOfABill()
     // Tapes rented or sold are on the bill; an item's number is not a tape's.
     QVERIFY(BillLine::holdsTape(bill, 4) && BillLine::holdsTape(bill, 12));
     QVERIFY(!BillLine::holdsTape(bill, 7) && !BillLine::holdsTape(bill, 3));
+}
+
+void tst_BillLine::columnsOfEachLine()
+{
+    const QString title = BillLine::fitTitle(QStringLiteral("Two  Spaces In It"));
+    const struct
+    {
+        QString line;
+        QStringList cells;
+    } rows[] = {
+        {BillLine::rent(1234, title, *Money::parse(u"3.99")), {"Rent", "1234", "Two  Spaces In It", "1", "3.99"}},
+        {BillLine::buy(7, 12, QStringLiteral("Popcorn"), *Money::parse(u"30")),
+         {"Item", "7", "Popcorn", "12", "30.00"}},
+        {BillLine::buyVideo(QStringLiteral("088"), QStringLiteral("Night Shift"), *Money::parse(u"24.99")),
+         {"Tape", "88", "Night Shift", "1", "24.99"}},
+        {BillLine::pay(*Money::parse(u"5.98")), {"Fees", "", "overdue fees", "", "5.98"}},
+        // A line the checkout passes over is shown whole, charged nothing.
+        {QStringLiteral("Note\tabc"), {"", "", "Note\tabc"}},
+    };
+    for (const auto &row : rows)
+        QCOMPARE(BillView::cells(row.line), row.cells);
+
+    // The columns fill the list's width, the amount's ending at its right edge,
+    // and the largest amount fits its column.
+    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    for (int width : {200, 600}) {
+        const BillView::Geometry g = BillView::geometry(metrics, width);
+        for (int c = 1; c < 5; ++c)
+            QCOMPARE(g.left[c], g.left[c - 1] + g.width[c - 1]);
+        QVERIFY(g.width[4] > metrics.horizontalAdvance(QStringLiteral("100000000.00")));
+        if (width == 600)
+            QCOMPARE(g.left[4] + g.width[4], width);
+    }
 }
 
 QTEST_MAIN(tst_BillLine)

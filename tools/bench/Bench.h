@@ -105,6 +105,7 @@ private:
 
 // The sections, in the order they run.
 void benchCounter(Bench &bench);
+void benchReceipts(Bench &bench);
 void benchReports(Bench &bench);
 void benchReturns(Bench &bench);
 void benchStock(Bench &bench);

@@ -1,0 +1,252 @@
+#include "Receipt.h"
+
+#include "data/Ledger.h"
+#include "data/Pricing.h"
+#include "data/StoreDate.h"
+#include "ui/WindowSystem.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QSqlQuery>
+
+std::optional<ReceiptRecord> ReceiptStore::read(qint64 seq)
+{
+    const auto entry = Ledger::entry(m_db, seq);
+    if (!entry)
+        return std::nullopt;
+    if (entry->seq == 0 || entry->kind != LedgerEntry::Kind::Checkout) {
+        m_db.fail(QStringLiteral("read the checkout"), QStringLiteral("Ledger entry %1 is not a checkout.").arg(seq));
+        return std::nullopt;
+    }
+    ReceiptRecord r;
+    r.day = entry->day;
+    r.time = entry->time;
+    r.counter = entry->counter;
+    r.member = entry->member;
+    r.rentalId = entry->rentalId;
+    r.receiptId = entry->receiptId;
+    r.method = entry->method;
+    r.feesPaid = entry->feesPaid;
+    r.subtotal = entry->subtotal;
+    r.gst = entry->gst;
+    r.pst = entry->pst;
+    r.total = entry->total;
+    r.tendered = entry->tendered;
+    r.change = entry->change;
+
+    const auto rates = Pricing::inForce(m_db, r.day);
+    if (!rates)
+        return std::nullopt;
+    r.gstLabel = rates->taxes[0].label();
+    r.pstLabel = rates->taxes[1].label();
+
+    const QString action = QStringLiteral("read the checkout");
+    if (r.member && *r.member != 0) {
+        auto q = m_db.run(action,
+                          QStringLiteral("SELECT FirstName, LastName FROM tblMembers WHERE CustomerNumber = ?"),
+                          {*r.member});
+        if (!q)
+            return std::nullopt;
+        if (q->next())
+            r.memberName = (q->value(0).toString() + u' ' + q->value(1).toString()).trimmed();
+    }
+    if (r.rentalId) {
+        auto q = m_db.run(action,
+                          QStringLiteral("SELECT r.VideoID, m.Name, r.DueDate, r.RentalFee FROM tblRentals r "
+                                         "LEFT JOIN tblVideos v ON v.VideoID = r.VideoID "
+                                         "LEFT JOIN tblMovies m ON m.MovieNum = v.MovieNum "
+                                         "WHERE r.RentalID = ? ORDER BY r.VideoID"),
+                          {*r.rentalId});
+        if (!q)
+            return std::nullopt;
+        while (q->next())
+            r.rentals.append({q->value(0).toInt(), q->value(1).toString(), q->value(2).toString(),
+                              Money::fromUnits(q->value(3).toLongLong())});
+    }
+    if (r.receiptId) {
+        auto items = m_db.run(action,
+                              QStringLiteral("SELECT d.InventoryID, i.ItemName, d.QuantityPurchased, d.Amount "
+                                             "FROM tblSalesDetails d LEFT JOIN tblInventory i "
+                                             "ON i.InventoryID = d.InventoryID WHERE d.ReceiptID = ? "
+                                             "ORDER BY d.InventoryID"),
+                              {*r.receiptId});
+        if (!items)
+            return std::nullopt;
+        while (items->next())
+            r.sales.append({items->value(0).toInt(), false, items->value(1).toString(), items->value(2).toInt(),
+                            Money::fromUnits(items->value(3).toLongLong())});
+        auto tapes = m_db.run(action,
+                              QStringLiteral("SELECT s.VideoID, m.Name, s.Amount FROM tblVideosSold s "
+                                             "LEFT JOIN tblVideos v ON v.VideoID = s.VideoID "
+                                             "LEFT JOIN tblMovies m ON m.MovieNum = v.MovieNum "
+                                             "WHERE s.ReceiptID = ? ORDER BY s.VideoID"),
+                              {*r.receiptId});
+        if (!tapes)
+            return std::nullopt;
+        while (tapes->next())
+            r.sales.append({tapes->value(0).toInt(), true, tapes->value(1).toString(), 1,
+                            Money::fromUnits(tapes->value(2).toLongLong())});
+    }
+    return r;
+}
+
+namespace Receipt {
+
+namespace {
+
+QString centred(const QString &text, int width)
+{
+    const QString cut = text.left(width);
+    return QString((width - cut.size()) / 2, u' ') + cut;
+}
+
+// `label` at the left, `value` ending at the right edge.
+QString spread(const QString &label, const QString &value, int width)
+{
+    const QString left = label.left(std::max(0, width - int(value.size()) - 1));
+    return left + QString(std::max(1, width - int(left.size()) - int(value.size())), u' ') + value;
+}
+
+QString cell(const QString &text, int width)
+{
+    return text.left(width).leftJustified(width, u' ');
+}
+
+QString right(const QString &text, int width)
+{
+    return text.rightJustified(width, u' ');
+}
+
+QString rule(int width)
+{
+    return QString(width, u'-');
+}
+
+} // namespace
+
+int widthOf(StoreDetails::Paper paper)
+{
+    return paper == StoreDetails::Paper::Letter ? 80 : 42;
+}
+
+QStringList lines(const ReceiptRecord &r, const StoreDetails &store, int width)
+{
+    QStringList out;
+    if (store.isSet()) {
+        out << centred(store.name.trimmed(), width);
+        for (const QString &line : store.address.split(u'\n', Qt::SkipEmptyParts))
+            out << centred(line.trimmed(), width);
+        if (!store.phone.trimmed().isEmpty())
+            out << centred(QStringLiteral("Phone ") + store.phone.trimmed(), width);
+        if (!store.gstNumber.trimmed().isEmpty())
+            out << centred(QStringLiteral("GST reg. no. ") + store.gstNumber.trimmed(), width);
+        if (!store.pstNumber.trimmed().isEmpty())
+            out << centred(QStringLiteral("PST reg. no. ") + store.pstNumber.trimmed(), width);
+    } else {
+        out << centred(QStringLiteral("Store details not set"), width);
+    }
+    out << rule(width);
+    out << spread(r.receiptId ? QStringLiteral("Receipt no. %1").arg(*r.receiptId) : QStringLiteral("No sale receipt"),
+                  r.rentalId ? QStringLiteral("Rental no. %1").arg(*r.rentalId) : QString(), width);
+    out << spread(StoreDate::toText(r.day) + u' ' + r.time.mid(11), QStringLiteral("Counter ") + r.counter, width);
+    if (r.member && *r.member != 0)
+        out << QStringLiteral("Member %1 %2").arg(*r.member).arg(r.memberName).left(width);
+    else
+        out << QStringLiteral("Walk-in customer");
+    out << rule(width);
+
+    // Tape, title, due date and amount; the title takes what is left.
+    constexpr int Number = 8, Due = 11, Amount = 10, Quantity = 5;
+    if (!r.rentals.isEmpty()) {
+        const int title = width - Number - Due - Amount;
+        out << QStringLiteral("RENTALS");
+        out << cell(QStringLiteral("Tape"), Number) + cell(QStringLiteral("Title"), title)
+                + cell(QStringLiteral("Due"), Due) + right(QStringLiteral("Amount"), Amount);
+        for (const ReceiptRecord::Rental &rental : r.rentals)
+            out << cell(QString::number(rental.tape), Number) + cell(rental.title, title - 1) + u' '
+                    + cell(rental.due, Due) + right(rental.amount.toPlainCents(), Amount);
+    }
+    if (!r.sales.isEmpty()) {
+        const int description = width - Number - Quantity - Amount;
+        out << QStringLiteral("SALES");
+        out << cell(QStringLiteral("Item"), Number) + cell(QStringLiteral("Description"), description)
+                + right(QStringLiteral("Qty"), Quantity) + right(QStringLiteral("Amount"), Amount);
+        for (const ReceiptRecord::Sale &sale : r.sales)
+            out << cell(QString::number(sale.number), Number)
+                    + cell(sale.tape ? QStringLiteral("Tape: ") + sale.description : sale.description, description - 1)
+                    + u' ' + right(QString::number(sale.quantity), Quantity)
+                    + right(sale.amount.toPlainCents(), Amount);
+    }
+    if (r.feesPaid != Money())
+        out << spread(QStringLiteral("Overdue fees paid"), r.feesPaid.toPlainCents(), width);
+    out << rule(width);
+    out << spread(QStringLiteral("Subtotal"), r.subtotal.toPlainCents(), width);
+    out << spread(r.gstLabel, r.gst.toPlainCents(), width);
+    if (r.pst != Money() || !r.pstLabel.contains(QLatin1String("@ 0%")))
+        out << spread(r.pstLabel, r.pst.toPlainCents(), width);
+    out << spread(QStringLiteral("TOTAL"), r.total.toCurrency(), width);
+    out << rule(width);
+    QString method = QStringLiteral("Paid by ") + Ledger::methodName(r.method);
+    if (!r.cardLastFour.isEmpty())
+        method += QStringLiteral(", card ending ") + r.cardLastFour;
+    out << method.left(width);
+    out << spread(QStringLiteral("Tendered"), r.tendered.toPlainCents(), width);
+    out << spread(QStringLiteral("Change"), r.change.toPlainCents(), width);
+    out << QString() << centred(QStringLiteral("Thank you"), width);
+    return out;
+}
+
+PrintPages pages(const QStringList &lines, StoreDetails::Paper paper)
+{
+    const bool letter = paper == StoreDetails::Paper::Letter;
+    const int width = widthOf(paper);
+    // Millimetres: a roll's printable width, a letter page's within its margins.
+    const qreal margin = letter ? 19 : 4;
+    const qreal pageWidth = letter ? 215.9 : 80;
+    const qreal across = pageWidth - 2 * margin;
+    // A fixed-pitch character is about 0.6 of its size across.
+    const qreal pointSize = across / 25.4 * 72 / (width * 0.6);
+    const qreal lineMm = pointSize * 1.25 * 25.4 / 72;
+    // Exactly as long as the receipt: never a standard size near it.
+    const qreal pageHeight = letter ? 279.4 : 2 * margin + lineMm * (lines.size() + 1);
+    const int perPage = std::max(1, int((pageHeight - 2 * margin) / lineMm) - 1);
+
+    PrintPages doc;
+    doc.layout = QPageLayout(letter ? QPageSize(QPageSize::Letter)
+                                    : QPageSize(QSizeF(pageWidth, pageHeight), QPageSize::Millimeter,
+                                                QStringLiteral("Receipt roll 80 mm"), QPageSize::ExactMatch),
+                             QPageLayout::Portrait, QMarginsF(margin, margin, margin, margin),
+                             QPageLayout::Millimeter);
+    doc.pageCount = int((lines.size() + perPage - 1) / perPage);
+    doc.draw = [lines, width, pointSize, perPage](QPainter &painter, const QRect &area, int page) {
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        font.setPointSizeF(pointSize);
+        painter.setFont(font);
+        // Whatever the font, `width` characters fit across.
+        QFontMetricsF metrics(font, painter.device());
+        const qreal wanted = metrics.horizontalAdvance(QString(width, u'0'));
+        if (wanted > area.width()) {
+            font.setPointSizeF(pointSize * area.width() / wanted);
+            painter.setFont(font);
+            metrics = QFontMetricsF(font, painter.device());
+        }
+        const qsizetype first = qsizetype(page) * perPage;
+        const qsizetype count = std::min<qsizetype>(perPage, lines.size() - first);
+        // A font taller than the page was sized for closes the lines up
+        // rather than losing the last of them off the roll.
+        const qreal step =
+            std::min(metrics.lineSpacing(), (area.height() - metrics.height()) / std::max<qsizetype>(1, count - 1));
+        qreal y = area.top() + metrics.ascent();
+        for (qsizetype i = first; i < first + count; ++i) {
+            painter.drawText(QPointF(area.left(), y), lines[i]);
+            y += step;
+        }
+    };
+    return doc;
+}
+
+} // namespace Receipt

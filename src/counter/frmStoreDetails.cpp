@@ -1,0 +1,134 @@
+#include "frmStoreDetails.h"
+
+#include "ui/Controls.h"
+#include "ui/Messages.h"
+#include "ui/Pictures.h"
+#include "ui/WindowContext.h"
+#include "ui/WindowSystem.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+namespace {
+
+const QString Title = QStringLiteral("Store details");
+
+} // namespace
+
+frmStoreDetails::frmStoreDetails(WindowContext &windows)
+    : m_windows(windows)
+    , m_store(windows.storePath())
+{
+    setObjectName(QStringLiteral("frmStoreDetails"));
+    setWindowTitle(Title);
+
+    Image1 = Pictures::makeImage1(this);
+    Label1 = heading(this, "Label1", "Store details");
+    Label7 = label(this, "Label7", "What every receipt says of the store. Until a name is given, receipts say "
+                                   "\"Store details not set\".");
+    Label7->setWordWrap(true);
+    Label2 = label(this, "Label2", "Store &name:");
+    txtStoreName = edit(this, "txtStoreName");
+    txtStoreName->setPlaceholderText(QStringLiteral("Corner Video"));
+    Label3 = label(this, "Label3", "&Address:");
+    txtAddress = named(new QPlainTextEdit(this), "txtAddress");
+    txtAddress->setTabChangesFocus(true);
+    txtAddress->setPlaceholderText(QStringLiteral("12 Main Street\nSpringfield ON  K1A 0B1"));
+    txtAddress->setFixedHeight(txtAddress->fontMetrics().lineSpacing() * 4 + 12);
+    Label4 = label(this, "Label4", "&Phone:");
+    txtPhone = edit(this, "txtPhone");
+    txtPhone->setPlaceholderText(QStringLiteral("555-0100"));
+    Label5 = label(this, "Label5", "&GST registration no.:");
+    txtGSTNumber = edit(this, "txtGSTNumber");
+    txtGSTNumber->setPlaceholderText(QStringLiteral("123456789 RT0001"));
+    Label6 = label(this, "Label6", "P&ST registration no.:");
+    txtPSTNumber = edit(this, "txtPSTNumber");
+    txtPSTNumber->setPlaceholderText(QStringLiteral("PST-1234-5678"));
+    Label2->setBuddy(txtStoreName);
+    Label3->setBuddy(txtAddress);
+    Label4->setBuddy(txtPhone);
+    Label5->setBuddy(txtGSTNumber);
+    Label6->setBuddy(txtPSTNumber);
+    optRoll80 = named(new QRadioButton(QStringLiteral("80 mm &roll (a receipt printer)"), this), "optRoll80");
+    optLetter = named(new QRadioButton(QStringLiteral("&Letter page"), this), "optLetter");
+    cmdSave = button(this, "cmdSave", "&Save");
+    cmdReturn = button(this, "cmdReturn", "Return");
+
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    top->addWidget(Image1);
+    top->addWidget(Label1, 1);
+    layout->addLayout(top);
+    layout->addWidget(Label7);
+    auto *grid = new QGridLayout;
+    addRow(grid, 0, Label2, txtStoreName);
+    addRow(grid, 1, Label3, txtAddress);
+    addRow(grid, 2, Label4, txtPhone);
+    addRow(grid, 3, Label5, txtGSTNumber);
+    addRow(grid, 4, Label6, txtPSTNumber);
+    grid->addWidget(label(this, "Label8", "Receipt paper:"), 5, 0);
+    auto *paper = new QVBoxLayout;
+    paper->addWidget(optRoll80);
+    paper->addWidget(optLetter);
+    grid->addLayout(paper, 5, 1);
+    layout->addLayout(grid);
+    layout->addStretch();
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdReturn);
+    layout->addLayout(buttons);
+    resize(560, 420);
+
+    setDefaultButton(cmdSave);
+    setCancelButton(cmdReturn);
+    connect(cmdSave, &QPushButton::clicked, this, &frmStoreDetails::cmdSave_Click);
+    connect(cmdReturn, &QPushButton::clicked, this, &frmStoreDetails::cmdReturn_Click);
+}
+
+void frmStoreDetails::Form_Activate()
+{
+    const auto details = m_store.load();
+    if (!details) {
+        showDbError(m_windows.ws(), m_store.lastError());
+        return;
+    }
+    txtStoreName->setText(details->name);
+    txtAddress->setPlainText(details->address);
+    txtPhone->setText(details->phone);
+    txtGSTNumber->setText(details->gstNumber);
+    txtPSTNumber->setText(details->pstNumber);
+    (details->paper == StoreDetails::Paper::Letter ? optLetter : optRoll80)->setChecked(true);
+    txtStoreName->setFocus();
+}
+
+void frmStoreDetails::cmdSave_Click()
+{
+    StoreDetails details;
+    details.name = txtStoreName->text();
+    details.address = txtAddress->toPlainText();
+    details.phone = txtPhone->text();
+    details.gstNumber = txtGSTNumber->text();
+    details.pstNumber = txtPSTNumber->text();
+    details.paper = optLetter->isChecked() ? StoreDetails::Paper::Letter : StoreDetails::Paper::Roll80;
+    if (!m_store.save(details))
+        return showDbError(m_windows.ws(), m_store.lastError());
+    m_windows.ws().msgBox(details.isSet() ? QStringLiteral("The store details are saved; the next receipt shows them.")
+                                          : QStringLiteral("Saved. With no store name, receipts say \"Store details "
+                                                           "not set\"."),
+                          Buttons::Ok, Icon::Information, Title);
+}
+
+void frmStoreDetails::cmdReturn_Click()
+{
+    hide();
+    m_windows.showMainMenu();
+}

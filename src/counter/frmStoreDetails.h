@@ -1,0 +1,40 @@
+#pragma once
+
+#include "counter/StoreDetails.h"
+#include "ui/Form.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class WindowContext;
+
+// The manager gives what every receipt says of the store: its name,
+// address, phone, GST and PST registration numbers, and the paper the
+// counter's receipts are printed on.
+class frmStoreDetails final : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit frmStoreDetails(WindowContext &windows);
+    Q_DISABLE_COPY_MOVE(frmStoreDetails)
+
+    QLabel *Image1, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
+    QLineEdit *txtStoreName, *txtPhone, *txtGSTNumber, *txtPSTNumber;
+    QPlainTextEdit *txtAddress;
+    QRadioButton *optRoll80, *optLetter;
+    QPushButton *cmdSave, *cmdReturn;
+
+    void cmdSave_Click();
+    void cmdReturn_Click();
+
+protected:
+    void Form_Activate() override;
+    void closeBox() override { cmdReturn_Click(); }
+
+private:
+    WindowContext &m_windows;
+    StoreDetailsStore m_store;
+};

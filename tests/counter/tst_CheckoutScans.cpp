@@ -1,0 +1,353 @@
+// The counter's boxes at the clerk's and the scanner's speed: what each
+// refusal says, what the boxes keep for the next scan, Enter and Esc.
+
+#include "CheckoutFixture.h"
+
+#include "ui/OutcomeList.h"
+#include "ui/QtWindowSystem.h"
+
+#include <QApplication>
+#include <QTabWidget>
+
+class tst_CheckoutScans : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rentalBagRefusalsInOrder_data();
+    void rentalBagRefusalsInOrder();
+    void shoppingBagStockChecksAndLineForm();
+    void buyVideoRefusalsAndLine();
+    void scannerAddsTapeAfterTape();
+    void oneTapeOnceInABill();
+    void scannerLosesNoTapeToABox();
+    void quantityIsForOneLine();
+    void noticesClearForTheNextCustomer();
+    void enterChecksOutAndEscReturns();
+};
+
+void tst_CheckoutScans::rentalBagRefusalsInOrder_data()
+{
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QString>("videoId");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("no member") << "" << "1002" << "Must be a member to rent." << "No member entered.";
+    QTest::newRow("no video ID") << "1" << "" << "Enter A valid Video ID Number" << "Tape entry error.";
+    QTest::newRow("not a number") << "1" << "10o2"
+                                  << "\"10o2\" is not a valid video ID. Enter a whole number from 0 to 2147483647."
+                                  << "Invalid number";
+    QTest::newRow("not found") << "1" << "999" << "Tape 999 is not on file: check the number." << "Tape entry error.";
+    QTest::newRow("retired before the rest")
+        << "1" << "1004" << "Tape 1004 (Short) is retired (damaged or lost): it cannot be rented."
+        << "Deleted Tape";
+    QTest::newRow("not for rent before not in store")
+        << "1" << "1005" << "Tape 1005 (Short) is not for rent. Find another copy of the title."
+        << "Tape entry error.";
+    QTest::newRow("out on rental") << "1" << "1001" << "Tape 1001 (The Long Goodbye Express Returns) is out to "
+                                                      "member 2, due 2026-03-04."
+                                   << "Tape entry error.";
+    QTest::newRow("sold") << "1" << "2004" << "Tape 2004 (Short) was sold; it is no longer the store's."
+                          << "Tape entry error.";
+    QTest::newRow("not in store")
+        << "1" << "1006"
+        << "Tape 1006 (Short) is marked as not in the store, though no rental holds it. Ask the manager to check "
+           "it in Video Management."
+        << "Tape entry error.";
+}
+
+void tst_CheckoutScans::rentalBagRefusalsInOrder()
+{
+    QFETCH(QString, member);
+    QFETCH(QString, videoId);
+    QFETCH(QString, prompt);
+    QFETCH(QString, title);
+    TestStore s;
+    frmCheckout &w = open(s);
+    s.addRental(1, 2, 1001, u"2026-02-28"_s, u"2026-03-04"_s);
+    s.exec(u"UPDATE tblVideos SET InStore = 0 WHERE VideoID = 1001"_s);
+    s.exec(u"UPDATE tblVideos SET ForRent = 1 WHERE VideoID = 2004"_s);
+    s.exec(u"INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES (1, '2026-02-01', 0)"_s);
+    s.exec(u"INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount) VALUES (2004, 1, 99900, 99900)"_s);
+    if (!member.isEmpty())
+        lookUp(w, w.txtMemberID, member);
+    // The boxes show a tape only while it is the one accepted.
+    rent(w, u"1002"_s);
+    QCOMPARE(w.txtMovieName->text(), member.isEmpty() ? QString() : u"Short"_s);
+    w.List1->clear();
+    w.List3->clear();
+    w.lstOutcome->clear();
+    s.ws().clear();
+    rent(w, videoId);
+    for (QLineEdit *box : {w.txtMovieName, w.txtRating, w.txtActor, w.txtActress, w.txtClass})
+        QCOMPARE(box->text(), QString());
+    QCOMPARE(s.ws().last().prompt, prompt);
+    QCOMPARE(s.ws().last().title, title);
+    QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+    // Told in the window, with the bell, so a scanner can go on.
+    QVERIFY(s.ws().last().inWindow);
+    QCOMPARE(s.ws().beeps(), 1);
+    QCOMPARE(w.lstOutcome->count(), 1);
+    QCOMPARE(w.List1->count(), 0);
+    QCOMPARE(w.List3->count(), 0);
+}
+
+void tst_CheckoutScans::shoppingBagStockChecksAndLineForm()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    lookUp(w, w.txtMemberID, u"1"_s);
+
+    buy(w, u"7"_s, u"3"_s);
+    QCOMPARE(listLines(w.List2), QStringList{u"Buy 7 3  Popcorn\t7.50"_s});
+    QCOMPARE(w.txtSalesTotal->text(), u"$7.50"_s);
+    QCOMPARE(w.txtUnitPrice->text(), u"2.50"_s);
+    QCOMPARE(w.txtMemID2->text(), u"1"_s);
+
+    // Exactly the quantity on hand may be sold; one more may not.
+    buy(w, u"8"_s, u"2"_s);
+    QCOMPARE(w.List2->count(), 2);
+    buy(w, u"8"_s, u"3"_s);
+    QCOMPARE(s.ws().last().prompt, u"Item 8 (Licorice): 2 are in stock, not enough to sell 3. Ask the manager."_s);
+    QCOMPARE(s.ws().last().title, u"Inventory Warning."_s);
+
+    struct Refusal { const char *item, *quantity, *prompt; };
+    for (const Refusal &r : {Refusal{"", "1", "Enter Inventory ID of Item"},
+                             Refusal{"99", "1", "Item 99 is not on file: check the number."},
+                             Refusal{"9", "1", "Item 9 (Old stock) is retired and should not be on the shelf. Ask "
+                                               "the manager."},
+                             Refusal{"7", "0", "\"0\" is not a quantity that can be sold. Enter a whole number of "
+                                               "at least 1."},
+                             Refusal{"7", "-2", "\"-2\" is not a quantity that can be sold. Enter a whole number "
+                                                "of at least 1."},
+                             Refusal{"x7", "1", "\"x7\" is not a valid inventory ID. Enter a whole number from 0 to "
+                                                "2147483647."}}) {
+        buy(w, QString::fromLatin1(r.item), QString::fromLatin1(r.quantity));
+        QCOMPARE(s.ws().last().prompt, QString::fromLatin1(r.prompt));
+    }
+    QCOMPARE(w.List2->count(), 2);
+    QCOMPARE(w.List3->count(), 2);
+    QCOMPARE(w.salesTotal(), *Money::parse(u"10"));
+}
+
+void tst_CheckoutScans::buyVideoRefusalsAndLine()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    struct Refusal { const char *id, *prompt, *title; };
+    for (const Refusal &r :
+         {Refusal{"999", "Tape 999 is not on file: check the number.", "Tape Entry Error"},
+          Refusal{"2002", "Tape 2002 (Short) is retired (damaged or lost): it cannot be sold.", "Tape deleted."},
+          Refusal{"2003", "Tape 2003 (Short) is not for sale. Find another copy of the title.", "Tape Entry Error"},
+          Refusal{"2004", "Tape 2004 (Short) is marked as not in the store, though no rental holds it. Ask the "
+                          "manager to check it in Video Management.",
+                  "Tape Entry Error"}}) {
+        buyVideo(w, QString::fromLatin1(r.id));
+        QCOMPARE(s.ws().last().prompt, QString::fromLatin1(r.prompt));
+        QCOMPARE(s.ws().last().title, QString::fromLatin1(r.title));
+        QCOMPARE(w.txtVidSale->text(), QString::fromLatin1(r.id));
+    }
+    buyVideo(w, QString());
+    QCOMPARE(s.ws().last().title, u"Invalid number"_s);
+    QCOMPARE(w.List2->count(), 0);
+    QCOMPARE(w.txtMemID2->text(), u"0"_s);
+
+    buyVideo(w, u"2001"_s);
+    QCOMPARE(listLines(w.List2), QStringList{u"BuyV 2001  Short\t9.99"_s});
+    QCOMPARE(listLines(w.List3), listLines(w.List2));
+    QCOMPARE(w.txtSalesTotal->text(), u"$9.99"_s);
+    QCOMPARE(w.txtVidSale->text(), QString());
+}
+
+void tst_CheckoutScans::scannerAddsTapeAfterTape()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    lookUp(w, w.txtMemberID, u"1"_s);
+    w.SSTab1->setCurrentIndex(1);
+    w.txtVidID->setFocus();
+    // A scanner types digits and Enter into whatever box has the focus.
+    for (const char *code : {"1001", "1002", "1003"}) {
+        QTest::keyClicks(w.focusWidget(), QString::fromLatin1(code));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+    }
+    QCOMPARE(listLines(w.List1).size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(w.List1->item(i)->text().startsWith(u"Rent 100%1 "_s.arg(i + 1)));
+    QCOMPARE(w.txtVidID->text(), u"1003"_s); // still in view, selected for the next scan
+    QVERIFY(w.txtVidID->hasSelectedText());
+
+    w.SSTab1->setCurrentIndex(2);
+    w.txtInvID->setFocus();
+    for (const char *code : {"7", "8"}) {
+        QTest::keyClicks(w.focusWidget(), QString::fromLatin1(code));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+    }
+    QCOMPARE(listLines(w.List2).size(), 2);
+    QVERIFY(w.List2->item(1)->text().startsWith(u"Buy 8 1 "_s));
+}
+
+void tst_CheckoutScans::oneTapeOnceInABill()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    s.addTape(3001, 11, true, true, true, u"9.99"_s);
+    lookUp(w, w.txtMemberID, u"1"_s);
+    rent(w, u"1002"_s);
+    // A scanner's double read: refused, nothing added, nothing charged.
+    rent(w, u"01002"_s);
+    QCOMPARE(s.ws().last().prompt, u"Tape 1002 is already in this bill."_s);
+    QVERIFY(s.ws().last().inWindow);
+    QCOMPARE(w.List1->count(), 1);
+    QCOMPARE(w.txtTotal->text(), u"$2.99"_s);
+
+    // One tape cannot be both sold and rented, nor sold twice.
+    buyVideo(w, u"3001"_s);
+    buyVideo(w, u"3001"_s);
+    QCOMPARE(s.ws().last().prompt, u"Tape 3001 is already in this bill."_s);
+    QCOMPARE(w.txtVidSale->selectedText(), u"3001"_s);
+    rent(w, u"3001"_s);
+    QCOMPARE(s.ws().last().prompt, u"Tape 3001 is already in this bill."_s);
+    buyVideo(w, u"1002"_s);
+    QCOMPARE(s.ws().last().prompt, u"Tape 1002 is already in this bill."_s);
+
+    // Items add up as before.
+    buy(w, u"7"_s, u"1"_s);
+    buy(w, u"7"_s, u"1"_s);
+    QCOMPARE(listLines(w.List3), QStringList({rentLine("1002", "Short               ", "2.99"),
+                                              "BuyV 3001  Short\t9.99", "Buy 7 1  Popcorn\t2.50",
+                                              "Buy 7 1  Popcorn\t2.50"}));
+    checkOutCash(s, w, u"50"_s);
+    QCOMPARE(s.count(u"tblRentals"_s), 1);
+    QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 7"_s).toInt(), 3);
+}
+
+void tst_CheckoutScans::scannerLosesNoTapeToABox()
+{
+    TestStore s;
+    open(s).hide();
+    s.addTape(178, 10);
+    s.addTape(99, 11, true, false, false); // out on rental
+    s.addTape(5, 12);
+    // The real boxes: a refusal box would take the next scan's keys.
+    QtWindowSystem real;
+    WindowRegistry counter(s.path(), real);
+    counter.setToday([] { return Today; });
+    frmCheckout &w = counter.checkout();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    lookUp(w, w.txtMemberID, u"1"_s);
+    w.SSTab1->setCurrentIndex(1);
+    w.txtVidID->setFocus();
+
+    QCOMPARE(scanKeys(u"178\n99\n5\n"_s), 0);
+    QCOMPARE(listLines(w.List1).size(), 2);
+    QVERIFY(w.List1->item(0)->text().startsWith(u"Rent 178 "_s));
+    QVERIFY(w.List1->item(1)->text().startsWith(u"Rent 5 "_s));
+    QCOMPARE(w.lstOutcome->lines(),
+             QStringList{u"Tape 99 (Short) is marked as not in the store, though no rental holds it. Ask the manager "
+                         "to check it in Video Management."_s});
+    QCOMPARE(QApplication::focusWidget(), w.txtVidID);
+
+    // The same on the sale page's item box.
+    w.SSTab1->setCurrentIndex(2);
+    w.txtInvID->setFocus();
+    QCOMPARE(scanKeys(u"9\n7\n"_s), 0);
+    QCOMPARE(listLines(w.List2), QStringList{u"Buy 7 1  Popcorn\t2.50"_s});
+    QCOMPARE(QApplication::focusWidget(), w.txtInvID);
+}
+
+
+void tst_CheckoutScans::quantityIsForOneLine()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    s.addItem(6, u"Chips"_s, u"1.00"_s, 50);
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.SSTab1->setCurrentIndex(2);
+    w.txtInvID->setFocus();
+    // Item, Tab, quantity, Enter; then the next scan.
+    QTest::keyClick(w.txtInvID, Qt::Key_5);
+    QTest::keyClick(w.txtInvID, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.txtQuan);
+    QTest::keyClicks(w.txtQuan, u"2"_s);
+    QTest::keyClick(w.txtQuan, Qt::Key_Return);
+    // Item 5 is not on file: a refusal keeps the quantity for the corrected number.
+    QCOMPARE(w.txtQuan->text(), u"2"_s);
+    w.txtInvID->setText(u"6"_s);
+    QTest::keyClick(w.txtQuan, Qt::Key_Return);
+    QCOMPARE(w.txtQuan->text(), u"1"_s);
+    QCOMPARE(QApplication::focusWidget(), w.txtInvID);
+    QCOMPARE(w.txtInvID->selectedText(), u"6"_s);
+    QCOMPARE(scanKeys(u"7\n"_s), 0);
+    QCOMPARE(listLines(w.List2), QStringList({u"Buy 6 2  Chips\t2.00"_s, u"Buy 7 1  Popcorn\t2.50"_s}));
+}
+
+void tst_CheckoutScans::noticesClearForTheNextCustomer()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    lookUp(w, w.txtMemberID, u"1"_s);
+    rent(w, u"999"_s);
+    QCOMPARE(w.lstOutcome->count(), 1);
+    // The same member again keeps them; another member's lookup clears them.
+    lookUp(w, w.txtMemberID, u"1"_s);
+    QCOMPARE(w.lstOutcome->count(), 1);
+    lookUp(w, w.txtMemberID, u"2"_s);
+    QCOMPARE(w.lstOutcome->count(), 0);
+    rent(w, u"999"_s);
+    rent(w, u"1002"_s);
+    checkOutCash(s, w, u"5"_s);
+    QCOMPARE(s.count(u"tblRentals"_s), 1);
+    QCOMPARE(w.lstOutcome->count(), 0);
+}
+
+void tst_CheckoutScans::enterChecksOutAndEscReturns()
+{
+    TestStore s;
+    frmCheckout &w = open(s);
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    lookUp(w, w.txtMemberID, u"1"_s);
+    w.SSTab1->setCurrentIndex(1);
+    w.txtVidID->setFocus();
+    // Enter in a box does its own work once: no default button adds the tape again.
+    QCOMPARE(scanKeys(u"1002\n"_s), 0);
+    QCOMPARE(w.List1->count(), 1);
+    QCOMPARE(w.lstOutcome->count(), 0);
+
+    w.SSTab1->setCurrentIndex(3);
+    const QList<QPushButton *> defaults = [&] {
+        QList<QPushButton *> out;
+        for (QPushButton *b : w.findChildren<QPushButton *>())
+            if (b->isDefault())
+                out << b;
+        return out;
+    }();
+    QCOMPARE(defaults, QList<QPushButton *>{w.cmdCheckOut});
+    // Choosing Cash, by the keyboard or the mouse, puts the focus in Cash.
+    QTest::mouseClick(w.optDebit, Qt::LeftButton, {}, QPoint(6, w.optDebit->height() / 2));
+    w.optDebit->setFocus();
+    QTest::keyClick(w.optDebit, Qt::Key_Right);
+    QVERIFY(w.optCash->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), w.txtCash);
+    QTest::mouseClick(w.OptVisa, Qt::LeftButton, {}, QPoint(6, w.OptVisa->height() / 2));
+    QTest::mouseClick(w.optCash, Qt::LeftButton, {}, QPoint(6, w.optCash->height() / 2));
+    QVERIFY(w.optCash->isChecked());
+    QCOMPARE(QApplication::focusWidget(), w.txtCash);
+    QTest::keyClicks(w.txtCash, u"5"_s);
+    s.ws().answer(Answer::Yes);
+    s.ws().answer(Answer::No);
+    QTest::keyClick(w.txtCash, Qt::Key_Return);
+    QCOMPARE(s.count(u"tblRentals"_s), 1);
+    QCOMPARE(s.ws().unusedAnswers(), 0);
+
+    // Esc is the Return button.
+    QTest::keyClick(w.txtMemberID, Qt::Key_Escape);
+    QVERIFY(!w.isVisible());
+}
+
+QTEST_MAIN(tst_CheckoutScans)
+#include "tst_CheckoutScans.moc"

@@ -1,0 +1,93 @@
+// The receipt of a checkout, read back and saved as a PDF, and the store
+// details the receipt heads with.
+#include "Bench.h"
+
+#include "counter/Receipt.h"
+#include "counter/StoreDetails.h"
+#include "ui/WindowSystem.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+void benchReceipts(Bench &bench)
+{
+    const QVariant seq = bench.floor()
+                             .column(QStringLiteral("SELECT MAX(Seq) FROM tblLedger WHERE Kind = 'checkout' AND "
+                                                    "RentalID IS NOT NULL AND ReceiptID IS NOT NULL"))
+                             .value(0);
+    if (seq.isNull())
+        qFatal("the store has no checkout to print the receipt of");
+
+    StoreDetailsStore details(bench.path());
+    StoreDetails store{QStringLiteral("Corner Video"), QStringLiteral("12 Main Street\nSpringfield"),
+                       QStringLiteral("555-0100"), QStringLiteral("123456789 RT0001"), QStringLiteral("PST-1234"),
+                       StoreDetails::Paper::Roll80};
+    const double save = measure(bench.runs(), {}, [&] {
+        if (!details.save(store))
+            qFatal("the store details were not saved: %s", qPrintable(details.lastError().clerkText()));
+    });
+    const double saveFloor = measure(bench.runs(), {}, [&] {
+        bench.floor().begin();
+        for (const char *name : {"StoreName", "StoreAddress", "StorePhone", "StoreGSTNumber", "StorePSTNumber",
+                                 "ReceiptPaper"})
+            bench.floor().run(QStringLiteral("UPDATE tblSettings SET Value = ? WHERE Name = ?"),
+                              {QStringLiteral("x"), QString::fromLatin1(name)});
+        bench.floor().commit();
+    });
+    bench.add(QStringLiteral("manager: save the store details"), save, saveFloor, 50);
+
+    QTemporaryDir folder;
+    bench.ws().setPrinterAvailable(false);
+    bench.ws().setReceiptFolder(folder.path());
+    ReceiptStore receipts(bench.path());
+    QStringList lines;
+    const double print = measure(bench.runs(), {}, [&] {
+        const auto record = receipts.read(seq.toLongLong());
+        const auto shown = details.load();
+        if (!record || !shown)
+            qFatal("the receipt could not be read");
+        lines = Receipt::lines(*record, *shown, Receipt::widthOf(shown->paper));
+        if (!bench.ws().printPages(Receipt::pages(lines, shown->paper), record->receiptId.value_or(0)))
+            qFatal("the receipt was not saved");
+        bench.ws().clear();
+    });
+    // The same reads as bare statements, and the same lines drawn into a
+    // PDF file made durable.
+    int n = 0;
+    const double printFloor = measure(bench.runs(), {}, [&] {
+        const QVariant receipt = bench.floor()
+                                     .column(QStringLiteral("SELECT ReceiptID FROM tblLedger WHERE Seq = ?"), {seq})
+                                     .value(0);
+        const QVariant rental = bench.floor()
+                                    .column(QStringLiteral("SELECT RentalID FROM tblLedger WHERE Seq = ?"), {seq})
+                                    .value(0);
+        bench.floor().run(QStringLiteral("SELECT Value FROM tblSettings WHERE Name LIKE 'Store%'"));
+        bench.floor().run(QStringLiteral("SELECT r.VideoID, m.Name, r.DueDate, r.RentalFee FROM tblRentals r "
+                                         "JOIN tblVideos v ON v.VideoID = r.VideoID JOIN tblMovies m "
+                                         "ON m.MovieNum = v.MovieNum WHERE r.RentalID = ?"),
+                          {rental});
+        bench.floor().run(QStringLiteral("SELECT d.InventoryID, i.ItemName, d.QuantityPurchased, d.Amount FROM "
+                                         "tblSalesDetails d JOIN tblInventory i ON i.InventoryID = d.InventoryID "
+                                         "WHERE d.ReceiptID = ?"),
+                          {receipt});
+        bench.floor().run(QStringLiteral("SELECT s.VideoID, s.Amount FROM tblVideosSold s WHERE s.ReceiptID = ?"),
+                          {receipt});
+        QFile file(folder.filePath(QStringLiteral("floor-%1.pdf").arg(n++)));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("the floor's file could not be made");
+        {
+            QPdfWriter pdf(&file);
+            QPainter p(&pdf);
+            int y = 100;
+            for (const QString &line : lines)
+                p.drawText(0, y += 100, line);
+        }
+        file.flush();
+        ::fsync(file.handle());
+    });
+    bench.add(QStringLiteral("counter: receipt of a checkout, saved as PDF"), print, printFloor, 100);
+}
