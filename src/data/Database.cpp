@@ -335,10 +335,17 @@ bool Database::transaction(const QString &action, const std::function<bool()> &b
     return false;
 }
 
-bool Database::beginSnapshot(const QString &action)
+bool Database::beginSnapshot(const QString &action, Reading reading)
 {
     if (m_engine == Schema::Engine::PostgreSQL)
         return serverSnapshot(action);
+    if (reading == Reading::OnePass) {
+        // Each page is read once: a cache for the tables looked up along
+        // the way, and no mapping, whose pages would all stay resident.
+        run(action, QStringLiteral("PRAGMA cache_size = -8192"));
+        run(action, QStringLiteral("PRAGMA mmap_size = 0"));
+        return run(action, QStringLiteral("BEGIN")).has_value();
+    }
     // A report reads much of the file once: a larger cache and mapped reads
     // spare a system call per page read.
     run(action, QStringLiteral("PRAGMA cache_size = -65536"));

@@ -94,8 +94,11 @@ public:
     std::optional<QSqlQuery> stream(const QString &action, const QString &sql, const QVariantList &values = {});
     // Reads that follow see one moment of the store until endSnapshot(),
     // while other counters go on writing. On a server that other handles of
-    // this program share, the snapshot has a session of its own.
-    bool beginSnapshot(const QString &action);
+    // this program share, the snapshot has a session of its own. A snapshot
+    // read once from start to end (a whole report written out) keeps a
+    // small cache and maps nothing, so its memory stays flat.
+    enum class Reading { Paged, OnePass };
+    bool beginSnapshot(const QString &action, Reading reading = Reading::Paged);
     void endSnapshot();
 
     // Runs one writing statement; the number of rows it changed, or nullopt

@@ -161,19 +161,22 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
 
     const ReportLayout &layout = ReportLayouts::layout(*id);
     ReportStore store(request.store, *layout.command, parameters);
-    if (!store.open())
+    // A spreadsheet's rows are read once, as they are written.
+    const bool csv = request.pdf.isEmpty();
+    if (!store.open(csv ? Database::Reading::OnePass : Database::Reading::Paged))
         return refuse(QStringLiteral("The store database could not %1.\n%2")
                           .arg(store.lastError().action, store.lastError().detail));
     QString error;
-    if (request.pdf.isEmpty()) {
-        if (!ReportCsv::write(layout, store, file, &error, nullptr, existing))
+    qint64 rows = 0;
+    if (csv) {
+        if (!ReportCsv::write(layout, store, file, &error, &rows, existing))
             return refuse(error);
     } else {
         ReportDocument document(layout, store);
         if (document.writePdf(file, {}, &error, existing) != ReportDocument::Outcome::Done)
             return refuse(error);
+        rows = store.rowCount();
     }
-    const qint64 rows = store.rowCount();
     out << QStringLiteral("%1: %2 %3 written to %4")
                .arg(layout.title())
                .arg(rows)

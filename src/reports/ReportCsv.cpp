@@ -3,6 +3,10 @@
 #include "ReportStore.h"
 
 #include <QIODevice>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <cstring>
 
 
 namespace {
@@ -52,16 +56,123 @@ QList<CsvColumn> columnsOf(const ReportLayout &layout)
             {"Sale", "Amount"}};
 }
 
-// An amount with two decimals and no currency sign: 4.59, -3.98, 1234.50.
-QString decimal(qint64 units)
+// Lines put together in a buffer of bytes and handed to the file as it
+// fills: numbers and amounts go in digit by digit, plain text byte by byte,
+// so a long report makes no string per field and holds nothing per row.
+class CsvBuffer
 {
-    const qint64 cents = divideHalfEven(units, Money::Scale / 100);
-    const qint64 whole = cents < 0 ? -cents : cents;
-    return QStringLiteral("%1%2.%3")
-        .arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(whole / 100)
-        .arg(whole % 100, 2, 10, QLatin1Char('0'));
-}
+public:
+    explicit CsvBuffer(QIODevice &out)
+        : m_out(out)
+        , m_bytes(FlushAt + 4096, Qt::Uninitialized)
+    {
+    }
+
+    void comma() { *room(1) = ','; ++m_used; }
+
+    // False once the file refused a write.
+    bool endLine()
+    {
+        char *to = room(2);
+        to[0] = '\r';
+        to[1] = '\n';
+        m_used += 2;
+        return m_used < FlushAt || flush();
+    }
+
+    bool flush()
+    {
+        m_written = m_written && m_out.write(m_bytes.constData(), m_used) == m_used;
+        m_used = 0;
+        return m_written;
+    }
+
+    // A field quoted when it holds a comma, a quote or a line break.
+    void text(const QString &field)
+    {
+        const qsizetype n = field.size();
+        const QChar *from = field.constData();
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = from[i].unicode();
+            if (c >= 0x80 || c == u',' || c == u'"' || c == u'\n' || c == u'\r') {
+                const QByteArray bytes = ReportCsv::quoted(field).toUtf8();
+                std::memcpy(room(bytes.size()), bytes.constData(), bytes.size());
+                m_used += bytes.size();
+                return;
+            }
+        }
+        char *to = room(n);
+        for (qsizetype i = 0; i < n; ++i)
+            to[i] = char(from[i].unicode());
+        m_used += n;
+    }
+
+    void number(qint64 n)
+    {
+        char digits[24];
+        char *end = digits + sizeof digits, *p = end;
+        quint64 magnitude = n < 0 ? 0 - quint64(n) : quint64(n);
+        do {
+            *--p = char('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude);
+        if (n < 0)
+            *--p = '-';
+        std::memcpy(room(end - p), p, end - p);
+        m_used += end - p;
+    }
+
+    // An amount with two decimals and no currency sign: 4.59, -3.98, 1234.50.
+    void amount(qint64 units)
+    {
+        const qint64 cents = divideHalfEven(units, Money::Scale / 100);
+        const qint64 whole = cents < 0 ? -cents : cents;
+        if (cents < 0)
+            *room(1) = '-', ++m_used;
+        number(whole / 100);
+        char *to = room(3);
+        to[0] = '.';
+        to[1] = char('0' + whole % 100 / 10);
+        to[2] = char('0' + whole % 10);
+        m_used += 3;
+    }
+
+    // A value as its column shows it; `asFetched` when it comes straight from
+    // the engine, read as the report's own rows read it.
+    void value(const QVariant &v, ColumnType type, bool asFetched)
+    {
+        if (v.isNull() || !v.isValid())
+            return;
+        const int id = v.typeId();
+        // The engine's integers as they are, without a conversion's detour.
+        const qint64 integer = id == QMetaType::LongLong ? *static_cast<const qlonglong *>(v.constData()) : 0;
+        if (type == ColumnType::Money)
+            amount(id == QMetaType::LongLong ? integer : v.toLongLong());
+        else if (type == ColumnType::Number && id == QMetaType::LongLong)
+            number(integer);
+        else if (type == ColumnType::Number && (asFetched || id == QMetaType::Int))
+            number(v.toLongLong());
+        else if (id == QMetaType::QString)
+            text(*static_cast<const QString *>(v.constData()));
+        else
+            text(v.toString());
+    }
+
+private:
+    static constexpr qsizetype FlushAt = 1 << 16;
+
+    char *room(qsizetype n)
+    {
+        if (m_used + n > m_bytes.size())
+            m_bytes.resize(std::max(m_bytes.size() * 2, m_used + n));
+        return m_bytes.data() + m_used;
+    }
+
+    QIODevice &m_out;
+    QByteArray m_bytes;
+    qsizetype m_used = 0;
+    bool m_written = true;
+};
 
 } // namespace
 
@@ -100,36 +211,45 @@ bool write(const ReportLayout &layout, ReportStore &store, const QString &path, 
             *error = file.error();
         return false;
     }
-    QIODevice &out = file.device();
-    QStringList heading;
-    for (const QString &h : headings(layout))
-        heading << quoted(h);
-    QByteArray buffer = heading.join(u',').toUtf8() + "\r\n";
+    CsvBuffer out(file.device());
+    const QStringList names = headings(layout);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            out.comma();
+        out.text(names[i]);
+    }
+    bool written = out.endLine();
     qint64 count = 0;
-    bool written = true;
-    QStringList line;
-    const bool read = store.forEachRow([&](qint64, const ReportRow &row) {
-        line.clear();
-        for (int i = 0; i < columns.size(); ++i) {
-            const QVariant v = row.value(columns[i]);
-            if (v.isNull() || !v.isValid())
-                line << QString();
-            else if (types[i] == ColumnType::Money)
-                line << decimal(v.toLongLong());
-            else
-                line << quoted(v.toString());
-        }
-        buffer += line.join(u',').toUtf8();
-        buffer += "\r\n";
-        ++count;
-        if (buffer.size() > (1 << 20)) {
-            written = out.write(buffer) == buffer.size();
-            buffer.clear();
-        }
-        return written;
-    });
-    if (read && written && !buffer.isEmpty())
-        written = out.write(buffer) == buffer.size();
+    // Straight from the rows as fetched when every column is one of them.
+    QList<int> fetched;
+    for (int c : std::as_const(columns))
+        fetched << command.fetched.value(c, -1);
+    // A refused write stops the reading; it shows again at commit.
+    bool read = true;
+    if (written && !command.compute && !fetched.contains(-1)) {
+        // Only the columns the file shows, in its order.
+        read = store.forEachFetched([&](const QSqlQuery &q) {
+            for (int i = 0; i < int(fetched.size()); ++i) {
+                if (i > 0)
+                    out.comma();
+                out.value(q.value(i), types[i], true);
+            }
+            ++count;
+            return written = out.endLine();
+        }, fetched);
+    } else if (written) {
+        read = store.forEachRow([&](qint64, const ReportRow &row) {
+            for (qsizetype i = 0; i < columns.size(); ++i) {
+                if (i > 0)
+                    out.comma();
+                out.value(row.value(columns[i]), types[i], false);
+            }
+            ++count;
+            return written = out.endLine();
+        });
+    }
+    if (read && written)
+        written = out.flush();
     // A failed write shows again at commit, with its cause.
     if (!read) {
         if (error)

@@ -110,7 +110,7 @@ const ReportCommand &movieType()
         [](const QSqlQuery &q) {
             return ReportRow{textAt(q, 0), textAt(q, 1), textAt(q, 2), numberAt(q, 3), textAt(q, 4), textAt(q, 5)};
         },
-        [](const QVariantList &) { return QList<Money>(); }};
+        [](const QVariantList &) { return QList<Money>(); }, {}, {0, 1, 2, 3, 4, 5}};
     return c;
 }
 
@@ -133,7 +133,7 @@ const ReportCommand &moviesByType()
         [](const QSqlQuery &q) {
             return ReportRow{numberAt(q, 0), textAt(q, 1), textAt(q, 2), numberAt(q, 3), textAt(q, 4)};
         },
-        [](const QVariantList &) { return QList<Money>(); }};
+        [](const QVariantList &) { return QList<Money>(); }, {}, {0, 1, 2, 3, 4}};
     return c;
 }
 
@@ -158,7 +158,7 @@ const ReportCommand &customerList()
             return ReportRow{textAt(q, 0), textAt(q, 1), textAt(q, 2), numberAt(q, 3), moneyAt(q, 4),
                              textAt(q, 5),  textAt(q, 6), textAt(q, 7), textAt(q, 8)};
         },
-        [](const QVariantList &) { return QList<Money>(); }};
+        [](const QVariantList &) { return QList<Money>(); }, {}, {0, 1, 2, 3, 4, 5, 6, 7, 8}};
     return c;
 }
 
@@ -184,7 +184,7 @@ const ReportCommand &customersByDate()
             return ReportRow{textAt(q, 0), moneyAt(q, 1), textAt(q, 2), numberAt(q, 3),
                              textAt(q, 4), textAt(q, 5), textAt(q, 6)};
         },
-        [](const QVariantList &) { return QList<Money>(); }};
+        [](const QVariantList &) { return QList<Money>(); }, {}, {0, 1, 2, 3, 4, 5, 6}};
     return c;
 }
 
@@ -216,7 +216,7 @@ const ReportCommand &rentalRevenue()
             row << numberAt(q, 4) << numberAt(q, 5) << textAt(q, 6) << numberAt(q, 7);
             return row;
         },
-        sumsOf};
+        sumsOf, {}, {0, 1, 2, 3, -1, 4, 5, 6, 7}};
     return c;
 }
 
@@ -355,16 +355,22 @@ ReportStore::~ReportStore()
         m_db.endSnapshot();
 }
 
-QString ReportStore::rowSelect() const
+QString ReportStore::rowSelect(const QList<int> &only) const
 {
-    return QStringLiteral("SELECT %1 %2").arg(m_command.select.join(QStringLiteral(", ")), m_command.from);
+    QStringList columns = m_command.select;
+    if (!only.isEmpty()) {
+        columns.clear();
+        for (int i : only)
+            columns << m_command.select.value(i);
+    }
+    return QStringLiteral("SELECT %1 %2").arg(columns.join(QStringLiteral(", ")), m_command.from);
 }
 
-bool ReportStore::open()
+bool ReportStore::open(Database::Reading reading)
 {
     const QString action = QStringLiteral("run the report %1").arg(m_command.name);
     if (!m_snapshot) {
-        if (!m_db.beginSnapshot(action))
+        if (!m_db.beginSnapshot(action, reading))
             return false;
         m_snapshot = true;
     }
@@ -377,6 +383,9 @@ bool ReportStore::open()
     m_sumsPending = false;
     if (m_command.compute)
         return openComputed();
+    m_onePass = reading == Database::Reading::OnePass;
+    if (m_onePass)
+        return true;
     const bool grouped = !m_command.groupBy.isEmpty();
     // Sums stand in footers: they are read when a page shows them (a few
     // groups at a time, or the whole report's with its last page), so the
@@ -665,12 +674,12 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
     return out;
 }
 
-bool ReportStore::startStream()
+bool ReportStore::startStream(const QList<int> &only)
 {
     if (m_command.compute)
         return true;
     m_stream = m_db.stream(QStringLiteral("run the report %1").arg(m_command.name),
-                           rowSelect() + QStringLiteral(" ORDER BY ") + m_command.orderBy, m_parameters);
+                           rowSelect(only) + QStringLiteral(" ORDER BY ") + m_command.orderBy, m_parameters);
     m_streamNext = 0;
     return m_stream.has_value();
 }
@@ -694,17 +703,27 @@ bool ReportStore::forEachRow(const std::function<bool(qint64, const ReportRow &)
                 break;
         return true;
     }
-    if (!startStream())
-        return false;
     qint64 i = 0;
+    return forEachFetched([&](const QSqlQuery &q) { return each(i++, m_command.makeRow(q)); });
+}
+
+bool ReportStore::forEachFetched(const std::function<bool(const QSqlQuery &)> &each, const QList<int> &only)
+{
+    if (m_command.compute || !startStream(only))
+        return false;
+    qint64 read = 0;
     bool more = true;
-    while (more && m_stream->next())
-        more = each(i++, m_command.makeRow(*m_stream));
+    while (more && m_stream->next()) {
+        ++read;
+        more = each(*m_stream);
+    }
     if (more && m_stream->lastError().isValid()) {
         m_db.fail(QStringLiteral("run the report %1").arg(m_command.name), m_stream->lastError().text());
         stopStream();
         return false;
     }
     stopStream();
+    if (m_onePass && more)
+        m_rowCount = read;
     return true;
 }

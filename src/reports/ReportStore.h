@@ -57,6 +57,9 @@ struct ReportCommand
     // handful of rows): run once as the report opens, in its snapshot. Its
     // groups are the runs of equal values of the column named in groupBy.
     std::function<std::optional<QList<ReportRow>>(Database &db, const QVariantList &parameters)> compute = {};
+    // For each column, the fetched column it is unchanged from, or -1 when
+    // makeRow works it out: a whole report is written from the rows as read.
+    QList<int> fetched = {};
 
     int column(const QString &name) const;
     int sumIndex(const QString &name) const;
@@ -91,8 +94,10 @@ public:
     Q_DISABLE_COPY_MOVE(ReportStore)
 
     // Counts the rows and works out the groups and sums; false on a
-    // database failure (see lastError()).
-    bool open();
+    // database failure (see lastError()). Opened for one pass, the report
+    // is only read through once with forEachRow() or forEachFetched(): it
+    // counts nothing beforehand, and rowCount() is the rows read.
+    bool open(Database::Reading reading = Database::Reading::Paged);
 
     const ReportCommand &command() const { return m_command; }
     const QList<ReportGroup> &groups() const { return m_groups; }
@@ -124,13 +129,17 @@ public:
     // Every row in order, handed to `each` until it returns false; false
     // on a database failure.
     bool forEachRow(const std::function<bool(qint64 index, const ReportRow &)> &each);
+    // The same rows as fetched, before makeRow (see ReportCommand::fetched),
+    // with only the fetched columns `only` in that order when it is given;
+    // not for a report the program works out.
+    bool forEachFetched(const std::function<bool(const QSqlQuery &)> &each, const QList<int> &only = {});
     // While streaming, rows asked for in order come from one running query
     // instead of one query per page: for writing a whole report.
-    bool startStream();
+    bool startStream(const QList<int> &only = {});
     void stopStream();
 
 private:
-    QString rowSelect() const;
+    QString rowSelect(const QList<int> &only = {}) const;
     bool openComputed();
     // The groups and their row counts, with their sums or without.
     bool readGroups(bool withSums);
@@ -154,4 +163,5 @@ private:
     std::array<Tax, Pricing::Taxes> m_taxes;
     bool m_secondTaxHeld = false;
     bool m_sumsPending = false;
+    bool m_onePass = false;
 };

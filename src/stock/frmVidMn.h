@@ -101,6 +101,7 @@ private:
     void EndTapeEdit();
     std::optional<TapeFields> StoreTapeFields();
     void ShowTapeRow(int row, qint32 videoId, qint32 copyNumber, const TapeFields &t);
+    static QStringList tapeTexts(qint32 videoId, qint32 copyNumber, const TapeFields &t);
     int tapeRowOf(qint32 videoId) const;
     // Narrow number columns grow to show the longest number whole.
     void fitTapeNumbers();

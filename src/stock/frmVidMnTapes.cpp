@@ -102,23 +102,33 @@ void frmVidMn::ListTapes()
         showDbError(m_windows.ws(), m_store.lastError());
         return;
     }
-    fgTapes->setRows(int(tapes->size()) + 1);
+    // The list goes in as one block, so the grid lays itself out once.
+    const int current = fgTapes->row();
+    QVector<QStringList> records;
+    records.reserve(tapes->size());
     nextCopyNumber = 1;
-    int r = 1;
     for (const TapeRow &t : *tapes) {
-        ShowTapeRow(r++, t.videoId, t.copyNumber, t.fields);
+        records.append(tapeTexts(t.videoId, t.copyNumber, t.fields));
         if (nextCopyNumber <= t.copyNumber)
             nextCopyNumber = t.copyNumber + 1;
     }
+    fgTapes->setRecords(std::move(records));
     fitTapeNumbers();
     if (tapeEditOpen())
         fgTapes->setRow(tapeRowOf(editVideoID));
+    else if (current > 0 && current < fgTapes->rows())
+        fgTapes->setRow(current);
+}
+
+QStringList frmVidMn::tapeTexts(qint32 videoId, qint32 copyNumber, const TapeFields &t)
+{
+    return {QString::number(copyNumber), QString::number(videoId), yesNo(t.forRent), yesNo(t.forSale),
+            yesNo(t.inStore), t.salePrice.toPlainCents()};
 }
 
 void frmVidMn::ShowTapeRow(int row, qint32 videoId, qint32 copyNumber, const TapeFields &t)
 {
-    fgTapes->setRowTexts(row, {QString::number(copyNumber), QString::number(videoId), yesNo(t.forRent),
-                               yesNo(t.forSale), yesNo(t.inStore), t.salePrice.toPlainCents()});
+    fgTapes->setRowTexts(row, tapeTexts(videoId, copyNumber, t));
 }
 
 void frmVidMn::fitTapeNumbers()

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 
@@ -269,7 +270,12 @@ void tst_frmVidMn::tapeListingAndAddTapesNumbering()
     tape(s, 40, 1, 1);
     s.exec(u"UPDATE tblVideos SET ForSale = 1, SalePrice = 125000 WHERE VideoID = 21"_s);
     frmVidMn &w = open(s);
+    // The copies go into the grid in one step, not row by row.
+    QSignalSpy reset(w.fgTapes->model(), &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(w.fgTapes->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(w.fgTapes->model(), &QAbstractItemModel::dataChanged);
     showTapes(w, 2);
+    QCOMPARE(QList<qsizetype>({reset.size(), inserted.size(), changed.size()}), QList<qsizetype>({1, 0, 0}));
     QCOMPARE(gridLines(*w.fgTapes), QStringList({"CN|ID|For Rent|For Sale|In store|Sale price",
                                                  "1|20|True|False|True|24.99", "2|21|True|True|True|12.50",
                                                  "5|22|True|False|True|24.99"}));
@@ -293,10 +299,13 @@ void tst_frmVidMn::tapeListingAndAddTapesNumbering()
     clickOn(*w.cmdAddT);
     QCOMPARE(gridLines(*w.fgTapes).last(), u"1|44|True|False|True|24.99"_s);
 
-    // Coming back relists the copies rather than leaving empty rows.
+    // Coming back relists the copies rather than leaving empty rows, with
+    // the chosen copy still the current one.
+    clickRow(*w.fgTapes, 1);
     w.hide();
     w.show();
     QCOMPARE(gridLines(*w.fgTapes).last(), u"1|44|True|False|True|24.99"_s);
+    QCOMPARE(w.fgTapes->row(), 1);
     clickOn(*w.cmdShow); // hidden
     QCOMPARE(w.fgTapes->rows(), 1);
 }

@@ -113,6 +113,9 @@ void benchCustomers(Bench &bench);
 void benchLedger(Bench &bench);
 void benchGate(Bench &bench);
 void benchCopy(Bench &bench);
+// The largest report as CSV from the command line, run as a program of its
+// own beside the engine's own export of the same rows: times and peak memory.
+void benchCsvExport(Bench &bench);
 
 // Several counters at once: `counters` threads, each with its own
 // connection and store classes, checking out for `seconds`; prints one line

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -73,7 +74,11 @@ int main(int argc, char *argv[])
     QCommandLineOption noLockOption(QStringLiteral("no-writer-lock"),
                                     QStringLiteral("On a server, lets writers run side by side and retry on "
                                                    "conflicts instead of taking turns (for comparison)."));
-    parser.addOptions({runsOption, storeOption, countersOption, secondsOption, noLockOption});
+    QCommandLineOption onlyOption(QStringLiteral("only"),
+                                  QStringLiteral("Runs only these sections, comma-separated: counter, gate, returns, "
+                                                 "stock, customers, ledger, reports, copy, csv."),
+                                  QStringLiteral("sections"));
+    parser.addOptions({runsOption, storeOption, countersOption, secondsOption, noLockOption, onlyOption});
     parser.process(app);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() + (parser.isSet(storeOption) ? 1 : 0) != 1)
@@ -112,11 +117,20 @@ int main(int argc, char *argv[])
             parser.showHelp(2);
         return benchCounters(path, counters, seconds) ? 0 : 1;
     }
+    const std::pair<const char *, void (*)(Bench &)> sections[] = {
+        {"counter", benchCounter},     {"receipts", benchReceipts}, {"gate", benchGate},     {"returns", benchReturns},
+        {"stock", benchStock},         {"customers", benchCustomers}, {"ledger", benchLedger},
+        {"reports", benchReports},     {"copy", benchCopy},     {"csv", benchCsvExport}};
+    const QStringList only = parser.value(onlyOption).split(u',', Qt::SkipEmptyParts);
+    for (const QString &name : only)
+        if (std::none_of(std::begin(sections), std::end(sections),
+                         [&](const auto &s) { return name == QLatin1String(s.first); }))
+            parser.showHelp(2);
     Bench bench(path, qMax(3, parser.value(runsOption).toInt()));
     seedLedgerYear(bench.floor());
-    for (auto section :
-         {benchCounter, benchReceipts, benchGate, benchReturns, benchStock, benchCustomers, benchLedger, benchReports, benchCopy})
-        section(bench);
+    for (const auto &[name, section] : sections)
+        if (only.isEmpty() || only.contains(QLatin1String(name)))
+            section(bench);
     bench.print();
     return 0;
 }
