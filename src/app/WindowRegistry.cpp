@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "circulation/frmTapesOut.h"
 #include "counter/frmCheckout.h"
 #include "reports/ReportPreview.h"
 #include "reports/frmCashUp.h"
@@ -166,6 +167,13 @@ frmPrices &WindowRegistry::prices()
     return *m_prices;
 }
 
+frmTapesOut &WindowRegistry::tapesOut()
+{
+    if (!m_tapesOut)
+        m_tapesOut = std::make_unique<frmTapesOut>(*this);
+    return *m_tapesOut;
+}
+
 void WindowRegistry::showReport(Report report)
 {
     static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
@@ -214,7 +222,7 @@ void WindowRegistry::exitProgram()
                                                         m_movieByType.get(), m_customersByDate.get(),
                                                         m_returns.get(), m_payment.get(), m_add.get(),
                                                         m_chooser.get(), m_dayEnd.get(), m_cashUp.get(),
-                                                        m_prices.get()})
+                                                        m_prices.get(), m_tapesOut.get()})
         if (w)
             w->hide();
     for (auto &r : m_reports)

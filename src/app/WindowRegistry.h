@@ -29,6 +29,7 @@ class frmPayment;
 class frmVidMn;
 class frmInvent;
 class frmChooseMember;
+class frmTapesOut;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -66,6 +67,7 @@ public:
     frmCashUp &cashUp();
     frmPrices &prices();
     frmReturn &returns();
+    frmTapesOut &tapesOut();
     frmPayment &payment();
     Form &addCustomer();
     // Picks one of several members found by one phone or licence.
@@ -107,5 +109,6 @@ private:
     std::unique_ptr<frmDayEnd> m_dayEnd;
     std::unique_ptr<frmCashUp> m_cashUp;
     std::unique_ptr<frmPrices> m_prices;
+    std::unique_ptr<frmTapesOut> m_tapesOut;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };
