@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "circulation/frmHolds.h"
 #include "circulation/frmTapesOut.h"
 #include "counter/frmCheckout.h"
 #include "reports/ReportPreview.h"
@@ -174,6 +175,13 @@ frmTapesOut &WindowRegistry::tapesOut()
     return *m_tapesOut;
 }
 
+frmHolds &WindowRegistry::holds()
+{
+    if (!m_holds)
+        m_holds = std::make_unique<frmHolds>(*this);
+    return *m_holds;
+}
+
 void WindowRegistry::showReport(Report report)
 {
     static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
@@ -222,7 +230,7 @@ void WindowRegistry::exitProgram()
                                                         m_movieByType.get(), m_customersByDate.get(),
                                                         m_returns.get(), m_payment.get(), m_add.get(),
                                                         m_chooser.get(), m_dayEnd.get(), m_cashUp.get(),
-                                                        m_prices.get(), m_tapesOut.get()})
+                                                        m_prices.get(), m_tapesOut.get(), m_holds.get()})
         if (w)
             w->hide();
     for (auto &r : m_reports)

@@ -30,6 +30,7 @@ class frmVidMn;
 class frmInvent;
 class frmChooseMember;
 class frmTapesOut;
+class frmHolds;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -68,6 +69,7 @@ public:
     frmPrices &prices();
     frmReturn &returns();
     frmTapesOut &tapesOut();
+    frmHolds &holds();
     frmPayment &payment();
     Form &addCustomer();
     // Picks one of several members found by one phone or licence.
@@ -110,5 +112,6 @@ private:
     std::unique_ptr<frmCashUp> m_cashUp;
     std::unique_ptr<frmPrices> m_prices;
     std::unique_ptr<frmTapesOut> m_tapesOut;
+    std::unique_ptr<frmHolds> m_holds;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

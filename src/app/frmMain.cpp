@@ -2,6 +2,7 @@
 
 #include "app/WindowRegistry.h"
 #include "app/frmSecur.h"
+#include "circulation/frmHolds.h"
 #include "circulation/frmTapesOut.h"
 #include "counter/frmCheckout.h"
 #include "returns/frmPayment.h"
@@ -67,6 +68,7 @@ void frmMain::buildMenus()
     item(mnuMRent, mnuPay, "mnuPay", "Late Payment", &frmMain::OpenPayments);
     mnuMRent->addSeparator();
     item(mnuMRent, mnuTapesOut, "mnuTapesOut", "Tapes Out", &frmMain::OpenTapesOut);
+    item(mnuMRent, mnuHolds, "mnuHolds", "Holds", &frmMain::OpenHolds);
     menu(mnuMRep, "mnuMRep", "Reports");
     item(mnuMRep, mnuMov, "mnuMov", "List all Movies", &frmMain::OpenAllMovies);
     item(mnuMRep, mnuSel, "mnuSel", "List selected type", &frmMain::OpenMoviesByType);
@@ -214,6 +216,12 @@ void frmMain::OpenPayments()
 void frmMain::OpenTapesOut()
 {
     m_windows.tapesOut().show();
+    hide();
+}
+
+void frmMain::OpenHolds()
+{
+    m_windows.holds().show();
     hide();
 }
 

@@ -30,7 +30,7 @@ public:
         *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuPrices, *mnuExit;
     // What is out and who has it; holds on titles. No manager code: the
     // counter needs them.
-    QAction *mnuTapesOut;
+    QAction *mnuTapesOut, *mnuHolds;
     // The day's money, behind the gate like every report.
     QAction *mnuDayEnd, *mnuCashUp;
 
@@ -64,6 +64,7 @@ private:
     void OpenPayments();
     void OpenAddCustomer();
     void OpenTapesOut();
+    void OpenHolds();
     void mnuExit_Click();
 
     void openSecured(int destination);

@@ -57,6 +57,14 @@ Fetched<RentalTapeRow> CheckoutStore::rentalTape(qint32 videoId)
     return {false, t};
 }
 
+Fetched<Holds::Held> CheckoutStore::heldTape(qint32 videoId, QDate day)
+{
+    std::optional<Holds::Held> held;
+    if (!Holds::heldOn(m_db, videoId, day, held))
+        return {true, {}};
+    return {false, held};
+}
+
 Fetched<SaleTapeRow> CheckoutStore::saleTape(qint32 videoId)
 {
     auto q = m_db.run(QStringLiteral("look up the tape"),
