@@ -15,6 +15,7 @@
 #include "customers/frmadd.h"
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
+#include "data/StoreDate.h"
 #include "data/StoreLocation.h"
 #include "ui/MemberChooser.h"
 #include "ui/WindowSystem.h"
@@ -170,9 +171,30 @@ frmPrices &WindowRegistry::prices()
 
 frmTapesOut &WindowRegistry::tapesOut()
 {
-    if (!m_tapesOut)
+    if (!m_tapesOut) {
         m_tapesOut = std::make_unique<frmTapesOut>(*this);
+        // Members' phones and addresses: behind the gate.
+        auto gate = [this](int destination) {
+            return [this, destination](QDate day) {
+                m_overdueDay = day;
+                secur().destination = destination;
+                m_tapesOut->hide();
+                secur().show();
+            };
+        };
+        QObject::connect(m_tapesOut.get(), &frmTapesOut::callListWanted, m_tapesOut.get(), gate(DestCallList));
+        QObject::connect(m_tapesOut.get(), &frmTapesOut::lettersWanted, m_tapesOut.get(), gate(DestLetters));
+    }
     return *m_tapesOut;
+}
+
+void WindowRegistry::showOverdue(bool letters)
+{
+    tapesOut().showKeepingDay();
+    if (letters)
+        tapesOut().writeLetters(m_overdueDay);
+    else
+        openReport(ReportId::Overdue, {StoreDate::toText(m_overdueDay)});
 }
 
 frmHolds &WindowRegistry::holds()

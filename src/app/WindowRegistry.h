@@ -82,6 +82,9 @@ public:
     bool openReport(ReportId id, const QVariantList &parameters = {});
     // The report's preview window, made at its first use.
     ReportPreview &reportPreview(ReportId id);
+    // Back in Tapes Out past the gate: the call list or the letters of the
+    // day it asked for.
+    void showOverdue(bool letters);
     // Shows the main menu as it was left.
     void showMainMenu() override;
     void showCounter() override;
@@ -113,5 +116,6 @@ private:
     std::unique_ptr<frmPrices> m_prices;
     std::unique_ptr<frmTapesOut> m_tapesOut;
     std::unique_ptr<frmHolds> m_holds;
+    QDate m_overdueDay;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

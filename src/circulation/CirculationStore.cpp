@@ -9,10 +9,10 @@ QString TapeOutRow::memberName() const
     return (firstName.trimmed() + QLatin1Char(' ') + lastName.trimmed()).trimmed();
 }
 
-std::optional<QList<TapeOutRow>> CirculationStore::readTapesOut(const QString &where, const QVariantList &values,
-                                                                QDate day)
+std::optional<QList<TapeOutRow>> TapesOut::read(Database &db, const QString &where, const QVariantList &values,
+                                                QDate day)
 {
-    auto q = m_db.run(QStringLiteral("list the tapes out"),
+    auto q = db.run(QStringLiteral("list the tapes out"),
                       QStringLiteral("SELECT r.RentalID, r.VideoID, m.Name, r.CustomerNumber, c.LastName, c.FirstName, "
                                      "c.Address, c.City, c.PostalCode, c.HomePhone, c.CellPhone, r.RentalDate, "
                                      "r.DueDate, r.LateFee FROM tblRentals r "
@@ -20,7 +20,8 @@ std::optional<QList<TapeOutRow>> CirculationStore::readTapesOut(const QString &w
                                      "LEFT JOIN tblMovies m ON m.MovieNum = v.MovieNum "
                                      "LEFT JOIN tblMembers c ON c.CustomerNumber = r.CustomerNumber "
                                      "WHERE r.Returned = 0 AND r.RentalDate <= ? ")
-                          + where + QStringLiteral(" ORDER BY r.VideoID, r.RentalID"),
+                          + where + (where.contains(QLatin1String("ORDER BY")) ? QString()
+                                                          : QStringLiteral(" ORDER BY r.VideoID, r.RentalID")),
                       QVariantList{StoreDate::toText(day)} + values);
     if (!q)
         return std::nullopt;
@@ -50,16 +51,22 @@ std::optional<QList<TapeOutRow>> CirculationStore::readTapesOut(const QString &w
     return rows;
 }
 
+std::optional<QList<TapeOutRow>> TapesOut::overdue(Database &db, QDate day)
+{
+    return read(db, QStringLiteral("AND r.DueDate < ? ORDER BY r.CustomerNumber, r.VideoID, r.RentalID"),
+                {StoreDate::toText(day)}, day);
+}
+
 std::optional<QList<TapeOutRow>> CirculationStore::tapesOut(QDate day, bool overdueOnly)
 {
     if (!overdueOnly)
-        return readTapesOut({}, {}, day);
-    return readTapesOut(QStringLiteral("AND r.DueDate < ?"), {StoreDate::toText(day)}, day);
+        return TapesOut::read(m_db, {}, {}, day);
+    return TapesOut::read(m_db, QStringLiteral("AND r.DueDate < ?"), {StoreDate::toText(day)}, day);
 }
 
 std::optional<QList<TapeOutRow>> CirculationStore::memberTapesOut(qint32 member, QDate day)
 {
-    return readTapesOut(QStringLiteral("AND r.CustomerNumber = ?"), {member}, day);
+    return TapesOut::read(m_db, QStringLiteral("AND r.CustomerNumber = ?"), {member}, day);
 }
 
 std::optional<QList<HoldTitle>> CirculationStore::findTitles(const QString &typed)

@@ -25,6 +25,15 @@ struct TapeOutRow
     QString memberName() const;
 };
 
+// The rentals open on `day` (rented that day or before, not yet back),
+// `where` narrowing them ("AND r.DueDate < ?") with its values; by tape.
+// For the store class and the overdue reports alike.
+namespace TapesOut {
+std::optional<QList<TapeOutRow>> read(Database &db, const QString &where, const QVariantList &values, QDate day);
+// Only those past their due date on `day`, by member then tape.
+std::optional<QList<TapeOutRow>> overdue(Database &db, QDate day);
+} // namespace TapesOut
+
 // A title a hold may be placed on.
 struct HoldTitle
 {
@@ -45,6 +54,8 @@ public:
     // Every rental open on `day` (rented that day or before, not yet back),
     // or only those past their due date; by tape number.
     std::optional<QList<TapeOutRow>> tapesOut(QDate day, bool overdueOnly);
+    // The overdue tapes on `day`, by member then tape: the calls and letters.
+    std::optional<QList<TapeOutRow>> overdue(QDate day) { return TapesOut::overdue(m_db, day); }
     // The tapes one member has out, on `day`.
     std::optional<QList<TapeOutRow>> memberTapesOut(qint32 member, QDate day);
 
@@ -66,7 +77,5 @@ public:
     std::optional<QStringList> storeHeading();
 
 private:
-    std::optional<QList<TapeOutRow>> readTapesOut(const QString &where, const QVariantList &values, QDate day);
-
     Database m_db;
 };

@@ -1,5 +1,6 @@
 #include "frmTapesOut.h"
 
+#include "circulation/OverdueReports.h"
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
 #include "ui/FlexGrid.h"
@@ -8,6 +9,7 @@
 #include "ui/WindowSystem.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -126,8 +128,38 @@ frmTapesOut::frmTapesOut(WindowContext &windows)
     connect(cmdLetters, &QPushButton::clicked, this, forDay(&frmTapesOut::lettersWanted));
 }
 
+void frmTapesOut::showKeepingDay()
+{
+    m_keepDay = true;
+    show();
+    m_keepDay = false;
+}
+
+void frmTapesOut::writeLetters(QDate day)
+{
+    WindowSystem &ws = m_windows.ws();
+    const QString file = ws.saveFileName(QStringLiteral("Save the overdue letters"),
+                                         QStringLiteral("overdue-letters-%1.pdf").arg(StoreDate::toText(day)),
+                                         QStringLiteral("PDF files (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    QString error;
+    int letters = 0;
+    if (!OverdueLetters::writePdf(m_windows.storePath(), day, file, OutputFile::Existing::Replace, &error, &letters)) {
+        ws.msgBox(error, Buttons::Ok, Icon::Exclamation, QStringLiteral("Letters"));
+        return;
+    }
+    ws.msgBox(QStringLiteral("%1 %2 to members overdue on %3 written to %4.")
+                  .arg(letters)
+                  .arg(letters == 1 ? QStringLiteral("letter") : QStringLiteral("letters"), StoreDate::toText(day),
+                       QDir::toNativeSeparators(file)),
+              Buttons::Ok, Icon::Information, QStringLiteral("Letters"));
+}
+
 void frmTapesOut::Form_Activate()
 {
+    if (m_keepDay)
+        return;
     txtDate->setText(StoreDate::toText(m_windows.today()));
     chkOverdue->blockSignals(true);
     chkOverdue->setChecked(true);

@@ -38,6 +38,10 @@ public:
     // The member of the current row's tapes out, in a box.
     void showMemberTapes();
     void cmdReturn_Click();
+    // Shown again as it was left (back from the gate), the day kept.
+    void showKeepingDay();
+    // Asks where, then writes a letter to each member overdue on `day`.
+    void writeLetters(QDate day);
 
 signals:
     // The call list or the letters for `day`, asked for: behind the gate.
@@ -58,4 +62,5 @@ private:
     QDate m_day;
     int m_sortColumn = ColDaysLate;
     bool m_descending = true;
+    bool m_keepDay = false;
 };

@@ -20,10 +20,12 @@ enum Destination : int {
     DestDayEnd = 12,
     DestCashUp = 13,
     DestPrices = 14,
+    DestCallList = 15, // the overdue call list, from Tapes Out
+    DestLetters = 16,  // the overdue letters, from Tapes Out
 };
 
 inline constexpr int FirstDestination = DestVideoManagement;
-inline constexpr int LastDestination = DestPrices;
+inline constexpr int LastDestination = DestLetters;
 
-// What the gate names while it asks for the code; empty outside 1 to 14.
+// What the gate names while it asks for the code; empty outside 1 to 16.
 QString destinationCaption(int destination);
