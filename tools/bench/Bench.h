@@ -103,6 +103,10 @@ private:
     QList<Result> m_results;
 };
 
+// Every rental open and overdue on a day, with its tape, title and member,
+// as bare SQL: the floor of Tapes Out and of the overdue reports.
+extern const QString OverdueFloorSql;
+
 // The sections, in the order they run.
 void benchCounter(Bench &bench);
 void benchReports(Bench &bench);
@@ -112,6 +116,7 @@ void benchCustomers(Bench &bench);
 void benchLedger(Bench &bench);
 void benchGate(Bench &bench);
 void benchCopy(Bench &bench);
+void benchCirculation(Bench &bench);
 
 // Several counters at once: `counters` threads, each with its own
 // connection and store classes, checking out for `seconds`; prints one line

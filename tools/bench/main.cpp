@@ -115,7 +115,7 @@ int main(int argc, char *argv[])
     Bench bench(path, qMax(3, parser.value(runsOption).toInt()));
     seedLedgerYear(bench.floor());
     for (auto section :
-         {benchCounter, benchGate, benchReturns, benchStock, benchCustomers, benchLedger, benchReports, benchCopy})
+         {benchCounter, benchGate, benchReturns, benchStock, benchCustomers, benchLedger, benchReports, benchCirculation, benchCopy})
         section(bench);
     bench.print();
     return 0;
