@@ -171,10 +171,7 @@ void HoldsPanel::showMember(qint32 member)
     if (!holds)
         return showDbError(m_windows.ws(), m_store.lastError());
     for (const HoldRow &h : *holds)
-        lstHolds->addItem(QStringLiteral("%1 (title %2), placed %3: %4")
-                              .arg(h.titleName)
-                              .arg(h.title)
-                              .arg(StoreDate::toText(h.placedOn), h.stateText()));
+        lstHolds->addItem(QStringLiteral("%1: %2").arg(h.titleName, h.stateText()));
 }
 
 void HoldsPanel::cmdHoldTitle_Click()

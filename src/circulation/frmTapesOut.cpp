@@ -66,6 +66,7 @@ frmTapesOut::frmTapesOut(WindowContext &windows)
     txtDate = Controls::edit(this, "txtDate");
     txtDate->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
     txtDate->setFixedWidth(110);
+    lblDate->setBuddy(txtDate);
     chkOverdue = Controls::check(this, "chkOverdue", "O&verdue only");
     chkOverdue->setChecked(true);
     cmdShow = Controls::button(this, "cmdShow", "&Show");

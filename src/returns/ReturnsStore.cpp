@@ -49,8 +49,6 @@ ReturnOutcome ReturnsStore::returnTapes(const QList<qint32> &videoIds, QDate ret
     ReturnOutcome outcome;
     const bool done = m_db.transaction(QStringLiteral("take the tapes back"), [&] {
         outcome = ReturnOutcome();
-        if (!Holds::lapseDue(m_db, returned, outcome.lapsed))
-            return false;
         for (const qint32 videoId : videoIds)
             if (!returnTape(videoId, returned, outcome))
                 return false;
@@ -60,7 +58,6 @@ ReturnOutcome ReturnsStore::returnTapes(const QList<qint32> &videoIds, QDate ret
         outcome.charges.clear();
         outcome.closedElsewhere.clear();
         outcome.setAside.clear();
-        outcome.lapsed.clear();
         if (outcome.status != ReturnOutcome::BeforeRental)
             outcome.status = ReturnOutcome::Failed;
     }

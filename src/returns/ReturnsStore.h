@@ -39,10 +39,8 @@ struct ReturnOutcome
     // Done: the tapes asked for whose rental was already closed when the
     // return was written (another counter took them back a moment before).
     QList<qint32> closedElsewhere;
-    // Done: the tapes set aside for waiting holds, and the holds that
-    // lapsed on the return date, uncollected.
+    // Done: the tapes set aside for waiting holds.
     QList<SetAside> setAside;
-    QList<Lapse> lapsed;
 };
 
 // The statements of the returns and late-fee windows.

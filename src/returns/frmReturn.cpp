@@ -252,9 +252,6 @@ void frmReturn::tellHolds(const ReturnOutcome &outcome)
 {
     // A tape to put aside must not go back on the shelf: the bell calls the clerk.
     WindowSystem &ws = m_windows.ws();
-    for (const Lapse &lapse : outcome.lapsed)
-        ws.tell(*lstOutcome, Told::Attention, lapse.text(), QStringLiteral("Hold lapsed"),
-                QStringLiteral("Tape %1").arg(lapse.hold.tape));
     for (const SetAside &held : outcome.setAside)
         ws.tell(*lstOutcome, Told::Attention, held.text(), QStringLiteral("Hold"),
                 QStringLiteral("Tape %1").arg(held.tape));

@@ -83,7 +83,7 @@ private slots:
         holdAtCounter(s, w, u"7x"_s);
         QCOMPARE(s.ws().last().prompt, u"No title matches \"7x\"."_s);
         holdAtCounter(s, w, u"7"_s);
-        QCOMPARE(listLines(w.pnlHolds->lstHolds), QStringList{u"Steel Horizon (title 7), placed 2026-12-07: waiting"_s});
+        QCOMPARE(listLines(w.pnlHolds->lstHolds), QStringList{u"Steel Horizon: waiting"_s});
 
         // Tape 41 comes back: Returns says where it goes, with the bell.
         frmReturn &back = s.windows().returns();
@@ -102,8 +102,9 @@ private slots:
         QCOMPARE(s.ws().last().prompt, u"Tape 41 is held for member 12 until 2026-12-10."_s);
         QCOMPARE(s.ws().last().icon, Icon::Exclamation);
         lookUp(w, w.txtMemberID, u"12"_s);
+        keepScreenshot(w, u"counter-holds.png"_s);
         QCOMPARE(listLines(w.pnlHolds->lstHolds),
-                 QStringList{u"Steel Horizon (title 7), placed 2026-12-07: ready since 2026-12-07, until 2026-12-10"_s});
+                 QStringList{u"Steel Horizon: ready since 2026-12-07, until 2026-12-10"_s});
         const qsizetype told = s.ws().boxes().size();
         rent(w, u"41"_s);
         QCOMPARE(s.ws().boxes().size(), told);
@@ -123,6 +124,7 @@ private slots:
                  QStringList({u"|2|2026-11-30|12|Jane Roe|Steel Horizon|waiting|"_s,
                               u"|1|2026-12-02|13|Bob Jones|Steel Rain|waiting|"_s}));
         QCOMPARE(w.lblCount->text(), u"2 waiting, 0 ready"_s);
+        keepScreenshot(w, u"holds.png"_s);
 
         w.grdHolds->setRow(2);
         s.ws().answer(Answer::No);

@@ -73,6 +73,7 @@ private slots:
                  QStringList({u"|100|Alien|1|Ann Smith|555-0101|555-0100|2026-12-01|2026-12-03|4|$11.96"_s,
                               u"|103|Brazil|2|Bob Jones|555-0202|555-0100|2026-12-02|2026-12-06|1|$0.99"_s}));
         QCOMPARE(w.lblTotal->text(), u"2 tapes out, 2 overdue; late fees so far $12.95"_s);
+        keepScreenshot(w, u"tapes-out.png"_s);
 
         // Every tape out; then by title, and by title the other way.
         w.chkOverdue->setChecked(false);
