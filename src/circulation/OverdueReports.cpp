@@ -172,16 +172,11 @@ bool writePdf(const QString &storePath, QDate day, const QString &file, OutputFi
             QFont font(QStringLiteral("Arial"));
             font.setPointSizeF(11);
             painter.setFont(font);
-            const QRect area = painter.viewport().adjusted(0, 0, 0, 0);
+            const QRect area = painter.viewport();
             for (qsizetype p = 0; p < letters->pages.size(); ++p) {
                 if (p > 0)
                     pdf.newPage();
-                QRect rest = area;
-                for (const QString &line : letters->pages[p]) {
-                    const QRect used = painter.boundingRect(rest, Qt::TextWordWrap, line.isEmpty() ? QStringLiteral(" ") : line);
-                    painter.drawText(rest, Qt::TextWordWrap, line);
-                    rest.setTop(rest.top() + used.height());
-                }
+                painter.drawText(area, Qt::TextWordWrap, letters->pages[p].join(QLatin1Char('\n')));
             }
             painted = painter.end();
         }

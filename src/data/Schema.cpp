@@ -428,6 +428,11 @@ QStringList holds()
                            "WHERE State IN ('waiting', 'ready')"),
             QStringLiteral("CREATE INDEX ixHoldsTitleState ON tblHolds (MovieNum, State, HoldID)"),
             QStringLiteral("CREATE INDEX ixHoldsState ON tblHolds (State, HoldID)"),
+            // The few rentals still open, by tape and by member, read at
+            // once however many have been returned.
+            QStringLiteral("CREATE INDEX ixRentalsOpen ON tblRentals (VideoID, RentalID) WHERE Returned = 0"),
+            QStringLiteral("CREATE INDEX ixRentalsOpenMember ON tblRentals (CustomerNumber, VideoID) "
+                           "WHERE Returned = 0"),
             QStringLiteral("INSERT INTO tblSettings (Name, Value) VALUES ('HoldDays', '3')")};
 }
 

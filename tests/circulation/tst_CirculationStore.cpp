@@ -8,6 +8,7 @@
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
 #include "returns/ReturnsStore.h"
+#include "stock/CatalogueStore.h"
 
 #include <latch>
 #include <thread>
@@ -159,6 +160,23 @@ private slots:
         CheckoutStore counter(s.path());
         QVERIFY2(counter.recordCheckout(late), qPrintable(counter.lastError().clerkText()));
         QCOMPARE(s.value(u"SELECT State FROM tblHolds WHERE HoldID = 2"_s).toString(), u"lapsed"_s);
+    }
+
+    void newCopiesGoToWaitingHolds()
+    {
+        TestStore s;
+        seed(s);
+        CirculationStore store(s.path());
+        QVERIFY(store.placeHold(12, 7, QDate(2026, 11, 30)));
+        // Three copies for one waiting hold: the first is set aside, the rest go on the shelf.
+        CatalogueStore catalogue(s.path());
+        Outcome outcome;
+        const auto first = catalogue.addTapes(7, 81, 3, 3, TapeFields{true, false, true, Money()}, outcome, Today);
+        QVERIFY2(first == 81, qPrintable(catalogue.lastError().clerkText()));
+        QCOMPARE(catalogue.setAside().size(), 1);
+        QCOMPARE(catalogue.setAside().first().text(),
+                 u"Put tape 81 (Steel Horizon) aside for member 12 Jane Roe, hold of 2026-11-30."_s);
+        QCOMPARE(holdStates(s), u"1|12|ready|81|2026-12-07|2026-12-10|"_s);
     }
 
     void cancelAndRetirementCloseHolds()
