@@ -2,6 +2,8 @@
 
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "circulation/frmHolds.h"
+#include "circulation/frmTapesOut.h"
 #include "counter/frmCheckout.h"
 #include "reports/ReportPreview.h"
 #include "reports/frmCashUp.h"
@@ -13,6 +15,7 @@
 #include "customers/frmadd.h"
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
+#include "data/StoreDate.h"
 #include "data/StoreLocation.h"
 #include "ui/MemberChooser.h"
 #include "ui/WindowSystem.h"
@@ -174,6 +177,41 @@ frmStoreDetails &WindowRegistry::storeDetails()
     return *m_storeDetails;
 }
 
+frmTapesOut &WindowRegistry::tapesOut()
+{
+    if (!m_tapesOut) {
+        m_tapesOut = std::make_unique<frmTapesOut>(*this);
+        // Members' phones and addresses: behind the gate.
+        auto gate = [this](int destination) {
+            return [this, destination](QDate day) {
+                m_overdueDay = day;
+                secur().destination = destination;
+                m_tapesOut->hide();
+                secur().show();
+            };
+        };
+        QObject::connect(m_tapesOut.get(), &frmTapesOut::callListWanted, m_tapesOut.get(), gate(DestCallList));
+        QObject::connect(m_tapesOut.get(), &frmTapesOut::lettersWanted, m_tapesOut.get(), gate(DestLetters));
+    }
+    return *m_tapesOut;
+}
+
+void WindowRegistry::showOverdue(bool letters)
+{
+    tapesOut().showKeepingDay();
+    if (letters)
+        tapesOut().writeLetters(m_overdueDay);
+    else
+        openReport(ReportId::Overdue, {StoreDate::toText(m_overdueDay)});
+}
+
+frmHolds &WindowRegistry::holds()
+{
+    if (!m_holds)
+        m_holds = std::make_unique<frmHolds>(*this);
+    return *m_holds;
+}
+
 void WindowRegistry::showReport(Report report)
 {
     static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
@@ -222,7 +260,8 @@ void WindowRegistry::exitProgram()
                                                         m_movieByType.get(), m_customersByDate.get(),
                                                         m_returns.get(), m_payment.get(), m_add.get(),
                                                         m_chooser.get(), m_dayEnd.get(), m_cashUp.get(),
-                                                        m_prices.get(), m_storeDetails.get()})
+                                                        m_prices.get(), m_storeDetails.get(), m_tapesOut.get(),
+                                                        m_holds.get()})
         if (w)
             w->hide();
     for (auto &r : m_reports)

@@ -30,6 +30,8 @@ class frmPayment;
 class frmVidMn;
 class frmInvent;
 class frmChooseMember;
+class frmTapesOut;
+class frmHolds;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -68,6 +70,8 @@ public:
     frmPrices &prices();
     frmStoreDetails &storeDetails();
     frmReturn &returns();
+    frmTapesOut &tapesOut();
+    frmHolds &holds();
     frmPayment &payment();
     Form &addCustomer();
     // Picks one of several members found by one phone or licence.
@@ -80,6 +84,9 @@ public:
     bool openReport(ReportId id, const QVariantList &parameters = {});
     // The report's preview window, made at its first use.
     ReportPreview &reportPreview(ReportId id);
+    // Back in Tapes Out past the gate: the call list or the letters of the
+    // day it asked for.
+    void showOverdue(bool letters);
     // Shows the main menu as it was left.
     void showMainMenu() override;
     void showCounter() override;
@@ -110,5 +117,8 @@ private:
     std::unique_ptr<frmCashUp> m_cashUp;
     std::unique_ptr<frmPrices> m_prices;
     std::unique_ptr<frmStoreDetails> m_storeDetails;
+    std::unique_ptr<frmTapesOut> m_tapesOut;
+    std::unique_ptr<frmHolds> m_holds;
+    QDate m_overdueDay;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

@@ -2,6 +2,8 @@
 
 #include "app/WindowRegistry.h"
 #include "app/frmSecur.h"
+#include "circulation/frmHolds.h"
+#include "circulation/frmTapesOut.h"
 #include "counter/frmCheckout.h"
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
@@ -64,6 +66,9 @@ void frmMain::buildMenus()
     item(mnuMRent, mnuCheck, "mnuCheck", "Checkout", &frmMain::OpenCheckout);
     item(mnuMRent, mnuRetVid, "mnuRetVid", "Return", &frmMain::OpenReturns);
     item(mnuMRent, mnuPay, "mnuPay", "Late Payment", &frmMain::OpenPayments);
+    mnuMRent->addSeparator();
+    item(mnuMRent, mnuTapesOut, "mnuTapesOut", "Tapes Out", &frmMain::OpenTapesOut);
+    item(mnuMRent, mnuHolds, "mnuHolds", "Holds", &frmMain::OpenHolds);
     menu(mnuMRep, "mnuMRep", "Reports");
     item(mnuMRep, mnuMov, "mnuMov", "List all Movies", &frmMain::OpenAllMovies);
     item(mnuMRep, mnuSel, "mnuSel", "List selected type", &frmMain::OpenMoviesByType);
@@ -206,6 +211,18 @@ void frmMain::OpenReturns()
 void frmMain::OpenPayments()
 {
     m_windows.payment().show();
+    hide();
+}
+
+void frmMain::OpenTapesOut()
+{
+    m_windows.tapesOut().show();
+    hide();
+}
+
+void frmMain::OpenHolds()
+{
+    m_windows.holds().show();
     hide();
 }
 

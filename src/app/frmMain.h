@@ -28,6 +28,9 @@ public:
     QMenu *mnuMStock, *mnuMRent, *mnuMRep, *MnuMCust, *mnuMManager;
     QAction *mnuVid, *mnuInv, *mnuCheck, *mnuRetVid, *mnuPay, *mnuMov, *mnuSel, *mnuCustR, *mnuCDate,
         *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuPrices, *mnuStoreDetails, *mnuExit;
+    // What is out and who has it; holds on titles. No manager code: the
+    // counter needs them.
+    QAction *mnuTapesOut, *mnuHolds;
     // The day's money, behind the gate like every report.
     QAction *mnuDayEnd, *mnuCashUp;
 
@@ -61,6 +64,8 @@ private:
     void OpenReturns();
     void OpenPayments();
     void OpenAddCustomer();
+    void OpenTapesOut();
+    void OpenHolds();
     void mnuExit_Click();
 
     void openSecured(int destination);

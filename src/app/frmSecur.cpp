@@ -292,6 +292,8 @@ void frmSecur::openDestination()
     case DestCashUp: m_windows.cashUp().show(); break;
     case DestPrices: m_windows.prices().show(); break;
     case DestStoreDetails: m_windows.storeDetails().show(); break;
+    case DestCallList: m_windows.showOverdue(false); break;
+    case DestLetters: m_windows.showOverdue(true); break;
     case DestRentalRevenue:
         m_windows.showMainMenu();
         m_windows.showReport(Report::RentalRevenue);

@@ -1,5 +1,6 @@
 #include "CheckoutStore.h"
 
+#include "circulation/Holds.h"
 #include "counter/CardMask.h"
 #include "data/Ledger.h"
 #include "data/Pricing.h"
@@ -56,6 +57,14 @@ Fetched<RentalTapeRow> CheckoutStore::rentalTape(qint32 videoId)
     t.rating = text(*q, 7);
     t.priceClass = q->value(8).toInt();
     return {false, t};
+}
+
+Fetched<Holds::Held> CheckoutStore::heldTape(qint32 videoId, QDate day)
+{
+    std::optional<Holds::Held> held;
+    if (!Holds::heldOn(m_db, videoId, day, held))
+        return {true, {}};
+    return {false, held};
 }
 
 Fetched<SaleTapeRow> CheckoutStore::saleTape(qint32 videoId)
@@ -344,7 +353,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
             if (charge->fee != line.amount)
                 return repriced(QStringLiteral("tape"), line.id, charge->fee);
             const QDate due = plan.date.addDays(charge->days);
-            if (!takeOffShelf(line.id)
+            if (!takeOffShelf(line.id) || !Holds::rentOut(m_db, line.id, plan.member.value_or(0), plan.date)
                 || !m_db.run(QStringLiteral("write the rental"),
                              QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, "
                                             "DueDate, Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, "
@@ -378,7 +387,8 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
             break;
         }
         case BillLine::Kind::BuyVideo: {
-            if (!receipt() || !takeOffShelf(line.id))
+            if (!receipt() || !takeOffShelf(line.id)
+                || !Holds::rentOut(m_db, line.id, plan.member.value_or(0), plan.date))
                 return false;
             const auto price = m_db.scalar(QStringLiteral("look up the tape"),
                                            QStringLiteral("SELECT SalePrice FROM tblVideos WHERE VideoID = ?"),

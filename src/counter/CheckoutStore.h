@@ -1,5 +1,6 @@
 #pragma once
 
+#include "circulation/Holds.h"
 #include "counter/BillLine.h"
 #include "counter/CheckoutMoney.h"
 #include "data/Database.h"
@@ -75,6 +76,8 @@ public:
     // What the clerk typed in lookup box `source`, looked up.
     MemberLookup::Typed findTyped(int source, const QString &typed);
     Fetched<RentalTapeRow> rentalTape(qint32 videoId);
+    // Whom the tape is set aside for on `day`, if anyone.
+    Fetched<Holds::Held> heldTape(qint32 videoId, QDate day);
     Fetched<SaleTapeRow> saleTape(qint32 videoId);
     Fetched<ItemRow> item(qint32 inventoryId);
     // Looked up only for a tape refused as not in the store.

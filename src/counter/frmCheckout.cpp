@@ -1,6 +1,7 @@
 #include "frmCheckout.h"
 
 #include "data/StoreDate.h"
+#include "circulation/HoldsPanel.h"
 #include "ui/Controls.h"
 #include "ui/MemberChooser.h"
 #include "ui/Messages.h"
@@ -110,6 +111,7 @@ void frmCheckout::ResetCheckout()
     txtQuan->setText(QStringLiteral("1"));
 
     lblFeesOwing->clear();
+    pnlHolds->showMember(0);
     lstOutcome->clear();
     m_feesMember.reset();
 
@@ -135,6 +137,7 @@ void frmCheckout::cmdDisplayInfo_Click()
         return;
     const MemberRow &row = *chosen;
     ShowMember(row);
+    pnlHolds->showMember(row.deleted ? 0 : row.number);
     if (row.deleted)
         return;
     // The last customer's refusals are not this one's business.

@@ -12,6 +12,7 @@
 
 #include <optional>
 
+class HoldsPanel;
 class OutcomeList;
 class QButtonGroup;
 class QGroupBox;
@@ -56,6 +57,8 @@ public:
     QPushButton *cmdDisplayInfo;
     // The fees the member owes, when any, so nobody is rented to unawares.
     QLabel *lblFeesOwing;
+    // The member's holds, and the way to place one.
+    HoldsPanel *pnlHolds;
 
     // Video Rental
     QLabel *Label5, *Label6, *Label7, *Label8, *Label10, *Label11, *Label12, *Label9;

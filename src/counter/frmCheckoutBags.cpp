@@ -6,6 +6,7 @@
 #include "data/Genres.h"
 #include "data/Identifier.h"
 #include "data/Pricing.h"
+#include "data/StoreDate.h"
 #include "ui/Messages.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
@@ -87,6 +88,13 @@ void frmCheckout::addToRentalBag()
             scanRefused(*why, QStringLiteral("Tape entry error."), {});
         return;
     }
+    // Set aside for a member's hold: only that member takes it.
+    const QDate day = StoreDate::parse(txtDate->text()).value_or(m_windows.today());
+    const auto held = m_store.heldTape(m_rentVideoID, day);
+    if (held.failed)
+        return showDbError(ws, m_store.lastError());
+    if (held.row && Identifier::parse(txtMemID2->text()) != held.row->member)
+        return scanRefused(held.row->refusal(m_rentVideoID), QStringLiteral("Tape held"), {});
 
     txtMovieName->setText(tape.row->name);
     txtClass->setText(QString::number(tape.row->priceClass));

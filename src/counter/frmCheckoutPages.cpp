@@ -4,6 +4,7 @@
 #include "frmCheckout.h"
 
 #include "counter/BillView.h"
+#include "circulation/HoldsPanel.h"
 #include "ui/Controls.h"
 
 #include <QButtonGroup>
@@ -83,7 +84,9 @@ void frmCheckout::buildCustomerPage(QWidget *page)
     lblFeesOwing->setFont(owing);
     lblFeesOwing->setStyleSheet(QStringLiteral("color: #b00000"));
     info->addWidget(lblFeesOwing, 7, 0, 1, 2);
-    info->setRowStretch(8, 1);
+    pnlHolds = new HoldsPanel(m_windows, Frame3);
+    info->addWidget(pnlHolds, 8, 0, 1, 2);
+    info->setRowStretch(9, 1);
     layout->addWidget(Frame3, 3);
 
     // The lookup uses the box typed in last, not the one that holds text.

@@ -1,5 +1,7 @@
 #include "CustomerStore.h"
 
+#include "circulation/Holds.h"
+
 #include <QSqlQuery>
 
 std::optional<qint64> CustomerStore::memberCount()
@@ -67,7 +69,7 @@ CustomerStore::Outcome CustomerStore::modifyMember(qint32 number, const MemberRo
     return *changed > 0 ? Outcome::Done : Outcome::NotFound;
 }
 
-CustomerStore::Outcome CustomerStore::retireMember(qint32 number, int &tapesOut)
+CustomerStore::Outcome CustomerStore::retireMember(qint32 number, int &tapesOut, QDate day)
 {
     tapesOut = 0;
     if (number == 0)
@@ -94,6 +96,9 @@ CustomerStore::Outcome CustomerStore::retireMember(qint32 number, int &tapesOut)
         if (!changed)
             return false;
         if (*changed > 0) {
+            QList<SetAside> passedOn;
+            if (!Holds::cancelAllOf(m_db, number, day, passedOn))
+                return false;
             outcome = Outcome::Done;
             return true;
         }

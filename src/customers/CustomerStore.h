@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/MemberLookup.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -43,8 +44,9 @@ public:
     Outcome modifyMember(qint32 number, const MemberRow &details);
     // Marks the member deleted unless, at that moment, the balance stored is
     // above zero or tapes rented by the member are still out (how many in
-    // `tapesOut`). The walk-in member 0 is never retired.
-    Outcome retireMember(qint32 number, int &tapesOut);
+    // `tapesOut`). The walk-in member 0 is never retired. The member's holds
+    // are cancelled on `day` with it, each tape set aside passed on.
+    Outcome retireMember(qint32 number, int &tapesOut, QDate day);
 
 private:
     Database m_db;

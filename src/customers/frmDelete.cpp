@@ -70,7 +70,7 @@ void frmDelete::cmdDelete_Click()
     // The store decides too: the box may have been typed over, or fees added
     // since the member was shown.
     int tapesOut = 0;
-    switch (m_store.retireMember(*number, tapesOut)) {
+    switch (m_store.retireMember(*number, tapesOut, m_windows.today())) {
     case CustomerStore::Outcome::Done:
         showRetired(ws, txtLast->text());
         enableCommands(false);

@@ -21,10 +21,12 @@ enum Destination : int {
     DestCashUp = 13,
     DestPrices = 14,
     DestStoreDetails = 15,
+    DestCallList = 16, // the overdue call list, from Tapes Out
+    DestLetters = 17,  // the overdue letters, from Tapes Out
 };
 
 inline constexpr int FirstDestination = DestVideoManagement;
-inline constexpr int LastDestination = DestStoreDetails;
+inline constexpr int LastDestination = DestLetters;
 
-// What the gate names while it asks for the code; empty outside 1 to 15.
+// What the gate names while it asks for the code; empty outside 1 to 17.
 QString destinationCaption(int destination);

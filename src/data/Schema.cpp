@@ -96,7 +96,7 @@ const QStringList &tableNames()
         QStringLiteral("tblMovies"), QStringLiteral("tblVideos"), QStringLiteral("tblRentals"),
         QStringLiteral("tblReceipts"), QStringLiteral("tblSalesDetails"), QStringLiteral("tblVideosSold"),
         QStringLiteral("tblInventory"), QStringLiteral("tblSettings"), QStringLiteral("tblGateLog"),
-        QStringLiteral("tblLedger"), QStringLiteral("tblPrices")};
+        QStringLiteral("tblLedger"), QStringLiteral("tblPrices"), QStringLiteral("tblHolds")};
     return names;
 }
 
@@ -405,6 +405,37 @@ QStringList chargesKept()
     return statements;
 }
 
+// Holds on titles: a member waits for a copy of a title; a copy that comes
+// back is set aside for the oldest waiting hold until a day, then rented to
+// the member (filled) or let go (lapsed). The partial unique indexes keep a
+// tape from being set aside for two members and a member from holding one
+// title twice, whatever two counters do at once.
+QStringList holds()
+{
+    return {QStringLiteral(R"(CREATE TABLE tblHolds (
+    HoldID INTEGER NOT NULL PRIMARY KEY CHECK (HoldID BETWEEN 1 AND 2147483647),
+    CustomerNumber INTEGER NOT NULL,
+    MovieNum INTEGER NOT NULL,
+    PlacedOn TEXT NOT NULL,
+    State TEXT NOT NULL CHECK (State IN ('waiting', 'ready', 'filled', 'lapsed', 'cancelled')),
+    VideoID INTEGER,
+    ReadyOn TEXT,
+    Until TEXT,
+    ClosedOn TEXT,
+    CHECK (State <> 'ready' OR (VideoID IS NOT NULL AND Until IS NOT NULL))))"),
+            QStringLiteral("CREATE UNIQUE INDEX ixHoldsTapeReady ON tblHolds (VideoID) WHERE State = 'ready'"),
+            QStringLiteral("CREATE UNIQUE INDEX ixHoldsMemberTitle ON tblHolds (CustomerNumber, MovieNum) "
+                           "WHERE State IN ('waiting', 'ready')"),
+            QStringLiteral("CREATE INDEX ixHoldsTitleState ON tblHolds (MovieNum, State, HoldID)"),
+            QStringLiteral("CREATE INDEX ixHoldsState ON tblHolds (State, HoldID)"),
+            // The few rentals still open, by tape and by member, read at
+            // once however many have been returned.
+            QStringLiteral("CREATE INDEX ixRentalsOpen ON tblRentals (VideoID, RentalID) WHERE Returned = 0"),
+            QStringLiteral("CREATE INDEX ixRentalsOpenMember ON tblRentals (CustomerNumber, VideoID) "
+                           "WHERE Returned = 0"),
+            QStringLiteral("INSERT INTO tblSettings (Name, Value) VALUES ('HoldDays', '3')")};
+}
+
 } // namespace
 
 QStringList upgrade(int from, Engine engine)
@@ -415,6 +446,7 @@ QStringList upgrade(int from, Engine engine)
     case 2: return ledger(engine); // the money ledger, empty: it starts from the day of the step
     case 3: return chain(engine);  // with UpgradeWork::chainAndShortenCards
     case ChargesStep: return chargesKept();
+    case 5: return holds();
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include "ReportDocument.h"
 #include "ReportLayout.h"
 #include "ReportStore.h"
+#include "circulation/OverdueReports.h"
 #include "data/GateStore.h"
 #include "data/Genres.h"
 #include "data/OutputFile.h"
@@ -21,6 +22,9 @@
 #include <optional>
 
 namespace {
+
+// Not a report but written as one: a letter a page.
+const QString OverdueLettersName = QStringLiteral("overdue-letters");
 
 std::optional<ReportId> reportNamed(const QString &name)
 {
@@ -63,6 +67,7 @@ QString reportNames()
     QStringList names;
     for (int i = 0; i < CommandLineReportCount; ++i)
         names << ReportLayouts::scriptName(ReportId(i));
+    names << OverdueLettersName;
     return names.join(QStringLiteral(", "));
 }
 
@@ -74,12 +79,15 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
         err << why << Qt::endl;
         return 1;
     };
-    const std::optional<ReportId> id = reportNamed(request.report);
+    const bool letters = request.report == OverdueLettersName;
+    const std::optional<ReportId> id = letters ? ReportId::Overdue : reportNamed(request.report);
     if (!id)
         return refuse(QStringLiteral("\"%1\" is not a report. The reports are: %2.").arg(request.report,
                                                                                            reportNames()));
     if (request.pdf.isEmpty() == request.csv.isEmpty())
         return refuse(QStringLiteral("Give the file to write as either --pdf FILE or --csv FILE."));
+    if (letters && request.pdf.isEmpty())
+        return refuse(QStringLiteral("The overdue letters are written as a PDF: give --pdf FILE."));
 
     QVariantList parameters;
     if (*id == ReportId::MoviesByType) {
@@ -131,7 +139,7 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
         if (!refusal.isEmpty())
             return refuse(refusal);
     }
-    if (*id == ReportId::DayEnd) {
+    if (*id == ReportId::DayEnd || *id == ReportId::Overdue) {
         if (request.date.isEmpty())
             return refuse(QStringLiteral("Give the day as --date yyyy-mm-dd."));
         const auto day = StoreDate::parse(request.date);
@@ -159,6 +167,17 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
     if (!refusal.isEmpty())
         return refuse(refusal);
 
+    if (letters) {
+        int pages = 0;
+        QString error;
+        if (!OverdueLetters::writePdf(request.store, parameters.value(0).toDate(), file, existing, &error, &pages))
+            return refuse(error);
+        out << QStringLiteral("Overdue letters: %1 %2 written to %3")
+                   .arg(pages)
+                   .arg(pages == 1 ? QStringLiteral("letter") : QStringLiteral("letters"), file)
+            << Qt::endl;
+        return 0;
+    }
     const ReportLayout &layout = ReportLayouts::layout(*id);
     ReportStore store(request.store, *layout.command, parameters);
     // A spreadsheet's rows are read once, as they are written.

@@ -47,6 +47,10 @@ QList<CsvColumn> columnsOf(const ReportLayout &layout)
                 {"Rental fee", "Fee"},            {"Days", "Days"},         {"Late fee a day", "LateFee"},
                 {"Rate", "Rate"},                 {"Changed", "ChangedAt"}, {"Counter", "Counter"},
                 {"Note", "Note"}};
+    if (layout.name == QLatin1String("rptOverdue"))
+        return {{"Member", "MemberNumber"}, {"Name", "Name"},        {"Home Phone", "HomePhone"},
+                {"Cell Phone", "CellPhone"}, {"Tape", "Tape"},       {"Title", "Title"},
+                {"Due", "Due"},              {"Days Late", "DaysLate"}, {"Fee So Far", "Fee"}};
     if (layout.name == QLatin1String("rptGateLog"))
         return {{"Try", "TryNumber"},     {"Time", "TriedAt"},           {"Destination", "Destination"},
                 {"Outcome", "Outcome"},   {"Counter", "Workstation"}};
@@ -205,7 +209,8 @@ bool write(const ReportLayout &layout, ReportStore &store, const QString &path, 
         columns << command.column(QString::fromLatin1(c.column));
         types << command.columns[columns.last()].type;
     }
-    OutputFile file(path, {store.path(), existing});
+    OutputFile file(path, {store.path(), existing,
+                           layout.ownerOnly ? OutputFile::Access::OwnerOnly : OutputFile::Access::Everyone});
     if (!file.open()) {
         if (error)
             *error = file.error();

@@ -551,7 +551,8 @@ ReportDocument::Outcome ReportDocument::render(QPagedPaintDevice &device, int fr
 ReportDocument::Outcome ReportDocument::writePdf(const QString &path, const Progress &progress, QString *error,
                                                  OutputFile::Existing existing)
 {
-    OutputFile file(path, {m_store.path(), existing});
+    OutputFile file(path, {m_store.path(), existing,
+                           m_layout.ownerOnly ? OutputFile::Access::OwnerOnly : OutputFile::Access::Everyone});
     if (!file.open()) {
         if (error)
             *error = file.error();

@@ -58,6 +58,8 @@ struct ReportLayout
     QString caption; // the preview window's caption
     const ReportCommand *command = nullptr;
     QList<ReportBand> bands;
+    // Its files are readable by their owner only: members' phones or addresses.
+    bool ownerOnly = false;
 
     // The report's name in words ("List Of Movies By Type"), for what it
     // says about itself outside its preview window: messages, file names,
@@ -67,9 +69,9 @@ struct ReportLayout
     int height(BandKind kind) const;
 };
 
-// The six reports and the two from the money ledger, by the names scripts
-// and menus use, then the gate log and the prices' history, which only the
-// command line writes.
+// The six reports, the two from the money ledger and the overdue call list,
+// by the names scripts and menus use, then the gate log and the prices'
+// history, which only the command line writes.
 enum class ReportId {
     AllMovies,
     MoviesByType,
@@ -79,11 +81,12 @@ enum class ReportId {
     SalesReport,
     DayEnd,
     Taxes,
+    Overdue,
     GateLog,
     Prices
 };
-inline constexpr int ReportCount = 8;
-inline constexpr int CommandLineReportCount = 10;
+inline constexpr int ReportCount = 9;
+inline constexpr int CommandLineReportCount = 11;
 
 namespace ReportLayouts {
 const ReportLayout &layout(ReportId id);

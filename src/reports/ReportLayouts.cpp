@@ -1,6 +1,7 @@
 #include "ReportLayout.h"
 
 #include "ReportStore.h"
+#include "circulation/OverdueReports.h"
 
 #include <algorithm>
 
@@ -240,6 +241,24 @@ ReportLayout taxes()
               pageFooter()}};
 }
 
+ReportLayout overdue()
+{
+    const QColor maroon(0x80, 0x00, 0x00);
+    return {QStringLiteral("rptOverdue"),
+            QStringLiteral("Overdue Call List"),
+            &ReportCommands::overdue(),
+            {{BandKind::ReportHeader, 1500, {title(0, 6000, "OVERDUE CALL LIST", maroon), logo(0, 2160, 620)}},
+             {BandKind::PageHeader, 2 * HeadLine,
+              {heading(300, 700, "Tape"), heading(1100, 3800, "Title"), heading(5000, 1100, "Due"),
+               heading(6200, 900, "Days late"), heading(7200, 1300, "Fee so far"), rule(0, 8500, HeadLine + 40)}},
+             {BandKind::GroupHeader, HeadLine + 120, {groupKey(0, 8500, headingFont(), maroon)}},
+             {BandKind::Detail, Line,
+              {field(300, 700, "Tape"), field(1100, 3800, "Title"), field(5000, 1100, "Due"),
+               field(6200, 900, "DaysLate"), field(7200, 1300, "Fee", 1, true)}},
+             pageFooter()},
+            true};
+}
+
 ReportLayout gateLog()
 {
     return {QStringLiteral("rptGateLog"),
@@ -309,7 +328,7 @@ const ReportLayout &layout(ReportId id)
 {
     static const ReportLayout layouts[CommandLineReportCount] = {
         allMovies(), moviesByType(), customerList(), customersByDate(), rentalRevenue(),
-        salesReport(), dayEnd(),     taxes(),        gateLog(),      prices()};
+        salesReport(), dayEnd(),     taxes(),        overdue(),      gateLog(),      prices()};
     return layouts[static_cast<int>(id)];
 }
 
@@ -317,7 +336,7 @@ QString scriptName(ReportId id)
 {
     static const char *const names[CommandLineReportCount] = {
         "all-movies", "movies-by-type", "customer-list", "customers-by-date", "rental-revenue",
-        "daily-sales", "day-end",       "taxes",         "gate-log",       "prices"};
+        "daily-sales", "day-end",       "taxes",         "overdue",           "gate-log",       "prices"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 

@@ -57,6 +57,7 @@ ReturnOutcome ReturnsStore::returnTapes(const QList<qint32> &videoIds, QDate ret
     if (!done) {
         outcome.charges.clear();
         outcome.closedElsewhere.clear();
+        outcome.setAside.clear();
         if (outcome.status != ReturnOutcome::BeforeRental)
             outcome.status = ReturnOutcome::Failed;
     }
@@ -124,6 +125,11 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
                                                     "Try again."));
         if (!m_db.run(action, QStringLiteral("UPDATE tblVideos SET InStore = 1 WHERE VideoID = ?"), {videoId}))
             return false;
+        std::optional<SetAside> held;
+        if (!Holds::setAside(m_db, videoId, returned, held))
+            return false;
+        if (held)
+            outcome.setAside.append(*held);
         for (const Rental &rental : rentals) {
             if (rental.charge == Money())
                 continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "circulation/Holds.h"
 #include "data/Database.h"
 #include "data/MemberLookup.h"
 #include "data/Money.h"
@@ -38,6 +39,8 @@ struct ReturnOutcome
     // Done: the tapes asked for whose rental was already closed when the
     // return was written (another counter took them back a moment before).
     QList<qint32> closedElsewhere;
+    // Done: the tapes set aside for waiting holds.
+    QList<SetAside> setAside;
 };
 
 // The statements of the returns and late-fee windows.
@@ -59,7 +62,9 @@ public:
     // Closes every open rental of each tape, puts it back in the store and
     // adds each rental's overdue charge to its member (and to the ledger, as
     // charged on the return date), as one transaction.
-    // A return date before a rental's start refuses the whole lot.
+    // A tape whose title has a waiting hold is set aside for the oldest, in
+    // the same transaction. A return date before a rental's start refuses
+    // the whole lot.
     ReturnOutcome returnTapes(const QList<qint32> &videoIds, QDate returned);
 
     Fetched<MemberRow> member(qint32 number);

@@ -169,6 +169,7 @@ void frmReturn::ReturnTyped()
             ws.tell(*lstOutcome, Told::Done, QStringLiteral("The video has been returned."),
                     QStringLiteral("Video returned"), about);
     }
+    tellHolds(*outcome);
 
     listTapesOut(rental.row->member);
     // Ready for the next tape from a scanner: digits, then Enter.
@@ -244,6 +245,16 @@ void frmReturn::ReturnSelected()
                         QString::number(lines.size()) + QStringLiteral(" videos have been returned. $")
                             + total.toPlainCents() + QStringLiteral(" in fees have been accumulated."),
                         QStringLiteral("Videos returned."));
+    tellHolds(*outcome);
+}
+
+void frmReturn::tellHolds(const ReturnOutcome &outcome)
+{
+    // A tape to put aside must not go back on the shelf: the bell calls the clerk.
+    WindowSystem &ws = m_windows.ws();
+    for (const SetAside &held : outcome.setAside)
+        ws.tell(*lstOutcome, Told::Attention, held.text(), QStringLiteral("Hold"),
+                QStringLiteral("Tape %1").arg(held.tape));
 }
 
 void frmReturn::cmdMain_Click()

@@ -54,6 +54,8 @@ private:
     // told why nothing was written. Tapes another counter took back first
     // are told as such.
     std::optional<ReturnOutcome> returnTapes(const QList<qint32> &videoIds, QDate returned);
+    // Tapes set aside for holds, in the outcome list.
+    void tellHolds(const ReturnOutcome &outcome);
     void refused(const QString &text, const QString &title, const QString &about = {});
     // The date in txtDate, or nullopt once the clerk has been told it is not one.
     std::optional<QDate> returnDate();

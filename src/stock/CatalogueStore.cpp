@@ -144,13 +144,14 @@ std::optional<QList<TapeRow>> CatalogueStore::tapes(qint32 movieNum)
 }
 
 std::optional<qint32> CatalogueStore::addTapes(qint32 movieNum, qint64 firstVideoId, qint32 firstCopy, int count,
-                                               const TapeFields &fields, Outcome &outcome)
+                                               const TapeFields &fields, Outcome &outcome, QDate day)
 {
     const QString action = QStringLiteral("add the tapes");
     std::optional<qint32> first;
     outcome = Outcome::Failed;
     const bool ok = m_db.transaction(action, [&] {
         first.reset();
+        m_setAside.clear();
         outcome = Outcome::Failed;
         const auto retired = m_db.scalar(action, QStringLiteral("SELECT Deleted FROM tblMovies WHERE MovieNum = ?"),
                                          {movieNum});
@@ -175,10 +176,20 @@ std::optional<qint32> CatalogueStore::addTapes(qint32 movieNum, qint64 firstVide
                            fields.inStore ? 1 : 0, fields.salePrice.units()}))
                 return false;
         }
+        for (int i = 0; i < count; ++i) {
+            std::optional<SetAside> held;
+            if (!Holds::setAside(m_db, qint32(from + i), day, held))
+                return false;
+            if (!held)
+                break; // no hold left waiting
+            m_setAside.append(*held);
+        }
         return true;
     });
-    if (!ok)
+    if (!ok) {
+        m_setAside.clear();
         return std::nullopt;
+    }
     outcome = Outcome::Done;
     return first;
 }

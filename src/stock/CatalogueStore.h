@@ -1,9 +1,11 @@
 #pragma once
 
+#include "circulation/Holds.h"
 #include "data/Database.h"
 #include "data/Money.h"
 #include "stock/Outcome.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -63,8 +65,12 @@ public:
     // Adds `count` copies numbered on from `firstCopy`, with tape numbers
     // from `firstVideoId` or past the highest one if that has grown since;
     // the first tape number used. Refused (Gone) if the title was retired.
+    // New tapes on the shelf go to the title's waiting holds, oldest first,
+    // as set aside on `day` (see setAside()).
     std::optional<qint32> addTapes(qint32 movieNum, qint64 firstVideoId, qint32 firstCopy, int count,
-                                   const TapeFields &fields, Outcome &outcome);
+                                   const TapeFields &fields, Outcome &outcome, QDate day);
+    // The tapes the last addTapes set aside for holds.
+    const QList<SetAside> &setAside() const { return m_setAside; }
     // InStore is written only when `writeInStore`, so a rental or sale at
     // the counter meanwhile is not undone; a tape out on an open rental is
     // never marked in the store (TapesOut).
@@ -78,4 +84,5 @@ private:
     Outcome changed(const std::optional<QSqlQuery> &q);
 
     Database m_db;
+    QList<SetAside> m_setAside;
 };

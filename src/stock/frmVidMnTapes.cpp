@@ -195,7 +195,8 @@ void frmVidMn::cmdAddT_Click()
 
     const TapeFields fields{true, false, true, *Money::parse(NewTapePrice)};
     Outcome outcome;
-    const auto first = m_store.addTapes(selMovieNum.toInt(), nextVideoID, nextCopyNumber, *count, fields, outcome);
+    const auto first =
+        m_store.addTapes(selMovieNum.toInt(), nextVideoID, nextCopyNumber, *count, fields, outcome, m_windows.today());
     if (!first) {
         if (outcome == Outcome::Gone)
             ws.msgBox(QStringLiteral("This movie has been marked as deleted, so no tapes were added."), Buttons::Ok,
@@ -212,6 +213,12 @@ void frmVidMn::cmdAddT_Click()
     nextVideoID = *first + *count;
     nextCopyNumber += *count;
     fitTapeNumbers();
+    // New copies of a title members are waiting for go to the hold shelf.
+    QStringList held;
+    for (const SetAside &s : m_store.setAside())
+        held << s.text();
+    if (!held.isEmpty())
+        ws.msgBox(held.join(QStringLiteral("\r\n")), Buttons::Ok, Icon::Information, QStringLiteral("Holds"));
 }
 
 void frmVidMn::cmdChange_Click()

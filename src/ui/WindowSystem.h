@@ -28,8 +28,9 @@ struct PrintPages
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class Icon { None, Information, Question, Exclamation };
 enum class Answer { Ok, Cancel, Yes, No, Retry };
-// What an outcome told in a window was: done, or refused.
-enum class Told { Done, Refused };
+// What an outcome told in a window was: done, refused, or done with
+// something the clerk must act on (a tape to put aside), which sounds the bell.
+enum class Told { Done, Refused, Attention };
 
 class WindowSystem
 {

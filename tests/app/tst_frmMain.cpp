@@ -87,7 +87,7 @@ private slots:
         for (QAction *command : menuCommands(menu))
             captions << (command->menu() ? u'[' + command->text() + u']' : command->text());
         QCOMPARE(captions, QStringList({"[Stock Management]", "Videos", "Inventory", "[Rentals]", "Checkout", "Return",
-                                        "Late Payment", "[Reports]", "List all Movies", "List selected type",
+                                        "Late Payment", "", "Tapes Out", "Holds", "[Reports]", "List all Movies", "List selected type",
                                         "Customer list", "Customer by Date", "Sales all", "Rental Revenue", "",
                                         "Day End", "Cash Up", "[Customers]", "Add", "Modify", "Delete", "[Manager]",
                                         "Change manager code...", "Prices and taxes...", "Store details...",

@@ -266,10 +266,11 @@ private slots:
         seed(s);
         // A store from before the step, with a rental and sales of its own.
         const Schema::Engine engine = onServer() ? Schema::Engine::PostgreSQL : Schema::Engine::SQLite;
-        for (const QString &sql : downgradeTo(Schema::Version - 1, engine))
+        constexpr int BeforeCharges = 4;
+        for (const QString &sql : downgradeTo(BeforeCharges, engine))
             s.exec(sql);
-        s.exec(onServer() ? u"UPDATE tblVersion SET Version = %1"_s.arg(Schema::Version - 1)
-                          : u"PRAGMA user_version = %1"_s.arg(Schema::Version - 1));
+        s.exec(onServer() ? u"UPDATE tblVersion SET Version = %1"_s.arg(BeforeCharges)
+                          : u"PRAGMA user_version = %1"_s.arg(BeforeCharges));
         s.exec(u"INSERT INTO tblRentals (RentalID, CustomerNumber, VideoID, RentalDate, DueDate, Returned) "
                "VALUES (1, 1, 102, '2026-03-01', '2026-03-04', 0)"_s);
         s.exec(u"INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES (1, '2026-03-01', 0)"_s);

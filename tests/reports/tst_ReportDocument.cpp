@@ -98,7 +98,8 @@ private slots:
             const QVariantList params = ReportId(i) == ReportId::MoviesByType ? QVariantList{4}
                                         : ReportId(i) == ReportId::CustomersByDate || ReportId(i) == ReportId::Taxes
                                             ? QVariantList{QStringLiteral("2026-01-01"), QStringLiteral("2026-12-31")}
-                                        : ReportId(i) == ReportId::DayEnd ? QVariantList{QStringLiteral("2026-01-01")}
+                                        : ReportId(i) == ReportId::DayEnd || ReportId(i) == ReportId::Overdue
+                                            ? QVariantList{QStringLiteral("2026-01-01")}
                                                                           : QVariantList{};
             ReportStore store(t.path(), *layout.command, params);
             QVERIFY(store.open());

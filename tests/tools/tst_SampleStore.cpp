@@ -101,6 +101,7 @@ private slots:
               "tblVideos WHERE ForSale = 1 AND InStore = 1", "tblRentals WHERE Returned = 1", "tblReceipts",
               "tblRentals WHERE Returned = 0 AND DueDate < date('now', 'localtime')", // overdue
               "tblRentals WHERE Returned = 0 AND DueDate >= date('now', 'localtime')",
+              "tblHolds WHERE State = 'waiting'", "tblHolds WHERE State = 'ready'",
               // The sales report may list only receipts that sold a tape and items together.
               "tblVideosSold s JOIN tblSalesDetails d ON d.ReceiptID = s.ReceiptID"})
             QVERIFY2(number(path, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(where)) > 0, where);
@@ -237,6 +238,11 @@ private slots:
                "AND t.SaleID NOT IN (SELECT ReceiptID FROM tblVideosSold)";
         QTest::newRow("shared driver's licence")
             << "FROM (SELECT DriverLicence FROM tblMembers WHERE CustomerNumber > 0 GROUP BY 1 HAVING COUNT(*) > 1)";
+        QTest::newRow("hold of a retired member, on a title with no copy for rent, or its tape not on the shelf")
+            << "FROM tblHolds h JOIN tblMembers c ON c.CustomerNumber = h.CustomerNumber LEFT JOIN tblVideos v ON "
+               "v.VideoID = h.VideoID WHERE c.Deleted = 1 OR NOT EXISTS (SELECT 1 FROM tblVideos w WHERE "
+               "w.MovieNum = h.MovieNum AND w.ForRent = 1 AND w.Deleted = 0) OR (h.State = 'ready' AND "
+               "(v.InStore <> 1 OR v.MovieNum <> h.MovieNum))";
         QTest::newRow("money not stored as whole units")
             << "FROM (SELECT SalePrice AS amount FROM tblVideos UNION ALL SELECT FeesOwing FROM tblMembers "
                "UNION ALL SELECT Price FROM tblInventory) WHERE typeof(amount) <> 'integer'";

@@ -103,6 +103,10 @@ private:
     QList<Result> m_results;
 };
 
+// Every rental open and overdue on a day, with its tape, title and member,
+// as bare SQL: the floor of Tapes Out and of the overdue reports.
+extern const QString OverdueFloorSql;
+
 // The sections, in the order they run.
 void benchCounter(Bench &bench);
 void benchReceipts(Bench &bench);
@@ -116,6 +120,7 @@ void benchCopy(Bench &bench);
 // The largest report as CSV from the command line, run as a program of its
 // own beside the engine's own export of the same rows: times and peak memory.
 void benchCsvExport(Bench &bench);
+void benchCirculation(Bench &bench);
 
 // Several counters at once: `counters` threads, each with its own
 // connection and store classes, checking out for `seconds`; prints one line

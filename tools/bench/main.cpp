@@ -120,7 +120,7 @@ int main(int argc, char *argv[])
     const std::pair<const char *, void (*)(Bench &)> sections[] = {
         {"counter", benchCounter},     {"receipts", benchReceipts}, {"gate", benchGate},     {"returns", benchReturns},
         {"stock", benchStock},         {"customers", benchCustomers}, {"ledger", benchLedger},
-        {"reports", benchReports},     {"copy", benchCopy},     {"csv", benchCsvExport}};
+        {"reports", benchReports},     {"circulation", benchCirculation}, {"copy", benchCopy},     {"csv", benchCsvExport}};
     const QStringList only = parser.value(onlyOption).split(u',', Qt::SkipEmptyParts);
     for (const QString &name : only)
         if (std::none_of(std::begin(sections), std::end(sections),

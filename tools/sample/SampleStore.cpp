@@ -4,9 +4,11 @@
 
 #include "data/Chain.h"
 #include "data/Database.h"
+#include "data/StoreDate.h"
 #include "data/StoreFile.h"
 
 #include <QCryptographicHash>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -115,6 +117,29 @@ QString run(const QString &connection, const QStringList &statements)
     return {};
 }
 
+// A few holds, so the store shows them: four members waiting for the titles
+// most in demand, and a fifth with a tape set aside since yesterday.
+QStringList holds()
+{
+    const QDate today = QDate::currentDate();
+    auto day = [&](int offset) { return StoreDate::toText(today.addDays(offset)); };
+    const QString members = QStringLiteral("(SELECT ROW_NUMBER() OVER (ORDER BY CustomerNumber) AS n, CustomerNumber "
+                                           "FROM tblMembers WHERE Deleted = 0 AND CustomerNumber > 0) c");
+    return {QStringLiteral("INSERT INTO tblHolds (HoldID, CustomerNumber, MovieNum, PlacedOn, State) "
+                           "SELECT t.n, c.CustomerNumber, t.MovieNum, '%1', 'waiting' FROM "
+                           "(SELECT ROW_NUMBER() OVER (ORDER BY COUNT(*) DESC, v.MovieNum) AS n, v.MovieNum "
+                           "FROM tblRentals r JOIN tblVideos v ON v.VideoID = r.VideoID JOIN tblMovies m ON "
+                           "m.MovieNum = v.MovieNum WHERE r.Returned = 0 AND v.ForRent = 1 AND v.Deleted = 0 AND "
+                           "m.Deleted = 0 GROUP BY v.MovieNum) t JOIN %2 ON c.n = t.n WHERE t.n <= 4")
+                .arg(day(-3), members),
+            QStringLiteral("INSERT INTO tblHolds (HoldID, CustomerNumber, MovieNum, PlacedOn, State, VideoID, ReadyOn, "
+                           "Until) SELECT 5, c.CustomerNumber, v.MovieNum, '%1', 'ready', v.VideoID, '%2', '%3' FROM "
+                           "tblVideos v JOIN tblMovies m ON m.MovieNum = v.MovieNum JOIN %4 ON c.n = 5 WHERE "
+                           "v.ForRent = 1 AND v.InStore = 1 AND v.Deleted = 0 AND m.Deleted = 0 AND NOT EXISTS "
+                           "(SELECT 1 FROM tblHolds h WHERE h.MovieNum = v.MovieNum) ORDER BY v.VideoID DESC LIMIT 1")
+                .arg(day(-5), day(-1), day(2), members)};
+}
+
 // Fills the new file at `building`; an empty string or what went wrong.
 QString build(const QString &building, const History &history)
 {
@@ -141,6 +166,8 @@ QString build(const QString &building, const History &history)
                                QStringLiteral("PRAGMA cache_size=-65536")});
         if (error.isEmpty())
             error = history.writeTo(db);
+        if (error.isEmpty())
+            error = run(name, holds());
         if (error.isEmpty())
             error = run(name, {QStringLiteral("PRAGMA journal_mode=WAL")});
         db.close();

@@ -1,0 +1,277 @@
+#include "Holds.h"
+
+#include "data/Database.h"
+#include "data/StoreDate.h"
+
+namespace {
+
+QString nameOf(const QVariant &first, const QVariant &last)
+{
+    return (first.toString().trimmed() + QLatin1Char(' ') + last.toString().trimmed()).trimmed();
+}
+
+QDate dateOf(const QVariant &v)
+{
+    return v.isNull() ? QDate() : StoreDate::readStored(v.toString()).value_or(QDate());
+}
+
+} // namespace
+
+QString HoldRow::stateText() const
+{
+    switch (state) {
+    case State::Waiting: return QStringLiteral("waiting");
+    case State::Ready:
+        return QStringLiteral("ready since %1, until %2").arg(StoreDate::toText(readyOn), StoreDate::toText(until));
+    case State::Filled: return QStringLiteral("filled on %1").arg(StoreDate::toText(closedOn));
+    case State::Lapsed: return QStringLiteral("lapsed on %1").arg(StoreDate::toText(closedOn));
+    case State::Cancelled: return QStringLiteral("cancelled on %1").arg(StoreDate::toText(closedOn));
+    }
+    return {};
+}
+
+QString SetAside::text() const
+{
+    return QStringLiteral("Put tape %1 (%2) aside for member %3 %4, hold of %5.")
+        .arg(tape)
+        .arg(title)
+        .arg(member)
+        .arg(memberName, StoreDate::toText(placedOn));
+}
+
+QString Lapse::text() const
+{
+    QString out = QStringLiteral("The hold of member %1 %2 on %3 lapsed: tape %4 was not collected by %5.")
+                      .arg(hold.member)
+                      .arg(hold.memberName, hold.titleName)
+                      .arg(hold.tape)
+                      .arg(StoreDate::toText(hold.until));
+    if (passedOn)
+        out += QLatin1Char(' ') + passedOn->text();
+    else
+        out += QStringLiteral(" Put it back on the shelf.");
+    return out;
+}
+
+QString Holds::Held::refusal(qint32 videoId) const
+{
+    return QStringLiteral("Tape %1 is held for member %2 until %3.").arg(videoId).arg(member).arg(StoreDate::toText(until));
+}
+
+std::optional<int> Holds::days(Database &db)
+{
+    const auto value = db.scalar(QStringLiteral("read how long holds are kept"),
+                                 QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"), {QString(DaysSetting)});
+    if (!value)
+        return std::nullopt;
+    bool ok = false;
+    const int n = value->toString().toInt(&ok);
+    return ok && n >= 1 && n <= 365 ? n : DefaultDays;
+}
+
+bool Holds::setAside(Database &db, qint32 videoId, QDate day, std::optional<SetAside> &taken)
+{
+    taken.reset();
+    const QString action = QStringLiteral("set tape %1 aside for a hold").arg(videoId);
+    auto q = db.run(action,
+                    QStringLiteral("SELECT v.MovieNum, m.Name FROM tblVideos v JOIN tblMovies m ON m.MovieNum = v.MovieNum "
+                                   "WHERE v.VideoID = ? AND v.ForRent = 1 AND v.Deleted = 0 AND v.InStore = 1 "
+                                   "AND m.Deleted = 0 AND NOT EXISTS (SELECT 1 FROM tblHolds h "
+                                   "WHERE h.VideoID = v.VideoID AND h.State = 'ready')"),
+                    {videoId});
+    if (!q)
+        return false;
+    if (!q->next())
+        return true;
+    const qint32 title = q->value(0).toInt();
+    const QString titleName = q->value(1).toString();
+    auto hold = db.run(action,
+                       QStringLiteral("SELECT h.HoldID, h.CustomerNumber, h.PlacedOn, c.FirstName, c.LastName "
+                                      "FROM tblHolds h JOIN tblMembers c ON c.CustomerNumber = h.CustomerNumber "
+                                      "WHERE h.MovieNum = ? AND h.State = 'waiting' AND c.Deleted = 0 "
+                                      "ORDER BY h.HoldID LIMIT 1"),
+                       {title});
+    if (!hold)
+        return false;
+    if (!hold->next())
+        return true;
+    const auto keep = days(db);
+    if (!keep)
+        return false;
+    SetAside s;
+    s.hold = hold->value(0).toInt();
+    s.tape = videoId;
+    s.title = titleName;
+    s.member = hold->value(1).toInt();
+    s.memberName = nameOf(hold->value(3), hold->value(4));
+    s.placedOn = dateOf(hold->value(2));
+    s.until = day.addDays(*keep);
+    // Still waiting, and the tape still set aside for nobody: another
+    // counter's return of a copy of the same title gives the hold one tape.
+    const auto changed =
+        db.change(action,
+                  QStringLiteral("UPDATE tblHolds SET State = 'ready', VideoID = ?, ReadyOn = ?, Until = ? "
+                                 "WHERE HoldID = ? AND State = 'waiting' AND NOT EXISTS "
+                                 "(SELECT 1 FROM tblHolds o WHERE o.VideoID = ? AND o.State = 'ready')"),
+                  {videoId, StoreDate::toText(day), StoreDate::toText(s.until), s.hold, videoId});
+    if (!changed)
+        return false;
+    if (*changed != 1)
+        return db.conflict(action, QStringLiteral("Another counter changed the holds on %1 at the same time. "
+                                                  "Nothing was saved; try again.")
+                                       .arg(titleName));
+    taken = s;
+    return true;
+}
+
+bool Holds::heldOn(Database &db, qint32 videoId, QDate day, std::optional<Held> &held)
+{
+    held.reset();
+    auto q = db.run(QStringLiteral("look up the holds on tape %1").arg(videoId),
+                    QStringLiteral("SELECT HoldID, CustomerNumber, Until FROM tblHolds "
+                                   "WHERE VideoID = ? AND State = 'ready' AND Until >= ?"),
+                    {videoId, StoreDate::toText(day)});
+    if (!q)
+        return false;
+    if (q->next())
+        held = Held{q->value(0).toInt(), q->value(1).toInt(), dateOf(q->value(2))};
+    return true;
+}
+
+bool Holds::rentOut(Database &db, qint32 videoId, qint32 member, QDate day)
+{
+    const QString action = QStringLiteral("rent tape %1").arg(videoId);
+    std::optional<Held> held;
+    if (!heldOn(db, videoId, day, held))
+        return false;
+    if (held && held->member != member)
+        return db.conflict(action, held->refusal(videoId) + QStringLiteral("\r\n\r\nNothing was saved. Take it off "
+                                                                            "the bill, then check out again."));
+    // The holder's own hold is filled; a hold that ran out unnoticed lapses.
+    return db.change(action,
+                     QStringLiteral("UPDATE tblHolds SET State = CASE WHEN CustomerNumber = ? THEN 'filled' "
+                                    "ELSE 'lapsed' END, ClosedOn = ? WHERE VideoID = ? AND State = 'ready'"),
+                     {member, StoreDate::toText(day), videoId})
+        .has_value();
+}
+
+namespace {
+
+const QString HoldColumns = QStringLiteral(
+    "h.HoldID, h.CustomerNumber, c.FirstName, c.LastName, h.MovieNum, m.Name, h.PlacedOn, h.State, h.VideoID, "
+    "h.ReadyOn, h.Until, h.ClosedOn FROM tblHolds h LEFT JOIN tblMembers c ON c.CustomerNumber = h.CustomerNumber "
+    "LEFT JOIN tblMovies m ON m.MovieNum = h.MovieNum ");
+
+} // namespace
+
+namespace HoldRows {
+
+QString select() { return QStringLiteral("SELECT ") + HoldColumns; }
+
+HoldRow read(const QSqlQuery &q)
+{
+    HoldRow h;
+    h.id = q.value(0).toInt();
+    h.member = q.value(1).toInt();
+    h.memberName = nameOf(q.value(2), q.value(3));
+    h.title = q.value(4).toInt();
+    h.titleName = q.value(5).toString();
+    h.placedOn = dateOf(q.value(6));
+    const QString state = q.value(7).toString();
+    h.state = state == QLatin1String("ready")    ? HoldRow::State::Ready
+              : state == QLatin1String("filled") ? HoldRow::State::Filled
+              : state == QLatin1String("lapsed") ? HoldRow::State::Lapsed
+              : state == QLatin1String("cancelled") ? HoldRow::State::Cancelled
+                                                    : HoldRow::State::Waiting;
+    h.tape = q.value(8).toInt();
+    h.readyOn = dateOf(q.value(9));
+    h.until = dateOf(q.value(10));
+    h.closedOn = dateOf(q.value(11));
+    return h;
+}
+
+} // namespace HoldRows
+
+namespace {
+
+// Closes one hold as `state` if still open; a tape it held passes on.
+bool close(Database &db, const HoldRow &hold, const char *state, QDate day, std::optional<SetAside> &passedOn)
+{
+    passedOn.reset();
+    const QString action = QStringLiteral("close the hold of member %1").arg(hold.member);
+    const auto changed =
+        db.change(action,
+                  QStringLiteral("UPDATE tblHolds SET State = ?, ClosedOn = ? WHERE HoldID = ? AND State = ?"),
+                  {QLatin1String(state), StoreDate::toText(day), hold.id,
+                   hold.state == HoldRow::State::Ready ? QStringLiteral("ready") : QStringLiteral("waiting")});
+    if (!changed)
+        return false;
+    if (*changed != 1)
+        return db.conflict(action, QStringLiteral("Another counter changed the hold of member %1 on %2 at the "
+                                                  "same time. Nothing was saved; look again.")
+                                       .arg(hold.member)
+                                       .arg(hold.titleName));
+    return hold.state != HoldRow::State::Ready || Holds::setAside(db, hold.tape, day, passedOn);
+}
+
+bool readHolds(Database &db, const QString &action, const QString &where, const QVariantList &values,
+               QList<HoldRow> &rows)
+{
+    auto q = db.run(action, HoldRows::select() + where, values);
+    if (!q)
+        return false;
+    while (q->next())
+        rows.append(HoldRows::read(*q));
+    return true;
+}
+
+} // namespace
+
+bool Holds::lapseDue(Database &db, QDate today, QList<Lapse> &lapsed)
+{
+    lapsed.clear();
+    QList<HoldRow> due;
+    if (!readHolds(db, QStringLiteral("look up the holds not collected"),
+                   QStringLiteral("WHERE h.State = 'ready' AND h.Until < ? ORDER BY h.HoldID"),
+                   {StoreDate::toText(today)}, due))
+        return false;
+    for (const HoldRow &hold : std::as_const(due)) {
+        Lapse l{hold, {}};
+        if (!close(db, hold, "lapsed", today, l.passedOn))
+            return false;
+        lapsed.append(l);
+    }
+    return true;
+}
+
+bool Holds::cancelAllOf(Database &db, qint32 member, QDate day, QList<SetAside> &passedOn)
+{
+    passedOn.clear();
+    QList<HoldRow> open;
+    if (!readHolds(db, QStringLiteral("look up the member's holds"),
+                   QStringLiteral("WHERE h.CustomerNumber = ? AND h.State IN ('waiting', 'ready') ORDER BY h.HoldID"),
+                   {member}, open))
+        return false;
+    for (const HoldRow &hold : std::as_const(open)) {
+        std::optional<SetAside> next;
+        if (!close(db, hold, "cancelled", day, next))
+            return false;
+        if (next)
+            passedOn.append(*next);
+    }
+    return true;
+}
+
+bool Holds::cancel(Database &db, qint32 hold, QDate day, std::optional<SetAside> &passedOn)
+{
+    passedOn.reset();
+    QList<HoldRow> rows;
+    if (!readHolds(db, QStringLiteral("look up the hold"),
+                   QStringLiteral("WHERE h.HoldID = ? AND h.State IN ('waiting', 'ready')"), {hold}, rows))
+        return false;
+    if (rows.isEmpty())
+        return db.conflict(QStringLiteral("cancel the hold"),
+                           QStringLiteral("That hold is no longer waiting: another counter has filled or "
+                                          "cancelled it. Nothing was changed."));
+    return close(db, rows.first(), "cancelled", day, passedOn);
+}

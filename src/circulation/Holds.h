@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class Database;
+
+// A hold on a title, as the windows list it.
+struct HoldRow
+{
+    enum class State { Waiting, Ready, Filled, Lapsed, Cancelled };
+
+    qint32 id = 0;
+    qint32 member = 0;
+    QString memberName; // "Jane Roe"
+    qint32 title = 0;
+    QString titleName;
+    QDate placedOn;
+    State state = State::Waiting;
+    qint32 tape = 0; // Ready: the tape set aside
+    QDate readyOn, until, closedOn;
+
+    // "waiting", "ready since 2026-12-06, until 2026-12-09", "filled on ...".
+    QString stateText() const;
+};
+
+// A tape set aside for the oldest waiting hold on its title.
+struct SetAside
+{
+    qint32 hold = 0;
+    qint32 tape = 0;
+    QString title;
+    qint32 member = 0;
+    QString memberName;
+    QDate placedOn, until;
+
+    // "Put tape 41 (Steel Horizon) aside for member 12 Jane Roe, hold of 2026-11-30."
+    QString text() const;
+};
+
+// A ready hold whose member did not come in time, and where its tape went.
+struct Lapse
+{
+    HoldRow hold;
+    std::optional<SetAside> passedOn;
+
+    QString text() const;
+};
+
+// The rules every window that moves a tape follows for holds, each run on
+// the caller's handle inside the caller's transaction, so that a hold and
+// its tape always change together. Each returns false on a failure, which
+// `db` records; a re-check that finds the store changed is a Conflict.
+namespace Holds {
+
+inline constexpr int DefaultDays = 3;
+inline constexpr QLatin1String DaysSetting{"HoldDays"};
+
+// How many days a tape stays set aside: the manager's setting, else 3.
+std::optional<int> days(Database &db);
+
+// A tape now on the shelf goes to the oldest waiting hold on its title, if
+// any; `taken` says which. Nothing for a tape not for rent or retired.
+bool setAside(Database &db, qint32 videoId, QDate day, std::optional<SetAside> &taken);
+
+// The member a tape is set aside for on `day`, if any, and until when.
+struct Held
+{
+    qint32 hold = 0;
+    qint32 member = 0;
+    QDate until;
+    QString refusal(qint32 videoId) const; // "Tape 41 is held for member 12 until 2026-12-09."
+};
+bool heldOn(Database &db, qint32 videoId, QDate day, std::optional<Held> &held);
+
+// The tape rented to `member` on `day`: the member's hold on it is filled;
+// a hold of another member that has run out is lapsed; one still running
+// refuses the rental (a Conflict naming the holder).
+bool rentOut(Database &db, qint32 videoId, qint32 member, QDate day);
+
+// Every ready hold whose last day is before `today` lapses, its tape passed
+// to the next waiting hold on the title or left on the shelf.
+bool lapseDue(Database &db, QDate today, QList<Lapse> &lapsed);
+
+// The member's waiting and ready holds cancelled (a member retired); each
+// tape set aside passes on.
+bool cancelAllOf(Database &db, qint32 member, QDate day, QList<SetAside> &passedOn);
+
+// One hold cancelled, if still waiting or ready; its tape passes on.
+bool cancel(Database &db, qint32 hold, QDate day, std::optional<SetAside> &passedOn);
+
+} // namespace Holds
+
+class QSqlQuery;
+
+// The one SELECT of holds with their member and title, for the store
+// classes that list them, and a row of it read.
+namespace HoldRows {
+// "SELECT ... FROM tblHolds h ... " to be followed by WHERE and ORDER BY.
+QString select();
+HoldRow read(const QSqlQuery &q);
+} // namespace HoldRows

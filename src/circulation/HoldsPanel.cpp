@@ -1,0 +1,183 @@
+#include "HoldsPanel.h"
+
+#include "data/Identifier.h"
+#include "data/StoreDate.h"
+#include "ui/Controls.h"
+#include "ui/Messages.h"
+#include "ui/WindowContext.h"
+#include "ui/WindowSystem.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString HoldTitleCaption = QStringLiteral("Hold a Title");
+
+QString titleLine(const HoldTitle &t)
+{
+    QString line = QStringLiteral("%1\t%2").arg(t.number).arg(t.name);
+    if (t.deleted)
+        line += QStringLiteral(" (retired)");
+    else if (t.forRent == 0)
+        line += QStringLiteral(" (no copies for rent)");
+    return line;
+}
+
+} // namespace
+
+frmHoldTitle::frmHoldTitle(WindowContext &windows, CirculationStore &store, QWidget *parent)
+    : QDialog(parent), m_windows(windows), m_store(store)
+{
+    setObjectName(QStringLiteral("frmHoldTitle"));
+    setWindowTitle(HoldTitleCaption);
+    Label1 = Controls::label(this, "Label1", "&Title number or part of its name:");
+    txtTitle = Controls::edit(this, "txtTitle");
+    Label1->setBuddy(txtTitle);
+    lstTitles = Controls::named(new QListWidget(this), "lstTitles");
+    cmdPlace = Controls::button(this, "cmdPlace", "&Hold");
+    cmdCancel = Controls::button(this, "cmdCancel", "Cancel");
+    Controls::commandSize({cmdPlace, cmdCancel});
+    cmdPlace->setDefault(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(txtTitle);
+    layout->addWidget(lstTitles);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cmdPlace);
+    layout->addLayout(buttons);
+    resize(420, 320);
+
+    connect(cmdPlace, &QPushButton::clicked, this, &frmHoldTitle::cmdPlace_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lstTitles, &QListWidget::itemActivated, this, &frmHoldTitle::cmdPlace_Click);
+}
+
+std::optional<qint32> frmHoldTitle::ask(qint32 member)
+{
+    m_member = member;
+    m_placed.reset();
+    m_found.clear();
+    m_searched.clear();
+    txtTitle->clear();
+    lstTitles->clear();
+    txtTitle->setFocus();
+    m_windows.ws().showModal(*this);
+    return m_placed;
+}
+
+bool frmHoldTitle::find()
+{
+    WindowSystem &ws = m_windows.ws();
+    const QString typed = txtTitle->text().trimmed();
+    m_found.clear();
+    lstTitles->clear();
+    m_searched = txtTitle->text();
+    if (typed.isEmpty()) {
+        ws.msgBox(QStringLiteral("Type the title's number or part of its name."), Buttons::Ok, Icon::Exclamation,
+                  HoldTitleCaption);
+        return false;
+    }
+    // Digits are a title number, and must be one.
+    if (typed.front().isDigit() || typed.front() == u'-' || typed.front() == u'+') {
+        bool digitsOnly = true;
+        for (const QChar c : typed.mid(1))
+            digitsOnly = digitsOnly && c.isDigit();
+        if (digitsOnly && !Identifier::parse(typed)) {
+            ws.msgBox(Identifier::invalidMessage(QStringLiteral("title number"), typed), Buttons::Ok,
+                      Icon::Exclamation, QStringLiteral("Invalid number"));
+            return false;
+        }
+    }
+    const auto found = m_store.findTitles(typed);
+    if (!found) {
+        showDbError(ws, m_store.lastError());
+        return false;
+    }
+    if (found->isEmpty()) {
+        ws.msgBox(QStringLiteral("No title matches \"%1\".").arg(typed), Buttons::Ok, Icon::Exclamation,
+                  HoldTitleCaption);
+        return false;
+    }
+    m_found = *found;
+    for (const HoldTitle &t : std::as_const(m_found))
+        lstTitles->addItem(titleLine(t));
+    lstTitles->setCurrentRow(0);
+    return true;
+}
+
+void frmHoldTitle::cmdPlace_Click()
+{
+    if (m_found.isEmpty() || txtTitle->text() != m_searched) {
+        if (!find()) {
+            txtTitle->setFocus();
+            txtTitle->selectAll();
+            return;
+        }
+        // Several found: the clerk picks one from the list.
+        if (m_found.size() > 1) {
+            lstTitles->setFocus();
+            return;
+        }
+    }
+    const int row = lstTitles->currentRow();
+    if (row < 0 || row >= m_found.size())
+        return;
+    const auto placed = m_store.placeHold(m_member, m_found.at(row).number, m_windows.today());
+    if (!placed) {
+        showDbError(m_windows.ws(), m_store.lastError());
+        return;
+    }
+    m_placed = placed;
+    accept();
+}
+
+HoldsPanel::HoldsPanel(WindowContext &windows, QWidget *parent)
+    : QWidget(parent), m_windows(windows), m_store(windows.storePath())
+{
+    setObjectName(QStringLiteral("pnlHolds"));
+    lblHolds = Controls::label(this, "lblHolds", "Holds");
+    lstHolds = Controls::named(new QListWidget(this), "lstHolds");
+    lstHolds->setMaximumHeight(72);
+    cmdHoldTitle = Controls::button(this, "cmdHoldTitle", "Hold a &Title...", "Put a copy aside for this member");
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *top = new QHBoxLayout;
+    top->addWidget(lblHolds);
+    top->addStretch();
+    top->addWidget(cmdHoldTitle);
+    layout->addLayout(top);
+    layout->addWidget(lstHolds);
+    m_dialog = new frmHoldTitle(windows, m_store, this);
+    connect(cmdHoldTitle, &QPushButton::clicked, this, &HoldsPanel::cmdHoldTitle_Click);
+    showMember(0);
+}
+
+void HoldsPanel::showMember(qint32 member)
+{
+    m_member = member;
+    lstHolds->clear();
+    cmdHoldTitle->setEnabled(member > 0);
+    if (member <= 0)
+        return;
+    const auto holds = m_store.memberHolds(member);
+    if (!holds)
+        return showDbError(m_windows.ws(), m_store.lastError());
+    for (const HoldRow &h : *holds)
+        lstHolds->addItem(QStringLiteral("%1: %2").arg(h.titleName, h.stateText()));
+}
+
+void HoldsPanel::cmdHoldTitle_Click()
+{
+    if (m_member <= 0)
+        return;
+    if (m_dialog->ask(m_member))
+        showMember(m_member);
+}

@@ -1,0 +1,137 @@
+// The overdue call list and letters: from the command line, read back from
+// their files, and from Tapes Out only past the manager code.
+#include "TestSupport.h"
+
+#include "../reports/ReportTestData.h"
+#include "app/ManagerCode.h"
+#include "app/frmSecur.h"
+#include "circulation/frmTapesOut.h"
+#include "data/Destination.h"
+#include "reports/ReportCommandLine.h"
+#include "reports/ReportPreview.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Ann (1) has two tapes late, one not; Bob (2) one late; Cy (3) none late.
+void seed(TestStore &s)
+{
+    s.exec(u"INSERT INTO tblSettings (Name, Value) VALUES ('StoreName', 'Corner Video'), "
+           "('StoreAddress', '1 Main Street\nSpringfield')"_s);
+    s.addMember(1, u"Ann"_s, u"Smith"_s, u"555-0101"_s);
+    s.exec(u"UPDATE tblMembers SET Address = '12 Elm Road', City = 'Springfield', PostalCode = 'A1A 1A1' "
+           "WHERE CustomerNumber = 1"_s);
+    s.addMember(2, u"Bob"_s, u"Jones"_s, u"555-0202"_s);
+    s.addMember(3, u"Cy"_s, u"Young"_s);
+    s.addMovie(10, u"Alien"_s, 2, 1);  // 2 days, 2.99 a day late
+    s.addMovie(11, u"Brazil"_s, 3, 3); // 4 days, 0.99 a day late
+    for (int t : {100, 101, 102, 103, 104})
+        s.addTape(t, t % 2 ? 11 : 10, true, false, false);
+    s.addRental(1, 1, 100, u"2026-12-01"_s); // due 12-03: 4 days, $11.96
+    s.addRental(1, 1, 101, u"2026-12-01"_s); // due 12-05: 2 days, $1.98
+    s.addRental(2, 1, 102, u"2026-12-06"_s); // due 12-08
+    s.addRental(3, 2, 103, u"2026-11-30"_s); // due 12-04: 3 days, $2.97
+    s.addRental(4, 3, 104, u"2026-12-06"_s);
+}
+
+int run(const ReportRequest &request, QString *said)
+{
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int code = runReportCommand(request, o, e);
+    *said = out + err;
+    return code;
+}
+
+} // namespace
+
+class tst_OverdueReports : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void callListAndLettersFromTheCommandLine()
+    {
+        TestStore s;
+        seed(s);
+        QTemporaryDir dir;
+        QString said;
+        const QString csv = dir.filePath(u"calls.csv"_s);
+        QCOMPARE(run({s.path(), u"overdue"_s, {}, csv, {}, {}, {}, false, u"2026-12-07"_s}, &said), 0);
+        QCOMPARE(said, u"Overdue Call List: 3 rows written to %1\n"_s.arg(csv));
+        const QList<QStringList> rows = readCsv(csv);
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows[1], QStringList({u"1"_s, u"Ann Smith"_s, u"555-0101"_s, u"555-0100"_s, u"100"_s, u"Alien"_s,
+                                       u"2026-12-03"_s, u"4"_s, u"11.96"_s}));
+        QCOMPARE(rows[3].mid(0, 2) + rows[3].mid(4), QStringList({u"2"_s, u"Bob Jones"_s, u"103"_s, u"Brazil"_s,
+                                                                  u"2026-12-04"_s, u"3"_s, u"2.97"_s}));
+        QCOMPARE(accessOf(csv), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        // The printed list heads each member with the phones to ring.
+        const QString list = dir.filePath(u"calls.pdf"_s);
+        QCOMPARE(run({s.path(), u"overdue"_s, list, {}, {}, {}, {}, false, u"2026-12-07"_s}, &said), 0);
+        QVERIFY2(pdfText(list).contains(u"1 Ann Smith: home 555-0101, cell 555-0100; 2 tapes, $13.94 so far"_s),
+                 qPrintable(pdfText(list)));
+
+        const QString pdf = dir.filePath(u"letters.pdf"_s);
+        QCOMPARE(run({s.path(), u"overdue-letters"_s, pdf, {}, {}, {}, {}, false, u"2026-12-07"_s}, &said), 0);
+        QCOMPARE(said, u"Overdue letters: 2 letters written to %1\n"_s.arg(pdf));
+        QCOMPARE(accessOf(pdf), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const QStringList pages = pdfText(pdf).split(u'\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 2);
+        const QString ann = pages[0].simplified();
+        for (const QString &line : {u"Corner Video 1 Main Street Springfield 2026-12-07 Ann Smith 12 Elm Road "
+                                    "Springfield A1A 1A1 Member 1 Dear Ann Smith,"_s,
+                                    u"Tape 100, Alien: due 2026-12-03, 4 days late, $11.96 so far"_s,
+                                    u"Tape 101, Brazil: due 2026-12-05, 2 days late, $1.98 so far"_s,
+                                    u"Late fees so far: $13.94"_s, u"Please bring them back"_s})
+            QVERIFY2(ann.contains(line), qPrintable(ann));
+        QVERIFY(!ann.contains(u"Tape 102"_s));
+        QVERIFY2(pages[1].contains(u"Tape 103, Brazil: due 2026-12-04, 3 days late, $2.97 so far"_s), qPrintable(pages[1]));
+
+        // Refused, nothing written: no day, a day that is not one, letters as CSV.
+        for (const ReportRequest &bad : {ReportRequest{s.path(), u"overdue"_s, {}, csv + u"2"_s},
+                                         ReportRequest{s.path(), u"overdue"_s, {}, csv + u"2"_s, {}, {}, {}, false,
+                                                       u"2026-13-01"_s},
+                                         ReportRequest{s.path(), u"overdue-letters"_s, {}, csv + u"2"_s, {}, {}, {},
+                                                       false, u"2026-12-07"_s}}) {
+            QCOMPARE(run(bad, &said), 1);
+            QVERIFY(!QFile::exists(csv + u"2"_s));
+        }
+    }
+
+    void fromTapesOutPastTheGate()
+    {
+        TestStore s;
+        seed(s);
+        s.windows().setToday([] { return QDate(2026, 12, 7); });
+        frmTapesOut &w = s.windows().tapesOut();
+        w.show();
+        clickOn(*w.cmdCallList);
+        frmSecur &gate = s.windows().secur();
+        QVERIFY(gate.isVisible() && !w.isVisible());
+        QCOMPARE(gate.destination, int(DestCallList));
+        typeInto(*gate.txtCode, u"wrong"_s);
+        s.ws().answer(Answer::Cancel);
+        clickOn(*gate.cmdSubmit);
+        QVERIFY(!s.windows().reportPreview(ReportId::Overdue).isVisible());
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"letters.pdf"_s);
+        s.windows().tapesOut().show();
+        clickOn(*w.cmdLetters);
+        s.ws().saveAs(pdf);
+        typeInto(*gate.txtCode, ManagerCode::defaultCode());
+        clickOn(*gate.cmdSubmit);
+        QVERIFY(w.isVisible());
+        QCOMPARE(s.ws().prompts().at(s.ws().prompts().size() - 2), u"2 letters to members overdue on 2026-12-07 written to %1."_s.arg(pdf));
+        QCOMPARE(pdfPages(pdf), 2);
+    }
+};
+
+QTEST_MAIN(tst_OverdueReports)
+#include "tst_OverdueReports.moc"
