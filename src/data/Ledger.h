@@ -60,8 +60,8 @@ struct Drawer
     QString counter;
     int cashCheckouts = 0;
     Money tendered, change;
-    // Fee payments whose method is cash or was not recorded (the late-fee
-    // window does not ask): taken as cash in the drawer.
+    // Fee payments in cash. One with no method recorded was written before
+    // Payments asked, when every one was taken as cash and counted so.
     int feePayments = 0;
     Money feePaymentsAmount;
     QList<Count> counts; // the cash-ups of the day, first to last

@@ -121,7 +121,7 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
              counted ? units(openingFloat) : QVariant());
         line(QStringLiteral("Cash taken at checkouts"), count(drawer.cashCheckouts), units(drawer.tendered));
         line(QStringLiteral("Change given"), {}, units(-drawer.change));
-        line(QStringLiteral("Fee payments, taken as cash"), count(drawer.feePayments),
+        line(QStringLiteral("Fee payments in cash"), count(drawer.feePayments),
              units(drawer.feePaymentsAmount));
         line(QStringLiteral("Should be in the drawer"), {}, units(drawer.expected(openingFloat)));
         for (const Drawer::Count &c : drawer.counts) {

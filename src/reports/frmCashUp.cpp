@@ -112,7 +112,7 @@ frmCashUp::frmCashUp(WindowContext &windows)
     txtTaken = edit(fraFigures, "txtTaken", true);
     Label7 = label(fraFigures, "Label7", "Change given:");
     txtChange = edit(fraFigures, "txtChange", true);
-    Label8 = label(fraFigures, "Label8", "Fee payments, taken as cash:");
+    Label8 = label(fraFigures, "Label8", "Fee payments in cash:");
     txtFees = edit(fraFigures, "txtFees", true);
     Label9 = label(fraFigures, "Label9", "Should be in the drawer:");
     txtExpected = edit(fraFigures, "txtExpected", true);

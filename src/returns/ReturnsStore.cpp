@@ -153,7 +153,7 @@ Fetched<MemberRow> ReturnsStore::member(qint32 number)
     return MemberLookup::byNumber(m_db, number);
 }
 
-std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount, QDate day)
+std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount, QDate day, int method)
 {
     const QString action = QStringLiteral("record the payment");
     std::optional<Money> balance;
@@ -172,6 +172,7 @@ std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount, QDate da
         payment.day = day;
         payment.member = member;
         payment.amount = amount;
+        payment.method = method;
         if (!Ledger::append(m_db, payment))
             return false;
         const auto left = m_db.scalar(action, QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"),

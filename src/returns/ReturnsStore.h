@@ -64,9 +64,9 @@ public:
 
     Fetched<MemberRow> member(qint32 number);
     // Takes `amount` off the member's fees and records the payment in the
-    // ledger as paid on `day`; the balance left, read in the same
-    // transaction, or nullopt on failure.
-    std::optional<Money> payFees(qint32 member, Money amount, QDate day);
+    // ledger as paid on `day` by `method` (the ledger's payment types); the
+    // balance left, read in the same transaction, or nullopt on failure.
+    std::optional<Money> payFees(qint32 member, Money amount, QDate day, int method);
 
 private:
     // One tape's part of returnTapes; false stops the transaction.

@@ -204,7 +204,7 @@ private slots:
                           CheckoutMoney::forSubtotal(m(u"24.96"_s), Pricing::starting().taxes)};
         plan.money.payCash(m(u"50"_s)); // 28.71, change 21.29
         QVERIFY(counter.recordCheckout(plan));
-        QVERIFY(ReturnsStore(s.path()).payFees(1, m(u"2"_s), day));
+        QVERIFY(ReturnsStore(s.path()).payFees(1, m(u"2"_s), day, 6));
 
         frmCashUp &w = s.windows().cashUp();
         w.show();
@@ -381,7 +381,7 @@ private slots:
             {drawer + u"Cash taken at checkouts"_s,
              {QString::number(script.cashCheckouts), script.tendered.toPlain()}},
             {drawer + u"Change given"_s, {{}, (-script.change).toPlain()}},
-            {drawer + u"Fee payments, taken as cash"_s, {u"2"_s, script.feesPaidHere.toPlain()}},
+            {drawer + u"Fee payments in cash"_s, {u"2"_s, script.feesPaidHere.toPlain()}},
             {drawer + u"Should be in the drawer"_s, {{}, expected.toPlain()}},
         };
         const char *const names[] = {"VISA", "MasterCard", "American Express", "Sears card", "Debit", "Cash"};
