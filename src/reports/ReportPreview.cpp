@@ -2,6 +2,7 @@
 
 #include "ReportCsv.h"
 #include "ui/Controls.h"
+#include "ui/LineFeed.h"
 #include "ui/Messages.h"
 #include "ui/WindowPlace.h"
 #include "ui/WindowSystem.h"
@@ -70,6 +71,7 @@ ReportPreview::ReportPreview(WindowSystem &ws)
     cmdPrev = Controls::button(this, "cmdPrev", "<", "Previous page");
     txtPage = new QLineEdit(this);
     txtPage->setObjectName(QStringLiteral("txtPage"));
+    LineFeed::endsLikeReturn(txtPage);
     txtPage->setValidator(new QIntValidator(1, 1 << 30, txtPage));
     txtPage->setFixedWidth(70);
     txtPage->setAlignment(Qt::AlignRight);

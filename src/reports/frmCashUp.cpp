@@ -2,6 +2,7 @@
 
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
+#include "ui/LineFeed.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowContext.h"
@@ -87,6 +88,7 @@ frmCashUp::frmCashUp(WindowContext &windows)
     for (int i = 0; i < cents.size(); ++i) {
         auto *box = new QLineEdit(fraDenominations);
         box->setObjectName(QStringLiteral("txtDenomination%1").arg(cents[i]));
+        LineFeed::endsLikeReturn(box);
         box->setPlaceholderText(QStringLiteral("0"));
         box->setFixedWidth(64);
         box->setAlignment(Qt::AlignRight);

@@ -2,6 +2,7 @@
 
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
+#include "ui/LineFeed.h"
 #include "ui/Pictures.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
@@ -30,6 +31,7 @@ frmCustomersByDate::frmCustomersByDate(WindowContext &windows)
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     for (QLineEdit *t : {Text1, Text2}) {
+        LineFeed::endsLikeReturn(t);
         t->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
         t->setFixedWidth(120);
     }

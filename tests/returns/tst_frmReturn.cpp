@@ -1,11 +1,14 @@
 #include "TestSupport.h"
 
 #include "app/frmMain.h"
+#include "counter/frmCheckout.h"
+#include "returns/frmPayment.h"
 #include "returns/ReturnsStore.h"
 #include "returns/frmReturn.h"
 #include "ui/OutcomeList.h"
 #include "ui/QtWindowSystem.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -61,6 +64,7 @@ private slots:
     void noRentalClosedOrChargedTwice();
     void scannerKeyboardAndNextVisit();
     void scannerLosesNoTapeToABox();
+    void lineFeedEndsAScanLikeReturn();
 };
 
 void tst_frmReturn::typedReturnChargesWhatItShows_data()
@@ -284,6 +288,39 @@ void tst_frmReturn::scannerLosesNoTapeToABox()
     QCOMPARE(scanKeys(u"1009\n1001\n"_s), 0);
     QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1 AND VideoID = 1001"_s), 1);
     QVERIFY(w.lstOutcome->lines().at(1).startsWith(u"Tape 1009: I'm sorry"_s));
+}
+
+void tst_frmReturn::lineFeedEndsAScanLikeReturn()
+{
+    TestStore s;
+    frmReturn &returns = open(s);
+    frmPayment &payment = s.windows().payment();
+    frmCheckout &counter = s.windows().checkout();
+    const QChar lf(0x240A);
+    struct Case { QWidget *window; QLineEdit *box; QString scan; std::function<bool()> done; };
+    const Case cases[] = {
+        {&returns, returns.txtVid, u"1001"_s,
+         [&] { return s.count(u"tblRentals"_s, u"VideoID = 1001 AND Returned = 1"_s) == 1; }},
+        {&payment, payment.txtNum, u"1"_s, [&] { return payment.lblMessage->text().startsWith(u"Ann Smith"_s); }},
+        {&counter, counter.txtMemberID, u"2"_s, [&] { return counter.txtMemberName->text() == u"Bob Jones"_s; }},
+        {&counter, counter.txtVidID, u"1009"_s, [&] { return counter.List3->count() == 1; }},
+    };
+    for (const Case &c : cases) {
+        for (QWidget *w : {static_cast<QWidget *>(&returns), static_cast<QWidget *>(&payment),
+                           static_cast<QWidget *>(&counter)})
+            if (w != c.window)
+                w->hide();
+        c.window->show();
+        c.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(c.window));
+        if (c.box == counter.txtVidID)
+            counter.SSTab1->setCurrentIndex(1);
+        c.box->setFocus();
+        QCOMPARE(scanKeys(c.scan + lf), 0);
+        QVERIFY2(c.done(), qPrintable(c.box->objectName()));
+        // The Line Feed is no part of what the box holds.
+        QVERIFY(!c.box->text().contains(u'\n'));
+    }
 }
 
 QTEST_MAIN(tst_frmReturn)
