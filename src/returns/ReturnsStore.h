@@ -22,6 +22,19 @@ struct TapeOut
 {
     qint32 videoId = 0;
     QString title;
+    QDate due;
+};
+
+// One rental closed by a return, as the clerk is told of it.
+struct ReturnedRental
+{
+    qint32 videoId = 0;
+    QString title;
+    qint32 member = 0;
+    QString memberName;
+    QDate due;
+    qint64 daysLate = 0;
+    Money charge;
 };
 
 // What taking tapes back did: every tape closed and charged, or nothing.
@@ -38,6 +51,8 @@ struct ReturnOutcome
     // Done: the tapes asked for whose rental was already closed when the
     // return was written (another counter took them back a moment before).
     QList<qint32> closedElsewhere;
+    // Done: every rental closed, in the order of the tapes.
+    QList<ReturnedRental> closed;
 };
 
 // The statements of the returns and late-fee windows.

@@ -370,7 +370,7 @@ private slots:
             typeInto(*returns.txtVid, text(tape));
             clickOn(*returns.cmdReturn);
             const QString said = demo.ws.last().prompt;
-            const QRegularExpression charge(u"a charge of (\\$[0-9.,]+) has been added"_s);
+            const QRegularExpression charge(u"fee\u00A0(\\$[0-9.,]+) added"_s);
             QVERIFY2(charge.match(said).hasMatch(), qPrintable(said));
             script.feesCharged += m(charge.match(said).captured(1));
             ++script.feesChargedCount;
