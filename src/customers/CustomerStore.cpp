@@ -19,6 +19,32 @@ std::optional<qint32> CustomerStore::nextFreeNumber()
     return highest->isNull() ? 0 : highest->toInt() + 1;
 }
 
+std::optional<QList<MemberRow>> CustomerStore::sharingHomePhone(const QString &phone, qint32 number)
+{
+    QString digits;
+    for (const QChar c : phone)
+        if (c.isDigit())
+            digits += c;
+    if (digits.isEmpty())
+        return QList<MemberRow>();
+    auto q = m_db.run(QStringLiteral("look for members with that home phone"),
+                      QStringLiteral("SELECT CustomerNumber, FirstName, LastName FROM tblMembers WHERE Deleted = 0 "
+                                     "AND CustomerNumber <> ? AND REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(HomePhone, "
+                                     "'-', ''), ' ', ''), '(', ''), ')', ''), '.', '') = ? ORDER BY CustomerNumber"),
+                      {number, digits});
+    if (!q)
+        return std::nullopt;
+    QList<MemberRow> members;
+    while (q->next()) {
+        MemberRow m;
+        m.number = q->value(0).toInt();
+        m.firstName = q->value(1).toString();
+        m.lastName = q->value(2).toString();
+        members.append(m);
+    }
+    return members;
+}
+
 std::optional<QList<MemberRow>> CustomerStore::findMembers(MemberKey key, const QVariant &value)
 {
     return MemberLookup::find(m_db, key, value);

@@ -239,7 +239,8 @@ void frmPayment::cmdPayPart_Click()
     if (!m_member)
         return;
     WindowSystem &ws = m_windows.ws();
-    const QString typed = ws.inputBox(QStringLiteral("Enter the amount being paid at this time"),
+    const QString typed = ws.inputBox(QStringLiteral("%1 owes %2. Amount paid now:")
+                                          .arg(memberName(), m_amountOwing.toCurrency()),
                                       QStringLiteral("Partial Payment"), QStringLiteral("0"));
     // Empty is also what a cancelled box gives: nothing is paid.
     if (typed.trimmed().isEmpty())
@@ -264,7 +265,8 @@ void frmPayment::cmdPayPart_Click()
         return showDbError(ws, m_store->lastError());
     m_amountOwing = *balance;
     ws.msgBox(QStringLiteral("Payment made of ") + amount->toCurrency() + QStringLiteral("\r\n")
-              + m_amountOwing.toCurrency() + QStringLiteral(" still owing on account."));
+                  + m_amountOwing.toCurrency() + QStringLiteral(" still owing on account."),
+              Buttons::Ok, Icon::Information, QStringLiteral("Fees paid"));
     showOwing();
 }
 

@@ -94,7 +94,12 @@ void tst_frmPayment::partThenFullPayment()
 
     s.ws().type(u"2"_s);
     clickOn(*w.cmdPayPart);
+    const auto boxes = s.ws().boxes();
+    QCOMPARE(boxes.at(boxes.size() - 2).prompt, u"Ann Smith owes $5.98. Amount paid now:"_s);
     QCOMPARE(s.ws().last().prompt, u"Payment made of $2.00\r\n$3.98 still owing on account."_s);
+    // Either way of paying ends in the same box.
+    auto paidBox = [&] { return std::pair{s.ws().last().title, s.ws().last().icon}; };
+    QCOMPARE(paidBox(), std::pair(u"Fees paid"_s, Icon::Information));
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"3.98"));
     QCOMPARE(w.lblMessage->text(), AnnOwes + u"$3.98"_s);
     QCOMPARE(payButtons(w), 2);
@@ -105,6 +110,7 @@ void tst_frmPayment::partThenFullPayment()
     s.ws().answer(Answer::No);
     clickOn(*w.cmdPayFull);
     QCOMPARE(s.ws().last().prompt, u"Overdue fees paid in the amount of $3.98"_s);
+    QCOMPARE(paidBox(), std::pair(u"Fees paid"_s, Icon::Information));
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"2.99"));
     QCOMPARE(w.lblMessage->text(), AnnOwes + u"$2.99"_s);
     QCOMPARE(payButtons(w), 2);
