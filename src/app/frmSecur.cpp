@@ -257,8 +257,7 @@ void frmSecur::changeManagerCode()
 
 void frmSecur::cmdRMM_Click()
 {
-    if (m_windows.ws().msgBox(QStringLiteral("Are you sure you want to go back to the main menu?"), Buttons::YesNo,
-                              Icon::Question, QStringLiteral("Return to main menu")) != Answer::Yes)
+    if (!confirmReturnToMenu(m_windows.ws()))
         return;
     lblDest->clear();
     txtCode->clear();

@@ -180,6 +180,7 @@ frmCashUp::frmCashUp(WindowContext &windows)
     order << cmdRecord << cmdReturn;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    setDefaultButton(cmdRecord);
     setCancelButton(cmdReturn);
 
     connect(txtDate, &QLineEdit::editingFinished, this, &frmCashUp::Refresh);

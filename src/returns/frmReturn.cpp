@@ -294,9 +294,7 @@ void frmReturn::ReturnSelected()
 
 void frmReturn::cmdMain_Click()
 {
-    if (m_windows.ws().msgBox(QStringLiteral("Are you sure you want to return to the main menu"), Buttons::OkCancel,
-                              Icon::None, QStringLiteral("Return to main menu"))
-        != Answer::Ok)
+    if (!confirmReturnToMenu(m_windows.ws()))
         return;
     txtVid->clear();
     List1->clear();

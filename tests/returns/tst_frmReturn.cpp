@@ -255,9 +255,9 @@ void tst_frmReturn::scannerKeyboardAndNextVisit()
     keepScreenshot(w, u"return.png"_s);
 
     // Esc is "Back to main", which asks first.
-    s.ws().answer(Answer::Ok);
+    s.ws().answer(Answer::Yes);
     QTest::keyClick(w.txtVid, Qt::Key_Escape);
-    QCOMPARE(s.ws().last().prompt, u"Are you sure you want to return to the main menu"_s);
+    QCOMPARE(s.ws().last().prompt, u"Are you sure you want to return to the main menu?"_s);
     QCOMPARE(shownWindows(), QStringList{u"frmMain"_s});
 
     // The next visit starts clean on today's date.
