@@ -73,6 +73,7 @@ void frmMain::buildMenus()
     item(mnuMRep, mnuRentRep, "mnuRentRep", "Rental Revenue", &frmMain::OpenRentalRevenue);
     mnuMRep->addSeparator();
     item(mnuMRep, mnuDayEnd, "mnuDayEnd", "Day End", &frmMain::OpenDayEnd);
+    item(mnuMRep, mnuTaxes, "mnuTaxes", "Taxes", &frmMain::OpenTaxes);
     item(mnuMRep, mnuCashUp, "mnuCashUp", "Cash Up", &frmMain::OpenCashUp);
     menu(MnuMCust, "MnuMCust", "Customers");
     item(MnuMCust, mnuAddC, "mnuAddC", "Add", &frmMain::OpenAddCustomer);

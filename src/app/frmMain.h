@@ -29,7 +29,7 @@ public:
     QAction *mnuVid, *mnuInv, *mnuCheck, *mnuRetVid, *mnuPay, *mnuMov, *mnuSel, *mnuCustR, *mnuCDate,
         *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuPrices, *mnuExit;
     // The day's money, behind the gate like every report.
-    QAction *mnuDayEnd, *mnuCashUp;
+    QAction *mnuDayEnd, *mnuTaxes, *mnuCashUp;
 
     // The toolbar's keys, left to right.
     static const QStringList &toolbarKeys();
@@ -54,6 +54,7 @@ private:
     void OpenRentalRevenue() { openSecured(DestRentalRevenue); }
     void OpenManagerCode() { openSecured(DestManagerCode); }
     void OpenDayEnd() { openSecured(DestDayEnd); }
+    void OpenTaxes() { openSecured(DestTaxes); }
     void OpenCashUp() { openSecured(DestCashUp); }
     void OpenPrices() { openSecured(DestPrices); }
     void OpenCheckout();

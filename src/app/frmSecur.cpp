@@ -289,6 +289,7 @@ void frmSecur::openDestination()
     case DestDayEnd: m_windows.dayEnd().show(); break;
     case DestCashUp: m_windows.cashUp().show(); break;
     case DestPrices: m_windows.prices().show(); break;
+    case DestTaxes: m_windows.taxes().show(); break;
     case DestRentalRevenue:
         m_windows.showMainMenu();
         m_windows.showReport(Report::RentalRevenue);

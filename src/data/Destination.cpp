@@ -9,7 +9,7 @@ QString destinationCaption(int destination)
         "Customer delete form",          "Report listing all movies",        "Report listing selected movies",
         "Report listing all customers",  "Report listing customers by Date", "Report listing all sales",
         "Report of rental revenues",     "Manager code change",              "Day End report",
-        "Cash Up form",                  "Prices and taxes form"};
+        "Cash Up form",                  "Prices and taxes form",            "Taxes report"};
     if (destination < FirstDestination || destination > LastDestination)
         return {};
     return QString::fromLatin1(captions[destination - 1]);

@@ -20,10 +20,11 @@ enum Destination : int {
     DestDayEnd = 12,
     DestCashUp = 13,
     DestPrices = 14,
+    DestTaxes = 15,
 };
 
 inline constexpr int FirstDestination = DestVideoManagement;
-inline constexpr int LastDestination = DestPrices;
+inline constexpr int LastDestination = DestTaxes;
 
-// What the gate names while it asks for the code; empty outside 1 to 14.
+// What the gate names while it asks for the code; empty outside 1 to 15.
 QString destinationCaption(int destination);

@@ -116,7 +116,7 @@ ReportPreview::ReportPreview(WindowSystem &ws)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addLayout(top);
     layout->addWidget(scrPage, 1);
-    resize(900, 980);
+    resize(WindowPlace::atMost(QSize(900, 980), 90));
 
     connect(cmdFirst, &QPushButton::clicked, this, [this] { showPage(0); });
     connect(cmdPrev, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });

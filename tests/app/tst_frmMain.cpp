@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(captions, QStringList({"[Stock Management]", "Videos", "Inventory", "[Rentals]", "Checkout", "Return",
                                         "Late Payment", "[Reports]", "List all Movies", "List selected type",
                                         "Customer list", "Customer by Date", "Sales all", "Rental Revenue", "",
-                                        "Day End", "Cash Up", "[Customers]", "Add", "Modify", "Delete", "[Manager]",
+                                        "Day End", "Taxes", "Cash Up", "[Customers]", "Add", "Modify", "Delete", "[Manager]",
                                         "Change manager code...", "Prices and taxes...", "Exit"}));
         child<QPushButton>(menu, tasks[0].button)->setFocus();
         for (const Task &task : tasks) {
