@@ -218,8 +218,10 @@ void frmReturn::listTapesOut(qint32 member, const QString &name)
     const QDate day = StoreDate::parse(txtDate->text()).value_or(m_windows.today());
     for (const TapeOut &tape : *tapes) {
         const bool overdue = tape.due.isValid() && tape.due < day;
-        auto *line = new QListWidgetItem(QString::number(tape.videoId) + u'\t' + tape.title + QStringLiteral("\tdue ")
-                                         + StoreDate::toText(tape.due) + (overdue ? QStringLiteral("  OVERDUE") : QString()));
+        // Titles cut to one width, so the due dates stand in a column.
+        auto *line = new QListWidgetItem(QString::number(tape.videoId) + u'\t' + tape.title.leftJustified(30, u' ', true)
+                                         + QStringLiteral("  due ") + StoreDate::toText(tape.due)
+                                         + (overdue ? QStringLiteral("  OVERDUE") : QString()));
         if (overdue)
             line->setForeground(QColor(0xB0, 0x00, 0x00));
         List1->addItem(line);
