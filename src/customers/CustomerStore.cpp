@@ -21,17 +21,11 @@ std::optional<qint32> CustomerStore::nextFreeNumber()
 
 std::optional<QList<MemberRow>> CustomerStore::sharingHomePhone(const QString &phone, qint32 number)
 {
-    QString digits;
-    for (const QChar c : phone)
-        if (c.isDigit())
-            digits += c;
-    if (digits.isEmpty())
-        return QList<MemberRow>();
+    // The same match as the lookup, so it runs on the phone's index.
     auto q = m_db.run(QStringLiteral("look for members with that home phone"),
-                      QStringLiteral("SELECT CustomerNumber, FirstName, LastName FROM tblMembers WHERE Deleted = 0 "
-                                     "AND CustomerNumber <> ? AND REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(HomePhone, "
-                                     "'-', ''), ' ', ''), '(', ''), ')', ''), '.', '') = ? ORDER BY CustomerNumber"),
-                      {number, digits});
+                      QStringLiteral("SELECT CustomerNumber, FirstName, LastName FROM tblMembers WHERE HomePhone = ? "
+                                     "AND Deleted = 0 AND CustomerNumber <> ? ORDER BY CustomerNumber"),
+                      {phone, number});
     if (!q)
         return std::nullopt;
     QList<MemberRow> members;
