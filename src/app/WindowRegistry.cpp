@@ -147,6 +147,15 @@ frmCustomersByDate &WindowRegistry::customersByDate()
     return *m_customersByDate;
 }
 
+frmCustomersByDate &WindowRegistry::taxes()
+{
+    if (!m_taxes) {
+        m_taxes = std::make_unique<frmCustomersByDate>(*this, ReportId::Taxes);
+        showsReports(*this, *m_taxes);
+    }
+    return *m_taxes;
+}
+
 frmDayEnd &WindowRegistry::dayEnd()
 {
     if (!m_dayEnd) {
@@ -257,7 +266,7 @@ void WindowRegistry::exitProgram()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{m_main.get(), m_secur.get(), m_checkout.get(), m_vidMn.get(),
                                                         m_invent.get(), m_modify.get(), m_delete.get(),
-                                                        m_movieByType.get(), m_customersByDate.get(),
+                                                        m_movieByType.get(), m_customersByDate.get(), m_taxes.get(),
                                                         m_returns.get(), m_payment.get(), m_add.get(),
                                                         m_chooser.get(), m_dayEnd.get(), m_cashUp.get(),
                                                         m_prices.get(), m_storeDetails.get(), m_tapesOut.get(),

@@ -65,6 +65,8 @@ public:
     Form &deleteCustomer();
     frmMovieByType &movieByType();
     frmCustomersByDate &customersByDate();
+    // The same window, asking for the Taxes report's period.
+    frmCustomersByDate &taxes();
     frmDayEnd &dayEnd();
     frmCashUp &cashUp();
     frmPrices &prices();
@@ -111,7 +113,7 @@ private:
     std::unique_ptr<frmModify> m_modify;
     std::unique_ptr<frmDelete> m_delete;
     std::unique_ptr<frmMovieByType> m_movieByType;
-    std::unique_ptr<frmCustomersByDate> m_customersByDate;
+    std::unique_ptr<frmCustomersByDate> m_customersByDate, m_taxes;
     std::unique_ptr<frmChooseMember> m_chooser;
     std::unique_ptr<frmDayEnd> m_dayEnd;
     std::unique_ptr<frmCashUp> m_cashUp;

@@ -78,6 +78,7 @@ void frmMain::buildMenus()
     item(mnuMRep, mnuRentRep, "mnuRentRep", "Rental Revenue", &frmMain::OpenRentalRevenue);
     mnuMRep->addSeparator();
     item(mnuMRep, mnuDayEnd, "mnuDayEnd", "Day End", &frmMain::OpenDayEnd);
+    item(mnuMRep, mnuTaxes, "mnuTaxes", "Taxes", &frmMain::OpenTaxes);
     item(mnuMRep, mnuCashUp, "mnuCashUp", "Cash Up", &frmMain::OpenCashUp);
     menu(MnuMCust, "MnuMCust", "Customers");
     item(MnuMCust, mnuAddC, "mnuAddC", "Add", &frmMain::OpenAddCustomer);
@@ -127,26 +128,27 @@ void frmMain::buildButtons()
         b = new QPushButton(QString::fromLatin1(caption), central);
         b->setObjectName(QString::fromLatin1(name));
         b->setMinimumSize(150, 40);
-        b->setAutoDefault(false);
+        // Enter presses the button that has the focus; each has an Alt key.
+        b->setAutoDefault(true);
         grid->addWidget(b, row, column);
         connect(b, &QPushButton::clicked, this, open);
     };
     // Stock and counter stand under the logo; the two report columns and the
     // customer column start at the top.
-    button(cmdVidMn, "cmdVidMn", "Video Management", 1, 0, &frmMain::OpenVideoManagement);
-    button(cmdInvnt, "cmdInvnt", "Inventory", 2, 0, &frmMain::OpenInventory);
-    button(cmdCheckout, "cmdCheckout", "Checkout", 1, 1, &frmMain::OpenCheckout);
-    button(cmdReturns, "cmdReturns", "Returns", 2, 1, &frmMain::OpenReturns);
-    button(cmdPayments, "cmdPayments", "Payments", 3, 1, &frmMain::OpenPayments);
-    button(cmdLstAllMov, "cmdLstAllMov", "List All Movies", 0, 2, &frmMain::OpenAllMovies);
-    button(cmdListSelMov, "cmdListSelMov", "List selected Movies", 1, 2, &frmMain::OpenMoviesByType);
-    button(cmdCustLst, "cmdCustLst", "Customer List", 2, 2, &frmMain::OpenCustomerList);
-    button(cmdCustDate, "cmdCustDate", "Customer by Date", 0, 3, &frmMain::OpenCustomersByDate);
-    button(cmdAllSales, "cmdAllSales", "List All Sales", 1, 3, &frmMain::OpenAllSales);
-    button(cmdSalesDate, "cmdSalesDate", "Rental Revenue", 2, 3, &frmMain::OpenRentalRevenue);
-    button(cmdAddCust, "cmdAddCust", "Add Customer", 0, 4, &frmMain::OpenAddCustomer);
-    button(cmdModCust, "cmdModCust", "Modify Customer", 1, 4, &frmMain::OpenModifyCustomer);
-    button(cmdDelCust, "cmdDelCust", "Delete Customer", 2, 4, &frmMain::OpenDeleteCustomer);
+    button(cmdVidMn, "cmdVidMn", "&Video Management", 1, 0, &frmMain::OpenVideoManagement);
+    button(cmdInvnt, "cmdInvnt", "&Inventory", 2, 0, &frmMain::OpenInventory);
+    button(cmdCheckout, "cmdCheckout", "&Checkout", 1, 1, &frmMain::OpenCheckout);
+    button(cmdReturns, "cmdReturns", "&Returns", 2, 1, &frmMain::OpenReturns);
+    button(cmdPayments, "cmdPayments", "&Payments", 3, 1, &frmMain::OpenPayments);
+    button(cmdLstAllMov, "cmdLstAllMov", "List &All Movies", 0, 2, &frmMain::OpenAllMovies);
+    button(cmdListSelMov, "cmdListSelMov", "List &selected Movies", 1, 2, &frmMain::OpenMoviesByType);
+    button(cmdCustLst, "cmdCustLst", "Customer &List", 2, 2, &frmMain::OpenCustomerList);
+    button(cmdCustDate, "cmdCustDate", "Customer by &Date", 0, 3, &frmMain::OpenCustomersByDate);
+    button(cmdAllSales, "cmdAllSales", "List All Sal&es", 1, 3, &frmMain::OpenAllSales);
+    button(cmdSalesDate, "cmdSalesDate", "Re&ntal Revenue", 2, 3, &frmMain::OpenRentalRevenue);
+    button(cmdAddCust, "cmdAddCust", "Add Cus&tomer", 0, 4, &frmMain::OpenAddCustomer);
+    button(cmdModCust, "cmdModCust", "&Modify Customer", 1, 4, &frmMain::OpenModifyCustomer);
+    button(cmdDelCust, "cmdDelCust", "Delete Cust&omer", 2, 4, &frmMain::OpenDeleteCustomer);
     grid->setRowStretch(4, 1);
 
     const QList<QPushButton *> order = {cmdVidMn,    cmdInvnt,     cmdCheckout,  cmdReturns, cmdPayments,

@@ -32,7 +32,7 @@ public:
     // counter needs them.
     QAction *mnuTapesOut, *mnuHolds;
     // The day's money, behind the gate like every report.
-    QAction *mnuDayEnd, *mnuCashUp;
+    QAction *mnuDayEnd, *mnuTaxes, *mnuCashUp;
 
     // The toolbar's keys, left to right.
     static const QStringList &toolbarKeys();
@@ -57,6 +57,7 @@ private:
     void OpenRentalRevenue() { openSecured(DestRentalRevenue); }
     void OpenManagerCode() { openSecured(DestManagerCode); }
     void OpenDayEnd() { openSecured(DestDayEnd); }
+    void OpenTaxes() { openSecured(DestTaxes); }
     void OpenCashUp() { openSecured(DestCashUp); }
     void OpenPrices() { openSecured(DestPrices); }
     void OpenStoreDetails() { openSecured(DestStoreDetails); }

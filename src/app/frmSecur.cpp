@@ -258,8 +258,7 @@ void frmSecur::changeManagerCode()
 
 void frmSecur::cmdRMM_Click()
 {
-    if (m_windows.ws().msgBox(QStringLiteral("Are you sure you want to go back to the main menu?"), Buttons::YesNo,
-                              Icon::Question, QStringLiteral("Return to main menu")) != Answer::Yes)
+    if (!confirmReturnToMenu(m_windows.ws()))
         return;
     lblDest->clear();
     txtCode->clear();
@@ -294,6 +293,7 @@ void frmSecur::openDestination()
     case DestStoreDetails: m_windows.storeDetails().show(); break;
     case DestCallList: m_windows.showOverdue(false); break;
     case DestLetters: m_windows.showOverdue(true); break;
+    case DestTaxes: m_windows.taxes().show(); break;
     case DestRentalRevenue:
         m_windows.showMainMenu();
         m_windows.showReport(Report::RentalRevenue);

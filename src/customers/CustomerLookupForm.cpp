@@ -10,6 +10,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,9 +98,23 @@ CustomerLookupForm::CustomerLookupForm(WindowContext &windows, const char *objec
     connect(txtHphone, &QLineEdit::textChanged, this, [this] { searchKey = 2; });
     connect(txtDLNum, &QLineEdit::textChanged, this, [this] { searchKey = 3; });
     connect(m_display, &QPushButton::clicked, this, &CustomerLookupForm::DisplayMember);
+    // Enter in a key box looks up, and goes no further to the window's own default button.
     for (QLineEdit *box : {txtMemb, txtHphone, txtDLNum})
-        connect(box, &QLineEdit::returnPressed, this, &CustomerLookupForm::DisplayMember);
+        box->installEventFilter(this);
     resize(620, 470);
+}
+
+bool CustomerLookupForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter)
+            && (watched == txtMemb || watched == txtHphone || watched == txtDLNum)) {
+            DisplayMember();
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void CustomerLookupForm::DisplayMember()

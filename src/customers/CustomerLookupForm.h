@@ -32,6 +32,7 @@ public:
     void DisplayMember();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     CustomerLookupForm(WindowContext &windows, const char *objectName, const char *caption,
                        const char *displayName);
 

@@ -21,6 +21,26 @@ std::optional<qint32> CustomerStore::nextFreeNumber()
     return highest->isNull() ? 0 : highest->toInt() + 1;
 }
 
+std::optional<QList<MemberRow>> CustomerStore::sharingHomePhone(const QString &phone, qint32 number)
+{
+    // The same match as the lookup, so it runs on the phone's index.
+    auto q = m_db.run(QStringLiteral("look for members with that home phone"),
+                      QStringLiteral("SELECT CustomerNumber, FirstName, LastName FROM tblMembers WHERE HomePhone = ? "
+                                     "AND Deleted = 0 AND CustomerNumber <> ? ORDER BY CustomerNumber"),
+                      {phone, number});
+    if (!q)
+        return std::nullopt;
+    QList<MemberRow> members;
+    while (q->next()) {
+        MemberRow m;
+        m.number = q->value(0).toInt();
+        m.firstName = q->value(1).toString();
+        m.lastName = q->value(2).toString();
+        members.append(m);
+    }
+    return members;
+}
+
 std::optional<QList<MemberRow>> CustomerStore::findMembers(MemberKey key, const QVariant &value)
 {
     return MemberLookup::find(m_db, key, value);

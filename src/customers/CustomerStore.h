@@ -30,6 +30,9 @@ public:
     std::optional<qint64> memberCount();
     // One more than the highest member number.
     std::optional<qint32> nextFreeNumber();
+    // The current members other than `number` whose home phone is `phone`,
+    // as the lookup by home phone finds them; by number.
+    std::optional<QList<MemberRow>> sharingHomePhone(const QString &phone, qint32 number);
 
     std::optional<QList<MemberRow>> findMembers(MemberKey key, const QVariant &value);
     // What the clerk typed in lookup box `source`, looked up.

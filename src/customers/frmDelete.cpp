@@ -29,6 +29,9 @@ frmDelete::frmDelete(WindowContext &windows)
 
     connect(cmdDelete, &QPushButton::clicked, this, &frmDelete::cmdDelete_Click);
     connect(cmdClearAll, &QPushButton::clicked, this, &frmDelete::cmdClearAll_Click);
+    // Enter looks up; deleting takes a click.
+    setDefaultButton(cmdDisplay);
+    setCancelButton(frmReturn);
     connect(frmReturn, &QPushButton::clicked, this, &frmDelete::frmReturn_Click);
 }
 

@@ -21,6 +21,8 @@ frmModify::frmModify(WindowContext &windows)
 
     connect(cmdModify, &QPushButton::clicked, this, &frmModify::cmdModify_Click);
     connect(cmdClearAll, &QPushButton::clicked, this, &frmModify::cmdClearAll_Click);
+    setDefaultButton(cmdModify);
+    setCancelButton(cmdReturn);
     connect(cmdReturn, &QPushButton::clicked, this, &frmModify::cmdReturn_Click);
 }
 

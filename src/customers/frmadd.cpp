@@ -71,6 +71,9 @@ frmadd::frmadd(WindowContext &windows)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
+    lblAdded = label(this, "lblAdded", "");
+    lblAdded->setWordWrap(true);
+    layout->addWidget(lblAdded);
     layout->addStretch();
 
     cmdAdd = Controls::button(this, "cmdAdd", "ADD Member");
@@ -81,7 +84,9 @@ frmadd::frmadd(WindowContext &windows)
     for (QPushButton *b : {cmdAdd, cmdClearAll, cmdReturn})
         commands->addWidget(b);
     layout->addLayout(commands);
-    resize(560, 470);
+    resize(560, 500);
+    setDefaultButton(cmdAdd);
+    setCancelButton(cmdReturn);
 
     Controls::tabOrder({txtLast, txtFirst, txtAddr, txtCity, txtPostal, txtHphone, txtBPhone, txtCell, txtDLNum,
                         txtOtherName, txtON2, txtON3, cmdAdd, cmdClearAll, cmdReturn});
@@ -164,6 +169,7 @@ void frmadd::cmdAdd_Click()
     m.otherNames[2] = txtON3->text();
     switch (m_store.addMember(m)) {
     case CustomerStore::Outcome::Done:
+        confirmAdded(m);
         txtLast->setFocus();
         // One click, one member: the button stays off until the next one.
         cmdAdd->setEnabled(false);
@@ -179,6 +185,20 @@ void frmadd::cmdAdd_Click()
         showDbError(ws, m_store.lastError());
         break;
     }
+}
+
+void frmadd::confirmAdded(const MemberRow &m)
+{
+    QString text = QStringLiteral("Member %1 added.").arg(m.number);
+    // A household may share a phone; a second card for one person is worth a look.
+    const auto sharing = m_store.sharingHomePhone(m.homePhone, m.number);
+    if (sharing && !sharing->isEmpty()) {
+        QStringList who;
+        for (const MemberRow &other : *sharing)
+            who << QStringLiteral("member %1 %2 %3").arg(other.number).arg(other.firstName, other.lastName);
+        text += QStringLiteral(" Home phone %1 is also that of %2.").arg(m.homePhone, who.join(QStringLiteral(", ")));
+    }
+    lblAdded->setText(text);
 }
 
 void frmadd::proposeFreeNumber(qint32 taken)
@@ -201,6 +221,7 @@ void frmadd::cmdClearAll_Click()
                            txtOtherName, txtON2, txtON3})
         box->clear();
     txtLast->setFocus();
+    lblAdded->clear();
     if (const auto number = Identifier::parse(txtMemb->text()); number && *number < Identifier::Max)
         txtMemb->setText(QString::number(*number + 1));
     cmdAdd->setEnabled(true);

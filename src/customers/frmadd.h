@@ -22,6 +22,9 @@ public:
     QLineEdit *txtMemb, *txtLast, *txtFirst, *txtAddr, *txtCity, *txtPostal, *txtHphone, *txtBPhone, *txtCell,
         *txtDLNum, *txtOtherName, *txtON2, *txtON3;
     QPushButton *cmdAdd, *cmdClearAll, *cmdReturn;
+    // What the last add did: the new member's number, and other members
+    // with the same home phone.
+    QLabel *lblAdded;
 
     void cmdAdd_Click();
     void cmdClearAll_Click();
@@ -38,6 +41,7 @@ private:
     bool requiredDetailsGiven();
     void fillPlaceholders();
     void proposeFreeNumber(qint32 taken);
+    void confirmAdded(const MemberRow &m);
 
     WindowContext &m_windows;
     CustomerStore m_store;

@@ -10,7 +10,7 @@ QString destinationCaption(int destination)
         "Report listing all customers",  "Report listing customers by Date", "Report listing all sales",
         "Report of rental revenues",     "Manager code change",              "Day End report",
         "Cash Up form",                  "Prices and taxes form",            "Store details form",
-        "Overdue call list",             "Overdue letters"};
+        "Overdue call list",             "Overdue letters",                  "Taxes report"};
     if (destination < FirstDestination || destination > LastDestination)
         return {};
     return QString::fromLatin1(captions[destination - 1]);

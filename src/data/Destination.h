@@ -23,10 +23,11 @@ enum Destination : int {
     DestStoreDetails = 15,
     DestCallList = 16, // the overdue call list, from Tapes Out
     DestLetters = 17,  // the overdue letters, from Tapes Out
+    DestTaxes = 18,
 };
 
 inline constexpr int FirstDestination = DestVideoManagement;
-inline constexpr int LastDestination = DestLetters;
+inline constexpr int LastDestination = DestTaxes;
 
-// What the gate names while it asks for the code; empty outside 1 to 17.
+// What the gate names while it asks for the code; empty outside 1 to 18.
 QString destinationCaption(int destination);

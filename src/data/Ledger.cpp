@@ -166,7 +166,7 @@ bool append(Database &db, const LedgerEntry &e)
     QVariantList values = {
         seq,
         StoreDate::toText(e.day),
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
+        e.time.isEmpty() ? QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : e.time,
         e.counter.isEmpty() ? counterName() : e.counter,
         kindName(e.kind),
         optional(e.member),
@@ -322,6 +322,15 @@ std::optional<QStringList> counters(Database &db, QDate day)
     while (q->next())
         names << q->value(0).toString();
     return names;
+}
+
+std::optional<QDate> firstDay(Database &db)
+{
+    const auto first = db.scalar(QStringLiteral("find the ledger's first day"),
+                                 QStringLiteral("SELECT MIN(EntryDate) FROM tblLedger"), {});
+    if (!first)
+        return std::nullopt;
+    return first->isNull() ? QDate() : StoreDate::readStored(first->toString()).value_or(QDate());
 }
 
 } // namespace Ledger

@@ -23,7 +23,8 @@ struct LedgerEntry
     QDate day; // the day the event belongs to: the date its window worked with
     // The counter that wrote it; this counter's name when left empty.
     QString counter;
-    // Read back only: the entry's number and the clock time it was written.
+    // Read back only: the entry's number. The clock time it was written
+    // (yyyy-MM-ddTHH:mm:ss): now, unless a history being written gives it.
     qint64 seq = 0;
     QString time;
     std::optional<qint32> member, rentalId, receiptId, videoId;
@@ -60,8 +61,8 @@ struct Drawer
     QString counter;
     int cashCheckouts = 0;
     Money tendered, change;
-    // Fee payments whose method is cash or was not recorded (the late-fee
-    // window does not ask): taken as cash in the drawer.
+    // Fee payments in cash. One with no method recorded was written before
+    // Payments asked, when every one was taken as cash and counted so.
     int feePayments = 0;
     Money feePaymentsAmount;
     QList<Count> counts; // the cash-ups of the day, first to last
@@ -132,6 +133,8 @@ std::optional<Drawer> drawer(Database &db, QDate day, const QString &counter);
 std::optional<QList<TaxDay>> taxes(Database &db, QDate from, QDate to);
 // The counters with entries on `day`, by name.
 std::optional<QStringList> counters(Database &db, QDate day);
+// The day of the ledger's earliest entry; an invalid date when it has none.
+std::optional<QDate> firstDay(Database &db);
 
 } // namespace Ledger
 

@@ -66,6 +66,23 @@ QString describe(const LedgerEntry &e)
     return QStringLiteral("%1 #%2 %3").arg(clock(e.time)).arg(e.seq).arg(parts.join(QStringLiteral(", ")));
 }
 
+// What a report of the days from `from` on says when the ledger begins
+// after that: business before it (a store upgraded mid-period, a sample)
+// is in no ledger report. Empty when it holds the whole period; nullopt on
+// a failure.
+std::optional<QString> ledgerStartNote(Database &db, QDate from)
+{
+    const auto first = Ledger::firstDay(db);
+    if (!first)
+        return std::nullopt;
+    // An empty ledger holds nothing before today.
+    const QDate start = first->isValid() ? *first : QDate::currentDate();
+    if (from >= start)
+        return QString();
+    return QStringLiteral("The payments ledger starts on %1; business before that day is not in this report.")
+        .arg(StoreDate::toText(start));
+}
+
 std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &parameters)
 {
     const QString action = QStringLiteral("run the report Day End");
@@ -78,12 +95,20 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
         return std::nullopt;
     const std::array<Tax, Pricing::Taxes> &taxes = rates->taxes;
 
+    const auto note = ledgerStartNote(db, *day);
+    if (!note)
+        return std::nullopt;
+
     QList<ReportRow> rows;
     const QString dayText = StoreDate::toText(*day);
     QString section;
     auto line = [&](const QString &text, const QVariant &n, const QVariant &amount) {
         rows.append(ReportRow{dayText, section, text, n, amount});
     };
+    if (!note->isEmpty()) {
+        section = QStringLiteral("Note");
+        line(*note, {}, {});
+    }
 
     section = QStringLiteral("Checkouts by payment method");
     for (const DayEnd::Method &m : d->methods) {
@@ -121,7 +146,7 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
              counted ? units(openingFloat) : QVariant());
         line(QStringLiteral("Cash taken at checkouts"), count(drawer.cashCheckouts), units(drawer.tendered));
         line(QStringLiteral("Change given"), {}, units(-drawer.change));
-        line(QStringLiteral("Fee payments, taken as cash"), count(drawer.feePayments),
+        line(QStringLiteral("Fee payments in cash"), count(drawer.feePayments),
              units(drawer.feePaymentsAmount));
         line(QStringLiteral("Should be in the drawer"), {}, units(drawer.expected(openingFloat)));
         for (const Drawer::Count &c : drawer.counts) {
@@ -157,9 +182,12 @@ std::optional<QList<ReportRow>> taxRows(Database &db, const QVariantList &parame
     if (!from || !to)
         return std::nullopt;
     const auto days = Ledger::taxes(db, *from, *to);
-    if (!days)
+    const auto note = days ? ledgerStartNote(db, *from) : std::nullopt;
+    if (!note)
         return std::nullopt;
     QList<ReportRow> rows;
+    if (!note->isEmpty())
+        rows.append(ReportRow{*note, {}, {}, {}, {}, {}});
     TaxDay all;
     for (const TaxDay &t : *days) {
         rows.append(ReportRow{StoreDate::toText(t.day), count(t.checkouts), units(t.subtotal), units(t.gst),

@@ -361,6 +361,22 @@ void ReportDocument::drawText(QPainter &painter, const Prepared &p, int y, const
     }
 }
 
+ReportDocument::Prepared ReportDocument::runOn(const PreparedBand &band, const Prepared &p, const ReportRow &row) const
+{
+    // A note standing alone on its row runs on over the empty boxes after it.
+    Prepared wide = p;
+    int next = ContentWidth;
+    for (const Prepared &other : band.items)
+        if (other.item->kind != ItemKind::Line && other.top == p.top && other.item->left > p.item->left) {
+            const QVariant value = other.column >= 0 && other.item->kind == ItemKind::Field ? row.value(other.column)
+                                                                                             : QVariant(1);
+            if (!value.isNull() && value.isValid())
+                next = std::min(next, other.item->left);
+        }
+    wide.extent = std::max(p.extent, next - p.item->left - Gap);
+    return wide;
+}
+
 void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, const PlacedBand &placed, int page,
                                const ReportRow *row, int y)
 {
@@ -381,7 +397,8 @@ void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, cons
             break;
         case ItemKind::Field:
             if (row && p.column >= 0)
-                drawText(painter, p, y, format(row->value(p.column), command.columns[p.column].type, item.currency),
+                drawText(painter, command.columns[p.column].type == ColumnType::Text ? runOn(band, p, *row) : p, y,
+                         format(row->value(p.column), command.columns[p.column].type, item.currency),
                          command.columns[p.column].type);
             break;
         case ItemKind::GroupKey:

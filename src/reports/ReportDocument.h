@@ -91,6 +91,8 @@ private:
     void paintBand(QPainter &painter, const PreparedBand &band, const PlacedBand &placed, int page,
                    const ReportRow *row, int y);
     void drawText(QPainter &painter, const Prepared &p, int y, const QString &text, ColumnType type);
+    // `p` with the room up to the next box of its line that holds something in `row`.
+    Prepared runOn(const PreparedBand &band, const Prepared &p, const ReportRow &row) const;
 
     const ReportLayout &m_layout;
     ReportStore &m_store;

@@ -2,6 +2,7 @@
 
 #include "ReportCsv.h"
 #include "ui/Controls.h"
+#include "ui/LineFeed.h"
 #include "ui/Messages.h"
 #include "ui/WindowPlace.h"
 #include "ui/WindowSystem.h"
@@ -70,6 +71,7 @@ ReportPreview::ReportPreview(WindowSystem &ws)
     cmdPrev = Controls::button(this, "cmdPrev", "<", "Previous page");
     txtPage = new QLineEdit(this);
     txtPage->setObjectName(QStringLiteral("txtPage"));
+    LineFeed::endsLikeReturn(txtPage);
     txtPage->setValidator(new QIntValidator(1, 1 << 30, txtPage));
     txtPage->setFixedWidth(70);
     txtPage->setAlignment(Qt::AlignRight);
@@ -114,7 +116,7 @@ ReportPreview::ReportPreview(WindowSystem &ws)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addLayout(top);
     layout->addWidget(scrPage, 1);
-    resize(900, 980);
+    resize(WindowPlace::atMost(QSize(900, 980), 90));
 
     connect(cmdFirst, &QPushButton::clicked, this, [this] { showPage(0); });
     connect(cmdPrev, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });

@@ -2,6 +2,7 @@
 
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
+#include "ui/LineFeed.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowContext.h"
@@ -87,6 +88,7 @@ frmCashUp::frmCashUp(WindowContext &windows)
     for (int i = 0; i < cents.size(); ++i) {
         auto *box = new QLineEdit(fraDenominations);
         box->setObjectName(QStringLiteral("txtDenomination%1").arg(cents[i]));
+        LineFeed::endsLikeReturn(box);
         box->setPlaceholderText(QStringLiteral("0"));
         box->setFixedWidth(64);
         box->setAlignment(Qt::AlignRight);
@@ -112,7 +114,7 @@ frmCashUp::frmCashUp(WindowContext &windows)
     txtTaken = edit(fraFigures, "txtTaken", true);
     Label7 = label(fraFigures, "Label7", "Change given:");
     txtChange = edit(fraFigures, "txtChange", true);
-    Label8 = label(fraFigures, "Label8", "Fee payments, taken as cash:");
+    Label8 = label(fraFigures, "Label8", "Fee payments in cash:");
     txtFees = edit(fraFigures, "txtFees", true);
     Label9 = label(fraFigures, "Label9", "Should be in the drawer:");
     txtExpected = edit(fraFigures, "txtExpected", true);
@@ -178,6 +180,7 @@ frmCashUp::frmCashUp(WindowContext &windows)
     order << cmdRecord << cmdReturn;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    setDefaultButton(cmdRecord);
     setCancelButton(cmdReturn);
 
     connect(txtDate, &QLineEdit::editingFinished, this, &frmCashUp::Refresh);

@@ -2,6 +2,7 @@
 
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
+#include "ui/LineFeed.h"
 #include "ui/Pictures.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
@@ -11,25 +12,28 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmCustomersByDate::frmCustomersByDate(WindowContext &windows)
+frmCustomersByDate::frmCustomersByDate(WindowContext &windows, ReportId report)
     : m_windows(windows)
+    , m_report(report)
 {
-    setObjectName(QStringLiteral("frmCustomersByDate"));
-    setWindowTitle(QStringLiteral("Customers By Date"));
+    const bool taxes = report == ReportId::Taxes;
+    setObjectName(taxes ? QStringLiteral("frmTaxes") : QStringLiteral("frmCustomersByDate"));
+    setWindowTitle(taxes ? QStringLiteral("Taxes") : QStringLiteral("Customers By Date"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = Controls::heading(this, "Label1", "Customers By Date");
-    Label4 = Controls::label(this, "Label4", "Search Dates:");
+    Label1 = Controls::heading(this, "Label1", taxes ? "Taxes Collected" : "Customers By Date");
+    Label4 = Controls::label(this, "Label4", taxes ? "Period:" : "Search Dates:");
     QFont bold = Label4->font();
     bold.setBold(true);
     Label4->setFont(bold);
-    Label2 = Controls::label(this, "Label2", "Enter Beginning Date (Sales Date):");
-    Label3 = Controls::label(this, "Label3", "Enter Ending Date (Sales Date):");
+    Label2 = Controls::label(this, "Label2", taxes ? "Enter the first day:" : "Enter Beginning Date (Sales Date):");
+    Label3 = Controls::label(this, "Label3", taxes ? "Enter the last day:" : "Enter Ending Date (Sales Date):");
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     for (QLineEdit *t : {Text1, Text2}) {
+        LineFeed::endsLikeReturn(t);
         t->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
         t->setFixedWidth(120);
     }
@@ -83,7 +87,7 @@ void frmCustomersByDate::Command1_Click()
     if (Text1->text().isEmpty() || Text2->text().isEmpty())
         return;
     auto refuse = [this](QLineEdit *box, const QString &message) {
-        m_windows.ws().msgBox(message, Buttons::Ok, Icon::Exclamation, QStringLiteral("Customers By Date"));
+        m_windows.ws().msgBox(message, Buttons::Ok, Icon::Exclamation, windowTitle());
         box->setFocus();
         box->selectAll();
     };
@@ -95,7 +99,7 @@ void frmCustomersByDate::Command1_Click()
         return refuse(Text2, StoreDate::invalidMessage(Text2->text()));
     if (*start > *end)
         return refuse(Text1, rangeMessage());
-    emit reportWanted(ReportId::CustomersByDate, {StoreDate::toText(*start), StoreDate::toText(*end)});
+    emit reportWanted(m_report, {StoreDate::toText(*start), StoreDate::toText(*end)});
 }
 
 void frmCustomersByDate::cmdReturn_Click()

@@ -8,13 +8,14 @@ class QLineEdit;
 class QPushButton;
 class WindowContext;
 
-// Asks for a range of sales dates and shows who bought something in it.
+// Asks for a range of sales dates and shows who bought something in it; or,
+// made for the Taxes report, the taxes collected over the days of a period.
 class frmCustomersByDate final : public Form
 {
     Q_OBJECT
 
 public:
-    explicit frmCustomersByDate(WindowContext &windows);
+    explicit frmCustomersByDate(WindowContext &windows, ReportId report = ReportId::CustomersByDate);
     Q_DISABLE_COPY_MOVE(frmCustomersByDate)
 
     QLabel *Label1, *Label4, *Label2, *Label3, *Image1;
@@ -38,4 +39,5 @@ protected:
 
 private:
     WindowContext &m_windows;
+    ReportId m_report;
 };

@@ -31,16 +31,18 @@ Fetched<OpenRental> ReturnsStore::openRental(qint32 videoId)
 std::optional<QList<TapeOut>> ReturnsStore::tapesOut(qint32 member)
 {
     auto q = m_db.run(QStringLiteral("list the member's tapes still out"),
-                      QStringLiteral("SELECT DISTINCT r.VideoID, m.Name FROM tblRentals r "
+                      QStringLiteral("SELECT r.VideoID, m.Name, MIN(r.DueDate) FROM tblRentals r "
                                      "JOIN tblVideos v ON v.VideoID = r.VideoID "
                                      "JOIN tblMovies m ON m.MovieNum = v.MovieNum "
-                                     "WHERE r.Returned = 0 AND r.CustomerNumber = ? ORDER BY r.VideoID"),
+                                     "WHERE r.Returned = 0 AND r.CustomerNumber = ? GROUP BY r.VideoID, m.Name "
+                                     "ORDER BY r.VideoID"),
                       {member});
     if (!q)
         return std::nullopt;
     QList<TapeOut> tapes;
     while (q->next())
-        tapes.append(TapeOut{q->value(0).toInt(), q->value(1).toString()});
+        tapes.append(TapeOut{q->value(0).toInt(), q->value(1).toString(),
+                             StoreDate::readStored(q->value(2).toString()).value_or(QDate())});
     return tapes;
 }
 
@@ -58,6 +60,7 @@ ReturnOutcome ReturnsStore::returnTapes(const QList<qint32> &videoIds, QDate ret
         outcome.charges.clear();
         outcome.closedElsewhere.clear();
         outcome.setAside.clear();
+        outcome.closed.clear();
         if (outcome.status != ReturnOutcome::BeforeRental)
             outcome.status = ReturnOutcome::Failed;
     }
@@ -71,7 +74,8 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
     // reported instead of silently staying open.
     auto q = m_db.run(action,
                       QStringLiteral("SELECT r.CustomerNumber, r.RentalDate, r.DueDate, m.MovieNum, "
-                                     "c.CustomerNumber, r.RentalID, r.LateFee FROM tblRentals r "
+                                     "c.CustomerNumber, r.RentalID, r.LateFee, m.Name, c.FirstName, c.LastName "
+                                     "FROM tblRentals r "
                                      "LEFT JOIN tblVideos v ON v.VideoID = r.VideoID "
                                      "LEFT JOIN tblMovies m ON m.MovieNum = v.MovieNum "
                                      "LEFT JOIN tblMembers c ON c.CustomerNumber = r.CustomerNumber "
@@ -85,6 +89,7 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
         qint32 rentalId;
         qint64 daysLate;
         Money charge;
+        ReturnedRental told;
     };
     QList<Rental> rentals;
     while (q->next()) {
@@ -106,8 +111,11 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
             outcome.rentedOn = *rented;
             return false;
         }
-        rentals.append(Rental{member, q->value(5).toInt(), std::max<qint64>(0, due->daysTo(returned)),
-                              overdueCharge(*due, returned, Money::fromUnits(q->value(6).toLongLong()))});
+        const qint64 daysLate = std::max<qint64>(0, due->daysTo(returned));
+        const Money charge = overdueCharge(*due, returned, Money::fromUnits(q->value(6).toLongLong()));
+        rentals.append(Rental{member, q->value(5).toInt(), daysLate, charge,
+                              {videoId, q->value(7).toString(), member,
+                               q->value(8).toString() + u' ' + q->value(9).toString(), *due, daysLate, charge}});
     }
     Money total;
     if (rentals.isEmpty()) {
@@ -131,6 +139,7 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
         if (held)
             outcome.setAside.append(*held);
         for (const Rental &rental : rentals) {
+            outcome.closed.append(rental.told);
             if (rental.charge == Money())
                 continue;
             if (!m_db.run(action,
@@ -159,7 +168,7 @@ Fetched<MemberRow> ReturnsStore::member(qint32 number)
     return MemberLookup::byNumber(m_db, number);
 }
 
-std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount, QDate day)
+std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount, QDate day, int method)
 {
     const QString action = QStringLiteral("record the payment");
     std::optional<Money> balance;
@@ -178,6 +187,7 @@ std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount, QDate da
         payment.day = day;
         payment.member = member;
         payment.amount = amount;
+        payment.method = method;
         if (!Ledger::append(m_db, payment))
             return false;
         const auto left = m_db.scalar(action, QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"),

@@ -23,6 +23,19 @@ struct TapeOut
 {
     qint32 videoId = 0;
     QString title;
+    QDate due;
+};
+
+// One rental closed by a return, as the clerk is told of it.
+struct ReturnedRental
+{
+    qint32 videoId = 0;
+    QString title;
+    qint32 member = 0;
+    QString memberName;
+    QDate due;
+    qint64 daysLate = 0;
+    Money charge;
 };
 
 // What taking tapes back did: every tape closed and charged, or nothing.
@@ -41,6 +54,8 @@ struct ReturnOutcome
     QList<qint32> closedElsewhere;
     // Done: the tapes set aside for waiting holds.
     QList<SetAside> setAside;
+    // Done: every rental closed, in the order of the tapes.
+    QList<ReturnedRental> closed;
 };
 
 // The statements of the returns and late-fee windows.
@@ -69,9 +84,9 @@ public:
 
     Fetched<MemberRow> member(qint32 number);
     // Takes `amount` off the member's fees and records the payment in the
-    // ledger as paid on `day`; the balance left, read in the same
-    // transaction, or nullopt on failure.
-    std::optional<Money> payFees(qint32 member, Money amount, QDate day);
+    // ledger as paid on `day` by `method` (the ledger's payment types); the
+    // balance left, read in the same transaction, or nullopt on failure.
+    std::optional<Money> payFees(qint32 member, Money amount, QDate day, int method);
 
 private:
     // One tape's part of returnTapes; false stops the transaction.

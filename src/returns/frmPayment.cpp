@@ -1,18 +1,22 @@
 #include "frmPayment.h"
 
+#include "counter/CardMask.h"
 #include "data/Identifier.h"
+#include "data/Ledger.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 using namespace Controls;
 
@@ -38,6 +42,27 @@ frmPayment::frmPayment(WindowContext &windows)
     lblMessage->setFrameShape(QFrame::StyledPanel);
     lblMessage->setMargin(6);
 
+    lblMethod = label(this, "lblMethod", "Method of payment:");
+    m_methods = new QButtonGroup(this);
+    auto *methods = new QGridLayout;
+    auto option = [&](QRadioButton *&o, const char *name, int method, int row, int column) {
+        o = named(new QRadioButton(Ledger::methodName(method), this), name);
+        m_methods->addButton(o, method);
+        methods->addWidget(o, row, column);
+    };
+    option(optCash, "optCash", 6, 0, 0);
+    option(OptVisa, "OptVisa", 1, 0, 1);
+    option(optMC, "optMC", 2, 0, 2);
+    option(optAmEx, "optAmEx", 3, 1, 0);
+    option(optSears, "optSears", 4, 1, 1);
+    option(optDebit, "optDebit", 5, 1, 2);
+    optCash->setChecked(true);
+    lblCardNum = label(this, "lblCardNum", "Card number:");
+    txtCardNum = edit(this, "txtCardNum");
+    lblCardNum->setBuddy(txtCardNum);
+    methods->addWidget(lblCardNum, 2, 0);
+    methods->addWidget(txtCardNum, 2, 1, 1, 2);
+
     cmdEnter = button(this, "cmdEnter", "Enter");
     cmdPayFull = button(this, "cmdPayFull", "Pay in Full");
     cmdPayPart = button(this, "cmdPayPart", "Pay partial");
@@ -55,24 +80,64 @@ frmPayment::frmPayment(WindowContext &windows)
     grid->addWidget(txtNum, 1, 1);
     grid->addWidget(cmdEnter, 1, 2);
     grid->addWidget(lblMessage, 2, 0, 1, 3);
+    grid->addWidget(lblMethod, 3, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addLayout(methods, 3, 1, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     buttons->addWidget(cmdPayFull);
     buttons->addWidget(cmdPayPart);
     buttons->addStretch();
     buttons->addWidget(cmdReturn);
-    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->addLayout(buttons, 4, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
-    resize(520, 300);
+    resize(560, 360);
 
-    tabOrder({txtNum, cmdEnter, cmdPayFull, cmdPayPart, cmdReturn});
+    tabOrder({txtNum, cmdEnter, optCash, OptVisa, optMC, optAmEx, optSears, optDebit, txtCardNum, cmdPayFull,
+              cmdPayPart, cmdReturn});
     setDefaultButton(cmdEnter);
+    setCancelButton(cmdReturn);
+    methodChanged();
 
     connect(cmdEnter, &QPushButton::clicked, this, &frmPayment::cmdEnter_Click);
     connect(cmdPayFull, &QPushButton::clicked, this, &frmPayment::cmdPayFull_Click);
     connect(cmdPayPart, &QPushButton::clicked, this, &frmPayment::cmdPayPart_Click);
     connect(cmdReturn, &QPushButton::clicked, this, &frmPayment::cmdReturn_Click);
+    connect(m_methods, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            methodChanged();
+    });
+    connect(txtCardNum, &QLineEdit::editingFinished, this, &frmPayment::maskCard);
+    // A number being typed again is looked up before anything is paid.
+    connect(txtNum, &QLineEdit::textEdited, this, [this] { enterPays(false); });
+}
+
+int frmPayment::method() const
+{
+    return m_methods->checkedId();
+}
+
+void frmPayment::methodChanged()
+{
+    const bool card = !optCash->isChecked();
+    lblCardNum->setEnabled(card);
+    txtCardNum->setEnabled(card);
+    if (!card)
+        txtCardNum->clear();
+}
+
+void frmPayment::maskCard()
+{
+    if (!txtCardNum->text().trimmed().isEmpty())
+        txtCardNum->setText(CardMask::masked(txtCardNum->text()));
+}
+
+void frmPayment::enterPays(bool pays)
+{
+    cmdEnter->setDefault(!pays);
+    cmdPayFull->setDefault(pays);
+    if (pays)
+        cmdPayFull->setFocus();
 }
 
 void frmPayment::Form_Activate()
@@ -81,6 +146,7 @@ void frmPayment::Form_Activate()
     m_store.emplace(m_windows.storePath());
     txtNum->clear();
     txtNum->setFocus();
+    optCash->setChecked(true);
     // A member looked up on an earlier visit is not paid for on this one.
     forgetMember({});
 }
@@ -92,6 +158,7 @@ void frmPayment::forgetMember(const QString &message)
     lblMessage->setText(message);
     cmdPayFull->setEnabled(false);
     cmdPayPart->setEnabled(false);
+    enterPays(false);
 }
 
 QString frmPayment::memberName() const
@@ -114,6 +181,7 @@ void frmPayment::showBalance(const QString &noneOwingHint)
                             + noneOwingHint);
     cmdPayFull->setEnabled(owing);
     cmdPayPart->setEnabled(owing);
+    enterPays(owing);
 }
 
 void frmPayment::cmdEnter_Click()
@@ -156,7 +224,7 @@ void frmPayment::cmdPayFull_Click()
         return;
     }
 
-    const auto balance = m_store->payFees(m_member->number, m_amountOwing, m_windows.today());
+    const auto balance = m_store->payFees(m_member->number, m_amountOwing, m_windows.today(), method());
     if (!balance)
         return showDbError(ws, m_store->lastError());
     ws.msgBox(QStringLiteral("Overdue fees paid in the amount of ") + m_amountOwing.toCurrency(), Buttons::Ok,
@@ -171,7 +239,8 @@ void frmPayment::cmdPayPart_Click()
     if (!m_member)
         return;
     WindowSystem &ws = m_windows.ws();
-    const QString typed = ws.inputBox(QStringLiteral("Enter the amount being paid at this time"),
+    const QString typed = ws.inputBox(QStringLiteral("%1 owes %2. Amount paid now:")
+                                          .arg(memberName(), m_amountOwing.toCurrency()),
                                       QStringLiteral("Partial Payment"), QStringLiteral("0"));
     // Empty is also what a cancelled box gives: nothing is paid.
     if (typed.trimmed().isEmpty())
@@ -191,12 +260,13 @@ void frmPayment::cmdPayPart_Click()
         return;
     }
 
-    const auto balance = m_store->payFees(m_member->number, *amount, m_windows.today());
+    const auto balance = m_store->payFees(m_member->number, *amount, m_windows.today(), method());
     if (!balance)
         return showDbError(ws, m_store->lastError());
     m_amountOwing = *balance;
     ws.msgBox(QStringLiteral("Payment made of ") + amount->toCurrency() + QStringLiteral("\r\n")
-              + m_amountOwing.toCurrency() + QStringLiteral(" still owing on account."));
+                  + m_amountOwing.toCurrency() + QStringLiteral(" still owing on account."),
+              Buttons::Ok, Icon::Information, QStringLiteral("Fees paid"));
     showOwing();
 }
 

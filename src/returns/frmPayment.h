@@ -6,9 +6,11 @@
 
 #include <optional>
 
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class WindowContext;
 
 // Collects a member's fees owing for late returns, in full or in part, or
@@ -24,6 +26,13 @@ public:
     QLabel *Image1, *Label1, *Label2, *lblMessage;
     QLineEdit *txtNum;
     QPushButton *cmdEnter, *cmdPayFull, *cmdPayPart, *cmdReturn;
+    // How the fee is paid: the counter's six ways, Cash first.
+    QLabel *lblMethod, *lblCardNum;
+    QRadioButton *optCash, *OptVisa, *optMC, *optAmEx, *optSears, *optDebit;
+    QLineEdit *txtCardNum;
+
+    // The payment type chosen, as the ledger numbers them.
+    int method() const;
 
     void cmdEnter_Click();
     void cmdPayFull_Click();
@@ -41,6 +50,12 @@ private:
     // The amount owing in the label; the pay buttons only while some is owed.
     void showBalance(const QString &noneOwingHint);
     QString memberName() const;
+    // Enter looks up a member while the number is being typed, and pays in
+    // full once a member owing fees is shown.
+    void enterPays(bool pays);
+    void methodChanged();
+    // The card's number as it may be shown: never whole once typed.
+    void maskCard();
 
     WindowContext &m_windows;
     // Reopened at each visit.
@@ -48,4 +63,5 @@ private:
     // The member the pay buttons act on, found by a lookup in this visit.
     std::optional<MemberRow> m_member;
     Money m_amountOwing;
+    QButtonGroup *m_methods = nullptr;
 };

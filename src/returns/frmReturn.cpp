@@ -40,6 +40,7 @@ frmReturn::frmReturn(WindowContext &windows)
     txtDate = edit(this, "txtDate");
     Label3->setBuddy(txtDate);
 
+    lblTapesOut = label(this, "lblTapesOut", "");
     List1 = named(new QListWidget(this), "List1");
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
@@ -51,6 +52,9 @@ frmReturn::frmReturn(WindowContext &windows)
                                      "them and hit return."));
 
     lstOutcome = new OutcomeList(this, "lstOutcome");
+    // The returns of the visit are what the clerk reads here: most of the window.
+    lstOutcome->setMinimumHeight(lstOutcome->height());
+    lstOutcome->setMaximumHeight(QWIDGETSIZE_MAX);
     cmdReturn = button(this, "cmdReturn", "Return Vids", "Click to return from the textbox or listbox");
     cmdMain = button(this, "cmdMain", "Back to main");
     commandSize({cmdReturn, cmdMain});
@@ -64,17 +68,20 @@ frmReturn::frmReturn(WindowContext &windows)
     grid->addWidget(txtVid, 1, 1);
     grid->addWidget(Label3, 1, 2, Qt::AlignRight);
     grid->addWidget(txtDate, 1, 3);
-    grid->addWidget(List1, 2, 0, 1, 4);
-    grid->addWidget(lstOutcome, 3, 0, 1, 4);
+    grid->addWidget(lblTapesOut, 2, 0, 1, 4);
+    grid->addWidget(List1, 3, 0, 1, 4);
+    grid->addWidget(lstOutcome, 4, 0, 1, 4);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     buttons->addStretch();
     buttons->addWidget(cmdReturn);
     buttons->addWidget(cmdMain);
-    grid->addLayout(buttons, 4, 0, 1, 4);
+    grid->addLayout(buttons, 5, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    resize(660, 500);
+    grid->setRowStretch(3, 1);
+    grid->setRowStretch(4, 3);
+    resize(760, 600);
 
     tabOrder({txtVid, txtDate, List1, cmdReturn, cmdMain});
     setDefaultButton(cmdReturn);
@@ -87,6 +94,7 @@ frmReturn::frmReturn(WindowContext &windows)
 void frmReturn::Form_Activate()
 {
     List1->clear();
+    lblTapesOut->clear();
     lstOutcome->clear();
     txtVid->clear();
     txtVid->setFocus();
@@ -158,33 +166,67 @@ void frmReturn::ReturnTyped()
     const auto outcome = ReturnTape(*videoId, *returned);
     if (!outcome)
         return;
-    if (outcome->closedElsewhere.isEmpty()) {
-        const Money charge = outcome->charges.constFirst();
-        if (charge > Money())
-            ws.tell(*lstOutcome, Told::Done,
-                    QStringLiteral("The video has been returned. Since it is overdue, a charge of ")
-                        + charge.toCurrency() + QStringLiteral(" has been added to the user's account."),
-                    QStringLiteral("Video returned overdue."), about);
-        else
-            ws.tell(*lstOutcome, Told::Done, QStringLiteral("The video has been returned."),
-                    QStringLiteral("Video returned"), about);
-    }
+    for (const ReturnedRental &r : outcome->closed)
+        tellReturned(r);
     tellHolds(*outcome);
 
-    listTapesOut(rental.row->member);
+    if (!outcome->closed.isEmpty())
+        listTapesOut(outcome->closed.constLast().member, outcome->closed.constLast().memberName);
+    else
+        listTapesOut(rental.row->member, {});
     // Ready for the next tape from a scanner: digits, then Enter.
     txtVid->clear();
     txtVid->setFocus();
 }
 
-void frmReturn::listTapesOut(qint32 member)
+namespace {
+
+// Kept on one line when the row wraps.
+QString whole(QString part)
+{
+    return part.replace(u' ', QChar::Nbsp);
+}
+
+} // namespace
+
+void frmReturn::tellReturned(const ReturnedRental &r)
+{
+    QStringList parts{r.title, whole(QStringLiteral("member %1 %2").arg(r.member).arg(r.memberName)),
+                      whole(QStringLiteral("due ") + StoreDate::toText(r.due))};
+    if (r.daysLate == 0)
+        parts << whole(QStringLiteral("on time"));
+    else
+        parts << whole(QStringLiteral("%1 day%2 late").arg(r.daysLate).arg(r.daysLate == 1 ? "" : "s"));
+    parts << (r.charge > Money() ? whole(QStringLiteral("fee ") + r.charge.toCurrency())
+                                       + QStringLiteral(" added to the member's account")
+                                 : whole(QStringLiteral("no fee")));
+    m_windows.ws().tell(*lstOutcome, Told::Done, parts.join(QStringLiteral(" · ")),
+                        r.charge > Money() ? QStringLiteral("Video returned overdue.")
+                                           : QStringLiteral("Video returned"),
+                        QStringLiteral("Tape %1").arg(r.videoId));
+}
+
+void frmReturn::listTapesOut(qint32 member, const QString &name)
 {
     List1->clear();
     const auto tapes = m_store->tapesOut(member);
     if (!tapes)
         return showDbError(m_windows.ws(), m_store->lastError());
-    for (const TapeOut &tape : *tapes)
-        List1->addItem(QString::number(tape.videoId) + u'\t' + tape.title);
+    const QString who = QStringLiteral("Member %1 %2").arg(member).arg(name).trimmed();
+    lblTapesOut->setText(tapes->isEmpty() ? who + QStringLiteral(" has no other tapes out.")
+                                          : who + QStringLiteral(" still has:"));
+    // Overdue as of the return date typed, or today.
+    const QDate day = StoreDate::parse(txtDate->text()).value_or(m_windows.today());
+    for (const TapeOut &tape : *tapes) {
+        const bool overdue = tape.due.isValid() && tape.due < day;
+        // Titles cut to one width, so the due dates stand in a column.
+        auto *line = new QListWidgetItem(QString::number(tape.videoId) + u'\t' + tape.title.leftJustified(30, u' ', true)
+                                         + QStringLiteral("  due ") + StoreDate::toText(tape.due)
+                                         + (overdue ? QStringLiteral("  OVERDUE") : QString()));
+        if (overdue)
+            line->setForeground(QColor(0xB0, 0x00, 0x00));
+        List1->addItem(line);
+    }
 }
 
 std::optional<ReturnOutcome> frmReturn::returnTapes(const QList<qint32> &videoIds, QDate returned)
@@ -241,6 +283,12 @@ void frmReturn::ReturnSelected()
     for (QListWidgetItem *line : lines)
         delete List1->takeItem(List1->row(line));
 
+    for (const ReturnedRental &r : outcome->closed)
+        tellReturned(r);
+    if (!outcome->closed.isEmpty() && List1->count() == 0)
+        lblTapesOut->setText(QStringLiteral("Member %1 %2 has no other tapes out.")
+                                 .arg(outcome->closed.constLast().member)
+                                 .arg(outcome->closed.constLast().memberName));
     m_windows.ws().tell(*lstOutcome, Told::Done,
                         QString::number(lines.size()) + QStringLiteral(" videos have been returned. $")
                             + total.toPlainCents() + QStringLiteral(" in fees have been accumulated."),
@@ -259,9 +307,7 @@ void frmReturn::tellHolds(const ReturnOutcome &outcome)
 
 void frmReturn::cmdMain_Click()
 {
-    if (m_windows.ws().msgBox(QStringLiteral("Are you sure you want to return to the main menu"), Buttons::OkCancel,
-                              Icon::None, QStringLiteral("Return to main menu"))
-        != Answer::Ok)
+    if (!confirmReturnToMenu(m_windows.ws()))
         return;
     txtVid->clear();
     List1->clear();

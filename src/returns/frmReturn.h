@@ -28,6 +28,8 @@ public:
     Q_DISABLE_COPY_MOVE(frmReturn)
 
     QLabel *Image1, *Label2, *Label1, *Label3;
+    // "Member 26 Michelle Wilkins still has:" over List1.
+    QLabel *lblTapesOut;
     QLineEdit *txtVid, *txtDate;
     QListWidget *List1;
     QPushButton *cmdReturn, *cmdMain;
@@ -59,7 +61,12 @@ private:
     void refused(const QString &text, const QString &title, const QString &about = {});
     // The date in txtDate, or nullopt once the clerk has been told it is not one.
     std::optional<QDate> returnDate();
-    void listTapesOut(qint32 member);
+    // The member's tapes still out under a heading naming the member, each
+    // with its due date, the overdue ones marked.
+    void listTapesOut(qint32 member, const QString &name);
+    // One outcome row for a rental closed: tape, title, member, due date,
+    // days late and fee.
+    void tellReturned(const ReturnedRental &r);
 
     WindowContext &m_windows;
     // Reopened at each visit.

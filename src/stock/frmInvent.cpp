@@ -100,6 +100,7 @@ frmInvent::frmInvent(WindowContext &windows)
                                                         cmdClear})
         w->setEnabled(false);
     setDefaultButton(cmdAdd);
+    setCancelAction([this] { Toolbar1_ButtonClick(QStringLiteral("Return")); });
     fg1->setCols(4);
     SetGridHeaders();
 

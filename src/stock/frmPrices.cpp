@@ -4,6 +4,7 @@
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
 #include "ui/FlexGrid.h"
+#include "ui/LineFeed.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
@@ -27,6 +28,7 @@ QLineEdit *box(QWidget *parent, const QString &name, int width)
 {
     auto *e = new QLineEdit(parent);
     e->setObjectName(name);
+    LineFeed::endsLikeReturn(e);
     e->setMinimumWidth(width);
     return e;
 }

@@ -61,6 +61,7 @@ frmVidMn::frmVidMn(WindowContext &windows)
     buildTapeHalf(this);
     resize(980, 720);
 
+    setCancelButton(cmdReturn);
     connect(cmdReturn, &QPushButton::clicked, this, &frmVidMn::cmdReturn_Click);
     SetGridHeaders();
 }

@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "LineFeed.h"
+
 #include <QCheckBox>
 #include <QFont>
 #include <QGridLayout>
@@ -28,6 +30,7 @@ QLineEdit *edit(QWidget *parent, const char *name, bool readOnly)
 {
     auto *e = named(new QLineEdit(parent), name);
     e->setReadOnly(readOnly);
+    LineFeed::endsLikeReturn(e);
     return e;
 }
 

@@ -24,6 +24,7 @@ T *named(T *widget, const char *name)
 QLabel *label(QWidget *parent, const char *name, const char *caption);
 // A window's own heading: bold and larger than its labels.
 QLabel *heading(QWidget *parent, const char *name, const char *caption);
+// A Line Feed typed in it ends an entry as Return does (see LineFeed.h).
 QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false);
 // Buttons press only on a click or as the window's default button, never
 // because they hold the focus.

@@ -35,4 +35,6 @@ void Form::reject()
 {
     if (m_cancel && m_cancel->isEnabled() && m_cancel->isVisible())
         m_cancel->click();
+    else if (!m_cancel && m_cancelAction)
+        m_cancelAction();
 }

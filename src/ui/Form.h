@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QPushButton;
 
 // A task window: shown and hidden for the whole run, never closed. Showing it
@@ -22,14 +24,17 @@ protected:
 
     void setDefaultButton(QPushButton *button);
     void setCancelButton(QPushButton *button) { m_cancel = button; }
+    // Esc for a window whose way back is not a button (a toolbar's Return).
+    void setCancelAction(std::function<void()> action) { m_cancelAction = std::move(action); }
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 public slots:
-    // Esc: the cancel button when the window has one, otherwise nothing.
+    // Esc: the cancel button or action when the window has one, otherwise nothing.
     void reject() override;
 
 private:
     QPushButton *m_cancel = nullptr;
+    std::function<void()> m_cancelAction;
 };

@@ -12,6 +12,13 @@ void showDbError(WindowSystem &ws, const DbError &error)
                                                     : QStringLiteral("Store database error"));
 }
 
+bool confirmReturnToMenu(WindowSystem &ws)
+{
+    return ws.msgBox(QStringLiteral("Are you sure you want to return to the main menu?"), Buttons::YesNo,
+                     Icon::Question, QStringLiteral("Return to main menu"))
+           == Answer::Yes;
+}
+
 void refuse(WindowSystem &ws, const QString &prompt, const QString &title)
 {
     ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);

@@ -11,6 +11,10 @@ struct DbError;
 // that asked stays as it was and usable.
 void showDbError(WindowSystem &ws, const DbError &error);
 
+// The question a window asks before it goes back to the main menu, the same
+// in every window that asks; true to go.
+bool confirmReturnToMenu(WindowSystem &ws);
+
 // A refusal: exclamation icon, OK, nothing else changes.
 void refuse(WindowSystem &ws, const QString &prompt, const QString &title);
 

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -16,8 +17,20 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != &m_window || event->spontaneous())
+        if (watched != &m_window)
             return false;
+        if (event->spontaneous()) {
+            // Some window managers map a window shown again somewhere of
+            // their own (even at twice the place asked for): once it is on
+            // screen it is put back again.
+            if (event->type() == QEvent::Move && m_expected) {
+                const QPoint expected = *m_expected;
+                m_expected.reset();
+                if (m_window.pos() != expected)
+                    m_window.move(expected);
+            }
+            return false;
+        }
         if (event->type() == QEvent::Hide)
             m_place = m_window.pos();
         else if (event->type() == QEvent::Show)
@@ -39,8 +52,16 @@ private:
         if (!screen)
             return;
         const QRect placed = WindowPlace::within(frame, screen->availableGeometry());
-        if (m_place || placed.topLeft() != frame.topLeft())
+        // Not moved when already there: a move of a hidden window is where
+        // some window managers go wrong.
+        if (placed.topLeft() != m_window.pos())
             m_window.move(placed.topLeft());
+        if (m_place || placed.topLeft() != frame.topLeft()) {
+            m_expected = placed.topLeft();
+            // A window mapped where it was asked sends no word: a move the
+            // user makes later is theirs.
+            QTimer::singleShot(1000, this, [this] { m_expected.reset(); });
+        }
     }
 
     static QScreen *nearestScreen(QPoint point)
@@ -62,6 +83,9 @@ private:
 
     QWidget &m_window;
     std::optional<QPoint> m_place;
+    // Where the window was put as it was shown, until the window manager
+    // says where it mapped it.
+    std::optional<QPoint> m_expected;
 };
 
 } // namespace
@@ -71,6 +95,15 @@ namespace WindowPlace {
 void keep(QWidget &window)
 {
     window.installEventFilter(new Keeper(window));
+}
+
+QSize atMost(QSize wanted, int percent)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return wanted;
+    const QSize area = screen->availableGeometry().size();
+    return wanted.boundedTo(QSize(area.width() * percent / 100, area.height() * percent / 100));
 }
 
 QRect within(QRect frame, const QRect &area)

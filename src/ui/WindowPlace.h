@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -15,5 +16,9 @@ void keep(QWidget &window);
 // `frame` moved as little as needed to lie inside `area` (its top left
 // corner first, when it is larger than the area).
 QRect within(QRect frame, const QRect &area);
+
+// `wanted`, no larger than `percent` of the main screen's free area each
+// way, so that a tall window's bottom can be reached on a small display.
+QSize atMost(QSize wanted, int percent);
 
 } // namespace WindowPlace

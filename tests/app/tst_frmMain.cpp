@@ -2,7 +2,15 @@
 
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "reports/frmCashUp.h"
+#include "reports/frmCustomersByDate.h"
+#include "reports/frmDayEnd.h"
+#include "reports/frmMovieByType.h"
+#include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
+#include "stock/frmInvent.h"
+#include "stock/frmPrices.h"
+#include "stock/frmVidMn.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,13 +97,13 @@ private slots:
         QCOMPARE(captions, QStringList({"[Stock Management]", "Videos", "Inventory", "[Rentals]", "Checkout", "Return",
                                         "Late Payment", "", "Tapes Out", "Holds", "[Reports]", "List all Movies", "List selected type",
                                         "Customer list", "Customer by Date", "Sales all", "Rental Revenue", "",
-                                        "Day End", "Cash Up", "[Customers]", "Add", "Modify", "Delete", "[Manager]",
-                                        "Change manager code...", "Prices and taxes...", "Store details...",
-                                        "Exit"}));
+                                        "Day End", "Taxes", "Cash Up", "[Customers]", "Add", "Modify", "Delete",
+                                        "[Manager]", "Change manager code...", "Prices and taxes...",
+                                        "Store details...", "Exit"}));
         child<QPushButton>(menu, tasks[0].button)->setFocus();
         for (const Task &task : tasks) {
             QPushButton *button = child<QPushButton>(menu, task.button);
-            QCOMPARE(button->text(), QString::fromLatin1(task.caption));
+            QCOMPARE(button->text().remove(u'&'), QString::fromLatin1(task.caption));
             QCOMPARE(QApplication::focusWidget(), button);
             QTest::keyClick(button, Qt::Key_Tab);
         }
@@ -143,6 +151,48 @@ private slots:
             QCOMPARE(shownWindows(), QStringList{t.window}); // the main menu is hidden
             QVERIFY2(store.ws().boxes().isEmpty(), way);
             QCOMPARE(store.windows().secur().destination, t.destination);
+        }
+    }
+
+    // Every window but the counter: Esc goes back as its Return does, with
+    // the one question where there is one; the menu's buttons take Enter
+    // and Alt keys.
+    void escIsReturnAndTheMenuTakesTheKeyboard()
+    {
+        TestStore store;
+        WindowRegistry &w = store.windows();
+        const QString sure = QStringLiteral("Are you sure you want to return to the main menu?");
+        const struct { QWidget *window; bool asks; } cases[] = {
+            {&w.returns(), true}, {&w.secur(), true},         {&w.payment(), false}, {&w.addCustomer(), false},
+            {&w.modify(), false}, {&w.deleteCustomer(), false}, {&w.vidMn(), false},  {&w.invent(), false},
+            {&w.cashUp(), false}, {&w.prices(), false},       {&w.dayEnd(), false},  {&w.customersByDate(), false},
+            {&w.movieByType(), false}};
+        for (const auto &c : cases) {
+            freshMenu(store).hide();
+            c.window->show();
+            c.window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(c.window));
+            if (c.asks)
+                store.ws().answer(Answer::Yes);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : c.window, Qt::Key_Escape);
+            QVERIFY2(shownWindows().contains(QStringLiteral("frmMain")), qPrintable(c.window->objectName()));
+            QCOMPARE(store.ws().prompts(), c.asks ? QStringList{sure} : QStringList());
+            for (QWidget *top : QApplication::topLevelWidgets())
+                top->hide();
+        }
+
+        const struct { const char *button; Qt::Key key; Qt::KeyboardModifiers modifiers; const char *window; } keys[] = {
+            {"cmdReturns", Qt::Key_Return, Qt::NoModifier, "frmReturn"},
+            {"cmdVidMn", Qt::Key_P, Qt::AltModifier, "frmPayment"},
+            {"cmdVidMn", Qt::Key_T, Qt::AltModifier, "frmadd"},
+        };
+        for (const auto &k : keys) {
+            frmMain &menu = freshMenu(store);
+            menu.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&menu));
+            child<QPushButton>(menu, k.button)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), k.key, k.modifiers);
+            QTRY_COMPARE(shownWindows(), QStringList{QString::fromLatin1(k.window)}); // an Alt key clicks a moment later
         }
     }
 

@@ -21,7 +21,7 @@ namespace {
 const QString rightCode = QStringLiteral("Popcorn-1987");
 const QString grantedPrompt = QStringLiteral("Authorization granted");
 const QString failedPrompt = QStringLiteral("Authorization failed - retry?");
-const QString sure = QStringLiteral("Are you sure you want to go back to the main menu?");
+const QString sure = QStringLiteral("Are you sure you want to return to the main menu?");
 const QString defaultNotice =
     QStringLiteral("This store still opens with the default manager code, which is printed in the program's "
                    "instructions.\r\nGive the store its own code: \"Change manager code...\" in the main menu's "

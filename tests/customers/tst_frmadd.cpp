@@ -2,6 +2,7 @@
 
 #include "customers/frmadd.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -39,6 +40,7 @@ private slots:
     void missingRequiredDetailRefused();
     void takenNumberRefusedAndFreeOneProposed();
     void failedAddWritesNothing();
+    void enterAddsAndTheWindowSaysWhoAndWhoElseHasThePhone();
 };
 
 void tst_frmadd::proposesRowCountAndAddsWithPlaceholders()
@@ -158,6 +160,30 @@ void tst_frmadd::failedAddWritesNothing()
     QCOMPARE(membersSnapshot(s), before);
     QVERIFY(w.cmdAdd->isEnabled());
     QCOMPARE(w.txtMemb->text(), u"3"_s);
+}
+
+void tst_frmadd::enterAddsAndTheWindowSaysWhoAndWhoElseHasThePhone()
+{
+    struct Case { QString phone, told; };
+    const Case cases[] = {
+        {u"555-0042"_s, u"Member 42 added."_s},
+        // Two current members share it.
+        {u"555-1"_s, u"Member 42 added. Home phone 555-1 is also that of member 1 First1 Last1, member 100 Ann "
+                     "Other."_s},
+        // A retired member's old phone is no one's now.
+        {u"555-3"_s, u"Member 42 added."_s},
+    };
+    for (const Case &c : cases) {
+        TestStore s;
+        frmadd &w = open(s, 41);
+        s.addMember(100, u"Ann"_s, u"Other"_s, u"555-1"_s);
+        typeRequired(w);
+        typeInto(*w.txtHphone, c.phone);
+        QTest::keyClick(w.txtHphone, Qt::Key_Return);
+        QCOMPARE(column(s, 42, "HomePhone"), c.phone);
+        QCOMPARE(w.lblAdded->text(), c.told);
+        QVERIFY(s.ws().boxes().isEmpty());
+    }
 }
 
 QTEST_MAIN(tst_frmadd)

@@ -357,7 +357,7 @@ private slots:
             } else {
                 ReturnsStore store(s.path());
                 for (int p = 0; p < Tapes; ++p) {
-                    if (store.payFees(1, *Money::parse(u"1"_s), QDate(2026, 2, 15)))
+                    if (store.payFees(1, *Money::parse(u"1"_s), QDate(2026, 2, 15), 6))
                         ++paid;
                     else
                         error = store.lastError().clerkText();

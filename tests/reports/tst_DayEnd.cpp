@@ -64,6 +64,8 @@ public:
         ws.onUnscripted = [](const QString &why) { QTest::qFail(qPrintable(why), __FILE__, __LINE__); };
         windows = std::make_unique<WindowRegistry>(path(), ws);
         windows->setQuit([] {});
+        // The demo's own history fills today's ledger: the day worked here is the next.
+        windows->setToday([] { return QDate::currentDate().addDays(1); });
     }
     QString path() const { return dir.filePath(u"video.db"_s); }
     // The first column of every row.
@@ -204,7 +206,7 @@ private slots:
                           CheckoutMoney::forSubtotal(m(u"24.96"_s), Pricing::starting().taxes)};
         plan.money.payCash(m(u"50"_s)); // 28.71, change 21.29
         QVERIFY(counter.recordCheckout(plan));
-        QVERIFY(ReturnsStore(s.path()).payFees(1, m(u"2"_s), day));
+        QVERIFY(ReturnsStore(s.path()).payFees(1, m(u"2"_s), day, 6));
 
         frmCashUp &w = s.windows().cashUp();
         w.show();
@@ -272,11 +274,62 @@ private slots:
         QCOMPARE(counts, QStringList({u"Short -1.5"_s, u"Over 0.04"_s}));
     }
 
+    // The demo's history is in its ledger, and a period reaching back past
+    // the ledger's first day says so in every form of the report.
+    void ledgerReportsSayWhereTheLedgerStarts()
+    {
+        DemoDay demo;
+        const QDate first = StoreDate::readStored(
+                                demo.column(u"SELECT MIN(EntryDate) FROM tblLedger"_s).value(0).toString())
+                                .value_or(QDate());
+        QVERIFY(first.isValid() && first < QDate::currentDate());
+        // Every checkout and sale of the history, taxed as its rows keep it.
+        const QString kept = u"SELECT SUM(GST) FROM (SELECT GST FROM tblRentals UNION ALL SELECT GST FROM "
+                             "tblSalesDetails UNION ALL SELECT GST FROM tblVideosSold)"_s;
+        const Money keptGst = Money::fromUnits(demo.column(kept).value(0).toLongLong());
+        QVERIFY(keptGst > Money());
+
+        const QString note = u"The payments ledger starts on %1; business before that day is not in this report."_s
+                                 .arg(StoreDate::toText(first));
+        struct Case { QString report; QDate from, to; bool told; };
+        const Case cases[] = {
+            {u"taxes"_s, first.addDays(-7), QDate::currentDate(), true},
+            {u"taxes"_s, first, QDate::currentDate(), false},
+            {u"day-end"_s, first.addDays(-1), {}, true},
+            {u"day-end"_s, first, {}, false},
+        };
+        int file = 0;
+        for (const Case &c : cases) {
+            QStringList texts;
+            QList<QStringList> csv;
+            for (const bool asPdf : {false, true}) {
+                const QString name = demo.dir.filePath(u"r%1.%2"_s.arg(++file).arg(asPdf ? u"pdf"_s : u"csv"_s));
+                ReportRequest request{demo.path(), c.report};
+                (asPdf ? request.pdf : request.csv) = name;
+                request.from = request.date = StoreDate::toText(c.from);
+                request.to = StoreDate::toText(c.to);
+                QString out, err;
+                QTextStream o(&out), e(&err);
+                QCOMPARE(runReportCommand(request, o, e), 0);
+                if (asPdf)
+                    texts << pdfText(name).simplified();
+                else
+                    csv = readCsv(name);
+            }
+            const QString where = c.report + u" from "_s + StoreDate::toText(c.from);
+            QVERIFY2(texts.first().contains(note) == c.told, qPrintable(where));
+            // In the CSV, a row of its own ahead of the figures.
+            QVERIFY2(csv.value(1).contains(note) == c.told, qPrintable(where));
+            if (c.report == u"taxes"_s)
+                QCOMPARE(m(csv.last().value(3)), keptGst);
+        }
+    }
+
     void aScriptedDayOnTheDemoStoreAgreesToTheCent()
     {
         DemoDay demo;
         Script script;
-        const QString today = StoreDate::toText(QDate::currentDate());
+        const QString today = StoreDate::toText(demo.windows->today());
         // Live members who owe nothing, tapes on the shelf to rent and to sell, items in stock.
         const QList<QVariant> members = demo.column(
             u"SELECT CustomerNumber FROM tblMembers WHERE Deleted = 0 AND FeesOwing = 0 AND CustomerNumber > 0 "
@@ -317,7 +370,7 @@ private slots:
             typeInto(*returns.txtVid, text(tape));
             clickOn(*returns.cmdReturn);
             const QString said = demo.ws.last().prompt;
-            const QRegularExpression charge(u"a charge of (\\$[0-9.,]+) has been added"_s);
+            const QRegularExpression charge(u"fee\u00A0(\\$[0-9.,]+) added"_s);
             QVERIFY2(charge.match(said).hasMatch(), qPrintable(said));
             script.feesCharged += m(charge.match(said).captured(1));
             ++script.feesChargedCount;
@@ -381,7 +434,7 @@ private slots:
             {drawer + u"Cash taken at checkouts"_s,
              {QString::number(script.cashCheckouts), script.tendered.toPlain()}},
             {drawer + u"Change given"_s, {{}, (-script.change).toPlain()}},
-            {drawer + u"Fee payments, taken as cash"_s, {u"2"_s, script.feesPaidHere.toPlain()}},
+            {drawer + u"Fee payments in cash"_s, {u"2"_s, script.feesPaidHere.toPlain()}},
             {drawer + u"Should be in the drawer"_s, {{}, expected.toPlain()}},
         };
         const char *const names[] = {"VISA", "MasterCard", "American Express", "Sears card", "Debit", "Cash"};

@@ -2,8 +2,13 @@
 
 #include "app/frmMain.h"
 #include "counter/frmCheckout.h"
+#include "data/Ledger.h"
+#include "reports/frmCashUp.h"
 #include "returns/frmPayment.h"
 
+#include "counter/CardMask.h"
+
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -76,6 +81,7 @@ private slots:
     void balanceTooLargeForABillStaysHere();
     void secondVisitNeedsANewLookup();
     void billAndFeesAgreeAfterEveryChange();
+    void eachPaymentKeepsItsMethodAndOnlyCashIsInTheDrawer();
 };
 
 void tst_frmPayment::partThenFullPayment()
@@ -88,7 +94,12 @@ void tst_frmPayment::partThenFullPayment()
 
     s.ws().type(u"2"_s);
     clickOn(*w.cmdPayPart);
+    const auto boxes = s.ws().boxes();
+    QCOMPARE(boxes.at(boxes.size() - 2).prompt, u"Ann Smith owes $5.98. Amount paid now:"_s);
     QCOMPARE(s.ws().last().prompt, u"Payment made of $2.00\r\n$3.98 still owing on account."_s);
+    // Either way of paying ends in the same box.
+    auto paidBox = [&] { return std::pair{s.ws().last().title, s.ws().last().icon}; };
+    QCOMPARE(paidBox(), std::pair(u"Fees paid"_s, Icon::Information));
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"3.98"));
     QCOMPARE(w.lblMessage->text(), AnnOwes + u"$3.98"_s);
     QCOMPARE(payButtons(w), 2);
@@ -99,6 +110,7 @@ void tst_frmPayment::partThenFullPayment()
     s.ws().answer(Answer::No);
     clickOn(*w.cmdPayFull);
     QCOMPARE(s.ws().last().prompt, u"Overdue fees paid in the amount of $3.98"_s);
+    QCOMPARE(paidBox(), std::pair(u"Fees paid"_s, Icon::Information));
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"2.99"));
     QCOMPARE(w.lblMessage->text(), AnnOwes + u"$2.99"_s);
     QCOMPARE(payButtons(w), 2);
@@ -310,6 +322,61 @@ void tst_frmPayment::billAndFeesAgreeAfterEveryChange()
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"5.98"));
     QCOMPARE(feesOwing(s, 2), Money());
     QCOMPARE(s.ws().unusedAnswers(), 0);
+}
+
+void tst_frmPayment::eachPaymentKeepsItsMethodAndOnlyCashIsInTheDrawer()
+{
+    TestStore s;
+    frmPayment &w = open(s);
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    struct Case { QRadioButton *option; QString card, paid; int method; };
+    const Case cases[] = {
+        {nullptr, {}, u"1.00"_s, 6}, // Cash, as chosen on arrival
+        {w.OptVisa, u"4500 1111 2222 3333"_s, u"1.25"_s, 1},
+        {w.optDebit, u"4506445566778899"_s, u"0.50"_s, 5},
+        {w.optCash, {}, u"2.00"_s, 6},
+    };
+    for (const Case &c : cases) {
+        typeInto(*w.txtNum, u"1"_s);
+        QTest::keyClick(w.txtNum, Qt::Key_Return);
+        // The member shown, Enter pays in full from where the focus is.
+        QCOMPARE(QApplication::focusWidget(), w.cmdPayFull);
+        if (c.option)
+            clickOn(*c.option);
+        QCOMPARE(w.txtCardNum->isEnabled(), !c.card.isEmpty());
+        if (!c.card.isEmpty()) {
+            typeInto(*w.txtCardNum, c.card);
+            QTest::keyClick(w.txtCardNum, Qt::Key_Tab);
+            // Never whole on screen once typed.
+            QCOMPARE(w.txtCardNum->text(), CardMask::masked(c.card));
+        }
+        s.ws().type(c.paid);
+        clickOn(*w.cmdPayPart);
+    }
+    // Enter from the focus left on Pay in Full pays the rest, in cash.
+    w.cmdPayFull->setFocus();
+    s.ws().answer(Answer::No);
+    QTest::keyClick(w.cmdPayFull, Qt::Key_Return);
+    QCOMPARE(s.ws().last().prompt, u"Overdue fees paid in the amount of $1.23"_s);
+    QCOMPARE(s.rows(u"SELECT Method, Amount FROM tblLedger WHERE Kind = 'payment' ORDER BY Seq"_s),
+             u"6|10000,1|12500,5|5000,6|20000,6|12300"_s);
+
+    // The drawer holds the cash payments only, and Day End names each method.
+    const auto drawer = LedgerStore(s.path()).drawer(s.windows().today(), Ledger::counterName());
+    QVERIFY(drawer);
+    QCOMPARE(drawer->feePayments, 3);
+    QCOMPARE(drawer->feePaymentsAmount, *Money::parse(u"4.23"));
+    const auto day = [&] {
+        Database db(s.path());
+        return Ledger::dayEnd(db, s.windows().today());
+    }();
+    QVERIFY(day);
+    QCOMPARE(day->feePayments, 5);
+    QStringList methods;
+    for (const LedgerEntry &e : day->entries)
+        methods << Ledger::methodName(e.method);
+    QCOMPARE(methods, (QStringList{u"Cash"_s, u"VISA"_s, u"Debit"_s, u"Cash"_s, u"Cash"_s}));
 }
 
 QTEST_MAIN(tst_frmPayment)

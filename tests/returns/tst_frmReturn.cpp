@@ -1,11 +1,14 @@
 #include "TestSupport.h"
 
 #include "app/frmMain.h"
+#include "counter/frmCheckout.h"
+#include "returns/frmPayment.h"
 #include "returns/ReturnsStore.h"
 #include "returns/frmReturn.h"
 #include "ui/OutcomeList.h"
 #include "ui/QtWindowSystem.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -41,6 +44,21 @@ frmReturn &open(TestStore &s)
     return w;
 }
 
+// A row as read, its parts' no-break spaces as plain ones.
+QString plain(QString text)
+{
+    return text.replace(QChar::Nbsp, u' ');
+}
+
+// A list's lines with their runs of blanks and tabs as one blank.
+QStringList shown(const QListWidget *list)
+{
+    QStringList out;
+    for (const QString &line : listLines(list))
+        out << line.simplified();
+    return out;
+}
+
 void returnTyped(frmReturn &w, const QString &videoId)
 {
     typeInto(*w.txtVid, videoId);
@@ -61,6 +79,8 @@ private slots:
     void noRentalClosedOrChargedTwice();
     void scannerKeyboardAndNextVisit();
     void scannerLosesNoTapeToABox();
+    void lineFeedEndsAScanLikeReturn();
+    void eachReturnARowAndTheMembersOtherTapesBelowTheirName();
 };
 
 void tst_frmReturn::typedReturnChargesWhatItShows_data()
@@ -92,9 +112,11 @@ void tst_frmReturn::typedReturnChargesWhatItShows()
 
     const Money expected = *Money::parse(charge);
     const bool late = expected > Money();
-    QCOMPARE(s.ws().prompts(), QStringList{late ? u"The video has been returned. Since it is overdue, a charge of %1 "
-                                                  "has been added to the user's account."_s.arg(expected.toCurrency())
-                                                : u"The video has been returned."_s});
+    QCOMPARE(s.ws().prompts().size(), 1);
+    QVERIFY2(plain(s.ws().last().prompt)
+                 .endsWith(late ? u" · fee %1 added to the member's account"_s.arg(expected.toCurrency())
+                                : u" · on time · no fee"_s),
+             qPrintable(s.ws().last().prompt));
     QCOMPARE(s.ws().last().title, late ? u"Video returned overdue."_s : u"Video returned"_s);
     // Added to what was owed, not put in its place.
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"1") + expected);
@@ -148,7 +170,7 @@ void tst_frmReturn::listedTapesReturnedBySelection()
     TestStore s;
     frmReturn &w = open(s);
     returnTyped(w, u"1001"_s);
-    QCOMPARE(listLines(w.List1), QStringList({"1002\tClass 1", "1003\tClass 3", "1004\tClass 2", "1005\tClass 2"}));
+    QCOMPARE(listLines(w.List1).size(), 4);
 
     // Both sources: No returns the selection and keeps the typed number.
     // 1002 is 3 days late at 2.99, 1005 six days at 1.99; 1003 stays.
@@ -157,12 +179,13 @@ void tst_frmReturn::listedTapesReturnedBySelection()
         w.List1->item(row)->setSelected(true);
     s.ws().answer(Answer::No);
     returnTyped(w, u"1006"_s);
-    QCOMPARE(s.ws().prompts(), QStringList({u"Do you wish to return video 1006?\r\n(No to return selected items "
-                                            "from listbox.)"_s,
-                                            u"3 videos have been returned. $20.91 in fees have been accumulated."_s}));
+    QCOMPARE(s.ws().prompts().first(), u"Do you wish to return video 1006?\r\n(No to return selected items "
+                                       "from listbox.)"_s);
+    QCOMPARE(s.ws().prompts().size(), 5); // the question, a row for each tape, the lot
+    QCOMPARE(s.ws().last().prompt, u"3 videos have been returned. $20.91 in fees have been accumulated."_s);
     QCOMPARE(s.ws().boxes().at(0).title, u"Return video source"_s);
     QCOMPARE(s.ws().last().title, u"Videos returned."_s);
-    QCOMPARE(listLines(w.List1), QStringList{u"1003\tClass 3"_s});
+    QCOMPARE(shown(w.List1), QStringList{u"1003 Class 3 due 2026-02-28 OVERDUE"_s});
     QCOMPARE(w.txtVid->text(), u"1006"_s);
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"21.91"));
     QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 0 AND CustomerNumber = 1"_s), 1);
@@ -183,7 +206,8 @@ void tst_frmReturn::listedTapesReturnedBySelection()
     // A typed return lists that member's tapes instead.
     typeInto(*w.txtDate, u"2026-03-10"_s);
     returnTyped(w, u"1006"_s);
-    QCOMPARE(listLines(w.List1), QStringList{u"1010\tClass 1"_s});
+    QCOMPARE(shown(w.List1), QStringList{u"1010 Class 1 due 2026-03-11"_s});
+    QCOMPARE(w.lblTapesOut->text(), u"Member 2 Bob Jones still has:"_s);
 }
 
 void tst_frmReturn::noRentalClosedOrChargedTwice()
@@ -200,7 +224,8 @@ void tst_frmReturn::noRentalClosedOrChargedTwice()
     s.exec(u"UPDATE tblRentals SET DueDate = '2026-03-08' WHERE VideoID = 1005"_s);
     s.addRental(7, 1, 1005, u"2026-03-01"_s, u"2026-03-08"_s);
     returnTyped(w, u"1005"_s);
-    QVERIFY(s.ws().last().prompt.contains(u"a charge of $7.96 has"_s));
+    for (const int row : {0, 1})
+        QVERIFY(plain(w.lstOutcome->lines().at(row)).contains(u"fee $3.98 added"_s));
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"17.93"));
     QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1005 AND Returned = 0"_s), 0);
 
@@ -239,9 +264,9 @@ void tst_frmReturn::scannerKeyboardAndNextVisit()
     keepScreenshot(w, u"return.png"_s);
 
     // Esc is "Back to main", which asks first.
-    s.ws().answer(Answer::Ok);
+    s.ws().answer(Answer::Yes);
     QTest::keyClick(w.txtVid, Qt::Key_Escape);
-    QCOMPARE(s.ws().last().prompt, u"Are you sure you want to return to the main menu"_s);
+    QCOMPARE(s.ws().last().prompt, u"Are you sure you want to return to the main menu?"_s);
     QCOMPARE(shownWindows(), QStringList{u"frmMain"_s});
 
     // The next visit starts clean on today's date.
@@ -276,7 +301,8 @@ void tst_frmReturn::scannerLosesNoTapeToABox()
     QCOMPARE(w.txtVid->text(), QString());
     const QStringList told = w.lstOutcome->lines();
     QCOMPARE(told.size(), 3);
-    QVERIFY2(told.at(0).startsWith(u"Tape 5: The video has been returned. Since it is overdue, a charge of $11.94"_s),
+    QVERIFY2(plain(told.at(0)).startsWith(u"Tape 5: Class 2 · member 2 Bob Jones · due 2026-03-04 · 6 days late · fee "
+                                          "$11.94 added to the member's account"_s),
              qPrintable(told.at(0)));
     QVERIFY2(told.at(2).startsWith(u"Tape 178: "_s), qPrintable(told.at(2)));
 
@@ -284,6 +310,67 @@ void tst_frmReturn::scannerLosesNoTapeToABox()
     QCOMPARE(scanKeys(u"1009\n1001\n"_s), 0);
     QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1 AND VideoID = 1001"_s), 1);
     QVERIFY(w.lstOutcome->lines().at(1).startsWith(u"Tape 1009: I'm sorry"_s));
+}
+
+void tst_frmReturn::lineFeedEndsAScanLikeReturn()
+{
+    TestStore s;
+    frmReturn &returns = open(s);
+    frmPayment &payment = s.windows().payment();
+    frmCheckout &counter = s.windows().checkout();
+    const QChar lf(0x240A);
+    struct Case { QWidget *window; QLineEdit *box; QString scan; std::function<bool()> done; };
+    const Case cases[] = {
+        {&returns, returns.txtVid, u"1001"_s,
+         [&] { return s.count(u"tblRentals"_s, u"VideoID = 1001 AND Returned = 1"_s) == 1; }},
+        {&payment, payment.txtNum, u"1"_s, [&] { return payment.lblMessage->text().startsWith(u"Ann Smith"_s); }},
+        {&counter, counter.txtMemberID, u"2"_s, [&] { return counter.txtMemberName->text() == u"Bob Jones"_s; }},
+        {&counter, counter.txtVidID, u"1009"_s, [&] { return counter.List3->count() == 1; }},
+    };
+    for (const Case &c : cases) {
+        for (QWidget *w : {static_cast<QWidget *>(&returns), static_cast<QWidget *>(&payment),
+                           static_cast<QWidget *>(&counter)})
+            if (w != c.window)
+                w->hide();
+        c.window->show();
+        c.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(c.window));
+        if (c.box == counter.txtVidID)
+            counter.SSTab1->setCurrentIndex(1);
+        c.box->setFocus();
+        QCOMPARE(scanKeys(c.scan + lf), 0);
+        QVERIFY2(c.done(), qPrintable(c.box->objectName()));
+        // The Line Feed is no part of what the box holds.
+        QVERIFY(!c.box->text().contains(u'\n'));
+    }
+}
+
+void tst_frmReturn::eachReturnARowAndTheMembersOtherTapesBelowTheirName()
+{
+    TestStore s;
+    frmReturn &w = open(s);
+    QVERIFY(w.lstOutcome->height() > w.height() / 2);
+    returnTyped(w, u"1002"_s);
+    returnTyped(w, u"1001"_s);
+    QCOMPARE(w.lstOutcome->lines().size(), 2);
+    const char *const rows[] = {
+        "Tape 1001: Class 1 · member 1 Ann Smith · due 2026-03-10 · on time · no fee",
+        "Tape 1002: Class 1 · member 1 Ann Smith · due 2026-03-07 · 3 days late · fee $8.97 added to the member's "
+        "account",
+    };
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(plain(w.lstOutcome->lines().at(i)), QString::fromUtf8(rows[i]));
+    // Wrapped or not, the charge stays whole on its line.
+    QVERIFY(w.lstOutcome->lines().at(1).contains(u"fee\u00A0$8.97"_s));
+
+    QCOMPARE(w.lblTapesOut->text(), u"Member 1 Ann Smith still has:"_s);
+    QCOMPARE(shown(w.List1), QStringList({u"1003 Class 3 due 2026-02-28 OVERDUE"_s, u"1004 Class 2 due 2026-03-11"_s,
+                                          u"1005 Class 2 due 2026-03-04 OVERDUE"_s}));
+    QVERIFY(w.List1->item(0)->foreground() != w.List1->item(1)->foreground());
+    for (int row = 0; row < 3; ++row)
+        w.List1->item(row)->setSelected(true);
+    clickOn(*w.cmdReturn);
+    QCOMPARE(w.lblTapesOut->text(), u"Member 1 Ann Smith has no other tapes out."_s);
 }
 
 QTEST_MAIN(tst_frmReturn)

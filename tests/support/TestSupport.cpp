@@ -525,10 +525,15 @@ int scanKeys(const QString &keys)
             const QChar key = keys.at(next++);
             if (!target)
                 return;
-            if (key == u'\n')
+            if (key == u'\n') {
                 QTest::keyClick(target, Qt::Key_Return);
-            else
+            } else if (key == QChar(0x240A)) {
+                // A Line Feed as a scanner types it: Ctrl+J.
+                QTest::sendKeyEvent(QTest::Press, target, Qt::Key_J, QStringLiteral("\n"), Qt::ControlModifier);
+                QTest::sendKeyEvent(QTest::Release, target, Qt::Key_J, QStringLiteral("\n"), Qt::ControlModifier);
+            } else {
                 QTest::keyClick(target, key.toLatin1());
+            }
             return;
         }
         if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {

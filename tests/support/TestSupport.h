@@ -146,7 +146,7 @@ void keepScreenshot(QWidget &w, const QString &name);
 // The member's fees owing as stored.
 Money feesOwing(TestStore &s, int member);
 
-// Types `keys` ('\n' is Enter) into whatever holds the keyboard focus, one
+// Types `keys` ('\n' is Enter, '\u240A' a scanner's Line Feed) into whatever holds the keyboard focus, one
 // key per turn of the event loop and without a pause, as a barcode scanner
 // does; real boxes, if any come up, take the keys they have the focus for.
 // The number of modal boxes still up at the end, which are then closed.

@@ -6,6 +6,7 @@
 #include "counter/frmCheckout.h"
 #include "data/Schema.h"
 #include "data/StoreFile.h"
+#include "data/StoreIntegrity.h"
 #include "ui/ScriptedWindowSystem.h"
 
 #include <QFile>
@@ -103,7 +104,9 @@ private slots:
               "tblRentals WHERE Returned = 0 AND DueDate >= date('now', 'localtime')",
               "tblHolds WHERE State = 'waiting'", "tblHolds WHERE State = 'ready'",
               // The sales report may list only receipts that sold a tape and items together.
-              "tblVideosSold s JOIN tblSalesDetails d ON d.ReceiptID = s.ReceiptID"})
+              "tblVideosSold s JOIN tblSalesDetails d ON d.ReceiptID = s.ReceiptID",
+              // Its money in the ledger, paid every way the counter takes.
+              "tblLedger WHERE Kind = 'checkout' AND Method = 6 AND Tendered > Total", "tblLedger WHERE Method = 1"})
             QVERIFY2(number(path, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(where)) > 0, where);
         // 40 members, one retired; households of two at most share a phone; five genres; rentals of all
         // three price classes; at least ten items on sale.
@@ -121,6 +124,15 @@ private slots:
         QCOMPARE(number(path, QStringLiteral("SELECT COUNT(*) FROM tblCreditInfo WHERE LENGTH(Visa) > 4 OR "
                                              "LENGTH(MasterCard) > 4 OR LENGTH(Sears) > 4")),
                  0);
+        // One ledger entry for each checkout and sale, linked as the program links them.
+        QCOMPARE(number(path, QStringLiteral("SELECT (SELECT COUNT(*) FROM tblLedger) - (SELECT COUNT(DISTINCT "
+                                             "RentalID) FROM tblRentals) - (SELECT COUNT(*) FROM tblReceipts)")),
+                 0);
+        for (const QString &store : {m_demo, m_full}) {
+            const StoreIntegrity::Report checked = StoreIntegrity::check(store);
+            QVERIFY2(checked.problems.isEmpty(), qPrintable(checked.problems.join(u'\n')));
+            QVERIFY(checked.ledgerEntries > 0);
+        }
         const StoreFile::Outcome opened = StoreFile::prepare(path);
         QVERIFY2(opened.ok && !opened.created, qPrintable(opened.message));
     }

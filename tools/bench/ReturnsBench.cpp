@@ -110,7 +110,8 @@ void returnsByNumber(Bench &bench, frmReturn &w)
         };
         const double t = measure(bench.runs() * 2, choose, [&] { w.cmdReturn_Click(); }, [&] {
             // First the return; a tape set aside for a hold is told after it.
-            if (!bench.ws().prompts().value(0).startsWith(QStringLiteral("The video has been returned.")))
+            if (bench.ws().boxes().isEmpty()
+                || !bench.ws().boxes().constFirst().title.startsWith(QStringLiteral("Video returned")))
                 qFatal("the return did not go through: %s", qPrintable(bench.ws().last().prompt));
         });
         const double floor = measure(bench.runs() * 2, choose, [&] { returnSql(bench, tape, returned, true); });

@@ -129,6 +129,9 @@ public:
     explicit History(const Shape &shape);
 
     QString writeTo(const QSqlDatabase &db) const;
+    // The ledger entries of the history's checkouts and sales, into the
+    // store file at `path` once its tables are written.
+    QString writeLedger(const QString &path) const;
     void summarise(Summary &s) const;
 
 private:

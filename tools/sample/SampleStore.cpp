@@ -173,6 +173,8 @@ QString build(const QString &building, const History &history)
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
+    if (error.isEmpty())
+        error = history.writeLedger(building);
     return error;
 }
 
