@@ -138,20 +138,33 @@ bool Holds::heldOn(Database &db, qint32 videoId, QDate day, std::optional<Held> 
     return true;
 }
 
-bool Holds::rentOut(Database &db, qint32 videoId, qint32 member, QDate day)
+const QString Holds::NotHeldForAnother =
+    QStringLiteral("NOT EXISTS (SELECT 1 FROM tblHolds h WHERE h.VideoID = v.VideoID AND h.State = 'ready' "
+                   "AND h.Until >= ? AND h.CustomerNumber <> ?)");
+
+std::optional<QString> Holds::heldForAnother(Database &db, qint32 videoId, qint32 member, QDate day)
 {
-    const QString action = QStringLiteral("rent tape %1").arg(videoId);
     std::optional<Held> held;
-    if (!heldOn(db, videoId, day, held))
-        return false;
-    if (held && held->member != member)
-        return db.conflict(action, held->refusal(videoId) + QStringLiteral("\r\n\r\nNothing was saved. Take it off "
-                                                                            "the bill, then check out again."));
-    // The holder's own hold is filled; a hold that ran out unnoticed lapses.
-    return db.change(action,
+    if (!heldOn(db, videoId, day, held) || !held || held->member == member)
+        return std::nullopt;
+    return held->refusal(videoId);
+}
+
+bool Holds::rentOut(Database &db, const QList<qint32> &videoIds, qint32 member, QDate day)
+{
+    // One statement for the whole bill: the holder's own holds are filled,
+    // holds that ran out unnoticed lapse.
+    QVariantList values = {member, StoreDate::toText(day)};
+    QStringList marks;
+    for (qint32 id : videoIds) {
+        values << id;
+        marks << QStringLiteral("?");
+    }
+    return db.change(QStringLiteral("close the holds on the tapes taken"),
                      QStringLiteral("UPDATE tblHolds SET State = CASE WHEN CustomerNumber = ? THEN 'filled' "
-                                    "ELSE 'lapsed' END, ClosedOn = ? WHERE VideoID = ? AND State = 'ready'"),
-                     {member, StoreDate::toText(day), videoId})
+                                    "ELSE 'lapsed' END, ClosedOn = ? WHERE State = 'ready' AND VideoID IN (%1)")
+                         .arg(marks.join(QStringLiteral(", "))),
+                     values)
         .has_value();
 }
 

@@ -76,10 +76,17 @@ struct Held
 };
 bool heldOn(Database &db, qint32 videoId, QDate day, std::optional<Held> &held);
 
-// The tape rented to `member` on `day`: the member's hold on it is filled;
-// a hold of another member that has run out is lapsed; one still running
-// refuses the rental (a Conflict naming the holder).
-bool rentOut(Database &db, qint32 videoId, qint32 member, QDate day);
+// The tapes rented or sold to `member` on `day`, once off the shelf: the
+// member's holds on them are filled, holds of other members that have run
+// out are lapsed. The write that takes a tape off the shelf refuses one
+// still running (NotHeldForAnother).
+bool rentOut(Database &db, const QList<qint32> &videoIds, qint32 member, QDate day);
+// The condition, for an UPDATE of tblVideos v, that no other member's hold
+// on the tape runs on the day; its values are the day and the member.
+extern const QString NotHeldForAnother;
+// Why a tape could not be taken for `member` on `day`: the refusal of a
+// hold of another member, or nothing when none holds it.
+std::optional<QString> heldForAnother(Database &db, qint32 videoId, qint32 member, QDate day);
 
 // Every ready hold whose last day is before `today` lapses, its tape passed
 // to the next waiting hold on the title or left on the shelf.

@@ -243,20 +243,28 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
     auto takeOffShelf = [&](qint32 videoId) {
         if (taken.contains(videoId))
             return true;
+        // A tape set aside for another member's hold stays where it is.
         const auto changed = m_db.change(
             QStringLiteral("mark the tape as out of the store"),
-            QStringLiteral("UPDATE tblVideos SET InStore = 0 WHERE VideoID = ? AND InStore = 1 AND NOT EXISTS "
-                           "(SELECT 1 FROM tblRentals WHERE VideoID = ? AND Returned = 0)"),
-            {videoId, videoId});
+            QStringLiteral("UPDATE tblVideos AS v SET InStore = 0 WHERE VideoID = ? AND InStore = 1 AND NOT EXISTS "
+                           "(SELECT 1 FROM tblRentals WHERE VideoID = ? AND Returned = 0) AND ")
+                + Holds::NotHeldForAnother,
+            {videoId, videoId, date, plan.member.value_or(0)});
         if (!changed)
             return false;
-        if (*changed != 1)
+        if (*changed != 1) {
+            const auto held = Holds::heldForAnother(m_db, videoId, plan.member.value_or(0), plan.date);
+            if (held)
+                return m_db.conflict(QStringLiteral("take tape %1").arg(videoId),
+                                     *held + QStringLiteral("\r\n\r\nNothing was saved. Take it off the bill, "
+                                                           "then check out again."));
             return m_db.conflict(QStringLiteral("take tape %1").arg(videoId),
                                  QStringLiteral("Tape %1%2 is no longer in the store: another counter has rented or "
                                                 "sold it since it was put in the bag.\r\n\r\nNothing was saved. "
                                                 "Take it off the bill, then check out again.")
                                      .arg(videoId)
                                      .arg(titleSuffix(videoId)));
+        }
         taken.insert(videoId);
         return true;
     };
@@ -353,7 +361,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
             if (charge->fee != line.amount)
                 return repriced(QStringLiteral("tape"), line.id, charge->fee);
             const QDate due = plan.date.addDays(charge->days);
-            if (!takeOffShelf(line.id) || !Holds::rentOut(m_db, line.id, plan.member.value_or(0), plan.date)
+            if (!takeOffShelf(line.id)
                 || !m_db.run(QStringLiteral("write the rental"),
                              QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, "
                                             "DueDate, Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, "
@@ -387,8 +395,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
             break;
         }
         case BillLine::Kind::BuyVideo: {
-            if (!receipt() || !takeOffShelf(line.id)
-                || !Holds::rentOut(m_db, line.id, plan.member.value_or(0), plan.date))
+            if (!receipt() || !takeOffShelf(line.id))
                 return false;
             const auto price = m_db.scalar(QStringLiteral("look up the tape"),
                                            QStringLiteral("SELECT SalePrice FROM tblVideos WHERE VideoID = ?"),
@@ -409,6 +416,8 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
         }
         }
     }
+    if (!taken.isEmpty() && !Holds::rentOut(m_db, taken.values(), plan.member.value_or(0), plan.date))
+        return false;
 
     LedgerEntry entry;
     entry.kind = LedgerEntry::Kind::Checkout;
@@ -431,12 +440,6 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
     entry.itemsSold = money.itemsSold;
     entry.itemsSoldAmount = money.itemsSoldAmount;
     entry.amount = money.total;
-    if (!Ledger::append(m_db, entry))
-        return false;
-    // Inside the transaction the last entry is this checkout's: its receipt reads it.
-    const auto seq = Ledger::lastSeq(m_db);
-    if (!seq)
-        return false;
-    m_checkout = *seq;
-    return true;
+    // The receipt reads this checkout's entry.
+    return Ledger::append(m_db, entry, &m_checkout);
 }

@@ -153,7 +153,7 @@ QString methodName(int method)
     return QString::fromLatin1(method >= 0 && method <= Cash ? names[method] : names[0]);
 }
 
-bool append(Database &db, const LedgerEntry &e)
+bool append(Database &db, const LedgerEntry &e, qint64 *written)
 {
     const QString action = QStringLiteral("write the ledger entry");
     const auto tail = Chain::tail(db, Chain::ledger(), action);
@@ -203,7 +203,11 @@ bool append(Database &db, const LedgerEntry &e)
             marks += QStringLiteral(", ?");
         return QStringLiteral("INSERT INTO tblLedger (%1, Hash) VALUES (%2)").arg(Columns, marks);
     }();
-    return db.run(action, insert, values).has_value();
+    if (!db.run(action, insert, values))
+        return false;
+    if (written)
+        *written = seq;
+    return true;
 }
 
 std::optional<DayEnd> dayEnd(Database &db, QDate day)
@@ -273,14 +277,6 @@ std::optional<LedgerEntry> entry(Database &db, qint64 seq)
     if (!q)
         return std::nullopt;
     return q->next() ? entryAt(*q) : LedgerEntry{};
-}
-
-std::optional<qint64> lastSeq(Database &db)
-{
-    const auto seq = db.scalar(QStringLiteral("read the ledger"), QStringLiteral("SELECT MAX(Seq) FROM tblLedger"));
-    if (!seq)
-        return std::nullopt;
-    return seq->isNull() ? 0 : seq->toLongLong();
 }
 
 std::optional<Drawer> drawer(Database &db, QDate day, const QString &counter)

@@ -120,13 +120,11 @@ QString methodName(int method);
 // linked into the ledger's chain. Call it inside the transaction of the
 // event it records; a row written to tblLedger any other way breaks the
 // chain unless its writer links it the same way (Chain::tail, Chain::Layout).
-bool append(Database &db, const LedgerEntry &entry);
+bool append(Database &db, const LedgerEntry &entry, qint64 *written = nullptr);
 
 std::optional<DayEnd> dayEnd(Database &db, QDate day);
 // Entry `seq`; an entry with seq 0 when there is none.
 std::optional<LedgerEntry> entry(Database &db, qint64 seq);
-// The number of the last entry written; 0 when the ledger is empty.
-std::optional<qint64> lastSeq(Database &db);
 // One counter's drawer on `day`; empty figures when it did nothing.
 std::optional<Drawer> drawer(Database &db, QDate day, const QString &counter);
 // Each day from `from` to `to` with checkouts, in order.

@@ -129,6 +129,8 @@ private slots:
             child.setProcessChannelMode(QProcess::MergedChannels);
             child.start(QCoreApplication::applicationFilePath(), {u"--checkout-loop"_s, path});
             QVERIFY(child.waitForStarted());
+            // Killed among its checkouts, however slowly a busy machine starts it.
+            QVERIFY2(child.waitForReadyRead(30000), "no checkout written");
             QTest::qWait(100 + int(random.bounded(200)));
             QVERIFY2(child.state() == QProcess::Running, child.readAll().constData());
             child.kill(); // SIGKILL: no handler, no clean-up

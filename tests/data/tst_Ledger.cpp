@@ -450,7 +450,10 @@ private slots:
         const StoreFile::Outcome upgraded = StoreFile::prepare(path);
         QVERIFY2(upgraded.ok, qPrintable(upgraded.message));
         QCOMPARE(rowsIn(path, u"PRAGMA user_version"_s)[0][0].toInt(), Schema::Version);
-        QCOMPARE(dump(path), before);
+        // Later steps add indexes and settings of their own; nothing there before changes.
+        QList<QVariantList> kept = dump(path);
+        kept.removeIf([&](const QVariantList &row) { return !before.contains(row); });
+        QCOMPARE(kept, before);
         QCOMPARE(rowsIn(path, u"SELECT COUNT(*) FROM tblLedger"_s)[0][0].toInt(), 0);
         QCOMPARE(rowsIn(path, u"SELECT name FROM sqlite_master WHERE type = 'trigger' AND name LIKE 'trLedger%' "
                               "ORDER BY name"_s),

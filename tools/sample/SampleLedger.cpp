@@ -34,7 +34,10 @@ QString History::writeLedger(const QString &path) const
     events.reserve(std::size_t(m_checkouts) + m_receipts.size());
     for (std::size_t first = 0, next = 0; first < m_rentals.size(); first = next) {
         const Rental &r = m_rentals[first];
-        Event e{r.day, r.member, r.id, {}};
+        Event e;
+        e.day = r.day;
+        e.member = r.member;
+        e.rentalId = r.id;
         for (next = first; next < m_rentals.size() && m_rentals[next].id == r.id; ++next) {
             ++e.rentals;
             e.rentalsAmount += rates.classes[m_titles[m_tapes[m_rentals[next].tape].title].priceClass - 1].fee;
@@ -43,7 +46,10 @@ QString History::writeLedger(const QString &path) const
     }
     std::size_t l = 0, t = 0;
     for (const Receipt &r : m_receipts) {
-        Event e{r.day, r.customer > 0 ? std::optional<qint32>(r.customer) : std::nullopt, {}, r.id};
+        Event e;
+        e.day = r.day;
+        e.member = r.customer > 0 ? std::optional<qint32>(r.customer) : std::nullopt;
+        e.receiptId = r.id;
         for (; l < m_lines.size() && m_lines[l].receipt == r.id; ++l) {
             e.itemsSold += m_lines[l].quantity;
             e.itemsSoldAmount +=
