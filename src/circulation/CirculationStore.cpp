@@ -189,18 +189,3 @@ std::optional<QList<Lapse>> CirculationStore::lapseDue(QDate today)
         return std::nullopt;
     return lapsed;
 }
-
-std::optional<QStringList> CirculationStore::storeHeading()
-{
-    auto q = m_db.run(QStringLiteral("read the store's name and address"),
-                      QStringLiteral("SELECT Name, Value FROM tblSettings WHERE Name IN ('StoreName', 'StoreAddress') "
-                                     "ORDER BY Name DESC"));
-    if (!q)
-        return std::nullopt;
-    QStringList lines;
-    while (q->next())
-        for (const QString &line : q->value(1).toString().split(QLatin1Char('\n')))
-            if (!line.trimmed().isEmpty())
-                lines << line.trimmed();
-    return lines;
-}

@@ -73,9 +73,6 @@ public:
     // Ready holds not collected by `today` lapse (see Holds::lapseDue).
     std::optional<QList<Lapse>> lapseDue(QDate today);
 
-    // The store's own name and address for letters, when the manager set them.
-    std::optional<QStringList> storeHeading();
-
 private:
     Database m_db;
 };

@@ -1,6 +1,7 @@
 #include "OverdueReports.h"
 
 #include "circulation/CirculationStore.h"
+#include "counter/StoreDetails.h"
 #include "data/StoreDate.h"
 #include "reports/ReportStore.h"
 
@@ -102,18 +103,30 @@ namespace OverdueLetters {
 
 std::optional<Letters> compose(const QString &storePath, QDate day, QString *error)
 {
-    CirculationStore store(storePath);
-    const auto heading = store.storeHeading();
-    const auto rows = heading ? store.overdue(day) : std::nullopt;
+    // The same name and address the receipts print, when the manager gave them.
+    StoreDetailsStore details(storePath);
+    const auto store = details.load();
+    if (!store) {
+        if (error)
+            *error = details.lastError().clerkText();
+        return std::nullopt;
+    }
+    QStringList heading;
+    for (const QString &text : {store->name, store->address})
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
+                heading << line.trimmed();
+    CirculationStore circulation(storePath);
+    const auto rows = circulation.overdue(day);
     if (!rows) {
         if (error)
-            *error = store.lastError().clerkText();
+            *error = circulation.lastError().clerkText();
         return std::nullopt;
     }
     Letters letters;
     byMember(*rows, [&](const QList<TapeOutRow> &tapes) {
         const TapeOutRow &m = tapes.first();
-        QStringList page = *heading;
+        QStringList page = heading;
         if (!page.isEmpty())
             page << QString();
         page << StoreDate::toText(day) << QString() << m.memberName();
