@@ -151,7 +151,8 @@ bool benchCounters(const QString &store, int counters, int seconds)
     QList<qint32> tapes = numbers(
         db, QStringLiteral("SELECT v.VideoID FROM tblVideos v JOIN tblMovies m ON m.MovieNum = v.MovieNum "
                            "WHERE v.ForRent = 1 AND v.InStore = 1 AND v.Deleted = 0 AND m.Deleted = 0 AND NOT EXISTS "
-                           "(SELECT 1 FROM tblRentals r WHERE r.VideoID = v.VideoID AND r.Returned = 0)"));
+                           "(SELECT 1 FROM tblRentals r WHERE r.VideoID = v.VideoID AND r.Returned = 0) AND NOT EXISTS "
+                           "(SELECT 1 FROM tblHolds h WHERE h.VideoID = v.VideoID AND h.State = 'ready')"));
     // Stock enough that no counter meets an empty shelf: what is measured
     // is the writing, not the refusals.
     const QList<qint32> items = numbers(

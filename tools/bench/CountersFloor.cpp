@@ -3,6 +3,7 @@
 // server but the protocol itself.
 #include "Counters.h"
 
+#include "data/Chain.h"
 #include "data/Ledger.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
@@ -19,8 +20,8 @@
 namespace {
 
 // The program's statements, word for word.
-enum Statement { Member, Tape, Item, ClassOfTape, LastRental, TakeTape, Rental, LastSale, Receipt, LowerStock,
-                 ItemSold, LastEntry, Entry, StatementCount };
+enum Statement { Member, Tape, Item, ClassOfTape, Prices, LastRental, TakeTape, Rental, LastSale, Receipt, LowerStock,
+                 ItemPrice, ItemSold, CloseHolds, LastEntry, Entry, StatementCount };
 
 const char *const Sql[StatementCount] = {
     "SELECT CustomerNumber, LastName, FirstName, Address, City, PostalCode, HomePhone, CellPhone, BusPhone, "
@@ -30,21 +31,28 @@ const char *const Sql[StatementCount] = {
     "tblVideos v JOIN tblMovies m ON v.MovieNum = m.MovieNum WHERE v.VideoID = $1",
     "SELECT ItemName, Price, Quantity, Deleted FROM tblInventory WHERE InventoryID = $1",
     "SELECT m.PriceClass FROM tblMovies m JOIN tblVideos v ON m.MovieNum = v.MovieNum WHERE v.VideoID = $1",
+    "SELECT Kind, Number, InForceFrom, Name, Fee, Days, LateFee, Rate, ChangeID, ChangedAt, Counter FROM tblPrices "
+    "WHERE InForceFrom <= $1 ORDER BY InForceFrom, ChangeID",
     "SELECT MAX(RentalID) FROM tblRentals",
-    "UPDATE tblVideos SET InStore = 0 WHERE VideoID = $1 AND InStore = 1 AND NOT EXISTS (SELECT 1 FROM tblRentals "
-    "WHERE VideoID = $2 AND Returned = 0)",
-    "INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, DueDate, Returned) VALUES ($1, $2, $3, "
-    "$4, $5, 0)",
+    "UPDATE tblVideos AS v SET InStore = 0 WHERE VideoID = $1 AND InStore = 1 AND NOT EXISTS (SELECT 1 FROM tblRentals "
+    "WHERE VideoID = $2 AND Returned = 0) AND NOT EXISTS (SELECT 1 FROM tblHolds h WHERE h.VideoID = v.VideoID AND "
+    "h.State = 'ready' AND h.Until >= $3 AND h.CustomerNumber <> $4)",
+    "INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, DueDate, Returned, RentalFee, RentalDays, "
+    "LateFee, GSTRate, PSTRate, GST, PST) VALUES ($1, $2, $3, $4, $5, 0, $6, $7, $8, $9, $10, $11, $12)",
     "SELECT MAX(SaleID) FROM tblReceipts",
     "INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES ($1, $2, $3)",
     "UPDATE tblInventory SET Quantity = Quantity - $1 WHERE InventoryID = $2 AND Quantity >= $3",
-    "INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) VALUES ($1, $2, $3)",
-    "SELECT MAX(Seq) FROM tblLedger",
+    "SELECT Price FROM tblInventory WHERE InventoryID = $1",
+    "INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, Price, Amount, GSTRate, PSTRate, GST, "
+    "PST) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9)",
+    "UPDATE tblHolds SET State = CASE WHEN CustomerNumber = $1 THEN 'filled' ELSE 'lapsed' END, ClosedOn = $2 "
+    "WHERE State = 'ready' AND VideoID IN ($3, $4)",
+    "SELECT Seq, Hash FROM tblLedger ORDER BY Seq DESC LIMIT 1",
     "INSERT INTO tblLedger (Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, RentalID, ReceiptID, VideoID, "
     "Method, SubTotal, GST, PST, Total, Tendered, ChangeGiven, FeesPaid, Rentals, RentalsAmount, TapesSold, "
-    "TapesSoldAmount, ItemsSold, ItemsSoldAmount, DaysLate, Amount, OpeningFloat, Expected, Note) VALUES ($1, $2, "
-    "$3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13, $14, $15, $16, $17, $18, $19, $20, $21, $22, $23, $24, $25, "
-    "$26, $27, $28)",
+    "TapesSoldAmount, ItemsSold, ItemsSoldAmount, DaysLate, Amount, OpeningFloat, Expected, Note, Hash) VALUES ($1, "
+    "$2, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13, $14, $15, $16, $17, $18, $19, $20, $21, $22, $23, $24, $25, "
+    "$26, $27, $28, $29)",
 };
 
 // A value for a statement: text, or NULL.
@@ -171,20 +179,29 @@ bool writeCheckout(Session &db, qint32 member, const QList<qint32> &tapes, const
                    qint32 item, QDate today, bool *conflict)
 {
     const QByteArray date = StoreDate::toText(today).toUtf8();
+    PGresult *prices = db.run(Prices, {date});
+    if (!prices)
+        return false;
+    PQclear(prices);
+    const Rates &rates = Pricing::starting();
+    const Value zero = number(0), none, gstRate = number(rates.taxes[0].rate), pstRate = number(rates.taxes[1].rate);
     const auto lastRental = db.value(LastRental);
     if (!lastRental)
         return false;
     const qint64 rentalId = *lastRental + 1;
     for (qsizetype i = 0; i < tapes.size(); ++i) {
-        const auto taken = db.changed(TakeTape, {number(tapes[i]), number(tapes[i])});
+        const auto taken = db.changed(TakeTape, {number(tapes[i]), number(tapes[i]), date, number(member)});
         if (!taken)
             return false;
         if (*taken != 1) {
             *conflict = true;
             return false;
         }
-        const QByteArray due = StoreDate::toText(today.addDays(Pricing::starting().classes[priceClasses[i] - 1].days)).toUtf8();
-        if (!db.changed(Rental, {number(rentalId), number(tapes[i]), number(member), date, due}))
+        const PriceClass &charge = rates.classes[priceClasses[i] - 1];
+        const QByteArray due = StoreDate::toText(today.addDays(charge.days)).toUtf8();
+        if (!db.changed(Rental, {number(rentalId), number(tapes[i]), number(member), date, due,
+                                 number(charge.fee.units()), number(charge.days), number(charge.lateFee.units()),
+                                 gstRate, pstRate, zero, zero}))
             return false;
     }
     const auto lastSale = db.value(LastSale);
@@ -197,18 +214,39 @@ bool writeCheckout(Session &db, qint32 member, const QList<qint32> &tapes, const
         *conflict = true;
         return false;
     }
-    if (!db.changed(ItemSold, {number(*lastSale + 1), number(item), number(1)}))
+    const auto price = db.value(ItemPrice, {number(item)});
+    if (!price
+        || !db.changed(ItemSold, {number(*lastSale + 1), number(item), number(1), number(*price), number(*price),
+                                  gstRate, pstRate, zero, zero}))
         return false;
-    const auto lastEntry = db.value(LastEntry);
-    if (!lastEntry)
+    if (!db.changed(CloseHolds, {number(member), date, number(tapes.value(0)), number(tapes.value(1))}))
         return false;
-    const Value zero = number(0), none;
+    PGresult *tail = db.run(LastEntry, {});
+    if (!tail)
+        return false;
+    const qint64 seq = (PQntuples(tail) > 0 ? QByteArray(PQgetvalue(tail, 0, 0)).toLongLong() : 0) + 1;
+    const QByteArray before = PQntuples(tail) > 0 ? Chain::fromText(QString::fromLatin1(PQgetvalue(tail, 0, 1)))
+                                                  : QByteArray();
+    PQclear(tail);
+    // The entry's link, worked out as the program works it out.
+    const QByteArray time = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toUtf8();
+    const QByteArray counter = Ledger::counterName().toUtf8();
+    static const Chain::Layout layout(
+        QStringLiteral("Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, RentalID, ReceiptID, VideoID, "
+                       "Method, SubTotal, GST, PST, Total, Tendered, ChangeGiven, FeesPaid, Rentals, RentalsAmount, "
+                       "TapesSold, TapesSoldAmount, ItemsSold, ItemsSoldAmount, DaysLate, Amount, OpeningFloat, "
+                       "Expected, Note")
+            .split(QStringLiteral(", ")));
+    QVariantList linked = {seq, QString::fromUtf8(date), QString::fromUtf8(time), QString::fromUtf8(counter),
+                           QStringLiteral("checkout"), member, rentalId, *lastSale + 1, QVariant(), QVariant()};
+    for (int i = 0; i < 13; ++i)
+        linked << qint64(0);
+    linked << QVariant() << qint64(0) << QVariant() << QVariant() << QVariant();
+    const QByteArray link = Chain::toText(layout.link(before, linked)).toUtf8();
     return db
-        .changed(Entry, {number(*lastEntry + 1), date,
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toUtf8(),
-                         Ledger::counterName().toUtf8(), QByteArray("checkout"), number(member), number(rentalId),
+        .changed(Entry, {number(seq), date, time, counter, QByteArray("checkout"), number(member), number(rentalId),
                          number(*lastSale + 1), none, none, zero, zero, zero, zero, zero, zero, zero, zero, zero,
-                         zero, zero, zero, zero, none, zero, none, none, none})
+                         zero, zero, zero, zero, none, zero, none, none, none, link})
         .has_value();
 }
 
