@@ -254,6 +254,12 @@ private slots:
         clickOn(*w.cmdRecord);
         QCOMPARE(listLines(w.lstCounts).size(), 2);
         keepScreenshot(w, u"frmCashUp-counts.png"_s);
+        // A third, to the cent, is neither short nor over.
+        clickOn(*w.chkDenominations);
+        typeInto(*w.txtCounted, u"130.71"_s);
+        s.ws().answer(Answer::Yes);
+        clickOn(*w.cmdRecord);
+        QCOMPARE(listLines(w.lstCounts).size(), 3);
 
         QList<QVariant> recorded;
         for (const char *column : {"Amount", "OpeningFloat", "Expected"})
@@ -271,7 +277,7 @@ private slots:
         for (const ReportRow &r : *report.rows(0, report.rowCount()))
             if (r[2].toString().contains(QRegularExpression(u"^(Short|Over|Even) at "_s)))
                 counts << r[2].toString().section(u' ', 0, 0) + u' ' + Money::fromUnits(r[4].toLongLong()).toPlain();
-        QCOMPARE(counts, QStringList({u"Short -1.5"_s, u"Over 0.04"_s}));
+        QCOMPARE(counts, QStringList({u"Short -1.5"_s, u"Over 0.04"_s, u"Even 0"_s}));
     }
 
     // The demo's history is in its ledger, and a period reaching back past
