@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSqlQuery>
 
@@ -161,7 +162,9 @@ void returnsFromList(Bench &bench, frmReturn &w)
         bench.ws().clear();
     };
     const double t = measure(bench.runs(), fillList, [&] { w.cmdReturn_Click(); }, [&] {
-        if (w.List1->count() != 0 || !bench.ws().prompts().value(0).startsWith(QStringLiteral("5 videos")))
+        // A line for each tape comes first, then the sum of the five.
+        if (w.List1->count() != 0
+            || bench.ws().prompts().filter(QRegularExpression(QStringLiteral("^5 videos have been returned"))).isEmpty())
             qFatal("the returns did not go through: %s", qPrintable(bench.ws().last().prompt));
     });
     const double floor = measure(bench.runs(), [&] { tapes = rentFive(bench, today, member); }, [&] {
