@@ -152,12 +152,7 @@ std::optional<QList<HoldRow>> CirculationStore::openHolds()
     auto q = m_db.run(QStringLiteral("list the holds"),
                       HoldRows::select()
                           + QStringLiteral("WHERE h.State IN ('waiting', 'ready') ORDER BY h.PlacedOn, h.HoldID"));
-    if (!q)
-        return std::nullopt;
-    QList<HoldRow> rows;
-    while (q->next())
-        rows.append(HoldRows::read(*q));
-    return rows;
+    return HoldRows::readAll(q);
 }
 
 std::optional<QList<HoldRow>> CirculationStore::memberHolds(qint32 member)
@@ -168,12 +163,7 @@ std::optional<QList<HoldRow>> CirculationStore::memberHolds(qint32 member)
                           + QStringLiteral("WHERE h.CustomerNumber = ? ORDER BY CASE WHEN h.State IN ('waiting', "
                                            "'ready') THEN 0 ELSE 1 END, h.HoldID DESC LIMIT 20"),
                       {member});
-    if (!q)
-        return std::nullopt;
-    QList<HoldRow> rows;
-    while (q->next())
-        rows.append(HoldRows::read(*q));
-    return rows;
+    return HoldRows::readAll(q);
 }
 
 bool CirculationStore::cancelHold(qint32 hold, QDate day, std::optional<SetAside> &passedOn)

@@ -203,6 +203,16 @@ HoldRow read(const QSqlQuery &q)
     return h;
 }
 
+std::optional<QList<HoldRow>> readAll(std::optional<QSqlQuery> &q)
+{
+    if (!q)
+        return std::nullopt;
+    QList<HoldRow> rows;
+    while (q->next())
+        rows.append(read(*q));
+    return rows;
+}
+
 } // namespace HoldRows
 
 namespace {
@@ -231,10 +241,10 @@ bool readHolds(Database &db, const QString &action, const QString &where, const 
                QList<HoldRow> &rows)
 {
     auto q = db.run(action, HoldRows::select() + where, values);
-    if (!q)
+    auto read = HoldRows::readAll(q);
+    if (!read)
         return false;
-    while (q->next())
-        rows.append(HoldRows::read(*q));
+    rows += *read;
     return true;
 }
 

@@ -109,4 +109,6 @@ namespace HoldRows {
 // "SELECT ... FROM tblHolds h ... " to be followed by WHERE and ORDER BY.
 QString select();
 HoldRow read(const QSqlQuery &q);
+// Every row of a run of select(); nothing when the run failed.
+std::optional<QList<HoldRow>> readAll(std::optional<QSqlQuery> &q);
 } // namespace HoldRows

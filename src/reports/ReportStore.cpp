@@ -376,6 +376,7 @@ bool ReportStore::open(Database::Reading reading)
     }
     m_groups.clear();
     m_rowCount = 0;
+    m_countingFrom.reset();
     const auto rates = Pricing::lastSet(m_db);
     if (!rates)
         return false;
@@ -463,18 +464,12 @@ bool ReportStore::loadSums()
         m_sumsPending = false;
         return true;
     }
-    // Read in the report's own snapshot, so they are the sums of its rows;
-    // in the leading table alone when the join keeps every one of its rows,
-    // which gives the same sums far quicker.
+    // Read in the report's own snapshot, so they are the sums of its rows.
     const QString action = QStringLiteral("run the report %1").arg(m_command.name);
-    QString from = m_command.from;
-    if (!m_command.seekFrom.isEmpty()) {
-        const auto all = m_db.scalar(action, QStringLiteral("SELECT COUNT(*) %1").arg(m_command.seekFrom));
-        if (!all)
-            return false;
-        if (all->toLongLong() == m_rowCount)
-            from = m_command.seekFrom;
-    }
+    const auto counted = countingFrom(action);
+    if (!counted)
+        return false;
+    const QString &from = *counted;
     auto q = m_db.run(action, QStringLiteral("SELECT %1 %2").arg(m_command.aggregates.join(u", "), from),
                       from == m_command.from ? m_parameters : QVariantList());
     if (!q)
@@ -582,19 +577,33 @@ bool ReportStore::openComputed()
     return true;
 }
 
+std::optional<QString> ReportStore::countingFrom(const QString &action)
+{
+    // The leading table alone is far quicker, and gives the same counts and
+    // sums when every one of its rows found its partners in the join; asked
+    // once for each opening of the report.
+    if (!m_countingFrom) {
+        m_countingFrom = m_command.from;
+        if (!m_command.seekFrom.isEmpty()) {
+            const auto all = m_db.scalar(action, QStringLiteral("SELECT COUNT(*) %1").arg(m_command.seekFrom));
+            if (!all) {
+                m_countingFrom.reset();
+                return std::nullopt;
+            }
+            if (all->toLongLong() == m_rowCount)
+                m_countingFrom = m_command.seekFrom;
+        }
+    }
+    return m_countingFrom;
+}
+
 bool ReportStore::buildSeekIndex()
 {
     const QString action = QStringLiteral("run the report %1").arg(m_command.name);
-    // Counting in the leading table alone is far quicker, and gives the same
-    // counts when every one of its rows found its partners in the join.
-    QString from = m_command.from;
-    if (!m_command.seekFrom.isEmpty()) {
-        const auto all = m_db.scalar(action, QStringLiteral("SELECT COUNT(*) %1").arg(m_command.seekFrom));
-        if (!all)
-            return false;
-        if (all->toLongLong() == m_rowCount)
-            from = m_command.seekFrom;
-    }
+    const auto counted = countingFrom(action);
+    if (!counted)
+        return false;
+    const QString &from = *counted;
     auto q = m_db.run(action, QStringLiteral("SELECT %1, COUNT(*) %2 GROUP BY %1 ORDER BY %1").arg(m_command.seek, from),
                       from == m_command.from ? m_parameters : QVariantList());
     if (!q)

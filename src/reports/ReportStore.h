@@ -144,6 +144,9 @@ private:
     // The groups and their row counts, with their sums or without.
     bool readGroups(bool withSums);
     bool buildSeekIndex();
+    // Where the report's rows are counted and summed: its join, or its
+    // leading table when that gives the same.
+    std::optional<QString> countingFrom(const QString &action);
 
     Database m_db;
     const ReportCommand &m_command;
@@ -157,6 +160,7 @@ private:
     QVariantList m_seekKeys;
     QList<qint64> m_seekStarts;
     bool m_seekBuilt = false;
+    std::optional<QString> m_countingFrom;
     std::optional<QSqlQuery> m_stream;
     qint64 m_streamNext = 0;
     QList<ReportRow> m_computed;
