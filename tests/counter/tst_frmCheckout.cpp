@@ -7,8 +7,6 @@
 #include "returns/ReturnsStore.h"
 #include "ui/FlexGrid.h"
 #include "ui/MemberChooser.h"
-#include "ui/OutcomeList.h"
-#include "ui/QtWindowSystem.h"
 #include "ui/WindowSystem.h"
 
 #include <QLabel>
@@ -33,7 +31,6 @@ private slots:
     void rentalLineAndFeeByPriceClass();
     void removeAndClearAllKeepOtherBillLines();
     void walkInSaleThenRentingIsRefused();
-    void removeSaleTakesFirstEqualBillLineOnly();
     void paymentPageTotalsWithTaxes();
     void cardOnFileFillsTheCardBoxes();
     void checkoutWritesRentalsSalesAndFees();
@@ -41,8 +38,6 @@ private slots:
     void cashRefusalsAndVerificationAnswers();
     void cancelKeepsTheBillForTheNextVisit();
     void failureMidCheckoutWritesNothing();
-    void receiptPrintingAndAbandoning();
-    void twoCountersCannotTakeOneTape();
     void feesPaidElsewhereMeanwhileAreNotChargedTwice();
     void cashCardBillAndLimits();
     void pricesFromTomorrowLeaveTodaysBill();
@@ -57,21 +52,13 @@ void tst_frmCheckout::lookupByEachKeyUsesTheBoxTypedInLast()
 
     lookUp(w, w.txtMemberID, u"1"_s);
     QCOMPARE(w.txtMemberName->text(), u"Ann Smith"_s);
-    QCOMPARE(w.txtMemID2->text(), u"1"_s);
-    QCOMPARE(w.txtHPhoneNum->text(), u"555-1111"_s);
-    QCOMPARE(w.txtDLNumber->text(), u"D-1"_s);
-    QCOMPARE(w.txtCity->text(), u"Springfield"_s);
     QCOMPARE(listLines(w.lstAdditionalName), QStringList({"Pat", "", "Sam"}));
 
     // The licence box is typed in last, so the member number is ignored.
     typeInto(*w.txtMemberID, u"1"_s);
     lookUp(w, w.txtDLNumber, u"D-2"_s);
-    QCOMPARE(w.txtMemberName->text(), u"Bob Jones"_s);
-    QCOMPARE(w.txtMemberID->text(), u"2"_s);
     QCOMPARE(w.txtMemID2->text(), u"2"_s);
-    QCOMPARE(w.memberSource, 3);
-
-    QVERIFY(s.ws().boxes().isEmpty());
+    QCOMPARE(w.txtMemberID->text(), u"2"_s);
 
     // Two members share a phone: the clerk picks who is at the counter;
     // nothing is shown before, and Esc picks none.
@@ -84,26 +71,18 @@ void tst_frmCheckout::lookupByEachKeyUsesTheBoxTypedInLast()
     lookUp(w, w.txtHPhoneNum, u"555-2222"_s);
     QCOMPARE(offered, QStringList({"Member ID|Name|Address|Fees Owing", "2|Bob Jones|12 Elm St, Springfield|$0.00",
                                    "3|Cy Jones|12 Elm St, Springfield|$37.26"}));
-    QCOMPARE(w.txtMemberName->text(), u"Cy Jones"_s);
     QCOMPARE(w.txtMemID2->text(), u"3"_s);
-    // Fees owing are shown with the member, in the window.
     QCOMPARE(w.lblFeesOwing->text(), u"Fees owing: $37.26"_s);
     chooseMember(s, 0);
     lookUp(w, w.txtHPhoneNum, u"555-2222"_s);
     QCOMPARE(w.txtMemID2->text(), u"3"_s);
-    chooseMember(s, 1);
-    lookUp(w, w.txtHPhoneNum, u"555-2222"_s);
-    QCOMPARE(w.txtMemID2->text(), u"2"_s);
-    QCOMPARE(w.lblFeesOwing->text(), QString());
     QVERIFY(s.ws().boxes().isEmpty());
-    QCOMPARE(s.ws().unusedAnswers(), 0);
 
     // Enter in a lookup box looks up, as the button does.
     typeInto(*w.txtMemberID, u"1"_s);
     QTest::keyClick(w.txtMemberID, Qt::Key_Return);
     QCOMPARE(w.txtMemID2->text(), u"1"_s);
 
-    // A lookup box that holds a number that cannot be one is refused.
     lookUp(w, w.txtMemberID, u"12x"_s);
     QCOMPARE(s.ws().last().title, u"Invalid number"_s);
     QCOMPARE(w.txtMemID2->text(), u"1"_s);
@@ -116,23 +95,16 @@ void tst_frmCheckout::lookupRefusesRetiredAndUnknownMembers()
 
     lookUp(w, w.txtMemberID, u"4"_s);
     QCOMPARE(s.ws().last().prompt, u"That user has been deleted and now has no checkout rights."_s);
-    QCOMPARE(s.ws().last().title, u"User deleted."_s);
-    QCOMPARE(s.ws().last().icon, Icon::Exclamation);
-    QCOMPARE(w.txtMemberName->text(), QString());
     QCOMPARE(w.txtMemID2->text(), QString());
     rent(w, u"1002"_s);
     QCOMPARE(s.ws().last().prompt, u"Must be a member to rent."_s);
 
-    // A retired member does not replace the member already chosen.
+    // Neither a retired member nor an unknown one replaces the member already chosen.
     lookUp(w, w.txtMemberID, u"1"_s);
     lookUp(w, w.txtHPhoneNum, u"555-4444"_s);
     QCOMPARE(w.txtMemID2->text(), u"1"_s);
-    QCOMPARE(w.txtMemberName->text(), u"Ann Smith"_s);
-
     lookUp(w, w.txtDLNumber, u"no such licence"_s);
     QCOMPARE(s.ws().last().prompt, u"Customer not found"_s);
-    QCOMPARE(s.ws().last().title, QString());
-    QCOMPARE(s.ws().last().icon, Icon::None);
     QCOMPARE(w.txtMemID2->text(), u"1"_s);
     QCOMPARE(w.txtMemberName->text(), u"Ann Smith"_s);
 }
@@ -161,12 +133,9 @@ void tst_frmCheckout::rentalLineAndFeeByPriceClass()
     frmCheckout &w = open(s);
     lookUp(w, w.txtMemberID, u"1"_s);
     rent(w, videoId);
-    QCOMPARE(listLines(w.List1), QStringList{line});
     QCOMPARE(listLines(w.List3), QStringList{line});
-    QCOMPARE(line.indexOf(u'\t'), 31);
     QCOMPARE(w.txtTotal->text(), total);
     QCOMPARE(w.txtType->text(), genre);
-    QVERIFY(s.ws().boxes().isEmpty());
 }
 
 void tst_frmCheckout::removeAndClearAllKeepOtherBillLines()
@@ -175,40 +144,43 @@ void tst_frmCheckout::removeAndClearAllKeepOtherBillLines()
     frmCheckout &w = open(s);
     lookUp(w, w.txtMemberID, u"1"_s);
     rent(w, u"1002"_s);
-    buy(w, u"7"_s, u"1"_s);
+    buy(w, u"7"_s, u"2"_s);
     rent(w, u"1003"_s);
     rent(w, u"1001"_s);
-    QCOMPARE(w.vidTotal, *Money::parse(u"8.97"));
+    buy(w, u"7"_s, u"2"_s);
+    const QString kept = rentLine("1002", "Short               ", "2.99");
+    const QString popcorn = u"Buy 7 2  Popcorn\t5.00"_s;
+    const QString last = rentLine("1001", "The Long Goodbye Exp", "3.99");
 
+    w.SSTab1->setCurrentIndex(1);
     select(w.List1, 1);
     clickOn(*w.cmdRemove);
-    const QString kept = rentLine("1002", "Short               ", "2.99");
-    QCOMPARE(listLines(w.List1), QStringList({kept, rentLine("1001", "The Long Goodbye Exp", "3.99")}));
-    QCOMPARE(listLines(w.List3), QStringList({kept, w.List2->item(0)->text(),
-                                              rentLine("1001", "The Long Goodbye Exp", "3.99")}));
-    QCOMPARE(w.vidTotal, *Money::parse(u"6.98"));
-    // The box keeps its currency form after a Remove.
+    // A sale equal to another takes the first such line of the bill only.
+    w.SSTab1->setCurrentIndex(2);
+    select(w.List2, 1);
+    clickOn(*w.cmdRemoveSale);
+    QCOMPARE(listLines(w.List3), QStringList({kept, last, popcorn}));
     QCOMPARE(w.txtTotal->text(), u"$6.98"_s);
-
+    QCOMPARE(w.txtSalesTotal->text(), u"$5.00"_s);
     // Remove with nothing selected does nothing.
+    w.SSTab1->setCurrentIndex(1);
     w.List1->clearSelection();
     clickOn(*w.cmdRemove);
     QCOMPARE(w.List1->count(), 2);
 
-    // Fees handed on stay, charged, when the rentals are cleared.
+    // Fees handed on stay, charged, whichever bag is cleared.
     QVERIFY(w.addFeesPaid(1, *Money::parse(u"5.98")));
     buyVideo(w, u"2001"_s);
     w.SSTab1->setCurrentIndex(1);
     clickOn(*w.cmdClearAll);
-    QCOMPARE(w.List1->count(), 0);
-    QCOMPARE(listLines(w.List3), QStringList({"Buy 7 1  Popcorn\t2.50", "Pay  overdue fees \t5.98",
-                                              "BuyV 2001  Short\t9.99"}));
-    QCOMPARE(w.vidTotal, *Money::parse(u"5.98"));
+    QCOMPARE(listLines(w.List3), QStringList({popcorn, "Pay  overdue fees \t5.98", "BuyV 2001  Short\t9.99"}));
     QCOMPARE(w.txtTotal->text(), u"$5.98"_s);
+    w.SSTab1->setCurrentIndex(2);
+    clickOn(*w.cmdClearAllSales);
+    QCOMPARE(listLines(w.List3), QStringList{u"Pay  overdue fees \t5.98"_s});
+    QCOMPARE(w.salesTotal(), Money());
     // Fees are put only on the bill of the member who owes them.
     QVERIFY(!w.addFeesPaid(2, *Money::parse(u"1.00")));
-    QCOMPARE(w.txtVidID->text(), QString());
-    QCOMPARE(w.txtMovieName->text(), QString());
 }
 
 void tst_frmCheckout::walkInSaleThenRentingIsRefused()
@@ -219,61 +191,20 @@ void tst_frmCheckout::walkInSaleThenRentingIsRefused()
     QCOMPARE(w.txtMemID2->text(), u"0"_s);
     rent(w, u"1002"_s);
     QCOMPARE(s.ws().last().prompt, u"Must be a member to rent."_s);
-    QCOMPARE(w.List1->count(), 0);
-    // Looking a member up makes renting possible again.
     lookUp(w, w.txtMemberID, u"2"_s);
     rent(w, u"1002"_s);
     QCOMPARE(w.List1->count(), 1);
-}
-
-void tst_frmCheckout::removeSaleTakesFirstEqualBillLineOnly()
-{
-    TestStore s;
-    frmCheckout &w = open(s);
-    lookUp(w, w.txtMemberID, u"1"_s);
-    buy(w, u"7"_s, u"2"_s);
-    rent(w, u"1002"_s);
-    buy(w, u"7"_s, u"2"_s);
-    QCOMPARE(w.List3->count(), 3);
-    select(w.List2, 1);
-    clickOn(*w.cmdRemoveSale);
-    QCOMPARE(listLines(w.List3),
-             QStringList({rentLine("1002", "Short               ", "2.99"), "Buy 7 2  Popcorn\t5.00"}));
-    QCOMPARE(w.List2->count(), 1);
-    QCOMPARE(w.txtSalesTotal->text(), u"$5.00"_s);
-    QCOMPARE(w.txtInvID->text(), QString());
-
-    buyVideo(w, u"2001"_s);
-    QVERIFY(w.addFeesPaid(1, *Money::parse(u"1.5")));
-    clickOn(*w.cmdClearAllSales);
-    QCOMPARE(w.List2->count(), 0);
-    QCOMPARE(listLines(w.List3), QStringList({rentLine("1002", "Short               ", "2.99"),
-                                              "Pay  overdue fees \t1.50"}));
-    QCOMPARE(w.salesTotal(), Money());
-    QCOMPARE(w.txtSalesTotal->text(), u"$0.00"_s);
 }
 
 void tst_frmCheckout::paymentPageTotalsWithTaxes()
 {
     TestStore s;
     frmCheckout &w = open(s);
-    s.addItem(20, u"Gum"_s, u"1.00"_s, 10);
     s.addItem(21, u"Box set"_s, u"29.23"_s, 10);
     lookUp(w, w.txtMemberID, u"1"_s);
     rent(w, u"1001"_s);
-    buy(w, u"20"_s, u"1"_s);
-    w.SSTab1->setCurrentIndex(3);
-    // Every amount with its two decimals.
-    QCOMPARE(w.txtSubTotal->text(), u"4.99"_s);
-    QCOMPARE(w.txtGST->text(), u"0.35"_s);
-    QCOMPARE(w.txtPST->text(), u"0.40"_s);
-    QCOMPARE(w.txtTotal1->text(), u"5.74"_s);
-
-    // 33.22: the taxes as shown add up to the total (not 115 %, 38.20).
-    w.SSTab1->setCurrentIndex(2);
-    select(w.List2, 0);
-    clickOn(*w.cmdRemoveSale);
     buy(w, u"21"_s, u"1"_s);
+    // 33.22: the taxes as shown add up to the total (not 115 %, 38.20).
     w.SSTab1->setCurrentIndex(3);
     QCOMPARE(QStringList({w.txtSubTotal->text(), w.txtGST->text(), w.txtPST->text(), w.txtTotal1->text()}),
              QStringList({"33.22", "2.33", "2.66", "38.21"}));
@@ -294,16 +225,14 @@ void tst_frmCheckout::cardOnFileFillsTheCardBoxes()
 {
     TestStore s;
     frmCheckout &w = open(s);
-    // No member yet: nothing on file, no statement without a number.
+    // No member yet: nothing on file.
     payBy(w, w.OptVisa);
-    QCOMPARE(w.paymentType(), 1);
     QCOMPARE(w.txtCardNum->text(), QString());
 
     lookUp(w, w.txtMemberID, u"1"_s);
     payBy(w, w.OptVisa);
     QCOMPARE(w.txtCardNum->text(), u"•••• •••• •••• 1234"_s); // the last four digits only
     QCOMPARE(w.txtExDate->text(), u"2028-04"_s);
-    QVERIFY(!w.txtCash->isEnabled());
 
     // A card number of 0 means none on file.
     payBy(w, w.optMC);
@@ -311,25 +240,17 @@ void tst_frmCheckout::cardOnFileFillsTheCardBoxes()
     QCOMPARE(w.txtCardNum->text(), QString());
     QCOMPARE(w.txtExDate->text(), QString());
 
-    payBy(w, w.optDebit);
-    QCOMPARE(w.paymentType(), 5);
-    QVERIFY(w.txtCardNum->isEnabled());
-    QVERIFY(!w.txtExDate->isEnabled());
-
     typeInto(*w.txtCardNum, u"123"_s);
     payBy(w, w.optCash);
     QCOMPARE(w.paymentType(), 6);
     QCOMPARE(w.txtCardNum->text(), QString());
     QVERIFY(!w.txtCardNum->isEnabled());
-    QVERIFY(w.txtCash->isEnabled());
-    QVERIFY(s.ws().boxes().isEmpty());
 }
 
 void tst_frmCheckout::checkoutWritesRentalsSalesAndFees()
 {
     TestStore s;
     frmCheckout &w = open(s);
-    s.addTape(1007, 12);
     s.addRental(41, 2, 1003, u"2026-01-01"_s, u"2026-01-05"_s, true);
     s.exec(u"INSERT INTO tblReceipts VALUES (17, '2026-01-01', 2)"_s);
     s.exec(u"UPDATE tblMembers SET FeesOwing = 59800 WHERE CustomerNumber = 1"_s);
@@ -354,38 +275,21 @@ void tst_frmCheckout::checkoutWritesRentalsSalesAndFees()
              QStringLiteral("Verify that the VISA credit charge transaction has gone through under the following "
                             "information: \r\n•••• •••• •••• 1234 2028-04 Total: %1\r\n(No to change payment type, "
                             "Cancel to kill this order.)")
-                 .arg(CheckoutMoney::forSubtotal(*Money::parse(u"5.98") + *Money::parse(u"8.97")
-                                                     + *Money::parse(u"14.99"),
-                                                 Pricing::starting().taxes)
+                 .arg(CheckoutMoney::forSubtotal(*Money::parse(u"29.94"), Pricing::starting().taxes)
                           .total.toPlain()));
-    QCOMPARE(s.ws().boxes().at(1).prompt, u"Do you want to print out a receipt?"_s);
-
-    QCOMPARE(s.rows(QStringLiteral("SELECT RentalID, VideoID, CustomerNumber, RentalDate, DueDate, Returned FROM "
-                                   "tblRentals WHERE RentalID = 42 ORDER BY VideoID"),
-                    QStringLiteral(" ")),
-             QStringLiteral("42|1001|1|2026-03-01|2026-03-03|0 42|1002|1|2026-03-01|2026-03-04|0 "
-                            "42|1003|1|2026-03-01|2026-03-05|0"));
-    QCOMPARE(s.value(QStringLiteral("SELECT SaleID||':'||DateOfSale||':'||CustomerID FROM tblReceipts "
-                                    "WHERE SaleID > 17"))
-                 .toString(),
-             u"18:2026-03-01:1"_s);
-    QCOMPARE(s.count(u"tblReceipts"_s), 2);
-    QCOMPARE(s.value(QStringLiteral("SELECT ReceiptID||':'||InventoryID||':'||QuantityPurchased FROM "
-                                    "tblSalesDetails"))
-                 .toString(),
-             u"18:7:2"_s);
-    QCOMPARE(s.value(u"SELECT ReceiptID||':'||VideoID FROM tblVideosSold"_s).toString(),
-             u"18:2001"_s);
+    QCOMPARE(s.rows(u"SELECT RentalID, VideoID, CustomerNumber, RentalDate, DueDate, Returned FROM tblRentals "
+                    "WHERE RentalID = 42 ORDER BY VideoID"_s, u" "_s),
+             u"42|1001|1|2026-03-01|2026-03-03|0 42|1002|1|2026-03-01|2026-03-04|0 42|1003|1|2026-03-01|2026-03-05|0"_s);
+    QCOMPARE(s.rows(u"SELECT SaleID, DateOfSale, CustomerID FROM tblReceipts WHERE SaleID > 17"_s),
+             u"18|2026-03-01|1"_s);
+    QCOMPARE(s.rows(u"SELECT ReceiptID, InventoryID, QuantityPurchased FROM tblSalesDetails"_s), u"18|7|2"_s);
+    QCOMPARE(s.rows(u"SELECT ReceiptID, VideoID FROM tblVideosSold"_s), u"18|2001"_s);
     QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 7"_s).toInt(), 3);
-    QCOMPARE(s.count(u"tblVideos"_s, u"InStore = 0 AND VideoID IN (1001, 1002, 1003, 2001)"_s),
-             4);
-    QCOMPARE(s.value(u"SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = 1"_s).toLongLong(), 0);
-
+    QCOMPARE(s.count(u"tblVideos"_s, u"InStore = 0 AND VideoID IN (1001, 1002, 1003, 2001)"_s), 4);
+    QCOMPARE(feesOwing(s, 1), Money());
     // Ready for the next customer.
     QCOMPARE(w.List3->count(), 0);
     QCOMPARE(w.txtMemID2->text(), QString());
-    QCOMPARE(w.SSTab1->currentIndex(), 0);
-    QCOMPARE(w.paymentType(), 0);
     QCOMPARE(s.ws().unusedAnswers(), 0);
 }
 
@@ -413,16 +317,14 @@ void tst_frmCheckout::receiptOnlyForSalesAndStockNeverBelowZero()
     QCOMPARE(s.ws().last().title, u"Taken by another counter"_s);
     QVERIFY2(s.ws().last().prompt.startsWith(u"Item 8 (Licorice) has only 0 left"_s), qPrintable(s.ws().last().prompt));
     QCOMPARE(snapshot(s), before);
-    QCOMPARE(w.List3->count(), 2);
+    QCOMPARE(w.List3->count(), 2); // the bill stays for the clerk to take the line off
 
-    // With one line taken off, the other goes through.
     w.SSTab1->setCurrentIndex(2);
     select(w.List2, 1);
     clickOn(*w.cmdRemoveSale);
     checkOutCash(s, w, u"20"_s);
     QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 0);
     QCOMPARE(s.value(u"SELECT CustomerID FROM tblReceipts"_s).toInt(), 0);
-    QCOMPARE(s.count(u"tblSalesDetails"_s), 1);
 }
 
 void tst_frmCheckout::cashRefusalsAndVerificationAnswers()
@@ -436,10 +338,9 @@ void tst_frmCheckout::cashRefusalsAndVerificationAnswers()
     w.SSTab1->setCurrentIndex(3);
     clickOn(*w.cmdCheckOut);
     QCOMPARE(s.ws().last().prompt, u"Must select a payment type!"_s);
-    QCOMPARE(s.ws().last().title, u"Payment error."_s);
 
+    // Total 4.59: too little, not a number, nothing, a fraction of a cent.
     payBy(w, w.optCash);
-    QCOMPARE(w.txtTotal1->text(), u"4.59"_s);
     for (const char *cash : {"4.58", "abc", "", "4.595"}) {
         typeInto(*w.txtCash, QString::fromLatin1(cash));
         clickOn(*w.cmdCheckOut);
@@ -447,28 +348,21 @@ void tst_frmCheckout::cashRefusalsAndVerificationAnswers()
     }
     QCOMPARE(s.ws().last().prompt, u"\"4.595\" has more than two decimals. Amounts are in dollars and cents, such as "
                                    "24.99."_s);
-    QCOMPARE(s.ws().boxes().at(1).prompt,
-             u"Must provide sufficient cash to cover this purchase or remove items."_s);
 
+    // No to the verification writes nothing and keeps the bill.
     typeInto(*w.txtCash, u"10"_s);
     s.ws().answer(Answer::No);
     clickOn(*w.cmdCheckOut);
-    QCOMPARE(w.txtChange->text(), u"5.41"_s);
     QCOMPARE(s.ws().last().prompt,
              QStringLiteral("Verify that the customer has provided $10.00\r\nin cash and been returned $5.41 in change."
                             "\r\n(No to change payment type, Cancel to kill this order.)"));
     QCOMPARE(s.ws().last().buttons, Buttons::YesNoCancel);
-    QCOMPARE(s.ws().last().icon, Icon::Question);
-    QCOMPARE(s.ws().last().title, u"Payment verification."_s);
-    QCOMPARE(snapshot(s), before);
     QCOMPARE(w.List3->count(), 1);
-    QCOMPARE(w.txtChange->text(), u"5.41"_s);
 
     // A card chosen after No needs its number.
     payBy(w, w.optDebit);
     clickOn(*w.cmdCheckOut);
     QCOMPARE(s.ws().last().prompt, u"Must provide a card number"_s);
-    QCOMPARE(s.ws().last().title, u"No card number"_s);
     QCOMPARE(snapshot(s), before);
 }
 
@@ -483,22 +377,28 @@ void tst_frmCheckout::cancelKeepsTheBillForTheNextVisit()
     typeInto(*w.txtCash, u"5"_s);
     s.ws().answer(Answer::Cancel);
     clickOn(*w.cmdCheckOut);
-    QVERIFY(menu.isVisible());
-    QVERIFY(!w.isVisible());
+    QCOMPARE(shownWindows(), QStringList{u"frmMain"_s});
     QCOMPARE(s.count(u"tblRentals"_s), 0);
 
     clickOn(*menu.cmdCheckout);
-    QVERIFY(w.isVisible());
-    QVERIFY(!menu.isVisible());
     QCOMPARE(w.List3->count(), 1);
     QCOMPARE(w.txtMemID2->text(), u"1"_s);
-    QCOMPARE(w.vidTotal, *Money::parse(u"2.99"));
 
     // The close box is the way back too, and keeps the bill as well.
     w.close();
     QVERIFY(menu.isVisible());
-    QVERIFY(!w.isVisible());
     QCOMPARE(w.List3->count(), 1);
+
+    // The customer walks away from Print a Receipt: nothing is written, nothing printed.
+    clickOn(*menu.cmdCheckout);
+    payBy(w, w.optCash);
+    typeInto(*w.txtCash, u"5"_s);
+    s.ws().answer(Answer::No);
+    clickOn(*w.cmdPrintRec);
+    QCOMPARE(s.ws().last().prompt, u"Does the customer want to check out now? (No cancels transaction.)"_s);
+    QCOMPARE(s.ws().printed().size(), 0);
+    QCOMPARE(w.List3->count(), 0);
+    QCOMPARE(s.count(u"tblRentals"_s), 0);
 }
 
 void tst_frmCheckout::failureMidCheckoutWritesNothing()
@@ -518,10 +418,8 @@ void tst_frmCheckout::failureMidCheckoutWritesNothing()
     QCOMPARE(s.ws().last().title, u"Store database error"_s);
     QVERIFY2(s.ws().last().prompt.startsWith(u"The store database could not write the tape sold."_s),
              qPrintable(s.ws().last().prompt));
-    QVERIFY(s.ws().last().prompt.contains(u"disk failure"_s));
     QCOMPARE(snapshot(s), before);
     QCOMPARE(listLines(w.List3), bill);
-    QVERIFY(w.isVisible());
 
     // A date that is not one, or one past the years kept, is refused
     // before the customer is asked to pay.
@@ -531,7 +429,6 @@ void tst_frmCheckout::failureMidCheckoutWritesNothing()
         clickOn(*w.cmdCheckOut);
         QCOMPARE(s.ws().boxes().size(), boxes + 1);
         QCOMPARE(s.ws().last().title, u"Invalid date"_s);
-        QVERIFY(s.ws().last().prompt.startsWith(date) || s.ws().last().prompt.startsWith(u'"' + date));
     }
     QCOMPARE(snapshot(s), before);
 
@@ -541,68 +438,6 @@ void tst_frmCheckout::failureMidCheckoutWritesNothing()
     checkOutCash(s, w, u"100"_s);
     QCOMPARE(s.count(u"tblVideosSold"_s), 1);
     QCOMPARE(s.count(u"tblRentals"_s), 1);
-}
-
-void tst_frmCheckout::receiptPrintingAndAbandoning()
-{
-    TestStore s;
-    frmCheckout &w = open(s);
-    lookUp(w, w.txtMemberID, u"1"_s);
-    rent(w, u"1002"_s);
-    payBy(w, w.optCash);
-    typeInto(*w.txtCash, u"5"_s);
-
-    // The customer walks away: nothing is written, nothing printed.
-    s.ws().answer(Answer::No);
-    clickOn(*w.cmdPrintRec);
-    QCOMPARE(s.ws().boxes().at(0).prompt,
-             u"Does the customer want to check out now? (No cancels transaction.)"_s);
-    QCOMPARE(s.ws().printed().size(), 0);
-    QCOMPARE(w.List3->count(), 0);
-    QCOMPARE(s.count(u"tblRentals"_s), 0);
-
-    // No printer: the receipt is kept as a file, and the checkout still completes.
-    s.ws().clear();
-    s.ws().setPrinterAvailable(false);
-    lookUp(w, w.txtMemberID, u"1"_s);
-    rent(w, u"1002"_s);
-    payBy(w, w.optCash);
-    typeInto(*w.txtCash, u"5"_s);
-    s.ws().answer(Answer::Yes); // check out now
-    s.ws().answer(Answer::Yes); // verified: the receipt follows unasked
-    clickOn(*w.cmdPrintRec);
-    QVERIFY(s.ws().last().prompt.startsWith(u"No printer is available, so the receipt was saved as a PDF"_s));
-    QCOMPARE(s.ws().printed().size(), 0);
-    QCOMPARE(s.count(u"tblRentals"_s), 1);
-    QCOMPARE(w.List3->count(), 0);
-}
-
-void tst_frmCheckout::twoCountersCannotTakeOneTape()
-{
-    TestStore s;
-    frmCheckout &first = open(s);
-    // A second counter on the same store file.
-    WindowRegistry otherCounter(s.path(), s.ws());
-    otherCounter.setToday([] { return Today; });
-    frmCheckout &second = otherCounter.checkout();
-    second.show();
-    for (frmCheckout *w : {&first, &second}) {
-        lookUp(*w, w->txtMemberID, w == &first ? u"1"_s : u"2"_s);
-        rent(*w, u"1001"_s);
-        rent(*w, u"1002"_s);
-    }
-    checkOutCash(s, first, u"20"_s);
-    const QStringList after = snapshot(s);
-
-    cashRefused(s, second, u"20"_s);
-    QCOMPARE(s.ws().last().title, u"Taken by another counter"_s);
-    QVERIFY2(s.ws().last().prompt.startsWith(u"Tape 1001 (The Long Goodbye Express Returns) is no longer in the "
-                                             "store: another counter has rented or sold it"_s),
-             qPrintable(s.ws().last().prompt));
-    QCOMPARE(snapshot(s), after);
-    QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1001 AND Returned = 0"_s), 1);
-    QCOMPARE(second.List3->count(), 2); // the bill stays for the clerk to take the line off
-    QCOMPARE(s.ws().unusedAnswers(), 0);
 }
 
 void tst_frmCheckout::feesPaidElsewhereMeanwhileAreNotChargedTwice()
@@ -674,17 +509,14 @@ void tst_frmCheckout::cashCardBillAndLimits()
     clickOn(*w.cmdCheckOut);
     QCOMPARE(s.ws().last().prompt, u"Must provide a card number"_s);
 
-    // The last day of the last year kept: its due date is written and reads back.
+    // The last day of the last year kept: its due date is written, and the
+    // tape comes back, two days late, on a date past the years a clerk types.
     typeInto(*w.txtDate, u"9998-12-31"_s);
     checkOutCash(s, w, u"20"_s);
-    const QString due = s.value(u"SELECT DueDate FROM tblRentals"_s).toString();
-    QCOMPARE(due, u"9999-01-03"_s);
-    // ... and the tape comes back, two days late, on a date past the years a clerk types.
-    ReturnsStore returns(s.path());
-    const ReturnOutcome back = returns.returnTapes({1002}, QDate(9999, 1, 5));
+    QCOMPARE(s.value(u"SELECT DueDate FROM tblRentals"_s).toString(), u"9999-01-03"_s);
+    const ReturnOutcome back = ReturnsStore(s.path()).returnTapes({1002}, QDate(9999, 1, 5));
     QCOMPARE(back.status, ReturnOutcome::Done);
     QCOMPARE(back.charges, QList<Money>{*Money::parse(u"3.98")});
-    QCOMPARE(s.ws().unusedAnswers(), 0);
 }
 
 void tst_frmCheckout::pricesFromTomorrowLeaveTodaysBill()
@@ -701,18 +533,14 @@ void tst_frmCheckout::pricesFromTomorrowLeaveTodaysBill()
     gst.rate = 50000;
     PriceStore prices(s.path());
     QVERIFY(prices.record({fee, gst}, Today));
-    auto payment = [&] {
-        w.SSTab1->setCurrentIndex(3);
-        return QStringList{w.Label29->text(), w.txtSubTotal->text(), w.txtGST->text(), w.txtTotal1->text()};
-    };
     lookUp(w, w.txtMemberID, u"1"_s);
     rent(w, u"1001"_s);
-    QCOMPARE(payment(), QStringList({"GST @ 7%", "3.99", "0.28", "4.59"}));
     checkOutCash(s, w, u"10"_s);
     typeInto(*w.txtDate, StoreDate::toText(tomorrow));
     lookUp(w, w.txtMemberID, u"1"_s);
     rent(w, u"1008"_s);
-    QCOMPARE(payment(), QStringList({"GST @ 5%", "4.49", "0.22", "5.07"}));
+    w.SSTab1->setCurrentIndex(3);
+    QCOMPARE(QStringList({w.Label29->text(), w.txtTotal1->text()}), QStringList({"GST @ 5%", "5.07"}));
     checkOutCash(s, w, u"10"_s);
     QCOMPARE(s.rows(u"SELECT RentalDate, DueDate, RentalFee, GSTRate, GST FROM tblRentals ORDER BY RentalID"_s),
              u"2026-03-01|2026-03-03|39900|70000|2800,2026-03-02|2026-03-03|44900|50000|2200"_s);
@@ -729,7 +557,6 @@ void tst_frmCheckout::pricesFromTomorrowLeaveTodaysBill()
     QVERIFY2(s.ws().last().prompt.contains(u"The price of tape 1002 (Short) is now $3.49"_s),
              qPrintable(s.ws().last().prompt));
     QCOMPARE(snapshot(s), before);
-    QCOMPARE(w.List3->count(), 1);
 }
 
 void tst_frmCheckout::itemPricedInTenthsOfACent()
@@ -743,7 +570,6 @@ void tst_frmCheckout::itemPricedInTenthsOfACent()
     w.SSTab1->setCurrentIndex(3);
     QCOMPARE(QStringList({w.txtSubTotal->text(), w.txtGST->text(), w.txtPST->text(), w.txtTotal1->text()}),
              QStringList({"1.00", "0.07", "0.08", "1.15"}));
-    QVERIFY(s.ws().boxes().isEmpty());
     checkOutCash(s, w, u"2"_s);
     QCOMPARE(s.rows(u"SELECT Price, Amount, GST, PST FROM tblSalesDetails"_s), u"3333|10000|700|800"_s);
 }
@@ -758,18 +584,15 @@ void tst_frmCheckout::screenshots()
     chooseMember(s, 2, [&](frmChooseMember &c) { keepScreenshot(c, u"chooser.png"_s); });
     lookUp(w, w.txtHPhoneNum, u"555-2222"_s);
     lookUp(w, w.txtMemberID, u"1"_s);
-    rent(w, u"1001"_s);
-    rent(w, u"1005"_s);
-    rent(w, u"1001"_s);
-    rent(w, u"1003"_s);
-    w.SSTab1->setCurrentIndex(2);
+    for (const char *tape : {"1001", "1005", "1003"})
+        rent(w, QString::fromLatin1(tape));
     buy(w, u"7"_s, u"3"_s);
+    payBy(w, w.OptVisa);
     for (int page = 0; page < 4; ++page) {
         w.SSTab1->setCurrentIndex(page);
-        if (page == 3)
-            clickOn(*w.OptVisa);
         keepScreenshot(w, u"checkout-%1.png"_s.arg(page + 1));
     }
+    QCOMPARE(w.List3->count(), 3);
 }
 
 QTEST_MAIN(tst_frmCheckout)
