@@ -1,9 +1,6 @@
 #include "counter/BillLine.h"
 #include "counter/BillView.h"
 
-#include <QApplication>
-#include <QFontDatabase>
-
 #include <QTest>
 
 using BillLine::Kind;
@@ -38,9 +35,6 @@ void tst_BillLine::linesReadBackAsWritten_data()
     QTest::newRow("buy, several digits each")
         << BillLine::buy(123, 45, QStringLiteral("Jumbo Popcorn Tub"), *Money::parse(u"112.5")) << int(Kind::Buy)
         << 123 << 45 << "112.5";
-    QTest::newRow("buy, item name with a tab-free number")
-        << BillLine::buy(7, 1, QStringLiteral("Head cleaner 2"), *Money::parse(u"12")) << int(Kind::Buy) << 7 << 1
-        << "12";
     QTest::newRow("buy video") << BillLine::buyVideo(QStringLiteral("88"), QStringLiteral("Night Shift"),
                                                      *Money::parse(u"24.99"))
                                << int(Kind::BuyVideo) << 88 << 0 << "24.99";
@@ -59,11 +53,10 @@ void tst_BillLine::linesReadBackAsWritten()
     QCOMPARE(int(parsed->kind), kind);
     QCOMPARE(parsed->id, id);
     QCOMPARE(parsed->quantity, quantity);
-    QCOMPARE(BillLine::amount(line), Money::parse(amount));
     // The checkout takes exactly the fee line's amount off the member, and
     // keeps each line's amount as charged.
     QCOMPARE(parsed->amount, *Money::parse(amount));
-    QCOMPARE(line.count(u'\t'), 1);
+    QCOMPARE(BillLine::amount(line), Money::parse(amount));
 }
 
 void tst_BillLine::foreignLinesArePassedOver_data()
@@ -74,7 +67,6 @@ void tst_BillLine::foreignLinesArePassedOver_data()
     QTest::newRow("rent without a number") << QStringLiteral("Rent abc  Title\t2.99");
     QTest::newRow("buy without a quantity") << QStringLiteral("Buy 7  Popcorn\t2.5");
     QTest::newRow("fee line without an amount") << QStringLiteral("Pay  overdue fees \tabc");
-    QTest::newRow("lower case") << QStringLiteral("rent 12  Title\t2.99");
 }
 
 void tst_BillLine::foreignLinesArePassedOver()
@@ -121,18 +113,6 @@ void tst_BillLine::columnsOfEachLine()
     };
     for (const auto &row : rows)
         QCOMPARE(BillView::cells(row.line), row.cells);
-
-    // The columns fill the list's width, the amount's ending at its right edge,
-    // and the largest amount fits its column.
-    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    for (int width : {200, 600}) {
-        const BillView::Geometry g = BillView::geometry(metrics, width);
-        for (int c = 1; c < 5; ++c)
-            QCOMPARE(g.left[c], g.left[c - 1] + g.width[c - 1]);
-        QVERIFY(g.width[4] > metrics.horizontalAdvance(QStringLiteral("100000000.00")));
-        if (width == 600)
-            QCOMPARE(g.left[4] + g.width[4], width);
-    }
 }
 
 QTEST_MAIN(tst_BillLine)
