@@ -472,11 +472,8 @@ void tst_frmCheckout::cashCardBillAndLimits()
     QCOMPARE(s.ws().last().title, u"Bill too large"_s);
     QCOMPARE(w.List2->count(), 0);
 
-    // Cash past the limit is told as such; "$20" is echoed once.
+    // "$20" is echoed once.
     payBy(w, w.optCash);
-    typeInto(*w.txtCash, u"1844674407371056"_s);
-    clickOn(*w.cmdCheckOut);
-    QVERIFY2(s.ws().last().prompt.contains(u"more than $100,000,000.00"_s), qPrintable(s.ws().last().prompt));
     typeInto(*w.txtCash, u"$20"_s);
     s.ws().answer(Answer::No);
     clickOn(*w.cmdCheckOut);
