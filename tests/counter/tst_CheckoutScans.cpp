@@ -166,32 +166,6 @@ private slots:
         QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 7"_s).toInt(), 3);
     }
 
-    void quantityIsForOneLine()
-    {
-        TestStore s;
-        frmCheckout &w = open(s);
-        s.addItem(6, u"Chips"_s, u"1.00"_s, 50);
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.SSTab1->setCurrentIndex(2);
-        w.txtInvID->setFocus();
-        // Item, Tab, quantity, Enter; then the next scan.
-        QTest::keyClick(w.txtInvID, Qt::Key_5);
-        QTest::keyClick(w.txtInvID, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w.txtQuan);
-        QTest::keyClicks(w.txtQuan, u"2"_s);
-        QTest::keyClick(w.txtQuan, Qt::Key_Return);
-        // Item 5 is not on file: a refusal keeps the quantity for the corrected number.
-        QCOMPARE(w.txtQuan->text(), u"2"_s);
-        w.txtInvID->setText(u"6"_s);
-        QTest::keyClick(w.txtQuan, Qt::Key_Return);
-        QCOMPARE(w.txtQuan->text(), u"1"_s);
-        QCOMPARE(QApplication::focusWidget(), w.txtInvID);
-        QCOMPARE(w.txtInvID->selectedText(), u"6"_s);
-        QCOMPARE(scanKeys(u"7\n"_s), 0);
-        QCOMPARE(listLines(w.List2), QStringList({u"Buy 6 2  Chips\t2.00"_s, u"Buy 7 1  Popcorn\t2.50"_s}));
-    }
-
     void noticesClearForTheNextCustomer()
     {
         TestStore s;
@@ -210,10 +184,11 @@ private slots:
         QCOMPARE(w.lstOutcome->count(), 0);
     }
 
-    void enterChecksOutAndEscReturns()
+    void keyboardFromScanToCheckoutAndEsc()
     {
         TestStore s;
         frmCheckout &w = open(s);
+        s.addItem(6, u"Chips"_s, u"1.00"_s, 50);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         lookUp(w, w.txtMemberID, u"1"_s);
@@ -227,6 +202,25 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.txtVidID);
         QCOMPARE(w.txtVidID->selectedText(), u"1002"_s);
 
+        w.SSTab1->setCurrentIndex(2);
+        w.txtInvID->setFocus();
+        // Item, Tab, quantity, Enter; then the next scan.
+        QTest::keyClick(w.txtInvID, Qt::Key_5);
+        QTest::keyClick(w.txtInvID, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.txtQuan);
+        QTest::keyClicks(w.txtQuan, u"2"_s);
+        QTest::keyClick(w.txtQuan, Qt::Key_Return);
+        // Item 5 is not on file: a refusal keeps the quantity for the corrected number.
+        QCOMPARE(w.txtQuan->text(), u"2"_s);
+        w.txtInvID->setText(u"6"_s);
+        QTest::keyClick(w.txtQuan, Qt::Key_Return);
+        // The quantity is for that line only.
+        QCOMPARE(w.txtQuan->text(), u"1"_s);
+        QCOMPARE(QApplication::focusWidget(), w.txtInvID);
+        QCOMPARE(w.txtInvID->selectedText(), u"6"_s);
+        QCOMPARE(scanKeys(u"7\n"_s), 0);
+        QCOMPARE(listLines(w.List2), QStringList({u"Buy 6 2  Chips\t2.00"_s, u"Buy 7 1  Popcorn\t2.50"_s}));
+
         w.SSTab1->setCurrentIndex(3);
         // Choosing Cash by the keyboard puts the focus in Cash.
         clickOn(*w.optDebit);
@@ -234,7 +228,7 @@ private slots:
         QTest::keyClick(w.optDebit, Qt::Key_Right);
         QVERIFY(w.optCash->isChecked());
         QTRY_COMPARE(QApplication::focusWidget(), w.txtCash);
-        QTest::keyClicks(w.txtCash, u"5"_s);
+        QTest::keyClicks(w.txtCash, u"20"_s);
         s.ws().answer(Answer::Yes);
         s.ws().answer(Answer::No);
         QTest::keyClick(w.txtCash, Qt::Key_Return);
