@@ -1,24 +1,13 @@
-#include "TestSupport.h"
+#include "CheckoutFixture.h"
 
 #include "app/frmMain.h"
-#include "counter/frmCheckout.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 #include "returns/ReturnsStore.h"
-#include "ui/FlexGrid.h"
 #include "ui/MemberChooser.h"
-#include "ui/WindowSystem.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
-
-using namespace Qt::StringLiterals;
-
-#include "CheckoutFixture.h"
 
 class tst_frmCheckout : public QObject
 {
