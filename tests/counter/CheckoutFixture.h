@@ -55,12 +55,6 @@ inline frmCheckout &open(TestStore &s)
     return w;
 }
 
-inline void select(QListWidget *list, int row)
-{
-    list->setCurrentRow(row);
-    QVERIFY(list->item(row)->isSelected());
-}
-
 // Pays in cash and answers the verification Yes, then the receipt question
 // No unless the checkout is to be refused (and so asks none).
 inline void checkOutCash(TestStore &s, frmCheckout &w, const QString &cash, bool refused = false)

@@ -119,11 +119,11 @@ private slots:
         const QString last = rentLine("1001", "The Long Goodbye Exp", "3.99");
 
         w.SSTab1->setCurrentIndex(1);
-        select(w.List1, 1);
+        w.List1->setCurrentRow(1);
         clickOn(*w.cmdRemove);
         // A sale equal to another takes the first such line of the bill only.
         w.SSTab1->setCurrentIndex(2);
-        select(w.List2, 1);
+        w.List2->setCurrentRow(1);
         clickOn(*w.cmdRemoveSale);
         QCOMPARE(listLines(w.List3), QStringList({kept, last, popcorn}));
         QCOMPARE(w.txtTotal->text(), u"$6.98"_s);
@@ -244,7 +244,7 @@ private slots:
         QCOMPARE(w.List3->count(), 2); // the bill stays for the clerk to take the line off
 
         w.SSTab1->setCurrentIndex(2);
-        select(w.List2, 1);
+        w.List2->setCurrentRow(1);
         clickOn(*w.cmdRemoveSale);
         checkOutCash(s, w, u"20"_s);
         QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 0);
