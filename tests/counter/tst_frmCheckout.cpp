@@ -74,34 +74,23 @@ private slots:
         QCOMPARE(w.List1->count(), 1);
     }
 
-    void rentalLineAndFeeByPriceClass_data()
+    void rentalLineFeeAndGenreByPriceClass()
     {
-        QTest::addColumn<QString>("videoId");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("total");
-        QTest::addColumn<QString>("genre");
-        QTest::newRow("class 1, long title cut")
-            << "1001" << rentLine("1001", "The Long Goodbye Exp", "3.99") << "$3.99"
-            << "Action";
-        QTest::newRow("class 2, short title padded")
-            << "1002" << rentLine("1002", "Short               ", "2.99") << "$2.99" << "Comedy";
-        QTest::newRow("class 3") << "1003" << rentLine("1003", "Bargain Bin Classic ", "1.99") << "$1.99"
-                                 << "Horror & Thriller";
-    }
-
-    void rentalLineAndFeeByPriceClass()
-    {
-        QFETCH(QString, videoId);
-        QFETCH(QString, line);
-        QFETCH(QString, total);
-        QFETCH(QString, genre);
         TestStore s;
         frmCheckout &w = open(s);
         lookUp(w, w.txtMemberID, u"1"_s);
-        rent(w, videoId);
-        QCOMPARE(listLines(w.List3), QStringList{line});
-        QCOMPARE(w.txtTotal->text(), total);
-        QCOMPARE(w.txtType->text(), genre);
+        // The title cut or padded to 20, the fee by the class, the total growing.
+        const struct { const char *tape, *title, *fee, *total, *genre; } rows[] = {
+            {"1001", "The Long Goodbye Exp", "3.99", "$3.99", "Action"},
+            {"1002", "Short               ", "2.99", "$6.98", "Comedy"},
+            {"1003", "Bargain Bin Classic ", "1.99", "$8.97", "Horror & Thriller"},
+        };
+        for (const auto &r : rows) {
+            rent(w, QString::fromLatin1(r.tape));
+            QCOMPARE(listLines(w.List3).last(), rentLine(r.tape, r.title, r.fee));
+            QCOMPARE(w.txtTotal->text(), QString::fromLatin1(r.total));
+            QCOMPARE(w.txtType->text(), QString::fromLatin1(r.genre));
+        }
     }
 
     void removeAndClearAllKeepOtherBillLines()
