@@ -6,13 +6,11 @@
 #include "TestSupport.h"
 
 #include "counter/frmCheckout.h"
-#include "ui/WindowSystem.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 

@@ -5,7 +5,6 @@
 #include "data/Ledger.h"
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
-#include "ui/WindowSystem.h"
 
 #include <QDir>
 #include <QFile>
