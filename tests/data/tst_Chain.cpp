@@ -134,7 +134,8 @@ private slots:
                                   "(1, '2026-03-10', '2026-03-10T09:00:00', 'x', 'fee', 30000)"_s;
         const QString gateRow = u"INTO tblGateLog (TryNumber, TriedAt, Destination, Outcome, Workstation) VALUES "
                                 "(1, '2026-03-10 09:00:00', 1, 'granted', 'x')"_s;
-        // A ledger entry's update and delete are refused in the ledger's own tests.
+        QTest::newRow("ledger: update") << u"tblLedger"_s << u"UPDATE tblLedger SET Amount = 0 WHERE Seq = 2"_s;
+        QTest::newRow("ledger: delete") << u"tblLedger"_s << u"DELETE FROM tblLedger"_s;
         QTest::newRow("ledger: replace")
             << u"tblLedger"_s
             << (onServer() ? u"INSERT %1 ON CONFLICT (Seq) DO UPDATE SET Amount = 3"_s.arg(ledgerRow)
