@@ -3,7 +3,6 @@
 #include "app/DailyBackup.h"
 #include "counter/CheckoutStore.h"
 #include "data/Backup.h"
-#include "data/Database.h"
 #include "data/StoreFile.h"
 #include "data/StoreLocation.h"
 #include "data/StoreLock.h"
@@ -212,14 +211,8 @@ private slots:
         QTemporaryDir storeDir, dir;
         const QString path = storeDir.filePath(u"video.db"_s);
         QVERIFY(StoreFile::prepare(path).ok);
-        auto addMember = [&](int number) {
-            Database db(path);
-            QVERIFY(db.run(u"add"_s, u"INSERT INTO tblMembers (CustomerNumber) VALUES (?)"_s, {number}));
-        };
-        addMember(1);
         const QString good = dir.filePath(u"good.db"_s);
         QVERIFY(Backup::copy(path, good).ok);
-        addMember(2); // made after the backup
 
         // A damaged copy: the page of the member table overwritten.
         const QString damaged = dir.filePath(u"damaged.db"_s);
@@ -254,24 +247,13 @@ private slots:
             QCOMPARE(entries(storeDir.path()), QStringList{u"video.db"_s});
         }
 
-        // Refused while a running program has the store open.
-        {
-            StoreLock running;
-            QVERIFY(running.tryLock(path, StoreLock::Mode::Shared));
-            const Backup::Outcome out = Backup::restore(path, good, now);
-            QVERIFY2(!out.ok && out.message.contains(u"open in a running Video Store program"_s),
-                     qPrintable(out.message));
-            QVERIFY(bytes(path) == before);
-        }
-
-        // A good copy goes in; the store it replaces is kept whole beside it.
+        // Refused while a running program has the store open; a good copy
+        // going in is told in the command line's tests.
+        StoreLock running;
+        QVERIFY(running.tryLock(path, StoreLock::Mode::Shared));
         const Backup::Outcome out = Backup::restore(path, good, now);
-        QVERIFY2(out.ok, qPrintable(out.message));
-        QCOMPARE(entries(storeDir.path()), (QStringList{u"video.db"_s, u"video.db.replaced-20260301-093005"_s}));
-        QVERIFY(bytes(path + u".replaced-20260301-093005"_s) == before);
-        // The program opens the restored store with its rows.
-        QVERIFY(StoreFile::prepare(path).ok);
-        QCOMPARE(valueIn(path, u"SELECT group_concat(CustomerNumber) FROM tblMembers"_s).toString(), u"0,1"_s);
+        QVERIFY2(!out.ok && out.message.contains(u"open in a running Video Store program"_s), qPrintable(out.message));
+        QVERIFY(bytes(path) == before);
     }
 };
 
