@@ -8,11 +8,9 @@
 #include "data/StoreLock.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <atomic>

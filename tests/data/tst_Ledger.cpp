@@ -1,12 +1,10 @@
 #include "TestSupport.h"
 
-#include "data/Database.h"
 
 #include "SampleStore.h"
 #include "counter/CheckoutStore.h"
 #include "counter/frmCheckout.h"
 #include "data/Ledger.h"
-#include "data/Schema.h"
 #include "data/StoreFile.h"
 #include "data/StoreIntegrity.h"
 #include "reports/ReportStore.h"
@@ -17,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>

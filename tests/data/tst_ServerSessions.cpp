@@ -17,17 +17,13 @@
 #include "app/frmSecur.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QTabWidget>
 #include <QThread>
 
 #include <atomic>

@@ -8,10 +8,8 @@
 #include "data/GateStore.h"
 #include "data/Ledger.h"
 #include "data/StoreIntegrity.h"
-#include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreCopy.h"
-#include "data/StoreFile.h"
 #include "data/StoreLocation.h"
 #include "returns/ReturnsStore.h"
 #include "stock/CatalogueStore.h"
@@ -20,9 +18,7 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QProcess>
-#include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 #include <latch>
 #include <numeric>
