@@ -3,9 +3,6 @@
 #include "data/OutputFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QIODevice>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
