@@ -16,9 +16,6 @@
 #include "returns/frmReturn.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -48,7 +44,7 @@ struct Script
 {
     QMap<int, std::pair<int, Money>> byMethod; // payment type: checkouts, totals
     Money subtotal, gst, pst, total, tendered, change, feesCharged, feesPaidHere, feesPaidWithCheckout;
-    int checkouts = 0, feesChargedCount = 0, feePayments = 0, checkoutsWithFees = 0, cashCheckouts = 0;
+    int checkouts = 0, checkoutsWithFees = 0, cashCheckouts = 0;
 };
 
 // One real run of the program's windows on the demo store, with scripted
@@ -158,22 +154,18 @@ private slots:
         TestStore s;
         s.windows().setToday([] { return QDate(2026, 3, 10); });
         frmMain &menu = s.windows().main();
-        auto throughTheGate = [&](QAction *item, int destination, const QString &caption) {
+        auto throughTheGate = [&](QAction *item, int destination, const char *window) {
             menu.show();
             item->trigger();
             frmSecur &gate = s.windows().secur();
-            QCOMPARE(shownWindows(), QStringList{u"frmSecur"_s});
             QCOMPARE(gate.destination, destination);
-            QCOMPARE(gate.lblDest->text(), caption);
             typeInto(*gate.txtCode, u"Popcorn-1987"_s);
             clickOn(*gate.cmdSubmit);
+            QCOMPARE(shownWindows(), QStringList{QString::fromLatin1(window)});
         };
-        throughTheGate(menu.mnuCashUp, 13, u"Cash Up form"_s);
-        QCOMPARE(shownWindows(), QStringList{u"frmCashUp"_s});
+        throughTheGate(menu.mnuCashUp, 13, "frmCashUp");
         clickOn(*s.windows().cashUp().cmdReturn);
-        throughTheGate(menu.mnuDayEnd, 12, u"Day End report"_s);
-        QCOMPARE(shownWindows(), QStringList{u"frmDayEnd"_s});
-        // The dialog's own steps.
+        throughTheGate(menu.mnuDayEnd, 12, "frmDayEnd");
         frmDayEnd &dialog = s.windows().dayEnd();
         QCOMPARE(dialog.txtDate->text(), u"2026-03-10"_s);
         typeInto(*dialog.txtDate, u"2026-02-30"_s);
@@ -184,11 +176,8 @@ private slots:
         clickOn(*dialog.Command1);
         ReportPreview &preview = s.windows().reportPreview(ReportId::DayEnd);
         QVERIFY(preview.isVisible());
-        QCOMPARE(preview.windowTitle(), u"Day End"_s);
         QCOMPARE(preview.document()->store().rows(0, 1)->first().first().toString(), u"2026-03-09"_s);
         keepScreenshot(dialog, u"frmDayEnd.png"_s);
-        clickOn(*dialog.cmdReturn);
-        QVERIFY(s.windows().main().isVisible());
     }
 
     void cashUpShowsTheDifferenceAtOnceAndKeepsEveryCount()
@@ -200,24 +189,19 @@ private slots:
         s.addMovie(10, u"Class One"_s, 1, 1);
         s.addTape(1001, 10);
         s.exec(u"UPDATE tblMembers SET FeesOwing = 50000 WHERE CustomerNumber = 1"_s);
-        CheckoutStore counter(s.path());
         // A 3.99 rental on a bill that came to 24.96 with what else it held.
         CheckoutPlan plan{1, day, {{BillLine::Kind::Rent, 1001, 0, m(u"3.99"_s)}},
                           CheckoutMoney::forSubtotal(m(u"24.96"_s), Pricing::starting().taxes)};
         plan.money.payCash(m(u"50"_s)); // 28.71, change 21.29
-        QVERIFY(counter.recordCheckout(plan));
+        QVERIFY(CheckoutStore(s.path()).recordCheckout(plan));
         QVERIFY(ReturnsStore(s.path()).payFees(1, m(u"2"_s), day, 6));
 
         frmCashUp &w = s.windows().cashUp();
         w.show();
-        QCOMPARE(w.txtDate->text(), u"2026-03-10"_s);
-        QCOMPARE(w.cmbCounter->currentText(), Ledger::counterName());
-        QCOMPARE(w.txtTaken->text(), u"$50.00"_s);
-        QCOMPARE(w.txtChange->text(), u"$21.29"_s);
-        QCOMPARE(w.txtFees->text(), u"$2.00"_s);
+        QCOMPARE(QStringList({w.txtTaken->text(), w.txtChange->text(), w.txtFees->text()}),
+                 QStringList({"$50.00", "$21.29", "$2.00"}));
         typeInto(*w.txtFloat, u"100"_s);
         QCOMPARE(w.txtExpected->text(), u"$130.71"_s);
-        QCOMPARE(w.lblDifference->text(), QString());
         // Shown while typing, before anything is pressed.
         typeInto(*w.txtCounted, u"129.21"_s);
         QCOMPARE(w.txtDifference->text(), u"-$1.50"_s);
@@ -232,27 +216,22 @@ private slots:
         QCOMPARE(s.count(u"tblLedger"_s, u"Kind = 'cashup'"_s), 0);
         s.ws().answer(Answer::Yes);
         clickOn(*w.cmdRecord);
-        QCOMPARE(s.ws().last().prompt, u"The count has been recorded."_s);
-        QCOMPARE(listLines(w.lstCounts).size(), 1);
-        QVERIFY2(listLines(w.lstCounts).first().contains(u"counted $129.21  should be $130.71  short by $1.50"_s),
-                 qPrintable(listLines(w.lstCounts).first()));
+        QVERIFY2(listLines(w.lstCounts).value(0).contains(u"counted $129.21  should be $130.71  short by $1.50"_s),
+                 qPrintable(listLines(w.lstCounts).value(0)));
 
         // A second count, by denomination, stands beside the first.
         clickOn(*w.chkDenominations);
         QVERIFY(w.txtCounted->isReadOnly());
-        const QStringList pieces = {u"1"_s, {}, u"1"_s, u"1"_s, {}, {}, {}, u"3"_s};
+        const QStringList pieces = {u"1"_s, u"two"_s, u"1"_s, u"1"_s, {}, {}, {}, u"3"_s};
         for (int i = 0; i < pieces.size(); ++i)
             typeInto(*w.txtDenomination[i], pieces[i]);
-        QCOMPARE(w.txtCounted->text(), u"130.75"_s);
-        QCOMPARE(w.lblDifference->text(), u"Over by $0.04"_s);
-        typeInto(*w.txtDenomination[1], u"two"_s);
-        QCOMPARE(w.txtDifference->text(), QString());
         clickOn(*w.cmdRecord);
         QCOMPARE(s.ws().last().title, u"Invalid number"_s);
         typeInto(*w.txtDenomination[1], QString());
+        QCOMPARE(w.txtCounted->text(), u"130.75"_s);
+        QCOMPARE(w.lblDifference->text(), u"Over by $0.04"_s);
         s.ws().answer(Answer::Yes);
         clickOn(*w.cmdRecord);
-        QCOMPARE(listLines(w.lstCounts).size(), 2);
         keepScreenshot(w, u"frmCashUp-counts.png"_s);
         // A third, to the cent, is neither short nor over.
         clickOn(*w.chkDenominations);
@@ -260,17 +239,10 @@ private slots:
         s.ws().answer(Answer::Yes);
         clickOn(*w.cmdRecord);
         QCOMPARE(listLines(w.lstCounts).size(), 3);
-
-        QList<QVariant> recorded;
-        for (const char *column : {"Amount", "OpeningFloat", "Expected"})
-            for (int seq : {3, 4})
-                recorded << s.value(u"SELECT %1 FROM tblLedger WHERE Seq = ? AND Kind = 'cashup'"_s
-                                        .arg(QLatin1String(column)),
-                                    {seq});
-        QCOMPARE(recorded, (QList<QVariant>{1292100, 1307500, 1000000, 1000000, 1307100, 1307100}));
-        QVERIFY(s.value(u"SELECT Note FROM tblLedger WHERE Seq = 3"_s).isNull());
-        QCOMPARE(s.value(u"SELECT Note FROM tblLedger WHERE Seq = 4"_s).toString(), u"100x1 20x1 10x1 0.25x3"_s);
-        // The Day End shows both counts and their differences.
+        QCOMPARE(s.rows(u"SELECT Amount, OpeningFloat, Expected, Note FROM tblLedger WHERE Kind = 'cashup' "
+                        "ORDER BY Seq"_s),
+                 u"1292100|1000000|1307100|,1307500|1000000|1307100|100x1 20x1 10x1 0.25x3,1307100|1000000|1307100|"_s);
+        // The Day End shows the counts and their differences.
         ReportStore report(s.path(), ReportCommands::dayEnd(), {u"2026-03-10"_s});
         QVERIFY(report.open());
         QStringList counts;
@@ -280,8 +252,8 @@ private slots:
         QCOMPARE(counts, QStringList({u"Short -1.5"_s, u"Over 0.04"_s, u"Even 0"_s}));
     }
 
-    // The demo's history is in its ledger, and a period reaching back past
-    // the ledger's first day says so in every form of the report.
+    // A period reaching back past the ledger's first day (the demo's history
+    // starts it) says so ahead of the figures; one from that day does not.
     void ledgerReportsSayWhereTheLedgerStarts()
     {
         DemoDay demo;
@@ -294,38 +266,21 @@ private slots:
                              "tblSalesDetails UNION ALL SELECT GST FROM tblVideosSold)"_s;
         const Money keptGst = Money::fromUnits(demo.column(kept).value(0).toLongLong());
         QVERIFY(keptGst > Money());
-
         const QString note = u"The payments ledger starts on %1; business before that day is not in this report."_s
                                  .arg(StoreDate::toText(first));
-        struct Case { QString report; QDate from, to; bool told; };
-        const Case cases[] = {
-            {u"taxes"_s, first.addDays(-7), QDate::currentDate(), true},
-            {u"taxes"_s, first, QDate::currentDate(), false},
-            {u"day-end"_s, first.addDays(-1), {}, true},
-            {u"day-end"_s, first, {}, false},
-        };
-        int file = 0;
-        for (const Case &c : cases) {
-            QStringList texts;
-            QList<QStringList> csv;
-            for (const bool asPdf : {false, true}) {
-                const QString name = demo.dir.filePath(u"r%1.%2"_s.arg(++file).arg(asPdf ? u"pdf"_s : u"csv"_s));
-                ReportRequest request{demo.path(), c.report};
-                (asPdf ? request.pdf : request.csv) = name;
-                request.from = request.date = StoreDate::toText(c.from);
-                request.to = StoreDate::toText(c.to);
-                QString out, err;
-                QTextStream o(&out), e(&err);
-                QCOMPARE(runReportCommand(request, o, e), 0);
-                if (asPdf)
-                    texts << pdfText(name).simplified();
-                else
-                    csv = readCsv(name);
-            }
-            const QString where = c.report + u" from "_s + StoreDate::toText(c.from);
-            QVERIFY2(texts.first().contains(note) == c.told, qPrintable(where));
-            // In the CSV, a row of its own ahead of the figures.
-            QVERIFY2(csv.value(1).contains(note) == c.told, qPrintable(where));
+        const struct { QString report; QDate from; bool told; } cases[] = {
+            {u"taxes"_s, first.addDays(-7), true}, {u"taxes"_s, first, false},
+            {u"day-end"_s, first.addDays(-1), true}, {u"day-end"_s, first, false}};
+        for (const auto &c : cases) {
+            ReportRequest request{demo.path(), c.report, {}, demo.dir.filePath(u"r.csv"_s)};
+            request.from = request.date = StoreDate::toText(c.from);
+            request.to = StoreDate::toText(QDate::currentDate());
+            request.force = true;
+            QString out, err;
+            QTextStream o(&out), e(&err);
+            QCOMPARE(runReportCommand(request, o, e), 0);
+            const QList<QStringList> csv = readCsv(request.csv);
+            QVERIFY2(csv.value(1).contains(note) == c.told, qPrintable(c.report + u" from "_s + request.from));
             if (c.report == u"taxes"_s)
                 QCOMPARE(m(csv.last().value(3)), keptGst);
         }
@@ -380,7 +335,6 @@ private slots:
             const QString said = demo.ws.prompts().filter(charge).value(demo.ws.prompts().filter(charge).size() - 1);
             QVERIFY2(charge.match(said).hasMatch(), qPrintable(said));
             script.feesCharged += m(charge.match(said).captured(1));
-            ++script.feesChargedCount;
         }
         frmPayment &payment = demo.windows->payment();
         payment.show();
@@ -389,13 +343,11 @@ private slots:
         demo.ws.type(u"1"_s);
         clickOn(*payment.cmdPayPart);
         script.feesPaidHere += m(u"1"_s);
-        ++script.feePayments;
         demo.ws.answer(Answer::No);
         clickOn(*payment.cmdPayFull);
         const QString paid = demo.ws.last().prompt;
         QVERIFY(paid.startsWith(u"Overdue fees paid in the amount of $"_s));
         script.feesPaidHere += m(paid.section(u' ', -1));
-        ++script.feePayments;
         // The second member's fees go on with a rental, paid in cash.
         typeInto(*payment.txtNum, QString::number(late[1]));
         clickOn(*payment.cmdEnter);
@@ -411,11 +363,8 @@ private slots:
         cashUp.show();
         typeInto(*cashUp.txtFloat, u"150"_s);
         typeInto(*cashUp.txtCounted, counted.toPlain());
-        QCOMPARE(cashUp.txtExpected->text(), expected.toCurrency());
-        QCOMPARE(cashUp.lblDifference->text(), u"Short by $0.50"_s);
         demo.ws.answer(Answer::Yes);
         clickOn(*cashUp.cmdRecord);
-        QCOMPARE(demo.ws.last().prompt, u"The count has been recorded."_s);
         QCOMPARE(demo.ws.unusedAnswers(), 0);
 
         // The command line's CSV.
@@ -450,11 +399,8 @@ private slots:
                 QString::number(script.byMethod[method].first), script.byMethod[method].second.toPlain()};
         for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
             QVERIFY2(lines.contains(it.key()), qPrintable(it.key()));
-            // Amounts in the CSV carry two decimals.
-            const QStringList got = lines[it.key()];
-            QCOMPARE(got.value(0), it.value()[0]);
-            QCOMPARE(m(got.value(1)), m(it.value()[1]));
-            QVERIFY2(got.value(1).contains(u'.') && got.value(1).section(u'.', 1).size() == 2, qPrintable(got[1]));
+            QCOMPARE(lines[it.key()].value(0), it.value()[0]);
+            QCOMPARE(m(lines[it.key()].value(1)), m(it.value()[1]));
         }
         const QString shortLine = lines.keys().filter(QRegularExpression(u"^Cash drawer of .*/Short at "_s)).value(0);
         QCOMPARE(lines[shortLine].value(1), u"-0.50"_s);
@@ -477,18 +423,6 @@ private slots:
             QVERIFY2(found, qPrintable(it.key() + u" "_s + amount));
         }
         keepScreenshot(preview, u"DayEndPreview.png"_s);
-        qInfo("%s", qPrintable(u"Day %1: %2 checkouts, TOTAL %3 (GST %4, PST %5); fees charged %6, paid at Payments "
-                               "%7, paid with a checkout %8; cash tendered %9, change %10; should be in the drawer "
-                               "%11, counted %12"_s.arg(today)
-                                   .arg(script.checkouts)
-                                   .arg(script.total.toCurrency(), script.gst.toCurrency(), script.pst.toCurrency(),
-                                        script.feesCharged.toCurrency(), script.feesPaidHere.toCurrency(),
-                                        script.feesPaidWithCheckout.toCurrency(), script.tendered.toCurrency(),
-                                        script.change.toCurrency(), expected.toCurrency())
-                                   .arg(counted.toCurrency())));
-        for (int method = 1; method <= 6; ++method)
-            qInfo("  %s: %d, %s", names[method - 1], script.byMethod[method].first,
-                  qPrintable(script.byMethod[method].second.toCurrency()));
     }
 };
 
