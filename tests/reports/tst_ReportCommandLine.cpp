@@ -77,36 +77,23 @@ private slots:
             return readCsv(csv);
         };
 
-        const QList<QStringList> rental = csvOf("rental-revenue");
-        QCOMPARE(rental.size(), 4);
-        QCOMPARE(rental[0], QStringList({"Receipt Number", "Date", "Movie Name", "Video ID", "Customer's ID Number",
-                                         "Rental Price"}));
-        QCOMPARE(rental[1], QStringList({"1", "2026-03-01", "Night, \"Moves\"", "100", "5", "3.99"}));
-        QCOMPARE(rental[3], QStringList({"2", "2026-03-02", "Plain", "200", "6", "1.99"}));
-        QCOMPARE(sumColumn(rental, 5).toCurrency(), QStringLiteral("$7.97"));
-        // The quoting is RFC 4180's, exactly.
-        QFile raw(csv);
-        QVERIFY(raw.open(QIODevice::ReadOnly));
-        QVERIFY(raw.readAll().contains("1,2026-03-01,\"Night, \"\"Moves\"\"\",100,5,3.99\r\n"));
-
+        // Each written through the same writer; the rental revenue's bytes are the report store tests'.
+        QCOMPARE(sumColumn(csvOf("rental-revenue"), 5).toCurrency(), QStringLiteral("$7.97"));
         const QList<QStringList> sales = csvOf("daily-sales");
-        QCOMPARE(sales[0].first(), QStringLiteral("Date"));
         QCOMPARE(sales.size(), 4);
         QCOMPARE(sales[1], QStringList({"2026-03-01", "1", "5", "Popcorn", "2", "5.00", "10.00"}));
         QCOMPARE(sumColumn(sales, 6).toCurrency(), QStringLiteral("$22.00"));
-
-        const QList<QStringList> movies = csvOf("all-movies");
-        QCOMPARE(movies.size(), 3);
-        QCOMPARE(movies[1].mid(0, 3), QStringList({"Action", "Plain", "2"}));
+        QCOMPARE(csvOf("all-movies")[1].mid(0, 3), QStringList({"Action", "Plain", "2"}));
         QCOMPARE(csvOf("movies-by-type", QStringLiteral("comedy")).size(), 2);
         QCOMPARE(csvOf("movies-by-type", QStringLiteral("4"))[1][0], QStringLiteral("Comedy"));
-
         const QList<QStringList> members = csvOf("customer-list");
         QCOMPARE(members.size(), 3);
         QCOMPARE(members[1].mid(0, 3), QStringList({"5", "Ann", "Lee"}));
         QCOMPARE(members[1].last(), QStringLiteral("0.00"));
-        QCOMPARE(csvOf("customers-by-date", {}, QStringLiteral("2026-03-02"), QStringLiteral("2026-03-02")).size(),
-                 2);
+        const QList<QStringList> byDate = csvOf("customers-by-date", {}, QStringLiteral("2026-03-02"),
+                                                QStringLiteral("2026-03-02"));
+        QCOMPARE(byDate.size(), 2);
+        QCOMPARE(byDate[1].mid(0, 4), QStringList({"2026-03-02", "6", "Cy", "Orr"}));
     }
 
     void pdfIsTheSameAsThePreviews()
