@@ -2,14 +2,9 @@
 
 #include "data/StoreDate.h"
 #include "reports/ReportCommandLine.h"
-#include "reports/ReportCsv.h"
-#include "reports/ReportPreview.h"
 #include "reports/frmCustomersByDate.h"
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -94,26 +89,6 @@ private slots:
                                                 QStringLiteral("2026-03-02"));
         QCOMPARE(byDate.size(), 2);
         QCOMPARE(byDate[1].mid(0, 4), QStringList({"2026-03-02", "6", "Cy", "Orr"}));
-    }
-
-    void pdfIsTheSameAsThePreviews()
-    {
-        TestStore t;
-        seed(t);
-        for (int i = 3; i < 140; ++i)
-            addRental(t, i, 5, 200, QStringLiteral("2026-03-03"));
-        QTemporaryDir dir;
-        const QString script = dir.filePath(QStringLiteral("script.pdf"));
-        const Run r = run({t.path(), QStringLiteral("rental-revenue"), script, {}, {}, {}, {}});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QStringLiteral("Rental Revenue: 140 rows written to %1\n").arg(script));
-
-        t.windows().showReport(Report::RentalRevenue);
-        const QString shown = dir.filePath(QStringLiteral("shown.pdf"));
-        t.ws().saveAs(shown);
-        clickOn(*t.windows().reportPreview(ReportId::RentalRevenue).cmdPdf);
-        QCOMPARE(pdfPages(script), 3);
-        QCOMPARE(pdfText(script, true), pdfText(shown, true));
     }
 
     void refusedParametersWriteNothing()

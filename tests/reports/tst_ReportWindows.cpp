@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "data/StoreLocation.h"
+#include "reports/ReportCommandLine.h"
 #include "reports/ReportPreview.h"
 #include "reports/frmCustomersByDate.h"
 #include "reports/frmMovieByType.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 // The parameter dialogs and the preview window, driven as a manager does.
 class tst_ReportWindows : public QObject
@@ -148,6 +150,12 @@ private slots:
         t.ws().saveAs(saved);
         clickOn(*preview.cmdPdf);
         QCOMPARE(pdfPages(saved), 3);
+        // A script writes the same pages.
+        const QString script = dir.filePath(QStringLiteral("script.pdf"));
+        QString said;
+        QTextStream out(&said);
+        QCOMPARE(runReportCommand({t.path(), QStringLiteral("rental-revenue"), script}, out, out), 0);
+        QCOMPARE(pdfText(script, true), pdfText(saved, true));
         const QString csv = dir.filePath(QStringLiteral("saved.csv"));
         t.ws().saveAs(csv);
         clickOn(*preview.cmdCsv);
