@@ -65,9 +65,7 @@ private slots:
         // Rented 2026-12-01: due 12-03, 12-04 and 12-05 by class.
         QTest::newRow("class 1 on its due date") << 1 << QDate(2026, 12, 3) << 0 << u"0.00"_s;
         QTest::newRow("class 1 four days late") << 1 << QDate(2026, 12, 7) << 4 << u"11.96"_s;
-        QTest::newRow("class 2 on its due date") << 2 << QDate(2026, 12, 4) << 0 << u"0.00"_s;
         QTest::newRow("class 2 three days late") << 2 << QDate(2026, 12, 7) << 3 << u"5.97"_s;
-        QTest::newRow("class 3 on its due date") << 3 << QDate(2026, 12, 5) << 0 << u"0.00"_s;
         QTest::newRow("class 3 thirty days late") << 3 << QDate(2027, 1, 4) << 30 << u"29.70"_s;
     }
     void feeSoFarIsWhatAReturnCharges()
@@ -88,13 +86,9 @@ private slots:
         const auto all = store.tapesOut(day, false);
         QVERIFY2(all, qPrintable(store.lastError().clerkText()));
         QCOMPARE(all->size(), 1);
-        const TapeOutRow &row = all->first();
-        QCOMPARE(row.tape, 100);
-        QCOMPARE(row.title, u"Alien"_s);
-        QCOMPARE(row.memberName(), u"Ann Smith"_s);
-        QCOMPARE(row.homePhone, u"555-0101"_s);
-        QCOMPARE(row.daysLate, daysLate);
-        QCOMPARE(row.fee, *Money::parse(fee));
+        QCOMPARE(all->first().tape, 100);
+        QCOMPARE(all->first().daysLate, daysLate);
+        QCOMPARE(all->first().fee, *Money::parse(fee));
         QCOMPARE(store.tapesOut(day, true)->size(), daysLate > 0 ? 1 : 0);
 
         const ReturnOutcome back = ReturnsStore(s.path()).returnTapes({100}, day);
@@ -275,8 +269,6 @@ private slots:
         const StoreFile::Outcome upgraded = onServer() ? ServerStore::prepare(s.path()) : StoreFile::prepare(s.path());
         QVERIFY2(upgraded.ok, qPrintable(upgraded.message));
         QCOMPARE(s.value(u"SELECT Value FROM tblSettings WHERE Name = 'HoldDays'"_s).toString(), u"3"_s);
-        QVERIFY(CirculationStore(s.path()).placeHold(12, 7, Today));
-        QCOMPARE(ReturnsStore(s.path()).returnTapes({41}, Today).setAside.size(), 1);
     }
 };
 
