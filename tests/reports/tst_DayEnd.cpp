@@ -32,20 +32,8 @@ namespace {
 
 Money m(const QString &text)
 {
-    const auto amount = Money::parse(text);
-    if (!amount)
-        qFatal("not an amount: %s", qPrintable(text));
-    return *amount;
+    return Money::parse(text).value();
 }
-
-// A day's figures added up from what the windows showed, kept apart from
-// anything the ledger computes.
-struct Script
-{
-    QMap<int, std::pair<int, Money>> byMethod; // payment type: checkouts, totals
-    Money subtotal, gst, pst, total, tendered, change, feesCharged, feesPaidHere, feesPaidWithCheckout;
-    int checkouts = 0, checkoutsWithFees = 0, cashCheckouts = 0;
-};
 
 // One real run of the program's windows on the demo store, with scripted
 // boxes.
@@ -81,49 +69,27 @@ public:
         return out;
     }
 
-    // One checkout through the counter window; its figures go into the script.
-    void checkout(Script &script, const QString &member, const QStringList &rented, const QStringList &items,
-                  const QStringList &tapesSold, int method, const QString &cashOrCard)
+    // One checkout through the counter window, paid in cash or by card; what
+    // its payment page showed (subtotal, taxes, total) is added to `shown`.
+    void checkout(QList<Money> &shown, const QString &member, const QStringList &rented, const QString &item,
+                  bool cash, const QString &cashOrCard)
     {
         frmCheckout &w = windows->checkout();
-        if (!w.isVisible())
-            w.show();
+        w.show();
         if (!member.isEmpty())
             lookUp(w, w.txtMemberID, member);
         for (const QString &tape : rented)
             rent(w, tape);
-        for (const QString &item : items)
+        if (!item.isEmpty())
             buy(w, item, u"2"_s);
-        for (const QString &tape : tapesSold)
-            buyVideo(w, tape);
-        QRadioButton *options[] = {w.OptVisa, w.optMC, w.optAmEx, w.optSears, w.optDebit, w.optCash};
-        payBy(w, options[method - 1]);
-        const Money total = m(w.txtTotal1->text());
-        if (method == 6) {
-            typeInto(*w.txtCash, cashOrCard);
-            script.tendered += m(cashOrCard);
-            script.change += m(cashOrCard) - total;
-            ++script.cashCheckouts;
-        } else {
-            typeInto(*w.txtCardNum, cashOrCard);
-        }
-        for (int i = 0; i < w.List3->count(); ++i)
-            if (w.List3->item(i)->text().startsWith(u"Pay "_s)) {
-                script.feesPaidWithCheckout += m(w.List3->item(i)->text().section(u'\t', 1));
-                ++script.checkoutsWithFees;
-            }
-        script.subtotal += m(w.txtSubTotal->text());
-        script.gst += m(w.txtGST->text());
-        script.pst += m(w.txtPST->text());
-        script.total += total;
-        ++script.checkouts;
-        ++script.byMethod[method].first;
-        script.byMethod[method].second += total;
-        const qsizetype boxes = ws.boxes().size();
+        payBy(w, cash ? w.optCash : w.OptVisa);
+        typeInto(cash ? *w.txtCash : *w.txtCardNum, cashOrCard);
+        const QLineEdit *const figures[] = {w.txtSubTotal, w.txtGST, w.txtPST, w.txtTotal1};
+        for (int i = 0; i < 4; ++i)
+            shown[i] += m(figures[i]->text());
         ws.answer(Answer::Yes);
         ws.answer(Answer::No);
         clickOn(*w.cmdCheckOut);
-        QCOMPARE(ws.boxes().size(), boxes + 2); // the verification and the receipt question, nothing else
         QCOMPARE(w.List3->count(), 0);
     }
 
@@ -286,83 +252,58 @@ private slots:
         }
     }
 
-    void aScriptedDayOnTheDemoStoreAgreesToTheCent()
+    // The counter, Returns, Payments and the cash-up on the demo store: the
+    // Day End holds, to the cent, what their windows showed.
+    void aDayOnTheDemoStoreAgreesToTheCent()
     {
         DemoDay demo;
-        Script script;
         const QString today = StoreDate::toText(demo.windows->today());
-        // Live members who owe nothing, tapes on the shelf to rent and to sell, items in stock.
-        const QList<QVariant> members = demo.column(
-            u"SELECT CustomerNumber FROM tblMembers WHERE Deleted = 0 AND FeesOwing = 0 AND CustomerNumber > 0 "
-            "ORDER BY CustomerNumber"_s);
+        // A live member who owes nothing, tapes on the shelf, an item in stock, a late tape and its member.
+        const QList<QVariant> member = demo.column(
+            u"SELECT MIN(CustomerNumber) FROM tblMembers WHERE Deleted = 0 AND FeesOwing = 0 AND CustomerNumber > 0"_s);
         const QList<QVariant> rentable = demo.column(
             u"SELECT VideoID FROM tblVideos v WHERE ForRent = 1 AND InStore = 1 AND Deleted = 0 AND NOT EXISTS "
             "(SELECT 1 FROM tblRentals r WHERE r.VideoID = v.VideoID AND Returned = 0) ORDER BY VideoID"_s);
-        const QList<QVariant> forSale = demo.column(
-            u"SELECT VideoID FROM tblVideos WHERE ForSale = 1 AND InStore = 1 AND Deleted = 0 AND ForRent = 0 "
-            "ORDER BY VideoID"_s);
-        const QList<QVariant> items =
-            demo.column(u"SELECT InventoryID FROM tblInventory WHERE Deleted = 0 AND Quantity > 10 ORDER BY 1"_s);
-        const QList<QVariant> overdue = demo.column(
-            u"SELECT MIN(r.VideoID) FROM tblRentals r JOIN tblVideos v ON v.VideoID = r.VideoID JOIN tblMembers c ON "
-            "c.CustomerNumber = r.CustomerNumber WHERE r.Returned = 0 AND v.Deleted = 0 AND c.Deleted = 0 AND "
-            "r.DueDate < '%1' GROUP BY r.CustomerNumber ORDER BY 1"_s.arg(today));
-        QVERIFY(members.size() >= 4 && rentable.size() >= 5 && forSale.size() >= 2 && items.size() >= 2
-                && overdue.size() >= 2);
-        auto text = [](const QVariant &v) { return v.toString(); };
+        const QList<QVariant> item =
+            demo.column(u"SELECT MIN(InventoryID) FROM tblInventory WHERE Deleted = 0 AND Quantity > 10"_s);
+        const QList<QVariant> late = demo.column(
+            u"SELECT r.VideoID FROM tblRentals r JOIN tblVideos v ON v.VideoID = r.VideoID JOIN "
+            "tblMembers c ON c.CustomerNumber = r.CustomerNumber WHERE r.Returned = 0 AND v.Deleted = 0 AND "
+            "c.Deleted = 0 AND r.DueDate < '%1' ORDER BY 1 LIMIT 1"_s.arg(today));
+        QVERIFY(member.size() == 1 && rentable.size() >= 2 && item.size() == 1 && late.size() == 1);
+        const QString owing = demo.column(u"SELECT CustomerNumber FROM tblRentals WHERE Returned = 0 AND VideoID = %1"_s
+                                              .arg(late[0].toInt()))
+                                  .value(0)
+                                  .toString();
 
-        // Six checkouts, one by each way of paying.
-        demo.checkout(script, text(members[0]), {text(rentable[0]), text(rentable[1])}, {}, {}, 6, u"20"_s);
-        demo.checkout(script, text(members[1]), {}, {text(items[0])}, {}, 1, u"4500111122223333"_s);
-        demo.checkout(script, text(members[1]), {text(rentable[2])}, {}, {text(forSale[0])}, 2, u"5500111122223333"_s);
-        demo.checkout(script, QString(), {}, {text(items[1])}, {}, 3, u"371449635398431"_s);
-        demo.checkout(script, text(members[2]), {text(rentable[3])}, {text(items[0])}, {}, 4, u"6011000990139424"_s);
-        demo.checkout(script, text(members[0]), {}, {}, {text(forSale[1])}, 5, u"4506445566778899"_s);
-
-        // Two late tapes come back; each member then pays.
+        QList<Money> cash(4), card(4);
+        demo.checkout(cash, member[0].toString(), {rentable[0].toString(), rentable[1].toString()}, {}, true, u"50"_s);
+        demo.checkout(card, {}, {}, item[0].toString(), false, u"4500111122223333"_s);
+        // A late tape comes back; its member pays the fee at Payments, in cash.
         frmReturn &returns = demo.windows->returns();
-        QList<qint32> late;
-        for (const QVariant &tape : overdue.mid(0, 2)) {
-            late << demo.column(u"SELECT CustomerNumber FROM tblRentals WHERE Returned = 0 AND VideoID = %1"_s
-                                    .arg(tape.toInt()))
-                        .first()
-                        .toInt();
-            returns.show();
-            typeInto(*returns.txtVid, text(tape));
-            clickOn(*returns.cmdReturn);
-            // The return's own line; a tape put aside for a hold is told after it.
-            const QRegularExpression charge(u"fee\u00A0(\\$[0-9.,]+) added"_s);
-            const QString said = demo.ws.prompts().filter(charge).value(demo.ws.prompts().filter(charge).size() - 1);
-            QVERIFY2(charge.match(said).hasMatch(), qPrintable(said));
-            script.feesCharged += m(charge.match(said).captured(1));
-        }
+        returns.show();
+        typeInto(*returns.txtVid, late[0].toString());
+        clickOn(*returns.cmdReturn);
+        const QRegularExpression charge(u"fee\u00A0(\\$[0-9.,]+) added"_s);
+        const QStringList charged = demo.ws.prompts().filter(charge);
+        QCOMPARE(charged.size(), 1);
+        const Money fee = m(charge.match(charged.first()).captured(1));
         frmPayment &payment = demo.windows->payment();
         payment.show();
-        typeInto(*payment.txtNum, QString::number(late[0]));
+        typeInto(*payment.txtNum, owing);
         clickOn(*payment.cmdEnter);
-        demo.ws.type(u"1"_s);
-        clickOn(*payment.cmdPayPart);
-        script.feesPaidHere += m(u"1"_s);
         demo.ws.answer(Answer::No);
         clickOn(*payment.cmdPayFull);
-        const QString paid = demo.ws.last().prompt;
-        QVERIFY(paid.startsWith(u"Overdue fees paid in the amount of $"_s));
-        script.feesPaidHere += m(paid.section(u' ', -1));
-        // The second member's fees go on with a rental, paid in cash.
-        typeInto(*payment.txtNum, QString::number(late[1]));
-        clickOn(*payment.cmdEnter);
-        demo.ws.answer(Answer::Yes);
-        clickOn(*payment.cmdPayFull);
-        demo.checkout(script, QString(), {text(rentable[4])}, {}, {}, 6, u"100"_s);
-        QCOMPARE(script.checkoutsWithFees, 1);
-
+        const QString paidText = demo.ws.last().prompt;
+        QVERIFY2(paidText.startsWith(u"Overdue fees paid in the amount of $"_s), qPrintable(paidText));
+        const Money paid = m(paidText.section(u' ', -1));
+        QVERIFY(paid >= fee);
         // The cash-up: a float of 150, fifty cents short.
-        const Money expected = m(u"150"_s) + script.tendered - script.change + script.feesPaidHere;
-        const Money counted = expected - m(u"0.50"_s);
+        const Money expected = m(u"150"_s) + m(u"50"_s) - (m(u"50"_s) - cash[3]) + paid;
         frmCashUp &cashUp = demo.windows->cashUp();
         cashUp.show();
         typeInto(*cashUp.txtFloat, u"150"_s);
-        typeInto(*cashUp.txtCounted, counted.toPlain());
+        typeInto(*cashUp.txtCounted, (expected - m(u"0.50"_s)).toPlain());
         demo.ws.answer(Answer::Yes);
         clickOn(*cashUp.cmdRecord);
         QCOMPARE(demo.ws.unusedAnswers(), 0);
@@ -376,31 +317,22 @@ private slots:
         QCOMPARE(runReportCommand(request, o, e), 0);
         const QMap<QString, QStringList> lines = csvLines(csv);
         const QString drawer = u"Cash drawer of %1/"_s.arg(Ledger::counterName());
-        QMap<QString, QStringList> wanted = {
-            {u"Checkouts by payment method/All checkouts"_s,
-             {QString::number(script.checkouts), script.total.toPlain()}},
-            {u"Sales and taxes/SubTotal"_s, {{}, script.subtotal.toPlain()}},
-            {u"Sales and taxes/GST collected"_s, {{}, script.gst.toPlain()}},
-            {u"Sales and taxes/PST collected"_s, {{}, script.pst.toPlain()}},
-            {u"Sales and taxes/TOTAL"_s, {{}, script.total.toPlain()}},
-            {u"Late fees/Charged at returns"_s, {u"2"_s, script.feesCharged.toPlain()}},
-            {u"Late fees/Paid at Payments"_s, {u"2"_s, script.feesPaidHere.toPlain()}},
-            {u"Late fees/Paid with a checkout"_s, {u"1"_s, script.feesPaidWithCheckout.toPlain()}},
-            {drawer + u"Opening float"_s, {{}, u"150"_s}},
-            {drawer + u"Cash taken at checkouts"_s,
-             {QString::number(script.cashCheckouts), script.tendered.toPlain()}},
-            {drawer + u"Change given"_s, {{}, (-script.change).toPlain()}},
-            {drawer + u"Fee payments in cash"_s, {u"2"_s, script.feesPaidHere.toPlain()}},
-            {drawer + u"Should be in the drawer"_s, {{}, expected.toPlain()}},
+        const std::tuple<QString, QString, Money> wanted[] = {
+            {u"Checkouts by payment method/Cash"_s, u"1"_s, cash[3]},
+            {u"Checkouts by payment method/VISA"_s, u"1"_s, card[3]},
+            {u"Checkouts by payment method/All checkouts"_s, u"2"_s, cash[3] + card[3]},
+            {u"Sales and taxes/SubTotal"_s, {}, cash[0] + card[0]},
+            {u"Sales and taxes/GST collected"_s, {}, cash[1] + card[1]},
+            {u"Sales and taxes/PST collected"_s, {}, cash[2] + card[2]},
+            {u"Late fees/Charged at returns"_s, u"1"_s, fee},
+            {u"Late fees/Paid at Payments"_s, u"1"_s, paid},
+            {drawer + u"Change given"_s, {}, cash[3] - m(u"50"_s)},
+            {drawer + u"Should be in the drawer"_s, {}, expected},
         };
-        const char *const names[] = {"VISA", "MasterCard", "American Express", "Sears card", "Debit", "Cash"};
-        for (int method = 1; method <= 6; ++method)
-            wanted[u"Checkouts by payment method/"_s + QString::fromLatin1(names[method - 1])] = {
-                QString::number(script.byMethod[method].first), script.byMethod[method].second.toPlain()};
-        for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
-            QVERIFY2(lines.contains(it.key()), qPrintable(it.key()));
-            QCOMPARE(lines[it.key()].value(0), it.value()[0]);
-            QCOMPARE(m(lines[it.key()].value(1)), m(it.value()[1]));
+        for (const auto &[key, count, amount] : wanted) {
+            QVERIFY2(lines.contains(key), qPrintable(key));
+            QCOMPARE(lines[key].value(0), count);
+            QCOMPARE(m(lines[key].value(1)), amount);
         }
         const QString shortLine = lines.keys().filter(QRegularExpression(u"^Cash drawer of .*/Short at "_s)).value(0);
         QCOMPARE(lines[shortLine].value(1), u"-0.50"_s);
@@ -411,7 +343,6 @@ private slots:
         const QString pdf = demo.dir.filePath(u"day.pdf"_s);
         QCOMPARE(preview.document()->writePdf(pdf), ReportDocument::Outcome::Done);
         const QStringList printed = pdfText(pdf, true).split(u'\n');
-        QVERIFY(printed.size() > 40);
         for (auto it = lines.cbegin(); it != lines.cend(); ++it) {
             if (it.key().startsWith(u"Every entry"_s))
                 continue;
