@@ -52,22 +52,8 @@ public:
         windows->setToday([] { return QDate::currentDate().addDays(1); });
     }
     QString path() const { return dir.filePath(u"video.db"_s); }
-    // The first column of every row.
-    QList<QVariant> column(const QString &sql)
-    {
-        QList<QVariant> out;
-        const QString name = u"demo-day"_s;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
-            db.setDatabaseName(path());
-            db.open();
-            QSqlQuery q(sql, db);
-            while (q.next())
-                out << q.value(0);
-        }
-        QSqlDatabase::removeDatabase(name);
-        return out;
-    }
+    // The first column of the first row, as text.
+    QString value(const QString &sql) const { return valueIn(path(), sql).toString(); }
 
     // One checkout through the counter window, paid in cash or by card; what
     // its payment page showed (subtotal, taxes, total) is added to `shown`.
@@ -220,17 +206,20 @@ private slots:
 
     // A period reaching back past the ledger's first day (the demo's history
     // starts it) says so ahead of the figures; one from that day does not.
-    void ledgerReportsSayWhereTheLedgerStarts()
+    // On the demo store, a period reaching back past the ledger's first day
+    // (the demo's history starts it) says so ahead of the figures; one from
+    // that day does not. Then the counter, Returns, Payments and the cash-up:
+    // the Day End holds, to the cent, what their windows showed.
+    void aDayOnTheDemoStoreAgreesToTheCent()
     {
         DemoDay demo;
-        const QDate first = StoreDate::readStored(
-                                demo.column(u"SELECT MIN(EntryDate) FROM tblLedger"_s).value(0).toString())
-                                .value_or(QDate());
+        const QDate first = StoreDate::readStored(demo.value(u"SELECT MIN(EntryDate) FROM tblLedger"_s)).value_or(QDate());
         QVERIFY(first.isValid() && first < QDate::currentDate());
         // Every checkout and sale of the history, taxed as its rows keep it.
-        const QString kept = u"SELECT SUM(GST) FROM (SELECT GST FROM tblRentals UNION ALL SELECT GST FROM "
-                             "tblSalesDetails UNION ALL SELECT GST FROM tblVideosSold)"_s;
-        const Money keptGst = Money::fromUnits(demo.column(kept).value(0).toLongLong());
+        const Money keptGst = Money::fromUnits(
+            demo.value(u"SELECT SUM(GST) FROM (SELECT GST FROM tblRentals UNION ALL SELECT GST FROM tblSalesDetails "
+                       "UNION ALL SELECT GST FROM tblVideosSold)"_s)
+                .toLongLong());
         QVERIFY(keptGst > Money());
         const QString note = u"The payments ledger starts on %1; business before that day is not in this report."_s
                                  .arg(StoreDate::toText(first));
@@ -250,39 +239,31 @@ private slots:
             if (c.report == u"taxes"_s)
                 QCOMPARE(m(csv.last().value(3)), keptGst);
         }
-    }
 
-    // The counter, Returns, Payments and the cash-up on the demo store: the
-    // Day End holds, to the cent, what their windows showed.
-    void aDayOnTheDemoStoreAgreesToTheCent()
-    {
-        DemoDay demo;
         const QString today = StoreDate::toText(demo.windows->today());
         // A live member who owes nothing, tapes on the shelf, an item in stock, a late tape and its member.
-        const QList<QVariant> member = demo.column(
+        const QString member = demo.value(
             u"SELECT MIN(CustomerNumber) FROM tblMembers WHERE Deleted = 0 AND FeesOwing = 0 AND CustomerNumber > 0"_s);
-        const QList<QVariant> rentable = demo.column(
-            u"SELECT VideoID FROM tblVideos v WHERE ForRent = 1 AND InStore = 1 AND Deleted = 0 AND NOT EXISTS "
-            "(SELECT 1 FROM tblRentals r WHERE r.VideoID = v.VideoID AND Returned = 0) ORDER BY VideoID"_s);
-        const QList<QVariant> item =
-            demo.column(u"SELECT MIN(InventoryID) FROM tblInventory WHERE Deleted = 0 AND Quantity > 10"_s);
-        const QList<QVariant> late = demo.column(
-            u"SELECT r.VideoID FROM tblRentals r JOIN tblVideos v ON v.VideoID = r.VideoID JOIN "
-            "tblMembers c ON c.CustomerNumber = r.CustomerNumber WHERE r.Returned = 0 AND v.Deleted = 0 AND "
-            "c.Deleted = 0 AND r.DueDate < '%1' ORDER BY 1 LIMIT 1"_s.arg(today));
-        QVERIFY(member.size() == 1 && rentable.size() >= 2 && item.size() == 1 && late.size() == 1);
-        const QString owing = demo.column(u"SELECT CustomerNumber FROM tblRentals WHERE Returned = 0 AND VideoID = %1"_s
-                                              .arg(late[0].toInt()))
-                                  .value(0)
-                                  .toString();
+        const QStringList rentable =
+            demo.value(u"SELECT GROUP_CONCAT(VideoID) FROM (SELECT VideoID FROM tblVideos v WHERE ForRent = 1 AND "
+                       "InStore = 1 AND Deleted = 0 AND NOT EXISTS (SELECT 1 FROM tblRentals r WHERE r.VideoID = "
+                       "v.VideoID AND Returned = 0) ORDER BY VideoID LIMIT 2)"_s)
+                .split(u',');
+        const QString item = demo.value(u"SELECT MIN(InventoryID) FROM tblInventory WHERE Deleted = 0 AND Quantity > 10"_s);
+        const QString late = demo.value(
+            u"SELECT MIN(r.VideoID) FROM tblRentals r JOIN tblVideos v ON v.VideoID = r.VideoID JOIN tblMembers c ON "
+            "c.CustomerNumber = r.CustomerNumber WHERE r.Returned = 0 AND v.Deleted = 0 AND c.Deleted = 0 AND "
+            "r.DueDate < '%1'"_s.arg(today));
+        const QString owing = demo.value(u"SELECT CustomerNumber FROM tblRentals WHERE Returned = 0 AND VideoID = %1"_s.arg(late));
+        QVERIFY(!member.isEmpty() && rentable.size() == 2 && !item.isEmpty() && !owing.isEmpty());
 
         QList<Money> cash(4), card(4);
-        demo.checkout(cash, member[0].toString(), {rentable[0].toString(), rentable[1].toString()}, {}, true, u"50"_s);
-        demo.checkout(card, {}, {}, item[0].toString(), false, u"4500111122223333"_s);
+        demo.checkout(cash, member, rentable, {}, true, u"50"_s);
+        demo.checkout(card, {}, {}, item, false, u"4500111122223333"_s);
         // A late tape comes back; its member pays the fee at Payments, in cash.
         frmReturn &returns = demo.windows->returns();
         returns.show();
-        typeInto(*returns.txtVid, late[0].toString());
+        typeInto(*returns.txtVid, late);
         clickOn(*returns.cmdReturn);
         const QRegularExpression charge(u"fee\u00A0(\\$[0-9.,]+) added"_s);
         const QStringList charged = demo.ws.prompts().filter(charge);
