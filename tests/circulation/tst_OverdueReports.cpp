@@ -11,7 +11,6 @@
 #include "data/Destination.h"
 #include "data/StoreDate.h"
 #include "reports/ReportCommandLine.h"
-#include "reports/ReportPreview.h"
 #include "ui/FlexGrid.h"
 
 #include <QAction>
@@ -174,10 +173,6 @@ private slots:
         frmSecur &gate = s.windows().secur();
         QVERIFY(gate.isVisible() && !w.isVisible());
         QCOMPARE(gate.destination, int(DestCallList));
-        typeInto(*gate.txtCode, u"wrong"_s);
-        s.ws().answer(Answer::Cancel);
-        clickOn(*gate.cmdSubmit);
-        QVERIFY(!s.windows().reportPreview(ReportId::Overdue).isVisible());
 
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"letters.pdf"_s);

@@ -69,10 +69,6 @@ private slots:
         QCOMPARE(movies.groups()[1].key.toString(), QStringLiteral("Comedy"));
         QCOMPARE(movies.groups()[1].firstRow, 2);
         QCOMPARE(at(all(movies)[2], m, "Name").toString(), QStringLiteral("Gone Title"));
-
-        ReportStore comedy(t.path(), ReportCommands::moviesByType(), {4});
-        QVERIFY(comedy.open());
-        QCOMPARE(comedy.rowCount(), 1);
     }
 
     void customersByDateListsEachReceiptWithBothEndDays()
