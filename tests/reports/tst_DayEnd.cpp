@@ -73,9 +73,11 @@ public:
         const QLineEdit *const figures[] = {w.txtSubTotal, w.txtGST, w.txtPST, w.txtTotal1};
         for (int i = 0; i < 4; ++i)
             shown[i] += m(figures[i]->text());
+        const qsizetype boxes = ws.boxes().size();
         ws.answer(Answer::Yes);
         ws.answer(Answer::No);
         clickOn(*w.cmdCheckOut);
+        QCOMPARE(ws.boxes().size(), boxes + 2); // the verification and the receipt question, nothing else
         QCOMPARE(w.List3->count(), 0);
     }
 
