@@ -174,7 +174,6 @@ void tst_CustomerLookupForm::refusedMemberIdChangesNothing()
     const QString before = membersSnapshot(s);
     clickOn(*child<QPushButton>(w, window == u"frmModify"_s ? "cmdModify" : "cmdDelete"));
     QCOMPARE(s.ws().last().prompt, prompt);
-    QCOMPARE(s.ws().last().icon, Icon::Exclamation);
     QCOMPARE(membersSnapshot(s), before);
 }
 
@@ -230,7 +229,6 @@ void tst_CustomerLookupForm::retiresOnlyWithNothingOwing()
     QFETCH(bool, retires);
     TestStore s;
     auto &w = open<frmDelete>(s);
-    QVERIFY(!w.cmdDelete->isEnabled() && !w.cmdClearAll->isEnabled());
     setFees(s, 1, fees);
     lookUp(w, w.txtMemb, u"1"_s);
     QCOMPARE(w.txtbal->text(), shown);

@@ -100,7 +100,6 @@ void tst_frmadd::missingRequiredDetailRefused()
 
     clickOn(*w.cmdAdd);
     QCOMPARE(s.ws().last().prompt, prompt);
-    QCOMPARE(s.ws().last().icon, Icon::Exclamation);
     QCOMPARE(membersSnapshot(s), before);
     QCOMPARE(w.focusWidget(), empty);
 }

@@ -99,8 +99,7 @@ class tst_frmVidMn : public QObject
     Q_OBJECT
 
 private slots:
-    void titlesListedAddedAndNumberedPastEveryRow();
-    void addEditCancelAndRefusedFields();
+    void titlesListedAddedChangedAndNumberedPastEveryRow();
     void openEditSurvivesReturnAndActsOnItsTitle();
     void retiringAsksFirstAndWaitsForTapesOut();
     void tapeListingAndAddTapesNumbering();
@@ -113,11 +112,31 @@ private slots:
     void rangeRefusedOrCancelledChangesNothing();
 };
 
-void tst_frmVidMn::titlesListedAddedAndNumberedPastEveryRow()
+void tst_frmVidMn::titlesListedAddedChangedAndNumberedPastEveryRow()
 {
     TestStore s;
     frmVidMn &w = open(s);
     QCOMPARE(enabled(w), QStringList({"cmdAdd", "fgMovies", "fgTapes"}));
+    clickOn(*w.cmdAdd);
+    QCOMPARE(enabled(w), QStringList({"cmdAdd", "cmdEdit", "fgTapes"}));
+
+    // No name, then no price class: refused by name, the edit stays open.
+    clickOn(*w.cmdAdd);
+    QCOMPARE(s.ws().last().prompt, u"Type the movie's name in the Name box."_s);
+    typeInto(*w.txtName, u"Beta"_s);
+    clickOn(*w.cmdAdd);
+    QVERIFY(s.ws().last().prompt.contains(u"price class"_s));
+    QCOMPARE(w.cmdAdd->text(), u"Save"_s);
+
+    // Cancel stores nothing and leaves what was typed in the disabled fields.
+    clickOn(*w.cmdEdit);
+    QCOMPARE(s.count(u"tblMovies"_s), 0);
+    QCOMPARE(w.txtName->text(), u"Beta"_s);
+    QVERIFY(!w.txtName->isEnabled());
+    // No row was ever clicked: there is no title to act on.
+    clickOn(*w.cmdDelete);
+    QCOMPARE(s.ws().last().prompt, u"Click a movie in the list first."_s);
+
     auto addTitle = [&](const QString &name, int type, int priceClass) {
         clickOn(*w.cmdAdd);
         typeInto(*w.txtName, name);
@@ -148,42 +167,16 @@ void tst_frmVidMn::titlesListedAddedAndNumberedPastEveryRow()
     QCOMPARE(w.cmbType->count() + w.cmbPC->count(), 8);
     QCOMPARE(addTitle(u"Delta"_s, 0, 0), u"13"_s);
     QCOMPARE(s.value(u"SELECT Name FROM tblMovies WHERE MovieNum = 13"_s).toString(), u"Delta"_s);
-}
-
-void tst_frmVidMn::addEditCancelAndRefusedFields()
-{
-    TestStore s;
-    s.addMovie(1, u"Alpha"_s, 1, 1);
-    frmVidMn &w = open(s);
-    clickOn(*w.cmdAdd);
-    QCOMPARE(enabled(w), QStringList({"cmdAdd", "cmdEdit", "fgTapes"}));
-
-    // No name, then no price class: refused by name, the edit stays open.
-    clickOn(*w.cmdAdd);
-    QCOMPARE(s.ws().last().prompt, u"Type the movie's name in the Name box."_s);
-    typeInto(*w.txtName, u"Beta"_s);
-    clickOn(*w.cmdAdd);
-    QVERIFY(s.ws().last().prompt.contains(u"price class"_s));
-    QCOMPARE(w.cmdAdd->text(), u"Save"_s);
-
-    // Cancel stores nothing and leaves what was typed in the disabled fields.
-    clickOn(*w.cmdEdit);
-    QCOMPARE(s.count(u"tblMovies"_s), 1);
-    QCOMPARE(w.txtName->text(), u"Beta"_s);
-    QVERIFY(!w.txtName->isEnabled());
-    // No row was ever clicked: there is no title to act on.
-    clickOn(*w.cmdDelete);
-    QCOMPARE(s.ws().last().prompt, u"Click a movie in the list first."_s);
 
     // A change: the row's values, as clicked, are stored into that title.
-    clickRow(*w.fgMovies, 1);
+    clickRow(*w.fgMovies, 3);
     clickOn(*w.cmdEdit);
     QVERIFY(!w.fgMovies->isEnabled());
-    typeInto(*w.txtName, u"Alpha II"_s);
+    typeInto(*w.txtName, u"Gamma II"_s);
     w.cmbPC->setCurrentIndex(1);
     clickOn(*w.cmdAdd);
-    QCOMPARE(s.value(u"SELECT Name||','||PriceClass FROM tblMovies WHERE MovieNum = 1"_s).toString(), u"Alpha II,2"_s);
-    QCOMPARE(gridLines(*w.fgMovies).last(), u"1|Alpha II|Action|Actor A|Actress B|PG|2"_s);
+    QCOMPARE(s.value(u"SELECT Name||','||PriceClass FROM tblMovies WHERE MovieNum = 7"_s).toString(), u"Gamma II,2"_s);
+    QCOMPARE(gridLines(*w.fgMovies).at(3), u"7|Gamma II|Action|Actor A|Actress B|PG|2"_s);
 }
 
 void tst_frmVidMn::openEditSurvivesReturnAndActsOnItsTitle()
