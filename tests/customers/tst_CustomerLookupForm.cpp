@@ -289,12 +289,11 @@ void tst_CustomerLookupForm::tapesOutAndTheWalkInMemberStay()
     TestStore s;
     auto &w = open<frmDelete>(s);
     s.addMovie(10, u"Title"_s, 1, 2);
-    for (const int tape : {101, 102, 103})
-        s.addTape(tape, 10, true, false, false);
     // Two tapes out, one already back.
-    s.addRental(1, 1, 101, u"2026-03-01"_s, u"2026-03-04"_s);
-    s.addRental(1, 1, 102, u"2026-03-01"_s, u"2026-03-04"_s);
-    s.addRental(1, 1, 103, u"2026-03-01"_s, u"2026-03-04"_s, true);
+    for (const int tape : {101, 102, 103}) {
+        s.addTape(tape, 10, true, false, false);
+        s.addRental(1, 1, tape, u"2026-03-01"_s, u"2026-03-04"_s, tape == 103);
+    }
     const QString before = membersSnapshot(s);
     lookUp(w, w.txtMemb, u"1"_s);
     clickOn(*w.cmdDelete);

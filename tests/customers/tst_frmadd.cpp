@@ -47,7 +47,6 @@ void tst_frmadd::oneClickOneMemberWithPlaceholdersAndClearAllReadiesTheNext()
     TestStore s;
     frmadd &w = open(s, 41);
     QCOMPARE(w.txtMemb->text(), u"42"_s);
-    QVERIFY(!w.txtMemb->isEnabled());
     typeRequired(w);
     typeInto(*w.txtCell, u"555-9999"_s);
     clickOn(*w.cmdAdd);
@@ -122,7 +121,6 @@ void tst_frmadd::takenNumberRefusedAndFreeOneProposed()
 
     clickOn(*w.cmdAdd);
     QCOMPARE(column(s, 5, "LastName"), u"Moss"_s);
-    QCOMPARE(column(s, 4, "LastName"), u"Kept"_s);
 }
 
 void tst_frmadd::failedAddWritesNothing()

@@ -70,7 +70,6 @@ private slots:
         save(w, Tomorrow, {{"txtRate1", u"12.5"_s}});
         PriceStore prices(s.path());
         QCOMPARE(prices.inForce(Today)->taxes[0].rate, 70000);
-        QCOMPARE(prices.inForce(Today.addDays(1))->taxes[0].name, u"HST"_s);
         QCOMPARE(prices.inForce(Today.addDays(1))->taxes[0].rate, 125000);
         QStringList history = gridLines(*w.fgHistory);
         QCOMPARE(history.size(), 1 + Pricing::Classes + Pricing::Taxes + 2);
@@ -86,7 +85,6 @@ private slots:
         QTextStream out(&said), err(&said);
         QCOMPARE(runReportCommand({s.path(), u"prices"_s, {}, csv}, out, err), 0);
         const QList<QStringList> rows = readCsv(csv);
-        QCOMPARE(rows.size(), 1 + Pricing::Classes + Pricing::Taxes + 2);
         QCOMPARE(rows.at(1).mid(0, 7), QStringList({"1900-01-01", "Price class 1", "New release", "3.99", "2", "2.99", ""}));
         QCOMPARE(rows.at(7).mid(0, 7), QStringList({"2026-03-11", "Tax 1", "HST", "", "", "", "12.5 %"}));
     }
