@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -23,24 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Result
+ProgramRun videostore(const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+                      const std::function<void()> &inChild = {})
 {
-    int code = -1;
-    QString out, err;
-};
-
-Result videostore(const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
-                  const std::function<void()> &inChild = {})
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    if (inChild)
-        p.setChildProcessModifier(inChild);
-    p.start(QStringLiteral(VIDEOSTORE_EXE), arguments);
-    if (!p.waitForFinished(30000))
-        qFatal("videostore %s did not finish", qPrintable(arguments.join(u' ')));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+    return runProgram(QStringLiteral(VIDEOSTORE_EXE), arguments, env, {}, inChild);
 }
 
 QByteArray bytes(const QString &path)
@@ -93,65 +78,47 @@ class tst_CommandLine : public QObject
 private slots:
     void helpListsTheCommands()
     {
-        const Result r = videostore({u"--help"_s});
+        const ProgramRun r = videostore({u"--help"_s});
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.startsWith(u"Usage: videostore [options]"_s));
-        const Result wrong = videostore({u"--bogus"_s});
+        const ProgramRun wrong = videostore({u"--bogus"_s});
         QCOMPARE(wrong.code, 1);
         QCOMPARE(wrong.err, u"videostore: Unknown option 'bogus'. (videostore --help lists the options)\n"_s);
         QCOMPARE(videostore({u"--check"_s, u"--backup"_s, u"x.db"_s}).err,
                  u"videostore: give one command at a time\n"_s);
     }
 
+    // Copy, check, back up and restore; a copy is private and takes nothing
+    // that a copy killed part-way left under its name.
     void commandsOnAGoodStoreAndAMissingOne()
     {
-        QTemporaryDir dir;
-        const QString store = dir.filePath(u"video.db"_s);
-        const QString missing = dir.filePath(u"none/video.db"_s);
-        const QString copy = dir.filePath(u"copy.db"_s);
-        QVERIFY(StoreFile::prepare(store).ok);
-        const QString shown = QDir::toNativeSeparators(store);
-
-        Result r = videostore({u"--store"_s, store, u"--check"_s});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, u"The store %1 is sound: every table in place, integrity ok, version %2; the ledger's 0 "
-                          "entries and the gate log's 0 tries are as they were written.\n"_s.arg(shown)
-                            .arg(Schema::Version));
-        r = videostore({u"--store"_s, missing, u"--check"_s});
-        QCOMPARE(r.code, 1);
-        QCOMPARE(r.err, u"The store %1 has a problem: There is no such file.\n"_s.arg(QDir::toNativeSeparators(missing)));
-        QVERIFY(!QFileInfo::exists(missing) && !QFileInfo::exists(dir.filePath(u"none"_s)));
-
-        r = videostore({u"--store"_s, store, u"--backup"_s, copy});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, u"Backed up the store %1 to %2 (1 members, 0 rentals, 0 receipts).\n"_s.arg(
-                            shown, QDir::toNativeSeparators(copy)));
-        r = videostore({u"--store"_s, missing, u"--backup"_s, dir.filePath(u"other.db"_s)});
-        QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains(u"cannot be backed up: There is no such file."_s), qPrintable(r.err));
-
-        r = videostore({u"--store"_s, missing, u"--restore"_s, copy});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, u"Restored %1 as the store %2.\n"_s.arg(QDir::toNativeSeparators(copy),
-                                                                QDir::toNativeSeparators(missing)));
-    }
-
-    void copyToAFileIsPrivateAndTakesNothingLeftOver()
-    {
         const Store store;
-        const QString copy = store.dir.filePath(u"copy.db"_s);
-        // What a copy killed part-way left under that name.
+        const QString missing = store.dir.filePath(u"none/video.db"_s), copy = store.dir.filePath(u"copy.db"_s);
         for (const char *suffix : {".part", ".part-wal", ".part-shm"}) {
             QFile left(copy + QLatin1String(suffix));
             QVERIFY(left.open(QIODevice::WriteOnly) && left.write(QByteArray(4096, 'x')) == 4096);
         }
-        Result r = videostore({u"--store"_s, store.path, u"--copy-to"_s, copy});
+        ProgramRun r = videostore({u"--store"_s, store.path, u"--copy-to"_s, copy});
         QCOMPARE(r.code, 0);
         QCOMPARE(entries(store.dir.path()).filter(u"copy"_s), QStringList{u"copy.db"_s});
         QCOMPARE(accessOf(copy), QFile::ReadOwner | QFile::WriteOwner);
         r = videostore({u"--store"_s, copy, u"--check"_s});
-        QVERIFY2(r.code == 0, qPrintable(r.err));
-        QCOMPARE(valueIn(copy, u"SELECT group_concat(CustomerNumber) FROM tblMembers"_s).toString(), store.members());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, u"The store %1 is sound: every table in place, integrity ok, version %2; the ledger's 0 "
+                          "entries and the gate log's 0 tries are as they were written.\n"_s
+                            .arg(QDir::toNativeSeparators(copy)).arg(Schema::Version));
+        r = videostore({u"--store"_s, missing, u"--check"_s});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.err, u"The store %1 has a problem: There is no such file.\n"_s.arg(QDir::toNativeSeparators(missing)));
+        QVERIFY(!QFileInfo::exists(store.dir.filePath(u"none"_s)));
+        const QString backup = store.dir.filePath(u"backup.db"_s);
+        r = videostore({u"--store"_s, store.path, u"--backup"_s, backup});
+        QCOMPARE(r.out, u"Backed up the store %1 to %2 (2 members, 0 rentals, 0 receipts).\n"_s.arg(
+                            QDir::toNativeSeparators(store.path), QDir::toNativeSeparators(backup)));
+        r = videostore({u"--store"_s, missing, u"--restore"_s, copy});
+        QCOMPARE(r.out, u"Restored %1 as the store %2.\n"_s.arg(QDir::toNativeSeparators(copy),
+                                                                QDir::toNativeSeparators(missing)));
+        QCOMPARE(valueIn(missing, u"SELECT group_concat(CustomerNumber) FROM tblMembers"_s).toString(), store.members());
     }
 
     // Outputs that would go over the store, its working files, a backup, or
@@ -166,14 +133,11 @@ private slots:
         const Backup::Daily daily = Backup::makeDaily(store.path, QDate(2026, 3, 1));
         QVERIFY(daily.made);
         QTemporaryDir elsewhere;
-        const QString otherName = elsewhere.filePath(u"store-link.db"_s);
+        const QString otherName = elsewhere.filePath(u"store-link.db"_s), symlink = elsewhere.filePath(u"pointer.csv"_s),
+                      pipe = elsewhere.filePath(u"pipe"_s), folder = elsewhere.filePath(u"folder"_s);
         QVERIFY(::link(QFile::encodeName(store.path).constData(), QFile::encodeName(otherName).constData()) == 0);
-        const QString symlink = elsewhere.filePath(u"pointer.csv"_s);
-        QVERIFY(QFile::link(store.path, symlink));
-        const QString pipe = elsewhere.filePath(u"pipe"_s);
+        QVERIFY(QFile::link(store.path, symlink) && QDir().mkpath(folder));
         QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-        const QString folder = elsewhere.filePath(u"folder"_s);
-        QVERIFY(QDir().mkpath(folder));
 
         // The -journal is not there now, but is the engine's name.
         QStringList targets = {store.path, store.path + u"-wal"_s, store.path + u"-journal"_s, daily.path,
@@ -201,7 +165,7 @@ private slots:
                 // A new copy may go among the backups; never over one.
                 if (command.first() == u"--backup"_s && target.endsWith(u"/report.csv"_s))
                     continue;
-                const Result r = videostore(QStringList{u"--store"_s, store.path} + command);
+                const ProgramRun r = videostore(QStringList{u"--store"_s, store.path} + command);
                 QVERIFY2(r.code == 1, qPrintable(command.join(u' ') + u": "_s + r.out));
                 QVERIFY2(r.out.isEmpty() && r.err.contains(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())),
                          qPrintable(target + u": "_s + r.err));
@@ -220,7 +184,7 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("older") == 5);
         old.close();
         const QStringList report = {u"--store"_s, store.path, u"--report"_s, u"customer-list"_s, u"--csv"_s, csv};
-        Result r = videostore(report);
+        ProgramRun r = videostore(report);
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.endsWith(u"%1 already exists; the report was not written. Add --force to replace it.\n"_s.arg(
                      QDir::toNativeSeparators(csv))),
@@ -256,7 +220,7 @@ private slots:
             {u"--backup"_s, dir.filePath(u"copy.db"_s)},
             {u"--check"_s}};
         for (const QStringList &command : commands) {
-            const Result r = videostore(QStringList{u"--store"_s, path} + command);
+            const ProgramRun r = videostore(QStringList{u"--store"_s, path} + command);
             QCOMPARE(r.code, 1);
             QVERIFY2(r.err.contains(shown) && r.err.contains(reason), qPrintable(r.err));
             QCOMPARE(bytes(path), content);
@@ -279,7 +243,7 @@ private slots:
         QTemporaryDir dir;
         const QString csv = dir.filePath(u"members.csv"_s);
         // Files of this process may grow to 64 KiB: every user can try this.
-        const Result limited = videostore({u"--store"_s, store.path, u"--report"_s, u"customer-list"_s, u"--csv"_s, csv},
+        const ProgramRun limited = videostore({u"--store"_s, store.path, u"--report"_s, u"customer-list"_s, u"--csv"_s, csv},
                                           QProcessEnvironment::systemEnvironment(), [] {
                                               ::signal(SIGXFSZ, SIG_IGN);
                                               const rlimit limit{64 * 1024, 64 * 1024};
@@ -300,7 +264,7 @@ private slots:
         filler.close();
         const QString onDisk = disk.at + u"/members.csv"_s;
         for (const char *kind : {"--csv", "--pdf"}) {
-            const Result full = videostore({u"--store"_s, store.path, u"--report"_s, u"customer-list"_s,
+            const ProgramRun full = videostore({u"--store"_s, store.path, u"--report"_s, u"customer-list"_s,
                                             QLatin1String(kind), onDisk});
             QCOMPARE(full.code, 1);
             QVERIFY2(full.err.endsWith(u"%1 could not be written: the disk holding it is full.\n"_s.arg(onDisk)),
@@ -325,7 +289,7 @@ private slots:
             const QString old = store.members();
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(u"VIDEOSTORE_RESTORE_STOP_AT"_s, QString::number(step));
-            const Result r = videostore({u"--store"_s, store.path, u"--restore"_s, source.path}, env);
+            const ProgramRun r = videostore({u"--store"_s, store.path, u"--restore"_s, source.path}, env);
             QVERIFY2(r.code == 99 || r.code == 0, qPrintable(r.err));
             finished = r.code == 0;
             QCOMPARE(StoreFile::inspect(store.path, StoreFile::Depth::Everything).problem, QString());
@@ -335,7 +299,7 @@ private slots:
             QVERIFY(StoreFile::prepare(store.path).ok);
             QCOMPARE(store.members(), now);
             // A restore tried again goes through, leaving one replaced store.
-            const Result again = videostore({u"--store"_s, store.path, u"--restore"_s, source.path});
+            const ProgramRun again = videostore({u"--store"_s, store.path, u"--restore"_s, source.path});
             QVERIFY2(again.code == 0, qPrintable(again.err));
             QCOMPARE(store.members(), u"0,2"_s);
             QStringList left = entries(store.dir.path());

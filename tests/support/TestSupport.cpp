@@ -3,9 +3,7 @@
 #include "data/Database.h"
 #include "counter/CheckoutStore.h"
 #include "counter/frmCheckout.h"
-#include "data/Money.h"
 #include "data/Pricing.h"
-#include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
 #include "ui/FlexGrid.h"
@@ -27,8 +25,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QProcess>
 #include <QSqlRecord>
-#include <QFile>
 
 #include <atomic>
 
@@ -55,20 +53,49 @@ QString testServerAddress()
 
 namespace {
 
-// Runs `sql` on the test server's maintenance database.
-void onAdmin(const QString &sql)
+// Runs `sql` through a plain connection of its own to `address`: the first
+// column of its first row, or an invalid QVariant.
+QVariant valueThrough(const QString &name, const QString &address, const QString &sql)
 {
-    const QString name = QStringLiteral("test-server-admin");
+    QVariant v;
     {
         QString error;
-        QSqlDatabase db = Database::connect(name, testServerAddress(), &error);
+        QSqlDatabase db = Database::connect(name, address, &error);
         if (!db.isOpen())
-            qFatal("cannot reach the test server: %s", qPrintable(error));
+            qFatal("cannot open %s: %s", qPrintable(address), qPrintable(error));
         QSqlQuery q(db);
         if (!q.exec(sql))
             qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+        if (q.next())
+            v = q.value(0);
     }
     QSqlDatabase::removeDatabase(name);
+    return v;
+}
+
+// Runs `sql` on the test server's maintenance database.
+void onAdmin(const QString &sql)
+{
+    valueThrough(QStringLiteral("test-server-admin"), testServerAddress(), sql);
+}
+
+// Runs one statement of the tests on `connection`, its values bound; a
+// server prepares only queries and row changes, not the rest (CREATE ...).
+QSqlQuery run(const QString &connection, const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    bool done = false;
+    if (values.isEmpty()) {
+        done = q.exec(sql);
+    } else {
+        q.prepare(sql);
+        for (const QVariant &v : values)
+            q.addBindValue(v);
+        done = q.exec();
+    }
+    if (!done)
+        qFatal("test statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    return q;
 }
 
 QString databaseOf(const QString &address)
@@ -120,26 +147,12 @@ TestStore::~TestStore()
 
 void TestStore::exec(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    // A server prepares only queries and row changes, not the rest (CREATE ...).
-    bool done = false;
-    if (values.isEmpty()) {
-        done = q.exec(sql);
-    } else {
-        q.prepare(sql);
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        done = q.exec();
-    }
-    if (!done)
-        qFatal("test statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    run(m_connection, sql, values);
 }
 
 QString TestStore::rows(const QString &sql, const QString &separator)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    if (!q.exec(sql))
-        qFatal("test query failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    QSqlQuery q = run(m_connection, sql, {});
     QStringList out;
     while (q.next()) {
         QStringList cells;
@@ -173,12 +186,7 @@ void TestStore::allowInserts(const QString &table)
 
 QVariant TestStore::value(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("test query failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    QSqlQuery q = run(m_connection, sql, values);
     return q.next() ? q.value(0) : QVariant();
 }
 
@@ -276,21 +284,23 @@ void priceBill(const QString &path, CheckoutPlan &plan)
 
 QVariant valueIn(const QString &path, const QString &sql)
 {
-    const QString name = QStringLiteral("test-value-in");
-    QVariant v;
-    {
-        QString error;
-        QSqlDatabase db = Database::connect(name, path, &error);
-        if (!db.isOpen())
-            qFatal("cannot open %s: %s", qPrintable(path), qPrintable(error));
-        QSqlQuery q(db);
-        if (!q.exec(sql))
-            qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-        if (q.next())
-            v = q.value(0);
-    }
-    QSqlDatabase::removeDatabase(name);
-    return v;
+    return valueThrough(QStringLiteral("test-value-in"), path, sql);
+}
+
+ProgramRun runProgram(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
+                      const QByteArray &input, const std::function<void()> &inChild)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    if (inChild)
+        p.setChildProcessModifier(inChild);
+    p.start(program, arguments);
+    p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(30000))
+        qFatal("%s %s did not finish", qPrintable(program), qPrintable(arguments.join(u' ')));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
+            QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 QStringList downgradeTo(int version, Schema::Engine engine)
