@@ -2,10 +2,8 @@
 
 #include "data/StoreFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -23,21 +21,9 @@ QProcessEnvironment bareSession()
     return env;
 }
 
-struct Run
+ProgramRun videostore(const QStringList &arguments, const QProcessEnvironment &env)
 {
-    int code = -1;
-    QString err;
-};
-
-Run videostore(const QStringList &arguments, const QProcessEnvironment &env)
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VIDEOSTORE_EXE), arguments);
-    if (!p.waitForFinished(30000))
-        qFatal("videostore %s did not finish", qPrintable(arguments.join(u' ')));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromLocal8Bit(p.readAllStandardError())};
+    return runProgram(QStringLiteral(VIDEOSTORE_EXE), arguments, env);
 }
 
 } // namespace
@@ -62,7 +48,7 @@ private slots:
             {u"--store"_s, store, u"--restore"_s, dir.filePath(u"copy.db"_s)},
         };
         for (const QStringList &command : commands) {
-            const Run r = videostore(command, env);
+            const ProgramRun r = videostore(command, env);
             QCOMPARE(r.code, 0);
             QVERIFY2(!r.err.contains(u"XDG_RUNTIME_DIR"_s), qPrintable(command.join(u' ') + u": "_s + r.err));
         }
@@ -101,7 +87,7 @@ private slots:
             env.insert(u"QT_QPA_PLATFORM"_s, platform);
         if (!display.isEmpty())
             env.insert(u"DISPLAY"_s, display);
-        const Run r = videostore({u"--store"_s, store}, env);
+        const ProgramRun r = videostore({u"--store"_s, store}, env);
         QCOMPARE(r.code, 1);
         QCOMPARE(r.err.count(u'\n'), 1);
         QVERIFY2(r.err.startsWith(u"videostore: the windows need a graphical session and "_s + why), qPrintable(r.err));

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
@@ -18,23 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Result
+ProgramRun videostore(const QStringList &arguments, const QByteArray &input = {})
 {
-    int code = -1;
-    QString out, err;
-};
-
-// Runs the program with `input` on its standard input (a pipe).
-Result videostore(const QStringList &arguments, const QByteArray &input = {})
-{
-    QProcess p;
-    p.start(QStringLiteral(VIDEOSTORE_EXE), arguments);
-    p.write(input);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(30000))
-        qFatal("videostore %s did not finish", qPrintable(arguments.join(u' ')));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+    return runProgram(QStringLiteral(VIDEOSTORE_EXE), arguments, QProcessEnvironment::systemEnvironment(), input);
 }
 
 QByteArray storedHash(const QString &store)
@@ -130,48 +115,32 @@ private slots:
             {"Caf\xe9-latin1-code\n", u"The code given is not UTF-8 text."_s},
         };
         for (const auto &[input, why] : refused) {
-            const Result r = videostore(set, input);
+            const ProgramRun r = videostore(set, input);
             QCOMPARE(r.code, 1);
             QCOMPARE(r.err, why + unchanged);
             QVERIFY(storedHash(store).isEmpty());
         }
 
-        Result r = videostore(set, "Tape-Rewind-42\n");
+        ProgramRun r = videostore(set, "Tape-Rewind-42\n");
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, u"The manager code of the store %1 has been changed; the old code no longer opens "
                         "anything.\n"_s.arg(shown));
         const QByteArray first = storedHash(store);
         QVERIFY2(first.startsWith("$argon2id$") && !first.contains("Tape"), first.constData());
         // Exact: not with a blank after it, not in other capitals.
-        QVERIFY(ManagerCode::matches(first, u"Tape-Rewind-42"_s));
-        QVERIFY(!ManagerCode::matches(first, u"Tape-Rewind-42 "_s));
-        QVERIFY(!ManagerCode::matches(first, u"tape-Rewind-42"_s));
+        QVERIFY(ManagerCode::matches(first, u"Tape-Rewind-42"_s) && !ManagerCode::matches(first, u"Tape-Rewind-42 "_s)
+                && !ManagerCode::matches(first, u"tape-Rewind-42"_s));
 
-        // The code travels with the store's copies.
-        const QString copy = dir.filePath(u"copy.db"_s);
-        QCOMPARE(videostore({u"--store"_s, store, u"--backup"_s, copy}).code, 0);
-        QCOMPARE(videostore(set, "Second-code-99\n").code, 0);
-        QVERIFY(!ManagerCode::matches(storedHash(store), u"Tape-Rewind-42"_s));
-        QCOMPARE(videostore({u"--store"_s, store, u"--restore"_s, copy}).code, 0);
-        QCOMPARE(storedHash(store), first);
-
-        // Each change is in the gate's log, which the command line lists.
-        const QString csv = dir.filePath(u"gate.csv"_s);
-        r = videostore({u"--store"_s, store, u"--report"_s, u"gate-log"_s, u"--csv"_s, csv});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, u"Gate Log: 1 row written to %1; no wait is in force at the gate\n"_s.arg(csv));
-        QFile file(csv);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines.at(1).section(u',', 2), u"(command line),code changed,"_s + QSysInfo::machineHostName());
+        // The change is in the gate's log, as the command line's.
+        QCOMPARE(valueIn(store, u"SELECT Destination || ' ' || Outcome FROM tblGateLog"_s).toString(),
+                 u"0 code changed"_s);
     }
 
     void missingAndOlderStores()
     {
         QTemporaryDir dir;
         const QString missing = dir.filePath(u"none/video.db"_s);
-        Result r = videostore({u"--store"_s, missing, u"--set-manager-code"_s}, "Tape-Rewind-42\n");
+        ProgramRun r = videostore({u"--store"_s, missing, u"--set-manager-code"_s}, "Tape-Rewind-42\n");
         QCOMPARE(r.code, 1);
         QCOMPARE(r.err, u"There is no store file %1 (start the program once to make it)."_s.arg(
                             QDir::toNativeSeparators(missing))
