@@ -9,7 +9,6 @@
 #include "ui/FlexGrid.h"
 #include "ui/MemberChooser.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
@@ -22,7 +21,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QProcess>
@@ -73,34 +71,18 @@ QVariant valueThrough(const QString &name, const QString &address, const QString
     return v;
 }
 
-// Runs `sql` on the test server's maintenance database.
-void onAdmin(const QString &sql)
-{
-    valueThrough(QStringLiteral("test-server-admin"), testServerAddress(), sql);
-}
-
 // Runs one statement of the tests on `connection`, its values bound; a
 // server prepares only queries and row changes, not the rest (CREATE ...).
 QSqlQuery run(const QString &connection, const QString &sql, const QVariantList &values)
 {
     QSqlQuery q(QSqlDatabase::database(connection, false));
-    bool done = false;
-    if (values.isEmpty()) {
-        done = q.exec(sql);
-    } else {
+    if (!values.isEmpty())
         q.prepare(sql);
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        done = q.exec();
-    }
-    if (!done)
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!(values.isEmpty() ? q.exec(sql) : q.exec()))
         qFatal("test statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
     return q;
-}
-
-QString databaseOf(const QString &address)
-{
-    return address.section(u'/', 3).section(u'?', 0, 0);
 }
 
 } // namespace
@@ -110,14 +92,16 @@ QString newServerDatabase()
     static std::atomic<int> counter{0};
     const QString name = QStringLiteral("test_%1_%2").arg(::getpid()).arg(++counter);
     // Copying the template's files is the quicker way for a small database.
-    onAdmin(QStringLiteral("CREATE DATABASE %1 STRATEGY FILE_COPY").arg(name));
+    valueThrough(QStringLiteral("test-server-admin"), testServerAddress(),
+                 QStringLiteral("CREATE DATABASE %1 STRATEGY FILE_COPY").arg(name));
     const QString admin = testServerAddress();
     return admin.left(admin.indexOf(QLatin1String("/postgres?"))) + u'/' + name + admin.mid(admin.indexOf(u'?'));
 }
 
 void dropServerDatabase(const QString &address)
 {
-    onAdmin(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(databaseOf(address)));
+    valueThrough(QStringLiteral("test-server-admin"), testServerAddress(),
+                 QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(address.section(u'/', 3).section(u'?', 0, 0)));
 }
 
 TestStore::TestStore()
@@ -165,17 +149,13 @@ QString TestStore::rows(const QString &sql, const QString &separator)
 
 void TestStore::refuseInserts(const QString &table, const QString &message)
 {
-    if (onServer()) {
+    if (onServer())
         exec(QStringLiteral("CREATE FUNCTION refuse_%1() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE "
-                            "EXCEPTION '%2'; END $$")
-                 .arg(table, message));
-        exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 FOR EACH ROW EXECUTE FUNCTION "
-                            "refuse_%1()")
-                 .arg(table));
-    } else {
-        exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, '%2'); END")
-                 .arg(table, message));
-    }
+                            "EXCEPTION '%2'; END $$").arg(table, message));
+    exec(onServer() ? QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 FOR EACH ROW EXECUTE FUNCTION "
+                                     "refuse_%1()").arg(table)
+                    : QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, '%2'); "
+                                     "END").arg(table, message));
 }
 
 void TestStore::allowInserts(const QString &table)
@@ -464,26 +444,18 @@ QList<QStringList> readCsv(const QString &path)
     bool quoted = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                field += text[++i];
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            row << field;
-            field.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            row << field;
-            field.clear();
-            rows << row;
-            row.clear();
-            ++i;
-        } else {
+        if (c == u'"' && quoted && text.mid(i + 1, 1) == u"\"")
+            field += text[++i]; // a doubled quote inside quotes
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (quoted || (c != u',' && text.mid(i, 2) != u"\r\n"))
             field += c;
+        else {
+            row << std::exchange(field, {});
+            if (c == u'\r') { // \r\n ends the line
+                rows << std::exchange(row, {});
+                ++i;
+            }
         }
     }
     return rows;
