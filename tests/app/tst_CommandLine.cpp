@@ -183,25 +183,16 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList{u"members.csv"_s});
     }
 
-    // A file that is not a store is refused by every command that reads
-    // one, with its path and why, and left byte for byte as it was.
-    void notAStoreRefusedUntouched_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("empty") << QByteArray() << u"It is empty."_s;
-        QTest::newRow("not a database") << QByteArray("name,phone\n").repeated(500) << u"It is not a database."_s;
-    }
+    // An empty file, which the engine would take for a new database, is
+    // refused by every command that reads a store, with its path and why,
+    // and left as it was (the other reasons are the store's own checks).
     void notAStoreRefusedUntouched()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"video.db"_s);
         QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        const QString shown = QDir::toNativeSeparators(path);
         const QList<QStringList> commands = {
             {u"--report"_s, u"customer-list"_s, u"--csv"_s, dir.filePath(u"x.csv"_s)},
             {u"--backup"_s, dir.filePath(u"copy.db"_s)},
@@ -209,8 +200,8 @@ private slots:
         for (const QStringList &command : commands) {
             const ProgramRun r = videostore(QStringList{u"--store"_s, path} + command);
             QCOMPARE(r.code, 1);
-            QVERIFY2(r.err.contains(shown) && r.err.contains(reason), qPrintable(r.err));
-            QCOMPARE(bytes(path), content);
+            QVERIFY2(r.err.contains(QDir::toNativeSeparators(path)) && r.err.contains(u"It is empty."_s), qPrintable(r.err));
+            QCOMPARE(QFileInfo(path).size(), 0);
             QCOMPARE(entries(dir.path()), QStringList{u"video.db"_s});
         }
     }

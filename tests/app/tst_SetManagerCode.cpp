@@ -5,7 +5,6 @@
 #include "data/StoreFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -30,50 +29,36 @@ QByteArray storedHash(const QString &store)
 const QString unchanged = u" The manager code was not changed.\n"_s;
 
 // A terminal for the program's standard input, as a manager at a shell
-// would give it.
-class Terminal final
+// would give it; nothing of it when the machine has no pseudo-terminals.
+struct Terminal
 {
-public:
-    Terminal()
-    {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_slave = QString::fromLocal8Bit(ptsname(m_master));
-        if (m_master >= 0)
-            fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
-    }
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    const QString slave = master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0
+                              ? QString::fromLocal8Bit(ptsname(master)) : QString();
     ~Terminal()
     {
-        if (m_master >= 0)
-            close(m_master);
+        if (master >= 0)
+            close(master);
     }
-    Q_DISABLE_COPY_MOVE(Terminal)
-
-    bool ok() const { return !m_slave.isEmpty(); }
-    const QString &slave() const { return m_slave; }
-    void type(const QByteArray &keys) const { QVERIFY(write(m_master, keys.constData(), keys.size()) == keys.size()); }
+    void type(const QByteArray &keys) const { QVERIFY(write(master, keys.constData(), keys.size()) == keys.size()); }
     // What the terminal has shown of the typing (its echo).
     QByteArray shown() const
     {
         QByteArray all;
         char buffer[256];
-        for (ssize_t n; (n = read(m_master, buffer, sizeof buffer)) > 0;)
+        for (ssize_t n; (n = read(master, buffer, sizeof buffer)) > 0;)
             all.append(buffer, n);
         return all;
     }
     bool echoes() const
     {
-        const int fd = open(m_slave.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        const int fd = open(slave.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
         termios t{};
         const bool on = fd >= 0 && tcgetattr(fd, &t) == 0 && (t.c_lflag & ECHO);
         if (fd >= 0)
             close(fd);
         return on;
     }
-
-private:
-    int m_master = -1;
-    QString m_slave;
 };
 
 // Waits until the program has asked `prompt` on its error output.
@@ -168,12 +153,12 @@ private slots:
             QDir::toNativeSeparators(store));
         const QString askAgain = u"The same code again: "_s;
         for (const QByteArray second : {QByteArray("Tape-Rewind-43\n"), QByteArray("Tape-Rewind-42\n")}) {
-            Terminal terminal;
-            if (!terminal.ok())
+            const Terminal terminal;
+            if (terminal.slave.isEmpty())
                 QSKIP("no pseudo-terminal on this machine");
             QVERIFY(terminal.echoes());
             QProcess p;
-            p.setStandardInputFile(terminal.slave());
+            p.setStandardInputFile(terminal.slave);
             p.setReadChannel(QProcess::StandardError); // where the questions come
             p.start(QStringLiteral(VIDEOSTORE_EXE), {u"--store"_s, store, u"--set-manager-code"_s});
             QString err;
