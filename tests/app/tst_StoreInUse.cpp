@@ -9,11 +9,10 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QProcess>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -78,32 +77,19 @@ QString wal(const TestStore &s)
     return s.path() + u"-wal"_s;
 }
 
-// The files the process `pid` has open that are the store file or a file
-// that was it: by device and inode, so a replaced store still counts.
-struct OpenStore
+// How many descriptors the process `pid` has open on the file at `path`:
+// by device and inode, so a store a restore put aside still counts.
+int openOn(qint64 pid, const QString &path)
 {
-    int current = 0;  // descriptors of the file now under the store's name
-    int replaced = 0; // descriptors of the file a restore put aside
-};
-
-OpenStore openStore(qint64 pid, const QString &store, const QString &keptAs)
-{
-    struct stat now, old = {};
-    OpenStore found;
-    if (::stat(QFile::encodeName(store).constData(), &now) != 0)
-        return found;
-    const bool hasOld = !keptAs.isEmpty() && ::stat(QFile::encodeName(keptAs).constData(), &old) == 0;
+    struct stat file, st;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &file) != 0)
+        return 0;
+    int n = 0;
     const QDir fds(u"/proc/%1/fd"_s.arg(pid));
-    for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
-        struct stat st;
-        if (::stat(QFile::encodeName(fds.filePath(fd)).constData(), &st) != 0)
-            continue;
-        if (st.st_dev == now.st_dev && st.st_ino == now.st_ino)
-            ++found.current;
-        if (hasOld && st.st_dev == old.st_dev && st.st_ino == old.st_ino)
-            ++found.replaced;
-    }
-    return found;
+    for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        n += ::stat(QFile::encodeName(fds.filePath(fd)).constData(), &st) == 0 && st.st_dev == file.st_dev
+             && st.st_ino == file.st_ino;
+    return n;
 }
 
 } // namespace
@@ -216,10 +202,9 @@ private slots:
             // Up: the day's copy is made once the main menu is shown.
             const QString daily = dir.filePath(u"backups/video-%1.db"_s.arg(QDate::currentDate().toString(Qt::ISODate)));
             QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(daily), 10000);
-            const OpenStore open = openStore(program.processId(), store, keptAs);
-            QVERIFY2(open.current > 0 && open.replaced == 0,
-                     qPrintable(u"round %1: %2 open on the store, %3 on the replaced one"_s.arg(round)
-                                    .arg(open.current).arg(open.replaced)));
+            const int current = openOn(program.processId(), store), replaced = openOn(program.processId(), keptAs);
+            QVERIFY2(current > 0 && replaced == 0, qPrintable(u"round %1: %2 open on the store, %3 on the replaced one"_s
+                                                                  .arg(round).arg(current).arg(replaced)));
             ::kill(pid_t(program.processId()), SIGTERM);
             QVERIFY(program.waitForFinished(10000));
             QCOMPARE(program.exitCode(), 0);

@@ -14,8 +14,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>

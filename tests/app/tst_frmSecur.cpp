@@ -5,7 +5,6 @@
 #include "stock/frmInvent.h"
 #include "reports/ReportCommandLine.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

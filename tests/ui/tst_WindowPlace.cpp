@@ -6,7 +6,6 @@
 
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
