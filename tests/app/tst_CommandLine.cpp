@@ -62,11 +62,8 @@ class tst_CommandLine : public QObject
     Q_OBJECT
 
 private slots:
-    void helpListsTheCommands()
+    void wrongOptionsRefused()
     {
-        const ProgramRun r = videostore({u"--help"_s});
-        QCOMPARE(r.code, 0);
-        QVERIFY(r.out.startsWith(u"Usage: videostore [options]"_s));
         const ProgramRun wrong = videostore({u"--bogus"_s});
         QCOMPARE(wrong.code, 1);
         QCOMPARE(wrong.err, u"videostore: Unknown option 'bogus'. (videostore --help lists the options)\n"_s);
@@ -74,8 +71,8 @@ private slots:
                  u"videostore: give one command at a time\n"_s);
     }
 
-    // Copy, check, back up and restore; a copy is private and takes nothing
-    // that a copy killed part-way left under its name.
+    // Copy, check, back up and restore; a copy takes nothing that a copy
+    // killed part-way left under its name.
     void commandsOnAGoodStoreAndAMissingOne()
     {
         const Store store;
@@ -87,7 +84,6 @@ private slots:
         ProgramRun r = videostore({u"--store"_s, store.path, u"--copy-to"_s, copy});
         QCOMPARE(r.code, 0);
         QCOMPARE(entries(store.dir.path()).filter(u"copy"_s), QStringList{u"copy.db"_s});
-        QCOMPARE(accessOf(copy), QFile::ReadOwner | QFile::WriteOwner);
         r = videostore({u"--store"_s, copy, u"--check"_s});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, u"The store %1 is sound: every table in place, integrity ok, version %2; the ledger's 0 "

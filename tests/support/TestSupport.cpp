@@ -112,8 +112,7 @@ TestStore::TestStore()
     if (!made.ok)
         qFatal("cannot make the test store: %s", qPrintable(made.message));
     QString error;
-    QSqlDatabase db = Database::connect(m_connection, m_path, &error);
-    if (!db.isOpen())
+    if (!Database::connect(m_connection, m_path, &error).isOpen())
         qFatal("cannot open the test store: %s", qPrintable(error));
     m_ws.onUnscripted = [](const QString &why) { QTest::qFail(qPrintable(why), __FILE__, __LINE__); };
     m_windows = std::make_unique<WindowRegistry>(m_path, m_ws);
@@ -339,8 +338,7 @@ QStringList shownWindows()
 
 void typeInto(QWidget &edit, const QString &text)
 {
-    auto *line = qobject_cast<QLineEdit *>(&edit);
-    if (line)
+    if (auto *line = qobject_cast<QLineEdit *>(&edit))
         line->clear();
     edit.setFocus();
     QTest::keyClicks(&edit, text);
