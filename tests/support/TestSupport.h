@@ -85,11 +85,7 @@ private:
 };
 
 // A program run to its end: its exit code (-1 when it crashed) and output.
-struct ProgramRun
-{
-    int code = -1;
-    QString out, err;
-};
+struct ProgramRun { int code = -1; QString out, err; };
 // Runs `program` (30 s at most) with `input` on its standard input;
 // `inChild` runs in the child before the program starts.
 ProgramRun runProgram(const QString &program, const QStringList &arguments,
