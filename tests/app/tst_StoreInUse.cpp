@@ -24,19 +24,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Another program on the same store: a command of the real executable.
-ProgramRun videostore(const QStringList &arguments)
-{
-    return runProgram(QStringLiteral(VIDEOSTORE_EXE), arguments);
-}
-
 // What another program reading the store sees: the rentals' tapes, through
 // the report command (which runs its own checks and its own connection).
 QStringList rentedTapes(const QString &store, const QString &folder)
 {
     const QString csv = folder + u"/seen.csv"_s;
     QFile::remove(csv);
-    const ProgramRun r = videostore({u"--store"_s, store, u"--report"_s, u"rental-revenue"_s, u"--csv"_s, csv});
+    const ProgramRun r = runProgram(QStringLiteral(VIDEOSTORE_EXE),
+                                    {u"--store"_s, store, u"--report"_s, u"rental-revenue"_s, u"--csv"_s, csv});
     if (r.code != 0)
         qFatal("the report failed: %s", qPrintable(r.err));
     QFile f(csv);
