@@ -365,9 +365,11 @@ private slots:
         QVERIFY(ManagerCode::matches(first, u"Tape-Rewind-42"_s) && !ManagerCode::matches(first, u"Tape-Rewind-42 "_s)
                 && !ManagerCode::matches(first, u"tape-Rewind-42"_s));
 
-        // The change is in the gate's log, as the command line's.
+        // The change is in the gate's log, as the command line's, and the log's chain holds.
         QCOMPARE(valueIn(store, u"SELECT Destination || ' ' || Outcome FROM tblGateLog"_s).toString(),
                  u"0 code changed"_s);
+        r = videostore({u"--store"_s, store, u"--check"_s});
+        QVERIFY2(r.out.endsWith(u"the gate log's 1 try are as they were written.\n"_s), qPrintable(r.out + r.err));
     }
 
     void missingAndOlderStores()
