@@ -39,13 +39,12 @@ QString testServerAddress()
 {
     const QString state = qEnvironmentVariable("VIDEOSTORE_TEST_SERVER");
     QFile file(state);
-    if (state.isEmpty() || !file.open(QIODevice::ReadOnly))
-        qFatal("no test server: VIDEOSTORE_TEST_SERVER names no state file (%s); the ctest fixture pg_server_start "
-               "starts one",
-               qPrintable(state));
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines =
+        !state.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
     if (lines.size() < 2 || !lines[1].startsWith("postgresql://"))
-        qFatal("the test server's state file %s holds no address", qPrintable(state));
+        qFatal("no test server: the state file VIDEOSTORE_TEST_SERVER names (%s), which the ctest fixture "
+               "pg_server_start writes, holds no address",
+               qPrintable(state));
     return QString::fromUtf8(lines[1]);
 }
 

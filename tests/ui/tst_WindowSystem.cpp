@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,19 +81,6 @@ private slots:
         QCOMPARE(list->lines(), QStringList({"Tape 99: I'm sorry, that videotape cannot be returned as it has not "
                                              "been rented.",
                                              "Tape 178: The video has been returned."}));
-    }
-
-    void print()
-    {
-        ScriptedWindowSystem ws;
-        QLabel window(QStringLiteral("Receipt"));
-        window.resize(230, 140);
-        QVERIFY(ws.printWindow(window));
-        QCOMPARE(ws.printed().first().deviceIndependentSize().toSize(), QSize(230, 140));
-        ws.setPrinterAvailable(false);
-        QVERIFY(!ws.printWindow(window));
-        QCOMPARE(ws.printed().size(), 1);
-        QCOMPARE(ws.prompts(), QStringList{WindowSystem::noPrinterMessage()});
     }
 };
 
