@@ -126,6 +126,7 @@ private slots:
         store.ws().answer(Answer::No);
         clickOn(*gate.cmdRMM);
         QVERIFY(store.ws().last().buttons == Buttons::YesNo);
+        QCOMPARE(shownWindows(), QStringList{"frmSecur"});
         QCOMPARE(gateState(gate), QStringLiteral("7|Report listing all customers|Pop"));
         store.ws().answer(Answer::Yes);
         QTest::keyClick(gate.txtCode, Qt::Key_Escape);
@@ -173,6 +174,7 @@ private slots:
             QVERIFY(store.ws().boxes().at(1).hidden);
             QCOMPARE(store.count(QStringLiteral("tblSettings"), QStringLiteral("Name = 'ManagerCode'")),
                      typed.value(1) == newCode ? 1 : 0);
+            QCOMPARE(shownWindows(), QStringList{"frmMain"});
         }
         // Only a salted one-way hash is kept; the change is logged.
         const QString kept = store.value(QStringLiteral("SELECT Value FROM tblSettings WHERE Name = 'ManagerCode'")).toString();
