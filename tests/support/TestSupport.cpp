@@ -3,15 +3,12 @@
 #include "data/Database.h"
 #include "counter/CheckoutStore.h"
 #include "counter/frmCheckout.h"
-#include "data/Money.h"
 #include "data/Pricing.h"
-#include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
 #include "ui/FlexGrid.h"
 #include "ui/MemberChooser.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
@@ -24,11 +21,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QProcess>
 #include <QSqlRecord>
-#include <QFile>
 
 #include <atomic>
 
@@ -43,37 +39,49 @@ QString testServerAddress()
 {
     const QString state = qEnvironmentVariable("VIDEOSTORE_TEST_SERVER");
     QFile file(state);
-    if (state.isEmpty() || !file.open(QIODevice::ReadOnly))
-        qFatal("no test server: VIDEOSTORE_TEST_SERVER names no state file (%s); the ctest fixture pg_server_start "
-               "starts one",
-               qPrintable(state));
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines =
+        !state.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
     if (lines.size() < 2 || !lines[1].startsWith("postgresql://"))
-        qFatal("the test server's state file %s holds no address", qPrintable(state));
+        qFatal("no test server: the state file VIDEOSTORE_TEST_SERVER names (%s), which the ctest fixture "
+               "pg_server_start writes, holds no address",
+               qPrintable(state));
     return QString::fromUtf8(lines[1]);
 }
 
 namespace {
 
-// Runs `sql` on the test server's maintenance database.
-void onAdmin(const QString &sql)
+// Runs `sql` through a plain connection of its own to `address`: the first
+// column of its first row, or an invalid QVariant.
+QVariant valueThrough(const QString &name, const QString &address, const QString &sql)
 {
-    const QString name = QStringLiteral("test-server-admin");
+    QVariant v;
     {
         QString error;
-        QSqlDatabase db = Database::connect(name, testServerAddress(), &error);
+        QSqlDatabase db = Database::connect(name, address, &error);
         if (!db.isOpen())
-            qFatal("cannot reach the test server: %s", qPrintable(error));
+            qFatal("cannot open %s: %s", qPrintable(address), qPrintable(error));
         QSqlQuery q(db);
         if (!q.exec(sql))
             qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+        if (q.next())
+            v = q.value(0);
     }
     QSqlDatabase::removeDatabase(name);
+    return v;
 }
 
-QString databaseOf(const QString &address)
+// Runs one statement of the tests on `connection`, its values bound; a
+// server prepares only queries and row changes, not the rest (CREATE ...).
+QSqlQuery run(const QString &connection, const QString &sql, const QVariantList &values)
 {
-    return address.section(u'/', 3).section(u'?', 0, 0);
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    if (!values.isEmpty())
+        q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!(values.isEmpty() ? q.exec(sql) : q.exec()))
+        qFatal("test statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    return q;
 }
 
 } // namespace
@@ -83,14 +91,16 @@ QString newServerDatabase()
     static std::atomic<int> counter{0};
     const QString name = QStringLiteral("test_%1_%2").arg(::getpid()).arg(++counter);
     // Copying the template's files is the quicker way for a small database.
-    onAdmin(QStringLiteral("CREATE DATABASE %1 STRATEGY FILE_COPY").arg(name));
+    valueThrough(QStringLiteral("test-server-admin"), testServerAddress(),
+                 QStringLiteral("CREATE DATABASE %1 STRATEGY FILE_COPY").arg(name));
     const QString admin = testServerAddress();
     return admin.left(admin.indexOf(QLatin1String("/postgres?"))) + u'/' + name + admin.mid(admin.indexOf(u'?'));
 }
 
 void dropServerDatabase(const QString &address)
 {
-    onAdmin(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(databaseOf(address)));
+    valueThrough(QStringLiteral("test-server-admin"), testServerAddress(),
+                 QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(address.section(u'/', 3).section(u'?', 0, 0)));
 }
 
 TestStore::TestStore()
@@ -101,8 +111,7 @@ TestStore::TestStore()
     if (!made.ok)
         qFatal("cannot make the test store: %s", qPrintable(made.message));
     QString error;
-    QSqlDatabase db = Database::connect(m_connection, m_path, &error);
-    if (!db.isOpen())
+    if (!Database::connect(m_connection, m_path, &error).isOpen())
         qFatal("cannot open the test store: %s", qPrintable(error));
     m_ws.onUnscripted = [](const QString &why) { QTest::qFail(qPrintable(why), __FILE__, __LINE__); };
     m_windows = std::make_unique<WindowRegistry>(m_path, m_ws);
@@ -120,26 +129,12 @@ TestStore::~TestStore()
 
 void TestStore::exec(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    // A server prepares only queries and row changes, not the rest (CREATE ...).
-    bool done = false;
-    if (values.isEmpty()) {
-        done = q.exec(sql);
-    } else {
-        q.prepare(sql);
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        done = q.exec();
-    }
-    if (!done)
-        qFatal("test statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    run(m_connection, sql, values);
 }
 
 QString TestStore::rows(const QString &sql, const QString &separator)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    if (!q.exec(sql))
-        qFatal("test query failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    QSqlQuery q = run(m_connection, sql, {});
     QStringList out;
     while (q.next()) {
         QStringList cells;
@@ -152,17 +147,13 @@ QString TestStore::rows(const QString &sql, const QString &separator)
 
 void TestStore::refuseInserts(const QString &table, const QString &message)
 {
-    if (onServer()) {
+    if (onServer())
         exec(QStringLiteral("CREATE FUNCTION refuse_%1() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE "
-                            "EXCEPTION '%2'; END $$")
-                 .arg(table, message));
-        exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 FOR EACH ROW EXECUTE FUNCTION "
-                            "refuse_%1()")
-                 .arg(table));
-    } else {
-        exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, '%2'); END")
-                 .arg(table, message));
-    }
+                            "EXCEPTION '%2'; END $$").arg(table, message));
+    exec(onServer() ? QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 FOR EACH ROW EXECUTE FUNCTION "
+                                     "refuse_%1()").arg(table)
+                    : QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, '%2'); "
+                                     "END").arg(table, message));
 }
 
 void TestStore::allowInserts(const QString &table)
@@ -173,12 +164,7 @@ void TestStore::allowInserts(const QString &table)
 
 QVariant TestStore::value(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("test query failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    QSqlQuery q = run(m_connection, sql, values);
     return q.next() ? q.value(0) : QVariant();
 }
 
@@ -276,21 +262,23 @@ void priceBill(const QString &path, CheckoutPlan &plan)
 
 QVariant valueIn(const QString &path, const QString &sql)
 {
-    const QString name = QStringLiteral("test-value-in");
-    QVariant v;
-    {
-        QString error;
-        QSqlDatabase db = Database::connect(name, path, &error);
-        if (!db.isOpen())
-            qFatal("cannot open %s: %s", qPrintable(path), qPrintable(error));
-        QSqlQuery q(db);
-        if (!q.exec(sql))
-            qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-        if (q.next())
-            v = q.value(0);
-    }
-    QSqlDatabase::removeDatabase(name);
-    return v;
+    return valueThrough(QStringLiteral("test-value-in"), path, sql);
+}
+
+ProgramRun runProgram(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
+                      const QByteArray &input, const std::function<void()> &inChild)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    if (inChild)
+        p.setChildProcessModifier(inChild);
+    p.start(program, arguments);
+    p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(30000))
+        qFatal("%s %s did not finish", qPrintable(program), qPrintable(arguments.join(u' ')));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
+            QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 QStringList downgradeTo(int version, Schema::Engine engine)
@@ -349,8 +337,7 @@ QStringList shownWindows()
 
 void typeInto(QWidget &edit, const QString &text)
 {
-    auto *line = qobject_cast<QLineEdit *>(&edit);
-    if (line)
+    if (auto *line = qobject_cast<QLineEdit *>(&edit))
         line->clear();
     edit.setFocus();
     QTest::keyClicks(&edit, text);
@@ -454,26 +441,18 @@ QList<QStringList> readCsv(const QString &path)
     bool quoted = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                field += text[++i];
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            row << field;
-            field.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            row << field;
-            field.clear();
-            rows << row;
-            row.clear();
-            ++i;
-        } else {
+        if (c == u'"' && quoted && text.mid(i + 1, 1) == u"\"")
+            field += text[++i]; // a doubled quote inside quotes
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (quoted || (c != u',' && text.mid(i, 2) != u"\r\n"))
             field += c;
+        else {
+            row << std::exchange(field, {});
+            if (c == u'\r') { // \r\n ends the line
+                rows << std::exchange(row, {});
+                ++i;
+            }
         }
     }
     return rows;

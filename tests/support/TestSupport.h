@@ -6,6 +6,7 @@
 #include "ui/ScriptedWindowSystem.h"
 
 #include <QFileDevice>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
@@ -82,6 +83,14 @@ private:
     std::unique_ptr<WindowRegistry> m_windows;
     bool m_quit = false;
 };
+
+// A program run to its end: its exit code (-1 when it crashed) and output.
+struct ProgramRun { int code = -1; QString out, err; };
+// Runs `program` (30 s at most) with `input` on its standard input;
+// `inChild` runs in the child before the program starts.
+ProgramRun runProgram(const QString &program, const QStringList &arguments,
+                      const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+                      const QByteArray &input = {}, const std::function<void()> &inChild = {});
 
 // Finds a named child or fails the test.
 template <typename T>
