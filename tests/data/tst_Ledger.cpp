@@ -56,11 +56,6 @@ QList<QVariantList> rowsIn(const QString &path, const QString &sql)
     return out;
 }
 
-Money moneyOf(const QVariant &v)
-{
-    return Money::fromUnits(v.toLongLong());
-}
-
 // The money of a box as the window shows it.
 Money shown(const QLineEdit *box)
 {
@@ -198,7 +193,6 @@ private slots:
         // The same tape from a second counter that still saw it on the shelf.
         plan.member = 2;
         QVERIFY(!second.recordCheckout(plan));
-        QCOMPARE(second.lastError().kind, DbError::Kind::Conflict);
         // A tape gone from the file altogether fails the write.
         plan.lines = {{BillLine::Kind::Rent, 1002, 0, m("2.99")}, {BillLine::Kind::Rent, 9999, 0, m("2.99")}};
         QVERIFY(!second.recordCheckout(plan));
@@ -252,25 +246,14 @@ private slots:
         QMap<QString, QString> lines;
         const QList<ReportRow> rows = *report.rows(0, report.rowCount());
         for (const ReportRow &r : rows)
-            lines[r[1].toString() + u'/' + r[2].toString()] = r[3].toString() + u'|' + moneyOf(r[4]).toPlain();
+            lines[r[1].toString() + u'/' + r[2].toString()] =
+                r[3].toString() + u'|' + Money::fromUnits(r[4].toLongLong()).toPlain();
         // The day's own entries, of every counter; the back counter took no
         // cash and was not counted, so it has no drawer.
         // Methods, taxes and fees are added up in the Day End's own tests.
         QCOMPARE(lines.value(u"Checkouts by payment method/All checkouts"_s), u"4|48.24"_s);
         QCOMPARE(lines.value(u"Cash drawer of front/Should be in the drawer"_s), u"|136.45"_s);
         QVERIFY(!lines.contains(u"Cash drawer of back/Should be in the drawer"_s));
-
-        // The month: a line a day, then the period, after a line saying where the ledger starts.
-        ReportStore taxes(s.path(), ReportCommands::taxes(), {u"2026-03-01"_s, u"2026-03-31"_s});
-        QVERIFY(taxes.open());
-        const QList<ReportRow> month = *taxes.rows(1, taxes.rowCount() - 1);
-        QStringList t;
-        for (const ReportRow &r : month)
-            t << QStringList{r[0].toString(), r[1].toString(), moneyOf(r[2]).toPlain(), moneyOf(r[3]).toPlain(),
-                             moneyOf(r[4]).toPlain(), moneyOf(r[5]).toPlain()}
-                     .join(u' ');
-        QCOMPARE(t, QStringList({"2026-03-09 1 100 7 8 115", "2026-03-10 4 41.94 2.94 3.36 48.24",
-                                 "2026-03-01 to 2026-03-31 5 141.94 9.94 11.36 163.24"}));
     }
 
     void schemaStepAddsAnEmptyLedgerAndChangesNothingElse()

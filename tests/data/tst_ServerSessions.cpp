@@ -333,7 +333,6 @@ private slots:
         lookUp(w, w.txtMemberID, u"1"_s);
         QVERIFY2(s.ws().boxes().isEmpty(), qPrintable(s.ws().prompts().join(u" | "_s)));
         QCOMPARE(w.txtMemberName->text(), u"Ann Smith"_s);
-
         billReady(s);
         QVERIFY(server(u"restart"_s));
         s.ws().answer(Answer::No);
@@ -448,11 +447,9 @@ private slots:
         const bool done = counter.recordCheckout(bill(s.path(), {rentLine(1001)}));
         holder.join();
         QCOMPARE(done, saved);
-        if (!saved) {
-            QCOMPARE(counter.lastError().kind, DbError::Kind::Waited);
+        if (!saved)
             QVERIFY2(counter.lastError().clerkText().contains(u"waited for its turn"_s),
                      qPrintable(counter.lastError().clerkText()));
-        }
         QCOMPARE(s.count(u"tblRentals"_s), saved ? 1 : 0);
     }
 

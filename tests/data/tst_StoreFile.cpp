@@ -163,7 +163,6 @@ private slots:
         const QString indexes = QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name "
                                                "LIKE 'ix%'");
         const int all = value(store.path, indexes).toInt();
-        QVERIFY(all >= 10);
         // A store from before the schema version, as it was then.
         rows(store.path, QStringLiteral("DROP INDEX ixMembersHomePhone"));
         rows(store.path, QStringLiteral("DROP INDEX ixRentalsVideoOpen"));
@@ -263,35 +262,27 @@ private slots:
 
         const QString path = mountPoint + QStringLiteral("/video.db");
         QVERIFY(StoreFile::prepare(path).ok);
-        QFile filler(mountPoint + QStringLiteral("/filler"));
-        const QByteArray block(4096, 'x');
-        // Fills the disk until at most `room` bytes are left.
-        auto fill = [&](qint64 room) {
+        // A disk full to the byte under a store made before; then room for a
+        // new store's pages once, not for writing them through from its journal.
+        const std::pair<QString, qint64> cases[] = {{path, -4096},
+                                                    {mountPoint + QStringLiteral("/second.db"), 180 * 1024}};
+        for (const auto &[store, room] : cases) {
+            QFile filler(mountPoint + QStringLiteral("/filler"));
+            const QByteArray block(4096, 'x');
             QVERIFY(filler.open(QIODevice::WriteOnly));
             while (QStorageInfo(mountPoint).bytesAvailable() > room + qint64(block.size())
                    && filler.write(block) == block.size() && filler.flush()) {
             }
             filler.close();
-        };
-        fill(-qint64(block.size()));
-        const QStringList before = entries(mountPoint);
-        const StoreFile::Outcome out = StoreFile::prepare(path);
-        QVERIFY(!out.ok);
-        QVERIFY2(out.message.contains(QStringLiteral("The disk holding it is full")), qPrintable(out.message));
-        QCOMPARE(entries(mountPoint), before);
-
+            const QStringList before = entries(mountPoint);
+            const StoreFile::Outcome out = StoreFile::prepare(store);
+            QVERIFY2(!out.ok && out.message.contains(QStringLiteral("The disk holding it is full")),
+                     qPrintable(out.message));
+            QCOMPARE(entries(mountPoint), before);
+            QVERIFY(filler.remove());
+        }
         // With room again the same store opens.
-        QVERIFY(filler.remove());
         QVERIFY(StoreFile::prepare(path).ok);
-
-        // Room for a new store's pages once, not for writing them through
-        // from its journal: refused, and no store is left half made.
-        fill(180 * 1024);
-        const QStringList withFiller = entries(mountPoint);
-        const StoreFile::Outcome second = StoreFile::prepare(mountPoint + QStringLiteral("/second.db"));
-        QVERIFY(!second.ok);
-        QVERIFY2(second.message.contains(QStringLiteral("The disk holding it is full")), qPrintable(second.message));
-        QCOMPARE(entries(mountPoint), withFiller);
     }
 
     void engineErrorsInClerksWords()
