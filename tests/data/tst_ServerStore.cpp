@@ -81,9 +81,6 @@ void onThreads(int n, const std::function<void(int)> &work)
         t.join();
 }
 
-BillLine::Parsed rentLine(qint32 tape) { return {BillLine::Kind::Rent, tape, 0}; }
-BillLine::Parsed buyLine(qint32 item, qint32 quantity) { return {BillLine::Kind::Buy, item, quantity}; }
-
 } // namespace
 
 class tst_ServerStore : public QObject
@@ -256,7 +253,8 @@ private slots:
             priceBill(s.path(), plan);
             return plan;
         };
-        const CheckoutPlan tapeAndUnit = bill({rentLine(1001), buyLine(8, 1)}), unit = bill({buyLine(8, 1)});
+        const BillLine::Parsed aUnit{BillLine::Kind::Buy, 8, 1};
+        const CheckoutPlan tapeAndUnit = bill({{BillLine::Kind::Rent, 1001, 0}, aUnit}), unit = bill({aUnit});
         onThreads(counters, [&](int i) {
             CheckoutStore store(s.path());
             for (int tape = 1001; tape <= 1004; ++tape) {
