@@ -100,7 +100,6 @@ private slots:
         s.ws().answer(Answer::Yes);
         clickOn(*payment.cmdPayFull);
         frmCheckout &w = s.windows().checkout();
-        QVERIFY(w.isVisible());
         rent(w, u"1001"_s);
         buy(w, u"7"_s, u"2"_s);
         buyVideo(w, u"2001"_s);
@@ -131,7 +130,6 @@ private slots:
         QCOMPARE(s.count(u"tblLedger l JOIN tblRentals r ON r.RentalID = l.RentalID JOIN tblReceipts c ON c.SaleID = "
                          "l.ReceiptID"_s),
                  1);
-        QCOMPARE(feesOwing(s, 1), Money());
     }
 
     void lateFeesAndFeePaymentsAreEntered()
