@@ -474,8 +474,6 @@ private slots:
         QVERIFY2(counter.recordCheckout(bill(s.path(), {rentLine(1001), buyLine(8, 1)})),
                  qPrintable(counter.lastError().clerkText()));
         QCOMPARE(s.count(u"tblRentals"_s), 1);
-        QCOMPARE(s.count(u"tblLedger"_s), 1);
-        QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 999);
     }
 
     void refusedSessionsToldAsWhatTheyAre()
@@ -483,6 +481,7 @@ private slots:
         TestStore s;
         stock(s);
         const QString database = databaseOf(s);
+        // A session had before the server filled up knows how many it allows.
         QVERIFY(CheckoutStore(s.path()).item(8).row);
 
         // Every connection the server allows taken.
