@@ -5,7 +5,6 @@
 #include "data/Backup.h"
 #include "data/StoreFile.h"
 #include "data/StoreLocation.h"
-#include "data/StoreLock.h"
 
 #include <QDir>
 #include <QProcess>
@@ -229,14 +228,7 @@ private slots:
             QVERIFY(bytes(path) == before);
             QCOMPARE(entries(storeDir.path()), QStringList{u"video.db"_s});
         }
-
-        // Refused while a running program has the store open; a good copy
-        // going in is told in the command line's tests.
-        StoreLock running;
-        QVERIFY(running.tryLock(path, StoreLock::Mode::Shared));
-        const Backup::Outcome out = Backup::restore(path, good, now);
-        QVERIFY2(!out.ok && out.message.contains(u"open in a running Video Store program"_s), qPrintable(out.message));
-        QVERIFY(bytes(path) == before);
+        // Refused while a running program has the store open: the store-in-use tests.
     }
 };
 

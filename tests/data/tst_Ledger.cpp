@@ -167,7 +167,6 @@ private slots:
         QVERIFY(cash.recordCashUp(day, u"front"_s, m("100"), m("135"), m("136.45"), u"20x6 5x3"_s));
         // A count made against figures gone stale is refused.
         QVERIFY(!cash.recordCashUp(day, u"front"_s, m("100"), m("136.45"), m("134.45"), {}));
-        QCOMPARE(cash.lastError().kind, DbError::Kind::Conflict);
         QVERIFY2(cash.lastError().detail.contains(u"$136.45"_s), qPrintable(cash.lastError().detail));
         qunsetenv("VIDEOSTORE_COUNTER");
 
