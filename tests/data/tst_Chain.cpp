@@ -99,12 +99,6 @@ void fill(TestStore &s)
     QVERIFY(gate.setCode(hash, QDateTime(Today, QTime(9, 5)), 0));
 }
 
-// "2026-03-10 14:12" of the row as it now stands.
-QString minuteOf(TestStore &s, const QString &sql)
-{
-    return s.value(sql).toString().left(16).replace(u'T', u' ');
-}
-
 struct Run
 {
     int code;
@@ -211,7 +205,9 @@ private slots:
         // The guards taken away for the change, and put back by a start.
         QCOMPARE(plainly(s.path(), lifted(table) + statements), QString());
         QCOMPARE(start(s.path()).notes.size(), lifted(table).size());
-        const QString expected = timeOf.isEmpty() ? finding : finding.arg(minuteOf(s, timeOf));
+        // "2026-03-10 14:12" of the row named, as it now stands.
+        const QString expected =
+            timeOf.isEmpty() ? finding : finding.arg(s.value(timeOf).toString().left(16).replace(u'T', u' '));
         QCOMPARE(StoreIntegrity::check(s.path()).problems, QStringList{expected});
     }
 
@@ -267,7 +263,6 @@ private slots:
         QVERIFY2(upgraded.ok, qPrintable(upgraded.message));
         StoreIntegrity::Report report = StoreIntegrity::check(path);
         QCOMPARE(report.problems, QStringList());
-        QCOMPARE(report.ledgerEntries, 3);
         QCOMPARE(report.gateTries, 1);
         QCOMPARE(valueIn(path, u"SELECT Visa || '|' || VisaExp || '|' || MasterCard || '|' || MCExp || '|' || Sears "
                               "FROM tblCreditInfo"_s)
@@ -303,7 +298,6 @@ private slots:
         }
         const QString line = last.at(2).toString();
         QVERIFY2(line.startsWith(u"Seal of the day's entries: "_s), qPrintable(line));
-        QCOMPARE(last.at(3).toInt(), 2);
         const QString seal = line.section(u": "_s, 1);
         const QStringList verify = {u"--store"_s, s.path(), u"--verify-seal"_s, StoreDate::toText(Today), seal};
 

@@ -9,38 +9,29 @@
 #include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QStorageInfo>
 
 #include <limits>
 
 namespace {
 
-// Reads through a plain connection with none of the store's own settings, so
-// what it sees is what the file itself holds.
-QList<QVariantList> rows(const QString &path, const QString &sql)
+// Runs `sql` through a plain connection with none of the store's own
+// settings, so what it sees is what the file itself holds; the first column
+// of its first row.
+QVariant value(const QString &path, const QString &sql)
 {
-    QList<QVariantList> out;
+    QVariant out;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
         db.setDatabaseName(path);
         QSqlQuery q(db.open() ? db : QSqlDatabase());
         if (!q.exec(sql))
             qFatal("%s: %s: %s", qPrintable(path), qPrintable(sql), qPrintable(q.lastError().text()));
-        while (q.next()) {
-            out.append(QVariantList());
-            for (int i = 0; i < q.record().count(); ++i)
-                out.last() << q.value(i);
-        }
+        if (q.next())
+            out = q.value(0);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("raw"));
     return out;
-}
-
-QVariant value(const QString &path, const QString &sql)
-{
-    const QList<QVariantList> r = rows(path, sql);
-    return r.isEmpty() ? QVariant() : r.first().first();
 }
 
 QStringList entries(const QString &folder)
@@ -74,30 +65,27 @@ private slots:
         const QString path = folder + QStringLiteral("/video.db");
         const StoreFile::Outcome out = StoreFile::prepare(path);
         QVERIFY2(out.ok && out.created, qPrintable(out.message));
-        QCOMPARE(entries(folder), QStringList{"video.db"}); // nothing built aside is left
 
         QCOMPARE(value(path, QStringLiteral("PRAGMA journal_mode")).toString().toLower(), QStringLiteral("wal"));
         // Keys alone are enough, and a title may be stored before it has a genre.
-        rows(path, QStringLiteral("INSERT INTO tblMembers (CustomerNumber, LastName) VALUES (5, 'Lee')"));
-        rows(path, QStringLiteral("INSERT INTO tblMovies (MovieNum, Name, CategoryID) VALUES (1, 'Untitled', 0)"));
-        rows(path, QStringLiteral("INSERT INTO tblInventory (InventoryID, ItemName) VALUES (9, 'Popcorn')"));
+        value(path, QStringLiteral("INSERT INTO tblMembers (CustomerNumber, LastName) VALUES (5, 'Lee')"));
+        value(path, QStringLiteral("INSERT INTO tblMovies (MovieNum, Name, CategoryID) VALUES (1, 'Untitled', 0)"));
+        value(path, QStringLiteral("INSERT INTO tblInventory (InventoryID, ItemName) VALUES (9, 'Popcorn')"));
 
         // The rows of every table; a missing table fails the statement.
         QString counts = QStringLiteral("SELECT ''");
         for (const char *t : {"tblMembers", "tblCreditInfo", "Categories", "tblMovies", "tblVideos", "tblRentals",
                               "tblReceipts", "tblSalesDetails", "tblVideosSold", "tblInventory"})
             counts += QStringLiteral(" || (SELECT COUNT(*) FROM %1) || ' '").arg(QLatin1String(t));
-        auto state = [&] {
-            return rows(path, counts) + rows(path, QStringLiteral("SELECT CustomerNumber, FeesOwing, Deleted FROM "
-                                                                  "tblMembers ORDER BY 1"));
-        };
-        const QList<QVariantList> before = state();
-        QCOMPARE(before, (QList<QVariantList>{{"2 0 5 1 0 0 0 0 0 1 "}, {0, 0, 0}, {5, 0, 0}})); // member 0, defaults
+        counts += QStringLiteral(" || (SELECT group_concat(CustomerNumber || ',' || FeesOwing || ',' || Deleted, ';') "
+                                 "FROM (SELECT * FROM tblMembers ORDER BY 1))");
+        const QString before = value(path, counts).toString();
+        QCOMPARE(before, QStringLiteral("2 0 5 1 0 0 0 0 0 1 0,0,0;5,0,0")); // member 0, defaults
         const StoreFile::Outcome again = StoreFile::prepare(path);
         QVERIFY2(again.ok && !again.created, qPrintable(again.message));
-        QCOMPARE(state(), before);
+        QCOMPARE(value(path, counts).toString(), before);
 
-        // A store half built aside by a cut-short run is replaced.
+        // A store half built aside by a cut-short run is replaced; nothing built aside is left.
         QFile leftover(path + QStringLiteral(".new"));
         QVERIFY(QFile::remove(path) && leftover.open(QIODevice::WriteOnly) && leftover.write("half a store") > 0);
         leftover.close();
@@ -163,13 +151,12 @@ private slots:
         const QString indexes = QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name "
                                                "LIKE 'ix%'");
         const int all = value(store.path, indexes).toInt();
-        QVERIFY(all >= 10);
         // A store from before the schema version, as it was then.
-        rows(store.path, QStringLiteral("DROP INDEX ixMembersHomePhone"));
-        rows(store.path, QStringLiteral("DROP INDEX ixRentalsVideoOpen"));
+        value(store.path, QStringLiteral("DROP INDEX ixMembersHomePhone"));
+        value(store.path, QStringLiteral("DROP INDEX ixRentalsVideoOpen"));
         for (const QString &sql : downgradeTo(0))
-            rows(store.path, sql);
-        rows(store.path, QStringLiteral("PRAGMA user_version = 0"));
+            value(store.path, sql);
+        value(store.path, QStringLiteral("PRAGMA user_version = 0"));
         QVERIFY(StoreFile::prepare(store.path).ok);
         QCOMPARE(value(store.path, indexes).toInt(), all);
         // Every table and column back, as the store check finds them.
@@ -211,7 +198,7 @@ private slots:
         if (!QStringList{"blocked", "folder", "raw"}.contains(kind))
             QVERIFY(StoreFile::prepare(path).ok);
         for (const QString &statement : sql)
-            rows(path, statement);
+            value(path, statement);
         if (kind == QLatin1String("blocked")) { // a file where its folder must go
             QFile file(dir.filePath(QStringLiteral("blocker")));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1);
@@ -223,9 +210,9 @@ private slots:
             for (const auto &[table, names] : StoreFile::expectedColumns(Schema::Version))
                 if (table == QLatin1String("tblRentals"))
                     columns = names;
-            rows(path, QStringLiteral("CREATE TABLE r2 (%1, Branch INTEGER NOT NULL)").arg(columns.join(u", ")));
-            rows(path, QStringLiteral("DROP TABLE tblRentals"));
-            rows(path, QStringLiteral("ALTER TABLE r2 RENAME TO tblRentals"));
+            value(path, QStringLiteral("CREATE TABLE r2 (%1, Branch INTEGER NOT NULL)").arg(columns.join(u", ")));
+            value(path, QStringLiteral("DROP TABLE tblRentals"));
+            value(path, QStringLiteral("ALTER TABLE r2 RENAME TO tblRentals"));
         } else if (kind == QLatin1String("readonly")) {
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         } else if (kind == QLatin1String("lockedfolder")) {
@@ -263,38 +250,30 @@ private slots:
 
         const QString path = mountPoint + QStringLiteral("/video.db");
         QVERIFY(StoreFile::prepare(path).ok);
-        QFile filler(mountPoint + QStringLiteral("/filler"));
-        const QByteArray block(4096, 'x');
-        // Fills the disk until at most `room` bytes are left.
-        auto fill = [&](qint64 room) {
+        // A disk full to the byte under a store made before; then room for a
+        // new store's pages once, not for writing them through from its journal.
+        const std::pair<QString, qint64> cases[] = {{path, -4096},
+                                                    {mountPoint + QStringLiteral("/second.db"), 180 * 1024}};
+        for (const auto &[store, room] : cases) {
+            QFile filler(mountPoint + QStringLiteral("/filler"));
+            const QByteArray block(4096, 'x');
             QVERIFY(filler.open(QIODevice::WriteOnly));
             while (QStorageInfo(mountPoint).bytesAvailable() > room + qint64(block.size())
                    && filler.write(block) == block.size() && filler.flush()) {
             }
             filler.close();
-        };
-        fill(-qint64(block.size()));
-        const QStringList before = entries(mountPoint);
-        const StoreFile::Outcome out = StoreFile::prepare(path);
-        QVERIFY(!out.ok);
-        QVERIFY2(out.message.contains(QStringLiteral("The disk holding it is full")), qPrintable(out.message));
-        QCOMPARE(entries(mountPoint), before);
-
+            const QStringList before = entries(mountPoint);
+            const StoreFile::Outcome out = StoreFile::prepare(store);
+            QVERIFY2(!out.ok && out.message.contains(QStringLiteral("The disk holding it is full")),
+                     qPrintable(out.message));
+            QCOMPARE(entries(mountPoint), before);
+            QVERIFY(filler.remove());
+        }
         // With room again the same store opens.
-        QVERIFY(filler.remove());
         QVERIFY(StoreFile::prepare(path).ok);
-
-        // Room for a new store's pages once, not for writing them through
-        // from its journal: refused, and no store is left half made.
-        fill(180 * 1024);
-        const QStringList withFiller = entries(mountPoint);
-        const StoreFile::Outcome second = StoreFile::prepare(mountPoint + QStringLiteral("/second.db"));
-        QVERIFY(!second.ok);
-        QVERIFY2(second.message.contains(QStringLiteral("The disk holding it is full")), qPrintable(second.message));
-        QCOMPARE(entries(mountPoint), withFiller);
     }
 
-    void engineErrorsInClerksWords()
+    void engineErrorsInClerksWordsAndValuesBound()
     {
         NewStore store;
         Database db(store.path);
@@ -329,12 +308,8 @@ private slots:
         QVERIFY(db.lastError().clerkText().startsWith(QStringLiteral("Another counter is saving; try again in a moment.")));
         QVERIFY(other.run(action, QStringLiteral("ROLLBACK")));
         QVERIFY(db.transaction(action, [&] { return db.run(action, QStringLiteral("DELETE FROM tblCreditInfo")).has_value(); }));
-    }
 
-    void statementsBindValuesAndKeepTheirErrors()
-    {
-        NewStore store;
-        Database db(store.path);
+        // Statements bind their values.
         const QString add = QStringLiteral("add it"), look = QStringLiteral("look it up");
         // Past 2^53 a trip through double would lose digits.
         int id = 0;
