@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -58,7 +57,6 @@ void tst_frmadd::oneClickOneMemberWithPlaceholdersAndClearAllReadiesTheNext()
                      "||Deleted FROM tblMembers WHERE CustomerNumber = 42"_s)
                  .toString(),
              u"Moss|Ada||555-0042|555-9999|N/A||N/A|N/A|N/A|0|0"_s);
-    QCOMPARE(w.txtBPhone->text(), u"N/A"_s);
     keepScreenshot(w, u"frmadd.png"_s);
 
     // Return keeps the texts; the next visit may add again.

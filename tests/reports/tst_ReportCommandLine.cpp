@@ -85,10 +85,6 @@ private slots:
         QCOMPARE(members.size(), 3);
         QCOMPARE(members[1].mid(0, 3), QStringList({"5", "Ann", "Lee"}));
         QCOMPARE(members[1].last(), QStringLiteral("0.00"));
-        const QList<QStringList> byDate = csvOf("customers-by-date", {}, QStringLiteral("2026-03-02"),
-                                                QStringLiteral("2026-03-02"));
-        QCOMPARE(byDate.size(), 2);
-        QCOMPARE(byDate[1].mid(0, 4), QStringList({"2026-03-02", "6", "Cy", "Orr"}));
     }
 
     void refusedParametersWriteNothing()

@@ -117,13 +117,6 @@ private slots:
         QVERIFY(many.open());
         QCOMPARE(many.rowCount(), 3000);
         QCOMPARE(currency(many.totals()), QStringList({"$8,970.00", "$630.00", "$720.00", "$10,320.00"}));
-        // The footer equals the rows it sums.
-        const ReportCommand &c = ReportCommands::rentalRevenue();
-        QList<Money> summed(4);
-        for (const ReportRow &r : all(many))
-            for (int i = 0; i < 4; ++i)
-                summed[i] += Money::fromUnits(r.value(c.column(c.sumNames[i])).toLongLong());
-        QCOMPARE(summed, many.totals());
         // Rentals of a tape gone from the store are not in its rows, nor in its sums.
         t.exec(QStringLiteral("DELETE FROM tblVideos WHERE VideoID = 300"));
         ReportStore fewer(t.path(), ReportCommands::rentalRevenue());

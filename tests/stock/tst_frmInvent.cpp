@@ -85,7 +85,6 @@ void tst_frmInvent::listsLiveItemsAddsPastEveryNumberAndToolbar()
     QTest::keyClick(w.txtQuan, Qt::Key_Return); // Enter presses Save
     QCOMPARE(item(s, 5), u"Gum,30000,40,0"_s);
     QCOMPARE(gridLines(*w.fg1).last(), u"5|Gum|3.00|40"_s);
-    QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
 
     // A retired item holding the next number pushes the new one past the highest.
     s.addItem(6, u"Retired"_s, u"1"_s, 1, true);

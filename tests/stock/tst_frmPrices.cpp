@@ -8,8 +8,6 @@
 #include "stock/frmPrices.h"
 #include "ui/FlexGrid.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
