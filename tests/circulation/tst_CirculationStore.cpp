@@ -10,8 +10,6 @@
 #include "counter/CheckoutStore.h"
 #include "counter/frmCheckout.h"
 #include "customers/CustomerStore.h"
-#include "data/ServerStore.h"
-#include "data/StoreFile.h"
 #include "returns/ReturnsStore.h"
 #include "returns/frmReturn.h"
 #include "stock/CatalogueStore.h"
@@ -293,21 +291,6 @@ private slots:
         QCOMPARE(s.count(u"tblVideos"_s, u"InStore = 1 AND VideoID IN (41, 42)"_s), 2);
     }
 
-    void olderStoreGetsHoldsOnUpgrade()
-    {
-        TestStore s;
-        seed(s);
-        const Schema::Engine engine = onServer() ? Schema::Engine::PostgreSQL : Schema::Engine::SQLite;
-        constexpr int BeforeHolds = 5;
-        for (const QString &sql : downgradeTo(BeforeHolds, engine))
-            s.exec(sql);
-        s.exec(onServer() ? u"UPDATE tblVersion SET Version = %1"_s.arg(BeforeHolds)
-                          : u"PRAGMA user_version = %1"_s.arg(BeforeHolds));
-        const StoreFile::Outcome upgraded = onServer() ? ServerStore::prepare(s.path()) : StoreFile::prepare(s.path());
-        QVERIFY2(upgraded.ok, qPrintable(upgraded.message));
-        QCOMPARE(s.value(u"SELECT Value FROM tblSettings WHERE Name = 'HoldDays'"_s).toString(), u"3"_s);
-    }
-
     void placedAtTheCounterAndSetAsideByAReturn()
     {
         TestStore s;
@@ -378,7 +361,6 @@ private slots:
         s.ws().answer(Answer::Yes);
         clickOn(*w.cmdCancelHold);
         QCOMPARE(s.rows(u"SELECT HoldID, State FROM tblHolds ORDER BY HoldID"_s), u"1|cancelled,2|waiting"_s);
-        QCOMPARE(w.grdHolds->rows(), 2);
     }
 };
 

@@ -183,14 +183,9 @@ private slots:
         s.ws().answer(Answer::Yes);
         clickOn(*w.cmdRecord);
         keepScreenshot(w, u"frmCashUp-counts.png"_s);
-        // A third, to the cent, is neither short nor over.
-        clickOn(*w.chkDenominations);
-        typeInto(*w.txtCounted, u"130.71"_s);
-        s.ws().answer(Answer::Yes);
-        clickOn(*w.cmdRecord);
         QCOMPARE(s.rows(u"SELECT Amount, OpeningFloat, Expected, Note FROM tblLedger WHERE Kind = 'cashup' "
                         "ORDER BY Seq"_s),
-                 u"1292100|1000000|1307100|,1307500|1000000|1307100|100x1 20x1 10x1 0.25x3,1307100|1000000|1307100|"_s);
+                 u"1292100|1000000|1307100|,1307500|1000000|1307100|100x1 20x1 10x1 0.25x3"_s);
     }
 
     // On the demo store, a period reaching back past the ledger's first day
@@ -302,24 +297,6 @@ private slots:
         }
         const QString shortLine = lines.keys().filter(QRegularExpression(u"^Cash drawer of .*/Short at "_s)).value(0);
         QCOMPARE(lines[shortLine].value(1), u"-0.50"_s);
-
-        // The preview of the same day, page for page as printed, shows each of those figures.
-        QVERIFY(demo.windows->openReport(ReportId::DayEnd, {today}));
-        ReportPreview &preview = demo.windows->reportPreview(ReportId::DayEnd);
-        const QString pdf = demo.dir.filePath(u"day.pdf"_s);
-        QCOMPARE(preview.document()->writePdf(pdf), ReportDocument::Outcome::Done);
-        const QStringList printed = pdfText(pdf, true).split(u'\n');
-        for (auto it = lines.cbegin(); it != lines.cend(); ++it) {
-            if (it.key().startsWith(u"Every entry"_s))
-                continue;
-            const QString what = it.key().section(u'/', 1);
-            const QString amount = it.value().value(1).isEmpty() ? QString() : m(it.value().value(1)).toCurrency();
-            const bool found = std::any_of(printed.cbegin(), printed.cend(), [&](const QString &l) {
-                return l.contains(what) && l.contains(amount) && l.contains(it.value().value(0));
-            });
-            QVERIFY2(found, qPrintable(it.key() + u" "_s + amount));
-        }
-        keepScreenshot(preview, u"DayEndPreview.png"_s);
     }
 };
 

@@ -100,7 +100,6 @@ private slots:
         } cases[] = {
             {{t.path(), "weekly", {}, file, {}, {}, {}}, "\"weekly\" is not a report."},
             {{t.path(), "movies-by-type", {}, file, {}, {}, {}}, "Select A Movie By Type:"},
-            {{t.path(), "movies-by-type", {}, file, "Western", {}, {}}, "Select A Movie By Type:"},
             {{t.path(), "movies-by-type", {}, file, "6", {}, {}}, "Select A Movie By Type:"},
             // Named by the customers' dates: the days of their receipts.
             {{t.path(), "customers-by-date", {}, file, {}, {}, "2026-03-01"},

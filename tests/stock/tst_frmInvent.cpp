@@ -159,21 +159,14 @@ void tst_frmInvent::refusedFieldsKeepTheEditOpen()
     QFETCH(QString, message);
     TestStore s;
     frmInvent &w = open(s);
-    for (bool adding : {true, false}) {
-        if (adding) {
-            clickOn(*w.cmdAdd);
-        } else {
-            clickRow(*w.fg1, 1);
-            clickOn(*w.cmdEdit);
-        }
-        fill(w, name, price, quantity);
-        clickOn(*w.cmdSave);
-        QVERIFY2(s.ws().last().prompt.startsWith(message), qPrintable(s.ws().last().prompt));
-        QVERIFY(w.cmdSave->isEnabled());
-        QCOMPARE(s.count(u"tblInventory"_s), 4);
-        QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
-        clickOn(*w.cmdClear);
-    }
+    // An edit checks its fields as an addition does.
+    clickRow(*w.fg1, 1);
+    clickOn(*w.cmdEdit);
+    fill(w, name, price, quantity);
+    clickOn(*w.cmdSave);
+    QVERIFY2(s.ws().last().prompt.startsWith(message), qPrintable(s.ws().last().prompt));
+    QVERIFY(w.cmdSave->isEnabled());
+    QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
 }
 
 void tst_frmInvent::deleteAsksByNameAndReportsByNumber()
