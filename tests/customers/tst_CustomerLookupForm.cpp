@@ -48,15 +48,13 @@ class tst_CustomerLookupForm : public QObject
 private slots:
     void eachKeyFindsAndFillsEveryBox_data() { bothWindows(); }
     void eachKeyFindsAndFillsEveryBox();
-    void keyFollowsTheLastChangedBox();
-    void notFoundKeepsTheBoxes();
+    void notFoundKeepsTheBoxesAndTheKeyFollowsTheLastChangedBox();
     void refusedMemberIdChangesNothing_data();
     void refusedMemberIdChangesNothing();
     void modifyRewritesTheDetailsOnly();
     void retiresOnlyWithNothingOwing_data();
     void retiresOnlyWithNothingOwing();
-    void storedBalanceDecidesNotTheBoxes();
-    void tapesOutAndTheWalkInMemberStay();
+    void storedBalanceTapesOutAndTheWalkInMemberKeepAMember();
 };
 
 void tst_CustomerLookupForm::eachKeyFindsAndFillsEveryBox()
@@ -89,10 +87,26 @@ void tst_CustomerLookupForm::eachKeyFindsAndFillsEveryBox()
     QVERIFY(s.ws().boxes().isEmpty());
 }
 
-void tst_CustomerLookupForm::keyFollowsTheLastChangedBox()
+void tst_CustomerLookupForm::notFoundKeepsTheBoxesAndTheKeyFollowsTheLastChangedBox()
 {
     TestStore s;
     CustomerLookupForm &w = open(s);
+    const QString before = membersSnapshot(s);
+    clickOn(*displayButton(w)); // no key at all
+    QCOMPARE(s.ws().prompts(), QStringList{u"Customer not found"_s});
+
+    lookUp(w, w.txtMemb, u"1"_s);
+    for (const QString &miss : {u"5551111"_s, u"x'; DROP TABLE tblMembers; --"_s}) {
+        s.ws().clear();
+        lookUp(w, w.txtHphone, miss);
+        QCOMPARE(s.ws().prompts(), QStringList{u"Customer not found"_s});
+        QCOMPARE(w.txtLast->text(), u"Smith"_s);
+    }
+    lookUp(w, w.txtMemb, u"1 OR 1=1"_s);
+    QCOMPARE(s.ws().last().title, u"Invalid number"_s);
+    QCOMPARE(w.txtLast->text(), u"Smith"_s);
+    QCOMPARE(membersSnapshot(s), before);
+
 
     // The fill changes the licence last, so the next lookup is by licence.
     lookUp(w, w.txtMemb, u"2"_s);
@@ -114,27 +128,6 @@ void tst_CustomerLookupForm::keyFollowsTheLastChangedBox()
     clickOn(*displayButton(w));
     QCOMPARE(s.ws().last().prompt, u"Customer not found"_s);
     QCOMPARE(w.txtMemb->text(), u"1"_s);
-}
-
-void tst_CustomerLookupForm::notFoundKeepsTheBoxes()
-{
-    TestStore s;
-    CustomerLookupForm &w = open(s);
-    const QString before = membersSnapshot(s);
-    clickOn(*displayButton(w)); // no key at all
-    QCOMPARE(s.ws().prompts(), QStringList{u"Customer not found"_s});
-
-    lookUp(w, w.txtMemb, u"1"_s);
-    for (const QString &miss : {u"5551111"_s, u"x'; DROP TABLE tblMembers; --"_s}) {
-        s.ws().clear();
-        lookUp(w, w.txtHphone, miss);
-        QCOMPARE(s.ws().prompts(), QStringList{u"Customer not found"_s});
-        QCOMPARE(w.txtLast->text(), u"Smith"_s);
-    }
-    lookUp(w, w.txtMemb, u"1 OR 1=1"_s);
-    QCOMPARE(s.ws().last().title, u"Invalid number"_s);
-    QCOMPARE(w.txtLast->text(), u"Smith"_s);
-    QCOMPARE(membersSnapshot(s), before);
 }
 
 void tst_CustomerLookupForm::refusedMemberIdChangesNothing_data()
@@ -230,7 +223,7 @@ void tst_CustomerLookupForm::retiresOnlyWithNothingOwing()
     QVERIFY(!w.cmdDelete->isEnabled() && !w.cmdClearAll->isEnabled());
 }
 
-void tst_CustomerLookupForm::storedBalanceDecidesNotTheBoxes()
+void tst_CustomerLookupForm::storedBalanceTapesOutAndTheWalkInMemberKeepAMember()
 {
     TestStore s;
     auto &w = open<frmDelete>(s);
@@ -262,25 +255,18 @@ void tst_CustomerLookupForm::storedBalanceDecidesNotTheBoxes()
     clickOn(*w.cmdClearAll);
     QCOMPARE(w.txtMemb->text() + w.txtLast->text() + w.txtDLNum->text(), u"1"_s);
     QVERIFY(!w.cmdDelete->isEnabled() && !w.cmdClearAll->isEnabled());
-}
 
-void tst_CustomerLookupForm::tapesOutAndTheWalkInMemberStay()
-{
-    TestStore s;
-    auto &w = open<frmDelete>(s);
+    // Tapes out (two, one already back) keep a member; the walk-in member 0 is never retired.
     s.addMovie(10, u"Title"_s, 1, 2);
-    // Two tapes out, one already back.
     for (const int tape : {101, 102, 103}) {
         s.addTape(tape, 10, true, false, false);
-        s.addRental(1, 1, tape, u"2026-03-01"_s, u"2026-03-04"_s, tape == 103);
+        s.addRental(1, 3, tape, u"2026-03-01"_s, u"2026-03-04"_s, tape == 103);
     }
     const QString before = membersSnapshot(s);
-    lookUp(w, w.txtMemb, u"1"_s);
+    lookUp(w, w.txtMemb, u"3"_s);
     clickOn(*w.cmdDelete);
     QCOMPARE(s.ws().last().prompt, u"Customer Cannot be deleted from database while tapes are out: 2 tapes rented "
-                                   "by member 1 have not been returned."_s);
-
-    // Every walk-in sale is booked to member 0.
+                                   "by member 3 have not been returned."_s);
     lookUp(w, w.txtMemb, u"0"_s);
     clickOn(*w.cmdDelete);
     QVERIFY2(s.ws().last().prompt.startsWith(u"Member 0 is the walk-in customer"_s), qPrintable(s.ws().last().prompt));

@@ -101,10 +101,11 @@ class tst_DayEnd : public QObject
     Q_OBJECT
 
 private slots:
-    void theGateLeadsToDayEndAndCashUp()
+    void gateLeadsToDayEndAndCashUpThatKeepsEveryCount()
     {
         TestStore s;
-        s.windows().setToday([] { return QDate(2026, 3, 10); });
+        const QDate day(2026, 3, 10);
+        s.windows().setToday([day] { return day; });
         frmMain &menu = s.windows().main();
         auto throughTheGate = [&](QAction *item, int destination, const char *window) {
             menu.show();
@@ -129,13 +130,7 @@ private slots:
         QVERIFY(preview.isVisible() && preview.document());
         QCOMPARE(preview.document()->store().rows(0, 1)->first().first().toString(), u"2026-03-09"_s);
         keepScreenshot(dialog, u"frmDayEnd.png"_s);
-    }
 
-    void cashUpShowsTheDifferenceAtOnceAndKeepsEveryCount()
-    {
-        TestStore s;
-        const QDate day(2026, 3, 10);
-        s.windows().setToday([day] { return day; });
         s.addMember(1, u"Ann"_s, u"Smith"_s);
         s.addMovie(10, u"Class One"_s, 1, 1);
         s.addTape(1001, 10);

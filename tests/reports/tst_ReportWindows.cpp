@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(fileBytes(pdf), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("r.pdf")});
     }
-    void movieByTypeNeedsAGenreAndKeepsIt()
+    void movieByTypeNeedsAGenreAndCustomersByDateBothDates()
     {
         TestStore t;
         seed(t);
@@ -193,20 +193,17 @@ private slots:
         clickOn(*dialog.MyOpt[0]);
         clickOn(*dialog.Command1);
         QVERIFY(previewText(t, preview, dir.filePath(QStringLiteral("a.pdf"))).contains(QStringLiteral("Blast Off")));
-    }
 
-    void customersByDateWaitsForBothDatesAndRefusesBadOnes()
-    {
-        TestStore t;
-        seed(t);
-        frmCustomersByDate &dialog = t.windows().customersByDate();
-        dialog.show();
-        typeInto(*dialog.Text1, QStringLiteral("2026-03-01"));
-        QVERIFY(!dialog.Command1->isEnabled());
-        dialog.Text1->clear();
-        typeInto(*dialog.Text2, QStringLiteral("2026-03-05"));
-        QVERIFY(dialog.Command1->isEnabled());
-        clickOn(*dialog.Command1); // an empty start: nothing happens
+        // Customers by date waits for both dates and refuses bad ones.
+        t.ws().clear();
+        frmCustomersByDate &range = t.windows().customersByDate();
+        range.show();
+        typeInto(*range.Text1, QStringLiteral("2026-03-01"));
+        QVERIFY(!range.Command1->isEnabled());
+        range.Text1->clear();
+        typeInto(*range.Text2, QStringLiteral("2026-03-05"));
+        QVERIFY(range.Command1->isEnabled());
+        clickOn(*range.Command1); // an empty start: nothing happens
         QVERIFY(t.ws().boxes().isEmpty() && !t.windows().reportPreview(ReportId::CustomersByDate).isVisible());
 
         const struct { const char *from, *to; QString message; } refused[] = {
@@ -216,21 +213,21 @@ private slots:
         };
         for (const auto &r : refused) {
             t.ws().clear();
-            typeInto(*dialog.Text1, QString::fromLatin1(r.from));
-            typeInto(*dialog.Text2, QString::fromLatin1(r.to));
-            clickOn(*dialog.Command1);
+            typeInto(*range.Text1, QString::fromLatin1(r.from));
+            typeInto(*range.Text2, QString::fromLatin1(r.to));
+            clickOn(*range.Command1);
             QCOMPARE(t.ws().prompts(), QStringList{r.message});
             QVERIFY(!t.windows().reportPreview(ReportId::CustomersByDate).isVisible());
         }
 
         // One day for both ends lists that day.
         t.ws().clear();
-        typeInto(*dialog.Text1, QStringLiteral("2026-03-05"));
-        typeInto(*dialog.Text2, QStringLiteral("2026-03-05"));
-        clickOn(*dialog.Command1);
-        ReportPreview &preview = t.windows().reportPreview(ReportId::CustomersByDate);
-        QVERIFY(preview.isVisible() && dialog.isVisible());
-        QCOMPARE(preview.document()->store().rowCount(), 1);
+        typeInto(*range.Text1, QStringLiteral("2026-03-05"));
+        typeInto(*range.Text2, QStringLiteral("2026-03-05"));
+        clickOn(*range.Command1);
+        ReportPreview &byDate = t.windows().reportPreview(ReportId::CustomersByDate);
+        QVERIFY(byDate.isVisible() && range.isVisible());
+        QCOMPARE(byDate.document()->store().rowCount(), 1);
     }
 
     void previewPagesPrintsAndSaves()

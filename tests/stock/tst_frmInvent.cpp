@@ -62,10 +62,9 @@ class tst_frmInvent : public QObject
 
 private slots:
     void listsLiveItemsAddsPastEveryNumberAndToolbar();
-    void editStoresTheChangeAndKeepsCounterSales();
+    void editStoresTheChangeAndKeepsCounterSalesThenDeleteAsks();
     void refusedFieldsKeepTheEditOpen_data();
     void refusedFieldsKeepTheEditOpen();
-    void deleteAsksByNameAndReportsByNumber();
 };
 
 void tst_frmInvent::listsLiveItemsAddsPastEveryNumberAndToolbar()
@@ -105,7 +104,7 @@ void tst_frmInvent::listsLiveItemsAddsPastEveryNumberAndToolbar()
     QCOMPARE(shownWindows(), QStringList({"frmCheckout"}));
 }
 
-void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
+void tst_frmInvent::editStoresTheChangeAndKeepsCounterSalesThenDeleteAsks()
 {
     TestStore s;
     frmInvent &w = open(s);
@@ -135,6 +134,19 @@ void tst_frmInvent::editStoresTheChangeAndKeepsCounterSales()
     clickOn(*w.cmdSave);
     QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
     QCOMPARE(gridLines(*w.fg1).at(1), u"1|Popcorn|2.50|5"_s);
+
+    // Delete asks by name and reports by number.
+    clickRow(*w.fg1, 3);
+    s.ws().answer(Answer::No);
+    clickOn(*w.cmdDelete);
+    QCOMPARE(s.ws().last().prompt, u"Are you sure you want to entirely delete \r\n the inventory item 'Cola'?"_s);
+    QCOMPARE(item(s, 4), u"Cola,10000,12,0"_s);
+
+    s.ws().answer(Answer::Yes);
+    clickOn(*w.cmdDelete);
+    QVERIFY(s.ws().last().prompt.startsWith(u"4 has been marked as deleted."_s));
+    QCOMPARE(item(s, 4), u"Cola,10000,12,1"_s);
+    QCOMPARE(w.fg1->rows(), 3);
 }
 
 void tst_frmInvent::refusedFieldsKeepTheEditOpen_data()
@@ -167,23 +179,6 @@ void tst_frmInvent::refusedFieldsKeepTheEditOpen()
     QVERIFY2(s.ws().last().prompt.startsWith(message), qPrintable(s.ws().last().prompt));
     QVERIFY(w.cmdSave->isEnabled());
     QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
-}
-
-void tst_frmInvent::deleteAsksByNameAndReportsByNumber()
-{
-    TestStore s;
-    frmInvent &w = open(s);
-    clickRow(*w.fg1, 3);
-    s.ws().answer(Answer::No);
-    clickOn(*w.cmdDelete);
-    QCOMPARE(s.ws().last().prompt, u"Are you sure you want to entirely delete \r\n the inventory item 'Cola'?"_s);
-    QCOMPARE(item(s, 4), u"Cola,10000,12,0"_s);
-
-    s.ws().answer(Answer::Yes);
-    clickOn(*w.cmdDelete);
-    QVERIFY(s.ws().last().prompt.startsWith(u"4 has been marked as deleted."_s));
-    QCOMPARE(item(s, 4), u"Cola,10000,12,1"_s);
-    QCOMPARE(w.fg1->rows(), 3);
 }
 
 QTEST_MAIN(tst_frmInvent)
