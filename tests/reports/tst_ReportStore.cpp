@@ -179,7 +179,7 @@ private slots:
         QVERIFY(s.totals().isEmpty());
     }
 
-    void farPagesAndTheSnapshotAgreeWithOnePass()
+    void farAndGroupedPagesAndTheSnapshotAgreeWithOnePass()
     {
         TestStore t;
         t.addMovie(1, QStringLiteral("One"), 1, 1);
@@ -212,11 +212,8 @@ private slots:
                 kept << r;
         QCOMPARE(gaps.rowCount(), kept.size() + 1); // and the rental made meanwhile
         samePages(gaps, kept, {5500}, 40);
-    }
 
-    void groupedPagesAgreeWithOnePass()
-    {
-        TestStore t;
+        // Grouped pages agree with one pass as well.
         t.addItem(1, QStringLiteral("Popcorn"), QStringLiteral("2.50"), 100);
         t.addItem(2, QStringLiteral("Candy"), QStringLiteral("1.25"), 100);
         t.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
@@ -227,14 +224,14 @@ private slots:
                               "SELECT SaleID, 1 + SaleID % 2, 1 + SaleID % 5 FROM tblReceipts"));
         t.exec(QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased) "
                               "SELECT SaleID, 2, 2 FROM tblReceipts WHERE SaleID % 3 = 0"));
-        ReportStore s(t.path(), ReportCommands::salesReport());
-        QVERIFY(s.open());
-        const QList<ReportRow> pass = all(s);
-        QCOMPARE(pass.size(), s.rowCount());
+        ReportStore sales(t.path(), ReportCommands::salesReport());
+        QVERIFY(sales.open());
+        const QList<ReportRow> salesPass = all(sales);
+        QCOMPARE(salesPass.size(), sales.rowCount());
         QList<qint64> firsts;
-        for (qint64 first = 0; first < pass.size(); first += 37)
+        for (qint64 first = 0; first < salesPass.size(); first += 37)
             firsts << first;
-        samePages(s, pass, firsts, 45);
+        samePages(sales, salesPass, firsts, 45);
     }
 
     // A spreadsheet written straight from the rows as fetched, read once,

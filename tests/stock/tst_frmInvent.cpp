@@ -63,7 +63,6 @@ class tst_frmInvent : public QObject
 private slots:
     void listsLiveItemsAddsPastEveryNumberAndToolbar();
     void editStoresTheChangeAndKeepsCounterSalesThenDeleteAsks();
-    void refusedFieldsKeepTheEditOpen_data();
     void refusedFieldsKeepTheEditOpen();
 };
 
@@ -149,36 +148,26 @@ void tst_frmInvent::editStoresTheChangeAndKeepsCounterSalesThenDeleteAsks()
     QCOMPARE(w.fg1->rows(), 3);
 }
 
-void tst_frmInvent::refusedFieldsKeepTheEditOpen_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("price");
-    QTest::addColumn<QString>("quantity");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("empty name") << u" "_s << u"1"_s << u"1"_s << u"Type the item's name in the Item Name box."_s;
-    QTest::newRow("price not an amount") << u"Gum"_s << u"two"_s << u"1"_s << u"\"two\" is not a valid price"_s;
-    QTest::newRow("quantity with decimals") << u"Gum"_s << u"1"_s << u"2.5"_s
-                                            << u"\"2.5\" is not a valid quantity on hand"_s;
-    QTest::newRow("negative quantity") << u"Gum"_s << u"1"_s << u"-3"_s
-                                       << u"\"-3\" is not a valid quantity on hand"_s;
-}
-
 void tst_frmInvent::refusedFieldsKeepTheEditOpen()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, price);
-    QFETCH(QString, quantity);
-    QFETCH(QString, message);
     TestStore s;
     frmInvent &w = open(s);
+    const struct { QString name, price, quantity, message; } cases[] = {
+        {u" "_s, u"1"_s, u"1"_s, u"Type the item's name in the Item Name box."_s},
+        {u"Gum"_s, u"two"_s, u"1"_s, u"\"two\" is not a valid price"_s},
+        {u"Gum"_s, u"1"_s, u"2.5"_s, u"\"2.5\" is not a valid quantity on hand"_s},
+        {u"Gum"_s, u"1"_s, u"-3"_s, u"\"-3\" is not a valid quantity on hand"_s}};
     // An edit checks its fields as an addition does.
-    clickRow(*w.fg1, 1);
-    clickOn(*w.cmdEdit);
-    fill(w, name, price, quantity);
-    clickOn(*w.cmdSave);
-    QVERIFY2(s.ws().last().prompt.startsWith(message), qPrintable(s.ws().last().prompt));
-    QVERIFY(w.cmdSave->isEnabled());
-    QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
+    for (const auto &c : cases) {
+        clickRow(*w.fg1, 1);
+        clickOn(*w.cmdEdit);
+        fill(w, c.name, c.price, c.quantity);
+        clickOn(*w.cmdSave);
+        QVERIFY2(s.ws().last().prompt.startsWith(c.message), qPrintable(s.ws().last().prompt));
+        QVERIFY(w.cmdSave->isEnabled());
+        QCOMPARE(item(s, 1), u"Popcorn,25000,5,0"_s);
+        clickOn(*w.cmdClear);
+    }
 }
 
 QTEST_MAIN(tst_frmInvent)
