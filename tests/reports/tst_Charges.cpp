@@ -11,11 +11,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QListWidget>
-#include <QRadioButton>
+#include <QPushButton>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 

@@ -8,8 +8,6 @@
 #include "stock/frmPrices.h"
 #include "ui/FlexGrid.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -89,41 +87,31 @@ private slots:
         QCOMPARE(rows.at(7).mid(0, 7), QStringList({"2026-03-11", "Tax 1", "HST", "", "", "", "12.5 %"}));
     }
 
-    void refusalsWriteNothing_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("told");
-        QTest::newRow("rate over 100 %") << Tomorrow << "txtRate1" << "100.01" << "must be from 0 % to 100 %";
-        QTest::newRow("no rental period") << Tomorrow << "txtDays1" << "0" << "from 1 to 365 days";
-        QTest::newRow("no name") << Tomorrow << "txtClassName2" << "" << "Give price class 2 a name.";
-        QTest::newRow("a day gone by") << "2026-03-09" << "txtFee1" << "4.49" << "2026-03-09 has passed";
-        // Today already has a change of its own, and has started.
-        QTest::newRow("second change of a day begun") << "2026-03-10" << "txtFee1" << "4.59"
-                                                      << "Price class 1 was already changed for 2026-03-10";
-    }
-
     void refusalsWriteNothing()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, told);
         TestStore s;
         frmPrices &w = open(s);
         s.ws().answer(Answer::Yes);
         save(w, StoreDate::toText(Today), {{"txtFee1", u"4.49"_s}});
         const QString before = s.rows(u"SELECT * FROM tblPrices ORDER BY ChangeID"_s);
-        s.ws().clear();
-        // Only the store's own rule is checked once the change is confirmed.
-        if (told.startsWith(u"Price class 1 was already"_s))
-            s.ws().answer(Answer::Yes);
-        save(w, from, {{qPrintable(box), typed}});
-        QVERIFY2(s.ws().last().prompt.contains(told), qPrintable(s.ws().last().prompt));
-        QCOMPARE(s.ws().last().icon, Icon::Exclamation);
-        QCOMPARE(s.ws().unusedAnswers(), 0);
-        QCOMPARE(s.rows(u"SELECT * FROM tblPrices ORDER BY ChangeID"_s), before);
+        const struct { QString from; const char *box; QString typed, told; } cases[] = {
+            {Tomorrow, "txtRate1", u"100.01"_s, u"must be from 0 % to 100 %"_s},
+            {Tomorrow, "txtDays1", u"0"_s, u"from 1 to 365 days"_s},
+            {Tomorrow, "txtClassName2", QString(), u"Give price class 2 a name."_s},
+            {u"2026-03-09"_s, "txtFee1", u"4.49"_s, u"2026-03-09 has passed"_s},
+            // Today already has a change of its own, and has started.
+            {u"2026-03-10"_s, "txtFee1", u"4.59"_s, u"Price class 1 was already changed for 2026-03-10"_s}};
+        for (const auto &c : cases) {
+            s.ws().clear();
+            // Only the store's own rule is checked once the change is confirmed.
+            if (c.told.startsWith(u"Price class 1 was already"_s))
+                s.ws().answer(Answer::Yes);
+            save(w, c.from, {{c.box, c.typed}});
+            QVERIFY2(s.ws().last().prompt.contains(c.told), qPrintable(s.ws().last().prompt));
+            QCOMPARE(s.ws().last().icon, Icon::Exclamation);
+            QCOMPARE(s.ws().unusedAnswers(), 0);
+            QCOMPARE(s.rows(u"SELECT * FROM tblPrices ORDER BY ChangeID"_s), before);
+        }
     }
 };
 

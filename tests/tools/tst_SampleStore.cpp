@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -77,7 +76,7 @@ private slots:
                  qPrintable(error));
     }
 
-    void demoFillsEveryTable()
+    void demoFillsEveryTableTheSameOnEveryRun()
     {
         const QString &path = m_demo;
         QCOMPARE(rows(path, QStringLiteral("PRAGMA journal_mode")), QStringList{"wal"});
@@ -120,10 +119,8 @@ private slots:
         }
         const StoreFile::Outcome opened = StoreFile::prepare(path);
         QVERIFY2(opened.ok && !opened.created, qPrintable(opened.message));
-    }
 
-    void demoIsTheSameOnEveryRun()
-    {
+        // The same on every run.
         const QString again = m_dir.filePath(QStringLiteral("again.db"));
         QVERIFY(SampleStore::write(again, SampleStore::Size::Demo, false, nullptr, nullptr, nullptr));
         QCOMPARE(dump(again), dump(m_demo));
