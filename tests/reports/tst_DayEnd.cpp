@@ -177,9 +177,23 @@ private slots:
         s.ws().answer(Answer::Yes);
         clickOn(*w.cmdRecord);
         keepScreenshot(w, u"frmCashUp-counts.png"_s);
+        // A third, to the cent, is neither short nor over.
+        clickOn(*w.chkDenominations);
+        typeInto(*w.txtCounted, u"130.71"_s);
+        s.ws().answer(Answer::Yes);
+        clickOn(*w.cmdRecord);
         QCOMPARE(s.rows(u"SELECT Amount, OpeningFloat, Expected, Note FROM tblLedger WHERE Kind = 'cashup' "
                         "ORDER BY Seq"_s),
-                 u"1292100|1000000|1307100|,1307500|1000000|1307100|100x1 20x1 10x1 0.25x3"_s);
+                 u"1292100|1000000|1307100|,1307500|1000000|1307100|100x1 20x1 10x1 0.25x3,1307100|1000000|1307100|"_s);
+        // The Day End shows the counts and their differences.
+        ReportStore report(s.path(), ReportCommands::dayEnd(), {u"2026-03-10"_s});
+        QVERIFY(report.open());
+        const QList<ReportRow> rows = report.rows(0, report.rowCount()).value_or(QList<ReportRow>());
+        QStringList counts;
+        for (const ReportRow &r : rows)
+            if (r[2].toString().contains(QRegularExpression(u"^(Short|Over|Even) at "_s)))
+                counts << r[2].toString().section(u' ', 0, 0) + u' ' + Money::fromUnits(r[4].toLongLong()).toPlain();
+        QCOMPARE(counts, QStringList({u"Short -1.5"_s, u"Over 0.04"_s, u"Even 0"_s}));
     }
 
     // On the demo store, a period reaching back past the ledger's first day

@@ -238,6 +238,15 @@ private slots:
         typeInto(*preview.txtPage, QStringLiteral("2"));
         QTest::keyClick(preview.txtPage, Qt::Key_Return);
         QCOMPARE(preview.page(), 1);
+        // The keys page as the buttons do; End alone stays where it is.
+        QList<int> pages;
+        for (const auto &[key, modifiers] : QList<QPair<Qt::Key, Qt::KeyboardModifiers>>{
+                 {Qt::Key_PageDown, {}}, {Qt::Key_Home, Qt::ControlModifier}, {Qt::Key_End, {}},
+                 {Qt::Key_End, Qt::ControlModifier}, {Qt::Key_PageUp, {}}}) {
+            QTest::keyClick(&preview, key, modifiers);
+            pages << preview.page();
+        }
+        QCOMPARE(pages, QList<int>({2, 0, 0, 2, 1}));
 
         // Print: the dialog is offered every page; the chosen range is printed.
         const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
