@@ -178,6 +178,7 @@ private slots:
             QVERIFY2(info.contains(QRegularExpression(letter ? u"Page size: +612 x 792 pts"_s
                                                              : u"Page size: +227 x \\d+ pts"_s)),
                      qPrintable(info));
+            QVERIFY(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)));
 
             // Every figure as the ledger and the rows keep them.
             const QStringList ledger = s.rows(u"SELECT RentalID, ReceiptID, SubTotal, GST, PST, Total, Tendered, "
