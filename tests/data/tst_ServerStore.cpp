@@ -347,31 +347,28 @@ private slots:
     void commandsOnAServerStore()
     {
         ServerDatabase db;
-        auto run = [](const QStringList &arguments, const QByteArray &storeVariable = {}) {
-            QProcess p;
+        auto run = [](const QStringList &arguments, const QString &storeVariable = {}) {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.remove(u"VIDEOSTORE_STORE"_s);
             if (!storeVariable.isEmpty())
-                env.insert(u"VIDEOSTORE_STORE"_s, QString::fromUtf8(storeVariable));
-            p.setProcessEnvironment(env);
-            p.start(QStringLiteral(VIDEOSTORE_EXE), arguments);
-            p.waitForFinished(60000);
-            return std::tuple{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                              QString::fromUtf8(p.readAllStandardError())};
+                env.insert(u"VIDEOSTORE_STORE"_s, storeVariable);
+            return runProgram(QStringLiteral(VIDEOSTORE_EXE), arguments, env);
         };
-        auto [code, out, err] = run({u"--check"_s}, db.address.toUtf8());
-        QVERIFY2(code == 1 && err.contains(u"no store yet"_s), qPrintable(err));
+        ProgramRun r = run({u"--check"_s}, db.address);
+        QVERIFY2(r.code == 1 && r.err.contains(u"no store yet"_s), qPrintable(r.err));
         QVERIFY(ServerStore::prepare(db.address).ok);
-        std::tie(code, out, err) = run({u"--check"_s}, db.address.toUtf8());
-        QVERIFY2(code == 0 && out.startsWith(u"The store %1 is sound"_s.arg(db.address)), qPrintable(out + err));
+        r = run({u"--check"_s}, db.address);
+        QVERIFY2(r.code == 0 && r.out.startsWith(u"The store %1 is sound"_s.arg(db.address)),
+                 qPrintable(r.out + r.err));
         // Copies of a server store are the server's own tools' work.
-        std::tie(code, out, err) = run({u"--store"_s, db.address, u"--backup"_s, u"copy.db"_s});
-        QVERIFY2(code == 1 && err.contains(u"pg_dump --format=custom"_s) && err.contains(db.address), qPrintable(err));
-        std::tie(code, out, err) = run({u"--store"_s, db.address, u"--restore"_s, u"copy.db"_s});
-        QVERIFY2(code == 1 && err.contains(u"pg_restore"_s), qPrintable(err));
-        std::tie(code, out, err) = run({u"--store"_s, db.address, u"--report"_s, u"customer-list"_s, u"--csv"_s,
-                                        QDir::temp().filePath(u"vs-server-list.csv"_s)});
-        QVERIFY2(code == 0 && out.startsWith(u"Customer List: 0 rows written"_s), qPrintable(out + err));
+        r = run({u"--store"_s, db.address, u"--backup"_s, u"copy.db"_s});
+        QVERIFY2(r.code == 1 && r.err.contains(u"pg_dump --format=custom"_s) && r.err.contains(db.address),
+                 qPrintable(r.err));
+        r = run({u"--store"_s, db.address, u"--restore"_s, u"copy.db"_s});
+        QVERIFY2(r.code == 1 && r.err.contains(u"pg_restore"_s), qPrintable(r.err));
+        r = run({u"--store"_s, db.address, u"--report"_s, u"customer-list"_s, u"--csv"_s,
+                 QDir::temp().filePath(u"vs-server-list.csv"_s)});
+        QVERIFY2(r.code == 0 && r.out.startsWith(u"Customer List: 0 rows written"_s), qPrintable(r.out + r.err));
         QFile::remove(QDir::temp().filePath(u"vs-server-list.csv"_s));
     }
 };
