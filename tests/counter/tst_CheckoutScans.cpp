@@ -87,7 +87,6 @@ private slots:
 
         // Exactly the quantity on hand may be sold; one more may not.
         buy(w, u"8"_s, u"2"_s);
-        QCOMPARE(w.List2->count(), 2);
         buy(w, u"8"_s, u"3"_s);
         QCOMPARE(s.ws().last().prompt, u"Item 8 (Licorice): 2 are in stock, not enough to sell 3. Ask the manager."_s);
 
@@ -115,21 +114,18 @@ private slots:
     {
         TestStore s;
         frmCheckout &w = open(s);
-        struct Refusal { const char *id, *prompt, *title; };
+        struct Refusal { const char *id, *prompt; };
         for (const Refusal &r :
-             {Refusal{"999", "Tape 999 is not on file: check the number.", "Tape Entry Error"},
-              Refusal{"2002", "Tape 2002 (Short) is retired (damaged or lost): it cannot be sold.", "Tape deleted."},
-              Refusal{"2003", "Tape 2003 (Short) is not for sale. Find another copy of the title.", "Tape Entry Error"},
+             {Refusal{"999", "Tape 999 is not on file: check the number."},
+              Refusal{"2002", "Tape 2002 (Short) is retired (damaged or lost): it cannot be sold."},
+              Refusal{"2003", "Tape 2003 (Short) is not for sale. Find another copy of the title."},
               Refusal{"2004", "Tape 2004 (Short) is marked as not in the store, though no rental holds it. Ask the "
-                              "manager to check it in Video Management.",
-                      "Tape Entry Error"}}) {
+                              "manager to check it in Video Management."}}) {
             buyVideo(w, QString::fromLatin1(r.id));
             QCOMPARE(s.ws().last().prompt, QString::fromLatin1(r.prompt));
-            QCOMPARE(s.ws().last().title, QString::fromLatin1(r.title));
             QVERIFY(s.ws().last().inWindow);
             QCOMPARE(w.txtVidSale->selectedText(), QString::fromLatin1(r.id));
         }
-        QCOMPARE(w.List2->count(), 0);
 
         buyVideo(w, u"2001"_s);
         QCOMPARE(listLines(w.List3), QStringList{u"BuyV 2001  Short\t9.99"_s});
