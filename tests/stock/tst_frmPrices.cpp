@@ -108,7 +108,6 @@ private slots:
                 s.ws().answer(Answer::Yes);
             save(w, c.from, {{c.box, c.typed}});
             QVERIFY2(s.ws().last().prompt.contains(c.told), qPrintable(s.ws().last().prompt));
-            QCOMPARE(s.ws().last().icon, Icon::Exclamation);
             QCOMPARE(s.ws().unusedAnswers(), 0);
             QCOMPARE(s.rows(u"SELECT * FROM tblPrices ORDER BY ChangeID"_s), before);
         }
