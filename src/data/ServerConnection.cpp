@@ -12,6 +12,7 @@
 #include <libpq-fe.h>
 
 #include <atomic>
+#include <charconv>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -313,12 +314,23 @@ private:
     bool m_more = false;
 };
 
+QByteArray digits(qint64 n)
+{
+    char text[24];
+    const auto end = std::to_chars(text, text + sizeof text, n).ptr;
+    return QByteArray(text, end - text);
+}
+
 // A value as libpq takes it, in text; nullopt for NULL.
 std::optional<QByteArray> asText(const QVariant &v)
 {
     if (!v.isValid() || v.isNull())
         return std::nullopt;
     switch (v.metaType().id()) {
+    // The common kinds straight to their text, without a QString between.
+    case QMetaType::Int: return digits(*static_cast<const int *>(v.constData()));
+    case QMetaType::LongLong: return digits(*static_cast<const qlonglong *>(v.constData()));
+    case QMetaType::QString: return static_cast<const QString *>(v.constData())->toUtf8();
     case QMetaType::Bool: return QByteArray(v.toBool() ? "1" : "0");
     case QMetaType::Double:
     case QMetaType::Float: return QByteArray::number(v.toDouble(), 'g', 17);
