@@ -522,6 +522,7 @@ std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVa
     const std::optional<QString> name = prepared(sql, error);
     if (!name)
         return std::nullopt;
+    settle();
     // Whatever a driver's query left unread goes, as the driver does before
     // each statement of its own.
     while (PGresult *left = PQgetResult(m_conn))
