@@ -176,7 +176,7 @@ void Database::releaseSession(bool rollBack)
         QSqlError ignored;
         c->control(QStringLiteral("ROLLBACK"), &ignored);
     }
-    c->holder = nullptr;
+    c->hold(nullptr);
     c->setDeadline(std::nullopt);
     c->setAnswerWait(ServerConnection::AnswerWait);
     m_held = nullptr;
@@ -193,7 +193,7 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
         ServerConnection *c = session(action);
         if (!c)
             return false;
-        c->holder = this;
+        c->hold(this);
         c->setDeadline(start + TransactionBound);
         m_held = c;
         m_inTransaction = true;
@@ -273,7 +273,7 @@ bool Database::serverSnapshot(const QString &action)
                                       "statement_timeout = '60s'"),
                        &error)
                 .has_value()) {
-            c->holder = this;
+            c->hold(this);
             m_held = c;
             m_inTransaction = true;
             return true;

@@ -197,10 +197,9 @@ std::optional<Rates> inForce(Database &db, QDate day)
 {
     // The table holds a handful of rows a year: all of them up to the day,
     // the last made of each thing winning.
-    auto q = db.run(QStringLiteral("read the prices in force"),
-                    QStringLiteral("SELECT %1 FROM tblPrices WHERE InForceFrom <= ? ORDER BY InForceFrom, ChangeID")
-                        .arg(Columns),
-                    {StoreDate::toText(day)});
+    static const QString sql =
+        QStringLiteral("SELECT %1 FROM tblPrices WHERE InForceFrom <= ? ORDER BY InForceFrom, ChangeID").arg(Columns);
+    auto q = db.run(QStringLiteral("read the prices in force"), sql, {StoreDate::toText(day)});
     if (!q)
         return std::nullopt;
     Rates rates;

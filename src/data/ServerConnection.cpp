@@ -12,6 +12,7 @@
 #include <libpq-fe.h>
 
 #include <atomic>
+#include <charconv>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -177,35 +178,62 @@ QMetaType metaTypeOf(Oid type)
     }
 }
 
+// The server's text of a whole number without its sign: digits only.
+quint64 integer(const char *digits)
+{
+    quint64 n = 0;
+    for (; *digits >= '0' && *digits <= '9'; ++digits)
+        n = n * 10 + quint64(*digits - '0');
+    return n;
+}
+
 // The rows, or the count of rows changed, of one statement run through
 // libpq, for a QSqlQuery to read: every value converted as the driver
-// converts its own, so a store reads the same whichever ran it.
-class PreparedResult final : public QSqlResult
+// converts its own, so a store reads the same whichever ran it. A cursor's
+// rows come a batch at a time, read forward only, the next batch asked for
+// while this one is read.
+class ServerRows final : public QSqlResult
 {
 public:
-    PreparedResult(const QSqlDriver *driver, PGresult *result) : QSqlResult(driver), m_result(result)
+    ServerRows(const QSqlDriver *driver, PGresult *result) : QSqlResult(driver), m_result(result)
     {
         setSelect(PQresultStatus(result) == PGRES_TUPLES_OK);
         setActive(true);
         setAt(QSql::BeforeFirstRow);
     }
-    ~PreparedResult() override { PQclear(m_result); }
-    Q_DISABLE_COPY_MOVE(PreparedResult)
+    ServerRows(const QSqlDriver *driver, std::weak_ptr<ServerConnection> session, ServerConnection::Cursor cursor,
+               PGresult *first)
+        : ServerRows(driver, first)
+    {
+        m_session = std::move(session);
+        m_cursor = std::move(cursor);
+        m_more = PQntuples(first) == ServerConnection::BatchRows;
+        setForwardOnly(true);
+    }
+    ~ServerRows() override
+    {
+        PQclear(m_result);
+        // A cursor left before its end goes at once, not with its transaction.
+        if (const auto session = m_session.lock(); session && m_more)
+            session->closeRows(m_cursor);
+    }
+    Q_DISABLE_COPY_MOVE(ServerRows)
 
 protected:
     QVariant data(int i) override
     {
+        const int row = at() - m_first;
         const Oid type = PQftype(m_result, i);
         const QMetaType meta = metaTypeOf(type);
-        if (PQgetisnull(m_result, at(), i))
+        if (PQgetisnull(m_result, row, i))
             return QVariant(meta, nullptr);
-        const char *v = PQgetvalue(m_result, at(), i);
+        const char *v = PQgetvalue(m_result, row, i);
         switch (meta.id()) {
         case QMetaType::Bool: return v[0] == 't';
-        case QMetaType::QString: return QString::fromUtf8(v);
+        case QMetaType::QString: return QString::fromUtf8(v, PQgetlength(m_result, row, i));
         case QMetaType::LongLong:
-            return v[0] == '-' ? QVariant(QByteArray(v).toLongLong()) : QVariant(QByteArray(v).toULongLong());
-        case QMetaType::Int: return atoi(v);
+            return v[0] == '-' ? QVariant(qlonglong(-integer(v + 1))) : QVariant(qulonglong(integer(v)));
+        case QMetaType::Int: return v[0] == '-' ? int(-integer(v + 1)) : int(integer(v));
         case QMetaType::Double: {
             if (type == NumericOid && numericalPrecisionPolicy() == QSql::HighPrecision)
                 return QString::fromLatin1(v);
@@ -238,18 +266,20 @@ protected:
         default: return QVariant();
         }
     }
-    bool isNull(int i) override { return PQgetisnull(m_result, at(), i); }
+    bool isNull(int i) override { return PQgetisnull(m_result, at() - m_first, i); }
     bool reset(const QString &) override { return false; }
     bool fetch(int i) override
     {
-        if (i < 0 || i >= PQntuples(m_result))
+        while (m_more && i >= m_first + PQntuples(m_result))
+            nextBatch();
+        if (i < m_first || i >= m_first + PQntuples(m_result))
             return false;
         setAt(i);
         return true;
     }
     bool fetchFirst() override { return fetch(0); }
-    bool fetchLast() override { return fetch(PQntuples(m_result) - 1); }
-    int size() override { return isSelect() ? PQntuples(m_result) : -1; }
+    bool fetchLast() override { return !m_cursor.name.isEmpty() ? false : fetch(PQntuples(m_result) - 1); }
+    int size() override { return isSelect() && m_cursor.name.isEmpty() ? PQntuples(m_result) : -1; }
     int numRowsAffected() override { return QByteArray(PQcmdTuples(m_result)).toInt(); }
     QSqlRecord record() const override
     {
@@ -260,8 +290,36 @@ protected:
     }
 
 private:
+    void nextBatch()
+    {
+        const auto session = m_session.lock();
+        QSqlError error(QStringLiteral("connection not open"), QStringLiteral("connection not open"),
+                        QSqlError::ConnectionError);
+        PGresult *next = session ? session->nextRows(m_cursor, &error) : nullptr;
+        m_more = next && PQntuples(next) == ServerConnection::BatchRows;
+        if (!next) {
+            setLastError(error);
+            return;
+        }
+        m_first += PQntuples(m_result);
+        PQclear(m_result);
+        m_result = next;
+    }
+
     PGresult *m_result;
+    // The row number of the batch's first row.
+    int m_first = 0;
+    std::weak_ptr<ServerConnection> m_session;
+    ServerConnection::Cursor m_cursor;
+    bool m_more = false;
 };
+
+QByteArray digits(qint64 n)
+{
+    char text[24];
+    const auto end = std::to_chars(text, text + sizeof text, n).ptr;
+    return QByteArray(text, end - text);
+}
 
 // A value as libpq takes it, in text; nullopt for NULL.
 std::optional<QByteArray> asText(const QVariant &v)
@@ -269,6 +327,10 @@ std::optional<QByteArray> asText(const QVariant &v)
     if (!v.isValid() || v.isNull())
         return std::nullopt;
     switch (v.metaType().id()) {
+    // The common kinds straight to their text, without a QString between.
+    case QMetaType::Int: return digits(*static_cast<const int *>(v.constData()));
+    case QMetaType::LongLong: return digits(*static_cast<const qlonglong *>(v.constData()));
+    case QMetaType::QString: return static_cast<const QString *>(v.constData())->toUtf8();
     case QMetaType::Bool: return QByteArray(v.toBool() ? "1" : "0");
     case QMetaType::Double:
     case QMetaType::Float: return QByteArray::number(v.toDouble(), 'g', 17);
@@ -308,6 +370,7 @@ ServerConnection::ServerConnection(QString location)
 
 ServerConnection::~ServerConnection()
 {
+    PQclear(m_kept);
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_name);
@@ -323,6 +386,9 @@ bool ServerConnection::open(QSqlError *error)
     QSqlError refusal;
     // A new session has none of the old one's statements.
     m_prepared.clear();
+    m_asked.clear();
+    PQclear(m_kept);
+    m_kept = nullptr;
     m_conn = nullptr;
     m_socket = -1;
     if (!m_db.isValid())
@@ -370,6 +436,7 @@ bool ServerConnection::bounded(const std::function<bool()> &call)
 
 bool ServerConnection::exec(QSqlQuery &q, const QString &sql, QSqlError *error)
 {
+    settle();
     if (bounded([&] { return q.exec(sql); }))
         return true;
     *error = q.lastError();
@@ -408,6 +475,7 @@ std::optional<QString> ServerConnection::prepared(const QString &sql, QSqlError 
                            QSqlError::ConnectionError);
         return std::nullopt;
     }
+    settle();
     // Reports make texts of their own; a session never holds more than these.
     if (m_prepared.size() >= 2000 && control(QStringLiteral("DEALLOCATE ALL"), error).has_value())
         m_prepared.clear();
@@ -441,32 +509,6 @@ QSqlError ServerConnection::failure(const PGresult *result) const
 std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVariantList &values, bool forwardOnly,
                                                    QSqlError *error)
 {
-    const std::optional<QString> name = prepared(sql, error);
-    if (!name)
-        return std::nullopt;
-    if (forwardOnly) {
-        // Rows read as they come, which the driver does: its EXECUTE of the
-        // same statement, the values written as it writes them.
-        QString statement = QStringLiteral("EXECUTE ") + *name;
-        if (!values.isEmpty()) {
-            QSqlField field;
-            QStringList written;
-            for (const QVariant &v : values) {
-                field.setMetaType(v.metaType());
-                if (!v.isValid() || v.isNull())
-                    field.clear();
-                else
-                    field.setValue(v);
-                written << m_db.driver()->formatValue(field);
-            }
-            statement += QStringLiteral(" (") + written.join(QStringLiteral(", ")) + u')';
-        }
-        QSqlQuery q(m_db);
-        q.setForwardOnly(true);
-        if (!exec(q, statement, error))
-            return std::nullopt;
-        return q;
-    }
     std::vector<std::optional<QByteArray>> texts;
     std::vector<const char *> params;
     texts.reserve(values.size());
@@ -475,6 +517,12 @@ std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVa
         texts.push_back(asText(v));
         params.push_back(texts.back() ? texts.back()->constData() : nullptr);
     }
+    if (forwardOnly)
+        return streamed(sql, params, error);
+    const std::optional<QString> name = prepared(sql, error);
+    if (!name)
+        return std::nullopt;
+    settle();
     // Whatever a driver's query left unread goes, as the driver does before
     // each statement of its own.
     while (PGresult *left = PQgetResult(m_conn))
@@ -494,5 +542,122 @@ std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVa
             m_prepared.remove(sql);
         return std::nullopt;
     }
-    return QSqlQuery(new PreparedResult(m_db.driver(), result));
+    return QSqlQuery(new ServerRows(m_db.driver(), result));
+}
+
+std::optional<QSqlQuery> ServerConnection::streamed(const QString &sql, const std::vector<const char *> &params,
+                                                    QSqlError *error)
+{
+    if (!m_conn) {
+        *error = QSqlError(QStringLiteral("connection not open"), QStringLiteral("connection not open"),
+                           QSqlError::ConnectionError);
+        return std::nullopt;
+    }
+    settle();
+    // Through a cursor, a batch at a time, the next asked for while this one
+    // is read: the driver's row at a time costs a result per row, and no
+    // statement has to last as long as the whole stream.
+    const Cursor cursor{"vs_rows" + QByteArray::number(++m_cursors), m_holds};
+    PGresult *declared = nullptr;
+    const QByteArray declare = "DECLARE " + cursor.name + " NO SCROLL CURSOR FOR " + numbered(sql).toUtf8();
+    const bool done = bounded([&] {
+        declared = PQexecParams(m_conn, declare.constData(), int(params.size()), nullptr, params.data(), nullptr,
+                                nullptr, 0);
+        return PQresultStatus(declared) == PGRES_COMMAND_OK;
+    });
+    if (!done)
+        *error = failure(declared);
+    PQclear(declared);
+    if (!done)
+        return std::nullopt;
+    PGresult *first = nextRows(cursor, error);
+    if (!first)
+        return std::nullopt;
+    return QSqlQuery(new ServerRows(m_db.driver(), weak_from_this(), cursor, first));
+}
+
+bool ServerConnection::ask(const Cursor &cursor, bool close)
+{
+    const QByteArray statement =
+        close ? "CLOSE " + cursor.name : "FETCH " + QByteArray::number(BatchRows) + " FROM " + cursor.name;
+    if (!PQsendQuery(m_conn, statement.constData())) {
+        m_lost = PQstatus(m_conn) != CONNECTION_OK;
+        return false;
+    }
+    // A closing cursor's answer is only taken before the next statement.
+    m_asked = close ? Closing : cursor.name;
+    return true;
+}
+
+PGresult *ServerConnection::nextRows(const Cursor &cursor, QSqlError *error)
+{
+    if (!isOpen() || cursor.hold != m_holds) {
+        *error = QSqlError(QStringLiteral("connection not open"), QStringLiteral("connection not open"),
+                           QSqlError::ConnectionError);
+        return nullptr;
+    }
+    PGresult *rows = nullptr;
+    bool done = false;
+    if (m_kept && m_keptFor == cursor.name) {
+        // Taken while another statement ran.
+        std::swap(rows, m_kept);
+        m_keptFor.clear();
+        done = PQresultStatus(rows) == PGRES_TUPLES_OK;
+    } else {
+        if (m_asked != cursor.name) {
+            settle();
+            if (!ask(cursor)) {
+                *error = failure(nullptr);
+                return nullptr;
+            }
+        }
+        m_asked.clear();
+        done = bounded([&] {
+            rows = PQgetResult(m_conn);
+            // The end of the answer: nothing else is waited for.
+            while (PGresult *left = PQgetResult(m_conn))
+                PQclear(left);
+            return PQresultStatus(rows) == PGRES_TUPLES_OK;
+        });
+    }
+    if (!done) {
+        *error = failure(rows);
+        PQclear(rows);
+        return nullptr;
+    }
+    // A cursor read to its end is closed on the way, unwaited for.
+    if (!ask(cursor, PQntuples(rows) < BatchRows)) {
+        *error = failure(nullptr);
+        PQclear(rows);
+        return nullptr;
+    }
+    return rows;
+}
+
+void ServerConnection::settle()
+{
+    if (m_asked.isEmpty() || !m_conn)
+        return;
+    // A batch on its way is kept for its cursor's next read.
+    PQclear(m_kept);
+    m_kept = nullptr;
+    m_keptFor = m_asked == Closing ? QByteArray() : m_asked;
+    m_asked.clear();
+    bounded([&] {
+        while (PGresult *left = PQgetResult(m_conn)) {
+            if (!m_keptFor.isEmpty() && !m_kept)
+                m_kept = left;
+            else
+                PQclear(left);
+        }
+        return true;
+    });
+}
+
+void ServerConnection::closeRows(const Cursor &cursor)
+{
+    if (!isOpen() || cursor.hold != m_holds || !holder)
+        return;
+    QSqlError ignored;
+    control(QStringLiteral("CLOSE ") + QString::fromLatin1(cursor.name), &ignored);
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 struct pg_conn;
 
@@ -20,7 +21,7 @@ struct pg_conn;
 // every answer is waited for a bounded time, after which the session is
 // given up as lost; a lost session is opened anew on request. The Database
 // handles of one thread share one session per store.
-class ServerConnection final
+class ServerConnection final : public std::enable_shared_from_this<ServerConnection>
 {
 public:
     using Clock = std::chrono::steady_clock;
@@ -42,8 +43,19 @@ public:
     // Opens the session, anew when it was lost; false with `error` set.
     bool open(QSqlError *error);
 
+    // Rows streamed through a cursor come this many at a time.
+    static constexpr int BatchRows = 10000;
+    struct Cursor
+    {
+        QByteArray name;
+        // Which hold of the session the cursor lives in.
+        quint64 hold = 0;
+    };
+
     // Runs `sql` (values bound to its ? marks in order) as this session's
-    // prepared statement for that text. nullopt on failure, with `error`.
+    // prepared statement for that text; `forwardOnly`, inside a transaction,
+    // through a cursor whose rows come in batches. nullopt on failure, with
+    // `error`.
     std::optional<QSqlQuery> execute(const QString &sql, const QVariantList &values, bool forwardOnly,
                                      QSqlError *error);
     // Runs statements that cannot be prepared (BEGIN ...; LOCK ...) as they
@@ -63,6 +75,18 @@ public:
     // The handle whose transaction or snapshot is open on this session: no
     // other handle runs a statement on it meanwhile.
     const void *holder = nullptr;
+    // Taken at a transaction's or snapshot's start, let go (nullptr) at its end.
+    void hold(const void *by)
+    {
+        holder = by;
+        ++m_holds;
+    }
+
+    // The next batch of `cursor`'s rows, the one after it asked for already
+    // unless this was the last; nullptr on failure, with `error`.
+    struct pg_result *nextRows(const Cursor &cursor, QSqlError *error);
+    // Closes a cursor left before its end, while its transaction lasts.
+    void closeRows(const Cursor &cursor);
 
 private:
     explicit ServerConnection(QString location);
@@ -74,6 +98,13 @@ private:
     std::optional<QString> prepared(const QString &sql, QSqlError *error);
     // A libpq failure as the driver reports its own.
     QSqlError failure(const struct pg_result *result) const;
+    // Declares a cursor for `sql` and reads its first batch.
+    std::optional<QSqlQuery> streamed(const QString &sql, const std::vector<const char *> &params,
+                                      QSqlError *error);
+    // Asks for the next batch of `cursor`, or closes it, without waiting.
+    bool ask(const Cursor &cursor, bool close = false);
+    // Takes the answer to a batch asked for, if any, before anything else is sent.
+    void settle();
 
     QString m_location;
     QString m_name;
@@ -87,4 +118,12 @@ private:
     bool m_timedOut = false;
     std::chrono::milliseconds m_wait = AnswerWait;
     std::optional<Clock::time_point> m_deadline;
+    quint64 m_holds = 0;
+    int m_cursors = 0;
+    // The cursor whose next batch is on its way, or Closing.
+    QByteArray m_asked;
+    static inline const QByteArray Closing = QByteArrayLiteral("closing");
+    // A batch that came while another statement was waiting to run.
+    struct pg_result *m_kept = nullptr;
+    QByteArray m_keptFor;
 };

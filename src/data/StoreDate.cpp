@@ -4,7 +4,18 @@ namespace StoreDate {
 
 QString toText(QDate date)
 {
-    return date.toString(QString::fromLatin1(Format));
+    int y = 0, m = 0, d = 0;
+    date.getDate(&y, &m, &d);
+    if (!date.isValid() || y < 1 || y > 9999)
+        return date.toString(QString::fromLatin1(Format));
+    // Written digit by digit: every statement carries a date or two, and the
+    // general formatter goes through the locale and calendar each time.
+    const char16_t text[10] = {char16_t(u'0' + y / 1000),     char16_t(u'0' + y / 100 % 10),
+                               char16_t(u'0' + y / 10 % 10),  char16_t(u'0' + y % 10),
+                               u'-',                          char16_t(u'0' + m / 10),
+                               char16_t(u'0' + m % 10),       u'-',
+                               char16_t(u'0' + d / 10),       char16_t(u'0' + d % 10)};
+    return QString(reinterpret_cast<const QChar *>(text), 10);
 }
 
 std::optional<QDate> readStored(QStringView text)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 
 namespace {
@@ -149,13 +150,17 @@ public:
             return;
         const int id = v.typeId();
         // The engine's integers as they are, without a conversion's detour.
-        const qint64 integer = id == QMetaType::LongLong ? *static_cast<const qlonglong *>(v.constData()) : 0;
+        std::optional<qint64> integer;
+        if (id == QMetaType::LongLong)
+            integer = *static_cast<const qlonglong *>(v.constData());
+        else if (id == QMetaType::ULongLong)
+            integer = qint64(*static_cast<const qulonglong *>(v.constData()));
+        else if (id == QMetaType::Int)
+            integer = *static_cast<const int *>(v.constData());
         if (type == ColumnType::Money)
-            amount(id == QMetaType::LongLong ? integer : v.toLongLong());
-        else if (type == ColumnType::Number && id == QMetaType::LongLong)
-            number(integer);
-        else if (type == ColumnType::Number && (asFetched || id == QMetaType::Int))
-            number(v.toLongLong());
+            amount(integer ? *integer : v.toLongLong());
+        else if (type == ColumnType::Number && (integer || asFetched))
+            number(integer ? *integer : v.toLongLong());
         else if (id == QMetaType::QString)
             text(*static_cast<const QString *>(v.constData()));
         else
