@@ -2,13 +2,14 @@
 // a checkout takes, and what a clerk is told when the server restarts,
 // stops answering, goes away in the middle of a checkout, is full or
 // refuses the counter, when the writer lock is held too long and when a
-// COMMIT's answer is lost. On a server of its own, which it restarts and
-// stops.
+// COMMIT's answer is lost; how a report's rows stream. On a server of its
+// own, which it restarts and stops.
 #include "TestSupport.h"
 
 #include "counter/CheckoutStore.h"
 #include "counter/frmCheckout.h"
 #include "customers/CustomerStore.h"
+#include "data/ServerConnection.h"
 #include "data/ServerStore.h"
 #include "reports/ReportPreview.h"
 #include "reports/ReportStore.h"
@@ -257,6 +258,36 @@ private slots:
     {
         server(u"thaw"_s);
         server(u"stop"_s);
+    }
+
+    // A report's rows come a batch at a time: none lost or repeated at a
+    // batch's edge, statements run between batches do not cut the stream,
+    // and a stream read to its end or left early frees its cursor.
+    void streamedRowsComeInBatchesAndNoCursorStaysOpen()
+    {
+        TestStore t;
+        Database db(t.path());
+        QVERIFY(db.beginSnapshot(u"read"_s, Database::Reading::OnePass));
+        constexpr int Batch = ServerConnection::BatchRows;
+        auto cursors = [&] {
+            return db.scalar(u"count"_s, u"SELECT COUNT(*) FROM pg_cursors WHERE name <> ''"_s).value_or(-1).toInt();
+        };
+        for (const int stop : {2 * Batch + 7, Batch + 1}) {
+            auto q = db.stream(u"stream"_s, u"SELECT n FROM generate_series(1, ?) AS n ORDER BY n"_s, {2 * Batch + 7});
+            QVERIFY(q);
+            int read = 0;
+            while (read < stop && q->next()) {
+                if (q->value(0).toInt() != ++read)
+                    QFAIL(qPrintable(u"row %1 read as %2"_s.arg(read).arg(q->value(0).toInt())));
+                // Once the statement is new, once already prepared.
+                if (read % Batch == Batch - 1)
+                    QCOMPARE(cursors(), 1);
+            }
+            QVERIFY(!q->lastError().isValid());
+            QCOMPARE(read, stop);
+        }
+        QCOMPARE(cursors(), 0);
+        db.endSnapshot();
     }
 
     void aCheckoutTakesFewRoundTrips()
