@@ -197,14 +197,25 @@ std::optional<Rates> inForce(Database &db, QDate day)
 {
     // The table holds a handful of rows a year: all of them up to the day,
     // the last made of each thing winning.
-    static const QString sql =
-        QStringLiteral("SELECT %1 FROM tblPrices WHERE InForceFrom <= ? ORDER BY InForceFrom, ChangeID").arg(Columns);
-    auto q = db.run(QStringLiteral("read the prices in force"), sql, {StoreDate::toText(day)});
+    // Only what the rates hold: every checkout reads them.
+    auto q = db.run(QStringLiteral("read the prices in force"),
+                    QStringLiteral("SELECT Kind, Number, Name, Fee, Days, LateFee, Rate FROM tblPrices "
+                                   "WHERE InForceFrom <= ? ORDER BY InForceFrom, ChangeID"),
+                    {StoreDate::toText(day)});
     if (!q)
         return std::nullopt;
     Rates rates;
-    while (q->next())
-        apply(rates, changeAt(*q));
+    while (q->next()) {
+        PriceChange c;
+        c.kind = q->value(0).toString() == ClassKind ? PriceChange::Kind::Class : PriceChange::Kind::Tax;
+        c.number = q->value(1).toInt();
+        c.name = q->value(2).toString();
+        c.fee = Money::fromUnits(q->value(3).toLongLong());
+        c.days = q->value(4).toInt();
+        c.lateFee = Money::fromUnits(q->value(5).toLongLong());
+        c.rate = q->value(6).toLongLong();
+        apply(rates, c);
+    }
     return rates;
 }
 
