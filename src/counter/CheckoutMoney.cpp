@@ -107,3 +107,30 @@ QList<CheckoutMoney::Share> CheckoutMoney::shares(const QList<Money> &lineAmount
         out.append(Share{first[i], second[i]});
     return out;
 }
+
+LedgerEntry CheckoutMoney::entry(QDate day, std::optional<qint32> member, std::optional<qint32> rentalId,
+                                 std::optional<qint32> receiptId) const
+{
+    LedgerEntry e;
+    e.kind = LedgerEntry::Kind::Checkout;
+    e.day = day;
+    e.member = member;
+    e.rentalId = rentalId;
+    e.receiptId = receiptId;
+    e.method = method;
+    e.subtotal = subtotal;
+    e.gst = gst;
+    e.pst = pst;
+    e.total = total;
+    e.tendered = tendered;
+    e.change = change;
+    e.feesPaid = feesPaid;
+    e.rentals = rentals;
+    e.rentalsAmount = rentalsAmount;
+    e.tapesSold = tapesSold;
+    e.tapesSoldAmount = tapesSoldAmount;
+    e.itemsSold = itemsSold;
+    e.itemsSoldAmount = itemsSoldAmount;
+    e.amount = total;
+    return e;
+}

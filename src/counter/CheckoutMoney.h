@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Ledger.h"
 #include "data/Money.h"
 #include "data/Pricing.h"
 
@@ -47,6 +48,9 @@ struct CheckoutMoney
     // Cash that covers the total; the change is what is over it, to the cent.
     void payCash(Money cash);
     void payByCard(int paymentType);
+    // The ledger's entry of this checkout, its figures those shown here.
+    LedgerEntry entry(QDate day, std::optional<qint32> member, std::optional<qint32> rentalId,
+                      std::optional<qint32> receiptId) const;
     // Adds up the bill's lines (the texts of the bill list) by kind; lines
     // the checkout passes over count for nothing.
     void countLines(const QStringList &bill);

@@ -419,27 +419,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
     if (!taken.isEmpty() && !Holds::rentOut(m_db, taken.values(), plan.member.value_or(0), plan.date))
         return false;
 
-    LedgerEntry entry;
-    entry.kind = LedgerEntry::Kind::Checkout;
-    entry.day = plan.date;
-    entry.member = plan.member;
-    entry.rentalId = rentalId;
-    entry.receiptId = saleId;
-    entry.method = money.method;
-    entry.subtotal = money.subtotal;
-    entry.gst = money.gst;
-    entry.pst = money.pst;
-    entry.total = money.total;
-    entry.tendered = money.tendered;
-    entry.change = money.change;
-    entry.feesPaid = money.feesPaid;
-    entry.rentals = money.rentals;
-    entry.rentalsAmount = money.rentalsAmount;
-    entry.tapesSold = money.tapesSold;
-    entry.tapesSoldAmount = money.tapesSoldAmount;
-    entry.itemsSold = money.itemsSold;
-    entry.itemsSoldAmount = money.itemsSoldAmount;
-    entry.amount = money.total;
+    const LedgerEntry entry = money.entry(plan.date, plan.member, rentalId, saleId);
     // The receipt reads this checkout's entry.
     return Ledger::append(m_db, entry, &m_checkout);
 }

@@ -17,20 +17,27 @@ QString kindText(PriceChange::Kind kind)
     return kind == PriceChange::Kind::Class ? ClassKind : TaxKind;
 }
 
-const QString Columns =
-    QStringLiteral("Kind, Number, InForceFrom, Name, Fee, Days, LateFee, Rate, ChangeID, ChangedAt, Counter");
+// What the rates hold come first: every checkout reads only those.
+const QString RateColumns = QStringLiteral("Kind, Number, Name, Fee, Days, LateFee, Rate");
+const QString Columns = RateColumns + QStringLiteral(", InForceFrom, ChangeID, ChangedAt, Counter");
 
-PriceChange changeAt(const QSqlQuery &q)
+PriceChange rateAt(const QSqlQuery &q)
 {
     PriceChange c;
     c.kind = q.value(0).toString() == ClassKind ? PriceChange::Kind::Class : PriceChange::Kind::Tax;
     c.number = q.value(1).toInt();
-    c.from = StoreDate::readStored(q.value(2).toString()).value_or(QDate());
-    c.name = q.value(3).toString();
-    c.fee = Money::fromUnits(q.value(4).toLongLong());
-    c.days = q.value(5).toInt();
-    c.lateFee = Money::fromUnits(q.value(6).toLongLong());
-    c.rate = q.value(7).toLongLong();
+    c.name = q.value(2).toString();
+    c.fee = Money::fromUnits(q.value(3).toLongLong());
+    c.days = q.value(4).toInt();
+    c.lateFee = Money::fromUnits(q.value(5).toLongLong());
+    c.rate = q.value(6).toLongLong();
+    return c;
+}
+
+PriceChange changeAt(const QSqlQuery &q)
+{
+    PriceChange c = rateAt(q);
+    c.from = StoreDate::readStored(q.value(7).toString()).value_or(QDate());
     c.id = q.value(8).toLongLong();
     c.changedAt = q.value(9).toString();
     c.counter = q.value(10).toString();
@@ -197,25 +204,15 @@ std::optional<Rates> inForce(Database &db, QDate day)
 {
     // The table holds a handful of rows a year: all of them up to the day,
     // the last made of each thing winning.
-    // Only what the rates hold: every checkout reads them.
-    auto q = db.run(QStringLiteral("read the prices in force"),
-                    QStringLiteral("SELECT Kind, Number, Name, Fee, Days, LateFee, Rate FROM tblPrices "
-                                   "WHERE InForceFrom <= ? ORDER BY InForceFrom, ChangeID"),
-                    {StoreDate::toText(day)});
+    static const QString sql =
+        QStringLiteral("SELECT %1 FROM tblPrices WHERE InForceFrom <= ? ORDER BY InForceFrom, ChangeID")
+            .arg(RateColumns);
+    auto q = db.run(QStringLiteral("read the prices in force"), sql, {StoreDate::toText(day)});
     if (!q)
         return std::nullopt;
     Rates rates;
-    while (q->next()) {
-        PriceChange c;
-        c.kind = q->value(0).toString() == ClassKind ? PriceChange::Kind::Class : PriceChange::Kind::Tax;
-        c.number = q->value(1).toInt();
-        c.name = q->value(2).toString();
-        c.fee = Money::fromUnits(q->value(3).toLongLong());
-        c.days = q->value(4).toInt();
-        c.lateFee = Money::fromUnits(q->value(5).toLongLong());
-        c.rate = q->value(6).toLongLong();
-        apply(rates, c);
-    }
+    while (q->next())
+        apply(rates, rateAt(*q));
     return rates;
 }
 
@@ -227,7 +224,8 @@ std::optional<Rates> lastSet(Database &db)
 std::optional<QList<PriceChange>> history(Database &db)
 {
     auto q = db.run(QStringLiteral("read the history of the prices"),
-                    QStringLiteral("SELECT %1 FROM tblPrices ORDER BY InForceFrom, Kind, Number, ChangeID").arg(Columns));
+                    QStringLiteral("SELECT %1 FROM tblPrices ORDER BY InForceFrom, Kind, Number, ChangeID")
+                        .arg(Columns));
     if (!q)
         return std::nullopt;
     QList<PriceChange> changes;

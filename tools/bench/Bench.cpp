@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -275,4 +276,16 @@ void seedLedgerYear(Floor &floor)
         }
     }
     floor.commit();
+}
+
+double statusMb(const QString &statusFile, const char *field)
+{
+    QFile status(statusFile);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const qsizetype length = qstrlen(field);
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(length).trimmed().split(' ').first().toDouble() / 1024;
+    return 0;
 }

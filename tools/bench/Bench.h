@@ -20,6 +20,9 @@ class WindowRegistry;
 #include <optional>
 
 // Median milliseconds of `op` over `runs`, with `setup` and `after` untimed.
+// A memory figure (`field`, e.g. "VmHWM:") of a /proc status file, in
+// megabytes; 0 once the process is gone.
+double statusMb(const QString &statusFile, const char *field);
 double measure(int runs, const std::function<void()> &setup, const std::function<void()> &op,
                const std::function<void()> &after = {});
 

@@ -29,17 +29,6 @@ struct ChildRun
     double peakMb = 0;
 };
 
-// The high-water mark of a running process's own memory; 0 once it is gone.
-double peakMb(pid_t pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-    return 0;
-}
 
 // Runs `program` with its output to `output`, then syncs that file. Its peak
 // memory is read while it runs: a child's rusage would count the memory of
@@ -67,7 +56,7 @@ ChildRun runChild(const QString &program, const QStringList &arguments, const QS
     double peak = 0;
     pid_t done = 0;
     while ((done = waitpid(pid, &status, WNOHANG)) == 0) {
-        peak = std::max(peak, peakMb(pid));
+        peak = std::max(peak, statusMb(QStringLiteral("/proc/%1/status").arg(pid), "VmHWM:"));
         usleep(2000);
     }
     if (done != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -18,17 +17,6 @@
 
 namespace {
 
-// Resident memory of this process now, in megabytes.
-double residentMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-    return 0;
-}
 
 QVariantList parametersOf(ReportId id)
 {
@@ -101,14 +89,14 @@ void benchReports(Bench &bench)
                 preview.cmdLast->click();
                 paint();
             });
-        peak = std::max(peak, residentMb());
+        peak = std::max(peak, statusMb(QStringLiteral("/proc/self/status"), "VmRSS:"));
         bench.add(QStringLiteral("report %1: to the last page (%2 pages)").arg(name).arg(
                       preview.document()->pageCount()),
                   last, std::nullopt, 2000);
 
         const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
         const double whole = measure(1, {}, [&] { preview.document()->writePdf(pdf); });
-        peak = std::max(peak, residentMb());
+        peak = std::max(peak, statusMb(QStringLiteral("/proc/self/status"), "VmRSS:"));
         bench.add(QStringLiteral("report %1: whole report as PDF").arg(name), whole, std::nullopt, 60000);
         preview.close();
     }

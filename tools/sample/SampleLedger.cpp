@@ -88,27 +88,14 @@ QString History::writeLedger(const QString &path) const
             } else {
                 money.payByCard(roll < 65 ? 1 : roll < 80 ? 2 : roll < 85 ? 3 : roll < 90 ? 4 : 5);
             }
-            LedgerEntry entry;
-            entry.kind = LedgerEntry::Kind::Checkout;
-            entry.day = m_first.addDays(ev.day);
+            money.rentals = ev.rentals;
+            money.rentalsAmount = ev.rentalsAmount;
+            money.tapesSold = ev.tapesSold;
+            money.tapesSoldAmount = ev.tapesSoldAmount;
+            money.itemsSold = ev.itemsSold;
+            money.itemsSoldAmount = ev.itemsSoldAmount;
+            LedgerEntry entry = money.entry(m_first.addDays(ev.day), ev.member, ev.rentalId, ev.receiptId);
             entry.time = entry.day.startOfDay().addSecs(second).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
-            entry.member = ev.member;
-            entry.rentalId = ev.rentalId;
-            entry.receiptId = ev.receiptId;
-            entry.method = money.method;
-            entry.subtotal = money.subtotal;
-            entry.gst = money.gst;
-            entry.pst = money.pst;
-            entry.total = money.total;
-            entry.tendered = money.tendered;
-            entry.change = money.change;
-            entry.rentals = ev.rentals;
-            entry.rentalsAmount = ev.rentalsAmount;
-            entry.tapesSold = ev.tapesSold;
-            entry.tapesSoldAmount = ev.tapesSoldAmount;
-            entry.itemsSold = ev.itemsSold;
-            entry.itemsSoldAmount = ev.itemsSoldAmount;
-            entry.amount = money.total;
             if (!Ledger::append(db, entry))
                 return false;
         }
