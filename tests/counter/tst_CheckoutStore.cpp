@@ -33,9 +33,9 @@ int checkoutLoop(const QString &path)
     CheckoutStore store(path);
     QTextStream out(stdout);
     for (int n = 0;; ++n) {
-        const QVariant tape = valueIn(path, 
-            u"SELECT VideoID FROM tblVideos v WHERE ForRent = 1 AND InStore = 1 AND Deleted = 0 AND NOT EXISTS "
-            "(SELECT 1 FROM tblRentals r WHERE r.VideoID = v.VideoID AND Returned = 0) ORDER BY random() LIMIT 1"_s);
+        const QVariant tape = valueIn(path, u"SELECT VideoID FROM tblVideos v WHERE ForRent = 1 AND InStore = 1 AND "
+            "Deleted = 0 AND NOT EXISTS (SELECT 1 FROM tblRentals r WHERE r.VideoID = v.VideoID AND Returned = 0) "
+            "AND NOT EXISTS (SELECT 1 FROM tblHolds h WHERE h.VideoID = v.VideoID) ORDER BY random() LIMIT 1"_s);
         const QVariant item =
             valueIn(path, u"SELECT InventoryID FROM tblInventory WHERE Quantity > 0 ORDER BY random() LIMIT 1"_s);
         const QVariant sale = valueIn(path, u"SELECT VideoID FROM tblVideos WHERE ForSale = 1 AND InStore = 1 AND "
