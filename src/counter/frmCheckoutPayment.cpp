@@ -200,6 +200,7 @@ void frmCheckout::cmdCheckOut_Click()
     // All of it or none of it: a failure leaves the bill on screen to try again.
     plan.money = m_money;
     if (!m_store.recordCheckout(plan)) {
+        const DbError error = m_store.lastError();
         // Fees paid elsewhere meanwhile: the bill charges what is still owed.
         if (const auto owed = m_store.feesOwed(); owed && m_feesMember) {
             if (*owed > Money())
@@ -207,10 +208,12 @@ void frmCheckout::cmdCheckOut_Click()
             else
                 takeFeesLine();
         }
-        // Prices may have changed meanwhile: the totals are read afresh.
-        m_ratesDay = {};
+        // Prices may have changed meanwhile: the totals are read afresh,
+        // unless the server is away and would only be waited for again.
+        if (error.kind != DbError::Kind::Unreachable && error.kind != DbError::Kind::Restarting)
+            m_ratesDay = {};
         billChanged();
-        return showDbError(ws, m_store.lastError());
+        return showDbError(ws, error, tr("The checkout was not saved"));
     }
 
     offerReceipt();

@@ -4,12 +4,35 @@
 #include "data/Database.h"
 #include "data/Identifier.h"
 #include "data/Money.h"
+#include "data/ServerWait.h"
 
-void showDbError(WindowSystem &ws, const DbError &error)
+#include <QCoreApplication>
+
+void showDbError(WindowSystem &ws, const DbError &error, const QString &notSaved)
 {
-    ws.msgBox(error.clerkText(), Buttons::Ok, Icon::Exclamation,
+    ws.msgBox(notSaved.isEmpty() ? error.clerkText() : error.clerkText(notSaved), Buttons::Ok, Icon::Exclamation,
               error.kind == DbError::Kind::Conflict ? QStringLiteral("Taken by another counter")
                                                     : QStringLiteral("Store database error"));
+}
+
+void showServerWaits(WindowSystem *ws)
+{
+    if (!ws) {
+        ServerWait::setWatcher(nullptr);
+        return;
+    }
+    ServerWait::setWatcher([ws](std::optional<ServerWait::For> what) {
+        if (!what)
+            return ws->waiting({});
+        switch (*what) {
+        case ServerWait::For::OtherCounter:
+            return ws->waiting(QCoreApplication::translate("Waiting", "Waiting for another counter..."));
+        case ServerWait::For::ServerBack:
+            return ws->waiting(QCoreApplication::translate("Waiting", "Waiting for the store server to come back..."));
+        case ServerWait::For::Answer:
+            return ws->waiting(QCoreApplication::translate("Waiting", "Waiting for the store server..."));
+        }
+    });
 }
 
 bool confirmReturnToMenu(WindowSystem &ws)

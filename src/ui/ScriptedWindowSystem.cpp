@@ -73,9 +73,24 @@ QList<ScriptedWindowSystem::Box> ScriptedWindowSystem::modalBoxes() const
 {
     QList<Box> out;
     for (const Box &b : m_boxes)
-        if (!b.inWindow)
+        if (!b.inWindow && !b.waiting)
             out << b;
     return out;
+}
+
+void ScriptedWindowSystem::waiting(const QString &text)
+{
+    if (!text.isEmpty() && text != m_waitingFor) {
+        Box box;
+        box.prompt = text;
+        box.nonBlocking = true;
+        box.waiting = true;
+        m_boxes.append(box);
+    }
+    m_waitingFor = text;
+    WindowSystem::waiting(text);
+    if (whileWaiting && !text.isEmpty())
+        whileWaiting();
 }
 
 QString ScriptedWindowSystem::inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer)

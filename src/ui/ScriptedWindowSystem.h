@@ -27,6 +27,7 @@ public:
         QString defaultAnswer;
         bool hidden = false;      // an input box that hides what is typed
         bool nonBlocking = false; // a notice: the program went on while it was up
+        bool waiting = false;     // shown while the program waited for the store
         // Told in the window (no box): Information when done, Exclamation
         // when refused; `about` as given.
         bool inWindow = false;
@@ -66,6 +67,11 @@ public:
         msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
         m_boxes.last().nonBlocking = true;
     }
+    // Shown as the real one does; each new text recorded among the boxes
+    // as a notice, marked waiting, and whileWaiting called at every step.
+    void waiting(const QString &text) override;
+    bool isWaiting() const { return !m_waitingFor.isEmpty(); }
+    std::function<void()> whileWaiting;
     // Recorded among the boxes, marked inWindow, and shown in `place`.
     void tell(OutcomeList &place, Told kind, const QString &text, const QString &title,
               const QString &about) override;
@@ -108,5 +114,6 @@ private:
     QStringList m_suggested;
     QList<int> m_printDialogs;
     bool m_printer = true;
+    QString m_waitingFor;
     int m_beeps = 0;
 };
