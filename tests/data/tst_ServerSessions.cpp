@@ -221,6 +221,27 @@ private:
     std::thread m_thread;
 };
 
+// Another counter that holds the writer lock for `ms`, from when this returns.
+std::thread holdWriterLock(const QString &path, int ms)
+{
+    const auto locked = std::make_shared<std::atomic<bool>>(false);
+    std::thread holder([=] {
+        {
+            QString error;
+            QSqlDatabase db = Database::connect(u"holder"_s, path, &error);
+            QSqlQuery q(db);
+            q.exec(u"BEGIN; LOCK TABLE tblVersion IN EXCLUSIVE MODE"_s);
+            *locked = true;
+            QThread::msleep(ms);
+            q.exec(u"ROLLBACK"_s);
+        }
+        QSqlDatabase::removeDatabase(u"holder"_s);
+    });
+    while (!*locked)
+        QThread::msleep(10);
+    return holder;
+}
+
 // Counts the paintings of the notice shown while the program waits.
 struct PaintCount : QObject
 {
@@ -507,21 +528,7 @@ private slots:
         TestStore s;
         stock(s);
         frmCheckout &w = billReady(s);
-        std::atomic<bool> locked{false};
-        std::thread holder([&] {
-            {
-                QString error;
-                QSqlDatabase db = Database::connect(u"holder"_s, s.path(), &error);
-                QSqlQuery q(db);
-                q.exec(u"BEGIN; LOCK TABLE tblVersion IN EXCLUSIVE MODE"_s);
-                locked = true;
-                QThread::msleep(1500);
-                q.exec(u"ROLLBACK"_s);
-            }
-            QSqlDatabase::removeDatabase(u"holder"_s);
-        });
-        while (!locked)
-            QThread::msleep(10);
+        std::thread holder = holdWriterLock(s.path(), 1500);
         PaintCount painted;
         qApp->installEventFilter(&painted);
         QPointer<QLabel> notice;
@@ -562,22 +569,8 @@ private slots:
         QFETCH(bool, saved);
         TestStore s;
         stock(s);
-        std::atomic<bool> locked{false};
         // Another counter stuck while it holds the writer lock.
-        std::thread holder([&] {
-            {
-                QString error;
-                QSqlDatabase db = Database::connect(u"holder"_s, s.path(), &error);
-                QSqlQuery q(db);
-                q.exec(u"BEGIN; LOCK TABLE tblVersion IN EXCLUSIVE MODE"_s);
-                locked = true;
-                QThread::msleep(heldMs);
-                q.exec(u"ROLLBACK"_s);
-            }
-            QSqlDatabase::removeDatabase(u"holder"_s);
-        });
-        while (!locked)
-            QThread::msleep(10);
+        std::thread holder = holdWriterLock(s.path(), heldMs);
         CheckoutStore counter(s.path());
         const bool done = counter.recordCheckout(bill(s.path(), {rentLine(1001)}));
         holder.join();
