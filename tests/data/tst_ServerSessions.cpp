@@ -208,8 +208,6 @@ private:
         }
         for (const Pair &p : pairs)
             ::close(p.client), ::close(p.server);
-        if (m_stopped.isValid())
-            ::kill(m_pid, SIGCONT);
     }
 
     const sockaddr_un m_server;
@@ -585,23 +583,18 @@ private slots:
     {
         QTest::addColumn<CommitCutter::Cut>("cut");
         QTest::addColumn<QList<BillLine::Parsed>>("lines");
-        QTest::addColumn<int>("rentals");
-        QTest::addColumn<int>("unitsSold");
         const QList<BillLine::Parsed> both{rentLine(1001), buyLine(8, 1)};
-        QTest::newRow("answer lost") << CommitCutter::Cut::AfterServer << both << 1 << 1;
-        QTest::newRow("commit lost") << CommitCutter::Cut::BeforeServer << both << 1 << 1;
+        QTest::newRow("answer lost") << CommitCutter::Cut::AfterServer << both;
+        QTest::newRow("commit lost") << CommitCutter::Cut::BeforeServer << both;
         QTest::newRow("server process stopped, tapes") << CommitCutter::Cut::Stopped
-                                                       << QList{rentLine(1001), rentLine(1002)} << 2 << 0;
-        QTest::newRow("server process stopped, items only") << CommitCutter::Cut::Stopped << QList{buyLine(8, 2)}
-                                                            << 0 << 2;
+                                                       << QList{rentLine(1001), rentLine(1002)};
+        QTest::newRow("server process stopped, items only") << CommitCutter::Cut::Stopped << QList{buyLine(8, 2)};
     }
 
     void commitWithoutAnAnswerIsSettled()
     {
         QFETCH(CommitCutter::Cut, cut);
         QFETCH(QList<BillLine::Parsed>, lines);
-        QFETCH(int, rentals);
-        QFETCH(int, unitsSold);
         TestStore s;
         stock(s);
         QTemporaryDir between;
@@ -612,9 +605,11 @@ private slots:
         cutter.arm(cut, s.value(u"SELECT pid FROM pg_stat_activity WHERE application_name = 'cut'"_s).toInt());
         // Saved once, and told so: never twice, never "not saved", never in doubt.
         QVERIFY2(counter.recordCheckout(bill(s.path(), lines)), qPrintable(counter.lastError().clerkText()));
+        int rentals = 0, unitsSold = 0;
+        for (const BillLine::Parsed &line : std::as_const(lines))
+            line.kind == BillLine::Kind::Rent ? ++rentals : unitsSold += line.quantity;
         QCOMPARE(s.count(u"tblRentals"_s), rentals);
-        QCOMPARE(1000 - s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(),
-                 unitsSold);
+        QCOMPARE(1000 - s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), unitsSold);
     }
 
     void refusedSessionsToldAsWhatTheyAre()
