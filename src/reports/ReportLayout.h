@@ -48,7 +48,7 @@ struct ReportItem
     int tax = 0;
     // A label whose %1, %2 ... are the report's parameters (its day).
     bool withParameters = false;
-    // A label or heading over a column of amounts stands at its right edge.
+    // Stands at the right edge of its box: a heading over amounts, a rate.
     bool alignRight = false;
     // A Summary's text.
     std::function<QString(ReportStore &)> summary = {};
