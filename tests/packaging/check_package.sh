@@ -38,12 +38,14 @@ expect_file -rw-r--r-- usr/share/applications/videostore.desktop
 expect_file -rw-r--r-- usr/share/man/man1/videostore.1.gz
 expect_file -rw-r--r-- usr/share/man/man1/videostore-sample.1.gz
 expect_file -rw-r--r-- usr/share/doc/videostore/copyright
+expect_file -rw-r--r-- usr/share/videostore/translations/videostore_fr.qm
 for size in 16 24 32 48 64 128 256; do
   expect_file -rw-r--r-- "usr/share/icons/hicolor/${size}x${size}/apps/videostore.png"
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6sql6 libqt6printsupport6 libqt6sql6-sqlite qt6-qpa-plugins libsodium23; do
+for dep in libqt6widgets6 libqt6sql6 libqt6printsupport6 libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n \
+           libsodium23; do
   grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 
@@ -59,9 +61,11 @@ for size in 16 48 256; do
     || fail "the ${size}x${size} icon is not a $size x $size PNG"
 done
 
-# The stripped programs as packaged still run.
+# The stripped programs as packaged still run, and find their French.
 "$root/usr/bin/videostore-sample" --size demo --output "$out/demo.db" >/dev/null \
   || fail "the packaged videostore-sample does not write a demo store"
+"$root/usr/bin/videostore" --language fr --help | grep -q "Affiche" \
+  || fail "the packaged videostore does not speak French with --language fr"
 
 lintian_out=$(lintian --fail-on error "$deb" 2>&1) || fail "lintian reports errors"
 printf '%s\n' "$lintian_out" | grep -v 'running with root privileges' || true
