@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a folder of its own and checks what a store
 # owner gets: both programs (and that the stripped ones still run), the menu
-# entry (valid), the icon at every size, the manual pages, the dependencies
-# found from the binaries, and no lintian errors.
+# entry (valid), the icon at every size, the manual pages, the French
+# translation (found by the program), the dependencies found from the
+# binaries, and no lintian errors.
 # Usage: check_package.sh BUILD_FOLDER. Exit 77 (skipped) only when a tool is missing.
 set -euo pipefail
 build=$1
@@ -64,7 +65,7 @@ done
 # The stripped programs as packaged still run, and find their French.
 "$root/usr/bin/videostore-sample" --size demo --output "$out/demo.db" >/dev/null \
   || fail "the packaged videostore-sample does not write a demo store"
-"$root/usr/bin/videostore" --language fr --help | grep -q "Affiche" \
+grep -q "Affiche" <<<"$("$root/usr/bin/videostore" --language fr --help)" \
   || fail "the packaged videostore does not speak French with --language fr"
 
 lintian_out=$(lintian --fail-on error "$deb" 2>&1) || fail "lintian reports errors"
