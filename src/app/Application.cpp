@@ -45,10 +45,9 @@ QString lockStore(const QString &storePath, StoreLock &inUse)
         case StoreLock::Outcome::Failed: // the checks say why
             return {};
         case StoreLock::Outcome::Busy:
-            return StoreFile::failureMessage(storePath,
-                                             QCoreApplication::translate("Application", "It is being restored from a "
-                                                                         "backup. Start the program again when that "
-                                                                         "is done."));
+            return StoreFile::failureMessage(
+                storePath, QCoreApplication::translate("Application", "It is being restored from a backup. Start the "
+                                                                      "program again when that is done."));
         case StoreLock::Outcome::Missing:
             // Made whole aside and put in place; checked below once locked.
             if (const StoreFile::Outcome made = StoreFile::prepare(storePath); !made.ok)

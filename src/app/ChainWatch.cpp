@@ -55,7 +55,7 @@ void ChainWatch::report(const QStringList &problems)
         if (!problems.isEmpty())
             lines << QString()
                   << tr("The counter works as usual. videostore --check tells the same; keep the store "
-                                    "and its backups as they are for whoever looks into it.");
+                        "and its backups as they are for whoever looks into it.");
         for (const QString &line : std::as_const(lines))
             if (!line.isEmpty())
                 std::fprintf(stderr, "videostore: %s\n", qPrintable(line));

@@ -42,12 +42,12 @@ QString problemWith(const QString &code)
     for (const QChar c : code)
         if (c.category() == QChar::Other_Control)
             return Text::tr("A manager code cannot hold tabs, line breaks or other control characters: "
-                                  "they cannot be typed at the security gate.");
+                            "they cannot be typed at the security gate.");
     if (!exactInUtf8(code))
         return Text::tr("A manager code must be text that can be typed at the security gate.");
     if (code == defaultCode())
         return Text::tr("The default code cannot be a store's own code: everyone who has read the "
-                              "program's instructions knows it.");
+                        "program's instructions knows it.");
     return {};
 }
 

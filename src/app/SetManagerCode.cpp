@@ -160,7 +160,7 @@ int setManagerCode(const QString &storePath, QTextStream &out, QTextStream &err)
         return refuse(Text::tr("The store could not %1: %2").arg(store.lastError().action,
                                                                         store.lastError().detail));
     out << Text::tr("The manager code of the store %1 has been changed; the old code no longer opens "
-                          "anything.")
+                    "anything.")
                .arg(shown)
         << Qt::endl;
     return 0;

@@ -96,7 +96,7 @@ bool QtWindowSystem::choosePrinter(QPrinter &printer, int lastPage)
     // whatever file is named. Save as PDF does the same job safely.
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         msgBox(Text::tr("No printer is available. Set up a printer, or save the report as a PDF file, and try "
-                              "again."),
+                        "again."),
                Buttons::Ok, Icon::Exclamation, Text::tr("Print"));
         return false;
     }

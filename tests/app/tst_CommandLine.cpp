@@ -178,7 +178,8 @@ private slots:
         const QString gate = out.filePath(u"gate.csv"_s), dayEnd = out.filePath(u"day-end.csv"_s);
         const QStringList french{u"--language"_s, u"fr"_s, u"--store"_s, store.path, u"--report"_s};
         QCOMPARE(videostore(french + QStringList{u"gate-log"_s, u"--csv"_s, gate}).code, 0);
-        QCOMPARE(videostore(french + QStringList{u"day-end"_s, u"--date"_s, u"2026-03-02"_s, u"--csv"_s, dayEnd}).code, 0);
+        QCOMPARE(videostore(french + QStringList{u"day-end"_s, u"--date"_s, u"2026-03-02"_s, u"--csv"_s, dayEnd}).code,
+                 0);
         QVERIFY2(bytes(gate).contains("Video Management form"), bytes(gate).constData());
         QVERIFY2(bytes(dayEnd).contains("float $50.00"), bytes(dayEnd).right(600).constData());
     }
