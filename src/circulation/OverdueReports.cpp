@@ -112,6 +112,8 @@ std::optional<Letters> compose(const QString &storePath, QDate day, QString *err
             *error = details.lastError().clerkText();
         return std::nullopt;
     }
+    // Written in the store's language for letters.
+    const Language::Scope lettersLanguage(store->documentLanguage());
     // On three lines at most, so the letterhead stays above the envelope's window.
     QStringList letterhead, addressLines;
     if (!store->name.trimmed().isEmpty())
