@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>frmCheckout</name>
+    <message>
+        <source>The checkout was not saved</source>
+        <translation>La transaction n&apos;a pas été enregistrée</translation>
+    </message>
+</context>
+<context>
     <name>frmStoreDetails</name>
     <message>
         <source>Language of rece&amp;ipts and letters:</source>

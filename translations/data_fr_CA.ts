@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>DbError</name>
+    <message>
+        <source>The store&apos;s database server was still restarting or recovering after %1 seconds, so the store database could not %2. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Try again in a moment.<byte value="xd"/>
+<byte value="xd"/>
+The server said: %3</source>
+        <translation>Le serveur de base de données du magasin redémarrait ou se rétablissait encore après %1 secondes; la base du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Réessayez dans un moment.<byte value="xd"/>
+<byte value="xd"/>
+Le serveur a dit&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: the store&apos;s database server cannot be reached (%2).<byte value="xd"/>
+<byte value="xd"/>
+Check that the server PC is on and connected, then try again.</source>
+        <translation>%1&#xa0;: le serveur de base de données du magasin est injoignable (%2).<byte value="xd"/>
+<byte value="xd"/>
+Vérifiez que le PC serveur est allumé et branché au réseau, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%1: the store&apos;s database server was still restarting or recovering after %2 seconds (the server said: %3).<byte value="xd"/>
+<byte value="xd"/>
+Try again in a moment.</source>
+        <translation>%1&#xa0;: le serveur de base de données du magasin redémarrait ou se rétablissait encore après %2 secondes (le serveur a dit&#xa0;: %3).<byte value="xd"/>
+<byte value="xd"/>
+Réessayez dans un moment.</translation>
+    </message>
+</context>
+<context>
     <name>Destination</name>
     <message>
         <source>Video Management form</source>

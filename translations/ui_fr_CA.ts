@@ -71,6 +71,18 @@
         <extracomment>%1 is what was retired; %2 is a line break.</extracomment>
         <translation>%1 a été marqué comme supprimé. Les éléments ne sont pas entièrement effacés de la base de données,%2mais ne sont plus accessibles par les moyens habituels. Au besoin, consultez Corvane Inc. pour une trousse de récupération des données.</translation>
     </message>
+    <message>
+        <source>Waiting for another counter...</source>
+        <translation>En attente d&apos;une autre caisse...</translation>
+    </message>
+    <message>
+        <source>Waiting for the store server to come back...</source>
+        <translation>En attente du retour du serveur du magasin...</translation>
+    </message>
+    <message>
+        <source>Waiting for the store server...</source>
+        <translation>En attente du serveur du magasin...</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeList</name>
