@@ -73,20 +73,15 @@ QList<ScriptedWindowSystem::Box> ScriptedWindowSystem::modalBoxes() const
 {
     QList<Box> out;
     for (const Box &b : m_boxes)
-        if (!b.inWindow && !b.waiting)
+        if (!b.inWindow)
             out << b;
     return out;
 }
 
 void ScriptedWindowSystem::waiting(const QString &text)
 {
-    if (!text.isEmpty() && text != m_waitingFor) {
-        Box box;
-        box.prompt = text;
-        box.nonBlocking = true;
-        box.waiting = true;
-        m_boxes.append(box);
-    }
+    if (!text.isEmpty() && text != m_waitingFor)
+        m_waits.append(text);
     m_waitingFor = text;
     WindowSystem::waiting(text);
     if (whileWaiting && !text.isEmpty())
@@ -175,6 +170,7 @@ void ScriptedWindowSystem::clear()
     m_inputs.clear();
     m_dialogs.clear();
     m_boxes.clear();
+    m_waits.clear();
     m_printed.clear();
     m_beeps = 0;
 }

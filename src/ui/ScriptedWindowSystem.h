@@ -27,7 +27,6 @@ public:
         QString defaultAnswer;
         bool hidden = false;      // an input box that hides what is typed
         bool nonBlocking = false; // a notice: the program went on while it was up
-        bool waiting = false;     // shown while the program waited for the store
         // Told in the window (no box): Information when done, Exclamation
         // when refused; `about` as given.
         bool inWindow = false;
@@ -67,9 +66,10 @@ public:
         msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
         m_boxes.last().nonBlocking = true;
     }
-    // Shown as the real one does; each new text recorded among the boxes
-    // as a notice, marked waiting, and whileWaiting called at every step.
+    // Shown as the real one does, each new text recorded apart from the
+    // boxes, and whileWaiting called at every step.
     void waiting(const QString &text) override;
+    const QStringList &waits() const { return m_waits; }
     bool isWaiting() const { return !m_waitingFor.isEmpty(); }
     std::function<void()> whileWaiting;
     // Recorded among the boxes, marked inWindow, and shown in `place`.
@@ -115,5 +115,6 @@ private:
     QList<int> m_printDialogs;
     bool m_printer = true;
     QString m_waitingFor;
+    QStringList m_waits;
     int m_beeps = 0;
 };
