@@ -59,37 +59,39 @@ void frmMain::buildMenus()
         m->setObjectName(QString::fromLatin1(name));
     };
 
-    menu(mnuMStock, "mnuMStock", "Stock Management");
-    item(mnuMStock, mnuVid, "mnuVid", "Videos", &frmMain::OpenVideoManagement);
-    item(mnuMStock, mnuInv, "mnuInv", "Inventory", &frmMain::OpenInventory);
-    menu(mnuMRent, "mnuMRent", "Rentals");
-    item(mnuMRent, mnuCheck, "mnuCheck", "Checkout", &frmMain::OpenCheckout);
-    item(mnuMRent, mnuRetVid, "mnuRetVid", "Return", &frmMain::OpenReturns);
-    item(mnuMRent, mnuPay, "mnuPay", "Late Payment", &frmMain::OpenPayments);
+    // Alt letters: the menus' differ from the buttons', each item's from the
+    // rest of its menu.
+    menu(mnuMStock, "mnuMStock", "Stoc&k Management");
+    item(mnuMStock, mnuVid, "mnuVid", "&Videos", &frmMain::OpenVideoManagement);
+    item(mnuMStock, mnuInv, "mnuInv", "&Inventory", &frmMain::OpenInventory);
+    menu(mnuMRent, "mnuMRent", "Ren&tals");
+    item(mnuMRent, mnuCheck, "mnuCheck", "&Checkout", &frmMain::OpenCheckout);
+    item(mnuMRent, mnuRetVid, "mnuRetVid", "&Return", &frmMain::OpenReturns);
+    item(mnuMRent, mnuPay, "mnuPay", "Late &Payment", &frmMain::OpenPayments);
     mnuMRent->addSeparator();
-    item(mnuMRent, mnuTapesOut, "mnuTapesOut", "Tapes Out", &frmMain::OpenTapesOut);
-    item(mnuMRent, mnuHolds, "mnuHolds", "Holds", &frmMain::OpenHolds);
-    menu(mnuMRep, "mnuMRep", "Reports");
-    item(mnuMRep, mnuMov, "mnuMov", "List all Movies", &frmMain::OpenAllMovies);
-    item(mnuMRep, mnuSel, "mnuSel", "List selected type", &frmMain::OpenMoviesByType);
-    item(mnuMRep, mnuCustR, "mnuCustR", "Customer list", &frmMain::OpenCustomerList);
-    item(mnuMRep, mnuCDate, "mnuCDate", "Customer by Date", &frmMain::OpenCustomersByDate);
-    item(mnuMRep, mnuAllSales, "mnuAllSales", "Sales all", &frmMain::OpenAllSales);
-    item(mnuMRep, mnuRentRep, "mnuRentRep", "Rental Revenue", &frmMain::OpenRentalRevenue);
+    item(mnuMRent, mnuTapesOut, "mnuTapesOut", "&Tapes Out", &frmMain::OpenTapesOut);
+    item(mnuMRent, mnuHolds, "mnuHolds", "&Holds", &frmMain::OpenHolds);
+    menu(mnuMRep, "mnuMRep", "Rep&orts");
+    item(mnuMRep, mnuMov, "mnuMov", "List all &Movies", &frmMain::OpenAllMovies);
+    item(mnuMRep, mnuSel, "mnuSel", "List &selected type", &frmMain::OpenMoviesByType);
+    item(mnuMRep, mnuCustR, "mnuCustR", "&Customer list", &frmMain::OpenCustomerList);
+    item(mnuMRep, mnuCDate, "mnuCDate", "Customer by &Date", &frmMain::OpenCustomersByDate);
+    item(mnuMRep, mnuAllSales, "mnuAllSales", "Sales &all", &frmMain::OpenAllSales);
+    item(mnuMRep, mnuRentRep, "mnuRentRep", "&Rental Revenue", &frmMain::OpenRentalRevenue);
     mnuMRep->addSeparator();
-    item(mnuMRep, mnuDayEnd, "mnuDayEnd", "Day End", &frmMain::OpenDayEnd);
-    item(mnuMRep, mnuTaxes, "mnuTaxes", "Taxes", &frmMain::OpenTaxes);
-    item(mnuMRep, mnuCashUp, "mnuCashUp", "Cash Up", &frmMain::OpenCashUp);
-    menu(MnuMCust, "MnuMCust", "Customers");
-    item(MnuMCust, mnuAddC, "mnuAddC", "Add", &frmMain::OpenAddCustomer);
-    item(MnuMCust, mnuModC, "mnuModC", "Modify", &frmMain::OpenModifyCustomer);
-    item(MnuMCust, mnuDelC, "mnuDelC", "Delete", &frmMain::OpenDeleteCustomer);
-    menu(mnuMManager, "mnuMManager", "Manager");
-    item(mnuMManager, mnuCode, "mnuCode", "Change manager code...", &frmMain::OpenManagerCode);
-    item(mnuMManager, mnuPrices, "mnuPrices", "Prices and taxes...", &frmMain::OpenPrices);
-    item(mnuMManager, mnuStoreDetails, "mnuStoreDetails", "Store details...", &frmMain::OpenStoreDetails);
+    item(mnuMRep, mnuDayEnd, "mnuDayEnd", "Day &End", &frmMain::OpenDayEnd);
+    item(mnuMRep, mnuTaxes, "mnuTaxes", "Ta&xes", &frmMain::OpenTaxes);
+    item(mnuMRep, mnuCashUp, "mnuCashUp", "Cash &Up", &frmMain::OpenCashUp);
+    menu(MnuMCust, "MnuMCust", "C&ustomers");
+    item(MnuMCust, mnuAddC, "mnuAddC", "&Add", &frmMain::OpenAddCustomer);
+    item(MnuMCust, mnuModC, "mnuModC", "&Modify", &frmMain::OpenModifyCustomer);
+    item(MnuMCust, mnuDelC, "mnuDelC", "&Delete", &frmMain::OpenDeleteCustomer);
+    menu(mnuMManager, "mnuMManager", "Mana&ger");
+    item(mnuMManager, mnuCode, "mnuCode", "Change manager &code...", &frmMain::OpenManagerCode);
+    item(mnuMManager, mnuPrices, "mnuPrices", "&Prices and taxes...", &frmMain::OpenPrices);
+    item(mnuMManager, mnuStoreDetails, "mnuStoreDetails", "&Store details...", &frmMain::OpenStoreDetails);
 
-    mnuExit = menuBar()->addAction(QStringLiteral("Exit"));
+    mnuExit = menuBar()->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 }
@@ -140,15 +142,15 @@ void frmMain::buildButtons()
     button(cmdCheckout, "cmdCheckout", "&Checkout", 1, 1, &frmMain::OpenCheckout);
     button(cmdReturns, "cmdReturns", "&Returns", 2, 1, &frmMain::OpenReturns);
     button(cmdPayments, "cmdPayments", "&Payments", 3, 1, &frmMain::OpenPayments);
-    button(cmdLstAllMov, "cmdLstAllMov", "List &All Movies", 0, 2, &frmMain::OpenAllMovies);
+    button(cmdLstAllMov, "cmdLstAllMov", "List All &Movies", 0, 2, &frmMain::OpenAllMovies);
     button(cmdListSelMov, "cmdListSelMov", "List &selected Movies", 1, 2, &frmMain::OpenMoviesByType);
     button(cmdCustLst, "cmdCustLst", "Customer &List", 2, 2, &frmMain::OpenCustomerList);
-    button(cmdCustDate, "cmdCustDate", "Customer by &Date", 0, 3, &frmMain::OpenCustomersByDate);
+    button(cmdCustDate, "cmdCustDate", "Customer &by Date", 0, 3, &frmMain::OpenCustomersByDate);
     button(cmdAllSales, "cmdAllSales", "List All Sal&es", 1, 3, &frmMain::OpenAllSales);
     button(cmdSalesDate, "cmdSalesDate", "Re&ntal Revenue", 2, 3, &frmMain::OpenRentalRevenue);
-    button(cmdAddCust, "cmdAddCust", "Add Cus&tomer", 0, 4, &frmMain::OpenAddCustomer);
-    button(cmdModCust, "cmdModCust", "&Modify Customer", 1, 4, &frmMain::OpenModifyCustomer);
-    button(cmdDelCust, "cmdDelCust", "Delete Cust&omer", 2, 4, &frmMain::OpenDeleteCustomer);
+    button(cmdAddCust, "cmdAddCust", "&Add Customer", 0, 4, &frmMain::OpenAddCustomer);
+    button(cmdModCust, "cmdModCust", "Modi&fy Customer", 1, 4, &frmMain::OpenModifyCustomer);
+    button(cmdDelCust, "cmdDelCust", "&Delete Customer", 2, 4, &frmMain::OpenDeleteCustomer);
     grid->setRowStretch(4, 1);
 
     const QList<QPushButton *> order = {cmdVidMn,    cmdInvnt,     cmdCheckout,  cmdReturns, cmdPayments,
@@ -236,6 +238,11 @@ void frmMain::OpenAddCustomer()
 
 void frmMain::mnuExit_Click()
 {
+    if (m_openBill
+        && m_windows.ws().msgBox(tr("A bill is open at the counter. Close the program and drop it?"), Buttons::YesNo,
+                                 Icon::Question, tr("Exit"), Answer::No)
+               != Answer::Yes)
+        return;
     m_windows.exitProgram();
 }
 

@@ -60,9 +60,11 @@ frmHoldTitle::frmHoldTitle(WindowContext &windows, CirculationStore &store, QWid
     connect(lstTitles, &QListWidget::itemActivated, this, &frmHoldTitle::cmdPlace_Click);
 }
 
-std::optional<qint32> frmHoldTitle::ask(qint32 member)
+std::optional<qint32> frmHoldTitle::ask(qint32 member, const QString &name)
 {
     m_member = member;
+    m_memberName = name;
+    setWindowTitle(tr("Hold a Title for member %1 %2").arg(member).arg(name).trimmed());
     m_placed.reset();
     m_found.clear();
     m_searched.clear();
@@ -137,6 +139,13 @@ void frmHoldTitle::cmdPlace_Click()
     }
     m_placed = placed;
     accept();
+    m_windows.ws().msgBox(tr("%1 is now held for member %2 %3. Copies coming back are put aside for holds in the "
+                             "order they were placed.")
+                              .arg(m_found.at(row).name)
+                              .arg(m_member)
+                              .arg(m_memberName)
+                              .simplified(),
+                          Buttons::Ok, Icon::Information, tr("Hold placed"));
 }
 
 HoldsPanel::HoldsPanel(WindowContext &windows, QWidget *parent)
@@ -160,9 +169,10 @@ HoldsPanel::HoldsPanel(WindowContext &windows, QWidget *parent)
     showMember(0);
 }
 
-void HoldsPanel::showMember(qint32 member)
+void HoldsPanel::showMember(qint32 member, const QString &name)
 {
     m_member = member;
+    m_memberName = name;
     lstHolds->clear();
     cmdHoldTitle->setEnabled(member > 0);
     if (member <= 0)
@@ -178,6 +188,6 @@ void HoldsPanel::cmdHoldTitle_Click()
 {
     if (m_member <= 0)
         return;
-    if (m_dialog->ask(m_member))
+    if (m_dialog->ask(m_member, m_memberName))
         showMember(m_member);
 }

@@ -26,8 +26,8 @@ public:
     QListWidget *lstTitles;
     QPushButton *cmdPlace, *cmdCancel;
 
-    // Shown modally for `member`; the hold placed, if any.
-    std::optional<qint32> ask(qint32 member);
+    // Shown modally for `member` (named `name`); the hold placed, if any.
+    std::optional<qint32> ask(qint32 member, const QString &name);
     // Looks up what is typed; with one title found, or one chosen from the
     // list, places the hold.
     void cmdPlace_Click();
@@ -38,6 +38,7 @@ private:
     WindowContext &m_windows;
     CirculationStore &m_store;
     qint32 m_member = 0;
+    QString m_memberName;
     QString m_searched;
     QList<HoldTitle> m_found;
     std::optional<qint32> m_placed;
@@ -56,8 +57,9 @@ public:
     QListWidget *lstHolds;
     QPushButton *cmdHoldTitle;
 
-    // The member shown at the counter; 0 for none (the hold button is then off).
-    void showMember(qint32 member);
+    // The member shown at the counter, and their name; 0 for none (the hold
+    // button is then off).
+    void showMember(qint32 member, const QString &name = {});
     void cmdHoldTitle_Click();
     frmHoldTitle &dialog() { return *m_dialog; }
 
@@ -66,4 +68,5 @@ private:
     CirculationStore m_store;
     frmHoldTitle *m_dialog;
     qint32 m_member = 0;
+    QString m_memberName;
 };

@@ -5,6 +5,8 @@
 #include "data/Identifier.h"
 #include "data/Money.h"
 
+#include <QCoreApplication>
+
 void showDbError(WindowSystem &ws, const DbError &error)
 {
     ws.msgBox(error.clerkText(), Buttons::Ok, Icon::Exclamation,
@@ -28,6 +30,27 @@ void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typ
 {
     ws.msgBox(Identifier::invalidMessage(what, typed), Buttons::Ok, Icon::Exclamation,
               QStringLiteral("Invalid number"));
+}
+
+QString notANumber(Numbered what, const QString &typed)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("Messages", text); };
+    const QString shown = typed.trimmed();
+    bool digits = !shown.isEmpty();
+    for (const QChar c : shown)
+        digits = digits && c >= u'0' && c <= u'9';
+    if (!digits) {
+        static const char *const onlyDigits[] = {
+            QT_TRANSLATE_NOOP("Messages", "Tape numbers are digits only: \"%1\" is not one."),
+            QT_TRANSLATE_NOOP("Messages", "Item numbers are digits only: \"%1\" is not one."),
+            QT_TRANSLATE_NOOP("Messages", "Member numbers are digits only: \"%1\" is not one.")};
+        return tr(onlyDigits[static_cast<int>(what)]).arg(shown);
+    }
+    static const char *const tooLarge[] = {
+        QT_TRANSLATE_NOOP("Messages", "There is no tape %1: tape numbers go up to %2."),
+        QT_TRANSLATE_NOOP("Messages", "There is no item %1: item numbers go up to %2."),
+        QT_TRANSLATE_NOOP("Messages", "There is no member %1: member numbers go up to %2.")};
+    return tr(tooLarge[static_cast<int>(what)]).arg(shown).arg(Identifier::Max);
 }
 
 void showInvalidAmount(WindowSystem &ws, const QString &what, const QString &typed)

@@ -6,6 +6,8 @@
 #include "returns/ReturnsStore.h"
 #include "ui/MemberChooser.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QTabWidget>
 
@@ -210,7 +212,8 @@ private slots:
 
         // A rental alone, by a card typed, makes no sale receipt.
         payBy(w, w.optAmEx);
-        typeInto(*w.txtCardNum, u"3782"_s);
+        typeInto(*w.txtCardNum, u"3782 822463 10005"_s);
+        typeInto(*w.txtExDate, u"12/29"_s);
         s.ws().answer(Answer::Yes);
         s.ws().answer(Answer::No);
         clickOn(*w.cmdCheckOut);
@@ -235,6 +238,119 @@ private slots:
         checkOutCash(s, w, u"20"_s);
         QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 0);
         QCOMPARE(s.value(u"SELECT CustomerID FROM tblReceipts"_s).toInt(), 0);
+    }
+
+    // Until the number and the expiry hold, the card is refused, the box at
+    // fault named and given the keyboard; the card on file is charged as it is.
+    void cardRefusedUntilNumberAndExpiryHold_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("expiry");
+        QTest::addColumn<QString>("refusal"); // how the message starts; empty when charged
+        QTest::addColumn<bool>("expiryAtFault");
+        QTest::newRow("expiry typed as the number") << "12/28" << "" << "The card number may hold only digits" << false;
+        QTest::newRow("too few digits") << "1228" << "12/28" << "A card number has 13 to 19 digits, not 4." << false;
+        QTest::newRow("a digit mistyped") << "4111 1111 1111 1112" << "12/28" << "The card number does not pass"
+                                          << false;
+        QTest::newRow("no expiry") << "4111-1111-1111-1111" << "" << "The card's expiry date is missing." << true;
+        QTest::newRow("expiry not MM/YY") << "4111111111111111" << "2028-12" << "The expiry date \"2028-12\"" << true;
+        QTest::newRow("expired last month") << "4111111111111111" << "02/26" << "The card expired at the end of 02/26."
+                                            << true;
+        QTest::newRow("good to the end of this month") << "4111 1111 1111 1111" << "03/26" << "" << false;
+    }
+
+    void cardRefusedUntilNumberAndExpiryHold()
+    {
+        QFETCH(QString, number);
+        QFETCH(QString, expiry);
+        QFETCH(QString, refusal);
+        QFETCH(bool, expiryAtFault);
+        TestStore s;
+        frmCheckout &w = open(s);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        lookUp(w, w.txtMemberID, u"2"_s);
+        rent(w, u"1002"_s);
+        w.SSTab1->setCurrentIndex(3);
+        // Chosen with Space, the card takes its number next.
+        w.OptVisa->setFocus();
+        QTest::keyClick(w.OptVisa, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), w.txtCardNum);
+        QTest::keyClicks(w.txtCardNum, number);
+        typeInto(*w.txtExDate, expiry);
+        if (refusal.isEmpty()) {
+            s.ws().answer(Answer::Yes);
+            s.ws().answer(Answer::No);
+        }
+        clickOn(*w.cmdCheckOut);
+        QCOMPARE(s.count(u"tblRentals"_s), refusal.isEmpty() ? 1 : 0);
+        if (refusal.isEmpty())
+            return;
+        QVERIFY2(s.ws().last().prompt.startsWith(refusal), qPrintable(s.ws().last().prompt));
+        QCOMPARE(QApplication::focusWidget(), expiryAtFault ? w.txtExDate : w.txtCardNum);
+    }
+
+    // Leaving with lines on the bill asks; Yes keeps them for the member, No
+    // clears them, Cancel stays.
+    void leavingWithABillAsksWhetherToKeepIt_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("stays");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("yes, kept") << Answer::Yes << false << 1;
+        QTest::newRow("no, cleared") << Answer::No << false << 0;
+        QTest::newRow("cancel") << Answer::Cancel << true << 1;
+    }
+
+    void leavingWithABillAsksWhetherToKeepIt()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(bool, stays);
+        QFETCH(int, lines);
+        TestStore s;
+        frmCheckout &w = open(s);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        lookUp(w, w.txtMemberID, u"1"_s);
+        rent(w, u"1002"_s);
+        s.ws().answer(answer);
+        QTest::keyClick(w.txtVidID, Qt::Key_Escape);
+        QVERIFY(s.ws().last().prompt.startsWith(u"Keep this bill for later?\r\n(Yes keeps it for member 1 Ann "_s));
+        QCOMPARE(w.isVisible(), stays);
+        QCOMPARE(w.List3->count(), lines);
+        QCOMPARE(w.txtMemID2->text(), lines ? u"1"_s : QString());
+    }
+
+    // Another member's lookup and the program's end ask before a bill goes.
+    void anotherMemberOrExitAsksFirst()
+    {
+        TestStore s;
+        frmCheckout &w = open(s);
+        lookUp(w, w.txtMemberID, u"1"_s);
+        rent(w, u"1002"_s);
+        const QString question = u"The bill is for member 1 Ann Smith. Clear it and show member 2 Bob Jones?"_s;
+        s.ws().answer(Answer::No);
+        lookUp(w, w.txtMemberID, u"2"_s);
+        QCOMPARE(s.ws().last().prompt, question);
+        QCOMPARE(s.ws().last().byDefault, std::optional<Answer>(Answer::No));
+        QCOMPARE(QStringList({w.txtMemID2->text(), w.txtMemberID->text(), w.txtMemberName->text()}),
+                 QStringList({"1", "1", "Ann Smith"}));
+        QCOMPARE(w.List3->count(), 1);
+        s.ws().answer(Answer::Yes);
+        lookUp(w, w.txtMemberID, u"2"_s);
+        QCOMPARE(QStringList({w.txtMemID2->text(), w.txtMemberName->text()}), QStringList({"2", "Bob Jones"}));
+        QCOMPARE(w.List3->count(), 0);
+
+        // Bob's bill kept at the main menu: Exit asks too.
+        rent(w, u"1002"_s);
+        s.ws().answer(Answer::Yes);
+        clickOn(*w.cmdReturn);
+        for (const Answer exit : {Answer::No, Answer::Yes}) {
+            s.ws().answer(exit);
+            s.windows().main().mnuExit->trigger();
+            QCOMPARE(s.ws().last().byDefault, std::optional<Answer>(Answer::No));
+            QCOMPARE(s.quitCalled(), exit == Answer::Yes);
+        }
     }
 
     void totalsWithTaxesAndCashRefusals()
@@ -273,7 +389,7 @@ private slots:
         QCOMPARE(
             s.ws().last().prompt,
             QStringLiteral("Verify that the customer has provided $40.00\r\nin cash and been returned $1.79 in change."
-                           "\r\n(No to change payment type, Cancel to kill this order.)"));
+                           "\r\n(No to change payment type, Cancel stops this checkout.)"));
         QCOMPARE(s.ws().last().buttons, Buttons::YesNoCancel);
         QCOMPARE(w.List3->count(), 2);
 
@@ -302,7 +418,8 @@ private slots:
         clickOn(*menu.cmdCheckout);
         QCOMPARE(w.List3->count(), 1);
 
-        // The close box is the way back too, and keeps the bill as well.
+        // The close box is the way back too, and keeps the bill when asked to.
+        s.ws().answer(Answer::Yes);
         w.close();
         QVERIFY(menu.isVisible());
         QCOMPARE(w.List3->count(), 1);
