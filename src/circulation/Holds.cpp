@@ -24,9 +24,9 @@ QString HoldRow::stateText() const
     switch (state) {
     case State::Waiting: return QStringLiteral("waiting");
     case State::Ready:
-        return QCoreApplication::translate("Holds", "tape %1 on the hold shelf since %2, until %3")
+        return QCoreApplication::translate("Holds", "tape %1 on the hold shelf until %2")
             .arg(tape)
-            .arg(StoreDate::toText(readyOn), StoreDate::toText(until));
+            .arg(StoreDate::toText(until));
     case State::Filled: return QStringLiteral("filled on %1").arg(StoreDate::toText(closedOn));
     case State::Lapsed: return QStringLiteral("lapsed on %1").arg(StoreDate::toText(closedOn));
     case State::Cancelled: return QStringLiteral("cancelled on %1").arg(StoreDate::toText(closedOn));

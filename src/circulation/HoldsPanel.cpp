@@ -63,8 +63,8 @@ frmHoldTitle::frmHoldTitle(WindowContext &windows, CirculationStore &store, QWid
 std::optional<qint32> frmHoldTitle::ask(qint32 member, const QString &name)
 {
     m_member = member;
-    m_memberName = name;
-    setWindowTitle(tr("Hold a Title for member %1 %2").arg(member).arg(name).trimmed());
+    Label1->setText(tr("For member %1 %2:").arg(member).arg(name).simplified() + u'\n'
+                    + QStringLiteral("&Title number or part of its name:"));
     m_placed.reset();
     m_found.clear();
     m_searched.clear();
@@ -138,14 +138,8 @@ void frmHoldTitle::cmdPlace_Click()
         return;
     }
     m_placed = placed;
+    m_placedTitle = m_found.at(row).name;
     accept();
-    m_windows.ws().msgBox(tr("%1 is now held for member %2 %3. Copies coming back are put aside for holds in the "
-                             "order they were placed.")
-                              .arg(m_found.at(row).name)
-                              .arg(m_member)
-                              .arg(m_memberName)
-                              .simplified(),
-                          Buttons::Ok, Icon::Information, tr("Hold placed"));
 }
 
 HoldsPanel::HoldsPanel(WindowContext &windows, QWidget *parent)
@@ -155,6 +149,8 @@ HoldsPanel::HoldsPanel(WindowContext &windows, QWidget *parent)
     lblHolds = Controls::label(this, "lblHolds", "Holds");
     lstHolds = Controls::named(new QListWidget(this), "lstHolds");
     lstHolds->setMaximumHeight(72);
+    lstHolds->setWordWrap(true);
+    lstHolds->setResizeMode(QListView::Adjust);
     cmdHoldTitle = Controls::button(this, "cmdHoldTitle", "Hold a &Title...", "Put a copy aside for this member");
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -188,6 +184,14 @@ void HoldsPanel::cmdHoldTitle_Click()
 {
     if (m_member <= 0)
         return;
-    if (m_dialog->ask(m_member, m_memberName))
-        showMember(m_member);
+    if (!m_dialog->ask(m_member, m_memberName))
+        return;
+    showMember(m_member, m_memberName);
+    m_windows.ws().msgBox(tr("%1 is now held for member %2 %3. Copies coming back are put aside for holds in the "
+                             "order they were placed.")
+                              .arg(m_dialog->placedTitle())
+                              .arg(m_member)
+                              .arg(m_memberName)
+                              .simplified(),
+                          Buttons::Ok, Icon::Information, tr("Hold placed"));
 }

@@ -28,6 +28,8 @@ public:
 
     // Shown modally for `member` (named `name`); the hold placed, if any.
     std::optional<qint32> ask(qint32 member, const QString &name);
+    // The title of the hold last placed.
+    const QString &placedTitle() const { return m_placedTitle; }
     // Looks up what is typed; with one title found, or one chosen from the
     // list, places the hold.
     void cmdPlace_Click();
@@ -38,8 +40,8 @@ private:
     WindowContext &m_windows;
     CirculationStore &m_store;
     qint32 m_member = 0;
-    QString m_memberName;
     QString m_searched;
+    QString m_placedTitle;
     QList<HoldTitle> m_found;
     std::optional<qint32> m_placed;
 };

@@ -329,7 +329,7 @@ private slots:
         lookUp(w, w.txtMemberID, u"12"_s);
         keepScreenshot(w, u"counter-holds.png"_s);
         QCOMPARE(listLines(w.pnlHolds->lstHolds),
-                 QStringList{u"Steel Horizon: tape 41 on the hold shelf since 2026-12-07, until 2026-12-10"_s});
+                 QStringList{u"Steel Horizon: tape 41 on the hold shelf until 2026-12-10"_s});
     }
 
     void holdsWindowListsAndCancelsAfterAsking()
