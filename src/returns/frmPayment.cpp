@@ -262,7 +262,7 @@ void frmPayment::cmdEnter_Click()
         return showDbError(ws, m_store->lastError());
     }
     if (!found.row)
-        return forgetMember(QStringLiteral("Invalid customer."));
+        return forgetMember(tr("There is no member %1.").arg(*number));
     if (found.row->deleted)
         return forgetMember(QStringLiteral("That customer has been deleted."));
 

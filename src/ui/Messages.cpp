@@ -77,7 +77,8 @@ bool membersFound(WindowSystem &ws, const MemberLookup::Typed &found, const QStr
 {
     switch (found.status) {
     case MemberLookup::Typed::Status::InvalidNumber:
-        showInvalidNumber(ws, QStringLiteral("member ID"), typed);
+        ws.msgBox(notANumber(Numbered::Member, typed), Buttons::Ok, Icon::Exclamation,
+                  QStringLiteral("Invalid number"));
         return false;
     case MemberLookup::Typed::Status::Failed:
         showDbError(ws, error);

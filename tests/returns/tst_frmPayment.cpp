@@ -147,7 +147,7 @@ private slots:
             {u"2"_s,
              u"Bob Jones has no fees owing. No payments are necessary.\n(If customer is returning overdue videos "
              "at this time, enter the returns and then return to payment.)"_s},
-            {u"99"_s, u"Invalid customer."_s},
+            {u"99"_s, u"There is no member 99."_s},
             {u"4"_s, u"That customer has been deleted."_s},
             {u"1; UPDATE tblMembers SET FeesOwing = 0"_s, {}},
         };
