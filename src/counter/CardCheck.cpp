@@ -7,14 +7,15 @@ namespace CardCheck {
 
 namespace {
 
-QString tr(const char *text)
+// The context of these texts in translations/counter_fr_CA.ts.
+struct Text
 {
-    return QCoreApplication::translate("CardCheck", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CardCheck)
+};
 
 CardProblem refused(CardProblem::Box box, const QString &text)
 {
-    return {box, text, tr("Card not accepted")};
+    return {box, text, Text::tr("Card not accepted")};
 }
 
 bool passesLuhn(const QString &digits)
@@ -41,17 +42,18 @@ std::optional<CardProblem> number(const QString &typed)
             digits += c;
         else if (c != u' ' && c != u'-')
             return refused(CardProblem::Box::Number,
-                           tr("The card number may hold only digits, blanks and dashes."));
+                           Text::tr("The card number may hold only digits, blanks and dashes."));
     }
     if (digits.isEmpty())
-        return CardProblem{CardProblem::Box::Number, tr("Must provide a card number"), tr("No card number")};
+        return CardProblem{CardProblem::Box::Number, Text::tr("Must provide a card number"),
+                           Text::tr("No card number")};
     if (digits.size() < 13 || digits.size() > 19)
         return refused(CardProblem::Box::Number,
-                       tr("A card number has 13 to 19 digits, not %1.").arg(digits.size()));
+                       Text::tr("A card number has 13 to 19 digits, not %1.").arg(digits.size()));
     if (!passesLuhn(digits))
         return refused(CardProblem::Box::Number,
-                       tr("The card number does not pass the card check: a digit is mistyped. Type it again "
-                          "from the card."));
+                       Text::tr("The card number does not pass the card check: a digit is mistyped. Type it "
+                                "again from the card."));
     return std::nullopt;
 }
 
@@ -61,17 +63,17 @@ std::optional<CardProblem> expiry(const QString &typed, QDate today)
     const QString text = typed.trimmed();
     if (text.isEmpty())
         return refused(CardProblem::Box::Expiry,
-                       tr("The card's expiry date is missing. Type it as MM/YY, for example 08/29."));
+                       Text::tr("The card's expiry date is missing. Type it as MM/YY, for example 08/29."));
     const QRegularExpressionMatch m = form.match(text);
     if (!m.hasMatch())
         return refused(CardProblem::Box::Expiry,
-                       tr("The expiry date \"%1\" is not MM/YY. Type it as on the card, for example 08/29.")
+                       Text::tr("The expiry date \"%1\" is not MM/YY. Type it as on the card, for example 08/29.")
                            .arg(text));
     // A card is good to the last day of its month.
     const QDate lastMonth(2000 + m.captured(2).toInt(), m.captured(1).toInt(), 1);
     if (lastMonth < QDate(today.year(), today.month(), 1))
         return refused(CardProblem::Box::Expiry,
-                       tr("The card expired at the end of %1. Ask for another card or another way to pay.")
+                       Text::tr("The card expired at the end of %1. Ask for another card or another way to pay.")
                            .arg(text));
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "circulation/frmTapesOut.h"
 #include "counter/frmCheckout.h"
 #include "counter/frmStoreDetails.h"
+#include "data/Language.h"
 #include "reports/frmCashUp.h"
 #include "reports/frmCustomersByDate.h"
 #include "reports/frmDayEnd.h"
@@ -15,6 +16,8 @@
 #include "stock/frmInvent.h"
 #include "stock/frmPrices.h"
 #include "stock/frmVidMn.h"
+#include "ui/FlexGrid.h"
+#include "ui/MemberChooser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,6 +102,22 @@ QStringList altCaptions(QWidget &window)
         for (QAction *menu : main->menuBar()->actions())
             captions << menu->text();
     return captions;
+}
+
+// Two controls of `window` that share an Alt letter, or nothing.
+QString altLetterClash(QWidget &window)
+{
+    QHash<QChar, QString> taken;
+    for (const QString &caption : altCaptions(window)) {
+        const QChar letter = altLetter(caption);
+        if (letter.isNull())
+            continue;
+        if (taken.contains(letter))
+            return QStringLiteral("%1: Alt+%2 is both \"%3\" and \"%4\"")
+                .arg(window.objectName(), letter, taken.value(letter), caption);
+        taken.insert(letter, caption);
+    }
+    return {};
 }
 
 void clickTool(frmMain &menu, const QString &key)
@@ -211,16 +230,8 @@ private slots:
             for (QDialog *owned : window->findChildren<QDialog *>())
                 windows << owned;
         for (QWidget *window : std::as_const(windows)) {
-            QHash<QChar, QString> taken;
-            for (const QString &caption : altCaptions(*window)) {
-                const QChar letter = altLetter(caption);
-                if (letter.isNull())
-                    continue;
-                QVERIFY2(!taken.contains(letter),
-                         qPrintable(QStringLiteral("%1: Alt+%2 is both \"%3\" and \"%4\"")
-                                        .arg(window->objectName(), letter, taken.value(letter), caption)));
-                taken.insert(letter, caption);
-            }
+            const QString clash = altLetterClash(*window);
+            QVERIFY2(clash.isEmpty(), qPrintable(clash));
             for (const QLineEdit *box : window->findChildren<QLineEdit *>())
                 QVERIFY2(!box->isReadOnly() || !(box->focusPolicy() & Qt::TabFocus),
                          qPrintable(window->objectName() + u'.' + box->objectName()));
@@ -262,6 +273,33 @@ private slots:
             QVERIFY(store.ws().boxes().isEmpty());
             QCOMPARE(shownWindows(), QStringList());
         }
+    }
+
+    // Started in French: the menu, amounts and Qt's own buttons are French,
+    // and the Manager menu says which language is in use.
+    void inFrench()
+    {
+        struct BackInEnglish
+        {
+            ~BackInEnglish() { Language::setProgram(Language::English); }
+        } back;
+        Language::setProgram(Language::French);
+        Language::install();
+        TestStore store;
+        frmMain &menu = store.windows().main();
+        QCOMPARE(menu.mnuMManager->title(), QStringLiteral("Géran&t"));
+        QCOMPARE(menu.cmdCheckout->text(), QStringLiteral("&Caisse"));
+        QCOMPARE(menu.mnuLanguage->text(), QStringLiteral("&Langue\u00a0: français"));
+        QCOMPARE(altLetterClash(menu), QString());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
+        MemberRow owing, other;
+        owing.number = 1;
+        owing.feesOwing = Money::fromCents(123456);
+        other.number = 2;
+        QString fees;
+        store.ws().dialog([&](QDialog &chooser) { fees = child<FlexGrid>(chooser, "fgMembers")->text(1, 3); });
+        store.windows().memberChooser().choose(store.ws(), {owing, other});
+        QCOMPARE(fees, QStringLiteral("1\u00a0234,56\u00a0$"));
     }
 };
 
