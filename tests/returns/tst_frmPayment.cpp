@@ -274,10 +274,10 @@ private slots:
         QCOMPARE(s.ws().unusedAnswers(), 0);
     }
 
-    // A double Enter pays nothing unasked: each payment asks once, naming
-    // the amount, the member and the way of paying, No by default; then the
-    // box is ready for the next member. A card is checked before anything.
-    void eachPaymentAsksOnceAndTheCardIsChecked()
+    // Each payment asks once, naming the amount, the member and the way of
+    // paying, No by default (a double Enter pays nothing), and names the way
+    // in its result; a card is checked first. Only cash goes in the drawer.
+    void eachPaymentAsksOnceKeepsItsMethodAndOnlyCashIsInTheDrawer()
     {
         TestStore s;
         frmPayment &w = open(s);
@@ -287,50 +287,16 @@ private slots:
         QTest::keyClick(w.txtNum, Qt::Key_Return);
         s.ws().answer(Answer::No);
         s.ws().answer(Answer::No);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(s.ws().prompts().mid(0, 2), QStringList({u"Does the customer wish to do additional business at this "
-                                                          "time?"_s,
-                                                          u"Take $5.98 from Ann Smith by Cash?"_s}));
-        for (const auto &box : s.ws().boxes())
-            QCOMPARE(box.byDefault, std::optional<Answer>(Answer::No));
-        QCOMPARE(feesOwing(s, 1), *Money::parse(u"5.98"));
-
-        // The expiry typed where the number goes: refused, nothing asked or paid.
-        s.ws().clear();
-        clickOn(*w.OptVisa);
-        QCOMPARE(QApplication::focusWidget(), w.txtCardNum);
-        QTest::keyClicks(w.txtCardNum, u"12/28"_s);
-        clickOn(*w.cmdPayPart);
-        QVERIFY2(s.ws().last().prompt.startsWith(u"The card number may hold only digits"_s),
-                 qPrintable(s.ws().last().prompt));
-        QCOMPARE(s.ws().boxes().size(), 1);
-        QCOMPARE(QApplication::focusWidget(), w.txtCardNum);
-
-        typeInto(*w.txtCardNum, u"4111 1111 1111 1111"_s);
-        typeInto(*w.txtExDate, u"12/29"_s);
-        s.ws().type(u"2"_s);
-        s.ws().answer(Answer::Yes);
-        clickOn(*w.cmdPayPart);
-        QCOMPARE(s.ws().prompts().mid(2), QStringList({u"Take $2.00 from Ann Smith by VISA?"_s,
-                                                       u"Payment made of $2.00 by VISA\r\n$3.98 still owing on "
-                                                       "account."_s}));
-        QCOMPARE(feesOwing(s, 1), *Money::parse(u"3.98"));
-        QCOMPARE(QApplication::focusWidget(), w.txtNum);
-        QCOMPARE(w.txtNum->text(), QString());
-    }
-
-    void eachPaymentKeepsItsMethodAndOnlyCashIsInTheDrawer()
-    {
-        TestStore s;
-        frmPayment &w = open(s);
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        struct Case { QRadioButton *option; QString card, paid; };
+        QTest::keyClick(w.cmdPayFull, Qt::Key_Return);
+        QCOMPARE(s.ws().prompts().value(1), u"Take $5.98 from Ann Smith by Cash?"_s);
+        QCOMPARE(s.ws().last().byDefault, std::optional<Answer>(Answer::No));
+        QCOMPARE(s.ws().boxes().first().byDefault, std::optional<Answer>(Answer::No));
+        struct Case { QRadioButton *option; QString card, paid, method; };
         const Case cases[] = {
-            {nullptr, {}, u"1.00"_s}, // Cash, as chosen on arrival
-            {w.OptVisa, u"4500 1111 2222 3334"_s, u"1.25"_s},
-            {w.optDebit, u"4506445566778898"_s, u"0.50"_s},
-            {w.optCash, {}, u"2.00"_s},
+            {nullptr, {}, u"1.00"_s, u"Cash"_s}, // as chosen on arrival
+            {w.OptVisa, u"4500 1111 2222 3334"_s, u"1.25"_s, u"VISA"_s},
+            {w.optDebit, u"4506445566778898"_s, u"0.50"_s, u"Debit"_s},
+            {w.optCash, {}, u"2.00"_s, u"Cash"_s},
         };
         for (const Case &c : cases) {
             typeInto(*w.txtNum, u"1"_s);
@@ -341,6 +307,11 @@ private slots:
                 clickOn(*c.option);
             QCOMPARE(w.txtCardNum->isEnabled(), !c.card.isEmpty());
             if (!c.card.isEmpty()) {
+                // The expiry typed where the number goes: refused, nothing asked.
+                QCOMPARE(QApplication::focusWidget(), w.txtCardNum);
+                QTest::keyClicks(w.txtCardNum, u"12/28"_s);
+                clickOn(*w.cmdPayPart);
+                QVERIFY(s.ws().last().prompt.startsWith(u"The card number may hold only digits"_s));
                 typeInto(*w.txtCardNum, c.card);
                 QTest::keyClick(w.txtCardNum, Qt::Key_Tab);
                 // Never whole on screen once typed.
@@ -348,9 +319,14 @@ private slots:
                 if (w.txtExDate->isEnabled())
                     typeInto(*w.txtExDate, u"12/29"_s);
             }
+            s.ws().clear();
             s.ws().type(c.paid);
             s.ws().answer(Answer::Yes);
             clickOn(*w.cmdPayPart);
+            QCOMPARE(s.ws().prompts().value(1), u"Take $%1 from Ann Smith by %2?"_s.arg(c.paid, c.method));
+            QVERIFY(s.ws().last().prompt.startsWith(u"Payment made of $%1 by %2\r\n"_s.arg(c.paid, c.method)));
+            // Ready for the next member's number.
+            QCOMPARE(QApplication::focusWidget(), w.txtNum);
         }
         // Looked up again, Enter pays the rest, in cash.
         typeInto(*w.txtNum, u"1"_s);
