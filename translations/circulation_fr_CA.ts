@@ -20,6 +20,13 @@
     </message>
 </context>
 <context>
+    <name>OverdueLetters</name>
+    <message>
+        <source>Telephone %1</source>
+        <translation>Téléphone %1</translation>
+    </message>
+</context>
+<context>
     <name>frmHoldTitle</name>
     <message>
         <source>For member %1 %2:</source>
