@@ -59,10 +59,6 @@
         <translation>Suppression virtuelle.</translation>
     </message>
     <message>
-        <source>member ID</source>
-        <translation>numéro de membre</translation>
-    </message>
-    <message>
         <source>Customer not found</source>
         <translation>Client introuvable</translation>
     </message>
@@ -72,16 +68,28 @@
         <translation>%1 a été marqué comme supprimé. Les éléments ne sont pas entièrement effacés de la base de données,%2mais ne sont plus accessibles par les moyens habituels. Au besoin, consultez Corvane Inc. pour une trousse de récupération des données.</translation>
     </message>
     <message>
-        <source>Waiting for another counter...</source>
-        <translation>En attente d&apos;une autre caisse...</translation>
+        <source>Tape numbers are digits only: &quot;%1&quot; is not one.</source>
+        <translation>Un numéro de cassette n&apos;a que des chiffres&#xa0;: « %1 » n&apos;en est pas un.</translation>
     </message>
     <message>
-        <source>Waiting for the store server to come back...</source>
-        <translation>En attente du retour du serveur du magasin...</translation>
+        <source>Item numbers are digits only: &quot;%1&quot; is not one.</source>
+        <translation>Un numéro d&apos;article n&apos;a que des chiffres&#xa0;: « %1 » n&apos;en est pas un.</translation>
     </message>
     <message>
-        <source>Waiting for the store server...</source>
-        <translation>En attente du serveur du magasin...</translation>
+        <source>Member numbers are digits only: &quot;%1&quot; is not one.</source>
+        <translation>Un numéro de membre n&apos;a que des chiffres&#xa0;: « %1 » n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>There is no tape %1: tape numbers go up to %2.</source>
+        <translation>Il n&apos;y a pas de cassette %1&#xa0;: les numéros de cassette vont jusqu&apos;à %2.</translation>
+    </message>
+    <message>
+        <source>There is no item %1: item numbers go up to %2.</source>
+        <translation>Il n&apos;y a pas d&apos;article %1&#xa0;: les numéros d&apos;article vont jusqu&apos;à %2.</translation>
+    </message>
+    <message>
+        <source>There is no member %1: member numbers go up to %2.</source>
+        <translation>Il n&apos;y a pas de membre %1&#xa0;: les numéros de membre vont jusqu&apos;à %2.</translation>
     </message>
 </context>
 <context>
