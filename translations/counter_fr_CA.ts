@@ -90,6 +90,10 @@
         <source>(No to change payment type, Cancel stops this checkout.)</source>
         <translation>(Non pour changer de mode de paiement, Annuler arrête ce passage à la caisse.)</translation>
     </message>
+    <message>
+        <source>The checkout was not saved</source>
+        <translation>Le passage à la caisse n&apos;a pas été enregistré</translation>
+    </message>
 </context>
 <context>
     <name>frmStoreDetails</name>

@@ -91,6 +91,18 @@
         <source>There is no member %1: member numbers go up to %2.</source>
         <translation>Il n&apos;y a pas de membre %1&#xa0;: les numéros de membre vont jusqu&apos;à %2.</translation>
     </message>
+    <message>
+        <source>Waiting for another counter...</source>
+        <translation>En attente d&apos;une autre caisse...</translation>
+    </message>
+    <message>
+        <source>Waiting for the store server to come back...</source>
+        <translation>En attente du retour du serveur du magasin...</translation>
+    </message>
+    <message>
+        <source>Waiting for the store server...</source>
+        <translation>En attente du serveur du magasin...</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeList</name>
