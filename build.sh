@@ -8,14 +8,15 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
-          libqt6printsupport6 libsodium-dev libpq-dev fonts-dejavu-core fonts-dejavu-extra)
+          libqt6printsupport6 libsodium-dev libpq-dev libzint-dev fonts-dejavu-core fonts-dejavu-extra)
 # Packaging needs the Debian tools; the tests also check the package, read
-# saved PDF receipts back and run a PostgreSQL server of their own.
+# saved PDF receipts back, run a PostgreSQL server of their own and decode
+# the printed barcodes with a real decoder.
 case "${1:-start}" in
   test|package) packages+=(dpkg-dev file desktop-file-utils lintian poppler-utils) ;;
 esac
 case "${1:-start}" in
-  test) packages+=(postgresql) ;;
+  test) packages+=(postgresql zbar-tools) ;;
 esac
 missing=()
 for p in "${packages[@]}"; do

@@ -78,4 +78,18 @@ void commandSize(std::initializer_list<QPushButton *> buttons)
         b->setMinimumSize(b->sizeHint().width() + 24, 30);
 }
 
+QLabel *label(QWidget *parent, const char *name, const QString &caption)
+{
+    return named(new QLabel(caption, parent), name);
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &toolTip)
+{
+    auto *b = named(new QPushButton(caption, parent), name);
+    b->setAutoDefault(false);
+    if (!toolTip.isEmpty())
+        b->setToolTip(toolTip);
+    return b;
+}
+
 } // namespace Controls

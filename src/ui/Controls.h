@@ -30,6 +30,9 @@ QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false);
 // because they hold the focus.
 QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *toolTip = nullptr);
 QCheckBox *check(QWidget *parent, const char *name, const char *caption);
+// The same with captions already in the user's language (tr()).
+QLabel *label(QWidget *parent, const char *name, const QString &caption);
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &toolTip = {});
 // Puts a label and its box on one row of a grid; the label's access key
 // leads to the box.
 void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field);
