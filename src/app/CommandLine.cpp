@@ -16,6 +16,7 @@
 #include "data/StoreIntegrity.h"
 #include "data/StoreLocation.h"
 #include "data/StoreLock.h"
+#include "labels/LabelCommandLine.h"
 #include "reports/ReportCommandLine.h"
 #include "ui/QtWindowSystem.h"
 
@@ -236,6 +237,18 @@ int report(const Context &c)
                             c.out, c.err);
 }
 
+int labels(const Context &c)
+{
+    StoreLock lock;
+    if (!holdStore(c, lock))
+        return 1;
+    const QCommandLineParser &p = c.parser;
+    return runLabelCommand({c.storePath, c.value, p.positionalArguments().join(u' '), p.value(QStringLiteral("sheet")),
+                            p.value(QStringLiteral("start")), p.value(QStringLiteral("pdf")),
+                            p.isSet(QStringLiteral("force"))},
+                           c.out, c.err);
+}
+
 } // namespace
 
 const QList<Command> &commands()
@@ -263,7 +276,7 @@ const QList<Command> &commands()
                         "gate, or prices: every change of the prices and taxes) to the file of --pdf or --csv, which must not exist yet unless --force is given, "
                         "without windows and without the manager's code."),
          report,
-         {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("--report: writes a PDF <file>."),
+         {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("--report, --labels: writes a PDF <file>."),
                              QStringLiteral("file")),
           QCommandLineOption(QStringLiteral("csv"), QStringLiteral("--report: writes a CSV <file> of the rows."),
                              QStringLiteral("file")),
@@ -278,7 +291,23 @@ const QList<Command> &commands()
           QCommandLineOption(QStringLiteral("date"), QStringLiteral("--report day-end: the day."),
                              QStringLiteral("yyyy-mm-dd")),
           QCommandLineOption(QStringLiteral("force"),
-                             QStringLiteral("--report: replaces the file of --pdf or --csv when it exists."))},
+                             QStringLiteral("--report, --labels: replaces the file of --pdf or --csv when it "
+                                            "exists."))},
+         true},
+        {QStringLiteral("labels"), QStringLiteral("tapes|member"),
+         QStringLiteral("Writes barcode labels to the file of --pdf: --labels tapes 1001-1030 for those tapes, on "
+                        "Letter sheets of 30 or A4 sheets of 21 (--sheet), from a position of the first sheet "
+                        "(--start); --labels member 26 for that member's card. Refuses tapes and members the store "
+                        "does not know, writing nothing."),
+         labels,
+         {QCommandLineOption(QStringLiteral("sheet"),
+                             QStringLiteral("--labels tapes: letter30 (2 5/8 x 1 in, the default) or a4-21 "
+                                            "(63.5 x 38.1 mm)."),
+                             QStringLiteral("sheet")),
+          QCommandLineOption(QStringLiteral("start"),
+                             QStringLiteral("--labels tapes: the first label's position on the first sheet, "
+                                            "across then down from 1 (the default)."),
+                             QStringLiteral("n"))},
          true},
         {QStringLiteral("verify-seal"), QStringLiteral("yyyy-mm-dd"),
          QStringLiteral("Says whether the store's ledger entries of that day still give the seal its Day End "
@@ -339,8 +368,10 @@ int run(int argc, char *argv[])
         out << parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("videostore"));
         return 0;
     }
-    // Only a seal, after --verify-seal's day, stands on its own.
-    if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("verify-seal"))) {
+    // Only a seal, after --verify-seal's day, and the tapes or member after
+    // --labels stand on their own.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("verify-seal"))
+        && !parser.isSet(QStringLiteral("labels"))) {
         err << "videostore: unexpected argument " << parser.positionalArguments().constFirst()
             << " (videostore --help lists the options)" << Qt::endl;
         return 1;
