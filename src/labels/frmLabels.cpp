@@ -95,6 +95,12 @@ void frmLabels::sheetChanged()
     spnStart->setMaximum(sheet().perSheet());
 }
 
+void frmLabels::nextStart(int used)
+{
+    // The next labels go on where these leave off.
+    spnStart->setValue((spnStart->value() - 1 + used) % sheet().perSheet() + 1);
+}
+
 void frmLabels::offer(std::optional<qint32> movieNum, const QString &title)
 {
     m_movieNum = movieNum;
@@ -190,8 +196,8 @@ void frmLabels::cmdPdf_Click()
                        .arg(sheets);
     if (!labels->leftOut.isEmpty())
         done += QStringLiteral("\r\n") + labels->leftOut;
-    ws.msgBox(done,
-              Buttons::Ok, Icon::Information, windowTitle());
+    ws.msgBox(done, Buttons::Ok, Icon::Information, windowTitle());
+    nextStart(int(labels->labels.size()));
     accept();
 }
 
@@ -212,5 +218,6 @@ void frmLabels::cmdPrint_Click()
     }
     if (!labels->leftOut.isEmpty())
         m_windows.ws().msgBox(labels->leftOut, Buttons::Ok, Icon::Information, windowTitle());
+    nextStart(int(labels->labels.size()));
     accept();
 }

@@ -59,6 +59,8 @@ private:
     std::optional<Chosen> chosenRange();
     const LabelSheet &sheet() const;
     void sheetChanged();
+    // Proposes the position after the `used` labels just made.
+    void nextStart(int used);
     void refuse(const QString &why);
 
     WindowContext &m_windows;

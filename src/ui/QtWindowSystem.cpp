@@ -88,8 +88,7 @@ bool QtWindowSystem::choosePrinter(QPrinter &printer, int lastPage)
     // itself, outside the rule in FileDialogs, and it writes straight over
     // whatever file is named. Save as PDF does the same job safely.
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        msgBox(QStringLiteral("No printer is available. Set up a printer, or save the report as a PDF file, and try "
-                              "again."),
+        msgBox(QStringLiteral("No printer is available. Set up a printer, or save it as a PDF file, and try again."),
                Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
         return false;
     }

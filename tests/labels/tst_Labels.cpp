@@ -289,6 +289,8 @@ private slots:
         QCOMPARE(s.ws().unusedAnswers(), 0);
         const LabelSheet &a4 = *LabelSheet::named(u"a4-21");
         QCOMPARE(decoded(readPositions(pdf, &a4)), inSheetOrder(a4, 21, tapes));
+        // The next labels are proposed where these left off.
+        QCOMPARE(w.labelsDialog().spnStart->value(), int(tapes.size()) % 21);
     }
 
     void cardFromAddAndLookup_data()

@@ -103,7 +103,7 @@ void benchLabels(Bench &bench)
         });
         bench.add(count == 30 ? QStringLiteral("labels: a sheet of 30 tape labels, saved as PDF")
                               : QStringLiteral("labels: 1,000 tape labels (34 sheets), saved as PDF"),
-                  saved, savedFloor, count == 30 ? 300 : 5000);
+                  saved, savedFloor, count == 30 ? 300 : 2000);
     }
 
     const QVariant member = bench.pick(bench.members);
