@@ -6,11 +6,18 @@
 #include "data/StoreLocation.h"
 #include "labels/LabelStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace {
+
+// The context of the labels' texts in translations/labels_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Labels)
+};
 
 std::optional<std::pair<qint32, qint32>> tapeRange(const QString &text)
 {
@@ -33,12 +40,12 @@ QString shownFile(const QString &path)
 QString requestRefusal(const LabelRequest &r)
 {
     if (r.kind != QLatin1String("tapes") && r.kind != QLatin1String("member"))
-        return QStringLiteral("Give --labels tapes FIRST-LAST or --labels member NUMBER, not \"%1\".").arg(r.kind);
+        return Text::tr("Give --labels tapes FIRST-LAST or --labels member NUMBER, not \"%1\".").arg(r.kind);
     if (r.what.isEmpty())
-        return r.kind == QLatin1String("tapes") ? QStringLiteral("Give the tapes after --labels tapes, as 1001-1030.")
-                                                : QStringLiteral("Give the member's number after --labels member.");
+        return r.kind == QLatin1String("tapes") ? Text::tr("Give the tapes after --labels tapes, as 1001-1030.")
+                                                : Text::tr("Give the member's number after --labels member.");
     if (r.pdf.isEmpty())
-        return QStringLiteral("Give the file to write as --pdf FILE.");
+        return Text::tr("Give the file to write as --pdf FILE.");
     return {};
 }
 
@@ -46,7 +53,7 @@ QString fileRefusal(const LabelRequest &r)
 {
     QString refusal = OutputFile::refusal(r.pdf, {r.store, OutputFile::Existing::Replace});
     if (refusal.isEmpty() && !r.force && QFileInfo::exists(r.pdf))
-        refusal = QStringLiteral("%1 already exists; nothing was written. Add --force to replace it.")
+        refusal = Text::tr("%1 already exists; nothing was written. Add --force to replace it.")
                       .arg(shownFile(r.pdf));
     return refusal;
 }
@@ -57,14 +64,13 @@ QString storeRefusal(const QString &store)
     const QString problem = server ? ServerStore::inspect(store).problem : StoreFile::inspect(store).problem;
     if (problem.isEmpty())
         return {};
-    return QStringLiteral("The store %1 cannot be used: %2")
+    return Text::tr("The store %1 cannot be used: %2")
         .arg(server ? StoreLocation::shown(store) : shownFile(store), problem);
 }
 
 QString dbRefusal(const LabelStore &store)
 {
-    return QStringLiteral("The store database could not %1.\n%2")
-        .arg(store.lastError().action, store.lastError().detail);
+    return store.lastError().clerkText();
 }
 
 int tapes(const LabelRequest &r, QTextStream &out, QTextStream &err)
@@ -75,15 +81,15 @@ int tapes(const LabelRequest &r, QTextStream &out, QTextStream &err)
     };
     const auto range = tapeRange(r.what);
     if (!range)
-        return fail(QStringLiteral("\"%1\" is not a range of tape numbers; give it as 1001-1030.").arg(r.what));
+        return fail(Text::tr("\"%1\" is not a range of tape numbers; give it as 1001-1030.").arg(r.what));
     if (const QString why = Labels::rangeRefusal(range->first, range->second); !why.isEmpty())
         return fail(why);
     const LabelSheet *sheet = LabelSheet::named(r.sheet.isEmpty() ? QStringLiteral("letter30") : r.sheet);
     if (!sheet)
-        return fail(QStringLiteral("Give the sheet as --sheet letter30 or --sheet a4-21, not \"%1\".").arg(r.sheet));
+        return fail(Text::tr("Give the sheet as --sheet letter30 or --sheet a4-21, not \"%1\".").arg(r.sheet));
     const auto start = r.start.isEmpty() ? std::optional<qint32>(1) : Identifier::parse(r.start);
     if (!start || *start < 1 || *start > sheet->perSheet())
-        return fail(QStringLiteral("Give --start a label position from 1 to %1 on the sheet, not \"%2\".")
+        return fail(Text::tr("Give --start a label position from 1 to %1 on the sheet, not \"%2\".")
                         .arg(sheet->perSheet())
                         .arg(r.start));
     for (const QString &why : {storeRefusal(r.store), fileRefusal(r)})
@@ -99,19 +105,19 @@ int tapes(const LabelRequest &r, QTextStream &out, QTextStream &err)
     QString error;
     const auto existing = r.force ? OutputFile::Existing::Replace : OutputFile::Existing::Keep;
     if (!Labels::writePdf(Labels::tapeSheets(*sheet, *start, found->labels), r.pdf, {r.store, existing},
-                          QStringLiteral("Tape labels %1 to %2").arg(range->first).arg(range->second), &error))
+                          Text::tr("Tape labels %1 to %2").arg(range->first).arg(range->second), &error))
         return fail(error);
     const int sheets = Labels::sheetsFor(*sheet, *start, int(found->labels.size()));
-    out << QStringLiteral("Tape labels: %1 for tapes %2 on %3 %4 sheet%5 from position %6 written to %7")
+    out << Text::tr("Tape labels written to %1: tapes %2, labels %3, sheets %4 (%5), from position %6.")
+               .arg(r.pdf, range->first == range->second
+                               ? QString::number(range->first)
+                               : Text::tr("%1 to %2").arg(range->first).arg(range->second))
                .arg(found->labels.size())
-               .arg(range->first == range->second ? QString::number(range->first)
-                                                  : QStringLiteral("%1 to %2").arg(range->first).arg(range->second))
                .arg(sheets)
-               .arg(sheet->key, sheets == 1 ? QString() : QStringLiteral("s"))
-               .arg(*start)
-               .arg(r.pdf);
+               .arg(sheet->key)
+               .arg(*start);
     if (const QString retired = Labels::leftOut(*found); !retired.isEmpty())
-        out << QStringLiteral(" (%1)").arg(retired);
+        out << u' ' << retired;
     out << Qt::endl;
     return 0;
 }
@@ -139,9 +145,9 @@ int member(const LabelRequest &r, QTextStream &out, QTextStream &err)
     const auto existing = r.force ? OutputFile::Existing::Replace : OutputFile::Existing::Keep;
     if (!Labels::writePdf(Labels::card(found.row->card), r.pdf,
                           {r.store, existing, OutputFile::Access::OwnerOnly},
-                          QStringLiteral("Membership card %1").arg(*number), &error))
+                          Text::tr("Membership card %1").arg(*number), &error))
         return fail(error);
-    out << QStringLiteral("Membership card of member %1 written to %2").arg(*number).arg(r.pdf) << Qt::endl;
+    out << Text::tr("Membership card of member %1 written to %2").arg(*number).arg(r.pdf) << Qt::endl;
     return 0;
 }
 

@@ -14,6 +14,12 @@
 
 namespace {
 
+// The context of the labels' texts in translations/labels_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Labels)
+};
+
 constexpr double MmPerInch = 25.4;
 const QSizeF CardSize(85.6, 54);
 
@@ -91,7 +97,7 @@ void drawTapeLabel(QPainter &painter, const Scale &mm, const QRectF &labelMm, co
     double y = area.top() + (area.height() - text - bars - under) / 2;
     y += drawLine(painter, title, label.title, area.left(), y, area.width(), Qt::AlignHCenter);
     y += drawLine(painter, small,
-                  QCoreApplication::translate("Labels", "Copy %1, price class %2").arg(label.copy).arg(label.priceClass),
+                  Text::tr("Copy %1, price class %2").arg(label.copy).arg(label.priceClass),
                   area.left(), y, area.width(), Qt::AlignHCenter);
     // Centred on the whole label: the quiet zones need white, not margins.
     drawCode(painter, label.tape, mm(labelMm.left()), mm(labelMm.width()), y + gap, bars, digits);
@@ -108,8 +114,8 @@ QRectF LabelSheet::labelMm(int position) const
 QString LabelSheet::description() const
 {
     if (key == QLatin1String("a4-21"))
-        return QCoreApplication::translate("Labels", "A4, 21 labels of 63.5 x 38.1 mm");
-    return QCoreApplication::translate("Labels", "Letter, 30 labels of 2 5/8 x 1 in");
+        return Text::tr("A4, 21 labels of 63.5 x 38.1 mm");
+    return Text::tr("Letter, 30 labels of 2 5/8 x 1 in");
 }
 
 const QList<LabelSheet> &LabelSheet::all()
@@ -179,13 +185,13 @@ PrintPages card(const MemberCard &card)
         const QRectF area = mm(QRectF(QPointF(0, 0), CardSize).adjusted(4, 4, -4, -4));
         double y = area.top();
         const QString heading =
-            card.store.trimmed().isEmpty() ? QCoreApplication::translate("Labels", "Membership card") : card.store;
+            card.store.trimmed().isEmpty() ? Text::tr("Membership card") : card.store;
         y += drawLine(painter, Labels::printFont(11, true), heading, area.left(), y, area.width());
         y += mm(1);
         painter.fillRect(QRectF(area.left(), y, area.width(), mm(0.3)), Qt::black);
         y += mm(3);
         y += drawLine(painter, Labels::printFont(10, true), card.name, area.left(), y, area.width());
-        drawLine(painter, Labels::printFont(9), QCoreApplication::translate("Labels", "Member %1").arg(card.member),
+        drawLine(painter, Labels::printFont(9), Text::tr("Member %1").arg(card.member),
                  area.left(), y + mm(0.5), area.width());
         const QFont digits = Labels::printFont(9);
         const double under = QFontMetricsF(digits, painter.device()).height();
@@ -213,7 +219,7 @@ bool writePdf(const PrintPages &pages, const QString &file, const OutputFile::Ru
     }
     if (!drawn) {
         out.cancel();
-        *error = QCoreApplication::translate("Labels", "The pages could not be drawn.");
+        *error = Text::tr("The pages could not be drawn.");
         return false;
     }
     if (!out.commit()) {

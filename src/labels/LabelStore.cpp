@@ -18,10 +18,11 @@ TapeLabel labelOf(const QSqlQuery &q)
     return {q.value(0).toInt(), q.value(1).toString(), q.value(2).toInt(), q.value(3).toInt()};
 }
 
-QString tr(const char *text)
+// The context of the labels' texts in translations/labels_fr_CA.ts.
+struct Text
 {
-    return QCoreApplication::translate("Labels", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Labels)
+};
 
 } // namespace
 
@@ -97,7 +98,7 @@ QString runs(const QList<qint32> &numbers)
         while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
             ++j;
         parts << (j == i ? QString::number(numbers[i])
-                         : tr("%1 to %2").arg(numbers[i]).arg(numbers[j]));
+                         : Text::tr("%1 to %2").arg(numbers[i]).arg(numbers[j]));
         i = j + 1;
     }
     return parts.join(QStringLiteral(", "));
@@ -106,9 +107,9 @@ QString runs(const QList<qint32> &numbers)
 QString rangeRefusal(qint64 first, qint64 last)
 {
     if (first > last)
-        return tr("The first tape number, %1, is after the last, %2. No labels were made.").arg(first).arg(last);
+        return Text::tr("The first tape number, %1, is after the last, %2. No labels were made.").arg(first).arg(last);
     if (last - first + 1 > MostAtOnce)
-        return tr("At most %1 labels are made at once; tapes %2 to %3 are %4. No labels were made.")
+        return Text::tr("At most %1 labels are made at once; tapes %2 to %3 are %4. No labels were made.")
             .arg(QLocale().toString(MostAtOnce))
             .arg(first)
             .arg(last)
@@ -119,9 +120,9 @@ QString rangeRefusal(qint64 first, qint64 last)
 QString rangeRefusal(const LabelStore::Range &range)
 {
     if (!range.missing.isEmpty())
-        return tr("These tape numbers are not on file: %1. No labels were made.").arg(runs(range.missing));
+        return Text::tr("These tape numbers are not on file: %1. No labels were made.").arg(runs(range.missing));
     if (range.labels.isEmpty())
-        return tr("These tapes are all marked as deleted: %1. No labels were made.").arg(runs(range.retired));
+        return Text::tr("These tapes are all marked as deleted: %1. No labels were made.").arg(runs(range.retired));
     return {};
 }
 
@@ -129,17 +130,17 @@ QString leftOut(const LabelStore::Range &range)
 {
     if (range.retired.isEmpty())
         return {};
-    return tr("Tapes marked as deleted get no label: %1.").arg(runs(range.retired));
+    return Text::tr("Tapes marked as deleted get no label: %1.").arg(runs(range.retired));
 }
 
 QString cardRefusal(qint32 number, const Fetched<LabelStore::Member> &found)
 {
     if (!found.row)
-        return tr("There is no member with the number %1, so no card was made.").arg(number);
+        return Text::tr("There is no member with the number %1, so no card was made.").arg(number);
     if (number == 0)
-        return tr("Member 0 is the walk-in customer, who has no card.");
+        return Text::tr("Member 0 is the walk-in customer, who has no card.");
     if (found.row->retired)
-        return tr("Member %1 is marked as deleted, so no card was made.").arg(number);
+        return Text::tr("Member %1 is marked as deleted, so no card was made.").arg(number);
     return {};
 }
 
