@@ -102,9 +102,12 @@ int tapes(const LabelRequest &r, QTextStream &out, QTextStream &err)
         return fail(dbRefusal(store));
     if (const QString why = Labels::rangeRefusal(*found); !why.isEmpty())
         return fail(why);
+    const auto language = store.documentLanguage();
+    if (!language)
+        return fail(dbRefusal(store));
     QString error;
     const auto existing = r.force ? OutputFile::Existing::Replace : OutputFile::Existing::Keep;
-    if (!Labels::writePdf(Labels::tapeSheets(*sheet, *start, found->labels), r.pdf, {r.store, existing},
+    if (!Labels::writePdf(Labels::tapeSheets(*sheet, *start, found->labels, *language), r.pdf, {r.store, existing},
                           Text::tr("Tape labels %1 to %2").arg(range->first).arg(range->second), &error))
         return fail(error);
     const int sheets = Labels::sheetsFor(*sheet, *start, int(found->labels.size()));
@@ -143,7 +146,7 @@ int member(const LabelRequest &r, QTextStream &out, QTextStream &err)
     QString error;
     // The card names the member: for the owner's eyes only.
     const auto existing = r.force ? OutputFile::Existing::Replace : OutputFile::Existing::Keep;
-    if (!Labels::writePdf(Labels::card(found.row->card), r.pdf,
+    if (!Labels::writePdf(Labels::card(found.row->card, found.row->language), r.pdf,
                           {r.store, existing, OutputFile::Access::OwnerOnly},
                           Text::tr("Membership card %1").arg(*number), &error))
         return fail(error);

@@ -80,7 +80,9 @@ void drawCode(QPainter &painter, qint32 number, double left, double width, doubl
                      code->text);
 }
 
-void drawTapeLabel(QPainter &painter, const Scale &mm, const QRectF &labelMm, const TapeLabel &label)
+// `detail` is the line under the title: the copy and its price class.
+void drawTapeLabel(QPainter &painter, const Scale &mm, const QRectF &labelMm, const TapeLabel &label,
+                   const QString &detail)
 {
     const QRectF area = mm(labelMm.adjusted(2, 1.5, -2, -1.5));
     const QFont title = Labels::printFont(8, true);
@@ -96,9 +98,7 @@ void drawTapeLabel(QPainter &painter, const Scale &mm, const QRectF &labelMm, co
     const double bars = std::min(mm(15), area.height() - text - under);
     double y = area.top() + (area.height() - text - bars - under) / 2;
     y += drawLine(painter, title, label.title, area.left(), y, area.width(), Qt::AlignHCenter);
-    y += drawLine(painter, small,
-                  Text::tr("Copy %1, price class %2").arg(label.copy).arg(label.priceClass),
-                  area.left(), y, area.width(), Qt::AlignHCenter);
+    y += drawLine(painter, small, detail, area.left(), y, area.width(), Qt::AlignHCenter);
     // Centred on the whole label: the quiet zones need white, not margins.
     drawCode(painter, label.tape, mm(labelMm.left()), mm(labelMm.width()), y + gap, bars, digits);
 }
@@ -154,12 +154,18 @@ int sheetsFor(const LabelSheet &sheet, int start, int count)
     return std::max(1, (start - 1 + count + sheet.perSheet() - 1) / sheet.perSheet());
 }
 
-PrintPages tapeSheets(const LabelSheet &sheet, int start, const QList<TapeLabel> &labels)
+PrintPages tapeSheets(const LabelSheet &sheet, int start, const QList<TapeLabel> &labels, Language::Id language)
 {
+    QStringList details;
+    {
+        const Language::Scope printed(language);
+        for (const TapeLabel &label : labels)
+            details << Text::tr("Copy %1, price class %2").arg(label.copy).arg(label.priceClass);
+    }
     PrintPages pages;
     pages.layout = QPageLayout(QPageSize(sheet.paper), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
     pages.pageCount = sheetsFor(sheet, start, int(labels.size()));
-    pages.draw = [sheet, start, labels](QPainter &painter, const QRect &, int page) {
+    pages.draw = [sheet, start, labels, details](QPainter &painter, const QRect &, int page) {
         const Scale mm(painter);
         const int per = sheet.perSheet();
         // Label i goes to slot start - 1 + i, counted over every sheet.
@@ -168,31 +174,31 @@ PrintPages tapeSheets(const LabelSheet &sheet, int start, const QList<TapeLabel>
             const int i = slot - (start - 1);
             if (i >= labels.size())
                 break;
-            drawTapeLabel(painter, mm, sheet.labelMm(slot - firstSlot + 1), labels[i]);
+            drawTapeLabel(painter, mm, sheet.labelMm(slot - firstSlot + 1), labels[i], details[i]);
         }
     };
     return pages;
 }
 
-PrintPages card(const MemberCard &card)
+PrintPages card(const MemberCard &card, Language::Id language)
 {
+    const Language::Scope printed(language);
+    const QString heading = card.store.trimmed().isEmpty() ? Text::tr("Membership card") : card.store;
+    const QString number = Text::tr("Member %1").arg(card.member);
     PrintPages pages;
     pages.layout = QPageLayout(QPageSize(CardSize, QPageSize::Millimeter, QStringLiteral("ID-1 card"),
                                          QPageSize::ExactMatch),
                                QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
-    pages.draw = [card](QPainter &painter, const QRect &, int) {
+    pages.draw = [card, heading, number](QPainter &painter, const QRect &, int) {
         const Scale mm(painter);
         const QRectF area = mm(QRectF(QPointF(0, 0), CardSize).adjusted(4, 4, -4, -4));
         double y = area.top();
-        const QString heading =
-            card.store.trimmed().isEmpty() ? Text::tr("Membership card") : card.store;
         y += drawLine(painter, Labels::printFont(11, true), heading, area.left(), y, area.width());
         y += mm(1);
         painter.fillRect(QRectF(area.left(), y, area.width(), mm(0.3)), Qt::black);
         y += mm(3);
         y += drawLine(painter, Labels::printFont(10, true), card.name, area.left(), y, area.width());
-        drawLine(painter, Labels::printFont(9), Text::tr("Member %1").arg(card.member),
-                 area.left(), y + mm(0.5), area.width());
+        drawLine(painter, Labels::printFont(9), number, area.left(), y + mm(0.5), area.width());
         const QFont digits = Labels::printFont(9);
         const double under = QFontMetricsF(digits, painter.device()).height();
         const double bars = mm(14);

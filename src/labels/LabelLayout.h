@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Language.h"
 #include "data/OutputFile.h"
 #include "ui/WindowSystem.h"
 
@@ -60,11 +61,13 @@ inline constexpr int MostAtOnce = 3000;
 
 // The sheets `count` labels take from position `start` of the first.
 int sheetsFor(const LabelSheet &sheet, int start, int count);
-// The labels, in order, from position `start` of the first sheet. The
-// paper has no margins: positions are the paper's own.
-PrintPages tapeSheets(const LabelSheet &sheet, int start, const QList<TapeLabel> &labels);
-// One card of ID-1 size (85.6 x 54 mm), as card stock and card printers take.
-PrintPages card(const MemberCard &card);
+// The labels, in order, from position `start` of the first sheet, their
+// words in `language` (the store's for what it prints). The paper has no
+// margins: positions are the paper's own.
+PrintPages tapeSheets(const LabelSheet &sheet, int start, const QList<TapeLabel> &labels, Language::Id language);
+// One card of ID-1 size (85.6 x 54 mm), as card stock and card printers
+// take, its words in `language`.
+PrintPages card(const MemberCard &card, Language::Id language);
 
 // The font the program's printed documents use: the receipt's.
 QFont printFont(double points, bool bold = false);

@@ -85,7 +85,18 @@ Fetched<LabelStore::Member> LabelStore::member(qint32 number)
     }
     const MemberRow &m = *found.row;
     const QString name = (m.firstName.trimmed() + u' ' + m.lastName.trimmed()).trimmed();
-    return {false, Member{{m.number, name, store->name.trimmed()}, m.deleted}};
+    return {false, Member{{m.number, name, store->name.trimmed()}, m.deleted, store->documentLanguage()}};
+}
+
+std::optional<Language::Id> LabelStore::documentLanguage()
+{
+    StoreDetailsStore details(m_db.path());
+    const auto store = details.load();
+    if (!store) {
+        m_db.fail(details.lastError().action, details.lastError().detail);
+        return std::nullopt;
+    }
+    return store->documentLanguage();
 }
 
 namespace Labels {

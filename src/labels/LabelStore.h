@@ -36,8 +36,12 @@ public:
     {
         MemberCard card;
         bool retired = false;
+        Language::Id language = Language::English; // the store's for printed documents
     };
     Fetched<Member> member(qint32 number);
+    // The language the store prints its documents in; nullopt when the
+    // store fails.
+    std::optional<Language::Id> documentLanguage();
 
 private:
     std::optional<QList<TapeLabel>> labels(const QString &action, const QString &where, const QVariantList &values);

@@ -64,8 +64,9 @@ void frmCard::offer(qint32 number)
         return;
     }
     m_card = found.row->card;
+    m_pages = Labels::card(m_card, found.row->language);
     lblMember->setText(tr("The card of member %1, %2:").arg(m_card.member).arg(m_card.name));
-    picCard->setPixmap(QPixmap::fromImage(Labels::picture(Labels::card(m_card), 0, PictureDpi)));
+    picCard->setPixmap(QPixmap::fromImage(Labels::picture(m_pages, 0, PictureDpi)));
     ws.showModal(*this);
 }
 
@@ -77,7 +78,7 @@ void frmCard::cmdPdf_Click()
     if (file.isEmpty())
         return;
     QString error;
-    if (!Labels::writePdf(Labels::card(m_card), file,
+    if (!Labels::writePdf(m_pages, file,
                           {m_windows.storePath(), OutputFile::Existing::Replace, OutputFile::Access::OwnerOnly},
                           tr("Membership card %1").arg(m_card.member), &error)) {
         ws.msgBox(error, Buttons::Ok, Icon::Exclamation, windowTitle());
@@ -90,7 +91,7 @@ void frmCard::cmdPdf_Click()
 
 void frmCard::cmdPrint_Click()
 {
-    const PrintPages pages = Labels::card(m_card);
+    const PrintPages &pages = m_pages;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Membership card %1").arg(m_card.member));
     Labels::preparePrinter(printer, pages);

@@ -37,4 +37,5 @@ private:
     WindowContext &m_windows;
     LabelStore m_store;
     MemberCard m_card;
+    PrintPages m_pages;
 };

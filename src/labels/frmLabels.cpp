@@ -173,10 +173,21 @@ std::optional<frmLabels::Chosen> frmLabels::chosen()
                   {}};
 }
 
+std::optional<PrintPages> frmLabels::pages(const Chosen &chosen)
+{
+    const auto language = m_store.documentLanguage();
+    if (!language) {
+        showDbError(m_windows.ws(), m_store.lastError());
+        return std::nullopt;
+    }
+    return Labels::tapeSheets(sheet(), spnStart->value(), chosen.labels, *language);
+}
+
 void frmLabels::cmdPdf_Click()
 {
     const auto labels = chosen();
-    if (!labels)
+    const auto pages = labels ? this->pages(*labels) : std::nullopt;
+    if (!pages)
         return;
     WindowSystem &ws = m_windows.ws();
     const QString file = ws.saveFileName(tr("Save the labels"), labels->name + QStringLiteral(".pdf"),
@@ -184,7 +195,7 @@ void frmLabels::cmdPdf_Click()
     if (file.isEmpty())
         return;
     QString error;
-    if (!Labels::writePdf(Labels::tapeSheets(sheet(), spnStart->value(), labels->labels), file,
+    if (!Labels::writePdf(*pages, file,
                           {m_windows.storePath()}, tr("Tape labels"), &error)) {
         refuse(error);
         return;
@@ -204,15 +215,15 @@ void frmLabels::cmdPdf_Click()
 void frmLabels::cmdPrint_Click()
 {
     const auto labels = chosen();
-    if (!labels)
+    const auto pages = labels ? this->pages(*labels) : std::nullopt;
+    if (!pages)
         return;
-    const PrintPages pages = Labels::tapeSheets(sheet(), spnStart->value(), labels->labels);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Tape labels"));
-    Labels::preparePrinter(printer, pages);
-    if (!m_windows.ws().choosePrinter(printer, pages.pageCount))
+    Labels::preparePrinter(printer, *pages);
+    if (!m_windows.ws().choosePrinter(printer, pages->pageCount))
         return;
-    if (!Labels::print(printer, pages)) {
+    if (!Labels::print(printer, *pages)) {
         refuse(tr("The labels could not be printed. Check the printer and try again."));
         return;
     }

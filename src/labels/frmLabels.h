@@ -55,6 +55,9 @@ private:
         QString name;
         QString leftOut; // retired tapes of a range, said once the labels are made
     };
+    // The labels' pages in the store's language for printed documents;
+    // nullopt once the manager has been told the store failed.
+    std::optional<PrintPages> pages(const Chosen &chosen);
     std::optional<Chosen> chosen();
     std::optional<Chosen> chosenRange();
     const LabelSheet &sheet() const;

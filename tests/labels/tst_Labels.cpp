@@ -218,10 +218,13 @@ private slots:
     {
         TestStore s;
         s.addMember(26, u"Ann"_s, u"Smith"_s, u"555-1111"_s);
+        // Printed in the store's language for documents, whatever the clerk's.
+        s.exec(u"INSERT INTO tblSettings (Name, Value) VALUES ('DocumentLanguage', 'fr')"_s);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"card.pdf"_s);
         QCOMPARE(videostore(s, {u"member"_s, u"26"_s, u"--pdf"_s, pdf}).code, 0);
         QCOMPARE(accessOf(pdf), QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(runProgram(u"pdftotext"_s, {pdf, u"-"_s}).out.contains(u"Membre 26"_s));
         const QList<Read> reads = readPositions(pdf, nullptr);
         QCOMPARE(decoded(reads), QStringList{u"26"_s});
         QVERIFY(reads.first().narrowest >= 3 && reads.first().quiet);
