@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "LineFeed.h"
+#include "data/Money.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -42,6 +43,25 @@ QLineEdit *edit(QWidget *parent, const char *name, bool readOnly)
     e->setReadOnly(readOnly);
     LineFeed::endsLikeReturn(e);
     return e;
+}
+
+QLineEdit *moneyEdit(QWidget *parent, const char *name)
+{
+    QLineEdit *e = edit(parent, name);
+    showsMoney(e);
+    return e;
+}
+
+void showsMoney(QLineEdit *box)
+{
+    QObject::connect(box, &QLineEdit::editingFinished, box, [box] {
+        const QString typed = box->text().trimmed();
+        if (const auto amount = Money::parse(typed); amount && !typed.isEmpty()) {
+            const QString shown = amount->toPlainCents();
+            if (shown != box->text())
+                box->setText(shown);
+        }
+    });
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &toolTip)

@@ -30,6 +30,12 @@ QLabel *heading(QWidget *parent, const char *name, const QString &caption);
 QLabel *heading(QWidget *parent, const char *name, const char *caption);
 // A Line Feed typed in it ends an entry as Return does (see LineFeed.h).
 QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false);
+// A box for an amount of money, as every window makes one: an amount typed
+// is shown again with its two decimals when the box is left ("20" becomes
+// "20.00"); anything else stays as typed, for the window to refuse.
+QLineEdit *moneyEdit(QWidget *parent, const char *name);
+// The same for a box made otherwise.
+void showsMoney(QLineEdit *box);
 // Buttons press only on a click or as the window's default button, never
 // because they hold the focus.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &toolTip = {});
