@@ -4,6 +4,7 @@
 #include "counter/StoreDetails.h"
 #include "data/StoreDate.h"
 #include "reports/ReportStore.h"
+#include "ui/PrintFonts.h"
 
 #include <QFont>
 #include <QPageSize>
@@ -182,7 +183,7 @@ bool writePdf(const QString &storePath, QDate day, const QString &file, OutputFi
         QPainter painter;
         painted = painter.begin(&pdf);
         if (painted) {
-            QFont font(QStringLiteral("Arial"));
+            QFont font = PrintFonts::font(PrintFonts::Face::Sans);
             font.setPointSizeF(11);
             painter.setFont(font);
             const QRect area = painter.viewport();

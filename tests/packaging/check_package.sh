@@ -43,7 +43,8 @@ for size in 16 24 32 48 64 128 256; do
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6sql6 libqt6printsupport6 libqt6sql6-sqlite qt6-qpa-plugins libsodium23; do
+for dep in libqt6widgets6 libqt6sql6 libqt6printsupport6 libqt6sql6-sqlite qt6-qpa-plugins libsodium23 fonts-dejavu-core \
+           fonts-dejavu-extra; do
   grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 
