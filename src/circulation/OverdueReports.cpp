@@ -124,6 +124,8 @@ std::optional<Letters> compose(const QString &storePath, QDate day, QString *err
             *error = circulation.lastError().clerkText();
         return std::nullopt;
     }
+    // Written in the store's language for letters.
+    const Language::Scope lettersLanguage(store->documentLanguage());
     Letters letters;
     byMember(*rows, [&](const QList<TapeOutRow> &tapes) {
         const TapeOutRow &m = tapes.first();

@@ -7,17 +7,18 @@
 namespace {
 
 // The tblSettings names, in the order of the fields.
-const std::array<const char *, 6> Names = {"StoreName", "StoreAddress", "StorePhone",
-                                           "StoreGSTNumber", "StorePSTNumber", "ReceiptPaper"};
+const std::array<const char *, 7> Names = {"StoreName",      "StoreAddress",   "StorePhone",      "StoreGSTNumber",
+                                           "StorePSTNumber", "ReceiptPaper",   "DocumentLanguage"};
 
 } // namespace
 
 std::optional<StoreDetails> StoreDetailsStore::load()
 {
     auto q = m_db.run(QStringLiteral("read the store details"),
-                      QStringLiteral("SELECT Name, Value FROM tblSettings WHERE Name IN (?, ?, ?, ?, ?, ?)"),
+                      QStringLiteral("SELECT Name, Value FROM tblSettings WHERE Name IN (?, ?, ?, ?, ?, ?, ?)"),
                       {QString::fromLatin1(Names[0]), QString::fromLatin1(Names[1]), QString::fromLatin1(Names[2]),
-                       QString::fromLatin1(Names[3]), QString::fromLatin1(Names[4]), QString::fromLatin1(Names[5])});
+                       QString::fromLatin1(Names[3]), QString::fromLatin1(Names[4]), QString::fromLatin1(Names[5]),
+                       QString::fromLatin1(Names[6])});
     if (!q)
         return std::nullopt;
     StoreDetails d;
@@ -30,6 +31,8 @@ std::optional<StoreDetails> StoreDetailsStore::load()
                 *fields[i] = value;
         if (name == QLatin1String(Names[5]))
             d.paper = value == QLatin1String("letter") ? StoreDetails::Paper::Letter : StoreDetails::Paper::Roll80;
+        if (name == QLatin1String(Names[6]))
+            d.language = Language::fromCode(value);
     }
     return d;
 }
@@ -40,7 +43,8 @@ bool StoreDetailsStore::save(const StoreDetails &details)
     const QString values[] = {details.name.trimmed(),      details.address.trimmed(),   details.phone.trimmed(),
                               details.gstNumber.trimmed(), details.pstNumber.trimmed(),
                               details.paper == StoreDetails::Paper::Letter ? QStringLiteral("letter")
-                                                                           : QStringLiteral("roll80")};
+                                                                           : QStringLiteral("roll80"),
+                              details.language ? Language::code(*details.language) : QString()};
     return m_db.transaction(action, [&] {
         for (size_t i = 0; i < Names.size(); ++i) {
             const QString name = QString::fromLatin1(Names[i]);

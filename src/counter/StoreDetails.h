@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Language.h"
 
 #include <QString>
 
@@ -15,10 +16,13 @@ struct StoreDetails
 
     QString name, address, phone, gstNumber, pstNumber;
     Paper paper = Paper::Roll80;
+    // The language receipts and letters are printed in; none: the counter's.
+    std::optional<Language::Id> language;
 
     // Whether the manager has given the store's name: a receipt without it
     // says the details are not set.
     bool isSet() const { return !name.trimmed().isEmpty(); }
+    Language::Id documentLanguage() const { return language.value_or(Language::program()); }
 };
 
 class StoreDetailsStore final

@@ -6,6 +6,7 @@
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,6 +60,12 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     Label6->setBuddy(txtPSTNumber);
     optRoll80 = named(new QRadioButton(QStringLiteral("80 mm &roll (a receipt printer)"), this), "optRoll80");
     optLetter = named(new QRadioButton(QStringLiteral("&Letter page"), this), "optLetter");
+    // The counter's own language unless the store prints in one of its own.
+    Label9 = label(this, "Label9", tr("Language of rece&ipts and letters:"));
+    cmbLanguage = named(new QComboBox(this), "cmbLanguage");
+    cmbLanguage->addItem(tr("The counter's language"), QString());
+    cmbLanguage->addItem(tr("English"), Language::code(Language::English));
+    cmbLanguage->addItem(tr("French"), Language::code(Language::French));
     cmdSave = button(this, "cmdSave", "&Save");
     cmdReturn = button(this, "cmdReturn", "Return");
 
@@ -79,6 +86,7 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     paper->addWidget(optRoll80);
     paper->addWidget(optLetter);
     grid->addLayout(paper, 5, 1);
+    addRow(grid, 6, Label9, cmbLanguage);
     layout->addLayout(grid);
     layout->addStretch();
     auto *buttons = new QHBoxLayout;
@@ -107,6 +115,8 @@ void frmStoreDetails::Form_Activate()
     txtGSTNumber->setText(details->gstNumber);
     txtPSTNumber->setText(details->pstNumber);
     (details->paper == StoreDetails::Paper::Letter ? optLetter : optRoll80)->setChecked(true);
+    cmbLanguage->setCurrentIndex(
+        cmbLanguage->findData(details->language ? Language::code(*details->language) : QString()));
     txtStoreName->setFocus();
 }
 
@@ -119,6 +129,7 @@ void frmStoreDetails::cmdSave_Click()
     details.gstNumber = txtGSTNumber->text();
     details.pstNumber = txtPSTNumber->text();
     details.paper = optLetter->isChecked() ? StoreDetails::Paper::Letter : StoreDetails::Paper::Roll80;
+    details.language = Language::fromCode(cmbLanguage->currentData().toString());
     if (!m_store.save(details))
         return showDbError(m_windows.ws(), m_store.lastError());
     m_windows.ws().msgBox(details.isSet() ? QStringLiteral("The store details are saved; the next receipt shows them.")

@@ -3,6 +3,7 @@
 #include "counter/StoreDetails.h"
 #include "ui/Form.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -25,6 +26,8 @@ public:
     QLineEdit *txtStoreName, *txtPhone, *txtGSTNumber, *txtPSTNumber;
     QPlainTextEdit *txtAddress;
     QRadioButton *optRoll80, *optLetter;
+    QLabel *Label9;
+    QComboBox *cmbLanguage;
     QPushButton *cmdSave, *cmdReturn;
 
     void cmdSave_Click();

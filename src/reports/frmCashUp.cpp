@@ -273,8 +273,9 @@ QString frmCashUp::denominationNote() const
     const QList<int> &values = denominations();
     for (int i = 0; i < values.size(); ++i) {
         const int pieces = txtDenomination[i]->text().trimmed().toInt();
+        // Kept in the ledger, so the same in every language.
         if (pieces > 0)
-            parts << QStringLiteral("%1x%2").arg(Money::fromCents(values[i]).toPlain()).arg(pieces);
+            parts << QStringLiteral("%1x%2").arg(Money::fromCents(values[i]).toPlain(Money::Untranslated)).arg(pieces);
     }
     return parts.join(u' ');
 }

@@ -3,6 +3,7 @@
 #include "FileDialogs.h"
 #include "ReceiptFile.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFileDialog>
 #include <QPrintDialog>
@@ -12,6 +13,12 @@
 #include <QPrinterInfo>
 
 namespace {
+
+// The context of these texts in translations/ui_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowSystem)
+};
 
 QString shown(const QString &text)
 {
@@ -88,9 +95,9 @@ bool QtWindowSystem::choosePrinter(QPrinter &printer, int lastPage)
     // itself, outside the rule in FileDialogs, and it writes straight over
     // whatever file is named. Save as PDF does the same job safely.
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        msgBox(QStringLiteral("No printer is available. Set up a printer, or save the report as a PDF file, and try "
-                              "again."),
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        msgBox(Text::tr("No printer is available. Set up a printer, or save the report as a PDF file, and try "
+                        "again."),
+               Buttons::Ok, Icon::Exclamation, Text::tr("Print"));
         return false;
     }
     QPrintDialog dialog(&printer, QApplication::activeWindow());

@@ -1,0 +1,94 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_CA" sourcelanguage="en">
+<context>
+    <name>Destination</name>
+    <message>
+        <source>Video Management form</source>
+        <translation>Gestion des vidéos</translation>
+    </message>
+    <message>
+        <source>Inventory Management Form</source>
+        <translation>Gestion de l&apos;inventaire</translation>
+    </message>
+    <message>
+        <source>Customer modification form</source>
+        <translation>Modification d&apos;un client</translation>
+    </message>
+    <message>
+        <source>Customer delete form</source>
+        <translation>Suppression d&apos;un client</translation>
+    </message>
+    <message>
+        <source>Report listing all movies</source>
+        <translation>Rapport de tous les films</translation>
+    </message>
+    <message>
+        <source>Report listing selected movies</source>
+        <translation>Rapport des films d&apos;un genre</translation>
+    </message>
+    <message>
+        <source>Report listing all customers</source>
+        <translation>Rapport de tous les clients</translation>
+    </message>
+    <message>
+        <source>Report listing customers by Date</source>
+        <translation>Rapport des clients par date</translation>
+    </message>
+    <message>
+        <source>Report listing all sales</source>
+        <translation>Rapport de toutes les ventes</translation>
+    </message>
+    <message>
+        <source>Report of rental revenues</source>
+        <translation>Rapport des revenus de location</translation>
+    </message>
+    <message>
+        <source>Manager code change</source>
+        <translation>Changement du code du gérant</translation>
+    </message>
+    <message>
+        <source>Day End report</source>
+        <translation>Rapport de fin de journée</translation>
+    </message>
+    <message>
+        <source>Cash Up form</source>
+        <translation>Comptage de la caisse</translation>
+    </message>
+    <message>
+        <source>Prices and taxes form</source>
+        <translation>Prix et taxes</translation>
+    </message>
+    <message>
+        <source>Store details form</source>
+        <translation>Renseignements sur le magasin</translation>
+    </message>
+    <message>
+        <source>Overdue call list</source>
+        <translation>Liste d&apos;appels pour les retards</translation>
+    </message>
+    <message>
+        <source>Overdue letters</source>
+        <translation>Lettres de retard</translation>
+    </message>
+    <message>
+        <source>Taxes report</source>
+        <translation>Rapport des taxes</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>&quot;%1&quot; is more than %2, the largest amount the program takes.</source>
+        <translation>« %1 » dépasse %2, le plus grand montant que le programme accepte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more than two decimals. Amounts are in dollars and cents, such as 24.99.</source>
+        <translation>« %1 » a plus de deux décimales. Les montants sont en dollars et en cents, par exemple 24,99.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount of money.</source>
+        <translation>« %1 » n&apos;est pas un montant d&apos;argent.</translation>
+    </message>
+</context>
+</TS>
