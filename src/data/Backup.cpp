@@ -7,6 +7,7 @@
 #include "StoreLocation.h"
 #include "StoreLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -305,8 +306,9 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
         return refused(QStringLiteral("%1 The store is as it was.").arg(why));
     };
     if (const int failure = aside.claim(0))
-        return failed(failure == EWOULDBLOCK ? QStringLiteral("Another restore of %1 is under way.").arg(shown(storePath))
-                                             : OutputFile::writeError(failure, incoming));
+        return failed(failure == EWOULDBLOCK
+                          ? QCoreApplication::translate("Backup", "Another restore of %1 is under way.").arg(shown(storePath))
+                          : OutputFile::writeError(failure, incoming));
     steps.next();
     QString error = vacuumInto(source, true, incoming, incoming);
     steps.next();

@@ -8,6 +8,7 @@
 #include "data/StoreFile.h"
 #include "data/StoreLock.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
@@ -188,25 +189,29 @@ bool write(const QString &path, Size size, bool force, const Counts *fullShapeCo
     const History history(shape);
 
     StoreFile::Aside building(target + QStringLiteral(".new"));
-    if (const int failure = building.claim(StoreLock::RestoreWaitMs))
-        return fail(failure == EWOULDBLOCK
-                        ? QStringLiteral("Another program is making a store at %1 at this moment.").arg(shown)
-                        : QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(building.path()),
-                                                                       QString::fromLocal8Bit(std::strerror(failure))));
+    if (const int failure = building.claim(StoreLock::RestoreWaitMs)) {
+        if (failure == EWOULDBLOCK)
+            return fail(QCoreApplication::translate("SampleStore", "Another program is making a store at %1 at this "
+                                                                   "moment.")
+                            .arg(shown));
+        return fail(QCoreApplication::translate("SampleStore", "%1 cannot be written: %2")
+                        .arg(QDir::toNativeSeparators(building.path()), QString::fromLocal8Bit(std::strerror(failure))));
+    }
     QString why = build(building.path(), history);
     // Replaced only while no program has it open; what a crash left beside
     // it would otherwise be read as part of the new store.
     StoreLock inUse;
     if (why.isEmpty() && occupied) {
         if (inUse.acquire(target, StoreLock::Mode::Exclusive) == StoreLock::Outcome::Busy)
-            why = QStringLiteral("%1 is open in a running Video Store program. Close the program, then write the "
-                                 "sample again.")
+            why = QCoreApplication::translate("SampleStore", "%1 is open in a running Video Store program. Close the "
+                                                             "program, then write the sample again.")
                       .arg(shown);
         else if (!force && !holdsNothing(target))
             why = QStringLiteral("%1 already exists and was left as it is.").arg(shown);
         for (const QString &side : sideFiles(target))
             if (why.isEmpty() && !QFile::remove(side) && QFileInfo::exists(side))
-                why = QStringLiteral("%1 cannot be removed.").arg(QDir::toNativeSeparators(side));
+                why = QCoreApplication::translate("SampleStore", "%1 cannot be removed.")
+                          .arg(QDir::toNativeSeparators(side));
     }
     if (why.isEmpty() && building.place(target, occupied) != 0)
         why = QStringLiteral("The new file could not be moved to %1.").arg(shown);
