@@ -110,6 +110,13 @@ Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et
     </message>
 </context>
 <context>
+    <name>StoreCopy</name>
+    <message>
+        <source>another copy to %1 is under way.</source>
+        <translation>une autre copie vers %1 est en cours.</translation>
+    </message>
+</context>
+<context>
     <name>WorkingFiles</name>
     <message>
         <source>The store&apos;s working file &quot;%1&quot; was removed or replaced by another program while this one was using it</source>

@@ -7,6 +7,7 @@
 #include "StoreIntegrity.h"
 #include "StoreLock.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +16,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-
-#include <QDeadlineTimer>
 #include <QThread>
 
 #include <cerrno>
