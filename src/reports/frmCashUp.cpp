@@ -74,10 +74,10 @@ frmCashUp::frmCashUp(WindowContext &windows)
     fraCount = named(new QGroupBox(QStringLiteral("The count"), this), "fraCount");
     auto *count = new QGridLayout(fraCount);
     Label4 = label(fraCount, "Label4", "Opening &float:");
-    txtFloat = edit(fraCount, "txtFloat");
+    txtFloat = moneyEdit(fraCount, "txtFloat");
     txtFloat->setToolTip(QStringLiteral("The cash the drawer started the day with."));
     Label5 = label(fraCount, "Label5", "Cash &counted:");
-    txtCounted = edit(fraCount, "txtCounted");
+    txtCounted = moneyEdit(fraCount, "txtCounted");
     txtCounted->setToolTip(QStringLiteral("All the cash in the drawer now, the float included."));
     chkDenominations = check(fraCount, "chkDenominations", "Count &by denomination");
     fraDenominations = named(new QGroupBox(fraCount), "fraDenominations");

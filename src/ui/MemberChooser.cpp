@@ -25,7 +25,9 @@ frmChooseMember::frmChooseMember()
     fgMembers->setColWidth(0, 1200);
     fgMembers->setColWidth(1, 2600);
     fgMembers->setColWidth(2, 3600);
-    fgMembers->horizontalHeader()->setStretchLastSection(true);
+    fgMembers->setColKind(1, FlexGrid::Text);
+    fgMembers->setColKind(2, FlexGrid::Text);
+    fgMembers->setColKind(3, FlexGrid::Amount);
     cmdChoose = Controls::button(this, "cmdChoose", tr("Show Member"));
     cmdCancel = Controls::button(this, "cmdCancel", tr("Cancel"));
     Controls::commandSize({cmdChoose, cmdCancel});

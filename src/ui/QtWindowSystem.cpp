@@ -2,10 +2,12 @@
 
 #include "FileDialogs.h"
 #include "ReceiptFile.h"
+#include "WindowPlace.h"
 
 #include <QCoreApplication>
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QPrintDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -31,9 +33,20 @@ QString titleOr(const QString &title)
     return title.isEmpty() ? WindowSystem::applicationTitle() : title;
 }
 
+// A box is made wide enough for its whole title beside the title bar's
+// buttons: a short prompt would otherwise leave the title cut.
+void fitTitle(QMessageBox &box)
+{
+    const int wanted = WindowPlace::titleWidth(box.windowTitle());
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 } // namespace
 
-Answer QtWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title)
+Answer QtWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title,
+                              std::optional<Answer> byDefault)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(titleOr(title));
@@ -53,6 +66,12 @@ Answer QtWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon,
         break;
     case Buttons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
+    if (byDefault) {
+        static const QMessageBox::StandardButton standard[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
+                                                               QMessageBox::No, QMessageBox::Retry};
+        box.setDefaultButton(standard[static_cast<int>(*byDefault)]);
+    }
+    fitTitle(box);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -70,6 +89,7 @@ void QtWindowSystem::notice(const QString &prompt, const QString &title)
                                 QApplication::activeWindow());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
+    fitTitle(*box);
     box->show();
 }
 
