@@ -50,8 +50,9 @@ case "${1:-start}" in
   test)   cd build && QT_QPA_PLATFORM=offscreen exec ctest --output-on-failure -j "$(nproc)" ;;
   bench)
     # The benchmark works on a copy of a ten-year store, made once.
+    shift
     [ -f build/full.db ] || ./build/tools/videostore-sample --size full --output build/full.db
-    exec ./build/tools/videostore-bench build/full.db ;;
+    exec ./build/tools/videostore-bench build/full.db "$@" ;;
   sample) shift; exec ./build/tools/videostore-sample "$@" ;;
   package) cd build && exec cpack -G DEB ;;
   *) echo "usage: ./build.sh [start|test|bench|sample ...|package]" >&2; exit 2 ;;

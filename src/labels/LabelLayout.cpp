@@ -1,6 +1,7 @@
 #include "LabelLayout.h"
 
 #include "Barcode.h"
+#include "ui/PrintFonts.h"
 #include "ui/ReceiptFile.h"
 
 #include <QCoreApplication>
@@ -142,8 +143,7 @@ namespace Labels {
 
 QFont printFont(double points, bool bold)
 {
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::TypeWriter);
+    QFont font = PrintFonts::font(PrintFonts::Face::Mono);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
