@@ -2,34 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>Backup</name>
+    <message>
+        <source>Another restore of %1 is under way.</source>
+        <translation>Une autre restauration de %1 est en cours.</translation>
+    </message>
+</context>
+<context>
     <name>DbError</name>
     <message>
-        <source>The store&apos;s database server was still restarting or recovering after %1 seconds, so the store database could not %2. Nothing of it was saved.<byte value="xd"/>
+        <source>%1, so the store database could not %2. Nothing of it was saved; what was entered is still in the window (a checkout stays in the bill).<byte value="xd"/>
 <byte value="xd"/>
-Try again in a moment.<byte value="xd"/>
+The store must be closed everywhere and opened again: close this program and every other program using the store, then start the program again and save it once more. Until then this program saves nothing.</source>
+        <translation>%1; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré; ce qui a été saisi est toujours dans la fenêtre (une vente reste sur la facture).<byte value="xd"/>
 <byte value="xd"/>
-The server said: %3</source>
-        <translation>Le serveur de base de données du magasin redémarrait ou se rétablissait encore après %1 secondes; la base du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré.<byte value="xd"/>
-<byte value="xd"/>
-Réessayez dans un moment.<byte value="xd"/>
-<byte value="xd"/>
-Le serveur a dit&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>%1: the store&apos;s database server cannot be reached (%2).<byte value="xd"/>
-<byte value="xd"/>
-Check that the server PC is on and connected, then try again.</source>
-        <translation>%1&#xa0;: le serveur de base de données du magasin est injoignable (%2).<byte value="xd"/>
-<byte value="xd"/>
-Vérifiez que le PC serveur est allumé et branché au réseau, puis réessayez.</translation>
-    </message>
-    <message>
-        <source>%1: the store&apos;s database server was still restarting or recovering after %2 seconds (the server said: %3).<byte value="xd"/>
-<byte value="xd"/>
-Try again in a moment.</source>
-        <translation>%1&#xa0;: le serveur de base de données du magasin redémarrait ou se rétablissait encore après %2 secondes (le serveur a dit&#xa0;: %3).<byte value="xd"/>
-<byte value="xd"/>
-Réessayez dans un moment.</translation>
+Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et tout autre programme qui utilise le magasin, puis relancez le programme et enregistrez de nouveau. D&apos;ici là, ce programme n&apos;enregistre plus rien.</translation>
     </message>
 </context>
 <context>
@@ -120,6 +107,20 @@ Réessayez dans un moment.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount of money.</source>
         <translation>« %1 » n&apos;est pas un montant d&apos;argent.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreCopy</name>
+    <message>
+        <source>another copy to %1 is under way.</source>
+        <translation>une autre copie vers %1 est en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFiles</name>
+    <message>
+        <source>The store&apos;s working file &quot;%1&quot; was removed or replaced by another program while this one was using it</source>
+        <translation>Le fichier de travail «&#xa0;%1&#xa0;» du magasin a été supprimé ou remplacé par un autre programme pendant que celui-ci l&apos;utilisait</translation>
     </message>
 </context>
 </TS>
