@@ -77,6 +77,37 @@
     </message>
 </context>
 <context>
+    <name>Ledger</name>
+    <message>
+        <source>not recorded</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>VISA</source>
+        <translation>VISA</translation>
+    </message>
+    <message>
+        <source>MasterCard</source>
+        <translation>MasterCard</translation>
+    </message>
+    <message>
+        <source>American Express</source>
+        <translation>American Express</translation>
+    </message>
+    <message>
+        <source>Sears card</source>
+        <translation>Carte Sears</translation>
+    </message>
+    <message>
+        <source>Debit</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Comptant</translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>&quot;%1&quot; is more than %2, the largest amount the program takes.</source>
@@ -89,6 +120,24 @@
     <message>
         <source>&quot;%1&quot; is not an amount of money.</source>
         <translation>« %1 » n&apos;est pas un montant d&apos;argent.</translation>
+    </message>
+</context>
+<context>
+    <name>Tax</name>
+    <message>
+        <source>GST</source>
+        <extracomment>The federal goods and services tax, as a store starts with it.</extracomment>
+        <translation>TPS</translation>
+    </message>
+    <message>
+        <source>PST</source>
+        <extracomment>The provincial sales tax, as a store starts with it.</extracomment>
+        <translation>TVP</translation>
+    </message>
+    <message>
+        <source>%1 @ %2%</source>
+        <extracomment>A tax and its rate, as the bill and the receipt show them: &quot;GST @ 7%&quot;.</extracomment>
+        <translation>%1 %2&#xa0;%</translation>
     </message>
 </context>
 </TS>
