@@ -259,7 +259,7 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     </message>
     <message>
         <source>Tape: %1</source>
-        <translation>Cassette&#xa0;: %1</translation>
+        <translation>Cass.&#xa0;: %1</translation>
     </message>
     <message>
         <source>Overdue fees paid</source>
@@ -396,7 +396,7 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     </message>
     <message>
         <source>User deleted.</source>
-        <translation>Membre supprimé.</translation>
+        <translation>Membre supprimé</translation>
     </message>
     <message>
         <source>Fees owing: %1</source>
@@ -424,7 +424,7 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     </message>
     <message>
         <source>Tape entry error.</source>
-        <translation>Erreur de cassette.</translation>
+        <translation>Erreur de cassette</translation>
     </message>
     <message>
         <source>Must be a member to rent.</source>
@@ -432,7 +432,7 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     </message>
     <message>
         <source>No member entered.</source>
-        <translation>Aucun membre entré.</translation>
+        <translation>Aucun membre entré</translation>
     </message>
     <message>
         <source>Enter A valid Video ID Number</source>
@@ -488,7 +488,7 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     </message>
     <message>
         <source>Inventory Error.</source>
-        <translation>Erreur d&apos;inventaire.</translation>
+        <translation>Erreur d&apos;inventaire</translation>
     </message>
     <message>
         <source>Item %1%2 is retired and should not be on the shelf. Ask the manager.</source>
@@ -496,7 +496,7 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     </message>
     <message>
         <source>Deleted item.</source>
-        <translation>Article supprimé.</translation>
+        <translation>Article supprimé</translation>
     </message>
     <message>
         <source>Item %1%2: %3 are in stock, not enough to sell %4. Ask the manager.</source>
@@ -504,7 +504,7 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     </message>
     <message>
         <source>Inventory Warning.</source>
-        <translation>Avertissement d&apos;inventaire.</translation>
+        <translation>Stock insuffisant</translation>
     </message>
     <message>
         <source>Tape Entry Error</source>
@@ -516,7 +516,7 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     </message>
     <message>
         <source>Tape deleted.</source>
-        <translation>Cassette supprimée.</translation>
+        <translation>Cassette supprimée</translation>
     </message>
     <message>
         <source>Tape %1%2 is not for sale. Find another copy of the title.</source>
@@ -726,7 +726,7 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     </message>
     <message>
         <source>Payment error.</source>
-        <translation>Erreur de paiement.</translation>
+        <translation>Erreur de paiement</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount of cash. Enter the cash handed over, for example 20 or 20.00.</source>
@@ -748,7 +748,7 @@ en argent comptant et qu&apos;on lui a rendu %2&#xa0;$ de monnaie.</translation>
     </message>
     <message>
         <source>Payment verification.</source>
-        <translation>Vérification du paiement.</translation>
+        <translation>Vérification du paiement</translation>
     </message>
     <message>
         <source>Verify that the VISA credit charge transaction has gone through under the following information: <byte value="xd"/>

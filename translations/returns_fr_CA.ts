@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Return error.</source>
-        <translation>Erreur de retour.</translation>
+        <translation>Erreur de retour</translation>
     </message>
     <message>
         <source>That tape has been deleted. Please recheck and consult manager.</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Video returned overdue.</source>
-        <translation>Cassette rapportée en retard.</translation>
+        <translation>Cassette rapportée en retard</translation>
     </message>
     <message>
         <source>Video returned</source>
@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>Videos returned.</source>
-        <translation>Cassettes retournées.</translation>
+        <translation>Cassettes retournées</translation>
     </message>
     <message>
         <source>Hold</source>
