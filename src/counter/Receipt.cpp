@@ -273,7 +273,10 @@ PrintPages pages(const QStringList &lines, StoreDetails::Paper paper)
     const qreal lineMm = pointSize * 1.25 * 25.4 / 72;
     // Exactly as long as the receipt: never a standard size near it.
     const qreal pageHeight = letter ? 279.4 : 2 * margin + lineMm * (lines.size() + 1);
-    const int perPage = std::max(1, int((pageHeight - 2 * margin) / lineMm) - 1);
+    // A roll is one page whatever the rounding of its length: counted back
+    // from millimetres, some lengths lost their last line to a second page.
+    const int perPage =
+        letter ? std::max(1, int((pageHeight - 2 * margin) / lineMm) - 1) : std::max(1, int(lines.size()));
 
     PrintPages doc;
     doc.layout = QPageLayout(letter ? QPageSize(QPageSize::Letter)

@@ -234,6 +234,9 @@ private slots:
         QCOMPARE(lines.filter(u"2026-03-03"_s), QStringList{u"1001   The Long Goodb…  2026-03-03    3.99"_s});
         QVERIFY(lines.contains(u"Rental no. 3"_s));
         QCOMPARE(lines.filter(QRegularExpression(u"^(No sale receipt|Tendered|Change)"_s)), QStringList());
+        // However long, a roll is one page: none loses its last line to another.
+        for (const int length : {16, 24, 33, 49})
+            QCOMPARE(Receipt::pages(QStringList(length, u"x"_s), StoreDetails::Paper::Roll80).pageCount, 1);
     }
 
     void cardNumbersAreMaskedOnScreenAndOnTheReceipt()
