@@ -17,11 +17,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -265,75 +265,37 @@ private slots:
         QVERIFY(!showsMoreThanFour(text, card));
     }
 
-    // The store's default tax names read in French; a name the manager gave stays as given.
-    void taxNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<qint64>("rate");
-        QTest::addColumn<QString>("french");
-        QTest::addColumn<QString>("english");
-        QTest::newRow("GST") << u"GST"_s << qint64(70000) << u"TPS 7\u00a0%"_s << u"GST @ 7%"_s;
-        QTest::newRow("PST") << u"PST"_s << qint64(99750) << u"TVP 9,975\u00a0%"_s << u"PST @ 9.975%"_s;
-        QTest::newRow("renamed") << u"HST"_s << qint64(130000) << u"HST 13\u00a0%"_s << u"HST @ 13%"_s;
-    }
-    void taxNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(qint64, rate);
-        QFETCH(QString, french);
-        QFETCH(QString, english);
-        const Tax tax{name, rate};
-        QCOMPARE(tax.label(), english);
-        const Language::Scope inFrench(Language::French);
-        QCOMPARE(tax.label(), french);
-    }
-
     // An English-speaking clerk prints the receipt in the store's French,
-    // the taxes and the way of paying included, and is told in English.
+    // its taxes and way of paying too.
     void receiptInTheStoresLanguage()
     {
-        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-            QSKIP("poppler-utils is not installed (./build.sh test installs it)");
         TestStore s;
         frmCheckout &w = open(s);
-        StoreDetails french;
-        french.language = Language::French;
-        QVERIFY(StoreDetailsStore(s.path()).save(french));
+        QVERIFY(StoreDetailsStore(s.path()).save(StoreDetails{.language = Language::French}));
         fillBill(w, true);
         checkOut(s, w);
-        QVERIFY(s.ws().last().prompt.startsWith(u"No printer is available, so the receipt was saved"_s));
         const QString text = pdfText(namedFile(s)).simplified();
-        for (const QString &pattern :
-             {u"Renseignements sur le magasin non fournis"_s, u"Membre 1 Ann Smith"_s, u"LOCATIONS Cass. Titre Retour Montant"_s,
-              u"VENTES Art. Description Qté Montant"_s, u"Sous-total 7,99"_s, u"TPS 7 % 0,56"_s, u"TVP 8 % 0,64"_s,
-              u"TOTAL 9,19 $"_s, u"Mode de paiement : Comptant"_s, u"Monnaie rendue 10,81"_s, u"Merci"_s})
-            QVERIFY2(text.contains(pattern), qPrintable(pattern + u"\n"_s + text));
+        QVERIFY2(text.contains(QRegularExpression(u"LOCATIONS Cass. Titre Retour Montant .* Sous-total 7,99 TPS 7 % 0,56 "
+                                                  "TVP 8 % 0,64 .* Mode de paiement : Comptant"_s)),
+                 qPrintable(text));
     }
 
     // The counter started in French: a checkout and its receipt, a tape back
-    // late and its fee paid, as the clerk and the member read them.
+    // late and its fee paid, as the clerk and the member read them. Taxes
+    // keep their names once the manager renames them.
     void inFrenchFromCheckoutToFeePaid()
     {
-        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-            QSKIP("poppler-utils is not installed (./build.sh test installs it)");
-        struct BackInEnglish
-        {
-            ~BackInEnglish() { Language::setProgram(Language::English); }
-        } back;
+        const auto back = qScopeGuard([] { Language::setProgram(Language::English); });
         Language::setProgram(Language::French);
+        QCOMPARE(Tax(u"PST"_s, 99750).label() + u'|' + Tax(u"HST"_s, 130000).label(), u"TVP 9,975\u00a0%|HST 13\u00a0%"_s);
         TestStore s;
         frmCheckout &w = open(s);
         fillBill(w, true);
-        QCOMPARE(w.SSTab1->tabText(3), u"&Paiement"_s);
-        QCOMPARE(w.Label29->text() + u' ' + w.txtGST->text(), u"TPS 7\u00a0% 0,56"_s);
-        QCOMPARE(w.txtTotal1->text(), u"9,19"_s);
+        QCOMPARE(w.Label29->text() + u' ' + w.txtGST->text() + u' ' + w.txtTotal1->text(), u"TPS 7\u00a0% 0,56 9,19"_s);
         checkOut(s, w);
-        QVERIFY2(s.ws().prompts().constFirst().startsWith(u"Vérifiez que le client a remis 20,00\u00a0$"_s),
-                 qPrintable(s.ws().prompts().constFirst()));
+        QVERIFY(s.ws().prompts().constFirst().startsWith(u"Vérifiez que le client a remis 20,00\u00a0$"_s));
         const QString receipt = pdfText(namedFile(s)).simplified();
-        for (const QString &pattern : {u"Reçu nº 1 Location nº 1"_s, u"2 5,00"_s, u"TPS 7 % 0,56"_s, u"TOTAL 9,19 $"_s,
-                                       u"Mode de paiement : Comptant"_s, u"Montant remis 20,00"_s})
-            QVERIFY2(receipt.contains(pattern), qPrintable(pattern + u"\n"_s + receipt));
+        QVERIFY2(receipt.contains(QRegularExpression(u"TOTAL 9,19 \\$ -+ Mode de paiement : Comptant"_s)), qPrintable(receipt));
 
         // Due on the 4th, back on the 6th: two days at 1.99 go on Ann's account.
         frmReturn &returns = s.windows().returns();
@@ -341,22 +303,18 @@ private slots:
         typeInto(*returns.txtDate, u"2026-03-06"_s);
         typeInto(*returns.txtVid, u"1002"_s);
         clickOn(*returns.cmdReturn);
-        const QString returned = s.ws().last().prompt.simplified();
-        QVERIFY2(returned.endsWith(u"2 jours de retard · frais de 3,98 $ portés au compte du membre"_s),
-                 qPrintable(returned));
+        QVERIFY(s.ws().last().prompt.simplified().endsWith(u"2 jours de retard · frais de 3,98 $ portés au compte du membre"_s));
 
         frmPayment &payment = s.windows().payment();
         payment.show();
         typeInto(*payment.txtNum, u"1"_s);
         clickOn(*payment.cmdEnter);
-        QCOMPARE(payment.lblMessage->text(), u"Ann Smith doit des frais de 3,98\u00a0$"_s);
         s.ws().clear();
         s.ws().answer(Answer::No);  // nothing more at the counter
         s.ws().answer(Answer::Yes); // the fees taken
         clickOn(*payment.cmdPayFull);
-        QCOMPARE(s.ws().prompts().mid(1),
-                 QStringList({u"Encaisser 3,98\u00a0$ de Ann Smith (Comptant)\u00a0?"_s,
-                              u"Frais de retard payés\u00a0: 3,98\u00a0$ (Comptant)."_s}));
+        QCOMPARE(s.ws().prompts().mid(1), QStringList({u"Encaisser 3,98\u00a0$ de Ann Smith (Comptant)\u00a0?"_s,
+                                                        u"Frais de retard payés\u00a0: 3,98\u00a0$ (Comptant)."_s}));
         QCOMPARE(feesOwing(s, 1), Money());
     }
 
