@@ -95,6 +95,37 @@ Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et
     </message>
 </context>
 <context>
+    <name>Ledger</name>
+    <message>
+        <source>not recorded</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>VISA</source>
+        <translation>VISA</translation>
+    </message>
+    <message>
+        <source>MasterCard</source>
+        <translation>MasterCard</translation>
+    </message>
+    <message>
+        <source>American Express</source>
+        <translation>American Express</translation>
+    </message>
+    <message>
+        <source>Sears card</source>
+        <translation>Carte Sears</translation>
+    </message>
+    <message>
+        <source>Debit</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Comptant</translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>&quot;%1&quot; is more than %2, the largest amount the program takes.</source>
@@ -114,6 +145,24 @@ Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et
     <message>
         <source>another copy to %1 is under way.</source>
         <translation>une autre copie vers %1 est en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>Tax</name>
+    <message>
+        <source>GST</source>
+        <extracomment>The federal goods and services tax, as a store starts with it.</extracomment>
+        <translation>TPS</translation>
+    </message>
+    <message>
+        <source>PST</source>
+        <extracomment>The provincial sales tax, as a store starts with it.</extracomment>
+        <translation>TVP</translation>
+    </message>
+    <message>
+        <source>%1 @ %2%</source>
+        <extracomment>A tax and its rate, as the bill and the receipt show them: &quot;GST @ 7%&quot;.</extracomment>
+        <translation>%1 %2&#xa0;%</translation>
     </message>
 </context>
 <context>

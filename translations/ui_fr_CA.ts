@@ -110,6 +110,11 @@
         <source>What the last tapes and items typed or scanned did, newest first.</source>
         <translation>Ce qu&apos;ont donné les dernières cassettes et les derniers articles tapés ou lus au lecteur, du plus récent au plus ancien.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a notice is about (&quot;Tape 13&quot;), then the notice.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReceiptFile</name>
