@@ -7,6 +7,117 @@
         <source>Another restore of %1 is under way.</source>
         <translation>Une autre restauration de %1 est en cours.</translation>
     </message>
+    <message>
+        <source>the database engine gave no reason (code %1)</source>
+        <translation>le moteur de base de données n&apos;a donné aucune raison (code %1)</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The copy failed its check: %1</source>
+        <translation>La copie n&apos;a pas passé sa vérification&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 members, %2 rentals, %3 receipts</source>
+        <translation>%1 membres, %2 locations, %3 reçus</translation>
+    </message>
+    <message>
+        <source>The store %1 cannot be backed up: %2</source>
+        <translation>Le magasin %1 ne peut pas être copié&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The folder of %1 cannot be made.</source>
+        <translation>Le dossier de %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The backup was not written: %1</source>
+        <translation>La copie de sauvegarde n&apos;a pas été écrite&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 already exists; the backup was not written. Give a new file name.</source>
+        <translation>%1 existe déjà; la copie de sauvegarde n&apos;a pas été écrite. Donnez un nouveau nom de fichier.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 failed: %2</source>
+        <translation>La copie de sauvegarde de %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Backed up the store %1 to %2 (%3).</source>
+        <translation>Copie de sauvegarde du magasin %1 faite dans %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Restore refused: %1</source>
+        <translation>Restauration refusée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 is the store itself.</source>
+        <translation>%1 est le magasin lui-même.</translation>
+    </message>
+    <message>
+        <source>the store %1 is open in a running Video Store program. Close every copy of the program, then restore again.</source>
+        <translation>le magasin %1 est ouvert dans un programme Video Store en marche. Fermez chaque copie du programme, puis restaurez de nouveau.</translation>
+    </message>
+    <message>
+        <source>the store %1 cannot be opened.</source>
+        <translation>le magasin %1 ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a store this program can use. %2</source>
+        <translation>%1 n&apos;est pas un magasin que ce programme peut utiliser. %2</translation>
+    </message>
+    <message>
+        <source>the folder of the store %1 cannot be made.</source>
+        <translation>le dossier du magasin %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>%1 The store is as it was.</source>
+        <translation>%1 Le magasin est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 failed its check: %2</source>
+        <translation>La copie de %1 n&apos;a pas passé sa vérification&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>A store appeared at %1 while restoring (a program was started on it).</source>
+        <translation>Un magasin est apparu à %1 pendant la restauration (un programme a été lancé dessus).</translation>
+    </message>
+    <message>
+        <source>Restored %1 as the store %2.</source>
+        <translation>%1 restauré comme magasin %2.</translation>
+    </message>
+    <message>
+        <source>The working file %1 of the store could not be kept.</source>
+        <translation>Le fichier de travail %1 du magasin n&apos;a pas pu être conservé.</translation>
+    </message>
+    <message>
+        <source>Restored %1 as the store %2; the replaced store is kept as %3.</source>
+        <translation>%1 restauré comme magasin %2; le magasin remplacé est conservé sous %3.</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseServer</name>
+    <message>
+        <source>connect to the store database %1</source>
+        <translation>se connecter à la base de données du magasin %1</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time: it may be stopped or overloaded.</source>
+        <translation>Le serveur n&apos;a pas répondu à temps&#xa0;: il est peut-être arrêté ou surchargé.</translation>
+    </message>
+    <message>
+        <source>it allows %1</source>
+        <translation>il en permet %1</translation>
+    </message>
+    <message>
+        <source>all it allows are in use</source>
+        <translation>toutes celles qu&apos;il permet sont utilisées</translation>
+    </message>
 </context>
 <context>
     <name>DbError</name>
@@ -17,6 +128,118 @@ The store must be closed everywhere and opened again: close this program and eve
         <translation>%1; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré; ce qui a été saisi est toujours dans la fenêtre (une vente reste sur la facture).<byte value="xd"/>
 <byte value="xd"/>
 Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et tout autre programme qui utilise le magasin, puis relancez le programme et enregistrez de nouveau. D&apos;ici là, ce programme n&apos;enregistre plus rien.</translation>
+    </message>
+    <message>
+        <source>The disk holding the store is full, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Free some space on that disk, then try again.</source>
+        <translation>Le disque qui contient le magasin est plein; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Libérez de l&apos;espace sur ce disque, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Another counter is saving; try again in a moment.<byte value="xd"/>
+<byte value="xd"/>
+The store database could not %1 because another program kept the store locked. Nothing of it was saved.</source>
+        <translation>Une autre caisse enregistre; réessayez dans un moment.<byte value="xd"/>
+<byte value="xd"/>
+La base de données du magasin n&apos;a pas pu %1 parce qu&apos;un autre programme gardait le magasin verrouillé. Rien n&apos;en a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The store file is read-only, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Ask the manager to make the store file and its folder writable, then try again.</source>
+        <translation>Le fichier du magasin est en lecture seule; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Demandez au gérant de permettre l&apos;écriture dans le fichier du magasin et son dossier, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The store&apos;s database server cannot be reached, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Check that the server PC is on and connected, then try again.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Le serveur de base de données du magasin est injoignable; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Vérifiez que le PC serveur est allumé et branché au réseau, puis réessayez.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The store&apos;s database server refused this counter&apos;s login, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Ask the manager to check this counter&apos;s user name and password.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Le serveur de base de données du magasin a refusé la connexion de cette caisse; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Demandez au gérant de vérifier le nom d&apos;utilisateur et le mot de passe de cette caisse.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The database server has no free connection for this counter (%2), so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Close the program on a counter that is not in use, or ask whoever keeps the server to raise max_connections.</source>
+        <translation>Le serveur de base de données n&apos;a plus de connexion libre pour cette caisse (%2); la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Fermez le programme sur une caisse inutilisée, ou demandez à la personne qui s&apos;occupe du serveur d&apos;augmenter max_connections.</translation>
+    </message>
+    <message>
+        <source>The database server does not let this counter reach the database &quot;%2&quot;: no line of the server&apos;s pg_hba.conf lets it in, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Ask whoever keeps the server to add a line for this database and this PC to pg_hba.conf and to reload the server, then try again.</source>
+        <translation>Le serveur de base de données ne laisse pas cette caisse accéder à la base «&#xa0;%2&#xa0;»&#xa0;: aucune ligne du fichier pg_hba.conf du serveur ne le permet; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Demandez à la personne qui s&apos;occupe du serveur d&apos;ajouter à pg_hba.conf une ligne pour cette base et ce PC et de recharger le serveur, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The store&apos;s database server was still restarting or recovering after %1 seconds, so the store database could not %2. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Try again in a moment.<byte value="xd"/>
+<byte value="xd"/>
+The server said: %3</source>
+        <translation>Le serveur de base de données du magasin redémarrait ou se rétablissait encore après %1 secondes; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Réessayez dans un moment.<byte value="xd"/>
+<byte value="xd"/>
+Le serveur a dit&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Other counters were saving for all of the %2 seconds this counter waited for its turn, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Try again in a moment. If this keeps happening, a counter may be stuck while saving: close the program there.</source>
+        <translation>D&apos;autres caisses ont enregistré pendant toutes les %2 secondes où cette caisse a attendu son tour; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Réessayez dans un moment. Si cela se répète, une caisse est peut-être bloquée en enregistrant&#xa0;: fermez le programme sur cette caisse.</translation>
+    </message>
+    <message>
+        <source>The store database could not %1.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>La base de données du magasin n&apos;a pas pu %1.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>%1: the store&apos;s database server cannot be reached (%2).<byte value="xd"/>
+<byte value="xd"/>
+Check that the server PC is on and connected, then try again.</source>
+        <translation>%1&#xa0;: le serveur de base de données du magasin est injoignable (%2).<byte value="xd"/>
+<byte value="xd"/>
+Vérifiez que le PC serveur est allumé et branché au réseau, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%1: the store&apos;s database server was still restarting or recovering after %2 seconds (the server said: %3).<byte value="xd"/>
+<byte value="xd"/>
+Try again in a moment.</source>
+        <translation>%1&#xa0;: le serveur de base de données du magasin redémarrait ou se rétablissait encore après %2 secondes (le serveur a dit&#xa0;: %3).<byte value="xd"/>
+<byte value="xd"/>
+Réessayez dans un moment.</translation>
+    </message>
+    <message>
+        <source>open the store file %1</source>
+        <translation>ouvrir le fichier du magasin %1</translation>
     </message>
 </context>
 <context>
@@ -95,6 +318,17 @@ Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et
     </message>
 </context>
 <context>
+    <name>Identifier</name>
+    <message>
+        <source>Enter the %1 as a whole number from 0 to %2.</source>
+        <translation>Entrez le %1 comme un nombre entier de 0 à %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid %2. Enter a whole number from 0 to %3.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un %2 valide. Entrez un nombre entier de 0 à %3.</translation>
+    </message>
+</context>
+<context>
     <name>Ledger</name>
     <message>
         <source>not recorded</source>
@@ -126,6 +360,13 @@ Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et
     </message>
 </context>
 <context>
+    <name>MemberLookup</name>
+    <message>
+        <source>look up the member</source>
+        <translation>chercher le membre</translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>&quot;%1&quot; is more than %2, the largest amount the program takes.</source>
@@ -141,10 +382,59 @@ Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et
     </message>
 </context>
 <context>
+    <name>Numbering</name>
+    <message>
+        <source>Every number up to %1 is taken.</source>
+        <translation>Tous les numéros jusqu&apos;à %1 sont pris.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>%1 could not be written: the disk holding it is full.</source>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: le disque qui le contient est plein.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: its folder %2 does not exist.</source>
+        <translation>%1 ne peut pas être écrit&#xa0;: son dossier %2 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (it is a folder, a device or the like); nothing was written to it.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire (c&apos;est un dossier, un périphérique ou autre); rien n&apos;y a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is the store file or one of its own files beside it; the program never writes over them. Choose another name.</source>
+        <translation>%1 est le fichier du magasin ou l&apos;un de ses fichiers à côté; le programme n&apos;écrit jamais par-dessus. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>%1 is in the store&apos;s backups folder %2, which holds only the program&apos;s own copies of the store. Choose another folder.</source>
+        <translation>%1 est dans le dossier des copies de sauvegarde du magasin, %2, qui ne contient que les copies du magasin faites par le programme. Choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 existe déjà.</translation>
+    </message>
+</context>
+<context>
     <name>StoreCopy</name>
     <message>
         <source>another copy to %1 is under way.</source>
         <translation>une autre copie vers %1 est en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreDate</name>
+    <message>
+        <source>%1 is outside the dates the program keeps. Enter a date from %2 to %3.</source>
+        <translation>%1 est hors des dates que le programme garde. Entrez une date de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Enter the date as year-month-day, for example %2.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date. Entrez la date sous la forme année-mois-jour, par exemple %2.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>LabelStore</name>
+    <message>
+        <source>read the title&apos;s tapes</source>
+        <translation>lire les cassettes du titre</translation>
+    </message>
+    <message>
+        <source>read the tapes added today</source>
+        <translation>lire les cassettes ajoutées aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>read the tapes</source>
+        <translation>lire les cassettes</translation>
+    </message>
+</context>
+<context>
     <name>Labels</name>
     <message>
         <source>Copy %1, price class %2</source>
@@ -114,6 +129,10 @@
     <message>
         <source>Membership card of member %1 written to %2</source>
         <translation>Carte du membre %1 écrite dans %2</translation>
+    </message>
+    <message>
+        <source>member number</source>
+        <translation>numéro de membre</translation>
     </message>
 </context>
 <context>

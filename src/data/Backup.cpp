@@ -74,8 +74,9 @@ QString vacuumInto(const QString &from, bool readOnly, const QString &into, cons
         if (why.isEmpty())
             why = e.text().trimmed();
         if (why.isEmpty())
-            why = QStringLiteral("the database engine gave no reason (code %1)").arg(e.nativeErrorCode());
-        return QStringLiteral("%1 could not be written: %2.").arg(shown(shownAs), why);
+            why = QCoreApplication::translate("Backup", "the database engine gave no reason (code %1)")
+                .arg(e.nativeErrorCode());
+        return QCoreApplication::translate("Backup", "%1 could not be written: %2.").arg(shown(shownAs), why);
     });
 }
 
@@ -105,7 +106,7 @@ QString copyChecked(const QString &storePath, const QString &to, bool *taken = n
         // of them is enough, and keeps the daily copy to seconds.
         const StoreFile::Inspection check = StoreFile::inspect(out.temporaryPath(), StoreFile::Depth::Pages);
         if (!check.problem.isEmpty())
-            error = QStringLiteral("The copy failed its check: %1").arg(check.problem);
+            error = QCoreApplication::translate("Backup", "The copy failed its check: %1").arg(check.problem);
     }
     if (error.isEmpty() && !out.commit()) {
         if (taken)
@@ -124,7 +125,7 @@ QString counts(const QString &path)
         if (q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM tblMembers), (SELECT COUNT(*) FROM tblRentals), "
                                   "(SELECT COUNT(*) FROM tblReceipts)"))
             && q.next())
-            text = QStringLiteral("%1 members, %2 rentals, %3 receipts")
+            text = QCoreApplication::translate("Backup", "%1 members, %2 rentals, %3 receipts")
                        .arg(q.value(0).toLongLong())
                        .arg(q.value(1).toLongLong())
                        .arg(q.value(2).toLongLong());
@@ -214,20 +215,24 @@ Outcome copy(const QString &storePath, const QString &target)
 {
     const StoreFile::Inspection store = StoreFile::inspect(storePath);
     if (!store.problem.isEmpty())
-        return {false, QStringLiteral("The store %1 cannot be backed up: %2").arg(shown(storePath), store.problem)};
+        return {false, QCoreApplication::translate("Backup", "The store %1 cannot be backed up: %2")
+            .arg(shown(storePath), store.problem)};
     if (!makeFolder(QFileInfo(target).absolutePath()))
-        return {false, QStringLiteral("The folder of %1 cannot be made.").arg(shown(target))};
+        return {false, QCoreApplication::translate("Backup", "The folder of %1 cannot be made.").arg(shown(target))};
     const QString refusal = OutputFile::refusal(target, {storePath, OutputFile::Existing::Replace,
                                                          OutputFile::Access::OwnerOnly, true});
     if (!refusal.isEmpty())
-        return {false, QStringLiteral("The backup was not written: %1").arg(refusal)};
+        return {false, QCoreApplication::translate("Backup", "The backup was not written: %1").arg(refusal)};
     if (QFileInfo::exists(target))
-        return {false, QStringLiteral("%1 already exists; the backup was not written. Give a new file name.")
+        return {false, QCoreApplication::translate("Backup",
+                                                   "%1 already exists; the backup was not written. Give a new file "
+                                                   "name.")
                            .arg(shown(target))};
     const QString error = copyChecked(storePath, target);
     if (!error.isEmpty())
-        return {false, QStringLiteral("The backup of %1 failed: %2").arg(shown(storePath), error)};
-    return {true, QStringLiteral("Backed up the store %1 to %2 (%3).")
+        return {false, QCoreApplication::translate("Backup", "The backup of %1 failed: %2")
+            .arg(shown(storePath), error)};
+    return {true, QCoreApplication::translate("Backup", "Backed up the store %1 to %2 (%3).")
                       .arg(shown(storePath), shown(target), counts(target))};
 }
 
@@ -241,7 +246,7 @@ Daily makeDaily(const QString &storePath, QDate today, int kept)
     if (QFileInfo::exists(out.path))
         return out;
     if (!makeFolder(dir.path())) {
-        out.error = QStringLiteral("The folder %1 cannot be made.").arg(shown(dir.path()));
+        out.error = QCoreApplication::translate("Backup", "The folder %1 cannot be made.").arg(shown(dir.path()));
         return out;
     }
     bool taken = false;
@@ -263,27 +268,29 @@ Daily makeDaily(const QString &storePath, QDate today, int kept)
 Outcome restore(const QString &storePath, const QString &source, const QDateTime &now)
 {
     auto refused = [&](const QString &why) {
-        return Outcome{false, QStringLiteral("Restore refused: %1").arg(why)};
+        return Outcome{false, QCoreApplication::translate("Backup", "Restore refused: %1").arg(why)};
     };
     Steps steps;
     if (QFileInfo(source).absoluteFilePath() == QFileInfo(storePath).absoluteFilePath() || sameFile(source, storePath))
-        return refused(QStringLiteral("%1 is the store itself.").arg(shown(source)));
+        return refused(QCoreApplication::translate("Backup", "%1 is the store itself.").arg(shown(source)));
 
     // Held for the whole run: no program starts on the store, and no
     // command reads it, while it changes hands.
     StoreLock lock;
     const StoreLock::Outcome held = lock.acquire(storePath, StoreLock::Mode::Exclusive);
     if (held == StoreLock::Outcome::Busy)
-        return refused(QStringLiteral("the store %1 is open in a running Video Store program. Close every copy "
-                                      "of the program, then restore again.")
+        return refused(QCoreApplication::translate("Backup",
+                                                   "the store %1 is open in a running Video Store program. Close "
+                                                   "every copy of the program, then restore again.")
                            .arg(shown(storePath)));
     if (held == StoreLock::Outcome::Failed)
-        return refused(QStringLiteral("the store %1 cannot be opened.").arg(shown(storePath)));
+        return refused(QCoreApplication::translate("Backup", "the store %1 cannot be opened.").arg(shown(storePath)));
     const bool replacing = held == StoreLock::Outcome::Held;
 
     const StoreFile::Inspection check = StoreFile::inspect(source, StoreFile::Depth::Everything);
     if (!check.problem.isEmpty())
-        return refused(QStringLiteral("%1 is not a store this program can use. %2").arg(shown(source), check.problem));
+        return refused(QCoreApplication::translate("Backup", "%1 is not a store this program can use. %2")
+            .arg(shown(source), check.problem));
 
     // What a restore cut short left: a second name of the store that never
     // became the replaced one; its incoming copy goes when it is claimed.
@@ -296,18 +303,20 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
             if (sameFile(store.absoluteDir().filePath(name), storePath))
                 QFile::remove(store.absoluteDir().filePath(name));
     if (!makeFolder(store.absolutePath()))
-        return refused(QStringLiteral("the folder of the store %1 cannot be made.").arg(shown(storePath)));
+        return refused(QCoreApplication::translate("Backup", "the folder of the store %1 cannot be made.")
+            .arg(shown(storePath)));
     steps.next();
 
     // 1. The incoming copy, written and checked beside the store: the
     //    engine's copy of the source, for the owner alone.
     //    Dropped by `aside` when the restore fails.
     auto failed = [&](const QString &why) {
-        return refused(QStringLiteral("%1 The store is as it was.").arg(why));
+        return refused(QCoreApplication::translate("Backup", "%1 The store is as it was.").arg(why));
     };
     if (const int failure = aside.claim(0))
         return failed(failure == EWOULDBLOCK
-                          ? QCoreApplication::translate("Backup", "Another restore of %1 is under way.").arg(shown(storePath))
+                          ? QCoreApplication::translate("Backup", "Another restore of %1 is under way.")
+                              .arg(shown(storePath))
                           : OutputFile::writeError(failure, incoming));
     steps.next();
     QString error = vacuumInto(source, true, incoming, incoming);
@@ -317,7 +326,8 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
     if (error.isEmpty()) {
         const StoreFile::Inspection copied = StoreFile::inspect(incoming, StoreFile::Depth::Pages);
         if (!copied.problem.isEmpty())
-            error = QStringLiteral("The copy of %1 failed its check: %2").arg(shown(source), copied.problem);
+            error = QCoreApplication::translate("Backup", "The copy of %1 failed its check: %2")
+                .arg(shown(source), copied.problem);
     }
     if (!error.isEmpty())
         return failed(error);
@@ -327,12 +337,15 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
         // No store to keep; one that appeared meanwhile is not replaced.
         const int failure = aside.place(storePath, false);
         if (failure == EEXIST)
-            return failed(QStringLiteral("A store appeared at %1 while restoring (a program was started on it).")
+            return failed(QCoreApplication::translate("Backup",
+                                                      "A store appeared at %1 while restoring (a program was started "
+                                                      "on it).")
                               .arg(shown(storePath)));
         if (failure != 0)
             return failed(OutputFile::writeError(failure, storePath));
         steps.next();
-        return {true, QStringLiteral("Restored %1 as the store %2.").arg(shown(source), shown(storePath))};
+        return {true, QCoreApplication::translate("Backup", "Restored %1 as the store %2.")
+            .arg(shown(source), shown(storePath))};
     }
 
     // 2. The last checkouts still in the -wal folded into the store; closing
@@ -365,7 +378,7 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
             continue;
         if (suffix != QLatin1String("-shm") && keep(storePath + suffix, keptAs + suffix) != 0) {
             QFile::remove(keptAs);
-            return failed(QStringLiteral("The working file %1 of the store could not be kept.")
+            return failed(QCoreApplication::translate("Backup", "The working file %1 of the store could not be kept.")
                               .arg(shown(storePath + suffix)));
         }
         QFile::remove(storePath + suffix);
@@ -378,7 +391,8 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
         return failed(OutputFile::writeError(failure, storePath));
     }
     steps.next();
-    return {true, QStringLiteral("Restored %1 as the store %2; the replaced store is kept as %3.")
+    return {true, QCoreApplication::translate("Backup",
+                                              "Restored %1 as the store %2; the replaced store is kept as %3.")
                       .arg(shown(source), shown(storePath), shown(keptAs))};
 }
 

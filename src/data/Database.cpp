@@ -84,39 +84,49 @@ QString DbError::clerkText() const
     case Kind::Conflict:
         return detail;
     case Kind::DiskFull:
-        return QStringLiteral("The disk holding the store is full, so the store database could not %1. Nothing of "
-                              "it was saved.\r\n\r\nFree some space on that disk, then try again.")
+        return QCoreApplication::translate("DbError",
+                                           "The disk holding the store is full, so the store database could not %1. "
+                                           "Nothing of it was saved.\r\n\r\nFree some space on that disk, then try "
+                                           "again.")
             .arg(action);
     case Kind::Busy:
-        return QStringLiteral("Another counter is saving; try again in a moment.\r\n\r\nThe store database could "
-                              "not %1 because another program kept the store locked. Nothing of it was saved.")
+        return QCoreApplication::translate("DbError",
+                                           "Another counter is saving; try again in a moment.\r\n\r\nThe store "
+                                           "database could not %1 because another program kept the store locked. "
+                                           "Nothing of it was saved.")
             .arg(action);
     case Kind::ReadOnly:
-        return QStringLiteral("The store file is read-only, so the store database could not %1. Nothing of it was "
-                              "saved.\r\n\r\nAsk the manager to make the store file and its folder writable, "
-                              "then try again.")
+        return QCoreApplication::translate("DbError",
+                                           "The store file is read-only, so the store database could not %1. Nothing "
+                                           "of it was saved.\r\n\r\nAsk the manager to make the store file and its "
+                                           "folder writable, then try again.")
             .arg(action);
     case Kind::Unreachable:
-        return QStringLiteral("The store's database server cannot be reached, so the store database could not %1. "
-                              "Nothing of it was saved.\r\n\r\nCheck that the server PC is on and connected, "
-                              "then try again.\r\n\r\n%2")
+        return QCoreApplication::translate("DbError",
+                                           "The store's database server cannot be reached, so the store database "
+                                           "could not %1. Nothing of it was saved.\r\n\r\nCheck that the server PC is "
+                                           "on and connected, then try again.\r\n\r\n%2")
             .arg(action, detail);
     case Kind::LoginRefused:
-        return QStringLiteral("The store's database server refused this counter's login, so the store database "
-                              "could not %1. Nothing of it was saved.\r\n\r\nAsk the manager to check this "
-                              "counter's user name and password.\r\n\r\n%2")
+        return QCoreApplication::translate("DbError",
+                                           "The store's database server refused this counter's login, so the store "
+                                           "database could not %1. Nothing of it was saved.\r\n\r\nAsk the manager to "
+                                           "check this counter's user name and password.\r\n\r\n%2")
             .arg(action, detail);
     case Kind::ServerFull:
-        return QStringLiteral("The database server has no free connection for this counter (%2), so the store "
-                              "database could not %1. Nothing of it was saved.\r\n\r\nClose the program on a "
-                              "counter that is not in use, or ask whoever keeps the server to raise "
-                              "max_connections.")
+        return QCoreApplication::translate("DbError",
+                                           "The database server has no free connection for this counter (%2), so the "
+                                           "store database could not %1. Nothing of it was saved.\r\n\r\nClose the "
+                                           "program on a counter that is not in use, or ask whoever keeps the server "
+                                           "to raise max_connections.")
             .arg(action, detail);
     case Kind::NotAllowed:
-        return QStringLiteral("The database server does not let this counter reach the database \"%2\": no line of "
-                              "the server's pg_hba.conf lets it in, so the store database could not %1. Nothing of "
-                              "it was saved.\r\n\r\nAsk whoever keeps the server to add a line for this database "
-                              "and this PC to pg_hba.conf and to reload the server, then try again.")
+        return QCoreApplication::translate("DbError",
+                                           "The database server does not let this counter reach the database \"%2\": "
+                                           "no line of the server's pg_hba.conf lets it in, so the store database "
+                                           "could not %1. Nothing of it was saved.\r\n\r\nAsk whoever keeps the "
+                                           "server to add a line for this database and this PC to pg_hba.conf and to "
+                                           "reload the server, then try again.")
             .arg(action, detail);
     case Kind::Restarting:
         return QCoreApplication::translate("DbError",
@@ -126,10 +136,11 @@ QString DbError::clerkText() const
             .arg(ComeBackSeconds)
             .arg(action, detail);
     case Kind::Waited:
-        return QStringLiteral("Other counters were saving for all of the %2 seconds this counter waited for its "
-                              "turn, so the store database could not %1. Nothing of it was saved.\r\n\r\nTry again "
-                              "in a moment. If this keeps happening, a counter may be stuck while saving: close the "
-                              "program there.")
+        return QCoreApplication::translate("DbError",
+                                           "Other counters were saving for all of the %2 seconds this counter waited "
+                                           "for its turn, so the store database could not %1. Nothing of it was "
+                                           "saved.\r\n\r\nTry again in a moment. If this keeps happening, a counter "
+                                           "may be stuck while saving: close the program there.")
             .arg(action, detail);
     case Kind::FilesLost:
         return QCoreApplication::translate("DbError",
@@ -142,7 +153,7 @@ QString DbError::clerkText() const
     case Kind::Other:
         break;
     }
-    return QStringLiteral("The store database could not %1.\r\n\r\n%2").arg(action, detail);
+    return QCoreApplication::translate("DbError", "The store database could not %1.\r\n\r\n%2").arg(action, detail);
 }
 
 QString DbError::clerkText(const QString &notSaved) const
@@ -227,7 +238,7 @@ bool Database::open()
     QString error;
     m_db = openConnection(m_name, m_path, false, &error);
     if (!m_db.isOpen())
-        return fail(QStringLiteral("open the store file %1").arg(m_path), error);
+        return fail(QCoreApplication::translate("DbError", "open the store file %1").arg(m_path), error);
     // The connection opens its -wal and -shm at its first read: the files
     // watched are the ones it holds.
     QSqlQuery(m_db).exec(QStringLiteral("PRAGMA schema_version"));

@@ -8,6 +8,7 @@
 #include "ServerWait.h"
 #include "StoreLocation.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -90,8 +91,9 @@ bool Database::serverOpen()
     QSqlError error;
     if (m_shared->open(&error))
         return true;
-    return serverFailure(QStringLiteral("connect to the store database %1").arg(StoreLocation::shown(m_path)), error,
-                         *m_shared);
+    return serverFailure(QCoreApplication::translate("DatabaseServer", "connect to the store database %1")
+                             .arg(StoreLocation::shown(m_path)),
+                         error, *m_shared);
 }
 
 bool Database::serverFailure(const QString &action, const QSqlError &error, const ServerConnection &connection)
@@ -111,11 +113,13 @@ bool Database::serverFailure(const QString &action, const QSqlError &error, cons
         m_retryable = false;
     }
     if (connection.timedOut())
-        m_error.detail = QStringLiteral("The server did not answer in time: it may be stopped or overloaded.");
+        m_error.detail = QCoreApplication::translate("DatabaseServer",
+                                                     "The server did not answer in time: it may be stopped or "
+                                                     "overloaded.");
     if (m_error.kind == DbError::Kind::ServerFull) {
         const int allowed = ServerStore::allowedConnections(m_path);
-        m_error.detail = allowed > 0 ? QStringLiteral("it allows %1").arg(allowed)
-                                     : QStringLiteral("all it allows are in use");
+        m_error.detail = allowed > 0 ? QCoreApplication::translate("DatabaseServer", "it allows %1").arg(allowed)
+                                     : QCoreApplication::translate("DatabaseServer", "all it allows are in use");
     } else if (m_error.kind == DbError::Kind::NotAllowed) {
         m_error.detail = ServerStore::refusedDatabase(error, m_path);
     }

@@ -1,5 +1,7 @@
 #include "Identifier.h"
 
+#include <QCoreApplication>
+
 namespace Identifier {
 
 std::optional<qint32> parse(QStringView text)
@@ -22,8 +24,9 @@ std::optional<qint32> parse(QStringView text)
 QString invalidMessage(QStringView what, QStringView text)
 {
     if (text.trimmed().isEmpty())
-        return QStringLiteral("Enter the %1 as a whole number from 0 to %2.").arg(what.toString()).arg(Max);
-    return QStringLiteral("\"%1\" is not a valid %2. Enter a whole number from 0 to %3.")
+        return QCoreApplication::translate("Identifier", "Enter the %1 as a whole number from 0 to %2.")
+            .arg(what.toString()).arg(Max);
+    return QCoreApplication::translate("Identifier", "\"%1\" is not a valid %2. Enter a whole number from 0 to %3.")
         .arg(text.toString(), what.toString())
         .arg(Max);
 }

@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/Identifier.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace MemberLookup {
@@ -18,7 +19,7 @@ std::optional<QList<MemberRow>> find(Database &db, MemberKey key, const QVariant
                             "CellPhone, BusPhone, DriverLicence, OtherNames1, OtherNames2, OtherNames3, Deleted, "
                             "FeesOwing FROM tblMembers WHERE %1 ORDER BY CustomerNumber")
                             .arg(QLatin1String(where[static_cast<int>(key)]));
-    auto q = db.run(QStringLiteral("look up the member"), sql, {value});
+    auto q = db.run(QCoreApplication::translate("MemberLookup", "look up the member"), sql, {value});
     if (!q)
         return std::nullopt;
     while (q->next()) {

@@ -3,6 +3,8 @@
 #include "Database.h"
 #include "Identifier.h"
 
+#include <QCoreApplication>
+
 namespace Numbering {
 
 std::optional<qint32> freeNumber(Database &db, const QString &action, QLatin1String table, QLatin1String column,
@@ -21,7 +23,8 @@ std::optional<qint32> freeNumber(Database &db, const QString &action, QLatin1Str
         return std::nullopt;
     const qint64 next = highest->isNull() ? 1 : highest->toLongLong() + 1;
     if (next > Identifier::Max) {
-        db.fail(action, QStringLiteral("Every number up to %1 is taken.").arg(Identifier::Max));
+        db.fail(action, QCoreApplication::translate("Numbering", "Every number up to %1 is taken.")
+            .arg(Identifier::Max));
         return std::nullopt;
     }
     return qint32(next);

@@ -2,6 +2,7 @@
 
 #include "StoreLocation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -109,8 +110,10 @@ OutputFile::~OutputFile()
 QString OutputFile::writeError(int error, const QString &path)
 {
     if (error == ENOSPC || error == EDQUOT)
-        return QStringLiteral("%1 could not be written: the disk holding it is full.").arg(shown(path));
-    return QStringLiteral("%1 could not be written: %2.").arg(shown(path), QString::fromLocal8Bit(std::strerror(error)));
+        return QCoreApplication::translate("OutputFile", "%1 could not be written: the disk holding it is full.")
+            .arg(shown(path));
+    return QCoreApplication::translate("OutputFile", "%1 could not be written: %2.")
+        .arg(shown(path), QString::fromLocal8Bit(std::strerror(error)));
 }
 
 int OutputFile::renameNoReplace(const QString &from, const QString &to)
@@ -145,19 +148,21 @@ QString OutputFile::refusal(const QString &target, const Rules &rules)
     const QFileInfo info(target);
     const Identity folder = identityOf(info.absolutePath());
     if (!folder.exists || !S_ISDIR(folder.mode))
-        return QStringLiteral("%1 cannot be written: its folder %2 does not exist.")
+        return QCoreApplication::translate("OutputFile", "%1 cannot be written: its folder %2 does not exist.")
             .arg(shown(target), QDir::toNativeSeparators(info.absolutePath()));
     const Identity file = identityOf(target);
     if (file.exists && !S_ISREG(file.mode))
-        return QStringLiteral("%1 is not a plain file (it is a folder, a device or the like); nothing was written "
-                              "to it.")
+        return QCoreApplication::translate("OutputFile",
+                                           "%1 is not a plain file (it is a folder, a device or the like); nothing "
+                                           "was written to it.")
             .arg(shown(target));
 
     if (!rules.storePath.isEmpty()) {
         const QFileInfo store(rules.storePath);
         const Identity storeFile = identityOf(rules.storePath);
-        const QString ownFiles = QStringLiteral("%1 is the store file or one of its own files beside it; the program "
-                                                "never writes over them. Choose another name.")
+        const QString ownFiles = QCoreApplication::translate("OutputFile",
+                                                             "%1 is the store file or one of its own files beside it; "
+                                                             "the program never writes over them. Choose another name.")
                                      .arg(shown(target));
         // The names the engine, a first start and a restore give beside the
         // store are the store's whether or not such a file is there now.
@@ -173,8 +178,10 @@ QString OutputFile::refusal(const QString &target, const Rules &rules)
             if (file.sameAs(suffix[0] ? identityOf(rules.storePath + QLatin1String(suffix)) : storeFile))
                 return ownFiles;
         const QString backups = StoreLocation::backupsFolder(rules.storePath);
-        const QString inBackups = QStringLiteral("%1 is in the store's backups folder %2, which holds only the "
-                                                 "program's own copies of the store. Choose another folder.")
+        const QString inBackups = QCoreApplication::translate("OutputFile",
+                                                              "%1 is in the store's backups folder %2, which holds "
+                                                              "only the program's own copies of the store. Choose "
+                                                              "another folder.")
                                       .arg(shown(target), QDir::toNativeSeparators(backups));
         if (!rules.intoBackups && folder.sameAs(identityOf(backups)))
             return inBackups;
@@ -186,7 +193,7 @@ QString OutputFile::refusal(const QString &target, const Rules &rules)
         }
     }
     if (file.exists && rules.existing == Existing::Keep)
-        return QStringLiteral("%1 already exists.").arg(shown(target));
+        return QCoreApplication::translate("OutputFile", "%1 already exists.").arg(shown(target));
     return {};
 }
 
@@ -266,7 +273,7 @@ bool OutputFile::commit()
         failure = renameNoReplace(m_temporary, m_target);
         if (failure == EEXIST) {
             m_nameTaken = true;
-            m_error = QStringLiteral("%1 already exists.").arg(shown(m_target));
+            m_error = QCoreApplication::translate("OutputFile", "%1 already exists.").arg(shown(m_target));
             return false;
         }
     }

@@ -1,5 +1,7 @@
 #include "StoreDate.h"
 
+#include <QCoreApplication>
+
 namespace StoreDate {
 
 QString toText(QDate date)
@@ -43,9 +45,11 @@ std::optional<QDate> parse(QStringView text)
 QString invalidMessage(QStringView text)
 {
     if (readStored(text))
-        return QStringLiteral("%1 is outside the dates the program keeps. Enter a date from %2 to %3.")
+        return QCoreApplication::translate("StoreDate",
+                                           "%1 is outside the dates the program keeps. Enter a date from %2 to %3.")
             .arg(text.trimmed().toString(), toText(QDate(FirstYear, 1, 1)), toText(QDate(LastYear, 12, 31)));
-    return QStringLiteral("\"%1\" is not a date. Enter the date as year-month-day, for example %2.")
+    return QCoreApplication::translate("StoreDate",
+                                       "\"%1\" is not a date. Enter the date as year-month-day, for example %2.")
         .arg(text.toString(), toText(QDate(2026, 3, 1)));
 }
 

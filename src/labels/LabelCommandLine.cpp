@@ -133,7 +133,7 @@ int member(const LabelRequest &r, QTextStream &out, QTextStream &err)
     };
     const auto number = Identifier::parse(r.what);
     if (!number)
-        return fail(Identifier::invalidMessage(u"member number", r.what));
+        return fail(Identifier::invalidMessage(Text::tr("member number"), r.what));
     for (const QString &why : {storeRefusal(r.store), fileRefusal(r)})
         if (!why.isEmpty())
             return fail(why);

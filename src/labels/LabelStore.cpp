@@ -40,18 +40,20 @@ std::optional<QList<TapeLabel>> LabelStore::labels(const QString &action, const 
 
 std::optional<QList<TapeLabel>> LabelStore::ofTitle(qint32 movieNum)
 {
-    return labels(QStringLiteral("read the title's tapes"), QStringLiteral("v.MovieNum = ?"), {movieNum});
+    return labels(QCoreApplication::translate("LabelStore", "read the title's tapes"), QStringLiteral("v.MovieNum = ?"),
+                  {movieNum});
 }
 
 std::optional<QList<TapeLabel>> LabelStore::addedOn(QDate day)
 {
-    return labels(QStringLiteral("read the tapes added today"), QStringLiteral("v.AddedOn = ?"),
+    return labels(QCoreApplication::translate("LabelStore", "read the tapes added today"),
+                  QStringLiteral("v.AddedOn = ?"),
                   {StoreDate::toText(day)});
 }
 
 std::optional<LabelStore::Range> LabelStore::range(qint32 first, qint32 last)
 {
-    auto q = m_db.run(QStringLiteral("read the tapes"),
+    auto q = m_db.run(QCoreApplication::translate("LabelStore", "read the tapes"),
                       Columns + QStringLiteral("v.VideoID BETWEEN ? AND ? ORDER BY v.VideoID"), {first, last});
     if (!q)
         return std::nullopt;

@@ -14,6 +14,7 @@
 #include "data/StoreLocation.h"
 #include "reports/frmCustomersByDate.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,11 @@
 #include <optional>
 
 namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportCommandLine)
+};
 
 // Not a report but written as one: a letter a page.
 const QString OverdueLettersName = QStringLiteral("overdue-letters");
@@ -46,20 +52,24 @@ std::optional<int> genreOf(const QString &text)
     return std::nullopt;
 }
 
-// The wait the gate keeps to now, as the log gives it.
-QString gateWait(const QString &store)
+// What was written, with the wait the gate keeps to now when the log was.
+QString written(const QString &title, qint64 rows, const QString &file, const QString &gateStore)
 {
-    GateStore gate(store);
+    const QString count = rows == 1 ? Text::tr("1 row") : Text::tr("%1 rows").arg(rows);
+    if (gateStore.isEmpty())
+        return Text::tr("%1: %2 written to %3").arg(title, count, file);
+    GateStore gate(gateStore);
     const Fetched<GateStore::State> state = gate.state();
     if (state.failed)
-        return {};
+        return Text::tr("%1: %2 written to %3").arg(title, count, file);
     const int wait = state.row->secondsToWait(QDateTime::currentDateTime());
     if (wait == 0)
-        return QStringLiteral("; no wait is in force at the gate");
-    return QStringLiteral("; after %1 wrong codes in a row the gate makes the next try wait %2 more %3")
-        .arg(state.row->wrongInARow)
-        .arg(wait)
-        .arg(wait == 1 ? QStringLiteral("second") : QStringLiteral("seconds"));
+        return Text::tr("%1: %2 written to %3; no wait is in force at the gate").arg(title, count, file);
+    const QString waits = Text::tr("%1: %2 written to %3; after %4 wrong codes in a row the gate makes the next try "
+                                   "wait %5")
+                              .arg(title, count, file)
+                              .arg(state.row->wrongInARow);
+    return waits.arg(wait == 1 ? Text::tr("1 more second") : Text::tr("%1 more seconds").arg(wait));
 }
 
 QString reportNames()
@@ -82,12 +92,11 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
     const bool letters = request.report == OverdueLettersName;
     const std::optional<ReportId> id = letters ? ReportId::Overdue : reportNamed(request.report);
     if (!id)
-        return refuse(QStringLiteral("\"%1\" is not a report. The reports are: %2.").arg(request.report,
-                                                                                           reportNames()));
+        return refuse(Text::tr("\"%1\" is not a report. The reports are: %2.").arg(request.report, reportNames()));
     if (request.pdf.isEmpty() == request.csv.isEmpty())
-        return refuse(QStringLiteral("Give the file to write as either --pdf FILE or --csv FILE."));
+        return refuse(Text::tr("Give the file to write as either --pdf FILE or --csv FILE."));
     if (letters && request.pdf.isEmpty())
-        return refuse(QStringLiteral("The overdue letters are written as a PDF: give --pdf FILE."));
+        return refuse(Text::tr("The overdue letters are written as a PDF: give --pdf FILE."));
 
     QVariantList parameters;
     if (*id == ReportId::MoviesByType) {
@@ -96,7 +105,7 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
             QStringList names;
             for (int i = 1; i <= Genres::Count; ++i)
                 names << Genres::name(i);
-            return refuse(QStringLiteral("Select A Movie By Type: give --genre as 1 to 5 or one of %1.")
+            return refuse(Text::tr("Select A Movie By Type: give --genre as 1 to 5 or one of %1.")
                               .arg(names.join(QStringLiteral(", "))));
         }
         parameters << *genre;
@@ -122,26 +131,26 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
     if (*id == ReportId::CustomersByDate) {
         // The report lists the customers whose receipts fall between the days.
         const QString refusal = period(
-            QStringLiteral("Customers by Date lists the customers who bought something between two days: give the "
-                           "first day of their receipts as --from yyyy-mm-dd."),
-            QStringLiteral("Customers by Date lists the customers who bought something between two days: give the "
-                           "last day of their receipts as --to yyyy-mm-dd."),
+            Text::tr("Customers by Date lists the customers who bought something between two days: give the first "
+                     "day of their receipts as --from yyyy-mm-dd."),
+            Text::tr("Customers by Date lists the customers who bought something between two days: give the last "
+                     "day of their receipts as --to yyyy-mm-dd."),
             frmCustomersByDate::rangeMessage());
         if (!refusal.isEmpty())
             return refuse(refusal);
     }
     if (*id == ReportId::Taxes) {
         const QString whole =
-            QStringLiteral("Give the first and the last day of the period as --from yyyy-mm-dd --to yyyy-mm-dd.");
+            Text::tr("Give the first and the last day of the period as --from yyyy-mm-dd --to yyyy-mm-dd.");
         const QString refusal = period(
             whole, whole,
-            QStringLiteral("The first day of the period is after the last. Give --from on or before --to."));
+            Text::tr("The first day of the period is after the last. Give --from on or before --to."));
         if (!refusal.isEmpty())
             return refuse(refusal);
     }
     if (*id == ReportId::DayEnd || *id == ReportId::Overdue) {
         if (request.date.isEmpty())
-            return refuse(QStringLiteral("Give the day as --date yyyy-mm-dd."));
+            return refuse(Text::tr("Give the day as --date yyyy-mm-dd."));
         const auto day = StoreDate::parse(request.date);
         if (!day)
             return refuse(StoreDate::invalidMessage(request.date));
@@ -153,7 +162,7 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
     const QString problem =
         server ? ServerStore::inspect(request.store).problem : StoreFile::inspect(request.store).problem;
     if (!problem.isEmpty())
-        return refuse(QStringLiteral("The store %1 cannot be used: %2")
+        return refuse(Text::tr("The store %1 cannot be used: %2")
                           .arg(server ? StoreLocation::shown(request.store)
                                       : QDir::toNativeSeparators(QFileInfo(request.store).absoluteFilePath()),
                                problem));
@@ -162,7 +171,7 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
     const auto existing = request.force ? OutputFile::Existing::Replace : OutputFile::Existing::Keep;
     QString refusal = OutputFile::refusal(file, {request.store, OutputFile::Existing::Replace});
     if (refusal.isEmpty() && !request.force && QFileInfo::exists(file))
-        refusal = QStringLiteral("%1 already exists; the report was not written. Add --force to replace it.")
+        refusal = Text::tr("%1 already exists; the report was not written. Add --force to replace it.")
                       .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
     if (!refusal.isEmpty())
         return refuse(refusal);
@@ -172,18 +181,19 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
         QString error;
         if (!OverdueLetters::writePdf(request.store, parameters.value(0).toDate(), file, existing, &error, &pages))
             return refuse(error);
-        out << QStringLiteral("Overdue letters: %1 %2 written to %3")
-                   .arg(pages)
-                   .arg(pages == 1 ? QStringLiteral("letter") : QStringLiteral("letters"), file)
+        out << (pages == 1 ? Text::tr("Overdue letters: 1 letter written to %1").arg(file)
+                           : Text::tr("Overdue letters: %1 letters written to %2").arg(pages).arg(file))
             << Qt::endl;
         return 0;
     }
     const ReportLayout &layout = ReportLayouts::layout(*id);
     ReportStore store(request.store, *layout.command, parameters);
-    // A spreadsheet's rows are read once, as they are written.
+    // A spreadsheet's rows are read once, as they are written, and stay untranslated.
     const bool csv = request.pdf.isEmpty();
+    if (csv)
+        store.setLanguage(Language::English);
     if (!store.open(csv ? Database::Reading::OnePass : Database::Reading::Paged))
-        return refuse(QStringLiteral("The store database could not %1.\n%2")
+        return refuse(Text::tr("The store database could not %1.\n%2")
                           .arg(store.lastError().action, store.lastError().detail));
     QString error;
     qint64 rows = 0;
@@ -196,10 +206,6 @@ int runReportCommand(const ReportRequest &request, QTextStream &out, QTextStream
             return refuse(error);
         rows = store.rowCount();
     }
-    out << QStringLiteral("%1: %2 %3 written to %4")
-               .arg(layout.title())
-               .arg(rows)
-               .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"), file)
-        << (*id == ReportId::GateLog ? gateWait(request.store) : QString()) << Qt::endl;
+    out << written(layout.title(), rows, file, *id == ReportId::GateLog ? request.store : QString()) << Qt::endl;
     return 0;
 }

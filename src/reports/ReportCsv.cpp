@@ -218,9 +218,10 @@ bool write(const ReportLayout &layout, ReportStore &store, const QString &path, 
     // Rows a report works out in words (a Day End's lines) are worked out
     // again untranslated for the file.
     std::optional<ReportStore> english;
-    if (command.compute && Language::current() != Language::English) {
+    if (command.compute && store.language() != Language::English) {
         const Language::Scope untranslated(Language::English);
         english.emplace(store.path(), command, store.parameters());
+        english->setLanguage(Language::English);
         if (!english->open(Database::Reading::OnePass)) {
             if (error)
                 *error = ReportStore::failedFile(path, english->lastError());

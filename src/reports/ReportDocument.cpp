@@ -3,6 +3,7 @@
 #include "ui/Pictures.h"
 #include "ui/PrintFonts.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QPageSize>
@@ -23,6 +24,11 @@ namespace {
 constexpr int ContentWidth = ReportDocument::PaperWidth - 2 * ReportDocument::Margin;
 constexpr int ContentHeight = ReportDocument::PaperHeight - 2 * ReportDocument::Margin;
 constexpr int Gap = 60;
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportDocument)
+};
 
 // The printed face standing for a layout's font: the fixed-pitch ones in
 // DejaVu Sans Mono, the rest condensed, narrow enough to keep to the boxes
@@ -45,6 +51,7 @@ ReportDocument::ReportDocument(const ReportLayout &layout, ReportStore &store)
     : m_layout(layout)
     , m_store(store)
 {
+    const Language::Scope printed(store.language());
     prepare();
     paginate();
 }
@@ -93,13 +100,20 @@ void ReportDocument::prepare()
                 continue;
             const bool closesUp = leftOff >= 0 && item.top > leftOff
                                   && (item.kind == ItemKind::Label || item.kind == ItemKind::Sum);
-            QString text = item.text;
+            // Headings in the language of the pages; fields, sums and
+            // group keys name columns.
+            QString text = item.kind == ItemKind::Label
+                               ? QCoreApplication::translate("ReportLayouts", item.text.toUtf8().constData())
+                               : item.text;
             if (item.withParameters)
                 for (const QVariant &parameter : m_store.parameters())
                     text = text.arg(parameter.toString());
-            if (item.tax > 0)
-                text.replace(item.tax == 1 ? QStringLiteral("GST") : QStringLiteral("PST"),
-                             m_store.taxes()[item.tax - 1].name);
+            if (item.tax > 0) {
+                // The tax as the store names it, where the heading has its starting name.
+                const Tax &tax = m_store.taxes()[item.tax - 1];
+                text.replace(Tax{item.tax == 1 ? QStringLiteral("GST") : QStringLiteral("PST"), 0}.shownName(),
+                             tax.shownName());
+            }
             Prepared p{&item, fontIndex(item.font), -1, item.width, closesUp ? item.top - pitch : item.top, text};
             if (item.kind == ItemKind::Field)
                 p.column = command.column(item.text);
@@ -114,7 +128,9 @@ void ReportDocument::prepare()
                     if (other.top == item.top && other.left > item.left && other.kind != ItemKind::Line)
                         next = std::min(next, other.left);
                 int room = next - item.left - Gap;
-                if (item.kind == ItemKind::Label && !item.alignRight) {
+                // A report's title keeps to one line: a longer one (in French)
+                // takes the room beside it.
+                if (item.kind == ItemKind::Label && !item.alignRight && band.kind != BandKind::ReportHeader) {
                     double word = 0;
                     for (const QString &w : text.split(u' ', Qt::SkipEmptyParts))
                         word = std::max(word, m_metrics[p.font].horizontalAdvance(w));
@@ -427,7 +443,7 @@ void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, cons
             painter.setPen(item.color);
             break;
         case ItemKind::PageNumber: {
-            const QString text = QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount());
+            const QString text = Text::tr("Page %1 of %2").arg(page + 1).arg(pageCount());
             const QFontMetricsF &fm = m_metrics[p.font];
             painter.drawText(QPointF(item.left + (item.width - fm.horizontalAdvance(text)) / 2,
                                      y + item.top + fm.ascent()),
@@ -442,6 +458,7 @@ bool ReportDocument::paintPage(QPainter &painter, int page)
 {
     if (page < 0 || page >= pageCount())
         return false;
+    const Language::Scope printed(m_store.language());
     const QList<PlacedBand> bands = bandsOn(page);
     // The sums the page's footers show, read now if not yet.
     int firstGroup = -1, lastGroup = -1;
@@ -508,6 +525,7 @@ void ReportDocument::preparePrinter(QPrinter &printer) const
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
+    const Language::Scope printed(m_store.language());
     printer.setDocName(m_layout.title());
     printer.setFromTo(1, pageCount());
 }
@@ -582,6 +600,7 @@ ReportDocument::Outcome ReportDocument::writePdf(const QString &path, const Prog
     }
     Outcome outcome;
     {
+        const Language::Scope printed(m_store.language());
         QPdfWriter pdf(&file.device());
         pdf.setPageSize(QPageSize(QPageSize::Letter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));

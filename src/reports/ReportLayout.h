@@ -65,7 +65,7 @@ struct ReportBand
 struct ReportLayout
 {
     QString name;    // rptRentalRevenue
-    QString caption; // the preview window's caption
+    QString caption; // the preview window's caption, in English
     const ReportCommand *command = nullptr;
     QList<ReportBand> bands;
     // Its files are readable by their owner only: it names members (their
@@ -77,6 +77,8 @@ struct ReportLayout
     // says about itself outside its preview window: messages, file names,
     // the title of its PDF.
     QString title() const;
+    // The caption in the language in use.
+    QString shownCaption() const;
     const ReportBand *band(BandKind kind) const;
     int height(BandKind kind) const;
 };

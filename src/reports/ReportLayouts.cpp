@@ -93,7 +93,8 @@ ReportBand pageFooter()
 QList<ReportItem> sumLines(int amountLeft, int amountWidth, int taxLeft, int taxWidth, const char *amount,
                            const char *gst, const char *pst, const char *total, int top)
 {
-    const char *labels[] = {"SubTotal:", "GST:", "PST:", "TOTAL:"};
+    const char *labels[] = {QT_TRANSLATE_NOOP("ReportLayouts", "SubTotal:"), QT_TRANSLATE_NOOP("ReportLayouts", "GST:"),
+                            QT_TRANSLATE_NOOP("ReportLayouts", "PST:"), QT_TRANSLATE_NOOP("ReportLayouts", "TOTAL:")};
     const char *names[] = {amount, gst, pst, total};
     QList<ReportItem> items;
     for (int i = 0; i < 4; ++i) {
@@ -110,13 +111,18 @@ QList<ReportItem> sumLines(int amountLeft, int amountWidth, int taxLeft, int tax
 ReportLayout allMovies()
 {
     return {QStringLiteral("rptListOfAllMovies"),
-            QStringLiteral("List Of All Movies"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "List Of All Movies")),
             &ReportCommands::movieType(),
             {{BandKind::ReportHeader, 1500,
-              {title(1134, 5100, "LIST OF ALL MOVIES", QColor(0xFF, 0x00, 0x00)), logo(0, 2160, 620)}},
+              {title(1134, 5100, QT_TRANSLATE_NOOP("ReportLayouts", "LIST OF ALL MOVIES"), QColor(0xFF, 0x00, 0x00)),
+               logo(0, 2160, 620)}},
              {BandKind::PageHeader, 600,
-              {heading(0, 1100, "Type"), heading(1200, 567, "Name"), heading(4500, 700, "     ID Number"),
-               heading(5250, 570, "Actor"), heading(7150, 738, "Actress"), heading(8800, 560, "Rating"),
+              {heading(0, 1100, QT_TRANSLATE_NOOP("ReportLayouts", "Type")),
+               heading(1200, 567, QT_TRANSLATE_NOOP("ReportLayouts", "Name")),
+               heading(4500, 700, QT_TRANSLATE_NOOP("ReportLayouts", "     ID Number")),
+               heading(5250, 570, QT_TRANSLATE_NOOP("ReportLayouts", "Actor")),
+               heading(7150, 738, QT_TRANSLATE_NOOP("ReportLayouts", "Actress")),
+               heading(8800, 560, QT_TRANSLATE_NOOP("ReportLayouts", "Rating")),
                rule(0, PageWidth, 2 * HeadLine + 40)}},
              {BandKind::GroupHeader, Line, {groupKey(0, 1100)}},
              {BandKind::Detail, Line,
@@ -128,13 +134,15 @@ ReportLayout allMovies()
 ReportLayout moviesByType()
 {
     return {QStringLiteral("rptListOfMoviesByType"),
-            QStringLiteral("ListOfMoviesByType"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "ListOfMoviesByType")),
             &ReportCommands::moviesByType(),
             {{BandKind::ReportHeader, 1400,
-              {title(397, 6360, "List Of Movies By Type", QColor(0x80, 0x00, 0x80)), logo(144, 2016, 620)}},
+              {title(397, 6360, QT_TRANSLATE_NOOP("ReportLayouts", "List Of Movies By Type"), QColor(0x80, 0x00, 0x80)),
+               logo(144, 2016, 620)}},
              {BandKind::GroupHeader, 980,
               {groupKey(1700, 6000, {Arial, 14.25, true, false}, QColor(0x33, 0x99, 0xFF)),
-               heading(144, 861, "Movie ID Number:", 420), heading(8200, 720, "Rated:", 420)}},
+               heading(144, 861, QT_TRANSLATE_NOOP("ReportLayouts", "Movie ID Number:"), 420),
+               heading(8200, 720, QT_TRANSLATE_NOOP("ReportLayouts", "Rated:"), 420)}},
              {BandKind::Detail, Line,
               {field(144, 1400, "MovieNum"),
                {ItemKind::Field, 1700, 6400, 0, QStringLiteral("Name"), {QStringLiteral("Fixedsys"), 9, false, false},
@@ -147,13 +155,17 @@ ReportLayout moviesByType()
 ReportLayout customerList()
 {
     return {QStringLiteral("rptCustomerList"),
-            QStringLiteral("Customer List"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "Customer List")),
             &ReportCommands::customerList(),
             {{BandKind::ReportHeader, 900,
-              {title(1134, 3618, "CUSTOMER LIST", QColor(0x80, 0x00, 0x00)), logo(PageWidth - 2304, 2304, 0)}},
+              {title(1134, 3618, QT_TRANSLATE_NOOP("ReportLayouts", "CUSTOMER LIST"), QColor(0x80, 0x00, 0x00)),
+               logo(PageWidth - 2304, 2304, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(56, 900, "Customer          No."), heading(1000, 555, "Name"), heading(4200, 867, "Address"),
-               heading(6700, 960, "Telephone"), amountHeading(8300, 1060, "Fees Owing")}},
+              {heading(56, 900, QT_TRANSLATE_NOOP("ReportLayouts", "Customer          No.")),
+               heading(1000, 555, QT_TRANSLATE_NOOP("ReportLayouts", "Name")),
+               heading(4200, 867, QT_TRANSLATE_NOOP("ReportLayouts", "Address")),
+               heading(6700, 960, QT_TRANSLATE_NOOP("ReportLayouts", "Telephone")),
+               amountHeading(8300, 1060, QT_TRANSLATE_NOOP("ReportLayouts", "Fees Owing"))}},
              {BandKind::Detail, 3 * Line + 60,
               {field(228, 650, "CustomerNumber"), field(1000, 1300, "FirstName"), field(2400, 1700, "LastName"),
                field(4200, 2400, "Address"), field(4200, 2400, "City", 2), field(4200, 2400, "PostalCode", 3),
@@ -165,13 +177,17 @@ ReportLayout customerList()
 ReportLayout customersByDate()
 {
     return {QStringLiteral("rptCustomersByDate"),
-            QStringLiteral("Customers by Date"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "Customers by Date")),
             &ReportCommands::customersByDate(),
             {{BandKind::ReportHeader, 1450,
-              {title(765, 5520, "Customers By Date", QColor(0x40, 0x00, 0x40)), logo(72, 2088, 620)}},
+              {title(765, 5520, QT_TRANSLATE_NOOP("ReportLayouts", "Customers By Date"), QColor(0x40, 0x00, 0x40)),
+               logo(72, 2088, 620)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(57, 503, "Date"), heading(1200, 885, "Customer Number"), heading(2400, 861, "Name"),
-               heading(5800, 810, "Phone Number"), amountHeading(8100, 1260, "Fees Owing")}},
+              {heading(57, 503, QT_TRANSLATE_NOOP("ReportLayouts", "Date")),
+               heading(1200, 885, QT_TRANSLATE_NOOP("ReportLayouts", "Customer Number")),
+               heading(2400, 861, QT_TRANSLATE_NOOP("ReportLayouts", "Name")),
+               heading(5800, 810, QT_TRANSLATE_NOOP("ReportLayouts", "Phone Number")),
+               amountHeading(8100, 1260, QT_TRANSLATE_NOOP("ReportLayouts", "Fees Owing"))}},
              {BandKind::Detail, 2 * Line + 60,
               {field(57, 1050, "DateOfSale"), field(1300, 900, "CustomerNumber"), field(2400, 3300, "FirstName"),
                field(2400, 3300, "LastName", 2), field(5800, 1600, "HomePhone"), field(5800, 1600, "Busphone", 2),
@@ -186,14 +202,18 @@ ReportLayout rentalRevenue()
     footer.items << sumLines(PageWidth - 1300, 1300, PageWidth - 1300, 1300, "rentalfee", "GST", "PST",
                              "totalRentalFee", 140);
     return {QStringLiteral("rptRentalRevenue"),
-            QStringLiteral("Rental Revenue"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "Rental Revenue")),
             &ReportCommands::rentalRevenue(),
             {{BandKind::ReportHeader, 900,
-              {title(576, 4155, "RENTAL REVENUE$", QColor(0x00, 0x80, 0x00)), logo(PageWidth - 2016, 2016, 0)}},
+              {title(576, 4155, QT_TRANSLATE_NOOP("ReportLayouts", "RENTAL REVENUE$"), QColor(0x00, 0x80, 0x00)),
+               logo(PageWidth - 2016, 2016, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(0, 900, "Receipt Number"), heading(1000, 570, "             Date"),
-               heading(2200, 1500, "Movie Name"), heading(5600, 795, "Video ID"),
-               heading(6500, 1078, "Customer's ID Number"), amountHeading(PageWidth - 1000, 1000, "Rental Price")}},
+              {heading(0, 900, QT_TRANSLATE_NOOP("ReportLayouts", "Receipt Number")),
+               heading(1000, 570, QT_TRANSLATE_NOOP("ReportLayouts", "             Date")),
+               heading(2200, 1500, QT_TRANSLATE_NOOP("ReportLayouts", "Movie Name")),
+               heading(5600, 795, QT_TRANSLATE_NOOP("ReportLayouts", "Video ID")),
+               heading(6500, 1078, QT_TRANSLATE_NOOP("ReportLayouts", "Customer's ID Number")),
+               amountHeading(PageWidth - 1000, 1000, QT_TRANSLATE_NOOP("ReportLayouts", "Rental Price"))}},
              {BandKind::Detail, Line,
               {field(170, 750, "RentalID"), field(1000, 1100, "RentalDate"), field(2200, 3300, "Name"),
                field(5600, 800, "VideoID"), field(6800, 700, "CustomerNumber"),
@@ -208,14 +228,19 @@ ReportLayout salesReport()
     ReportBand footer{BandKind::GroupFooter, 4 * Line + 160, {rule(PageWidth - 2500, 2500, 40)}};
     footer.items << sumLines(PageWidth - 1300, 1300, PageWidth - 1300, 1300, "Amount", "GST", "PST", "TaxTotal", 100);
     return {QStringLiteral("rptSalesReport"),
-            QStringLiteral("Sales Report"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "Sales Report")),
             &ReportCommands::salesReport(),
             {{BandKind::ReportHeader, 900,
-              {title(1928, 1456, "SALES", QColor(0x00, 0x80, 0x00)), logo(PageWidth - 2595, 2595, 0)}},
+              {title(1928, 1456, QT_TRANSLATE_NOOP("ReportLayouts", "SALES"), QColor(0x00, 0x80, 0x00)),
+               logo(PageWidth - 2595, 2595, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(0, 516, "Date"), heading(1150, 750, "Invoice Number"), heading(2000, 897, "Customer Number"),
-               heading(3000, 1200, "Item Name"), heading(6150, 1000, "Quantity Purchased"),
-               amountHeading(7250, 900, "Price"), amountHeading(8260, 1100, "Sale")}},
+              {heading(0, 516, QT_TRANSLATE_NOOP("ReportLayouts", "Date")),
+               heading(1150, 750, QT_TRANSLATE_NOOP("ReportLayouts", "Invoice Number")),
+               heading(2000, 897, QT_TRANSLATE_NOOP("ReportLayouts", "Customer Number")),
+               heading(3000, 1200, QT_TRANSLATE_NOOP("ReportLayouts", "Item Name")),
+               heading(6150, 1000, QT_TRANSLATE_NOOP("ReportLayouts", "Quantity Purchased")),
+               amountHeading(7250, 900, QT_TRANSLATE_NOOP("ReportLayouts", "Price")),
+               amountHeading(8260, 1100, QT_TRANSLATE_NOOP("ReportLayouts", "Sale"))}},
              {BandKind::GroupHeader, Line, {groupKey(0, 1100)}},
              {BandKind::Detail, Line,
               {field(1150, 750, "SaleID"), field(2000, 900, "CustomerID"), field(3000, 3100, "ItemName"),
@@ -246,14 +271,19 @@ ReportLayout dayEnd()
 ReportLayout taxes()
 {
     return {QStringLiteral("rptTaxes"),
-            QStringLiteral("Taxes"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "Taxes")),
             &ReportCommands::taxes(),
             {{BandKind::ReportHeader, 1500,
-              {title(0, 6000, "TAXES COLLECTED", QColor(0x00, 0x80, 0x00)), logo(0, 2160, 620)}},
+              {title(0, 6000, QT_TRANSLATE_NOOP("ReportLayouts", "TAXES COLLECTED"), QColor(0x00, 0x80, 0x00)),
+               logo(0, 2160, 620)}},
              {BandKind::PageHeader, 2 * HeadLine,
-              {heading(0, 2600, "Day"), heading(2700, 900, "Checkouts"), amountHeading(3700, 1300, "SubTotal"),
-               ofTax(amountHeading(5100, 1300, "GST"), 1), ofTax(amountHeading(6500, 1300, "PST"), 2),
-               amountHeading(7900, 1460, "TOTAL"), rule(0, PageWidth, HeadLine + 40)}},
+              {heading(0, 2600, QT_TRANSLATE_NOOP("ReportLayouts", "Day")),
+               heading(2700, 900, QT_TRANSLATE_NOOP("ReportLayouts", "Checkouts")),
+               amountHeading(3700, 1300, QT_TRANSLATE_NOOP("ReportLayouts", "SubTotal")),
+               ofTax(amountHeading(5100, 1300, QT_TRANSLATE_NOOP("ReportLayouts", "GST")), 1),
+               ofTax(amountHeading(6500, 1300, QT_TRANSLATE_NOOP("ReportLayouts", "PST")), 2),
+               amountHeading(7900, 1460, QT_TRANSLATE_NOOP("ReportLayouts", "TOTAL")),
+               rule(0, PageWidth, HeadLine + 40)}},
              {BandKind::Detail, Line,
               {field(0, 2600, "Day"), field(2700, 900, "Checkouts"), field(3700, 1300, "SubTotal", 1, true),
                ofTax(field(5100, 1300, "GST", 1, true), 1), ofTax(field(6500, 1300, "PST", 1, true), 2),
@@ -284,17 +314,20 @@ QString overdueSummary(ReportStore &store)
 ReportLayout overdue()
 {
     const QColor maroon(0x80, 0x00, 0x00);
-    ReportItem heading0 = title(0, 8000, "Overdue on %1", maroon);
+    ReportItem heading0 = title(0, 8000, QT_TRANSLATE_NOOP("ReportLayouts", "Overdue on %1"), maroon);
     heading0.withParameters = true;
     ReportItem summary{ItemKind::Summary, 0, PageWidth, 200, {}, headingFont(), maroon, false};
     summary.summary = overdueSummary;
     return {QStringLiteral("rptOverdue"),
-            QStringLiteral("Overdue Call List"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "Overdue Call List")),
             &ReportCommands::overdue(),
             {{BandKind::ReportHeader, 1500, {heading0, logo(0, 2160, 620)}},
              {BandKind::PageHeader, 2 * HeadLine,
-              {heading(300, 700, "Tape"), heading(1100, 3800, "Title"), heading(5600, 1100, "Due"),
-               heading(6800, 900, "Days late"), amountHeading(7900, 1460, "Fee so far"),
+              {heading(300, 700, QT_TRANSLATE_NOOP("ReportLayouts", "Tape")),
+               heading(1100, 3800, QT_TRANSLATE_NOOP("ReportLayouts", "Title")),
+               heading(5600, 1100, QT_TRANSLATE_NOOP("ReportLayouts", "Due")),
+               heading(6800, 900, QT_TRANSLATE_NOOP("ReportLayouts", "Days late")),
+               amountHeading(7900, 1460, QT_TRANSLATE_NOOP("ReportLayouts", "Fee so far")),
                rule(0, PageWidth, HeadLine + 40)}},
              {BandKind::GroupHeader, HeadLine + 120, {groupKey(0, PageWidth, headingFont(), maroon)}},
              {BandKind::Detail, Line,
@@ -308,13 +341,17 @@ ReportLayout overdue()
 ReportLayout gateLog()
 {
     return {QStringLiteral("rptGateLog"),
-            QStringLiteral("Gate Log"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "Gate Log")),
             &ReportCommands::gateLog(),
             {{BandKind::ReportHeader, 900,
-              {title(0, 4500, "SECURITY GATE LOG", QColor(0x80, 0x00, 0x00)), logo(PageWidth - 2304, 2304, 0)}},
+              {title(0, 4500, QT_TRANSLATE_NOOP("ReportLayouts", "SECURITY GATE LOG"), QColor(0x80, 0x00, 0x00)),
+               logo(PageWidth - 2304, 2304, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(0, 450, "Try"), heading(550, 1950, "Time"), heading(2600, 2150, "Destination"),
-               heading(5900, 1250, "Outcome"), heading(7700, 1100, "Counter")}},
+              {heading(0, 450, QT_TRANSLATE_NOOP("ReportLayouts", "Try")),
+               heading(550, 1950, QT_TRANSLATE_NOOP("ReportLayouts", "Time")),
+               heading(2600, 2150, QT_TRANSLATE_NOOP("ReportLayouts", "Destination")),
+               heading(5900, 1250, QT_TRANSLATE_NOOP("ReportLayouts", "Outcome")),
+               heading(7700, 1100, QT_TRANSLATE_NOOP("ReportLayouts", "Counter"))}},
              {BandKind::Detail, Line,
               {field(0, 450, "TryNumber"), field(550, 1950, "TriedAt"), field(2600, 3200, "Destination"),
                field(5900, 1700, "Outcome"), field(7700, 1660, "Workstation")}},
@@ -324,15 +361,20 @@ ReportLayout gateLog()
 ReportLayout prices()
 {
     return {QStringLiteral("rptPrices"),
-            QStringLiteral("Prices and Taxes"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "Prices and Taxes")),
             &ReportCommands::prices(),
             {{BandKind::ReportHeader, 900,
-              {title(0, 5000, "PRICES AND TAXES", QColor(0x00, 0x00, 0x80)), logo(PageWidth - 2016, 2016, 0)}},
+              {title(0, 5000, QT_TRANSLATE_NOOP("ReportLayouts", "PRICES AND TAXES"), QColor(0x00, 0x00, 0x80)),
+               logo(PageWidth - 2016, 2016, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(0, 1750, "In force from"), heading(1800, 1100, "What"), heading(2950, 1850, "Name"),
-               amountHeading(4850, 700, "Rental fee"), heading(5650, 450, "Days"),
-               amountHeading(6150, 800, "Late fee a day"), amountHeading(7000, 650, "Rate"),
-               heading(7750, 1610, "Changed")}},
+              {heading(0, 1750, QT_TRANSLATE_NOOP("ReportLayouts", "In force from")),
+               heading(1800, 1100, QT_TRANSLATE_NOOP("ReportLayouts", "What")),
+               heading(2950, 1850, QT_TRANSLATE_NOOP("ReportLayouts", "Name")),
+               amountHeading(4850, 700, QT_TRANSLATE_NOOP("ReportLayouts", "Rental fee")),
+               heading(5650, 450, QT_TRANSLATE_NOOP("ReportLayouts", "Days")),
+               amountHeading(6150, 800, QT_TRANSLATE_NOOP("ReportLayouts", "Late fee a day")),
+               amountHeading(7000, 650, QT_TRANSLATE_NOOP("ReportLayouts", "Rate")),
+               heading(7750, 1610, QT_TRANSLATE_NOOP("ReportLayouts", "Changed"))}},
              {BandKind::Detail, 2 * Line,
               {field(0, 1750, "Since"), field(1800, 1100, "What"), field(2950, 1850, "Name"),
                field(4850, 700, "Fee", 1, true), field(5650, 450, "Days"), field(6150, 800, "LateFee", 1, true),
@@ -343,9 +385,15 @@ ReportLayout prices()
 
 } // namespace
 
+QString ReportLayout::shownCaption() const
+{
+    return QCoreApplication::translate("ReportLayouts", caption.toUtf8().constData());
+}
+
 QString ReportLayout::title() const
 {
     // A caption run together ("ListOfMoviesByType") is parted at its capitals.
+    const QString caption = shownCaption();
     QString words;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         if (i > 0 && caption[i].isUpper() && caption[i - 1].isLower())

@@ -25,7 +25,9 @@
 
 namespace {
 
-const char *const ZoomTexts[] = {"Page width", "Whole page", "50%", "75%", "100%", "150%", "200%"};
+const char *const ZoomTexts[] = {QT_TRANSLATE_NOOP("ReportPreview", "Page width"),
+                                 QT_TRANSLATE_NOOP("ReportPreview", "Whole page")};
+constexpr int ZoomPercents[] = {50, 75, 100, 150, 200};
 constexpr int PageWidthZoom = 0;
 constexpr int WholePageZoom = 1;
 
@@ -56,7 +58,7 @@ void ReportPageView::paintEvent(QPaintEvent *)
     if (!m_document->paintPage(painter, m_page)) {
         painter.resetTransform();
         painter.drawText(rect(), Qt::AlignCenter,
-                         QStringLiteral("This page could not be read from the store database."));
+                         tr("This page could not be read from the store database."));
     }
 }
 
@@ -67,8 +69,8 @@ ReportPreview::ReportPreview(WindowSystem &ws)
     WindowPlace::keep(*this);
     auto *top = new QHBoxLayout;
     top->setSpacing(6);
-    cmdFirst = Controls::button(this, "cmdFirst", "|<", "First page");
-    cmdPrev = Controls::button(this, "cmdPrev", "<", "Previous page");
+    cmdFirst = Controls::button(this, "cmdFirst", QStringLiteral("|<"), tr("First page"));
+    cmdPrev = Controls::button(this, "cmdPrev", QStringLiteral("<"), tr("Previous page"));
     txtPage = new QLineEdit(this);
     txtPage->setObjectName(QStringLiteral("txtPage"));
     LineFeed::endsLikeReturn(txtPage);
@@ -77,19 +79,22 @@ ReportPreview::ReportPreview(WindowSystem &ws)
     txtPage->setAlignment(Qt::AlignRight);
     lblPages = new QLabel(this);
     lblPages->setObjectName(QStringLiteral("lblPages"));
-    cmdNext = Controls::button(this, "cmdNext", ">", "Next page");
-    cmdLast = Controls::button(this, "cmdLast", ">|", "Last page");
+    cmdNext = Controls::button(this, "cmdNext", QStringLiteral(">"), tr("Next page"));
+    cmdLast = Controls::button(this, "cmdLast", QStringLiteral(">|"), tr("Last page"));
     for (QPushButton *b : {cmdFirst, cmdPrev, cmdNext, cmdLast})
         b->setFixedWidth(36);
     cmbZoom = new QComboBox(this);
     cmbZoom->setObjectName(QStringLiteral("cmbZoom"));
     for (const char *z : ZoomTexts)
-        cmbZoom->addItem(QString::fromLatin1(z));
-    cmbZoom->setToolTip(QStringLiteral("Zoom"));
-    cmdPrint = Controls::button(this, "cmdPrint", "&Print...", "Print the report");
-    cmdPdf = Controls::button(this, "cmdPdf", "Save as P&DF...", "Save the report as a PDF file");
-    cmdCsv = Controls::button(this, "cmdCsv", "Save as &CSV...", "Save the report's rows for a spreadsheet");
-    cmdClose = Controls::button(this, "cmdClose", "Close");
+        cmbZoom->addItem(tr(z));
+    for (int percent : ZoomPercents)
+        //: A zoom of the page, as 50% or 200%.
+        cmbZoom->addItem(tr("%1%").arg(percent), percent);
+    cmbZoom->setToolTip(tr("Zoom"));
+    cmdPrint = Controls::button(this, "cmdPrint", tr("&Print..."), tr("Print the report"));
+    cmdPdf = Controls::button(this, "cmdPdf", tr("Save as P&DF..."), tr("Save the report as a PDF file"));
+    cmdCsv = Controls::button(this, "cmdCsv", tr("Save as &CSV..."), tr("Save the report's rows for a spreadsheet"));
+    cmdClose = Controls::button(this, "cmdClose", tr("Close"));
 
     top->addWidget(cmdFirst);
     top->addWidget(cmdPrev);
@@ -150,7 +155,7 @@ bool ReportPreview::load(ReportId id, const QString &storePath, const QVariantLi
     m_store = std::move(store);
     m_document = std::make_unique<ReportDocument>(layout, *m_store);
     setObjectName(layout.name);
-    setWindowTitle(layout.caption);
+    setWindowTitle(layout.shownCaption());
     m_page = -1;
     showPage(0);
     return true;
@@ -172,7 +177,8 @@ void ReportPreview::showPage(int page)
     const bool moved = page != m_page;
     m_page = page;
     txtPage->setText(QString::number(page + 1));
-    lblPages->setText(QStringLiteral("of %1").arg(count));
+    //: After the page number box: "of 20" pages.
+    lblPages->setText(tr("of %1").arg(count));
     cmdFirst->setEnabled(page > 0);
     cmdPrev->setEnabled(page > 0);
     cmdNext->setEnabled(page + 1 < count);
@@ -201,7 +207,7 @@ void ReportPreview::applyZoom()
         scale = std::min(double(room.width()) / ReportDocument::PaperWidth,
                          double(room.height()) / ReportDocument::PaperHeight);
         break;
-    default: scale = perTwip * cmbZoom->currentText().chopped(1).toDouble() / 100; break;
+    default: scale = perTwip * cmbZoom->currentData().toInt() / 100; break;
     }
     picPage->setPage(m_document.get(), m_page, std::max(scale, 0.01));
 }
@@ -251,7 +257,7 @@ ReportDocument::Outcome ReportPreview::withProgress(const QString &what, int tot
                                                    const std::function<ReportDocument::Outcome(
                                                        const ReportDocument::Progress &)> &job)
 {
-    QProgressDialog dialog(what, QStringLiteral("Cancel"), 0, total, this);
+    QProgressDialog dialog(what.arg(0).arg(total), tr("Cancel"), 0, total, this);
     dialog.setObjectName(QStringLiteral("dlgProgress"));
     dialog.setWindowTitle(windowTitle());
     // Nothing else may touch the report while it is being written.
@@ -262,7 +268,7 @@ ReportDocument::Outcome ReportPreview::withProgress(const QString &what, int tot
     m_busy = true;
     const auto outcome = job([&dialog, what](int done, int all) {
         dialog.setValue(done);
-        dialog.setLabelText(QStringLiteral("%1 page %2 of %3").arg(what).arg(done).arg(all));
+        dialog.setLabelText(what.arg(done).arg(all));
         QCoreApplication::processEvents();
         return !dialog.wasCanceled();
     });
@@ -275,15 +281,13 @@ QString ReportPreview::chooseFile(const QString &kind, const QString &extension)
 {
     if (!m_document || m_busy)
         return {};
-    return m_ws.saveFileName(QStringLiteral("Save as %1").arg(kind),
-                             m_document->layout().title() + u'.' + extension,
-                             QStringLiteral("%1 files (*.%2)").arg(kind, extension));
+    return m_ws.saveFileName(tr("Save as %1").arg(kind), m_document->layout().title() + u'.' + extension,
+                             tr("%1 files (*.%2)").arg(kind, extension));
 }
 
 void ReportPreview::showFailure(const QString &what, const QString &detail)
 {
-    m_ws.msgBox(QStringLiteral("The report could not be %1.\r\n\r\n%2").arg(what, detail), Buttons::Ok,
-                Icon::Exclamation, windowTitle());
+    m_ws.msgBox(what + QStringLiteral("\r\n\r\n") + detail, Buttons::Ok, Icon::Exclamation, windowTitle());
 }
 
 void ReportPreview::cmdPrint_Click()
@@ -301,11 +305,11 @@ void ReportPreview::cmdPrint_Click()
     } else if (printer.printRange() == QPrinter::CurrentPage) {
         from = to = m_page;
     }
-    const auto outcome = withProgress(QStringLiteral("Printing"), to - from + 1, [&](const auto &progress) {
+    const auto outcome = withProgress(tr("Printing page %1 of %2"), to - from + 1, [&](const auto &progress) {
         return m_document->render(printer, from, to, progress);
     });
     if (outcome == ReportDocument::Outcome::Failed)
-        showFailure(QStringLiteral("printed"), m_store->lastError().detail);
+        showFailure(tr("The report could not be printed."), m_store->lastError().detail);
 }
 
 void ReportPreview::cmdPdf_Click()
@@ -314,10 +318,10 @@ void ReportPreview::cmdPdf_Click()
     if (path.isEmpty())
         return;
     QString error;
-    const auto outcome = withProgress(QStringLiteral("Writing"), m_document->pageCount(),
+    const auto outcome = withProgress(tr("Writing page %1 of %2"), m_document->pageCount(),
                                       [&](const auto &progress) { return m_document->writePdf(path, progress, &error); });
     if (outcome == ReportDocument::Outcome::Failed)
-        showFailure(QStringLiteral("saved as %1").arg(path), error);
+        showFailure(tr("The report could not be saved as %1.").arg(path), error);
 }
 
 void ReportPreview::cmdCsv_Click()
@@ -330,5 +334,5 @@ void ReportPreview::cmdCsv_Click()
     const bool ok = ReportCsv::write(m_document->layout(), *m_store, path, &error);
     m_busy = false;
     if (!ok)
-        showFailure(QStringLiteral("saved as %1").arg(path), error);
+        showFailure(tr("The report could not be saved as %1.").arg(path), error);
 }

@@ -87,6 +87,7 @@ private:
     void applyZoom();
     void release();
     // Runs a job page by page under a progress dialog that can cancel it.
+    // `what` says "... page %1 of %2".
     ReportDocument::Outcome withProgress(const QString &what, int total,
                                          const std::function<ReportDocument::Outcome(const ReportDocument::Progress &)> &job);
     // The file to save to, or empty when there is nothing to save or the user cancels.

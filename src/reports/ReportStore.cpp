@@ -1,5 +1,6 @@
 #include "ReportStore.h"
 
+#include "counter/StoreDetails.h"
 #include "data/Destination.h"
 
 #include <QSqlError>
@@ -260,7 +261,9 @@ const ReportCommand &salesReport()
             // A tape sold is named by its number and title.
             QVariant name = textAt(q, 4);
             if (q.value(6).toInt() == 1)
-                name = QStringLiteral("Tape %1: %2").arg(q.value(7).toLongLong()).arg(name.toString());
+                name = QCoreApplication::translate("ReportStore", "Tape %1: %2")
+                           .arg(q.value(7).toLongLong())
+                           .arg(name.toString());
             ReportRow row{numberAt(q, 0), textAt(q, 1), numberAt(q, 2), numberAt(q, 3), name, moneyAt(q, 5)};
             appendCharged(row, q, 8, 9, 10);
             return row;
@@ -287,7 +290,7 @@ const ReportCommand &gateLog()
         {},
         [](const QSqlQuery &q) {
             const int destination = q.value(2).toInt();
-            const QString caption = destination == 0 ? QStringLiteral("(command line)")
+            const QString caption = destination == 0 ? QCoreApplication::translate("ReportStore", "(command line)")
                                                      : destinationCaption(destination);
             return ReportRow{numberAt(q, 0), textAt(q, 1),
                              caption.isEmpty() ? QVariant(QString::number(destination)) : QVariant(caption),
@@ -319,12 +322,13 @@ const ReportCommand &prices()
         {},
         [](const QSqlQuery &q) {
             const bool isClass = q.value(1).toString() == QLatin1String("class");
-            const QString what = isClass ? QStringLiteral("Price class %1") : QStringLiteral("Tax %1");
+            const QString what = isClass ? QCoreApplication::translate("ReportStore", "Price class %1")
+                                          : QCoreApplication::translate("ReportStore", "Tax %1");
             QString note;
             if (q.value(10).toLongLong() > 0)
-                note = QStringLiteral("replaced before its day by a later change");
+                note = QCoreApplication::translate("ReportStore", "replaced before its day by a later change");
             else if (q.value(8).isNull())
-                note = QStringLiteral("as the store started");
+                note = QCoreApplication::translate("ReportStore", "as the store started");
             // As printed: the starting prices stand since the store started,
             // a change's time to the minute.
             const bool starting = q.value(8).isNull();
@@ -363,6 +367,12 @@ ReportStore::~ReportStore()
         m_db.endSnapshot();
 }
 
+QString ReportStore::runAction() const
+{
+    //: What could not be done when the store fails a report: "run the report CustomerList".
+    return QCoreApplication::translate("ReportStore", "run the report %1").arg(m_command.name);
+}
+
 QString ReportStore::rowSelect(const QList<int> &only) const
 {
     QStringList columns = m_command.select;
@@ -376,7 +386,15 @@ QString ReportStore::rowSelect(const QList<int> &only) const
 
 bool ReportStore::open(Database::Reading reading)
 {
-    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    const QString action = runAction();
+    if (!m_languageSet) {
+        StoreDetailsStore details(m_db.path());
+        const auto store = details.load();
+        if (!store)
+            return m_db.fail(details.lastError().action, details.lastError().detail);
+        m_language = store->documentLanguage();
+        m_languageSet = true;
+    }
     if (!m_snapshot) {
         if (!m_db.beginSnapshot(action, reading))
             return false;
@@ -417,7 +435,7 @@ bool ReportStore::open(Database::Reading reading)
 
 bool ReportStore::readGroups(bool withSums)
 {
-    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    const QString action = runAction();
     const QStringList sums = withSums ? m_command.aggregates : QStringList();
     const QString aggregates = sums.isEmpty() ? QString() : QStringLiteral(", ") + sums.join(u", ");
     const bool grouped = !m_command.groupBy.isEmpty();
@@ -473,7 +491,7 @@ bool ReportStore::loadSums()
         return true;
     }
     // Read in the report's own snapshot, so they are the sums of its rows.
-    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    const QString action = runAction();
     const auto counted = countingFrom(action);
     if (!counted)
         return false;
@@ -512,7 +530,7 @@ bool ReportStore::loadGroupSums(int first, int last)
     if (m_command.groupBy.isEmpty() || m_command.seek != m_command.groupBy)
         return loadSums();
     last = std::min(int(m_groups.size()) - 1, std::max(last, first + 63));
-    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    const QString action = runAction();
     auto q = m_db.run(action,
                       QStringLiteral("SELECT %1, %2 %3 AND %1 >= ? AND %1 <= ? GROUP BY %1 ORDER BY %1")
                           .arg(m_command.groupBy, m_command.aggregates.join(u", "), m_command.from),
@@ -562,6 +580,8 @@ bool ReportStore::showsTax(int number)
 
 bool ReportStore::openComputed()
 {
+    // Rows worked out in words are in the language of the pages.
+    const Language::Scope printed(m_language);
     auto rows = m_command.compute(m_db, m_parameters);
     if (!rows)
         return false;
@@ -607,7 +627,7 @@ std::optional<QString> ReportStore::countingFrom(const QString &action)
 
 bool ReportStore::buildSeekIndex()
 {
-    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    const QString action = runAction();
     const auto counted = countingFrom(action);
     if (!counted)
         return false;
@@ -643,13 +663,13 @@ std::optional<QList<ReportRow>> ReportStore::rows(qint64 first, qint64 count)
             out.append(m_command.makeRow(*m_stream));
         // A report cut short is never passed off as the whole of it.
         if (out.size() < count && m_stream->lastError().isValid()) {
-            m_db.fail(QStringLiteral("run the report %1").arg(m_command.name), m_stream->lastError().text());
+            m_db.fail(runAction(), m_stream->lastError().text());
             return std::nullopt;
         }
         m_streamNext += out.size();
         return out;
     }
-    const QString action = QStringLiteral("run the report %1").arg(m_command.name);
+    const QString action = runAction();
     QString sql = rowSelect();
     QVariantList values = m_parameters;
     qint64 offset = first;
@@ -695,7 +715,7 @@ bool ReportStore::startStream(const QList<int> &only)
 {
     if (m_command.compute)
         return true;
-    m_stream = m_db.stream(QStringLiteral("run the report %1").arg(m_command.name),
+    m_stream = m_db.stream(runAction(),
                            rowSelect(only) + QStringLiteral(" ORDER BY ") + m_command.orderBy, m_parameters);
     m_streamNext = 0;
     return m_stream.has_value();
@@ -708,7 +728,7 @@ void ReportStore::stopStream()
 
 QString ReportStore::failedFile(const QString &file, const DbError &error)
 {
-    return QStringLiteral("%1 could not be written: the store database could not %2 (%3).")
+    return QCoreApplication::translate("ReportStore", "%1 could not be written: the store database could not %2 (%3).")
         .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), error.action, error.detail);
 }
 
@@ -735,7 +755,7 @@ bool ReportStore::forEachFetched(const std::function<bool(const QSqlQuery &)> &e
         more = each(*m_stream);
     }
     if (more && m_stream->lastError().isValid()) {
-        m_db.fail(QStringLiteral("run the report %1").arg(m_command.name), m_stream->lastError().text());
+        m_db.fail(runAction(), m_stream->lastError().text());
         stopStream();
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Language.h"
 #include "data/Money.h"
 #include "data/Pricing.h"
 
@@ -121,6 +122,10 @@ public:
     // when they have not been read; false on a database failure.
     bool loadGroupSums(int first, int last);
     const DbError &lastError() const { return m_db.lastError(); }
+    // The language its pages are printed in: the store's language for
+    // documents, read as it opens unless set before.
+    Language::Id language() const { return m_language; }
+    void setLanguage(Language::Id language) { m_language = language; m_languageSet = true; }
     const QString &path() const { return m_db.path(); }
     // Why the report file `file` could not be written when reading the store failed.
     static QString failedFile(const QString &file, const DbError &error);
@@ -141,6 +146,8 @@ public:
 
 private:
     QString rowSelect(const QList<int> &only = {}) const;
+    // What a failure says could not be done, in the clerk's words.
+    QString runAction() const;
     bool openComputed();
     // The groups and their row counts, with their sums or without.
     bool readGroups(bool withSums);
@@ -169,4 +176,6 @@ private:
     bool m_secondTaxHeld = false;
     bool m_sumsPending = false;
     bool m_onePass = false;
+    Language::Id m_language = Language::English;
+    bool m_languageSet = false;
 };

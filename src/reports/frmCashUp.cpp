@@ -9,6 +9,7 @@
 #include "ui/WindowSystem.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,25 +23,24 @@ using namespace Controls;
 
 namespace {
 
-const QString Crlf = QStringLiteral("\r\n");
-const QString Title = QStringLiteral("Cash Up");
 // More bills or coins of one kind than any drawer holds: a typing slip.
 constexpr int MostPieces = 100000;
 
 // "$100", "25¢".
 QString pieceName(int cents)
 {
-    return cents >= 100 ? QStringLiteral("$%1").arg(cents / 100) : QStringLiteral("%1\u00a2").arg(cents);
+    return cents >= 100 ? QCoreApplication::translate("frmCashUp", "$%1").arg(cents / 100)
+                        : QCoreApplication::translate("frmCashUp", "%1\u00a2").arg(cents);
 }
 
 // "Short by $2.70", "Over by $1.00", "Even".
 QString verdict(Money difference)
 {
     if (difference < Money())
-        return QStringLiteral("Short by %1").arg((-difference).toCurrency());
+        return QCoreApplication::translate("frmCashUp", "Short by %1").arg((-difference).toCurrency());
     if (difference > Money())
-        return QStringLiteral("Over by %1").arg(difference.toCurrency());
-    return QStringLiteral("Even");
+        return QCoreApplication::translate("frmCashUp", "Over by %1").arg(difference.toCurrency());
+    return QCoreApplication::translate("frmCashUp", "Even");
 }
 
 } // namespace
@@ -55,31 +55,32 @@ frmCashUp::frmCashUp(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmCashUp"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Cash Up"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = Controls::heading(this, "Label1", "Cash Up");
-    Label2 = label(this, "Label2", "&Date:");
+    Label1 = Controls::heading(this, "Label1", tr("Cash Up"));
+    Label2 = label(this, "Label2", tr("&Date:"));
     txtDate = edit(this, "txtDate");
-    txtDate->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
+    //: The form of a date: year, month, day.
+    txtDate->setPlaceholderText(tr("yyyy-mm-dd"));
     txtDate->setFixedWidth(120);
     Label2->setBuddy(txtDate);
-    Label3 = label(this, "Label3", "C&ounter:");
+    Label3 = label(this, "Label3", tr("C&ounter:"));
     cmbCounter = named(new QComboBox(this), "cmbCounter");
     cmbCounter->setEditable(true);
     cmbCounter->setMinimumWidth(180);
-    cmbCounter->setToolTip(QStringLiteral("The counter whose drawer is counted: this one unless changed."));
+    cmbCounter->setToolTip(tr("The counter whose drawer is counted: this one unless changed."));
     Label3->setBuddy(cmbCounter);
 
-    fraCount = named(new QGroupBox(QStringLiteral("The count"), this), "fraCount");
+    fraCount = named(new QGroupBox(tr("The count"), this), "fraCount");
     auto *count = new QGridLayout(fraCount);
-    Label4 = label(fraCount, "Label4", "Opening &float:");
+    Label4 = label(fraCount, "Label4", tr("Opening &float:"));
     txtFloat = moneyEdit(fraCount, "txtFloat");
-    txtFloat->setToolTip(QStringLiteral("The cash the drawer started the day with."));
-    Label5 = label(fraCount, "Label5", "Cash &counted:");
+    txtFloat->setToolTip(tr("The cash the drawer started the day with."));
+    Label5 = label(fraCount, "Label5", tr("Cash &counted:"));
     txtCounted = moneyEdit(fraCount, "txtCounted");
-    txtCounted->setToolTip(QStringLiteral("All the cash in the drawer now, the float included."));
-    chkDenominations = check(fraCount, "chkDenominations", "Count &by denomination");
+    txtCounted->setToolTip(tr("All the cash in the drawer now, the float included."));
+    chkDenominations = check(fraCount, "chkDenominations", tr("Count &by denomination"));
     fraDenominations = named(new QGroupBox(fraCount), "fraDenominations");
     fraDenominations->setFlat(true);
     auto *pieces = new QGridLayout(fraDenominations);
@@ -92,7 +93,7 @@ frmCashUp::frmCashUp(WindowContext &windows)
         box->setPlaceholderText(QStringLiteral("0"));
         box->setFixedWidth(64);
         box->setAlignment(Qt::AlignRight);
-        auto *caption = new QLabel(pieceName(cents[i]) + QStringLiteral(" \u00d7"), fraDenominations);
+        auto *caption = new QLabel(tr("%1 \u00d7").arg(pieceName(cents[i])), fraDenominations);
         caption->setBuddy(box);
         // Bills on the left, coins on the right.
         const int column = cents[i] >= 500 ? 0 : 2;
@@ -108,17 +109,17 @@ frmCashUp::frmCashUp(WindowContext &windows)
     count->addWidget(fraDenominations, 3, 0, 1, 2);
     count->setRowStretch(4, 1);
 
-    fraFigures = named(new QGroupBox(QStringLiteral("What the ledger says"), this), "fraFigures");
+    fraFigures = named(new QGroupBox(tr("What the ledger says"), this), "fraFigures");
     auto *figures = new QGridLayout(fraFigures);
-    Label6 = label(fraFigures, "Label6", "Cash taken at checkouts:");
+    Label6 = label(fraFigures, "Label6", tr("Cash taken at checkouts:"));
     txtTaken = edit(fraFigures, "txtTaken", true);
-    Label7 = label(fraFigures, "Label7", "Change given:");
+    Label7 = label(fraFigures, "Label7", tr("Change given:"));
     txtChange = edit(fraFigures, "txtChange", true);
-    Label8 = label(fraFigures, "Label8", "Fee payments in cash:");
+    Label8 = label(fraFigures, "Label8", tr("Fee payments in cash:"));
     txtFees = edit(fraFigures, "txtFees", true);
-    Label9 = label(fraFigures, "Label9", "Should be in the drawer:");
+    Label9 = label(fraFigures, "Label9", tr("Should be in the drawer:"));
     txtExpected = edit(fraFigures, "txtExpected", true);
-    Label10 = label(fraFigures, "Label10", "Difference:");
+    Label10 = label(fraFigures, "Label10", tr("Difference:"));
     txtDifference = edit(fraFigures, "txtDifference", true);
     for (QLineEdit *box : {txtTaken, txtChange, txtFees, txtExpected, txtDifference}) {
         box->setAlignment(Qt::AlignRight);
@@ -139,12 +140,12 @@ frmCashUp::frmCashUp(WindowContext &windows)
     figures->addWidget(lblDifference, 5, 0, 1, 2);
     figures->setRowStretch(6, 1);
 
-    Label11 = label(this, "Label11", "Counts recorded for this day:");
+    Label11 = label(this, "Label11", tr("Counts recorded for this day:"));
     lstCounts = named(new QListWidget(this), "lstCounts");
     lstCounts->setMaximumHeight(90);
     lstCounts->setFocusPolicy(Qt::NoFocus);
-    cmdRecord = button(this, "cmdRecord", "&Record Count");
-    cmdReturn = button(this, "cmdReturn", "Return");
+    cmdRecord = button(this, "cmdRecord", tr("&Record Count"));
+    cmdReturn = button(this, "cmdReturn", tr("Return"));
     commandSize({cmdRecord, cmdReturn});
 
     auto *grid = new QGridLayout(this);
@@ -237,7 +238,7 @@ void frmCashUp::Refresh()
         txtChange->setText(m_drawer->change.toCurrency());
         txtFees->setText(m_drawer->feePaymentsAmount.toCurrency());
         for (const Drawer::Count &c : std::as_const(m_drawer->counts))
-            lstCounts->addItem(QStringLiteral("%1  float %2  counted %3  should be %4  %5")
+            lstCounts->addItem(tr("%1  float %2  counted %3  should be %4  %5")
                                    .arg(c.time.mid(11, 5), c.openingFloat.toCurrency(), c.counted.toCurrency(),
                                         c.expected.toCurrency(), verdict(c.difference()).toLower()));
     }
@@ -297,15 +298,15 @@ void frmCashUp::ShowDifference()
     const QString floatText = txtFloat->text().trimmed();
     const auto openingFloat = floatText.isEmpty() ? std::optional<Money>(Money()) : Money::parse(floatText);
     if (!openingFloat || *openingFloat < Money()) {
-        lblDifference->setText(QStringLiteral("Type the opening float as an amount, such as 150.00."));
+        lblDifference->setText(tr("Type the opening float as an amount, such as 150.00."));
         return;
     }
     const Money expected = m_drawer->expected(*openingFloat);
     txtExpected->setText(expected.toCurrency());
     if (!cash) {
         const bool typed = chkDenominations->isChecked() || !txtCounted->text().trimmed().isEmpty();
-        lblDifference->setText(typed ? QStringLiteral("Type the cash counted as an amount, and each count by "
-                                                      "denomination as a whole number.")
+        lblDifference->setText(typed ? tr("Type the cash counted as an amount, and each count by denomination as a "
+                                          "whole number.")
                                      : QString());
         return;
     }
@@ -332,32 +333,32 @@ void frmCashUp::cmdRecord_Click()
     WindowSystem &ws = m_windows.ws();
     const auto day = StoreDate::parse(txtDate->text());
     if (!day) {
-        ws.msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation, Title);
+        ws.msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation, windowTitle());
         txtDate->setFocus();
         return;
     }
     const QString counter = cmbCounter->currentText().trimmed();
     if (counter.isEmpty()) {
-        ws.msgBox(QStringLiteral("Enter the name of the counter whose drawer was counted."), Buttons::Ok,
-                  Icon::Exclamation, Title);
+        ws.msgBox(tr("Enter the name of the counter whose drawer was counted."), Buttons::Ok, Icon::Exclamation,
+                  windowTitle());
         cmbCounter->setFocus();
         return;
     }
     const QString floatText = txtFloat->text().trimmed();
     const auto openingFloat = floatText.isEmpty() ? std::optional<Money>(Money()) : Money::parse(floatText);
     if (!openingFloat || *openingFloat < Money()) {
-        showInvalidAmount(ws, QStringLiteral("opening float"), txtFloat->text());
+        showInvalidAmount(ws, tr("opening float"), txtFloat->text());
         txtFloat->setFocus();
         return;
     }
     const auto cash = counted();
     if (!cash) {
         if (chkDenominations->isChecked())
-            ws.msgBox(QStringLiteral("Enter each count by denomination as a whole number of bills or coins (or "
-                                     "leave it empty for none)."),
-                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid number"));
+            ws.msgBox(tr("Enter each count by denomination as a whole number of bills or coins (or leave it empty "
+                         "for none)."),
+                      Buttons::Ok, Icon::Exclamation, tr("Invalid number"));
         else
-            showInvalidAmount(ws, QStringLiteral("cash counted"), txtCounted->text());
+            showInvalidAmount(ws, tr("cash counted"), txtCounted->text());
         return;
     }
     // The figures the manager is asked about are the ones read just now.
@@ -365,12 +366,10 @@ void frmCashUp::cmdRecord_Click()
     if (!m_drawer)
         return;
     const Money expected = m_drawer->expected(*openingFloat);
-    if (ws.msgBox(QStringLiteral("Record a count of %1 in the drawer of %2 for %3?")
-                          .arg(cash->toCurrency(), counter, StoreDate::toText(*day))
-                      + Crlf
-                      + QStringLiteral("It should hold %1: %2.")
-                            .arg(expected.toCurrency(), verdict(*cash - expected).toLower()),
-                  Buttons::YesNo, Icon::Question, Title)
+    if (ws.msgBox(tr("Record a count of %1 in the drawer of %2 for %3?\r\nIt should hold %4: %5.")
+                      .arg(cash->toCurrency(), counter, StoreDate::toText(*day), expected.toCurrency(),
+                           verdict(*cash - expected).toLower()),
+                  Buttons::YesNo, Icon::Question, windowTitle())
         != Answer::Yes)
         return;
     if (!m_store->recordCashUp(*day, counter, *openingFloat, *cash, expected, denominationNote())) {
@@ -379,7 +378,7 @@ void frmCashUp::cmdRecord_Click()
         return;
     }
     Refresh();
-    ws.msgBox(QStringLiteral("The count has been recorded."), Buttons::Ok, Icon::Information, Title);
+    ws.msgBox(tr("The count has been recorded."), Buttons::Ok, Icon::Information, windowTitle());
 }
 
 void frmCashUp::cmdReturn_Click()

@@ -18,30 +18,33 @@ frmCustomersByDate::frmCustomersByDate(WindowContext &windows, ReportId report)
 {
     const bool taxes = report == ReportId::Taxes;
     setObjectName(taxes ? QStringLiteral("frmTaxes") : QStringLiteral("frmCustomersByDate"));
-    setWindowTitle(taxes ? QStringLiteral("Taxes") : QStringLiteral("Customers By Date"));
+    setWindowTitle(taxes ? tr("Taxes") : tr("Customers By Date"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = Controls::heading(this, "Label1", taxes ? "Taxes Collected" : "Customers By Date");
-    Label4 = Controls::label(this, "Label4", taxes ? "Period:" : "Search Dates:");
+    Label1 = Controls::heading(this, "Label1", taxes ? tr("Taxes Collected") : tr("Customers By Date"));
+    Label4 = Controls::label(this, "Label4", taxes ? tr("Period:") : tr("Search Dates:"));
     QFont bold = Label4->font();
     bold.setBold(true);
     Label4->setFont(bold);
-    Label2 = Controls::label(this, "Label2", taxes ? "Enter the first day:" : "Enter Beginning Date (Sales Date):");
-    Label3 = Controls::label(this, "Label3", taxes ? "Enter the last day:" : "Enter Ending Date (Sales Date):");
+    Label2 = Controls::label(this, "Label2",
+                             taxes ? tr("Enter the first day:") : tr("Enter Beginning Date (Sales Date):"));
+    Label3 = Controls::label(this, "Label3",
+                             taxes ? tr("Enter the last day:") : tr("Enter Ending Date (Sales Date):"));
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     for (QLineEdit *t : {Text1, Text2}) {
         LineFeed::endsLikeReturn(t);
-        t->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
+        //: The form of a date: year, month, day.
+        t->setPlaceholderText(tr("yyyy-mm-dd"));
         t->setFixedWidth(120);
     }
     Label2->setBuddy(Text1);
     Label3->setBuddy(Text2);
-    Command1 = Controls::button(this, "Command1", "&Show Report");
+    Command1 = Controls::button(this, "Command1", tr("&Show Report"));
     Command1->setEnabled(false);
-    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    cmdReturn = Controls::button(this, "cmdReturn", tr("Return"));
     Controls::commandSize({Command1, cmdReturn});
 
     auto *grid = new QGridLayout(this);
@@ -73,8 +76,7 @@ frmCustomersByDate::frmCustomersByDate(WindowContext &windows, ReportId report)
 
 QString frmCustomersByDate::rangeMessage()
 {
-    return QStringLiteral("The beginning date is after the ending date. Enter a beginning date on or before the "
-                          "ending date.");
+    return tr("The beginning date is after the ending date. Enter a beginning date on or before the ending date.");
 }
 
 void frmCustomersByDate::Text2_Change()

@@ -15,10 +15,10 @@ frmMovieByType::frmMovieByType(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmMovieByType"));
-    setWindowTitle(QStringLiteral("Movie By Type"));
+    setWindowTitle(tr("Movie By Type"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = Controls::label(this, "Label1", "Select A Movie By Type:");
+    Label1 = Controls::label(this, "Label1", tr("Select A Movie By Type:"));
     QFont bold = Label1->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
@@ -26,16 +26,17 @@ frmMovieByType::frmMovieByType(WindowContext &windows)
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto *options = new QVBoxLayout(Frame1);
-    const char *const captions[] = {"Action", "Sci-fi", "Drama", "Comedy", "Horror && Thriller"};
+    const char *const captions[] = {QT_TR_NOOP("Action"), QT_TR_NOOP("Sci-fi"), QT_TR_NOOP("Drama"),
+                                    QT_TR_NOOP("Comedy"), QT_TR_NOOP("Horror && Thriller")};
     for (int i = 0; i < 5; ++i) {
-        auto *o = new QRadioButton(QString::fromLatin1(captions[i]), Frame1);
+        auto *o = new QRadioButton(tr(captions[i]), Frame1);
         o->setObjectName(QStringLiteral("MyOpt%1").arg(i));
         options->addWidget(o);
         MyOpt << o;
         connect(o, &QRadioButton::clicked, this, [this, i] { MyOpt_Click(i); });
     }
-    Command1 = Controls::button(this, "Command1", "&Show Report");
-    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    Command1 = Controls::button(this, "Command1", tr("&Show Report"));
+    cmdReturn = Controls::button(this, "cmdReturn", tr("Return"));
     Controls::commandSize({Command1, cmdReturn});
 
     auto *grid = new QGridLayout(this);

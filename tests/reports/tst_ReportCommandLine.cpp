@@ -10,6 +10,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 // Reports for scripts and spreadsheets: CSV, PDF, refused parameters.
 class tst_ReportCommandLine : public QObject
 {
@@ -48,6 +50,21 @@ private:
         addSaleLine(t, 1, 2, 1);
         addReceipt(t, 2, 6, QStringLiteral("2026-03-02"));
         addSaleLine(t, 2, 2, 3);
+    }
+
+    // The program itself, as a script starts it.
+    static Run program(const QStringList &arguments)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM")); // it needs no display of its own
+        env.insert(QStringLiteral("DISPLAY"), QString());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VIDEOSTORE_EXE), arguments);
+        if (!p.waitForFinished(30000))
+            return {-1, {}, {}};
+        return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
+                QString::fromLocal8Bit(p.readAllStandardError())};
     }
 
     static Money sumColumn(const QList<QStringList> &rows, int column)
@@ -157,19 +174,56 @@ private slots:
             {{"--report", "customers-by-date", "--from", "2026-03-02", "--to", "2026-03-02"}, "Customers by Date: 1 row"}};
         for (const auto &[arguments, said] : runs) {
             const QString written = dir.filePath(QStringLiteral("m.csv"));
-            QProcess p;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.remove(QStringLiteral("QT_QPA_PLATFORM")); // it needs no display of its own
-            env.insert(QStringLiteral("DISPLAY"), QString());
-            p.setProcessEnvironment(env);
-            p.start(QStringLiteral(VIDEOSTORE_EXE),
-                    QStringList{QStringLiteral("--store"), t.path(), QStringLiteral("--force"), QStringLiteral("--csv"),
-                                written} + arguments);
-            QVERIFY(p.waitForFinished(30000));
-            QCOMPARE(p.exitCode(), 0);
-            QCOMPARE(QString::fromLocal8Bit(p.readAllStandardOutput()),
-                     QStringLiteral("%1 written to %2\n").arg(QLatin1String(said), written));
+            const Run r = program(QStringList{QStringLiteral("--store"), t.path(), QStringLiteral("--force"),
+                                              QStringLiteral("--csv"), written}
+                                  + arguments);
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.out, QStringLiteral("%1 written to %2\n").arg(QLatin1String(said), written));
         }
+    }
+
+    // In French a printed report's headings, amounts, taxes and pages are
+    // French; a spreadsheet stays as the programs that read it expect.
+    void inFrench_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("customer list") << u"customer-list"_s << u"r.pdf"_s
+                                       << QStringList{u"LISTE DES CLIENTS"_s, u"Numéro de client"_s, u"Frais dus"_s,
+                                                      u"0,00 $"_s, u"Page 1 de 1"_s};
+        QTest::newRow("rental revenue") << u"rental-revenue"_s << u"r.pdf"_s
+                                        << QStringList{u"Prix de location"_s, u"Sous-total :"_s, u"TPS :"_s,
+                                                       u"TVP :"_s, u"7,97 $"_s};
+        QTest::newRow("prices, untranslated") << u"prices"_s << u"r.csv"_s
+                                              << QStringList{u"In force from,What,"_s, u",Price class 1,"_s,
+                                                             u"as the store started"_s};
+    }
+
+    void inFrench()
+    {
+        QFETCH(QString, report);
+        QFETCH(QString, file);
+        QFETCH(QStringList, found);
+        TestStore t;
+        seed(t);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        const bool pdf = file.endsWith(u".pdf"_s);
+        const Run r = program({u"--language"_s, u"fr"_s, u"--store"_s, t.path(), u"--report"_s, report,
+                               pdf ? u"--pdf"_s : u"--csv"_s, path});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY2(r.out.contains(u" dans "_s + path), qPrintable(r.out));
+        QString text;
+        if (pdf) {
+            text = pdfText(path);
+        } else {
+            QFile csv(path);
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            text = QString::fromUtf8(csv.readAll());
+        }
+        for (const QString &f : found)
+            QVERIFY2(text.contains(f), qPrintable(f + u" not in:\n"_s + text));
     }
 };
 
