@@ -62,7 +62,8 @@ frmCustomersByDate::frmCustomersByDate(WindowContext &windows, ReportId report)
     buttons->addWidget(cmdReturn);
     buttons->addWidget(Command1);
     grid->addLayout(buttons, 5, 0, 1, 2);
-    setFixedWidth(420);
+    // Wider where the captions need it (in French).
+    setFixedWidth(std::max(420, minimumSizeHint().width()));
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);

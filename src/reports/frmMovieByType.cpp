@@ -50,7 +50,8 @@ frmMovieByType::frmMovieByType(WindowContext &windows)
     buttons->addWidget(Command1);
     buttons->addWidget(cmdReturn);
     grid->addLayout(buttons, 3, 0);
-    setFixedWidth(340);
+    // Wider where the captions need it (in French).
+    setFixedWidth(std::max(340, minimumSizeHint().width()));
 
     setDefaultButton(Command1);
     setCancelButton(cmdReturn);
