@@ -522,10 +522,10 @@ bool ReportDocument::paintPage(QPainter &painter, int page)
 
 void ReportDocument::preparePrinter(QPrinter &printer) const
 {
+    const Language::Scope printed(m_store.language());
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    const Language::Scope printed(m_store.language());
     printer.setDocName(m_layout.title());
     printer.setFromTo(1, pageCount());
 }

@@ -77,10 +77,10 @@ struct ReportLayout
     // says about itself outside its preview window: messages, file names,
     // the title of its PDF.
     QString title() const;
-    // The caption in the language in use.
-    QString shownCaption() const;
     const ReportBand *band(BandKind kind) const;
     int height(BandKind kind) const;
+    // The caption in the language in use.
+    QString shownCaption() const;
 };
 
 // The six reports, the two from the money ledger and the overdue call list,
