@@ -77,6 +77,29 @@
     </message>
 </context>
 <context>
+    <name>Genres</name>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Sci-Fi</source>
+        <translation>Science-fiction</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Drame</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Comédie</translation>
+    </message>
+    <message>
+        <source>Horror &amp; Thriller</source>
+        <translation>Horreur et suspense</translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>&quot;%1&quot; is more than %2, the largest amount the program takes.</source>
