@@ -252,7 +252,14 @@ private slots:
         QCOMPARE(menu.mnuMManager->title(), QStringLiteral("Géran&t"));
         QCOMPARE(menu.cmdCheckout->text(), QStringLiteral("&Caisse"));
         QCOMPARE(menu.mnuLanguage->text(), QStringLiteral("&Langue\u00a0: français"));
-        QCOMPARE(altClash(menu), QString());
+        WindowRegistry &w = store.windows();
+        (void)w.checkout(), (void)w.returns(), (void)w.payment(), (void)w.addCustomer(), (void)w.modify(),
+            (void)w.deleteCustomer(), (void)w.vidMn(), (void)w.invent(), (void)w.cashUp(), (void)w.prices(),
+            (void)w.dayEnd(), (void)w.customersByDate(), (void)w.movieByType(), (void)w.taxes(),
+            (void)w.storeDetails(), (void)w.tapesOut(), (void)w.holds(), (void)w.vidMn().saleDialog(),
+            (void)w.vidMn().rangeDialog();
+        for (QWidget *window : QApplication::topLevelWidgets())
+            QCOMPARE(altClash(*window), QString());
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
         MemberRow owing, other;
         owing.number = 1;
