@@ -63,6 +63,10 @@
         <source>Customer not found</source>
         <translation>Client introuvable</translation>
     </message>
+    <message>
+        <source>Print &amp;card...</source>
+        <translation>Imprimer la &amp;carte...</translation>
+    </message>
 </context>
 <context>
     <name>CustomerStore</name>
@@ -256,6 +260,10 @@ Le prochain numéro libre, %2, est maintenant proposé&#xa0;: appuyez de nouveau
     <message>
         <source>Member ID taken</source>
         <translation>Numéro de membre déjà pris</translation>
+    </message>
+    <message>
+        <source>Print &amp;card...</source>
+        <translation>Imprimer la &amp;carte...</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>Backup</name>
+    <message>
+        <source>Another restore of %1 is under way.</source>
+        <translation>Une autre restauration de %1 est en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>DbError</name>
+    <message>
+        <source>%1, so the store database could not %2. Nothing of it was saved; what was entered is still in the window (a checkout stays in the bill).<byte value="xd"/>
+<byte value="xd"/>
+The store must be closed everywhere and opened again: close this program and every other program using the store, then start the program again and save it once more. Until then this program saves nothing.</source>
+        <translation>%1; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré; ce qui a été saisi est toujours dans la fenêtre (une vente reste sur la facture).<byte value="xd"/>
+<byte value="xd"/>
+Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et tout autre programme qui utilise le magasin, puis relancez le programme et enregistrez de nouveau. D&apos;ici là, ce programme n&apos;enregistre plus rien.</translation>
+    </message>
+</context>
+<context>
     <name>Destination</name>
     <message>
         <source>Video Management form</source>
@@ -112,6 +130,20 @@
     <message>
         <source>&quot;%1&quot; is not an amount of money.</source>
         <translation>« %1 » n&apos;est pas un montant d&apos;argent.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreCopy</name>
+    <message>
+        <source>another copy to %1 is under way.</source>
+        <translation>une autre copie vers %1 est en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFiles</name>
+    <message>
+        <source>The store&apos;s working file &quot;%1&quot; was removed or replaced by another program while this one was using it</source>
+        <translation>Le fichier de travail «&#xa0;%1&#xa0;» du magasin a été supprimé ou remplacé par un autre programme pendant que celui-ci l&apos;utilisait</translation>
     </message>
 </context>
 </TS>

@@ -875,5 +875,13 @@ l&apos;article «&#xa0;%1&#xa0;»&#xa0;?</translation>
         <source>%1 tapes of %2 are out on rental. The movie can be marked as deleted once they are all back.</source>
         <translation>%1 cassettes de %2 sont en location. Le film pourra être marqué comme supprimé quand elles seront toutes revenues.</translation>
     </message>
+    <message>
+        <source>Print &amp;labels...</source>
+        <translation>Imprimer des &amp;étiquettes...</translation>
+    </message>
+    <message>
+        <source>Click here to print barcode labels for tapes</source>
+        <translation>Cliquez ici pour imprimer des étiquettes à code-barres pour des cassettes</translation>
+    </message>
 </context>
 </TS>

@@ -436,6 +436,14 @@ QStringList holds()
             QStringLiteral("INSERT INTO tblSettings (Name, Value) VALUES ('HoldDays', '3')")};
 }
 
+// The day each tape was added, so the day's new tapes can be labelled;
+// tapes from before the step have none.
+QStringList tapesDated()
+{
+    return {QStringLiteral("ALTER TABLE tblVideos ADD COLUMN AddedOn TEXT"),
+            QStringLiteral("CREATE INDEX ixVideosAdded ON tblVideos (AddedOn)")};
+}
+
 } // namespace
 
 QStringList upgrade(int from, Engine engine)
@@ -447,6 +455,7 @@ QStringList upgrade(int from, Engine engine)
     case 3: return chain(engine);  // with UpgradeWork::chainAndShortenCards
     case ChargesStep: return chargesKept();
     case 5: return holds();
+    case 6: return tapesDated();
     }
     return {};
 }
