@@ -64,7 +64,7 @@
     <name>Holds</name>
     <message>
         <source>tape %1 on the hold shelf until %2</source>
-        <translation>cassette %1 sur l&apos;étagère des réservations jusqu&apos;au %2</translation>
+        <translation>cassette %1 mise de côté jusqu&apos;au %2</translation>
     </message>
     <message>
         <source>waiting</source>
@@ -359,7 +359,7 @@
     <message>
         <source>%1 waiting, %2 ready</source>
         <comment>holds</comment>
-        <translation>%1 en attente, %2 prêtes</translation>
+        <translation>En attente&#xa0;: %1&#xa0;; à remettre&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cancel the hold of member %1 %2 on %3?</source>

@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Inventory ID</source>
-        <translation>Numéro d&apos;article</translation>
+        <translation>N° d&apos;article</translation>
     </message>
     <message>
         <source>Item Name</source>
@@ -307,7 +307,7 @@ l&apos;article «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>since the store started</source>
-        <translation>depuis l&apos;ouverture du magasin</translation>
+        <translation>depuis l&apos;ouverture</translation>
     </message>
     <message>
         <source>replaced by a later change</source>
@@ -447,6 +447,14 @@ l&apos;article «&#xa0;%1&#xa0;»&#xa0;?</translation>
     <message>
         <source>The changes have been saved. They are charged from %1 on.</source>
         <translation>Les changements ont été enregistrés. Ils s&apos;appliquent à partir du %1.</translation>
+    </message>
+    <message>
+        <source>Price class %1</source>
+        <translation>Catégorie %1</translation>
+    </message>
+    <message>
+        <source>Tax %1</source>
+        <translation>Taxe %1</translation>
     </message>
 </context>
 <context>
@@ -673,7 +681,7 @@ l&apos;article «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Add Tapes</source>
-        <translation>Ajouter des copies</translation>
+        <translation>Ajouter des cassettes</translation>
     </message>
     <message>
         <source>Click here to add more copies of this movie</source>
@@ -681,7 +689,7 @@ l&apos;article «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Change Tape</source>
-        <translation>Modifier la copie</translation>
+        <translation>Modifier la cassette</translation>
     </message>
     <message>
         <source>Click here to edit the details of a specific tape from the flexgrid</source>
@@ -689,7 +697,7 @@ l&apos;article «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Delete Tape</source>
-        <translation>Supprimer la copie</translation>
+        <translation>Supprimer la cassette</translation>
     </message>
     <message>
         <source>Click here to mark a tape as deleted</source>
@@ -705,7 +713,7 @@ l&apos;article «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Show Tapes</source>
-        <translation>Afficher les copies</translation>
+        <translation>Afficher les cassettes</translation>
     </message>
     <message>
         <source>How many tapes of %1 are being added?</source>

@@ -60,6 +60,14 @@ std::optional<qint64> typedPercent(QString text)
     return Pricing::parsePercent(text);
 }
 
+// "Price class 1", "Tax 2" in the language shown; the store's own words stay
+// in English.
+QString shownWhat(const PriceChange &c)
+{
+    return c.kind == PriceChange::Kind::Class ? QCoreApplication::translate("frmPrices", "Price class %1").arg(c.number)
+                                              : QCoreApplication::translate("frmPrices", "Tax %1").arg(c.number);
+}
+
 // What a change makes of the values before it: "PST 8 % → 9.5 %", "Price
 // class 1 (New release): rental fee $3.99 → $4.49; late fee $2.99 → $3.49 a day".
 QString describe(const PriceChange &before, const PriceChange &c)
@@ -71,7 +79,7 @@ QString describe(const PriceChange &before, const PriceChange &c)
         return before.name == c.name ? was + arrow
                                            + QCoreApplication::translate("frmPrices", "%1 %", "a tax's rate")
                                                  .arg(shownPercent(c.rate))
-                                     : QCoreApplication::translate("frmPrices", "%1: %2").arg(c.what(), was + arrow + now);
+                                     : QCoreApplication::translate("frmPrices", "%1: %2").arg(shownWhat(c), was + arrow + now);
     }
     auto days = [](int n) {
         return n == 1 ? QCoreApplication::translate("frmPrices", "1 day")
@@ -87,9 +95,9 @@ QString describe(const PriceChange &before, const PriceChange &c)
                      .arg(before.lateFee.toCurrency() + arrow + c.lateFee.toCurrency());
     const QString name = c.name == before.name ? c.name : before.name + arrow + c.name;
     if (parts.isEmpty())
-        return QCoreApplication::translate("frmPrices", "%1 (%2)").arg(c.what(), name);
+        return QCoreApplication::translate("frmPrices", "%1 (%2)").arg(shownWhat(c), name);
     return QCoreApplication::translate("frmPrices", "%1 (%2): %3")
-        .arg(c.what(), name, parts.join(QCoreApplication::translate("frmPrices", "; ", "between two changes of a price class")));
+        .arg(shownWhat(c), name, parts.join(QCoreApplication::translate("frmPrices", "; ", "between two changes of a price class")));
 }
 
 } // namespace
@@ -162,6 +170,7 @@ frmPrices::frmPrices(WindowContext &windows)
     for (int c = 0; c < 10; ++c) {
         fgHistory->setText(0, c, historyHeadings[c]);
         fgHistory->setColWidth(c, historyWidths[c]);
+        fgHistory->fitText(c, historyHeadings[c]);
     }
     for (int c : {3, 4, 5, 6})
         fgHistory->setColKind(c, FlexGrid::Amount);
@@ -261,7 +270,7 @@ void frmPrices::showHistory()
         const bool isClass = c.kind == PriceChange::Kind::Class;
         // The prices a store starts with stand from its first possible day.
         const bool starting = c.changedAt.isEmpty();
-        records.append({starting ? tr("since the store started") : StoreDate::toText(c.from), c.what(), c.name,
+        records.append({starting ? tr("since the store started") : StoreDate::toText(c.from), shownWhat(c), c.name,
                         isClass ? c.fee.toPlainCents() : QString(), isClass ? QString::number(c.days) : QString(),
                         isClass ? c.lateFee.toPlainCents() : QString(),
                         isClass ? QString() : tr("%1 %", "a tax's rate").arg(shownPercent(c.rate)),
