@@ -183,11 +183,11 @@
     <name>OverdueCallList</name>
     <message>
         <source>home %1</source>
-        <translation>domicile %1</translation>
+        <translation>rés. %1</translation>
     </message>
     <message>
         <source>cell %1</source>
-        <translation>cellulaire %1</translation>
+        <translation>cell. %1</translation>
     </message>
     <message>
         <source>no phone on file</source>
