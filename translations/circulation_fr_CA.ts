@@ -472,11 +472,11 @@
     </message>
     <message>
         <source>1 letter to members overdue on %1 written to %2.</source>
-        <translation>1 lettre aux membres en retard le %1 écrite dans %2.</translation>
+        <translation>1 lettre aux membres en retard au %1 enregistrée dans %2.</translation>
     </message>
     <message>
         <source>%1 letters to members overdue on %2 written to %3.</source>
-        <translation>%1 lettres aux membres en retard le %2 écrites dans %3.</translation>
+        <translation>%1 lettres aux membres en retard au %2 enregistrées dans %3.</translation>
     </message>
     <message>
         <source>Holds lapsed</source>
