@@ -20,8 +20,8 @@ frmHolds::frmHolds(WindowContext &windows)
     Label1 = Controls::heading(this, "Label1", tr("Holds"));
     grdHolds = Controls::named(new FlexGrid(this), "grdHolds");
     grdHolds->setCols(Columns + 1);
-    const QStringList headers = {QString(), tr("Hold", "its number"), tr("Placed"), tr("Member"), tr("Name"),
-                                 tr("Title"),  tr("State"),             tr("Tape")};
+    const QStringList headers = {QString(), tr("Hold", "its number"), tr("Placed"), tr("Member"),
+                                 tr("Name"), tr("Title"), tr("State"), tr("Tape")};
     grdHolds->setRowTexts(0, headers);
     const int widths[] = {200, 700, 1200, 800, 2000, 2600, 4600, 700};
     for (int c = 0; c <= Columns; ++c) {
