@@ -39,15 +39,12 @@ std::atomic<bool> writerLock{true};
 QStringList writerBegin()
 {
     QStringList begin{QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE"),
-                      QStringLiteral("SET LOCAL idle_in_transaction_session_timeout = '10s'"),
-                      QStringLiteral("SELECT pg_current_xact_id()")};
+                      QStringLiteral("SET LOCAL idle_in_transaction_session_timeout = '10s'")};
     if (writerLock)
         begin << QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(QLatin1String(ServerStore::VersionTable));
-    return begin;
+    // The first statement that reads takes the snapshot: after the lock.
+    return begin << QStringLiteral("SELECT pg_current_xact_id()");
 }
-
-// Where the transaction's number comes in the answers to writerBegin().
-constexpr qsizetype XidAnswer = 2;
 
 // Whether the transaction numbered `xid`, whose COMMIT got no answer on
 // the session of server process `pid`, was committed. From a new session
@@ -189,7 +186,6 @@ bool Database::serverBegin(ServerConnection &session)
 {
     m_beginPending = false;
     QSqlError error;
-    // The lock returns no row: the value is the transaction's number.
     const auto xid = session.control(writerBegin().join(QStringLiteral("; ")), &error, ServerWait::For::OtherCounter);
     if (!xid)
         return serverFailure(m_transactionAction, error, session);
@@ -211,8 +207,9 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
     const QStringList begin = m_beginPending ? writerBegin() : QStringList();
     m_beginPending = false;
     QList<ServerConnection::Piped> piped;
+    // The number's read runs under the lock: planned once per session.
     for (const QString &sql : begin)
-        piped.append({sql, {}, false});
+        piped.append({sql, {}, sql.startsWith(QLatin1String("SELECT"))});
     bool writes = false;
     for (const Statement &s : statements) {
         piped.append({s.sql, s.values, true});
@@ -228,9 +225,9 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
             done = c->pipelined(piped, results, &error);
     }
     const bool begun = results->size() >= begin.size();
-    if (!begin.isEmpty() && results->size() > XidAnswer) {
-        (*results)[XidAnswer].next();
-        m_xid = (*results)[XidAnswer].value(0).toLongLong();
+    if (!begin.isEmpty() && begun) {
+        (*results)[begin.size() - 1].next();
+        m_xid = (*results)[begin.size() - 1].value(0).toLongLong();
     }
     results->remove(0, std::min(results->size(), begin.size()));
     if (done)
