@@ -663,11 +663,15 @@ bool ServerConnection::pipelined(const QList<Piped> &statements, QList<QSqlQuery
     });
     if (!done) {
         *error = failure(failed);
-        if (error->nativeErrorCode() == QLatin1String("26000"))
-            m_prepared.clear();
         PQclear(failed);
         if (PQpipelineStatus(m_conn) != PQ_PIPELINE_OFF && !m_lost)
             PQexitPipelineMode(m_conn);
+        // Statements gone from the session (a DISCARD by someone): all are
+        // prepared anew, under names of their own, next time.
+        QSqlError ignored;
+        if (error->nativeErrorCode() == QLatin1String("26000") && !m_lost
+            && control(QStringLiteral("DEALLOCATE ALL"), &ignored))
+            m_prepared.clear();
         return false;
     }
     return true;
