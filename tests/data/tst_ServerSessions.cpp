@@ -394,6 +394,39 @@ private slots:
         QCOMPARE(s.count(u"tblLedger"_s), 2);
     }
 
+    // The bill's prices are read before the writer lock: a price changed
+    // while the checkout waits for it is refused by the write itself.
+    void priceChangedWhileWaitingForTheLockIsRefused()
+    {
+        TestStore s;
+        stock(s);
+        const CheckoutPlan plan = bill(s.path(), {buyLine(8, 1)});
+        std::atomic<bool> locked{false};
+        std::thread repricer([&] {
+            {
+                QString error;
+                QSqlDatabase db = Database::connect(u"repricer"_s, s.path(), &error);
+                QSqlQuery q(db);
+                q.exec(u"BEGIN; LOCK TABLE tblVersion IN EXCLUSIVE MODE; UPDATE tblInventory SET Price = 15000 "
+                       "WHERE InventoryID = 8"_s);
+                locked = true;
+                QThread::msleep(700);
+                q.exec(u"COMMIT"_s);
+            }
+            QSqlDatabase::removeDatabase(u"repricer"_s);
+        });
+        while (!locked)
+            QThread::msleep(10);
+        CheckoutStore counter(s.path());
+        const bool saved = counter.recordCheckout(plan);
+        repricer.join();
+        QVERIFY(!saved);
+        QVERIFY2(counter.lastError().clerkText().startsWith(u"The price of item 8 is now"_s),
+                 qPrintable(counter.lastError().clerkText()));
+        QCOMPARE(s.count(u"tblSalesDetails"_s), 0);
+        QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 1000);
+    }
+
     void windowsShareOneSessionAndAReportKeepsItsOwn()
     {
         TestStore s;
