@@ -156,6 +156,12 @@ std::optional<QString> Holds::heldForAnother(Database &db, qint32 videoId, qint3
 
 bool Holds::rentOut(Database &db, const QList<qint32> &videoIds, qint32 member, QDate day)
 {
+    const Database::Statement close = rentingOut(videoIds, member, day);
+    return db.change(close.action, close.sql, close.values).has_value();
+}
+
+Database::Statement Holds::rentingOut(const QList<qint32> &videoIds, qint32 member, QDate day)
+{
     // One statement for the whole bill: the holder's own holds are filled,
     // holds that ran out unnoticed lapse.
     QVariantList values = {member, StoreDate::toText(day)};
@@ -164,12 +170,11 @@ bool Holds::rentOut(Database &db, const QList<qint32> &videoIds, qint32 member, 
         values << id;
         marks << QStringLiteral("?");
     }
-    return db.change(Text::tr("close the holds on the tapes taken"),
-                     QStringLiteral("UPDATE tblHolds SET State = CASE WHEN CustomerNumber = ? THEN 'filled' "
-                                    "ELSE 'lapsed' END, ClosedOn = ? WHERE State = 'ready' AND VideoID IN (%1)")
-                         .arg(marks.join(QStringLiteral(", "))),
-                     values)
-        .has_value();
+    return {Text::tr("close the holds on the tapes taken"),
+            QStringLiteral("UPDATE tblHolds SET State = CASE WHEN CustomerNumber = ? THEN 'filled' "
+                           "ELSE 'lapsed' END, ClosedOn = ? WHERE State = 'ready' AND VideoID IN (%1)")
+                .arg(marks.join(QStringLiteral(", "))),
+            values};
 }
 
 namespace {
