@@ -318,6 +318,29 @@ Réessayez dans un moment.</translation>
     </message>
 </context>
 <context>
+    <name>Genres</name>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Sci-Fi</source>
+        <translation>Science-fiction</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Drame</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Comédie</translation>
+    </message>
+    <message>
+        <source>Horror &amp; Thriller</source>
+        <translation>Horreur et suspense</translation>
+    </message>
+</context>
+<context>
     <name>Identifier</name>
     <message>
         <source>Enter the %1 as a whole number from 0 to %2.</source>

@@ -790,7 +790,7 @@ Il devrait contenir %4&#xa0;: %5.</translation>
     </message>
     <message>
         <source>Horror &amp;&amp; Thriller</source>
-        <translation>Horreur &amp;&amp; suspense</translation>
+        <translation>Horreur et suspense</translation>
     </message>
     <message>
         <source>&amp;Show Report</source>

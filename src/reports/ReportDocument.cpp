@@ -423,8 +423,13 @@ void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, cons
                          command.columns[p.column].type);
             break;
         case ItemKind::GroupKey:
-            if (placed.group >= 0)
-                drawText(painter, p, y, m_store.groups()[placed.group].key.toString(), ColumnType::Text);
+            if (placed.group >= 0) {
+                QString key = m_store.groups()[placed.group].key.toString();
+                // The store keeps the genres by their English names.
+                if (m_layout.command->groupBy.endsWith(QLatin1String("CategoryName")))
+                    key = QCoreApplication::translate("Genres", key.toUtf8().constData());
+                drawText(painter, p, y, key, ColumnType::Text);
+            }
             break;
         case ItemKind::Sum: {
             const QList<Money> &sums =
