@@ -241,8 +241,7 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
     if (!toServer)
         if (const int failure = part.claim(0))
             return refused(failure == EWOULDBLOCK
-                               ? QCoreApplication::translate("StoreCopy", "another copy to %1 is under way.")
-                                   .arg(shownTarget)
+                               ? QCoreApplication::translate("StoreCopy", "another copy to %1 is under way.").arg(shownTarget)
                                : OutputFile::writeError(failure, part.path()));
 
     qint64 rows = 0;
