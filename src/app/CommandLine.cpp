@@ -7,7 +7,7 @@
 #include "app/SignalExit.h"
 #include "app/WindowRegistry.h"
 #include "data/Backup.h"
-#include "data/Chain.h"
+#include "data/Seal.h"
 #include "data/Schema.h"
 #include "data/ServerStore.h"
 #include "data/StoreCopy.h"
@@ -138,10 +138,11 @@ int verifySeal(const Context &c)
     if (!day)
         return refuse(StoreDate::invalidMessage(c.value));
     const QString typed = c.parser.positionalArguments().join(u' ');
-    const auto seal = Chain::readSeal(typed);
+    const auto seal = Seal::read(typed);
     if (!seal)
-        return refuse(QStringLiteral("Give the seal Day End printed after the day: 16 hex digits, such as "
-                                     "videostore --verify-seal %1 3F2A 9C01 77DE 0B45.")
+        return refuse(QStringLiteral("Give the seal Day End printed after the day, its 16 hex digits and its "
+                                     "counts, such as videostore --verify-seal %1 \"3F2A 9C01 77DE 0B45 — 12 ledger "
+                                     "entries, 5 gate entries, 0 price changes\".")
                           .arg(StoreDate::toText(*day)));
     const bool server = StoreLocation::isServer(c.storePath);
     StoreLock lock;
@@ -155,7 +156,7 @@ int verifySeal(const Context &c)
     if (!problem.isEmpty())
         return refuse(QStringLiteral("The store %1 cannot be used: %2")
                           .arg(server ? StoreLocation::shown(c.storePath) : shown(c.storePath), problem));
-    const StoreIntegrity::SealCheck outcome = StoreIntegrity::verifySeal(c.storePath, *day, *seal);
+    const Seal::Check outcome = Seal::verify(c.storePath, *day, *seal);
     (outcome.holds ? c.out : c.err) << outcome.message << Qt::endl;
     return outcome.holds ? 0 : 1;
 }
@@ -247,7 +248,7 @@ const QList<Command> &commands()
          backup},
         {QStringLiteral("check"), {},
          QStringLiteral("Checks the store: every page, its tables and its version, the guards and the chains over "
-                        "its ledger and gate log, and its manager code; says what is wrong."),
+                        "its ledger, gate log and prices, its manager code and settings; says what is wrong."),
          check},
         {QStringLiteral("restore"), QStringLiteral("file"),
          QStringLiteral("Checks <file> as --check does and puts it in place as the store, keeping the replaced "
@@ -281,8 +282,10 @@ const QList<Command> &commands()
                              QStringLiteral("--report: replaces the file of --pdf or --csv when it exists."))},
          true},
         {QStringLiteral("verify-seal"), QStringLiteral("yyyy-mm-dd"),
-         QStringLiteral("Says whether the store's ledger entries of that day still give the seal its Day End "
-                        "printed, given after the day: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45."),
+         QStringLiteral("Says whether the store's ledger entries, gate-log entries and price changes of that day "
+                        "still give the seal its Day End printed, and whether any was added after it; the seal "
+                        "and its counts follow the day: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45 "
+                        "12 5 0."),
          verifySeal},
         {QStringLiteral("set-manager-code"), {},
          QStringLiteral("Gives the store its own manager code, asked for twice without showing it (or read as one "

@@ -1,11 +1,13 @@
 #include "frmStoreDetails.h"
 
+#include "data/Settings.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
+#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,6 +61,13 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     Label6->setBuddy(txtPSTNumber);
     optRoll80 = named(new QRadioButton(QStringLiteral("80 mm &roll (a receipt printer)"), this), "optRoll80");
     optLetter = named(new QRadioButton(QStringLiteral("&Letter page"), this), "optLetter");
+    Label9 = label(this, "Label9", "Holds &kept for:");
+    txtHoldDays = edit(this, "txtHoldDays");
+    txtHoldDays->setFixedWidth(60);
+    txtHoldDays->setToolTip(QStringLiteral("How many days a tape that came back stays set aside for the member "
+                                           "holding its title: 1 to %1.")
+                                .arg(Settings::LongestHold));
+    Label9->setBuddy(txtHoldDays);
     cmdSave = button(this, "cmdSave", "&Save");
     cmdReturn = button(this, "cmdReturn", "Return");
 
@@ -79,6 +88,12 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     paper->addWidget(optRoll80);
     paper->addWidget(optLetter);
     grid->addLayout(paper, 5, 1);
+    auto *days = new QHBoxLayout;
+    days->addWidget(txtHoldDays);
+    days->addWidget(label(this, "Label10", "days"));
+    days->addStretch();
+    grid->addWidget(Label9, 6, 0);
+    grid->addLayout(days, 6, 1);
     layout->addLayout(grid);
     layout->addStretch();
     auto *buttons = new QHBoxLayout;
@@ -107,6 +122,7 @@ void frmStoreDetails::Form_Activate()
     txtGSTNumber->setText(details->gstNumber);
     txtPSTNumber->setText(details->pstNumber);
     (details->paper == StoreDetails::Paper::Letter ? optLetter : optRoll80)->setChecked(true);
+    txtHoldDays->setText(details->holdDays);
     txtStoreName->setFocus();
 }
 
@@ -119,7 +135,18 @@ void frmStoreDetails::cmdSave_Click()
     details.gstNumber = txtGSTNumber->text();
     details.pstNumber = txtPSTNumber->text();
     details.paper = optLetter->isChecked() ? StoreDetails::Paper::Letter : StoreDetails::Paper::Roll80;
-    if (!m_store.save(details))
+    details.holdDays = txtHoldDays->text().trimmed();
+    if (!Settings::holdDays(details.holdDays)) {
+        refuse(m_windows.ws(),
+               QStringLiteral("\"%1\" is not a number of days. Holds are kept from 1 to %2 days.")
+                   .arg(details.holdDays)
+                   .arg(Settings::LongestHold),
+               QStringLiteral("Invalid number of days"));
+        txtHoldDays->setFocus();
+        txtHoldDays->selectAll();
+        return;
+    }
+    if (!m_store.save(details, QDateTime::currentDateTime()))
         return showDbError(m_windows.ws(), m_store.lastError());
     m_windows.ws().msgBox(details.isSet() ? QStringLiteral("The store details are saved; the next receipt shows them.")
                                           : QStringLiteral("Saved. With no store name, receipts say \"Store details "

@@ -134,17 +134,26 @@ QString checkStore(QSqlQuery &q, int *version, const QString &location)
     return {};
 }
 
+QStringList versionTable()
+{
+    return {QStringLiteral("CREATE TABLE %1 (Version INTEGER NOT NULL)").arg(QLatin1String(VersionTable)),
+            QStringLiteral("INSERT INTO %1 (Version) VALUES (%2)").arg(QLatin1String(VersionTable)).arg(Schema::Version)};
+}
+
 // In an empty database, under the creation lock: every table, the seed
 // rows, every step and the version. False with `made` unchanged when the
 // database was not empty after all.
-QSqlError createIfEmpty(QSqlQuery &q, bool *made)
+QSqlError createIfEmpty(const QSqlDatabase &db, bool *made)
 {
+    QSqlQuery q(db);
     QSqlError error = runAll(q, {QStringLiteral("BEGIN"),
                                  QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(CreationLock)});
     if (!error.isValid()) {
         const QStringList present = tablesIn(q, &error);
         if (!error.isValid() && present.isEmpty()) {
-            error = runAll(q, creation());
+            error = Schema::create(db, Schema::Engine::PostgreSQL);
+            if (!error.isValid())
+                error = runAll(q, versionTable());
             *made = !error.isValid();
         }
     }
@@ -209,9 +218,7 @@ QSqlError putGuardsBack(const QSqlDatabase &db, QStringList *notes)
 
 QStringList creation()
 {
-    return Schema::creation(Schema::Engine::PostgreSQL)
-           << QStringLiteral("CREATE TABLE %1 (Version INTEGER NOT NULL)").arg(QLatin1String(VersionTable))
-           << QStringLiteral("INSERT INTO %1 (Version) VALUES (%2)").arg(QLatin1String(VersionTable)).arg(Schema::Version);
+    return Schema::creation(Schema::Engine::PostgreSQL) + versionTable();
 }
 
 QSqlDatabase openConnection(const QString &connectionName, const QString &location, QSqlError *error,
@@ -355,7 +362,7 @@ StoreFile::Outcome prepare(const QString &location)
         return refused(reason(c.openError(), location));
     QSqlQuery q(c.db());
     bool made = false;
-    if (const QSqlError error = createIfEmpty(q, &made); error.isValid())
+    if (const QSqlError error = createIfEmpty(c.db(), &made); error.isValid())
         return refused(reason(error, location));
     if (made)
         return {true, true, {}};

@@ -100,6 +100,8 @@ void ReportDocument::prepare()
             const bool closesUp = leftOff >= 0 && item.top > leftOff
                                   && (item.kind == ItemKind::Label || item.kind == ItemKind::Sum);
             QString text = item.text;
+            if (m_layout.dated && item.kind == ItemKind::Label)
+                text.replace(QLatin1String("%1"), m_store.parameters().value(0).toString());
             if (item.tax > 0)
                 text.replace(item.tax == 1 ? QStringLiteral("GST") : QStringLiteral("PST"),
                              m_store.taxes()[item.tax - 1].name);
@@ -503,7 +505,7 @@ void ReportDocument::preparePrinter(QPrinter &printer) const
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    printer.setDocName(m_layout.title());
+    printer.setDocName(m_layout.title(m_store.parameters()));
     printer.setFromTo(1, pageCount());
 }
 
@@ -581,7 +583,7 @@ ReportDocument::Outcome ReportDocument::writePdf(const QString &path, const Prog
         pdf.setPageSize(QPageSize(QPageSize::Letter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1440);
-        pdf.setTitle(m_layout.title());
+        pdf.setTitle(m_layout.title(m_store.parameters()));
         pdf.setCreator(QStringLiteral("Video Store"));
         outcome = render(pdf, 0, pageCount() - 1, progress);
     }

@@ -60,11 +60,17 @@ struct ReportLayout
     QList<ReportBand> bands;
     // Its files are readable by their owner only: members' phones or addresses.
     bool ownerOnly = false;
+    // Its first parameter is the day it is of, which its title names: a
+    // "%1" in its labels, and after its caption and title.
+    bool dated = false;
 
     // The report's name in words ("List Of Movies By Type"), for what it
     // says about itself outside its preview window: messages, file names,
     // the title of its PDF.
     QString title() const;
+    // The caption and title of one run of it.
+    QString captionFor(const QVariantList &parameters) const;
+    QString title(const QVariantList &parameters) const;
     const ReportBand *band(BandKind kind) const;
     int height(BandKind kind) const;
 };

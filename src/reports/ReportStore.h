@@ -100,6 +100,7 @@ public:
     bool open(Database::Reading reading = Database::Reading::Paged);
 
     const ReportCommand &command() const { return m_command; }
+    const QVariantList &parameters() const { return m_parameters; }
     const QList<ReportGroup> &groups() const { return m_groups; }
     qint64 rowCount() const { return m_rowCount; }
     // The sums of the whole report; empty when they do not fit, or could not

@@ -8,8 +8,9 @@
 void showDbError(WindowSystem &ws, const DbError &error)
 {
     ws.msgBox(error.clerkText(), Buttons::Ok, Icon::Exclamation,
-              error.kind == DbError::Kind::Conflict ? QStringLiteral("Taken by another counter")
-                                                    : QStringLiteral("Store database error"));
+              !error.title.isEmpty()                  ? error.title
+              : error.kind == DbError::Kind::Conflict ? QStringLiteral("Taken by another counter")
+                                                      : QStringLiteral("Store database error"));
 }
 
 bool confirmReturnToMenu(WindowSystem &ws)
