@@ -9,6 +9,7 @@
 #include "data/Backup.h"
 #include "data/Seal.h"
 #include "data/Schema.h"
+#include "data/ServerSetup.h"
 #include "data/ServerStore.h"
 #include "data/StoreCopy.h"
 #include "data/StoreDate.h"
@@ -161,6 +162,13 @@ int verifySeal(const Context &c)
     return outcome.holds ? 0 : 1;
 }
 
+int setupServer(const Context &c)
+{
+    const ServerSetup::Outcome outcome = ServerSetup::run(c.value);
+    (outcome.ok ? c.out : c.err) << outcome.message << Qt::endl;
+    return outcome.ok ? 0 : 1;
+}
+
 int restore(const Context &c)
 {
     if (StoreLocation::isServer(c.storePath)) {
@@ -287,6 +295,13 @@ const QList<Command> &commands()
                         "and its counts follow the day: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45 "
                         "12 5 0."),
          verifySeal},
+        {QStringLiteral("setup-server"), QStringLiteral("address"),
+         QStringLiteral("Run once by the owner of a PostgreSQL database, with the owner's address "
+                        "(postgresql://owner@host/dbname), and again after each new version or a restore: makes or "
+                        "upgrades the store, puts its guards back, and lets the counters' role (<dbname>_counter) "
+                        "do daily work but never change or remove what the ledger, the gate log and the prices "
+                        "hold."),
+         setupServer},
         {QStringLiteral("set-manager-code"), {},
          QStringLiteral("Gives the store its own manager code, asked for twice without showing it (or read as one "
                         "line from standard input when that is not a terminal); at least 8 characters. The store "

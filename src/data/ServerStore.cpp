@@ -214,6 +214,24 @@ QSqlError putGuardsBack(const QSqlDatabase &db, QStringList *notes)
     return error;
 }
 
+// Why a counter's login, which may not change the tables, cannot bring the
+// store up to date, and who can.
+QString ownerUpgrades(QSqlQuery &q, int version, const QString &location)
+{
+    QString owner = QStringLiteral("OWNER");
+    if (q.exec(QStringLiteral("SELECT tableowner FROM pg_tables WHERE schemaname = current_schema() AND "
+                              "tablename = lower('%1')")
+                   .arg(QLatin1String(VersionTable)))
+        && q.next())
+        owner = q.value(0).toString();
+    return QStringLiteral("It is a store of version %1, and this program needs version %2, but this login may not "
+                          "change its tables. Have the database's owner bring it up to date, once:\n  videostore "
+                          "--setup-server %3")
+        .arg(version)
+        .arg(Schema::Version)
+        .arg(StoreLocation::shown(StoreLocation::withUser(location, owner)));
+}
+
 } // namespace
 
 QStringList creation()
@@ -372,7 +390,8 @@ StoreFile::Outcome prepare(const QString &location)
     QStringList notes;
     if (version < Schema::Version) {
         if (const QSqlError error = upgrade(c.db(), &notes); error.isValid())
-            return refused(reason(error, location));
+            return refused(error.nativeErrorCode() == QLatin1String("42501") ? ownerUpgrades(q, version, location)
+                                                                            : reason(error, location));
     } else if (const QSqlError error = putGuardsBack(c.db(), &notes); error.isValid()) {
         // Another counter's long read, or a login that may not make
         // triggers: the counter works on, and the manager is told.
