@@ -393,6 +393,16 @@ private slots:
         QCOMPARE(s.rows(held), u"1|1|6"_s);
         r = runProgram(QStringLiteral(VIDEOSTORE_EXE), {u"--store"_s, counter, u"--check"_s});
         QVERIFY2(r.code == 0 && r.out.contains(u" is sound: "_s), qPrintable(r.out + r.err));
+
+        // Only the owner brings a store up to date.
+        for (const QString &sql : downgradeTo(Schema::Version - 1, Schema::Engine::PostgreSQL))
+            s.exec(sql);
+        s.exec(u"UPDATE tblVersion SET Version = %1"_s.arg(Schema::Version - 1));
+        const StoreFile::Outcome started = ServerStore::prepare(counter);
+        QVERIFY2(!started.ok && started.message.contains(u"--setup-server %1"_s.arg(s.path())),
+                 qPrintable(started.message));
+        r = runProgram(QStringLiteral(VIDEOSTORE_EXE), {u"--setup-server"_s, s.path()});
+        QVERIFY2(r.code == 0 && ServerStore::prepare(counter).ok, qPrintable(r.out + r.err));
     }
 
     void commandsOnAServerStore()
