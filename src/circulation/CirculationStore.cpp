@@ -4,6 +4,8 @@
 #include "data/StoreDate.h"
 #include "returns/ReturnsStore.h"
 
+#include <QCoreApplication>
+
 QString TapeOutRow::memberName() const
 {
     return (firstName.trimmed() + QLatin1Char(' ') + lastName.trimmed()).trimmed();
@@ -111,10 +113,10 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
             return false;
         if (!who->next())
             return m_db.conflict(action, QStringLiteral("Member %1 is not on file.").arg(member),
-                                 QStringLiteral("Member not on file"));
+                                 QCoreApplication::translate("CirculationStore", "Member not on file"));
         if (who->value(0).toBool())
             return m_db.conflict(action, QStringLiteral("Member %1 is retired.").arg(member),
-                                 QStringLiteral("Member retired"));
+                                 QCoreApplication::translate("CirculationStore", "Member retired"));
         auto what = m_db.run(action,
                              QStringLiteral("SELECT m.Name, m.Deleted, (SELECT COUNT(*) FROM tblVideos v WHERE "
                                             "v.MovieNum = m.MovieNum AND v.ForRent = 1 AND v.Deleted = 0) "
@@ -124,14 +126,14 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
             return false;
         if (!what->next())
             return m_db.conflict(action, QStringLiteral("Title %1 is not on file.").arg(title),
-                                 QStringLiteral("Title not on file"));
+                                 QCoreApplication::translate("CirculationStore", "Title not on file"));
         const QString name = what->value(0).toString();
         if (what->value(1).toBool())
             return m_db.conflict(action, QStringLiteral("%1 (title %2) is retired.").arg(name).arg(title),
-                                 QStringLiteral("Title retired"));
+                                 QCoreApplication::translate("CirculationStore", "Title retired"));
         if (what->value(2).toInt() == 0)
             return m_db.conflict(action, QStringLiteral("%1 (title %2) has no copies for rent.").arg(name).arg(title),
-                                 QStringLiteral("No copies for rent"));
+                                 QCoreApplication::translate("CirculationStore", "No copies for rent"));
         const auto held = m_db.scalar(action,
                                       QStringLiteral("SELECT COUNT(*) FROM tblHolds WHERE CustomerNumber = ? AND "
                                                      "MovieNum = ? AND State IN ('waiting', 'ready')"),
@@ -140,7 +142,7 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
             return false;
         if (held->toInt() > 0)
             return m_db.conflict(action, QStringLiteral("Member %1 already has a hold on %2.").arg(member).arg(name),
-                                 QStringLiteral("Already on hold"));
+                                 QCoreApplication::translate("CirculationStore", "Already on hold"));
         id = Numbering::freeNumber(m_db, action, QLatin1String("tblHolds"), QLatin1String("HoldID"), -1);
         if (!id)
             return false;

@@ -64,8 +64,8 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     Label9 = label(this, "Label9", "Holds &kept for:");
     txtHoldDays = edit(this, "txtHoldDays");
     txtHoldDays->setFixedWidth(60);
-    txtHoldDays->setToolTip(QStringLiteral("How many days a tape that came back stays set aside for the member "
-                                           "holding its title: 1 to %1.")
+    txtHoldDays->setToolTip(tr("How many days a tape that came back stays set aside for the member holding its "
+                               "title: 1 to %1.")
                                 .arg(Settings::LongestHold));
     Label9->setBuddy(txtHoldDays);
     cmdSave = button(this, "cmdSave", "&Save");
@@ -138,10 +138,10 @@ void frmStoreDetails::cmdSave_Click()
     details.holdDays = txtHoldDays->text().trimmed();
     if (!Settings::holdDays(details.holdDays)) {
         refuse(m_windows.ws(),
-               QStringLiteral("\"%1\" is not a number of days. Holds are kept from 1 to %2 days.")
+               tr("\"%1\" is not a number of days. Holds are kept from 1 to %2 days.")
                    .arg(details.holdDays)
                    .arg(Settings::LongestHold),
-               QStringLiteral("Invalid number of days"));
+               tr("Invalid number of days"));
         txtHoldDays->setFocus();
         txtHoldDays->selectAll();
         return;

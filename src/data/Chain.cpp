@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Money.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QSqlQuery>
@@ -162,30 +163,38 @@ std::optional<QByteArray> startOn(const QSqlDatabase &db, const Table &table, QS
 
 } // namespace
 
+QString Table::word(qint64 n) const
+{
+    return QCoreApplication::translate("Chain", n == 1 ? one : many);
+}
+
 QString Table::count(qint64 n) const
 {
-    return QStringLiteral("%1 %2").arg(thousands(n), n == 1 ? one : many);
+    return QStringLiteral("%1 %2").arg(thousands(n), word(n));
 }
 
 const Table &ledger()
 {
-    static const Table t{QStringLiteral("tblLedger"),    QStringLiteral("Seq"),          QStringLiteral("ledger entry"),
-                         QStringLiteral("EntryDate"),    QStringLiteral("ledger entry"), QStringLiteral("ledger entries")};
+    static const Table t{QStringLiteral("tblLedger"), QStringLiteral("Seq"), QStringLiteral("ledger entry"),
+                         QStringLiteral("EntryDate"), QT_TRANSLATE_NOOP("Chain", "ledger entry"),
+                         QT_TRANSLATE_NOOP("Chain", "ledger entries")};
     return t;
 }
 
 const Table &gateLog()
 {
-    static const Table t{QStringLiteral("tblGateLog"), QStringLiteral("TryNumber"),  QStringLiteral("gate log entry"),
-                         QStringLiteral("TriedAt"),    QStringLiteral("gate entry"), QStringLiteral("gate entries")};
+    static const Table t{QStringLiteral("tblGateLog"), QStringLiteral("TryNumber"), QStringLiteral("gate log entry"),
+                         QStringLiteral("TriedAt"), QT_TRANSLATE_NOOP("Chain", "gate entry"),
+                         QT_TRANSLATE_NOOP("Chain", "gate entries")};
     return t;
 }
 
 const Table &prices()
 {
     // A change belongs to the day it was made; the starting prices to none.
-    static const Table t{QStringLiteral("tblPrices"), QStringLiteral("ChangeID"),     QStringLiteral("price change"),
-                         QStringLiteral("ChangedAt"), QStringLiteral("price change"), QStringLiteral("price changes")};
+    static const Table t{QStringLiteral("tblPrices"), QStringLiteral("ChangeID"), QStringLiteral("price change"),
+                         QStringLiteral("ChangedAt"), QT_TRANSLATE_NOOP("Chain", "price change"),
+                         QT_TRANSLATE_NOOP("Chain", "price changes")};
     return t;
 }
 

@@ -38,8 +38,10 @@ struct Table
     QString entry; // "ledger entry", as a finding names a row
     // The column whose first ten characters are the day a row belongs to.
     QString dayColumn;
-    QString one, many; // "ledger entry", "ledger entries", as a seal counts them
-    // "1 ledger entry", "12 ledger entries".
+    const char *one = nullptr, *many = nullptr; // as a seal counts them, untranslated
+    // "ledger entry" for 1, "ledger entries" for any other number.
+    QString word(qint64 n) const;
+    // "1 ledger entry", "1,204 ledger entries".
     QString count(qint64 n) const;
 };
 const Table &ledger();

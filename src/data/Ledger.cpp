@@ -3,6 +3,7 @@
 #include "Chain.h"
 #include "StoreDate.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QSysInfo>
@@ -354,7 +355,7 @@ bool LedgerStore::recordCashUp(QDate day, const QString &counter, Money openingF
                                                 "should now hold %2, not %3.\r\n\r\nNothing was recorded. Check the "
                                                 "count against the new figure, then record it again.")
                                      .arg(counter, expected.toCurrency(), shownExpected.toCurrency()),
-                                 QStringLiteral("Money taken since"));
+                                 QCoreApplication::translate("Ledger", "Money taken since"));
         LedgerEntry e;
         e.kind = LedgerEntry::Kind::CashUp;
         e.day = day;

@@ -5,6 +5,7 @@
 #include "Ledger.h"
 #include "StoreDate.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlQuery>
 
@@ -187,7 +188,8 @@ QString problem(const PriceChange &c, QDate today)
     if (c.name.trimmed().isEmpty())
         return QStringLiteral("Give %1 a name.").arg(what.toLower());
     if (c.name.trimmed().size() > LongestName)
-        return QStringLiteral("The name of %1 is %2 characters long; a name holds at most %3.")
+        return QCoreApplication::translate("Pricing",
+                                           "The name of %1 is %2 characters long; a name holds at most %3.")
             .arg(what.toLower())
             .arg(c.name.trimmed().size())
             .arg(LongestName);
@@ -258,7 +260,7 @@ bool record(Database &db, const QList<PriceChange> &changes, QDate today)
         const QString at = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
         for (const PriceChange &c : changes) {
             if (const QString why = problem(c, today); !why.isEmpty())
-                return db.conflict(action, why, QStringLiteral("Price change not valid"));
+                return db.conflict(action, why, QCoreApplication::translate("Pricing", "Price change not valid"));
             // A day that has started may already have been charged at the
             // change made for it; a later day's change can still be replaced.
             if (c.from <= today) {
@@ -273,7 +275,7 @@ bool record(Database &db, const QList<PriceChange> &changes, QDate today)
                                        QStringLiteral("%1 was already changed for %2, which has started: a change "
                                                       "made today is in force from tomorrow on.")
                                            .arg(c.what(), StoreDate::toText(c.from)),
-                                       QStringLiteral("Already changed for that day"));
+                                       QCoreApplication::translate("Pricing", "Already changed for that day"));
             }
             const auto tail = Chain::tail(db, Chain::prices(), action);
             if (!tail)

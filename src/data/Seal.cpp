@@ -4,10 +4,13 @@
 #include "StoreDate.h"
 #include "StoreIntegrity.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 namespace Seal {
 
@@ -59,7 +62,7 @@ std::optional<DayRows> dayRows(const QSqlDatabase &db, const Chain::Table &table
     for (const QVariant &v : dayBounds(day))
         q.addBindValue(v);
     if (!q.exec()) {
-        *error = QStringLiteral("%1 could not be read (%2)").arg(table.name, q.lastError().text());
+        *error = QCoreApplication::translate("Seal", "%1 could not be read (%2)").arg(table.name, q.lastError().text());
         return std::nullopt;
     }
     DayRows out;
@@ -95,24 +98,26 @@ QString added(const Chain::Table &table, QDate day, const QStringList &named)
     constexpr int Shown = 5;
     QStringList shown = named.mid(0, Shown);
     if (named.size() > Shown)
-        shown << QStringLiteral("and %1 more").arg(named.size() - Shown);
-    return QStringLiteral("%1 %2 added to %3 after its seal: %4")
-        .arg(table.count(named.size()), named.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"),
-             StoreDate::toText(day), shown.join(QStringLiteral("; ")));
+        shown << QCoreApplication::translate("Seal", "and %1 more").arg(named.size() - Shown);
+    return (named.size() == 1 ? QCoreApplication::translate("Seal", "%1 was added to %2 after its seal: %3")
+                              : QCoreApplication::translate("Seal", "%1 were added to %2 after its seal: %3"))
+        .arg(table.count(named.size()), StoreDate::toText(day), shown.join(QStringLiteral("; ")));
 }
 
 QString joined(const QStringList &counts)
 {
     if (counts.size() < 2)
         return counts.join(QString());
-    return counts.mid(0, counts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + counts.last();
+    return QCoreApplication::translate("Seal", "%1 and %2")
+        .arg(counts.mid(0, counts.size() - 1).join(QStringLiteral(", ")), counts.last());
 }
 
 // A seal with its counts: each table's rows of the day it covers, found by
 // their number, the rest of the day's rows added after it.
 Check verifyCounted(const QSqlDatabase &db, QDate day, const Typed &typed)
 {
-    const QString head = QStringLiteral("The seal %1 of %2").arg(typed.seal, StoreDate::toText(day));
+    const QString head =
+        QCoreApplication::translate("Seal", "The seal %1 of %2").arg(typed.seal, StoreDate::toText(day));
     QStringList gone, later, findings, counts;
     QList<Cover> covers;
     for (qsizetype t = 0; t < Chain::tables().size(); ++t) {
@@ -122,9 +127,9 @@ Check verifyCounted(const QSqlDatabase &db, QDate day, const Typed &typed)
         QString error;
         const auto rows = dayRows(db, table, day, &error);
         if (!rows)
-            return {false, QStringLiteral("%1 could not be checked: %2.").arg(head, error)};
+            return {false, QCoreApplication::translate("Seal", "%1 could not be checked: %2.").arg(head, error)};
         if (rows->keys.size() < sealed) {
-            gone << QStringLiteral("the seal covers %1; the store holds %2")
+            gone << QCoreApplication::translate("Seal", "the seal covers %1; the store holds %2")
                         .arg(table.count(sealed), QLocale(QLocale::English).toString(rows->keys.size()));
             continue;
         }
@@ -142,32 +147,40 @@ Check verifyCounted(const QSqlDatabase &db, QDate day, const Typed &typed)
     }
     QStringList problems;
     if (gone.isEmpty() && value(day, covers) != typed.seal)
-        problems << QStringLiteral("the entries it covers, or entries before them, are not what they were when it "
-                                   "was printed")
-                        + (findings.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(findings.join(u"; ")));
+        problems << QCoreApplication::translate("Seal",
+                                                "the entries it covers, or entries before them, are not what they were "
+                                                "when it was printed")
+                + (findings.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(findings.join(u"; ")));
     problems << gone << later;
     if (problems.isEmpty())
-        return {true, QStringLiteral("%1 holds: the store's %2 of that day, and every entry before them, are as they "
-                                     "were when it was printed.")
-                          .arg(head, joined(counts))};
+        return {true,
+                QCoreApplication::translate(
+                    "Seal",
+                    "%1 holds: the store's %2 of that day, and every entry before them, are as they "
+                    "were when it was printed.")
+                    .arg(head, joined(counts))};
     for (QString &p : problems)
         p = capitalized(p);
-    return {false, QStringLiteral("%1 does not hold. %2.").arg(head, problems.join(QStringLiteral(". ")))};
+    return {
+        false,
+        QCoreApplication::translate("Seal", "%1 does not hold. %2.").arg(head, problems.join(QStringLiteral(". ")))};
 }
 
 // A seal printed before seals had counts: the link of the day's last
 // ledger entry then, looked for among the day's entries now.
 Check verifyLedgerOnly(const QSqlDatabase &db, QDate day, const QString &seal)
 {
-    const QString head = QStringLiteral("The seal %1 of %2").arg(seal, StoreDate::toText(day));
+    const QString head = QCoreApplication::translate("Seal", "The seal %1 of %2").arg(seal, StoreDate::toText(day));
     const Chain::Table &table = Chain::ledger();
     QString error;
     const auto rows = dayRows(db, table, day, &error);
     if (!rows)
-        return {false, QStringLiteral("%1 could not be checked: %2.").arg(head, error)};
+        return {false, QCoreApplication::translate("Seal", "%1 could not be checked: %2.").arg(head, error)};
     if (rows->keys.isEmpty())
-        return {false, QStringLiteral("The store holds no ledger entries of %1, so no seal of that day holds.")
-                           .arg(StoreDate::toText(day))};
+        return {false,
+                QCoreApplication::translate("Seal",
+                                            "The store holds no ledger entries of %1, so no seal of that day holds.")
+                    .arg(StoreDate::toText(day))};
     QString finding;
     const QHash<qint64, QByteArray> links = linksOf(db, table, rows->keys, &finding);
     qsizetype sealed = 0;
@@ -176,24 +189,30 @@ Check verifyLedgerOnly(const QSqlDatabase &db, QDate day, const QString &seal)
             sealed = i + 1;
     const qsizetype held = rows->keys.size();
     if (sealed == held)
-        return {true, QStringLiteral("%1 holds: the store's %2 of that day, and every entry before them, are as "
-                                     "they were when it was printed.")
-                          .arg(head, table.count(held))};
+        return {true,
+                QCoreApplication::translate("Seal",
+                                            "%1 holds: the store's %2 of that day, and every entry before them, are as "
+                                            "they were when it was printed.")
+                    .arg(head, table.count(held))};
     if (sealed > 0)
-        return {false, QStringLiteral("%1 holds for the first %2 of the day's %3 only. %4.")
-                           .arg(head, QString::number(sealed), table.count(held),
-                                capitalized(added(table, day, rows->named.mid(sealed))))};
-    return {false, QStringLiteral("%1 does not hold: the store's entries of that day, or entries before them, are "
-                                  "not what they were when it was printed%2. A seal printed with its counts is "
-                                  "checked with them: give them after it, as Day End printed them.")
-                       .arg(head, finding.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(finding))};
+        return {false,
+                QCoreApplication::translate("Seal", "%1 holds for the first %2 of the day's %3 only. %4.")
+                    .arg(head, QString::number(sealed), table.count(held),
+                         capitalized(added(table, day, rows->named.mid(sealed))))};
+    return {
+        false,
+        QCoreApplication::translate("Seal",
+                                    "%1 does not hold: the store's entries of that day, or entries before them, are "
+                                    "not what they were when it was printed%2. A seal printed with its counts is "
+                                    "checked with them: give them after it, as Day End printed them.")
+            .arg(head, finding.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(finding))};
 }
 
 } // namespace
 
 std::optional<Cover> cover(Database &db, const Chain::Table &table, QDate day)
 {
-    const QString action = QStringLiteral("work out the seal of %1").arg(StoreDate::toText(day));
+    const QString action = QCoreApplication::translate("Seal", "work out the seal of %1").arg(StoreDate::toText(day));
     auto q = db.run(action,
                     QStringLiteral("SELECT %1, Hash FROM %2 WHERE %3 ORDER BY %1 DESC")
                         .arg(table.key, table.name, dayCondition(table)),
@@ -223,23 +242,20 @@ QString line(QDate day, const QList<Cover> &covers)
     for (qsizetype t = 0; t < covers.size() && t < Chain::tables().size(); ++t) {
         const Chain::Table &table = Chain::tables().at(t);
         const qint64 n = covers.at(t).count;
-        counts << QStringLiteral("%1 %2").arg(n).arg(n == 1 ? table.one : table.many);
+        counts << QStringLiteral("%1 %2").arg(n).arg(table.word(n));
     }
     return QStringLiteral("%1 — %2").arg(value(day, covers), counts.join(QStringLiteral(", ")));
 }
 
 std::optional<Typed> read(const QString &typed)
 {
-    static const QStringList words = {QStringLiteral("ledger"), QStringLiteral("gate"),    QStringLiteral("price"),
-                                      QStringLiteral("entry"),  QStringLiteral("entries"), QStringLiteral("change"),
-                                      QStringLiteral("changes")};
     QString text = typed.trimmed();
     if (text.startsWith(QLatin1String("seal"), Qt::CaseInsensitive))
         text = text.mid(4);
     Typed out;
     QString hex;
-    for (QString token : text.split(QRegularExpression(QStringLiteral("[\\s,;:()\u2014\u2013]+")),
-                                    Qt::SkipEmptyParts)) {
+    for (QString token :
+         text.split(QRegularExpression(QStringLiteral("[\\s,;:()\u2014\u2013]+")), Qt::SkipEmptyParts)) {
         if (hex.size() < 16) {
             token.remove(u'-');
             for (const QChar c : std::as_const(token))
@@ -250,7 +266,8 @@ std::optional<Typed> read(const QString &typed)
                 return std::nullopt;
             continue;
         }
-        if (words.contains(token.toLower()) || token == QLatin1String("-"))
+        // The words between the counts, in whatever language they were printed.
+        if (std::none_of(token.cbegin(), token.cend(), [](QChar c) { return c.isDigit(); }))
             continue;
         bool number = false;
         const qint64 n = token.toLongLong(&number);
@@ -272,7 +289,7 @@ Check verify(const QString &location, QDate day, const Typed &typed)
             out = typed.counts.isEmpty() ? verifyLedgerOnly(db, day, typed.seal) : verifyCounted(db, day, typed);
         });
     if (!failed.isEmpty())
-        out = {false, QStringLiteral("The store could not be opened (%1).").arg(failed)};
+        out = {false, QCoreApplication::translate("Seal", "The store could not be opened (%1).").arg(failed)};
     return out;
 }
 

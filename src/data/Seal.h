@@ -38,7 +38,7 @@ QString line(QDate day, const QList<Cover> &covers);
 
 // A seal as typed: 16 hex digits in any case, with or without blanks or
 // dashes between groups, then the counts Day End printed with it (the
-// words may be left out); nullopt when it is not one.
+// words, in whatever language, may be left out); nullopt when it is not one.
 struct Typed
 {
     QString seal; // in groups of four, in capitals

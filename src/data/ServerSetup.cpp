@@ -4,6 +4,7 @@
 #include "ServerStore.h"
 #include "StoreLocation.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -50,18 +51,24 @@ QString makeRole(QSqlQuery &q, const QString &role, bool *made)
             *made = true;
             return {};
         }
-        return QStringLiteral("The counters' role %1 does not exist, and this login may not make roles (%2). On the "
-                              "server PC, as root, make it with\n  su postgres -c \"createuser --pwprompt %1\"\nthen "
-                              "run this again.")
+        return QCoreApplication::translate(
+                   "ServerSetup",
+                   "The counters' role %1 does not exist, and this login may not make roles (%2). On the "
+                   "server PC, as root, make it with\n  su postgres -c \"createuser --pwprompt %1\"\nthen "
+                   "run this again.")
             .arg(role, errorText(q.lastError()));
     }
     if (q.value(0).toBool() || q.value(2).toBool())
-        return QStringLiteral("The role %1 may do whatever the store's owner may (it is a superuser or a member of "
-                              "the owner's role), so it cannot be the counters' role.")
+        return QCoreApplication::translate(
+                   "ServerSetup",
+                   "The role %1 may do whatever the store's owner may (it is a superuser or a member of "
+                   "the owner's role), so it cannot be the counters' role.")
             .arg(role);
     if (!q.value(1).toBool())
-        return QStringLiteral("The role %1 cannot log in. On the server PC, as root, let it with\n  su postgres -c "
-                              "\"psql -c 'ALTER ROLE %1 LOGIN'\"\nthen run this again.")
+        return QCoreApplication::translate(
+                   "ServerSetup",
+                   "The role %1 cannot log in. On the server PC, as root, let it with\n  su postgres -c "
+                   "\"psql -c 'ALTER ROLE %1 LOGIN'\"\nthen run this again.")
             .arg(role);
     return {};
 }
@@ -71,16 +78,14 @@ QSqlError grant(QSqlQuery &q, const QString &role, const QString &database, cons
 {
     const QString r = quoted(role), s = quoted(schema);
     const QStringList statements = {
-        QStringLiteral("BEGIN"),
-        QStringLiteral("REVOKE ALL ON ALL TABLES IN SCHEMA %1 FROM PUBLIC, %2").arg(s, r),
+        QStringLiteral("BEGIN"), QStringLiteral("REVOKE ALL ON ALL TABLES IN SCHEMA %1 FROM PUBLIC, %2").arg(s, r),
         QStringLiteral("GRANT CONNECT ON DATABASE %1 TO %2").arg(quoted(database), r),
         QStringLiteral("GRANT USAGE ON SCHEMA %1 TO %2").arg(s, r),
         QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA %1 TO %2").arg(s, r),
         QStringLiteral("GRANT INSERT ON %1 TO %2").arg(addedTo(), r),
         QStringLiteral("GRANT UPDATE ON %1 TO %2").arg(changedBy(), r),
         // Nor may a counter make tables or functions beside the store's.
-        QStringLiteral("REVOKE CREATE ON SCHEMA %1 FROM PUBLIC, %2").arg(s, r),
-        QStringLiteral("COMMIT")};
+        QStringLiteral("REVOKE CREATE ON SCHEMA %1 FROM PUBLIC, %2").arg(s, r), QStringLiteral("COMMIT")};
     for (const QString &sql : statements) {
         if (!q.exec(sql)) {
             const QSqlError error = q.lastError();
@@ -102,11 +107,13 @@ Outcome run(const QString &location)
 {
     const QString shown = StoreLocation::shown(location);
     auto refused = [&](const QString &why) {
-        return Outcome{false, QStringLiteral("The store %1 was not set up: %2").arg(shown, why)};
+        return Outcome{false,
+                       QCoreApplication::translate("ServerSetup", "The store %1 was not set up: %2").arg(shown, why)};
     };
     if (!StoreLocation::isServer(location))
-        return refused(QStringLiteral("only a store on a PostgreSQL server has roles; a store file is its "
-                                      "owner's alone."));
+        return refused(QCoreApplication::translate("ServerSetup",
+                                                   "only a store on a PostgreSQL server has roles; a store file is its "
+                                                   "owner's alone."));
     const ScopedConnection c("server-setup", [&](const QString &name) {
         QSqlError error;
         ServerStore::openConnection(name, location, &error);
@@ -122,7 +129,8 @@ Outcome run(const QString &location)
     const QString user = q.value(0).toString(), owner = q.value(1).toString(), database = q.value(2).toString();
     const QString schema = q.value(3).toString();
     if (user != owner)
-        return refused(QStringLiteral("run it as the database's owner, %1, not as %2.").arg(owner, user));
+        return refused(QCoreApplication::translate("ServerSetup", "run it as the database's owner, %1, not as %2.")
+                           .arg(owner, user));
 
     const StoreFile::Outcome prepared = ServerStore::prepare(location);
     if (!prepared.ok)
@@ -132,15 +140,19 @@ Outcome run(const QString &location)
     if (const QString problem = makeRole(q, role, &made); !problem.isEmpty())
         return refused(problem);
     if (const QSqlError error = grant(q, role, database, schema); error.isValid())
-        return refused(QStringLiteral("the rights could not be given (%1).").arg(errorText(error)));
-    QString message =
-        QStringLiteral("The store %1 is set up: %2 owns it and alone changes its tables, guards and version; the "
-                       "counters log in as %3 (%4), which may add to the ledger, the gate log and the prices but "
-                       "never change or remove what they hold.")
-            .arg(shown, owner, role, StoreLocation::shown(StoreLocation::withUser(location, role)));
+        return refused(
+            QCoreApplication::translate("ServerSetup", "the rights could not be given (%1).").arg(errorText(error)));
+    QString message = QCoreApplication::translate(
+                          "ServerSetup",
+                          "The store %1 is set up: %2 owns it and alone changes its tables, guards and version; the "
+                          "counters log in as %3 (%4), which may add to the ledger, the gate log and the prices but "
+                          "never change or remove what they hold.")
+                          .arg(shown, owner, role, StoreLocation::shown(StoreLocation::withUser(location, role)));
     if (made)
-        message += QStringLiteral(" The role %1 was made without a password: give it one on the server PC, as root, "
-                                  "with su postgres -c \"psql -c '\\password %1'\".")
+        message += QCoreApplication::translate(
+                       "ServerSetup",
+                       " The role %1 was made without a password: give it one on the server PC, as root, "
+                       "with su postgres -c \"psql -c '\\password %1'\".")
                        .arg(role);
     return {true, message};
 }

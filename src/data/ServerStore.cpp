@@ -6,6 +6,7 @@
 #include "data/StoreIntegrity.h"
 #include "data/StoreLocation.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
 #include <QRegularExpression>
@@ -224,9 +225,10 @@ QString ownerUpgrades(QSqlQuery &q, int version, const QString &location)
                    .arg(QLatin1String(VersionTable)))
         && q.next())
         owner = q.value(0).toString();
-    return QStringLiteral("It is a store of version %1, and this program needs version %2, but this login may not "
-                          "change its tables. Have the database's owner bring it up to date, once:\n  videostore "
-                          "--setup-server %3")
+    return QCoreApplication::translate("ServerStore",
+                                       "It is a store of version %1, and this program needs version %2, but this "
+                                       "login may not change its tables. Have the database's owner bring it up "
+                                       "to date, once:\n  videostore --setup-server %3")
         .arg(version)
         .arg(Schema::Version)
         .arg(StoreLocation::shown(StoreLocation::withUser(location, owner)));

@@ -3,6 +3,7 @@
 #include "Chain.h"
 #include "GateStore.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace Settings {
@@ -49,20 +50,24 @@ std::optional<int> holdDays(const QString &text)
 
 const Group &codeGroup()
 {
-    static const Group g{QStringLiteral("the manager code was changed"), {QString::fromLatin1(ManagerCode)},
+    static const Group g{QT_TRANSLATE_NOOP("Settings", "the manager code was changed"),
+                         {QString::fromLatin1(ManagerCode)},
                          QStringLiteral("code changed")};
     return g;
 }
 
 const Group &detailsGroup()
 {
-    static const Group g{QStringLiteral("the store details were changed"), storeDetails(), QStringLiteral("store details changed")};
+    static const Group g{QT_TRANSLATE_NOOP("Settings", "the store details were changed"), storeDetails(),
+                         QStringLiteral("store details changed")};
     return g;
 }
 
 const Group &holdDaysGroup()
 {
-    static const Group g{QStringLiteral("the hold days setting was changed"), {QString::fromLatin1(HoldDays)}, QStringLiteral("hold days "),
+    static const Group g{QT_TRANSLATE_NOOP("Settings", "the hold days setting was changed"),
+                         {QString::fromLatin1(HoldDays)},
+                         QStringLiteral("hold days "),
                          true};
     return g;
 }
@@ -83,8 +88,8 @@ std::optional<QHash<QString, QString>> read(Database &db, const QString &action,
 bool write(Database &db, const QString &action, const QHash<QString, QString> &values)
 {
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
-        const auto changed =
-            db.change(action, QStringLiteral("UPDATE tblSettings SET Value = ? WHERE Name = ?"), {it.value(), it.key()});
+        const auto changed = db.change(action, QStringLiteral("UPDATE tblSettings SET Value = ? WHERE Name = ?"),
+                                       {it.value(), it.key()});
         if (!changed)
             return false;
         if (*changed == 0
@@ -108,15 +113,17 @@ QStringList problems(const QSqlDatabase &db, bool codeTold)
     QHash<QString, QString> values;
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT Name, Value FROM tblSettings"))) {
-        out << QStringLiteral("the settings could not be read (%1)").arg(q.lastError().text());
+        out << QCoreApplication::translate("Settings", "the settings could not be read (%1)").arg(q.lastError().text());
         return out;
     }
     while (q.next())
         values.insert(q.value(0).toString(), q.value(1).toString());
     const QString days = QString::fromLatin1(HoldDays);
     if (values.contains(days) && !holdDays(values.value(days)))
-        out << QStringLiteral("the hold days setting holds \"%1\", not a whole number of days from 1 to %2: tapes "
-                              "are set aside for %3 days until it is set again in Store details")
+        out << QCoreApplication::translate("Settings",
+                                           "the hold days setting holds \"%1\", not a whole number of days from 1 "
+                                           "to %2: tapes are set aside for %3 days until it is set again in Store "
+                                           "details")
                    .arg(values.value(days))
                    .arg(LongestHold)
                    .arg(DefaultHoldDays);
@@ -128,15 +135,18 @@ QStringList problems(const QSqlDatabase &db, bool codeTold)
                       .arg(group->outcomeStarts ? QStringLiteral("Outcome LIKE ?") : QStringLiteral("Outcome = ?")));
         q.addBindValue(group->outcomeStarts ? group->outcome + u'%' : group->outcome);
         if (!q.exec()) {
-            out << QStringLiteral("the gate log could not be read (%1)").arg(q.lastError().text());
+            out << QCoreApplication::translate("Settings", "the gate log could not be read (%1)")
+                       .arg(q.lastError().text());
             continue;
         }
         // A change made before the digests were kept proves nothing either way.
         if (!q.next() || q.value(3).isNull() || q.value(3).toString() == digestOf(group->names, values))
             continue;
-        out << QStringLiteral("%1 outside the program, after gate log entry %2 (%3, %4) recorded the last change "
-                              "made through it")
-                   .arg(group->changed, q.value(0).toString(), minute(q.value(1)), q.value(2).toString());
+        out << QCoreApplication::translate("Settings",
+                                           "%1 outside the program, after gate log entry %2 (%3, %4) recorded the last "
+                                           "change made through it")
+                   .arg(QCoreApplication::translate("Settings", group->changed), q.value(0).toString(),
+                        minute(q.value(1)), q.value(2).toString());
     }
     return out;
 }

@@ -34,7 +34,7 @@ std::optional<int> holdDays(const QString &text);
 // ("hold days 3 → 5"), so its outcome is matched by its start.
 struct Group
 {
-    QString changed; // "the store details were changed"
+    const char *changed; // "the store details were changed", untranslated
     QStringList names;
     QString outcome;
     bool outcomeStarts = false;

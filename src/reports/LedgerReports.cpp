@@ -7,6 +7,8 @@
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QVariant units(Money m)
@@ -174,7 +176,7 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
         covers << *cover;
     }
     section = QStringLiteral("Seal of the day");
-    line(QStringLiteral("Seal: %1").arg(Seal::line(*day, covers)), {}, {});
+    line(QCoreApplication::translate("DayEnd", "Seal: %1").arg(Seal::line(*day, covers)), {}, {});
 
     section = QStringLiteral("Every entry of the day");
     for (const LedgerEntry &e : d->entries)
