@@ -4,6 +4,7 @@
 #include "app/frmSecur.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
+#include "data/StoreIntegrity.h"
 #include "reports/ReportCommandLine.h"
 #include "stock/frmPrices.h"
 #include "ui/FlexGrid.h"
@@ -75,6 +76,8 @@ private slots:
                      && history.at(6).endsWith(u"|replaced by a later change"_s),
                  qPrintable(history.at(6)));
         keepScreenshot(w, u"frmPrices.png"_s);
+        // Each change linked after the one before.
+        QCOMPARE(StoreIntegrity::check(s.path()).problems, QStringList());
 
         // The history for scripts, the starting prices first.
         QTemporaryDir dir;
