@@ -7,8 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# qt6-l10n-tools builds the French texts (lrelease) and checks them (lupdate);
+# qt6-translations-l10n holds Qt's own French, read at run time.
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
-          libqt6printsupport6 libsodium-dev libpq-dev fonts-dejavu-core fonts-dejavu-extra)
+          libqt6printsupport6 libsodium-dev libpq-dev fonts-dejavu-core fonts-dejavu-extra qt6-l10n-tools
+          qt6-translations-l10n)
 # Packaging needs the Debian tools; the tests also check the package, read
 # saved PDF receipts back and run a PostgreSQL server of their own.
 case "${1:-start}" in

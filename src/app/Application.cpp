@@ -3,6 +3,7 @@
 #include "app/ChainWatch.h"
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
+#include "data/Language.h"
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
 #include "data/StoreLocation.h"
@@ -19,6 +20,7 @@ void nameApplication(QCoreApplication &app)
 {
     app.setOrganizationName(QString());
     app.setApplicationName(QStringLiteral("videostore"));
+    Language::install();
 }
 
 void nameApplication(QApplication &app)
@@ -43,8 +45,9 @@ QString lockStore(const QString &storePath, StoreLock &inUse)
         case StoreLock::Outcome::Failed: // the checks say why
             return {};
         case StoreLock::Outcome::Busy:
-            return StoreFile::failureMessage(storePath, QStringLiteral("It is being restored from a backup. Start "
-                                                                       "the program again when that is done."));
+            return StoreFile::failureMessage(
+                storePath, QCoreApplication::translate("Application", "It is being restored from a backup. Start the "
+                                                                      "program again when that is done."));
         case StoreLock::Outcome::Missing:
             // Made whole aside and put in place; checked below once locked.
             if (const StoreFile::Outcome made = StoreFile::prepare(storePath); !made.ok)
@@ -52,7 +55,7 @@ QString lockStore(const QString &storePath, StoreLock &inUse)
             break;
         }
     }
-    return StoreFile::failureMessage(storePath, QStringLiteral("It keeps disappearing."));
+    return StoreFile::failureMessage(storePath, QCoreApplication::translate("Application", "It keeps disappearing."));
 }
 
 } // namespace

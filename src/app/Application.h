@@ -10,7 +10,8 @@ class QCoreApplication;
 class WindowRegistry;
 class WindowSystem;
 
-// Names the program so its store lands in its own application-data folder.
+// Names the program so its store lands in its own application-data folder,
+// and gives it the program's translator.
 void nameApplication(QApplication &app);
 // The same names for the commands, which run with no windows.
 void nameApplication(QCoreApplication &app);

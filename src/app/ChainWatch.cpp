@@ -48,14 +48,14 @@ void ChainWatch::report(const QStringList &problems)
     for (const QString &note : std::as_const(m_notes))
         lines << note.left(1).toUpper() + note.mid(1) + u'.';
     if (!problems.isEmpty())
-        lines << QStringLiteral("The store's records were changed outside the program:");
+        lines << tr("The store's records were changed outside the program:");
     for (const QString &problem : problems)
         lines << QStringLiteral("- %1.").arg(problem);
     if (!lines.isEmpty()) {
         if (!problems.isEmpty())
             lines << QString()
-                  << QStringLiteral("The counter works as usual. videostore --check tells the same; keep the store "
-                                    "and its backups as they are for whoever looks into it.");
+                  << tr("The counter works as usual. videostore --check tells the same; keep the store "
+                        "and its backups as they are for whoever looks into it.");
         for (const QString &line : std::as_const(lines))
             if (!line.isEmpty())
                 std::fprintf(stderr, "videostore: %s\n", qPrintable(line));

@@ -37,9 +37,9 @@ struct Command
     bool paints = false;
 };
 
-// Every command, in the order --help lists them. A new command is one more
-// entry here.
-const QList<Command> &commands();
+// Every command, in the order --help lists them, described in the language
+// in use. A new command is one more entry here.
+QList<Command> commands();
 
 // Runs the program as `argc`/`argv` ask; the exit code.
 int run(int argc, char *argv[]);

@@ -31,9 +31,9 @@ void DailyBackup::report(const Backup::Daily &outcome)
     m_outcome = outcome;
     m_done = true;
     if (!outcome.error.isEmpty())
-        m_ws.notice(QStringLiteral("Today's backup copy of the store could not be made:\r\n%1\r\n\r\nThe counter "
-                                   "works as usual. The program tries again at its next start.")
-                        .arg(outcome.error),
-                    QStringLiteral("Backup"));
+        m_ws.notice(tr("Today's backup copy of the store could not be made:") + QStringLiteral("\r\n") + outcome.error
+                        + QStringLiteral("\r\n\r\n")
+                        + tr("The counter works as usual. The program tries again at its next start."),
+                    tr("Backup"));
     emit finished();
 }

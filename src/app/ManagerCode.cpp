@@ -1,5 +1,6 @@
 #include "ManagerCode.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <sodium.h>
@@ -7,6 +8,12 @@
 namespace ManagerCode {
 
 namespace {
+
+// The context of these texts in translations/app_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ManagerCode)
+};
 
 bool sodiumReady()
 {
@@ -31,16 +38,16 @@ QString defaultCode()
 QString problemWith(const QString &code)
 {
     if (code.toUcs4().size() < MinimumLength)
-        return QStringLiteral("A manager code needs at least %1 characters.").arg(MinimumLength);
+        return Text::tr("A manager code needs at least %1 characters.").arg(MinimumLength);
     for (const QChar c : code)
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("A manager code cannot hold tabs, line breaks or other control characters: "
-                                  "they cannot be typed at the security gate.");
+            return Text::tr("A manager code cannot hold tabs, line breaks or other control characters: "
+                            "they cannot be typed at the security gate.");
     if (!exactInUtf8(code))
-        return QStringLiteral("A manager code must be text that can be typed at the security gate.");
+        return Text::tr("A manager code must be text that can be typed at the security gate.");
     if (code == defaultCode())
-        return QStringLiteral("The default code cannot be a store's own code: everyone who has read the "
-                              "program's instructions knows it.");
+        return Text::tr("The default code cannot be a store's own code: everyone who has read the "
+                        "program's instructions knows it.");
     return {};
 }
 

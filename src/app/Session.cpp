@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include "data/Language.h"
+
 #include <QDir>
 #include <QFile>
 #include <QtGlobal>
@@ -30,11 +32,13 @@ void provideRuntimeDir()
 QString noDisplayMessage()
 {
     const bool none = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    return QStringLiteral("videostore: the windows need a graphical session and %1; start it from the desktop, or "
-                          "use the commands that need none (--report, --backup, --check, --restore; videostore "
-                          "--help lists them).")
-        .arg(none ? QStringLiteral("none was found (DISPLAY is not set)")
-                  : QStringLiteral("the display could not be reached"));
+    // Said while the application object is being made, before it translates.
+    return QStringLiteral("videostore: ")
+           + Language::translate("Session", "the windows need a graphical session and %1; start it from the "
+                                            "desktop, or use the commands that need none (--report, --backup, "
+                                            "--check, --restore; videostore --help lists them).")
+                 .arg(none ? Language::translate("Session", "none was found (DISPLAY is not set)")
+                           : Language::translate("Session", "the display could not be reached"));
 }
 
 namespace {

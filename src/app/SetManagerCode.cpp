@@ -4,6 +4,7 @@
 #include "app/ManagerCode.h"
 #include "data/StoreFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +18,12 @@
 #include <unistd.h>
 
 namespace {
+
+// The context of these texts in translations/app_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SetManagerCode)
+};
 
 // Longer than any code anyone types; a longer line is not a code.
 constexpr qsizetype LineLimit = 4096;
@@ -96,18 +103,18 @@ std::optional<QString> decoded(const QByteArray &bytes)
 int setManagerCode(const QString &storePath, QTextStream &out, QTextStream &err)
 {
     const QString shown = QDir::toNativeSeparators(QFileInfo(storePath).absoluteFilePath());
-    const QString unchanged = QStringLiteral("The manager code was not changed.");
+    const QString unchanged = Text::tr("The manager code was not changed.");
     auto refuse = [&](const QString &why) {
         err << why << u' ' << unchanged << Qt::endl;
         return 1;
     };
     if (!QFileInfo(storePath).isFile())
-        return refuse(QStringLiteral("There is no store file %1 (start the program once to make it).").arg(shown));
+        return refuse(Text::tr("There is no store file %1 (start the program once to make it).").arg(shown));
     QString problem = StoreFile::inspect(storePath).problem;
     if (problem.isEmpty())
         problem = StoreFile::writeProblem(storePath);
     if (!problem.isEmpty())
-        return refuse(QStringLiteral("The store %1 cannot be used: %2").arg(shown, problem));
+        return refuse(Text::tr("The store %1 cannot be used: %2").arg(shown, problem));
     // A store from an older version gets the table the code is kept in.
     if (const StoreFile::Outcome prepared = StoreFile::prepare(storePath); !prepared.ok)
         return refuse(prepared.message);
@@ -116,28 +123,30 @@ int setManagerCode(const QString &storePath, QTextStream &out, QTextStream &err)
     QString code;
     if (isatty(STDIN_FILENO)) {
         const auto first = askHidden(
-            err, QStringLiteral("New manager code for %1 (at least %2 characters): ").arg(shown).arg(ManagerCode::MinimumLength),
+            err,
+            Text::tr("New manager code for %1 (at least %2 characters): ").arg(shown).arg(ManagerCode::MinimumLength),
             &tooLong);
         if (!first || first->isEmpty())
-            return refuse(tooLong ? QStringLiteral("The code typed is too long.") : QStringLiteral("No code was typed."));
+            return refuse(tooLong ? Text::tr("The code typed is too long.")
+                                  : Text::tr("No code was typed."));
         const auto text = decoded(*first);
         if (!text)
-            return refuse(QStringLiteral("The code typed is not UTF-8 text."));
+            return refuse(Text::tr("The code typed is not UTF-8 text."));
         // Told at once, before the code is typed a second time.
         if (const QString why = ManagerCode::problemWith(*text); !why.isEmpty())
             return refuse(why);
-        const auto second = askHidden(err, QStringLiteral("The same code again: "), &tooLong);
+        const auto second = askHidden(err, Text::tr("The same code again: "), &tooLong);
         if (!second || *second != *first)
-            return refuse(QStringLiteral("The two codes differ."));
+            return refuse(Text::tr("The two codes differ."));
         code = *text;
     } else {
         const auto line = readLine(&tooLong);
         if (!line || line->isEmpty())
-            return refuse(tooLong ? QStringLiteral("The line given is too long to be a code.")
-                                  : QStringLiteral("No code was given on standard input."));
+            return refuse(tooLong ? Text::tr("The line given is too long to be a code.")
+                                  : Text::tr("No code was given on standard input."));
         const auto text = decoded(*line);
         if (!text)
-            return refuse(QStringLiteral("The code given is not UTF-8 text."));
+            return refuse(Text::tr("The code given is not UTF-8 text."));
         code = *text;
     }
     if (const QString why = ManagerCode::problemWith(code); !why.isEmpty())
@@ -145,13 +154,13 @@ int setManagerCode(const QString &storePath, QTextStream &out, QTextStream &err)
 
     const QByteArray hash = ManagerCode::hash(code);
     if (hash.isEmpty())
-        return refuse(QStringLiteral("The computer lacks the memory to keep the new code safely."));
+        return refuse(Text::tr("The computer lacks the memory to keep the new code safely."));
     GateStore store(storePath);
     if (!store.setCode(hash, QDateTime::currentDateTime(), 0))
-        return refuse(QStringLiteral("The store could not %1: %2").arg(store.lastError().action,
+        return refuse(Text::tr("The store could not %1: %2").arg(store.lastError().action,
                                                                         store.lastError().detail));
-    out << QStringLiteral("The manager code of the store %1 has been changed; the old code no longer opens "
-                          "anything.")
+    out << Text::tr("The manager code of the store %1 has been changed; the old code no longer opens "
+                    "anything.")
                .arg(shown)
         << Qt::endl;
     return 0;

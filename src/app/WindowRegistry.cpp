@@ -35,7 +35,9 @@ template <typename ReportWindow>
 void showsReports(WindowRegistry &registry, ReportWindow &window)
 {
     QObject::connect(&window, &ReportWindow::reportWanted, &window,
-                     [&registry](ReportId id, const QVariantList &parameters) { registry.openReport(id, parameters); });
+                     [&registry, &window](ReportId id, const QVariantList &parameters) {
+                         registry.openReport(id, parameters, &window);
+                     });
 }
 
 } // namespace
@@ -211,7 +213,7 @@ void WindowRegistry::showOverdue(bool letters)
     if (letters)
         tapesOut().writeLetters(m_overdueDay);
     else
-        openReport(ReportId::Overdue, {StoreDate::toText(m_overdueDay)});
+        openReport(ReportId::Overdue, {StoreDate::toText(m_overdueDay)}, &tapesOut());
 }
 
 frmHolds &WindowRegistry::holds()
@@ -225,7 +227,7 @@ void WindowRegistry::showReport(Report report)
 {
     static const ReportId ids[] = {ReportId::AllMovies, ReportId::CustomerList, ReportId::SalesReport,
                                    ReportId::RentalRevenue};
-    openReport(ids[static_cast<int>(report)]);
+    openReport(ids[static_cast<int>(report)], {}, &main());
 }
 
 ReportPreview &WindowRegistry::reportPreview(ReportId id)
@@ -236,11 +238,12 @@ ReportPreview &WindowRegistry::reportPreview(ReportId id)
     return *slot;
 }
 
-bool WindowRegistry::openReport(ReportId id, const QVariantList &parameters)
+bool WindowRegistry::openReport(ReportId id, const QVariantList &parameters, QWidget *opener)
 {
     ReportPreview &preview = reportPreview(id);
     if (!preview.load(id, m_storePath, parameters))
         return false;
+    preview.setOpener(opener);
     preview.show();
     preview.raise();
     preview.activateWindow();

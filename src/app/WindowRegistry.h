@@ -82,8 +82,9 @@ public:
     // Opens a report's preview window; the caller does not wait for it.
     void showReport(Report report);
     // Runs a report afresh with its parameters and shows it in its preview
-    // window; false (the user told why) when the store fails.
-    bool openReport(ReportId id, const QVariantList &parameters = {});
+    // window, which hands the keyboard back to `opener` when it closes;
+    // false (the user told why) when the store fails.
+    bool openReport(ReportId id, const QVariantList &parameters = {}, QWidget *opener = nullptr);
     // The report's preview window, made at its first use.
     ReportPreview &reportPreview(ReportId id);
     // Back in Tapes Out past the gate: the call list or the letters of the

@@ -5,6 +5,7 @@
 #include "circulation/frmHolds.h"
 #include "circulation/frmTapesOut.h"
 #include "counter/frmCheckout.h"
+#include "data/Language.h"
 #include "returns/frmPayment.h"
 #include "returns/frmReturn.h"
 #include "ui/Form.h"
@@ -25,19 +26,32 @@ frmMain::frmMain(WindowRegistry &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Main Menu"));
+    setWindowTitle(tr("Main Menu"));
     buildMenus();
     buildToolbar();
     buildButtons();
     WindowPlace::keep(*this);
 }
 
+namespace {
+
+// The toolbar's keys, which are also its captions, translated where shown.
+const char *const ToolbarKeys[] = {QT_TRANSLATE_NOOP("frmMain", "Videos"),   QT_TRANSLATE_NOOP("frmMain", "Inventory"),
+                                   QT_TRANSLATE_NOOP("frmMain", "Checkout"), QT_TRANSLATE_NOOP("frmMain", "Return"),
+                                   QT_TRANSLATE_NOOP("frmMain", "Payment"),  QT_TRANSLATE_NOOP("frmMain", "Movies"),
+                                   QT_TRANSLATE_NOOP("frmMain", "Sales"),    QT_TRANSLATE_NOOP("frmMain", "Customer"),
+                                   QT_TRANSLATE_NOOP("frmMain", "Remove")};
+
+} // namespace
+
 const QStringList &frmMain::toolbarKeys()
 {
-    static const QStringList keys = {
-        QStringLiteral("Videos"), QStringLiteral("Inventory"), QStringLiteral("Checkout"),
-        QStringLiteral("Return"), QStringLiteral("Payment"),   QStringLiteral("Movies"),
-        QStringLiteral("Sales"),  QStringLiteral("Customer"),  QStringLiteral("Remove")};
+    static const QStringList keys = [] {
+        QStringList out;
+        for (const char *key : ToolbarKeys)
+            out << QString::fromLatin1(key);
+        return out;
+    }();
     return keys;
 }
 
@@ -48,48 +62,53 @@ QAction *frmMain::toolbarAction(const QString &key) const
 
 void frmMain::buildMenus()
 {
-    auto item = [this](QMenu *menu, QAction *&action, const char *name, const char *caption,
+    auto item = [this](QMenu *menu, QAction *&action, const char *name, const QString &caption,
                        void (frmMain::*open)()) {
-        action = menu->addAction(QString::fromLatin1(caption));
+        action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, open);
     };
-    auto menu = [this](QMenu *&m, const char *name, const char *caption) {
-        m = menuBar()->addMenu(QString::fromLatin1(caption));
+    auto menu = [this](QMenu *&m, const char *name, const QString &caption) {
+        m = menuBar()->addMenu(caption);
         m->setObjectName(QString::fromLatin1(name));
     };
 
-    menu(mnuMStock, "mnuMStock", "Stock Management");
-    item(mnuMStock, mnuVid, "mnuVid", "Videos", &frmMain::OpenVideoManagement);
-    item(mnuMStock, mnuInv, "mnuInv", "Inventory", &frmMain::OpenInventory);
-    menu(mnuMRent, "mnuMRent", "Rentals");
-    item(mnuMRent, mnuCheck, "mnuCheck", "Checkout", &frmMain::OpenCheckout);
-    item(mnuMRent, mnuRetVid, "mnuRetVid", "Return", &frmMain::OpenReturns);
-    item(mnuMRent, mnuPay, "mnuPay", "Late Payment", &frmMain::OpenPayments);
+    menu(mnuMStock, "mnuMStock", tr("Stock Management"));
+    item(mnuMStock, mnuVid, "mnuVid", tr("Videos"), &frmMain::OpenVideoManagement);
+    item(mnuMStock, mnuInv, "mnuInv", tr("Inventory"), &frmMain::OpenInventory);
+    menu(mnuMRent, "mnuMRent", tr("Rentals"));
+    item(mnuMRent, mnuCheck, "mnuCheck", tr("Checkout"), &frmMain::OpenCheckout);
+    item(mnuMRent, mnuRetVid, "mnuRetVid", tr("Return"), &frmMain::OpenReturns);
+    item(mnuMRent, mnuPay, "mnuPay", tr("Late Payment"), &frmMain::OpenPayments);
     mnuMRent->addSeparator();
-    item(mnuMRent, mnuTapesOut, "mnuTapesOut", "Tapes Out", &frmMain::OpenTapesOut);
-    item(mnuMRent, mnuHolds, "mnuHolds", "Holds", &frmMain::OpenHolds);
-    menu(mnuMRep, "mnuMRep", "Reports");
-    item(mnuMRep, mnuMov, "mnuMov", "List all Movies", &frmMain::OpenAllMovies);
-    item(mnuMRep, mnuSel, "mnuSel", "List selected type", &frmMain::OpenMoviesByType);
-    item(mnuMRep, mnuCustR, "mnuCustR", "Customer list", &frmMain::OpenCustomerList);
-    item(mnuMRep, mnuCDate, "mnuCDate", "Customer by Date", &frmMain::OpenCustomersByDate);
-    item(mnuMRep, mnuAllSales, "mnuAllSales", "Sales all", &frmMain::OpenAllSales);
-    item(mnuMRep, mnuRentRep, "mnuRentRep", "Rental Revenue", &frmMain::OpenRentalRevenue);
+    item(mnuMRent, mnuTapesOut, "mnuTapesOut", tr("Tapes Out"), &frmMain::OpenTapesOut);
+    item(mnuMRent, mnuHolds, "mnuHolds", tr("Holds"), &frmMain::OpenHolds);
+    menu(mnuMRep, "mnuMRep", tr("Reports"));
+    item(mnuMRep, mnuMov, "mnuMov", tr("List all Movies"), &frmMain::OpenAllMovies);
+    item(mnuMRep, mnuSel, "mnuSel", tr("List selected type"), &frmMain::OpenMoviesByType);
+    item(mnuMRep, mnuCustR, "mnuCustR", tr("Customer list"), &frmMain::OpenCustomerList);
+    item(mnuMRep, mnuCDate, "mnuCDate", tr("Customer by Date"), &frmMain::OpenCustomersByDate);
+    item(mnuMRep, mnuAllSales, "mnuAllSales", tr("Sales all"), &frmMain::OpenAllSales);
+    item(mnuMRep, mnuRentRep, "mnuRentRep", tr("Rental Revenue"), &frmMain::OpenRentalRevenue);
     mnuMRep->addSeparator();
-    item(mnuMRep, mnuDayEnd, "mnuDayEnd", "Day End", &frmMain::OpenDayEnd);
-    item(mnuMRep, mnuTaxes, "mnuTaxes", "Taxes", &frmMain::OpenTaxes);
-    item(mnuMRep, mnuCashUp, "mnuCashUp", "Cash Up", &frmMain::OpenCashUp);
-    menu(MnuMCust, "MnuMCust", "Customers");
-    item(MnuMCust, mnuAddC, "mnuAddC", "Add", &frmMain::OpenAddCustomer);
-    item(MnuMCust, mnuModC, "mnuModC", "Modify", &frmMain::OpenModifyCustomer);
-    item(MnuMCust, mnuDelC, "mnuDelC", "Delete", &frmMain::OpenDeleteCustomer);
-    menu(mnuMManager, "mnuMManager", "Manager");
-    item(mnuMManager, mnuCode, "mnuCode", "Change manager code...", &frmMain::OpenManagerCode);
-    item(mnuMManager, mnuPrices, "mnuPrices", "Prices and taxes...", &frmMain::OpenPrices);
-    item(mnuMManager, mnuStoreDetails, "mnuStoreDetails", "Store details...", &frmMain::OpenStoreDetails);
+    item(mnuMRep, mnuDayEnd, "mnuDayEnd", tr("Day End"), &frmMain::OpenDayEnd);
+    item(mnuMRep, mnuTaxes, "mnuTaxes", tr("Taxes"), &frmMain::OpenTaxes);
+    item(mnuMRep, mnuCashUp, "mnuCashUp", tr("Cash Up"), &frmMain::OpenCashUp);
+    menu(MnuMCust, "MnuMCust", tr("Customers"));
+    item(MnuMCust, mnuAddC, "mnuAddC", tr("Add"), &frmMain::OpenAddCustomer);
+    item(MnuMCust, mnuModC, "mnuModC", tr("Modify"), &frmMain::OpenModifyCustomer);
+    item(MnuMCust, mnuDelC, "mnuDelC", tr("Delete"), &frmMain::OpenDeleteCustomer);
+    menu(mnuMManager, "mnuMManager", tr("Manager"));
+    item(mnuMManager, mnuCode, "mnuCode", tr("Change manager code..."), &frmMain::OpenManagerCode);
+    item(mnuMManager, mnuPrices, "mnuPrices", tr("Prices and taxes..."), &frmMain::OpenPrices);
+    item(mnuMManager, mnuStoreDetails, "mnuStoreDetails", tr("Store details..."), &frmMain::OpenStoreDetails);
 
-    mnuExit = menuBar()->addAction(QStringLiteral("Exit"));
+    mnuMManager->addSeparator();
+    mnuLanguage = mnuMManager->addAction(tr("Language: %1").arg(Language::name(Language::program())));
+    mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    connect(mnuLanguage, &QAction::triggered, this, &frmMain::mnuLanguage_Click);
+
+    mnuExit = menuBar()->addAction(tr("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 }
@@ -104,7 +123,7 @@ void frmMain::buildToolbar()
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Toolbar1->toggleViewAction()->setEnabled(false);
     for (const QString &key : toolbarKeys()) {
-        QAction *action = Toolbar1->addAction(QIcon(Pictures::toolbarPicture(key)), key);
+        QAction *action = Toolbar1->addAction(QIcon(Pictures::toolbarPicture(key)), tr(key.toLatin1().constData()));
         action->setObjectName(QStringLiteral("Toolbar1_") + key);
         action->setData(key);
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
@@ -123,9 +142,9 @@ void frmMain::buildButtons()
     Image1 = Pictures::makeImage1(central);
     grid->addWidget(Image1, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
 
-    auto button = [&](QPushButton *&b, const char *name, const char *caption, int row, int column,
+    auto button = [&](QPushButton *&b, const char *name, const QString &caption, int row, int column,
                       void (frmMain::*open)()) {
-        b = new QPushButton(QString::fromLatin1(caption), central);
+        b = new QPushButton(caption, central);
         b->setObjectName(QString::fromLatin1(name));
         b->setMinimumSize(150, 40);
         // Enter presses the button that has the focus; each has an Alt key.
@@ -135,20 +154,20 @@ void frmMain::buildButtons()
     };
     // Stock and counter stand under the logo; the two report columns and the
     // customer column start at the top.
-    button(cmdVidMn, "cmdVidMn", "&Video Management", 1, 0, &frmMain::OpenVideoManagement);
-    button(cmdInvnt, "cmdInvnt", "&Inventory", 2, 0, &frmMain::OpenInventory);
-    button(cmdCheckout, "cmdCheckout", "&Checkout", 1, 1, &frmMain::OpenCheckout);
-    button(cmdReturns, "cmdReturns", "&Returns", 2, 1, &frmMain::OpenReturns);
-    button(cmdPayments, "cmdPayments", "&Payments", 3, 1, &frmMain::OpenPayments);
-    button(cmdLstAllMov, "cmdLstAllMov", "List &All Movies", 0, 2, &frmMain::OpenAllMovies);
-    button(cmdListSelMov, "cmdListSelMov", "List &selected Movies", 1, 2, &frmMain::OpenMoviesByType);
-    button(cmdCustLst, "cmdCustLst", "Customer &List", 2, 2, &frmMain::OpenCustomerList);
-    button(cmdCustDate, "cmdCustDate", "Customer by &Date", 0, 3, &frmMain::OpenCustomersByDate);
-    button(cmdAllSales, "cmdAllSales", "List All Sal&es", 1, 3, &frmMain::OpenAllSales);
-    button(cmdSalesDate, "cmdSalesDate", "Re&ntal Revenue", 2, 3, &frmMain::OpenRentalRevenue);
-    button(cmdAddCust, "cmdAddCust", "Add Cus&tomer", 0, 4, &frmMain::OpenAddCustomer);
-    button(cmdModCust, "cmdModCust", "&Modify Customer", 1, 4, &frmMain::OpenModifyCustomer);
-    button(cmdDelCust, "cmdDelCust", "Delete Cust&omer", 2, 4, &frmMain::OpenDeleteCustomer);
+    button(cmdVidMn, "cmdVidMn", tr("&Video Management"), 1, 0, &frmMain::OpenVideoManagement);
+    button(cmdInvnt, "cmdInvnt", tr("&Inventory"), 2, 0, &frmMain::OpenInventory);
+    button(cmdCheckout, "cmdCheckout", tr("&Checkout"), 1, 1, &frmMain::OpenCheckout);
+    button(cmdReturns, "cmdReturns", tr("&Returns"), 2, 1, &frmMain::OpenReturns);
+    button(cmdPayments, "cmdPayments", tr("&Payments"), 3, 1, &frmMain::OpenPayments);
+    button(cmdLstAllMov, "cmdLstAllMov", tr("List &All Movies"), 0, 2, &frmMain::OpenAllMovies);
+    button(cmdListSelMov, "cmdListSelMov", tr("List &selected Movies"), 1, 2, &frmMain::OpenMoviesByType);
+    button(cmdCustLst, "cmdCustLst", tr("Customer &List"), 2, 2, &frmMain::OpenCustomerList);
+    button(cmdCustDate, "cmdCustDate", tr("Customer by &Date"), 0, 3, &frmMain::OpenCustomersByDate);
+    button(cmdAllSales, "cmdAllSales", tr("List All Sal&es"), 1, 3, &frmMain::OpenAllSales);
+    button(cmdSalesDate, "cmdSalesDate", tr("Re&ntal Revenue"), 2, 3, &frmMain::OpenRentalRevenue);
+    button(cmdAddCust, "cmdAddCust", tr("Add Cus&tomer"), 0, 4, &frmMain::OpenAddCustomer);
+    button(cmdModCust, "cmdModCust", tr("&Modify Customer"), 1, 4, &frmMain::OpenModifyCustomer);
+    button(cmdDelCust, "cmdDelCust", tr("Delete Cust&omer"), 2, 4, &frmMain::OpenDeleteCustomer);
     grid->setRowStretch(4, 1);
 
     const QList<QPushButton *> order = {cmdVidMn,    cmdInvnt,     cmdCheckout,  cmdReturns, cmdPayments,
@@ -172,16 +191,17 @@ void frmMain::Toolbar1_ButtonClick(const QString &key)
     } else if (key == QLatin1String("Payment")) {
         OpenPayments();
     } else if (key == QLatin1String("Movies")) {
-        if (m_windows.ws().msgBox(QStringLiteral("Select a genre?"), Buttons::YesNo, Icon::Question,
-                                  QStringLiteral("Movie reports")) == Answer::Yes)
+        if (m_windows.ws().msgBox(tr("Select a genre?"), Buttons::YesNo, Icon::Question, tr("Movie reports"))
+            == Answer::Yes)
             OpenMoviesByType();
         else
             OpenAllMovies();
     } else if (key == QLatin1String("Sales")) {
         OpenAllSales();
     } else if (key == QLatin1String("Customer")) {
-        if (m_windows.ws().msgBox(QStringLiteral("New customer?"), Buttons::YesNo, Icon::Question,
-                                  QStringLiteral("New customer or modify existing")) == Answer::Yes)
+        if (m_windows.ws().msgBox(tr("New customer?"), Buttons::YesNo, Icon::Question,
+                                  tr("New customer or modify existing"))
+            == Answer::Yes)
             OpenAddCustomer();
         else
             OpenModifyCustomer();
@@ -232,6 +252,17 @@ void frmMain::OpenAddCustomer()
 {
     hide();
     m_windows.addCustomer().show();
+}
+
+void frmMain::mnuLanguage_Click()
+{
+    m_windows.ws().msgBox(
+        tr("Video Store is in %1.").arg(Language::name(Language::program())) + QStringLiteral("\r\n\r\n")
+            + tr("It starts in the system's language (French when LANG is fr_CA.UTF-8), or in the one its command "
+                 "line gives: videostore --language fr, or videostore --language en.")
+            + QStringLiteral("\r\n\r\n")
+            + tr("Receipts and letters are printed in the language chosen in Manager, \"Store details...\"."),
+        Buttons::Ok, Icon::Information, tr("Language"));
 }
 
 void frmMain::mnuExit_Click()

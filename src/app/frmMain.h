@@ -28,6 +28,8 @@ public:
     QMenu *mnuMStock, *mnuMRent, *mnuMRep, *MnuMCust, *mnuMManager;
     QAction *mnuVid, *mnuInv, *mnuCheck, *mnuRetVid, *mnuPay, *mnuMov, *mnuSel, *mnuCustR, *mnuCDate,
         *mnuAllSales, *mnuRentRep, *mnuAddC, *mnuModC, *mnuDelC, *mnuCode, *mnuPrices, *mnuStoreDetails, *mnuExit;
+    // Shows the language in use, and says how to choose another.
+    QAction *mnuLanguage;
     // What is out and who has it; holds on titles. No manager code: the
     // counter needs them.
     QAction *mnuTapesOut, *mnuHolds;
@@ -67,6 +69,7 @@ private:
     void OpenAddCustomer();
     void OpenTapesOut();
     void OpenHolds();
+    void mnuLanguage_Click();
     void mnuExit_Click();
 
     void openSecured(int destination);

@@ -45,7 +45,8 @@ const QString Crlf = QStringLiteral("\r\n");
 
 QString seconds(int n)
 {
-    return n == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(n);
+    return n == 1 ? QCoreApplication::translate("frmSecur", "1 second")
+                  : QCoreApplication::translate("frmSecur", "%1 seconds").arg(n);
 }
 
 // The slow hash keeps the program busy for a moment.
@@ -69,7 +70,7 @@ frmSecur::frmSecur(WindowRegistry &windows)
     , m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("frmSecur"));
-    setWindowTitle(QStringLiteral("Security authorization"));
+    setWindowTitle(tr("Security authorization"));
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);
@@ -77,8 +78,8 @@ frmSecur::frmSecur(WindowRegistry &windows)
 
     Image1 = Pictures::makeImage1(this);
     Label1 = Controls::label(this, "Label1",
-                             "You have requested a secured feature. Please enter the security authorization code "
-                             "to access:");
+                             tr("You have requested a secured feature. Please enter the security authorization code "
+                                "to access:"));
     Label1->setWordWrap(true);
     lblDest = Controls::label(this, "lblDest", "");
     QFont bold = lblDest->font();
@@ -86,15 +87,15 @@ frmSecur::frmSecur(WindowRegistry &windows)
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     lblDest->setFont(bold);
     lblDest->setAlignment(Qt::AlignCenter);
-    Label2 = Controls::label(this, "Label2", "Authorization Code:");
+    Label2 = Controls::label(this, "Label2", tr("Authorization Code:"));
     txtCode = Controls::edit(this, "txtCode");
     auto *mask = new PercentMaskStyle;
     mask->setParent(txtCode);
     txtCode->setStyle(mask);
     txtCode->setEchoMode(QLineEdit::Password);
     Label2->setBuddy(txtCode);
-    cmdSubmit = Controls::button(this, "cmdSubmit", "Submit Authorization");
-    cmdRMM = Controls::button(this, "cmdRMM", "Return to Main Menu");
+    cmdSubmit = Controls::button(this, "cmdSubmit", tr("Submit Authorization"));
+    cmdRMM = Controls::button(this, "cmdRMM", tr("Return to Main Menu"));
 
     grid->addWidget(Image1, 0, 0, 1, 2, Qt::AlignLeft);
     grid->addWidget(Label1, 1, 0, 1, 2);
@@ -146,9 +147,8 @@ void frmSecur::cmdSubmit_Click()
         if (!m_store.record(at, destination, GateOutcome::TooSoon))
             showDbError(ws, m_store.lastError());
         else
-            ws.msgBox(QStringLiteral("Too many wrong codes in a row. Wait %1 more before the next try.")
-                          .arg(seconds(wait)),
-                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Code incorrect"));
+            ws.msgBox(tr("Too many wrong codes in a row. Wait %1 more before the next try.").arg(seconds(wait)),
+                      Buttons::Ok, Icon::Exclamation, tr("Code incorrect"));
         return stayAsking();
     }
 
@@ -159,9 +159,9 @@ void frmSecur::cmdSubmit_Click()
         if (!m_store.record(at, destination, GateOutcome::NoCode))
             showDbError(ws, m_store.lastError());
         else
-            ws.msgBox(QStringLiteral("This store has no manager code the gate can check, so it opens nothing: set "
-                                     "one with videostore --set-manager-code."),
-                      Buttons::Ok, Icon::Exclamation, QStringLiteral("No manager code"));
+            ws.msgBox(tr("This store has no manager code the gate can check, so it opens nothing: set one with "
+                         "videostore --set-manager-code."),
+                      Buttons::Ok, Icon::Exclamation, tr("No manager code"));
         return stayAsking();
     }
     bool granted = false;
@@ -178,8 +178,7 @@ void frmSecur::cmdSubmit_Click()
     }
 
     if (granted) {
-        ws.msgBox(QStringLiteral("Authorization granted"), Buttons::Ok, Icon::Information,
-                  QStringLiteral("Security clearance"));
+        ws.msgBox(tr("Authorization granted"), Buttons::Ok, Icon::Information, tr("Security clearance"));
         const int opened = destination;
         openDestination();
         txtCode->clear();
@@ -190,24 +189,23 @@ void frmSecur::cmdSubmit_Click()
             changeManagerCode();
         } else if (byDefault && !m_defaultNoticeGiven) {
             m_defaultNoticeGiven = true;
-            ws.notice(QStringLiteral("This store still opens with the default manager code, which is printed in "
-                                     "the program's instructions.")
+            ws.notice(tr("This store still opens with the default manager code, which is printed in the program's "
+                         "instructions.")
                           + Crlf
-                          + QStringLiteral("Give the store its own code: \"Change manager code...\" in the main "
-                                           "menu's Manager menu, or videostore --set-manager-code."),
-                      QStringLiteral("Default manager code"));
+                          + tr("Give the store its own code: \"Change manager code...\" in the main menu's Manager "
+                               "menu, or videostore --set-manager-code."),
+                      tr("Default manager code"));
         }
         // What the start found in the store's records, told to the manager once.
         if (const QString found = ChainWatch::takeNotice(m_windows.storePath()); !found.isEmpty())
-            ws.notice(found, QStringLiteral("Store records"));
+            ws.notice(found, tr("Store records"));
         return;
     }
-    QString failed = QStringLiteral("Authorization failed - retry?");
+    QString failed = tr("Authorization failed - retry?");
     if (const int wait = waitAfter(wrongInARow))
-        failed += Crlf + QStringLiteral("After %1 wrong codes in a row, the next try must wait %2.")
-                             .arg(wrongInARow)
-                             .arg(seconds(wait));
-    if (ws.msgBox(failed, Buttons::RetryCancel, Icon::Exclamation, QStringLiteral("Code incorrect"))
+        failed += Crlf
+                  + tr("After %1 wrong codes in a row, the next try must wait %2.").arg(wrongInARow).arg(seconds(wait));
+    if (ws.msgBox(failed, Buttons::RetryCancel, Icon::Exclamation, tr("Code incorrect"))
         == Answer::Retry)
         return stayAsking();
     txtCode->clear();
@@ -220,10 +218,10 @@ void frmSecur::cmdSubmit_Click()
 void frmSecur::changeManagerCode()
 {
     WindowSystem &ws = m_windows.ws();
-    const QString title = QStringLiteral("Change manager code");
-    const QString unchanged = QStringLiteral("The manager code was not changed.");
+    const QString title = tr("Change manager code");
+    const QString unchanged = tr("The manager code was not changed.");
     const QString code = ws.passwordBox(
-        QStringLiteral("Type the store's new manager code (at least %1 characters; capitals count):")
+        tr("Type the store's new manager code (at least %1 characters; capitals count):")
             .arg(ManagerCode::MinimumLength),
         title);
     if (code.isEmpty())
@@ -232,11 +230,11 @@ void frmSecur::changeManagerCode()
         ws.msgBox(problem + Crlf + unchanged, Buttons::Ok, Icon::Exclamation, title);
         return;
     }
-    const QString again = ws.passwordBox(QStringLiteral("Type the new manager code again:"), title);
+    const QString again = ws.passwordBox(tr("Type the new manager code again:"), title);
     if (again.isEmpty())
         return;
     if (again != code) {
-        ws.msgBox(QStringLiteral("The two codes differ.") + Crlf + unchanged, Buttons::Ok, Icon::Exclamation, title);
+        ws.msgBox(tr("The two codes differ.") + Crlf + unchanged, Buttons::Ok, Icon::Exclamation, title);
         return;
     }
     QByteArray hash;
@@ -245,14 +243,13 @@ void frmSecur::changeManagerCode()
         hash = ManagerCode::hash(code);
     }
     if (hash.isEmpty()) {
-        ws.msgBox(QStringLiteral("The computer lacks the memory to keep the new code safely.") + Crlf + unchanged,
+        ws.msgBox(tr("The computer lacks the memory to keep the new code safely.") + Crlf + unchanged,
                   Buttons::Ok, Icon::Exclamation, title);
         return;
     }
     if (!m_store.setCode(hash, now(), DestManagerCode))
         return showDbError(ws, m_store.lastError());
-    ws.msgBox(QStringLiteral("The manager code has been changed. From now on only the new code opens the "
-                             "manager's windows."),
+    ws.msgBox(tr("The manager code has been changed. From now on only the new code opens the manager's windows."),
               Buttons::Ok, Icon::Information, title);
 }
 

@@ -5,6 +5,7 @@
 #include "data/StoreDate.h"
 #include "reports/ReportStore.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPageSize>
 #include <QPainter>
@@ -103,7 +104,7 @@ namespace OverdueLetters {
 
 std::optional<Letters> compose(const QString &storePath, QDate day, QString *error)
 {
-    // The same name and address the receipts print, when the manager gave them.
+    // The same name, address and phone the receipts print, when the manager gave them.
     StoreDetailsStore details(storePath);
     const auto store = details.load();
     if (!store) {
@@ -111,11 +112,19 @@ std::optional<Letters> compose(const QString &storePath, QDate day, QString *err
             *error = details.lastError().clerkText();
         return std::nullopt;
     }
-    QStringList heading;
-    for (const QString &text : {store->name, store->address})
-        for (const QString &line : text.split(QLatin1Char('\n')))
-            if (!line.trimmed().isEmpty())
-                heading << line.trimmed();
+    // Written in the store's language for letters.
+    const Language::Scope lettersLanguage(store->documentLanguage());
+    // On three lines at most, so the letterhead stays above the envelope's window.
+    QStringList letterhead, addressLines;
+    if (!store->name.trimmed().isEmpty())
+        letterhead << store->name.trimmed();
+    for (const QString &line : store->address.split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            addressLines << line.trimmed();
+    if (!addressLines.isEmpty())
+        letterhead << addressLines.join(QStringLiteral(", "));
+    if (!store->phone.trimmed().isEmpty())
+        letterhead << QCoreApplication::translate("OverdueLetters", "Telephone %1").arg(store->phone.trimmed());
     CirculationStore circulation(storePath);
     const auto rows = circulation.overdue(day);
     if (!rows) {
@@ -126,14 +135,12 @@ std::optional<Letters> compose(const QString &storePath, QDate day, QString *err
     Letters letters;
     byMember(*rows, [&](const QList<TapeOutRow> &tapes) {
         const TapeOutRow &m = tapes.first();
-        QStringList page = heading;
-        if (!page.isEmpty())
-            page << QString();
-        page << StoreDate::toText(day) << QString() << m.memberName();
+        Letter letter{letterhead, {m.memberName()}, {}};
         for (const QString &line : {m.address, (m.city.trimmed() + QStringLiteral("  ") + m.postalCode.trimmed()).trimmed()})
             if (!line.trimmed().isEmpty())
-                page << line.trimmed();
-        page << QString() << QStringLiteral("Member %1").arg(m.member) << QString()
+                letter.address << line.trimmed();
+        QStringList &page = letter.body;
+        page << StoreDate::toText(day) << QString() << QStringLiteral("Member %1").arg(m.member) << QString()
              << QStringLiteral("Dear %1,").arg(m.memberName()) << QString()
              << QStringLiteral("Our records show %1 past %2 due date:")
                     .arg(tapes.size() == 1 ? QStringLiteral("this tape") : QStringLiteral("these tapes"),
@@ -155,10 +162,67 @@ std::optional<Letters> compose(const QString &storePath, QDate day, QString *err
                     .arg(tapes.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"),
                          tapes.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"))
              << QString() << QStringLiteral("Thank you.");
-        letters.pages << page;
+        letters.pages << letter;
     });
     return letters;
 }
+
+namespace {
+
+// Letter paper in inches from its top left corner, at the PDF's 300 dots an
+// inch. The margins are an inch all round. A #10 window envelope shows a
+// page folded in three from 7/8" to 5 3/8" across and from 2" to 3 1/8"
+// down: the address starts at the margin, 1/8" below the window's top, so
+// it still shows when the page slips in the envelope.
+constexpr int Dpi = 300;
+constexpr double MarginInches = 1.0;
+constexpr double AddressTopInches = 2.125;
+constexpr double WindowRightInches = 5.375;
+constexpr double BodyTopInches = 3.5;
+
+bool paintLetters(QPdfWriter &pdf, const Letters &letters)
+{
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11);
+    QFont name = font;
+    name.setBold(true);
+    name.setPointSizeF(13);
+    const double left = MarginInches * Dpi;
+    const double width = (8.5 - 2 * MarginInches) * Dpi;
+    const double bottom = (11 - MarginInches) * Dpi;
+    // Lines one under another from `y`; a long letter goes on over the next page.
+    auto lines = [&](const QStringList &texts, double y, double w, int flags) {
+        for (const QString &text : texts) {
+            const QString shown = text.isEmpty() ? QStringLiteral(" ") : text;
+            const QRectF needed = painter.boundingRect(QRectF(left, y, w, bottom - y), flags, shown);
+            if (y + needed.height() > bottom) {
+                pdf.newPage();
+                y = MarginInches * Dpi;
+            }
+            painter.drawText(QRectF(left, y, w, bottom - y), flags, shown);
+            y += needed.height();
+        }
+    };
+    for (qsizetype p = 0; p < letters.pages.size(); ++p) {
+        if (p > 0)
+            pdf.newPage();
+        const Letter &letter = letters.pages[p];
+        painter.setFont(name);
+        lines(letter.letterhead.mid(0, 1), MarginInches * Dpi, width, Qt::AlignLeft | Qt::AlignTop);
+        painter.setFont(font);
+        lines(letter.letterhead.mid(1), MarginInches * Dpi + QFontMetricsF(name, &pdf).lineSpacing(), width,
+              Qt::AlignLeft | Qt::AlignTop);
+        lines(letter.address, AddressTopInches * Dpi, (WindowRightInches - MarginInches) * Dpi,
+              Qt::AlignLeft | Qt::AlignTop);
+        lines(letter.body, BodyTopInches * Dpi, width, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    }
+    return painter.end();
+}
+
+} // namespace
 
 bool writePdf(const QString &storePath, QDate day, const QString &file, OutputFile::Existing existing,
               QString *error, int *count)
@@ -176,23 +240,11 @@ bool writePdf(const QString &storePath, QDate day, const QString &file, OutputFi
     {
         QPdfWriter pdf(&out.device());
         pdf.setPageSize(QPageSize(QPageSize::Letter));
-        pdf.setResolution(300);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(Dpi);
         pdf.setTitle(QStringLiteral("Overdue Letters %1").arg(StoreDate::toText(day)));
         pdf.setCreator(QStringLiteral("Video Store"));
-        QPainter painter;
-        painted = painter.begin(&pdf);
-        if (painted) {
-            QFont font(QStringLiteral("Arial"));
-            font.setPointSizeF(11);
-            painter.setFont(font);
-            const QRect area = painter.viewport();
-            for (qsizetype p = 0; p < letters->pages.size(); ++p) {
-                if (p > 0)
-                    pdf.newPage();
-                painter.drawText(area, Qt::TextWordWrap, letters->pages[p].join(QLatin1Char('\n')));
-            }
-            painted = painter.end();
-        }
+        painted = paintLetters(pdf, *letters);
     }
     if (!painted) {
         out.cancel();

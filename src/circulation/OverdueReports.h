@@ -16,10 +16,18 @@ const ReportCommand &overdue();
 // A letter to each member with tapes past their due date on a day.
 namespace OverdueLetters {
 
+// One member's letter, in the parts a page places apart.
+struct Letter
+{
+    QStringList letterhead; // the store's name, address and phone
+    QStringList address;    // the member's name and address, where an envelope's window shows it
+    QStringList body;
+};
+
 // The letters' text, a page a member, as they are printed.
 struct Letters
 {
-    QList<QStringList> pages;
+    QList<Letter> pages;
 };
 // nullopt with `error` set when the store fails.
 std::optional<Letters> compose(const QString &storePath, QDate day, QString *error);

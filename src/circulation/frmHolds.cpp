@@ -32,6 +32,8 @@ frmHolds::frmHolds(WindowContext &windows)
     const int widths[] = {200, 700, 1200, 800, 2000, 2600, 3400, 700};
     for (int c = 0; c <= Columns; ++c)
         grdHolds->setColWidth(c, widths[c]);
+    for (int c : {4, 5, 6})
+        grdHolds->setColKind(c, FlexGrid::Text);
     lblCount = Controls::label(this, "lblCount", "");
     cmdCancelHold = Controls::button(this, "cmdCancelHold", "&Cancel Hold");
     cmdReturn = Controls::button(this, "cmdReturn", "Return");

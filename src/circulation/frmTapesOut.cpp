@@ -85,6 +85,9 @@ frmTapesOut::frmTapesOut(WindowContext &windows)
     const int widths[] = {200, 700, 2600, 800, 2000, 1300, 1300, 1200, 1200, 900, 1100};
     for (int c = 0; c <= Columns; ++c)
         grdTapes->setColWidth(c, widths[c]);
+    grdTapes->setColKind(ColTitle + 1, FlexGrid::Text);
+    grdTapes->setColKind(ColName + 1, FlexGrid::Text);
+    grdTapes->setColKind(ColFee + 1, FlexGrid::Amount);
     grdTapes->installEventFilter(this);
     lblTotal = Controls::label(this, "lblTotal", "");
 

@@ -15,7 +15,8 @@ QHash<QString, QString> detailValues(const StoreDetails &d)
 {
     const QStringList &names = Settings::storeDetails();
     return {{names[0], d.name.trimmed()},      {names[1], d.address.trimmed()},   {names[2], d.phone.trimmed()},
-            {names[3], d.gstNumber.trimmed()}, {names[4], d.pstNumber.trimmed()}, {names[5], paperText(d.paper)}};
+            {names[3], d.gstNumber.trimmed()}, {names[4], d.pstNumber.trimmed()}, {names[5], paperText(d.paper)},
+            {names[6], d.language ? Language::code(*d.language) : QString()}};
 }
 
 QString holdDaysOf(const QHash<QString, QString> &stored)
@@ -40,6 +41,7 @@ std::optional<StoreDetails> StoreDetailsStore::load()
     d.pstNumber = stored->value(names[4]);
     d.paper = stored->value(names[5]) == QLatin1String("letter") ? StoreDetails::Paper::Letter
                                                                  : StoreDetails::Paper::Roll80;
+    d.language = Language::fromCode(stored->value(names[6]));
     d.holdDays = holdDaysOf(*stored);
     return d;
 }

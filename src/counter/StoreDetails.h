@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Language.h"
 
 #include <QDateTime>
 #include <QString>
@@ -17,6 +18,8 @@ struct StoreDetails
 
     QString name, address, phone, gstNumber, pstNumber;
     Paper paper = Paper::Roll80;
+    // The language receipts and letters are printed in; none: the counter's.
+    std::optional<Language::Id> language;
     // How long a tape is set aside for a hold, as the store keeps it (a
     // value the program cannot use is shown as it is, to be put right).
     QString holdDays;
@@ -24,6 +27,7 @@ struct StoreDetails
     // Whether the manager has given the store's name: a receipt without it
     // says the details are not set.
     bool isSet() const { return !name.trimmed().isEmpty(); }
+    Language::Id documentLanguage() const { return language.value_or(Language::program()); }
 };
 
 class StoreDetailsStore final

@@ -266,7 +266,7 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     Label35 = label(page, "Label35", "Exp. Date");
     txtExDate = edit(page, "txtExDate");
     Label33 = label(page, "Label33", "Cash");
-    txtCash = edit(page, "txtCash");
+    txtCash = moneyEdit(page, "txtCash");
     Label34 = label(page, "Label34", "Change");
     txtChange = edit(page, "txtChange", true);
     addRow(boxes, 0, Label27, txtCardNum);

@@ -47,7 +47,12 @@ bool frmCheckout::printReceipt(qint64 seq)
         return false;
     }
     record->cardLastFour = m_cardLastFour;
-    const QStringList lines = Receipt::lines(*record, *store, Receipt::widthOf(store->paper));
+    QStringList lines;
+    {
+        // Made in the store's language for receipts; what the printing says stays in the clerk's.
+        const Language::Scope receiptLanguage(store->documentLanguage());
+        lines = Receipt::lines(*record, *store, Receipt::widthOf(store->paper));
+    }
     ws.printPages(Receipt::pages(lines, store->paper), record->receiptId.value_or(0));
     return true;
 }

@@ -7,6 +7,7 @@
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -61,13 +62,19 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     Label6->setBuddy(txtPSTNumber);
     optRoll80 = named(new QRadioButton(QStringLiteral("80 mm &roll (a receipt printer)"), this), "optRoll80");
     optLetter = named(new QRadioButton(QStringLiteral("&Letter page"), this), "optLetter");
-    Label9 = label(this, "Label9", "Holds &kept for:");
+    // The counter's own language unless the store prints in one of its own.
+    Label9 = label(this, "Label9", tr("Language of rece&ipts and letters:"));
+    cmbLanguage = named(new QComboBox(this), "cmbLanguage");
+    cmbLanguage->addItem(tr("The counter's language"), QString());
+    cmbLanguage->addItem(tr("English"), Language::code(Language::English));
+    cmbLanguage->addItem(tr("French"), Language::code(Language::French));
+    Label10 = label(this, "Label10", tr("Holds &kept for:"));
     txtHoldDays = edit(this, "txtHoldDays");
     txtHoldDays->setFixedWidth(60);
     txtHoldDays->setToolTip(tr("How many days a tape that came back stays set aside for the member holding its "
                                "title: 1 to %1.")
                                 .arg(Settings::LongestHold));
-    Label9->setBuddy(txtHoldDays);
+    Label10->setBuddy(txtHoldDays);
     cmdSave = button(this, "cmdSave", "&Save");
     cmdReturn = button(this, "cmdReturn", "Return");
 
@@ -88,12 +95,13 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     paper->addWidget(optRoll80);
     paper->addWidget(optLetter);
     grid->addLayout(paper, 5, 1);
+    addRow(grid, 6, Label9, cmbLanguage);
     auto *days = new QHBoxLayout;
     days->addWidget(txtHoldDays);
-    days->addWidget(label(this, "Label10", "days"));
+    days->addWidget(label(this, "Label11", tr("days")));
     days->addStretch();
-    grid->addWidget(Label9, 6, 0);
-    grid->addLayout(days, 6, 1);
+    grid->addWidget(Label10, 7, 0);
+    grid->addLayout(days, 7, 1);
     layout->addLayout(grid);
     layout->addStretch();
     auto *buttons = new QHBoxLayout;
@@ -122,6 +130,8 @@ void frmStoreDetails::Form_Activate()
     txtGSTNumber->setText(details->gstNumber);
     txtPSTNumber->setText(details->pstNumber);
     (details->paper == StoreDetails::Paper::Letter ? optLetter : optRoll80)->setChecked(true);
+    cmbLanguage->setCurrentIndex(
+        cmbLanguage->findData(details->language ? Language::code(*details->language) : QString()));
     txtHoldDays->setText(details->holdDays);
     txtStoreName->setFocus();
 }
@@ -135,6 +145,7 @@ void frmStoreDetails::cmdSave_Click()
     details.gstNumber = txtGSTNumber->text();
     details.pstNumber = txtPSTNumber->text();
     details.paper = optLetter->isChecked() ? StoreDetails::Paper::Letter : StoreDetails::Paper::Roll80;
+    details.language = Language::fromCode(cmbLanguage->currentData().toString());
     details.holdDays = txtHoldDays->text().trimmed();
     if (!Settings::holdDays(details.holdDays)) {
         refuse(m_windows.ws(),

@@ -3,6 +3,7 @@
 #include "counter/StoreDetails.h"
 #include "ui/Form.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -21,10 +22,12 @@ public:
     explicit frmStoreDetails(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmStoreDetails)
 
-    QLabel *Image1, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label9;
+    QLabel *Image1, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label10;
     QLineEdit *txtStoreName, *txtPhone, *txtGSTNumber, *txtPSTNumber, *txtHoldDays;
     QPlainTextEdit *txtAddress;
     QRadioButton *optRoll80, *optLetter;
+    QLabel *Label9;
+    QComboBox *cmbLanguage;
     QPushButton *cmdSave, *cmdReturn;
 
     void cmdSave_Click();

@@ -65,7 +65,7 @@ CustomerLookupForm::CustomerLookupForm(WindowContext &windows, const char *objec
     txtPostal = edit(this, "txtPostal");
     Label9 = label(this, "Label9", "Cell Phone Number");
     txtCell = edit(this, "txtCell");
-    Label10 = label(this, "Label10", "Bussiness Phone Number");
+    Label10 = label(this, "Label10", "Business Phone Number");
     txtBPhone = edit(this, "txtBPhone");
     Label11 = label(this, "Label11", "Other Names");
     txtOther1 = edit(this, "txtOther1");

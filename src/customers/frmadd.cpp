@@ -45,7 +45,7 @@ frmadd::frmadd(WindowContext &windows)
     txtPostal = edit(this, "txtPostal");
     Label7 = label(this, "Label7", "Home Phone Number");
     txtHphone = edit(this, "txtHphone");
-    Label8 = label(this, "Label8", "Bussiness Phone Number");
+    Label8 = label(this, "Label8", "Business Phone Number");
     txtBPhone = edit(this, "txtBPhone");
     Label9 = label(this, "Label9", "Cell Phone Number");
     txtCell = edit(this, "txtCell");

@@ -1,17 +1,31 @@
 #include "Destination.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 QString destinationCaption(int destination)
 {
     static const std::array<const char *, LastDestination> captions = {
-        "Video Management form",         "Inventory Management Form",        "Customer modification form",
-        "Customer delete form",          "Report listing all movies",        "Report listing selected movies",
-        "Report listing all customers",  "Report listing customers by Date", "Report listing all sales",
-        "Report of rental revenues",     "Manager code change",              "Day End report",
-        "Cash Up form",                  "Prices and taxes form",            "Store details form",
-        "Overdue call list",             "Overdue letters",                  "Taxes report"};
+        QT_TRANSLATE_NOOP("Destination", "Video Management form"),
+        QT_TRANSLATE_NOOP("Destination", "Inventory Management Form"),
+        QT_TRANSLATE_NOOP("Destination", "Customer modification form"),
+        QT_TRANSLATE_NOOP("Destination", "Customer delete form"),
+        QT_TRANSLATE_NOOP("Destination", "Report listing all movies"),
+        QT_TRANSLATE_NOOP("Destination", "Report listing selected movies"),
+        QT_TRANSLATE_NOOP("Destination", "Report listing all customers"),
+        QT_TRANSLATE_NOOP("Destination", "Report listing customers by Date"),
+        QT_TRANSLATE_NOOP("Destination", "Report listing all sales"),
+        QT_TRANSLATE_NOOP("Destination", "Report of rental revenues"),
+        QT_TRANSLATE_NOOP("Destination", "Manager code change"),
+        QT_TRANSLATE_NOOP("Destination", "Day End report"),
+        QT_TRANSLATE_NOOP("Destination", "Cash Up form"),
+        QT_TRANSLATE_NOOP("Destination", "Prices and taxes form"),
+        QT_TRANSLATE_NOOP("Destination", "Store details form"),
+        QT_TRANSLATE_NOOP("Destination", "Overdue call list"),
+        QT_TRANSLATE_NOOP("Destination", "Overdue letters"),
+        QT_TRANSLATE_NOOP("Destination", "Taxes report")};
     if (destination < FirstDestination || destination > LastDestination)
         return {};
-    return QString::fromLatin1(captions[destination - 1]);
+    return QCoreApplication::translate("Destination", captions[destination - 1]);
 }

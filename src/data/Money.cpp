@@ -1,5 +1,9 @@
 #include "Money.h"
 
+#include "data/Language.h"
+
+#include <QCoreApplication>
+
 #include <limits>
 
 qint64 divideHalfEven(qint64 n, qint64 d)
@@ -20,7 +24,7 @@ namespace {
 
 enum class Reading { Ok, NotAnAmount, OverLimit, FinerThanCents };
 
-Reading read(QStringView text, qint64 *out)
+Reading readEnglish(QStringView text, qint64 *out)
 {
     QStringView s = text.trimmed();
     bool negative = false;
@@ -81,6 +85,46 @@ Reading read(QStringView text, qint64 *out)
     return Reading::Ok;
 }
 
+bool isBlank(QChar c)
+{
+    // What a French clerk puts between thousands: a blank, or the no-break
+    // blanks amounts are shown with and a copy may bring.
+    return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+// A French clerk's "1 234,56 $", "3.99" or "-3,98" in the form readEnglish()
+// takes ("1,234.56"); nullopt when it holds both a comma and a point,
+// which no French amount does.
+std::optional<QString> fromFrench(QStringView text)
+{
+    QStringView s = text.trimmed();
+    if (s.endsWith(u'$'))
+        s = s.chopped(1).trimmed();
+    if (s.contains(u',') && s.contains(u'.'))
+        return std::nullopt;
+    QString english = s.toString();
+    for (QChar &c : english) {
+        if (c == u',')
+            c = u'.';
+        else if (isBlank(c))
+            c = u',';
+    }
+    return english;
+}
+
+Reading read(QStringView text, qint64 *out)
+{
+    if (Language::current() != Language::French)
+        return readEnglish(text, out);
+    const std::optional<QString> english = fromFrench(text);
+    return english ? readEnglish(*english, out) : Reading::NotAnAmount;
+}
+
+bool shownInFrench(Money::Form form)
+{
+    return form == Money::Shown && Language::current() == Language::French;
+}
+
 } // namespace
 
 std::optional<Money> Money::parse(QStringView text)
@@ -110,15 +154,16 @@ QString Money::parseProblem(QStringView text)
     case Reading::Ok:
         return {};
     case Reading::OverLimit:
-        return QStringLiteral("\"%1\" is more than %2, the largest amount the program takes.")
+        return QCoreApplication::translate("Money", "\"%1\" is more than %2, the largest amount the program takes.")
             .arg(text.toString(), limit().toCurrency());
     case Reading::FinerThanCents:
-        return QStringLiteral("\"%1\" has more than two decimals. Amounts are in dollars and cents, such as 24.99.")
+        return QCoreApplication::translate("Money", "\"%1\" has more than two decimals. Amounts are in dollars and "
+                                                    "cents, such as 24.99.")
             .arg(text.toString());
     case Reading::NotAnAmount:
         break;
     }
-    return QStringLiteral("\"%1\" is not an amount of money.").arg(text.toString());
+    return QCoreApplication::translate("Money", "\"%1\" is not an amount of money.").arg(text.toString());
 }
 
 std::optional<Money> Money::checkedTimesRateRounded(qint64 num, qint64 den) const
@@ -147,26 +192,32 @@ Money Money::timesRateRounded(qint64 num, qint64 den) const
     return orThrow(checkedTimesRateRounded(num, den));
 }
 
-QString Money::toCurrency() const
+QString Money::toCurrency(Form form) const
 {
+    const bool french = shownInFrench(form);
     const qint64 cents = divideHalfEven(m_units, Scale / 100);
     const qint64 abs = cents < 0 ? -cents : cents;
     QString whole = QString::number(abs / 100);
+    // No-break blanks, so an amount is never split over two lines.
     for (qsizetype i = whole.size() - 3; i > 0; i -= 3)
-        whole.insert(i, u',');
-    const QString text = QStringLiteral("$%1.%2").arg(whole).arg(abs % 100, 2, 10, QLatin1Char('0'));
+        whole.insert(i, french ? QChar(0x00A0) : QChar(u','));
+    const QString text = (french ? QStringLiteral("%1,%2\u00a0$") : QStringLiteral("$%1.%2"))
+                             .arg(whole)
+                             .arg(abs % 100, 2, 10, QLatin1Char('0'));
     return cents < 0 ? u'-' + text : text;
 }
 
-QString Money::toPlainCents() const
+QString Money::toPlainCents(Form form) const
 {
     const qint64 cents = divideHalfEven(m_units, Scale / 100);
     const quint64 abs = cents < 0 ? 0 - quint64(cents) : quint64(cents);
-    const QString text = QStringLiteral("%1.%2").arg(abs / 100).arg(abs % 100, 2, 10, QLatin1Char('0'));
+    const QString text = (shownInFrench(form) ? QStringLiteral("%1,%2") : QStringLiteral("%1.%2"))
+                             .arg(abs / 100)
+                             .arg(abs % 100, 2, 10, QLatin1Char('0'));
     return cents < 0 ? u'-' + text : text;
 }
 
-QString Money::toPlain() const
+QString Money::toPlain(Form form) const
 {
     const quint64 abs = m_units < 0 ? 0 - quint64(m_units) : quint64(m_units);
     QString text = QString::number(abs / Scale);
@@ -175,7 +226,7 @@ QString Money::toPlain() const
         QString digits = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
         while (digits.endsWith(u'0'))
             digits.chop(1);
-        text += u'.' + digits;
+        text += (shownInFrench(form) ? u',' : u'.') + digits;
     }
     return m_units < 0 ? u'-' + text : text;
 }

@@ -31,7 +31,9 @@ public:
     static constexpr Money fromCents(qint64 cents) { return orThrow(Money(cents).times(100)); }
     static constexpr Money limit() { return Money(LimitDollars * Scale); }
 
-    // Accepts "12", "12.5", "-3.98", "$1,234.56", up to the limit either way.
+    // Accepts "12", "12.5", "-3.98", "$1,234.56", up to the limit either way;
+    // in French also "3,99", "1 234,56" and "3,99 $", but no comma between
+    // thousands.
     // At most two decimals: every amount typed or put on a bill is in whole
     // cents, so what is written is what the clerk was told.
     static std::optional<Money> parse(QStringView text);
@@ -72,13 +74,21 @@ public:
         return Money(r);
     }
 
-    // "$1,234.56", "-$3.98"; rounded half-to-even to cents.
-    QString toCurrency() const;
-    // The amount with no symbol and no trailing zeros: "2.99", "0", "4.5", "25".
-    QString toPlain() const;
+    // Whom a text of an amount is for: a person, in the language shown
+    // (Language::current()), or a file, a log or a program, which always
+    // get the one untranslated form, so nothing kept changes with the
+    // language.
+    enum Form { Shown, Untranslated };
+
+    // "$1,234.56", "-$3.98"; in French "1 234,56 $" (no-break blanks);
+    // rounded half-to-even to cents.
+    QString toCurrency(Form form = Shown) const;
+    // The amount with no symbol and no trailing zeros: "2.99", "0", "4.5",
+    // "25"; in French "2,99", "4,5".
+    QString toPlain(Form form = Shown) const;
     // The amount with no symbol and two decimals, rounded half-to-even to
-    // cents: "2.99", "0.00", "4.50", "1234.56"; what a clerk is shown.
-    QString toPlainCents() const;
+    // cents: "2.99", "0.00", "4.50", "1234.56"; in French "2,99".
+    QString toPlainCents(Form form = Shown) const;
 
     constexpr Money operator+(Money o) const { return orThrow(plus(o)); }
     constexpr Money operator-(Money o) const { return orThrow(minus(o)); }

@@ -35,7 +35,8 @@ const QStringList &storeDetails()
 {
     static const QStringList names = {QStringLiteral("StoreName"),      QStringLiteral("StoreAddress"),
                                       QStringLiteral("StorePhone"),     QStringLiteral("StoreGSTNumber"),
-                                      QStringLiteral("StorePSTNumber"), QStringLiteral("ReceiptPaper")};
+                                      QStringLiteral("StorePSTNumber"), QStringLiteral("ReceiptPaper"),
+                                      QStringLiteral("DocumentLanguage")};
     return names;
 }
 

@@ -1,6 +1,7 @@
 #include "ReportCsv.h"
 
 #include "ReportStore.h"
+#include "data/Language.h"
 
 #include <QIODevice>
 #include <QSqlQuery>
@@ -214,6 +215,19 @@ bool write(const ReportLayout &layout, ReportStore &store, const QString &path, 
         columns << command.column(QString::fromLatin1(c.column));
         types << command.columns[columns.last()].type;
     }
+    // Rows a report works out in words (a Day End's lines) are worked out
+    // again untranslated for the file.
+    std::optional<ReportStore> english;
+    if (command.compute && Language::current() != Language::English) {
+        const Language::Scope untranslated(Language::English);
+        english.emplace(store.path(), command, store.parameters());
+        if (!english->open(Database::Reading::OnePass)) {
+            if (error)
+                *error = ReportStore::failedFile(path, english->lastError());
+            return false;
+        }
+    }
+    ReportStore &source = english ? *english : store;
     OutputFile file(path, {store.path(), existing,
                            layout.ownerOnly ? OutputFile::Access::OwnerOnly : OutputFile::Access::Everyone});
     if (!file.open()) {
@@ -236,9 +250,12 @@ bool write(const ReportLayout &layout, ReportStore &store, const QString &path, 
         fetched << command.fetched.value(c, -1);
     // A refused write stops the reading; it shows again at commit.
     bool read = true;
+    // What a row says in words or amounts (a Day End line, a gate-log
+    // destination) goes to the file untranslated, whatever the language.
+    std::optional<Language::Scope> untranslated(std::in_place, Language::English);
     if (written && !command.compute && !fetched.contains(-1)) {
         // Only the columns the file shows, in its order.
-        read = store.forEachFetched([&](const QSqlQuery &q) {
+        read = source.forEachFetched([&](const QSqlQuery &q) {
             for (int i = 0; i < int(fetched.size()); ++i) {
                 if (i > 0)
                     out.comma();
@@ -248,7 +265,7 @@ bool write(const ReportLayout &layout, ReportStore &store, const QString &path, 
             return written = out.endLine();
         }, fetched);
     } else if (written) {
-        read = store.forEachRow([&](qint64, const ReportRow &row) {
+        read = source.forEachRow([&](qint64, const ReportRow &row) {
             for (qsizetype i = 0; i < columns.size(); ++i) {
                 if (i > 0)
                     out.comma();
@@ -258,12 +275,13 @@ bool write(const ReportLayout &layout, ReportStore &store, const QString &path, 
             return written = out.endLine();
         });
     }
+    untranslated.reset();
     if (read && written)
         written = out.flush();
     // A failed write shows again at commit, with its cause.
     if (!read) {
         if (error)
-            *error = ReportStore::failedFile(path, store.lastError());
+            *error = ReportStore::failedFile(path, source.lastError());
         file.cancel();
         return false;
     }

@@ -100,8 +100,9 @@ void ReportDocument::prepare()
             const bool closesUp = leftOff >= 0 && item.top > leftOff
                                   && (item.kind == ItemKind::Label || item.kind == ItemKind::Sum);
             QString text = item.text;
-            if (m_layout.dated && item.kind == ItemKind::Label)
-                text.replace(QLatin1String("%1"), m_store.parameters().value(0).toString());
+            if (item.withParameters)
+                for (const QVariant &parameter : m_store.parameters())
+                    text = text.arg(parameter.toString());
             if (item.tax > 0)
                 text.replace(item.tax == 1 ? QStringLiteral("GST") : QStringLiteral("PST"),
                              m_store.taxes()[item.tax - 1].name);
@@ -110,7 +111,8 @@ void ReportDocument::prepare()
                 p.column = command.column(item.text);
             else if (item.kind == ItemKind::Sum)
                 p.column = command.sumIndex(item.text);
-            if (item.kind == ItemKind::Field || item.kind == ItemKind::GroupKey || item.kind == ItemKind::Label) {
+            if (item.kind == ItemKind::Field || item.kind == ItemKind::GroupKey || item.kind == ItemKind::Label
+                || item.kind == ItemKind::Summary) {
                 // A text may run on to just before the next box on its line;
                 // a label only as far as its longest word needs.
                 int next = ContentWidth;
@@ -118,7 +120,7 @@ void ReportDocument::prepare()
                     if (other.top == item.top && other.left > item.left && other.kind != ItemKind::Line)
                         next = std::min(next, other.left);
                 int room = next - item.left - Gap;
-                if (item.kind == ItemKind::Label) {
+                if (item.kind == ItemKind::Label && !item.alignRight) {
                     double word = 0;
                     for (const QString &w : text.split(u' ', Qt::SkipEmptyParts))
                         word = std::max(word, m_metrics[p.font].horizontalAdvance(w));
@@ -330,7 +332,7 @@ void ReportDocument::drawText(QPainter &painter, const Prepared &p, int y, const
     const ReportItem &item = *p.item;
     const QFontMetricsF &fm = m_metrics[p.font];
     const double baseline = y + p.top + fm.ascent();
-    if (item.currency) {
+    if (item.currency || type == ColumnType::Money || item.alignRight) {
         // Amounts line up on their right edge and are never cut short.
         drawPlain(painter, p.font, QPointF(item.left + item.width - advance(p.font, text), baseline), text);
         return;
@@ -394,8 +396,15 @@ void ReportDocument::paintBand(QPainter &painter, const PreparedBand &band, cons
             painter.setPen(item.color);
         switch (item.kind) {
         case ItemKind::Label:
-            painter.drawText(QRectF(item.left, y + p.top, p.extent, band.band->height - p.top),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, p.text);
+            // A heading over amounts keeps to its box, at the amounts' right edge.
+            painter.drawText(QRectF(item.left, y + p.top, item.alignRight ? item.width : p.extent,
+                                    band.band->height - p.top),
+                             (item.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap,
+                             p.text);
+            break;
+        case ItemKind::Summary:
+            if (item.summary)
+                drawText(painter, p, y, item.summary(m_store), ColumnType::Text);
             break;
         case ItemKind::Field:
             if (row && p.column >= 0)

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QVariantList>
 
+#include <functional>
+
 struct ReportCommand;
+class ReportStore;
 
 // The bands of a report page, in the order they are laid out.
 enum class BandKind { ReportHeader, PageHeader, GroupHeader, Detail, GroupFooter, PageFooter, ReportFooter };
@@ -18,6 +21,7 @@ enum class ItemKind {
     Logo,       // the store logo, a third as high as it is wide
     Line,       // a horizontal rule
     PageNumber, // "Page 3 of 20"
+    Summary,    // a line the layout words from the whole report (its counts, its totals)
 };
 
 struct ReportFont
@@ -42,6 +46,12 @@ struct ReportItem
     // 1 or 2 for a figure or label of that tax: its label takes the tax's
     // name, and a second tax left off takes its line with it.
     int tax = 0;
+    // A label whose %1, %2 ... are the report's parameters (its day).
+    bool withParameters = false;
+    // Stands at the right edge of its box: a heading over amounts, a rate.
+    bool alignRight = false;
+    // A Summary's text.
+    std::function<QString(ReportStore &)> summary = {};
 };
 
 struct ReportBand
@@ -58,10 +68,12 @@ struct ReportLayout
     QString caption; // the preview window's caption
     const ReportCommand *command = nullptr;
     QList<ReportBand> bands;
-    // Its files are readable by their owner only: members' phones or addresses.
+    // Its files are readable by their owner only: it names members (their
+    // numbers, names, phones or addresses), alone or with what they rented
+    // or bought.
     bool ownerOnly = false;
-    // Its first parameter is the day it is of, which its title names: a
-    // "%1" in its labels, and after its caption and title.
+    // Its first parameter is the day it is of, which its caption and title
+    // end with.
     bool dated = false;
 
     // The report's name in words ("List Of Movies By Type"), for what it

@@ -3,11 +3,14 @@
 #include "ReportStore.h"
 #include "circulation/OverdueReports.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
 // Twips: 1440 to the inch, 20 to the point.
+constexpr int PageWidth = 9360; // letter paper inside its one-inch margins
 constexpr int Line = 240;      // one line of 8.25 pt text
 constexpr int HeadLine = 260;  // one line of 9 pt headings
 
@@ -30,6 +33,19 @@ ReportItem logo(int left, int width, int top)
 ReportItem heading(int left, int width, const char *text, int top = 0)
 {
     return {ItemKind::Label, left, width, top, QString::fromUtf8(text), headingFont(), Qt::black, false};
+}
+
+// `item` at the right edge of its box, as amounts are.
+ReportItem atRight(ReportItem item)
+{
+    item.alignRight = true;
+    return item;
+}
+
+// A heading over a column of amounts.
+ReportItem amountHeading(int left, int width, const char *text, int top = 0)
+{
+    return atRight(heading(left, width, text, top));
 }
 
 ReportItem label(int left, int width, const char *text, int top)
@@ -69,7 +85,7 @@ ReportItem rule(int left, int width, int top)
 ReportBand pageFooter()
 {
     return {BandKind::PageFooter, 360,
-            {{ItemKind::PageNumber, 0, 6236, 120, {}, fieldFont(), Qt::black, false}}};
+            {{ItemKind::PageNumber, 0, PageWidth, 120, {}, fieldFont(), Qt::black, false}}};
 }
 
 // Four lines of sums with their labels, the label's right edge just left
@@ -99,13 +115,13 @@ ReportLayout allMovies()
             {{BandKind::ReportHeader, 1500,
               {title(1134, 5100, "LIST OF ALL MOVIES", QColor(0xFF, 0x00, 0x00)), logo(0, 2160, 620)}},
              {BandKind::PageHeader, 600,
-              {heading(0, 681, "Type"), heading(1134, 567, "Name"), heading(2268, 735, "     ID Number"),
-               heading(3402, 570, "Actor"), heading(4535, 738, "Actress"), heading(5669, 624, "Rating"),
-               rule(0, 6236, 2 * HeadLine + 40)}},
-             {BandKind::GroupHeader, Line, {groupKey(0, 735)}},
+              {heading(0, 1100, "Type"), heading(1200, 567, "Name"), heading(4500, 700, "     ID Number"),
+               heading(5250, 570, "Actor"), heading(7150, 738, "Actress"), heading(8800, 560, "Rating"),
+               rule(0, PageWidth, 2 * HeadLine + 40)}},
+             {BandKind::GroupHeader, Line, {groupKey(0, 1100)}},
              {BandKind::Detail, Line,
-              {field(1134, 909, "Name"), field(2496, 570, "MovieNum"), field(3402, 966, "Actor"),
-               field(4535, 912, "Actress"), field(5669, 570, "Rating")}},
+              {field(1200, 3250, "Name"), field(4650, 500, "MovieNum"), field(5250, 1850, "Actor"),
+               field(7150, 1600, "Actress"), field(8800, 560, "Rating")}},
              pageFooter()}};
 }
 
@@ -117,13 +133,13 @@ ReportLayout moviesByType()
             {{BandKind::ReportHeader, 1400,
               {title(397, 6360, "List Of Movies By Type", QColor(0x80, 0x00, 0x80)), logo(144, 2016, 620)}},
              {BandKind::GroupHeader, 980,
-              {groupKey(2448, 2160, {Arial, 14.25, true, false}, QColor(0x33, 0x99, 0xFF)),
-               heading(144, 861, "Movie ID Number:", 420), heading(5472, 720, "Rated:", 420)}},
+              {groupKey(1700, 6000, {Arial, 14.25, true, false}, QColor(0x33, 0x99, 0xFF)),
+               heading(144, 861, "Movie ID Number:", 420), heading(8200, 720, "Rated:", 420)}},
              {BandKind::Detail, Line,
-              {field(144, 1470, "MovieNum"),
-               {ItemKind::Field, 2448, 2145, 0, QStringLiteral("Name"), {QStringLiteral("Fixedsys"), 9, false, false},
+              {field(144, 1400, "MovieNum"),
+               {ItemKind::Field, 1700, 6400, 0, QStringLiteral("Name"), {QStringLiteral("Fixedsys"), 9, false, false},
                 Qt::black, false},
-               field(5443, 1020, "Rating")}},
+               field(8200, 1160, "Rating")}},
              {BandKind::GroupFooter, 2, {}},
              pageFooter()}};
 }
@@ -134,15 +150,16 @@ ReportLayout customerList()
             QStringLiteral("Customer List"),
             &ReportCommands::customerList(),
             {{BandKind::ReportHeader, 900,
-              {title(1134, 3618, "CUSTOMER LIST", QColor(0x80, 0x00, 0x00)), logo(4752, 2304, 0)}},
+              {title(1134, 3618, "CUSTOMER LIST", QColor(0x80, 0x00, 0x00)), logo(PageWidth - 2304, 2304, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(56, 900, "Customer          No."), heading(1531, 555, "Name"), heading(3855, 867, "Address"),
-               heading(5046, 960, "Telephone"), heading(6149, 630, "Fees Owing")}},
+              {heading(56, 900, "Customer          No."), heading(1000, 555, "Name"), heading(4200, 867, "Address"),
+               heading(6700, 960, "Telephone"), amountHeading(8300, 1060, "Fees Owing")}},
              {BandKind::Detail, 3 * Line + 60,
-              {field(228, 456, "CustomerNumber"), field(1077, 789, "FirstName"), field(1870, 1365, "LastName"),
-               field(3571, 1365, "Address"), field(3571, 1365, "City", 2), field(3572, 1365, "PostalCode", 3),
-               field(5216, 900, "HomePhone"), field(5216, 900, "Busphone", 2), field(6494, 570, "FeesOwing")}},
-             pageFooter()}};
+              {field(228, 650, "CustomerNumber"), field(1000, 1300, "FirstName"), field(2400, 1700, "LastName"),
+               field(4200, 2400, "Address"), field(4200, 2400, "City", 2), field(4200, 2400, "PostalCode", 3),
+               field(6700, 1500, "HomePhone"), field(6700, 1500, "Busphone", 2), field(8300, 1060, "FeesOwing")}},
+             pageFooter()},
+            true};
 }
 
 ReportLayout customersByDate()
@@ -153,68 +170,74 @@ ReportLayout customersByDate()
             {{BandKind::ReportHeader, 1450,
               {title(765, 5520, "Customers By Date", QColor(0x40, 0x00, 0x40)), logo(72, 2088, 620)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(57, 503, "Date"), heading(1018, 885, "Customer Number"), heading(2277, 861, "Name"),
-               heading(4221, 810, "Phone Number"), heading(5301, 915, "Fees Owing")}},
+              {heading(57, 503, "Date"), heading(1200, 885, "Customer Number"), heading(2400, 861, "Name"),
+               heading(5800, 810, "Phone Number"), amountHeading(8100, 1260, "Fees Owing")}},
              {BandKind::Detail, 2 * Line + 60,
-              {field(57, 680, "DateOfSale"), field(1310, 447, "CustomerNumber"), field(2270, 1830, "FirstName"),
-               field(2270, 1830, "LastName", 2), field(4220, 1110, "HomePhone"), field(4220, 1110, "Busphone", 2),
-               field(5599, 621, "FeesOwing")}},
-             pageFooter()}};
+              {field(57, 1050, "DateOfSale"), field(1300, 900, "CustomerNumber"), field(2400, 3300, "FirstName"),
+               field(2400, 3300, "LastName", 2), field(5800, 1600, "HomePhone"), field(5800, 1600, "Busphone", 2),
+               field(8100, 1260, "FeesOwing")}},
+             pageFooter()},
+            true};
 }
 
 ReportLayout rentalRevenue()
 {
-    ReportBand footer{BandKind::ReportFooter, 4 * Line + 200, {rule(3928, 2200, 60)}};
-    footer.items << sumLines(5328, 685, 5328, 685, "rentalfee", "GST", "PST", "totalRentalFee", 140);
+    ReportBand footer{BandKind::ReportFooter, 4 * Line + 200, {rule(PageWidth - 2500, 2500, 60)}};
+    footer.items << sumLines(PageWidth - 1300, 1300, PageWidth - 1300, 1300, "rentalfee", "GST", "PST",
+                             "totalRentalFee", 140);
     return {QStringLiteral("rptRentalRevenue"),
             QStringLiteral("Rental Revenue"),
             &ReportCommands::rentalRevenue(),
             {{BandKind::ReportHeader, 900,
-              {title(576, 4155, "RENTAL REVENUE$", QColor(0x00, 0x80, 0x00)), logo(4752, 2016, 0)}},
+              {title(576, 4155, "RENTAL REVENUE$", QColor(0x00, 0x80, 0x00)), logo(PageWidth - 2016, 2016, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(0, 732, "Receipt Number"), heading(850, 570, "             Date"),
-               heading(1758, 900, "Movie Name"), heading(3061, 795, "Video ID"),
-               heading(4195, 1078, "Customer's ID Number"), heading(5329, 675, "Rental Price")}},
+              {heading(0, 900, "Receipt Number"), heading(1000, 570, "             Date"),
+               heading(2200, 1500, "Movie Name"), heading(5600, 795, "Video ID"),
+               heading(6500, 1078, "Customer's ID Number"), amountHeading(PageWidth - 1000, 1000, "Rental Price")}},
              {BandKind::Detail, Line,
-              {field(170, 390, "RentalID"), field(850, 624, "RentalDate"), field(1644, 1410, "Name"),
-               field(3118, 1305, "VideoID"), field(4706, 283, "CustomerNumber"),
-               field(5443, 570, "rentalfee", 1, true)}},
+              {field(170, 750, "RentalID"), field(1000, 1100, "RentalDate"), field(2200, 3300, "Name"),
+               field(5600, 800, "VideoID"), field(6800, 700, "CustomerNumber"),
+               field(PageWidth - 1000, 1000, "rentalfee", 1, true)}},
              pageFooter(),
-             footer}};
+             footer},
+            true};
 }
 
 ReportLayout salesReport()
 {
-    ReportBand footer{BandKind::GroupFooter, 4 * Line + 160, {rule(4800, 2259, 40)}};
-    footer.items << sumLines(6336, 723, 6192, 867, "Amount", "GST", "PST", "TaxTotal", 100);
+    ReportBand footer{BandKind::GroupFooter, 4 * Line + 160, {rule(PageWidth - 2500, 2500, 40)}};
+    footer.items << sumLines(PageWidth - 1300, 1300, PageWidth - 1300, 1300, "Amount", "GST", "PST", "TaxTotal", 100);
     return {QStringLiteral("rptSalesReport"),
             QStringLiteral("Sales Report"),
             &ReportCommands::salesReport(),
             {{BandKind::ReportHeader, 900,
-              {title(1928, 1456, "SALE$", QColor(0x00, 0x80, 0x00)), logo(3456, 2595, 0)}},
+              {title(1928, 1456, "SALES", QColor(0x00, 0x80, 0x00)), logo(PageWidth - 2595, 2595, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(0, 516, "Date"), heading(734, 750, "Invoice Number"), heading(1527, 897, "Customer Number"),
-               heading(2660, 622, "Item Name"), heading(3971, 855, "Quantity Purchased"), heading(5329, 630, "Price"),
-               heading(6236, 590, "Sale")}},
-             {BandKind::GroupHeader, Line, {groupKey(0, 651)}},
+              {heading(0, 516, "Date"), heading(1150, 750, "Invoice Number"), heading(2000, 897, "Customer Number"),
+               heading(3000, 1200, "Item Name"), heading(6150, 1000, "Quantity Purchased"),
+               amountHeading(7250, 900, "Price"), amountHeading(8260, 1100, "Sale")}},
+             {BandKind::GroupHeader, Line, {groupKey(0, 1100)}},
              {BandKind::Detail, Line,
-              {field(933, 510, "SaleID"), field(1613, 450, "CustomerID"), field(2153, 1871, "ItemName"),
-               field(4195, 960, "QuantityPurchased"), field(5328, 630, "Price", 1, true),
-               field(6336, 723, "Amount", 1, true)}},
+              {field(1150, 750, "SaleID"), field(2000, 900, "CustomerID"), field(3000, 3100, "ItemName"),
+               field(6250, 750, "QuantityPurchased"), field(7250, 900, "Price", 1, true),
+               field(8260, 1100, "Amount", 1, true)}},
              footer,
-             pageFooter()}};
+             pageFooter()},
+            true};
 }
 
 ReportLayout dayEnd()
 {
     const QColor navy(0x00, 0x00, 0x80);
+    ReportItem heading0 = title(0, 6000, "DAY END %1", navy);
+    heading0.withParameters = true;
     return {QStringLiteral("rptDayEnd"),
             QStringLiteral("Day End"),
             &ReportCommands::dayEnd(),
-            {{BandKind::ReportHeader, 1500, {title(0, 6000, "DAY END %1", navy), logo(0, 2160, 620)}},
+            {{BandKind::ReportHeader, 1500, {heading0, logo(0, 2160, 620)}},
              {BandKind::PageHeader, 2 * HeadLine,
               {heading(0, 900, "Date"), heading(1100, 3000, "What"), heading(6700, 700, "Count"),
-               heading(7700, 1200, "Amount"), rule(0, 8900, HeadLine + 40)}},
+               amountHeading(7700, 1200, "Amount"), rule(0, 8900, HeadLine + 40)}},
              {BandKind::GroupHeader, HeadLine + 120, {groupKey(0, 6000, headingFont(), navy)}},
              {BandKind::Detail, Line,
               {field(0, 900, "Day"), field(1100, 5500, "Line"), field(6700, 700, "Count"),
@@ -232,32 +255,57 @@ ReportLayout taxes()
             {{BandKind::ReportHeader, 1500,
               {title(0, 6000, "TAXES COLLECTED", QColor(0x00, 0x80, 0x00)), logo(0, 2160, 620)}},
              {BandKind::PageHeader, 2 * HeadLine,
-              {heading(0, 2200, "Day"), heading(2300, 900, "Checkouts"), heading(3400, 1200, "SubTotal"),
-               ofTax(heading(4800, 1100, "GST"), 1), ofTax(heading(6100, 1100, "PST"), 2),
-               heading(7400, 1300, "TOTAL"),
-               rule(0, 8700, HeadLine + 40)}},
+              {heading(0, 2600, "Day"), heading(2700, 900, "Checkouts"), amountHeading(3700, 1300, "SubTotal"),
+               ofTax(amountHeading(5100, 1300, "GST"), 1), ofTax(amountHeading(6500, 1300, "PST"), 2),
+               amountHeading(7900, 1460, "TOTAL"), rule(0, PageWidth, HeadLine + 40)}},
              {BandKind::Detail, Line,
-              {field(0, 2200, "Day"), field(2300, 900, "Checkouts"), field(3400, 1200, "SubTotal", 1, true),
-               ofTax(field(4800, 1100, "GST", 1, true), 1), ofTax(field(6100, 1100, "PST", 1, true), 2),
-               field(7400, 1300, "Total", 1, true)}},
-              pageFooter()}};
+              {field(0, 2600, "Day"), field(2700, 900, "Checkouts"), field(3700, 1300, "SubTotal", 1, true),
+               ofTax(field(5100, 1300, "GST", 1, true), 1), ofTax(field(6500, 1300, "PST", 1, true), 2),
+               field(7900, 1460, "Total", 1, true)}},
+             pageFooter()}};
+}
+
+// "In all: 2 members, 3 tapes, late fees so far $16.91".
+QString overdueSummary(ReportStore &store)
+{
+    qint64 members = 0;
+    for (const ReportGroup &g : store.groups())
+        members += g.rowCount > 0 ? 1 : 0;
+    const qint64 tapes = store.rowCount();
+    Money fees;
+    const int fee = store.command().column(QStringLiteral("Fee"));
+    if (const auto rows = store.rows(0, tapes))
+        for (const ReportRow &row : *rows)
+            fees += Money::fromUnits(row.value(fee).toLongLong());
+    const QString whom = members == 1 ? QCoreApplication::translate("ReportLayouts", "1 member")
+                                      : QCoreApplication::translate("ReportLayouts", "%1 members").arg(members);
+    const QString what = tapes == 1 ? QCoreApplication::translate("ReportLayouts", "1 tape")
+                                    : QCoreApplication::translate("ReportLayouts", "%1 tapes").arg(tapes);
+    return QCoreApplication::translate("ReportLayouts", "In all: %1, %2, late fees so far %3")
+        .arg(whom, what, fees.toCurrency());
 }
 
 ReportLayout overdue()
 {
     const QColor maroon(0x80, 0x00, 0x00);
+    ReportItem heading0 = title(0, 8000, "Overdue on %1", maroon);
+    heading0.withParameters = true;
+    ReportItem summary{ItemKind::Summary, 0, PageWidth, 200, {}, headingFont(), maroon, false};
+    summary.summary = overdueSummary;
     return {QStringLiteral("rptOverdue"),
             QStringLiteral("Overdue Call List"),
             &ReportCommands::overdue(),
-            {{BandKind::ReportHeader, 1500, {title(0, 6000, "OVERDUE CALL LIST", maroon), logo(0, 2160, 620)}},
+            {{BandKind::ReportHeader, 1500, {heading0, logo(0, 2160, 620)}},
              {BandKind::PageHeader, 2 * HeadLine,
-              {heading(300, 700, "Tape"), heading(1100, 3800, "Title"), heading(5000, 1100, "Due"),
-               heading(6200, 900, "Days late"), heading(7200, 1300, "Fee so far"), rule(0, 8500, HeadLine + 40)}},
-             {BandKind::GroupHeader, HeadLine + 120, {groupKey(0, 8500, headingFont(), maroon)}},
+              {heading(300, 700, "Tape"), heading(1100, 3800, "Title"), heading(5600, 1100, "Due"),
+               heading(6800, 900, "Days late"), amountHeading(7900, 1460, "Fee so far"),
+               rule(0, PageWidth, HeadLine + 40)}},
+             {BandKind::GroupHeader, HeadLine + 120, {groupKey(0, PageWidth, headingFont(), maroon)}},
              {BandKind::Detail, Line,
-              {field(300, 700, "Tape"), field(1100, 3800, "Title"), field(5000, 1100, "Due"),
-               field(6200, 900, "DaysLate"), field(7200, 1300, "Fee", 1, true)}},
-             pageFooter()},
+              {field(300, 700, "Tape"), field(1100, 4300, "Title"), field(5600, 1100, "Due"),
+               field(6800, 900, "DaysLate"), field(7900, 1460, "Fee", 1, true)}},
+             pageFooter(),
+             {BandKind::ReportFooter, HeadLine + 300, {rule(0, PageWidth, 100), summary}}},
             true};
 }
 
@@ -267,13 +315,13 @@ ReportLayout gateLog()
             QStringLiteral("Gate Log"),
             &ReportCommands::gateLog(),
             {{BandKind::ReportHeader, 900,
-              {title(0, 4500, "SECURITY GATE LOG", QColor(0x80, 0x00, 0x00)), logo(4752, 2304, 0)}},
+              {title(0, 4500, "SECURITY GATE LOG", QColor(0x80, 0x00, 0x00)), logo(PageWidth - 2304, 2304, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(0, 450, "Try"), heading(480, 1950, "Time"), heading(2480, 2150, "Destination"),
-               heading(4680, 1250, "Outcome"), heading(5980, 1100, "Counter")}},
+              {heading(0, 450, "Try"), heading(550, 1950, "Time"), heading(2600, 2150, "Destination"),
+               heading(5900, 1250, "Outcome"), heading(7700, 1100, "Counter")}},
              {BandKind::Detail, Line,
-              {field(0, 450, "TryNumber"), field(480, 1950, "TriedAt"), field(2480, 2150, "Destination"),
-               field(4680, 1250, "Outcome"), field(5980, 1100, "Workstation")}},
+              {field(0, 450, "TryNumber"), field(550, 1950, "TriedAt"), field(2600, 3200, "Destination"),
+               field(5900, 1700, "Outcome"), field(7700, 1660, "Workstation")}},
              pageFooter()}};
 }
 
@@ -283,16 +331,17 @@ ReportLayout prices()
             QStringLiteral("Prices and Taxes"),
             &ReportCommands::prices(),
             {{BandKind::ReportHeader, 900,
-              {title(0, 5000, "PRICES AND TAXES", QColor(0x00, 0x00, 0x80)), logo(5000, 2016, 0)}},
+              {title(0, 5000, "PRICES AND TAXES", QColor(0x00, 0x00, 0x80)), logo(PageWidth - 2016, 2016, 0)}},
              {BandKind::PageHeader, 2 * HeadLine + 80,
-              {heading(0, 1000, "In force from"), heading(1100, 1100, "What"), heading(2300, 1700, "Name"),
-               heading(4100, 800, "Rental fee"), heading(5000, 500, "Days"), heading(5600, 800, "Late fee a day"),
-               heading(6500, 700, "Rate"), heading(7300, 1700, "Changed")}},
+              {heading(0, 1750, "In force from"), heading(1800, 1100, "What"), heading(2950, 1850, "Name"),
+               amountHeading(4850, 700, "Rental fee"), heading(5650, 450, "Days"),
+               amountHeading(6150, 800, "Late fee a day"), amountHeading(7000, 650, "Rate"),
+               heading(7750, 1610, "Changed")}},
              {BandKind::Detail, 2 * Line,
-              {field(0, 1000, "InForceFrom"), field(1100, 1100, "What"), field(2300, 1700, "Name"),
-               field(4100, 800, "Fee", 1, true), field(5000, 500, "Days"), field(5600, 800, "LateFee", 1, true),
-               field(6500, 700, "Rate"), field(7300, 1700, "ChangedAt"), field(7300, 1700, "Counter", 2),
-               field(1100, 2900, "Note", 2)}},
+              {field(0, 1750, "Since"), field(1800, 1100, "What"), field(2950, 1850, "Name"),
+               field(4850, 700, "Fee", 1, true), field(5650, 450, "Days"), field(6150, 800, "LateFee", 1, true),
+               atRight(field(7000, 650, "Rate")), field(7750, 1610, "Changed"), field(7750, 1610, "Counter", 2),
+               field(1800, 3000, "Replaced", 2)}},
              pageFooter()}};
 }
 

@@ -241,6 +241,10 @@ void ReportPreview::closeEvent(QCloseEvent *event)
     release();
     hide();
     event->accept();
+    if (m_opener && m_opener->isVisible()) {
+        m_opener->raise();
+        m_opener->activateWindow();
+    }
 }
 
 ReportDocument::Outcome ReportPreview::withProgress(const QString &what, int total,

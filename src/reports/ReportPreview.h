@@ -3,6 +3,7 @@
 #include "ReportDocument.h"
 #include "ReportLayout.h"
 
+#include <QPointer>
 #include <QVariantList>
 #include <QWidget>
 
@@ -48,6 +49,9 @@ public:
     // Runs the report's command and shows its first page. On a database
     // failure the user is told and false comes back.
     bool load(ReportId id, const QString &storePath, const QVariantList &parameters = {});
+    // The window the report was asked from: it takes the keyboard back
+    // when the preview closes.
+    void setOpener(QWidget *opener) { m_opener = opener; }
 
     ReportDocument *document() const { return m_document.get(); }
     int page() const { return m_page; }
@@ -90,6 +94,7 @@ private:
     void showFailure(const QString &what, const QString &detail);
 
     WindowSystem &m_ws;
+    QPointer<QWidget> m_opener;
     ReportId m_id = ReportId::AllMovies;
     std::unique_ptr<ReportStore> m_store;
     std::unique_ptr<ReportDocument> m_document;

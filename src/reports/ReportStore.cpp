@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QDir>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -303,7 +304,7 @@ const ReportCommand &prices()
         QStringLiteral("Prices"),
         {col("InForceFrom", ColumnType::Date), col("What"), col("Name"), col("Fee", ColumnType::Money),
          col("Days", ColumnType::Number), col("LateFee", ColumnType::Money), col("Rate"), col("ChangedAt"),
-         col("Counter"), col("Note")},
+         col("Counter"), col("Note"), col("Since"), col("Changed"), col("Replaced")},
         {QStringLiteral("p.InForceFrom"), QStringLiteral("p.Kind"), QStringLiteral("p.Number"),
          QStringLiteral("p.Name"), QStringLiteral("p.Fee"), QStringLiteral("p.Days"), QStringLiteral("p.LateFee"),
          QStringLiteral("p.Rate"), QStringLiteral("p.ChangedAt"), QStringLiteral("p.Counter"),
@@ -324,6 +325,9 @@ const ReportCommand &prices()
                 note = QStringLiteral("replaced before its day by a later change");
             else if (q.value(8).isNull())
                 note = QStringLiteral("as the store started");
+            // As printed: the starting prices stand since the store started,
+            // a change's time to the minute.
+            const bool starting = q.value(8).isNull();
             return ReportRow{textAt(q, 0),
                              what.arg(q.value(2).toInt()),
                              textAt(q, 3),
@@ -333,7 +337,11 @@ const ReportCommand &prices()
                              isClass ? QVariant() : QVariant(Pricing::percent(q.value(7).toLongLong()) + QStringLiteral(" %")),
                              textAt(q, 8),
                              textAt(q, 9),
-                             note};
+                             note,
+                             starting ? QCoreApplication::translate("ReportStore", "since the store started")
+                                      : textAt(q, 0),
+                             starting ? QVariant() : QVariant(q.value(8).toString().left(16).replace(u'T', u' ')),
+                             starting ? QVariant() : QVariant(note)};
         },
         [](const QVariantList &) { return QList<Money>(); }};
     return c;

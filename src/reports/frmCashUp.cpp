@@ -74,10 +74,10 @@ frmCashUp::frmCashUp(WindowContext &windows)
     fraCount = named(new QGroupBox(QStringLiteral("The count"), this), "fraCount");
     auto *count = new QGridLayout(fraCount);
     Label4 = label(fraCount, "Label4", "Opening &float:");
-    txtFloat = edit(fraCount, "txtFloat");
+    txtFloat = moneyEdit(fraCount, "txtFloat");
     txtFloat->setToolTip(QStringLiteral("The cash the drawer started the day with."));
     Label5 = label(fraCount, "Label5", "Cash &counted:");
-    txtCounted = edit(fraCount, "txtCounted");
+    txtCounted = moneyEdit(fraCount, "txtCounted");
     txtCounted->setToolTip(QStringLiteral("All the cash in the drawer now, the float included."));
     chkDenominations = check(fraCount, "chkDenominations", "Count &by denomination");
     fraDenominations = named(new QGroupBox(fraCount), "fraDenominations");
@@ -273,8 +273,9 @@ QString frmCashUp::denominationNote() const
     const QList<int> &values = denominations();
     for (int i = 0; i < values.size(); ++i) {
         const int pieces = txtDenomination[i]->text().trimmed().toInt();
+        // Kept in the ledger, so the same in every language.
         if (pieces > 0)
-            parts << QStringLiteral("%1x%2").arg(Money::fromCents(values[i]).toPlain()).arg(pieces);
+            parts << QStringLiteral("%1x%2").arg(Money::fromCents(values[i]).toPlain(Money::Untranslated)).arg(pieces);
     }
     return parts.join(u' ');
 }

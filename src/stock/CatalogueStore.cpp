@@ -246,18 +246,40 @@ Outcome CatalogueStore::retireTape(qint32 videoId)
     return ok || outcome != Outcome::Done ? outcome : Outcome::Failed;
 }
 
-bool CatalogueStore::markTapes(const QList<qint32> &videoIds, TapeMark mark, Money price)
+std::optional<MarkedTapes> CatalogueStore::markTapes(const QList<qint32> &videoIds, TapeMark mark, Money price)
 {
     static const char *const sets[] = {"ForSale = 1, SalePrice = ?", "ForSale = 0", "ForRent = 1", "ForRent = 0"};
     const QString sql = QStringLiteral("UPDATE tblVideos SET %1 WHERE VideoID = ? AND Deleted = 0")
                             .arg(QLatin1String(sets[static_cast<int>(mark)]));
-    return m_db.transaction(QStringLiteral("change the tapes"), [&] {
+    MarkedTapes marked;
+    const bool ok = m_db.transaction(QStringLiteral("change the tapes"), [&] {
+        marked = {};
+        QVariantList changed;
         for (const qint32 id : videoIds) {
             const QVariantList values =
                 mark == TapeMark::ForSale ? QVariantList{price.units(), id} : QVariantList{id};
-            if (!m_db.run(QStringLiteral("change tape %1").arg(id), sql, values))
+            const auto q = m_db.run(QStringLiteral("change tape %1").arg(id), sql, values);
+            if (!q)
                 return false;
+            if (q->numRowsAffected() > 0)
+                changed << id;
         }
+        marked.changed = int(changed.size());
+        if (changed.isEmpty())
+            return true;
+        QStringList marks(changed.size(), QStringLiteral("?"));
+        auto q = m_db.run(QStringLiteral("look for tapes out on rental"),
+                          QStringLiteral("SELECT VideoID, CustomerNumber FROM tblRentals WHERE Returned = 0 AND "
+                                         "VideoID IN (%1) ORDER BY VideoID")
+                              .arg(marks.join(QStringLiteral(", "))),
+                          changed);
+        if (!q)
+            return false;
+        while (q->next())
+            marked.out.append({q->value(0).toInt(), q->value(1).toInt()});
         return true;
     });
+    if (!ok)
+        return std::nullopt;
+    return marked;
 }

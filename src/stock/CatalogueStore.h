@@ -36,6 +36,19 @@ struct TapeRow
 // What one range tool sets on each copy.
 enum class TapeMark { ForSale, NotForSale, ForRent, NotForRent };
 
+// What a range tool did: how many tapes it changed, and which of them are
+// out on rental, to whom, by tape number.
+struct MarkedTapes
+{
+    struct Out
+    {
+        qint32 tape = 0;
+        qint32 member = 0;
+    };
+    int changed = 0;
+    QList<Out> out;
+};
+
 // The movie catalogue's and the tape copies' statements.
 class CatalogueStore final
 {
@@ -76,8 +89,9 @@ public:
     // never marked in the store (TapesOut).
     Outcome changeTape(qint32 videoId, const TapeFields &fields, bool writeInStore);
     Outcome retireTape(qint32 videoId);
-    // Sets one flag (and for sale the price) on every tape, all or none.
-    bool markTapes(const QList<qint32> &videoIds, TapeMark mark, Money price);
+    // Sets one flag (and for sale the price) on every tape, all or none;
+    // a tape retired meanwhile is left as it is.
+    std::optional<MarkedTapes> markTapes(const QList<qint32> &videoIds, TapeMark mark, Money price);
 
 private:
     std::optional<qint64> openRentals(const QString &where, qint32 key);

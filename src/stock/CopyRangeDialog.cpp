@@ -6,6 +6,7 @@
 #include "ui/WindowSystem.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,9 +29,15 @@ CopyRangeDialog::CopyRangeDialog(WindowSystem &ws, const char *objectName, const
     addField(Label1, Text1);
     addField(Label2, Text2);
     Command1 = button(this, "Command1", "Enter");
-    layout->addWidget(Command1, 0, Qt::AlignRight);
+    cmdCancel = button(this, "cmdCancel", "Cancel");
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(cmdCancel);
+    layout->addLayout(buttons);
     setDefaultButton(Command1);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel, &QPushButton::clicked, this, &CopyRangeDialog::reject);
 }
 
 void CopyRangeDialog::addField(QLabel *caption, QLineEdit *box)

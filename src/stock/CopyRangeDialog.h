@@ -21,8 +21,8 @@ struct CopyRange
 };
 
 // What the range tools' dialogs share: the first and last copy number, an
-// "Enter" button, empty boxes on every showing, and the frame's close box
-// cancelling the tool. A dialog only asks; the window that opened it applies
+// "Enter" button, empty boxes on every showing, and Cancel, Esc or the
+// frame's close box cancelling the tool. A dialog only asks; the window that opened it applies
 // what was chosen.
 class CopyRangeDialog : public Form
 {
@@ -31,7 +31,7 @@ class CopyRangeDialog : public Form
 public:
     QLabel *Label1, *Label2;
     QLineEdit *Text1, *Text2;
-    QPushButton *Command1;
+    QPushButton *Command1, *cmdCancel;
 
 protected:
     CopyRangeDialog(WindowSystem &ws, const char *objectName, const char *caption);

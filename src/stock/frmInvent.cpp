@@ -30,7 +30,7 @@ frmInvent::frmInvent(WindowContext &windows)
     , m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("frmInvent"));
-    setWindowTitle(QStringLiteral("Form1"));
+    setWindowTitle(tr("Inventory"));
     auto *layout = new QVBoxLayout(this);
 
     Toolbar1 = named(new QToolBar(this), "Toolbar1");
@@ -67,7 +67,7 @@ frmInvent::frmInvent(WindowContext &windows)
     Label3 = label(this, "Label3", "Item Name:");
     txtIName = edit(this, "txtIName");
     Label4 = label(this, "Label4", "Price: ");
-    txtPrice = edit(this, "txtPrice");
+    txtPrice = moneyEdit(this, "txtPrice");
     Label5 = label(this, "Label5", "Quantity on hand:");
     txtQuan = edit(this, "txtQuan");
     const std::pair<QLabel *, QWidget *> rows[] = {{Label2, lblID}, {Label3, txtIName}, {Label4, txtPrice},
@@ -102,6 +102,8 @@ frmInvent::frmInvent(WindowContext &windows)
     setDefaultButton(cmdAdd);
     setCancelAction([this] { Toolbar1_ButtonClick(QStringLiteral("Return")); });
     fg1->setCols(4);
+    fg1->setColKind(1, FlexGrid::Text);
+    fg1->setColKind(2, FlexGrid::Amount);
     SetGridHeaders();
 
     connect(fg1, &FlexGrid::cellClicked, this, &frmInvent::fg1_Click);
@@ -119,6 +121,9 @@ void frmInvent::SetGridHeaders()
                          QStringLiteral("Quantity on hand")});
     fg1->setColWidth(1, 1800);
     fg1->setColWidth(3, 1440);
+    // Numbers need no more than their headings; the names take the rest.
+    fg1->setColWidth(0, 600);
+    fg1->setColWidth(2, 1000);
     for (int c = 0; c < fg1->cols(); ++c)
         fg1->fitText(c, fg1->text(0, c));
 }

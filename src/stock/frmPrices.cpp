@@ -9,6 +9,7 @@
 #include "ui/Pictures.h"
 #include "ui/WindowSystem.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,15 +43,33 @@ QLabel *columnHeading(QWidget *parent, const char *caption)
     return l;
 }
 
-// "Price class 1 (New release): $3.99 for 2 days, late fee $2.99 a day".
-QString describe(const PriceChange &c)
+// What a change makes of the values before it: "PST 8 % → 9.5 %", "Price
+// class 1 (New release): rental fee $3.99 → $4.49; late fee $2.99 → $3.49 a day".
+QString describe(const PriceChange &before, const PriceChange &c)
 {
-    if (c.kind == PriceChange::Kind::Class)
-        return QStringLiteral("%1 (%2): %3 for %4, late fee %5 a day")
-            .arg(c.what(), c.name, c.fee.toCurrency(),
-                 c.days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(c.days),
-                 c.lateFee.toCurrency());
-    return QStringLiteral("%1: %2 at %3 %").arg(c.what(), c.name, Pricing::percent(c.rate));
+    const QString arrow = QStringLiteral(" \u2192 ");
+    if (c.kind == PriceChange::Kind::Tax) {
+        const QString was = QCoreApplication::translate("frmPrices", "%1 %2 %").arg(before.name, Pricing::percent(before.rate));
+        const QString now = QCoreApplication::translate("frmPrices", "%1 %2 %").arg(c.name, Pricing::percent(c.rate));
+        return before.name == c.name ? was + arrow + Pricing::percent(c.rate) + QStringLiteral(" %")
+                                     : QCoreApplication::translate("frmPrices", "%1: %2").arg(c.what(), was + arrow + now);
+    }
+    auto days = [](int n) {
+        return n == 1 ? QCoreApplication::translate("frmPrices", "1 day")
+                      : QCoreApplication::translate("frmPrices", "%1 days").arg(n);
+    };
+    QStringList parts;
+    if (c.fee != before.fee)
+        parts << QCoreApplication::translate("frmPrices", "rental fee %1").arg(before.fee.toCurrency() + arrow + c.fee.toCurrency());
+    if (c.days != before.days)
+        parts << QCoreApplication::translate("frmPrices", "rented for %1").arg(days(before.days) + arrow + days(c.days));
+    if (c.lateFee != before.lateFee)
+        parts << QCoreApplication::translate("frmPrices", "late fee %1 a day")
+                     .arg(before.lateFee.toCurrency() + arrow + c.lateFee.toCurrency());
+    const QString name = c.name == before.name ? c.name : before.name + arrow + c.name;
+    if (parts.isEmpty())
+        return QCoreApplication::translate("frmPrices", "%1 (%2)").arg(c.what(), name);
+    return QCoreApplication::translate("frmPrices", "%1 (%2): %3").arg(c.what(), name, parts.join(QStringLiteral("; ")));
 }
 
 } // namespace
@@ -85,6 +104,8 @@ frmPrices::frmPrices(WindowContext &windows)
         txtFee[i] = box(fraClasses, QStringLiteral("txtFee") + n, 80);
         txtDays[i] = box(fraClasses, QStringLiteral("txtDays") + n, 50);
         txtLateFee[i] = box(fraClasses, QStringLiteral("txtLateFee") + n, 80);
+        showsMoney(txtFee[i]);
+        showsMoney(txtLateFee[i]);
         classes->addWidget(txtClassName[i], i + 1, 1);
         classes->addWidget(txtFee[i], i + 1, 2);
         classes->addWidget(txtDays[i], i + 1, 3);
@@ -116,14 +137,18 @@ frmPrices::frmPrices(WindowContext &windows)
     lblHistory = label(this, "lblHistory", "Every change, by the day it takes effect:");
     fgHistory = named(new FlexGrid(this), "fgHistory");
     const char *const historyHeadings[] = {"In force from", "What", "Name", "Rental fee", "Days",
-                                           "Late fee", "Rate", "Changed", "Note"};
-    const int historyWidths[] = {1300, 1300, 2300, 1000, 600, 1000, 900, 2600, 2900}; // twips
-    fgHistory->setCols(9);
+                                           "Late fee", "Rate", "Changed", "Counter", "Note"};
+    const int historyWidths[] = {1300, 1100, 2000, 1000, 600, 1000, 800, 1700, 1200, 1800}; // twips
+    fgHistory->setCols(10);
     fgHistory->setRows(1);
-    for (int c = 0; c < 9; ++c) {
+    for (int c = 0; c < 10; ++c) {
         fgHistory->setText(0, c, QString::fromLatin1(historyHeadings[c]));
         fgHistory->setColWidth(c, historyWidths[c]);
     }
+    for (int c : {3, 4, 5, 6})
+        fgHistory->setColKind(c, FlexGrid::Amount);
+    for (int c : {2, 9})
+        fgHistory->setColKind(c, FlexGrid::Text);
     fgHistory->setMinimumHeight(160);
     lblHistory->setBuddy(fgHistory);
 
@@ -216,13 +241,14 @@ void frmPrices::showHistory()
     QVector<QStringList> records;
     for (const PriceChange &c : *changes) {
         const bool isClass = c.kind == PriceChange::Kind::Class;
-        records.append({StoreDate::toText(c.from), c.what(), c.name, isClass ? c.fee.toPlainCents() : QString(),
-                        isClass ? QString::number(c.days) : QString(), isClass ? c.lateFee.toPlainCents() : QString(),
+        // The prices a store starts with stand from its first possible day.
+        const bool starting = c.changedAt.isEmpty();
+        records.append({starting ? tr("since the store started") : StoreDate::toText(c.from), c.what(), c.name,
+                        isClass ? c.fee.toPlainCents() : QString(), isClass ? QString::number(c.days) : QString(),
+                        isClass ? c.lateFee.toPlainCents() : QString(),
                         isClass ? QString() : Pricing::percent(c.rate) + QStringLiteral(" %"),
-                        c.changedAt.isEmpty() ? QString() : c.changedAt.left(16).replace(u'T', u' ') + u' ' + c.counter,
-                        c.replaced                ? QStringLiteral("replaced by a later change")
-                        : c.changedAt.isEmpty() ? QStringLiteral("as the store started")
-                                                : QString()});
+                        starting ? QString() : c.changedAt.left(16).replace(u'T', u' '), c.counter,
+                        c.replaced ? tr("replaced by a later change") : QString()});
     }
     for (const QStringList &r : std::as_const(records))
         for (int col = 0; col < r.size(); ++col)
@@ -309,7 +335,9 @@ void frmPrices::cmdSave_Click()
             ws.msgBox(why, Buttons::Ok, Icon::Exclamation, Title);
             return;
         }
-        lines << describe(c);
+        const PriceChange before = c.kind == PriceChange::Kind::Class ? Pricing::classChange(*shown, c.number, *from)
+                                                                     : Pricing::taxChange(*shown, c.number, *from);
+        lines << describe(before, c);
     }
     if (ws.msgBox(QStringLiteral("Charge these from %1 on?").arg(StoreDate::toText(*from)) + Crlf + Crlf
                       + lines.join(Crlf),

@@ -11,10 +11,11 @@ frmSaleDialog::frmSaleDialog(WindowSystem &ws)
     : CopyRangeDialog(ws, "frmSaleDialog", "Video sale information")
 {
     Label3 = Controls::label(this, "Label3", "Enter sale Price:");
-    Text3 = Controls::edit(this, "Text3");
+    Text3 = Controls::moneyEdit(this, "Text3");
     addField(Label3, Text3);
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Command1);
+    setTabOrder(Command1, cmdCancel);
 }
 
 std::optional<CopyRange> frmSaleDialog::chooseSale()

@@ -93,8 +93,11 @@ private:
     // leaves the list.
     bool retirementEnded(Outcome outcome, const QString &name, const QString &tapesOut, const QString &title);
     // The range tools' work: every listed copy whose copy number lies from
-    // `first` to `last` gets `mark`, in the store and in its grid row.
-    bool markRange(qint32 first, qint32 last, TapeMark mark, Money price);
+    // `first` to `last` gets `mark`, in the store and in its grid row;
+    // nullopt when the store failed (the manager has been told).
+    std::optional<MarkedTapes> markRange(qint32 first, qint32 last, TapeMark mark, Money price);
+    // "2 tapes marked for sale at $9.50; 1 of them is out on rental to member 4".
+    QString describeMarked(const MarkedTapes &marked, TapeMark mark, Money price) const;
 
     void ListTapes();
     void HideTapes();

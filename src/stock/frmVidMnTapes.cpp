@@ -42,6 +42,7 @@ void frmVidMn::buildTapeHalf(QWidget *half)
     auto *row = new QHBoxLayout;
     fgTapes = named(new FlexGrid(half), "fgTapes");
     fgTapes->setCols(6);
+    fgTapes->setColKind(5, FlexGrid::Amount);
     fgTapes->setToolTip(QStringLiteral("This flexgrid shows the tape copies of the movie selected above"));
     row->addWidget(fgTapes, 1);
 
@@ -55,7 +56,7 @@ void frmVidMn::buildTapeHalf(QWidget *half)
     checks->addWidget(chkIn);
     fields->addLayout(checks, 0, 0, 1, 2);
     Label8 = label(half, "Label8", "Sale Price:");
-    txtSalePrice = edit(half, "txtSalePrice");
+    txtSalePrice = moneyEdit(half, "txtSalePrice");
     txtSalePrice->setToolTip(QStringLiteral("Enter the sale price here"));
     addRow(fields, 1, Label8, txtSalePrice);
 
@@ -336,12 +337,14 @@ void frmVidMn::mnuTool_Click(TapeMark mark)
 {
     const std::optional<CopyRange> range =
         mark == TapeMark::ForSale ? saleDialog().chooseSale() : rangeDialog().chooseRange();
-    if (range && markRange(range->first, range->last, mark, range->price))
-        m_windows.ws().msgBox(QStringLiteral("The changes have been made"), Buttons::Ok, Icon::Information,
-                              QStringLiteral("Tool tape changes"));
+    if (!range)
+        return;
+    if (const auto marked = markRange(range->first, range->last, mark, range->price))
+        m_windows.ws().msgBox(describeMarked(*marked, mark, range->price), Buttons::Ok, Icon::Information,
+                              tr("Tool tape changes"));
 }
 
-bool frmVidMn::markRange(qint32 first, qint32 last, TapeMark mark, Money price)
+std::optional<MarkedTapes> frmVidMn::markRange(qint32 first, qint32 last, TapeMark mark, Money price)
 {
     QList<qint32> ids;
     QList<int> rows;
@@ -354,10 +357,11 @@ bool frmVidMn::markRange(qint32 first, qint32 last, TapeMark mark, Money price)
         }
     }
     if (ids.isEmpty())
-        return true;
-    if (!m_store.markTapes(ids, mark, price)) {
+        return MarkedTapes();
+    const auto marked = m_store.markTapes(ids, mark, price);
+    if (!marked) {
         showDbError(m_windows.ws(), m_store.lastError());
-        return false;
+        return std::nullopt;
     }
     for (const int r : rows) {
         switch (mark) {
@@ -370,5 +374,42 @@ bool frmVidMn::markRange(qint32 first, qint32 last, TapeMark mark, Money price)
         case TapeMark::NotForRent: fgTapes->setText(r, 2, False); break;
         }
     }
-    return true;
+    return marked;
+}
+
+QString frmVidMn::describeMarked(const MarkedTapes &marked, TapeMark mark, Money price) const
+{
+    const int n = marked.changed;
+    QString done;
+    switch (mark) {
+    case TapeMark::ForSale:
+        done = n == 1 ? tr("1 tape marked for sale at %1").arg(price.toCurrency())
+                      : tr("%1 tapes marked for sale at %2").arg(n).arg(price.toCurrency());
+        break;
+    case TapeMark::NotForSale:
+        done = n == 1 ? tr("1 tape marked not for sale") : tr("%1 tapes marked not for sale").arg(n);
+        break;
+    case TapeMark::ForRent:
+        done = n == 1 ? tr("1 tape marked for rent") : tr("%1 tapes marked for rent").arg(n);
+        break;
+    case TapeMark::NotForRent:
+        done = n == 1 ? tr("1 tape marked not for rent") : tr("%1 tapes marked not for rent").arg(n);
+        break;
+    }
+    if (n == 0)
+        return tr("No listed copy lies in that range; nothing was changed.");
+    if (marked.out.isEmpty())
+        return tr("%1.", "a range tool's changes").arg(done);
+    QString out;
+    if (n == 1)
+        out = tr("it is out on rental to member %1").arg(marked.out.first().member);
+    else if (marked.out.size() == 1)
+        out = tr("1 of them is out on rental to member %1").arg(marked.out.first().member);
+    else {
+        QStringList whose;
+        for (const MarkedTapes::Out &o : marked.out)
+            whose << tr("tape %1 to member %2").arg(o.tape).arg(o.member);
+        out = tr("%1 of them are out on rental: %2").arg(marked.out.size()).arg(whose.join(QStringLiteral(", ")));
+    }
+    return tr("%1; %2.", "the tapes a range tool changed; those of them out on rental").arg(done, out);
 }

@@ -35,6 +35,9 @@ void frmVidMn::buildTitleHalf(QWidget *half)
     fgMovies->setCols(7);
     // The grid's default width, which Name and Actor keep, fits a title.
     fgMovies->horizontalHeader()->setDefaultSectionSize(170);
+    fgMovies->setColKind(1, FlexGrid::Text);
+    fgMovies->setColKind(3, FlexGrid::Text);
+    fgMovies->setColKind(4, FlexGrid::Text);
     fgMovies->setToolTip(QStringLiteral("This flexgrid lists movie titles in the database"));
     row->addWidget(fgMovies, 1);
 

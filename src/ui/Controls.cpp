@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "LineFeed.h"
+#include "data/Money.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -11,12 +12,22 @@
 
 namespace Controls {
 
+QLabel *label(QWidget *parent, const char *name, const QString &caption)
+{
+    return named(new QLabel(caption, parent), name);
+}
+
 QLabel *label(QWidget *parent, const char *name, const char *caption)
 {
-    return named(new QLabel(QString::fromUtf8(caption), parent), name);
+    return label(parent, name, QString::fromUtf8(caption));
 }
 
 QLabel *heading(QWidget *parent, const char *name, const char *caption)
+{
+    return heading(parent, name, QString::fromUtf8(caption));
+}
+
+QLabel *heading(QWidget *parent, const char *name, const QString &caption)
 {
     QLabel *l = label(parent, name, caption);
     QFont big = l->font();
@@ -34,18 +45,47 @@ QLineEdit *edit(QWidget *parent, const char *name, bool readOnly)
     return e;
 }
 
+QLineEdit *moneyEdit(QWidget *parent, const char *name)
+{
+    QLineEdit *e = edit(parent, name);
+    showsMoney(e);
+    return e;
+}
+
+void showsMoney(QLineEdit *box)
+{
+    QObject::connect(box, &QLineEdit::editingFinished, box, [box] {
+        const QString typed = box->text().trimmed();
+        if (const auto amount = Money::parse(typed); amount && !typed.isEmpty()) {
+            const QString shown = amount->toPlainCents();
+            if (shown != box->text())
+                box->setText(shown);
+        }
+    });
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &toolTip)
+{
+    auto *b = named(new QPushButton(caption, parent), name);
+    b->setAutoDefault(false);
+    if (!toolTip.isEmpty())
+        b->setToolTip(toolTip);
+    return b;
+}
+
 QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *toolTip)
 {
-    auto *b = named(new QPushButton(QString::fromUtf8(caption), parent), name);
-    b->setAutoDefault(false);
-    if (toolTip)
-        b->setToolTip(QString::fromUtf8(toolTip));
-    return b;
+    return button(parent, name, QString::fromUtf8(caption), toolTip ? QString::fromUtf8(toolTip) : QString());
+}
+
+QCheckBox *check(QWidget *parent, const char *name, const QString &caption)
+{
+    return named(new QCheckBox(caption, parent), name);
 }
 
 QCheckBox *check(QWidget *parent, const char *name, const char *caption)
 {
-    return named(new QCheckBox(QString::fromUtf8(caption), parent), name);
+    return check(parent, name, QString::fromUtf8(caption));
 }
 
 void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field)

@@ -21,14 +21,26 @@ T *named(T *widget, const char *name)
     return widget;
 }
 
+// Each takes its caption as a translated text, tr("&Add"), or as a plain
+// one not yet translated.
+QLabel *label(QWidget *parent, const char *name, const QString &caption);
 QLabel *label(QWidget *parent, const char *name, const char *caption);
 // A window's own heading: bold and larger than its labels.
+QLabel *heading(QWidget *parent, const char *name, const QString &caption);
 QLabel *heading(QWidget *parent, const char *name, const char *caption);
 // A Line Feed typed in it ends an entry as Return does (see LineFeed.h).
 QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false);
+// A box for an amount of money, as every window makes one: an amount typed
+// is shown again with its two decimals when the box is left ("20" becomes
+// "20.00"); anything else stays as typed, for the window to refuse.
+QLineEdit *moneyEdit(QWidget *parent, const char *name);
+// The same for a box made otherwise.
+void showsMoney(QLineEdit *box);
 // Buttons press only on a click or as the window's default button, never
 // because they hold the focus.
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &toolTip = {});
 QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *toolTip = nullptr);
+QCheckBox *check(QWidget *parent, const char *name, const QString &caption);
 QCheckBox *check(QWidget *parent, const char *name, const char *caption);
 // Puts a label and its box on one row of a grid; the label's access key
 // leads to the box.

@@ -1,5 +1,6 @@
 #include "FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +12,12 @@
 namespace FileDialogs {
 
 namespace {
+
+// The context of these texts in translations/ui_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(FileDialogs)
+};
 
 bool sameFolder(const QString &a, const QString &b)
 {
@@ -32,9 +39,9 @@ QIcon NameOnlyIconProvider::icon(const QFileInfo &info) const
 QString NameOnlyIconProvider::type(const QFileInfo &info) const
 {
     if (info.isRoot())
-        return QStringLiteral("Drive");
+        return Text::tr("Drive");
     if (info.isDir())
-        return QStringLiteral("Folder");
+        return Text::tr("Folder");
     // By the name's pattern only: asked about the file itself, the database
     // would read its first bytes.
     static const QMimeDatabase mimes;
@@ -42,7 +49,7 @@ QString NameOnlyIconProvider::type(const QFileInfo &info) const
     if (!byName.isEmpty() && !byName.first().comment().isEmpty())
         return byName.first().comment();
     const QString suffix = info.suffix();
-    return suffix.isEmpty() ? QStringLiteral("File") : suffix.toUpper() + QStringLiteral(" File");
+    return suffix.isEmpty() ? Text::tr("File") : Text::tr("%1 File").arg(suffix.toUpper());
 }
 
 NameOnlyIconProvider &iconProvider()

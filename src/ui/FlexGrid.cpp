@@ -24,6 +24,8 @@ public:
             return cell(index.row() + 1, index.column());
         if (role == Qt::BackgroundRole && index.column() == 0)
             return QApplication::palette().button();
+        if (role == Qt::TextAlignmentRole && amounts.contains(index.column()))
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     }
 
@@ -31,8 +33,12 @@ public:
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
             return cell(0, section);
+        if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole && amounts.contains(section))
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     }
+
+    QSet<int> amounts; // columns of amounts
 
     QString cell(int row, int col) const
     {
@@ -144,6 +150,11 @@ FlexGrid::FlexGrid(QWidget *parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setWordWrap(false);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex &) { emit cellClicked(); });
+    // A width set from outside (or dragged by the user) is the column's own.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int) {
+        if (!m_spreading && col < m_share.size())
+            m_share[col] = 0;
+    });
 }
 
 FlexGrid::~FlexGrid() = default;
@@ -151,7 +162,13 @@ FlexGrid::~FlexGrid() = default;
 int FlexGrid::rows() const { return m_model->rows(); }
 void FlexGrid::setRows(int rows) { m_model->setRows(rows); }
 int FlexGrid::cols() const { return m_model->columnCount(); }
-void FlexGrid::setCols(int cols) { m_model->setCols(cols); }
+void FlexGrid::setCols(int cols)
+{
+    m_model->setCols(cols);
+    // The columns are back at their default widths.
+    m_share.fill(0);
+    spread();
+}
 
 int FlexGrid::row() const
 {
@@ -191,23 +208,89 @@ void FlexGrid::setRecords(QVector<QStringList> records)
     QList<int> widths;
     for (int c = 0; c < cols(); ++c)
         widths << columnWidth(c);
+    m_spreading = true;
     m_model->setRecords(std::move(records));
     for (int c = 0; c < widths.size(); ++c)
         setColumnWidth(c, widths[c]);
+    m_spreading = false;
 }
 
 int FlexGrid::twipsToPixels(int twips) { return (twips * 96 + 720) / 1440; }
 int FlexGrid::pixelsToTwips(int pixels) { return pixels * 15; }
 
 int FlexGrid::colWidth(int col) const { return pixelsToTwips(columnWidth(col)); }
-void FlexGrid::setColWidth(int col, int twips) { setColumnWidth(col, twipsToPixels(twips)); }
+void FlexGrid::setColWidth(int col, int twips) { setOwnWidth(col, twipsToPixels(twips)); }
 
 void FlexGrid::fitText(int col, const QString &text)
 {
     // The cell's margins on both sides and the grid line.
     const int needed = fontMetrics().horizontalAdvance(text) + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
-    if (columnWidth(col) < needed)
-        setColumnWidth(col, needed);
+    if (ownWidth(col) < needed)
+        setOwnWidth(col, needed);
+}
+
+int FlexGrid::ownWidth(int col) const
+{
+    return columnWidth(col) - (col >= 0 && col < m_share.size() ? m_share[col] : 0);
+}
+
+void FlexGrid::setOwnWidth(int col, int pixels)
+{
+    setColumnWidth(col, pixels);
+    spread();
+}
+
+void FlexGrid::setColKind(int col, ColKind kind)
+{
+    if (kind == Amount)
+        m_model->amounts.insert(col);
+    else
+        m_model->amounts.remove(col);
+    const int own = ownWidth(col);
+    if (col < m_share.size() && m_share[col] > 0) {
+        m_spreading = true;
+        setColumnWidth(col, own);
+        m_spreading = false;
+        m_share[col] = 0;
+    }
+    if (kind == Text)
+        m_textCols.insert(col);
+    else
+        m_textCols.remove(col);
+    spread();
+}
+
+bool FlexGrid::viewportEvent(QEvent *event)
+{
+    const bool handled = QTableView::viewportEvent(event);
+    if (event->type() == QEvent::Resize)
+        spread();
+    return handled;
+}
+
+void FlexGrid::spread()
+{
+    if (m_spreading || m_textCols.isEmpty())
+        return;
+    m_spreading = true;
+    m_share.resize(cols(), 0);
+    int used = 0;
+    QList<int> text;
+    for (int c = 0; c < cols(); ++c) {
+        if (isColumnHidden(c))
+            continue;
+        used += ownWidth(c);
+        if (m_textCols.contains(c))
+            text << c;
+    }
+    const int spare = std::max(0, viewport()->width() - used);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int c = text[i];
+        const int own = ownWidth(c);
+        m_share[c] = spare / int(text.size()) + (i < spare % text.size() ? 1 : 0);
+        setColumnWidth(c, own + m_share[c]);
+    }
+    m_spreading = false;
 }
 
 void FlexGrid::clear() { m_model->clearCells(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QTableView>
 #include <QVector>
 
@@ -42,6 +43,12 @@ public:
     // Widens a column, never narrows it, so that `text` shows whole in it.
     void fitText(int col, const QString &text);
 
+    // What a column holds: text columns share the room the grid has beyond
+    // its columns' widths; amounts stand at the right, under a heading at
+    // the right.
+    enum ColKind { Plain, Text, Amount };
+    void setColKind(int col, ColKind kind);
+
     // Empties every cell; the number of rows stays.
     void clear();
     void removeItem(int row);
@@ -56,6 +63,18 @@ signals:
     // A click on a record row, after it has become the current row.
     void cellClicked();
 
+protected:
+    bool viewportEvent(QEvent *event) override;
+
 private:
+    // A column's width without its share of the spare room.
+    int ownWidth(int col) const;
+    void setOwnWidth(int col, int pixels);
+    // Gives the spare room to the text columns.
+    void spread();
+
     FlexGridModel *m_model;
+    QVector<int> m_share; // per column: its share of the spare room, in its width now
+    QSet<int> m_textCols;
+    bool m_spreading = false;
 };

@@ -13,7 +13,7 @@
 frmChooseMember::frmChooseMember()
 {
     setObjectName(QStringLiteral("frmChooseMember"));
-    setWindowTitle(QStringLiteral("Choose a Member"));
+    setWindowTitle(tr("Choose a Member"));
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -21,14 +21,15 @@ frmChooseMember::frmChooseMember()
     Label1->setWordWrap(true);
     fgMembers = Controls::named(new FlexGrid(this), "fgMembers");
     fgMembers->setCols(4);
-    fgMembers->setRowTexts(0, {QStringLiteral("Member ID"), QStringLiteral("Name"), QStringLiteral("Address"),
-                               QStringLiteral("Fees Owing")});
+    fgMembers->setRowTexts(0, {tr("Member ID"), tr("Name"), tr("Address"), tr("Fees Owing")});
     fgMembers->setColWidth(0, 1200);
     fgMembers->setColWidth(1, 2600);
     fgMembers->setColWidth(2, 3600);
-    fgMembers->horizontalHeader()->setStretchLastSection(true);
-    cmdChoose = Controls::button(this, "cmdChoose", "Show Member");
-    cmdCancel = Controls::button(this, "cmdCancel", "Cancel");
+    fgMembers->setColKind(1, FlexGrid::Text);
+    fgMembers->setColKind(2, FlexGrid::Text);
+    fgMembers->setColKind(3, FlexGrid::Amount);
+    cmdChoose = Controls::button(this, "cmdChoose", tr("Show Member"));
+    cmdCancel = Controls::button(this, "cmdCancel", tr("Cancel"));
     Controls::commandSize({cmdChoose, cmdCancel});
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -52,13 +53,13 @@ std::optional<MemberRow> frmChooseMember::choose(WindowSystem &ws, const QList<M
     if (rows.size() == 1)
         return rows.constFirst();
     m_rows = rows;
-    Label1->setText(QStringLiteral("%1 members match what was typed. Choose the customer at the counter:")
+    Label1->setText(tr("%1 members match what was typed. Choose the customer at the counter:")
                         .arg(rows.size()));
     QVector<QStringList> records;
     for (const MemberRow &m : rows) {
         QString name = m.firstName + u' ' + m.lastName;
         if (m.deleted)
-            name += QStringLiteral(" (deleted)");
+            name = tr("%1 (deleted)").arg(name);
         const QString address = QStringList({m.address, m.city}).join(QStringLiteral(", "));
         records.append({QString::number(m.number), name, address, m.feesOwing.toCurrency()});
     }

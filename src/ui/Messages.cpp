@@ -5,18 +5,30 @@
 #include "data/Identifier.h"
 #include "data/Money.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The context of these texts in translations/ui_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+};
+
+} // namespace
+
 void showDbError(WindowSystem &ws, const DbError &error)
 {
     ws.msgBox(error.clerkText(), Buttons::Ok, Icon::Exclamation,
               !error.title.isEmpty()                  ? error.title
-              : error.kind == DbError::Kind::Conflict ? QStringLiteral("Taken by another counter")
-                                                      : QStringLiteral("Store database error"));
+              : error.kind == DbError::Kind::Conflict ? Text::tr("Taken by another counter")
+                                                      : Text::tr("Store database error"));
 }
 
 bool confirmReturnToMenu(WindowSystem &ws)
 {
-    return ws.msgBox(QStringLiteral("Are you sure you want to return to the main menu?"), Buttons::YesNo,
-                     Icon::Question, QStringLiteral("Return to main menu"))
+    return ws.msgBox(Text::tr("Are you sure you want to return to the main menu?"), Buttons::YesNo,
+                     Icon::Question, Text::tr("Return to main menu"))
            == Answer::Yes;
 }
 
@@ -28,34 +40,34 @@ void refuse(WindowSystem &ws, const QString &prompt, const QString &title)
 void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typed)
 {
     ws.msgBox(Identifier::invalidMessage(what, typed), Buttons::Ok, Icon::Exclamation,
-              QStringLiteral("Invalid number"));
+              Text::tr("Invalid number"));
 }
 
 void showInvalidAmount(WindowSystem &ws, const QString &what, const QString &typed)
 {
     const QString prompt =
-        typed.trimmed().isEmpty() ? QStringLiteral("Enter the %1 as an amount of dollars, such as 24.99.").arg(what)
+        typed.trimmed().isEmpty() ? Text::tr("Enter the %1 as an amount of dollars, such as 24.99.").arg(what)
         : Money::finerThanCents(typed) || Money::overLimit(typed)
             ? Money::parseProblem(typed)
-            : QStringLiteral("\"%1\" is not a valid %2. Enter an amount of dollars of 0 or more, such as 24.99.")
+            : Text::tr("\"%1\" is not a valid %2. Enter an amount of dollars of 0 or more, such as 24.99.")
                   .arg(typed, what);
-    ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid amount"));
+    ws.msgBox(prompt, Buttons::Ok, Icon::Exclamation, Text::tr("Invalid amount"));
 }
 
 void showRetired(WindowSystem &ws, const QString &name, bool blankBeforeBreak)
 {
-    ws.msgBox(name + QStringLiteral(" has been marked as deleted. Items are not deleted from the database entirely,")
-                  + (blankBeforeBreak ? QStringLiteral(" ") : QString()) + QStringLiteral("\r\n")
-                  + QStringLiteral("but can no longer be accessed by normal means. Consult Corvane Inc. for a data "
-                                   "retrieval kit if required."),
-              Buttons::Ok, Icon::Information, QStringLiteral("Virtual Delete."));
+    //: %1 is what was retired; %2 is a line break.
+    ws.msgBox(Text::tr("%1 has been marked as deleted. Items are not deleted from the database entirely,%2but can no "
+                       "longer be accessed by normal means. Consult Corvane Inc. for a data retrieval kit if required.")
+                  .arg(name, (blankBeforeBreak ? QStringLiteral(" ") : QString()) + QStringLiteral("\r\n")),
+              Buttons::Ok, Icon::Information, Text::tr("Virtual Delete."));
 }
 
 bool membersFound(WindowSystem &ws, const MemberLookup::Typed &found, const QString &typed, const DbError &error)
 {
     switch (found.status) {
     case MemberLookup::Typed::Status::InvalidNumber:
-        showInvalidNumber(ws, QStringLiteral("member ID"), typed);
+        showInvalidNumber(ws, Text::tr("member ID"), typed);
         return false;
     case MemberLookup::Typed::Status::Failed:
         showDbError(ws, error);
@@ -64,7 +76,7 @@ bool membersFound(WindowSystem &ws, const MemberLookup::Typed &found, const QStr
         break;
     }
     if (found.rows.isEmpty()) {
-        ws.msgBox(QStringLiteral("Customer not found"));
+        ws.msgBox(Text::tr("Customer not found"));
         return false;
     }
     return true;

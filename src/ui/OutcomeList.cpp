@@ -20,7 +20,7 @@ OutcomeList::OutcomeList(QWidget *parent, const char *name)
     // A long message wraps rather than losing its end.
     setWordWrap(true);
     setResizeMode(QListView::Adjust);
-    setToolTip(QStringLiteral("What the last tapes and items typed or scanned did, newest first."));
+    setToolTip(tr("What the last tapes and items typed or scanned did, newest first."));
     const int icon = fontMetrics().height();
     setIconSize(QSize(icon, icon));
     const int line = icon + 4;

@@ -2,9 +2,12 @@
 
 #include "FileDialogs.h"
 #include "ReceiptFile.h"
+#include "WindowPlace.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QPrintDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -12,6 +15,12 @@
 #include <QPrinterInfo>
 
 namespace {
+
+// The context of these texts in translations/ui_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowSystem)
+};
 
 QString shown(const QString &text)
 {
@@ -22,6 +31,16 @@ QString shown(const QString &text)
 QString titleOr(const QString &title)
 {
     return title.isEmpty() ? WindowSystem::applicationTitle() : title;
+}
+
+// A box is made wide enough for its whole title beside the title bar's
+// buttons: a short prompt would otherwise leave the title cut.
+void fitTitle(QMessageBox &box)
+{
+    const int wanted = WindowPlace::titleWidth(box.windowTitle());
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
 }
 
 } // namespace
@@ -46,6 +65,7 @@ Answer QtWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon,
         break;
     case Buttons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
+    fitTitle(box);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -63,6 +83,7 @@ void QtWindowSystem::notice(const QString &prompt, const QString &title)
                                 QApplication::activeWindow());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
+    fitTitle(*box);
     box->show();
 }
 
@@ -88,9 +109,9 @@ bool QtWindowSystem::choosePrinter(QPrinter &printer, int lastPage)
     // itself, outside the rule in FileDialogs, and it writes straight over
     // whatever file is named. Save as PDF does the same job safely.
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        msgBox(QStringLiteral("No printer is available. Set up a printer, or save the report as a PDF file, and try "
-                              "again."),
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        msgBox(Text::tr("No printer is available. Set up a printer, or save the report as a PDF file, and try "
+                        "again."),
+               Buttons::Ok, Icon::Exclamation, Text::tr("Print"));
         return false;
     }
     QPrintDialog dialog(&printer, QApplication::activeWindow());

@@ -3,6 +3,7 @@
 #include "data/OutputFile.h"
 #include "ui/WindowSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,12 @@
 #include <QPdfWriter>
 
 namespace ReceiptFile {
+
+// The context of these texts in translations/ui_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReceiptFile)
+};
 
 bool drawPage(QPagedPaintDevice &device, const QImage &image)
 {
@@ -70,7 +77,7 @@ Saved saveDrawn(const std::function<bool(QPdfWriter &)> &draw, const QString &fo
     const QDir dir(folder);
     if (!dir.exists()
         && !(QDir().mkpath(folder) && QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)))
-        return {{}, QStringLiteral("The folder cannot be made.")};
+        return {{}, Text::tr("The folder cannot be made.")};
     const QString base = fileName(when, receiptNumber);
     int n = 1;
     while (n < 1000 && QFileInfo::exists(dir.filePath(nameFor(base, n))))
@@ -84,15 +91,15 @@ Saved saveDrawn(const std::function<bool(QPdfWriter &)> &draw, const QString &fo
     {
         QPdfWriter pdf(&file.device());
         pdf.setCreator(QStringLiteral("Video Store"));
-        pdf.setTitle(receiptNumber > 0 ? QStringLiteral("Receipt %1").arg(receiptNumber) : QStringLiteral("Receipt"));
+        pdf.setTitle(receiptNumber > 0 ? Text::tr("Receipt %1").arg(receiptNumber) : Text::tr("Receipt"));
         drawn = draw(pdf);
     }
     if (!drawn)
-        return {{}, QStringLiteral("The page could not be drawn.")};
+        return {{}, Text::tr("The page could not be drawn.")};
     // A name another counter took meanwhile: the next free one.
     while (!file.commit()) {
         if (!file.nameTaken() || ++n >= 1000)
-            return {{}, file.nameTaken() ? QStringLiteral("Too many receipts already have the name %1.").arg(base)
+            return {{}, file.nameTaken() ? Text::tr("Too many receipts already have the name %1.").arg(base)
                                          : file.error()};
         if (!file.retarget(dir.filePath(nameFor(base, n))))
             return {{}, file.error()};

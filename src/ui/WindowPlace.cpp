@@ -1,6 +1,8 @@
 #include "WindowPlace.h"
 
 #include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -51,11 +53,7 @@ private:
             screen = nearestScreen(frame.center());
         if (!screen)
             return;
-        const QRect placed = WindowPlace::within(frame, screen->availableGeometry());
-        // Not moved when already there: a move of a hidden window is where
-        // some window managers go wrong.
-        if (placed.topLeft() != m_window.pos())
-            m_window.move(placed.topLeft());
+        const QRect placed = WindowPlace::place(m_window, screen->availableGeometry(), m_place);
         if (m_place || placed.topLeft() != frame.topLeft()) {
             m_expected = placed.topLeft();
             // A window mapped where it was asked sends no word: a move the
@@ -104,6 +102,56 @@ QSize atMost(QSize wanted, int percent)
         return wanted;
     const QSize area = screen->availableGeometry().size();
     return wanted.boundedTo(QSize(area.width() * percent / 100, area.height() * percent / 100));
+}
+
+int titleWidth(const QString &title)
+{
+    // Title bars mostly set their text in bold.
+    QFont bold = QGuiApplication::font();
+    bold.setBold(true);
+    const QString name = QGuiApplication::applicationDisplayName();
+    const QString shown = name.isEmpty() || title.isEmpty() ? title + name : title + QStringLiteral(" \u2014 ") + name;
+    return QFontMetrics(bold).horizontalAdvance(shown) + 160;
+}
+
+QRect place(QWidget &window, const QRect &area, std::optional<QPoint> at)
+{
+    QMargins frame(window.geometry().left() - window.frameGeometry().left(),
+                   window.geometry().top() - window.frameGeometry().top(),
+                   window.frameGeometry().right() - window.geometry().right(),
+                   window.frameGeometry().bottom() - window.geometry().bottom());
+    // Until a window has been shown the desktop has not said how large its
+    // frame is: room is kept for a title bar and borders, and a move then
+    // places the window's inside, not its frame.
+    const bool frameUnknown = frame.isNull();
+    if (frameUnknown)
+        frame = QMargins(4, 30, 4, 4);
+    const QSize room = area.size().shrunkBy(frame);
+    // A window never sized by the program opens at the size it asks for.
+    QSize wanted = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    if (!wanted.isValid())
+        wanted = window.size();
+    const QSize size = wanted.expandedTo(QSize(titleWidth(window.windowTitle()), 0))
+                           .boundedTo(room)
+                           .expandedTo(window.minimumSizeHint())
+                           .expandedTo(window.minimumSize());
+    if (size != window.size())
+        window.resize(size);
+    // A window shown for the first time stands in the middle of the area:
+    // left to the desktop (or to a dialog's own centring), a window nearly
+    // as tall as the screen gets its title bar pushed above it.
+    const QSize whole = window.size().grownBy(frame);
+    const QPoint from = at ? *at
+                        : window.testAttribute(Qt::WA_Moved)
+                            ? window.pos()
+                            : area.topLeft() + QPoint((area.width() - whole.width()) / 2, (area.height() - whole.height()) / 2);
+    const QRect placed = within(QRect(from, whole), area);
+    // Not moved when already there: a move of a hidden window is where
+    // some window managers go wrong.
+    const QPoint to = placed.topLeft() + (frameUnknown && !at ? QPoint(frame.left(), frame.top()) : QPoint());
+    if (to != window.pos() || !window.testAttribute(Qt::WA_Moved))
+        window.move(to);
+    return placed;
 }
 
 QRect within(QRect frame, const QRect &area)

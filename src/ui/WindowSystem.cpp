@@ -3,10 +3,21 @@
 #include "OutcomeList.h"
 #include "ReceiptFile.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QPainter>
 #include <QWidget>
+
+namespace {
+
+// The context of these texts in translations/ui_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowSystem)
+};
+
+} // namespace
 
 QString WindowSystem::applicationTitle()
 {
@@ -15,7 +26,7 @@ QString WindowSystem::applicationTitle()
 
 QString WindowSystem::noPrinterMessage()
 {
-    return QStringLiteral("No printer is available. Set up a default printer and try again.");
+    return Text::tr("No printer is available. Set up a default printer and try again.");
 }
 
 void WindowSystem::notice(const QString &prompt, const QString &title)
@@ -45,12 +56,12 @@ bool WindowSystem::printWindow(QWidget &window, int receiptNumber)
     if (!hasDefaultPrinter()) {
         if (!m_receiptFolder.isEmpty())
             return saveAsPdf(window.grab().toImage(), receiptNumber);
-        msgBox(noPrinterMessage(), Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        msgBox(noPrinterMessage(), Buttons::Ok, Icon::Exclamation, Text::tr("Print"));
         return false;
     }
     if (!sendToPrinter(window.grab().toImage())) {
-        msgBox(QStringLiteral("The printer did not accept the page. Check the printer and try again."),
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        msgBox(Text::tr("The printer did not accept the page. Check the printer and try again."),
+               Buttons::Ok, Icon::Exclamation, Text::tr("Print"));
         return false;
     }
     return true;
@@ -61,12 +72,12 @@ bool WindowSystem::printPages(const PrintPages &pages, int receiptNumber)
     if (!hasDefaultPrinter()) {
         if (!m_receiptFolder.isEmpty())
             return savePagesAsPdf(pages, receiptNumber);
-        msgBox(noPrinterMessage(), Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        msgBox(noPrinterMessage(), Buttons::Ok, Icon::Exclamation, Text::tr("Print"));
         return false;
     }
     if (!sendPagesToPrinter(pages)) {
-        msgBox(QStringLiteral("The printer did not accept the page. Check the printer and try again."),
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        msgBox(Text::tr("The printer did not accept the page. Check the printer and try again."),
+               Buttons::Ok, Icon::Exclamation, Text::tr("Print"));
         return false;
     }
     return true;
@@ -109,15 +120,16 @@ bool WindowSystem::savePagesAsPdf(const PrintPages &pages, int receiptNumber)
 bool WindowSystem::told(const QString &path, const QString &error)
 {
     if (path.isEmpty()) {
-        msgBox(QStringLiteral("No printer is available, and the receipt could not be saved as a PDF file in ")
-                   + QDir::toNativeSeparators(m_receiptFolder) + QStringLiteral(": ") + error
-                   + QStringLiteral("\r\nSet up a default printer, or make that folder writable, and try again."),
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("Print"));
+        msgBox(Text::tr("No printer is available, and the receipt could not be saved as a PDF file in %1: %2")
+                       .arg(QDir::toNativeSeparators(m_receiptFolder), error)
+                   + QStringLiteral("\r\n")
+                   + Text::tr("Set up a default printer, or make that folder writable, and try again."),
+               Buttons::Ok, Icon::Exclamation, Text::tr("Print"));
         return false;
     }
-    msgBox(QStringLiteral("No printer is available, so the receipt was saved as a PDF file:\r\n")
+    msgBox(Text::tr("No printer is available, so the receipt was saved as a PDF file:") + QStringLiteral("\r\n")
                + QDir::toNativeSeparators(path),
-           Buttons::Ok, Icon::Information, QStringLiteral("Print"));
+           Buttons::Ok, Icon::Information, Text::tr("Print"));
     return true;
 }
 

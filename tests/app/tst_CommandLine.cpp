@@ -3,6 +3,8 @@
 #include "app/ManagerCode.h"
 #include "data/Backup.h"
 #include "data/Database.h"
+#include "data/GateStore.h"
+#include "data/Ledger.h"
 #include "data/Schema.h"
 #include "data/StoreFile.h"
 #include "data/StoreLocation.h"
@@ -131,6 +133,55 @@ private slots:
         QCOMPARE(wrong.err, u"videostore: Unknown option 'bogus'. (videostore --help lists the options)\n"_s);
         QCOMPARE(videostore({u"--check"_s, u"--backup"_s, u"x.db"_s}).err,
                  u"videostore: give one command at a time\n"_s);
+        QCOMPARE(videostore({u"--language"_s, u"de"_s}).code, 1);
+    }
+
+    // The system's language unless --language says another; Qt's own texts
+    // (the help's first line) follow.
+    void speaksTheLanguageAsked_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("french");
+        QTest::newRow("LANG=fr_CA") << u"fr_CA.UTF-8"_s << QStringList{u"--help"_s} << true;
+        QTest::newRow("--language fr over LANG=en_CA")
+            << u"en_CA.UTF-8"_s << QStringList{u"--language"_s, u"fr"_s, u"--help"_s} << true;
+        QTest::newRow("--language en over LANG=fr_CA")
+            << u"fr_CA.UTF-8"_s << QStringList{u"--language=en"_s, u"--help"_s} << false;
+    }
+    void speaksTheLanguageAsked()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, french);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &name : {u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s})
+            env.remove(name);
+        env.insert(u"LANG"_s, lang);
+        const ProgramRun run = videostore(arguments, env);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out.contains(u"Affiche ces options."_s), french);
+        QCOMPARE(run.out.contains(u"Lists these options."_s), !french);
+        QCOMPARE(run.out.startsWith(u"Usage: videostore"_s), !french);
+    }
+
+    // A file holds what a program reads, whatever the language: a gate-log
+    // destination and an amount in a Day End line stay English.
+    void csvUntranslatedInFrench()
+    {
+        const Store store;
+        const QDate day(2026, 3, 2);
+        QVERIFY(GateStore(store.path).record(QDateTime(day, QTime(9, 0)), 1, GateOutcome::Refused));
+        const Money fifty = Money::fromCents(5000);
+        QVERIFY(LedgerStore(store.path).recordCashUp(day, u"front"_s, fifty, fifty, fifty, {}));
+        const QTemporaryDir out;
+        const QString gate = out.filePath(u"gate.csv"_s), dayEnd = out.filePath(u"day-end.csv"_s);
+        const QStringList french{u"--language"_s, u"fr"_s, u"--store"_s, store.path, u"--report"_s};
+        QCOMPARE(videostore(french + QStringList{u"gate-log"_s, u"--csv"_s, gate}).code, 0);
+        QCOMPARE(videostore(french + QStringList{u"day-end"_s, u"--date"_s, u"2026-03-02"_s, u"--csv"_s, dayEnd}).code,
+                 0);
+        QVERIFY2(bytes(gate).contains("Video Management form"), bytes(gate).constData());
+        QVERIFY2(bytes(dayEnd).contains("float $50.00"), bytes(dayEnd).right(600).constData());
     }
 
     // Copy, check, back up and restore; a copy takes nothing that a copy

@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "data/Language.h"
 #include "reports/frmCashUp.h"
 #include "reports/frmCustomersByDate.h"
 #include "reports/frmDayEnd.h"
@@ -11,6 +12,8 @@
 #include "stock/frmInvent.h"
 #include "stock/frmPrices.h"
 #include "stock/frmVidMn.h"
+#include "ui/FlexGrid.h"
+#include "ui/MemberChooser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -188,6 +191,32 @@ private slots:
             QVERIFY(store.ws().boxes().isEmpty());
             QCOMPARE(shownWindows(), QStringList());
         }
+    }
+
+    // Started in French: the menu, amounts and Qt's own buttons are French,
+    // and the Manager menu says which language is in use.
+    void inFrench()
+    {
+        struct BackInEnglish
+        {
+            ~BackInEnglish() { Language::setProgram(Language::English); }
+        } back;
+        Language::setProgram(Language::French);
+        Language::install();
+        TestStore store;
+        frmMain &menu = store.windows().main();
+        QCOMPARE(menu.mnuMManager->title(), QStringLiteral("Gérant"));
+        QCOMPARE(menu.cmdCheckout->text(), QStringLiteral("&Caisse"));
+        QCOMPARE(menu.mnuLanguage->text(), QStringLiteral("Langue\u00a0: français"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
+        MemberRow owing, other;
+        owing.number = 1;
+        owing.feesOwing = Money::fromCents(123456);
+        other.number = 2;
+        QString fees;
+        store.ws().dialog([&](QDialog &chooser) { fees = child<FlexGrid>(chooser, "fgMembers")->text(1, 3); });
+        store.windows().memberChooser().choose(store.ws(), {owing, other});
+        QCOMPARE(fees, QStringLiteral("1\u00a0234,56\u00a0$"));
     }
 };
 

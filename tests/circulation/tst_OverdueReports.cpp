@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -28,7 +29,7 @@ void seed(TestStore &s)
 {
     s.windows().setToday([] { return QDate(2026, 12, 7); });
     s.exec(u"INSERT INTO tblSettings (Name, Value) VALUES ('StoreName', 'Corner Video'), "
-           "('StoreAddress', '1 Main Street\nSpringfield')"_s);
+           "('StoreAddress', '1 Main Street\nSpringfield'), ('StorePhone', '555-0199')"_s);
     s.addMember(1, u"Ann"_s, u"Smith"_s, u"555-0101"_s);
     s.exec(u"UPDATE tblMembers SET Address = '12 Elm Road', City = 'Springfield', PostalCode = 'A1A 1A1' "
            "WHERE CustomerNumber = 1"_s);
@@ -52,6 +53,19 @@ int run(const ReportRequest &request, QString *said)
     const int code = runReportCommand(request, o, e);
     *said = out + err;
     return code;
+}
+
+// Where a word first stands on a PDF's first page: inches from the paper's top left corner.
+QPointF wordAt(const QString &pdf, const QString &word)
+{
+    QProcess p;
+    p.start(u"pdftotext"_s, {u"-bbox"_s, u"-l"_s, u"1"_s, pdf, u"-"_s});
+    p.waitForFinished(60000);
+    static const QRegularExpression box(uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"_s);
+    for (auto words = box.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); words.hasNext();)
+        if (const auto w = words.next(); w.captured(3) == word)
+            return {w.captured(1).toDouble() / 72, w.captured(2).toDouble() / 72};
+    return {-1, -1};
 }
 
 QStringList tapeColumn(const frmTapesOut &w)
@@ -144,8 +158,12 @@ private slots:
         // The printed list heads each member with the phones to ring.
         const QString list = dir.filePath(u"calls.pdf"_s);
         QCOMPARE(run({s.path(), u"overdue"_s, list, {}, {}, {}, {}, false, u"2026-12-07"_s}, &said), 0);
-        QVERIFY2(pdfText(list).contains(u"1 Ann Smith: home 555-0101, cell 555-0100; 2 tapes, $13.94 so far"_s),
-                 qPrintable(pdfText(list)));
+        // Under the day it lists, and with its counts at the end.
+        const QString listed = pdfText(list).simplified();
+        for (const QString &line : {u"Overdue on 2026-12-07"_s,
+                                    u"1 Ann Smith: home 555-0101, cell 555-0100; 2 tapes, $13.94 so far"_s,
+                                    u"In all: 2 members, 3 tapes, late fees so far $16.91"_s})
+            QVERIFY2(listed.contains(line), qPrintable(listed));
 
         const QString pdf = dir.filePath(u"letters.pdf"_s);
         QCOMPARE(run({s.path(), u"overdue-letters"_s, pdf, {}, {}, {}, {}, false, u"2026-12-07"_s}, &said), 0);
@@ -153,12 +171,22 @@ private slots:
         const QStringList pages = pdfText(pdf).split(u'\f', Qt::SkipEmptyParts);
         QCOMPARE(pages.size(), 2);
         const QString ann = pages[0].simplified();
-        for (const QString &line : {u"Corner Video 1 Main Street Springfield 2026-12-07 Ann Smith 12 Elm Road "
-                                    "Springfield A1A 1A1 Member 1 Dear Ann Smith,"_s,
+        for (const QString &line : {u"Corner Video 1 Main Street, Springfield Telephone 555-0199 Ann Smith 12 Elm Road "
+                                    "Springfield A1A 1A1 2026-12-07 Member 1 Dear Ann Smith,"_s,
                                     u"Tape 101, Brazil: due 2026-12-05, 2 days late, $1.98 so far"_s,
                                     u"Late fees so far: $13.94"_s})
             QVERIFY2(ann.contains(line), qPrintable(ann));
         QVERIFY(!ann.contains(u"Tape 102"_s));
+        // An inch from the paper's edges; the address where a #10 window
+        // envelope shows a page folded in three (from 7/8" across, 2" to
+        // 3 1/8" down), the letterhead above it and the letter below.
+        const QPointF store = wordAt(pdf, u"Corner"_s), phone = wordAt(pdf, u"555-0199"_s),
+                      member = wordAt(pdf, u"Ann"_s), dear = wordAt(pdf, u"Dear"_s);
+        QVERIFY2(qAbs(store.x() - 1) < 0.05 && qAbs(store.y() - 1) < 0.1, qPrintable(u"%1 %2"_s.arg(store.x()).arg(store.y())));
+        QVERIFY(phone.y() > 1 && phone.y() < 1.8);
+        QVERIFY2(member.x() >= 0.875 && member.x() < 1.1 && member.y() > 2 && member.y() < 2.4,
+                 qPrintable(u"%1 %2"_s.arg(member.x()).arg(member.y())));
+        QVERIFY(dear.y() > 3.125);
         QVERIFY2(pages[1].contains(u"Tape 103, Brazil"_s), qPrintable(pages[1]));
 
         // Refused, nothing written: no day, letters as CSV.

@@ -45,6 +45,7 @@ void tst_frmadd::oneClickOneMemberWithPlaceholdersAndClearAllReadiesTheNext()
     TestStore s;
     frmadd &w = open(s, 41);
     QCOMPARE(w.txtMemb->text(), u"42"_s);
+    QCOMPARE(w.Label8->text(), u"Business Phone Number"_s);
     typeRequired(w);
     typeInto(*w.txtCell, u"555-9999"_s);
     clickOn(*w.cmdAdd);

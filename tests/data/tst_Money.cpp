@@ -1,4 +1,5 @@
 #include "data/Identifier.h"
+#include "data/Language.h"
 #include "data/Money.h"
 #include "counter/CheckoutMoney.h"
 #include "data/Pricing.h"
@@ -73,6 +74,51 @@ private slots:
         } else { // finer amounts are never taken as typed
             QVERIFY(!Money::parse(plain) && Money::finerThanCents(plain));
         }
+    }
+
+    // Shown in French with no-break blanks; files get the English form.
+    void frenchForms_data()
+    {
+        QTest::addColumn<qint64>("units");
+        QTest::addColumn<QString>("currency");
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("cents");
+        QTest::newRow("thousands") << 12345600LL << QStringLiteral("1\u00a0234,56\u00a0$") << "1234,56" << "1234,56";
+        QTest::newRow("millions") << 12345678900LL << QStringLiteral("1\u00a0234\u00a0567,89\u00a0$") << "1234567,89"
+                                  << "1234567,89";
+        QTest::newRow("negative") << -39800LL << QStringLiteral("-3,98\u00a0$") << "-3,98" << "-3,98";
+        QTest::newRow("one decimal") << 45000LL << QStringLiteral("4,50\u00a0$") << "4,5" << "4,50";
+    }
+    void frenchForms()
+    {
+        QFETCH(qint64, units);
+        QFETCH(QString, currency);
+        QFETCH(QString, plain);
+        QFETCH(QString, cents);
+        const Money m = Money::fromUnits(units);
+        const QString english[] = {m.toCurrency(), m.toPlain(), m.toPlainCents()};
+        const Language::Scope french(Language::French);
+        QCOMPARE(m.toCurrency(), currency);
+        QCOMPARE(m.toPlain(), plain);
+        QCOMPARE(m.toPlainCents(), cents);
+        QCOMPARE(m.toCurrency(Money::Untranslated), english[0]);
+        QCOMPARE(m.toPlain(Money::Untranslated), english[1]);
+        QCOMPARE(m.toPlainCents(Money::Untranslated), english[2]);
+        for (const QString &shown : {currency, plain, cents})
+            QCOMPARE(Money::parse(shown)->units(), units);
+    }
+
+    // A clerk in French types a comma or a point, and blanks between thousands.
+    void frenchTyped()
+    {
+        const Language::Scope french(Language::French);
+        const std::pair<const char *, qint64> taken[] = {
+            {"3,99", 39900}, {"3.99", 39900}, {"1 234,56", 12345600}, {"1 234,56 $", 12345600}, {"-0,5", -5000}};
+        for (const auto &[typed, units] : taken)
+            QCOMPARE(Money::parse(QString::fromUtf8(typed))->units(), units);
+        for (const char *refused : {"1,234.56", "12 34", "3,99,1", "1 2345,00"})
+            QVERIFY2(!Money::parse(QString::fromUtf8(refused)), refused);
+        QVERIFY(Money::finerThanCents(u"3,999"));
     }
 
     void taxes_data()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a folder of its own and checks what a store
 # owner gets: both programs (and that the stripped ones still run), the menu
-# entry (valid), the icon at every size, the manual pages, the dependencies
-# found from the binaries, and no lintian errors.
+# entry (valid), the icon at every size, the manual pages, the French
+# translation (found by the program), the dependencies found from the
+# binaries, and no lintian errors.
 # Usage: check_package.sh BUILD_FOLDER. Exit 77 (skipped) only when a tool is missing.
 set -euo pipefail
 build=$1
@@ -38,12 +39,14 @@ expect_file -rw-r--r-- usr/share/applications/videostore.desktop
 expect_file -rw-r--r-- usr/share/man/man1/videostore.1.gz
 expect_file -rw-r--r-- usr/share/man/man1/videostore-sample.1.gz
 expect_file -rw-r--r-- usr/share/doc/videostore/copyright
+expect_file -rw-r--r-- usr/share/videostore/translations/videostore_fr.qm
 for size in 16 24 32 48 64 128 256; do
   expect_file -rw-r--r-- "usr/share/icons/hicolor/${size}x${size}/apps/videostore.png"
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6sql6 libqt6printsupport6 libqt6sql6-sqlite qt6-qpa-plugins libsodium23; do
+for dep in libqt6widgets6 libqt6sql6 libqt6printsupport6 libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n \
+           libsodium23; do
   grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 
@@ -59,9 +62,11 @@ for size in 16 48 256; do
     || fail "the ${size}x${size} icon is not a $size x $size PNG"
 done
 
-# The stripped programs as packaged still run.
+# The stripped programs as packaged still run, and find their French.
 "$root/usr/bin/videostore-sample" --size demo --output "$out/demo.db" >/dev/null \
   || fail "the packaged videostore-sample does not write a demo store"
+grep -q "Affiche" <<<"$("$root/usr/bin/videostore" --language fr --help)" \
+  || fail "the packaged videostore does not speak French with --language fr"
 
 lintian_out=$(lintian --fail-on error "$deb" 2>&1) || fail "lintian reports errors"
 printf '%s\n' "$lintian_out" | grep -v 'running with root privileges' || true

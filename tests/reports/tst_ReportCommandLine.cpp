@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <sys/stat.h>
+
 // Reports for scripts and spreadsheets: CSV, PDF, refused parameters.
 class tst_ReportCommandLine : public QObject
 {
@@ -57,6 +59,38 @@ private:
     }
 
 private slots:
+    // A report that lists members, by name or by number beside what they
+    // rented or bought, is for the owner's eyes alone, as PDF and as CSV.
+    void filesThatNameMembersAreTheOwnersOnly_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("customer list") << QStringLiteral("customer-list") << 0600;
+        QTest::newRow("customers by date") << QStringLiteral("customers-by-date") << 0600;
+        QTest::newRow("rental revenue") << QStringLiteral("rental-revenue") << 0600;
+        QTest::newRow("sales") << QStringLiteral("daily-sales") << 0600;
+        QTest::newRow("all movies, no member") << QStringLiteral("all-movies") << 0644;
+    }
+
+    void filesThatNameMembersAreTheOwnersOnly()
+    {
+        QFETCH(QString, report);
+        QFETCH(int, mode);
+        ::umask(022);
+        TestStore t;
+        seed(t);
+        QTemporaryDir dir;
+        for (const bool pdf : {true, false}) {
+            const QString file = dir.filePath(pdf ? QStringLiteral("r.pdf") : QStringLiteral("r.csv"));
+            const Run r = run({t.path(), report, pdf ? file : QString(), pdf ? QString() : file, {},
+                               QStringLiteral("2026-03-01"), QStringLiteral("2026-03-02")});
+            QVERIFY2(r.code == 0, qPrintable(r.err));
+            struct stat st;
+            QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+            QCOMPARE(int(st.st_mode & 0777), mode);
+        }
+    }
+
     void eachReportAsCsvAndRefusedParametersWriteNothing()
     {
         TestStore t;

@@ -8,6 +8,7 @@
 #include "reports/frmMovieByType.h"
 #include "data/StoreDate.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +105,8 @@ private slots:
             checkLayout(doc);
             QCOMPARE(doc.writePdf(dir.filePath(QStringLiteral("r.pdf"))), ReportDocument::Outcome::Done);
             QCOMPARE(pdfPages(dir.filePath(QStringLiteral("r.pdf"))), doc.pageCount());
+            if (id == ReportId::SalesReport)
+                QVERIFY(pdfText(dir.filePath(QStringLiteral("r.pdf"))).contains(QStringLiteral("SALES")));
         }
         // The rental revenue, written last, on three pages.
         const QStringList pages = pdfText(dir.filePath(QStringLiteral("r.pdf")), true).split(u'\f');
@@ -179,6 +182,9 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Comedy")) && text.contains(QStringLiteral("Laugh Riot"))
                 && text.contains(QStringLiteral("Giggles")));
         QVERIFY(!text.contains(QStringLiteral("Blast Off")));
+        // Closed, the preview hands the keyboard back to the dialog.
+        preview.close();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(&dialog));
 
         // The genre outlives a trip to the main menu.
         clickOn(*dialog.cmdReturn);

@@ -70,6 +70,7 @@ void tst_frmInvent::listsLiveItemsAddsPastEveryNumberAndToolbar()
 {
     TestStore s;
     frmInvent &w = open(s);
+    QCOMPARE(w.windowTitle(), u"Inventory"_s);
     QCOMPARE(gridLines(*w.fg1), QStringList({"Inventory ID|Item Name|Price|Quantity on hand", "1|Popcorn|2.50|5",
                                              "2|Licorice|1.25|2", "4|Cola|1.00|12"}));
     QCOMPARE(enabled(w), QStringList({"cmdAdd*", "fg1"}));
@@ -78,7 +79,10 @@ void tst_frmInvent::listsLiveItemsAddsPastEveryNumberAndToolbar()
 
     clickOn(*w.cmdAdd);
     QCOMPARE(w.lblID->text(), u"5"_s);
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
     fill(w, u"Gum"_s, u"3"_s, u"40"_s);
+    QCOMPARE(w.txtPrice->text(), u"3.00"_s); // an amount shown with its cents once its box is left
     QTest::keyClick(w.txtQuan, Qt::Key_Return); // Enter presses Save
     QCOMPARE(item(s, 5), u"Gum,30000,40,0"_s);
     QCOMPARE(gridLines(*w.fg1).last(), u"5|Gum|3.00|40"_s);

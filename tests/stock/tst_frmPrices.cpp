@@ -62,16 +62,23 @@ private slots:
 
         s.ws().answer(Answer::Yes);
         save(w, Tomorrow, {{"txtTaxName1", u"HST"_s}, {"txtRate1", u"13"_s}});
-        QCOMPARE(s.ws().boxes().at(0).prompt, u"Charge these from 2026-03-11 on?\r\n\r\nTax 1: HST at 13 %"_s);
+        // The question says what each value was.
+        QCOMPARE(s.ws().boxes().at(0).prompt, u"Charge these from 2026-03-11 on?\r\n\r\nTax 1: GST 7 % → HST 13 %"_s);
         QCOMPARE(s.ws().last().prompt, u"The changes have been saved. They are charged from 2026-03-11 on."_s);
         // A later day's change may be made again until that day comes.
+        s.ws().clear();
         s.ws().answer(Answer::Yes);
         save(w, Tomorrow, {{"txtRate1", u"12.5"_s}});
+        QVERIFY(s.ws().boxes().at(0).prompt.endsWith(u"\r\nHST 13 % → 12.5 %"_s));
         PriceStore prices(s.path());
         QCOMPARE(prices.inForce(Today)->taxes[0].rate, 70000);
         QCOMPARE(prices.inForce(Today.addDays(1))->taxes[0].rate, 125000);
         QStringList history = gridLines(*w.fgHistory);
         QCOMPARE(history.size(), 1 + Pricing::Classes + Pricing::Taxes + 2);
+        // The starting prices stand since the store started; the counter a change was made at has a column.
+        QCOMPARE(history.at(1), u"since the store started|Price class 1|New release|3.99|2|2.99||||"_s);
+        QCOMPARE(history.at(6).section(u'|', 7, 7).size(), 16);
+        QVERIFY(!history.at(6).section(u'|', 8, 8).isEmpty());
         QVERIFY2(history.at(6).startsWith(u"2026-03-11|Tax 1|HST||||13 %|"_s)
                      && history.at(6).endsWith(u"|replaced by a later change"_s),
                  qPrintable(history.at(6)));

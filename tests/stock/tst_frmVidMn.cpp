@@ -364,22 +364,26 @@ void tst_frmVidMn::rangeToolsActOnlyOnListedCopiesInRange()
         {{u"two"_s, u"4"_s}, false, u"\"two\" is not a valid starting copy number"_s},
         {{u"2"_s, QString()}, false, u"Enter the last copy number"_s},
         {{u"1"_s, u"6"_s, u"cheap"_s}, true, u"\"cheap\" is not a valid sale price"_s},
-        {{}, true, QString()}}; // closed by the frame
+        {{}, true, QString()},   // closed by the frame
+        {{}, false, u"-"_s}};    // Cancel
     for (const auto &r : refused) {
         s.ws().clear();
-        if (r.typed.isEmpty())
+        if (r.message == u"-"_s)
+            s.ws().dialog([](QDialog &d) { clickOn(*child<QPushButton>(d, "cmdCancel")); });
+        else if (r.typed.isEmpty())
             s.ws().dialog([](QDialog &d) { d.close(); });
         else
             typeRange(s, r.typed);
         (r.sale ? w.mnuTool1 : w.mnuTool4)->trigger();
         QCOMPARE(videos(s, "ForRent, ForSale, SalePrice"), QStringList(8, u"1|0|249900"_s).join(u','));
         const QString told = s.ws().prompts().value(0);
-        QCOMPARE(r.message.isEmpty() ? told : told.left(r.message.size()), r.message);
+        QCOMPARE(r.message.isEmpty() || r.message == u"-"_s ? told : told.left(r.message.size()),
+                 r.message == u"-"_s ? QString() : r.message);
     }
 
     typeRange(s, {u"2"_s, u"4"_s});
     w.mnuTool4->trigger();
-    QCOMPARE(s.ws().last().prompt, u"The changes have been made"_s);
+    QCOMPARE(s.ws().last().prompt, u"4 tapes marked not for rent."_s);
     QCOMPARE(w.fgTapes->text(5, 2) + w.fgTapes->text(6, 2), u"FalseTrue"_s);
     QCOMPARE(videos(s, "ForRent"), u"1,0,0,0,0,1,1,1"_s);
     typeRange(s, {u"3"_s, u"3"_s});
@@ -387,13 +391,17 @@ void tst_frmVidMn::rangeToolsActOnlyOnListedCopiesInRange()
     QCOMPARE(videos(s, "ForRent"), u"1,0,1,0,0,1,1,1"_s);
     QCOMPARE(videos(s, "InStore"), u"1,1,1,1,1,1,1,1"_s);
 
-    // For sale sets the price; not for sale leaves it as it was.
-    typeRange(s, {u"1"_s, u"1"_s, u"9.99"_s});
+    // For sale sets the price and names a tape out on rental; not for sale
+    // leaves the price as it was.
+    s.addMember(4, u"Ann"_s, u"Lee"_s);
+    s.addRental(1, 4, 102, u"2026-03-01"_s, u"2026-03-03"_s);
+    typeRange(s, {u"1"_s, u"2"_s, u"9.5"_s});
     w.mnuTool1->trigger();
-    QCOMPARE(videos(s, "ForSale, SalePrice"), u"1|99900,"_s + QStringList(7, u"0|249900"_s).join(u','));
+    QCOMPARE(s.ws().last().prompt, u"3 tapes marked for sale at $9.50; 1 of them is out on rental to member 4."_s);
+    QCOMPARE(videos(s, "ForSale, SalePrice"), u"1|95000,1|95000,0|249900,0|249900,1|95000,0|249900,0|249900,0|249900"_s);
     typeRange(s, {u"1"_s, u"6"_s});
     w.mnuTool2->trigger();
-    QCOMPARE(videos(s, "ForSale, SalePrice"), u"0|99900,"_s + QStringList(7, u"0|249900"_s).join(u','));
+    QCOMPARE(videos(s, "ForSale"), u"0,0,0,0,0,0,0,0"_s);
 
     // "Tools..." pops the same menu up under itself.
     clickOn(*w.cmdTools);

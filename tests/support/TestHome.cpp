@@ -39,6 +39,9 @@ public:
         use("XDG_RUNTIME_DIR", QStringLiteral("runtime"));
         QFile::setPermissions(m_dir->filePath(QStringLiteral("runtime")),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // The programs a test starts speak English whatever the machine's
+        // language; a test of the language choice sets its own.
+        qputenv("LANGUAGE", "en");
     }
 
 private:

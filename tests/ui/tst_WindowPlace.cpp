@@ -1,8 +1,22 @@
 #include "TestSupport.h"
 
 #include "app/frmMain.h"
+#include "app/frmSecur.h"
+#include "circulation/frmHolds.h"
+#include "circulation/frmTapesOut.h"
 #include "counter/frmCheckout.h"
+#include "counter/frmStoreDetails.h"
 #include "reports/ReportPreview.h"
+#include "reports/frmCashUp.h"
+#include "reports/frmCustomersByDate.h"
+#include "reports/frmDayEnd.h"
+#include "reports/frmMovieByType.h"
+#include "returns/frmPayment.h"
+#include "returns/frmReturn.h"
+#include "stock/frmInvent.h"
+#include "stock/frmPrices.h"
+#include "stock/frmVidMn.h"
+#include "ui/WindowPlace.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -46,6 +60,23 @@ private slots:
         QVERIFY(preview.isVisible());
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY2(preview.height() <= screen.height() * 9 / 10, qPrintable(QString::number(preview.height())));
+    }
+
+    // On a 1024x768 screen every window opens inside it, title bar and all,
+    // with room for every control.
+    void everyWindowFitsASmallScreen()
+    {
+        TestStore s;
+        WindowRegistry &r = s.windows();
+        const QRect area(0, 0, 1024, 768);
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 &r.main(), &r.secur(), &r.checkout(), &r.returns(), &r.payment(), &r.vidMn(), &r.invent(),
+                 &r.prices(), &r.tapesOut(), &r.holds(), &r.addCustomer(), &r.modify(), &r.deleteCustomer(),
+                 &r.movieByType(), &r.customersByDate(), &r.dayEnd(), &r.cashUp(), &r.storeDetails(),
+                 &r.reportPreview(ReportId::AllMovies)}) {
+            const QRect frame = WindowPlace::place(*w, area);
+            QVERIFY2(area.contains(frame), qPrintable(u"%1: %2x%3"_s.arg(w->objectName()).arg(frame.width()).arg(frame.height())));
+        }
     }
 
     void aWindowOffEveryScreenComesBackOnOne()

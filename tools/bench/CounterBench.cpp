@@ -31,14 +31,22 @@ namespace {
 
 void startUp(Bench &bench)
 {
-    // A whole new process each time: Qt, fonts and style included.
-    const double process = measure(bench.runs(), {}, [&] {
-        QProcess probe;
-        probe.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--probe-startup"), bench.path()});
-        if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
-            qFatal("the start-up probe failed: %s", probe.readAllStandardError().constData());
-    });
-    bench.add(QStringLiteral("start-up to the main menu shown (new process)"), process, std::nullopt, 300);
+    // A whole new process each time: Qt, fonts and style included; in
+    // French also the translations.
+    for (const QString &language : {QString(), QStringLiteral("fr")}) {
+        const double process = measure(bench.runs(), {}, [&] {
+            QProcess probe;
+            QStringList arguments{QStringLiteral("--probe-startup"), bench.path()};
+            if (!language.isEmpty())
+                arguments << language;
+            probe.start(QCoreApplication::applicationFilePath(), arguments);
+            if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
+                qFatal("the start-up probe failed: %s", probe.readAllStandardError().constData());
+        });
+        bench.add(language.isEmpty() ? QStringLiteral("start-up to the main menu shown (new process)")
+                                     : QStringLiteral("start-up to the main menu shown in French (new process)"),
+                  process, std::nullopt, 300);
+    }
 
     std::unique_ptr<WindowRegistry> windows;
     const double t = measure(

@@ -7,6 +7,7 @@
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
 #include "data/Database.h"
+#include "data/Language.h"
 #include "data/StoreLocation.h"
 #include "data/ServerStore.h"
 #include "data/StoreFile.h"
@@ -44,8 +45,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     nameApplication(app);
 
-    // The child run by the start-up measurement: show the main menu, then end.
-    if (argc == 3 && qstrcmp(argv[1], "--probe-startup") == 0) {
+    // The child run by the start-up measurement: show the main menu, then
+    // end; in the language given after the store, if any.
+    if ((argc == 3 || argc == 4) && qstrcmp(argv[1], "--probe-startup") == 0) {
+        if (argc == 4)
+            Language::setProgram(Language::fromCode(QString::fromLatin1(argv[3])).value_or(Language::English));
         ScriptedWindowSystem ws;
         const auto windows = startVideoStore(QString::fromLocal8Bit(argv[2]), ws);
         QCoreApplication::processEvents();
