@@ -109,7 +109,7 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdReturn);
     layout->addLayout(buttons);
-    resize(560, 420);
+    resize(560, 450);
 
     setDefaultButton(cmdSave);
     setCancelButton(cmdReturn);
