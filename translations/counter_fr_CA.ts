@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>StoreDetails</name>
+    <message>
+        <source>&quot;%1&quot; is not a number of days from 1 to %2.</source>
+        <translation>« %1 » n&apos;est pas un nombre de jours de 1 à %2.</translation>
+    </message>
+    <message>
+        <source>Invalid number of days</source>
+        <translation>Nombre de jours invalide</translation>
+    </message>
+</context>
+<context>
     <name>frmStoreDetails</name>
     <message>
         <source>Language of rece&amp;ipts and letters:</source>

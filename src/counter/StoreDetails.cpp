@@ -3,6 +3,8 @@
 #include "data/Destination.h"
 #include "data/Settings.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString paperText(StoreDetails::Paper paper)
@@ -60,8 +62,17 @@ bool StoreDetailsStore::save(const StoreDetails &details, const QDateTime &when)
         bool detailsChanged = false;
         for (auto it = wanted.constBegin(); it != wanted.constEnd(); ++it)
             detailsChanged = detailsChanged || before->value(it.key(), shown.value(it.key())) != it.value();
+        // Hold days left empty stay as they are; a number the program cannot
+        // use is never written.
         const QString oldDays = holdDaysOf(*before);
-        const QString newDays = details.holdDays.trimmed();
+        const QString newDays = details.holdDays.trimmed().isEmpty() ? oldDays : details.holdDays.trimmed();
+        if (newDays != oldDays && !Settings::holdDays(newDays))
+            return m_db.conflict(action,
+                                 QCoreApplication::translate("StoreDetails", "\"%1\" is not a number of days from "
+                                                                             "1 to %2.")
+                                     .arg(newDays)
+                                     .arg(Settings::LongestHold),
+                                 QCoreApplication::translate("StoreDetails", "Invalid number of days"));
         if (detailsChanged
             && !(Settings::write(m_db, action, wanted)
                  && Settings::recordChange(m_db, action, Settings::detailsGroup(),

@@ -21,7 +21,8 @@ struct StoreDetails
     // The language receipts and letters are printed in; none: the counter's.
     std::optional<Language::Id> language;
     // How long a tape is set aside for a hold, as the store keeps it (a
-    // value the program cannot use is shown as it is, to be put right).
+    // value the program cannot use is shown as it is, to be put right);
+    // left empty, a save keeps it as it is.
     QString holdDays;
 
     // Whether the manager has given the store's name: a receipt without it
