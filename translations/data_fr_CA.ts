@@ -27,6 +27,42 @@
         <source>price changes</source>
         <translation>changements de prix</translation>
     </message>
+    <message>
+        <source>price class %1 (%2)</source>
+        <translation>catégorie de prix %1 (%2)</translation>
+    </message>
+    <message>
+        <source>tax %1 (%2)</source>
+        <translation>taxe %1 (%2)</translation>
+    </message>
+    <message>
+        <source>entry %1, %2 at %3</source>
+        <translation>entrée %1, %2 à %3</translation>
+    </message>
+    <message>
+        <source>change %1, %2 from %3</source>
+        <translation>changement %1, %2 à partir du %3</translation>
+    </message>
+    <message>
+        <source>checkout</source>
+        <translation>vente</translation>
+    </message>
+    <message>
+        <source>payment</source>
+        <translation>paiement</translation>
+    </message>
+    <message>
+        <source>late fee</source>
+        <translation>frais de retard</translation>
+    </message>
+    <message>
+        <source>cash-up</source>
+        <translation>comptage de la caisse</translation>
+    </message>
+    <message>
+        <source>entry %1, %2 %3</source>
+        <translation>écriture %1, %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>Destination</name>

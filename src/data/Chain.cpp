@@ -105,13 +105,13 @@ QVariant field(const QSqlQuery &q, const char *name)
     return q.value(QString::fromLatin1(name));
 }
 
-// "Tax 2 (PST)" of a price row.
+// "tax 2 (PST)" of a price row.
 QString priceThing(const QSqlQuery &q)
 {
     const bool isClass = field(q, "Kind").toString() == QLatin1String("class");
-    return QStringLiteral("%1 %2 (%3)")
-        .arg(isClass ? QStringLiteral("price class") : QStringLiteral("tax"), field(q, "Number").toString(),
-             field(q, "Name").toString());
+    return (isClass ? QCoreApplication::translate("Chain", "price class %1 (%2)")
+                    : QCoreApplication::translate("Chain", "tax %1 (%2)"))
+        .arg(field(q, "Number").toString(), field(q, "Name").toString());
 }
 
 // What a finding says of a row, read as it now stands.
@@ -346,15 +346,20 @@ QString brief(const Table &table, const QSqlQuery &q)
 {
     const QString key = field(q, table.key.toLatin1().constData()).toString();
     if (table.name == gateLog().name)
-        return QStringLiteral("entry %1, %2 at %3")
+        return QCoreApplication::translate("Chain", "entry %1, %2 at %3")
             .arg(key, field(q, "Outcome").toString(), minute(field(q, "TriedAt")).mid(11));
     if (table.name == prices().name)
-        return QStringLiteral("change %1, %2 from %3").arg(key, priceThing(q), field(q, "InForceFrom").toString());
-    static const QHash<QString, QString> kinds = {{QStringLiteral("fee"), QStringLiteral("late fee")},
-                                                  {QStringLiteral("cashup"), QStringLiteral("cash-up")}};
+        return QCoreApplication::translate("Chain", "change %1, %2 from %3")
+            .arg(key, priceThing(q), field(q, "InForceFrom").toString());
+    static const QHash<QString, const char *> kinds = {
+        {QStringLiteral("checkout"), QT_TRANSLATE_NOOP("Chain", "checkout")},
+        {QStringLiteral("payment"), QT_TRANSLATE_NOOP("Chain", "payment")},
+        {QStringLiteral("fee"), QT_TRANSLATE_NOOP("Chain", "late fee")},
+        {QStringLiteral("cashup"), QT_TRANSLATE_NOOP("Chain", "cash-up")}};
     const QString kind = field(q, "Kind").toString();
-    return QStringLiteral("entry %1, %2 %3")
-        .arg(key, kinds.value(kind, kind), Money::fromUnits(field(q, "Amount").toLongLong()).toCurrency());
+    return QCoreApplication::translate("Chain", "entry %1, %2 %3")
+        .arg(key, kinds.contains(kind) ? QCoreApplication::translate("Chain", kinds.value(kind)) : kind,
+             Money::fromUnits(field(q, "Amount").toLongLong()).toCurrency());
 }
 
 QString digest(const QStringList &parts)
