@@ -331,102 +331,6 @@
         <translation>Retirer</translation>
     </message>
     <message>
-        <source>Stock Management</source>
-        <translation>Gestion du stock</translation>
-    </message>
-    <message>
-        <source>Rentals</source>
-        <translation>Locations</translation>
-    </message>
-    <message>
-        <source>Late Payment</source>
-        <translation>Paiement des frais de retard</translation>
-    </message>
-    <message>
-        <source>Tapes Out</source>
-        <translation>Cassettes en location</translation>
-    </message>
-    <message>
-        <source>Holds</source>
-        <translation>Réservations</translation>
-    </message>
-    <message>
-        <source>Reports</source>
-        <translation>Rapports</translation>
-    </message>
-    <message>
-        <source>List all Movies</source>
-        <translation>Liste de tous les films</translation>
-    </message>
-    <message>
-        <source>List selected type</source>
-        <translation>Liste des films d&apos;un genre</translation>
-    </message>
-    <message>
-        <source>Customer list</source>
-        <translation>Liste des clients</translation>
-    </message>
-    <message>
-        <source>Customer by Date</source>
-        <translation>Clients par date</translation>
-    </message>
-    <message>
-        <source>Sales all</source>
-        <translation>Toutes les ventes</translation>
-    </message>
-    <message>
-        <source>Rental Revenue</source>
-        <translation>Revenus de location</translation>
-    </message>
-    <message>
-        <source>Day End</source>
-        <translation>Fin de journée</translation>
-    </message>
-    <message>
-        <source>Taxes</source>
-        <translation>Taxes</translation>
-    </message>
-    <message>
-        <source>Cash Up</source>
-        <translation>Comptage de la caisse</translation>
-    </message>
-    <message>
-        <source>Customers</source>
-        <translation>Clients</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Manager</source>
-        <translation>Gérant</translation>
-    </message>
-    <message>
-        <source>Change manager code...</source>
-        <translation>Changer le code du gérant...</translation>
-    </message>
-    <message>
-        <source>Prices and taxes...</source>
-        <translation>Prix et taxes...</translation>
-    </message>
-    <message>
-        <source>Store details...</source>
-        <translation>Renseignements sur le magasin...</translation>
-    </message>
-    <message>
-        <source>Language: %1</source>
-        <translation>Langue&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
@@ -451,10 +355,6 @@
         <translation>&amp;Paiements</translation>
     </message>
     <message>
-        <source>List &amp;All Movies</source>
-        <translation>Liste de tous les &amp;films</translation>
-    </message>
-    <message>
         <source>List &amp;selected Movies</source>
         <translation>Films d&apos;un &amp;genre</translation>
     </message>
@@ -473,18 +373,6 @@
     <message>
         <source>Re&amp;ntal Revenue</source>
         <translation>Reve&amp;nus de location</translation>
-    </message>
-    <message>
-        <source>Add Cus&amp;tomer</source>
-        <translation>&amp;Ajouter un client</translation>
-    </message>
-    <message>
-        <source>&amp;Modify Customer</source>
-        <translation>&amp;Modifier un client</translation>
-    </message>
-    <message>
-        <source>Delete Cust&amp;omer</source>
-        <translation>&amp;Supprimer un client</translation>
     </message>
     <message>
         <source>Select a genre?</source>
@@ -517,6 +405,134 @@
     <message>
         <source>Language</source>
         <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Stoc&amp;k Management</source>
+        <translation>Gestion du stoc&amp;k</translation>
+    </message>
+    <message>
+        <source>&amp;Videos</source>
+        <translation>&amp;Vidéos</translation>
+    </message>
+    <message>
+        <source>Ren&amp;tals</source>
+        <translation>L&amp;ocations</translation>
+    </message>
+    <message>
+        <source>&amp;Return</source>
+        <translation>&amp;Retours</translation>
+    </message>
+    <message>
+        <source>Late &amp;Payment</source>
+        <translation>&amp;Paiement des frais de retard</translation>
+    </message>
+    <message>
+        <source>&amp;Tapes Out</source>
+        <translation>Cassettes en &amp;location</translation>
+    </message>
+    <message>
+        <source>&amp;Holds</source>
+        <translation>Ré&amp;servations</translation>
+    </message>
+    <message>
+        <source>Rep&amp;orts</source>
+        <translation>R&amp;apports</translation>
+    </message>
+    <message>
+        <source>List all &amp;Movies</source>
+        <translation>Liste de tous les &amp;films</translation>
+    </message>
+    <message>
+        <source>List &amp;selected type</source>
+        <translation>Liste des films d&apos;un &amp;genre</translation>
+    </message>
+    <message>
+        <source>&amp;Customer list</source>
+        <translation>Liste des &amp;clients</translation>
+    </message>
+    <message>
+        <source>Sales &amp;all</source>
+        <translation>&amp;Toutes les ventes</translation>
+    </message>
+    <message>
+        <source>&amp;Rental Revenue</source>
+        <translation>&amp;Revenus de location</translation>
+    </message>
+    <message>
+        <source>Day &amp;End</source>
+        <translation>Fin de &amp;journée</translation>
+    </message>
+    <message>
+        <source>Ta&amp;xes</source>
+        <translation>Ta&amp;xes</translation>
+    </message>
+    <message>
+        <source>Cash &amp;Up</source>
+        <translation>Co&amp;mptage de la caisse</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomers</source>
+        <translation>Client&amp;s</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Mana&amp;ger</source>
+        <translation>Géran&amp;t</translation>
+    </message>
+    <message>
+        <source>Change manager &amp;code...</source>
+        <translation>Changer le &amp;code du gérant...</translation>
+    </message>
+    <message>
+        <source>&amp;Prices and taxes...</source>
+        <translation>&amp;Prix et taxes...</translation>
+    </message>
+    <message>
+        <source>&amp;Store details...</source>
+        <translation>&amp;Renseignements sur le magasin...</translation>
+    </message>
+    <message>
+        <source>&amp;Language: %1</source>
+        <translation>&amp;Langue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>List All &amp;Movies</source>
+        <translation>Liste de tous les &amp;films</translation>
+    </message>
+    <message>
+        <source>Customer &amp;by Date</source>
+        <translation>Clients par &amp;date</translation>
+    </message>
+    <message>
+        <source>&amp;Add Customer</source>
+        <translation>A&amp;jouter un client</translation>
+    </message>
+    <message>
+        <source>Modi&amp;fy Customer</source>
+        <translation>&amp;Modifier un client</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Customer</source>
+        <translation>S&amp;upprimer un client</translation>
+    </message>
+    <message>
+        <source>A bill is open at the counter. Close the program and drop it?</source>
+        <translation>Une facture est ouverte à la caisse. Fermer le programme et l&apos;abandonner?</translation>
     </message>
 </context>
 <context>

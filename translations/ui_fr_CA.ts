@@ -59,10 +59,6 @@
         <translation>Suppression virtuelle.</translation>
     </message>
     <message>
-        <source>member ID</source>
-        <translation>numéro de membre</translation>
-    </message>
-    <message>
         <source>Customer not found</source>
         <translation>Client introuvable</translation>
     </message>
@@ -70,6 +66,30 @@
         <source>%1 has been marked as deleted. Items are not deleted from the database entirely,%2but can no longer be accessed by normal means. Consult Corvane Inc. for a data retrieval kit if required.</source>
         <extracomment>%1 is what was retired; %2 is a line break.</extracomment>
         <translation>%1 a été marqué comme supprimé. Les éléments ne sont pas entièrement effacés de la base de données,%2mais ne sont plus accessibles par les moyens habituels. Au besoin, consultez Corvane Inc. pour une trousse de récupération des données.</translation>
+    </message>
+    <message>
+        <source>Tape numbers are digits only: &quot;%1&quot; is not one.</source>
+        <translation>Un numéro de cassette n&apos;a que des chiffres&#xa0;: « %1 » n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>Item numbers are digits only: &quot;%1&quot; is not one.</source>
+        <translation>Un numéro d&apos;article n&apos;a que des chiffres&#xa0;: « %1 » n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>Member numbers are digits only: &quot;%1&quot; is not one.</source>
+        <translation>Un numéro de membre n&apos;a que des chiffres&#xa0;: « %1 » n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>There is no tape %1: tape numbers go up to %2.</source>
+        <translation>Il n&apos;y a pas de cassette %1&#xa0;: les numéros de cassette vont jusqu&apos;à %2.</translation>
+    </message>
+    <message>
+        <source>There is no item %1: item numbers go up to %2.</source>
+        <translation>Il n&apos;y a pas d&apos;article %1&#xa0;: les numéros d&apos;article vont jusqu&apos;à %2.</translation>
+    </message>
+    <message>
+        <source>There is no member %1: member numbers go up to %2.</source>
+        <translation>Il n&apos;y a pas de membre %1&#xa0;: les numéros de membre vont jusqu&apos;à %2.</translation>
     </message>
 </context>
 <context>

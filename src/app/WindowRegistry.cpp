@@ -70,8 +70,10 @@ frmSecur &WindowRegistry::secur()
 
 frmCheckout &WindowRegistry::checkout()
 {
-    if (!m_checkout)
+    if (!m_checkout) {
         m_checkout = std::make_unique<frmCheckout>(*this);
+        QObject::connect(m_checkout.get(), &frmCheckout::billOpenChanged, &main(), &frmMain::setOpenBill);
+    }
     return *m_checkout;
 }
 

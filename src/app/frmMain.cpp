@@ -73,42 +73,44 @@ void frmMain::buildMenus()
         m->setObjectName(QString::fromLatin1(name));
     };
 
-    menu(mnuMStock, "mnuMStock", tr("Stock Management"));
-    item(mnuMStock, mnuVid, "mnuVid", tr("Videos"), &frmMain::OpenVideoManagement);
-    item(mnuMStock, mnuInv, "mnuInv", tr("Inventory"), &frmMain::OpenInventory);
-    menu(mnuMRent, "mnuMRent", tr("Rentals"));
-    item(mnuMRent, mnuCheck, "mnuCheck", tr("Checkout"), &frmMain::OpenCheckout);
-    item(mnuMRent, mnuRetVid, "mnuRetVid", tr("Return"), &frmMain::OpenReturns);
-    item(mnuMRent, mnuPay, "mnuPay", tr("Late Payment"), &frmMain::OpenPayments);
+    // Alt letters: the menus' differ from the buttons', each item's from the
+    // rest of its menu.
+    menu(mnuMStock, "mnuMStock", tr("Stoc&k Management"));
+    item(mnuMStock, mnuVid, "mnuVid", tr("&Videos"), &frmMain::OpenVideoManagement);
+    item(mnuMStock, mnuInv, "mnuInv", tr("&Inventory"), &frmMain::OpenInventory);
+    menu(mnuMRent, "mnuMRent", tr("Ren&tals"));
+    item(mnuMRent, mnuCheck, "mnuCheck", tr("&Checkout"), &frmMain::OpenCheckout);
+    item(mnuMRent, mnuRetVid, "mnuRetVid", tr("&Return"), &frmMain::OpenReturns);
+    item(mnuMRent, mnuPay, "mnuPay", tr("Late &Payment"), &frmMain::OpenPayments);
     mnuMRent->addSeparator();
-    item(mnuMRent, mnuTapesOut, "mnuTapesOut", tr("Tapes Out"), &frmMain::OpenTapesOut);
-    item(mnuMRent, mnuHolds, "mnuHolds", tr("Holds"), &frmMain::OpenHolds);
-    menu(mnuMRep, "mnuMRep", tr("Reports"));
-    item(mnuMRep, mnuMov, "mnuMov", tr("List all Movies"), &frmMain::OpenAllMovies);
-    item(mnuMRep, mnuSel, "mnuSel", tr("List selected type"), &frmMain::OpenMoviesByType);
-    item(mnuMRep, mnuCustR, "mnuCustR", tr("Customer list"), &frmMain::OpenCustomerList);
-    item(mnuMRep, mnuCDate, "mnuCDate", tr("Customer by Date"), &frmMain::OpenCustomersByDate);
-    item(mnuMRep, mnuAllSales, "mnuAllSales", tr("Sales all"), &frmMain::OpenAllSales);
-    item(mnuMRep, mnuRentRep, "mnuRentRep", tr("Rental Revenue"), &frmMain::OpenRentalRevenue);
+    item(mnuMRent, mnuTapesOut, "mnuTapesOut", tr("&Tapes Out"), &frmMain::OpenTapesOut);
+    item(mnuMRent, mnuHolds, "mnuHolds", tr("&Holds"), &frmMain::OpenHolds);
+    menu(mnuMRep, "mnuMRep", tr("Rep&orts"));
+    item(mnuMRep, mnuMov, "mnuMov", tr("List all &Movies"), &frmMain::OpenAllMovies);
+    item(mnuMRep, mnuSel, "mnuSel", tr("List &selected type"), &frmMain::OpenMoviesByType);
+    item(mnuMRep, mnuCustR, "mnuCustR", tr("&Customer list"), &frmMain::OpenCustomerList);
+    item(mnuMRep, mnuCDate, "mnuCDate", tr("Customer by &Date"), &frmMain::OpenCustomersByDate);
+    item(mnuMRep, mnuAllSales, "mnuAllSales", tr("Sales &all"), &frmMain::OpenAllSales);
+    item(mnuMRep, mnuRentRep, "mnuRentRep", tr("&Rental Revenue"), &frmMain::OpenRentalRevenue);
     mnuMRep->addSeparator();
-    item(mnuMRep, mnuDayEnd, "mnuDayEnd", tr("Day End"), &frmMain::OpenDayEnd);
-    item(mnuMRep, mnuTaxes, "mnuTaxes", tr("Taxes"), &frmMain::OpenTaxes);
-    item(mnuMRep, mnuCashUp, "mnuCashUp", tr("Cash Up"), &frmMain::OpenCashUp);
-    menu(MnuMCust, "MnuMCust", tr("Customers"));
-    item(MnuMCust, mnuAddC, "mnuAddC", tr("Add"), &frmMain::OpenAddCustomer);
-    item(MnuMCust, mnuModC, "mnuModC", tr("Modify"), &frmMain::OpenModifyCustomer);
-    item(MnuMCust, mnuDelC, "mnuDelC", tr("Delete"), &frmMain::OpenDeleteCustomer);
-    menu(mnuMManager, "mnuMManager", tr("Manager"));
-    item(mnuMManager, mnuCode, "mnuCode", tr("Change manager code..."), &frmMain::OpenManagerCode);
-    item(mnuMManager, mnuPrices, "mnuPrices", tr("Prices and taxes..."), &frmMain::OpenPrices);
-    item(mnuMManager, mnuStoreDetails, "mnuStoreDetails", tr("Store details..."), &frmMain::OpenStoreDetails);
+    item(mnuMRep, mnuDayEnd, "mnuDayEnd", tr("Day &End"), &frmMain::OpenDayEnd);
+    item(mnuMRep, mnuTaxes, "mnuTaxes", tr("Ta&xes"), &frmMain::OpenTaxes);
+    item(mnuMRep, mnuCashUp, "mnuCashUp", tr("Cash &Up"), &frmMain::OpenCashUp);
+    menu(MnuMCust, "MnuMCust", tr("C&ustomers"));
+    item(MnuMCust, mnuAddC, "mnuAddC", tr("&Add"), &frmMain::OpenAddCustomer);
+    item(MnuMCust, mnuModC, "mnuModC", tr("&Modify"), &frmMain::OpenModifyCustomer);
+    item(MnuMCust, mnuDelC, "mnuDelC", tr("&Delete"), &frmMain::OpenDeleteCustomer);
+    menu(mnuMManager, "mnuMManager", tr("Mana&ger"));
+    item(mnuMManager, mnuCode, "mnuCode", tr("Change manager &code..."), &frmMain::OpenManagerCode);
+    item(mnuMManager, mnuPrices, "mnuPrices", tr("&Prices and taxes..."), &frmMain::OpenPrices);
+    item(mnuMManager, mnuStoreDetails, "mnuStoreDetails", tr("&Store details..."), &frmMain::OpenStoreDetails);
 
     mnuMManager->addSeparator();
-    mnuLanguage = mnuMManager->addAction(tr("Language: %1").arg(Language::name(Language::program())));
+    mnuLanguage = mnuMManager->addAction(tr("&Language: %1").arg(Language::name(Language::program())));
     mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
     connect(mnuLanguage, &QAction::triggered, this, &frmMain::mnuLanguage_Click);
 
-    mnuExit = menuBar()->addAction(tr("Exit"));
+    mnuExit = menuBar()->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 }
@@ -159,15 +161,15 @@ void frmMain::buildButtons()
     button(cmdCheckout, "cmdCheckout", tr("&Checkout"), 1, 1, &frmMain::OpenCheckout);
     button(cmdReturns, "cmdReturns", tr("&Returns"), 2, 1, &frmMain::OpenReturns);
     button(cmdPayments, "cmdPayments", tr("&Payments"), 3, 1, &frmMain::OpenPayments);
-    button(cmdLstAllMov, "cmdLstAllMov", tr("List &All Movies"), 0, 2, &frmMain::OpenAllMovies);
+    button(cmdLstAllMov, "cmdLstAllMov", tr("List All &Movies"), 0, 2, &frmMain::OpenAllMovies);
     button(cmdListSelMov, "cmdListSelMov", tr("List &selected Movies"), 1, 2, &frmMain::OpenMoviesByType);
     button(cmdCustLst, "cmdCustLst", tr("Customer &List"), 2, 2, &frmMain::OpenCustomerList);
-    button(cmdCustDate, "cmdCustDate", tr("Customer by &Date"), 0, 3, &frmMain::OpenCustomersByDate);
+    button(cmdCustDate, "cmdCustDate", tr("Customer &by Date"), 0, 3, &frmMain::OpenCustomersByDate);
     button(cmdAllSales, "cmdAllSales", tr("List All Sal&es"), 1, 3, &frmMain::OpenAllSales);
     button(cmdSalesDate, "cmdSalesDate", tr("Re&ntal Revenue"), 2, 3, &frmMain::OpenRentalRevenue);
-    button(cmdAddCust, "cmdAddCust", tr("Add Cus&tomer"), 0, 4, &frmMain::OpenAddCustomer);
-    button(cmdModCust, "cmdModCust", tr("&Modify Customer"), 1, 4, &frmMain::OpenModifyCustomer);
-    button(cmdDelCust, "cmdDelCust", tr("Delete Cust&omer"), 2, 4, &frmMain::OpenDeleteCustomer);
+    button(cmdAddCust, "cmdAddCust", tr("&Add Customer"), 0, 4, &frmMain::OpenAddCustomer);
+    button(cmdModCust, "cmdModCust", tr("Modi&fy Customer"), 1, 4, &frmMain::OpenModifyCustomer);
+    button(cmdDelCust, "cmdDelCust", tr("&Delete Customer"), 2, 4, &frmMain::OpenDeleteCustomer);
     grid->setRowStretch(4, 1);
 
     const QList<QPushButton *> order = {cmdVidMn,    cmdInvnt,     cmdCheckout,  cmdReturns, cmdPayments,
@@ -267,6 +269,11 @@ void frmMain::mnuLanguage_Click()
 
 void frmMain::mnuExit_Click()
 {
+    if (m_openBill
+        && m_windows.ws().msgBox(tr("A bill is open at the counter. Close the program and drop it?"), Buttons::YesNo,
+                                 Icon::Question, tr("Exit"), Answer::No)
+               != Answer::Yes)
+        return;
     m_windows.exitProgram();
 }
 

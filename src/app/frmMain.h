@@ -42,6 +42,8 @@ public:
     QAction *toolbarAction(const QString &key) const;
 
     void Toolbar1_ButtonClick(const QString &key);
+    // Told by the counter whether its bill has lines, so Exit asks first.
+    void setOpenBill(bool open) { m_openBill = open; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -78,4 +80,5 @@ private:
     void buildButtons();
 
     WindowRegistry &m_windows;
+    bool m_openBill = false;
 };

@@ -4,6 +4,8 @@
 #include "data/Settings.h"
 #include "data/StoreDate.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString nameOf(const QVariant &first, const QVariant &last)
@@ -23,7 +25,9 @@ QString HoldRow::stateText() const
     switch (state) {
     case State::Waiting: return QStringLiteral("waiting");
     case State::Ready:
-        return QStringLiteral("ready since %1, until %2").arg(StoreDate::toText(readyOn), StoreDate::toText(until));
+        return QCoreApplication::translate("Holds", "tape %1 on the hold shelf until %2")
+            .arg(tape)
+            .arg(StoreDate::toText(until));
     case State::Filled: return QStringLiteral("filled on %1").arg(StoreDate::toText(closedOn));
     case State::Lapsed: return QStringLiteral("lapsed on %1").arg(StoreDate::toText(closedOn));
     case State::Cancelled: return QStringLiteral("cancelled on %1").arg(StoreDate::toText(closedOn));

@@ -23,7 +23,7 @@ struct HoldRow
     qint32 tape = 0; // Ready: the tape set aside
     QDate readyOn, until, closedOn;
 
-    // "waiting", "ready since 2026-12-06, until 2026-12-09", "filled on ...".
+    // "waiting", "tape 13 on the hold shelf until 2026-12-09", "filled on ...".
     QString stateText() const;
 };
 

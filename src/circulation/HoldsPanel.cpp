@@ -60,9 +60,11 @@ frmHoldTitle::frmHoldTitle(WindowContext &windows, CirculationStore &store, QWid
     connect(lstTitles, &QListWidget::itemActivated, this, &frmHoldTitle::cmdPlace_Click);
 }
 
-std::optional<qint32> frmHoldTitle::ask(qint32 member)
+std::optional<qint32> frmHoldTitle::ask(qint32 member, const QString &name)
 {
     m_member = member;
+    Label1->setText(tr("For member %1 %2:").arg(member).arg(name).simplified() + u'\n'
+                    + QStringLiteral("&Title number or part of its name:"));
     m_placed.reset();
     m_found.clear();
     m_searched.clear();
@@ -136,6 +138,7 @@ void frmHoldTitle::cmdPlace_Click()
         return;
     }
     m_placed = placed;
+    m_placedTitle = m_found.at(row).name;
     accept();
 }
 
@@ -146,6 +149,8 @@ HoldsPanel::HoldsPanel(WindowContext &windows, QWidget *parent)
     lblHolds = Controls::label(this, "lblHolds", "Holds");
     lstHolds = Controls::named(new QListWidget(this), "lstHolds");
     lstHolds->setMaximumHeight(72);
+    lstHolds->setWordWrap(true);
+    lstHolds->setResizeMode(QListView::Adjust);
     cmdHoldTitle = Controls::button(this, "cmdHoldTitle", "Hold a &Title...", "Put a copy aside for this member");
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -160,9 +165,10 @@ HoldsPanel::HoldsPanel(WindowContext &windows, QWidget *parent)
     showMember(0);
 }
 
-void HoldsPanel::showMember(qint32 member)
+void HoldsPanel::showMember(qint32 member, const QString &name)
 {
     m_member = member;
+    m_memberName = name;
     lstHolds->clear();
     cmdHoldTitle->setEnabled(member > 0);
     if (member <= 0)
@@ -178,6 +184,14 @@ void HoldsPanel::cmdHoldTitle_Click()
 {
     if (m_member <= 0)
         return;
-    if (m_dialog->ask(m_member))
-        showMember(m_member);
+    if (!m_dialog->ask(m_member, m_memberName))
+        return;
+    showMember(m_member, m_memberName);
+    m_windows.ws().msgBox(tr("%1 is now held for member %2 %3. Copies coming back are put aside for holds in the "
+                             "order they were placed.")
+                              .arg(m_dialog->placedTitle())
+                              .arg(m_member)
+                              .arg(m_memberName)
+                              .simplified(),
+                          Buttons::Ok, Icon::Information, tr("Hold placed"));
 }

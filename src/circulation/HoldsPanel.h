@@ -26,8 +26,10 @@ public:
     QListWidget *lstTitles;
     QPushButton *cmdPlace, *cmdCancel;
 
-    // Shown modally for `member`; the hold placed, if any.
-    std::optional<qint32> ask(qint32 member);
+    // Shown modally for `member` (named `name`); the hold placed, if any.
+    std::optional<qint32> ask(qint32 member, const QString &name);
+    // The title of the hold last placed.
+    const QString &placedTitle() const { return m_placedTitle; }
     // Looks up what is typed; with one title found, or one chosen from the
     // list, places the hold.
     void cmdPlace_Click();
@@ -39,6 +41,7 @@ private:
     CirculationStore &m_store;
     qint32 m_member = 0;
     QString m_searched;
+    QString m_placedTitle;
     QList<HoldTitle> m_found;
     std::optional<qint32> m_placed;
 };
@@ -56,8 +59,9 @@ public:
     QListWidget *lstHolds;
     QPushButton *cmdHoldTitle;
 
-    // The member shown at the counter; 0 for none (the hold button is then off).
-    void showMember(qint32 member);
+    // The member shown at the counter, and their name; 0 for none (the hold
+    // button is then off).
+    void showMember(qint32 member, const QString &name = {});
     void cmdHoldTitle_Click();
     frmHoldTitle &dialog() { return *m_dialog; }
 
@@ -66,4 +70,5 @@ private:
     CirculationStore m_store;
     frmHoldTitle *m_dialog;
     qint32 m_member = 0;
+    QString m_memberName;
 };

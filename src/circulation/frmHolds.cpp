@@ -29,7 +29,7 @@ frmHolds::frmHolds(WindowContext &windows)
     grdHolds->setRowTexts(0, {QString(), QStringLiteral("Hold"), QStringLiteral("Placed"), QStringLiteral("Member"),
                               QStringLiteral("Name"), QStringLiteral("Title"), QStringLiteral("State"),
                               QStringLiteral("Tape")});
-    const int widths[] = {200, 700, 1200, 800, 2000, 2600, 3400, 700};
+    const int widths[] = {200, 700, 1200, 800, 2000, 2600, 4600, 700};
     for (int c = 0; c <= Columns; ++c)
         grdHolds->setColWidth(c, widths[c]);
     for (int c : {4, 5, 6})

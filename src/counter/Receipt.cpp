@@ -96,6 +96,8 @@ namespace Receipt {
 
 namespace {
 
+constexpr int CashMethod = 6;
+
 QString centred(const QString &text, int width)
 {
     const QString cut = text.left(width);
@@ -112,6 +114,13 @@ QString spread(const QString &label, const QString &value, int width)
 QString cell(const QString &text, int width)
 {
     return text.left(width).leftJustified(width, u' ');
+}
+
+// A title or a name cut with "…" when it is longer than `width`, so what
+// stands after it is never taken for part of it.
+QString fitted(const QString &text, int width)
+{
+    return text.size() <= width ? text.leftJustified(width, u' ') : text.left(width - 1) + QChar(0x2026);
 }
 
 QString right(const QString &text, int width)
@@ -148,34 +157,51 @@ QStringList lines(const ReceiptRecord &r, const StoreDetails &store, int width)
         out << centred(QStringLiteral("Store details not set"), width);
     }
     out << rule(width);
-    out << spread(r.receiptId ? QStringLiteral("Receipt no. %1").arg(*r.receiptId) : QStringLiteral("No sale receipt"),
-                  r.rentalId ? QStringLiteral("Rental no. %1").arg(*r.rentalId) : QString(), width);
+    const QString receiptNo = r.receiptId ? QStringLiteral("Receipt no. %1").arg(*r.receiptId) : QString();
+    const QString rentalNo = r.rentalId ? QStringLiteral("Rental no. %1").arg(*r.rentalId) : QString();
+    if (!receiptNo.isEmpty() && !rentalNo.isEmpty())
+        out << spread(receiptNo, rentalNo, width);
+    else if (!receiptNo.isEmpty() || !rentalNo.isEmpty())
+        out << receiptNo + rentalNo;
+    else
+        out << QStringLiteral("No sale receipt");
     out << spread(StoreDate::toText(r.day) + u' ' + r.time.mid(11), QStringLiteral("Counter ") + r.counter, width);
     if (r.member && *r.member != 0)
-        out << QStringLiteral("Member %1 %2").arg(*r.member).arg(r.memberName).left(width);
+        out << fitted(QStringLiteral("Member %1 %2").arg(*r.member).arg(r.memberName), width).trimmed();
     else
         out << QStringLiteral("Walk-in customer");
     out << rule(width);
 
-    // Tape, title, due date and amount; the title takes what is left.
-    constexpr int Number = 8, Due = 11, Amount = 10, Quantity = 5;
+    // Number, title (or description) and the figures after it; the title
+    // takes what is left, two blanks clear of the due date. The number and
+    // amount columns are as wide as their longest, so none is cut.
+    int Number = 7, Amount = 8;
+    for (const ReceiptRecord::Rental &rental : r.rentals) {
+        Number = std::max(Number, int(QString::number(rental.tape).size()) + 1);
+        Amount = std::max(Amount, int(rental.amount.toPlainCents().size()) + 1);
+    }
+    for (const ReceiptRecord::Sale &sale : r.sales) {
+        Number = std::max(Number, int(QString::number(sale.number).size()) + 1);
+        Amount = std::max(Amount, int(sale.amount.toPlainCents().size()) + 1);
+    }
+    constexpr int Gap = 2, Due = 10, Quantity = 5;
     if (!r.rentals.isEmpty()) {
-        const int title = width - Number - Due - Amount;
+        const int title = width - Number - Gap - Due - Amount;
         out << QStringLiteral("RENTALS");
-        out << cell(QStringLiteral("Tape"), Number) + cell(QStringLiteral("Title"), title)
+        out << cell(QStringLiteral("Tape"), Number) + cell(QStringLiteral("Title"), title + Gap)
                 + cell(QStringLiteral("Due"), Due) + right(QStringLiteral("Amount"), Amount);
         for (const ReceiptRecord::Rental &rental : r.rentals)
-            out << cell(QString::number(rental.tape), Number) + cell(rental.title, title - 1) + u' '
+            out << cell(QString::number(rental.tape), Number) + fitted(rental.title, title) + QString(Gap, u' ')
                     + cell(rental.due, Due) + right(rental.amount.toPlainCents(), Amount);
     }
     if (!r.sales.isEmpty()) {
-        const int description = width - Number - Quantity - Amount;
+        const int description = width - Number - 1 - Quantity - Amount;
         out << QStringLiteral("SALES");
-        out << cell(QStringLiteral("Item"), Number) + cell(QStringLiteral("Description"), description)
+        out << cell(QStringLiteral("Item"), Number) + cell(QStringLiteral("Description"), description + 1)
                 + right(QStringLiteral("Qty"), Quantity) + right(QStringLiteral("Amount"), Amount);
         for (const ReceiptRecord::Sale &sale : r.sales)
             out << cell(QString::number(sale.number), Number)
-                    + cell(sale.tape ? QStringLiteral("Tape: ") + sale.description : sale.description, description - 1)
+                    + fitted(sale.tape ? QStringLiteral("Tape: ") + sale.description : sale.description, description)
                     + u' ' + right(QString::number(sale.quantity), Quantity)
                     + right(sale.amount.toPlainCents(), Amount);
     }
@@ -192,8 +218,11 @@ QStringList lines(const ReceiptRecord &r, const StoreDetails &store, int width)
     if (!r.cardLastFour.isEmpty())
         method += QStringLiteral(", card ending ") + r.cardLastFour;
     out << method.left(width);
-    out << spread(QStringLiteral("Tendered"), r.tendered.toPlainCents(), width);
-    out << spread(QStringLiteral("Change"), r.change.toPlainCents(), width);
+    // A card is charged the total: nothing is handed over, nothing given back.
+    if (r.method == CashMethod) {
+        out << spread(QStringLiteral("Tendered"), r.tendered.toPlainCents(), width);
+        out << spread(QStringLiteral("Change"), r.change.toPlainCents(), width);
+    }
     out << QString() << centred(QStringLiteral("Thank you"), width);
     return out;
 }

@@ -1,5 +1,6 @@
 #include "frmCheckout.h"
 
+#include "data/Identifier.h"
 #include "data/StoreDate.h"
 #include "circulation/HoldsPanel.h"
 #include "ui/Controls.h"
@@ -114,6 +115,7 @@ void frmCheckout::ResetCheckout()
     pnlHolds->showMember(0);
     lstOutcome->clear();
     m_feesMember.reset();
+    m_shownMember.reset();
 
     vidTotal = Money();
     m_salesTotal = Money();
@@ -122,6 +124,7 @@ void frmCheckout::ResetCheckout()
     m_paymentType = 0;
     SSTab1->setCurrentIndex(0);
     txtMemberID->setFocus();
+    emit billOpenChanged(false);
 }
 
 void frmCheckout::cmdDisplayInfo_Click()
@@ -136,24 +139,42 @@ void frmCheckout::cmdDisplayInfo_Click()
     if (!chosen)
         return;
     const MemberRow &row = *chosen;
+    // One member's bill never becomes another's: the clerk clears it first.
+    if (!row.deleted && !keepsBill(row))
+        return;
     ShowMember(row);
-    pnlHolds->showMember(row.deleted ? 0 : row.number);
+    pnlHolds->showMember(row.deleted ? 0 : row.number, row.firstName + u' ' + row.lastName);
     if (row.deleted)
         return;
     // The last customer's refusals are not this one's business.
     if (txtMemID2->text() != QString::number(row.number))
         lstOutcome->clear();
     txtMemID2->setText(txtMemberID->text());
-    // Fees handed on for someone else are not this member's to pay.
-    if (m_feesMember && *m_feesMember != row.number) {
-        const qint32 owner = *m_feesMember;
-        const Money fees = takeFeesLine();
-        m_windows.ws().tell(*lstOutcome, Told::Done,
-                            QStringLiteral("The overdue fees of member %1 (%2) are off the bill; they stay owing.")
-                                .arg(owner)
-                                .arg(fees.toCurrency()),
-                            QStringLiteral("Fees off the bill"));
+    m_shownMember = row;
+}
+
+bool frmCheckout::keepsBill(const MemberRow &row)
+{
+    const QStringList lines = m_bill.lines();
+    const auto owner = Identifier::parse(txtMemID2->text());
+    // A walk-in's sale becomes the member's, who is at the counter.
+    if (lines.isEmpty() || !owner || *owner == 0 || *owner == row.number)
+        return true;
+    const QString name = m_shownMember ? m_shownMember->firstName + u' ' + m_shownMember->lastName : QString();
+    if (m_windows.ws().msgBox(tr("The bill is for member %1 %2. Clear it and show member %3 %4?")
+                                  .arg(*owner)
+                                  .arg(name)
+                                  .arg(row.number)
+                                  .arg(row.firstName + u' ' + row.lastName),
+                              Buttons::YesNo, Icon::Question, tr("Another member"), Answer::No)
+        == Answer::Yes) {
+        ResetCheckout();
+        return true;
     }
+    // The bill's member stays on screen, whatever was typed to find another.
+    if (m_shownMember)
+        ShowMember(*m_shownMember);
+    return false;
 }
 
 void frmCheckout::takeFees(qint32 member, Money amount, QWidget &from)
@@ -246,8 +267,17 @@ void frmCheckout::scanRefused(const QString &text, const QString &title, const Q
     m_windows.ws().tell(*lstOutcome, Told::Refused, text, title, about);
 }
 
+void frmCheckout::addLine(const QString &line, QListWidget *bag)
+{
+    m_bill.add(line, bag);
+    // What was refused before is behind the clerk now.
+    lstOutcome->clear();
+    billChanged();
+}
+
 void frmCheckout::billChanged()
 {
+    emit billOpenChanged(!m_bill.lines().isEmpty());
     const BillLine::Totals totals = m_bill.totals();
     vidTotal = totals.rentals;
     m_salesTotal = totals.sales;
@@ -298,6 +328,20 @@ void frmCheckout::keyPressEvent(QKeyEvent *event)
 
 void frmCheckout::cmdReturn_Click()
 {
+    if (!m_bill.lines().isEmpty()) {
+        const QString member = m_shownMember ? QStringLiteral("%1 %2 %3")
+                                                   .arg(m_shownMember->number)
+                                                   .arg(m_shownMember->firstName, m_shownMember->lastName)
+                                             : txtMemID2->text();
+        const Answer keep = m_windows.ws().msgBox(
+            tr("Keep this bill for later?") + QStringLiteral("\r\n")
+                + tr("(Yes keeps it for member %1, No clears it, Cancel stays here.)").arg(member),
+            Buttons::YesNoCancel, Icon::Question, tr("Leave the counter"));
+        if (keep == Answer::Cancel)
+            return;
+        if (keep == Answer::No)
+            ResetCheckout();
+    }
     m_windows.showMainMenu();
     hide();
 }

@@ -120,6 +120,11 @@ public:
     // puts them. Nothing changes when the bill cannot take them.
     void takeFees(qint32 member, Money amount, QWidget &from);
 
+signals:
+    // Whether the bill has lines, after each change: the main menu asks
+    // before the program ends with one open.
+    void billOpenChanged(bool open);
+
 protected:
     void closeBox() override { cmdReturn_Click(); }
     void keyPressEvent(QKeyEvent *event) override;
@@ -133,6 +138,9 @@ private:
     void buildPaymentPage(QWidget *page);
 
     void ShowMember(const MemberRow &row);
+    // Whether `row` may be shown: the bill holds no other member's lines, or
+    // the clerk has cleared them.
+    bool keepsBill(const MemberRow &row);
     void SSTab1_Click(int page);
     // The button Enter presses on `page`, shown as the default.
     QPushButton *pageDefault(int page) const;
@@ -148,6 +156,9 @@ private:
     void walkInRule();
     // Enables the payment boxes of the chosen option and empties the rest.
     void openPaymentBoxes(bool card, bool expiry, bool cash);
+    // The card as typed, checked before the customer is asked to pay; false
+    // when the clerk has been told which box is wrong.
+    bool cardAccepted();
     // The bill's lines and date, checked and read back for writing; false
     // when the clerk has been told why nothing can be written.
     bool planCheckout(CheckoutPlan &plan);
@@ -163,6 +174,8 @@ private:
     // page, its subtotal, taxes and total, all worked out from the bill's
     // lines, so what the clerk sees is what the checkout writes.
     void billChanged();
+    // Puts `line` on the bill and in `bag`.
+    void addLine(const QString &line, QListWidget *bag);
     void showPaymentTotals();
     // Takes the fee line off the bill (the fees stay owing); its amount.
     Money takeFeesLine();
@@ -181,10 +194,16 @@ private:
     bool m_receiptWanted = false;
     // The card's last four digits as the checkout was paid, for its receipt.
     QString m_cardLastFour;
+    // The card on file as it filled the boxes; empty when none did.
+    CardOnFile m_cardOnFile;
+    // The card number as typed, behind the masked one shown.
+    QString m_cardTyped;
     CheckoutBill m_bill;
     QButtonGroup *m_payment;
     // Whose fees the bill's "Pay " line pays, while it has one.
     std::optional<qint32> m_feesMember;
+    // The member the bill is for, as last shown.
+    std::optional<MemberRow> m_shownMember;
 
     Money m_salesTotal;
     // The payment page's figures as shown, and the payment taken.

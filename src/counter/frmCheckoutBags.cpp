@@ -62,7 +62,7 @@ void frmCheckout::addToRentalBag()
         return scanRefused(QStringLiteral("Enter A valid Video ID Number"), QStringLiteral("Tape entry error."), {});
     const auto videoId = Identifier::parse(txtVidID->text());
     if (!videoId)
-        return scanRefused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVidID->text()),
+        return scanRefused(notANumber(Numbered::Tape, txtVidID->text()),
                            QStringLiteral("Invalid number"), {});
     // A scanner's double read must not rent one tape twice.
     if (BillLine::holdsTape(m_bill.lines(), *videoId))
@@ -114,8 +114,7 @@ void frmCheckout::addToRentalBag()
     if (!m_bill.fits(m_rentFee, rates().taxes))
         return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::rent(m_rentVideoID, m_rentTitle, m_rentFee);
-    m_bill.add(line, List1);
-    billChanged();
+    addLine(line, List1);
 }
 
 void frmCheckout::cmdRemove_Click()
@@ -167,7 +166,7 @@ void frmCheckout::addToShoppingBag()
         return scanRefused(QStringLiteral("Enter Inventory ID of Item"), {}, {});
     const auto inventoryId = Identifier::parse(txtInvID->text());
     if (!inventoryId)
-        return scanRefused(Identifier::invalidMessage(QStringLiteral("inventory ID"), txtInvID->text()),
+        return scanRefused(notANumber(Numbered::Item, txtInvID->text()),
                            QStringLiteral("Invalid number"), {});
     const auto quantity = Identifier::parse(txtQuan->text());
     if (!quantity || *quantity == 0)
@@ -205,8 +204,7 @@ void frmCheckout::addToShoppingBag()
     if (!m_bill.fits(lineAmount, rates().taxes))
         return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::buy(m_saleInvID, m_saleQuantity, m_saleItemName, *lineAmount);
-    m_bill.add(line, List2);
-    billChanged();
+    addLine(line, List2);
 }
 
 void frmCheckout::cmdBuyVideo_Click()
@@ -219,7 +217,7 @@ void frmCheckout::cmdBuyVideo_Click()
     txtVidSale->selectAll();
     const auto videoId = Identifier::parse(typed);
     if (!videoId)
-        return scanRefused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVidSale->text()),
+        return scanRefused(notANumber(Numbered::Tape, txtVidSale->text()),
                            QStringLiteral("Invalid number"), {});
     if (BillLine::holdsTape(m_bill.lines(), *videoId))
         return scanRefused(QStringLiteral("Tape %1 is already in this bill.").arg(*videoId),
@@ -248,8 +246,7 @@ void frmCheckout::cmdBuyVideo_Click()
     if (!m_bill.fits(price, rates().taxes))
         return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
     const QString line = BillLine::buyVideo(typed, tape.row->name, *price);
-    m_bill.add(line, List2);
-    billChanged();
+    addLine(line, List2);
     txtVidSale->clear();
 }
 

@@ -204,6 +204,8 @@ void frmCheckout::buildSalePage(QWidget *page)
     right->addWidget(cmdClearAllSales, 2, 3);
     Label13->setBuddy(txtSalesTotal);
     layout->addLayout(right, 3);
+    // A tape number or an item number: Tab goes from one box to the other.
+    tabOrder({txtVidSale, txtInvID, txtQuan, cmdBuy, cmdCancel, cmdBuyVideo, List2, cmdRemoveSale, cmdClearAllSales});
 
     connect(cmdBuyVideo, &QPushButton::clicked, this, &frmCheckout::cmdBuyVideo_Click);
     connect(txtVidSale, &QLineEdit::returnPressed, this, &frmCheckout::cmdBuyVideo_Click);
@@ -249,17 +251,18 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     Label26 = label(page, "Label26", "Select the method of payment:");
     pay->addWidget(Label26, 0, 0, 1, 2);
     m_payment = new QButtonGroup(this);
-    auto option = [&](QRadioButton *&o, const char *name, const char *caption, int row, int column) {
-        o = named(new QRadioButton(QString::fromLatin1(caption), page), name);
+    auto option = [&](QRadioButton *&o, const char *name, const QString &caption, int row, int column) {
+        o = named(new QRadioButton(caption, page), name);
         m_payment->addButton(o);
         pay->addWidget(o, row, column);
     };
-    option(OptVisa, "OptVisa", "VISA", 1, 0);
-    option(optMC, "optMC", "MasterCard", 1, 1);
-    option(optAmEx, "optAmEx", "American Express", 2, 0);
-    option(optSears, "optSears", "Sears card", 2, 1);
-    option(optDebit, "optDebit", "Debit", 3, 0);
-    option(optCash, "optCash", "Cash", 3, 1);
+    option(OptVisa, "OptVisa", tr("&VISA"), 1, 0);
+    option(optMC, "optMC", tr("&MasterCard"), 1, 1);
+    option(optAmEx, "optAmEx", tr("&American Express"), 2, 0);
+    option(optSears, "optSears", tr("Sea&rs card"), 2, 1);
+    option(optDebit, "optDebit", tr("&Debit"), 3, 0);
+    option(optCash, "optCash", tr("&Cash"), 3, 1);
+    arrowsChoose(m_payment);
     auto *boxes = new QGridLayout;
     Label27 = label(page, "Label27", "Card number:");
     txtCardNum = edit(page, "txtCardNum");
@@ -284,6 +287,8 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     layout->addLayout(pay, 1, 1);
     layout->setColumnStretch(0, 3);
     layout->setColumnStretch(1, 2);
+    tabOrder({List3, OptVisa, optMC, optAmEx, optSears, optDebit, optCash, txtCardNum, txtExDate, txtCash, cmdPrintRec,
+              cmdCheckOut});
 
     connect(OptVisa, &QRadioButton::clicked, this, &frmCheckout::OptVisa_Click);
     connect(optMC, &QRadioButton::clicked, this, &frmCheckout::optMC_Click);

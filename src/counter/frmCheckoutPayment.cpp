@@ -3,10 +3,12 @@
 
 #include "frmCheckout.h"
 
+#include "counter/CardCheck.h"
 #include "counter/CardMask.h"
 #include "data/Identifier.h"
 #include "data/StoreDate.h"
 #include "ui/Messages.h"
+#include "ui/OutcomeList.h"
 #include "ui/WindowContext.h"
 #include "ui/WindowSystem.h"
 
@@ -17,22 +19,23 @@
 namespace {
 
 const QString Crlf = QStringLiteral("\r\n");
+constexpr int Debit = 5;
 constexpr int Cash = 6;
 
-// Focus to `box` now, and again once the key or click that chose the
-// payment is done: arrow keys among the options move the focus to the
-// option after it is chosen.
+// The box the payment chosen needs next takes the keyboard (arrow keys
+// walking the options take it back).
 void focusAfterChoosing(QLineEdit *box)
 {
     box->setFocus();
-    QMetaObject::invokeMethod(
-        box, [box] { if (box->isEnabled() && box->isVisible()) box->setFocus(); }, Qt::QueuedConnection);
+    box->selectAll();
 }
 
 } // namespace
 
 void frmCheckout::SSTab1_Click(int page)
 {
+    // One page's notices are not the next page's business.
+    lstOutcome->clear();
     showDefaultButton(page);
     if (page == PaymentPage)
         showPaymentTotals();
@@ -60,6 +63,8 @@ void frmCheckout::openPaymentBoxes(bool card, bool expiry, bool cash)
     txtCash->setEnabled(cash);
     txtCardNum->clear();
     txtExDate->clear();
+    m_cardOnFile = {};
+    m_cardTyped.clear();
     // Choosing cash again keeps the amount already typed.
     if (!cash)
         txtCash->clear();
@@ -78,6 +83,9 @@ void frmCheckout::selectCard(int type, Card card)
             txtExDate->setText(onFile.row->expiry);
         }
     }
+    // The card on file, as filled, is charged as it is.
+    m_cardOnFile = {txtCardNum->text(), txtExDate->text()};
+    focusAfterChoosing(txtCardNum);
     m_paymentType = type;
 }
 
@@ -100,6 +108,22 @@ void frmCheckout::optCash_Click()
     openPaymentBoxes(false, false, true);
     focusAfterChoosing(txtCash);
     m_paymentType = Cash;
+}
+
+bool frmCheckout::cardAccepted()
+{
+    const bool onFile = !m_cardOnFile.number.isEmpty() && txtCardNum->text() == m_cardOnFile.number
+                        && txtExDate->text() == m_cardOnFile.expiry;
+    if (onFile)
+        return true;
+    // Masked for the verification, the number typed is still the one checked.
+    const QString number = txtCardNum->text() == CardMask::masked(m_cardTyped) ? m_cardTyped : txtCardNum->text();
+    const auto problem = CardCheck::card(number, txtExDate->text(), m_paymentType != Debit, m_windows.today());
+    if (!problem)
+        return true;
+    m_windows.ws().msgBox(problem->text, Buttons::Ok, Icon::Exclamation, problem->title);
+    focusAfterChoosing(problem->box == CardProblem::Box::Number ? txtCardNum : txtExDate);
+    return false;
 }
 
 bool frmCheckout::planCheckout(CheckoutPlan &plan)
@@ -166,17 +190,16 @@ void frmCheckout::cmdCheckOut_Click()
         answer = ws.msgBox(QStringLiteral("Verify that the customer has provided $") + cash->toPlainCents() + Crlf
                                + QStringLiteral("in cash and been returned $") + txtChange->text()
                                + QStringLiteral(" in change.") + Crlf
-                               + QStringLiteral("(No to change payment type, Cancel to kill this order.)"),
+                               + tr("(No to change payment type, Cancel stops this checkout.)"),
                            Buttons::YesNoCancel, Icon::Question, QStringLiteral("Payment verification."));
     } else {
-        if (txtCardNum->text().trimmed().isEmpty()) {
-            ws.msgBox(QStringLiteral("Must provide a card number"), Buttons::Ok, Icon::Exclamation,
-                      QStringLiteral("No card number"));
+        if (!cardAccepted())
             return;
-        }
         m_money.payByCard(m_paymentType);
         m_cardLastFour = CardMask::lastFour(txtCardNum->text());
         // From here on the window (and so the receipt) shows the number masked.
+        if (txtCardNum->text() != CardMask::masked(m_cardTyped))
+            m_cardTyped = txtCardNum->text();
         txtCardNum->setText(CardMask::masked(txtCardNum->text()));
         static const char *const descriptions[] = {"VISA credit charge", "MasterCard credit charge",
                                                    "American express credit charge", "Sears store charge",
@@ -186,7 +209,7 @@ void frmCheckout::cmdCheckOut_Click()
                                + QStringLiteral(" transaction has gone through under the following information: ")
                                + Crlf + txtCardNum->text() + u' ' + txtExDate->text() + QStringLiteral(" Total: ")
                                + txtTotal1->text() + Crlf
-                               + QStringLiteral("(No to change payment type, Cancel to kill this order.)"),
+                               + tr("(No to change payment type, Cancel stops this checkout.)"),
                            Buttons::YesNoCancel, Icon::Question, QStringLiteral("Payment verification."));
     }
 

@@ -52,7 +52,7 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     Label5 = label(this, "Label5", "&GST registration no.:");
     txtGSTNumber = edit(this, "txtGSTNumber");
     txtGSTNumber->setPlaceholderText(QStringLiteral("123456789 RT0001"));
-    Label6 = label(this, "Label6", "P&ST registration no.:");
+    Label6 = label(this, "Label6", "PS&T registration no.:");
     txtPSTNumber = edit(this, "txtPSTNumber");
     txtPSTNumber->setPlaceholderText(QStringLiteral("PST-1234-5678"));
     Label2->setBuddy(txtStoreName);

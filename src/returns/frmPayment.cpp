@@ -1,5 +1,6 @@
 #include "frmPayment.h"
 
+#include "counter/CardCheck.h"
 #include "counter/CardMask.h"
 #include "data/Identifier.h"
 #include "data/Ledger.h"
@@ -45,23 +46,30 @@ frmPayment::frmPayment(WindowContext &windows)
     lblMethod = label(this, "lblMethod", "Method of payment:");
     m_methods = new QButtonGroup(this);
     auto *methods = new QGridLayout;
-    auto option = [&](QRadioButton *&o, const char *name, int method, int row, int column) {
-        o = named(new QRadioButton(Ledger::methodName(method), this), name);
+    auto option = [&](QRadioButton *&o, const char *name, const QString &caption, int method, int row, int column) {
+        o = named(new QRadioButton(caption, this), name);
         m_methods->addButton(o, method);
         methods->addWidget(o, row, column);
     };
-    option(optCash, "optCash", 6, 0, 0);
-    option(OptVisa, "OptVisa", 1, 0, 1);
-    option(optMC, "optMC", 2, 0, 2);
-    option(optAmEx, "optAmEx", 3, 1, 0);
-    option(optSears, "optSears", 4, 1, 1);
-    option(optDebit, "optDebit", 5, 1, 2);
+    option(optCash, "optCash", tr("&Cash"), 6, 0, 0);
+    option(OptVisa, "OptVisa", tr("&VISA"), 1, 0, 1);
+    option(optMC, "optMC", tr("&MasterCard"), 2, 0, 2);
+    option(optAmEx, "optAmEx", tr("&American Express"), 3, 1, 0);
+    option(optSears, "optSears", tr("Sea&rs card"), 4, 1, 1);
+    option(optDebit, "optDebit", tr("&Debit"), 5, 1, 2);
     optCash->setChecked(true);
+    arrowsChoose(m_methods);
     lblCardNum = label(this, "lblCardNum", "Card number:");
     txtCardNum = edit(this, "txtCardNum");
     lblCardNum->setBuddy(txtCardNum);
     methods->addWidget(lblCardNum, 2, 0);
     methods->addWidget(txtCardNum, 2, 1, 1, 2);
+    lblExDate = label(this, "lblExDate", "Exp. Date");
+    txtExDate = edit(this, "txtExDate");
+    txtExDate->setPlaceholderText(tr("MM/YY"));
+    lblExDate->setBuddy(txtExDate);
+    methods->addWidget(lblExDate, 3, 0);
+    methods->addWidget(txtExDate, 3, 1);
 
     cmdEnter = button(this, "cmdEnter", "Enter");
     cmdPayFull = button(this, "cmdPayFull", "Pay in Full");
@@ -93,8 +101,8 @@ frmPayment::frmPayment(WindowContext &windows)
     grid->setRowStretch(2, 1);
     resize(560, 360);
 
-    tabOrder({txtNum, cmdEnter, optCash, OptVisa, optMC, optAmEx, optSears, optDebit, txtCardNum, cmdPayFull,
-              cmdPayPart, cmdReturn});
+    tabOrder({txtNum, cmdEnter, optCash, OptVisa, optMC, optAmEx, optSears, optDebit, txtCardNum, txtExDate,
+              cmdPayFull, cmdPayPart, cmdReturn});
     setDefaultButton(cmdEnter);
     setCancelButton(cmdReturn);
     methodChanged();
@@ -106,6 +114,14 @@ frmPayment::frmPayment(WindowContext &windows)
     connect(m_methods, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             methodChanged();
+    });
+    // A card chosen takes its number next; arrow keys walking the options
+    // take the focus back.
+    connect(m_methods, &QButtonGroup::idClicked, this, [this](int) {
+        if (txtCardNum->isEnabled()) {
+            txtCardNum->setFocus();
+            txtCardNum->selectAll();
+        }
     });
     connect(txtCardNum, &QLineEdit::editingFinished, this, &frmPayment::maskCard);
     // A number being typed again is looked up before anything is paid.
@@ -120,16 +136,60 @@ int frmPayment::method() const
 void frmPayment::methodChanged()
 {
     const bool card = !optCash->isChecked();
+    const bool expiry = card && !optDebit->isChecked();
     lblCardNum->setEnabled(card);
     txtCardNum->setEnabled(card);
+    lblExDate->setEnabled(expiry);
+    txtExDate->setEnabled(expiry);
     if (!card)
         txtCardNum->clear();
+    if (!expiry)
+        txtExDate->clear();
 }
 
 void frmPayment::maskCard()
 {
-    if (!txtCardNum->text().trimmed().isEmpty())
-        txtCardNum->setText(CardMask::masked(txtCardNum->text()));
+    const QString typed = txtCardNum->text();
+    // A number that does not check out stays in view to be put right.
+    if (typed == CardMask::masked(m_cardNumber) || CardCheck::number(typed))
+        return;
+    m_cardNumber = typed;
+    txtCardNum->setText(CardMask::masked(typed));
+}
+
+bool frmPayment::cardAccepted()
+{
+    if (optCash->isChecked())
+        return true;
+    const QString typed = txtCardNum->text();
+    const QString number = typed == CardMask::masked(m_cardNumber) ? m_cardNumber : typed;
+    const auto problem = CardCheck::card(number, txtExDate->text(), !optDebit->isChecked(), m_windows.today());
+    if (!problem)
+        return true;
+    m_windows.ws().msgBox(problem->text, Buttons::Ok, Icon::Exclamation, problem->title);
+    QLineEdit *box = problem->box == CardProblem::Box::Number ? txtCardNum : txtExDate;
+    box->setFocus();
+    box->selectAll();
+    return false;
+}
+
+bool frmPayment::confirmTaking(Money amount)
+{
+    return m_windows.ws().msgBox(tr("Take %1 from %2 by %3?")
+                                     .arg(amount.toCurrency(), memberName(), Ledger::methodName(method())),
+                                 Buttons::YesNo, Icon::Question, tr("Fee payment"), Answer::No)
+           == Answer::Yes;
+}
+
+void frmPayment::readyForNext()
+{
+    // The card paid with is not the next payment's.
+    txtCardNum->clear();
+    txtExDate->clear();
+    m_cardNumber.clear();
+    txtNum->clear();
+    txtNum->setFocus();
+    enterPays(false);
 }
 
 void frmPayment::enterPays(bool pays)
@@ -192,7 +252,9 @@ void frmPayment::cmdEnter_Click()
     const auto number = Identifier::parse(txtNum->text());
     if (!number) {
         forgetMember({});
-        return showInvalidNumber(ws, QStringLiteral("customer number"), txtNum->text());
+        ws.msgBox(notANumber(Numbered::Member, txtNum->text()), Buttons::Ok, Icon::Exclamation,
+                  QStringLiteral("Invalid number"));
+        return;
     }
     const Fetched<MemberRow> found = m_store->member(*number);
     if (found.failed) {
@@ -200,7 +262,7 @@ void frmPayment::cmdEnter_Click()
         return showDbError(ws, m_store->lastError());
     }
     if (!found.row)
-        return forgetMember(QStringLiteral("Invalid customer."));
+        return forgetMember(tr("There is no member %1.").arg(*number));
     if (found.row->deleted)
         return forgetMember(QStringLiteral("That customer has been deleted."));
 
@@ -216,27 +278,31 @@ void frmPayment::cmdPayFull_Click()
         return;
     WindowSystem &ws = m_windows.ws();
     if (ws.msgBox(QStringLiteral("Does the customer wish to do additional business at this time?"), Buttons::YesNo,
-                  Icon::Question, QStringLiteral("Additional Transactions"))
+                  Icon::Question, QStringLiteral("Additional Transactions"), Answer::No)
         == Answer::Yes) {
         // The counter takes the fee off when its checkout completes, and
         // leaves it owing if the checkout is abandoned.
         m_windows.handFeesToCounter(m_member->number, m_amountOwing, *this);
         return;
     }
+    if (!cardAccepted() || !confirmTaking(m_amountOwing))
+        return;
 
     const auto balance = m_store->payFees(m_member->number, m_amountOwing, m_windows.today(), method());
     if (!balance)
         return showDbError(ws, m_store->lastError());
-    ws.msgBox(QStringLiteral("Overdue fees paid in the amount of ") + m_amountOwing.toCurrency(), Buttons::Ok,
-              Icon::Information, QStringLiteral("Fees paid"));
+    ws.msgBox(tr("Overdue fees paid in the amount of %1 by %2.")
+                  .arg(m_amountOwing.toCurrency(), Ledger::methodName(method())),
+              Buttons::Ok, Icon::Information, QStringLiteral("Fees paid"));
     // A fee charged since the lookup is still owing, and still payable.
     m_amountOwing = *balance;
     showBalance({});
+    readyForNext();
 }
 
 void frmPayment::cmdPayPart_Click()
 {
-    if (!m_member)
+    if (!m_member || !cardAccepted())
         return;
     WindowSystem &ws = m_windows.ws();
     const QString typed = ws.inputBox(QStringLiteral("%1 owes %2. Amount paid now:")
@@ -259,15 +325,18 @@ void frmPayment::cmdPayPart_Click()
                   Icon::Exclamation, QStringLiteral("Partial Payment"));
         return;
     }
+    if (!confirmTaking(*amount))
+        return;
 
     const auto balance = m_store->payFees(m_member->number, *amount, m_windows.today(), method());
     if (!balance)
         return showDbError(ws, m_store->lastError());
     m_amountOwing = *balance;
-    ws.msgBox(QStringLiteral("Payment made of ") + amount->toCurrency() + QStringLiteral("\r\n")
-                  + m_amountOwing.toCurrency() + QStringLiteral(" still owing on account."),
+    ws.msgBox(tr("Payment made of %1 by %2").arg(amount->toCurrency(), Ledger::methodName(method()))
+                  + QStringLiteral("\r\n") + m_amountOwing.toCurrency() + QStringLiteral(" still owing on account."),
               Buttons::Ok, Icon::Information, QStringLiteral("Fees paid"));
     showOwing();
+    readyForNext();
 }
 
 void frmPayment::cmdReturn_Click()

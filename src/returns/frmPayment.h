@@ -27,9 +27,9 @@ public:
     QLineEdit *txtNum;
     QPushButton *cmdEnter, *cmdPayFull, *cmdPayPart, *cmdReturn;
     // How the fee is paid: the counter's six ways, Cash first.
-    QLabel *lblMethod, *lblCardNum;
+    QLabel *lblMethod, *lblCardNum, *lblExDate;
     QRadioButton *optCash, *OptVisa, *optMC, *optAmEx, *optSears, *optDebit;
-    QLineEdit *txtCardNum;
+    QLineEdit *txtCardNum, *txtExDate;
 
     // The payment type chosen, as the ledger numbers them.
     int method() const;
@@ -54,8 +54,15 @@ private:
     // full once a member owing fees is shown.
     void enterPays(bool pays);
     void methodChanged();
-    // The card's number as it may be shown: never whole once typed.
+    // The card's number as it may be shown: never whole once typed right.
     void maskCard();
+    // The card as typed, checked; false when the clerk has been told which
+    // box is wrong. Cash needs no check.
+    bool cardAccepted();
+    // Asks the clerk to take `amount` by the method chosen; true on Yes.
+    bool confirmTaking(Money amount);
+    // After a payment: the next member's number goes in the box.
+    void readyForNext();
 
     WindowContext &m_windows;
     // Reopened at each visit.
@@ -64,4 +71,6 @@ private:
     std::optional<MemberRow> m_member;
     Money m_amountOwing;
     QButtonGroup *m_methods = nullptr;
+    // The card number as typed, behind the masked one in the box.
+    QString m_cardNumber;
 };

@@ -96,6 +96,7 @@ void frmReturn::Form_Activate()
     List1->clear();
     lblTapesOut->clear();
     lstOutcome->clear();
+    m_member.reset();
     txtVid->clear();
     txtVid->setFocus();
     m_store.reset();
@@ -146,7 +147,7 @@ void frmReturn::ReturnTyped()
     const QString about = QStringLiteral("Tape ") + txtVid->text().trimmed();
     const auto videoId = Identifier::parse(txtVid->text());
     if (!videoId)
-        return refused(Identifier::invalidMessage(QStringLiteral("video ID"), txtVid->text()),
+        return refused(notANumber(Numbered::Tape, txtVid->text()),
                        QStringLiteral("Invalid number"));
     const auto returned = returnDate();
     if (!returned)
@@ -156,8 +157,7 @@ void frmReturn::ReturnTyped()
     if (rental.failed)
         return showDbError(ws, m_store->lastError());
     if (!rental.row)
-        return refused(QStringLiteral("I'm sorry, that videotape cannot be returned as it has not been rented."),
-                       QStringLiteral("Return error."), about);
+        return refused(tr("Tape %1 is not out on rental.").arg(*videoId), QStringLiteral("Return error."));
     // Left open for a manager to settle.
     if (rental.row->tapeDeleted)
         return refused(QStringLiteral("That tape has been deleted. Please recheck and consult manager."),
@@ -166,6 +166,10 @@ void frmReturn::ReturnTyped()
     const auto outcome = ReturnTape(*videoId, *returned);
     if (!outcome)
         return;
+    // The last member's tapes to put aside are dealt with: this one's come first.
+    if (rental.row->member != m_member)
+        lstOutcome->unpin();
+    m_member = rental.row->member;
     for (const ReturnedRental &r : outcome->closed)
         tellReturned(r);
     tellHolds(*outcome);

@@ -69,6 +69,8 @@ private:
     void tellReturned(const ReturnedRental &r);
 
     WindowContext &m_windows;
+    // Whose tape came back last: lines to put aside stay on top until another's does.
+    std::optional<qint32> m_member;
     // Reopened at each visit.
     std::optional<ReturnsStore> m_store;
 };

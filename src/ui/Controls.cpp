@@ -3,14 +3,79 @@
 #include "LineFeed.h"
 #include "data/Money.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace Controls {
+
+namespace {
+
+// A read-only box shows what nobody types: Tab goes by it, whenever it
+// becomes one.
+class ReadOnlySkipsTab final : public QObject
+{
+public:
+    explicit ReadOnlySkipsTab(QLineEdit *box) : QObject(box) { follow(box); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ReadOnlyChange)
+            follow(static_cast<QLineEdit *>(watched));
+        return false;
+    }
+
+private:
+    static void follow(QLineEdit *box) { box->setFocusPolicy(box->isReadOnly() ? Qt::ClickFocus : Qt::StrongFocus); }
+};
+
+class ArrowsChoose final : public QObject
+{
+public:
+    explicit ArrowsChoose(QButtonGroup *group) : QObject(group), m_group(group)
+    {
+        for (QAbstractButton *option : group->buttons())
+            option->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                         : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                     : 0;
+        if (step == 0)
+            return false;
+        const QList<QAbstractButton *> options = m_group->buttons();
+        const qsizetype from = options.indexOf(static_cast<QAbstractButton *>(watched));
+        // The next option that can be chosen; none past either end.
+        for (qsizetype i = from + step; i >= 0 && i < options.size(); i += step) {
+            QAbstractButton *next = options.at(i);
+            if (!next->isEnabled() || !next->isVisible())
+                continue;
+            next->click();
+            next->setFocus(Qt::TabFocusReason);
+            break;
+        }
+        return true;
+    }
+
+private:
+    QButtonGroup *m_group;
+};
+
+} // namespace
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption)
 {
@@ -41,6 +106,7 @@ QLineEdit *edit(QWidget *parent, const char *name, bool readOnly)
 {
     auto *e = named(new QLineEdit(parent), name);
     e->setReadOnly(readOnly);
+    e->installEventFilter(new ReadOnlySkipsTab(e));
     LineFeed::endsLikeReturn(e);
     return e;
 }
@@ -110,6 +176,11 @@ void tabOrder(std::initializer_list<QWidget *> widgets)
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+}
+
+void arrowsChoose(QButtonGroup *group)
+{
+    new ArrowsChoose(group);
 }
 
 void commandSize(std::initializer_list<QPushButton *> buttons)

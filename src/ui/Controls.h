@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
 class QLabel;
@@ -29,6 +30,7 @@ QLabel *label(QWidget *parent, const char *name, const char *caption);
 QLabel *heading(QWidget *parent, const char *name, const QString &caption);
 QLabel *heading(QWidget *parent, const char *name, const char *caption);
 // A Line Feed typed in it ends an entry as Return does (see LineFeed.h).
+// While read-only, Tab passes the box by (a click still selects its text).
 QLineEdit *edit(QWidget *parent, const char *name, bool readOnly = false);
 // A box for an amount of money, as every window makes one: an amount typed
 // is shown again with its two decimals when the box is left ("20" becomes
@@ -49,6 +51,11 @@ void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field);
 void labelAbove(QGridLayout *grid, int row, int column, QLabel *caption, QWidget *field);
 // Tab order in the order given.
 void tabOrder(std::initializer_list<QWidget *> widgets);
+// Arrow keys among `group`'s options choose as they move (the next or the
+// previous, in the order added), the focus staying on the options so the
+// clerk can walk through them all; Space, a click or an Alt key choose one
+// and its handler may send the focus on.
+void arrowsChoose(QButtonGroup *group);
 // Command buttons a little wider than their captions and 30 pixels high.
 void commandSize(std::initializer_list<QPushButton *> buttons);
 

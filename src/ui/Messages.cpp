@@ -43,6 +43,26 @@ void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typ
               Text::tr("Invalid number"));
 }
 
+QString notANumber(Numbered what, const QString &typed)
+{
+    const QString shown = typed.trimmed();
+    bool digits = !shown.isEmpty();
+    for (const QChar c : shown)
+        digits = digits && c >= u'0' && c <= u'9';
+    if (!digits) {
+        static const char *const onlyDigits[] = {
+            QT_TRANSLATE_NOOP("Messages", "Tape numbers are digits only: \"%1\" is not one."),
+            QT_TRANSLATE_NOOP("Messages", "Item numbers are digits only: \"%1\" is not one."),
+            QT_TRANSLATE_NOOP("Messages", "Member numbers are digits only: \"%1\" is not one.")};
+        return Text::tr(onlyDigits[static_cast<int>(what)]).arg(shown);
+    }
+    static const char *const tooLarge[] = {
+        QT_TRANSLATE_NOOP("Messages", "There is no tape %1: tape numbers go up to %2."),
+        QT_TRANSLATE_NOOP("Messages", "There is no item %1: item numbers go up to %2."),
+        QT_TRANSLATE_NOOP("Messages", "There is no member %1: member numbers go up to %2.")};
+    return Text::tr(tooLarge[static_cast<int>(what)]).arg(shown).arg(Identifier::Max);
+}
+
 void showInvalidAmount(WindowSystem &ws, const QString &what, const QString &typed)
 {
     const QString prompt =
@@ -67,7 +87,8 @@ bool membersFound(WindowSystem &ws, const MemberLookup::Typed &found, const QStr
 {
     switch (found.status) {
     case MemberLookup::Typed::Status::InvalidNumber:
-        showInvalidNumber(ws, Text::tr("member ID"), typed);
+        ws.msgBox(notANumber(Numbered::Member, typed), Buttons::Ok, Icon::Exclamation,
+                  Text::tr("Invalid number"));
         return false;
     case MemberLookup::Typed::Status::Failed:
         showDbError(ws, error);

@@ -21,6 +21,11 @@ void refuse(WindowSystem &ws, const QString &prompt, const QString &title);
 // Refusal for a typed number that is not a whole number in range.
 void showInvalidNumber(WindowSystem &ws, const QString &what, const QString &typed);
 
+// Why what was typed or scanned for a tape, an item or a member is not a
+// number of one, in the clerk's words ("Tape numbers are digits only").
+enum class Numbered { Tape, Item, Member };
+QString notANumber(Numbered what, const QString &typed);
+
 // Refusal for a typed amount of money that is not one, or is below zero.
 void showInvalidAmount(WindowSystem &ws, const QString &what, const QString &typed);
 

@@ -1,5 +1,7 @@
 #include "OutcomeList.h"
 
+#include "Pictures.h"
+
 #include <QApplication>
 #include <QStyle>
 
@@ -7,6 +9,16 @@ namespace {
 
 // Enough for one customer's pile of tapes; older outcomes are dropped.
 constexpr int Kept = 50;
+constexpr int PinnedRole = Qt::UserRole + 1;
+
+QString shownText(const QString &text, const QString &about)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    if (!about.isEmpty())
+        shown.prepend(about + QStringLiteral(": "));
+    return shown;
+}
 
 } // namespace
 
@@ -29,10 +41,7 @@ OutcomeList::OutcomeList(QWidget *parent, const char *name)
 
 void OutcomeList::add(const QString &text, bool refused, const QString &about)
 {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    if (!about.isEmpty())
-        shown.prepend(about + QStringLiteral(": "));
+    const QString shown = shownText(text, about);
     auto *item = new QListWidgetItem(
         style()->standardIcon(refused ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation), shown);
     if (refused) {
@@ -42,10 +51,39 @@ void OutcomeList::add(const QString &text, bool refused, const QString &about)
         item->setFont(bold);
     }
     item->setToolTip(shown);
-    insertItem(0, item);
+    int below = 0;
+    while (below < count() && isPinned(below))
+        ++below;
+    insertItem(below, item);
     while (count() > Kept)
         delete takeItem(count() - 1);
     scrollToTop();
+}
+
+void OutcomeList::addPinned(const QString &text, const QString &about)
+{
+    const QString shown = shownText(text, about);
+    auto *item = new QListWidgetItem(QIcon(Pictures::toolbarPicture(QStringLiteral("Hold"))), shown);
+    item->setForeground(QColor(0x70, 0x38, 0x00));
+    item->setBackground(QColor(0xFF, 0xE8, 0xA8));
+    QFont bold = font();
+    bold.setBold(true);
+    item->setFont(bold);
+    item->setToolTip(shown);
+    item->setData(PinnedRole, true);
+    insertItem(0, item);
+    scrollToTop();
+}
+
+void OutcomeList::unpin()
+{
+    for (int row = 0; row < count(); ++row)
+        item(row)->setData(PinnedRole, false);
+}
+
+bool OutcomeList::isPinned(int row) const
+{
+    return item(row)->data(PinnedRole).toBool();
 }
 
 QStringList OutcomeList::lines() const

@@ -12,8 +12,15 @@ class OutcomeList final : public QListWidget
 public:
     explicit OutcomeList(QWidget *parent, const char *name);
 
-    // `about` names what the outcome is about ("Tape 99"); it leads the line.
+    // `about` names what the outcome is about ("Tape 99"); it leads the line,
+    // below any pinned lines.
     void add(const QString &text, bool refused, const QString &about = {});
+    // Something the clerk must do (a tape to put aside): a line with its own
+    // picture and colour, kept at the top until unpin().
+    void addPinned(const QString &text, const QString &about = {});
+    // The pinned lines stay as they are, but later outcomes go above them.
+    void unpin();
+    bool isPinned(int row) const;
     // Every line, newest first, as shown.
     QStringList lines() const;
     // How many lines show at once.

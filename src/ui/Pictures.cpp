@@ -221,6 +221,12 @@ QPixmap toolbarPicture(const QString &key)
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(23, 9), 2, 2);
         drawDollar(p, QRectF(8, 9, 14, 16), QColor(120, 60, 0), 13);
+    } else if (key == QLatin1String("Hold")) {
+        // A tape with an amber tag: kept aside, not for the shelf.
+        drawCassette(p, QRectF(2, 9, 24, 16));
+        p.setPen(QPen(QColor(140, 70, 0), 1.2));
+        p.setBrush(QColor(250, 170, 30));
+        p.drawPolygon(QPolygonF({{18, 2}, {30, 2}, {30, 30}, {24, 24}, {18, 30}}));
     } else if (key == QLatin1String("Customer")) {
         drawPerson(p, QColor(40, 90, 170));
     } else if (key == QLatin1String("Remove")) {

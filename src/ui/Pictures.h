@@ -20,7 +20,8 @@ QLabel *makeImage1(QWidget *parent);
 QPixmap appPicture(int size);
 // The icon at the sizes a desktop asks for.
 QIcon appIcon();
-// A 32 x 32 toolbar picture for a main-menu toolbar key ("Videos", ...).
+// A 32 x 32 toolbar picture for a main-menu toolbar key ("Videos", ...);
+// "Hold" marks a tape to put aside.
 QPixmap toolbarPicture(const QString &key);
 
 } // namespace Pictures

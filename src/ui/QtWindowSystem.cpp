@@ -45,7 +45,8 @@ void fitTitle(QMessageBox &box)
 
 } // namespace
 
-Answer QtWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title)
+Answer QtWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title,
+                              std::optional<Answer> byDefault)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(titleOr(title));
@@ -64,6 +65,11 @@ Answer QtWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon,
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     case Buttons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    }
+    if (byDefault) {
+        static const QMessageBox::StandardButton standard[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
+                                                               QMessageBox::No, QMessageBox::Retry};
+        box.setDefaultButton(standard[static_cast<int>(*byDefault)]);
     }
     fitTitle(box);
     switch (box.exec()) {

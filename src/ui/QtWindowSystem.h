@@ -6,7 +6,8 @@
 class QtWindowSystem final : public WindowSystem
 {
 public:
-    Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
+    Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title,
+                  std::optional<Answer> byDefault = std::nullopt) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
     QString passwordBox(const QString &prompt, const QString &title) override;
     bool choosePrinter(QPrinter &printer, int lastPage) override;

@@ -34,13 +34,15 @@ void ScriptedWindowSystem::unscripted(const QString &why)
         onUnscripted(why);
 }
 
-Answer ScriptedWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title)
+Answer ScriptedWindowSystem::msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title,
+                                    std::optional<Answer> byDefault)
 {
     Box box;
     box.prompt = prompt;
     box.title = title;
     box.buttons = buttons;
     box.icon = icon;
+    box.byDefault = byDefault;
     m_boxes.append(box);
     if (buttons == Buttons::Ok)
         return Answer::Ok;

@@ -31,6 +31,8 @@ public:
         // when refused; `about` as given.
         bool inWindow = false;
         QString about;
+        // The button Enter answers, when the window chose one.
+        std::optional<Answer> byDefault;
     };
 
     void answer(Answer a) { m_answers.enqueue(a); }
@@ -45,7 +47,8 @@ public:
     // The next save dialog chooses this file (empty: cancelled).
     void saveAs(const QString &file) { m_files.enqueue(file); }
 
-    Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title) override;
+    Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title,
+                  std::optional<Answer> byDefault = std::nullopt) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
     // Answered from type() as inputBox is; recorded as hidden.
     QString passwordBox(const QString &prompt, const QString &title) override

@@ -41,7 +41,10 @@ QString WindowSystem::passwordBox(const QString &prompt, const QString &title)
 
 void WindowSystem::tell(OutcomeList &place, Told kind, const QString &text, const QString &, const QString &about)
 {
-    place.add(text, kind == Told::Refused, about);
+    if (kind == Told::Attention)
+        place.addPinned(text, about);
+    else
+        place.add(text, kind == Told::Refused, about);
     if (kind != Told::Done)
         beep();
 }

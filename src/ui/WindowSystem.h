@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class OutcomeList;
 class QDialog;
@@ -37,9 +38,11 @@ class WindowSystem
 public:
     virtual ~WindowSystem() = default;
 
-    // A box with no title of its own shows the program's title.
+    // A box with no title of its own shows the program's title. Enter
+    // answers `byDefault` when given (No, where a slip of the keyboard must
+    // not pay or drop anything), otherwise the platform's usual button.
     virtual Answer msgBox(const QString &prompt, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
-                          const QString &title = {}) = 0;
+                          const QString &title = {}, std::optional<Answer> byDefault = std::nullopt) = 0;
     // A message that does not wait for the user: the program goes on while
     // it is on screen. Shown with an OK button and the exclamation icon.
     virtual void notice(const QString &prompt, const QString &title);

@@ -17,6 +17,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -58,9 +62,38 @@ void chooseFromMenu(frmMain &menu, const QString &caption)
 {
     for (QAction *top : menu.menuBar()->actions())
         for (QAction *item : top->menu() ? top->menu()->actions() : QList<QAction *>{top})
-            if (item->text() == caption)
+            if (QString(item->text()).remove(u'&') == caption)
                 return item->trigger();
     QFAIL(qPrintable(QStringLiteral("no menu item ") + caption));
+}
+
+// Two captions of `window` itself (not of the dialogs it owns) that take
+// one Alt key, or nothing.
+QString altClash(QWidget &window)
+{
+    QStringList captions;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (w->window() != &window)
+            continue;
+        if (auto *b = qobject_cast<QAbstractButton *>(w))
+            captions << b->text();
+        else if (auto *l = qobject_cast<QLabel *>(w); l && l->buddy())
+            captions << l->text();
+        else if (auto *tabs = qobject_cast<QTabBar *>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                captions << tabs->tabText(i);
+    }
+    if (auto *main = qobject_cast<QMainWindow *>(&window))
+        for (QAction *menu : main->menuBar()->actions())
+            captions << menu->text();
+    QHash<QKeySequence, QString> taken;
+    for (const QString &caption : std::as_const(captions)) {
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        if (!key.isEmpty() && taken.contains(key))
+            return QStringLiteral("%1: %2 and %3").arg(window.objectName(), taken.value(key), caption);
+        taken.insert(key, caption);
+    }
+    return {};
 }
 
 void clickTool(frmMain &menu, const QString &key)
@@ -120,8 +153,10 @@ private slots:
 
     // Every window but the counter: Esc goes back as its Return does, with
     // the one question where there is one; the menu's buttons take Enter
-    // and Alt keys.
-    void escIsReturnAndTheMenuTakesTheKeyboard()
+    // and Alt keys. In every window and the dialogs it owns, no two controls
+    // share an Alt letter and Tab passes by the boxes nobody types in; the
+    // menus have Alt letters too.
+    void escIsReturnAndTheKeyboardIsSureEverywhere()
     {
         TestStore store;
         WindowRegistry &w = store.windows();
@@ -131,6 +166,15 @@ private slots:
             {&w.modify(), false}, {&w.deleteCustomer(), false}, {&w.vidMn(), false},  {&w.invent(), false},
             {&w.cashUp(), false}, {&w.prices(), false},       {&w.dayEnd(), false},  {&w.customersByDate(), false},
             {&w.movieByType(), false}};
+        // Every window made, the dialogs each owns among them.
+        (void)w.main(), (void)w.checkout(), (void)w.taxes(), (void)w.storeDetails(), (void)w.tapesOut(), (void)w.holds();
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            QCOMPARE(altClash(*window), QString());
+            for (const QLineEdit *box : window->findChildren<QLineEdit *>())
+                QVERIFY2(!box->isReadOnly() || !(box->focusPolicy() & Qt::TabFocus), qPrintable(box->objectName()));
+        }
+        for (QAction *menu : w.main().menuBar()->actions())
+            QVERIFY2(!QKeySequence::mnemonic(menu->text()).isEmpty(), qPrintable(menu->text()));
         for (const auto &c : cases) {
             freshMenu(store).hide();
             c.window->show();
@@ -146,7 +190,7 @@ private slots:
         const struct { const char *button; Qt::Key key; Qt::KeyboardModifiers modifiers; const char *window; } keys[] = {
             {"cmdReturns", Qt::Key_Return, Qt::NoModifier, "frmReturn"},
             {"cmdVidMn", Qt::Key_P, Qt::AltModifier, "frmPayment"},
-            {"cmdVidMn", Qt::Key_T, Qt::AltModifier, "frmadd"},
+            {"cmdVidMn", Qt::Key_A, Qt::AltModifier, "frmadd"},
         };
         for (const auto &k : keys) {
             frmMain &menu = freshMenu(store);
@@ -205,9 +249,10 @@ private slots:
         Language::install();
         TestStore store;
         frmMain &menu = store.windows().main();
-        QCOMPARE(menu.mnuMManager->title(), QStringLiteral("Gérant"));
+        QCOMPARE(menu.mnuMManager->title(), QStringLiteral("Géran&t"));
         QCOMPARE(menu.cmdCheckout->text(), QStringLiteral("&Caisse"));
-        QCOMPARE(menu.mnuLanguage->text(), QStringLiteral("Langue\u00a0: français"));
+        QCOMPARE(menu.mnuLanguage->text(), QStringLiteral("&Langue\u00a0: français"));
+        QCOMPARE(altClash(menu), QString());
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
         MemberRow owing, other;
         owing.number = 1;

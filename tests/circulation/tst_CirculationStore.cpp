@@ -12,6 +12,7 @@
 #include "customers/CustomerStore.h"
 #include "returns/ReturnsStore.h"
 #include "returns/frmReturn.h"
+#include "ui/OutcomeList.h"
 #include "stock/CatalogueStore.h"
 #include "ui/FlexGrid.h"
 
@@ -295,16 +296,28 @@ private slots:
         holdAtCounter(s, w, u"7x"_s);
         QCOMPARE(s.ws().last().prompt, u"No title matches \"7x\"."_s);
         holdAtCounter(s, w, u"7"_s);
+        QCOMPARE(s.ws().last().prompt, u"Steel Horizon is now held for member 12 Jane Roe. Copies coming back are "
+                                       "put aside for holds in the order they were placed."_s);
         QCOMPARE(listLines(w.pnlHolds->lstHolds), QStringList{u"Steel Horizon: waiting"_s});
 
-        // Tape 41 comes back: Returns says where it goes, with the bell.
+        // Tape 41 comes back: Returns says where it goes, with the bell, and
+        // keeps saying it above Ann's next tape until another member's comes.
+        s.addTape(43, 8, true, false, false);
+        s.addTape(44, 8, true, false, false);
+        s.addRental(2, 1, 43, u"2026-12-06"_s);
+        s.addRental(3, 13, 44, u"2026-12-06"_s);
         frmReturn &back = s.windows().returns();
         back.show();
         const int beeps = s.ws().beeps();
-        typeInto(*back.txtVid, u"41"_s);
-        clickOn(*back.cmdReturn);
-        QCOMPARE(s.ws().last().prompt,
-                 u"Put tape 41 (Steel Horizon) aside for member 12 Jane Roe, hold of 2026-12-07."_s);
+        QStringList firstLines;
+        for (const char *tape : {"41", "43", "44"}) {
+            typeInto(*back.txtVid, QString::fromLatin1(tape));
+            clickOn(*back.cmdReturn);
+            firstLines << back.lstOutcome->lines().first().section(u':', 0, 0);
+        }
+        QCOMPARE(firstLines, QStringList({u"Tape 41"_s, u"Tape 41"_s, u"Tape 44"_s}));
+        QVERIFY(back.lstOutcome->lines().contains(
+            u"Tape 41: Put tape 41 (Steel Horizon) aside for member 12 Jane Roe, hold of 2026-12-07."_s));
         QCOMPARE(s.ws().beeps(), beeps + 1);
 
         // At the counter, Bob is refused it; Jane rents it.
@@ -315,7 +328,7 @@ private slots:
         lookUp(w, w.txtMemberID, u"12"_s);
         keepScreenshot(w, u"counter-holds.png"_s);
         QCOMPARE(listLines(w.pnlHolds->lstHolds),
-                 QStringList{u"Steel Horizon: ready since 2026-12-07, until 2026-12-10"_s});
+                 QStringList{u"Steel Horizon: tape 41 on the hold shelf until 2026-12-10"_s});
     }
 
     void holdsWindowListsAndCancelsAfterAsking()

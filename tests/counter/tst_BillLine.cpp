@@ -1,5 +1,6 @@
 #include "counter/BillLine.h"
 #include "counter/BillView.h"
+#include "counter/CardCheck.h"
 
 #include <QTest>
 
@@ -49,6 +50,29 @@ private slots:
         // keeps each line's amount as charged.
         QCOMPARE(parsed->amount, *Money::parse(amount));
         QCOMPARE(BillLine::amount(line), Money::parse(amount));
+    }
+
+    // Until the number and the expiry hold, a card is refused and the box at
+    // fault named; a card is good to the end of its month (March 2026 here).
+    void cardsCheckedBeforeTheyAreCharged()
+    {
+        struct Row { const char *number, *expiry, *refusal; CardProblem::Box box; };
+        using enum CardProblem::Box;
+        for (const Row &r : {Row{"12/28", "", "The card number may hold only digits", Number},
+                             Row{"1228", "12/28", "A card number has 13 to 19 digits, not 4.", Number},
+                             Row{"4111 1111 1111 1112", "12/28", "The card number does not pass", Number},
+                             Row{"4111-1111-1111-1111", "", "The card's expiry date is missing.", Expiry},
+                             Row{"4111111111111111", "2028-12", "The expiry date \"2028-12\" is not MM/YY.", Expiry},
+                             Row{"4111111111111111", "02/26", "The card expired at the end of 02/26.", Expiry},
+                             Row{"4111 1111 1111 1111", "03/26", nullptr, Number}}) {
+            const auto problem = CardCheck::card(QString::fromLatin1(r.number), QString::fromLatin1(r.expiry), true,
+                                                 QDate(2026, 3, 31));
+            QCOMPARE(problem.has_value(), r.refusal != nullptr);
+            if (problem) {
+                QVERIFY2(problem->text.startsWith(QString::fromLatin1(r.refusal)), r.number);
+                QCOMPARE(problem->box, r.box);
+            }
+        }
     }
 
     void foreignLinesArePassedOver()

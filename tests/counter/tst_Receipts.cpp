@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "counter/Receipt.h"
 #include "counter/frmCheckout.h"
 #include "counter/frmStoreDetails.h"
 #include "data/Ledger.h"
@@ -223,6 +224,20 @@ private slots:
         QCOMPARE(s.ws().printed().size(), 1);
     }
 
+    // On the roll: a long title cut with "…" and clear of its due date, a
+    // rental alone numbered by its rental, a card paid with no cash lines.
+    void rollReceiptOfARentalPaidByCard()
+    {
+        ReceiptRecord r;
+        r.rentalId = 3;
+        r.rentals = {{1001, u"The Long Goodbye Express Returns"_s, u"2026-03-03"_s, *Money::parse(u"3.99")}};
+        r.method = 1;
+        const QStringList lines = Receipt::lines(r, StoreDetails(), Receipt::widthOf(StoreDetails::Paper::Roll80));
+        QCOMPARE(lines.filter(u"2026-03-03"_s), QStringList{u"1001   The Long Goodb…  2026-03-03    3.99"_s});
+        QVERIFY(lines.contains(u"Rental no. 3"_s));
+        QCOMPARE(lines.filter(QRegularExpression(u"^(No sale receipt|Tendered|Change)"_s)), QStringList());
+    }
+
     void cardNumbersAreMaskedOnScreenAndOnTheReceipt()
     {
         if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
@@ -235,6 +250,7 @@ private slots:
         // As typed while typing, masked once the payment is verified.
         clickOn(*w.optAmEx);
         typeInto(*w.txtCardNum, card);
+        typeInto(*w.txtExDate, u"12/29"_s);
         s.ws().answer(Answer::Yes); // the customer checks out
         s.ws().answer(Answer::No);  // but not yet verified
         clickOn(*w.cmdPrintRec);

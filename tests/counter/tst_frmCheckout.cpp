@@ -6,6 +6,8 @@
 #include "returns/ReturnsStore.h"
 #include "ui/MemberChooser.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QTabWidget>
 
@@ -210,7 +212,8 @@ private slots:
 
         // A rental alone, by a card typed, makes no sale receipt.
         payBy(w, w.optAmEx);
-        typeInto(*w.txtCardNum, u"3782"_s);
+        typeInto(*w.txtCardNum, u"3782 822463 10005"_s);
+        typeInto(*w.txtExDate, u"12/29"_s);
         s.ws().answer(Answer::Yes);
         s.ws().answer(Answer::No);
         clickOn(*w.cmdCheckOut);
@@ -237,10 +240,58 @@ private slots:
         QCOMPARE(s.value(u"SELECT CustomerID FROM tblReceipts"_s).toInt(), 0);
     }
 
+    // Leaving with lines on the bill asks (Yes keeps them for the member, No
+    // clears them, Cancel stays); another member's lookup and the program's
+    // end ask before a bill goes.
+    void leavingAnotherMemberOrExitAsksAboutTheBill()
+    {
+        TestStore s;
+        frmCheckout &w = open(s);
+        for (const Answer keep : {Answer::Cancel, Answer::No, Answer::Yes}) {
+            w.show();
+            if (w.List3->count() == 0) {
+                lookUp(w, w.txtMemberID, u"1"_s);
+                rent(w, u"1002"_s);
+            }
+            s.ws().clear();
+            s.ws().answer(keep);
+            w.reject(); // Esc
+            QVERIFY(s.ws().prompts().value(0).startsWith(u"Keep this bill for later?\r\n(Yes keeps it for member 1"_s));
+            QCOMPARE(w.isVisible(), keep == Answer::Cancel);
+            QCOMPARE(w.List3->count(), keep == Answer::No ? 0 : 1);
+        }
+        w.show();
+        const QString question = u"The bill is for member 1 Ann Smith. Clear it and show member 2 Bob Jones?"_s;
+        for (const Answer clear : {Answer::No, Answer::Yes}) {
+            s.ws().clear();
+            s.ws().answer(clear);
+            lookUp(w, w.txtMemberID, u"2"_s);
+            QCOMPARE(s.ws().prompts(), QStringList{question});
+            QCOMPARE(s.ws().last().byDefault, std::optional<Answer>(Answer::No));
+            const QStringList shown = {w.txtMemID2->text(), w.txtMemberName->text(), QString::number(w.List3->count())};
+            QCOMPARE(shown, clear == Answer::Yes ? QStringList({"2", "Bob Jones", "0"})
+                                                 : QStringList({"1", "Ann Smith", "1"}));
+        }
+
+        // Bob's bill kept at the main menu: Exit asks too.
+        rent(w, u"1002"_s);
+        s.ws().answer(Answer::Yes);
+        clickOn(*w.cmdReturn);
+        for (const Answer exit : {Answer::No, Answer::Yes}) {
+            s.ws().clear();
+            s.ws().answer(exit);
+            s.windows().main().mnuExit->trigger();
+            QCOMPARE(s.ws().prompts().value(0), u"A bill is open at the counter. Close the program and drop it?"_s);
+            QCOMPARE(s.quitCalled(), exit == Answer::Yes);
+        }
+    }
+
     void totalsWithTaxesAndCashRefusals()
     {
         TestStore s;
         frmCheckout &w = open(s);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
         s.addItem(21, u"Box set"_s, u"29.23"_s, 10);
         lookUp(w, w.txtMemberID, u"1"_s);
         rent(w, u"1001"_s);
@@ -273,15 +324,21 @@ private slots:
         QCOMPARE(
             s.ws().last().prompt,
             QStringLiteral("Verify that the customer has provided $40.00\r\nin cash and been returned $1.79 in change."
-                           "\r\n(No to change payment type, Cancel to kill this order.)"));
+                           "\r\n(No to change payment type, Cancel stops this checkout.)"));
         QCOMPARE(s.ws().last().buttons, Buttons::YesNoCancel);
         QCOMPARE(w.List3->count(), 2);
 
-        // A card chosen after No needs its number: blanks are none.
-        payBy(w, w.optDebit);
-        typeInto(*w.txtCardNum, u"   "_s);
-        clickOn(*w.cmdCheckOut);
-        QCOMPARE(s.ws().last().prompt, u"Must provide a card number"_s);
+        // A card chosen after No needs its number (blanks are none), then a
+        // good one: the box at fault is named and given the keyboard.
+        payBy(w, w.optAmEx);
+        for (const QString &number : {u"   "_s, u"4111 1111 1111 1111"_s}) {
+            typeInto(*w.txtCardNum, number);
+            clickOn(*w.cmdCheckOut);
+        }
+        QCOMPARE(s.ws().prompts().mid(s.ws().prompts().size() - 2),
+                 QStringList({u"Must provide a card number"_s,
+                              u"The card's expiry date is missing. Type it as MM/YY, for example 08/29."_s}));
+        QCOMPARE(QApplication::focusWidget(), w.txtExDate);
         QCOMPARE(snapshot(s), before);
     }
 
@@ -302,13 +359,7 @@ private slots:
         clickOn(*menu.cmdCheckout);
         QCOMPARE(w.List3->count(), 1);
 
-        // The close box is the way back too, and keeps the bill as well.
-        w.close();
-        QVERIFY(menu.isVisible());
-        QCOMPARE(w.List3->count(), 1);
-
         // The customer walks away from Print a Receipt: nothing is written, nothing printed.
-        clickOn(*menu.cmdCheckout);
         payBy(w, w.optCash);
         typeInto(*w.txtCash, u"5"_s);
         s.ws().answer(Answer::No);

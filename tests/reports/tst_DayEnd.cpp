@@ -68,6 +68,8 @@ public:
             buy(w, item, u"2"_s);
         payBy(w, cash ? w.optCash : w.OptVisa);
         typeInto(cash ? *w.txtCash : *w.txtCardNum, cashOrCard);
+        if (!cash)
+            typeInto(*w.txtExDate, u"12/29"_s);
         const QLineEdit *const figures[] = {w.txtSubTotal, w.txtGST, w.txtPST, w.txtTotal1};
         for (int i = 0; i < 4; ++i)
             shown[i] += m(figures[i]->text());
@@ -255,7 +257,7 @@ private slots:
 
         QList<Money> cash(4), card(4);
         demo.checkout(cash, member, rentable, {}, true, u"50"_s);
-        demo.checkout(card, {}, {}, item, false, u"4500111122223333"_s);
+        demo.checkout(card, {}, {}, item, false, u"4500111122223334"_s);
         // A late tape comes back; its member pays the fee at Payments, in cash.
         frmReturn &returns = demo.windows->returns();
         returns.show();
@@ -270,10 +272,11 @@ private slots:
         typeInto(*payment.txtNum, owing);
         clickOn(*payment.cmdEnter);
         demo.ws.answer(Answer::No);
+        demo.ws.answer(Answer::Yes);
         clickOn(*payment.cmdPayFull);
         const QString paidText = demo.ws.last().prompt;
         QVERIFY2(paidText.startsWith(u"Overdue fees paid in the amount of $"_s), qPrintable(paidText));
-        const Money paid = m(paidText.section(u' ', -1));
+        const Money paid = m(paidText.section(u' ', -3, -3)); // "... of $4.50 by Cash."
         // The cash-up: a float of 150, fifty cents short.
         const Money expected = m(u"150"_s) + m(u"50"_s) - (m(u"50"_s) - cash[3]) + paid;
         frmCashUp &cashUp = demo.windows->cashUp();

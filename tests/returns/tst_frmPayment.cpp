@@ -94,21 +94,24 @@ private slots:
 
         s.ws().clear();
         s.ws().type(u"2"_s);
+        s.ws().answer(Answer::Yes);
         clickOn(*w.cmdPayPart);
         QCOMPARE(s.ws().prompts().first(), u"Ann Smith owes $5.98. Amount paid now:"_s);
-        QCOMPARE(s.ws().last().prompt, u"Payment made of $2.00\r\n$3.98 still owing on account."_s);
+        QCOMPARE(s.ws().last().prompt, u"Payment made of $2.00 by Cash\r\n$3.98 still owing on account."_s);
         QCOMPARE(feesOwing(s, 1), *Money::parse(u"3.98"));
         keepScreenshot(w, u"payment.png"_s);
 
         // A fee charged after the lookup is not paid off unseen, and stays payable.
         feeChargedElsewhere(s);
         s.ws().answer(Answer::No);
+        s.ws().answer(Answer::Yes);
         clickOn(*w.cmdPayFull);
-        QCOMPARE(s.ws().last().prompt, u"Overdue fees paid in the amount of $3.98"_s);
+        QCOMPARE(s.ws().last().prompt, u"Overdue fees paid in the amount of $3.98 by Cash."_s);
         QCOMPARE(feesOwing(s, 1), *Money::parse(u"2.99"));
         QCOMPARE(w.lblMessage->text(), AnnOwes + u"$2.99"_s);
 
         s.ws().answer(Answer::No);
+        s.ws().answer(Answer::Yes);
         clickOn(*w.cmdPayFull);
         QCOMPARE(feesOwing(s, 1), Money());
         QCOMPARE(w.lblMessage->text(), u"Ann Smith has no fees owing. No payments are necessary."_s);
@@ -127,6 +130,7 @@ private slots:
         QCOMPARE(payButtons(w), 2);
         // More than is owed leaves a credit.
         s.ws().type(u"$10.00"_s);
+        s.ws().answer(Answer::Yes);
         clickOn(*w.cmdPayPart);
         QCOMPARE(feesOwing(s, 1), -*Money::parse(u"9.99"));
         QCOMPARE(w.lblMessage->text(), AnnOwes + u"-$9.99"_s);
@@ -143,7 +147,7 @@ private slots:
             {u"2"_s,
              u"Bob Jones has no fees owing. No payments are necessary.\n(If customer is returning overdue videos "
              "at this time, enter the returns and then return to payment.)"_s},
-            {u"99"_s, u"Invalid customer."_s},
+            {u"99"_s, u"There is no member 99."_s},
             {u"4"_s, u"That customer has been deleted."_s},
             {u"1; UPDATE tblMembers SET FeesOwing = 0"_s, {}},
         };
@@ -243,19 +247,21 @@ private slots:
         clickOn(*counter.cmdCheckOut);
         QCOMPARE(s.ws().last().prompt, u"Must provide sufficient cash to cover this purchase or remove items."_s);
 
-        // Away to the main menu and back through Payments: one fee line, and
-        // the payment page still open shows it.
+        // Away to the main menu, the bill kept, and back through Payments:
+        // one fee line, and the payment page still open shows it.
+        s.ws().answer(Answer::Yes);
         clickOn(*counter.cmdReturn);
         handOn();
         QCOMPARE(feeLines(), QStringList{fee});
         QCOMPARE(counter.txtTotal1->text(), u"6.88"_s);
         rent(counter, u"1002"_s);
 
-        // Another member looked up: Ann's fee leaves the bill and stays owing;
+        // Another member looked up, Ann's bill cleared: her fee stays owing;
         // Bob pays for his tape only.
+        s.ws().answer(Answer::Yes);
         lookUp(counter, counter.txtMemberID, u"2"_s);
         QCOMPARE(feeLines(), QStringList());
-        QCOMPARE(s.ws().last().prompt, u"The overdue fees of member 1 ($5.98) are off the bill; they stay owing."_s);
+        rent(counter, u"1002"_s);
         counter.SSTab1->setCurrentIndex(3);
         QCOMPARE(counter.txtSubTotal->text(), u"3.99"_s);
         clickOn(*counter.optCash);
@@ -268,18 +274,29 @@ private slots:
         QCOMPARE(s.ws().unusedAnswers(), 0);
     }
 
-    void eachPaymentKeepsItsMethodAndOnlyCashIsInTheDrawer()
+    // Each payment asks once, naming the amount, the member and the way of
+    // paying, No by default (a double Enter pays nothing), and names the way
+    // in its result; a card is checked first. Only cash goes in the drawer.
+    void eachPaymentAsksOnceKeepsItsMethodAndOnlyCashIsInTheDrawer()
     {
         TestStore s;
         frmPayment &w = open(s);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        struct Case { QRadioButton *option; QString card, paid; };
+        typeInto(*w.txtNum, u"1"_s);
+        QTest::keyClick(w.txtNum, Qt::Key_Return);
+        s.ws().answer(Answer::No);
+        s.ws().answer(Answer::No);
+        QTest::keyClick(w.cmdPayFull, Qt::Key_Return);
+        QCOMPARE(s.ws().prompts().value(1), u"Take $5.98 from Ann Smith by Cash?"_s);
+        QCOMPARE(s.ws().last().byDefault, std::optional<Answer>(Answer::No));
+        QCOMPARE(s.ws().boxes().first().byDefault, std::optional<Answer>(Answer::No));
+        struct Case { QRadioButton *option; QString card, paid, method; };
         const Case cases[] = {
-            {nullptr, {}, u"1.00"_s}, // Cash, as chosen on arrival
-            {w.OptVisa, u"4500 1111 2222 3333"_s, u"1.25"_s},
-            {w.optDebit, u"4506445566778899"_s, u"0.50"_s},
-            {w.optCash, {}, u"2.00"_s},
+            {nullptr, {}, u"1.00"_s, u"Cash"_s}, // as chosen on arrival
+            {w.OptVisa, u"4500 1111 2222 3334"_s, u"1.25"_s, u"VISA"_s},
+            {w.optDebit, u"4506445566778898"_s, u"0.50"_s, u"Debit"_s},
+            {w.optCash, {}, u"2.00"_s, u"Cash"_s},
         };
         for (const Case &c : cases) {
             typeInto(*w.txtNum, u"1"_s);
@@ -290,19 +307,34 @@ private slots:
                 clickOn(*c.option);
             QCOMPARE(w.txtCardNum->isEnabled(), !c.card.isEmpty());
             if (!c.card.isEmpty()) {
+                // The expiry typed where the number goes: refused, nothing asked.
+                QCOMPARE(QApplication::focusWidget(), w.txtCardNum);
+                QTest::keyClicks(w.txtCardNum, u"12/28"_s);
+                clickOn(*w.cmdPayPart);
+                QVERIFY(s.ws().last().prompt.startsWith(u"The card number may hold only digits"_s));
                 typeInto(*w.txtCardNum, c.card);
                 QTest::keyClick(w.txtCardNum, Qt::Key_Tab);
                 // Never whole on screen once typed.
                 QCOMPARE(w.txtCardNum->text(), CardMask::masked(c.card));
+                if (w.txtExDate->isEnabled())
+                    typeInto(*w.txtExDate, u"12/29"_s);
             }
+            s.ws().clear();
             s.ws().type(c.paid);
+            s.ws().answer(Answer::Yes);
             clickOn(*w.cmdPayPart);
+            QCOMPARE(s.ws().prompts().value(1), u"Take $%1 from Ann Smith by %2?"_s.arg(c.paid, c.method));
+            QVERIFY(s.ws().last().prompt.startsWith(u"Payment made of $%1 by %2\r\n"_s.arg(c.paid, c.method)));
+            // Ready for the next member's number.
+            QCOMPARE(QApplication::focusWidget(), w.txtNum);
         }
-        // Enter from the focus left on Pay in Full pays the rest, in cash.
-        w.cmdPayFull->setFocus();
+        // Looked up again, Enter pays the rest, in cash.
+        typeInto(*w.txtNum, u"1"_s);
+        QTest::keyClick(w.txtNum, Qt::Key_Return);
         s.ws().answer(Answer::No);
+        s.ws().answer(Answer::Yes);
         QTest::keyClick(w.cmdPayFull, Qt::Key_Return);
-        QCOMPARE(s.ws().last().prompt, u"Overdue fees paid in the amount of $1.23"_s);
+        QCOMPARE(s.ws().last().prompt, u"Overdue fees paid in the amount of $1.23 by Cash."_s);
         QCOMPARE(s.rows(u"SELECT Method, Amount FROM tblLedger WHERE Kind = 'payment' ORDER BY Seq"_s),
                  u"6|10000,1|12500,5|5000,6|20000,6|12300"_s);
 

@@ -116,13 +116,14 @@ private slots:
         TestStore s;
         frmReturn &w = open(s);
         const QString before = snapshot(s).join(u'/');
-        const QString notRented = u"I'm sorry, that videotape cannot be returned as it has not been rented."_s;
+        // In the clerk's words.
         struct Case { QString vid, date, title, prompt; };
         const Case cases[] = {
-            {u"1009"_s, u"2026-03-10"_s, u"Return error."_s, notRented},
+            {u"1009"_s, u"2026-03-10"_s, u"Return error."_s, u"Tape 1009 is not out on rental."_s},
             {u"1010"_s, u"2026-03-10"_s, u"Deleted Tape"_s,
              u"That tape has been deleted. Please recheck and consult manager."_s},
-            {u"1001; DELETE FROM tblRentals"_s, u"2026-03-10"_s, u"Invalid number"_s, {}},
+            {u"1001; DELETE FROM tblRentals"_s, u"2026-03-10"_s, u"Invalid number"_s,
+             u"Tape numbers are digits only: \"1001; DELETE FROM tblRentals\" is not one."_s},
             {u"1002"_s, u"2026-03-10' OR '1'='1"_s, u"Invalid date"_s, {}},
             {u"1002"_s, u"2025-03-10"_s, u"Invalid date"_s,
              u"The return date 2025-03-10 is before tape 1002 was rented on 2026-03-05. Check the date; nothing has "
