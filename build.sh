@@ -10,15 +10,16 @@ cd "$(dirname "$0")"
 # qt6-l10n-tools builds the French texts (lrelease) and checks them (lupdate);
 # qt6-translations-l10n holds Qt's own French, read at run time.
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
-          libqt6printsupport6 libsodium-dev libpq-dev fonts-dejavu-core fonts-dejavu-extra qt6-l10n-tools
+          libqt6printsupport6 libsodium-dev libpq-dev libzint-dev fonts-dejavu-core fonts-dejavu-extra qt6-l10n-tools
           qt6-translations-l10n)
 # Packaging needs the Debian tools; the tests also check the package, read
-# saved PDF receipts back and run a PostgreSQL server of their own.
+# saved PDF receipts back, run a PostgreSQL server of their own and decode
+# the printed barcodes with a real decoder.
 case "${1:-start}" in
   test|package) packages+=(dpkg-dev file desktop-file-utils lintian poppler-utils) ;;
 esac
 case "${1:-start}" in
-  test) packages+=(postgresql) ;;
+  test) packages+=(postgresql zbar-tools) ;;
 esac
 missing=()
 for p in "${packages[@]}"; do
@@ -49,8 +50,9 @@ case "${1:-start}" in
   test)   cd build && QT_QPA_PLATFORM=offscreen exec ctest --output-on-failure -j "$(nproc)" ;;
   bench)
     # The benchmark works on a copy of a ten-year store, made once.
+    shift
     [ -f build/full.db ] || ./build/tools/videostore-sample --size full --output build/full.db
-    exec ./build/tools/videostore-bench build/full.db ;;
+    exec ./build/tools/videostore-bench build/full.db "$@" ;;
   sample) shift; exec ./build/tools/videostore-sample "$@" ;;
   package) cd build && exec cpack -G DEB ;;
   *) echo "usage: ./build.sh [start|test|bench|sample ...|package]" >&2; exit 2 ;;

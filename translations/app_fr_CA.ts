@@ -88,10 +88,6 @@
         <translation>Écrit le rapport &lt;name&gt; (all-movies, movies-by-type, customer-list, customers-by-date, rental-revenue, daily-sales, day-end, taxes, gate-log&#xa0;: chaque essai au contrôle d&apos;accès, ou prices&#xa0;: chaque changement des prix et des taxes) dans le fichier de --pdf ou --csv, qui ne doit pas encore exister sauf avec --force, sans fenêtre et sans le code du gérant.</translation>
     </message>
     <message>
-        <source>--report: writes a PDF &lt;file&gt;.</source>
-        <translation>--report&#xa0;: écrit un &lt;file&gt; PDF.</translation>
-    </message>
-    <message>
         <source>--report: writes a CSV &lt;file&gt; of the rows.</source>
         <translation>--report&#xa0;: écrit les rangées dans un &lt;file&gt; CSV.</translation>
     </message>
@@ -110,10 +106,6 @@
     <message>
         <source>--report day-end: the day.</source>
         <translation>--report day-end&#xa0;: le jour.</translation>
-    </message>
-    <message>
-        <source>--report: replaces the file of --pdf or --csv when it exists.</source>
-        <translation>--report&#xa0;: remplace le fichier de --pdf ou --csv s&apos;il existe.</translation>
     </message>
     <message>
         <source>Gives the store its own manager code, asked for twice without showing it (or read as one line from standard input when that is not a terminal); at least 8 characters. The store keeps only a one-way hash of it.</source>
@@ -158,6 +150,26 @@
     <message>
         <source>The store %1 is sound: %2, version %3%4.</source>
         <translation>Le magasin %1 est en bon état&#xa0;: %2, version %3%4.</translation>
+    </message>
+    <message>
+        <source>--report, --labels: writes a PDF &lt;file&gt;.</source>
+        <translation>--report, --labels&#xa0;: écrit un &lt;file&gt; PDF.</translation>
+    </message>
+    <message>
+        <source>--report, --labels: replaces the file of --pdf or --csv when it exists.</source>
+        <translation>--report, --labels&#xa0;: remplace le fichier de --pdf ou --csv s&apos;il existe.</translation>
+    </message>
+    <message>
+        <source>Writes barcode labels to the file of --pdf: --labels tapes 1001-1030 for those tapes, on Letter sheets of 30 or A4 sheets of 21 (--sheet), from a position of the first sheet (--start); --labels member 26 for that member&apos;s card. Refuses tapes and members the store does not know, writing nothing.</source>
+        <translation>Écrit des étiquettes à code-barres dans le fichier de --pdf&#xa0;: --labels tapes 1001-1030 pour ces cassettes, sur des feuilles Letter de 30 ou A4 de 21 (--sheet), à partir d&apos;une position de la première feuille (--start); --labels member 26 pour la carte de ce membre. Refuse les cassettes et les membres que le magasin ne connaît pas, sans rien écrire.</translation>
+    </message>
+    <message>
+        <source>--labels tapes: letter30 (2 5/8 x 1 in, the default) or a4-21 (63.5 x 38.1 mm).</source>
+        <translation>--labels tapes&#xa0;: letter30 (2 5/8 x 1 po, par défaut) ou a4-21 (63,5 x 38,1 mm).</translation>
+    </message>
+    <message>
+        <source>--labels tapes: the first label&apos;s position on the first sheet, across then down from 1 (the default).</source>
+        <translation>--labels tapes&#xa0;: la position de la première étiquette sur la première feuille, de gauche à droite puis de haut en bas à partir de 1 (par défaut).</translation>
     </message>
     <message>
         <source>Give the seal Day End printed after the day, its 16 hex digits and its counts, such as videostore --verify-seal %1 &quot;3F2A 9C01 77DE 0B45 — 12 ledger entries, 5 gate entries, 0 price changes&quot;.</source>

@@ -2,7 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>Backup</name>
+    <message>
+        <source>Another restore of %1 is under way.</source>
+        <translation>Une autre restauration de %1 est en cours.</translation>
+    </message>
+</context>
+<context>
     <name>Chain</name>
+    <message>
+        <source>price class %1 (%2)</source>
+        <translation>catégorie de prix %1 (%2)</translation>
+    </message>
+    <message>
+        <source>tax %1 (%2)</source>
+        <translation>taxe %1 (%2)</translation>
+    </message>
     <message>
         <source>ledger entry</source>
         <translation>écriture du registre</translation>
@@ -26,14 +41,6 @@
     <message>
         <source>price changes</source>
         <translation>changements de prix</translation>
-    </message>
-    <message>
-        <source>price class %1 (%2)</source>
-        <translation>catégorie de prix %1 (%2)</translation>
-    </message>
-    <message>
-        <source>tax %1 (%2)</source>
-        <translation>taxe %1 (%2)</translation>
     </message>
     <message>
         <source>entry %1, %2 at %3</source>
@@ -62,6 +69,17 @@
     <message>
         <source>entry %1, %2 %3</source>
         <translation>écriture %1, %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>DbError</name>
+    <message>
+        <source>%1, so the store database could not %2. Nothing of it was saved; what was entered is still in the window (a checkout stays in the bill).<byte value="xd"/>
+<byte value="xd"/>
+The store must be closed everywhere and opened again: close this program and every other program using the store, then start the program again and save it once more. Until then this program saves nothing.</source>
+        <translation>%1; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré; ce qui a été saisi est toujours dans la fenêtre (une vente reste sur la facture).<byte value="xd"/>
+<byte value="xd"/>
+Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et tout autre programme qui utilise le magasin, puis relancez le programme et enregistrez de nouveau. D&apos;ici là, ce programme n&apos;enregistre plus rien.</translation>
     </message>
 </context>
 <context>
@@ -328,6 +346,20 @@ puis relancez cette commande.</translation>
     <message>
         <source>%1 outside the program, after gate log entry %2 (%3, %4) recorded the last change made through it</source>
         <translation>%1 hors du programme, après que l&apos;entrée %2 du journal des accès (%3, %4) a enregistré le dernier changement fait par lui</translation>
+    </message>
+</context>
+<context>
+    <name>StoreCopy</name>
+    <message>
+        <source>another copy to %1 is under way.</source>
+        <translation>une autre copie vers %1 est en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFiles</name>
+    <message>
+        <source>The store&apos;s working file &quot;%1&quot; was removed or replaced by another program while this one was using it</source>
+        <translation>Le fichier de travail «&#xa0;%1&#xa0;» du magasin a été supprimé ou remplacé par un autre programme pendant que celui-ci l&apos;utilisait</translation>
     </message>
 </context>
 </TS>

@@ -123,5 +123,13 @@
         <comment>the tapes a range tool changed; those of them out on rental</comment>
         <translation>%1&#xa0;; %2.</translation>
     </message>
+    <message>
+        <source>Print &amp;labels...</source>
+        <translation>Imprimer des &amp;étiquettes...</translation>
+    </message>
+    <message>
+        <source>Click here to print barcode labels for tapes</source>
+        <translation>Cliquez ici pour imprimer des étiquettes à code-barres pour des cassettes</translation>
+    </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@
 #include "data/StoreLocation.h"
 #include "data/Language.h"
 #include "data/StoreLock.h"
+#include "labels/LabelCommandLine.h"
 #include "reports/ReportCommandLine.h"
 #include "ui/QtWindowSystem.h"
 
@@ -250,6 +251,18 @@ int report(const Context &c)
                             c.out, c.err);
 }
 
+int labels(const Context &c)
+{
+    StoreLock lock;
+    if (!holdStore(c, lock))
+        return 1;
+    const QCommandLineParser &p = c.parser;
+    return runLabelCommand({c.storePath, c.value, p.positionalArguments().join(u' '), p.value(QStringLiteral("sheet")),
+                            p.value(QStringLiteral("start")), p.value(QStringLiteral("pdf")),
+                            p.isSet(QStringLiteral("force"))},
+                           c.out, c.err);
+}
+
 } // namespace
 
 QList<Command> commands()
@@ -277,7 +290,7 @@ QList<Command> commands()
                   "prices: every change of the prices and taxes) to the file of --pdf or --csv, which must not "
                   "exist yet unless --force is given, without windows and without the manager's code."),
          report,
-         {QCommandLineOption(QStringLiteral("pdf"), Text::tr("--report: writes a PDF <file>."),
+         {QCommandLineOption(QStringLiteral("pdf"), Text::tr("--report, --labels: writes a PDF <file>."),
                              QStringLiteral("file")),
           QCommandLineOption(QStringLiteral("csv"), Text::tr("--report: writes a CSV <file> of the rows."),
                              QStringLiteral("file")),
@@ -291,7 +304,22 @@ QList<Command> commands()
           QCommandLineOption(QStringLiteral("date"), Text::tr("--report day-end: the day."),
                              QStringLiteral("yyyy-mm-dd")),
           QCommandLineOption(QStringLiteral("force"),
-                             Text::tr("--report: replaces the file of --pdf or --csv when it exists."))},
+                             Text::tr("--report, --labels: replaces the file of --pdf or --csv when it exists."))},
+         true},
+        {QStringLiteral("labels"), QStringLiteral("tapes|member"),
+         Text::tr("Writes barcode labels to the file of --pdf: --labels tapes 1001-1030 for those tapes, on Letter "
+                  "sheets of 30 or A4 sheets of 21 (--sheet), from a position of the first sheet (--start); "
+                  "--labels member 26 for that member's card. Refuses tapes and members the store does not know, "
+                  "writing nothing."),
+         labels,
+         {QCommandLineOption(QStringLiteral("sheet"),
+                             Text::tr("--labels tapes: letter30 (2 5/8 x 1 in, the default) or a4-21 (63.5 x 38.1 "
+                                      "mm)."),
+                             QStringLiteral("sheet")),
+          QCommandLineOption(QStringLiteral("start"),
+                             Text::tr("--labels tapes: the first label's position on the first sheet, across then "
+                                      "down from 1 (the default)."),
+                             QStringLiteral("n"))},
          true},
         {QStringLiteral("verify-seal"), QStringLiteral("yyyy-mm-dd"),
          Text::tr("Says whether the store's ledger entries, gate-log entries and price changes of that day still "
@@ -379,8 +407,10 @@ std::optional<int> read(QCommandLineParser &parser, const QStringList &arguments
         out << parser.helpText();
         return 0;
     }
-    // Only a seal, after --verify-seal's day, stands on its own.
-    if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("verify-seal"))) {
+    // Only a seal, after --verify-seal's day, and the tapes or member after
+    // --labels stand on their own.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("verify-seal"))
+        && !parser.isSet(QStringLiteral("labels"))) {
         err << videostore << Text::tr("unexpected argument %1").arg(parser.positionalArguments().constFirst())
             << ' ' << seeHelp() << Qt::endl;
         return 1;

@@ -17,6 +17,7 @@
 #include "returns/frmReturn.h"
 #include "data/StoreDate.h"
 #include "data/StoreLocation.h"
+#include "labels/frmCard.h"
 #include "ui/MemberChooser.h"
 #include "ui/WindowSystem.h"
 #include "stock/frmInvent.h"
@@ -103,6 +104,18 @@ frmChooseMember &WindowRegistry::memberChooser()
     if (!m_chooser)
         m_chooser = std::make_unique<frmChooseMember>();
     return *m_chooser;
+}
+
+frmCard &WindowRegistry::card()
+{
+    if (!m_card)
+        m_card = std::make_unique<frmCard>(*this);
+    return *m_card;
+}
+
+void WindowRegistry::offerCard(qint32 member)
+{
+    card().offer(member);
 }
 
 frmReturn &WindowRegistry::returns()

@@ -32,6 +32,7 @@ class frmInvent;
 class frmChooseMember;
 class frmTapesOut;
 class frmHolds;
+class frmCard;
 
 // The reports the gate opens over the main menu.
 enum class Report { AllMovies, CustomerList, AllSales, RentalRevenue };
@@ -94,6 +95,9 @@ public:
     void showMainMenu() override;
     void showCounter() override;
     void handFeesToCounter(qint32 member, Money amount, QWidget &from) override;
+    // The membership card window, made at its first use.
+    frmCard &card();
+    void offerCard(qint32 member) override;
     // Ends the run at once: every window goes, whatever it holds.
     void exitProgram();
 
@@ -122,6 +126,7 @@ private:
     std::unique_ptr<frmStoreDetails> m_storeDetails;
     std::unique_ptr<frmTapesOut> m_tapesOut;
     std::unique_ptr<frmHolds> m_holds;
+    std::unique_ptr<frmCard> m_card;
     QDate m_overdueDay;
     std::unique_ptr<ReportPreview> m_reports[ReportCount];
 };

@@ -4,6 +4,7 @@
 #include "counter/StoreDetails.h"
 #include "data/StoreDate.h"
 #include "reports/ReportStore.h"
+#include "ui/PrintFonts.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -185,7 +186,7 @@ bool paintLetters(QPdfWriter &pdf, const Letters &letters)
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
-    QFont font(QStringLiteral("Arial"));
+    QFont font = PrintFonts::font(PrintFonts::Face::Sans);
     font.setPointSizeF(11);
     QFont name = font;
     name.setBold(true);

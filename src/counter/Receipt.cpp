@@ -4,6 +4,7 @@
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 #include "ui/WindowSystem.h"
+#include "ui/PrintFonts.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -250,9 +251,7 @@ PrintPages pages(const QStringList &lines, StoreDetails::Paper paper)
                              QPageLayout::Millimeter);
     doc.pageCount = int((lines.size() + perPage - 1) / perPage);
     doc.draw = [lines, width, pointSize, perPage](QPainter &painter, const QRect &area, int page) {
-        QFont font(QStringLiteral("DejaVu Sans Mono"));
-        font.setStyleHint(QFont::TypeWriter);
-        font.setFixedPitch(true);
+        QFont font = PrintFonts::font(PrintFonts::Face::Mono);
         font.setPointSizeF(pointSize);
         painter.setFont(font);
         // Whatever the font, `width` characters fit across.

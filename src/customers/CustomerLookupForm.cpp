@@ -45,6 +45,8 @@ CustomerLookupForm::CustomerLookupForm(WindowContext &windows, const char *objec
     labelAbove(keys, 0, 1, Label2, txtHphone);
     labelAbove(keys, 0, 2, Label3, txtDLNum);
     keys->addWidget(m_display, 1, 3);
+    cmdCard = Controls::button(this, "cmdCard", tr("Print &card..."));
+    keys->addWidget(cmdCard, 1, 4);
     layout->addLayout(keys);
 
     auto *line = new QFrame(this);
@@ -90,7 +92,7 @@ CustomerLookupForm::CustomerLookupForm(WindowContext &windows, const char *objec
     m_commands->addStretch();
     layout->addLayout(m_commands);
 
-    Controls::tabOrder({txtMemb, txtHphone, txtDLNum, m_display, txtLast, txtFirst, txtAddr, txtCity, txtPostal,
+    Controls::tabOrder({txtMemb, txtHphone, txtDLNum, m_display, cmdCard, txtLast, txtFirst, txtAddr, txtCity, txtPostal,
                         txtCell, txtBPhone, txtOther1, txtOther2, txtOther3});
 
     // Any change moves the key, typed or put there by the window itself.
@@ -98,6 +100,7 @@ CustomerLookupForm::CustomerLookupForm(WindowContext &windows, const char *objec
     connect(txtHphone, &QLineEdit::textChanged, this, [this] { searchKey = 2; });
     connect(txtDLNum, &QLineEdit::textChanged, this, [this] { searchKey = 3; });
     connect(m_display, &QPushButton::clicked, this, &CustomerLookupForm::DisplayMember);
+    connect(cmdCard, &QPushButton::clicked, this, &CustomerLookupForm::cmdCard_Click);
     // Enter in a key box looks up, and goes no further to the window's own default button.
     for (QLineEdit *box : {txtMemb, txtHphone, txtDLNum})
         box->installEventFilter(this);
@@ -130,6 +133,12 @@ void CustomerLookupForm::DisplayMember()
         return;
     fill(*chosen);
     memberShown(*chosen);
+}
+
+void CustomerLookupForm::cmdCard_Click()
+{
+    if (const auto number = typedMemberNumber())
+        m_windows.offerCard(*number);
 }
 
 void CustomerLookupForm::fill(const MemberRow &row)

@@ -29,7 +29,11 @@ public:
     QLineEdit *txtLast, *txtFirst, *txtAddr, *txtCity, *txtPostal, *txtCell, *txtBPhone, *txtOther1, *txtOther2,
         *txtOther3;
 
+    // The card of the member whose number is in Member ID.
+    QPushButton *cmdCard;
+
     void DisplayMember();
+    void cmdCard_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

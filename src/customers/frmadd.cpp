@@ -79,7 +79,10 @@ frmadd::frmadd(WindowContext &windows)
     cmdAdd = Controls::button(this, "cmdAdd", "ADD Member");
     cmdClearAll = Controls::button(this, "cmdClearAll", "Clear All");
     cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    cmdCard = Controls::button(this, "cmdCard", tr("Print &card..."));
+    cmdCard->setEnabled(false);
     auto *commands = new QHBoxLayout;
+    commands->addWidget(cmdCard);
     commands->addStretch();
     for (QPushButton *b : {cmdAdd, cmdClearAll, cmdReturn})
         commands->addWidget(b);
@@ -89,11 +92,12 @@ frmadd::frmadd(WindowContext &windows)
     setCancelButton(cmdReturn);
 
     Controls::tabOrder({txtLast, txtFirst, txtAddr, txtCity, txtPostal, txtHphone, txtBPhone, txtCell, txtDLNum,
-                        txtOtherName, txtON2, txtON3, cmdAdd, cmdClearAll, cmdReturn});
+                        txtOtherName, txtON2, txtON3, cmdAdd, cmdClearAll, cmdReturn, cmdCard});
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmadd::cmdAdd_Click);
     connect(cmdClearAll, &QPushButton::clicked, this, &frmadd::cmdClearAll_Click);
     connect(cmdReturn, &QPushButton::clicked, this, &frmadd::cmdReturn_Click);
+    connect(cmdCard, &QPushButton::clicked, this, &frmadd::cmdCard_Click);
 }
 
 void frmadd::Form_Activate()
@@ -174,6 +178,8 @@ void frmadd::cmdAdd_Click()
         // One click, one member: the button stays off until the next one.
         cmdAdd->setEnabled(false);
         m_added = true;
+        m_addedNumber = m.number;
+        cmdCard->setEnabled(true);
         break;
     case CustomerStore::Outcome::Refused:
     case CustomerStore::Outcome::NotFound:
@@ -226,6 +232,12 @@ void frmadd::cmdClearAll_Click()
         txtMemb->setText(QString::number(*number + 1));
     cmdAdd->setEnabled(true);
     m_added = false;
+    cmdCard->setEnabled(false);
+}
+
+void frmadd::cmdCard_Click()
+{
+    m_windows.offerCard(m_addedNumber);
 }
 
 void frmadd::cmdReturn_Click()

@@ -22,6 +22,8 @@ public:
     QLineEdit *txtMemb, *txtLast, *txtFirst, *txtAddr, *txtCity, *txtPostal, *txtHphone, *txtBPhone, *txtCell,
         *txtDLNum, *txtOtherName, *txtON2, *txtON3;
     QPushButton *cmdAdd, *cmdClearAll, *cmdReturn;
+    // The card of the member just added; off until a member is added.
+    QPushButton *cmdCard;
     // What the last add did: the new member's number, and other members
     // with the same home phone.
     QLabel *lblAdded;
@@ -29,6 +31,7 @@ public:
     void cmdAdd_Click();
     void cmdClearAll_Click();
     void cmdReturn_Click();
+    void cmdCard_Click();
 
 protected:
     void Form_Activate() override;
@@ -47,4 +50,5 @@ private:
     CustomerStore m_store;
     bool m_loaded = false;
     bool m_added = false;
+    qint32 m_addedNumber = 0;
 };

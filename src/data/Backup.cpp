@@ -7,6 +7,7 @@
 #include "StoreLocation.h"
 #include "StoreLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -284,9 +285,10 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
     if (!check.problem.isEmpty())
         return refused(QStringLiteral("%1 is not a store this program can use. %2").arg(shown(source), check.problem));
 
-    // What a restore cut short left: its incoming copy, and a second name
-    // of the store that never became the replaced one.
-    const QString incoming = removeWithSideFiles(storePath + QStringLiteral(".restoring"));
+    // What a restore cut short left: a second name of the store that never
+    // became the replaced one; its incoming copy goes when it is claimed.
+    StoreFile::Aside aside(storePath + QStringLiteral(".restoring"));
+    const QString &incoming = aside.path();
     const QFileInfo store(storePath);
     if (replacing)
         for (const QString &name : store.absoluteDir().entryList({store.fileName() + QStringLiteral(".replaced-*")},
@@ -299,19 +301,19 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
 
     // 1. The incoming copy, written and checked beside the store: the
     //    engine's copy of the source, for the owner alone.
+    //    Dropped by `aside` when the restore fails.
     auto failed = [&](const QString &why) {
-        removeWithSideFiles(incoming);
         return refused(QStringLiteral("%1 The store is as it was.").arg(why));
     };
-    const int fd = ::open(QFile::encodeName(incoming).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return failed(OutputFile::writeError(errno, incoming));
+    if (const int failure = aside.claim(0))
+        return failed(failure == EWOULDBLOCK
+                          ? QCoreApplication::translate("Backup", "Another restore of %1 is under way.").arg(shown(storePath))
+                          : OutputFile::writeError(failure, incoming));
     steps.next();
     QString error = vacuumInto(source, true, incoming, incoming);
     steps.next();
-    if (error.isEmpty() && ::fsync(fd) != 0)
-        error = OutputFile::writeError(errno, incoming);
-    ::close(fd);
+    if (const int failure = error.isEmpty() ? aside.sync() : 0)
+        error = OutputFile::writeError(failure, incoming);
     if (error.isEmpty()) {
         const StoreFile::Inspection copied = StoreFile::inspect(incoming, StoreFile::Depth::Pages);
         if (!copied.problem.isEmpty())
@@ -323,13 +325,12 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
 
     if (!replacing) {
         // No store to keep; one that appeared meanwhile is not replaced.
-        const int failure = OutputFile::renameNoReplace(incoming, storePath);
+        const int failure = aside.place(storePath, false);
         if (failure == EEXIST)
             return failed(QStringLiteral("A store appeared at %1 while restoring (a program was started on it).")
                               .arg(shown(storePath)));
         if (failure != 0)
             return failed(OutputFile::writeError(failure, storePath));
-        OutputFile::syncFolder(storePath);
         steps.next();
         return {true, QStringLiteral("Restored %1 as the store %2.").arg(shown(source), shown(storePath))};
     }
@@ -357,7 +358,8 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
 
     // A working file the engine could not fold in (a store too damaged to
     // open) goes with the kept store: beside the new one it would be read
-    // as part of it.
+    // as part of it. No program has it open: all of them hold the store's
+    // lock, which this restore holds alone.
     for (const QString &suffix : SideSuffixes) {
         if (!QFileInfo::exists(storePath + suffix))
             continue;
@@ -371,12 +373,10 @@ Outcome restore(const QString &storePath, const QString &source, const QDateTime
     steps.next();
 
     // 4. One rename: the name goes from the old store to the new one.
-    if (::rename(QFile::encodeName(incoming).constData(), QFile::encodeName(storePath).constData()) != 0) {
-        const int failure = errno;
+    if (const int failure = aside.place(storePath, true)) {
         QFile::remove(keptAs);
         return failed(OutputFile::writeError(failure, storePath));
     }
-    OutputFile::syncFolder(storePath);
     steps.next();
     return {true, QStringLiteral("Restored %1 as the store %2; the replaced store is kept as %3.")
                       .arg(shown(source), shown(storePath), shown(keptAs))};

@@ -5,6 +5,7 @@
 #include "ServerStore.h"
 #include "StoreLocation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
@@ -128,10 +129,13 @@ QString DbError::clerkText() const
                               "program there.")
             .arg(action, detail);
     case Kind::FilesLost:
-        return QStringLiteral("%1, so the store database could not %2. Nothing of it was saved; what was entered is "
-                              "still in the window (a checkout stays in the bill).\r\n\r\nClose the program and start "
-                              "it again, then save it once more. Until then the program saves nothing.")
-            .arg(WorkingFiles::lostReason(), action);
+        return QCoreApplication::translate("DbError",
+                                           "%1, so the store database could not %2. Nothing of it was saved; what was "
+                                           "entered is still in the window (a checkout stays in the bill).\r\n\r\n"
+                                           "The store must be closed everywhere and opened again: close this program "
+                                           "and every other program using the store, then start the program again "
+                                           "and save it once more. Until then this program saves nothing.")
+            .arg(detail, action);
     case Kind::Other:
         break;
     }
@@ -201,9 +205,9 @@ bool Database::open()
     m_db = openConnection(m_name, m_path, false, &error);
     if (!m_db.isOpen())
         return fail(QStringLiteral("open the store file %1").arg(m_path), error);
-    // A store switched to WAL only now gets its -wal at the first read.
-    if (!QFileInfo::exists(m_path + QStringLiteral("-wal")))
-        QSqlQuery(QStringLiteral("PRAGMA schema_version"), m_db).exec();
+    // The connection opens its -wal and -shm at its first read: the files
+    // watched are the ones it holds.
+    QSqlQuery(m_db).exec(QStringLiteral("PRAGMA schema_version"));
     m_files = WorkingFiles::of(m_path);
     return true;
 }
@@ -242,7 +246,7 @@ bool Database::filesIntact(const QString &action)
 {
     if (m_files.intact())
         return true;
-    m_error = {action, WorkingFiles::lostReason(), DbError::Kind::FilesLost};
+    m_error = {action, m_files.lostReason(), DbError::Kind::FilesLost};
     return false;
 }
 

@@ -453,6 +453,14 @@ QStringList holds()
             QStringLiteral("INSERT INTO tblSettings (Name, Value) VALUES ('HoldDays', '3')")};
 }
 
+// The day each tape was added, so the day's new tapes can be labelled;
+// tapes from before the step have none.
+QStringList tapesDated()
+{
+    return {QStringLiteral("ALTER TABLE tblVideos ADD COLUMN AddedOn TEXT"),
+            QStringLiteral("CREATE INDEX ixVideosAdded ON tblVideos (AddedOn)")};
+}
+
 // The prices' changes chained and guarded like the ledger (the rows a store
 // holds are linked by the step's work), and beside a gate-log entry that
 // records a change of the store's settings, a digest of what it wrote
@@ -480,7 +488,8 @@ QStringList upgrade(int from, Engine engine)
     case 3: return chain(engine);  // with UpgradeWork::chainAndShortenCards
     case ChargesStep: return chargesKept();
     case 5: return holds();
-    case 6: return pricesChained(engine); // with linkPrices
+    case 6: return tapesDated();
+    case 7: return pricesChained(engine); // with linkPrices
     }
     return {};
 }
@@ -489,7 +498,7 @@ StepWork work(int from)
 {
     switch (from) {
     case 3: return UpgradeWork::chainAndShortenCards;
-    case 6: return linkPrices;
+    case 7: return linkPrices;
     }
     return nullptr;
 }

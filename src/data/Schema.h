@@ -15,7 +15,7 @@ enum class Engine { SQLite, PostgreSQL };
 
 // The version a store made now carries; one more than the last step of
 // upgrade().
-inline constexpr int Version = 7;
+inline constexpr int Version = 8;
 
 // The tables of a store before any step (version 0), in an order that
 // creates them.

@@ -8,6 +8,7 @@
 #include "data/StoreFile.h"
 #include "data/StoreLocation.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -242,25 +243,15 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
     QSqlQuery(from.db()).exec(fromServer ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")
                                          : QStringLiteral("BEGIN"));
 
-    // What a copy cut short left under this name goes first: nothing of it
-    // is ever read as part of the new one.
-    const QString part = target + QStringLiteral(".part");
-    const QStringList partFiles = {part, part + QStringLiteral("-wal"), part + QStringLiteral("-shm"),
-                                   part + QStringLiteral("-journal")};
-    auto removePart = [&] {
-        for (const QString &file : partFiles)
-            QFile::remove(file);
-    };
-    if (!toServer) {
-        removePart();
-        for (const QString &file : partFiles)
-            if (QFileInfo::exists(file))
-                return refused(QStringLiteral("%1, left by an earlier copy, cannot be removed.")
-                                   .arg(StoreLocation::shown(file)));
-        // For its owner alone: it holds names, addresses and phone numbers.
-        if (const int failure = StoreFile::makePrivateFile(part))
-            return refused(OutputFile::writeError(failure, part));
-    }
+    // Built aside under FILE.part, held by this copy alone: what a copy cut
+    // short left there goes first, so nothing of it is ever read as part of
+    // the new one.
+    StoreFile::Aside part(target + QStringLiteral(".part"));
+    if (!toServer)
+        if (const int failure = part.claim(0))
+            return refused(failure == EWOULDBLOCK
+                               ? QCoreApplication::translate("StoreCopy", "another copy to %1 is under way.").arg(shownTarget)
+                               : OutputFile::writeError(failure, part.path()));
 
     qint64 rows = 0;
     {
@@ -271,13 +262,10 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
             db = ServerStore::openConnection(to.name(), target, &e);
             error = e.isValid() ? errorText(e) : QString();
         } else {
-            db = Database::openConnection(to.name(), part, true, &error);
+            db = Database::openConnection(to.name(), part.path(), true, &error);
         }
-        if (!db.isOpen()) {
-            if (!toServer)
-                removePart();
+        if (!db.isOpen())
             return refused(error);
-        }
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("BEGIN")))
             error = errorText(q.lastError());
@@ -303,20 +291,13 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
     }
     QSqlQuery(from.db()).exec(QStringLiteral("ROLLBACK"));
     if (!toServer) {
-        if (error.isEmpty() && QFileInfo::exists(part + QStringLiteral("-wal")))
+        if (error.isEmpty() && QFileInfo::exists(part.path() + QStringLiteral("-wal")))
             error = QStringLiteral("the new file could not be written through.");
-        if (error.isEmpty()) {
-            // Never over a file that appeared under the name meanwhile.
-            const int failure = OutputFile::renameNoReplace(part, target);
-            if (failure != 0)
-                error = failure == EEXIST
-                            ? QStringLiteral("%1 appeared meanwhile. Give the name of a new file.").arg(shownTarget)
-                            : OutputFile::writeError(failure, target);
-            else
-                OutputFile::syncFolder(target);
-        }
-        if (!error.isEmpty())
-            removePart();
+        // Never over a file that appeared under the name meanwhile.
+        if (const int failure = error.isEmpty() ? part.place(target, false) : 0)
+            error = failure == EEXIST
+                        ? QStringLiteral("%1 appeared meanwhile. Give the name of a new file.").arg(shownTarget)
+                        : OutputFile::writeError(failure, target);
     }
     if (!error.isEmpty())
         return refused(error);

@@ -5,7 +5,9 @@
 #include "Schema.h"
 #include "ScopedConnection.h"
 #include "StoreIntegrity.h"
+#include "StoreLock.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,9 +16,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,29 +61,6 @@ QString engineReason(const QSqlError &error, const QString &path)
     const QString db = error.databaseText().trimmed();
     return db.isEmpty() ? error.text().trimmed() : db;
 }
-
-// The side files a connection may leave, and which of them were there
-// before it, so those it made can be taken away again.
-struct SideFiles
-{
-    explicit SideFiles(const QString &path) : path(path)
-    {
-        for (const QString &suffix : SideSuffixes)
-            if (QFileInfo::exists(path + suffix))
-                present << suffix;
-    }
-    // Safe only while no other program has the file open: one that has
-    // keeps its -wal and -shm, which then count as present.
-    void removeNew() const
-    {
-        for (const QString &suffix : SideSuffixes)
-            if (!present.contains(suffix))
-                QFile::remove(path + suffix);
-    }
-    QString path;
-    QStringList present;
-};
-
 
 QList<Column> columnsOf(QSqlQuery &q, const QString &table)
 {
@@ -215,39 +196,26 @@ Outcome refused(const QString &path, const QString &reason)
     return {false, false, failureMessage(path, reason)};
 }
 
-// Makes the folder, and only the folder itself, for the owner alone.
-bool makeFolder(const QString &folder)
-{
-    if (QFileInfo(folder).isDir())
-        return true;
-    return QDir().mkpath(folder) && QFile::setPermissions(folder, OwnerOnlyFolder);
-}
-
 Outcome createAt(const QString &path)
 {
     const QFileInfo info(path);
     if (!makeFolder(info.absolutePath()))
         return refused(path, QStringLiteral("Its folder cannot be created."));
 
-    const QString building = path + QStringLiteral(".new");
-    auto removeBuilding = [&] {
-        QFile::remove(building);
-        for (const QString &suffix : SideSuffixes)
-            QFile::remove(building + suffix);
-    };
-    removeBuilding();
-
-    // Made empty first, for the owner alone: the engine's files beside it
-    // take the same permissions.
+    // Another program making the store at this moment is waited for, and
+    // its store used.
+    Aside building(path + QStringLiteral(".new"));
     QString error;
-    if (const int failure = makePrivateFile(building))
+    if (const int failure = building.claim(StoreLock::RestoreWaitMs))
         error = failure == ENOSPC ? QStringLiteral("The disk holding it is full. Free some space on that disk, then "
                                                    "start the program again.")
                                   : QStringLiteral("The new store file cannot be made there.");
+    if (error.isEmpty() && QFileInfo::exists(path))
+        return {true, false, {}};
     if (error.isEmpty()) {
         const QString name = ScopedConnection::uniqueName("create");
         {
-            QSqlDatabase db = Database::openConnection(name, building, true, &error);
+            QSqlDatabase db = Database::openConnection(name, building.path(), true, &error);
             if (error.isEmpty())
                 error = createSchema(name);
             // Everything into the file itself before it takes the store's
@@ -262,25 +230,20 @@ Outcome createAt(const QString &path)
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
-        if (error.isEmpty() && QFileInfo::exists(building + QStringLiteral("-wal")))
+        if (error.isEmpty() && QFileInfo::exists(building.path() + QStringLiteral("-wal")))
             error = QStringLiteral("The new store could not be written through.");
         if (!error.isEmpty())
             error = engineReason(QSqlError(QString(), error), path);
     }
-    // Never over a store that appeared meanwhile (a restore, another
-    // counter's first start): that one is used instead.
-    const int failure = error.isEmpty() ? OutputFile::renameNoReplace(building, path) : -1;
-    const bool placed = failure == 0;
-    const bool appeared = failure == EEXIST;
-    if (!placed && error.isEmpty() && !appeared)
-        error = QStringLiteral("The new store file could not be moved into place.");
-    if (!placed) {
-        removeBuilding();
-        if (appeared)
-            return {true, false, {}};
+    if (!error.isEmpty())
         return refused(path, error);
-    }
-    OutputFile::syncFolder(path);
+    // Never over a store that appeared meanwhile (a restore): that one is
+    // used instead.
+    const int failure = building.place(path, false);
+    if (failure == EEXIST)
+        return {true, false, {}};
+    if (failure != 0)
+        return refused(path, QStringLiteral("The new store file could not be moved into place."));
     return {true, true, {}};
 }
 
@@ -341,7 +304,6 @@ void tighten(const QString &path)
 // writes the program makes to it.
 QString upgradeAndSwitch(const QString &path, QStringList *notes)
 {
-    const SideFiles before(path);
     QSqlError error;
     {
         const ScopedConnection c(
@@ -378,11 +340,17 @@ QString upgradeAndSwitch(const QString &path, QStringList *notes)
     }
     if (!error.isValid())
         return {};
-    before.removeNew();
     return engineReason(error, path);
 }
 
 } // namespace
+
+bool makeFolder(const QString &folder)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    return QDir().mkpath(folder) && QFile::setPermissions(folder, OwnerOnlyFolder);
+}
 
 QString defaultPath()
 {
@@ -442,8 +410,8 @@ Inspection inspect(const QString &path, Depth depth)
 
 QSqlError readOnly(const QString &path, const std::function<void(const QSqlDatabase &db)> &work)
 {
-    // Whatever side file reading it made is taken away afterwards.
-    const SideFiles before(path);
+    // A working file the connection makes is left to the engine: another
+    // program may have opened it meanwhile.
     QSqlError failed;
     {
         const ScopedConnection c("check", [&](const QString &name) {
@@ -454,8 +422,76 @@ QSqlError readOnly(const QString &path, const std::function<void(const QSqlDatab
         else
             failed = c.openError();
     }
-    before.removeNew();
     return failed;
+}
+
+Aside::~Aside()
+{
+    if (m_fd < 0)
+        return;
+    QFile::remove(m_path);
+    for (const QString &suffix : SideSuffixes)
+        QFile::remove(m_path + suffix);
+    ::close(m_fd);
+}
+
+int Aside::claim(int waitMs)
+{
+    const QByteArray name = QFile::encodeName(m_path);
+    const QDeadlineTimer deadline(waitMs);
+    for (int moved = 0; m_fd < 0;) {
+        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return errno;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);
+            if (deadline.hasExpired())
+                return EWOULDBLOCK;
+            QThread::msleep(20);
+            continue;
+        }
+        // Another builder put its file in place between the open and the
+        // lock: the name is free again.
+        struct stat held, named;
+        if (::fstat(fd, &held) != 0 || ::stat(name.constData(), &named) != 0 || held.st_dev != named.st_dev
+            || held.st_ino != named.st_ino) {
+            ::close(fd);
+            if (++moved > 20)
+                return EWOULDBLOCK;
+            continue;
+        }
+        m_fd = fd;
+    }
+    for (const QString &suffix : SideSuffixes)
+        if (!QFile::remove(m_path + suffix) && QFileInfo::exists(m_path + suffix))
+            return EACCES;
+    if (::ftruncate(m_fd, 0) != 0 || ::fchmod(m_fd, 0600) != 0)
+        return errno;
+    return 0;
+}
+
+int Aside::sync() const
+{
+    if (m_fd < 0)
+        return EBADF;
+    return ::fsync(m_fd) == 0 ? 0 : errno;
+}
+
+int Aside::place(const QString &target, bool replace)
+{
+    if (m_fd < 0)
+        return EBADF;
+    int failure = 0;
+    if (replace)
+        failure = ::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData()) == 0 ? 0 : errno;
+    else
+        failure = OutputFile::renameNoReplace(m_path, target);
+    if (failure != 0)
+        return failure;
+    OutputFile::syncFolder(target);
+    ::close(m_fd);
+    m_fd = -1;
+    return 0;
 }
 
 int makePrivateFile(const QString &path)

@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include <functional>
 #include <utility>
@@ -15,6 +16,10 @@ namespace StoreFile {
 
 // video.db in the program's application-data folder.
 QString defaultPath();
+
+// Makes the folder a store goes in, when it is not there, for its owner
+// alone (only the folder itself); false when it cannot be made.
+bool makeFolder(const QString &folder);
 
 struct Outcome
 {
@@ -62,6 +67,40 @@ QSqlError readOnly(const QString &path, const std::function<void(const QSqlDatab
 // alone; the engine's files beside it take the same permissions. 0, or the
 // system's error.
 int makePrivateFile(const QString &path);
+
+// A store built aside under a name of its own (the store's name and ".new")
+// before it takes the store's name. The builder holds it exclusively from
+// claim() until it is put in place or dropped, and every builder claims it
+// first, so two programs never build under one name, and what a run cut
+// short left there (the file and the engine's files beside it) is taken
+// away only while no one can have it open.
+class Aside final
+{
+public:
+    explicit Aside(const QString &path) : m_path(path) {}
+    // Drops the file and the engine's files beside it unless it was put in
+    // place; every connection to it must be closed first.
+    ~Aside();
+    Q_DISABLE_COPY_MOVE(Aside)
+
+    // Takes the name, waiting up to `waitMs` for another builder, and leaves
+    // an empty file there for its owner alone: 0, EWOULDBLOCK when another
+    // builder kept it all that time, or the system's error.
+    int claim(int waitMs);
+    // Moves the built file to `target`, over an existing file only when
+    // `replace`, and lets the name go: 0 or the system's error (EEXIST when a
+    // file appeared there). Every connection to it must be closed first.
+    int place(const QString &target, bool replace);
+    // Writes what the file holds through to the disk: 0 or the system's error.
+    int sync() const;
+    const QString &path() const { return m_path; }
+
+private:
+    QString m_path;
+    // Closing it would drop the engine's locks on the file in this process:
+    // it is let go only once no connection has the file open.
+    int m_fd = -1;
+};
 
 // The tables a store of `version` has, in creation order, each with its
 // columns in order.

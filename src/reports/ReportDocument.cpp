@@ -1,6 +1,7 @@
 #include "ReportDocument.h"
 
 #include "ui/Pictures.h"
+#include "ui/PrintFonts.h"
 
 #include <QFontDatabase>
 #include <QGlyphRun>
@@ -23,20 +24,13 @@ constexpr int ContentWidth = ReportDocument::PaperWidth - 2 * ReportDocument::Ma
 constexpr int ContentHeight = ReportDocument::PaperHeight - 2 * ReportDocument::Margin;
 constexpr int Gap = 60;
 
-// A named font, or the nearest one the machine has.
+// The printed face standing for a layout's font: the fixed-pitch ones in
+// DejaVu Sans Mono, the rest condensed, narrow enough to keep to the boxes
+// drawn for Arial.
 QFont makeFont(const ReportFont &f)
 {
-    QFont font;
     const bool fixed = f.family.contains(QLatin1String("Console")) || f.family == QLatin1String("Fixedsys");
-    QStringList families{f.family};
-    if (fixed)
-        families << QStringLiteral("Liberation Mono") << QStringLiteral("DejaVu Sans Mono");
-    else
-        // Narrow enough to keep to the boxes drawn for Arial.
-        families << QStringLiteral("Liberation Sans Narrow") << QStringLiteral("Liberation Sans")
-                 << QStringLiteral("DejaVu Sans Condensed") << QStringLiteral("DejaVu Sans");
-    font.setFamilies(families);
-    font.setStyleHint(fixed ? QFont::Monospace : QFont::SansSerif);
+    QFont font = PrintFonts::font(fixed ? PrintFonts::Face::Mono : PrintFonts::Face::Condensed);
     // Sizes in twips: the painter works in twips.
     font.setPixelSize(qRound(f.points * 20));
     font.setBold(f.bold);

@@ -2,6 +2,7 @@
 
 #include "data/Identifier.h"
 #include "data/Numbering.h"
+#include "data/StoreDate.h"
 
 #include <QSqlQuery>
 
@@ -171,9 +172,9 @@ std::optional<qint32> CatalogueStore::addTapes(qint32 movieNum, qint64 firstVide
         for (int i = 0; i < count; ++i) {
             if (!m_db.run(action,
                           QStringLiteral("INSERT INTO tblVideos (VideoID, MovieNum, CopyNumber, ForRent, ForSale, "
-                                         "InStore, SalePrice, Deleted) VALUES (?, ?, ?, ?, ?, ?, ?, 0)"),
+                                         "InStore, SalePrice, Deleted, AddedOn) VALUES (?, ?, ?, ?, ?, ?, ?, 0, ?)"),
                           {qint32(from + i), movieNum, firstCopy + i, fields.forRent ? 1 : 0, fields.forSale ? 1 : 0,
-                           fields.inStore ? 1 : 0, fields.salePrice.units()}))
+                           fields.inStore ? 1 : 0, fields.salePrice.units(), StoreDate::toText(day)}))
                 return false;
         }
         for (int i = 0; i < count; ++i) {

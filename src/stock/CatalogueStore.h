@@ -79,7 +79,7 @@ public:
     // from `firstVideoId` or past the highest one if that has grown since;
     // the first tape number used. Refused (Gone) if the title was retired.
     // New tapes on the shelf go to the title's waiting holds, oldest first,
-    // as set aside on `day` (see setAside()).
+    // as set aside on `day` (see setAside()); the tapes are dated `day`.
     std::optional<qint32> addTapes(qint32 movieNum, qint64 firstVideoId, qint32 firstCopy, int count,
                                    const TapeFields &fields, Outcome &outcome, QDate day);
     // The tapes the last addTapes set aside for holds.

@@ -1,6 +1,7 @@
 #include "frmVidMn.h"
 
 #include "data/Genres.h"
+#include "labels/frmLabels.h"
 #include "stock/frmRangeDialog.h"
 #include "stock/frmSaleDialog.h"
 #include "ui/Controls.h"
@@ -85,6 +86,13 @@ frmRangeDialog &frmVidMn::rangeDialog()
     if (!m_rangeDialog)
         m_rangeDialog = std::make_unique<frmRangeDialog>(m_windows.ws());
     return *m_rangeDialog;
+}
+
+frmLabels &frmVidMn::labelsDialog()
+{
+    if (!m_labelsDialog)
+        m_labelsDialog = std::make_unique<frmLabels>(m_windows);
+    return *m_labelsDialog;
 }
 
 bool frmVidMn::titleEditOpen() const { return cmdAdd->text() == QLatin1String("Save"); }

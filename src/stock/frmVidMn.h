@@ -19,6 +19,7 @@ class QPushButton;
 class WindowContext;
 class frmRangeDialog;
 class frmSaleDialog;
+class frmLabels;
 
 // Video management: the catalogue of titles in the upper half, the tape
 // copies of one title in the lower half, and the range tools over those
@@ -46,12 +47,15 @@ public:
     QFrame *Line1;
     QCheckBox *chkRent, *chkSale, *chkIn;
     QPushButton *cmdAddT, *cmdChange, *cmdDelTape, *cmdTools;
+    // Barcode labels for the listed title's copies, a range or today's tapes.
+    QPushButton *cmdLabels;
     QMenuBar *MenuBar;
     QMenu *mnuTools;
     QAction *mnuTool1, *mnuTool2, *mnuTool3, *mnuTool4;
 
     frmSaleDialog &saleDialog();
     frmRangeDialog &rangeDialog();
+    frmLabels &labelsDialog();
 
     void fgMovies_Click();
     void cmdAdd_Click();
@@ -64,6 +68,7 @@ public:
     void cmdChange_Click();
     void cmdDelTape_Click();
     void cmdTools_Click();
+    void cmdLabels_Click();
     void mnuTool_Click(TapeMark mark);
 
     static int CheckFromText(const QString &text);
@@ -116,6 +121,7 @@ private:
     CatalogueStore m_store;
     std::unique_ptr<frmSaleDialog> m_saleDialog;
     std::unique_ptr<frmRangeDialog> m_rangeDialog;
+    std::unique_ptr<frmLabels> m_labelsDialog;
 
     qint32 nextMovieNum = 1;
     qint32 nextVideoID = 1;

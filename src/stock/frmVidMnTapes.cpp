@@ -4,6 +4,7 @@
 #include "frmVidMn.h"
 
 #include "data/Identifier.h"
+#include "labels/frmLabels.h"
 #include "stock/frmRangeDialog.h"
 #include "stock/frmSaleDialog.h"
 #include "ui/Controls.h"
@@ -71,6 +72,9 @@ void frmVidMn::buildTapeHalf(QWidget *half)
     buttons->addWidget(cmdChange, 0, 1);
     buttons->addWidget(cmdDelTape, 1, 0);
     buttons->addWidget(cmdTools, 1, 1);
+    cmdLabels = button(half, "cmdLabels", tr("Print &labels..."),
+                       tr("Click here to print barcode labels for tapes"));
+    buttons->addWidget(cmdLabels, 2, 0, 1, 2);
     fields->addLayout(buttons, 2, 0, 1, 2);
     fields->setRowStretch(3, 1);
     auto *right = new QWidget(half);
@@ -88,6 +92,7 @@ void frmVidMn::buildTapeHalf(QWidget *half)
     connect(cmdChange, &QPushButton::clicked, this, &frmVidMn::cmdChange_Click);
     connect(cmdDelTape, &QPushButton::clicked, this, &frmVidMn::cmdDelTape_Click);
     connect(cmdTools, &QPushButton::clicked, this, &frmVidMn::cmdTools_Click);
+    connect(cmdLabels, &QPushButton::clicked, this, &frmVidMn::cmdLabels_Click);
 }
 
 int frmVidMn::CheckFromText(const QString &text)
@@ -331,6 +336,13 @@ void frmVidMn::cmdDelTape_Click()
 void frmVidMn::cmdTools_Click()
 {
     mnuTools->popup(cmdTools->mapToGlobal(QPoint(0, cmdTools->height())));
+}
+
+void frmVidMn::cmdLabels_Click()
+{
+    const auto listed = tapesListed() ? Identifier::parse(selMovieNum) : std::nullopt;
+    const int row = listed ? movieRowOf(*listed) : 0;
+    labelsDialog().offer(listed, row > 0 ? fgMovies->text(row, 1) : QString());
 }
 
 void frmVidMn::mnuTool_Click(TapeMark mark)

@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "PrintFonts.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QLinearGradient>
@@ -47,7 +49,7 @@ void drawPerson(QPainter &p, QColor colour)
 
 void drawDollar(QPainter &p, const QRectF &r, QColor colour, int pixelSize)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f = PrintFonts::font(PrintFonts::Face::Sans);
     f.setBold(true);
     f.setPixelSize(pixelSize);
     p.setFont(f);
@@ -76,7 +78,7 @@ QPixmap logo()
         p.drawRect(QRectF(8, y, 3, 4));
         p.drawRect(QRectF(19, y, 3, 4));
     }
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f = PrintFonts::font(PrintFonts::Face::Sans);
     f.setBold(true);
     f.setPixelSize(17);
     p.setFont(f);

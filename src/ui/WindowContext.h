@@ -32,6 +32,8 @@ public:
     // member and puts the fees on the bill; `from` hides once the counter is
     // up. Nothing changes when the bill cannot take them.
     virtual void handFeesToCounter(qint32 member, Money amount, QWidget &from) = 0;
+    // Shows `member`'s card to print or save, or says why there is none.
+    virtual void offerCard(qint32 member) = 0;
 
 protected:
     ~WindowContext() = default;

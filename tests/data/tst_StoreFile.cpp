@@ -260,11 +260,16 @@ private slots:
                    && filler.write(block) == block.size() && filler.flush()) {
             }
             filler.close();
-            const QStringList before = entries(mountPoint);
+            // The engine's working files of a store made before are its own
+            // to remove: another counter may have them open.
+            const auto unlessWorking = [&] {
+                return entries(mountPoint).filter(QRegularExpression(QStringLiteral("^(?!video\\.db-(wal|shm)$)")));
+            };
+            const QStringList before = unlessWorking();
             const StoreFile::Outcome out = StoreFile::prepare(store);
             QVERIFY2(!out.ok && out.message.contains(QStringLiteral("The disk holding it is full")),
                      qPrintable(out.message));
-            QCOMPARE(entries(mountPoint), before);
+            QCOMPARE(unlessWorking(), before);
             QVERIFY(filler.remove());
         }
         // With room again the same store opens.

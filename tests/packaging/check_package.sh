@@ -46,7 +46,7 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6widgets6 libqt6sql6 libqt6printsupport6 libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n \
-           libsodium23; do
+           libsodium23 libzint2.11 fonts-dejavu-core fonts-dejavu-extra; do
   grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 

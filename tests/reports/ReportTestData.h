@@ -47,22 +47,3 @@ inline void addTapeSold(TestStore &store, int receipt, int videoId)
                QVariantList{receipt, videoId} + charged(price, 1));
 }
 
-// The text of a PDF file, page breaks as form feeds; empty when pdftotext
-// is missing or fails.
-inline QString pdfText(const QString &path, bool layout = false)
-{
-    QProcess p;
-    QStringList args;
-    if (layout)
-        args << QStringLiteral("-layout");
-    args << path << QStringLiteral("-");
-    p.start(QStringLiteral("pdftotext"), args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-inline int pdfPages(const QString &path)
-{
-    return int(pdfText(path).count(u'\f'));
-}

@@ -260,6 +260,21 @@ void priceBill(const QString &path, CheckoutPlan &plan)
     plan.money.method = paid.method;
 }
 
+QString pdfText(const QString &path, bool layout)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), (layout ? QStringList{QStringLiteral("-layout")} : QStringList())
+                                             << path << QStringLiteral("-"));
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+int pdfPages(const QString &path)
+{
+    return int(pdfText(path).count(u'\f'));
+}
+
 QVariant valueIn(const QString &path, const QString &sql)
 {
     return valueThrough(QStringLiteral("test-value-in"), path, sql);

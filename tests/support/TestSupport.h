@@ -147,6 +147,13 @@ struct CheckoutPlan;
 // taxed at the rates in force that day.
 void priceBill(const QString &path, CheckoutPlan &plan);
 
+// The text of a PDF file as pdftotext reads it, page breaks as form feeds,
+// laid out as on the page when `layout`; compared after compatibility
+// normalisation (NFKC), so that a ligature a font draws ("\uFB01") reads as
+// its letters. Empty when pdftotext is missing or fails.
+QString pdfText(const QString &path, bool layout = false);
+int pdfPages(const QString &path);
+
 // The lines of a CSV file split into fields, quotes undone (RFC 4180).
 QList<QStringList> readCsv(const QString &path);
 // Saves a picture of `w` as `name` in the folder VIDEOSTORE_SCREENSHOTS

@@ -119,10 +119,11 @@ private slots:
         const StoreFile::Outcome opened = StoreFile::prepare(path);
         QVERIFY2(opened.ok && !opened.created, qPrintable(opened.message));
 
-        // The same on every run.
-        const QString again = m_dir.filePath(QStringLiteral("again.db"));
+        // The same on every run; a folder it makes is for its owner alone.
+        const QString again = m_dir.filePath(QStringLiteral("again/video.db"));
         QVERIFY(SampleStore::write(again, SampleStore::Size::Demo, false, nullptr, nullptr, nullptr));
         QCOMPARE(dump(again), dump(m_demo));
+        QCOMPARE(accessOf(m_dir.filePath(QStringLiteral("again"))), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void existingFileIsKeptWithoutForce()

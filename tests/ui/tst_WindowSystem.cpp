@@ -1,5 +1,6 @@
 #include "ui/FileDialogs.h"
 #include "ui/OutcomeList.h"
+#include "ui/PrintFonts.h"
 #include "ui/QtWindowSystem.h"
 #include "ui/ScriptedWindowSystem.h"
 
@@ -7,7 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -81,6 +85,16 @@ private slots:
         QCOMPARE(list->lines(), QStringList({"Tape 99: I'm sorry, that videotape cannot be returned as it has not "
                                              "been rented.",
                                              "Tape 178: The video has been returned."}));
+    }
+
+    // Printed documents are drawn in the fonts they name, which build.sh
+    // installs; the tests see no others, as on a fresh machine.
+    void printedInTheFontsInstalled()
+    {
+        for (const auto face : {PrintFonts::Face::Sans, PrintFonts::Face::Condensed, PrintFonts::Face::Mono})
+            QCOMPARE(QFontInfo(PrintFonts::font(face)).family(), PrintFonts::family(face));
+        const QRegularExpression others(QStringLiteral("^(?!DejaVu |(Sans )?Serif$|Monospace$)"));
+        QCOMPARE(QFontDatabase::families().filter(others), QStringList());
     }
 };
 

@@ -124,6 +124,8 @@ void benchCopy(Bench &bench);
 // own beside the engine's own export of the same rows: times and peak memory.
 void benchCsvExport(Bench &bench);
 void benchCirculation(Bench &bench);
+// Tape labels for a sheet and for 1,000 tapes, and a member's card, as PDF.
+void benchLabels(Bench &bench);
 
 // Several counters at once: `counters` threads, each with its own
 // connection and store classes, checking out for `seconds`; prints one line

@@ -267,11 +267,12 @@ void counter(Bench &bench)
             if (!files.intact())
                 qFatal("the store's working files changed under the benchmark");
     });
-    const QByteArray store = QFile::encodeName(bench.path()), wal = store + "-wal";
+    const QByteArray store = QFile::encodeName(bench.path()), wal = store + "-wal", shm = store + "-shm";
     const double checkFloor = measure(bench.runs(), {}, [&] {
         struct stat st;
         for (int i = 0; i < checks; ++i)
-            if (::stat(store.constData(), &st) != 0 || ::stat(wal.constData(), &st) != 0)
+            if (::stat(store.constData(), &st) != 0 || ::stat(wal.constData(), &st) != 0
+                || ::stat(shm.constData(), &st) != 0)
                 qFatal("the store's files are gone");
     });
     bench.add(QStringLiteral("counter: 1000 checks of the store's working files"), check, checkFloor, 100);

@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
                                                    "conflicts instead of taking turns (for comparison)."));
     QCommandLineOption onlyOption(QStringLiteral("only"),
                                   QStringLiteral("Runs only these sections, comma-separated: counter, gate, returns, "
-                                                 "stock, customers, ledger, reports, copy, csv."),
+                                                 "stock, customers, ledger, reports, labels, copy, csv."),
                                   QStringLiteral("sections"));
     parser.addOptions({runsOption, storeOption, countersOption, secondsOption, noLockOption, onlyOption});
     parser.process(app);
@@ -124,7 +124,8 @@ int main(int argc, char *argv[])
     const std::pair<const char *, void (*)(Bench &)> sections[] = {
         {"counter", benchCounter},     {"receipts", benchReceipts}, {"gate", benchGate},     {"returns", benchReturns},
         {"stock", benchStock},         {"customers", benchCustomers}, {"ledger", benchLedger},
-        {"reports", benchReports},     {"circulation", benchCirculation}, {"copy", benchCopy},     {"csv", benchCsvExport}};
+        {"reports", benchReports},     {"circulation", benchCirculation}, {"labels", benchLabels},
+        {"copy", benchCopy},           {"csv", benchCsvExport}};
     const QStringList only = parser.value(onlyOption).split(u',', Qt::SkipEmptyParts);
     for (const QString &name : only)
         if (std::none_of(std::begin(sections), std::end(sections),

@@ -6,7 +6,9 @@
 #include "data/Database.h"
 #include "data/StoreDate.h"
 #include "data/StoreFile.h"
+#include "data/StoreLock.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
@@ -18,6 +20,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <cerrno>
 #include <cstring>
 
 namespace SampleStore {
@@ -82,30 +85,16 @@ bool holdsNothing(const QString &path)
 {
     if (QFileInfo::exists(path + QStringLiteral("-wal")) || !StoreFile::inspect(path).problem.isEmpty())
         return false;
-    const QString name = QStringLiteral("videostore-sample-peek");
     bool empty = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QSqlQuery q(db.open() ? db : QSqlDatabase());
+    StoreFile::readOnly(path, [&](const QSqlDatabase &db) {
+        QSqlQuery q(db);
         empty = q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM tblMembers WHERE CustomerNumber <> 0) + "
                                       "(SELECT COUNT(*) FROM tblMovies) + (SELECT COUNT(*) FROM tblVideos) + "
                                       "(SELECT COUNT(*) FROM tblRentals) + (SELECT COUNT(*) FROM tblReceipts) + "
                                       "(SELECT COUNT(*) FROM tblInventory)"))
                 && q.next() && q.value(0).toLongLong() == 0;
-        q = QSqlQuery();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    });
     return empty;
-}
-
-void removeWithSideFiles(const QString &path)
-{
-    QFile::remove(path);
-    for (const QString &side : sideFiles(path))
-        QFile::remove(side);
 }
 
 QString run(const QString &connection, const QStringList &statements)
@@ -145,9 +134,6 @@ QString build(const QString &building, const History &history)
 {
     const QString name = QStringLiteral("videostore-sample");
     QString error;
-    // For its owner alone, as the program keeps a store.
-    if (const int failure = StoreFile::makePrivateFile(building))
-        return QString::fromLocal8Bit(std::strerror(failure));
     {
         QSqlDatabase db = Database::openConnection(name, building, true, &error);
         if (error.isEmpty())
@@ -194,32 +180,46 @@ bool write(const QString &path, Size size, bool force, const Counts *fullShapeCo
         return false;
     };
     const QString target = QFileInfo(path).absoluteFilePath();
+    const QString shown = QDir::toNativeSeparators(target);
     const bool occupied = QFileInfo::exists(target) || QFileInfo::exists(target + QStringLiteral("-wal"))
                           || QFileInfo::exists(target + QStringLiteral("-journal"));
-    if (occupied && !force && holdsNothing(target))
-        force = true;
-    if (occupied && !force)
-        return fail(QStringLiteral("%1 already exists and was left as it is.").arg(QDir::toNativeSeparators(target)));
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-        return fail(QStringLiteral("The folder of %1 cannot be created.").arg(QDir::toNativeSeparators(target)));
+    if (occupied && !force && !holdsNothing(target))
+        return fail(QStringLiteral("%1 already exists and was left as it is.").arg(shown));
+    if (!StoreFile::makeFolder(QFileInfo(target).absolutePath()))
+        return fail(QStringLiteral("The folder of %1 cannot be created.").arg(shown));
 
     const Shape shape = size == Size::Demo ? demoShape() : fullShape(fullShapeCounts ? *fullShapeCounts : fullCounts());
     const History history(shape);
 
-    const QString building = target + QStringLiteral(".new");
-    removeWithSideFiles(building);
-    QString why = build(building, history);
-    if (why.isEmpty() && force) {
-        removeWithSideFiles(target);
-        if (QFileInfo::exists(target))
-            why = QStringLiteral("%1 cannot be removed.").arg(QDir::toNativeSeparators(target));
+    StoreFile::Aside building(target + QStringLiteral(".new"));
+    if (const int failure = building.claim(StoreLock::RestoreWaitMs)) {
+        if (failure == EWOULDBLOCK)
+            return fail(QCoreApplication::translate("SampleStore", "Another program is making a store at %1 at this "
+                                                                   "moment.")
+                            .arg(shown));
+        return fail(QCoreApplication::translate("SampleStore", "%1 cannot be written: %2")
+                        .arg(QDir::toNativeSeparators(building.path()), QString::fromLocal8Bit(std::strerror(failure))));
     }
-    if (why.isEmpty() && !QFile::rename(building, target))
-        why = QStringLiteral("The new file could not be moved to %1.").arg(QDir::toNativeSeparators(target));
-    if (!why.isEmpty()) {
-        removeWithSideFiles(building);
+    QString why = build(building.path(), history);
+    // Replaced only while no program has it open; what a crash left beside
+    // it would otherwise be read as part of the new store.
+    StoreLock inUse;
+    if (why.isEmpty() && occupied) {
+        if (inUse.acquire(target, StoreLock::Mode::Exclusive) == StoreLock::Outcome::Busy)
+            why = QCoreApplication::translate("SampleStore", "%1 is open in a running Video Store program. Close the "
+                                                             "program, then write the sample again.")
+                      .arg(shown);
+        else if (!force && !holdsNothing(target))
+            why = QStringLiteral("%1 already exists and was left as it is.").arg(shown);
+        for (const QString &side : sideFiles(target))
+            if (why.isEmpty() && !QFile::remove(side) && QFileInfo::exists(side))
+                why = QCoreApplication::translate("SampleStore", "%1 cannot be removed.")
+                          .arg(QDir::toNativeSeparators(side));
+    }
+    if (why.isEmpty() && building.place(target, occupied) != 0)
+        why = QStringLiteral("The new file could not be moved to %1.").arg(shown);
+    if (!why.isEmpty())
         return fail(why);
-    }
     if (summary) {
         history.summarise(*summary);
         summary->seconds = double(timer.elapsed()) / 1000.0;

@@ -34,9 +34,11 @@ struct Summary
     double seconds = 0;
 };
 
-// Builds the store beside `path` and moves it into place. An existing file is
-// left alone unless `force`, which replaces it and its -wal and -shm files,
-// or unless it is a store that holds nothing yet besides walk-in member 0.
+// Builds the store beside `path` and moves it into place, making its folder
+// for its owner alone. An existing file is left alone unless `force`, which
+// replaces it and its -wal and -shm files, or unless it is a store that holds
+// nothing yet besides walk-in member 0; either only while no program has it
+// open.
 // `fullShape` replaces the counts of the full size; the demo has its own.
 bool write(const QString &path, Size size, bool force, const Counts *fullShape, Summary *summary,
            QString *error);
