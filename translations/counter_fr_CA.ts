@@ -41,6 +41,17 @@
     </message>
 </context>
 <context>
+    <name>CheckoutStore</name>
+    <message>
+        <source>Tax changed</source>
+        <translation>Taxe modifiée</translation>
+    </message>
+    <message>
+        <source>Price changed</source>
+        <translation>Prix modifié</translation>
+    </message>
+</context>
+<context>
     <name>StoreDetails</name>
     <message>
         <source>&quot;%1&quot; is not a number of days from 1 to %2.</source>

@@ -6,6 +6,7 @@
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -305,7 +306,8 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
                                  QStringLiteral("%1 in force on %2 has changed since the bill was totalled: it is now "
                                                 "%3 %.\r\n\r\nNothing was saved. Look at the new total on the payment "
                                                 "page, then check out again.")
-                                     .arg(rates->taxes[t].name, date, Pricing::percent(rates->taxes[t].rate)));
+                                     .arg(rates->taxes[t].name, date, Pricing::percent(rates->taxes[t].rate)),
+                                 QCoreApplication::translate("CheckoutStore", "Tax changed"));
     // A line whose price has changed since it went into the bag.
     auto repriced = [&](const QString &what, qint32 id, Money now) {
         return m_db.conflict(QStringLiteral("check the price of %1 %2").arg(what).arg(id),
@@ -313,7 +315,8 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
                                             "was saved. Take it off the bill and put it on again, then check out again.")
                                  .arg(what)
                                  .arg(id)
-                                 .arg(what == QLatin1String("tape") ? titleSuffix(id) : QString(), now.toCurrency()));
+                                 .arg(what == QLatin1String("tape") ? titleSuffix(id) : QString(), now.toCurrency()),
+                             QCoreApplication::translate("CheckoutStore", "Price changed"));
     };
     QList<Money> amounts;
     for (const BillLine::Parsed &line : plan.lines)

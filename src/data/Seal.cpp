@@ -41,6 +41,14 @@ QVariantList dayBounds(QDate day)
     return {StoreDate::toText(day), StoreDate::toText(day.addDays(1))};
 }
 
+// The last row written before `day` (the starting prices belong to no day),
+// whose link a seal stands on when the day has no rows of the table.
+QString lastBefore(const Chain::Table &table)
+{
+    return QStringLiteral("SELECT %1, Hash FROM %2 WHERE %3 IS NULL OR %3 < ? ORDER BY %1 DESC LIMIT 1")
+        .arg(table.key, table.name, table.dayColumn);
+}
+
 QString capitalized(const QString &text)
 {
     return text.left(1).toUpper() + text.mid(1);
@@ -136,10 +144,23 @@ Check verifyCounted(const QSqlDatabase &db, QDate day, const Typed &typed)
         if (rows->keys.size() > sealed)
             later << added(table, day, rows->named.mid(sealed));
         Cover cover{sealed, {}};
+        std::optional<qint64> key;
         if (sealed > 0) {
-            const qint64 key = rows->keys.at(sealed - 1);
+            key = rows->keys.at(sealed - 1);
+        } else {
+            QSqlQuery q(db);
+            q.prepare(lastBefore(table));
+            q.addBindValue(StoreDate::toText(day));
+            if (!q.exec())
+                return {false, QCoreApplication::translate("Seal", "%1 could not be checked: %2.")
+                                   .arg(head, QCoreApplication::translate("Seal", "%1 could not be read (%2)")
+                                                  .arg(table.name, q.lastError().text()))};
+            if (q.next())
+                key = q.value(0).toLongLong();
+        }
+        if (key) {
             QString finding;
-            cover.link = linksOf(db, table, {key}, &finding).value(key);
+            cover.link = linksOf(db, table, {*key}, &finding).value(*key);
             if (cover.link.isEmpty() && !finding.isEmpty())
                 findings << finding;
         }
@@ -223,6 +244,14 @@ std::optional<Cover> cover(Database &db, const Chain::Table &table, QDate day)
     while (q->next()) {
         if (out.count++ == 0)
             out.link = Chain::fromText(q->value(1));
+    }
+    if (out.count == 0) {
+        // A day without rows of its own still seals every row before it.
+        auto before = db.run(action, lastBefore(table), {StoreDate::toText(day)});
+        if (!before)
+            return std::nullopt;
+        if (before->next())
+            out.link = Chain::fromText(before->value(1));
     }
     return out;
 }

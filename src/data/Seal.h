@@ -12,16 +12,18 @@
 class Database;
 
 // A day's seal, as Day End prints it for the manager to keep: a hash over
-// the day's ledger entries, gate-log entries and price changes, each the
-// link of the day's last one in its chain (which stands for every row
-// before it too), with how many there are of each. Whoever rewrites those
-// rows and every link after them still cannot make the seal come out again;
-// a row of the day added later, or one of them taken away, is told by the
+// the ledger, the gate log and the price changes up to the day's end, each
+// the link of the last row written up to then (the day's last, or, on a day
+// without any, the last before it), which stands for every row before it
+// too, with how many rows of each the day holds. Whoever rewrites those rows
+// and every link after them still cannot make the seal come out again; a
+// row of the day added later, or one of them taken away, is told by the
 // counts printed with it.
 namespace Seal {
 
 // What a seal covers of one chained table: the day's rows, and the link of
-// the last of them (empty when there are none).
+// the last of them, or of the last row before the day when it has none
+// (empty when the table has no rows up to then).
 struct Cover
 {
     qint64 count = 0;

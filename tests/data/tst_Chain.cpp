@@ -351,6 +351,11 @@ private slots:
             << (lifted(ledger) << u"UPDATE tblLedger SET Amount = 10000 WHERE Seq = 2"_s) << u"relink"_s << 1
             << u"does not hold. The entries it covers, or entries before them, are not what they were when it was "
                "printed."_s;
+        // The day changed no prices: its seal stands on the last change before it.
+        QTest::newRow("a price rewritten before the day, with every link after it")
+            << (lifted(u"tblPrices"_s) << u"UPDATE tblPrices SET Fee = 0 WHERE ChangeID = 1"_s) << u"relink"_s << 1
+            << u"does not hold. The entries it covers, or entries before them, are not what they were when it was "
+               "printed."_s;
         QTest::newRow("printed before seals had counts")
             << QStringList() << u"no counts"_s << 0
             << u"holds: the store's 2 ledger entries of that day, and every entry before them, are as they were when "
