@@ -81,6 +81,34 @@ The store must be closed everywhere and opened again: close this program and eve
 <byte value="xd"/>
 Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et tout autre programme qui utilise le magasin, puis relancez le programme et enregistrez de nouveau. D&apos;ici là, ce programme n&apos;enregistre plus rien.</translation>
     </message>
+    <message>
+        <source>The store&apos;s database server was still restarting or recovering after %1 seconds, so the store database could not %2. Nothing of it was saved.<byte value="xd"/>
+<byte value="xd"/>
+Try again in a moment.<byte value="xd"/>
+<byte value="xd"/>
+The server said: %3</source>
+        <translation>Le serveur de la base de données du magasin redémarrait ou se rétablissait encore après %1 secondes&#xa0;: la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Réessayez dans un moment.<byte value="xd"/>
+<byte value="xd"/>
+Le serveur a répondu&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: the store&apos;s database server cannot be reached (%2).<byte value="xd"/>
+<byte value="xd"/>
+Check that the server PC is on and connected, then try again.</source>
+        <translation>%1&#xa0;: le serveur de la base de données du magasin est injoignable (%2).<byte value="xd"/>
+<byte value="xd"/>
+Vérifiez que le PC serveur est allumé et branché au réseau, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%1: the store&apos;s database server was still restarting or recovering after %2 seconds (the server said: %3).<byte value="xd"/>
+<byte value="xd"/>
+Try again in a moment.</source>
+        <translation>%1&#xa0;: le serveur de la base de données du magasin redémarrait ou se rétablissait encore après %2 secondes (le serveur a répondu&#xa0;: %3).<byte value="xd"/>
+<byte value="xd"/>
+Réessayez dans un moment.</translation>
+    </message>
 </context>
 <context>
     <name>Destination</name>
@@ -159,6 +187,34 @@ Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et
 </context>
 <context>
     <name>Ledger</name>
+    <message>
+        <source>not recorded</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>VISA</source>
+        <translation>VISA</translation>
+    </message>
+    <message>
+        <source>MasterCard</source>
+        <translation>MasterCard</translation>
+    </message>
+    <message>
+        <source>American Express</source>
+        <translation>American Express</translation>
+    </message>
+    <message>
+        <source>Sears card</source>
+        <translation>Carte Sears</translation>
+    </message>
+    <message>
+        <source>Debit</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Comptant</translation>
+    </message>
     <message>
         <source>Money taken since</source>
         <translation>Argent encaissé depuis</translation>
@@ -353,6 +409,24 @@ puis relancez cette commande.</translation>
     <message>
         <source>another copy to %1 is under way.</source>
         <translation>une autre copie vers %1 est en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>Tax</name>
+    <message>
+        <source>GST</source>
+        <extracomment>The federal goods and services tax, as a store starts with it.</extracomment>
+        <translation>TPS</translation>
+    </message>
+    <message>
+        <source>PST</source>
+        <extracomment>The provincial sales tax, as a store starts with it.</extracomment>
+        <translation>TVP</translation>
+    </message>
+    <message>
+        <source>%1 @ %2%</source>
+        <extracomment>A tax and its rate, as the bill and the receipt show them: &quot;GST @ 7%&quot;.</extracomment>
+        <translation>%1 %2&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -91,12 +91,29 @@
         <source>There is no member %1: member numbers go up to %2.</source>
         <translation>Il n&apos;y a pas de membre %1&#xa0;: les numéros de membre vont jusqu&apos;à %2.</translation>
     </message>
+    <message>
+        <source>Waiting for another counter...</source>
+        <translation>En attente d&apos;une autre caisse...</translation>
+    </message>
+    <message>
+        <source>Waiting for the store server to come back...</source>
+        <translation>En attente du retour du serveur du magasin...</translation>
+    </message>
+    <message>
+        <source>Waiting for the store server...</source>
+        <translation>En attente du serveur du magasin...</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeList</name>
     <message>
         <source>What the last tapes and items typed or scanned did, newest first.</source>
         <translation>Ce qu&apos;ont donné les dernières cassettes et les derniers articles tapés ou lus au lecteur, du plus récent au plus ancien.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a notice is about (&quot;Tape 13&quot;), then the notice.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

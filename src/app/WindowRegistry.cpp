@@ -19,6 +19,7 @@
 #include "data/StoreLocation.h"
 #include "labels/frmCard.h"
 #include "ui/MemberChooser.h"
+#include "ui/Messages.h"
 #include "ui/WindowSystem.h"
 #include "stock/frmInvent.h"
 #include "stock/frmPrices.h"
@@ -51,9 +52,13 @@ WindowRegistry::WindowRegistry(QString storePath, WindowSystem &ws)
     // Receipts kept as PDF files stay with the store they belong to.
     m_ws.setReceiptFolder(QDir(StoreLocation::localFolder(m_storePath)).filePath(QStringLiteral("receipts")));
     m_ws.setStorePath(m_storePath);
+    showServerWaits(&m_ws);
 }
 
-WindowRegistry::~WindowRegistry() = default;
+WindowRegistry::~WindowRegistry()
+{
+    showServerWaits(nullptr);
+}
 
 frmMain &WindowRegistry::main()
 {

@@ -2,11 +2,19 @@
 
 #include "data/Identifier.h"
 
+#include <QCoreApplication>
+
 namespace BillLine {
 
 namespace {
 
 constexpr int TitleWidth = 20;
+
+// The context of these texts in translations/counter_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(BillLine)
+};
 
 // The word that starts at `from` and runs to the next space (or the end).
 QStringView wordAt(const QString &line, qsizetype from)
@@ -28,22 +36,22 @@ QString fitTitle(const QString &title)
 
 QString rent(qint32 videoId, const QString &title20, Money fee)
 {
-    return QStringLiteral("Rent %1  %2\t%3").arg(videoId).arg(title20, fee.toPlainCents());
+    return QStringLiteral("Rent %1  %2\t%3").arg(videoId).arg(title20, fee.toPlainCents(Money::Untranslated));
 }
 
 QString buy(qint32 inventoryId, qint32 quantity, const QString &itemName, Money amount)
 {
-    return QStringLiteral("Buy %1 %2  %3\t%4").arg(inventoryId).arg(quantity).arg(itemName, amount.toPlainCents());
+    return QStringLiteral("Buy %1 %2  %3\t%4").arg(inventoryId).arg(quantity).arg(itemName, amount.toPlainCents(Money::Untranslated));
 }
 
 QString buyVideo(const QString &typedVideoId, const QString &title, Money salePrice)
 {
-    return QStringLiteral("BuyV %1  %2\t%3").arg(typedVideoId, title, salePrice.toPlainCents());
+    return QStringLiteral("BuyV %1  %2\t%3").arg(typedVideoId, title, salePrice.toPlainCents(Money::Untranslated));
 }
 
 QString pay(Money amount)
 {
-    return QStringLiteral("Pay  overdue fees \t") + amount.toPlainCents();
+    return QStringLiteral("Pay  overdue fees \t") + amount.toPlainCents(Money::Untranslated);
 }
 
 std::optional<Money> amount(const QString &line)
@@ -103,19 +111,29 @@ std::optional<Columns> columns(const QString &line)
     // The description follows the first two spaces; a title may hold more.
     const qsizetype gap = line.indexOf(QLatin1String("  "));
     const QString description = gap < 0 ? QString() : line.mid(gap + 2, tab - gap - 2).trimmed();
-    const QString amountText = line.mid(tab + 1);
+    const auto amount = BillLine::amount(line);
+    const QString amountText = amount ? amount->toPlainCents() : line.mid(tab + 1);
     const QString number = QString::number(parsed->id);
+    const QStringList kinds = kindNames();
     switch (parsed->kind) {
     case Kind::Rent:
-        return Columns{QStringLiteral("Rent"), number, description, QStringLiteral("1"), amountText};
+        return Columns{kinds[0], number, description, QStringLiteral("1"), amountText};
     case Kind::BuyVideo:
-        return Columns{QStringLiteral("Tape"), number, description, QStringLiteral("1"), amountText};
+        return Columns{kinds[1], number, description, QStringLiteral("1"), amountText};
     case Kind::Buy:
-        return Columns{QStringLiteral("Item"), number, description, QString::number(parsed->quantity), amountText};
+        return Columns{kinds[2], number, description, QString::number(parsed->quantity), amountText};
     case Kind::Pay:
-        return Columns{QStringLiteral("Fees"), QString(), description, QString(), amountText};
+        //: What the bill's line of fees handed on from Payments says.
+        return Columns{kinds[3], QString(), Text::tr("overdue fees"), QString(), amountText};
     }
     return std::nullopt;
+}
+
+QStringList kindNames()
+{
+    //: The bill's kinds of line, short: a tape rented, a tape sold, a stock item sold, fees paid.
+    return {Text::tr("Rent", "bill line"), Text::tr("Tape", "bill line"), Text::tr("Item", "bill line"),
+            Text::tr("Fees", "bill line")};
 }
 
 bool holdsTape(const QStringList &lines, qint32 videoId)

@@ -18,7 +18,8 @@ enum class Kind { Rent, Buy, BuyVideo, Pay };
 // A title fitted to exactly 20 characters: cut, or padded with spaces.
 QString fitTitle(const QString &title);
 
-// Amounts are shown with two decimals; a line's amount is in cents.
+// Amounts are written with two decimals, in the one untranslated form
+// whatever the language; a line's amount is in cents.
 // "Rent 1234  <20-character title>\t3.99"
 QString rent(qint32 videoId, const QString &title20, Money fee);
 // "Buy 7 3  Popcorn\t7.50"
@@ -53,14 +54,17 @@ struct Totals
 };
 Totals totals(const QStringList &lines);
 
-// A line as the bill's columns show it: what kind of line ("Rent", "Item",
-// "Tape" sold, "Fees"), the number, the description, the quantity and the
-// amount as the line has it. nullopt for a line the checkout passes over.
+// A line as the bill's columns show it, in the language shown: what kind
+// of line ("Rent", "Item", "Tape" sold, "Fees"), the number, the
+// description, the quantity and the amount. nullopt for a line the checkout
+// passes over.
 struct Columns
 {
     QString kind, number, description, quantity, amount;
 };
 std::optional<Columns> columns(const QString &line);
+// The kinds' names as the bill's first column shows them.
+QStringList kindNames();
 
 // Whether tape `videoId` stands on the bill, to rent or to buy.
 bool holdsTape(const QStringList &lines, qint32 videoId);

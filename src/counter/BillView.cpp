@@ -3,6 +3,7 @@
 #include "counter/BillLine.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -11,7 +12,15 @@ namespace BillView {
 
 namespace {
 
-const char *const Headings[] = {"Kind", "No.", "Description", "Qty", "Amount"};
+// The context of these texts in translations/counter_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(BillView)
+};
+
+const char *const Headings[] = {QT_TRANSLATE_NOOP("BillView", "Kind"), QT_TRANSLATE_NOOP("BillView", "No."),
+                                QT_TRANSLATE_NOOP("BillView", "Description"), QT_TRANSLATE_NOOP("BillView", "Qty"),
+                                QT_TRANSLATE_NOOP("BillView", "Amount")};
 
 // Amounts and quantities read from the right, under headings that do too.
 Qt::Alignment alignment(int column)
@@ -34,12 +43,14 @@ void drawRow(QPainter &p, const QRect &row, const QStringList &cells, const QFon
 Geometry geometry(const QFontMetrics &metrics, int width)
 {
     const int ch = metrics.horizontalAdvance(u'0');
-    // Kind, number and quantity fit their widest; an amount fits the
-    // largest bill the program takes.
-    const std::array<int, 5> fixed{metrics.horizontalAdvance(QStringLiteral("Kind ")) + ch,
-                                   metrics.horizontalAdvance(QStringLiteral("0000000")) + ch, 0,
-                                   metrics.horizontalAdvance(QStringLiteral("Qty ")) + ch,
-                                   metrics.horizontalAdvance(QStringLiteral("100000000.00")) + ch};
+    // Kind, number and quantity fit their widest, heading included; an
+    // amount fits the largest bill the program takes.
+    int kind = metrics.horizontalAdvance(Text::tr(Headings[0]) + u' ');
+    for (const QString &k : BillLine::kindNames())
+        kind = std::max(kind, metrics.horizontalAdvance(k + u' '));
+    const int quantity = metrics.horizontalAdvance(Text::tr(Headings[3]) + u' ');
+    const std::array<int, 5> fixed{kind + ch, metrics.horizontalAdvance(QStringLiteral("0000000")) + ch, 0,
+                                   quantity + ch, metrics.horizontalAdvance(QStringLiteral("100000000.00")) + ch};
     Geometry g;
     g.width = fixed;
     g.width[2] = std::max(ch * 6, width - fixed[0] - fixed[1] - fixed[3] - fixed[4]);
@@ -114,7 +125,7 @@ void BillHeadings::paintEvent(QPaintEvent *)
     const QPoint at = rows->mapTo(parentWidget(), QPoint(0, 0)) - pos();
     QStringList headings;
     for (const char *h : BillView::Headings)
-        headings << QString::fromLatin1(h);
+        headings << BillView::Text::tr(h);
     // The list's own metrics, so each heading stands over its column.
     QFontMetrics listMetrics(m_list->font());
     const QRect row(at.x(), 0, rows->width(), height());

@@ -2,6 +2,7 @@
 
 #include "counter/CheckoutMoney.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 QStringList CheckoutBill::lines() const
@@ -20,8 +21,8 @@ bool CheckoutBill::fits(std::optional<Money> amount, const std::array<Tax, Prici
 
 QString CheckoutBill::tooLarge()
 {
-    return QStringLiteral("With this line the bill would come to more than %1, the largest amount the program takes. "
-                          "Check the quantity.")
+    return QCoreApplication::translate("CheckoutBill", "With this line the bill would come to more than %1, the "
+                                                       "largest amount the program takes. Check the quantity.")
         .arg(Money::limit().toCurrency());
 }
 

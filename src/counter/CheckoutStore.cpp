@@ -14,6 +14,12 @@
 
 namespace {
 
+// The context of what the clerk is told from here in translations/counter_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CheckoutStore)
+};
+
 QString text(const QSqlQuery &q, int column)
 {
     return q.value(column).toString();
@@ -157,13 +163,13 @@ bool CheckoutStore::feesFell(const QVariant &member, Money billed)
     const Money owed = std::max(Money(), Money::fromUnits(owing->toLongLong())).roundedToCents();
     m_feesOwed = owed;
     const QString what = owed > Money()
-        ? QStringLiteral("Member %1 now owes %2 in fees, not the %3 on the bill: a payment has been taken at another "
-                         "counter since the fees were put on it.\r\n\r\nNothing was saved. The bill now charges %2; "
-                         "look at the new total on the payment page, then check out again.")
+        ? Text::tr("Member %1 now owes %2 in fees, not the %3 on the bill: a payment has been taken at another counter "
+                   "since the fees were put on it.\r\n\r\nNothing was saved. The bill now charges %2; look at the new "
+                   "total on the payment page, then check out again.")
               .arg(member.toString(), owed.toCurrency(), billed.toCurrency())
-        : QStringLiteral("Member %1 no longer owes fees: the %2 on the bill has been paid at another counter since "
-                         "it was put on it.\r\n\r\nNothing was saved. The fees are off the bill; look at the new "
-                         "total on the payment page, then check out again.")
+        : Text::tr("Member %1 no longer owes fees: the %2 on the bill has been paid at another counter since it was "
+                   "put on it.\r\n\r\nNothing was saved. The fees are off the bill; look at the new total on the "
+                   "payment page, then check out again.")
               .arg(member.toString(), billed.toCurrency());
     return m_db.conflict(QStringLiteral("take the fees paid off the member's account"), what);
 }
@@ -257,14 +263,13 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
             const auto held = Holds::heldForAnother(m_db, videoId, plan.member.value_or(0), plan.date);
             if (held)
                 return m_db.conflict(QStringLiteral("take tape %1").arg(videoId),
-                                     *held + QStringLiteral("\r\n\r\nNothing was saved. Take it off the bill, "
-                                                           "then check out again."));
+                                     *held + QStringLiteral("\r\n\r\n")
+                                         + Text::tr("Nothing was saved. Take it off the bill, then check out again."));
             return m_db.conflict(QStringLiteral("take tape %1").arg(videoId),
-                                 QStringLiteral("Tape %1%2 is no longer in the store: another counter has rented or "
-                                                "sold it since it was put in the bag.\r\n\r\nNothing was saved. "
-                                                "Take it off the bill, then check out again.")
-                                     .arg(videoId)
-                                     .arg(titleSuffix(videoId)));
+                                 Text::tr("Tape %1%2 is no longer in the store: another counter has rented or sold "
+                                          "it since it was put in the bag.\r\n\r\nNothing was saved. Take it off "
+                                          "the bill, then check out again.")
+                                     .arg(QString::number(videoId), titleSuffix(videoId)));
         }
         taken.insert(videoId);
         return true;
@@ -286,12 +291,12 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
             return false;
         const bool found = left->next();
         return m_db.conflict(QStringLiteral("sell item %1").arg(inventoryId),
-                             QStringLiteral("Item %1%2 has only %3 left, not enough for this bill: another counter "
-                                            "may have sold some since it was put in the bag.\r\n\r\nNothing was saved. "
-                                            "Take it off the bill, or lower the quantity, then check out again.")
-                                 .arg(inventoryId)
-                                 .arg(found ? QStringLiteral(" (%1)").arg(left->value(0).toString()) : QString())
-                                 .arg(found ? left->value(1).toLongLong() : 0));
+                             Text::tr("Item %1%2 has only %3 left, not enough for this bill: another counter may "
+                                      "have sold some since it was put in the bag.\r\n\r\nNothing was saved. Take "
+                                      "it off the bill, or lower the quantity, then check out again.")
+                                 .arg(QString::number(inventoryId),
+                                      found ? QStringLiteral(" (%1)").arg(left->value(0).toString()) : QString(),
+                                      QString::number(found ? left->value(1).toLongLong() : 0)));
     };
 
     // The bill was priced with the rates of its day; should they have
@@ -303,20 +308,23 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
     for (int t = 0; t < Pricing::Taxes; ++t)
         if (rates->taxes[t].rate != money.taxes[t].rate)
             return m_db.conflict(QStringLiteral("check the taxes"),
-                                 QStringLiteral("%1 in force on %2 has changed since the bill was totalled: it is now "
-                                                "%3 %.\r\n\r\nNothing was saved. Look at the new total on the payment "
-                                                "page, then check out again.")
-                                     .arg(rates->taxes[t].name, date, Pricing::percent(rates->taxes[t].rate)),
-                                 QCoreApplication::translate("CheckoutStore", "Tax changed"));
+                                 Text::tr("%1 in force on %2 has changed since the bill was totalled: it is now %3 "
+                                          "%.\r\n\r\nNothing was saved. Look at the new total on the payment page, "
+                                          "then check out again.")
+                                     .arg(rates->taxes[t].shownName(), date,
+                                          Pricing::percent(rates->taxes[t].rate, Money::Shown)),
+                                 Text::tr("Tax changed"));
     // A line whose price has changed since it went into the bag.
     auto repriced = [&](const QString &what, qint32 id, Money now) {
+        const bool tape = what == QLatin1String("tape");
+        const QString told =
+            tape ? Text::tr("The price of tape %1%2 is now %3, not what the bill shows.\r\n\r\nNothing was saved. "
+                            "Take it off the bill and put it on again, then check out again.")
+                 : Text::tr("The price of item %1%2 is now %3, not what the bill shows.\r\n\r\nNothing was saved. "
+                            "Take it off the bill and put it on again, then check out again.");
         return m_db.conflict(QStringLiteral("check the price of %1 %2").arg(what).arg(id),
-                             QStringLiteral("The price of %1 %2%3 is now %4, not what the bill shows.\r\n\r\nNothing "
-                                            "was saved. Take it off the bill and put it on again, then check out again.")
-                                 .arg(what)
-                                 .arg(id)
-                                 .arg(what == QLatin1String("tape") ? titleSuffix(id) : QString(), now.toCurrency()),
-                             QCoreApplication::translate("CheckoutStore", "Price changed"));
+                             told.arg(QString::number(id), tape ? titleSuffix(id) : QString(), now.toCurrency()),
+                             Text::tr("Price changed"));
     };
     QList<Money> amounts;
     for (const BillLine::Parsed &line : plan.lines)
@@ -355,11 +363,11 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
             const QVariant priceClass = priceClasses.value(line.id);
             if (priceClass.isNull())
                 return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
-                                 QStringLiteral("The tape or its title is no longer on file."));
+                                 Text::tr("The tape or its title is no longer on file."));
             const PriceClass *charge = rates->priceClass(priceClass.toInt());
             if (!charge)
                 return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
-                                 QStringLiteral("Its title has price class %1, which has no rental fee.")
+                                 Text::tr("Its title has price class %1, which has no rental fee.")
                                      .arg(priceClass.toInt()));
             if (charge->fee != line.amount)
                 return repriced(QStringLiteral("tape"), line.id, charge->fee);

@@ -6,6 +6,7 @@
 #include "ui/WindowSystem.h"
 #include "ui/PrintFonts.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -40,8 +41,7 @@ std::optional<ReceiptRecord> ReceiptStore::read(qint64 seq)
     const auto rates = Pricing::inForce(m_db, r.day);
     if (!rates)
         return std::nullopt;
-    r.gstLabel = rates->taxes[0].label();
-    r.pstLabel = rates->taxes[1].label();
+    r.taxes = rates->taxes;
 
     const QString action = QStringLiteral("read the checkout");
     if (r.member && *r.member != 0) {
@@ -97,6 +97,12 @@ namespace Receipt {
 
 namespace {
 
+// The context of the receipt's texts in translations/counter_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Receipt)
+};
+
 constexpr int CashMethod = 6;
 
 QString centred(const QString &text, int width)
@@ -134,6 +140,22 @@ QString rule(int width)
     return QString(width, u'-');
 }
 
+// `text` broken at blanks into lines of at most `width`; a word longer than
+// that is cut.
+QStringList wrapped(const QString &text, int width)
+{
+    QStringList out;
+    QString line;
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            out << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word.left(width);
+    }
+    return out << line;
+}
+
 } // namespace
 
 int widthOf(StoreDetails::Paper paper)
@@ -149,34 +171,43 @@ QStringList lines(const ReceiptRecord &r, const StoreDetails &store, int width)
         for (const QString &line : store.address.split(u'\n', Qt::SkipEmptyParts))
             out << centred(line.trimmed(), width);
         if (!store.phone.trimmed().isEmpty())
-            out << centred(QStringLiteral("Phone ") + store.phone.trimmed(), width);
+            out << centred(Text::tr("Phone %1").arg(store.phone.trimmed()), width);
         if (!store.gstNumber.trimmed().isEmpty())
-            out << centred(QStringLiteral("GST reg. no. ") + store.gstNumber.trimmed(), width);
+            out << centred(Text::tr("GST reg. no. %1").arg(store.gstNumber.trimmed()), width);
         if (!store.pstNumber.trimmed().isEmpty())
-            out << centred(QStringLiteral("PST reg. no. ") + store.pstNumber.trimmed(), width);
+            out << centred(Text::tr("PST reg. no. %1").arg(store.pstNumber.trimmed()), width);
     } else {
-        out << centred(QStringLiteral("Store details not set"), width);
+        out << centred(Text::tr("Store details not set"), width);
     }
     out << rule(width);
-    const QString receiptNo = r.receiptId ? QStringLiteral("Receipt no. %1").arg(*r.receiptId) : QString();
-    const QString rentalNo = r.rentalId ? QStringLiteral("Rental no. %1").arg(*r.rentalId) : QString();
+    const QString receiptNo = r.receiptId ? Text::tr("Receipt no. %1").arg(*r.receiptId) : QString();
+    const QString rentalNo = r.rentalId ? Text::tr("Rental no. %1").arg(*r.rentalId) : QString();
     if (!receiptNo.isEmpty() && !rentalNo.isEmpty())
         out << spread(receiptNo, rentalNo, width);
     else if (!receiptNo.isEmpty() || !rentalNo.isEmpty())
         out << receiptNo + rentalNo;
     else
-        out << QStringLiteral("No sale receipt");
-    out << spread(StoreDate::toText(r.day) + u' ' + r.time.mid(11), QStringLiteral("Counter ") + r.counter, width);
+        out << Text::tr("No sale receipt");
+    out << spread(StoreDate::toText(r.day) + u' ' + r.time.mid(11), Text::tr("Counter %1").arg(r.counter), width);
     if (r.member && *r.member != 0)
-        out << fitted(QStringLiteral("Member %1 %2").arg(*r.member).arg(r.memberName), width).trimmed();
+        out << fitted(Text::tr("Member %1 %2").arg(*r.member).arg(r.memberName), width).trimmed();
     else
-        out << QStringLiteral("Walk-in customer");
+        out << Text::tr("Walk-in customer");
     out << rule(width);
 
+    //: The receipt's heading over the tape numbers of its rentals; short.
+    const QString tapeHeading = Text::tr("Tape", "receipt column");
+    //: The receipt's heading over the item numbers of its sales; short.
+    const QString itemHeading = Text::tr("Item", "receipt column");
+    const QString dueHeading = Text::tr("Due", "receipt column");
+    const QString amountHeading = Text::tr("Amount", "receipt column");
+    const QString quantityHeading = Text::tr("Qty", "receipt column");
     // Number, title (or description) and the figures after it; the title
     // takes what is left, two blanks clear of the due date. The number and
-    // amount columns are as wide as their longest, so none is cut.
-    int Number = 7, Amount = 8;
+    // amount columns are as wide as their longest, heading included, so none
+    // is cut.
+    int Number = std::max<int>({7, int(tapeHeading.size()) + 1, int(itemHeading.size()) + 1});
+    int Amount = std::max(8, int(amountHeading.size()) + 1);
     for (const ReceiptRecord::Rental &rental : r.rentals) {
         Number = std::max(Number, int(QString::number(rental.tape).size()) + 1);
         Amount = std::max(Amount, int(rental.amount.toPlainCents().size()) + 1);
@@ -185,46 +216,48 @@ QStringList lines(const ReceiptRecord &r, const StoreDetails &store, int width)
         Number = std::max(Number, int(QString::number(sale.number).size()) + 1);
         Amount = std::max(Amount, int(sale.amount.toPlainCents().size()) + 1);
     }
-    constexpr int Gap = 2, Due = 10, Quantity = 5;
+    constexpr int Gap = 2;
+    const int Due = std::max<int>(10, dueHeading.size() + 1);
+    const int Quantity = std::max<int>(5, quantityHeading.size() + 1);
     if (!r.rentals.isEmpty()) {
         const int title = width - Number - Gap - Due - Amount;
-        out << QStringLiteral("RENTALS");
-        out << cell(QStringLiteral("Tape"), Number) + cell(QStringLiteral("Title"), title + Gap)
-                + cell(QStringLiteral("Due"), Due) + right(QStringLiteral("Amount"), Amount);
+        out << Text::tr("RENTALS");
+        out << cell(tapeHeading, Number) + cell(Text::tr("Title", "receipt column"), title + Gap)
+                + cell(dueHeading, Due) + right(amountHeading, Amount);
         for (const ReceiptRecord::Rental &rental : r.rentals)
             out << cell(QString::number(rental.tape), Number) + fitted(rental.title, title) + QString(Gap, u' ')
                     + cell(rental.due, Due) + right(rental.amount.toPlainCents(), Amount);
     }
     if (!r.sales.isEmpty()) {
         const int description = width - Number - 1 - Quantity - Amount;
-        out << QStringLiteral("SALES");
-        out << cell(QStringLiteral("Item"), Number) + cell(QStringLiteral("Description"), description + 1)
-                + right(QStringLiteral("Qty"), Quantity) + right(QStringLiteral("Amount"), Amount);
+        out << Text::tr("SALES");
+        out << cell(itemHeading, Number) + cell(Text::tr("Description", "receipt column"), description + 1)
+                + right(quantityHeading, Quantity) + right(amountHeading, Amount);
         for (const ReceiptRecord::Sale &sale : r.sales)
             out << cell(QString::number(sale.number), Number)
-                    + fitted(sale.tape ? QStringLiteral("Tape: ") + sale.description : sale.description, description)
+                    + fitted(sale.tape ? Text::tr("Tape: %1").arg(sale.description) : sale.description, description)
                     + u' ' + right(QString::number(sale.quantity), Quantity)
                     + right(sale.amount.toPlainCents(), Amount);
     }
     if (r.feesPaid != Money())
-        out << spread(QStringLiteral("Overdue fees paid"), r.feesPaid.toPlainCents(), width);
+        out << spread(Text::tr("Overdue fees paid"), r.feesPaid.toPlainCents(), width);
     out << rule(width);
-    out << spread(QStringLiteral("Subtotal"), r.subtotal.toPlainCents(), width);
-    out << spread(r.gstLabel, r.gst.toPlainCents(), width);
-    if (r.pst != Money() || !r.pstLabel.contains(QLatin1String("@ 0%")))
-        out << spread(r.pstLabel, r.pst.toPlainCents(), width);
-    out << spread(QStringLiteral("TOTAL"), r.total.toCurrency(), width);
+    out << spread(Text::tr("Subtotal"), r.subtotal.toPlainCents(), width);
+    out << spread(r.taxes[0].label(), r.gst.toPlainCents(), width);
+    if (r.pst != Money() || r.taxes[1].charged())
+        out << spread(r.taxes[1].label(), r.pst.toPlainCents(), width);
+    out << spread(Text::tr("TOTAL"), r.total.toCurrency(), width);
     out << rule(width);
-    QString method = QStringLiteral("Paid by ") + Ledger::methodName(r.method);
-    if (!r.cardLastFour.isEmpty())
-        method += QStringLiteral(", card ending ") + r.cardLastFour;
-    out << method.left(width);
+    const QString method = Ledger::methodShown(r.method);
+    out << wrapped(r.cardLastFour.isEmpty() ? Text::tr("Paid by %1").arg(method)
+                                            : Text::tr("Paid by %1, card ending %2").arg(method, r.cardLastFour),
+                   width);
     // A card is charged the total: nothing is handed over, nothing given back.
     if (r.method == CashMethod) {
-        out << spread(QStringLiteral("Tendered"), r.tendered.toPlainCents(), width);
-        out << spread(QStringLiteral("Change"), r.change.toPlainCents(), width);
+        out << spread(Text::tr("Tendered"), r.tendered.toPlainCents(), width);
+        out << spread(Text::tr("Change", "money given back"), r.change.toPlainCents(), width);
     }
-    out << QString() << centred(QStringLiteral("Thank you"), width);
+    out << QString() << centred(Text::tr("Thank you"), width);
     return out;
 }
 
@@ -241,7 +274,10 @@ PrintPages pages(const QStringList &lines, StoreDetails::Paper paper)
     const qreal lineMm = pointSize * 1.25 * 25.4 / 72;
     // Exactly as long as the receipt: never a standard size near it.
     const qreal pageHeight = letter ? 279.4 : 2 * margin + lineMm * (lines.size() + 1);
-    const int perPage = std::max(1, int((pageHeight - 2 * margin) / lineMm) - 1);
+    // A roll is one page whatever the rounding of its length: counted back
+    // from millimetres, some lengths lost their last line to a second page.
+    const int perPage =
+        letter ? std::max(1, int((pageHeight - 2 * margin) / lineMm) - 1) : std::max(1, int(lines.size()));
 
     PrintPages doc;
     doc.layout = QPageLayout(letter ? QPageSize(QPageSize::Letter)

@@ -3,12 +3,14 @@
 #include "counter/StoreDetails.h"
 #include "data/Database.h"
 #include "data/Money.h"
+#include "data/Pricing.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 struct PrintPages;
@@ -39,7 +41,8 @@ struct ReceiptRecord
     QList<Rental> rentals;
     QList<Sale> sales;
     Money feesPaid, subtotal, gst, pst, total, tendered, change;
-    QString gstLabel, pstLabel; // "GST @ 7%"
+    // The taxes in force on the day, named on the receipt in its language.
+    std::array<Tax, Pricing::Taxes> taxes;
     int method = 0;
     // Not kept by the store: what the checkout was paid with, given by the
     // counter for the receipt printed as it checks out.

@@ -41,7 +41,7 @@ public:
     std::optional<StoreDetails> load();
     // All of the details or none of them, each change recorded in the gate
     // log ("store details changed", "hold days 3 → 5") at `when`.
-    bool save(const StoreDetails &details, const QDateTime &when);
+    bool save(const StoreDetails &details, const QDateTime &when = QDateTime::currentDateTime());
 
 private:
     Database m_db;

@@ -31,20 +31,20 @@ frmCheckout::frmCheckout(WindowContext &windows)
     , m_storeDetails(windows.storePath())
 {
     setObjectName(QStringLiteral("frmCheckout"));
-    setWindowTitle(QStringLiteral("Checkout Form"));
+    setWindowTitle(tr("Checkout Form"));
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
     Image1 = Pictures::makeImage1(this);
-    Label32 = label(this, "Label32", "Date:");
+    Label32 = label(this, "Label32", tr("Date:"));
     txtDate = edit(this, "txtDate");
     txtDate->setMaximumWidth(110);
     Label32->setBuddy(txtDate);
-    Label4 = label(this, "Label4", "Member ID:");
+    Label4 = label(this, "Label4", tr("Member ID:"));
     txtMemID2 = edit(this, "txtMemID2", true);
     txtMemID2->setMaximumWidth(110);
     Label4->setBuddy(txtMemID2);
-    cmdReturn = button(this, "cmdReturn", "Return");
+    cmdReturn = button(this, "cmdReturn", tr("Return", "the button that goes back"));
     top->addWidget(Image1);
     top->addSpacing(16);
     top->addWidget(Label32);
@@ -57,14 +57,15 @@ frmCheckout::frmCheckout(WindowContext &windows)
     layout->addLayout(top);
 
     SSTab1 = named(new QTabWidget(this), "SSTab1");
-    SSTab1->setToolTip(QStringLiteral("Fill out the information for each tab in series, identifying a customer, "
-                                      "renting videos, buying merchandise, and paying."));
-    const char *const pages[] = {"Customer Information", "Video Rental", "Sale", "&Payment Information"};
+    SSTab1->setToolTip(tr("Fill out the information for each tab in series, identifying a customer, renting videos, "
+                          "buying merchandise, and paying."));
+    const char *const pages[] = {QT_TR_NOOP("Customer Information"), QT_TR_NOOP("Video Rental"), QT_TR_NOOP("Sale"),
+                                 QT_TR_NOOP("&Payment Information")};
     QWidget *page[4];
     for (int i = 0; i < 4; ++i) {
         page[i] = new QWidget(SSTab1);
         page[i]->setObjectName(QStringLiteral("page%1").arg(i + 1));
-        SSTab1->addTab(page[i], QString::fromLatin1(pages[i]));
+        SSTab1->addTab(page[i], tr(pages[i]));
     }
     layout->addWidget(SSTab1);
     lstOutcome = new OutcomeList(this, "lstOutcome");
@@ -191,8 +192,8 @@ void frmCheckout::takeFees(qint32 member, Money amount, QWidget &from)
     // On the bill of the member just shown, beside what it already holds.
     if (!addFeesPaid(member, amount))
         m_windows.ws().msgBox(
-            QStringLiteral("The fees were not put on the bill: the counter could not show member %1.").arg(member),
-            Buttons::Ok, Icon::Exclamation, QStringLiteral("Additional Transactions"));
+            tr("The fees were not put on the bill: the counter could not show member %1.").arg(member), Buttons::Ok,
+            Icon::Exclamation, tr("Additional Transactions"));
 }
 
 bool frmCheckout::addFeesPaid(qint32 member, Money amount)
@@ -218,12 +219,11 @@ Money frmCheckout::takeFeesLine()
 void frmCheckout::ShowMember(const MemberRow &row)
 {
     if (row.deleted) {
-        m_windows.ws().msgBox(QStringLiteral("That user has been deleted and now has no checkout rights."),
-                              Buttons::Ok, Icon::Exclamation, QStringLiteral("User deleted."));
+        m_windows.ws().msgBox(tr("That user has been deleted and now has no checkout rights."), Buttons::Ok,
+                              Icon::Exclamation, tr("User deleted."));
         return;
     }
-    lblFeesOwing->setText(row.feesOwing > Money() ? QStringLiteral("Fees owing: ") + row.feesOwing.toCurrency()
-                                                  : QString());
+    lblFeesOwing->setText(row.feesOwing > Money() ? tr("Fees owing: %1").arg(row.feesOwing.toCurrency()) : QString());
     txtMemberID->setText(QString::number(row.number));
     txtHPhoneNum->setText(row.homePhone);
     txtDLNumber->setText(row.licence);
@@ -258,7 +258,7 @@ bool frmCheckout::billCanTake(std::optional<Money> amount)
 {
     if (m_bill.fits(amount, rates().taxes))
         return true;
-    refuse(m_windows.ws(), CheckoutBill::tooLarge(), QStringLiteral("Bill too large"));
+    refuse(m_windows.ws(), CheckoutBill::tooLarge(), tr("Bill too large"));
     return false;
 }
 

@@ -23,11 +23,12 @@ void frmCheckout::cmdAdd_Click()
 
 namespace {
 
-// "Tape 13 (Steel Horizon)": how a refusal names a tape to the clerk.
-QString named(const QString &what, qint32 id, const QString &name)
+// " (Steel Horizon)": a refusal names a tape or an item to the clerk by
+// its number and, when it has one, its name after it ("Tape 13 (Steel
+// Horizon)").
+QString titled(const QString &name)
 {
-    return name.isEmpty() ? QStringLiteral("%1 %2").arg(what).arg(id)
-                          : QStringLiteral("%1 %2 (%3)").arg(what).arg(id).arg(name);
+    return name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name);
 }
 
 } // namespace
@@ -39,14 +40,15 @@ std::optional<QString> frmCheckout::notInStore(qint32 videoId, const QString &na
         showDbError(m_windows.ws(), m_store.lastError());
         return std::nullopt;
     }
-    const QString tape = named(QStringLiteral("Tape"), videoId, name);
     if (where.row->member)
-        return QStringLiteral("%1 is out to member %2, due %3.").arg(tape).arg(*where.row->member).arg(where.row->due);
+        return tr("Tape %1%2 is out to member %3, due %4.")
+            .arg(QString::number(videoId), titled(name), QString::number(*where.row->member), where.row->due);
     if (where.row->sold)
-        return QStringLiteral("%1 was sold; it is no longer the store's.").arg(tape);
-    return QStringLiteral("%1 is marked as not in the store, though no rental holds it. Ask the manager to check it "
-                          "in Video Management.")
-        .arg(tape);
+        return tr("Tape %1%2 was sold; it is no longer the store's.").arg(videoId).arg(titled(name));
+    return tr("Tape %1%2 is marked as not in the store, though no rental holds it. Ask the manager to check it in "
+              "Video Management.")
+        .arg(videoId)
+        .arg(titled(name));
 }
 
 void frmCheckout::addToRentalBag()
@@ -55,37 +57,35 @@ void frmCheckout::addToRentalBag()
     // A refused number leaves no other tape's details beside it.
     for (QLineEdit *box : {txtMovieName, txtClass, txtRating, txtType, txtActor, txtActress})
         box->clear();
-    const QString about = QStringLiteral("Tape ") + txtVidID->text().trimmed();
+    const QString about = tr("Tape %1").arg(txtVidID->text().trimmed());
+    const QString entryError = tr("Tape entry error.");
     if (txtMemID2->text() == QLatin1String("0") || txtMemID2->text().isEmpty())
-        return scanRefused(QStringLiteral("Must be a member to rent."), QStringLiteral("No member entered."), about);
+        return scanRefused(tr("Must be a member to rent."), tr("No member entered."), about);
     if (txtVidID->text().isEmpty())
-        return scanRefused(QStringLiteral("Enter A valid Video ID Number"), QStringLiteral("Tape entry error."), {});
+        return scanRefused(tr("Enter A valid Video ID Number"), entryError, {});
     const auto videoId = Identifier::parse(txtVidID->text());
     if (!videoId)
-        return scanRefused(notANumber(Numbered::Tape, txtVidID->text()),
-                           QStringLiteral("Invalid number"), {});
+        return scanRefused(notANumber(Numbered::Tape, txtVidID->text()), tr("Invalid number"), {});
     // A scanner's double read must not rent one tape twice.
     if (BillLine::holdsTape(m_bill.lines(), *videoId))
-        return scanRefused(QStringLiteral("Tape %1 is already in this bill.").arg(*videoId),
-                           QStringLiteral("Tape entry error."), {});
+        return scanRefused(tr("Tape %1 is already in this bill.").arg(*videoId), entryError, {});
     m_rentVideoID = *videoId;
 
     const Fetched<RentalTapeRow> tape = m_store.rentalTape(m_rentVideoID);
     if (tape.failed)
         return showDbError(ws, m_store.lastError());
     if (!tape.row)
-        return scanRefused(QStringLiteral("Tape %1 is not on file: check the number.").arg(m_rentVideoID),
-                           QStringLiteral("Tape entry error."), {});
-    const QString tapeNamed = named(QStringLiteral("Tape"), m_rentVideoID, tape.row->name);
+        return scanRefused(tr("Tape %1 is not on file: check the number.").arg(m_rentVideoID), entryError, {});
+    const QString title = titled(tape.row->name);
     if (tape.row->deleted)
-        return scanRefused(QStringLiteral("%1 is retired (damaged or lost): it cannot be rented.").arg(tapeNamed),
-                           QStringLiteral("Deleted Tape"), {});
+        return scanRefused(tr("Tape %1%2 is retired (damaged or lost): it cannot be rented.").arg(m_rentVideoID).arg(title),
+                           tr("Deleted Tape"), {});
     if (!tape.row->forRent)
-        return scanRefused(QStringLiteral("%1 is not for rent. Find another copy of the title.").arg(tapeNamed),
-                           QStringLiteral("Tape entry error."), {});
+        return scanRefused(tr("Tape %1%2 is not for rent. Find another copy of the title.").arg(m_rentVideoID).arg(title),
+                           entryError, {});
     if (!tape.row->inStore) {
         if (const auto why = notInStore(m_rentVideoID, tape.row->name))
-            scanRefused(*why, QStringLiteral("Tape entry error."), {});
+            scanRefused(*why, entryError, {});
         return;
     }
     // Set aside for a member's hold: only that member takes it.
@@ -94,7 +94,7 @@ void frmCheckout::addToRentalBag()
     if (held.failed)
         return showDbError(ws, m_store.lastError());
     if (held.row && Identifier::parse(txtMemID2->text()) != held.row->member)
-        return scanRefused(held.row->refusal(m_rentVideoID), QStringLiteral("Tape held"), {});
+        return scanRefused(held.row->refusal(m_rentVideoID), tr("Tape held"), {});
 
     txtMovieName->setText(tape.row->name);
     txtClass->setText(QString::number(tape.row->priceClass));
@@ -106,13 +106,13 @@ void frmCheckout::addToRentalBag()
     m_rentTitle = BillLine::fitTitle(txtMovieName->text());
     const PriceClass *charge = rates().priceClass(tape.row->priceClass);
     if (!charge)
-        return scanRefused(QStringLiteral("That tape's title has price class %1, which has no rental fee. Set its "
-                                          "class in Video Management.")
+        return scanRefused(tr("That tape's title has price class %1, which has no rental fee. Set its class in Video "
+                              "Management.")
                                .arg(tape.row->priceClass),
-                           QStringLiteral("Tape entry error."), about);
+                           entryError, about);
     m_rentFee = charge->fee;
     if (!m_bill.fits(m_rentFee, rates().taxes))
-        return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
+        return scanRefused(CheckoutBill::tooLarge(), tr("Bill too large"), about);
     const QString line = BillLine::rent(m_rentVideoID, m_rentTitle, m_rentFee);
     addLine(line, List1);
 }
@@ -161,19 +161,17 @@ void frmCheckout::addToShoppingBag()
 {
     WindowSystem &ws = m_windows.ws();
     walkInRule();
-    const QString about = QStringLiteral("Item ") + txtInvID->text().trimmed();
+    const QString about = tr("Item %1").arg(txtInvID->text().trimmed());
     if (txtInvID->text().isEmpty())
-        return scanRefused(QStringLiteral("Enter Inventory ID of Item"), {}, {});
+        return scanRefused(tr("Enter Inventory ID of Item"), {}, {});
     const auto inventoryId = Identifier::parse(txtInvID->text());
     if (!inventoryId)
-        return scanRefused(notANumber(Numbered::Item, txtInvID->text()),
-                           QStringLiteral("Invalid number"), {});
+        return scanRefused(notANumber(Numbered::Item, txtInvID->text()), tr("Invalid number"), {});
     const auto quantity = Identifier::parse(txtQuan->text());
     if (!quantity || *quantity == 0)
-        return scanRefused(QStringLiteral("\"%1\" is not a quantity that can be sold. Enter a whole number of at "
-                                          "least 1.")
-                               .arg(txtQuan->text()),
-                           QStringLiteral("Invalid number"), about);
+        return scanRefused(
+            tr("\"%1\" is not a quantity that can be sold. Enter a whole number of at least 1.").arg(txtQuan->text()),
+            tr("Invalid number"), about);
     m_saleInvID = *inventoryId;
     m_saleQuantity = *quantity;
 
@@ -181,19 +179,19 @@ void frmCheckout::addToShoppingBag()
     if (item.failed)
         return showDbError(ws, m_store.lastError());
     if (!item.row)
-        return scanRefused(QStringLiteral("Item %1 is not on file: check the number.").arg(m_saleInvID),
-                           QStringLiteral("Inventory Error."), {});
-    const QString itemNamed = named(QStringLiteral("Item"), m_saleInvID, item.row->name);
+        return scanRefused(tr("Item %1 is not on file: check the number.").arg(m_saleInvID), tr("Inventory Error."),
+                           {});
+    const QString name = titled(item.row->name);
     if (item.row->deleted)
-        return scanRefused(QStringLiteral("%1 is retired and should not be on the shelf. Ask the manager.")
-                               .arg(itemNamed),
-                           QStringLiteral("Deleted item."), {});
+        return scanRefused(tr("Item %1%2 is retired and should not be on the shelf. Ask the manager.")
+                               .arg(m_saleInvID)
+                               .arg(name),
+                           tr("Deleted item."), {});
     if (item.row->quantity < m_saleQuantity)
-        return scanRefused(QStringLiteral("%1: %2 are in stock, not enough to sell %3. Ask the manager.")
-                               .arg(itemNamed)
-                               .arg(item.row->quantity)
-                               .arg(m_saleQuantity),
-                           QStringLiteral("Inventory Warning."), {});
+        return scanRefused(tr("Item %1%2: %3 are in stock, not enough to sell %4. Ask the manager.")
+                               .arg(QString::number(m_saleInvID), name, QString::number(item.row->quantity),
+                                    QString::number(m_saleQuantity)),
+                           tr("Inventory Warning."), {});
     m_saleItemName = item.row->name;
     m_saleUnitPrice = item.row->price;
     txtUnitPrice->setText(m_saleUnitPrice.toPlainCents());
@@ -202,7 +200,7 @@ void frmCheckout::addToShoppingBag()
     if (lineAmount)
         lineAmount = lineAmount->checkedTimesRateRounded(1, 1);
     if (!m_bill.fits(lineAmount, rates().taxes))
-        return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
+        return scanRefused(CheckoutBill::tooLarge(), tr("Bill too large"), about);
     const QString line = BillLine::buy(m_saleInvID, m_saleQuantity, m_saleItemName, *lineAmount);
     addLine(line, List2);
 }
@@ -212,39 +210,37 @@ void frmCheckout::cmdBuyVideo_Click()
     WindowSystem &ws = m_windows.ws();
     walkInRule();
     const QString typed = txtVidSale->text().trimmed();
-    const QString about = QStringLiteral("Tape ") + typed;
+    const QString about = tr("Tape %1").arg(typed);
+    const QString entryError = tr("Tape Entry Error");
     // Kept in view after a refusal, but the next scan replaces it.
     txtVidSale->selectAll();
     const auto videoId = Identifier::parse(typed);
     if (!videoId)
-        return scanRefused(notANumber(Numbered::Tape, txtVidSale->text()),
-                           QStringLiteral("Invalid number"), {});
+        return scanRefused(notANumber(Numbered::Tape, txtVidSale->text()), tr("Invalid number"), {});
     if (BillLine::holdsTape(m_bill.lines(), *videoId))
-        return scanRefused(QStringLiteral("Tape %1 is already in this bill.").arg(*videoId),
-                           QStringLiteral("Tape Entry Error"), {});
+        return scanRefused(tr("Tape %1 is already in this bill.").arg(*videoId), entryError, {});
 
     const Fetched<SaleTapeRow> tape = m_store.saleTape(*videoId);
     if (tape.failed)
         return showDbError(ws, m_store.lastError());
     if (!tape.row)
-        return scanRefused(QStringLiteral("Tape %1 is not on file: check the number.").arg(*videoId),
-                           QStringLiteral("Tape Entry Error"), {});
-    const QString tapeNamed = named(QStringLiteral("Tape"), *videoId, tape.row->name);
+        return scanRefused(tr("Tape %1 is not on file: check the number.").arg(*videoId), entryError, {});
+    const QString title = titled(tape.row->name);
     if (tape.row->deleted)
-        return scanRefused(QStringLiteral("%1 is retired (damaged or lost): it cannot be sold.").arg(tapeNamed),
-                           QStringLiteral("Tape deleted."), {});
+        return scanRefused(tr("Tape %1%2 is retired (damaged or lost): it cannot be sold.").arg(*videoId).arg(title),
+                           tr("Tape deleted."), {});
     if (!tape.row->forSale)
-        return scanRefused(QStringLiteral("%1 is not for sale. Find another copy of the title.").arg(tapeNamed),
-                           QStringLiteral("Tape Entry Error"), {});
+        return scanRefused(tr("Tape %1%2 is not for sale. Find another copy of the title.").arg(*videoId).arg(title),
+                           entryError, {});
     if (!tape.row->inStore) {
         if (const auto why = notInStore(*videoId, tape.row->name))
-            scanRefused(*why, QStringLiteral("Tape Entry Error"), {});
+            scanRefused(*why, entryError, {});
         return;
     }
 
     const std::optional<Money> price = tape.row->salePrice.checkedTimesRateRounded(1, 1);
     if (!m_bill.fits(price, rates().taxes))
-        return scanRefused(CheckoutBill::tooLarge(), QStringLiteral("Bill too large"), about);
+        return scanRefused(CheckoutBill::tooLarge(), tr("Bill too large"), about);
     const QString line = BillLine::buyVideo(typed, tape.row->name, *price);
     addLine(line, List2);
     txtVidSale->clear();

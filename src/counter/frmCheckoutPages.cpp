@@ -38,15 +38,15 @@ void frmCheckout::buildCustomerPage(QWidget *page)
 {
     auto *layout = new QHBoxLayout(page);
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Customer Search"), page), "Frame1");
+    Frame1 = named(new QGroupBox(tr("Customer Search"), page), "Frame1");
     auto *search = new QGridLayout(Frame1);
-    Label1 = label(Frame1, "Label1", "Member ID");
+    Label1 = label(Frame1, "Label1", tr("Member ID"));
     txtMemberID = edit(Frame1, "txtMemberID");
-    Label2 = label(Frame1, "Label2", "Home Phone");
+    Label2 = label(Frame1, "Label2", tr("Home Phone"));
     txtHPhoneNum = edit(Frame1, "txtHPhoneNum");
-    Label3 = label(Frame1, "Label3", "Driver's Licence Number");
+    Label3 = label(Frame1, "Label3", tr("Driver's Licence Number"));
     txtDLNumber = edit(Frame1, "txtDLNumber");
-    cmdDisplayInfo = button(Frame1, "cmdDisplayInfo", "DISPLAY INFORMATION");
+    cmdDisplayInfo = button(Frame1, "cmdDisplayInfo", tr("DISPLAY INFORMATION"));
     addRow(search, 0, Label1, txtMemberID);
     addRow(search, 1, Label2, txtHPhoneNum);
     addRow(search, 2, Label3, txtDLNumber);
@@ -54,22 +54,22 @@ void frmCheckout::buildCustomerPage(QWidget *page)
     search->setRowStretch(4, 1);
     layout->addWidget(Frame1, 2);
 
-    Frame3 = named(new QGroupBox(QStringLiteral("MEMBER INFORMATION"), page), "Frame3");
+    Frame3 = named(new QGroupBox(tr("MEMBER INFORMATION"), page), "Frame3");
     auto *info = new QGridLayout(Frame3);
-    Label15 = label(Frame3, "Label15", "Member Name");
+    Label15 = label(Frame3, "Label15", tr("Member Name"));
     txtMemberName = edit(Frame3, "txtMemberName", true);
-    Label16 = label(Frame3, "Label16", "Additional Names");
+    Label16 = label(Frame3, "Label16", tr("Additional Names"));
     lstAdditionalName = named(new QListWidget(Frame3), "lstAdditionalName");
     lstAdditionalName->setMaximumHeight(64);
-    Label17 = label(Frame3, "Label17", "Address");
+    Label17 = label(Frame3, "Label17", tr("Address"));
     txtAddress = edit(Frame3, "txtAddress", true);
-    Label18 = label(Frame3, "Label18", "City");
+    Label18 = label(Frame3, "Label18", tr("City"));
     txtCity = edit(Frame3, "txtCity", true);
-    Label19 = label(Frame3, "Label19", "Postal Code");
+    Label19 = label(Frame3, "Label19", tr("Postal Code"));
     txtPostalCode = edit(Frame3, "txtPostalCode", true);
-    Label20 = label(Frame3, "Label20", "Business Phone Number");
+    Label20 = label(Frame3, "Label20", tr("Business Phone Number"));
     txtBPhoneNum = edit(Frame3, "txtBPhoneNum", true);
-    Label21 = label(Frame3, "Label21", "Cell Phone Number");
+    Label21 = label(Frame3, "Label21", tr("Cell Phone Number"));
     txtCPhoneNum = edit(Frame3, "txtCPhoneNum", true);
     addRow(info, 0, Label15, txtMemberName);
     addRow(info, 1, Label16, lstAdditionalName);
@@ -103,21 +103,21 @@ void frmCheckout::buildRentalPage(QWidget *page)
 {
     auto *layout = new QHBoxLayout(page);
     auto *left = new QGridLayout;
-    Label5 = label(page, "Label5", "Enter the video ID to be rented:");
+    Label5 = label(page, "Label5", tr("Enter the video ID to be rented:"));
     txtVidID = edit(page, "txtVidID");
-    cmdAdd = button(page, "cmdAdd", "Add to Rental Bag");
-    cmdClear = button(page, "cmdClear", "Clear video");
-    Label6 = label(page, "Label6", "Movie Name:");
+    cmdAdd = button(page, "cmdAdd", tr("Add to Rental Bag"));
+    cmdClear = button(page, "cmdClear", tr("Clear video"));
+    Label6 = label(page, "Label6", tr("Movie Name:"));
     txtMovieName = edit(page, "txtMovieName", true);
-    Label7 = label(page, "Label7", "Rating:");
+    Label7 = label(page, "Label7", tr("Rating:"));
     txtRating = edit(page, "txtRating", true);
-    Label8 = label(page, "Label8", "Price Class:");
+    Label8 = label(page, "Label8", tr("Price Class:"));
     txtClass = edit(page, "txtClass", true);
-    Label10 = label(page, "Label10", "Type:");
+    Label10 = label(page, "Label10", tr("Type:"));
     txtType = edit(page, "txtType", true);
-    Label11 = label(page, "Label11", "Actor:");
+    Label11 = label(page, "Label11", tr("Actor:"));
     txtActor = edit(page, "txtActor", true);
-    Label12 = label(page, "Label12", "Actress:");
+    Label12 = label(page, "Label12", tr("Actress:"));
     txtActress = edit(page, "txtActress", true);
     addRow(left, 0, Label5, txtVidID);
     auto *addButtons = new QHBoxLayout;
@@ -135,11 +135,11 @@ void frmCheckout::buildRentalPage(QWidget *page)
 
     auto *right = new QGridLayout;
     List1 = billList(page, "List1", "Courier");
-    Label9 = label(page, "Label9", "Total:");
+    Label9 = label(page, "Label9", tr("Total:"));
     txtTotal = edit(page, "txtTotal", true);
-    cmdRemove = button(page, "cmdRemove", "Remove",
-                       "First click on the list box to select a video, then click here to remove it");
-    cmdClearAll = button(page, "cmdClearAll", "Clear All", "Click to remove all videos from the rental bag");
+    cmdRemove = button(page, "cmdRemove", tr("Remove"),
+                       tr("First click on the list box to select a video, then click here to remove it"));
+    cmdClearAll = button(page, "cmdClearAll", tr("Clear All"), tr("Click to remove all videos from the rental bag"));
     right->addWidget(BillView::headed(List1, page), 0, 0, 1, 4);
     right->addWidget(Label9, 1, 0, Qt::AlignRight);
     right->addWidget(txtTotal, 1, 1);
@@ -159,24 +159,24 @@ void frmCheckout::buildSalePage(QWidget *page)
 {
     auto *layout = new QHBoxLayout(page);
     auto *left = new QGridLayout;
-    Label14 = label(page, "Label14", "Enter a video ID to be purchased here:");
+    Label14 = label(page, "Label14", tr("Enter a video ID to be purchased here:"));
     txtVidSale = edit(page, "txtVidSale");
-    cmdBuyVideo = button(page, "cmdBuyVideo", "Buy Video");
-    Label22 = label(page, "Label22", "OR");
+    cmdBuyVideo = button(page, "cmdBuyVideo", tr("Buy Video"));
+    Label22 = label(page, "Label22", tr("OR"));
     QFont black(QStringLiteral("Arial Black"));
     black.setWeight(QFont::Black);
     black.setPointSize(14);
     Label22->setFont(black);
     Label22->setAlignment(Qt::AlignCenter);
-    Label23 = label(page, "Label23", "Enter the Inventory ID Number of an item to be purchased:");
+    Label23 = label(page, "Label23", tr("Enter the Inventory ID Number of an item to be purchased:"));
     Label23->setWordWrap(true);
     txtInvID = edit(page, "txtInvID");
-    Label24 = label(page, "Label24", "Quantity:");
+    Label24 = label(page, "Label24", tr("Quantity:"));
     txtQuan = edit(page, "txtQuan");
-    Label25 = label(page, "Label25", "Unit Price:");
+    Label25 = label(page, "Label25", tr("Unit Price:"));
     txtUnitPrice = edit(page, "txtUnitPrice", true);
-    cmdBuy = button(page, "cmdBuy", "Buy it");
-    cmdCancel = button(page, "cmdCancel", "Cancel Buy");
+    cmdBuy = button(page, "cmdBuy", tr("Buy it"));
+    cmdCancel = button(page, "cmdCancel", tr("Cancel Buy"));
     addRow(left, 0, Label14, txtVidSale);
     left->addWidget(cmdBuyVideo, 1, 1);
     left->addWidget(Label22, 2, 0, 1, 2);
@@ -192,11 +192,11 @@ void frmCheckout::buildSalePage(QWidget *page)
 
     auto *right = new QGridLayout;
     List2 = billList(page, "List2", "Courier");
-    Label13 = label(page, "Label13", "Total:");
+    Label13 = label(page, "Label13", tr("Total:"));
     txtSalesTotal = edit(page, "txtSalesTotal", true);
-    cmdRemoveSale = button(page, "cmdRemoveSale", "Remove",
-                           "Click on an item in the shopping bag, then click here to remove it");
-    cmdClearAllSales = button(page, "cmdClearAllSales", "Clear All", "Click here to empty the shopping bag");
+    cmdRemoveSale = button(page, "cmdRemoveSale", tr("Remove"),
+                           tr("Click on an item in the shopping bag, then click here to remove it"));
+    cmdClearAllSales = button(page, "cmdClearAllSales", tr("Clear All"), tr("Click here to empty the shopping bag"));
     right->addWidget(BillView::headed(List2, page), 1, 0, 1, 4);
     right->addWidget(Label13, 2, 0, Qt::AlignRight);
     right->addWidget(txtSalesTotal, 2, 1);
@@ -224,7 +224,7 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     layout->addWidget(BillView::headed(List3, page), 0, 0, 2, 1);
 
     auto *totals = new QGridLayout;
-    Label28 = label(page, "Label28", "SubTotal");
+    Label28 = label(page, "Label28", tr("SubTotal"));
     txtSubTotal = edit(page, "txtSubTotal", true);
     // The taxes' captions ("GST @ 7%") are those of the bill's day, set as
     // the page shows its totals.
@@ -235,7 +235,7 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     // Room for the longest caption a rate can make, so none is cut short.
     for (QLabel *caption : {Label29, Label30})
         caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(QStringLiteral("GST @ 99.999%")) + 4);
-    Label31 = label(page, "Label31", "TOTAL");
+    Label31 = label(page, "Label31", tr("TOTAL"));
     txtTotal1 = edit(page, "txtTotal1", true);
     QFont bold = Label31->font();
     bold.setBold(true);
@@ -248,7 +248,7 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     layout->addLayout(totals, 0, 1);
 
     auto *pay = new QGridLayout;
-    Label26 = label(page, "Label26", "Select the method of payment:");
+    Label26 = label(page, "Label26", tr("Select the method of payment:"));
     pay->addWidget(Label26, 0, 0, 1, 2);
     m_payment = new QButtonGroup(this);
     auto option = [&](QRadioButton *&o, const char *name, const QString &caption, int row, int column) {
@@ -264,21 +264,21 @@ void frmCheckout::buildPaymentPage(QWidget *page)
     option(optCash, "optCash", tr("&Cash"), 3, 1);
     arrowsChoose(m_payment);
     auto *boxes = new QGridLayout;
-    Label27 = label(page, "Label27", "Card number:");
+    Label27 = label(page, "Label27", tr("Card number:"));
     txtCardNum = edit(page, "txtCardNum");
-    Label35 = label(page, "Label35", "Exp. Date");
+    Label35 = label(page, "Label35", tr("Exp. Date"));
     txtExDate = edit(page, "txtExDate");
-    Label33 = label(page, "Label33", "Cash");
+    Label33 = label(page, "Label33", tr("Cash", "cash handed over"));
     txtCash = moneyEdit(page, "txtCash");
-    Label34 = label(page, "Label34", "Change");
+    Label34 = label(page, "Label34", tr("Change", "money given back"));
     txtChange = edit(page, "txtChange", true);
     addRow(boxes, 0, Label27, txtCardNum);
     addRow(boxes, 1, Label35, txtExDate);
     addRow(boxes, 2, Label33, txtCash);
     addRow(boxes, 3, Label34, txtChange);
     pay->addLayout(boxes, 4, 0, 1, 2);
-    cmdPrintRec = button(page, "cmdPrintRec", "Print a Receipt");
-    cmdCheckOut = button(page, "cmdCheckOut", "Check out");
+    cmdPrintRec = button(page, "cmdPrintRec", tr("Print a Receipt"));
+    cmdCheckOut = button(page, "cmdCheckOut", tr("Check out"));
     auto *finish = new QHBoxLayout;
     finish->addWidget(cmdPrintRec);
     finish->addWidget(cmdCheckOut);

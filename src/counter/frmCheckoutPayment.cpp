@@ -131,8 +131,7 @@ bool frmCheckout::planCheckout(CheckoutPlan &plan)
     WindowSystem &ws = m_windows.ws();
     const auto date = StoreDate::parse(txtDate->text());
     if (!date) {
-        ws.msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Invalid date"));
+        ws.msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation, tr("Invalid date"));
         txtDate->setFocus();
         return false;
     }
@@ -146,8 +145,8 @@ bool frmCheckout::planCheckout(CheckoutPlan &plan)
             plan.lines.append(*line);
     m_money.countLines(bill);
     if (plan.lines.isEmpty()) {
-        ws.msgBox(QStringLiteral("There is nothing on the bill to check out. Add a tape or an item first."),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Empty bill"));
+        ws.msgBox(tr("There is nothing on the bill to check out. Add a tape or an item first."), Buttons::Ok,
+                  Icon::Exclamation, tr("Empty bill"));
         return false;
     }
     return true;
@@ -156,9 +155,8 @@ bool frmCheckout::planCheckout(CheckoutPlan &plan)
 void frmCheckout::cmdCheckOut_Click()
 {
     WindowSystem &ws = m_windows.ws();
-    const QString paymentError = QStringLiteral("Payment error.");
     if (m_paymentType == 0) {
-        ws.msgBox(QStringLiteral("Must select a payment type!"), Buttons::Ok, Icon::Exclamation, paymentError);
+        ws.msgBox(tr("Must select a payment type!"), Buttons::Ok, Icon::Exclamation, tr("Payment error."));
         return;
     }
     // The bill and its date are checked before the customer is asked to pay.
@@ -172,26 +170,24 @@ void frmCheckout::cmdCheckOut_Click()
         if (!cash || *cash < Money()) {
             ws.msgBox(Money::overLimit(txtCash->text()) || Money::finerThanCents(txtCash->text())
                           ? Money::parseProblem(txtCash->text())
-                          : QStringLiteral("\"%1\" is not an amount of cash. Enter the cash handed over, for example "
-                                           "20 or 20.00.")
+                          : tr("\"%1\" is not an amount of cash. Enter the cash handed over, for example 20 or 20.00.")
                                 .arg(txtCash->text()),
-                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
+                      Buttons::Ok, Icon::Exclamation, tr("Payment error"));
             txtCash->setFocus();
             return;
         }
         if (*cash < m_money.total) {
-            ws.msgBox(QStringLiteral("Must provide sufficient cash to cover this purchase or remove items."),
-                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Payment error"));
+            ws.msgBox(tr("Must provide sufficient cash to cover this purchase or remove items."), Buttons::Ok,
+                      Icon::Exclamation, tr("Payment error"));
             return;
         }
         m_money.payCash(*cash);
         m_cardLastFour.clear();
         txtChange->setText(m_money.change.toPlainCents());
-        answer = ws.msgBox(QStringLiteral("Verify that the customer has provided $") + cash->toPlainCents() + Crlf
-                               + QStringLiteral("in cash and been returned $") + txtChange->text()
-                               + QStringLiteral(" in change.") + Crlf
-                               + tr("(No to change payment type, Cancel stops this checkout.)"),
-                           Buttons::YesNoCancel, Icon::Question, QStringLiteral("Payment verification."));
+        answer = ws.msgBox(tr("Verify that the customer has provided $%1\r\nin cash and been returned $%2 in change.")
+                                   .arg(cash->toPlainCents(), txtChange->text())
+                               + Crlf + tr("(No to change payment type, Cancel stops this checkout.)"),
+                           Buttons::YesNoCancel, Icon::Question, tr("Payment verification."));
     } else {
         if (!cardAccepted())
             return;
@@ -201,16 +197,21 @@ void frmCheckout::cmdCheckOut_Click()
         if (txtCardNum->text() != CardMask::masked(m_cardTyped))
             m_cardTyped = txtCardNum->text();
         txtCardNum->setText(CardMask::masked(txtCardNum->text()));
-        static const char *const descriptions[] = {"VISA credit charge", "MasterCard credit charge",
-                                                   "American express credit charge", "Sears store charge",
-                                                   "Interac debit card"};
-        answer = ws.msgBox(QStringLiteral("Verify that the ")
-                               + QString::fromLatin1(descriptions[m_paymentType - 1])
-                               + QStringLiteral(" transaction has gone through under the following information: ")
-                               + Crlf + txtCardNum->text() + u' ' + txtExDate->text() + QStringLiteral(" Total: ")
-                               + txtTotal1->text() + Crlf
-                               + tr("(No to change payment type, Cancel stops this checkout.)"),
-                           Buttons::YesNoCancel, Icon::Question, QStringLiteral("Payment verification."));
+        // %1 the card number as shown, %2 its expiry date, %3 the total.
+        static const char *const verify[] = {
+            QT_TR_NOOP("Verify that the VISA credit charge transaction has gone through under the following "
+                       "information: \r\n%1 %2 Total: %3"),
+            QT_TR_NOOP("Verify that the MasterCard credit charge transaction has gone through under the following "
+                       "information: \r\n%1 %2 Total: %3"),
+            QT_TR_NOOP("Verify that the American express credit charge transaction has gone through under the "
+                       "following information: \r\n%1 %2 Total: %3"),
+            QT_TR_NOOP("Verify that the Sears store charge transaction has gone through under the following "
+                       "information: \r\n%1 %2 Total: %3"),
+            QT_TR_NOOP("Verify that the Interac debit card transaction has gone through under the following "
+                       "information: \r\n%1 %2 Total: %3")};
+        answer = ws.msgBox(tr(verify[m_paymentType - 1]).arg(txtCardNum->text(), txtExDate->text(), txtTotal1->text())
+                               + Crlf + tr("(No to change payment type, Cancel stops this checkout.)"),
+                           Buttons::YesNoCancel, Icon::Question, tr("Payment verification."));
     }
 
     if (answer == Answer::Cancel) {
@@ -223,6 +224,7 @@ void frmCheckout::cmdCheckOut_Click()
     // All of it or none of it: a failure leaves the bill on screen to try again.
     plan.money = m_money;
     if (!m_store.recordCheckout(plan)) {
+        const DbError error = m_store.lastError();
         // Fees paid elsewhere meanwhile: the bill charges what is still owed.
         if (const auto owed = m_store.feesOwed(); owed && m_feesMember) {
             if (*owed > Money())
@@ -230,10 +232,12 @@ void frmCheckout::cmdCheckOut_Click()
             else
                 takeFeesLine();
         }
-        // Prices may have changed meanwhile: the totals are read afresh.
-        m_ratesDay = {};
+        // Prices may have changed meanwhile: the totals are read afresh,
+        // unless the server is away and would only be waited for again.
+        if (error.kind != DbError::Kind::Unreachable && error.kind != DbError::Kind::Restarting)
+            m_ratesDay = {};
         billChanged();
-        return showDbError(ws, m_store.lastError());
+        return showDbError(ws, error, tr("The checkout was not saved"));
     }
 
     offerReceipt();

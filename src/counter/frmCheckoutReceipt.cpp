@@ -11,8 +11,8 @@ void frmCheckout::cmdPrintRec_Click()
 {
     WindowSystem &ws = m_windows.ws();
     // A receipt shows the checkout as written, so it follows the checkout.
-    if (ws.msgBox(QStringLiteral("Does the customer want to check out now? (No cancels transaction.)"),
-                  Buttons::YesNo, Icon::Question, QStringLiteral("Check-out"))
+    if (ws.msgBox(tr("Does the customer want to check out now? (No cancels transaction.)"), Buttons::YesNo,
+                  Icon::Question, tr("Check-out"))
         != Answer::Yes) {
         ResetCheckout();
         return;
@@ -26,8 +26,7 @@ void frmCheckout::offerReceipt()
 {
     WindowSystem &ws = m_windows.ws();
     if (!m_receiptWanted
-        && ws.msgBox(QStringLiteral("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question,
-                     QStringLiteral("Receipt option"))
+        && ws.msgBox(tr("Do you want to print out a receipt?"), Buttons::YesNo, Icon::Question, tr("Receipt option"))
                != Answer::Yes)
         return;
     printReceipt(m_store.lastCheckout());

@@ -20,48 +20,42 @@
 
 using namespace Controls;
 
-namespace {
-
-const QString Title = QStringLiteral("Store details");
-
-} // namespace
-
 frmStoreDetails::frmStoreDetails(WindowContext &windows)
     : m_windows(windows)
     , m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("frmStoreDetails"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Store details"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = heading(this, "Label1", "Store details");
-    Label7 = label(this, "Label7", "What every receipt says of the store. Until a name is given, receipts say "
-                                   "\"Store details not set\".");
+    Label1 = heading(this, "Label1", tr("Store details"));
+    Label7 = label(this, "Label7", tr("What every receipt says of the store. Until a name is given, receipts say "
+                                      "\"Store details not set\"."));
     Label7->setWordWrap(true);
-    Label2 = label(this, "Label2", "Store &name:");
+    Label2 = label(this, "Label2", tr("Store &name:"));
     txtStoreName = edit(this, "txtStoreName");
-    txtStoreName->setPlaceholderText(QStringLiteral("Corner Video"));
-    Label3 = label(this, "Label3", "&Address:");
+    txtStoreName->setPlaceholderText(tr("Corner Video"));
+    Label3 = label(this, "Label3", tr("&Address:"));
     txtAddress = named(new QPlainTextEdit(this), "txtAddress");
     txtAddress->setTabChangesFocus(true);
-    txtAddress->setPlaceholderText(QStringLiteral("12 Main Street\nSpringfield ON  K1A 0B1"));
+    txtAddress->setPlaceholderText(tr("12 Main Street\nSpringfield ON  K1A 0B1"));
     txtAddress->setFixedHeight(txtAddress->fontMetrics().lineSpacing() * 4 + 12);
-    Label4 = label(this, "Label4", "&Phone:");
+    Label4 = label(this, "Label4", tr("&Phone:"));
     txtPhone = edit(this, "txtPhone");
-    txtPhone->setPlaceholderText(QStringLiteral("555-0100"));
-    Label5 = label(this, "Label5", "&GST registration no.:");
+    txtPhone->setPlaceholderText(tr("555-0100"));
+    Label5 = label(this, "Label5", tr("&GST registration no.:"));
     txtGSTNumber = edit(this, "txtGSTNumber");
     txtGSTNumber->setPlaceholderText(QStringLiteral("123456789 RT0001"));
-    Label6 = label(this, "Label6", "PS&T registration no.:");
+    Label6 = label(this, "Label6", tr("PS&T registration no.:"));
     txtPSTNumber = edit(this, "txtPSTNumber");
-    txtPSTNumber->setPlaceholderText(QStringLiteral("PST-1234-5678"));
+    txtPSTNumber->setPlaceholderText(tr("PST-1234-5678"));
     Label2->setBuddy(txtStoreName);
     Label3->setBuddy(txtAddress);
     Label4->setBuddy(txtPhone);
     Label5->setBuddy(txtGSTNumber);
     Label6->setBuddy(txtPSTNumber);
-    optRoll80 = named(new QRadioButton(QStringLiteral("80 mm &roll (a receipt printer)"), this), "optRoll80");
-    optLetter = named(new QRadioButton(QStringLiteral("&Letter page"), this), "optLetter");
+    optRoll80 = named(new QRadioButton(tr("80 mm &roll (a receipt printer)"), this), "optRoll80");
+    optLetter = named(new QRadioButton(tr("&Letter page"), this), "optLetter");
     // The counter's own language unless the store prints in one of its own.
     Label9 = label(this, "Label9", tr("Language of rece&ipts and letters:"));
     cmbLanguage = named(new QComboBox(this), "cmbLanguage");
@@ -75,8 +69,8 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
                                "title: 1 to %1.")
                                 .arg(Settings::LongestHold));
     Label10->setBuddy(txtHoldDays);
-    cmdSave = button(this, "cmdSave", "&Save");
-    cmdReturn = button(this, "cmdReturn", "Return");
+    cmdSave = button(this, "cmdSave", tr("&Save"));
+    cmdReturn = button(this, "cmdReturn", tr("Return"));
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
@@ -90,7 +84,7 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     addRow(grid, 2, Label4, txtPhone);
     addRow(grid, 3, Label5, txtGSTNumber);
     addRow(grid, 4, Label6, txtPSTNumber);
-    grid->addWidget(label(this, "Label8", "Receipt paper:"), 5, 0);
+    grid->addWidget(label(this, "Label8", tr("Receipt paper:")), 5, 0);
     auto *paper = new QVBoxLayout;
     paper->addWidget(optRoll80);
     paper->addWidget(optLetter);
@@ -159,10 +153,9 @@ void frmStoreDetails::cmdSave_Click()
     }
     if (!m_store.save(details, QDateTime::currentDateTime()))
         return showDbError(m_windows.ws(), m_store.lastError());
-    m_windows.ws().msgBox(details.isSet() ? QStringLiteral("The store details are saved; the next receipt shows them.")
-                                          : QStringLiteral("Saved. With no store name, receipts say \"Store details "
-                                                           "not set\"."),
-                          Buttons::Ok, Icon::Information, Title);
+    m_windows.ws().msgBox(details.isSet() ? tr("The store details are saved; the next receipt shows them.")
+                                          : tr("Saved. With no store name, receipts say \"Store details not set\"."),
+                          Buttons::Ok, Icon::Information, tr("Store details"));
 }
 
 void frmStoreDetails::cmdReturn_Click()

@@ -25,6 +25,8 @@ constexpr int SqliteFull = 13;
 // Below this much free space a bare I/O error is taken for a full disk.
 constexpr qint64 NearlyFull = 1024 * 1024;
 
+constexpr qint64 ComeBackSeconds = ServerConnection::ComeBackWait.count();
+
 } // namespace
 
 QString Database::engineText(const QSqlError &e)
@@ -116,12 +118,13 @@ QString DbError::clerkText() const
                               "it was saved.\r\n\r\nAsk whoever keeps the server to add a line for this database "
                               "and this PC to pg_hba.conf and to reload the server, then try again.")
             .arg(action, detail);
-    case Kind::InDoubt:
-        return QStringLiteral("The store's database server stopped answering just as it was to %1, and it cannot "
-                              "be reached to tell whether that was saved. What was entered is still in the "
-                              "window.\r\n\r\nOnce the server is back, look whether it was saved (for a checkout, "
-                              "the member's tapes out) before saving it again.")
-            .arg(action);
+    case Kind::Restarting:
+        return QCoreApplication::translate("DbError",
+                                           "The store's database server was still restarting or recovering after %1 "
+                                           "seconds, so the store database could not %2. Nothing of it was saved."
+                                           "\r\n\r\nTry again in a moment.\r\n\r\nThe server said: %3")
+            .arg(ComeBackSeconds)
+            .arg(action, detail);
     case Kind::Waited:
         return QStringLiteral("Other counters were saving for all of the %2 seconds this counter waited for its "
                               "turn, so the store database could not %1. Nothing of it was saved.\r\n\r\nTry again "
@@ -140,6 +143,26 @@ QString DbError::clerkText() const
         break;
     }
     return QStringLiteral("The store database could not %1.\r\n\r\n%2").arg(action, detail);
+}
+
+QString DbError::clerkText(const QString &notSaved) const
+{
+    switch (kind) {
+    case Kind::Unreachable:
+        return QCoreApplication::translate("DbError",
+                                           "%1: the store's database server cannot be reached (%2).\r\n\r\nCheck "
+                                           "that the server PC is on and connected, then try again.")
+            .arg(notSaved, detail);
+    case Kind::Restarting:
+        return QCoreApplication::translate("DbError",
+                                           "%1: the store's database server was still restarting or recovering after "
+                                           "%2 seconds (the server said: %3).\r\n\r\nTry again in a moment.")
+            .arg(notSaved)
+            .arg(ComeBackSeconds)
+            .arg(detail);
+    default:
+        return clerkText();
+    }
 }
 
 QSqlDatabase Database::openConnection(const QString &connectionName, const QString &path, bool create,

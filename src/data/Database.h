@@ -33,7 +33,7 @@ struct DbError
         FilesLost, // the store's working files went from under this program: nothing more is written
         ServerFull, // the database server has no free connection; detail says how many it allows
         NotAllowed, // no line of the server's pg_hba.conf lets this counter reach the database
-        InDoubt,    // the server stopped answering as a write was committed, and cannot be asked whether it was
+        Restarting, // the database server was still restarting or recovering when the wait for it ran out
         Waited,     // other counters kept the writer lock for as long as this one waited its turn
     };
 
@@ -51,6 +51,9 @@ struct DbError
     // The whole message for the clerk: what could not be done, why, and
     // what to do about it.
     QString clerkText() const;
+    // The same, led by what the clerk's action came to ("The checkout was
+    // not saved") where the server failed it, with the server's own reason.
+    QString clerkText(const QString &notSaved) const;
     // Sorts an engine error. `storePath` lets a bare I/O error on a disk
     // with no room left be told as a full disk.
     static Kind classify(const QSqlError &error, const QString &storePath = {});

@@ -5,6 +5,7 @@
 
 #include "ServerConnection.h"
 #include "ServerStore.h"
+#include "ServerWait.h"
 #include "StoreLocation.h"
 
 #include <QRandomGenerator>
@@ -23,9 +24,6 @@ namespace {
 // hears within 15 seconds.
 constexpr auto RetryWindow = 8s;
 constexpr auto TransactionBound = 9s;
-// How long a session is asked, after a commit that got no answer, whether
-// the commit was made.
-constexpr auto CommitLookup = 3s;
 // A report's statements read much of the store: the server gives them a
 // minute, and the client waits a little longer.
 constexpr auto SnapshotWait = 62s;
@@ -35,38 +33,45 @@ std::atomic<bool> writerLock{true};
 // A writer's start, in one round trip: the writer lock is taken before the
 // first read, so the snapshot the writer works on already holds the last
 // writer's rows (no number is proposed twice and the conditional writes see
-// what is there), and the transaction's number is kept, to look the commit
-// up should its answer be lost. A writer stalled inside its transaction is
+// what is there), and the transaction's number is kept, to settle the
+// commit should its answer be lost. A writer stalled inside its transaction is
 // ended by the server, so it cannot keep the lock from the other counters.
 QString writerBegin()
 {
     return QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE; SET LOCAL idle_in_transaction_session_timeout = "
-                          "'10s'; %1SELECT txid_current()")
+                          "'10s'; %1SELECT pg_current_xact_id()")
         .arg(writerLock ? QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE; ").arg(QLatin1String(ServerStore::VersionTable))
                         : QString());
 }
 
-// Whether the transaction numbered `xid`, whose COMMIT got no answer, was
-// committed: asked on a new session until CommitLookup has passed; nullopt
-// when the server cannot tell by then.
-std::optional<bool> committed(ServerConnection &session, qint64 xid)
+// Whether the transaction numbered `xid`, whose COMMIT got no answer on
+// the session of server process `pid`, was committed. From a new session
+// that process is ended, so the commit can no longer be made later, and
+// the transaction's fate is read once it is decided: a process stopped
+// halfway decides it only when it runs again, and a server away settles it
+// as it comes back. Nothing is told before.
+bool committed(ServerConnection &session, qint64 xid, int pid)
 {
-    const Clock::time_point until = Clock::now() + CommitLookup;
-    session.setDeadline(until + 2s);
+    session.setDeadline(std::nullopt);
+    const Clock::time_point since = Clock::now();
     for (;;) {
         QSqlError error;
         if (session.isOpen() || session.open(&error)) {
-            if (const auto status = session.control(QStringLiteral("SELECT txid_status(%1)").arg(xid), &error)) {
-                if (status->toString() == QLatin1String("committed"))
+            // Only while that process still runs this transaction: its
+            // number may since have gone to another session.
+            auto fate = session.execute(
+                QStringLiteral("SELECT pg_xact_status(?::xid8), (SELECT COUNT(pg_terminate_backend(pid)) FROM "
+                               "pg_stat_activity WHERE pid = ? AND backend_xid::text = ?)"),
+                {QString::number(xid), pid, QString::number(xid & 0xffffffff)}, false, &error);
+            if (fate && fate->next()) {
+                const QString status = fate->value(0).toString();
+                if (status == QLatin1String("committed"))
                     return true;
-                if (status->toString() == QLatin1String("aborted"))
+                if (status == QLatin1String("aborted"))
                     return false;
-                // In progress: the server has not yet seen the old session go.
             }
         }
-        if (Clock::now() + 200ms >= until)
-            return std::nullopt;
-        QThread::msleep(200);
+        ServerWait::pause(200ms, ServerWait::For::ServerBack, since);
     }
 }
 
@@ -93,6 +98,12 @@ bool Database::serverFailure(const QString &action, const QSqlError &error, cons
 {
     m_error = {action, engineText(error), ServerStore::classify(error)};
     m_retryable = ServerStore::isRetryable(error);
+    if (connection.stillComingBack()) {
+        m_error = {action, connection.serverSaid().isEmpty() ? engineText(error) : connection.serverSaid(),
+                   DbError::Kind::Restarting};
+        m_retryable = false;
+        return false;
+    }
     if (connection.lost() && (m_error.kind == DbError::Kind::Other || m_error.kind == DbError::Kind::Busy)) {
         // A session lost, or never opened, is a server out of reach unless
         // the server said otherwise.
@@ -145,6 +156,7 @@ ServerConnection *Database::session(const QString &action)
 std::optional<QSqlQuery> Database::serverExecute(const QString &action, const QString &sql,
                                                  const QVariantList &values, bool forwardOnly)
 {
+    const ServerWait::Operation operation;
     ServerConnection *c = session(action);
     if (!c)
         return std::nullopt;
@@ -188,23 +200,35 @@ void Database::releaseSession(bool rollBack)
 
 bool Database::serverTransaction(const QString &action, const std::function<bool()> &body)
 {
-    const Clock::time_point start = Clock::now();
+    const ServerWait::Operation operation;
+    Clock::time_point start = Clock::now();
+    // A failure of the server is told as the clerk's action failing, not
+    // as the step of it that met the failure.
+    auto failed = [&] {
+        if (m_error.kind == DbError::Kind::Unreachable || m_error.kind == DbError::Kind::Restarting)
+            m_error.action = action;
+        return false;
+    };
     for (int attempt = 1;; ++attempt) {
+        const Clock::time_point asked = Clock::now();
         ServerConnection *c = session(action);
         if (!c)
-            return false;
+            return failed();
+        // The time spent waiting for a server to come back is not the
+        // transaction's: it starts again once the server is there.
+        start += Clock::now() - asked;
         c->hold(this);
         c->setDeadline(start + TransactionBound);
         m_held = c;
         m_inTransaction = true;
         m_retryable = false;
         QSqlError error;
-        std::optional<qint64> xid;
+        qint64 xid = 0;
+        const int pid = c->backendPid();
         bool done = false;
         bool committing = false;
-        if (const auto begun = c->control(writerBegin(), &error)) {
-            if (begun->isValid())
-                xid = begun->toLongLong();
+        if (const auto begun = c->control(writerBegin(), &error, ServerWait::For::OtherCounter)) {
+            xid = begun->toLongLong();
             if (body()) {
                 // Answered or not, the transaction ends with its COMMIT.
                 committing = true;
@@ -215,20 +239,17 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
         } else {
             serverFailure(action, error, *c);
         }
-        const bool commitLost = committing && !done && c->lost();
         const bool lost = c->lost();
-        if (commitLost) {
-            // The COMMIT went out and no answer came back: the server is asked
-            // whether it was made before anything is told.
-            const std::optional<bool> made = xid ? committed(*c, *xid) : std::nullopt;
+        if (committing && !done && lost) {
+            // The COMMIT went out and no answer came back: it is settled on
+            // the server before anything is told.
+            const bool made = committed(*c, xid, pid);
             releaseSession(false);
-            if (made == true)
+            if (made)
                 return true;
-            if (!made) {
-                m_error = {action, m_error.detail, DbError::Kind::InDoubt};
-                return false;
-            }
-            // Not made: nothing of it was written, so it may be run again.
+            // Not made: nothing of it was written, so it may be run again,
+            // as if the wait had not been.
+            start = Clock::now();
         } else {
             releaseSession(!committing && !lost);
         }
@@ -242,7 +263,7 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
                 m_error = {action,
                            QString::number(std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count()),
                            DbError::Kind::Waited};
-            return false;
+            return failed();
         }
         // A short wait of random length, so the counters that collided do
         // not collide again.
@@ -253,6 +274,7 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
 
 bool Database::serverSnapshot(const QString &action)
 {
+    const ServerWait::Operation operation;
     // A report's snapshot stays open while it is shown, across the clerk's
     // work in other windows: it has a session of its own unless this handle
     // is the only one on the shared session.

@@ -155,11 +155,29 @@ QString counterName()
     return name.left(64);
 }
 
+namespace {
+
+const char *const MethodNames[] = {
+    QT_TRANSLATE_NOOP("Ledger", "not recorded"), QT_TRANSLATE_NOOP("Ledger", "VISA"),
+    QT_TRANSLATE_NOOP("Ledger", "MasterCard"),   QT_TRANSLATE_NOOP("Ledger", "American Express"),
+    QT_TRANSLATE_NOOP("Ledger", "Sears card"),   QT_TRANSLATE_NOOP("Ledger", "Debit"),
+    QT_TRANSLATE_NOOP("Ledger", "Cash")};
+
+const char *methodText(int method)
+{
+    return MethodNames[method >= 0 && method <= Cash ? method : 0];
+}
+
+} // namespace
+
 QString methodName(int method)
 {
-    static const char *const names[] = {"not recorded", "VISA", "MasterCard", "American Express",
-                                        "Sears card",   "Debit", "Cash"};
-    return QString::fromLatin1(method >= 0 && method <= Cash ? names[method] : names[0]);
+    return QString::fromLatin1(methodText(method));
+}
+
+QString methodShown(int method)
+{
+    return QCoreApplication::translate("Ledger", methodText(method));
 }
 
 bool append(Database &db, const LedgerEntry &e, qint64 *written)

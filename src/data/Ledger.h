@@ -110,8 +110,11 @@ namespace Ledger {
 // The name the ledger records for this counter: VIDEOSTORE_COUNTER when set,
 // otherwise the machine's host name.
 QString counterName();
-// "VISA", "MasterCard", ... "Cash"; "not recorded" for 0.
+// "VISA", "MasterCard", ... "Cash"; "not recorded" for 0: as files and
+// logs name a payment type.
 QString methodName(int method);
+// The same name as a person reads it, in the language shown ("Comptant").
+QString methodShown(int method);
 
 // Appends `entry` as the next entry, numbered one past the highest and
 // linked into the ledger's chain. Call it inside the transaction of the

@@ -2,6 +2,7 @@
 
 #include "Chain.h"
 #include "Database.h"
+#include "Language.h"
 #include "Ledger.h"
 #include "StoreDate.h"
 
@@ -74,9 +75,22 @@ Money Tax::on(Money amount) const
     return amount.timesRateRounded(rate, Pricing::RateScale);
 }
 
+QString Tax::shownName() const
+{
+    // Only the starting names: a tax renamed by the manager is theirs.
+    if (name == QLatin1String("GST"))
+        //: The federal goods and services tax, as a store starts with it.
+        return QCoreApplication::translate("Tax", "GST");
+    if (name == QLatin1String("PST"))
+        //: The provincial sales tax, as a store starts with it.
+        return QCoreApplication::translate("Tax", "PST");
+    return name;
+}
+
 QString Tax::label() const
 {
-    return QStringLiteral("%1 @ %2%").arg(name, Pricing::percent(rate));
+    //: A tax and its rate, as the bill and the receipt show them: "GST @ 7%".
+    return QCoreApplication::translate("Tax", "%1 @ %2%").arg(shownName(), Pricing::percent(rate, Money::Shown));
 }
 
 const PriceClass *Rates::priceClass(int number) const
@@ -113,8 +127,9 @@ QDate startingDay()
     return QDate(StoreDate::FirstYear, 1, 1);
 }
 
-QString percent(qint64 rate)
+QString percent(qint64 rate, Money::Form form)
 {
+    const QChar point = form == Money::Shown && Language::current() == Language::French ? u',' : u'.';
     // Percent in ten-thousandths: a millionth of the whole.
     const qint64 abs = rate < 0 ? -rate : rate;
     QString text = QString::number(abs / 10000);
@@ -122,7 +137,7 @@ QString percent(qint64 rate)
         QString digits = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
         while (digits.endsWith(u'0'))
             digits.chop(1);
-        text += u'.' + digits;
+        text += point + digits;
     }
     return rate < 0 ? u'-' + text : text;
 }

@@ -21,7 +21,12 @@ struct Tax
     // when it does not fit.
     std::optional<Money> checkedOn(Money amount) const;
     Money on(Money amount) const;
-    // "GST @ 7%", as the payment page heads its box.
+    // The name as a person reads it in the language shown: the names a
+    // store starts with, GST and PST, are TPS and TVP in French; a name
+    // the manager gave is shown as given. The store keeps `name`.
+    QString shownName() const;
+    // "GST @ 7%" ("TPS 7 %" in French), as the bill and the receipt head
+    // the tax's amount.
     QString label() const;
     // A tax at 0 % is left off the bill, the receipt and the reports.
     bool charged() const { return rate != 0; }
@@ -89,8 +94,9 @@ const Rates &starting();
 // The day the starting prices are in force from: the first day a store takes.
 QDate startingDay();
 
-// A rate as a percentage without trailing zeros: "7", "9.975", "0".
-QString percent(qint64 rate);
+// A rate as a percentage without trailing zeros: "7", "9.975", "0"; shown
+// to a person in French, "9,975".
+QString percent(qint64 rate, Money::Form form = Money::Untranslated);
 // A percentage as typed ("13", "9.975", "5 %"), to four decimals; nullopt
 // when it is not one.
 std::optional<qint64> parsePercent(QStringView text);

@@ -11,12 +11,11 @@
 
 #include <libpq-fe.h>
 
-#include <atomic>
 #include <charconv>
-#include <mutex>
-#include <thread>
+#include <cstring>
 #include <vector>
 
+#include <poll.h>
 #include <sys/socket.h>
 
 namespace {
@@ -29,102 +28,6 @@ using Clock = ServerConnection::Clock;
 // allowed connections come back for the message of a full server.
 const QString Settings = QStringLiteral(
     "SET lock_timeout = '2s'; SET statement_timeout = '5s'; SELECT current_setting('max_connections')");
-
-// Cuts the session of a statement whose answer is overdue: its socket is
-// shut, so the call waiting in libpq returns at once with the connection
-// lost. A server whose processes are stopped never answers, nor lets its
-// own statement_timeout fire. Each thread waits for one answer at a time,
-// in a slot of its own, so arming costs no lock.
-class AnswerWatch
-{
-public:
-    struct Slot
-    {
-        enum State { Idle, Armed, Cutting, Cut };
-        std::atomic<int> state{Idle};
-        std::atomic<int> socket{-1};
-        std::atomic<Clock::rep> deadline{0};
-    };
-
-    static AnswerWatch &instance()
-    {
-        // Never destroyed: its thread watches for as long as the process runs.
-        static AnswerWatch *watch = new AnswerWatch;
-        return *watch;
-    }
-
-    // This thread's slot.
-    Slot &slot()
-    {
-        thread_local const Registration registration(*this);
-        return *registration.slot;
-    }
-
-    static void arm(Slot &s, int socket, Clock::time_point deadline)
-    {
-        s.socket.store(socket, std::memory_order_relaxed);
-        s.deadline.store(deadline.time_since_epoch().count(), std::memory_order_relaxed);
-        s.state.store(Slot::Armed, std::memory_order_release);
-    }
-
-    // Whether the socket was cut before the answer came.
-    static bool disarm(Slot &s)
-    {
-        int armed = Slot::Armed;
-        if (s.state.compare_exchange_strong(armed, Slot::Idle))
-            return false;
-        // The watch is cutting it: the socket stays this thread's until it is done.
-        while (s.state.load(std::memory_order_acquire) != Slot::Cut)
-            std::this_thread::yield();
-        s.state.store(Slot::Idle, std::memory_order_relaxed);
-        return true;
-    }
-
-private:
-    struct Registration
-    {
-        explicit Registration(AnswerWatch &w) : watch(w), slot(std::make_shared<Slot>())
-        {
-            const std::lock_guard lock(watch.m_mutex);
-            watch.m_slots.push_back(slot);
-        }
-        ~Registration()
-        {
-            const std::lock_guard lock(watch.m_mutex);
-            std::erase(watch.m_slots, slot);
-        }
-        AnswerWatch &watch;
-        std::shared_ptr<Slot> slot;
-    };
-
-    AnswerWatch()
-    {
-        std::thread([this] { watch(); }).detach();
-    }
-
-    void watch()
-    {
-        for (;;) {
-            // A tenth of a second late at most, and no wake-up per statement.
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            const std::lock_guard lock(m_mutex);
-            const Clock::rep now = Clock::now().time_since_epoch().count();
-            for (const std::shared_ptr<Slot> &s : m_slots) {
-                if (s->state.load(std::memory_order_acquire) != Slot::Armed
-                    || s->deadline.load(std::memory_order_relaxed) > now)
-                    continue;
-                int armed = Slot::Armed;
-                if (!s->state.compare_exchange_strong(armed, Slot::Cutting))
-                    continue;
-                ::shutdown(s->socket.load(std::memory_order_relaxed), SHUT_RDWR);
-                s->state.store(Slot::Cut, std::memory_order_release);
-            }
-        }
-    }
-
-    std::mutex m_mutex;
-    std::vector<std::shared_ptr<Slot>> m_slots;
-};
 
 // `sql` with its ? marks numbered $1, $2 ... as PREPARE takes them; marks
 // inside quotes are left alone.
@@ -381,7 +284,42 @@ bool ServerConnection::isOpen() const
     return !m_lost && m_db.isOpen();
 }
 
+int ServerConnection::backendPid() const
+{
+    return m_conn && isOpen() ? PQbackendPID(m_conn) : 0;
+}
+
 bool ServerConnection::open(QSqlError *error)
+{
+    // A fast restart or a crash ends the sessions, then the server says it
+    // is shutting down, refuses connections while it is down, and says it
+    // is starting or recovering: all of it is waited through.
+    const ServerWait::Operation operation;
+    const Clock::time_point since = Clock::now();
+    m_stillComingBack = false;
+    for (;;) {
+        if (openOnce(error)) {
+            m_comingBack = false;
+            m_serverSaid.clear();
+            return true;
+        }
+        if (ServerStore::isComingBack(*error)) {
+            m_comingBack = true;
+            m_serverSaid = ServerStore::serverText(*error);
+        }
+        if (!m_comingBack || ServerStore::classify(*error) != DbError::Kind::Unreachable)
+            break;
+        if (Clock::now() - since >= ComeBackWait) {
+            m_stillComingBack = true;
+            break;
+        }
+        ServerWait::pause(std::chrono::milliseconds(250), ServerWait::For::ServerBack, since);
+    }
+    m_comingBack = false;
+    return false;
+}
+
+bool ServerConnection::openOnce(QSqlError *error)
 {
     QSqlError refusal;
     // A new session has none of the old one's statements.
@@ -407,8 +345,20 @@ bool ServerConnection::open(QSqlError *error)
         && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0)) {
         m_conn = *static_cast<PGconn *const *>(handle.constData());
         m_socket = PQsocket(m_conn);
-        // The server's notices are for its log, not the clerk's terminal.
-        PQsetNoticeProcessor(m_conn, [](void *, const char *) {}, nullptr);
+        // The server's notices are for its log, not the clerk's terminal;
+        // but one that ends the session as the server stops at once or
+        // after a crash says it is worth waiting for.
+        PQsetNoticeProcessor(
+            m_conn,
+            [](void *self, const char *message) {
+                if (std::strstr(message, "terminating connection")) {
+                    auto *session = static_cast<ServerConnection *>(self);
+                    session->m_comingBack = true;
+                    session->m_serverSaid =
+                        QString::fromUtf8(message).section(u'\n', 0, 0).section(u':', 1, -1).simplified();
+                }
+            },
+            this);
     }
     const auto allowed = control(Settings, error);
     if (!allowed)
@@ -417,50 +367,102 @@ bool ServerConnection::open(QSqlError *error)
     return true;
 }
 
-bool ServerConnection::bounded(const std::function<bool()> &call)
+bool ServerConnection::mayStart(QSqlError *error)
 {
-    const Clock::time_point now = Clock::now();
-    Clock::time_point deadline = now + m_wait;
-    if (m_deadline && *m_deadline < deadline)
-        deadline = std::max(*m_deadline, now + std::chrono::milliseconds(500));
-    AnswerWatch::Slot &slot = AnswerWatch::instance().slot();
-    if (m_socket >= 0)
-        AnswerWatch::arm(slot, m_socket, deadline);
-    const bool done = call();
-    m_timedOut = m_socket >= 0 && AnswerWatch::disarm(slot);
-    // A session that is no longer open was lost whatever the error said.
-    if (!done)
-        m_lost = m_timedOut || !m_db.isOpen();
-    return done;
-}
-
-bool ServerConnection::exec(QSqlQuery &q, const QString &sql, QSqlError *error)
-{
-    settle();
-    if (bounded([&] { return q.exec(sql); }))
+    if (!ServerWait::watching())
         return true;
-    *error = q.lastError();
-    // A driver that refuses to send on a lost session says nothing at all.
-    if (m_lost && !error->isValid())
-        *error = QSqlError(QStringLiteral("connection not open"), QStringLiteral("connection not open"),
-                           QSqlError::ConnectionError);
+    *error = QSqlError(QStringLiteral("another statement of this counter is waiting for its answer"), QString(),
+                       QSqlError::StatementError);
     return false;
 }
 
-std::optional<QVariant> ServerConnection::control(const QString &sql, QSqlError *error)
+bool ServerConnection::bounded(const std::function<bool()> &call)
 {
-    QSqlQuery q(m_db);
-    if (!exec(q, sql, error))
+    const ServerWait::Operation operation;
+    const Clock::time_point now = Clock::now();
+    m_answerBy = now + m_wait;
+    if (m_deadline && *m_deadline < m_answerBy)
+        m_answerBy = std::max(*m_deadline, now + std::chrono::milliseconds(500));
+    m_timedOut = false;
+    const bool done = call();
+    m_waitingFor = ServerWait::For::Answer;
+    // A session that is no longer open was lost whatever the error said.
+    if (!done)
+        m_lost = m_timedOut || !m_conn || PQstatus(m_conn) != CONNECTION_OK;
+    return done;
+}
+
+PGresult *ServerConnection::next()
+{
+    const Clock::time_point since = Clock::now();
+    while (PQisBusy(m_conn)) {
+        const Clock::time_point now = Clock::now();
+        if (now >= m_answerBy) {
+            // A server whose processes are stopped never answers, nor lets its
+            // own statement_timeout fire: the session is cut, and libpq then
+            // reports it lost.
+            ::shutdown(m_socket, SHUT_RDWR);
+            m_timedOut = true;
+            break;
+        }
+        // Woken at least every tenth of a second, so a window can repaint.
+        pollfd ready{m_socket, POLLIN, 0};
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_answerBy - now);
+        ::poll(&ready, 1, int(std::min<qint64>(left.count(), 100)));
+        if (!PQconsumeInput(m_conn))
+            break;
+        ServerWait::tick(m_waitingFor, since);
+    }
+    return PQgetResult(m_conn);
+}
+
+PGresult *ServerConnection::answer(bool sent)
+{
+    if (!sent)
+        return nullptr;
+    PGresult *kept = nullptr;
+    while (PGresult *r = next()) {
+        if (kept && PQresultStatus(kept) == PGRES_FATAL_ERROR) {
+            PQclear(r);
+            continue;
+        }
+        PQclear(kept);
+        kept = r;
+    }
+    return kept;
+}
+
+std::optional<QVariant> ServerConnection::control(const QString &sql, QSqlError *error, ServerWait::For waitingFor)
+{
+    if (!m_conn) {
+        *error = QSqlError(QStringLiteral("connection not open"), QStringLiteral("connection not open"),
+                           QSqlError::ConnectionError);
         return std::nullopt;
-    // The driver stops at the first statement's result: a later one that
-    // failed is found by going through them all.
+    }
+    if (!mayStart(error))
+        return std::nullopt;
+    settle();
+    m_waitingFor = waitingFor;
     QVariant value;
-    do {
-        if (q.isSelect() && q.next())
-            value = q.value(0);
-    } while (q.nextResult());
-    if (q.lastError().isValid()) {
-        *error = q.lastError();
+    PGresult *failed = nullptr;
+    const bool done = bounded([&] {
+        const bool sent = PQsendQuery(m_conn, sql.toUtf8().constData());
+        // The server stops at the first statement that fails; every result
+        // is read up to there.
+        while (PGresult *r = sent ? next() : nullptr) {
+            const ExecStatusType status = PQresultStatus(r);
+            if (status == PGRES_TUPLES_OK && PQntuples(r) > 0 && !PQgetisnull(r, 0, 0))
+                value = QString::fromUtf8(PQgetvalue(r, 0, 0));
+            if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && !failed)
+                failed = r;
+            else
+                PQclear(r);
+        }
+        return sent && !failed;
+    });
+    if (!done) {
+        *error = failure(failed);
+        PQclear(failed);
         return std::nullopt;
     }
     return value;
@@ -482,7 +484,8 @@ std::optional<QString> ServerConnection::prepared(const QString &sql, QSqlError 
     const QString name = QStringLiteral("vs%1").arg(m_prepared.size() + 1);
     PGresult *made = nullptr;
     bounded([&] {
-        made = PQprepare(m_conn, name.toLatin1().constData(), numbered(sql).toUtf8().constData(), 0, nullptr);
+        made = answer(PQsendPrepare(m_conn, name.toLatin1().constData(), numbered(sql).toUtf8().constData(), 0,
+                                    nullptr));
         return PQresultStatus(made) == PGRES_COMMAND_OK;
     });
     const bool done = PQresultStatus(made) == PGRES_COMMAND_OK;
@@ -496,14 +499,19 @@ std::optional<QString> ServerConnection::prepared(const QString &sql, QSqlError 
     return name;
 }
 
-QSqlError ServerConnection::failure(const PGresult *result) const
+QSqlError ServerConnection::failure(const PGresult *result)
 {
     // As the driver words its own: the server's message, then its code.
     const QString code = result ? QString::fromLatin1(PQresultErrorField(result, PG_DIAG_SQLSTATE)) : QString();
     QString message = QString::fromUtf8(PQerrorMessage(m_conn));
     if (!code.isEmpty())
         message += QStringLiteral("(%1)").arg(code);
-    return QSqlError(QStringLiteral("QPSQL: Unable to create query"), message, QSqlError::StatementError, code);
+    const QSqlError error(QStringLiteral("QPSQL: Unable to create query"), message, QSqlError::StatementError, code);
+    if (ServerStore::isComingBack(error)) {
+        m_comingBack = true;
+        m_serverSaid = ServerStore::serverText(error);
+    }
+    return error;
 }
 
 std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVariantList &values, bool forwardOnly,
@@ -517,6 +525,8 @@ std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVa
         texts.push_back(asText(v));
         params.push_back(texts.back() ? texts.back()->constData() : nullptr);
     }
+    if (!mayStart(error))
+        return std::nullopt;
     if (forwardOnly)
         return streamed(sql, params, error);
     const std::optional<QString> name = prepared(sql, error);
@@ -530,7 +540,8 @@ std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVa
     PGresult *result = nullptr;
     const QByteArray statement = name->toLatin1();
     const bool done = bounded([&] {
-        result = PQexecPrepared(m_conn, statement.constData(), int(params.size()), params.data(), nullptr, nullptr, 0);
+        result = answer(PQsendQueryPrepared(m_conn, statement.constData(), int(params.size()), params.data(), nullptr,
+                                            nullptr, 0));
         const ExecStatusType status = PQresultStatus(result);
         return status == PGRES_TUPLES_OK || status == PGRES_COMMAND_OK;
     });
@@ -561,8 +572,8 @@ std::optional<QSqlQuery> ServerConnection::streamed(const QString &sql, const st
     PGresult *declared = nullptr;
     const QByteArray declare = "DECLARE " + cursor.name + " NO SCROLL CURSOR FOR " + numbered(sql).toUtf8();
     const bool done = bounded([&] {
-        declared = PQexecParams(m_conn, declare.constData(), int(params.size()), nullptr, params.data(), nullptr,
-                                nullptr, 0);
+        declared = answer(PQsendQueryParams(m_conn, declare.constData(), int(params.size()), nullptr, params.data(),
+                                            nullptr, nullptr, 0));
         return PQresultStatus(declared) == PGRES_COMMAND_OK;
     });
     if (!done)
@@ -596,6 +607,8 @@ PGresult *ServerConnection::nextRows(const Cursor &cursor, QSqlError *error)
                            QSqlError::ConnectionError);
         return nullptr;
     }
+    if (!mayStart(error))
+        return nullptr;
     PGresult *rows = nullptr;
     bool done = false;
     if (m_kept && m_keptFor == cursor.name) {
@@ -613,9 +626,9 @@ PGresult *ServerConnection::nextRows(const Cursor &cursor, QSqlError *error)
         }
         m_asked.clear();
         done = bounded([&] {
-            rows = PQgetResult(m_conn);
+            rows = next();
             // The end of the answer: nothing else is waited for.
-            while (PGresult *left = PQgetResult(m_conn))
+            while (PGresult *left = next())
                 PQclear(left);
             return PQresultStatus(rows) == PGRES_TUPLES_OK;
         });
@@ -644,7 +657,7 @@ void ServerConnection::settle()
     m_keptFor = m_asked == Closing ? QByteArray() : m_asked;
     m_asked.clear();
     bounded([&] {
-        while (PGresult *left = PQgetResult(m_conn)) {
+        while (PGresult *left = next()) {
             if (!m_keptFor.isEmpty() && !m_kept)
                 m_kept = left;
             else

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariantList>
 
+#include "ServerWait.h"
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -19,8 +21,10 @@ struct pg_conn;
 // text is prepared once per session and then run by name through libpq,
 // one round trip a statement, its rows read as the driver reads its own;
 // every answer is waited for a bounded time, after which the session is
-// given up as lost; a lost session is opened anew on request. The Database
-// handles of one thread share one session per store.
+// given up as lost, and a wait past half a second is told to the thread's
+// ServerWait watcher; a lost session is opened anew on request, after
+// waiting for a server that restarts. The Database handles of one thread
+// share one session per store.
 class ServerConnection final : public std::enable_shared_from_this<ServerConnection>
 {
 public:
@@ -38,10 +42,21 @@ public:
     ~ServerConnection();
     Q_DISABLE_COPY_MOVE(ServerConnection)
 
+    // How long a server that says it is restarting or recovering, or that
+    // ended this session as it shut down, is waited for.
+    static constexpr std::chrono::seconds ComeBackWait{15};
+
     // Open, and not found lost since.
     bool isOpen() const;
     // Opens the session, anew when it was lost; false with `error` set.
+    // A server coming back is waited for up to ComeBackWait.
     bool open(QSqlError *error);
+    // The last open() gave up on a server that was still coming back;
+    // what the server itself last said, if anything.
+    bool stillComingBack() const { return m_stillComingBack; }
+    const QString &serverSaid() const { return m_serverSaid; }
+    // The server's process of this session, 0 when not open.
+    int backendPid() const;
 
     // Rows streamed through a cursor come this many at a time.
     static constexpr int BatchRows = 10000;
@@ -59,9 +74,11 @@ public:
     std::optional<QSqlQuery> execute(const QString &sql, const QVariantList &values, bool forwardOnly,
                                      QSqlError *error);
     // Runs statements that cannot be prepared (BEGIN ...; LOCK ...) as they
-    // stand, in one round trip; the first value of the last row that any of
-    // them returned, invalid when none did.
-    std::optional<QVariant> control(const QString &sql, QSqlError *error);
+    // stand, in one round trip; the text of the first value of the last
+    // statement that returned a row, invalid when none did. A wait for the
+    // answer is told as a wait for `waitingFor`.
+    std::optional<QVariant> control(const QString &sql, QSqlError *error,
+                                    ServerWait::For waitingFor = ServerWait::For::Answer);
 
     // The last failure lost the session: the server closed it, or did not
     // answer within the wait (timedOut()).
@@ -90,14 +107,24 @@ public:
 
 private:
     explicit ServerConnection(QString location);
+    bool openOnce(QSqlError *error);
     // Runs `call` with its answer waited for a bounded time, then sorts out
     // whether the session was lost.
     bool bounded(const std::function<bool()> &call);
-    bool exec(QSqlQuery &q, const QString &sql, QSqlError *error);
+    // The answer's next result, once it can be read without blocking;
+    // nullptr at its end. Past the deadline the session is cut.
+    struct pg_result *next();
+    // What was just sent (when `sent`), answered to its end: its last
+    // result, or its first failure.
+    struct pg_result *answer(bool sent);
+    // False, with `error` set, while a statement of this thread waits: the
+    // watcher repainting a window must not start another.
+    static bool mayStart(QSqlError *error);
     // The name `sql` is prepared under in this session, prepared now if need be.
     std::optional<QString> prepared(const QString &sql, QSqlError *error);
-    // A libpq failure as the driver reports its own.
-    QSqlError failure(const struct pg_result *result) const;
+    // A libpq failure as the driver reports its own; one that says the
+    // server is going down or coming back is remembered for open().
+    QSqlError failure(const struct pg_result *result);
     // Declares a cursor for `sql` and reads its first batch.
     std::optional<QSqlQuery> streamed(const QString &sql, const std::vector<const char *> &params,
                                       QSqlError *error);
@@ -116,6 +143,13 @@ private:
     QHash<QString, QString> m_prepared;
     bool m_lost = false;
     bool m_timedOut = false;
+    // The server said it is going down or coming back, and has not been reached since.
+    bool m_comingBack = false;
+    bool m_stillComingBack = false;
+    QString m_serverSaid;
+    // Until when the answer on its way is waited for, and what for.
+    Clock::time_point m_answerBy;
+    ServerWait::For m_waitingFor = ServerWait::For::Answer;
     std::chrono::milliseconds m_wait = AnswerWait;
     std::optional<Clock::time_point> m_deadline;
     quint64 m_holds = 0;

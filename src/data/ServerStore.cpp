@@ -22,19 +22,26 @@ namespace {
 // store, so two counters starting at once do not both make it.
 constexpr qint64 CreationLock = 0x56534d4b; // "VSMK"
 
-QString errorText(const QSqlError &e)
+} // namespace
+
+QString serverText(const QSqlError &e)
 {
     QString text = e.databaseText().trimmed();
     if (text.isEmpty())
         text = e.driverText().trimmed();
-    // The server's own prefix and the statement echo say nothing to a manager.
-    if (text.startsWith(QLatin1String("ERROR:")) || text.startsWith(QLatin1String("FATAL:")))
+    // The server's own prefix and the statement echo say nothing to a
+    // manager, nor libpq's words before a refusal at login.
+    if (const qsizetype fatal = text.lastIndexOf(QLatin1String("FATAL:")); fatal >= 0)
+        text = text.mid(fatal + 6).trimmed();
+    else if (text.startsWith(QLatin1String("ERROR:")))
         text = text.mid(6).trimmed();
     const qsizetype line = text.indexOf(QLatin1String("\nLINE "));
     if (line > 0)
         text = text.left(line);
     return text.simplified();
 }
+
+namespace {
 
 
 // Runs each statement unprepared; the first error, or an invalid one.
@@ -50,7 +57,7 @@ QSqlError runAll(QSqlQuery &q, const QStringList &statements)
 // manager's words where there is something to do about it.
 QString reason(const QSqlError &error, const QString &location)
 {
-    const QString detail = errorText(error);
+    const QString detail = serverText(error);
     switch (classify(error)) {
     case DbError::Kind::Unreachable:
         return QStringLiteral("The database server cannot be reached (%1). Check that the server PC is on and "
@@ -124,7 +131,7 @@ QString checkStore(QSqlQuery &q, int *version, const QString &location)
         return QStringLiteral("It holds tables, but it is not a Video Store database (the table %1 is missing).")
             .arg(versionTable);
     if (!q.exec(QStringLiteral("SELECT Version FROM %1").arg(versionTable)) || !q.next())
-        return QStringLiteral("Its version cannot be read (%1).").arg(errorText(q.lastError()));
+        return QStringLiteral("Its version cannot be read (%1).").arg(serverText(q.lastError()));
     *version = q.value(0).toInt();
     if (const QString newer = StoreFile::newerVersion(*version); !newer.isEmpty())
         return newer;
@@ -352,6 +359,21 @@ DbError::Kind classify(const QSqlError &error)
         if (text.contains(QLatin1String(gone), Qt::CaseInsensitive))
             return DbError::Kind::Unreachable;
     return DbError::Kind::Other;
+}
+
+bool isComingBack(const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("57P01") || code == QLatin1String("57P02") || code == QLatin1String("57P03"))
+        return true;
+    // At login libpq gives the server's words without their code.
+    const QString text = error.databaseText() + u' ' + error.driverText();
+    for (const char *state : {"the database system is", "terminating connection due to administrator command",
+                              "terminating connection due to immediate shutdown",
+                              "terminating connection because of crash"})
+        if (text.contains(QLatin1String(state), Qt::CaseInsensitive))
+            return true;
+    return false;
 }
 
 bool isRetryable(const QSqlError &error)

@@ -35,6 +35,11 @@ QStringList creation();
 
 // Sorts a server error into what a clerk can act on.
 DbError::Kind classify(const QSqlError &error);
+// Whether `error` says the server is shutting down, starting, recovering,
+// or ended the session as it went down: a server worth waiting for.
+bool isComingBack(const QSqlError &error);
+// The server's own words in `error`, without its level and statement echo.
+QString serverText(const QSqlError &error);
 // Whether the transaction that met `error` may simply be run again: another
 // counter's transaction made it fail (a serialization failure or deadlock),
 // or kept the lock it waited for past the lock timeout.

@@ -3,9 +3,20 @@
 #include "data/Ledger.h"
 #include "data/StoreDate.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 #include <algorithm>
+
+namespace {
+
+// The context of what the clerk is told from here in translations/returns_fr_CA.ts.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReturnsStore)
+};
+
+} // namespace
 
 Money ReturnsStore::overdueCharge(QDate due, QDate returned, Money lateFeePerDay)
 {
@@ -95,15 +106,15 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
     while (q->next()) {
         const qint32 member = q->value(0).toInt();
         if (q->value(3).isNull())
-            return m_db.fail(action, QStringLiteral("The tape or its title is no longer on file."));
+            return m_db.fail(action, Text::tr("The tape or its title is no longer on file."));
         if (q->value(4).isNull())
-            return m_db.fail(action, QStringLiteral("Member %1, who rented it, is no longer on file.").arg(member));
+            return m_db.fail(action, Text::tr("Member %1, who rented it, is no longer on file.").arg(member));
         if (q->value(6).isNull())
-            return m_db.fail(action, QStringLiteral("Its rental keeps no late fee a day."));
+            return m_db.fail(action, Text::tr("Its rental keeps no late fee a day."));
         const auto rented = StoreDate::readStored(q->value(1).toString());
         const auto due = StoreDate::readStored(q->value(2).toString());
         if (!rented || !due)
-            return m_db.fail(action, QStringLiteral("Its rental dates \"%1\" and \"%2\" are not dates.")
+            return m_db.fail(action, Text::tr("Its rental dates \"%1\" and \"%2\" are not dates.")
                                          .arg(q->value(1).toString(), q->value(2).toString()));
         if (returned < *rented) {
             outcome.status = ReturnOutcome::BeforeRental;
@@ -129,8 +140,7 @@ bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &out
         if (!closed)
             return false;
         if (closed->numRowsAffected() != rentals.size())
-            return m_db.fail(action, QStringLiteral("Another counter changed its rental at the same time. "
-                                                    "Try again."));
+            return m_db.fail(action, Text::tr("Another counter changed its rental at the same time. Try again."));
         if (!m_db.run(action, QStringLiteral("UPDATE tblVideos SET InStore = 1 WHERE VideoID = ?"), {videoId}))
             return false;
         std::optional<SetAside> held;
@@ -181,7 +191,7 @@ std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount, QDate da
         if (!paid)
             return false;
         if (paid->numRowsAffected() != 1)
-            return m_db.fail(action, QStringLiteral("Member %1 is no longer on file.").arg(member));
+            return m_db.fail(action, Text::tr("Member %1 is no longer on file.").arg(member));
         LedgerEntry payment;
         payment.kind = LedgerEntry::Kind::Payment;
         payment.day = day;

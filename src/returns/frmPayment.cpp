@@ -25,15 +25,15 @@ frmPayment::frmPayment(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmPayment"));
-    setWindowTitle(QStringLiteral("Customer Late fee payment"));
+    setWindowTitle(tr("Customer Late fee payment"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = label(this, "Label1", "Customer Late fee Payment");
+    Label1 = label(this, "Label1", tr("Customer Late fee Payment"));
     QFont heading(QStringLiteral("Tahoma"));
     heading.setBold(true);
     heading.setPointSize(16);
     Label1->setFont(heading);
-    Label2 = label(this, "Label2", "Enter the customer Number:");
+    Label2 = label(this, "Label2", tr("Enter the customer Number:"));
     txtNum = edit(this, "txtNum");
     Label2->setBuddy(txtNum);
     lblMessage = label(this, "lblMessage", "");
@@ -43,7 +43,7 @@ frmPayment::frmPayment(WindowContext &windows)
     lblMessage->setFrameShape(QFrame::StyledPanel);
     lblMessage->setMargin(6);
 
-    lblMethod = label(this, "lblMethod", "Method of payment:");
+    lblMethod = label(this, "lblMethod", tr("Method of payment:"));
     m_methods = new QButtonGroup(this);
     auto *methods = new QGridLayout;
     auto option = [&](QRadioButton *&o, const char *name, const QString &caption, int method, int row, int column) {
@@ -59,22 +59,22 @@ frmPayment::frmPayment(WindowContext &windows)
     option(optDebit, "optDebit", tr("&Debit"), 5, 1, 2);
     optCash->setChecked(true);
     arrowsChoose(m_methods);
-    lblCardNum = label(this, "lblCardNum", "Card number:");
+    lblCardNum = label(this, "lblCardNum", tr("Card number:"));
     txtCardNum = edit(this, "txtCardNum");
     lblCardNum->setBuddy(txtCardNum);
     methods->addWidget(lblCardNum, 2, 0);
     methods->addWidget(txtCardNum, 2, 1, 1, 2);
-    lblExDate = label(this, "lblExDate", "Exp. Date");
+    lblExDate = label(this, "lblExDate", tr("Exp. Date"));
     txtExDate = edit(this, "txtExDate");
     txtExDate->setPlaceholderText(tr("MM/YY"));
     lblExDate->setBuddy(txtExDate);
     methods->addWidget(lblExDate, 3, 0);
     methods->addWidget(txtExDate, 3, 1);
 
-    cmdEnter = button(this, "cmdEnter", "Enter");
-    cmdPayFull = button(this, "cmdPayFull", "Pay in Full");
-    cmdPayPart = button(this, "cmdPayPart", "Pay partial");
-    cmdReturn = button(this, "cmdReturn", "Return");
+    cmdEnter = button(this, "cmdEnter", tr("Enter"));
+    cmdPayFull = button(this, "cmdPayFull", tr("Pay in Full"));
+    cmdPayPart = button(this, "cmdPayPart", tr("Pay partial"));
+    cmdReturn = button(this, "cmdReturn", tr("Return"));
     commandSize({cmdEnter, cmdPayFull, cmdPayPart, cmdReturn});
     cmdPayFull->setEnabled(false);
     cmdPayPart->setEnabled(false);
@@ -176,7 +176,7 @@ bool frmPayment::cardAccepted()
 bool frmPayment::confirmTaking(Money amount)
 {
     return m_windows.ws().msgBox(tr("Take %1 from %2 by %3?")
-                                     .arg(amount.toCurrency(), memberName(), Ledger::methodName(method())),
+                                     .arg(amount.toCurrency(), memberName(), Ledger::methodShown(method())),
                                  Buttons::YesNo, Icon::Question, tr("Fee payment"), Answer::No)
            == Answer::Yes;
 }
@@ -228,7 +228,7 @@ QString frmPayment::memberName() const
 
 void frmPayment::showOwing()
 {
-    lblMessage->setText(memberName() + QStringLiteral(" has fees owing of ") + m_amountOwing.toCurrency());
+    lblMessage->setText(tr("%1 has fees owing of %2").arg(memberName(), m_amountOwing.toCurrency()));
 }
 
 void frmPayment::showBalance(const QString &noneOwingHint)
@@ -237,8 +237,7 @@ void frmPayment::showBalance(const QString &noneOwingHint)
     if (owing)
         showOwing();
     else
-        lblMessage->setText(memberName() + QStringLiteral(" has no fees owing. No payments are necessary.")
-                            + noneOwingHint);
+        lblMessage->setText(tr("%1 has no fees owing. No payments are necessary.").arg(memberName()) + noneOwingHint);
     cmdPayFull->setEnabled(owing);
     cmdPayPart->setEnabled(owing);
     enterPays(owing);
@@ -252,8 +251,7 @@ void frmPayment::cmdEnter_Click()
     const auto number = Identifier::parse(txtNum->text());
     if (!number) {
         forgetMember({});
-        ws.msgBox(notANumber(Numbered::Member, txtNum->text()), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Invalid number"));
+        ws.msgBox(notANumber(Numbered::Member, txtNum->text()), Buttons::Ok, Icon::Exclamation, tr("Invalid number"));
         return;
     }
     const Fetched<MemberRow> found = m_store->member(*number);
@@ -264,12 +262,13 @@ void frmPayment::cmdEnter_Click()
     if (!found.row)
         return forgetMember(tr("There is no member %1.").arg(*number));
     if (found.row->deleted)
-        return forgetMember(QStringLiteral("That customer has been deleted."));
+        return forgetMember(tr("That customer has been deleted."));
 
     m_member = found.row;
     m_amountOwing = found.row->feesOwing;
-    showBalance(QStringLiteral("\n(If customer is returning overdue videos at this time, enter the returns and then "
-                               "return to payment.)"));
+    showBalance(u'\n'
+                + tr("(If customer is returning overdue videos at this time, enter the returns and then return to "
+                     "payment.)"));
 }
 
 void frmPayment::cmdPayFull_Click()
@@ -277,8 +276,8 @@ void frmPayment::cmdPayFull_Click()
     if (!m_member)
         return;
     WindowSystem &ws = m_windows.ws();
-    if (ws.msgBox(QStringLiteral("Does the customer wish to do additional business at this time?"), Buttons::YesNo,
-                  Icon::Question, QStringLiteral("Additional Transactions"), Answer::No)
+    if (ws.msgBox(tr("Does the customer wish to do additional business at this time?"), Buttons::YesNo,
+                  Icon::Question, tr("Additional Transactions"), Answer::No)
         == Answer::Yes) {
         // The counter takes the fee off when its checkout completes, and
         // leaves it owing if the checkout is abandoned.
@@ -292,8 +291,8 @@ void frmPayment::cmdPayFull_Click()
     if (!balance)
         return showDbError(ws, m_store->lastError());
     ws.msgBox(tr("Overdue fees paid in the amount of %1 by %2.")
-                  .arg(m_amountOwing.toCurrency(), Ledger::methodName(method())),
-              Buttons::Ok, Icon::Information, QStringLiteral("Fees paid"));
+                  .arg(m_amountOwing.toCurrency(), Ledger::methodShown(method())),
+              Buttons::Ok, Icon::Information, tr("Fees paid"));
     // A fee charged since the lookup is still owing, and still payable.
     m_amountOwing = *balance;
     showBalance({});
@@ -305,24 +304,25 @@ void frmPayment::cmdPayPart_Click()
     if (!m_member || !cardAccepted())
         return;
     WindowSystem &ws = m_windows.ws();
-    const QString typed = ws.inputBox(QStringLiteral("%1 owes %2. Amount paid now:")
-                                          .arg(memberName(), m_amountOwing.toCurrency()),
-                                      QStringLiteral("Partial Payment"), QStringLiteral("0"));
+    const QString title = tr("Partial Payment");
+    const QString typed =
+        ws.inputBox(tr("%1 owes %2. Amount paid now:").arg(memberName(), m_amountOwing.toCurrency()), title,
+                    QStringLiteral("0"));
     // Empty is also what a cancelled box gives: nothing is paid.
     if (typed.trimmed().isEmpty())
         return;
     const auto amount = Money::parse(typed.trimmed());
     if (!amount) {
         ws.msgBox(Money::finerThanCents(typed.trimmed()) || Money::overLimit(typed.trimmed())
-                      ? Money::parseProblem(typed.trimmed()) + QStringLiteral(" Nothing has been paid.")
-                      : QStringLiteral("\"%1\" is not an amount. Enter the amount paid, for example 2 or 2.50.")
-                            .arg(typed),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Partial Payment"));
+                      //: %1 says why the amount typed is refused.
+                      ? tr("%1 Nothing has been paid.").arg(Money::parseProblem(typed.trimmed()))
+                      : tr("\"%1\" is not an amount. Enter the amount paid, for example 2 or 2.50.").arg(typed),
+                  Buttons::Ok, Icon::Exclamation, title);
         return;
     }
     if (*amount <= Money()) {
-        ws.msgBox(QStringLiteral("The amount paid must be more than $0.00. Nothing has been paid."), Buttons::Ok,
-                  Icon::Exclamation, QStringLiteral("Partial Payment"));
+        ws.msgBox(tr("The amount paid must be more than $0.00. Nothing has been paid."), Buttons::Ok,
+                  Icon::Exclamation, title);
         return;
     }
     if (!confirmTaking(*amount))
@@ -332,9 +332,9 @@ void frmPayment::cmdPayPart_Click()
     if (!balance)
         return showDbError(ws, m_store->lastError());
     m_amountOwing = *balance;
-    ws.msgBox(tr("Payment made of %1 by %2").arg(amount->toCurrency(), Ledger::methodName(method()))
-                  + QStringLiteral("\r\n") + m_amountOwing.toCurrency() + QStringLiteral(" still owing on account."),
-              Buttons::Ok, Icon::Information, QStringLiteral("Fees paid"));
+    ws.msgBox(tr("Payment made of %1 by %2").arg(amount->toCurrency(), Ledger::methodShown(method()))
+                  + QStringLiteral("\r\n") + tr("%1 still owing on account.").arg(m_amountOwing.toCurrency()),
+              Buttons::Ok, Icon::Information, tr("Fees paid"));
     showOwing();
     readyForNext();
 }

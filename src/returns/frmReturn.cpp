@@ -22,21 +22,21 @@ frmReturn::frmReturn(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmReturn"));
-    setWindowTitle(QStringLiteral("Video Return"));
+    setWindowTitle(tr("Video Return"));
 
     Image1 = Pictures::makeImage1(this);
-    Label2 = label(this, "Label2", "Return Videos here.");
+    Label2 = label(this, "Label2", tr("Return Videos here."));
     QFont heading(QStringLiteral("Times New Roman"));
     heading.setStyleHint(QFont::Serif);
     heading.setBold(true);
     heading.setPointSize(18);
     Label2->setFont(heading);
 
-    Label1 = label(this, "Label1", "VID:");
+    Label1 = label(this, "Label1", tr("VID:"));
     txtVid = edit(this, "txtVid");
-    txtVid->setToolTip(QStringLiteral("Enter the Video ID of a video being returned here."));
+    txtVid->setToolTip(tr("Enter the Video ID of a video being returned here."));
     Label1->setBuddy(txtVid);
-    Label3 = label(this, "Label3", "Date:");
+    Label3 = label(this, "Label3", tr("Date:"));
     txtDate = edit(this, "txtDate");
     Label3->setBuddy(txtDate);
 
@@ -47,16 +47,15 @@ frmReturn::frmReturn(WindowContext &windows)
     fixed.setFixedPitch(true);
     List1->setFont(fixed);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    List1->setToolTip(QStringLiteral("These are other videos currently being rented by the person who last "
-                                     "returned a video. If they are being returned at the same time, just click on "
-                                     "them and hit return."));
+    List1->setToolTip(tr("These are other videos currently being rented by the person who last returned a video. If "
+                         "they are being returned at the same time, just click on them and hit return."));
 
     lstOutcome = new OutcomeList(this, "lstOutcome");
     // The returns of the visit are what the clerk reads here: most of the window.
     lstOutcome->setMinimumHeight(lstOutcome->height());
     lstOutcome->setMaximumHeight(QWIDGETSIZE_MAX);
-    cmdReturn = button(this, "cmdReturn", "Return Vids", "Click to return from the textbox or listbox");
-    cmdMain = button(this, "cmdMain", "Back to main");
+    cmdReturn = button(this, "cmdReturn", tr("Return Vids"), tr("Click to return from the textbox or listbox"));
+    cmdMain = button(this, "cmdMain", tr("Back to main"));
     commandSize({cmdReturn, cmdMain});
 
     auto *grid = new QGridLayout(this);
@@ -110,9 +109,9 @@ void frmReturn::cmdReturn_Click()
     const bool selected = !List1->selectedItems().isEmpty();
     WindowSystem &ws = m_windows.ws();
     if (typed && selected) {
-        if (ws.msgBox(QStringLiteral("Do you wish to return video ") + txtVid->text() + QStringLiteral("?\r\n")
-                          + QStringLiteral("(No to return selected items from listbox.)"),
-                      Buttons::YesNo, Icon::Question, QStringLiteral("Return video source"))
+        if (ws.msgBox(tr("Do you wish to return video %1?\r\n(No to return selected items from listbox.)")
+                          .arg(txtVid->text()),
+                      Buttons::YesNo, Icon::Question, tr("Return video source"))
             == Answer::Yes)
             ReturnTyped();
         else
@@ -122,7 +121,7 @@ void frmReturn::cmdReturn_Click()
     } else if (selected) {
         ReturnSelected();
     } else {
-        refused(QStringLiteral("Must designate videos to return"), QStringLiteral("Return error"));
+        refused(tr("Must designate videos to return"), tr("Return error"));
     }
 }
 
@@ -137,18 +136,17 @@ std::optional<QDate> frmReturn::returnDate()
 {
     const auto date = StoreDate::parse(txtDate->text());
     if (!date)
-        refused(StoreDate::invalidMessage(txtDate->text()), QStringLiteral("Invalid date"));
+        refused(StoreDate::invalidMessage(txtDate->text()), tr("Invalid date"));
     return date;
 }
 
 void frmReturn::ReturnTyped()
 {
     WindowSystem &ws = m_windows.ws();
-    const QString about = QStringLiteral("Tape ") + txtVid->text().trimmed();
+    const QString about = tr("Tape %1").arg(txtVid->text().trimmed());
     const auto videoId = Identifier::parse(txtVid->text());
     if (!videoId)
-        return refused(notANumber(Numbered::Tape, txtVid->text()),
-                       QStringLiteral("Invalid number"));
+        return refused(notANumber(Numbered::Tape, txtVid->text()), tr("Invalid number"));
     const auto returned = returnDate();
     if (!returned)
         return;
@@ -157,11 +155,10 @@ void frmReturn::ReturnTyped()
     if (rental.failed)
         return showDbError(ws, m_store->lastError());
     if (!rental.row)
-        return refused(tr("Tape %1 is not out on rental.").arg(*videoId), QStringLiteral("Return error."));
+        return refused(tr("Tape %1 is not out on rental.").arg(*videoId), tr("Return error."));
     // Left open for a manager to settle.
     if (rental.row->tapeDeleted)
-        return refused(QStringLiteral("That tape has been deleted. Please recheck and consult manager."),
-                       QStringLiteral("Deleted Tape"), about);
+        return refused(tr("That tape has been deleted. Please recheck and consult manager."), tr("Deleted Tape"), about);
 
     const auto outcome = ReturnTape(*videoId, *returned);
     if (!outcome)
@@ -191,23 +188,28 @@ QString whole(QString part)
     return part.replace(u' ', QChar::Nbsp);
 }
 
+// "12 Ann Smith", or "12" for a member with no name on file.
+QString numbered(qint32 member, const QString &name)
+{
+    return (QString::number(member) + u' ' + name).trimmed();
+}
+
 } // namespace
 
 void frmReturn::tellReturned(const ReturnedRental &r)
 {
-    QStringList parts{r.title, whole(QStringLiteral("member %1 %2").arg(r.member).arg(r.memberName)),
-                      whole(QStringLiteral("due ") + StoreDate::toText(r.due))};
+    QStringList parts{r.title, whole(tr("member %1 %2").arg(QString::number(r.member), r.memberName)),
+                      whole(tr("due %1").arg(StoreDate::toText(r.due)))};
     if (r.daysLate == 0)
-        parts << whole(QStringLiteral("on time"));
+        parts << whole(tr("on time"));
     else
-        parts << whole(QStringLiteral("%1 day%2 late").arg(r.daysLate).arg(r.daysLate == 1 ? "" : "s"));
-    parts << (r.charge > Money() ? whole(QStringLiteral("fee ") + r.charge.toCurrency())
-                                       + QStringLiteral(" added to the member's account")
-                                 : whole(QStringLiteral("no fee")));
+        parts << whole(r.daysLate == 1 ? tr("1 day late") : tr("%1 days late").arg(r.daysLate));
+    // The fee and its amount kept together on one line.
+    parts << (r.charge > Money() ? tr("fee\u00a0%1 added to the member's account").arg(whole(r.charge.toCurrency()))
+                                 : whole(tr("no fee")));
     m_windows.ws().tell(*lstOutcome, Told::Done, parts.join(QStringLiteral(" · ")),
-                        r.charge > Money() ? QStringLiteral("Video returned overdue.")
-                                           : QStringLiteral("Video returned"),
-                        QStringLiteral("Tape %1").arg(r.videoId));
+                        r.charge > Money() ? tr("Video returned overdue.") : tr("Video returned"),
+                        tr("Tape %1").arg(r.videoId));
 }
 
 void frmReturn::listTapesOut(qint32 member, const QString &name)
@@ -216,17 +218,17 @@ void frmReturn::listTapesOut(qint32 member, const QString &name)
     const auto tapes = m_store->tapesOut(member);
     if (!tapes)
         return showDbError(m_windows.ws(), m_store->lastError());
-    const QString who = QStringLiteral("Member %1 %2").arg(member).arg(name).trimmed();
-    lblTapesOut->setText(tapes->isEmpty() ? who + QStringLiteral(" has no other tapes out.")
-                                          : who + QStringLiteral(" still has:"));
+    lblTapesOut->setText(tapes->isEmpty() ? tr("Member %1 has no other tapes out.").arg(numbered(member, name))
+                                          : tr("Member %1 still has:").arg(numbered(member, name)));
     // Overdue as of the return date typed, or today.
     const QDate day = StoreDate::parse(txtDate->text()).value_or(m_windows.today());
     for (const TapeOut &tape : *tapes) {
         const bool overdue = tape.due.isValid() && tape.due < day;
         // Titles cut to one width, so the due dates stand in a column.
-        auto *line = new QListWidgetItem(QString::number(tape.videoId) + u'\t' + tape.title.leftJustified(30, u' ', true)
-                                         + QStringLiteral("  due ") + StoreDate::toText(tape.due)
-                                         + (overdue ? QStringLiteral("  OVERDUE") : QString()));
+        // The tape number before the tab is what a selected line returns.
+        auto *line = new QListWidgetItem(
+            (overdue ? tr("%1\t%2  due %3  OVERDUE") : tr("%1\t%2  due %3"))
+                .arg(QString::number(tape.videoId), tape.title.leftJustified(30, u' ', true), StoreDate::toText(tape.due)));
         if (overdue)
             line->setForeground(QColor(0xB0, 0x00, 0x00));
         List1->addItem(line);
@@ -241,18 +243,16 @@ std::optional<ReturnOutcome> frmReturn::returnTapes(const QList<qint32> &videoId
     case ReturnOutcome::Done:
         // Fees were charged once, by the counter that closed the rental.
         for (const qint32 tape : outcome.closedElsewhere)
-            refused(QStringLiteral("Tape %1 had just been returned at another counter; nothing was charged "
-                                   "here.")
-                        .arg(tape),
-                    QStringLiteral("Return error."));
+            refused(tr("Tape %1 had just been returned at another counter; nothing was charged here.").arg(tape),
+                    tr("Return error."));
         return outcome;
     case ReturnOutcome::BeforeRental:
-        refused(QStringLiteral("The return date %1 is before tape %2 was rented on %3. Check the date; nothing has "
-                               "been returned.")
+        refused(tr("The return date %1 is before tape %2 was rented on %3. Check the date; nothing has been "
+                   "returned.")
                     .arg(StoreDate::toText(returned))
                     .arg(outcome.tape)
                     .arg(StoreDate::toText(outcome.rentedOn)),
-                QStringLiteral("Invalid date"));
+                tr("Invalid date"));
         return std::nullopt;
     case ReturnOutcome::Failed:
         break;
@@ -290,13 +290,14 @@ void frmReturn::ReturnSelected()
     for (const ReturnedRental &r : outcome->closed)
         tellReturned(r);
     if (!outcome->closed.isEmpty() && List1->count() == 0)
-        lblTapesOut->setText(QStringLiteral("Member %1 %2 has no other tapes out.")
-                                 .arg(outcome->closed.constLast().member)
-                                 .arg(outcome->closed.constLast().memberName));
+        lblTapesOut->setText(tr("Member %1 has no other tapes out.")
+                                 .arg(QString::number(outcome->closed.constLast().member) + u' '
+                                      + outcome->closed.constLast().memberName));
     m_windows.ws().tell(*lstOutcome, Told::Done,
-                        QString::number(lines.size()) + QStringLiteral(" videos have been returned. $")
-                            + total.toPlainCents() + QStringLiteral(" in fees have been accumulated."),
-                        QStringLiteral("Videos returned."));
+                        tr("%n videos have been returned. $%1 in fees have been accumulated.", nullptr,
+                           int(lines.size()))
+                            .arg(total.toPlainCents()),
+                        tr("Videos returned."));
     tellHolds(*outcome);
 }
 
@@ -305,8 +306,7 @@ void frmReturn::tellHolds(const ReturnOutcome &outcome)
     // A tape to put aside must not go back on the shelf: the bell calls the clerk.
     WindowSystem &ws = m_windows.ws();
     for (const SetAside &held : outcome.setAside)
-        ws.tell(*lstOutcome, Told::Attention, held.text(), QStringLiteral("Hold"),
-                QStringLiteral("Tape %1").arg(held.tape));
+        ws.tell(*lstOutcome, Told::Attention, held.text(), tr("Hold"), tr("Tape %1").arg(held.tape));
 }
 
 void frmReturn::cmdMain_Click()

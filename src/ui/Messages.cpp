@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Identifier.h"
 #include "data/Money.h"
+#include "data/ServerWait.h"
 
 #include <QCoreApplication>
 
@@ -17,12 +18,32 @@ struct Text
 
 } // namespace
 
-void showDbError(WindowSystem &ws, const DbError &error)
+void showDbError(WindowSystem &ws, const DbError &error, const QString &notSaved)
 {
-    ws.msgBox(error.clerkText(), Buttons::Ok, Icon::Exclamation,
+    ws.msgBox(notSaved.isEmpty() ? error.clerkText() : error.clerkText(notSaved), Buttons::Ok, Icon::Exclamation,
               !error.title.isEmpty()                  ? error.title
               : error.kind == DbError::Kind::Conflict ? Text::tr("Taken by another counter")
                                                       : Text::tr("Store database error"));
+}
+
+void showServerWaits(WindowSystem *ws)
+{
+    if (!ws) {
+        ServerWait::setWatcher(nullptr);
+        return;
+    }
+    ServerWait::setWatcher([ws](std::optional<ServerWait::For> what) {
+        if (!what)
+            return ws->waiting({});
+        switch (*what) {
+        case ServerWait::For::OtherCounter:
+            return ws->waiting(Text::tr("Waiting for another counter..."));
+        case ServerWait::For::ServerBack:
+            return ws->waiting(Text::tr("Waiting for the store server to come back..."));
+        case ServerWait::For::Answer:
+            return ws->waiting(Text::tr("Waiting for the store server..."));
+        }
+    });
 }
 
 bool confirmReturnToMenu(WindowSystem &ws)

@@ -8,8 +8,13 @@ class WindowSystem;
 struct DbError;
 
 // Shows what the store database could not do, in a clerk's words; the window
-// that asked stays as it was and usable.
-void showDbError(WindowSystem &ws, const DbError &error);
+// that asked stays as it was and usable. `notSaved` ("The checkout was not
+// saved") leads a message about the server failing the clerk's action.
+void showDbError(WindowSystem &ws, const DbError &error, const QString &notSaved = {});
+
+// Lets `ws` show, on this thread, what the program waits for on the store's
+// server (nullptr: nothing shows it any more).
+void showServerWaits(WindowSystem *ws);
 
 // The question a window asks before it goes back to the main menu, the same
 // in every window that asks; true to go.

@@ -3,6 +3,7 @@
 #include "Pictures.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStyle>
 
 namespace {
@@ -16,7 +17,8 @@ QString shownText(const QString &text, const QString &about)
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     if (!about.isEmpty())
-        shown.prepend(about + QStringLiteral(": "));
+        //: What a notice is about ("Tape 13"), then the notice.
+        shown = QCoreApplication::translate("OutcomeList", "%1: %2").arg(about, shown);
     return shown;
 }
 

@@ -80,6 +80,16 @@ QList<ScriptedWindowSystem::Box> ScriptedWindowSystem::modalBoxes() const
     return out;
 }
 
+void ScriptedWindowSystem::waiting(const QString &text)
+{
+    if (!text.isEmpty() && text != m_waitingFor)
+        m_waits.append(text);
+    m_waitingFor = text;
+    WindowSystem::waiting(text);
+    if (whileWaiting && !text.isEmpty())
+        whileWaiting();
+}
+
 QString ScriptedWindowSystem::inputBox(const QString &prompt, const QString &title, const QString &defaultAnswer)
 {
     Box box;
@@ -162,6 +172,7 @@ void ScriptedWindowSystem::clear()
     m_inputs.clear();
     m_dialogs.clear();
     m_boxes.clear();
+    m_waits.clear();
     m_printed.clear();
     m_beeps = 0;
 }

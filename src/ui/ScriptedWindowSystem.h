@@ -69,6 +69,12 @@ public:
         msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
         m_boxes.last().nonBlocking = true;
     }
+    // Shown as the real one does, each new text recorded apart from the
+    // boxes, and whileWaiting called at every step.
+    void waiting(const QString &text) override;
+    const QStringList &waits() const { return m_waits; }
+    bool isWaiting() const { return !m_waitingFor.isEmpty(); }
+    std::function<void()> whileWaiting;
     // Recorded among the boxes, marked inWindow, and shown in `place`.
     void tell(OutcomeList &place, Told kind, const QString &text, const QString &title,
               const QString &about) override;
@@ -111,5 +117,7 @@ private:
     QStringList m_suggested;
     QList<int> m_printDialogs;
     bool m_printer = true;
+    QString m_waitingFor;
+    QStringList m_waits;
     int m_beeps = 0;
 };

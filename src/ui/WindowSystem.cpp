@@ -2,6 +2,7 @@
 
 #include "OutcomeList.h"
 #include "ReceiptFile.h"
+#include "WaitNotice.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -32,6 +33,14 @@ QString WindowSystem::noPrinterMessage()
 void WindowSystem::notice(const QString &prompt, const QString &title)
 {
     msgBox(prompt, Buttons::Ok, Icon::Exclamation, title);
+}
+
+void WindowSystem::waiting(const QString &text)
+{
+    if (text.isEmpty())
+        WaitNotice::end();
+    else
+        WaitNotice::show(text);
 }
 
 QString WindowSystem::passwordBox(const QString &prompt, const QString &title)

@@ -53,6 +53,10 @@ public:
     // message would have had.
     virtual void tell(OutcomeList &place, Told kind, const QString &text, const QString &title = {},
                       const QString &about = {});
+    // The program waits for the store: `text` is shown over the active
+    // window with a busy cursor, and the windows repaint but take no input;
+    // called again while the wait lasts, and with no text once it is over.
+    virtual void waiting(const QString &text);
     // The text typed, or empty when cancelled.
     virtual QString inputBox(const QString &prompt, const QString &title = {},
                              const QString &defaultAnswer = {}) = 0;

@@ -3,9 +3,12 @@
 #include "counter/Receipt.h"
 #include "counter/frmCheckout.h"
 #include "counter/frmStoreDetails.h"
+#include "data/Language.h"
 #include "data/Ledger.h"
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "returns/frmPayment.h"
+#include "returns/frmReturn.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +17,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -126,6 +130,8 @@ class tst_Receipts : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Language::install(); }
+
     void receiptIsItsOwnLayoutOnEitherPaper()
     {
         if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
@@ -231,6 +237,9 @@ private slots:
         QCOMPARE(lines.filter(u"2026-03-03"_s), QStringList{u"1001   The Long Goodb…  2026-03-03    3.99"_s});
         QVERIFY(lines.contains(u"Rental no. 3"_s));
         QCOMPARE(lines.filter(QRegularExpression(u"^(No sale receipt|Tendered|Change)"_s)), QStringList());
+        // However long, a roll is one page: none loses its last line to another.
+        for (const int length : {16, 24, 33, 49})
+            QCOMPARE(Receipt::pages(QStringList(length, u"x"_s), StoreDetails::Paper::Roll80).pageCount, 1);
     }
 
     void cardNumbersAreMaskedOnScreenAndOnTheReceipt()
@@ -257,6 +266,59 @@ private slots:
         const QString text = pdfText(namedFile(s), true);
         QVERIFY2(text.contains(u"Paid by American Express, card ending 5521"_s), qPrintable(text));
         QVERIFY(!showsMoreThanFour(text, card));
+    }
+
+    // An English-speaking clerk prints the receipt in the store's French,
+    // its taxes and way of paying too.
+    void receiptInTheStoresLanguage()
+    {
+        TestStore s;
+        frmCheckout &w = open(s);
+        QVERIFY(StoreDetailsStore(s.path()).save(StoreDetails{.language = Language::French}));
+        fillBill(w, true);
+        checkOut(s, w);
+        const QString text = pdfText(namedFile(s), true).simplified();
+        QVERIFY2(text.contains(QRegularExpression(u"LOCATIONS Cass. Titre Retour Montant .* Sous-total 7,99 TPS 7 % 0,56 "
+                                                  "TVP 8 % 0,64 .* Mode de paiement : Comptant"_s)),
+                 qPrintable(text));
+    }
+
+    // The counter started in French: a checkout and its receipt, a tape back
+    // late and its fee paid, as the clerk and the member read them. Taxes
+    // keep their names once the manager renames them.
+    void inFrenchFromCheckoutToFeePaid()
+    {
+        const auto back = qScopeGuard([] { Language::setProgram(Language::English); });
+        Language::setProgram(Language::French);
+        QCOMPARE(Tax(u"PST"_s, 99750).label() + u'|' + Tax(u"HST"_s, 130000).label(), u"TVP 9,975\u00a0%|HST 13\u00a0%"_s);
+        TestStore s;
+        frmCheckout &w = open(s);
+        fillBill(w, true);
+        QCOMPARE(w.Label29->text() + u' ' + w.txtGST->text() + u' ' + w.txtTotal1->text(), u"TPS 7\u00a0% 0,56 9,19"_s);
+        checkOut(s, w);
+        QVERIFY(s.ws().prompts().constFirst().startsWith(u"Vérifiez que le client a remis 20,00\u00a0$"_s));
+        const QString receipt = pdfText(namedFile(s), true).simplified();
+        QVERIFY2(receipt.contains(QRegularExpression(u"TOTAL 9,19 \\$ -+ Mode de paiement : Comptant"_s)), qPrintable(receipt));
+
+        // Due on the 4th, back on the 6th: two days at 1.99 go on Ann's account.
+        frmReturn &returns = s.windows().returns();
+        returns.show();
+        typeInto(*returns.txtDate, u"2026-03-06"_s);
+        typeInto(*returns.txtVid, u"1002"_s);
+        clickOn(*returns.cmdReturn);
+        QVERIFY(s.ws().last().prompt.simplified().endsWith(u"2 jours de retard · frais de 3,98 $ portés au compte du membre"_s));
+
+        frmPayment &payment = s.windows().payment();
+        payment.show();
+        typeInto(*payment.txtNum, u"1"_s);
+        clickOn(*payment.cmdEnter);
+        s.ws().clear();
+        s.ws().answer(Answer::No);  // nothing more at the counter
+        s.ws().answer(Answer::Yes); // the fees taken
+        clickOn(*payment.cmdPayFull);
+        QCOMPARE(s.ws().prompts().mid(1), QStringList({u"Encaisser 3,98\u00a0$ de Ann Smith (Comptant)\u00a0?"_s,
+                                                        u"Frais de retard payés\u00a0: 3,98\u00a0$ (Comptant)."_s}));
+        QCOMPARE(feesOwing(s, 1), Money());
     }
 
     void receiptsInTheSameSecondKeepTheirOwnFilesOrAreToldUnsaved()

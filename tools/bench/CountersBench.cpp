@@ -57,11 +57,16 @@ void programCounter(const Shift &shift, quint32 seed, Counter &out)
 {
     CheckoutStore counter(shift.store);
     QRandomGenerator random(seed);
-    const auto rates = counter.rates(shift.today);
-    if (!rates)
-        qFatal("%s", qPrintable(counter.lastError().clerkText()));
+    // Prices that cannot be read (a server restarting) fail the turn, told
+    // as the counter tells it, and are read again for the next.
+    auto rates = counter.rates(shift.today);
     shift.connected();
     while (shift.clock->elapsed() < shift.until) {
+        if (!rates && !(rates = counter.rates(shift.today))) {
+            out.shown(counter.lastError().clerkText());
+            QThread::msleep(100);
+            continue;
+        }
         const qint32 member = shift.members->at(random.bounded(int(shift.members->size())));
         const MemberLookup::Typed found = counter.findTyped(1, QString::number(member));
         if (found.status != MemberLookup::Typed::Status::Done || found.rows.isEmpty()) {
