@@ -60,6 +60,7 @@ struct DayRows
 {
     QList<qint64> keys;
     QStringList named;
+    std::optional<qint64> before; // the last row written before the day
 };
 
 std::optional<DayRows> dayRows(const QSqlDatabase &db, const Chain::Table &table, QDate day, QString *error)
@@ -78,6 +79,14 @@ std::optional<DayRows> dayRows(const QSqlDatabase &db, const Chain::Table &table
         out.keys << q.value(table.key).toLongLong();
         out.named << Chain::brief(table, q);
     }
+    q.prepare(lastBefore(table));
+    q.addBindValue(StoreDate::toText(day));
+    if (!q.exec()) {
+        *error = QCoreApplication::translate("Seal", "%1 could not be read (%2)").arg(table.name, q.lastError().text());
+        return std::nullopt;
+    }
+    if (q.next())
+        out.before = q.value(0).toLongLong();
     return out;
 }
 
@@ -144,20 +153,7 @@ Check verifyCounted(const QSqlDatabase &db, QDate day, const Typed &typed)
         if (rows->keys.size() > sealed)
             later << added(table, day, rows->named.mid(sealed));
         Cover cover{sealed, {}};
-        std::optional<qint64> key;
-        if (sealed > 0) {
-            key = rows->keys.at(sealed - 1);
-        } else {
-            QSqlQuery q(db);
-            q.prepare(lastBefore(table));
-            q.addBindValue(StoreDate::toText(day));
-            if (!q.exec())
-                return {false, QCoreApplication::translate("Seal", "%1 could not be checked: %2.")
-                                   .arg(head, QCoreApplication::translate("Seal", "%1 could not be read (%2)")
-                                                  .arg(table.name, q.lastError().text()))};
-            if (q.next())
-                key = q.value(0).toLongLong();
-        }
+        const std::optional<qint64> key = sealed > 0 ? rows->keys.at(sealed - 1) : rows->before;
         if (key) {
             QString finding;
             cover.link = linksOf(db, table, {*key}, &finding).value(*key);
