@@ -87,7 +87,7 @@ Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et
 Try again in a moment.<byte value="xd"/>
 <byte value="xd"/>
 The server said: %3</source>
-        <translation>Le serveur de la base de données du magasin redémarrait ou se rétablissait encore après %1 secondes&#xa0;: la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré.<byte value="xd"/>
+        <translation>Le serveur de base de données du magasin redémarrait ou se rétablissait encore après %1 secondes&#xa0;; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré.<byte value="xd"/>
 <byte value="xd"/>
 Réessayez dans un moment.<byte value="xd"/>
 <byte value="xd"/>
@@ -97,15 +97,15 @@ Le serveur a répondu&#xa0;: %3</translation>
         <source>%1: the store&apos;s database server cannot be reached (%2).<byte value="xd"/>
 <byte value="xd"/>
 Check that the server PC is on and connected, then try again.</source>
-        <translation>%1&#xa0;: le serveur de la base de données du magasin est injoignable (%2).<byte value="xd"/>
+        <translation>%1&#xa0;: le serveur de base de données du magasin est injoignable (%2).<byte value="xd"/>
 <byte value="xd"/>
-Vérifiez que le PC serveur est allumé et branché au réseau, puis réessayez.</translation>
+Vérifiez que l&apos;ordinateur serveur est allumé et branché au réseau, puis réessayez.</translation>
     </message>
     <message>
         <source>%1: the store&apos;s database server was still restarting or recovering after %2 seconds (the server said: %3).<byte value="xd"/>
 <byte value="xd"/>
 Try again in a moment.</source>
-        <translation>%1&#xa0;: le serveur de la base de données du magasin redémarrait ou se rétablissait encore après %2 secondes (le serveur a répondu&#xa0;: %3).<byte value="xd"/>
+        <translation>%1&#xa0;: le serveur de base de données du magasin redémarrait ou se rétablissait encore après %2 secondes (le serveur a répondu&#xa0;: %3).<byte value="xd"/>
 <byte value="xd"/>
 Réessayez dans un moment.</translation>
     </message>
@@ -183,6 +183,29 @@ Réessayez dans un moment.</translation>
     <message>
         <source>Taxes report</source>
         <translation>Rapport des taxes</translation>
+    </message>
+</context>
+<context>
+    <name>Genres</name>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Sci-Fi</source>
+        <translation>Science-fiction</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Drame</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Comédie</translation>
+    </message>
+    <message>
+        <source>Horror &amp; Thriller</source>
+        <translation>Horreur et suspense</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,17 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// What a clerk is told the store could not do ("could not list the movies")
+// and why, in the language shown.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CirculationStore)
+};
+
+} // namespace
+
 QString TapeOutRow::memberName() const
 {
     return (firstName.trimmed() + QLatin1Char(' ') + lastName.trimmed()).trimmed();
@@ -14,7 +25,7 @@ QString TapeOutRow::memberName() const
 std::optional<QList<TapeOutRow>> TapesOut::read(Database &db, const QString &where, const QVariantList &values,
                                                 QDate day)
 {
-    auto q = db.run(QStringLiteral("list the tapes out"),
+    auto q = db.run(Text::tr("list the tapes out"),
                       QStringLiteral("SELECT r.RentalID, r.VideoID, m.Name, r.CustomerNumber, c.LastName, c.FirstName, "
                                      "c.Address, c.City, c.PostalCode, c.HomePhone, c.CellPhone, r.RentalDate, "
                                      "r.DueDate, r.LateFee FROM tblRentals r "
@@ -81,7 +92,7 @@ std::optional<QList<HoldTitle>> CirculationStore::findTitles(const QString &type
         "AND v.ForRent = 1 AND v.Deleted = 0) FROM tblMovies m WHERE ");
     std::optional<QSqlQuery> q;
     if (isNumber)
-        q = m_db.run(QStringLiteral("look up the title"), sql + QStringLiteral("m.MovieNum = ?"),
+        q = m_db.run(Text::tr("look up the title"), sql + QStringLiteral("m.MovieNum = ?"),
                      {number >= 0 && number <= 2147483647 ? QVariant(number) : QVariant(-1)});
     else {
         // Part of the name, as typed: the wildcards of LIKE stand for themselves.
@@ -89,7 +100,7 @@ std::optional<QList<HoldTitle>> CirculationStore::findTitles(const QString &type
         pattern.replace(QLatin1Char('!'), QLatin1String("!!"))
             .replace(QLatin1Char('%'), QLatin1String("!%"))
             .replace(QLatin1Char('_'), QLatin1String("!_"));
-        q = m_db.run(QStringLiteral("look up the titles"),
+        q = m_db.run(Text::tr("look up the titles"),
                      sql + QStringLiteral("LOWER(m.Name) LIKE ? ESCAPE '!' ORDER BY m.Deleted, m.Name, m.MovieNum "
                                           "LIMIT 200"),
                      {QLatin1Char('%') + pattern + QLatin1Char('%')});
@@ -104,7 +115,7 @@ std::optional<QList<HoldTitle>> CirculationStore::findTitles(const QString &type
 
 std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, QDate day)
 {
-    const QString action = QStringLiteral("place the hold");
+    const QString action = Text::tr("place the hold");
     std::optional<qint32> id;
     const bool done = m_db.transaction(action, [&] {
         id.reset();
@@ -112,11 +123,11 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
         if (!who)
             return false;
         if (!who->next())
-            return m_db.conflict(action, QStringLiteral("Member %1 is not on file.").arg(member),
-                                 QCoreApplication::translate("CirculationStore", "Member not on file"));
+            return m_db.conflict(action, Text::tr("Member %1 is not on file.").arg(member),
+                                 Text::tr("Member not on file"));
         if (who->value(0).toBool())
-            return m_db.conflict(action, QStringLiteral("Member %1 is retired.").arg(member),
-                                 QCoreApplication::translate("CirculationStore", "Member retired"));
+            return m_db.conflict(action, Text::tr("Member %1 is retired.").arg(member),
+                                 Text::tr("Member retired"));
         auto what = m_db.run(action,
                              QStringLiteral("SELECT m.Name, m.Deleted, (SELECT COUNT(*) FROM tblVideos v WHERE "
                                             "v.MovieNum = m.MovieNum AND v.ForRent = 1 AND v.Deleted = 0) "
@@ -125,15 +136,15 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
         if (!what)
             return false;
         if (!what->next())
-            return m_db.conflict(action, QStringLiteral("Title %1 is not on file.").arg(title),
-                                 QCoreApplication::translate("CirculationStore", "Title not on file"));
+            return m_db.conflict(action, Text::tr("Title %1 is not on file.").arg(title),
+                                 Text::tr("Title not on file"));
         const QString name = what->value(0).toString();
         if (what->value(1).toBool())
-            return m_db.conflict(action, QStringLiteral("%1 (title %2) is retired.").arg(name).arg(title),
-                                 QCoreApplication::translate("CirculationStore", "Title retired"));
+            return m_db.conflict(action, Text::tr("%1 (title %2) is retired.").arg(name).arg(title),
+                                 Text::tr("Title retired"));
         if (what->value(2).toInt() == 0)
-            return m_db.conflict(action, QStringLiteral("%1 (title %2) has no copies for rent.").arg(name).arg(title),
-                                 QCoreApplication::translate("CirculationStore", "No copies for rent"));
+            return m_db.conflict(action, Text::tr("%1 (title %2) has no copies for rent.").arg(name).arg(title),
+                                 Text::tr("No copies for rent"));
         const auto held = m_db.scalar(action,
                                       QStringLiteral("SELECT COUNT(*) FROM tblHolds WHERE CustomerNumber = ? AND "
                                                      "MovieNum = ? AND State IN ('waiting', 'ready')"),
@@ -141,8 +152,8 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
         if (!held)
             return false;
         if (held->toInt() > 0)
-            return m_db.conflict(action, QStringLiteral("Member %1 already has a hold on %2.").arg(member).arg(name),
-                                 QCoreApplication::translate("CirculationStore", "Already on hold"));
+            return m_db.conflict(action, Text::tr("Member %1 already has a hold on %2.").arg(member).arg(name),
+                                 Text::tr("Already on hold"));
         id = Numbering::freeNumber(m_db, action, QLatin1String("tblHolds"), QLatin1String("HoldID"), -1);
         if (!id)
             return false;
@@ -157,7 +168,7 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
 
 std::optional<QList<HoldRow>> CirculationStore::openHolds()
 {
-    auto q = m_db.run(QStringLiteral("list the holds"),
+    auto q = m_db.run(Text::tr("list the holds"),
                       HoldRows::select()
                           + QStringLiteral("WHERE h.State IN ('waiting', 'ready') ORDER BY h.PlacedOn, h.HoldID"));
     return HoldRows::readAll(q);
@@ -166,7 +177,7 @@ std::optional<QList<HoldRow>> CirculationStore::openHolds()
 std::optional<QList<HoldRow>> CirculationStore::memberHolds(qint32 member)
 {
     // Open ones first; of the closed, the last few are enough at the counter.
-    auto q = m_db.run(QStringLiteral("list the member's holds"),
+    auto q = m_db.run(Text::tr("list the member's holds"),
                       HoldRows::select()
                           + QStringLiteral("WHERE h.CustomerNumber = ? ORDER BY CASE WHEN h.State IN ('waiting', "
                                            "'ready') THEN 0 ELSE 1 END, h.HoldID DESC LIMIT 20"),
@@ -176,13 +187,13 @@ std::optional<QList<HoldRow>> CirculationStore::memberHolds(qint32 member)
 
 bool CirculationStore::cancelHold(qint32 hold, QDate day, std::optional<SetAside> &passedOn)
 {
-    return m_db.transaction(QStringLiteral("cancel the hold"), [&] { return Holds::cancel(m_db, hold, day, passedOn); });
+    return m_db.transaction(Text::tr("cancel the hold"), [&] { return Holds::cancel(m_db, hold, day, passedOn); });
 }
 
 std::optional<QList<Lapse>> CirculationStore::lapseDue(QDate today)
 {
     QList<Lapse> lapsed;
-    if (!m_db.transaction(QStringLiteral("lapse the holds not collected"),
+    if (!m_db.transaction(Text::tr("lapse the holds not collected"),
                           [&] { return Holds::lapseDue(m_db, today, lapsed); }))
         return std::nullopt;
     return lapsed;

@@ -8,6 +8,13 @@
 
 namespace {
 
+// What a clerk is told the store could not do ("could not list the movies")
+// and why, in the language shown.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Holds)
+};
+
 QString nameOf(const QVariant &first, const QVariant &last)
 {
     return (first.toString().trimmed() + QLatin1Char(' ') + last.toString().trimmed()).trimmed();
@@ -23,21 +30,18 @@ QDate dateOf(const QVariant &v)
 QString HoldRow::stateText() const
 {
     switch (state) {
-    case State::Waiting: return QStringLiteral("waiting");
-    case State::Ready:
-        return QCoreApplication::translate("Holds", "tape %1 on the hold shelf until %2")
-            .arg(tape)
-            .arg(StoreDate::toText(until));
-    case State::Filled: return QStringLiteral("filled on %1").arg(StoreDate::toText(closedOn));
-    case State::Lapsed: return QStringLiteral("lapsed on %1").arg(StoreDate::toText(closedOn));
-    case State::Cancelled: return QStringLiteral("cancelled on %1").arg(StoreDate::toText(closedOn));
+    case State::Waiting: return Text::tr("waiting", "a hold");
+    case State::Ready: return Text::tr("tape %1 on the hold shelf until %2").arg(tape).arg(StoreDate::toText(until));
+    case State::Filled: return Text::tr("filled on %1", "a hold").arg(StoreDate::toText(closedOn));
+    case State::Lapsed: return Text::tr("lapsed on %1", "a hold").arg(StoreDate::toText(closedOn));
+    case State::Cancelled: return Text::tr("cancelled on %1", "a hold").arg(StoreDate::toText(closedOn));
     }
     return {};
 }
 
 QString SetAside::text() const
 {
-    return QStringLiteral("Put tape %1 (%2) aside for member %3 %4, hold of %5.")
+    return Text::tr("Put tape %1 (%2) aside for member %3 %4, hold of %5.")
         .arg(tape)
         .arg(title)
         .arg(member)
@@ -46,26 +50,22 @@ QString SetAside::text() const
 
 QString Lapse::text() const
 {
-    QString out = QStringLiteral("The hold of member %1 %2 on %3 lapsed: tape %4 was not collected by %5.")
-                      .arg(hold.member)
-                      .arg(hold.memberName, hold.titleName)
-                      .arg(hold.tape)
-                      .arg(StoreDate::toText(hold.until));
-    if (passedOn)
-        out += QLatin1Char(' ') + passedOn->text();
-    else
-        out += QStringLiteral(" Put it back on the shelf.");
-    return out;
+    const QString lapsed = Text::tr("The hold of member %1 %2 on %3 lapsed: tape %4 was not collected by %5.")
+                               .arg(hold.member)
+                               .arg(hold.memberName, hold.titleName)
+                               .arg(hold.tape)
+                               .arg(StoreDate::toText(hold.until));
+    return lapsed + QLatin1Char(' ') + (passedOn ? passedOn->text() : Text::tr("Put it back on the shelf."));
 }
 
 QString Holds::Held::refusal(qint32 videoId) const
 {
-    return QStringLiteral("Tape %1 is held for member %2 until %3.").arg(videoId).arg(member).arg(StoreDate::toText(until));
+    return Text::tr("Tape %1 is held for member %2 until %3.").arg(videoId).arg(member).arg(StoreDate::toText(until));
 }
 
 std::optional<int> Holds::days(Database &db)
 {
-    const auto value = db.scalar(QStringLiteral("read how long holds are kept"),
+    const auto value = db.scalar(Text::tr("read how long holds are kept"),
                                  QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"),
                                  {QString::fromLatin1(Settings::HoldDays)});
     if (!value)
@@ -78,7 +78,7 @@ std::optional<int> Holds::days(Database &db)
 bool Holds::setAside(Database &db, qint32 videoId, QDate day, std::optional<SetAside> &taken)
 {
     taken.reset();
-    const QString action = QStringLiteral("set tape %1 aside for a hold").arg(videoId);
+    const QString action = Text::tr("set tape %1 aside for a hold").arg(videoId);
     auto q = db.run(action,
                     QStringLiteral("SELECT v.MovieNum, m.Name FROM tblVideos v JOIN tblMovies m ON m.MovieNum = v.MovieNum "
                                    "WHERE v.VideoID = ? AND v.ForRent = 1 AND v.Deleted = 0 AND v.InStore = 1 "
@@ -123,8 +123,8 @@ bool Holds::setAside(Database &db, qint32 videoId, QDate day, std::optional<SetA
     if (!changed)
         return false;
     if (*changed != 1)
-        return db.conflict(action, QStringLiteral("Another counter changed the holds on %1 at the same time. "
-                                                  "Nothing was saved; try again.")
+        return db.conflict(action, Text::tr("Another counter changed the holds on %1 at the same time. Nothing was "
+                                            "saved; try again.")
                                        .arg(titleName));
     taken = s;
     return true;
@@ -133,7 +133,7 @@ bool Holds::setAside(Database &db, qint32 videoId, QDate day, std::optional<SetA
 bool Holds::heldOn(Database &db, qint32 videoId, QDate day, std::optional<Held> &held)
 {
     held.reset();
-    auto q = db.run(QStringLiteral("look up the holds on tape %1").arg(videoId),
+    auto q = db.run(Text::tr("look up the holds on tape %1").arg(videoId),
                     QStringLiteral("SELECT HoldID, CustomerNumber, Until FROM tblHolds "
                                    "WHERE VideoID = ? AND State = 'ready' AND Until >= ?"),
                     {videoId, StoreDate::toText(day)});
@@ -158,6 +158,12 @@ std::optional<QString> Holds::heldForAnother(Database &db, qint32 videoId, qint3
 
 bool Holds::rentOut(Database &db, const QList<qint32> &videoIds, qint32 member, QDate day)
 {
+    const Database::Statement close = rentingOut(videoIds, member, day);
+    return db.change(close.action, close.sql, close.values).has_value();
+}
+
+Database::Statement Holds::rentingOut(const QList<qint32> &videoIds, qint32 member, QDate day)
+{
     // One statement for the whole bill: the holder's own holds are filled,
     // holds that ran out unnoticed lapse.
     QVariantList values = {member, StoreDate::toText(day)};
@@ -166,12 +172,11 @@ bool Holds::rentOut(Database &db, const QList<qint32> &videoIds, qint32 member, 
         values << id;
         marks << QStringLiteral("?");
     }
-    return db.change(QStringLiteral("close the holds on the tapes taken"),
-                     QStringLiteral("UPDATE tblHolds SET State = CASE WHEN CustomerNumber = ? THEN 'filled' "
-                                    "ELSE 'lapsed' END, ClosedOn = ? WHERE State = 'ready' AND VideoID IN (%1)")
-                         .arg(marks.join(QStringLiteral(", "))),
-                     values)
-        .has_value();
+    return {Text::tr("close the holds on the tapes taken"),
+            QStringLiteral("UPDATE tblHolds SET State = CASE WHEN CustomerNumber = ? THEN 'filled' "
+                           "ELSE 'lapsed' END, ClosedOn = ? WHERE State = 'ready' AND VideoID IN (%1)")
+                .arg(marks.join(QStringLiteral(", "))),
+            values};
 }
 
 namespace {
@@ -227,7 +232,7 @@ namespace {
 bool close(Database &db, const HoldRow &hold, const char *state, QDate day, std::optional<SetAside> &passedOn)
 {
     passedOn.reset();
-    const QString action = QStringLiteral("close the hold of member %1").arg(hold.member);
+    const QString action = Text::tr("close the hold of member %1").arg(hold.member);
     const auto changed =
         db.change(action,
                   QStringLiteral("UPDATE tblHolds SET State = ?, ClosedOn = ? WHERE HoldID = ? AND State = ?"),
@@ -236,8 +241,8 @@ bool close(Database &db, const HoldRow &hold, const char *state, QDate day, std:
     if (!changed)
         return false;
     if (*changed != 1)
-        return db.conflict(action, QStringLiteral("Another counter changed the hold of member %1 on %2 at the "
-                                                  "same time. Nothing was saved; look again.")
+        return db.conflict(action, Text::tr("Another counter changed the hold of member %1 on %2 at the same time. "
+                                            "Nothing was saved; look again.")
                                        .arg(hold.member)
                                        .arg(hold.titleName));
     return hold.state != HoldRow::State::Ready || Holds::setAside(db, hold.tape, day, passedOn);
@@ -260,7 +265,7 @@ bool Holds::lapseDue(Database &db, QDate today, QList<Lapse> &lapsed)
 {
     lapsed.clear();
     QList<HoldRow> due;
-    if (!readHolds(db, QStringLiteral("look up the holds not collected"),
+    if (!readHolds(db, Text::tr("look up the holds not collected"),
                    QStringLiteral("WHERE h.State = 'ready' AND h.Until < ? ORDER BY h.HoldID"),
                    {StoreDate::toText(today)}, due))
         return false;
@@ -277,7 +282,7 @@ bool Holds::cancelAllOf(Database &db, qint32 member, QDate day, QList<SetAside> 
 {
     passedOn.clear();
     QList<HoldRow> open;
-    if (!readHolds(db, QStringLiteral("look up the member's holds"),
+    if (!readHolds(db, Text::tr("look up the member's holds"),
                    QStringLiteral("WHERE h.CustomerNumber = ? AND h.State IN ('waiting', 'ready') ORDER BY h.HoldID"),
                    {member}, open))
         return false;
@@ -295,12 +300,12 @@ bool Holds::cancel(Database &db, qint32 hold, QDate day, std::optional<SetAside>
 {
     passedOn.reset();
     QList<HoldRow> rows;
-    if (!readHolds(db, QStringLiteral("look up the hold"),
+    if (!readHolds(db, Text::tr("look up the hold"),
                    QStringLiteral("WHERE h.HoldID = ? AND h.State IN ('waiting', 'ready')"), {hold}, rows))
         return false;
     if (rows.isEmpty())
-        return db.conflict(QStringLiteral("cancel the hold"),
-                           QStringLiteral("That hold is no longer waiting: another counter has filled or "
-                                          "cancelled it. Nothing was changed."));
+        return db.conflict(Text::tr("cancel the hold"),
+                           Text::tr("That hold is no longer waiting: another counter has filled or cancelled it. "
+                                    "Nothing was changed."));
     return close(db, rows.first(), "cancelled", day, passedOn);
 }

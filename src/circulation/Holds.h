@@ -6,7 +6,7 @@
 
 #include <optional>
 
-class Database;
+#include "data/Database.h"
 
 // A hold on a title, as the windows list it.
 struct HoldRow
@@ -78,6 +78,8 @@ bool heldOn(Database &db, qint32 videoId, QDate day, std::optional<Held> &held);
 // out are lapsed. The write that takes a tape off the shelf refuses one
 // still running (NotHeldForAnother).
 bool rentOut(Database &db, const QList<qint32> &videoIds, qint32 member, QDate day);
+// The same write as a statement to send beside others.
+Database::Statement rentingOut(const QList<qint32> &videoIds, qint32 member, QDate day);
 // The condition, for an UPDATE of tblVideos v, that no other member's hold
 // on the tape runs on the day; its values are the day and the member.
 extern const QString NotHeldForAnother;

@@ -16,16 +16,14 @@
 
 namespace {
 
-const QString HoldTitleCaption = QStringLiteral("Hold a Title");
-
 QString titleLine(const HoldTitle &t)
 {
-    QString line = QStringLiteral("%1\t%2").arg(t.number).arg(t.name);
+    const QString number = QString::number(t.number);
     if (t.deleted)
-        line += QStringLiteral(" (retired)");
-    else if (t.forRent == 0)
-        line += QStringLiteral(" (no copies for rent)");
-    return line;
+        return frmHoldTitle::tr("%1\t%2 (retired)").arg(number, t.name);
+    if (t.forRent == 0)
+        return frmHoldTitle::tr("%1\t%2 (no copies for rent)").arg(number, t.name);
+    return QStringLiteral("%1\t%2").arg(number, t.name);
 }
 
 } // namespace
@@ -34,13 +32,13 @@ frmHoldTitle::frmHoldTitle(WindowContext &windows, CirculationStore &store, QWid
     : QDialog(parent), m_windows(windows), m_store(store)
 {
     setObjectName(QStringLiteral("frmHoldTitle"));
-    setWindowTitle(HoldTitleCaption);
-    Label1 = Controls::label(this, "Label1", "&Title number or part of its name:");
+    setWindowTitle(tr("Hold a Title"));
+    Label1 = Controls::label(this, "Label1", tr("&Title number or part of its name:"));
     txtTitle = Controls::edit(this, "txtTitle");
     Label1->setBuddy(txtTitle);
     lstTitles = Controls::named(new QListWidget(this), "lstTitles");
-    cmdPlace = Controls::button(this, "cmdPlace", "&Hold");
-    cmdCancel = Controls::button(this, "cmdCancel", "Cancel");
+    cmdPlace = Controls::button(this, "cmdPlace", tr("&Hold", "places the hold"));
+    cmdCancel = Controls::button(this, "cmdCancel", tr("Cancel"));
     Controls::commandSize({cmdPlace, cmdCancel});
     cmdPlace->setDefault(true);
 
@@ -64,7 +62,7 @@ std::optional<qint32> frmHoldTitle::ask(qint32 member, const QString &name)
 {
     m_member = member;
     Label1->setText(tr("For member %1 %2:").arg(member).arg(name).simplified() + u'\n'
-                    + QStringLiteral("&Title number or part of its name:"));
+                    + tr("&Title number or part of its name:"));
     m_placed.reset();
     m_found.clear();
     m_searched.clear();
@@ -83,8 +81,7 @@ bool frmHoldTitle::find()
     lstTitles->clear();
     m_searched = txtTitle->text();
     if (typed.isEmpty()) {
-        ws.msgBox(QStringLiteral("Type the title's number or part of its name."), Buttons::Ok, Icon::Exclamation,
-                  HoldTitleCaption);
+        ws.msgBox(tr("Type the title's number or part of its name."), Buttons::Ok, Icon::Exclamation, windowTitle());
         return false;
     }
     // Digits are a title number, and must be one.
@@ -93,8 +90,8 @@ bool frmHoldTitle::find()
         for (const QChar c : typed.mid(1))
             digitsOnly = digitsOnly && c.isDigit();
         if (digitsOnly && !Identifier::parse(typed)) {
-            ws.msgBox(Identifier::invalidMessage(QStringLiteral("title number"), typed), Buttons::Ok,
-                      Icon::Exclamation, QStringLiteral("Invalid number"));
+            ws.msgBox(Identifier::invalidMessage(tr("title number"), typed), Buttons::Ok, Icon::Exclamation,
+                      tr("Invalid number"));
             return false;
         }
     }
@@ -104,8 +101,7 @@ bool frmHoldTitle::find()
         return false;
     }
     if (found->isEmpty()) {
-        ws.msgBox(QStringLiteral("No title matches \"%1\".").arg(typed), Buttons::Ok, Icon::Exclamation,
-                  HoldTitleCaption);
+        ws.msgBox(tr("No title matches \"%1\".").arg(typed), Buttons::Ok, Icon::Exclamation, windowTitle());
         return false;
     }
     m_found = *found;
@@ -146,12 +142,13 @@ HoldsPanel::HoldsPanel(WindowContext &windows, QWidget *parent)
     : QWidget(parent), m_windows(windows), m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("pnlHolds"));
-    lblHolds = Controls::label(this, "lblHolds", "Holds");
+    lblHolds = Controls::label(this, "lblHolds", tr("Holds"));
     lstHolds = Controls::named(new QListWidget(this), "lstHolds");
     lstHolds->setMaximumHeight(72);
     lstHolds->setWordWrap(true);
     lstHolds->setResizeMode(QListView::Adjust);
-    cmdHoldTitle = Controls::button(this, "cmdHoldTitle", "Hold a &Title...", "Put a copy aside for this member");
+    cmdHoldTitle =
+        Controls::button(this, "cmdHoldTitle", tr("Hold a &Title..."), tr("Put a copy aside for this member"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *top = new QHBoxLayout;
@@ -177,7 +174,7 @@ void HoldsPanel::showMember(qint32 member, const QString &name)
     if (!holds)
         return showDbError(m_windows.ws(), m_store.lastError());
     for (const HoldRow &h : *holds)
-        lstHolds->addItem(QStringLiteral("%1: %2").arg(h.titleName, h.stateText()));
+        lstHolds->addItem(tr("%1: %2", "a title and its hold's state").arg(h.titleName, h.stateText()));
 }
 
 void HoldsPanel::cmdHoldTitle_Click()

@@ -2,6 +2,7 @@
 
 #include "circulation/CirculationStore.h"
 #include "counter/StoreDetails.h"
+#include "data/Language.h"
 #include "data/StoreDate.h"
 #include "reports/ReportStore.h"
 #include "ui/PrintFonts.h"
@@ -16,14 +17,26 @@
 
 namespace {
 
+// The call list's texts in the clerk's language; the letters' in the store's
+// language for letters.
+struct CallList
+{
+    Q_DECLARE_TR_FUNCTIONS(OverdueCallList)
+};
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(OverdueLetters)
+};
+
 QString phones(const TapeOutRow &r)
 {
     QStringList parts;
     if (!r.homePhone.trimmed().isEmpty())
-        parts << QStringLiteral("home ") + r.homePhone.trimmed();
+        parts << CallList::tr("home %1").arg(r.homePhone.trimmed());
+    // "N/A" is what the member's form keeps for a phone not given.
     if (!r.cellPhone.trimmed().isEmpty() && r.cellPhone.trimmed() != QLatin1String("N/A"))
-        parts << QStringLiteral("cell ") + r.cellPhone.trimmed();
-    return parts.isEmpty() ? QStringLiteral("no phone on file") : parts.join(QStringLiteral(", "));
+        parts << CallList::tr("cell %1").arg(r.cellPhone.trimmed());
+    return parts.isEmpty() ? CallList::tr("no phone on file") : parts.join(QStringLiteral(", "));
 }
 
 // The runs of one member's rows in rows sorted by member.
@@ -43,7 +56,7 @@ std::optional<QList<ReportRow>> overdueRows(Database &db, const QVariantList &pa
 {
     const auto day = StoreDate::parse(parameters.value(0).toString());
     if (!day) {
-        db.fail(QStringLiteral("run the overdue call list"), StoreDate::invalidMessage(parameters.value(0).toString()));
+        db.fail(CallList::tr("run the overdue call list"), StoreDate::invalidMessage(parameters.value(0).toString()));
         return std::nullopt;
     }
     const auto rows = TapesOut::overdue(db, *day);
@@ -55,12 +68,13 @@ std::optional<QList<ReportRow>> overdueRows(Database &db, const QVariantList &pa
         Money total;
         for (const TapeOutRow &t : tapes)
             total += t.fee;
-        const QString member = QStringLiteral("%1 %2: %3; %4 tape%5, %6 so far")
-                                   .arg(first.member)
-                                   .arg(first.memberName(), phones(first))
-                                   .arg(tapes.size())
-                                   .arg(tapes.size() == 1 ? QString() : QStringLiteral("s"))
-                                   .arg(total.toCurrency());
+        const QString number = QString::number(first.member);
+        const QString member =
+            tapes.size() == 1
+                ? CallList::tr("%1 %2: %3; 1 tape, %4 so far")
+                      .arg(number, first.memberName(), phones(first), total.toCurrency())
+                : CallList::tr("%1 %2: %3; %4 tapes, %5 so far")
+                      .arg(number, first.memberName(), phones(first), QString::number(tapes.size()), total.toCurrency());
         for (const TapeOutRow &t : tapes)
             out.append(ReportRow{member, t.member, t.memberName(), t.homePhone, t.cellPhone, t.tape, t.title,
                                  StoreDate::toText(t.dueOn), t.daysLate, QVariant::fromValue(t.fee.units())});
@@ -113,7 +127,15 @@ std::optional<Letters> compose(const QString &storePath, QDate day, QString *err
             *error = details.lastError().clerkText();
         return std::nullopt;
     }
-    // Written in the store's language for letters.
+    CirculationStore circulation(storePath);
+    const auto rows = circulation.overdue(day);
+    if (!rows) {
+        if (error)
+            *error = circulation.lastError().clerkText();
+        return std::nullopt;
+    }
+    // Written in the store's language for letters; what went wrong is told
+    // to the clerk in the clerk's, so the scope opens after the reading.
     const Language::Scope lettersLanguage(store->documentLanguage());
     // On three lines at most, so the letterhead stays above the envelope's window.
     QStringList letterhead, addressLines;
@@ -125,15 +147,9 @@ std::optional<Letters> compose(const QString &storePath, QDate day, QString *err
     if (!addressLines.isEmpty())
         letterhead << addressLines.join(QStringLiteral(", "));
     if (!store->phone.trimmed().isEmpty())
-        letterhead << QCoreApplication::translate("OverdueLetters", "Telephone %1").arg(store->phone.trimmed());
-    CirculationStore circulation(storePath);
-    const auto rows = circulation.overdue(day);
-    if (!rows) {
-        if (error)
-            *error = circulation.lastError().clerkText();
-        return std::nullopt;
-    }
+        letterhead << Text::tr("Telephone %1").arg(store->phone.trimmed());
     Letters letters;
+    letters.title = Text::tr("Overdue Letters %1").arg(StoreDate::toText(day));
     byMember(*rows, [&](const QList<TapeOutRow> &tapes) {
         const TapeOutRow &m = tapes.first();
         Letter letter{letterhead, {m.memberName()}, {}};
@@ -141,28 +157,27 @@ std::optional<Letters> compose(const QString &storePath, QDate day, QString *err
             if (!line.trimmed().isEmpty())
                 letter.address << line.trimmed();
         QStringList &page = letter.body;
-        page << StoreDate::toText(day) << QString() << QStringLiteral("Member %1").arg(m.member) << QString()
-             << QStringLiteral("Dear %1,").arg(m.memberName()) << QString()
-             << QStringLiteral("Our records show %1 past %2 due date:")
-                    .arg(tapes.size() == 1 ? QStringLiteral("this tape") : QStringLiteral("these tapes"),
-                         tapes.size() == 1 ? QStringLiteral("its") : QStringLiteral("their"))
+        const bool one = tapes.size() == 1;
+        page << StoreDate::toText(day) << QString() << Text::tr("Member %1").arg(m.member) << QString()
+             << Text::tr("Dear %1,").arg(m.memberName()) << QString()
+             << (one ? Text::tr("Our records show this tape past its due date:")
+                     : Text::tr("Our records show these tapes past their due date:"))
              << QString();
         Money total;
         for (const TapeOutRow &t : tapes) {
-            page << QStringLiteral("Tape %1, %2: due %3, %4 day%5 late, %6 so far")
-                        .arg(t.tape)
-                        .arg(t.title, StoreDate::toText(t.dueOn))
-                        .arg(t.daysLate)
-                        .arg(t.daysLate == 1 ? QString() : QStringLiteral("s"))
-                        .arg(t.fee.toCurrency());
+            const QString tape = QString::number(t.tape), due = StoreDate::toText(t.dueOn);
+            page << (t.daysLate == 1 ? Text::tr("Tape %1, %2: due %3, 1 day late, %4 so far")
+                                           .arg(tape, t.title, due, t.fee.toCurrency())
+                                     : Text::tr("Tape %1, %2: due %3, %4 days late, %5 so far")
+                                           .arg(tape, t.title, due, QString::number(t.daysLate), t.fee.toCurrency()));
             total += t.fee;
         }
-        page << QString() << QStringLiteral("Late fees so far: %1").arg(total.toCurrency()) << QString()
-             << QStringLiteral("Please bring %1 back to the store as soon as you can: the late fee grows with each "
-                               "day %2 out.")
-                    .arg(tapes.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"),
-                         tapes.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"))
-             << QString() << QStringLiteral("Thank you.");
+        page << QString() << Text::tr("Late fees so far: %1").arg(total.toCurrency()) << QString()
+             << (one ? Text::tr("Please bring it back to the store as soon as you can: the late fee grows with each "
+                                "day it is out.")
+                     : Text::tr("Please bring them back to the store as soon as you can: the late fee grows with "
+                                "each day they are out."))
+             << QString() << Text::tr("Thank you.");
         letters.pages << letter;
     });
     return letters;
@@ -243,14 +258,14 @@ bool writePdf(const QString &storePath, QDate day, const QString &file, OutputFi
         pdf.setPageSize(QPageSize(QPageSize::Letter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(Dpi);
-        pdf.setTitle(QStringLiteral("Overdue Letters %1").arg(StoreDate::toText(day)));
+        pdf.setTitle(letters->title);
         pdf.setCreator(QStringLiteral("Video Store"));
         painted = paintLetters(pdf, *letters);
     }
     if (!painted) {
         out.cancel();
         if (error)
-            *error = QStringLiteral("The letters could not be drawn.");
+            *error = Text::tr("The letters could not be drawn.");
         return false;
     }
     if (!out.commit()) {

@@ -27,6 +27,7 @@ struct Letter
 // The letters' text, a page a member, as they are printed.
 struct Letters
 {
+    QString title; // "Overdue Letters 2026-12-07", the PDF's
     QList<Letter> pages;
 };
 // nullopt with `error` set when the store fails.

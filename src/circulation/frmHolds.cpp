@@ -12,31 +12,27 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-const QString Title = QStringLiteral("Holds");
-
-} // namespace
-
 frmHolds::frmHolds(WindowContext &windows)
     : m_windows(windows), m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("frmHolds"));
-    setWindowTitle(Title);
-    Label1 = Controls::heading(this, "Label1", "Holds");
+    setWindowTitle(tr("Holds"));
+    Label1 = Controls::heading(this, "Label1", tr("Holds"));
     grdHolds = Controls::named(new FlexGrid(this), "grdHolds");
     grdHolds->setCols(Columns + 1);
-    grdHolds->setRowTexts(0, {QString(), QStringLiteral("Hold"), QStringLiteral("Placed"), QStringLiteral("Member"),
-                              QStringLiteral("Name"), QStringLiteral("Title"), QStringLiteral("State"),
-                              QStringLiteral("Tape")});
+    const QStringList headers = {QString(), tr("Hold", "its number"), tr("Placed"), tr("Member"),
+                                 tr("Name"), tr("Title"), tr("State"), tr("Tape")};
+    grdHolds->setRowTexts(0, headers);
     const int widths[] = {200, 700, 1200, 800, 2000, 2600, 4600, 700};
-    for (int c = 0; c <= Columns; ++c)
+    for (int c = 0; c <= Columns; ++c) {
         grdHolds->setColWidth(c, widths[c]);
+        grdHolds->fitText(c, headers[c]);
+    }
     for (int c : {4, 5, 6})
         grdHolds->setColKind(c, FlexGrid::Text);
     lblCount = Controls::label(this, "lblCount", "");
-    cmdCancelHold = Controls::button(this, "cmdCancelHold", "&Cancel Hold");
-    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    cmdCancelHold = Controls::button(this, "cmdCancelHold", tr("&Cancel Hold"));
+    cmdReturn = Controls::button(this, "cmdReturn", tr("Return"));
     Controls::commandSize({cmdCancelHold, cmdReturn});
 
     auto *grid = new QGridLayout(this);
@@ -64,7 +60,7 @@ void frmHolds::Form_Activate()
         QStringList lines;
         for (const Lapse &l : *lapsed)
             lines << l.text();
-        m_windows.ws().notice(lines.join(QStringLiteral("\r\n")), QStringLiteral("Holds lapsed"));
+        m_windows.ws().notice(lines.join(QStringLiteral("\r\n")), tr("Holds lapsed"));
     }
     load();
     grdHolds->setFocus();
@@ -90,7 +86,7 @@ bool frmHolds::load()
     if (!m_rows.isEmpty())
         grdHolds->setRow(1);
     cmdCancelHold->setEnabled(!m_rows.isEmpty());
-    lblCount->setText(QStringLiteral("%1 waiting, %2 ready").arg(m_rows.size() - ready).arg(ready));
+    lblCount->setText(tr("%1 waiting, %2 ready", "holds").arg(m_rows.size() - ready).arg(ready));
     return true;
 }
 
@@ -101,20 +97,18 @@ void frmHolds::cmdCancelHold_Click()
         return;
     const HoldRow &hold = m_rows.at(row - 1);
     WindowSystem &ws = m_windows.ws();
-    if (ws.msgBox(QStringLiteral("Cancel the hold of member %1 %2 on %3?")
-                      .arg(hold.member)
-                      .arg(hold.memberName, hold.titleName),
-                  Buttons::YesNo, Icon::Question, QStringLiteral("Cancel Hold"))
+    if (ws.msgBox(tr("Cancel the hold of member %1 %2 on %3?").arg(hold.member).arg(hold.memberName, hold.titleName),
+                  Buttons::YesNo, Icon::Question, tr("Cancel Hold"))
         != Answer::Yes)
         return;
     std::optional<SetAside> passedOn;
     if (!m_store.cancelHold(hold.id, m_windows.today(), passedOn))
         showDbError(ws, m_store.lastError());
     else if (passedOn)
-        ws.msgBox(passedOn->text(), Buttons::Ok, Icon::Information, Title);
+        ws.msgBox(passedOn->text(), Buttons::Ok, Icon::Information, windowTitle());
     else if (hold.state == HoldRow::State::Ready)
-        ws.msgBox(QStringLiteral("Put tape %1 (%2) back on the shelf.").arg(hold.tape).arg(hold.titleName),
-                  Buttons::Ok, Icon::Information, Title);
+        ws.msgBox(tr("Put tape %1 (%2) back on the shelf.").arg(hold.tape).arg(hold.titleName), Buttons::Ok,
+                  Icon::Information, windowTitle());
     load();
 }
 

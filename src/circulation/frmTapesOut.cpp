@@ -23,8 +23,6 @@
 
 namespace {
 
-const QString Title = QStringLiteral("Tapes Out");
-
 QStringList cells(const TapeOutRow &r)
 {
     return {QString(), QString::number(r.tape), r.title, QString::number(r.member), r.memberName(), r.homePhone,
@@ -59,32 +57,35 @@ frmTapesOut::frmTapesOut(WindowContext &windows)
     : m_windows(windows), m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("frmTapesOut"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Tapes Out"));
 
-    Label1 = Controls::heading(this, "Label1", "Tapes Out");
-    lblDate = Controls::label(this, "lblDate", "&On:");
+    Label1 = Controls::heading(this, "Label1", tr("Tapes Out"));
+    lblDate = Controls::label(this, "lblDate", tr("&On:", "the day the list is for"));
     txtDate = Controls::edit(this, "txtDate");
-    txtDate->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
+    txtDate->setPlaceholderText(tr("yyyy-mm-dd", "how a day is typed"));
     txtDate->setFixedWidth(110);
     lblDate->setBuddy(txtDate);
-    chkOverdue = Controls::check(this, "chkOverdue", "O&verdue only");
+    chkOverdue = Controls::check(this, "chkOverdue", tr("O&verdue only"));
     chkOverdue->setChecked(true);
-    cmdShow = Controls::button(this, "cmdShow", "&Show");
-    cmdCallList = Controls::button(this, "cmdCallList", "&Call List...", "The overdue members to ring (manager code)");
-    cmdLetters = Controls::button(this, "cmdLetters", "&Letters...", "A letter to each overdue member (manager code)");
-    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    cmdShow = Controls::button(this, "cmdShow", tr("&Show"));
+    cmdCallList = Controls::button(this, "cmdCallList", tr("&Call List..."),
+                                   tr("The overdue members to ring (manager code)"));
+    cmdLetters = Controls::button(this, "cmdLetters", tr("&Letters..."),
+                                  tr("A letter to each overdue member (manager code)"));
+    cmdReturn = Controls::button(this, "cmdReturn", tr("Return"));
     Controls::commandSize({cmdShow, cmdCallList, cmdLetters, cmdReturn});
 
     grdTapes = Controls::named(new FlexGrid(this), "grdTapes");
     grdTapes->setCols(Columns + 1);
-    const QStringList headers = {QString(), QStringLiteral("Tape"), QStringLiteral("Title"), QStringLiteral("Member"),
-                                 QStringLiteral("Name"), QStringLiteral("Home phone"), QStringLiteral("Cell phone"),
-                                 QStringLiteral("Rented"), QStringLiteral("Due"), QStringLiteral("Days late"),
-                                 QStringLiteral("Fee so far")};
+    const QStringList headers = {QString(),        tr("Tape"),       tr("Title"),  tr("Member"),
+                                 tr("Name"),       tr("Home phone"), tr("Cell phone"), tr("Rented"),
+                                 tr("Due"),        tr("Days late"),  tr("Fee so far")};
     grdTapes->setRowTexts(0, headers);
     const int widths[] = {200, 700, 2600, 800, 2000, 1300, 1300, 1200, 1200, 900, 1100};
-    for (int c = 0; c <= Columns; ++c)
+    for (int c = 0; c <= Columns; ++c) {
         grdTapes->setColWidth(c, widths[c]);
+        grdTapes->fitText(c, headers[c]);
+    }
     grdTapes->setColKind(ColTitle + 1, FlexGrid::Text);
     grdTapes->setColKind(ColName + 1, FlexGrid::Text);
     grdTapes->setColKind(ColFee + 1, FlexGrid::Amount);
@@ -142,22 +143,22 @@ void frmTapesOut::showKeepingDay()
 void frmTapesOut::writeLetters(QDate day)
 {
     WindowSystem &ws = m_windows.ws();
-    const QString file = ws.saveFileName(QStringLiteral("Save the overdue letters"),
+    const QString file = ws.saveFileName(tr("Save the overdue letters"),
                                          QStringLiteral("overdue-letters-%1.pdf").arg(StoreDate::toText(day)),
-                                         QStringLiteral("PDF files (*.pdf)"));
+                                         tr("PDF files (*.pdf)"));
     if (file.isEmpty())
         return;
     QString error;
     int letters = 0;
     if (!OverdueLetters::writePdf(m_windows.storePath(), day, file, OutputFile::Existing::Replace, &error, &letters)) {
-        ws.msgBox(error, Buttons::Ok, Icon::Exclamation, QStringLiteral("Letters"));
+        ws.msgBox(error, Buttons::Ok, Icon::Exclamation, tr("Letters"));
         return;
     }
-    ws.msgBox(QStringLiteral("%1 %2 to members overdue on %3 written to %4.")
-                  .arg(letters)
-                  .arg(letters == 1 ? QStringLiteral("letter") : QStringLiteral("letters"), StoreDate::toText(day),
-                       QDir::toNativeSeparators(file)),
-              Buttons::Ok, Icon::Information, QStringLiteral("Letters"));
+    const QString where = QDir::toNativeSeparators(file);
+    ws.msgBox(letters == 1 ? tr("1 letter to members overdue on %1 written to %2.").arg(StoreDate::toText(day), where)
+                           : tr("%1 letters to members overdue on %2 written to %3.")
+                                 .arg(QString::number(letters), StoreDate::toText(day), where),
+              Buttons::Ok, Icon::Information, tr("Letters"));
 }
 
 void frmTapesOut::Form_Activate()
@@ -175,7 +176,7 @@ void frmTapesOut::Form_Activate()
         QStringList lines;
         for (const Lapse &l : *lapsed)
             lines << l.text();
-        m_windows.ws().notice(lines.join(QStringLiteral("\r\n")), QStringLiteral("Holds lapsed"));
+        m_windows.ws().notice(lines.join(QStringLiteral("\r\n")), tr("Holds lapsed"));
     }
     cmdShow_Click();
     grdTapes->setFocus();
@@ -185,7 +186,7 @@ bool frmTapesOut::cmdShow_Click()
 {
     const auto day = StoreDate::parse(txtDate->text());
     if (!day) {
-        m_windows.ws().msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation, Title);
+        m_windows.ws().msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation, windowTitle());
         txtDate->setFocus();
         txtDate->selectAll();
         return false;
@@ -233,11 +234,12 @@ void frmTapesOut::fill()
     grdTapes->setRecords(std::move(records));
     if (!m_rows.isEmpty())
         grdTapes->setRow(1);
-    lblTotal->setText(QStringLiteral("%1 tape%2 out, %3 overdue; late fees so far %4")
-                          .arg(m_rows.size())
-                          .arg(m_rows.size() == 1 ? QString() : QStringLiteral("s"))
-                          .arg(late)
-                          .arg(total.toCurrency()));
+    lblTotal->setText(m_rows.size() == 1
+                          ? tr("1 tape out, %1 overdue; late fees so far %2").arg(late).arg(total.toCurrency())
+                          : tr("%1 tapes out, %2 overdue; late fees so far %3")
+                                .arg(m_rows.size())
+                                .arg(late)
+                                .arg(total.toCurrency()));
 }
 
 void frmTapesOut::showMemberTapes()
@@ -251,22 +253,21 @@ void frmTapesOut::showMemberTapes()
         showDbError(m_windows.ws(), m_store.lastError());
         return;
     }
-    QStringList lines{QStringLiteral("Member %1 %2 has %3 tape%4 out:")
-                          .arg(chosen.member)
-                          .arg(chosen.memberName())
-                          .arg(tapes->size())
-                          .arg(tapes->size() == 1 ? QString() : QStringLiteral("s"))};
+    QStringList lines{tapes->size() == 1 ? tr("Member %1 %2 has 1 tape out:").arg(chosen.member).arg(chosen.memberName())
+                                         : tr("Member %1 %2 has %3 tapes out:")
+                                               .arg(chosen.member)
+                                               .arg(chosen.memberName())
+                                               .arg(tapes->size())};
     Money total;
     for (const TapeOutRow &t : *tapes) {
-        lines << QStringLiteral("Tape %1 (%2), due %3%4")
-                     .arg(t.tape)
-                     .arg(t.title, StoreDate::toText(t.dueOn),
-                          t.daysLate > 0 ? QStringLiteral(", %1 days late, %2 so far").arg(t.daysLate).arg(t.fee.toCurrency())
-                                         : QString());
+        const QString due = StoreDate::toText(t.dueOn);
+        lines << (t.daysLate > 0 ? tr("Tape %1 (%2), due %3, %n days late, %4 so far", nullptr, t.daysLate)
+                                       .arg(QString::number(t.tape), t.title, due, t.fee.toCurrency())
+                                 : tr("Tape %1 (%2), due %3").arg(QString::number(t.tape), t.title, due));
         total += t.fee;
     }
-    lines << QStringLiteral("Late fees so far: %1").arg(total.toCurrency());
-    m_windows.ws().msgBox(lines.join(QStringLiteral("\r\n")), Buttons::Ok, Icon::Information, Title);
+    lines << tr("Late fees so far: %1").arg(total.toCurrency());
+    m_windows.ws().msgBox(lines.join(QStringLiteral("\r\n")), Buttons::Ok, Icon::Information, windowTitle());
 }
 
 bool frmTapesOut::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,7 @@
 
 #include "circulation/Holds.h"
 #include "counter/CardMask.h"
+#include "data/Chain.h"
 #include "data/Ledger.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
@@ -183,149 +184,187 @@ QString CheckoutStore::titleSuffix(qint32 videoId)
     return title && !title->toString().isEmpty() ? QStringLiteral(" (%1)").arg(title->toString()) : QString();
 }
 
-std::optional<qint32> CheckoutStore::nextNumber(const QString &action, const QString &sql)
-{
-    const auto highest = m_db.scalar(action, sql);
-    if (!highest)
-        return std::nullopt;
-    return highest->isNull() ? 1 : highest->toInt() + 1;
-}
-
 bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
 {
     m_receipt.reset();
-    // The due dates decide no number, so they are read before the
-    // transaction, not while it holds the store's write lock.
-    QHash<qint32, QVariant> priceClasses;
-    for (const BillLine::Parsed &line : plan.lines) {
-        if (line.kind != BillLine::Kind::Rent || priceClasses.contains(line.id))
-            continue;
-        const auto priceClass =
-            m_db.scalar(QStringLiteral("look up the price class of tape %1").arg(line.id),
-                        QStringLiteral("SELECT m.PriceClass FROM tblMovies m JOIN tblVideos v "
-                                       "ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
-                        {line.id});
-        if (!priceClass)
-            return false;
-        priceClasses.insert(line.id, *priceClass);
-    }
-    // Each attempt starts afresh: a server may run the transaction again.
     m_feesOwed.reset();
+    m_checkout = 0;
+    // What decides no number is read before the transaction, all at once,
+    // not while it holds the store's write lock: the due dates, and the
+    // prices of what is sold, which the writes check again.
+    Before before;
+    QList<Database::Statement> reads;
+    QList<qsizetype> readFor;
+    for (qsizetype i = 0; i < plan.lines.size(); ++i) {
+        const BillLine::Parsed &line = plan.lines[i];
+        if (line.kind == BillLine::Kind::Rent) {
+            reads.append({QStringLiteral("look up the price class of tape %1").arg(line.id),
+                          QStringLiteral("SELECT m.PriceClass FROM tblMovies m JOIN tblVideos v "
+                                         "ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
+                          {line.id}});
+        } else if (line.kind == BillLine::Kind::Buy) {
+            reads.append({QStringLiteral("look up the stock item"),
+                          QStringLiteral("SELECT Price FROM tblInventory WHERE InventoryID = ?"), {line.id}});
+        } else if (line.kind == BillLine::Kind::BuyVideo) {
+            reads.append({QStringLiteral("look up the tape"),
+                          QStringLiteral("SELECT SalePrice FROM tblVideos WHERE VideoID = ?"), {line.id}});
+        } else {
+            continue;
+        }
+        readFor.append(i);
+    }
+    QList<QSqlQuery> read;
+    if (!reads.isEmpty() && !m_db.runTogether(reads, &read))
+        return false;
+    for (qsizetype r = 0; r < read.size(); ++r) {
+        const BillLine::Parsed &line = plan.lines[readFor[r]];
+        const QVariant value = read[r].next() ? read[r].value(0) : QVariant();
+        if (line.kind == BillLine::Kind::Rent) {
+            before.priceClasses.insert(line.id, value);
+            continue;
+        }
+        // A sale whose price is no longer the bill's is refused at once;
+        // one gone from the store is refused by its write.
+        if (value.isNull())
+            continue;
+        const Money unit = Money::fromUnits(value.toLongLong());
+        before.unitPrices.insert(readFor[r], unit);
+        const auto amount = line.kind == BillLine::Kind::Buy ? unit.times(line.quantity) : unit;
+        if (!amount || amount->checkedTimesRateRounded(1, 1) != line.amount)
+            return repriced(line, unit);
+    }
+    // A file's reads are over before its transaction starts.
+    read.clear();
+    // Each attempt starts afresh: a server may run the transaction again.
+    Unmet unmet;
     const bool recorded = m_db.transaction(QStringLiteral("record the checkout"), [&] {
         m_receipt.reset();
         m_feesOwed.reset();
         m_checkout = 0;
-        return recordLines(plan, priceClasses);
+        unmet = {};
+        return recordLines(plan, before, unmet);
     });
     if (!recorded) {
         m_receipt.reset();
         m_checkout = 0;
+        // A re-check that failed is told once the transaction is over.
+        if (unmet.line >= 0)
+            return refuse(plan, unmet);
     }
     return recorded;
 }
 
-bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QVariant> &priceClasses)
+bool CheckoutStore::repriced(const BillLine::Parsed &line, Money now)
 {
-    const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
-    const QString date = StoreDate::toText(plan.date);
-    std::optional<qint32> rentalId;
-    std::optional<qint32> &saleId = m_receipt;
+    const bool tape = line.kind != BillLine::Kind::Buy;
+    const QString told =
+        tape ? Text::tr("The price of tape %1%2 is now %3, not what the bill shows.\r\n\r\nNothing was saved. "
+                        "Take it off the bill and put it on again, then check out again.")
+             : Text::tr("The price of item %1%2 is now %3, not what the bill shows.\r\n\r\nNothing was saved. "
+                        "Take it off the bill and put it on again, then check out again.");
+    return m_db.conflict(QStringLiteral("check the price of %1 %2")
+                             .arg(tape ? QStringLiteral("tape") : QStringLiteral("item"))
+                             .arg(line.id),
+                         told.arg(QString::number(line.id), tape ? titleSuffix(line.id) : QString(),
+                                  now.toCurrency()),
+                         Text::tr("Price changed"));
+}
 
-    // The receipt is made at the first sale line and shared by the rest.
-    auto receipt = [&]() -> bool {
-        if (saleId)
-            return true;
-        saleId = nextNumber(QStringLiteral("number the receipt"),
-                            QStringLiteral("SELECT MAX(SaleID) FROM tblReceipts"));
-        return saleId && m_db.run(QStringLiteral("write the receipt"),
-                                  QStringLiteral("INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) "
-                                                 "VALUES (?, ?, ?)"),
-                                  {*saleId, date, member});
-    };
-    // Another counter may have taken a tape since it went into the bag: the
-    // write itself re-checks that it is still on the shelf and not out on
-    // rental. A tape already taken by an earlier line of this bill may stand
-    // again.
-    QSet<qint32> taken;
-    auto takeOffShelf = [&](qint32 videoId) {
-        if (taken.contains(videoId))
-            return true;
-        // A tape set aside for another member's hold stays where it is.
-        const auto changed = m_db.change(
-            QStringLiteral("mark the tape as out of the store"),
-            QStringLiteral("UPDATE tblVideos AS v SET InStore = 0 WHERE VideoID = ? AND InStore = 1 AND NOT EXISTS "
-                           "(SELECT 1 FROM tblRentals WHERE VideoID = ? AND Returned = 0) AND ")
-                + Holds::NotHeldForAnother,
-            {videoId, videoId, date, plan.member.value_or(0)});
-        if (!changed)
-            return false;
-        if (*changed != 1) {
-            const auto held = Holds::heldForAnother(m_db, videoId, plan.member.value_or(0), plan.date);
-            if (held)
-                return m_db.conflict(QStringLiteral("take tape %1").arg(videoId),
-                                     *held + QStringLiteral("\r\n\r\n")
-                                         + Text::tr("Nothing was saved. Take it off the bill, then check out again."));
-            return m_db.conflict(QStringLiteral("take tape %1").arg(videoId),
-                                 Text::tr("Tape %1%2 is no longer in the store: another counter has rented or sold "
-                                          "it since it was put in the bag.\r\n\r\nNothing was saved. Take it off "
-                                          "the bill, then check out again.")
-                                     .arg(QString::number(videoId), titleSuffix(videoId)));
-        }
-        taken.insert(videoId);
-        return true;
-    };
-    // Stock is lowered only while it still covers what this bill sells.
-    auto lowerStock = [&](qint32 inventoryId, qint32 quantity) {
-        const auto changed = m_db.change(QStringLiteral("lower the stock"),
-                                         QStringLiteral("UPDATE tblInventory SET Quantity = Quantity - ? "
-                                                        "WHERE InventoryID = ? AND Quantity >= ?"),
-                                         {quantity, inventoryId, quantity});
-        if (!changed)
-            return false;
-        if (*changed == 1)
-            return true;
+bool CheckoutStore::refuse(const CheckoutPlan &plan, const Unmet &unmet)
+{
+    const BillLine::Parsed &line = plan.lines[unmet.line];
+    const qint32 member = plan.member.value_or(0);
+    switch (unmet.what) {
+    case Unmet::What::Fees:
+        return feesFell(plan.member ? QVariant(*plan.member) : QVariant(), line.amount);
+    case Unmet::What::Tape: {
+        if (const auto held = Holds::heldForAnother(m_db, line.id, member, plan.date))
+            return m_db.conflict(QStringLiteral("take tape %1").arg(line.id),
+                                 *held + QStringLiteral("\r\n\r\n")
+                                     + Text::tr("Nothing was saved. Take it off the bill, then check out again."));
+        return m_db.conflict(QStringLiteral("take tape %1").arg(line.id),
+                             Text::tr("Tape %1%2 is no longer in the store: another counter has rented or sold "
+                                      "it since it was put in the bag.\r\n\r\nNothing was saved. Take it off "
+                                      "the bill, then check out again.")
+                                 .arg(QString::number(line.id), titleSuffix(line.id)));
+    }
+    case Unmet::What::Stock: {
         auto left = m_db.run(QStringLiteral("look up the stock item"),
-                                   QStringLiteral("SELECT ItemName, Quantity FROM tblInventory WHERE InventoryID = ?"),
-                                   {inventoryId});
+                             QStringLiteral("SELECT ItemName, Quantity FROM tblInventory WHERE InventoryID = ?"),
+                             {line.id});
         if (!left)
             return false;
         const bool found = left->next();
-        return m_db.conflict(QStringLiteral("sell item %1").arg(inventoryId),
+        return m_db.conflict(QStringLiteral("sell item %1").arg(line.id),
                              Text::tr("Item %1%2 has only %3 left, not enough for this bill: another counter may "
                                       "have sold some since it was put in the bag.\r\n\r\nNothing was saved. Take "
                                       "it off the bill, or lower the quantity, then check out again.")
-                                 .arg(QString::number(inventoryId),
+                                 .arg(QString::number(line.id),
                                       found ? QStringLiteral(" (%1)").arg(left->value(0).toString()) : QString(),
                                       QString::number(found ? left->value(1).toLongLong() : 0)));
+    }
+    case Unmet::What::Price: {
+        const bool tape = line.kind == BillLine::Kind::BuyVideo;
+        const auto price = m_db.scalar(QStringLiteral("look up the price"),
+                                       tape ? QStringLiteral("SELECT SalePrice FROM tblVideos WHERE VideoID = ?")
+                                            : QStringLiteral("SELECT Price FROM tblInventory WHERE InventoryID = ?"),
+                                       {line.id});
+        if (!price)
+            return false;
+        return repriced(line, Money::fromUnits(price->toLongLong()));
+    }
+    }
+    return false;
+}
+
+bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, Unmet &unmet)
+{
+    const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
+    const QString date = StoreDate::toText(plan.date);
+    bool rents = false, sells = false;
+    for (const BillLine::Parsed &line : plan.lines) {
+        rents = rents || line.kind == BillLine::Kind::Rent;
+        sells = sells || line.kind == BillLine::Kind::Buy || line.kind == BillLine::Kind::BuyVideo;
+    }
+    // Under the writer lock, in one round trip on a server: the prices in
+    // force, the last numbers and the ledger's tail.
+    QList<Database::Statement> reads{
+        {QStringLiteral("read the prices in force"), Pricing::inForceSql(), Pricing::inForceValues(plan.date)}};
+    if (rents)
+        reads.append({QStringLiteral("number the rental"), QStringLiteral("SELECT MAX(RentalID) FROM tblRentals"), {}});
+    if (sells)
+        reads.append({QStringLiteral("number the receipt"), QStringLiteral("SELECT MAX(SaleID) FROM tblReceipts"), {}});
+    reads.append({QStringLiteral("write the ledger entry"), Chain::tailSql(Chain::ledger()), {}});
+    QList<QSqlQuery> read;
+    if (!m_db.runTogether(reads, &read))
+        return false;
+    auto nextNumber = [](QSqlQuery &q) {
+        return q.next() && !q.value(0).isNull() ? q.value(0).toInt() + 1 : 1;
     };
+    const Rates rates = Pricing::ratesFrom(read[0]);
+    std::optional<qint32> rentalId;
+    if (rents)
+        rentalId = nextNumber(read[1]);
+    std::optional<qint32> &saleId = m_receipt;
+    if (sells)
+        saleId = nextNumber(read[rents ? 2 : 1]);
+    const auto tail = Chain::tailFrom(read.last(), m_db, Chain::ledger(), QStringLiteral("write the ledger entry"));
+    read.clear();
+    if (!tail)
+        return false;
 
     // The bill was priced with the rates of its day; should they have
     // changed since, what it shows is no longer what would be charged.
-    const auto rates = Pricing::inForce(m_db, plan.date);
-    if (!rates)
-        return false;
     const CheckoutMoney &money = plan.money;
     for (int t = 0; t < Pricing::Taxes; ++t)
-        if (rates->taxes[t].rate != money.taxes[t].rate)
+        if (rates.taxes[t].rate != money.taxes[t].rate)
             return m_db.conflict(QStringLiteral("check the taxes"),
                                  Text::tr("%1 in force on %2 has changed since the bill was totalled: it is now %3 "
                                           "%.\r\n\r\nNothing was saved. Look at the new total on the payment page, "
                                           "then check out again.")
-                                     .arg(rates->taxes[t].shownName(), date,
-                                          Pricing::percent(rates->taxes[t].rate, Money::Shown)),
+                                     .arg(rates.taxes[t].shownName(), date,
+                                          Pricing::percent(rates.taxes[t].rate, Money::Shown)),
                                  Text::tr("Tax changed"));
-    // A line whose price has changed since it went into the bag.
-    auto repriced = [&](const QString &what, qint32 id, Money now) {
-        const bool tape = what == QLatin1String("tape");
-        const QString told =
-            tape ? Text::tr("The price of tape %1%2 is now %3, not what the bill shows.\r\n\r\nNothing was saved. "
-                            "Take it off the bill and put it on again, then check out again.")
-                 : Text::tr("The price of item %1%2 is now %3, not what the bill shows.\r\n\r\nNothing was saved. "
-                            "Take it off the bill and put it on again, then check out again.");
-        return m_db.conflict(QStringLiteral("check the price of %1 %2").arg(what).arg(id),
-                             told.arg(QString::number(id), tape ? titleSuffix(id) : QString(), now.toCurrency()),
-                             Text::tr("Price changed"));
-    };
     QList<Money> amounts;
     for (const BillLine::Parsed &line : plan.lines)
         amounts << line.amount;
@@ -336,101 +375,128 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const QHash<qint32, QV
                             QVariant::fromValue(shares[i].pst.units())};
     };
 
+    // Every write, sent together; each conditional one re-checks what it
+    // relies on and must change one row, checked once all have run.
+    QList<Database::Statement> writes;
+    QList<Unmet> checked; // by write, line -1 for a write that is not checked
+    auto write = [&](Database::Statement s, Unmet check = {}) {
+        writes.append(std::move(s));
+        checked.append(check);
+    };
+    bool receiptWritten = false;
+    auto receipt = [&] {
+        if (receiptWritten)
+            return;
+        receiptWritten = true;
+        write({QStringLiteral("write the receipt"),
+               QStringLiteral("INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES (?, ?, ?)"),
+               {*saleId, date, member}});
+    };
+    // Another counter may have taken a tape since it went into the bag: the
+    // write itself re-checks that it is still on the shelf and not out on
+    // rental, nor set aside for another member's hold. A tape already
+    // taken by an earlier line of this bill may stand again.
+    QList<qint32> taken;
+    auto takeOffShelf = [&](qsizetype i, qint32 videoId) {
+        if (taken.contains(videoId))
+            return;
+        taken.append(videoId);
+        write({QStringLiteral("mark the tape as out of the store"),
+               QStringLiteral("UPDATE tblVideos AS v SET InStore = 0 WHERE VideoID = ? AND InStore = 1 AND NOT EXISTS "
+                              "(SELECT 1 FROM tblRentals WHERE VideoID = ? AND Returned = 0) AND ")
+                   + Holds::NotHeldForAnother,
+               {videoId, videoId, date, plan.member.value_or(0)}},
+              {i, Unmet::What::Tape});
+    };
+
     for (qsizetype i = 0; i < plan.lines.size(); ++i) {
         const BillLine::Parsed &line = plan.lines[i];
         switch (line.kind) {
-        case BillLine::Kind::Pay: {
+        case BillLine::Kind::Pay:
             // Subtracted, not cleared: a fee charged since the lookup stays
             // owing. Only while the account still owes what the bill pays: a
             // payment at another counter since must not turn into a credit.
-            const auto changed = m_db.change(QStringLiteral("take the fees paid off the member's account"),
-                                             QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? "
-                                                            "WHERE CustomerNumber = ? AND FeesOwing >= ?"),
-                                             {line.amount.units(), member, line.amount.units()});
-            if (!changed)
-                return false;
-            if (*changed != 1)
-                return feesFell(member, line.amount);
+            write({QStringLiteral("take the fees paid off the member's account"),
+                   QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? "
+                                  "WHERE CustomerNumber = ? AND FeesOwing >= ?"),
+                   {line.amount.units(), member, line.amount.units()}},
+                  {i, Unmet::What::Fees});
             break;
-        }
         case BillLine::Kind::Rent: {
-            if (!rentalId) {
-                rentalId = nextNumber(QStringLiteral("number the rental"),
-                                      QStringLiteral("SELECT MAX(RentalID) FROM tblRentals"));
-                if (!rentalId)
-                    return false;
-            }
-            const QVariant priceClass = priceClasses.value(line.id);
+            const QVariant priceClass = before.priceClasses.value(line.id);
             if (priceClass.isNull())
                 return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
                                  Text::tr("The tape or its title is no longer on file."));
-            const PriceClass *charge = rates->priceClass(priceClass.toInt());
+            const PriceClass *charge = rates.priceClass(priceClass.toInt());
             if (!charge)
                 return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
                                  Text::tr("Its title has price class %1, which has no rental fee.")
                                      .arg(priceClass.toInt()));
             if (charge->fee != line.amount)
-                return repriced(QStringLiteral("tape"), line.id, charge->fee);
+                return repriced(line, charge->fee);
             const QDate due = plan.date.addDays(charge->days);
-            if (!takeOffShelf(line.id)
-                || !m_db.run(QStringLiteral("write the rental"),
-                             QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, "
-                                            "DueDate, Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, "
-                                            "PST) VALUES (?, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?)"),
-                             QVariantList{*rentalId, line.id, member, date, StoreDate::toText(due),
-                                          QVariant::fromValue(charge->fee.units()), charge->days,
-                                          QVariant::fromValue(charge->lateFee.units())}
-                                 + taxed(i)))
-                return false;
+            takeOffShelf(i, line.id);
+            write({QStringLiteral("write the rental"),
+                   QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, DueDate, "
+                                  "Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, PST) VALUES (?, ?, "
+                                  "?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?)"),
+                   QVariantList{*rentalId, line.id, member, date, StoreDate::toText(due),
+                                QVariant::fromValue(charge->fee.units()), charge->days,
+                                QVariant::fromValue(charge->lateFee.units())}
+                       + taxed(i)});
             break;
         }
         case BillLine::Kind::Buy: {
-            if (!receipt() || !lowerStock(line.id, line.quantity))
-                return false;
-            const auto price = m_db.scalar(QStringLiteral("look up the stock item"),
-                                           QStringLiteral("SELECT Price FROM tblInventory WHERE InventoryID = ?"),
-                                           {line.id});
-            if (!price)
-                return false;
-            const Money unit = Money::fromUnits(price->toLongLong());
-            const auto amount = unit.times(line.quantity);
-            if (!amount || amount->checkedTimesRateRounded(1, 1) != line.amount)
-                return repriced(QStringLiteral("item"), line.id, unit);
-            if (!m_db.run(QStringLiteral("write the item sold"),
-                          QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, Price, "
-                                         "Amount, GSTRate, PSTRate, GST, PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                          QVariantList{*saleId, line.id, line.quantity, QVariant::fromValue(unit.units()),
-                                       QVariant::fromValue(line.amount.units())}
-                              + taxed(i)))
-                return false;
+            receipt();
+            // Stock is lowered only while it still covers what this bill sells.
+            write({QStringLiteral("lower the stock"),
+                   QStringLiteral("UPDATE tblInventory SET Quantity = Quantity - ? WHERE InventoryID = ? AND "
+                                  "Quantity >= ?"),
+                   {line.quantity, line.id, line.quantity}},
+                  {i, Unmet::What::Stock});
+            // Written only at the price the bill was made with.
+            const Money unit = before.unitPrices.value(i);
+            write({QStringLiteral("write the item sold"),
+                   QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, Price, "
+                                  "Amount, GSTRate, PSTRate, GST, PST) SELECT ?, InventoryID, ?, Price, ?, ?, ?, ?, ? "
+                                  "FROM tblInventory WHERE InventoryID = ? AND Price = ?"),
+                   QVariantList{*saleId, line.quantity, QVariant::fromValue(line.amount.units())} + taxed(i)
+                       + QVariantList{line.id, QVariant::fromValue(unit.units())}},
+                  {i, Unmet::What::Price});
             break;
         }
         case BillLine::Kind::BuyVideo: {
-            if (!receipt() || !takeOffShelf(line.id))
-                return false;
-            const auto price = m_db.scalar(QStringLiteral("look up the tape"),
-                                           QStringLiteral("SELECT SalePrice FROM tblVideos WHERE VideoID = ?"),
-                                           {line.id});
-            if (!price)
-                return false;
-            const Money unit = Money::fromUnits(price->toLongLong());
-            if (unit.checkedTimesRateRounded(1, 1) != line.amount)
-                return repriced(QStringLiteral("tape"), line.id, unit);
-            if (!m_db.run(QStringLiteral("write the tape sold"),
-                          QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount, GSTRate, "
-                                         "PSTRate, GST, PST) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                          QVariantList{line.id, *saleId, QVariant::fromValue(unit.units()),
-                                       QVariant::fromValue(line.amount.units())}
-                              + taxed(i)))
-                return false;
+            receipt();
+            takeOffShelf(i, line.id);
+            const Money unit = before.unitPrices.value(i);
+            write({QStringLiteral("write the tape sold"),
+                   QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount, GSTRate, PSTRate, "
+                                  "GST, PST) SELECT VideoID, ?, SalePrice, ?, ?, ?, ?, ? FROM tblVideos WHERE "
+                                  "VideoID = ? AND SalePrice = ?"),
+                   QVariantList{*saleId, QVariant::fromValue(line.amount.units())} + taxed(i)
+                       + QVariantList{line.id, QVariant::fromValue(unit.units())}},
+                  {i, Unmet::What::Price});
             break;
         }
         }
     }
-    if (!taken.isEmpty() && !Holds::rentOut(m_db, taken.values(), plan.member.value_or(0), plan.date))
-        return false;
+    if (!taken.isEmpty())
+        write(Holds::rentingOut(taken, plan.member.value_or(0), plan.date));
+    // The entry's link is worked out here from the tail read under the lock.
+    write(Ledger::appending(money.entry(plan.date, plan.member, rentalId, saleId), *tail));
 
-    const LedgerEntry entry = money.entry(plan.date, plan.member, rentalId, saleId);
-    // The receipt reads this checkout's entry.
-    return Ledger::append(m_db, entry, &m_checkout);
+    QList<QSqlQuery> written;
+    QList<int> changed;
+    const bool ran = m_db.runTogether(writes, &written, &changed);
+    written.clear();
+    // The first re-check that failed is the cause, also of a failure after it.
+    for (qsizetype w = 0; w < changed.size(); ++w)
+        if (checked[w].line >= 0 && changed[w] != 1) {
+            unmet = checked[w];
+            return m_db.conflict(writes[w].action, QString());
+        }
+    if (!ran)
+        return false;
+    m_checkout = tail->key;
+    return true;
 }

@@ -104,8 +104,26 @@ public:
     std::optional<Money> feesOwed() const { return m_feesOwed; }
 
 private:
-    bool recordLines(const CheckoutPlan &plan, const QHash<qint32, QVariant> &priceClasses);
-    std::optional<qint32> nextNumber(const QString &action, const QString &sql);
+    // What is read before the transaction: the price class of each tape
+    // rented, by tape, and the unit price of each line sold, by line.
+    struct Before
+    {
+        QHash<qint32, QVariant> priceClasses;
+        QHash<qsizetype, Money> unitPrices;
+    };
+    // A re-check inside a write that found the row changed: the line, and
+    // what it found.
+    struct Unmet
+    {
+        enum class What { Tape, Stock, Price, Fees };
+        qsizetype line = -1;
+        What what = What::Tape;
+    };
+    bool recordLines(const CheckoutPlan &plan, const Before &before, Unmet &unmet);
+    // Tells the clerk why the checkout was refused at `unmet`, as the store
+    // is now; always false.
+    bool refuse(const CheckoutPlan &plan, const Unmet &unmet);
+    bool repriced(const BillLine::Parsed &line, Money now);
     // " (Title)" of a tape, for naming it to the clerk; empty when unknown.
     QString titleSuffix(qint32 videoId);
     // Refuses the checkout when the fees owing fell below `billed`.

@@ -21,26 +21,26 @@ using Controls::edit;
 using Controls::label;
 using Controls::labelAbove;
 
-CustomerLookupForm::CustomerLookupForm(WindowContext &windows, const char *objectName, const char *caption,
+CustomerLookupForm::CustomerLookupForm(WindowContext &windows, const char *objectName, const QString &caption,
                                        const char *displayName)
     : m_windows(windows)
     , m_store(windows.storePath())
 {
     setObjectName(QString::fromLatin1(objectName));
-    setWindowTitle(QString::fromLatin1(caption));
+    setWindowTitle(caption);
 
     auto *layout = new QVBoxLayout(this);
     Image1 = Pictures::makeImage1(this);
     layout->addWidget(Image1);
 
     auto *keys = new QGridLayout;
-    Label1 = label(this, "Label1", "Member ID");
+    Label1 = label(this, "Label1", tr("Member ID"));
     txtMemb = edit(this, "txtMemb");
-    Label2 = label(this, "Label2", "Home Phone Number");
+    Label2 = label(this, "Label2", tr("Home Phone Number"));
     txtHphone = edit(this, "txtHphone");
-    Label3 = label(this, "Label3", "Drivers Licence Number");
+    Label3 = label(this, "Label3", tr("Drivers Licence Number"));
     txtDLNum = edit(this, "txtDLNum");
-    m_display = Controls::button(this, displayName, "Display Member");
+    m_display = Controls::button(this, displayName, tr("Display Member"));
     labelAbove(keys, 0, 0, Label1, txtMemb);
     labelAbove(keys, 0, 1, Label2, txtHphone);
     labelAbove(keys, 0, 2, Label3, txtDLNum);
@@ -55,21 +55,21 @@ CustomerLookupForm::CustomerLookupForm(WindowContext &windows, const char *objec
     layout->addWidget(line);
 
     m_details = new QGridLayout;
-    Label4 = label(this, "Label4", "Last Name");
+    Label4 = label(this, "Label4", tr("Last Name"));
     txtLast = edit(this, "txtLast");
-    Label5 = label(this, "Label5", "First Name");
+    Label5 = label(this, "Label5", tr("First Name"));
     txtFirst = edit(this, "txtFirst");
-    Label6 = label(this, "Label6", "Address");
+    Label6 = label(this, "Label6", tr("Address"));
     txtAddr = edit(this, "txtAddr");
-    Label7 = label(this, "Label7", "City");
+    Label7 = label(this, "Label7", tr("City"));
     txtCity = edit(this, "txtCity");
-    Label8 = label(this, "Label8", "Postal Code");
+    Label8 = label(this, "Label8", tr("Postal Code"));
     txtPostal = edit(this, "txtPostal");
-    Label9 = label(this, "Label9", "Cell Phone Number");
+    Label9 = label(this, "Label9", tr("Cell Phone Number"));
     txtCell = edit(this, "txtCell");
-    Label10 = label(this, "Label10", "Business Phone Number");
+    Label10 = label(this, "Label10", tr("Business Phone Number"));
     txtBPhone = edit(this, "txtBPhone");
-    Label11 = label(this, "Label11", "Other Names");
+    Label11 = label(this, "Label11", tr("Other Names"));
     txtOther1 = edit(this, "txtOther1");
     txtOther2 = edit(this, "txtOther2");
     txtOther3 = edit(this, "txtOther3");
@@ -188,14 +188,14 @@ std::optional<qint32> CustomerLookupForm::typedMemberNumber()
 {
     const auto number = Identifier::parse(txtMemb->text());
     if (!number)
-        showInvalidNumber(m_windows.ws(), QStringLiteral("member ID"), txtMemb->text());
+        showInvalidNumber(m_windows.ws(), tr("member ID"), txtMemb->text());
     return number;
 }
 
 void CustomerLookupForm::refuseUnknownMember(qint32 number)
 {
-    m_windows.ws().msgBox(QStringLiteral("There is no member with the number %1, so nothing was changed.").arg(number),
-                          Buttons::Ok, Icon::Exclamation, QStringLiteral("Customer not found"));
+    m_windows.ws().msgBox(tr("There is no member with the number %1, so nothing was changed.").arg(number),
+                          Buttons::Ok, Icon::Exclamation, tr("Customer not found"));
 }
 
 void CustomerLookupForm::showReturn()

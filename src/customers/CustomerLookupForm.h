@@ -37,7 +37,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    CustomerLookupForm(WindowContext &windows, const char *objectName, const char *caption,
+    CustomerLookupForm(WindowContext &windows, const char *objectName, const QString &caption,
                        const char *displayName);
 
     // After each member the lookup shows.

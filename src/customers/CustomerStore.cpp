@@ -2,11 +2,23 @@
 
 #include "circulation/Holds.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+
+namespace {
+
+// What a clerk is told the store could not do ("could not list the movies")
+// and why, in the language shown.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CustomerStore)
+};
+
+} // namespace
 
 std::optional<qint64> CustomerStore::memberCount()
 {
-    const auto n = m_db.scalar(QStringLiteral("count the members"), QStringLiteral("SELECT COUNT(*) FROM tblMembers"));
+    const auto n = m_db.scalar(Text::tr("count the members"), QStringLiteral("SELECT COUNT(*) FROM tblMembers"));
     if (!n)
         return std::nullopt;
     return n->toLongLong();
@@ -14,7 +26,7 @@ std::optional<qint64> CustomerStore::memberCount()
 
 std::optional<qint32> CustomerStore::nextFreeNumber()
 {
-    const auto highest = m_db.scalar(QStringLiteral("find a free member number"),
+    const auto highest = m_db.scalar(Text::tr("find a free member number"),
                                      QStringLiteral("SELECT MAX(CustomerNumber) FROM tblMembers"));
     if (!highest)
         return std::nullopt;
@@ -24,7 +36,7 @@ std::optional<qint32> CustomerStore::nextFreeNumber()
 std::optional<QList<MemberRow>> CustomerStore::sharingHomePhone(const QString &phone, qint32 number)
 {
     // The same match as the lookup, so it runs on the phone's index.
-    auto q = m_db.run(QStringLiteral("look for members with that home phone"),
+    auto q = m_db.run(Text::tr("look for members with that home phone"),
                       QStringLiteral("SELECT CustomerNumber, FirstName, LastName FROM tblMembers WHERE HomePhone = ? "
                                      "AND Deleted = 0 AND CustomerNumber <> ? ORDER BY CustomerNumber"),
                       {phone, number});
@@ -60,7 +72,7 @@ CustomerStore::Outcome CustomerStore::addMember(const MemberRow &m)
 {
     // The key rejects a taken number inside the engine, so a member added at
     // another counter since the number was proposed is never overwritten.
-    const auto added = m_db.change(QStringLiteral("add the member"),
+    const auto added = m_db.change(Text::tr("add the member"),
                                    QStringLiteral("INSERT INTO tblMembers (CustomerNumber, LastName, FirstName, "
                                                   "Address, City, PostalCode, HomePhone, CellPhone, BusPhone, "
                                                   "DriverLicence, OtherNames1, OtherNames2, OtherNames3) "
@@ -78,7 +90,7 @@ CustomerStore::Outcome CustomerStore::addMember(const MemberRow &m)
 CustomerStore::Outcome CustomerStore::modifyMember(qint32 number, const MemberRow &d)
 {
     const auto changed =
-        m_db.change(QStringLiteral("change the member"),
+        m_db.change(Text::tr("change the member"),
                     QStringLiteral("UPDATE tblMembers SET LastName = ?, FirstName = ?, Address = ?, City = ?, "
                                    "PostalCode = ?, HomePhone = ?, CellPhone = ?, BusPhone = ?, DriverLicence = ?, "
                                    "OtherNames1 = ?, OtherNames2 = ?, OtherNames3 = ? WHERE CustomerNumber = ?"),
@@ -94,7 +106,7 @@ CustomerStore::Outcome CustomerStore::retireMember(qint32 number, int &tapesOut,
     tapesOut = 0;
     if (number == 0)
         return Outcome::WalkIn;
-    const QString action = QStringLiteral("mark the member as deleted");
+    const QString action = Text::tr("mark the member as deleted");
     Outcome outcome = Outcome::Failed;
     // One transaction: a tape rented, or a fee charged, at another counter a
     // moment ago still stops the retirement.

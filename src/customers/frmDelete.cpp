@@ -12,16 +12,16 @@
 #include <QPushButton>
 
 frmDelete::frmDelete(WindowContext &windows)
-    : CustomerLookupForm(windows, "frmDelete", "Delete Customers", "cmdDisplay")
+    : CustomerLookupForm(windows, "frmDelete", tr("Delete Customers"), "cmdDisplay")
     , cmdDisplay(displayButton())
 {
-    Label12 = Controls::label(this, "Label12", "Balance Owing");
+    Label12 = Controls::label(this, "Label12", tr("Balance Owing"));
     txtbal = Controls::edit(this, "txtbal");
     Controls::labelAbove(detailGrid(), 8, 1, Label12, txtbal);
 
-    cmdDelete = Controls::button(this, "cmdDelete", "Delete");
-    cmdClearAll = Controls::button(this, "cmdClearAll", "Cancel");
-    frmReturn = Controls::button(this, "frmReturn", "Return");
+    cmdDelete = Controls::button(this, "cmdDelete", tr("Delete"));
+    cmdClearAll = Controls::button(this, "cmdClearAll", tr("Cancel"));
+    frmReturn = Controls::button(this, "frmReturn", tr("Return"));
     for (QPushButton *b : {cmdDelete, cmdClearAll, frmReturn})
         commandRow()->addWidget(b);
     Controls::tabOrder({txtOther3, txtbal, cmdDelete, cmdClearAll, frmReturn});
@@ -50,7 +50,7 @@ void frmDelete::enableCommands(bool enabled)
 void frmDelete::refuseOwing()
 {
     m_windows.ws().msgBox(
-        QStringLiteral("Customer Cannot be deleted from database until  Balance owing is paid in full"), Buttons::Ok,
+        tr("Customer Cannot be deleted from database until  Balance owing is paid in full"), Buttons::Ok,
         Icon::Exclamation);
 }
 
@@ -62,9 +62,9 @@ void frmDelete::cmdDelete_Click()
         return;
     const auto balance = Money::parse(txtbal->text());
     if (!balance) {
-        ws.msgBox(Money::parseProblem(txtbal->text())
-                      + QStringLiteral(" Display the member again to show the balance owing."),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid amount"));
+        ws.msgBox(Money::parseProblem(txtbal->text()) + QLatin1Char(' ')
+                      + tr("Display the member again to show the balance owing."),
+                  Buttons::Ok, Icon::Exclamation, tr("Invalid amount"));
         return;
     }
     if (*balance > Money())
@@ -83,16 +83,18 @@ void frmDelete::cmdDelete_Click()
         break;
     case CustomerStore::Outcome::TapesOut:
         // The late return would charge a member nobody can collect from.
-        ws.msgBox(QStringLiteral("Customer Cannot be deleted from database while tapes are out: %1 rented by member "
-                                 "%2 %3 not been returned.")
-                      .arg(tapesOut == 1 ? QStringLiteral("1 tape") : QStringLiteral("%1 tapes").arg(tapesOut))
-                      .arg(*number)
-                      .arg(tapesOut == 1 ? QStringLiteral("has") : QStringLiteral("have")),
+        ws.msgBox(tapesOut == 1 ? tr("Customer Cannot be deleted from database while tapes are out: 1 tape rented by "
+                                     "member %1 has not been returned.")
+                                      .arg(*number)
+                                : tr("Customer Cannot be deleted from database while tapes are out: %1 tapes rented "
+                                     "by member %2 have not been returned.")
+                                      .arg(tapesOut)
+                                      .arg(*number),
                   Buttons::Ok, Icon::Exclamation);
         break;
     case CustomerStore::Outcome::WalkIn:
-        ws.msgBox(QStringLiteral("Member 0 is the walk-in customer that every sale to a non-member is booked to. It "
-                                 "cannot be deleted."),
+        ws.msgBox(tr("Member 0 is the walk-in customer that every sale to a non-member is booked to. It cannot be "
+                     "deleted."),
                   Buttons::Ok, Icon::Exclamation);
         break;
     case CustomerStore::Outcome::NotFound:

@@ -9,12 +9,12 @@
 #include <QPushButton>
 
 frmModify::frmModify(WindowContext &windows)
-    : CustomerLookupForm(windows, "frmModify", "Modify Customers", "cmdDispaly")
+    : CustomerLookupForm(windows, "frmModify", tr("Modify Customers"), "cmdDispaly")
     , cmdDispaly(displayButton())
 {
-    cmdModify = Controls::button(this, "cmdModify", "Modify");
-    cmdClearAll = Controls::button(this, "cmdClearAll", "Clear All");
-    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    cmdModify = Controls::button(this, "cmdModify", tr("Modify"));
+    cmdClearAll = Controls::button(this, "cmdClearAll", tr("Clear All"));
+    cmdReturn = Controls::button(this, "cmdReturn", tr("Return"));
     for (QPushButton *b : {cmdModify, cmdClearAll, cmdReturn})
         commandRow()->addWidget(b);
     Controls::tabOrder({txtOther3, cmdModify, cmdClearAll, cmdReturn});

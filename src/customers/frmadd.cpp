@@ -23,35 +23,35 @@ frmadd::frmadd(WindowContext &windows)
     , m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("frmadd"));
-    setWindowTitle(QStringLiteral("Add Customers"));
+    setWindowTitle(tr("Add Customers"));
 
     auto *layout = new QVBoxLayout(this);
     Image1 = Pictures::makeImage1(this);
     layout->addWidget(Image1);
 
     auto *grid = new QGridLayout;
-    Label1 = label(this, "Label1", "Member ID");
+    Label1 = label(this, "Label1", tr("Member ID"));
     txtMemb = edit(this, "txtMemb");
     txtMemb->setEnabled(false);
-    Label2 = label(this, "Label2", "Last Name");
+    Label2 = label(this, "Label2", tr("Last Name"));
     txtLast = edit(this, "txtLast");
-    Label3 = label(this, "Label3", "First Name");
+    Label3 = label(this, "Label3", tr("First Name"));
     txtFirst = edit(this, "txtFirst");
-    Label4 = label(this, "Label4", "Address");
+    Label4 = label(this, "Label4", tr("Address"));
     txtAddr = edit(this, "txtAddr");
-    Label5 = label(this, "Label5", "City");
+    Label5 = label(this, "Label5", tr("City"));
     txtCity = edit(this, "txtCity");
-    Label6 = label(this, "Label6", "Postal Code");
+    Label6 = label(this, "Label6", tr("Postal Code"));
     txtPostal = edit(this, "txtPostal");
-    Label7 = label(this, "Label7", "Home Phone Number");
+    Label7 = label(this, "Label7", tr("Home Phone Number"));
     txtHphone = edit(this, "txtHphone");
-    Label8 = label(this, "Label8", "Business Phone Number");
+    Label8 = label(this, "Label8", tr("Business Phone Number"));
     txtBPhone = edit(this, "txtBPhone");
-    Label9 = label(this, "Label9", "Cell Phone Number");
+    Label9 = label(this, "Label9", tr("Cell Phone Number"));
     txtCell = edit(this, "txtCell");
-    Label10 = label(this, "Label10", "Drivers Licence Number");
+    Label10 = label(this, "Label10", tr("Drivers Licence Number"));
     txtDLNum = edit(this, "txtDLNum");
-    Label11 = label(this, "Label11", "Other Names");
+    Label11 = label(this, "Label11", tr("Other Names"));
     txtOtherName = edit(this, "txtOtherName");
     txtON2 = edit(this, "txtON2");
     txtON3 = edit(this, "txtON3");
@@ -76,9 +76,9 @@ frmadd::frmadd(WindowContext &windows)
     layout->addWidget(lblAdded);
     layout->addStretch();
 
-    cmdAdd = Controls::button(this, "cmdAdd", "ADD Member");
-    cmdClearAll = Controls::button(this, "cmdClearAll", "Clear All");
-    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    cmdAdd = Controls::button(this, "cmdAdd", tr("ADD Member"));
+    cmdClearAll = Controls::button(this, "cmdClearAll", tr("Clear All"));
+    cmdReturn = Controls::button(this, "cmdReturn", tr("Return"));
     cmdCard = Controls::button(this, "cmdCard", tr("Print &card..."));
     cmdCard->setEnabled(false);
     auto *commands = new QHBoxLayout;
@@ -124,12 +124,12 @@ void frmadd::Form_Load()
 
 bool frmadd::requiredDetailsGiven()
 {
-    const std::pair<QLineEdit *, const char *> required[] = {
-        {txtLast, "last name"}, {txtFirst, "first name"}, {txtHphone, "home phone number"}};
-    for (const auto &[box, what] : required) {
+    const std::pair<QLineEdit *, QString> required[] = {{txtLast, tr("Enter the member's last name.")},
+                                                        {txtFirst, tr("Enter the member's first name.")},
+                                                        {txtHphone, tr("Enter the member's home phone number.")}};
+    for (const auto &[box, prompt] : required) {
         if (box->text().trimmed().isEmpty()) {
-            m_windows.ws().msgBox(QStringLiteral("Enter the member's %1.").arg(QLatin1String(what)), Buttons::Ok,
-                                  Icon::Exclamation, QStringLiteral("Member details missing"));
+            m_windows.ws().msgBox(prompt, Buttons::Ok, Icon::Exclamation, tr("Member details missing"));
             box->setFocus();
             return false;
         }
@@ -195,14 +195,14 @@ void frmadd::cmdAdd_Click()
 
 void frmadd::confirmAdded(const MemberRow &m)
 {
-    QString text = QStringLiteral("Member %1 added.").arg(m.number);
+    QString text = tr("Member %1 added.").arg(m.number);
     // A household may share a phone; a second card for one person is worth a look.
     const auto sharing = m_store.sharingHomePhone(m.homePhone, m.number);
     if (sharing && !sharing->isEmpty()) {
         QStringList who;
         for (const MemberRow &other : *sharing)
-            who << QStringLiteral("member %1 %2 %3").arg(other.number).arg(other.firstName, other.lastName);
-        text += QStringLiteral(" Home phone %1 is also that of %2.").arg(m.homePhone, who.join(QStringLiteral(", ")));
+            who << tr("member %1 %2 %3").arg(other.number).arg(other.firstName, other.lastName);
+        text += QLatin1Char(' ') + tr("Home phone %1 is also that of %2.").arg(m.homePhone, who.join(QStringLiteral(", ")));
     }
     lblAdded->setText(text);
 }
@@ -214,11 +214,11 @@ void frmadd::proposeFreeNumber(qint32 taken)
     if (!next)
         return showDbError(ws, m_store.lastError());
     txtMemb->setText(QString::number(*next));
-    ws.msgBox(QStringLiteral("Member ID %1 is already taken, so the member was not added.\r\n"
-                             "The next free number, %2, is now proposed: press ADD Member again to add the member.")
+    ws.msgBox(tr("Member ID %1 is already taken, so the member was not added.\r\n"
+                 "The next free number, %2, is now proposed: press ADD Member again to add the member.")
                   .arg(taken)
                   .arg(*next),
-              Buttons::Ok, Icon::Exclamation, QStringLiteral("Member ID taken"));
+              Buttons::Ok, Icon::Exclamation, tr("Member ID taken"));
 }
 
 void frmadd::cmdClearAll_Click()

@@ -271,13 +271,23 @@ QByteArray fromText(const QVariant &text)
     return QByteArray::fromHex(text.toString().toLatin1());
 }
 
+QString tailSql(const Table &table)
+{
+    return QStringLiteral("SELECT %1, Hash FROM %2 ORDER BY %1 DESC LIMIT 1").arg(table.key, table.name);
+}
+
 std::optional<Tail> tail(Database &db, const Table &table, const QString &action)
 {
-    auto q = db.run(action, QStringLiteral("SELECT %1, Hash FROM %2 ORDER BY %1 DESC LIMIT 1").arg(table.key, table.name));
+    auto q = db.run(action, tailSql(table));
     if (!q)
         return std::nullopt;
-    if (q->next())
-        return Tail{q->value(0).toLongLong() + 1, fromText(q->value(1))};
+    return tailFrom(*q, db, table, action);
+}
+
+std::optional<Tail> tailFrom(QSqlQuery &rows, Database &db, const Table &table, const QString &action)
+{
+    if (rows.next())
+        return Tail{rows.value(0).toLongLong() + 1, fromText(rows.value(1))};
     const auto setting = db.scalar(action, QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"),
                                    {QString::fromLatin1(StartSetting)});
     if (!setting)

@@ -92,6 +92,10 @@ struct Tail
     QByteArray before;
 };
 std::optional<Tail> tail(Database &db, const Table &table, const QString &action);
+// The same read as a statement to send beside others, and the tail from
+// its rows (the start read on `db` when the table is empty).
+QString tailSql(const Table &table);
+std::optional<Tail> tailFrom(QSqlQuery &rows, Database &db, const Table &table, const QString &action);
 
 // How far a walk got: the rows whose links match, and the first row that
 // does not, in a manager's words; empty when every row matches.

@@ -319,6 +319,32 @@ std::optional<QSqlQuery> Database::execute(const QString &action, const QString 
     return q;
 }
 
+bool Database::runTogether(const QList<Statement> &statements, QList<QSqlQuery> *results, QList<int> *changed)
+{
+    results->clear();
+    bool done = true;
+    if (m_engine == Schema::Engine::PostgreSQL) {
+        done = serverTogether(statements, results);
+    } else {
+        for (const Statement &s : statements) {
+            auto q = execute(s.action, s.sql, s.values, true);
+            if (!q) {
+                done = false;
+                break;
+            }
+            // A file's count is its connection's last, so it is taken now.
+            if (changed)
+                changed->append(q->numRowsAffected());
+            results->append(std::move(*q));
+        }
+        return done;
+    }
+    if (changed)
+        for (const QSqlQuery &q : std::as_const(*results))
+            changed->append(q.numRowsAffected());
+    return done;
+}
+
 std::optional<int> Database::change(const QString &action, const QString &sql, const QVariantList &values)
 {
     const auto q = run(action, sql, values);

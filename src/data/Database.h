@@ -111,6 +111,21 @@ public:
     bool beginSnapshot(const QString &action, Reading reading = Reading::Paged);
     void endSnapshot();
 
+    // One statement of several sent together.
+    struct Statement
+    {
+        QString action;
+        QString sql;
+        QVariantList values;
+    };
+    // Runs `statements` in order, stopping at the first that fails: on a
+    // server all of them in one round trip (inside a transaction, its start
+    // and the writer lock go with the first), on a file one after another.
+    // `results` gets the rows of each one run before any failure, and
+    // `changed` the rows each changed; false on a failure, with lastError()
+    // telling why.
+    bool runTogether(const QList<Statement> &statements, QList<QSqlQuery> *results, QList<int> *changed = nullptr);
+
     // Runs one writing statement; the number of rows it changed, or nullopt
     // on failure. A conditional write (... WHERE InStore = 1) re-checks
     // inside the transaction what an earlier read found.
@@ -160,6 +175,9 @@ private:
     ServerConnection *session(const QString &action);
     std::optional<QSqlQuery> serverExecute(const QString &action, const QString &sql, const QVariantList &values,
                                            bool forwardOnly);
+    bool serverTogether(const QList<Statement> &statements, QList<QSqlQuery> *results);
+    // Starts the transaction held, when its first statement comes.
+    bool serverBegin(ServerConnection &session);
     bool serverTransaction(const QString &action, const std::function<bool()> &body);
     bool serverSnapshot(const QString &action);
     // Ends the open transaction or snapshot's hold on its session, rolled
@@ -185,4 +203,11 @@ private:
     std::shared_ptr<ServerConnection> m_shared;
     std::shared_ptr<ServerConnection> m_own;
     ServerConnection *m_held = nullptr;
+    // Server only: the open transaction's start and writer lock wait for its
+    // first statement, to go in the same round trip; its number once begun;
+    // the SQLSTATE of the last failure.
+    bool m_beginPending = false;
+    qint64 m_xid = 0;
+    QString m_transactionAction;
+    QString m_errorCode;
 };

@@ -36,12 +36,14 @@ std::atomic<bool> writerLock{true};
 // what is there), and the transaction's number is kept, to settle the
 // commit should its answer be lost. A writer stalled inside its transaction is
 // ended by the server, so it cannot keep the lock from the other counters.
-QString writerBegin()
+QStringList writerBegin()
 {
-    return QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE; SET LOCAL idle_in_transaction_session_timeout = "
-                          "'10s'; %1SELECT pg_current_xact_id()")
-        .arg(writerLock ? QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE; ").arg(QLatin1String(ServerStore::VersionTable))
-                        : QString());
+    QStringList begin{QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE"),
+                      QStringLiteral("SET LOCAL idle_in_transaction_session_timeout = '10s'")};
+    if (writerLock)
+        begin << QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(QLatin1String(ServerStore::VersionTable));
+    // The first statement that reads takes the snapshot: after the lock.
+    return begin << QStringLiteral("SELECT pg_current_xact_id()");
 }
 
 // Whether the transaction numbered `xid`, whose COMMIT got no answer on
@@ -98,6 +100,7 @@ bool Database::serverFailure(const QString &action, const QSqlError &error, cons
 {
     m_error = {action, engineText(error), ServerStore::classify(error)};
     m_retryable = ServerStore::isRetryable(error);
+    m_errorCode = error.nativeErrorCode();
     if (connection.stillComingBack()) {
         m_error = {action, connection.serverSaid().isEmpty() ? engineText(error) : connection.serverSaid(),
                    DbError::Kind::Restarting};
@@ -158,7 +161,7 @@ std::optional<QSqlQuery> Database::serverExecute(const QString &action, const QS
 {
     const ServerWait::Operation operation;
     ServerConnection *c = session(action);
-    if (!c)
+    if (!c || (m_beginPending && !serverBegin(*c)))
         return std::nullopt;
     QSqlError error;
     // Rows are streamed only on a session held for this handle: any other
@@ -179,12 +182,68 @@ std::optional<QSqlQuery> Database::serverExecute(const QString &action, const QS
     return q;
 }
 
+bool Database::serverBegin(ServerConnection &session)
+{
+    m_beginPending = false;
+    QSqlError error;
+    const auto xid = session.control(writerBegin().join(QStringLiteral("; ")), &error, ServerWait::For::OtherCounter);
+    if (!xid)
+        return serverFailure(m_transactionAction, error, session);
+    m_xid = xid->toLongLong();
+    return true;
+}
+
+bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuery> *results)
+{
+    const ServerWait::Operation operation;
+    if (statements.isEmpty())
+        return true;
+    const QString &action = statements.first().action;
+    ServerConnection *c = session(action);
+    if (!c)
+        return false;
+    // A writer's start goes with its first statements, so that the writer
+    // lock is held for no round trip of its own.
+    const QStringList begin = m_beginPending ? writerBegin() : QStringList();
+    m_beginPending = false;
+    QList<ServerConnection::Piped> piped;
+    // The number's read runs under the lock: planned once per session.
+    for (const QString &sql : begin)
+        piped.append({sql, {}, sql.startsWith(QLatin1String("SELECT"))});
+    bool writes = false;
+    for (const Statement &s : statements) {
+        piped.append({s.sql, s.values, true});
+        writes = writes || isWrite(s.sql);
+    }
+    QSqlError error;
+    bool done = c->pipelined(piped, results, &error,
+                             begin.isEmpty() ? ServerWait::For::Answer : ServerWait::For::OtherCounter);
+    if (!done && c->lost() && !c->timedOut() && !m_held && !writes) {
+        // As a single read: a session that went while idle is made anew once.
+        results->clear();
+        if (c->open(&error))
+            done = c->pipelined(piped, results, &error);
+    }
+    const bool begun = results->size() >= begin.size();
+    if (!begin.isEmpty() && begun) {
+        (*results)[begin.size() - 1].next();
+        m_xid = (*results)[begin.size() - 1].value(0).toLongLong();
+    }
+    results->remove(0, std::min(results->size(), begin.size()));
+    if (done)
+        return true;
+    // Told as the statement that failed, or as the transaction when its start did.
+    const qsizetype failedAt = std::min(results->size(), statements.size() - 1);
+    return serverFailure(begun ? statements[failedAt].action : m_transactionAction, error, *c);
+}
+
 void Database::releaseSession(bool rollBack)
 {
     ServerConnection *c = m_held;
     if (!c)
         return;
-    if (rollBack && c->isOpen()) {
+    // A transaction whose start was never sent has nothing to roll back.
+    if (rollBack && c->isOpen() && !m_beginPending) {
         QSqlError ignored;
         c->control(QStringLiteral("ROLLBACK"), &ignored);
     }
@@ -193,6 +252,7 @@ void Database::releaseSession(bool rollBack)
     c->setAnswerWait(ServerConnection::AnswerWait);
     m_held = nullptr;
     m_inTransaction = false;
+    m_beginPending = false;
     // A snapshot's own session goes with it.
     if (c == m_own.get())
         m_own.reset();
@@ -222,23 +282,22 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
         m_held = c;
         m_inTransaction = true;
         m_retryable = false;
-        QSqlError error;
-        qint64 xid = 0;
+        m_beginPending = true;
+        m_transactionAction = action;
+        m_xid = 0;
+        m_errorCode.clear();
         const int pid = c->backendPid();
         bool done = false;
         bool committing = false;
-        if (const auto begun = c->control(writerBegin(), &error, ServerWait::For::OtherCounter)) {
-            xid = begun->toLongLong();
-            if (body()) {
-                // Answered or not, the transaction ends with its COMMIT.
-                committing = true;
-                done = c->control(QStringLiteral("COMMIT"), &error).has_value();
-                if (!done)
-                    serverFailure(action, error, *c);
-            }
-        } else {
-            serverFailure(action, error, *c);
+        if (body() && (!m_beginPending || serverBegin(*c))) {
+            // Answered or not, the transaction ends with its COMMIT.
+            committing = true;
+            QSqlError error;
+            done = c->control(QStringLiteral("COMMIT"), &error).has_value();
+            if (!done)
+                serverFailure(action, error, *c);
         }
+        const qint64 xid = m_xid;
         const bool lost = c->lost();
         if (committing && !done && lost) {
             // The COMMIT went out and no answer came back: it is settled on
@@ -259,7 +318,7 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
         // too long, or a session lost before the commit, which the server
         // then rolled back.
         if (!(m_retryable || lost) || Clock::now() - start >= RetryWindow) {
-            if (m_retryable && error.nativeErrorCode() == QLatin1String("55P03"))
+            if (m_retryable && m_errorCode == QLatin1String("55P03"))
                 m_error = {action,
                            QString::number(std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count()),
                            DbError::Kind::Waited};

@@ -6,6 +6,9 @@
 namespace Genres {
 
 inline constexpr int Count = 5;
+// The name the store keeps and the command line takes: "Comedy", in every language.
 QString name(int categoryId);
+// The name shown to a person, in the language shown: "Comédie" in French.
+QString shownName(int categoryId);
 
 } // namespace Genres

@@ -186,7 +186,17 @@ bool append(Database &db, const LedgerEntry &e, qint64 *written)
     const auto tail = Chain::tail(db, Chain::ledger(), action);
     if (!tail)
         return false;
-    const qint64 seq = tail->key;
+    const Database::Statement insert = appending(e, *tail);
+    if (!db.run(insert.action, insert.sql, insert.values))
+        return false;
+    if (written)
+        *written = tail->key;
+    return true;
+}
+
+Database::Statement appending(const LedgerEntry &e, const Chain::Tail &tail)
+{
+    const qint64 seq = tail.key;
     const bool checkout = e.kind == LedgerEntry::Kind::Checkout;
     const bool cashUp = e.kind == LedgerEntry::Kind::CashUp;
     auto onCheckout = [checkout](const QVariant &v) { return checkout ? v : QVariant(); };
@@ -223,18 +233,14 @@ bool append(Database &db, const LedgerEntry &e, qint64 *written)
     // Every column is in the entry's link, so a column added here is covered
     // without more ado.
     static const Chain::Layout layout(Columns.split(QStringLiteral(", ")));
-    values << Chain::toText(layout.link(tail->before, values));
+    values << Chain::toText(layout.link(tail.before, values));
     static const QString insert = [] {
         QString marks = QStringLiteral("?");
         for (qsizetype i = 1; i < Columns.count(u',') + 2; ++i)
             marks += QStringLiteral(", ?");
         return QStringLiteral("INSERT INTO tblLedger (%1, Hash) VALUES (%2)").arg(Columns, marks);
     }();
-    if (!db.run(action, insert, values))
-        return false;
-    if (written)
-        *written = seq;
-    return true;
+    return {QStringLiteral("write the ledger entry"), insert, values};
 }
 
 std::optional<DayEnd> dayEnd(Database &db, QDate day)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Database.h"
+#include "Chain.h"
 #include "Money.h"
 
 #include <QByteArray>
@@ -121,6 +122,9 @@ QString methodShown(int method);
 // event it records; a row written to tblLedger any other way breaks the
 // chain unless its writer links it the same way (Chain::tail, Chain::Layout).
 bool append(Database &db, const LedgerEntry &entry, qint64 *written = nullptr);
+// The INSERT append() runs for `entry` after `tail`, to send beside other
+// statements; the entry's number is tail.key.
+Database::Statement appending(const LedgerEntry &entry, const Chain::Tail &tail);
 
 std::optional<DayEnd> dayEnd(Database &db, QDate day);
 // Entry `seq`; an entry with seq 0 when there is none.

@@ -226,20 +226,35 @@ QString problem(const PriceChange &c, QDate today)
     return {};
 }
 
-std::optional<Rates> inForce(Database &db, QDate day)
+QString inForceSql()
 {
     // The table holds a handful of rows a year: all of them up to the day,
     // the last made of each thing winning.
     static const QString sql =
         QStringLiteral("SELECT %1 FROM tblPrices WHERE InForceFrom <= ? ORDER BY InForceFrom, ChangeID")
             .arg(RateColumns);
-    auto q = db.run(QStringLiteral("read the prices in force"), sql, {StoreDate::toText(day)});
+    return sql;
+}
+
+QVariantList inForceValues(QDate day)
+{
+    return {StoreDate::toText(day)};
+}
+
+Rates ratesFrom(QSqlQuery &rows)
+{
+    Rates rates;
+    while (rows.next())
+        apply(rates, rateAt(rows));
+    return rates;
+}
+
+std::optional<Rates> inForce(Database &db, QDate day)
+{
+    auto q = db.run(QStringLiteral("read the prices in force"), inForceSql(), inForceValues(day));
     if (!q)
         return std::nullopt;
-    Rates rates;
-    while (q->next())
-        apply(rates, rateAt(*q));
-    return rates;
+    return ratesFrom(*q);
 }
 
 std::optional<Rates> lastSet(Database &db)

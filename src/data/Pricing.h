@@ -80,6 +80,8 @@ struct PriceChange
 
 // Every fee, rental period, late fee and tax the store charges comes from
 // here, for the day it is charged on; no other place holds a rate.
+class QSqlQuery;
+
 namespace Pricing {
 
 inline constexpr int Classes = 3;
@@ -111,6 +113,10 @@ QString problem(const PriceChange &change, QDate today);
 
 // The rates in force on `day`.
 std::optional<Rates> inForce(Database &db, QDate day);
+// The same read as a statement to send beside others, and its rows read.
+QString inForceSql();
+QVariantList inForceValues(QDate day);
+Rates ratesFrom(QSqlQuery &rows);
 // The prices and taxes as last set, changes to come included: what names
 // the taxes in reports that span many days.
 std::optional<Rates> lastSet(Database &db);

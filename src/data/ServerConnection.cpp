@@ -556,6 +556,127 @@ std::optional<QSqlQuery> ServerConnection::execute(const QString &sql, const QVa
     return QSqlQuery(new ServerRows(m_db.driver(), result));
 }
 
+bool ServerConnection::pipelined(const QList<Piped> &statements, QList<QSqlQuery> *results, QSqlError *error,
+                                 ServerWait::For waitingFor)
+{
+    if (!m_conn) {
+        *error = QSqlError(QStringLiteral("connection not open"), QStringLiteral("connection not open"),
+                           QSqlError::ConnectionError);
+        return false;
+    }
+    if (!mayStart(error))
+        return false;
+    settle();
+    while (PGresult *left = PQgetResult(m_conn))
+        PQclear(left);
+    struct Query
+    {
+        std::vector<std::optional<QByteArray>> texts;
+        std::vector<const char *> params;
+        QByteArray name, text;
+        bool prepares = false;
+    };
+    std::vector<Query> queries(statements.size());
+    QHash<QString, QString> named;
+    for (qsizetype i = 0; i < statements.size(); ++i) {
+        const Piped &p = statements[i];
+        Query &q = queries[i];
+        for (const QVariant &v : p.values)
+            q.texts.push_back(asText(v));
+        for (const auto &t : q.texts)
+            q.params.push_back(t ? t->constData() : nullptr);
+        if (!p.prepare) {
+            q.text = p.sql.toUtf8();
+            continue;
+        }
+        QString name = m_prepared.value(p.sql, named.value(p.sql));
+        if (name.isEmpty()) {
+            name = QStringLiteral("vs%1").arg(m_prepared.size() + named.size() + 1);
+            named.insert(p.sql, name);
+            q.prepares = true;
+            q.text = numbered(p.sql).toUtf8();
+        }
+        q.name = name.toLatin1();
+    }
+    m_waitingFor = waitingFor;
+    PGresult *failed = nullptr;
+    const bool done = bounded([&] {
+        if (!PQenterPipelineMode(m_conn))
+            return false;
+        bool sent = true;
+        for (const Query &q : queries) {
+            if (q.prepares)
+                sent = sent && PQsendPrepare(m_conn, q.name.constData(), q.text.constData(), 0, nullptr);
+            if (q.name.isEmpty())
+                sent = sent && PQsendQueryParams(m_conn, q.text.constData(), int(q.params.size()), nullptr,
+                                                 q.params.data(), nullptr, nullptr, 0);
+            else
+                sent = sent && PQsendQueryPrepared(m_conn, q.name.constData(), int(q.params.size()), q.params.data(),
+                                                   nullptr, nullptr, 0);
+        }
+        sent = sent && PQpipelineSync(m_conn);
+        auto gone = [&] { return m_timedOut || PQstatus(m_conn) != CONNECTION_OK; };
+        // Each answer, in the order sent: a statement's result, then the end
+        // of it; the first failure is kept, what the server skipped after it
+        // is read and dropped.
+        auto answered = [&]() -> PGresult * {
+            PGresult *r = next();
+            if (r)
+                while (PGresult *more = next())
+                    PQclear(more);
+            if (!r || gone()) {
+                PQclear(r);
+                return nullptr;
+            }
+            const ExecStatusType status = PQresultStatus(r);
+            if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) {
+                if (!failed && status != PGRES_PIPELINE_ABORTED)
+                    failed = r;
+                else
+                    PQclear(r);
+                return nullptr;
+            }
+            return r;
+        };
+        for (qsizetype i = 0; sent && i < qsizetype(queries.size()) && !gone(); ++i) {
+            const Query &q = queries[i];
+            if (q.prepares) {
+                PGresult *made = answered();
+                if (made)
+                    m_prepared.insert(statements[i].sql, QString::fromLatin1(q.name));
+                PQclear(made);
+            }
+            if (PGresult *r = answered()) {
+                if (!failed)
+                    results->append(QSqlQuery(new ServerRows(m_db.driver(), r)));
+                else
+                    PQclear(r);
+            }
+        }
+        if (!sent || gone())
+            return false;
+        // The sync's own answer ends the pipeline.
+        PGresult *sync = next();
+        const bool synced = PQresultStatus(sync) == PGRES_PIPELINE_SYNC;
+        PQclear(sync);
+        return synced && PQexitPipelineMode(m_conn) && !failed && results->size() == qsizetype(queries.size());
+    });
+    if (!done) {
+        *error = failure(failed);
+        PQclear(failed);
+        if (PQpipelineStatus(m_conn) != PQ_PIPELINE_OFF && !m_lost)
+            PQexitPipelineMode(m_conn);
+        // Statements gone from the session (a DISCARD by someone): all are
+        // prepared anew, under names of their own, next time.
+        QSqlError ignored;
+        if (error->nativeErrorCode() == QLatin1String("26000") && !m_lost
+            && control(QStringLiteral("DEALLOCATE ALL"), &ignored))
+            m_prepared.clear();
+        return false;
+    }
+    return true;
+}
+
 std::optional<QSqlQuery> ServerConnection::streamed(const QString &sql, const std::vector<const char *> &params,
                                                     QSqlError *error)
 {

@@ -73,6 +73,21 @@ public:
     // `error`.
     std::optional<QSqlQuery> execute(const QString &sql, const QVariantList &values, bool forwardOnly,
                                      QSqlError *error);
+    // One statement of a pipeline: prepared as execute() prepares it, or
+    // sent as it stands (a transaction's start).
+    struct Piped
+    {
+        QString sql;
+        QVariantList values;
+        bool prepare = true;
+    };
+    // Runs `statements` in order in one round trip (libpq's pipeline mode),
+    // a text new to the session prepared on the way; the server skips what
+    // follows a failure. `results` gets the rows of each one run before it;
+    // false with `error` on a failure. A wait for the answer is told as a
+    // wait for `waitingFor`.
+    bool pipelined(const QList<Piped> &statements, QList<QSqlQuery> *results, QSqlError *error,
+                   ServerWait::For waitingFor = ServerWait::For::Answer);
     // Runs statements that cannot be prepared (BEGIN ...; LOCK ...) as they
     // stand, in one round trip; the text of the first value of the last
     // statement that returned a row, invalid when none did. A wait for the

@@ -4,9 +4,17 @@
 #include "data/Numbering.h"
 #include "data/StoreDate.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace {
+
+// What a clerk is told the store could not do ("could not list the movies")
+// and why, in the language shown.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CatalogueStore)
+};
 
 const QLatin1String Movies("tblMovies");
 const QLatin1String MovieNum("MovieNum");
@@ -20,7 +28,7 @@ QVariantList movieValues(const MovieRow &m)
 
 std::optional<QList<MovieRow>> CatalogueStore::movies()
 {
-    auto q = m_db.run(QStringLiteral("list the movies"),
+    auto q = m_db.run(Text::tr("list the movies"),
                       QStringLiteral("SELECT MovieNum, Name, CategoryID, Actor, Actress, Rating, PriceClass "
                                      "FROM tblMovies WHERE Deleted = 0 ORDER BY MovieNum"));
     if (!q)
@@ -42,22 +50,22 @@ std::optional<QList<MovieRow>> CatalogueStore::movies()
 
 std::optional<qint32> CatalogueStore::freeMovieNum(qint64 proposed)
 {
-    return Numbering::freeNumber(m_db, QStringLiteral("number the new movie"), Movies, MovieNum, proposed);
+    return Numbering::freeNumber(m_db, Text::tr("number the new movie"), Movies, MovieNum, proposed);
 }
 
 std::optional<qint32> CatalogueStore::nextVideoID()
 {
-    return Numbering::freeNumber(m_db, QStringLiteral("number the new tapes"), QLatin1String("tblVideos"),
+    return Numbering::freeNumber(m_db, Text::tr("number the new tapes"), QLatin1String("tblVideos"),
                                  QLatin1String("VideoID"), -1);
 }
 
 std::optional<qint32> CatalogueStore::addMovie(qint64 proposed, const MovieRow &fields)
 {
     std::optional<qint32> number;
-    const bool ok = m_db.transaction(QStringLiteral("add the movie"), [&] {
+    const bool ok = m_db.transaction(Text::tr("add the movie"), [&] {
         number = freeMovieNum(proposed);
         return number
-            && m_db.run(QStringLiteral("add the movie"),
+            && m_db.run(Text::tr("add the movie"),
                         QStringLiteral("INSERT INTO tblMovies (MovieNum, Name, CategoryID, Actor, Actress, Rating, "
                                        "PriceClass, Deleted) VALUES (?, ?, ?, ?, ?, ?, ?, 0)"),
                         QVariantList{*number} + movieValues(fields));
@@ -74,7 +82,7 @@ Outcome CatalogueStore::changed(const std::optional<QSqlQuery> &q)
 
 Outcome CatalogueStore::changeMovie(qint32 movieNum, const MovieRow &fields)
 {
-    return changed(m_db.run(QStringLiteral("change the movie"),
+    return changed(m_db.run(Text::tr("change the movie"),
                             QStringLiteral("UPDATE tblMovies SET Name = ?, CategoryID = ?, Actor = ?, Actress = ?, "
                                            "Rating = ?, PriceClass = ? WHERE MovieNum = ? AND Deleted = 0"),
                             movieValues(fields) + QVariantList{movieNum}));
@@ -82,7 +90,7 @@ Outcome CatalogueStore::changeMovie(qint32 movieNum, const MovieRow &fields)
 
 std::optional<qint64> CatalogueStore::openRentals(const QString &where, qint32 key)
 {
-    const auto n = m_db.scalar(QStringLiteral("look for tapes out on rental"),
+    const auto n = m_db.scalar(Text::tr("look for tapes out on rental"),
                                QStringLiteral("SELECT COUNT(DISTINCT r.VideoID) FROM tblRentals r JOIN tblVideos v "
                                               "ON v.VideoID = r.VideoID WHERE r.Returned = 0 AND %1")
                                    .arg(where),
@@ -96,7 +104,7 @@ Outcome CatalogueStore::retireMovie(qint32 movieNum, int &tapesOut)
 {
     Outcome outcome = Outcome::Failed;
     tapesOut = 0;
-    const bool ok = m_db.transaction(QStringLiteral("mark the movie as deleted"), [&] {
+    const bool ok = m_db.transaction(Text::tr("mark the movie as deleted"), [&] {
         tapesOut = 0;
         outcome = Outcome::Failed;
         const auto out = openRentals(QStringLiteral("v.MovieNum = ?"), movieNum);
@@ -107,12 +115,12 @@ Outcome CatalogueStore::retireMovie(qint32 movieNum, int &tapesOut)
             outcome = Outcome::TapesOut;
             return false;
         }
-        outcome = changed(m_db.run(QStringLiteral("mark the movie as deleted"),
+        outcome = changed(m_db.run(Text::tr("mark the movie as deleted"),
                                    QStringLiteral("UPDATE tblMovies SET Deleted = 1 WHERE MovieNum = ? AND Deleted = 0"),
                                    {movieNum}));
         if (outcome != Outcome::Done)
             return false;
-        if (!m_db.run(QStringLiteral("mark the movie's tapes as deleted"),
+        if (!m_db.run(Text::tr("mark the movie's tapes as deleted"),
                       QStringLiteral("UPDATE tblVideos SET Deleted = 1 WHERE MovieNum = ?"), {movieNum})) {
             outcome = Outcome::Failed;
             return false;
@@ -124,7 +132,7 @@ Outcome CatalogueStore::retireMovie(qint32 movieNum, int &tapesOut)
 
 std::optional<QList<TapeRow>> CatalogueStore::tapes(qint32 movieNum)
 {
-    auto q = m_db.run(QStringLiteral("list the tapes"),
+    auto q = m_db.run(Text::tr("list the tapes"),
                       QStringLiteral("SELECT VideoID, CopyNumber, ForRent, ForSale, InStore, SalePrice FROM tblVideos "
                                      "WHERE MovieNum = ? AND Deleted = 0 ORDER BY VideoID"),
                       {movieNum});
@@ -147,7 +155,7 @@ std::optional<QList<TapeRow>> CatalogueStore::tapes(qint32 movieNum)
 std::optional<qint32> CatalogueStore::addTapes(qint32 movieNum, qint64 firstVideoId, qint32 firstCopy, int count,
                                                const TapeFields &fields, Outcome &outcome, QDate day)
 {
-    const QString action = QStringLiteral("add the tapes");
+    const QString action = Text::tr("add the tapes");
     std::optional<qint32> first;
     outcome = Outcome::Failed;
     const bool ok = m_db.transaction(action, [&] {
@@ -167,7 +175,7 @@ std::optional<qint32> CatalogueStore::addTapes(qint32 movieNum, qint64 firstVide
             return false;
         const qint64 from = qMax<qint64>(firstVideoId, *next);
         if (from + count - 1 > Identifier::Max || qint64(firstCopy) + count - 1 > Identifier::Max)
-            return m_db.fail(action, QStringLiteral("The tape numbers would pass %1.").arg(Identifier::Max));
+            return m_db.fail(action, Text::tr("The tape numbers would pass %1.").arg(Identifier::Max));
         first = qint32(from);
         for (int i = 0; i < count; ++i) {
             if (!m_db.run(action,
@@ -197,7 +205,7 @@ std::optional<qint32> CatalogueStore::addTapes(qint32 movieNum, qint64 firstVide
 
 Outcome CatalogueStore::changeTape(qint32 videoId, const TapeFields &fields, bool writeInStore)
 {
-    const QString action = QStringLiteral("change the tape");
+    const QString action = Text::tr("change the tape");
     Outcome outcome = Outcome::Failed;
     const bool ok = m_db.transaction(action, [&] {
         outcome = Outcome::Failed;
@@ -228,7 +236,7 @@ Outcome CatalogueStore::changeTape(qint32 videoId, const TapeFields &fields, boo
 
 Outcome CatalogueStore::retireTape(qint32 videoId)
 {
-    const QString action = QStringLiteral("mark the tape as deleted");
+    const QString action = Text::tr("mark the tape as deleted");
     Outcome outcome = Outcome::Failed;
     const bool ok = m_db.transaction(action, [&] {
         outcome = Outcome::Failed;
@@ -253,13 +261,13 @@ std::optional<MarkedTapes> CatalogueStore::markTapes(const QList<qint32> &videoI
     const QString sql = QStringLiteral("UPDATE tblVideos SET %1 WHERE VideoID = ? AND Deleted = 0")
                             .arg(QLatin1String(sets[static_cast<int>(mark)]));
     MarkedTapes marked;
-    const bool ok = m_db.transaction(QStringLiteral("change the tapes"), [&] {
+    const bool ok = m_db.transaction(Text::tr("change the tapes"), [&] {
         marked = {};
         QVariantList changed;
         for (const qint32 id : videoIds) {
             const QVariantList values =
                 mark == TapeMark::ForSale ? QVariantList{price.units(), id} : QVariantList{id};
-            const auto q = m_db.run(QStringLiteral("change tape %1").arg(id), sql, values);
+            const auto q = m_db.run(Text::tr("change tape %1").arg(id), sql, values);
             if (!q)
                 return false;
             if (q->numRowsAffected() > 0)
@@ -269,7 +277,7 @@ std::optional<MarkedTapes> CatalogueStore::markTapes(const QList<qint32> &videoI
         if (changed.isEmpty())
             return true;
         QStringList marks(changed.size(), QStringLiteral("?"));
-        auto q = m_db.run(QStringLiteral("look for tapes out on rental"),
+        auto q = m_db.run(Text::tr("look for tapes out on rental"),
                           QStringLiteral("SELECT VideoID, CustomerNumber FROM tblRentals WHERE Returned = 0 AND "
                                          "VideoID IN (%1) ORDER BY VideoID")
                               .arg(marks.join(QStringLiteral(", "))),

@@ -14,22 +14,22 @@
 
 using namespace Controls;
 
-CopyRangeDialog::CopyRangeDialog(WindowSystem &ws, const char *objectName, const char *caption)
+CopyRangeDialog::CopyRangeDialog(WindowSystem &ws, const char *objectName, const QString &caption)
     : m_ws(ws)
 {
     setObjectName(QString::fromLatin1(objectName));
-    setWindowTitle(QString::fromLatin1(caption));
+    setWindowTitle(caption);
     auto *layout = new QVBoxLayout(this);
     m_fields = new QGridLayout;
     layout->addLayout(m_fields);
-    Label1 = label(this, "Label1", "Enter starting copy number:");
+    Label1 = label(this, "Label1", tr("Enter starting copy number:"));
     Text1 = edit(this, "Text1");
-    Label2 = label(this, "Label2", "Enter last copy number:");
+    Label2 = label(this, "Label2", tr("Enter last copy number:"));
     Text2 = edit(this, "Text2");
     addField(Label1, Text1);
     addField(Label2, Text2);
-    Command1 = button(this, "Command1", "Enter");
-    cmdCancel = button(this, "cmdCancel", "Cancel");
+    Command1 = button(this, "Command1", tr("Enter"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Command1);
@@ -58,12 +58,12 @@ std::optional<CopyRange> CopyRangeDialog::askRange()
         return std::nullopt;
     const auto from = Identifier::parse(Text1->text());
     if (!from) {
-        showInvalidNumber(m_ws, QStringLiteral("starting copy number"), Text1->text());
+        showInvalidNumber(m_ws, tr("starting copy number"), Text1->text());
         return std::nullopt;
     }
     const auto to = Identifier::parse(Text2->text());
     if (!to) {
-        showInvalidNumber(m_ws, QStringLiteral("last copy number"), Text2->text());
+        showInvalidNumber(m_ws, tr("last copy number"), Text2->text());
         return std::nullopt;
     }
     return CopyRange{*from, *to, Money()};

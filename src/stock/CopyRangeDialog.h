@@ -34,7 +34,7 @@ public:
     QPushButton *Command1, *cmdCancel;
 
 protected:
-    CopyRangeDialog(WindowSystem &ws, const char *objectName, const char *caption);
+    CopyRangeDialog(WindowSystem &ws, const char *objectName, const QString &caption);
 
     // Shows the dialog modally; the range typed, or nullopt when it was
     // cancelled or a bound is not a whole number (the manager told why).

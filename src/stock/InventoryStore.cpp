@@ -2,11 +2,23 @@
 
 #include "data/Numbering.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+
+namespace {
+
+// What a clerk is told the store could not do ("could not list the movies")
+// and why, in the language shown.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(InventoryStore)
+};
+
+} // namespace
 
 std::optional<QList<InventoryRow>> InventoryStore::items()
 {
-    auto q = m_db.run(QStringLiteral("list the stock items"),
+    auto q = m_db.run(Text::tr("list the stock items"),
                       QStringLiteral("SELECT InventoryID, ItemName, Price, Quantity FROM tblInventory "
                                      "WHERE Deleted = 0 ORDER BY InventoryID"));
     if (!q)
@@ -20,17 +32,17 @@ std::optional<QList<InventoryRow>> InventoryStore::items()
 
 std::optional<qint32> InventoryStore::freeItemID(qint64 proposed)
 {
-    return Numbering::freeNumber(m_db, QStringLiteral("number the new item"), QLatin1String("tblInventory"),
+    return Numbering::freeNumber(m_db, Text::tr("number the new item"), QLatin1String("tblInventory"),
                                  QLatin1String("InventoryID"), proposed);
 }
 
 std::optional<qint32> InventoryStore::addItem(qint64 proposed, const InventoryRow &item)
 {
     std::optional<qint32> number;
-    const bool ok = m_db.transaction(QStringLiteral("add the item"), [&] {
+    const bool ok = m_db.transaction(Text::tr("add the item"), [&] {
         number = freeItemID(proposed);
         return number
-            && m_db.run(QStringLiteral("add the item"),
+            && m_db.run(Text::tr("add the item"),
                         QStringLiteral("INSERT INTO tblInventory (InventoryID, ItemName, Price, Quantity, Deleted) "
                                        "VALUES (?, ?, ?, ?, 0)"),
                         {*number, item.name, item.price.units(), item.quantity});
@@ -41,7 +53,7 @@ std::optional<qint32> InventoryStore::addItem(qint64 proposed, const InventoryRo
 Outcome InventoryStore::changeItem(qint32 id, const QString &name, Money price, qint64 quantityChange,
                                    qint64 &quantityNow)
 {
-    const QString action = QStringLiteral("change the item");
+    const QString action = Text::tr("change the item");
     Outcome outcome = Outcome::Failed;
     const bool ok = m_db.transaction(action, [&] {
         outcome = Outcome::Failed;
@@ -68,7 +80,7 @@ Outcome InventoryStore::changeItem(qint32 id, const QString &name, Money price, 
 
 Outcome InventoryStore::retireItem(qint32 id)
 {
-    const auto q = m_db.run(QStringLiteral("mark the item as deleted"),
+    const auto q = m_db.run(Text::tr("mark the item as deleted"),
                             QStringLiteral("UPDATE tblInventory SET Deleted = 1 WHERE InventoryID = ? AND Deleted = 0"),
                             {id});
     if (!q)

@@ -18,13 +18,6 @@
 
 using namespace Controls;
 
-namespace {
-
-const QString Crlf = QStringLiteral("\r\n");
-const QString InvalidOption = QStringLiteral("Invalid option");
-
-} // namespace
-
 frmInvent::frmInvent(WindowContext &windows)
     : m_windows(windows)
     , m_store(windows.storePath())
@@ -36,9 +29,11 @@ frmInvent::frmInvent(WindowContext &windows)
     Toolbar1 = named(new QToolBar(this), "Toolbar1");
     Toolbar1->setIconSize(QSize(32, 32));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    for (const char *text : {"Return", "Checkout", "All Sales", "by Date", "Edit", "Add new"}) {
+    // Each button's key is its English caption, whatever the language shown.
+    for (const char *text : {QT_TR_NOOP("Return"), QT_TR_NOOP("Checkout"), QT_TR_NOOP("All Sales"),
+                             QT_TR_NOOP("by Date"), QT_TR_NOOP("Edit"), QT_TR_NOOP("Add new")}) {
         const QString key = QString::fromLatin1(text);
-        QAction *action = Toolbar1->addAction(QIcon(Pictures::toolbarPicture(key)), key);
+        QAction *action = Toolbar1->addAction(QIcon(Pictures::toolbarPicture(key)), tr(text));
         action->setObjectName(QStringLiteral("Toolbar1_") + QString(key).remove(u' '));
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
@@ -46,7 +41,7 @@ frmInvent::frmInvent(WindowContext &windows)
 
     auto *top = new QHBoxLayout;
     Image1 = Pictures::makeImage1(this);
-    Label1 = label(this, "Label1", "Inventory Management");
+    Label1 = label(this, "Label1", tr("Inventory Management"));
     QFont heading(QStringLiteral("Arial"));
     heading.setPointSizeF(14.25);
     heading.setBold(true);
@@ -62,25 +57,26 @@ frmInvent::frmInvent(WindowContext &windows)
     body->addWidget(fg1, 1);
 
     auto *fields = new QGridLayout;
-    Label2 = label(this, "Label2", "Inventory ID:");
+    Label2 = label(this, "Label2", tr("Inventory ID:"));
     lblID = label(this, "lblID", "");
-    Label3 = label(this, "Label3", "Item Name:");
+    Label3 = label(this, "Label3", tr("Item Name:"));
     txtIName = edit(this, "txtIName");
-    Label4 = label(this, "Label4", "Price: ");
+    Label4 = label(this, "Label4", tr("Price: "));
     txtPrice = moneyEdit(this, "txtPrice");
-    Label5 = label(this, "Label5", "Quantity on hand:");
+    Label5 = label(this, "Label5", tr("Quantity on hand:"));
     txtQuan = edit(this, "txtQuan");
     const std::pair<QLabel *, QWidget *> rows[] = {{Label2, lblID}, {Label3, txtIName}, {Label4, txtPrice},
                                                    {Label5, txtQuan}};
     int r = 0;
     for (auto [caption, field] : rows)
         addRow(fields, r++, caption, field);
-    cmdAdd = button(this, "cmdAdd", "Add new", "Click here to add an all-new inventory item.");
-    cmdEdit = button(this, "cmdEdit", "Edit", "Click on an inventory item in the flexgrid, then here to change it.");
-    cmdDelete = button(this, "cmdDelete", "Delete",
-                       "Click on an inventory item in the flexgrid, then here to mark it as deleted.");
-    cmdSave = button(this, "cmdSave", "Save");
-    cmdClear = button(this, "cmdClear", "Clear Changes");
+    cmdAdd = button(this, "cmdAdd", tr("Add new"), tr("Click here to add an all-new inventory item."));
+    cmdEdit = button(this, "cmdEdit", tr("Edit"),
+                     tr("Click on an inventory item in the flexgrid, then here to change it."));
+    cmdDelete = button(this, "cmdDelete", tr("Delete"),
+                       tr("Click on an inventory item in the flexgrid, then here to mark it as deleted."));
+    cmdSave = button(this, "cmdSave", tr("Save"));
+    cmdClear = button(this, "cmdClear", tr("Clear Changes"));
     auto *buttons = new QGridLayout;
     buttons->addWidget(cmdAdd, 0, 0);
     buttons->addWidget(cmdEdit, 0, 1);
@@ -117,8 +113,7 @@ frmInvent::frmInvent(WindowContext &windows)
 void frmInvent::SetGridHeaders()
 {
     fg1->setCols(4);
-    fg1->setRowTexts(0, {QStringLiteral("Inventory ID"), QStringLiteral("Item Name"), QStringLiteral("Price"),
-                         QStringLiteral("Quantity on hand")});
+    fg1->setRowTexts(0, {tr("Inventory ID"), tr("Item Name"), tr("Price"), tr("Quantity on hand")});
     fg1->setColWidth(1, 1800);
     fg1->setColWidth(3, 1440);
     // Numbers need no more than their headings; the names take the rest.
@@ -176,8 +171,8 @@ void frmInvent::BeginAdd()
         box->clear();
     lblID->setText(QString::number(nextInventoryID));
     OpenEdit();
-    m_windows.ws().msgBox(QStringLiteral("Please enter the data on the new product"), Buttons::Ok, Icon::Information,
-                          QStringLiteral("Data entry"));
+    m_windows.ws().msgBox(tr("Please enter the data on the new product"), Buttons::Ok, Icon::Information,
+                          tr("Data entry"));
     txtIName->setFocus();
 }
 
@@ -198,8 +193,8 @@ void frmInvent::BeginEdit()
 {
     const int r = fg1->row();
     if (r < 1) {
-        m_windows.ws().msgBox(QStringLiteral("Click an item in the list first."), Buttons::Ok, Icon::Exclamation,
-                              QStringLiteral("Data editing"));
+        m_windows.ws().msgBox(tr("Click an item in the list first."), Buttons::Ok, Icon::Exclamation,
+                              tr("Data editing"));
         return;
     }
     addingItem = false;
@@ -209,8 +204,7 @@ void frmInvent::BeginEdit()
     txtQuan->setText(fg1->text(r, 3));
     m_editQuantity = fg1->text(r, 3).toLongLong();
     OpenEdit();
-    m_windows.ws().msgBox(QStringLiteral("Please type in your changes"), Buttons::Ok, Icon::Information,
-                          QStringLiteral("Data editing"));
+    m_windows.ws().msgBox(tr("Please type in your changes"), Buttons::Ok, Icon::Information, tr("Data editing"));
     txtIName->setFocus();
 }
 
@@ -218,20 +212,19 @@ std::optional<InventoryRow> frmInvent::typedItem()
 {
     WindowSystem &ws = m_windows.ws();
     if (txtIName->text().trimmed().isEmpty()) {
-        ws.msgBox(QStringLiteral("Type the item's name in the Item Name box."), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Data entry"));
+        ws.msgBox(tr("Type the item's name in the Item Name box."), Buttons::Ok, Icon::Exclamation, tr("Data entry"));
         txtIName->setFocus();
         return std::nullopt;
     }
     const auto price = Money::parse(txtPrice->text());
     if (!price || *price < Money()) {
-        showInvalidAmount(ws, QStringLiteral("price"), txtPrice->text());
+        showInvalidAmount(ws, tr("price"), txtPrice->text());
         txtPrice->setFocus();
         return std::nullopt;
     }
     const auto quantity = Identifier::parse(txtQuan->text());
     if (!quantity) {
-        showInvalidNumber(ws, QStringLiteral("quantity on hand"), txtQuan->text());
+        showInvalidNumber(ws, tr("quantity on hand"), txtQuan->text());
         txtQuan->setFocus();
         return std::nullopt;
     }
@@ -269,9 +262,8 @@ void frmInvent::cmdSave_Click()
             showDbError(ws, m_store.lastError());
             return;
         default:
-            ws.msgBox(QStringLiteral("Item %1 has been marked as deleted meanwhile, so the changes were not stored.")
-                          .arg(id),
-                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Data editing"));
+            ws.msgBox(tr("Item %1 has been marked as deleted meanwhile, so the changes were not stored.").arg(id),
+                      Buttons::Ok, Icon::Exclamation, tr("Data editing"));
             break;
         }
     }
@@ -303,13 +295,11 @@ void frmInvent::cmdDelete_Click()
     const int r = fg1->row();
     const auto id = r < 1 ? std::nullopt : Identifier::parse(fg1->text(r, 0));
     if (!id) {
-        ws.msgBox(QStringLiteral("Click an item in the list first."), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Confirm delete"));
+        ws.msgBox(tr("Click an item in the list first."), Buttons::Ok, Icon::Exclamation, tr("Confirm delete"));
         return;
     }
-    if (ws.msgBox(QStringLiteral("Are you sure you want to entirely delete ") + Crlf
-                      + QStringLiteral(" the inventory item '") + fg1->text(r, 1) + QStringLiteral("'?"),
-                  Buttons::YesNo, Icon::Exclamation, QStringLiteral("Confirm delete"))
+    if (ws.msgBox(tr("Are you sure you want to entirely delete \r\n the inventory item '%1'?").arg(fg1->text(r, 1)),
+                  Buttons::YesNo, Icon::Exclamation, tr("Confirm delete"))
         != Answer::Yes)
         return;
     switch (m_store.retireItem(*id)) {
@@ -337,15 +327,15 @@ void frmInvent::Toolbar1_ButtonClick(const QString &button)
         hide();
     } else if (button == QLatin1String("Edit")) {
         if (!cmdEdit->isEnabled())
-            refuse(ws, QStringLiteral("Cannot edit without a selected entry"), InvalidOption);
+            refuse(ws, tr("Cannot edit without a selected entry"), tr("Invalid option"));
         else
             BeginEdit();
     } else if (button == QLatin1String("Add new")) {
         if (!cmdAdd->isEnabled())
-            refuse(ws, QStringLiteral("Cannot add while entering data. Save or clear changes"), InvalidOption);
+            refuse(ws, tr("Cannot add while entering data. Save or clear changes"), tr("Invalid option"));
         else
             BeginAdd();
     } else {
-        ws.msgBox(QStringLiteral("That option has not yet been implemented"));
+        ws.msgBox(tr("That option has not yet been implemented"));
     }
 }

@@ -1,6 +1,7 @@
 #include "frmPrices.h"
 
 #include "ui/WindowContext.h"
+#include "data/Language.h"
 #include "data/StoreDate.h"
 #include "ui/Controls.h"
 #include "ui/FlexGrid.h"
@@ -22,7 +23,6 @@ using namespace Controls;
 
 namespace {
 
-const QString Title = QStringLiteral("Prices and taxes");
 const QString Crlf = QStringLiteral("\r\n");
 
 QLineEdit *box(QWidget *parent, const QString &name, int width)
@@ -34,13 +34,38 @@ QLineEdit *box(QWidget *parent, const QString &name, int width)
     return e;
 }
 
-QLabel *columnHeading(QWidget *parent, const char *caption)
+QLabel *columnHeading(QWidget *parent, const QString &caption)
 {
-    auto *l = new QLabel(QString::fromUtf8(caption), parent);
+    auto *l = new QLabel(caption, parent);
     QFont bold = l->font();
     bold.setBold(true);
     l->setFont(bold);
     return l;
+}
+
+// A rate as the manager reads it: "9.975", in French "9,975".
+QString shownPercent(qint64 rate)
+{
+    QString text = Pricing::percent(rate);
+    if (Language::current() == Language::French)
+        text.replace(u'.', u',');
+    return text;
+}
+
+// A rate typed: in French with a decimal comma, as amounts are, or a point.
+std::optional<qint64> typedPercent(QString text)
+{
+    if (Language::current() == Language::French)
+        text.replace(u',', u'.');
+    return Pricing::parsePercent(text);
+}
+
+// "Price class 1", "Tax 2" in the language shown; the store's own words stay
+// in English.
+QString shownWhat(const PriceChange &c)
+{
+    return c.kind == PriceChange::Kind::Class ? QCoreApplication::translate("frmPrices", "Price class %1").arg(c.number)
+                                              : QCoreApplication::translate("frmPrices", "Tax %1").arg(c.number);
 }
 
 // What a change makes of the values before it: "PST 8 % → 9.5 %", "Price
@@ -49,10 +74,12 @@ QString describe(const PriceChange &before, const PriceChange &c)
 {
     const QString arrow = QStringLiteral(" \u2192 ");
     if (c.kind == PriceChange::Kind::Tax) {
-        const QString was = QCoreApplication::translate("frmPrices", "%1 %2 %").arg(before.name, Pricing::percent(before.rate));
-        const QString now = QCoreApplication::translate("frmPrices", "%1 %2 %").arg(c.name, Pricing::percent(c.rate));
-        return before.name == c.name ? was + arrow + Pricing::percent(c.rate) + QStringLiteral(" %")
-                                     : QCoreApplication::translate("frmPrices", "%1: %2").arg(c.what(), was + arrow + now);
+        const QString was = QCoreApplication::translate("frmPrices", "%1 %2 %").arg(before.name, shownPercent(before.rate));
+        const QString now = QCoreApplication::translate("frmPrices", "%1 %2 %").arg(c.name, shownPercent(c.rate));
+        return before.name == c.name ? was + arrow
+                                           + QCoreApplication::translate("frmPrices", "%1 %", "a tax's rate")
+                                                 .arg(shownPercent(c.rate))
+                                     : QCoreApplication::translate("frmPrices", "%1: %2").arg(shownWhat(c), was + arrow + now);
     }
     auto days = [](int n) {
         return n == 1 ? QCoreApplication::translate("frmPrices", "1 day")
@@ -68,8 +95,9 @@ QString describe(const PriceChange &before, const PriceChange &c)
                      .arg(before.lateFee.toCurrency() + arrow + c.lateFee.toCurrency());
     const QString name = c.name == before.name ? c.name : before.name + arrow + c.name;
     if (parts.isEmpty())
-        return QCoreApplication::translate("frmPrices", "%1 (%2)").arg(c.what(), name);
-    return QCoreApplication::translate("frmPrices", "%1 (%2): %3").arg(c.what(), name, parts.join(QStringLiteral("; ")));
+        return QCoreApplication::translate("frmPrices", "%1 (%2)").arg(shownWhat(c), name);
+    return QCoreApplication::translate("frmPrices", "%1 (%2): %3")
+        .arg(shownWhat(c), name, parts.join(QCoreApplication::translate("frmPrices", "; ", "between two changes of a price class")));
 }
 
 } // namespace
@@ -78,22 +106,22 @@ frmPrices::frmPrices(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmPrices"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Prices and taxes"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = heading(this, "Label1", "Prices and taxes");
-    Label2 = label(this, "Label2", "In force &from:");
+    Label1 = heading(this, "Label1", tr("Prices and taxes"));
+    Label2 = label(this, "Label2", tr("In force &from:"));
     txtFrom = edit(this, "txtFrom");
-    txtFrom->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
+    txtFrom->setPlaceholderText(tr("yyyy-mm-dd", "how a day is typed"));
     txtFrom->setFixedWidth(120);
-    txtFrom->setToolTip(QStringLiteral("The day the changes take effect: today or later. The boxes show what is in "
-                                       "force on that day."));
+    txtFrom->setToolTip(
+        tr("The day the changes take effect: today or later. The boxes show what is in force on that day."));
     Label2->setBuddy(txtFrom);
-    Label3 = label(this, "Label3", "The boxes show what is charged on that day; change any and save.");
+    Label3 = label(this, "Label3", tr("The boxes show what is charged on that day; change any and save."));
 
-    fraClasses = named(new QGroupBox(QStringLiteral("Price classes"), this), "fraClasses");
+    fraClasses = named(new QGroupBox(tr("Price classes"), this), "fraClasses");
     auto *classes = new QGridLayout(fraClasses);
-    const char *const classHeadings[] = {"Class", "Name", "Rental fee", "Days", "Late fee a day"};
+    const QString classHeadings[] = {tr("Class"), tr("Name"), tr("Rental fee"), tr("Days"), tr("Late fee a day")};
     for (int c = 0; c < 5; ++c)
         classes->addWidget(columnHeading(fraClasses, classHeadings[c]), 0, c);
     for (int i = 0; i < Pricing::Classes; ++i) {
@@ -113,9 +141,9 @@ frmPrices::frmPrices(WindowContext &windows)
     }
     classes->setColumnStretch(1, 1);
 
-    fraTaxes = named(new QGroupBox(QStringLiteral("Taxes"), this), "fraTaxes");
+    fraTaxes = named(new QGroupBox(tr("Taxes"), this), "fraTaxes");
     auto *taxes = new QGridLayout(fraTaxes);
-    const char *const taxHeadings[] = {"Tax", "Name", "Rate (%)"};
+    const QString taxHeadings[] = {tr("Tax"), tr("Name"), tr("Rate (%)")};
     for (int c = 0; c < 3; ++c)
         taxes->addWidget(columnHeading(fraTaxes, taxHeadings[c]), 0, c);
     for (int i = 0; i < Pricing::Taxes; ++i) {
@@ -127,23 +155,24 @@ frmPrices::frmPrices(WindowContext &windows)
         taxes->addWidget(txtTaxName[i], i + 1, 1);
         taxes->addWidget(txtRate[i], i + 1, 2);
     }
-    auto *oneTax = new QLabel(QStringLiteral("A store with one tax sets the second to 0 %: it is then left off the "
-                                             "bill, the receipt and the reports."),
-                              fraTaxes);
+    auto *oneTax = new QLabel(
+        tr("A store with one tax sets the second to 0 %: it is then left off the bill, the receipt and the reports."),
+        fraTaxes);
     oneTax->setWordWrap(true);
     taxes->addWidget(oneTax, Pricing::Taxes + 1, 0, 1, 3);
     taxes->setRowStretch(Pricing::Taxes + 2, 1);
 
-    lblHistory = label(this, "lblHistory", "Every change, by the day it takes effect:");
+    lblHistory = label(this, "lblHistory", tr("Every change, by the day it takes effect:"));
     fgHistory = named(new FlexGrid(this), "fgHistory");
-    const char *const historyHeadings[] = {"In force from", "What", "Name", "Rental fee", "Days",
-                                           "Late fee", "Rate", "Changed", "Counter", "Note"};
+    const QString historyHeadings[] = {tr("In force from"), tr("What"), tr("Name"), tr("Rental fee"), tr("Days"),
+                                       tr("Late fee"), tr("Rate"), tr("Changed"), tr("Counter"), tr("Note")};
     const int historyWidths[] = {1300, 1100, 2000, 1000, 600, 1000, 800, 1700, 1200, 1800}; // twips
     fgHistory->setCols(10);
     fgHistory->setRows(1);
     for (int c = 0; c < 10; ++c) {
-        fgHistory->setText(0, c, QString::fromLatin1(historyHeadings[c]));
+        fgHistory->setText(0, c, historyHeadings[c]);
         fgHistory->setColWidth(c, historyWidths[c]);
+        fgHistory->fitText(c, historyHeadings[c]);
     }
     for (int c : {3, 4, 5, 6})
         fgHistory->setColKind(c, FlexGrid::Amount);
@@ -152,8 +181,8 @@ frmPrices::frmPrices(WindowContext &windows)
     fgHistory->setMinimumHeight(160);
     lblHistory->setBuddy(fgHistory);
 
-    cmdSave = button(this, "cmdSave", "&Save Changes");
-    cmdReturn = button(this, "cmdReturn", "Return");
+    cmdSave = button(this, "cmdSave", tr("&Save Changes"));
+    cmdReturn = button(this, "cmdReturn", tr("Return"));
     commandSize({cmdSave, cmdReturn});
 
     auto *layout = new QVBoxLayout(this);
@@ -225,7 +254,7 @@ void frmPrices::Refresh()
         }
         for (int i = 0; i < Pricing::Taxes; ++i) {
             txtTaxName[i]->setText(rates->taxes[i].name);
-            txtRate[i]->setText(Pricing::percent(rates->taxes[i].rate));
+            txtRate[i]->setText(shownPercent(rates->taxes[i].rate));
         }
     }
     showHistory();
@@ -243,10 +272,10 @@ void frmPrices::showHistory()
         const bool isClass = c.kind == PriceChange::Kind::Class;
         // The prices a store starts with stand from its first possible day.
         const bool starting = c.changedAt.isEmpty();
-        records.append({starting ? tr("since the store started") : StoreDate::toText(c.from), c.what(), c.name,
+        records.append({starting ? tr("since the store started") : StoreDate::toText(c.from), shownWhat(c), c.name,
                         isClass ? c.fee.toPlainCents() : QString(), isClass ? QString::number(c.days) : QString(),
                         isClass ? c.lateFee.toPlainCents() : QString(),
-                        isClass ? QString() : Pricing::percent(c.rate) + QStringLiteral(" %"),
+                        isClass ? QString() : tr("%1 %", "a tax's rate").arg(shownPercent(c.rate)),
                         starting ? QString() : c.changedAt.left(16).replace(u'T', u' '), c.counter,
                         c.replaced ? tr("replaced by a later change") : QString()});
     }
@@ -260,7 +289,7 @@ std::optional<QList<PriceChange>> frmPrices::typedChanges(const Rates &shown, QD
 {
     WindowSystem &ws = m_windows.ws();
     auto refused = [&](QLineEdit *box, const QString &why) {
-        ws.msgBox(why, Buttons::Ok, Icon::Exclamation, Title);
+        ws.msgBox(why, Buttons::Ok, Icon::Exclamation, windowTitle());
         box->setFocus();
         box->selectAll();
         return std::nullopt;
@@ -276,8 +305,7 @@ std::optional<QList<PriceChange>> frmPrices::typedChanges(const Rates &shown, QD
         bool whole = false;
         const int days = txtDays[i]->text().trimmed().toInt(&whole);
         if (!whole)
-            return refused(txtDays[i], QStringLiteral("\"%1\" is not a number of days. Type a whole number from 1 "
-                                                      "to %2.")
+            return refused(txtDays[i], tr("\"%1\" is not a number of days. Type a whole number from 1 to %2.")
                                            .arg(txtDays[i]->text())
                                            .arg(Pricing::LongestPeriod));
         c.name = txtClassName[i]->text().trimmed();
@@ -290,10 +318,9 @@ std::optional<QList<PriceChange>> frmPrices::typedChanges(const Rates &shown, QD
     for (int i = 0; i < Pricing::Taxes; ++i) {
         PriceChange c = Pricing::taxChange(shown, i + 1, from);
         const PriceChange before = c;
-        const auto rate = Pricing::parsePercent(txtRate[i]->text());
+        const auto rate = typedPercent(txtRate[i]->text());
         if (!rate)
-            return refused(txtRate[i], QStringLiteral("\"%1\" is not a rate. Type a percentage from 0 to 100, such "
-                                                      "as 7 or 9.975.")
+            return refused(txtRate[i], tr("\"%1\" is not a rate. Type a percentage from 0 to 100, such as 7 or 9.975.")
                                            .arg(txtRate[i]->text()));
         c.name = txtTaxName[i]->text().trimmed();
         c.rate = *rate;
@@ -308,7 +335,7 @@ void frmPrices::cmdSave_Click()
     WindowSystem &ws = m_windows.ws();
     const auto from = StoreDate::parse(txtFrom->text());
     if (!from) {
-        ws.msgBox(StoreDate::invalidMessage(txtFrom->text()), Buttons::Ok, Icon::Exclamation, Title);
+        ws.msgBox(StoreDate::invalidMessage(txtFrom->text()), Buttons::Ok, Icon::Exclamation, windowTitle());
         txtFrom->setFocus();
         return;
     }
@@ -323,25 +350,23 @@ void frmPrices::cmdSave_Click()
     if (!changes)
         return;
     if (changes->isEmpty()) {
-        ws.msgBox(QStringLiteral("Nothing to save: the boxes hold the prices and taxes in force on %1.")
-                      .arg(StoreDate::toText(*from)),
-                  Buttons::Ok, Icon::Information, Title);
+        ws.msgBox(tr("Nothing to save: the boxes hold the prices and taxes in force on %1.").arg(StoreDate::toText(*from)),
+                  Buttons::Ok, Icon::Information, windowTitle());
         return;
     }
     const QDate today = m_windows.today();
     QStringList lines;
     for (const PriceChange &c : *changes) {
         if (const QString why = Pricing::problem(c, today); !why.isEmpty()) {
-            ws.msgBox(why, Buttons::Ok, Icon::Exclamation, Title);
+            ws.msgBox(why, Buttons::Ok, Icon::Exclamation, windowTitle());
             return;
         }
         const PriceChange before = c.kind == PriceChange::Kind::Class ? Pricing::classChange(*shown, c.number, *from)
                                                                      : Pricing::taxChange(*shown, c.number, *from);
         lines << describe(before, c);
     }
-    if (ws.msgBox(QStringLiteral("Charge these from %1 on?").arg(StoreDate::toText(*from)) + Crlf + Crlf
-                      + lines.join(Crlf),
-                  Buttons::YesNo, Icon::Question, Title)
+    if (ws.msgBox(tr("Charge these from %1 on?\r\n\r\n%2").arg(StoreDate::toText(*from), lines.join(Crlf)),
+                  Buttons::YesNo, Icon::Question, windowTitle())
         != Answer::Yes)
         return;
     if (!m_store->record(*changes, today)) {
@@ -350,8 +375,8 @@ void frmPrices::cmdSave_Click()
         return;
     }
     Refresh();
-    ws.msgBox(QStringLiteral("The changes have been saved. They are charged from %1 on.").arg(StoreDate::toText(*from)),
-              Buttons::Ok, Icon::Information, Title);
+    ws.msgBox(tr("The changes have been saved. They are charged from %1 on.").arg(StoreDate::toText(*from)),
+              Buttons::Ok, Icon::Information, windowTitle());
 }
 
 void frmPrices::cmdReturn_Click()

@@ -1,6 +1,6 @@
 #include "frmRangeDialog.h"
 
 frmRangeDialog::frmRangeDialog(WindowSystem &ws)
-    : CopyRangeDialog(ws, "frmRangeDialog", "Range dialog")
+    : CopyRangeDialog(ws, "frmRangeDialog", tr("Range dialog"))
 {
 }

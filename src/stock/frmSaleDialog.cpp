@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 frmSaleDialog::frmSaleDialog(WindowSystem &ws)
-    : CopyRangeDialog(ws, "frmSaleDialog", "Video sale information")
+    : CopyRangeDialog(ws, "frmSaleDialog", tr("Video sale information"))
 {
-    Label3 = Controls::label(this, "Label3", "Enter sale Price:");
+    Label3 = Controls::label(this, "Label3", tr("Enter sale Price:"));
     Text3 = Controls::moneyEdit(this, "Text3");
     addField(Label3, Text3);
     setTabOrder(Text2, Text3);
@@ -25,7 +25,7 @@ std::optional<CopyRange> frmSaleDialog::chooseSale()
         return std::nullopt;
     const auto price = Money::parse(Text3->text());
     if (!price || *price < Money()) {
-        showInvalidAmount(m_ws, QStringLiteral("sale price"), Text3->text());
+        showInvalidAmount(m_ws, tr("sale price"), Text3->text());
         return std::nullopt;
     }
     range->price = *price;

@@ -26,15 +26,16 @@ frmVidMn::frmVidMn(WindowContext &windows)
     , m_store(windows.storePath())
 {
     setObjectName(QStringLiteral("frmVidMn"));
-    setWindowTitle(QStringLiteral("Video Management"));
+    setWindowTitle(tr("Video Management"));
 
     auto *layout = new QVBoxLayout(this);
     MenuBar = named(new QMenuBar(this), "MenuBar");
-    mnuTools = named(MenuBar->addMenu(QStringLiteral("Tools")), "mnuTools");
-    const char *const tools[] = {"Mark for sale", "Mark not for sale", "Mark for rent", "Mark not for rent"};
+    mnuTools = named(MenuBar->addMenu(tr("Tools")), "mnuTools");
+    const char *const tools[] = {QT_TR_NOOP("Mark for sale"), QT_TR_NOOP("Mark not for sale"), QT_TR_NOOP("Mark for rent"),
+                                  QT_TR_NOOP("Mark not for rent")};
     QAction **items[] = {&mnuTool1, &mnuTool2, &mnuTool3, &mnuTool4};
     for (int i = 0; i < 4; ++i) {
-        *items[i] = mnuTools->addAction(QString::fromLatin1(tools[i]));
+        *items[i] = mnuTools->addAction(tr(tools[i]));
         (*items[i])->setObjectName(QStringLiteral("mnuTool%1").arg(i + 1));
         const auto mark = static_cast<TapeMark>(i);
         connect(*items[i], &QAction::triggered, this, [this, mark] { mnuTool_Click(mark); });
@@ -43,10 +44,10 @@ frmVidMn::frmVidMn(WindowContext &windows)
 
     auto *top = new QHBoxLayout;
     Image1 = Pictures::makeImage1(this);
-    Label1 = label(this, "Label1", "Video management center");
+    Label1 = label(this, "Label1", tr("Video management center"));
     QFont heading(QStringLiteral("MS Sans Serif"), 12);
     Label1->setFont(heading);
-    cmdReturn = button(this, "cmdReturn", "Return");
+    cmdReturn = button(this, "cmdReturn", tr("Return"));
     top->addWidget(Image1);
     top->addSpacing(16);
     top->addWidget(Label1);
@@ -71,7 +72,7 @@ frmVidMn::~frmVidMn() = default;
 
 QString frmVidMn::tName(int index) const
 {
-    return Genres::name(index);
+    return Genres::shownName(index);
 }
 
 frmSaleDialog &frmVidMn::saleDialog()
@@ -95,9 +96,9 @@ frmLabels &frmVidMn::labelsDialog()
     return *m_labelsDialog;
 }
 
-bool frmVidMn::titleEditOpen() const { return cmdAdd->text() == QLatin1String("Save"); }
-bool frmVidMn::tapeEditOpen() const { return cmdChange->text() == QLatin1String("Save"); }
-bool frmVidMn::tapesListed() const { return cmdShow->text() == QLatin1String("Hide Tapes"); }
+bool frmVidMn::titleEditOpen() const { return cmdAdd->text() == tr("Save"); }
+bool frmVidMn::tapeEditOpen() const { return cmdChange->text() == tr("Save"); }
+bool frmVidMn::tapesListed() const { return cmdShow->text() == tr("Hide Tapes"); }
 
 void frmVidMn::Form_Activate()
 {
@@ -122,9 +123,8 @@ void frmVidMn::Form_Activate()
 void frmVidMn::SetGridHeaders()
 {
     fgMovies->clear();
-    fgMovies->setRowTexts(0, {QStringLiteral("#"), QStringLiteral("Name"), QStringLiteral("Type"),
-                              QStringLiteral("Actor"), QStringLiteral("Actress"), QStringLiteral("Rating"),
-                              QStringLiteral("PC")});
+    fgMovies->setRowTexts(0, {tr("#", "title number"), tr("Name"), tr("Type", "genre"), tr("Actor"), tr("Actress"),
+                              tr("Rating"), tr("PC", "price class")});
     fgMovies->setColWidth(0, 240);
     fgMovies->setColWidth(2, 720);
     fgMovies->setColWidth(4, 800);
@@ -132,14 +132,15 @@ void frmVidMn::SetGridHeaders()
     fgMovies->setColWidth(6, 300);
 
     fgTapes->clear();
-    fgTapes->setRowTexts(0, {QStringLiteral("CN"), QStringLiteral("ID"), QStringLiteral("For Rent"),
-                             QStringLiteral("For Sale"), QStringLiteral("In store"), QStringLiteral("Sale price")});
+    fgTapes->setRowTexts(0, {tr("CN", "copy number"), tr("ID", "tape number"), tr("For Rent"), tr("For Sale"),
+                             tr("In store"), tr("Sale price")});
     fgTapes->setColWidth(0, 300);
     fgTapes->setColWidth(1, 300);
     for (FlexGrid *grid : {fgMovies, fgTapes})
         for (int c = 0; c < grid->cols(); ++c)
             grid->fitText(c, grid->text(0, c));
-    fgMovies->fitText(2, tName(Genres::Count));
+    for (int genre = 1; genre <= Genres::Count; ++genre)
+        fgMovies->fitText(2, tName(genre));
 }
 
 bool frmVidMn::retirementEnded(Outcome outcome, const QString &name, const QString &tapesOut, const QString &title)

@@ -4,6 +4,7 @@
 #include "frmVidMn.h"
 
 #include "data/Identifier.h"
+#include "data/Language.h"
 #include "labels/frmLabels.h"
 #include "stock/frmRangeDialog.h"
 #include "stock/frmSaleDialog.h"
@@ -26,14 +27,13 @@ using namespace Controls;
 
 namespace {
 
-const QString True = QStringLiteral("True");
-const QString False = QStringLiteral("False");
-const QString NewTapePrice = QStringLiteral("24.99");
+constexpr Money NewTapePrice = Money::fromCents(2499);
 constexpr int MostTapesAtOnce = 1000;
 
+// A yes or no of a copy as its grid shows it, and read back from it.
 QString yesNo(bool value)
 {
-    return value ? True : False;
+    return value ? frmVidMn::tr("True") : frmVidMn::tr("False");
 }
 
 } // namespace
@@ -44,29 +44,29 @@ void frmVidMn::buildTapeHalf(QWidget *half)
     fgTapes = named(new FlexGrid(half), "fgTapes");
     fgTapes->setCols(6);
     fgTapes->setColKind(5, FlexGrid::Amount);
-    fgTapes->setToolTip(QStringLiteral("This flexgrid shows the tape copies of the movie selected above"));
+    fgTapes->setToolTip(tr("This flexgrid shows the tape copies of the movie selected above"));
     row->addWidget(fgTapes, 1);
 
     auto *fields = new QGridLayout;
-    chkRent = check(half, "chkRent", "F/Rent");
-    chkSale = check(half, "chkSale", "F/Sale");
-    chkIn = check(half, "chkIn", "InStore");
+    chkRent = check(half, "chkRent", tr("F/Rent", "for rent"));
+    chkSale = check(half, "chkSale", tr("F/Sale", "for sale"));
+    chkIn = check(half, "chkIn", tr("InStore", "in the store"));
     auto *checks = new QHBoxLayout;
     checks->addWidget(chkRent);
     checks->addWidget(chkSale);
     checks->addWidget(chkIn);
     fields->addLayout(checks, 0, 0, 1, 2);
-    Label8 = label(half, "Label8", "Sale Price:");
+    Label8 = label(half, "Label8", tr("Sale Price:"));
     txtSalePrice = moneyEdit(half, "txtSalePrice");
-    txtSalePrice->setToolTip(QStringLiteral("Enter the sale price here"));
+    txtSalePrice->setToolTip(tr("Enter the sale price here"));
     addRow(fields, 1, Label8, txtSalePrice);
 
-    cmdAddT = button(half, "cmdAddT", "Add Tapes", "Click here to add more copies of this movie");
-    cmdChange = button(half, "cmdChange", "Change Tape",
-                       "Click here to edit the details of a specific tape from the flexgrid");
-    cmdDelTape = button(half, "cmdDelTape", "Delete Tape", "Click here to mark a tape as deleted");
-    cmdTools = button(half, "cmdTools", "Tools...",
-                      "Click here to adjust sale or rental properties for a range of tapes");
+    cmdAddT = button(half, "cmdAddT", tr("Add Tapes"), tr("Click here to add more copies of this movie"));
+    cmdChange = button(half, "cmdChange", tr("Change Tape"),
+                       tr("Click here to edit the details of a specific tape from the flexgrid"));
+    cmdDelTape = button(half, "cmdDelTape", tr("Delete Tape"), tr("Click here to mark a tape as deleted"));
+    cmdTools = button(half, "cmdTools", tr("Tools..."),
+                      tr("Click here to adjust sale or rental properties for a range of tapes"));
     auto *buttons = new QGridLayout;
     buttons->addWidget(cmdAddT, 0, 0);
     buttons->addWidget(cmdChange, 0, 1);
@@ -97,7 +97,7 @@ void frmVidMn::buildTapeHalf(QWidget *half)
 
 int frmVidMn::CheckFromText(const QString &text)
 {
-    return text == True ? 1 : 0;
+    return text == yesNo(true) ? 1 : 0;
 }
 
 void frmVidMn::ListTapes()
@@ -159,7 +159,7 @@ void frmVidMn::HideTapes()
     for (QWidget *w : std::initializer_list<QWidget *>{cmdAddT, cmdChange, cmdTools, cmdDelTape, chkRent, chkSale,
                                                         chkIn, txtSalePrice})
         w->setEnabled(false);
-    cmdShow->setText(QStringLiteral("Show Tapes"));
+    cmdShow->setText(tr("Show Tapes"));
 }
 
 void frmVidMn::fgTapes_Click()
@@ -177,36 +177,36 @@ void frmVidMn::cmdAddT_Click()
 {
     WindowSystem &ws = m_windows.ws();
     const QString answer =
-        ws.inputBox(QStringLiteral("How many tapes of ") + txtName->text() + QStringLiteral(" are being added?"),
-                    QStringLiteral("Tape Add"), QStringLiteral("1"));
+        ws.inputBox(tr("How many tapes of %1 are being added?").arg(txtName->text()), tr("Tape Add"), QStringLiteral("1"));
     if (answer.trimmed().isEmpty())
         return;
     const auto count = Identifier::parse(answer);
     if (!count) {
-        showInvalidNumber(ws, QStringLiteral("number of tapes"), answer);
+        showInvalidNumber(ws, tr("number of tapes"), answer);
         return;
     }
     if (*count > MostTapesAtOnce) {
-        ws.msgBox(QStringLiteral("At most %1 tapes can be added at once.").arg(QLocale(QLocale::English).toString(
-                      MostTapesAtOnce)),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Tape Add"));
+        const QLocale shown = Language::current() == Language::French ? QLocale(QLocale::French, QLocale::Canada)
+                                                                      : QLocale(QLocale::English);
+        ws.msgBox(tr("At most %1 tapes can be added at once.").arg(shown.toString(MostTapesAtOnce)), Buttons::Ok,
+                  Icon::Exclamation, tr("Tape Add"));
         return;
     }
     chkRent->setChecked(true);
     chkSale->setChecked(false);
     chkIn->setChecked(true);
-    txtSalePrice->setText(NewTapePrice);
+    txtSalePrice->setText(NewTapePrice.toPlainCents());
     if (*count == 0)
         return;
 
-    const TapeFields fields{true, false, true, *Money::parse(NewTapePrice)};
+    const TapeFields fields{true, false, true, NewTapePrice};
     Outcome outcome;
     const auto first =
         m_store.addTapes(selMovieNum.toInt(), nextVideoID, nextCopyNumber, *count, fields, outcome, m_windows.today());
     if (!first) {
         if (outcome == Outcome::Gone)
-            ws.msgBox(QStringLiteral("This movie has been marked as deleted, so no tapes were added."), Buttons::Ok,
-                      Icon::Exclamation, QStringLiteral("Tape Add"));
+            ws.msgBox(tr("This movie has been marked as deleted, so no tapes were added."), Buttons::Ok,
+                      Icon::Exclamation, tr("Tape Add"));
         else
             showDbError(ws, m_store.lastError());
         return;
@@ -224,7 +224,7 @@ void frmVidMn::cmdAddT_Click()
     for (const SetAside &s : m_store.setAside())
         held << s.text();
     if (!held.isEmpty())
-        ws.msgBox(held.join(QStringLiteral("\r\n")), Buttons::Ok, Icon::Information, QStringLiteral("Holds"));
+        ws.msgBox(held.join(QStringLiteral("\r\n")), Buttons::Ok, Icon::Information, tr("Holds"));
 }
 
 void frmVidMn::cmdChange_Click()
@@ -233,12 +233,11 @@ void frmVidMn::cmdChange_Click()
     if (!tapeEditOpen()) {
         const int r = fgTapes->row();
         if (r < 1) {
-            ws.msgBox(QStringLiteral("Click a tape in the list first."), Buttons::Ok, Icon::Exclamation,
-                      QStringLiteral("Tape details"));
+            ws.msgBox(tr("Click a tape in the list first."), Buttons::Ok, Icon::Exclamation, tr("Tape details"));
             return;
         }
-        cmdChange->setText(QStringLiteral("Save"));
-        cmdDelTape->setText(QStringLiteral("Cancel"));
+        cmdChange->setText(tr("Save"));
+        cmdDelTape->setText(tr("Cancel"));
         cmdAddT->setEnabled(false);
         cmdTools->setEnabled(false);
         editCopyNumber = fgTapes->text(r, 0).toInt();
@@ -250,8 +249,7 @@ void frmVidMn::cmdChange_Click()
             w->setEnabled(false);
         for (QWidget *w : std::initializer_list<QWidget *>{chkRent, chkSale, chkIn, txtSalePrice})
             w->setEnabled(true);
-        ws.msgBox(QStringLiteral("Please enter the tape details"), Buttons::Ok, Icon::Information,
-                  QStringLiteral("Tape details"));
+        ws.msgBox(tr("Please enter the tape details"), Buttons::Ok, Icon::Information, tr("Tape details"));
         return;
     }
     const auto fields = StoreTapeFields();
@@ -264,14 +262,12 @@ void frmVidMn::cmdChange_Click()
             ShowTapeRow(r, editVideoID, editCopyNumber, *fields);
         break;
     case Outcome::TapesOut:
-        ws.msgBox(QStringLiteral("Tape %1 is out on rental. It is marked in the store when it is returned.")
-                      .arg(editVideoID),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Tape details"));
+        ws.msgBox(tr("Tape %1 is out on rental. It is marked in the store when it is returned.").arg(editVideoID),
+                  Buttons::Ok, Icon::Exclamation, tr("Tape details"));
         break;
     case Outcome::Gone:
-        ws.msgBox(QStringLiteral("Tape %1 has been marked as deleted meanwhile, so the changes were not stored.")
-                      .arg(editVideoID),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Tape details"));
+        ws.msgBox(tr("Tape %1 has been marked as deleted meanwhile, so the changes were not stored.").arg(editVideoID),
+                  Buttons::Ok, Icon::Exclamation, tr("Tape details"));
         EndTapeEdit();
         break;
     case Outcome::Failed:
@@ -284,7 +280,7 @@ std::optional<TapeFields> frmVidMn::StoreTapeFields()
 {
     const auto price = Money::parse(txtSalePrice->text());
     if (!price || *price < Money()) {
-        showInvalidAmount(m_windows.ws(), QStringLiteral("sale price"), txtSalePrice->text());
+        showInvalidAmount(m_windows.ws(), tr("sale price"), txtSalePrice->text());
         txtSalePrice->setFocus();
         return std::nullopt;
     }
@@ -295,8 +291,8 @@ void frmVidMn::EndTapeEdit()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{chkRent, chkSale, chkIn, txtSalePrice})
         w->setEnabled(false);
-    cmdChange->setText(QStringLiteral("Change Tape"));
-    cmdDelTape->setText(QStringLiteral("Delete Tape"));
+    cmdChange->setText(tr("Change Tape"));
+    cmdDelTape->setText(tr("Delete Tape"));
     fgTapes->setInUse(true);
     // A title edit still open keeps its own locks.
     const bool titleEdit = titleEditOpen();
@@ -319,17 +315,15 @@ void frmVidMn::cmdDelTape_Click()
     const int r = fgTapes->row();
     const auto id = r < 1 ? std::nullopt : Identifier::parse(fgTapes->text(r, 1));
     if (!id) {
-        ws.msgBox(QStringLiteral("Click a tape in the list first."), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Delete Tape"));
+        ws.msgBox(tr("Click a tape in the list first."), Buttons::Ok, Icon::Exclamation, tr("Delete Tape"));
         return;
     }
     const QString number = QString::number(*id);
-    if (ws.msgBox(QStringLiteral("Are you sure you want to delete video ") + number + u'?', Buttons::YesNo,
-                  Icon::Question)
+    if (ws.msgBox(tr("Are you sure you want to delete video %1?").arg(number), Buttons::YesNo, Icon::Question)
         != Answer::Yes)
         return;
-    const QString out = QStringLiteral("Tape %1 is out on rental. It can be marked as deleted once it is back.");
-    if (retirementEnded(m_store.retireTape(*id), number, out.arg(number), QStringLiteral("Delete Tape")))
+    const QString out = tr("Tape %1 is out on rental. It can be marked as deleted once it is back.").arg(number);
+    if (retirementEnded(m_store.retireTape(*id), number, out, tr("Delete Tape")))
         fgTapes->removeItem(tapeRowOf(*id));
 }
 
@@ -378,12 +372,12 @@ std::optional<MarkedTapes> frmVidMn::markRange(qint32 first, qint32 last, TapeMa
     for (const int r : rows) {
         switch (mark) {
         case TapeMark::ForSale:
-            fgTapes->setText(r, 3, True);
+            fgTapes->setText(r, 3, yesNo(true));
             fgTapes->setText(r, 5, price.toPlainCents());
             break;
-        case TapeMark::NotForSale: fgTapes->setText(r, 3, False); break;
-        case TapeMark::ForRent: fgTapes->setText(r, 2, True); break;
-        case TapeMark::NotForRent: fgTapes->setText(r, 2, False); break;
+        case TapeMark::NotForSale: fgTapes->setText(r, 3, yesNo(false)); break;
+        case TapeMark::ForRent: fgTapes->setText(r, 2, yesNo(true)); break;
+        case TapeMark::NotForRent: fgTapes->setText(r, 2, yesNo(false)); break;
         }
     }
     return marked;

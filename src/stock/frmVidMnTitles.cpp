@@ -22,12 +22,6 @@
 
 using namespace Controls;
 
-namespace {
-
-const QString Crlf = QStringLiteral("\r\n");
-
-} // namespace
-
 void frmVidMn::buildTitleHalf(QWidget *half)
 {
     auto *row = new QHBoxLayout;
@@ -38,28 +32,28 @@ void frmVidMn::buildTitleHalf(QWidget *half)
     fgMovies->setColKind(1, FlexGrid::Text);
     fgMovies->setColKind(3, FlexGrid::Text);
     fgMovies->setColKind(4, FlexGrid::Text);
-    fgMovies->setToolTip(QStringLiteral("This flexgrid lists movie titles in the database"));
+    fgMovies->setToolTip(tr("This flexgrid lists movie titles in the database"));
     row->addWidget(fgMovies, 1);
 
     auto *fields = new QGridLayout;
-    Label2 = label(half, "Label2", "Name:");
+    Label2 = label(half, "Label2", tr("Name:"));
     txtName = edit(half, "txtName");
-    Label3 = label(half, "Label3", "Type:");
+    Label3 = label(half, "Label3", tr("Type:", "genre"));
     cmbType = named(new QComboBox(half), "cmbType");
     for (int genre = 1; genre <= Genres::Count; ++genre)
         cmbType->addItem(tName(genre));
-    Label4 = label(half, "Label4", "Actor:");
+    Label4 = label(half, "Label4", tr("Actor:"));
     txtActor = edit(half, "txtActor");
-    Label5 = label(half, "Label5", "Actress:");
+    Label5 = label(half, "Label5", tr("Actress:"));
     txtActress = edit(half, "txtActress");
-    Label6 = label(half, "Label6", "Rating:");
+    Label6 = label(half, "Label6", tr("Rating:"));
     txtRating = edit(half, "txtRating");
-    txtRating->setToolTip(QStringLiteral("G, PG-13, R, or NC-17 etc..."));
+    txtRating->setToolTip(tr("G, PG-13, R, or NC-17 etc..."));
     Label6->setToolTip(txtRating->toolTip());
-    Label7 = label(half, "Label7", "PC:");
+    Label7 = label(half, "Label7", tr("PC:", "price class"));
     cmbPC = named(new QComboBox(half), "cmbPC");
     cmbPC->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-    cmbPC->setToolTip(QStringLiteral("1 = new release, 2 = regular, 3 = discount or specialty"));
+    cmbPC->setToolTip(tr("1 = new release, 2 = regular, 3 = discount or specialty"));
     Label7->setToolTip(cmbPC->toolTip());
     addRow(fields, 0, Label2, txtName);
     addRow(fields, 1, Label3, cmbType);
@@ -68,10 +62,10 @@ void frmVidMn::buildTitleHalf(QWidget *half)
     addRow(fields, 4, Label6, txtRating);
     addRow(fields, 5, Label7, cmbPC);
 
-    cmdAdd = button(half, "cmdAdd", "Add Movie", "Click here to enter a new movie");
-    cmdEdit = button(half, "cmdEdit", "Edit Details", "Click here to edit the details of an existing movie.");
-    cmdDelete = button(half, "cmdDelete", "Delete Movie");
-    cmdShow = button(half, "cmdShow", "Show Tapes", "Click here to show the tapes of a given movie");
+    cmdAdd = button(half, "cmdAdd", tr("Add Movie"), tr("Click here to enter a new movie"));
+    cmdEdit = button(half, "cmdEdit", tr("Edit Details"), tr("Click here to edit the details of an existing movie."));
+    cmdDelete = button(half, "cmdDelete", tr("Delete Movie"));
+    cmdShow = button(half, "cmdShow", tr("Show Tapes"), tr("Click here to show the tapes of a given movie"));
     auto *buttons = new QGridLayout;
     buttons->addWidget(cmdAdd, 0, 0);
     buttons->addWidget(cmdEdit, 0, 1);
@@ -171,8 +165,7 @@ void frmVidMn::cmdAdd_Click()
     if (!titleEditOpen()) {
         BeginMovieEdit();
         ClearMovieFields();
-        ws.msgBox(QStringLiteral("Please enter the details for the new movie"), Buttons::Ok, Icon::Information,
-                  QStringLiteral("Data entry"));
+        ws.msgBox(tr("Please enter the details for the new movie"), Buttons::Ok, Icon::Information, tr("Data entry"));
         txtName->setFocus();
         addingMovie = true;
         return;
@@ -201,9 +194,8 @@ void frmVidMn::cmdAdd_Click()
                 ShowMovieRow(r, *movie);
             break;
         case Outcome::Gone:
-            ws.msgBox(QStringLiteral("This movie has been marked as deleted meanwhile, so the changes were not "
-                                     "stored."),
-                      Buttons::Ok, Icon::Exclamation, QStringLiteral("Data entry"));
+            ws.msgBox(tr("This movie has been marked as deleted meanwhile, so the changes were not stored."),
+                      Buttons::Ok, Icon::Exclamation, tr("Data entry"));
             break;
         default:
             showDbError(ws, m_store.lastError());
@@ -217,15 +209,14 @@ std::optional<MovieRow> frmVidMn::StoreMovieFields()
 {
     WindowSystem &ws = m_windows.ws();
     if (txtName->text().trimmed().isEmpty()) {
-        ws.msgBox(QStringLiteral("Type the movie's name in the Name box."), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Data entry"));
+        ws.msgBox(tr("Type the movie's name in the Name box."), Buttons::Ok, Icon::Exclamation, tr("Data entry"));
         txtName->setFocus();
         return std::nullopt;
     }
     if (cmbPC->currentIndex() < 0) {
-        ws.msgBox(QStringLiteral("Choose the movie's price class in the PC box: 1 = new release, 2 = regular, "
-                                 "3 = discount or specialty."),
-                  Buttons::Ok, Icon::Exclamation, QStringLiteral("Data entry"));
+        ws.msgBox(tr("Choose the movie's price class in the PC box: 1 = new release, 2 = regular, "
+                     "3 = discount or specialty."),
+                  Buttons::Ok, Icon::Exclamation, tr("Data entry"));
         cmbPC->setFocus();
         return std::nullopt;
     }
@@ -247,14 +238,12 @@ void frmVidMn::cmdEdit_Click()
     }
     const auto number = currentMovieNum();
     if (!number) {
-        m_windows.ws().msgBox(QStringLiteral("Click a movie in the list first."), Buttons::Ok, Icon::Exclamation,
-                              QStringLiteral("Data entry"));
+        m_windows.ws().msgBox(tr("Click a movie in the list first."), Buttons::Ok, Icon::Exclamation, tr("Data entry"));
         return;
     }
     editMovieNum = *number;
     BeginMovieEdit();
-    m_windows.ws().msgBox(QStringLiteral("Enter your changes"), Buttons::Ok, Icon::Information,
-                          QStringLiteral("Data entry"));
+    m_windows.ws().msgBox(tr("Enter your changes"), Buttons::Ok, Icon::Information, tr("Data entry"));
     addingMovie = false;
 }
 
@@ -262,8 +251,8 @@ void frmVidMn::BeginMovieEdit()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{txtName, txtActor, txtActress, txtRating, cmbType, cmbPC})
         w->setEnabled(true);
-    cmdAdd->setText(QStringLiteral("Save"));
-    cmdEdit->setText(QStringLiteral("Cancel"));
+    cmdAdd->setText(tr("Save"));
+    cmdEdit->setText(tr("Cancel"));
     cmdEdit->setEnabled(true);
     cmdDelete->setEnabled(false);
     fgMovies->setInUse(false);
@@ -275,8 +264,8 @@ void frmVidMn::EndMovieEdit()
     fgMovies->setInUse(!tapeEditOpen());
     for (QWidget *w : std::initializer_list<QWidget *>{txtName, txtActor, txtActress, txtRating, cmbType, cmbPC})
         w->setEnabled(false);
-    cmdAdd->setText(QStringLiteral("Add Movie"));
-    cmdEdit->setText(QStringLiteral("Edit Details"));
+    cmdAdd->setText(tr("Add Movie"));
+    cmdEdit->setText(tr("Edit Details"));
     cmdDelete->setEnabled(true);
     cmdShow->setEnabled(true);
 }
@@ -296,24 +285,23 @@ void frmVidMn::cmdDelete_Click()
     WindowSystem &ws = m_windows.ws();
     const auto number = currentMovieNum();
     if (!number) {
-        ws.msgBox(QStringLiteral("Click a movie in the list first."), Buttons::Ok, Icon::Exclamation,
-                  QStringLiteral("Confirm Delete"));
+        ws.msgBox(tr("Click a movie in the list first."), Buttons::Ok, Icon::Exclamation, tr("Confirm Delete"));
         return;
     }
     const QString name = txtName->text();
-    if (ws.msgBox(QStringLiteral("Are you sure you want to delete the movie") + Crlf + name + u'?', Buttons::YesNo,
-                  Icon::Question, QStringLiteral("Confirm Delete"))
+    if (ws.msgBox(tr("Are you sure you want to delete the movie\r\n%1?").arg(name), Buttons::YesNo, Icon::Question,
+                  tr("Confirm Delete"))
         != Answer::Yes)
         return;
     int tapesOut = 0;
     const Outcome outcome = m_store.retireMovie(*number, tapesOut);
-    const QString out = (tapesOut == 1 ? QStringLiteral("%1 tape of %2 is out on rental. The movie can be marked as "
-                                                        "deleted once it is back.")
-                                       : QStringLiteral("%1 tapes of %2 are out on rental. The movie can be marked as "
-                                                        "deleted once they are all back."))
-                            .arg(tapesOut)
-                            .arg(name);
-    if (retirementEnded(outcome, name, out, QStringLiteral("Confirm Delete")))
+    const QString out =
+        (tapesOut == 1 ? tr("%1 tape of %2 is out on rental. The movie can be marked as deleted once it is back.")
+                       : tr("%1 tapes of %2 are out on rental. The movie can be marked as deleted once they are all "
+                            "back."))
+            .arg(tapesOut)
+            .arg(name);
+    if (retirementEnded(outcome, name, out, tr("Confirm Delete")))
         fgMovies->removeItem(movieRowOf(*number));
 }
 
@@ -325,13 +313,12 @@ void frmVidMn::cmdShow_Click()
     }
     const auto number = currentMovieNum();
     if (!number) {
-        m_windows.ws().msgBox(QStringLiteral("Click a movie in the list first."), Buttons::Ok, Icon::Exclamation,
-                              QStringLiteral("Show Tapes"));
+        m_windows.ws().msgBox(tr("Click a movie in the list first."), Buttons::Ok, Icon::Exclamation, tr("Show Tapes"));
         return;
     }
     selMovieNum = QString::number(*number);
     ListTapes();
-    cmdShow->setText(QStringLiteral("Hide Tapes"));
+    cmdShow->setText(tr("Hide Tapes"));
     fgTapes->setInUse(!tapeEditOpen());
     cmdTools->setEnabled(true);
     cmdAddT->setEnabled(true);

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -93,6 +94,18 @@ QString altClash(QWidget &window)
             return QStringLiteral("%1: %2 and %3").arg(window.objectName(), taken.value(key), caption);
         taken.insert(key, caption);
     }
+    return {};
+}
+
+// The first grid heading of `window` that its column is too narrow to show whole.
+QString cutHeading(QWidget &window)
+{
+    for (const FlexGrid *grid : window.findChildren<FlexGrid *>())
+        for (int c = 0; c < grid->cols(); ++c)
+            if (grid->fontMetrics().horizontalAdvance(grid->text(0, c))
+                    + 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1)
+                > grid->columnWidth(c))
+                return grid->objectName() + QStringLiteral(": ") + grid->text(0, c);
     return {};
 }
 
@@ -252,7 +265,16 @@ private slots:
         QCOMPARE(menu.mnuMManager->title(), QStringLiteral("Géran&t"));
         QCOMPARE(menu.cmdCheckout->text(), QStringLiteral("&Caisse"));
         QCOMPARE(menu.mnuLanguage->text(), QStringLiteral("&Langue\u00a0: français"));
-        QCOMPARE(altClash(menu), QString());
+        WindowRegistry &w = store.windows();
+        (void)w.checkout(), (void)w.returns(), (void)w.payment(), (void)w.addCustomer(), (void)w.modify(),
+            (void)w.deleteCustomer(), (void)w.vidMn(), (void)w.invent(), (void)w.cashUp(), (void)w.prices(),
+            (void)w.dayEnd(), (void)w.customersByDate(), (void)w.movieByType(), (void)w.taxes(),
+            (void)w.storeDetails(), (void)w.tapesOut(), (void)w.holds(), (void)w.vidMn().saleDialog(),
+            (void)w.vidMn().rangeDialog();
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            QCOMPARE(altClash(*window), QString());
+            QCOMPARE(cutHeading(*window), QString());
+        }
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
         MemberRow owing, other;
         owing.number = 1;

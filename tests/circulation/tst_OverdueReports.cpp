@@ -7,8 +7,10 @@
 #include "app/ManagerCode.h"
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "circulation/OverdueReports.h"
 #include "circulation/frmTapesOut.h"
 #include "data/Destination.h"
+#include "data/Language.h"
 #include "data/StoreDate.h"
 #include "reports/ReportCommandLine.h"
 #include "ui/FlexGrid.h"
@@ -138,6 +140,30 @@ private slots:
         clickOn(*gate.cmdSubmit);
         QVERIFY(s.ws().prompts().contains(u"2 letters to members overdue on 2026-12-07 written to %1."_s.arg(pdf)));
         QCOMPARE(pdfPages(pdf), 2);
+    }
+
+    // An English counter writes the letters in the store's language for
+    // letters, every line of them, and speaks its own again afterwards.
+    void lettersWhollyInTheStoresLanguage()
+    {
+        TestStore s;
+        seed(s);
+        s.exec(u"INSERT INTO tblSettings (Name, Value) VALUES ('DocumentLanguage', 'fr')"_s);
+        Language::install();
+        QString error;
+        const auto letters = OverdueLetters::compose(s.path(), QDate(2026, 12, 7), &error);
+        QVERIFY2(letters, qPrintable(error));
+        QCOMPARE(Language::current(), Language::English);
+        QCOMPARE(letters->title, u"Lettres de retard 2026-12-07"_s);
+        const OverdueLetters::Letter &ann = letters->pages.first();
+        QCOMPARE(ann.letterhead.last(), u"Téléphone 555-0199"_s);
+        QCOMPARE(ann.body.join(u'|'),
+                 u"2026-12-07||Membre 1||Bonjour Ann Smith,||Selon nos dossiers, ces cassettes n'ont pas été rapportées "
+                 "à la date prévue\u00a0:||Cassette 100, Alien\u00a0: à rapporter le 2026-12-03, 4 jours de retard, "
+                 "11,96\u00a0$ à ce jour|Cassette 101, Brazil\u00a0: à rapporter le 2026-12-05, 2 jours de retard, "
+                 "1,98\u00a0$ à ce jour||Frais de retard à ce jour\u00a0: 13,94\u00a0$||Veuillez les rapporter au "
+                 "magasin dès que possible\u00a0: les frais de retard augmentent chaque jour où elles ne sont pas "
+                 "rapportées.||Merci."_s);
     }
 
     void callListAndLettersFromTheCommandLine()

@@ -222,12 +222,13 @@ private slots:
         QCOMPARE(s.count(u"tblReceipts"_s), 0);
 
         // Each line checks the stock on hand alone, but the checkout writes only
-        // what the stock covers: two of the last two, twice, is refused whole.
+        // what the stock covers: two of the last two, twice, is refused whole,
+        // and the clerk hears what the store has, not what was left mid-bill.
         buy(w, u"8"_s, u"2"_s);
         buy(w, u"8"_s, u"2"_s);
         const QStringList before = snapshot(s);
         cashRefused(s, w, u"20"_s);
-        QVERIFY2(s.ws().last().prompt.startsWith(u"Item 8 (Licorice) has only 0 left"_s),
+        QVERIFY2(s.ws().last().prompt.startsWith(u"Item 8 (Licorice) has only 2 left"_s),
                  qPrintable(s.ws().last().prompt));
         QCOMPARE(snapshot(s), before);
         QCOMPARE(w.List3->count(), 2); // the bill stays for the clerk to take the line off

@@ -68,3 +68,7 @@ struct Shift
 // connection of its own: the floor of the program's protocol. A lost
 // connection is made anew and counted as an error.
 void floorCounter(const Shift &shift, quint32 seed, Counter &out);
+// The same durable work in the fewest round trips the program's design
+// allows: reads before the lock in one, the lock, prices, last numbers and
+// ledger tail in one, every write in one, then the COMMIT.
+void pipelinedFloorCounter(const Shift &shift, quint32 seed, Counter &out);

@@ -178,7 +178,8 @@ bool benchCounters(const QString &store, int counters, int seconds)
     const auto stockBefore = number(db, QStringLiteral("SELECT COALESCE(SUM(Quantity), 0) FROM tblInventory"));
     const auto lastSale = number(db, QStringLiteral("SELECT COALESCE(MAX(SaleID), 0) FROM tblReceipts"));
     const auto lastRental = number(db, QStringLiteral("SELECT COALESCE(MAX(RentalID), 0) FROM tblRentals"));
-    if (!stockBefore || !lastSale || !lastRental)
+    const auto lastEntry = number(db, QStringLiteral("SELECT COALESCE(MAX(Seq), 0) FROM tblLedger"));
+    if (!stockBefore || !lastSale || !lastRental || !lastEntry)
         return false;
 
     // The program and, on a server, its floor take turns, four times each,
@@ -186,15 +187,17 @@ bool benchCounters(const QString &store, int counters, int seconds)
     const bool server = StoreLocation::isServer(store);
     const int turns = server ? 4 : 1;
     const Shift where{store, &shelf, &members, &items, QDate::currentDate(), 0, nullptr, {}};
-    Counter program, floor;
-    double programTime = 0, floorTime = 0;
+    Counter program, floor, piped;
+    double programTime = 0, floorTime = 0, pipedTime = 0;
     for (int turn = 0; turn < turns && !program.shelvesEmpty && !floor.shelvesEmpty; ++turn) {
         const qint64 milliseconds = qint64(seconds) * 1000 / turns;
         programTime += shift(counters, milliseconds, where, 1000 + 100 * turn, programCounter, program);
         if (server && !program.shelvesEmpty)
             floorTime += shift(counters, milliseconds, where, 5000 + 100 * turn, floorCounter, floor);
+        if (server && !floor.shelvesEmpty)
+            pipedTime += shift(counters, milliseconds, where, 7000 + 100 * turn, pipelinedFloorCounter, piped);
     }
-    const qint64 written = program.checkouts + floor.checkouts;
+    const qint64 written = program.checkouts + floor.checkouts + piped.checkouts;
 
     const auto doubleRentals = number(
         db, QStringLiteral("SELECT COUNT(*) FROM (SELECT VideoID FROM tblRentals WHERE Returned = 0 GROUP BY VideoID "
@@ -208,9 +211,12 @@ bool benchCounters(const QString &store, int counters, int seconds)
     QString floorFigures;
     if (server) {
         const double floorRate = floorTime > 0 ? floor.checkouts / floorTime : 0;
-        floorFigures = QStringLiteral(", floor per second %1, ratio %2")
+        const double pipedRate = pipedTime > 0 ? piped.checkouts / pipedTime : 0;
+        floorFigures = QStringLiteral(", floor per second %1, ratio %2, pipelined floor per second %3, ratio %4")
                            .arg(floorRate, 0, 'f', 1)
-                           .arg(floorRate > 0 ? QString::number(rate / floorRate, 'f', 2) : QStringLiteral("-"));
+                           .arg(floorRate > 0 ? QString::number(rate / floorRate, 'f', 2) : QStringLiteral("-"))
+                           .arg(pipedRate, 0, 'f', 1)
+                           .arg(pipedRate > 0 ? QString::number(rate / pipedRate, 'f', 2) : QStringLiteral("-"));
     }
     std::printf("counters %d, checkouts %lld, per second %.1f%s, double rentals %lld, lost decrements %lld, errors "
                 "shown %lld\n",
@@ -218,12 +224,14 @@ bool benchCounters(const QString &store, int counters, int seconds)
                 program.errors);
     if (!program.firstError.isEmpty())
         std::printf("first error shown: %s\n", qPrintable(program.firstError.simplified()));
-    if (floor.errors > 0)
-        std::printf("the floor met %lld errors, the first: %s\n", floor.errors, qPrintable(floor.firstError));
+    for (const Counter *c : {&floor, &piped})
+        if (c->errors > 0)
+            std::printf("the %sfloor met %lld errors, the first: %s\n", c == &piped ? "pipelined " : "", c->errors,
+                        qPrintable(c->firstError));
     // The rates are over the time the counters worked, which ends early
     // when every tape on the shelves is out.
-    if (program.shelvesEmpty || floor.shelvesEmpty)
-        std::printf("every tape on the shelves was rented after %.1f s\n", programTime + floorTime);
+    if (program.shelvesEmpty || floor.shelvesEmpty || piped.shelvesEmpty)
+        std::printf("every tape on the shelves was rented after %.1f s\n", programTime + floorTime + pipedTime);
 
     // The store itself, checked against what the counters were told.
     const auto rentals =
@@ -232,26 +240,30 @@ bool benchCounters(const QString &store, int counters, int seconds)
         db, QStringLiteral("SELECT COUNT(DISTINCT RentalID) FROM tblRentals WHERE RentalID > %1").arg(*lastRental));
     const auto receipts =
         number(db, QStringLiteral("SELECT COUNT(*) FROM tblReceipts WHERE SaleID > %1").arg(*lastSale));
-    if (!doubleRentals || !sold || !stockAfter || !rentals || !checkouts || !receipts)
+    const auto entries = number(
+        db, QStringLiteral("SELECT COUNT(*) FROM tblLedger WHERE Seq > %1 AND Kind = 'checkout'").arg(*lastEntry));
+    if (!doubleRentals || !sold || !stockAfter || !rentals || !checkouts || !receipts || !entries)
         return false;
     QStringList problems;
     if (*doubleRentals != 0)
         problems << QStringLiteral("%1 tapes on two open rentals").arg(*doubleRentals);
     if (lost != 0)
         problems << QStringLiteral("stock off by %1 from the receipts").arg(lost);
-    if (*sold != program.unitsSold + floor.unitsSold)
+    if (*sold != program.unitsSold + floor.unitsSold + piped.unitsSold)
         problems << QStringLiteral("receipts sold %1 units, the counters %2")
                         .arg(*sold)
-                        .arg(program.unitsSold + floor.unitsSold);
-    if (*checkouts != written || *receipts != written || *rentals != 2 * written)
-        problems << QStringLiteral("%1 checkouts written as %2 rental numbers, %3 rentals and %4 receipts")
+                        .arg(program.unitsSold + floor.unitsSold + piped.unitsSold);
+    if (*checkouts != written || *receipts != written || *rentals != 2 * written || *entries != written)
+        problems << QStringLiteral("%1 checkouts written as %2 rental numbers, %3 rentals, %4 receipts and %5 "
+                                   "ledger entries")
                         .arg(written)
                         .arg(*checkouts)
                         .arg(*rentals)
-                        .arg(*receipts);
+                        .arg(*receipts)
+                        .arg(*entries);
     if (problems.isEmpty())
         std::printf("store checked: no tape on two open rentals, stock equal to the starting stock less what the "
-                    "receipts sold, %lld checkouts written whole\n",
+                    "receipts sold, %lld checkouts written whole, each with its one ledger entry\n",
                     written);
     else
         std::printf("STORE CHECK FAILED: %s\n", qPrintable(problems.join(QStringLiteral("; "))));
