@@ -52,10 +52,6 @@
         <translation>toutes les tables en place, intégrité vérifiée</translation>
     </message>
     <message>
-        <source>Give the seal Day End printed after the day: 16 hex digits, such as videostore --verify-seal %1 3F2A 9C01 77DE 0B45.</source>
-        <translation>Donnez le sceau imprimé par la fin de journée après la date&#xa0;: 16 chiffres hexadécimaux, par exemple videostore --verify-seal %1 3F2A 9C01 77DE 0B45.</translation>
-    </message>
-    <message>
         <source>It is a store of version %1, from before the seals. Start the program on it once.</source>
         <translation>C&apos;est un magasin de version %1, d&apos;avant les sceaux. Lancez le programme une fois sur ce magasin.</translation>
     </message>
@@ -78,10 +74,6 @@
     <message>
         <source>Writes a consistent copy of the store to &lt;file&gt;, which must not exist yet. Safe while the program is running.</source>
         <translation>Écrit une copie cohérente du magasin dans &lt;file&gt;, qui ne doit pas encore exister. Sans danger pendant que le programme tourne.</translation>
-    </message>
-    <message>
-        <source>Checks the store: every page, its tables and its version, the guards and the chains over its ledger and gate log, and its manager code; says what is wrong.</source>
-        <translation>Vérifie le magasin&#xa0;: chaque page, ses tables et sa version, les protections et les chaînes de son registre des paiements et du journal des accès, et son code du gérant; dit ce qui ne va pas.</translation>
     </message>
     <message>
         <source>Checks &lt;file&gt; as --check does and puts it in place as the store, keeping the replaced store beside it as video.db.replaced-&lt;date&gt;-&lt;time&gt;. Refused while the program is running.</source>
@@ -114,10 +106,6 @@
     <message>
         <source>--report day-end: the day.</source>
         <translation>--report day-end&#xa0;: le jour.</translation>
-    </message>
-    <message>
-        <source>Says whether the store&apos;s ledger entries of that day still give the seal its Day End printed, given after the day: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45.</source>
-        <translation>Dit si les écritures du registre des paiements de ce jour donnent encore le sceau imprimé par sa fin de journée, donné après la date&#xa0;: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45.</translation>
     </message>
     <message>
         <source>Gives the store its own manager code, asked for twice without showing it (or read as one line from standard input when that is not a terminal); at least 8 characters. The store keeps only a one-way hash of it.</source>
@@ -182,6 +170,22 @@
     <message>
         <source>--labels tapes: the first label&apos;s position on the first sheet, across then down from 1 (the default).</source>
         <translation>--labels tapes&#xa0;: la position de la première étiquette sur la première feuille, de gauche à droite puis de haut en bas à partir de 1 (par défaut).</translation>
+    </message>
+    <message>
+        <source>Give the seal Day End printed after the day, its 16 hex digits and its counts, such as videostore --verify-seal %1 &quot;3F2A 9C01 77DE 0B45 — 12 ledger entries, 5 gate entries, 0 price changes&quot;.</source>
+        <translation>Donnez, après la date, le sceau imprimé par la fin de journée, ses 16 chiffres hexadécimaux et ses nombres, par exemple videostore --verify-seal %1 &quot;3F2A 9C01 77DE 0B45 — 12 écritures du registre, 5 entrées d&apos;accès, 0 changement de prix&quot;.</translation>
+    </message>
+    <message>
+        <source>Checks the store: every page, its tables and its version, the guards and the chains over its ledger, gate log and prices, its manager code and settings; says what is wrong.</source>
+        <translation>Vérifie le magasin&#xa0;: chaque page, ses tables et sa version, les protections et les chaînes de son registre des paiements, de son journal des accès et de ses prix, son code du gérant et ses réglages; dit ce qui ne va pas.</translation>
+    </message>
+    <message>
+        <source>Says whether the store&apos;s ledger entries, gate-log entries and price changes of that day still give the seal its Day End printed, and whether any was added after it; the seal and its counts follow the day: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45 12 5 0.</source>
+        <translation>Dit si les écritures du registre, les entrées du journal des accès et les changements de prix de ce jour donnent encore le sceau imprimé par sa fin de journée, et si quelque chose a été ajouté après; le sceau et ses nombres suivent la date&#xa0;: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45 12 5 0.</translation>
+    </message>
+    <message>
+        <source>Run once by the owner of a PostgreSQL database, with the owner&apos;s address (postgresql://owner@host/dbname), and again after each new version or a restore: makes or upgrades the store, puts its guards back, and lets the counters&apos; role (&lt;dbname&gt;_counter) do daily work but never change or remove what the ledger, the gate log and the prices hold.</source>
+        <translation>Lancé une fois par le propriétaire d&apos;une base PostgreSQL, avec l&apos;adresse du propriétaire (postgresql://owner@host/dbname), et de nouveau après chaque nouvelle version ou une restauration&#xa0;: crée ou met à jour le magasin, remet ses protections en place et laisse le rôle des caisses (&lt;dbname&gt;_counter) faire le travail du jour sans jamais changer ni supprimer ce que contiennent le registre, le journal des accès et les prix.</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,30 @@
         <source>lapse the holds not collected</source>
         <translation>faire expirer les réservations non récupérées</translation>
     </message>
+    <message>
+        <source>Member not on file</source>
+        <translation>Membre introuvable</translation>
+    </message>
+    <message>
+        <source>Member retired</source>
+        <translation>Membre retiré</translation>
+    </message>
+    <message>
+        <source>Title not on file</source>
+        <translation>Titre introuvable</translation>
+    </message>
+    <message>
+        <source>Title retired</source>
+        <translation>Titre retiré</translation>
+    </message>
+    <message>
+        <source>No copies for rent</source>
+        <translation>Aucune copie à louer</translation>
+    </message>
+    <message>
+        <source>Already on hold</source>
+        <translation>Déjà réservé</translation>
+    </message>
 </context>
 <context>
     <name>Holds</name>

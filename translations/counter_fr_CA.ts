@@ -169,6 +169,14 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
         <source>Its title has price class %1, which has no rental fee.</source>
         <translation>Son titre est de la catégorie de prix %1, qui n&apos;a pas de prix de location.</translation>
     </message>
+    <message>
+        <source>Tax changed</source>
+        <translation>Taxe modifiée</translation>
+    </message>
+    <message>
+        <source>Price changed</source>
+        <translation>Prix modifié</translation>
+    </message>
 </context>
 <context>
     <name>Receipt</name>
@@ -293,6 +301,17 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     <message>
         <source>Thank you</source>
         <translation>Merci</translation>
+    </message>
+</context>
+<context>
+    <name>StoreDetails</name>
+    <message>
+        <source>&quot;%1&quot; is not a number of days from 1 to %2.</source>
+        <translation>« %1 » n&apos;est pas un nombre de jours de 1 à %2.</translation>
+    </message>
+    <message>
+        <source>Invalid number of days</source>
+        <translation>Nombre de jours invalide</translation>
     </message>
 </context>
 <context>
@@ -892,6 +911,26 @@ Montréal QC  H2X 1Y4</translation>
     <message>
         <source>Saved. With no store name, receipts say &quot;Store details not set&quot;.</source>
         <translation>Enregistré. Sans nom de magasin, les reçus indiquent «&#xa0;Renseignements sur le magasin non fournis&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Holds &amp;kept for:</source>
+        <translation>Réservations &amp;gardées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>How many days a tape that came back stays set aside for the member holding its title: 1 to %1.</source>
+        <translation>Combien de jours une cassette rapportée reste mise de côté pour le membre qui a réservé son titre&#xa0;: de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of days. Holds are kept from 1 to %2 days.</source>
+        <translation>« %1 » n&apos;est pas un nombre de jours. Les réservations sont gardées de 1 à %2 jours.</translation>
+    </message>
+    <message>
+        <source>Invalid number of days</source>
+        <translation>Nombre de jours invalide</translation>
     </message>
 </context>
 </TS>

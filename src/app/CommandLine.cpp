@@ -7,8 +7,9 @@
 #include "app/SignalExit.h"
 #include "app/WindowRegistry.h"
 #include "data/Backup.h"
-#include "data/Chain.h"
+#include "data/Seal.h"
 #include "data/Schema.h"
+#include "data/ServerSetup.h"
 #include "data/ServerStore.h"
 #include "data/StoreCopy.h"
 #include "data/StoreDate.h"
@@ -144,10 +145,11 @@ int verifySeal(const Context &c)
     if (!day)
         return refuse(StoreDate::invalidMessage(c.value));
     const QString typed = c.parser.positionalArguments().join(u' ');
-    const auto seal = Chain::readSeal(typed);
+    const auto seal = Seal::read(typed);
     if (!seal)
-        return refuse(Text::tr("Give the seal Day End printed after the day: 16 hex digits, such as "
-                               "videostore --verify-seal %1 3F2A 9C01 77DE 0B45.")
+        return refuse(Text::tr("Give the seal Day End printed after the day, its 16 hex digits and its counts, "
+                               "such as videostore --verify-seal %1 \"3F2A 9C01 77DE 0B45 — 12 ledger entries, 5 "
+                               "gate entries, 0 price changes\".")
                           .arg(StoreDate::toText(*day)));
     const bool server = StoreLocation::isServer(c.storePath);
     StoreLock lock;
@@ -161,9 +163,16 @@ int verifySeal(const Context &c)
     if (!problem.isEmpty())
         return refuse(Text::tr("The store %1 cannot be used: %2")
                           .arg(server ? StoreLocation::shown(c.storePath) : shown(c.storePath), problem));
-    const StoreIntegrity::SealCheck outcome = StoreIntegrity::verifySeal(c.storePath, *day, *seal);
+    const Seal::Check outcome = Seal::verify(c.storePath, *day, *seal);
     (outcome.holds ? c.out : c.err) << outcome.message << Qt::endl;
     return outcome.holds ? 0 : 1;
+}
+
+int setupServer(const Context &c)
+{
+    const ServerSetup::Outcome outcome = ServerSetup::run(c.value);
+    (outcome.ok ? c.out : c.err) << outcome.message << Qt::endl;
+    return outcome.ok ? 0 : 1;
 }
 
 int restore(const Context &c)
@@ -265,7 +274,7 @@ QList<Command> commands()
          backup},
         {QStringLiteral("check"), {},
          Text::tr("Checks the store: every page, its tables and its version, the guards and the chains over its "
-                  "ledger and gate log, and its manager code; says what is wrong."),
+                  "ledger, gate log and prices, its manager code and settings; says what is wrong."),
          check},
         {QStringLiteral("restore"), QStringLiteral("file"),
          Text::tr("Checks <file> as --check does and puts it in place as the store, keeping the replaced store "
@@ -313,9 +322,16 @@ QList<Command> commands()
                              QStringLiteral("n"))},
          true},
         {QStringLiteral("verify-seal"), QStringLiteral("yyyy-mm-dd"),
-         Text::tr("Says whether the store's ledger entries of that day still give the seal its Day End printed, "
-                  "given after the day: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45."),
+         Text::tr("Says whether the store's ledger entries, gate-log entries and price changes of that day still "
+                  "give the seal its Day End printed, and whether any was added after it; the seal and its counts "
+                  "follow the day: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45 12 5 0."),
          verifySeal},
+        {QStringLiteral("setup-server"), QStringLiteral("address"),
+         Text::tr("Run once by the owner of a PostgreSQL database, with the owner's address "
+                  "(postgresql://owner@host/dbname), and again after each new version or a restore: makes or "
+                  "upgrades the store, puts its guards back, and lets the counters' role (<dbname>_counter) do "
+                  "daily work but never change or remove what the ledger, the gate log and the prices hold."),
+         setupServer},
         {QStringLiteral("set-manager-code"), {},
          Text::tr("Gives the store its own manager code, asked for twice without showing it (or read as one line "
                   "from standard input when that is not a terminal); at least 8 characters. The store keeps only "

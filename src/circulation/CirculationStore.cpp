@@ -123,9 +123,11 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
         if (!who)
             return false;
         if (!who->next())
-            return m_db.conflict(action, Text::tr("Member %1 is not on file.").arg(member));
+            return m_db.conflict(action, Text::tr("Member %1 is not on file.").arg(member),
+                                 Text::tr("Member not on file"));
         if (who->value(0).toBool())
-            return m_db.conflict(action, Text::tr("Member %1 is retired.").arg(member));
+            return m_db.conflict(action, Text::tr("Member %1 is retired.").arg(member),
+                                 Text::tr("Member retired"));
         auto what = m_db.run(action,
                              QStringLiteral("SELECT m.Name, m.Deleted, (SELECT COUNT(*) FROM tblVideos v WHERE "
                                             "v.MovieNum = m.MovieNum AND v.ForRent = 1 AND v.Deleted = 0) "
@@ -134,12 +136,15 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
         if (!what)
             return false;
         if (!what->next())
-            return m_db.conflict(action, Text::tr("Title %1 is not on file.").arg(title));
+            return m_db.conflict(action, Text::tr("Title %1 is not on file.").arg(title),
+                                 Text::tr("Title not on file"));
         const QString name = what->value(0).toString();
         if (what->value(1).toBool())
-            return m_db.conflict(action, Text::tr("%1 (title %2) is retired.").arg(name).arg(title));
+            return m_db.conflict(action, Text::tr("%1 (title %2) is retired.").arg(name).arg(title),
+                                 Text::tr("Title retired"));
         if (what->value(2).toInt() == 0)
-            return m_db.conflict(action, Text::tr("%1 (title %2) has no copies for rent.").arg(name).arg(title));
+            return m_db.conflict(action, Text::tr("%1 (title %2) has no copies for rent.").arg(name).arg(title),
+                                 Text::tr("No copies for rent"));
         const auto held = m_db.scalar(action,
                                       QStringLiteral("SELECT COUNT(*) FROM tblHolds WHERE CustomerNumber = ? AND "
                                                      "MovieNum = ? AND State IN ('waiting', 'ready')"),
@@ -147,7 +152,8 @@ std::optional<qint32> CirculationStore::placeHold(qint32 member, qint32 title, Q
         if (!held)
             return false;
         if (held->toInt() > 0)
-            return m_db.conflict(action, Text::tr("Member %1 already has a hold on %2.").arg(member).arg(name));
+            return m_db.conflict(action, Text::tr("Member %1 already has a hold on %2.").arg(member).arg(name),
+                                 Text::tr("Already on hold"));
         id = Numbering::freeNumber(m_db, action, QLatin1String("tblHolds"), QLatin1String("HoldID"), -1);
         if (!id)
             return false;

@@ -1,6 +1,7 @@
 #include "Holds.h"
 
 #include "data/Database.h"
+#include "data/Settings.h"
 #include "data/StoreDate.h"
 
 #include <QCoreApplication>
@@ -65,12 +66,13 @@ QString Holds::Held::refusal(qint32 videoId) const
 std::optional<int> Holds::days(Database &db)
 {
     const auto value = db.scalar(Text::tr("read how long holds are kept"),
-                                 QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"), {QString(DaysSetting)});
+                                 QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"),
+                                 {QString::fromLatin1(Settings::HoldDays)});
     if (!value)
         return std::nullopt;
-    bool ok = false;
-    const int n = value->toString().toInt(&ok);
-    return ok && n >= 1 && n <= 365 ? n : DefaultDays;
+    // A value it cannot use is named by the store's check, which the
+    // manager hears of at the gate.
+    return Settings::holdDays(value->toString()).value_or(Settings::DefaultHoldDays);
 }
 
 bool Holds::setAside(Database &db, qint32 videoId, QDate day, std::optional<SetAside> &taken)

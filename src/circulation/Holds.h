@@ -56,9 +56,6 @@ struct Lapse
 // `db` records; a re-check that finds the store changed is a Conflict.
 namespace Holds {
 
-inline constexpr int DefaultDays = 3;
-inline constexpr QLatin1String DaysSetting{"HoldDays"};
-
 // How many days a tape stays set aside: the manager's setting, else 3.
 std::optional<int> days(Database &db);
 

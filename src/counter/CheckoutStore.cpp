@@ -266,7 +266,8 @@ bool CheckoutStore::repriced(const BillLine::Parsed &line, Money now)
                              .arg(tape ? QStringLiteral("tape") : QStringLiteral("item"))
                              .arg(line.id),
                          told.arg(QString::number(line.id), tape ? titleSuffix(line.id) : QString(),
-                                  now.toCurrency()));
+                                  now.toCurrency()),
+                         Text::tr("Price changed"));
 }
 
 bool CheckoutStore::refuse(const CheckoutPlan &plan, const Unmet &unmet)
@@ -362,7 +363,8 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
                                           "%.\r\n\r\nNothing was saved. Look at the new total on the payment page, "
                                           "then check out again.")
                                      .arg(rates.taxes[t].shownName(), date,
-                                          Pricing::percent(rates.taxes[t].rate, Money::Shown)));
+                                          Pricing::percent(rates.taxes[t].rate, Money::Shown)),
+                                 Text::tr("Tax changed"));
     QList<Money> amounts;
     for (const BillLine::Parsed &line : plan.lines)
         amounts << line.amount;

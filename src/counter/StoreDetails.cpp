@@ -1,62 +1,89 @@
 #include "StoreDetails.h"
 
-#include <QSqlQuery>
+#include "data/Destination.h"
+#include "data/Settings.h"
 
-#include <array>
+#include <QCoreApplication>
 
 namespace {
 
-// The tblSettings names, in the order of the fields.
-const std::array<const char *, 7> Names = {"StoreName",      "StoreAddress",   "StorePhone",      "StoreGSTNumber",
-                                           "StorePSTNumber", "ReceiptPaper",   "DocumentLanguage"};
+QString paperText(StoreDetails::Paper paper)
+{
+    return paper == StoreDetails::Paper::Letter ? QStringLiteral("letter") : QStringLiteral("roll80");
+}
+
+// The values as the store keeps them, by setting name.
+QHash<QString, QString> detailValues(const StoreDetails &d)
+{
+    const QStringList &names = Settings::storeDetails();
+    return {{names[0], d.name.trimmed()},      {names[1], d.address.trimmed()},   {names[2], d.phone.trimmed()},
+            {names[3], d.gstNumber.trimmed()}, {names[4], d.pstNumber.trimmed()}, {names[5], paperText(d.paper)},
+            {names[6], d.language ? Language::code(*d.language) : QString()}};
+}
+
+QString holdDaysOf(const QHash<QString, QString> &stored)
+{
+    return stored.value(QString::fromLatin1(Settings::HoldDays), QString::number(Settings::DefaultHoldDays));
+}
 
 } // namespace
 
 std::optional<StoreDetails> StoreDetailsStore::load()
 {
-    auto q = m_db.run(QStringLiteral("read the store details"),
-                      QStringLiteral("SELECT Name, Value FROM tblSettings WHERE Name IN (?, ?, ?, ?, ?, ?, ?)"),
-                      {QString::fromLatin1(Names[0]), QString::fromLatin1(Names[1]), QString::fromLatin1(Names[2]),
-                       QString::fromLatin1(Names[3]), QString::fromLatin1(Names[4]), QString::fromLatin1(Names[5]),
-                       QString::fromLatin1(Names[6])});
-    if (!q)
+    const QStringList &names = Settings::storeDetails();
+    const auto stored =
+        Settings::read(m_db, QStringLiteral("read the store details"), names + QStringList{Settings::HoldDays});
+    if (!stored)
         return std::nullopt;
     StoreDetails d;
-    QString *const fields[] = {&d.name, &d.address, &d.phone, &d.gstNumber, &d.pstNumber};
-    while (q->next()) {
-        const QString name = q->value(0).toString();
-        const QString value = q->value(1).toString();
-        for (size_t i = 0; i < 5; ++i)
-            if (name == QLatin1String(Names[i]))
-                *fields[i] = value;
-        if (name == QLatin1String(Names[5]))
-            d.paper = value == QLatin1String("letter") ? StoreDetails::Paper::Letter : StoreDetails::Paper::Roll80;
-        if (name == QLatin1String(Names[6]))
-            d.language = Language::fromCode(value);
-    }
+    d.name = stored->value(names[0]);
+    d.address = stored->value(names[1]);
+    d.phone = stored->value(names[2]);
+    d.gstNumber = stored->value(names[3]);
+    d.pstNumber = stored->value(names[4]);
+    d.paper = stored->value(names[5]) == QLatin1String("letter") ? StoreDetails::Paper::Letter
+                                                                 : StoreDetails::Paper::Roll80;
+    d.language = Language::fromCode(stored->value(names[6]));
+    d.holdDays = holdDaysOf(*stored);
     return d;
 }
 
-bool StoreDetailsStore::save(const StoreDetails &details)
+bool StoreDetailsStore::save(const StoreDetails &details, const QDateTime &when)
 {
     const QString action = QStringLiteral("save the store details");
-    const QString values[] = {details.name.trimmed(),      details.address.trimmed(),   details.phone.trimmed(),
-                              details.gstNumber.trimmed(), details.pstNumber.trimmed(),
-                              details.paper == StoreDetails::Paper::Letter ? QStringLiteral("letter")
-                                                                           : QStringLiteral("roll80"),
-                              details.language ? Language::code(*details.language) : QString()};
+    const QString days = QString::fromLatin1(Settings::HoldDays);
     return m_db.transaction(action, [&] {
-        for (size_t i = 0; i < Names.size(); ++i) {
-            const QString name = QString::fromLatin1(Names[i]);
-            const auto changed = m_db.change(action, QStringLiteral("UPDATE tblSettings SET Value = ? WHERE Name = ?"),
-                                             {values[i], name});
-            if (!changed)
-                return false;
-            if (*changed == 0
-                && !m_db.change(action, QStringLiteral("INSERT INTO tblSettings (Name, Value) VALUES (?, ?)"),
-                                {name, values[i]}))
-                return false;
-        }
+        const auto before = Settings::read(m_db, action, Settings::storeDetails() + QStringList{days});
+        if (!before)
+            return false;
+        // A detail not given yet reads as empty, the paper as the roll.
+        const QHash<QString, QString> wanted = detailValues(details);
+        const QHash<QString, QString> shown = detailValues(StoreDetails{});
+        bool detailsChanged = false;
+        for (auto it = wanted.constBegin(); it != wanted.constEnd(); ++it)
+            detailsChanged = detailsChanged || before->value(it.key(), shown.value(it.key())) != it.value();
+        // Hold days left empty stay as they are; a number the program cannot
+        // use is never written.
+        const QString oldDays = holdDaysOf(*before);
+        const QString newDays = details.holdDays.trimmed().isEmpty() ? oldDays : details.holdDays.trimmed();
+        if (newDays != oldDays && !Settings::holdDays(newDays))
+            return m_db.conflict(action,
+                                 QCoreApplication::translate("StoreDetails", "\"%1\" is not a number of days from "
+                                                                             "1 to %2.")
+                                     .arg(newDays)
+                                     .arg(Settings::LongestHold),
+                                 QCoreApplication::translate("StoreDetails", "Invalid number of days"));
+        if (detailsChanged
+            && !(Settings::write(m_db, action, wanted)
+                 && Settings::recordChange(m_db, action, Settings::detailsGroup(),
+                                           Settings::detailsGroup().outcome, DestStoreDetails, when)))
+            return false;
+        if (newDays != oldDays
+            && !(Settings::write(m_db, action, {{days, newDays}})
+                 && Settings::recordChange(m_db, action, Settings::holdDaysGroup(),
+                                           QStringLiteral("hold days %1 → %2").arg(oldDays, newDays),
+                                           DestStoreDetails, when)))
+            return false;
         return true;
     });
 }

@@ -1,5 +1,6 @@
 #include "frmStoreDetails.h"
 
+#include "data/Settings.h"
 #include "ui/Controls.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
@@ -7,6 +8,7 @@
 #include "ui/WindowSystem.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,6 +62,13 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     cmbLanguage->addItem(tr("The counter's language"), QString());
     cmbLanguage->addItem(tr("English"), Language::code(Language::English));
     cmbLanguage->addItem(tr("French"), Language::code(Language::French));
+    Label10 = label(this, "Label10", tr("Holds &kept for:"));
+    txtHoldDays = edit(this, "txtHoldDays");
+    txtHoldDays->setFixedWidth(60);
+    txtHoldDays->setToolTip(tr("How many days a tape that came back stays set aside for the member holding its "
+                               "title: 1 to %1.")
+                                .arg(Settings::LongestHold));
+    Label10->setBuddy(txtHoldDays);
     cmdSave = button(this, "cmdSave", tr("&Save"));
     cmdReturn = button(this, "cmdReturn", tr("Return"));
 
@@ -81,6 +90,12 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     paper->addWidget(optLetter);
     grid->addLayout(paper, 5, 1);
     addRow(grid, 6, Label9, cmbLanguage);
+    auto *days = new QHBoxLayout;
+    days->addWidget(txtHoldDays);
+    days->addWidget(label(this, "Label11", tr("days")));
+    days->addStretch();
+    grid->addWidget(Label10, 7, 0);
+    grid->addLayout(days, 7, 1);
     layout->addLayout(grid);
     layout->addStretch();
     auto *buttons = new QHBoxLayout;
@@ -88,7 +103,7 @@ frmStoreDetails::frmStoreDetails(WindowContext &windows)
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdReturn);
     layout->addLayout(buttons);
-    resize(560, 420);
+    resize(560, 450);
 
     setDefaultButton(cmdSave);
     setCancelButton(cmdReturn);
@@ -111,6 +126,7 @@ void frmStoreDetails::Form_Activate()
     (details->paper == StoreDetails::Paper::Letter ? optLetter : optRoll80)->setChecked(true);
     cmbLanguage->setCurrentIndex(
         cmbLanguage->findData(details->language ? Language::code(*details->language) : QString()));
+    txtHoldDays->setText(details->holdDays);
     txtStoreName->setFocus();
 }
 
@@ -124,7 +140,18 @@ void frmStoreDetails::cmdSave_Click()
     details.pstNumber = txtPSTNumber->text();
     details.paper = optLetter->isChecked() ? StoreDetails::Paper::Letter : StoreDetails::Paper::Roll80;
     details.language = Language::fromCode(cmbLanguage->currentData().toString());
-    if (!m_store.save(details))
+    details.holdDays = txtHoldDays->text().trimmed();
+    if (!Settings::holdDays(details.holdDays)) {
+        refuse(m_windows.ws(),
+               tr("\"%1\" is not a number of days. Holds are kept from 1 to %2 days.")
+                   .arg(details.holdDays)
+                   .arg(Settings::LongestHold),
+               tr("Invalid number of days"));
+        txtHoldDays->setFocus();
+        txtHoldDays->selectAll();
+        return;
+    }
+    if (!m_store.save(details, QDateTime::currentDateTime()))
         return showDbError(m_windows.ws(), m_store.lastError());
     m_windows.ws().msgBox(details.isSet() ? tr("The store details are saved; the next receipt shows them.")
                                           : tr("Saved. With no store name, receipts say \"Store details not set\"."),

@@ -13,7 +13,7 @@ class WindowContext;
 
 // The manager gives what every receipt says of the store: its name,
 // address, phone, GST and PST registration numbers, and the paper the
-// counter's receipts are printed on.
+// counter's receipts are printed on; and how long holds are kept.
 class frmStoreDetails final : public Form
 {
     Q_OBJECT
@@ -22,8 +22,8 @@ public:
     explicit frmStoreDetails(WindowContext &windows);
     Q_DISABLE_COPY_MOVE(frmStoreDetails)
 
-    QLabel *Image1, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
-    QLineEdit *txtStoreName, *txtPhone, *txtGSTNumber, *txtPSTNumber;
+    QLabel *Image1, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label10;
+    QLineEdit *txtStoreName, *txtPhone, *txtGSTNumber, *txtPSTNumber, *txtHoldDays;
     QPlainTextEdit *txtAddress;
     QRadioButton *optRoll80, *optLetter;
     QLabel *Label9;

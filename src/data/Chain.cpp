@@ -1,14 +1,16 @@
 #include "Chain.h"
 
 #include "Database.h"
+#include "Money.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtEndian>
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <limits>
 
@@ -103,11 +105,22 @@ QVariant field(const QSqlQuery &q, const char *name)
     return q.value(QString::fromLatin1(name));
 }
 
+// "tax 2 (PST)" of a price row.
+QString priceThing(const QSqlQuery &q)
+{
+    const bool isClass = field(q, "Kind").toString() == QLatin1String("class");
+    return (isClass ? QCoreApplication::translate("Chain", "price class %1 (%2)")
+                    : QCoreApplication::translate("Chain", "tax %1 (%2)"))
+        .arg(field(q, "Number").toString(), field(q, "Name").toString());
+}
+
 // What a finding says of a row, read as it now stands.
 QString describe(const Table &table, const QSqlQuery &q)
 {
     if (table.name == gateLog().name)
         return QStringLiteral("%1, %2").arg(minute(field(q, "TriedAt")), field(q, "Outcome").toString());
+    if (table.name == prices().name)
+        return QStringLiteral("%1 from %2").arg(priceThing(q), field(q, "InForceFrom").toString());
     const QString kind = field(q, "Kind").toString();
     QString what = kind;
     if (kind == QLatin1String("checkout")) {
@@ -150,21 +163,44 @@ std::optional<QByteArray> startOn(const QSqlDatabase &db, const Table &table, QS
 
 } // namespace
 
+QString Table::word(qint64 n) const
+{
+    return QCoreApplication::translate("Chain", n == 1 ? one : many);
+}
+
+QString Table::count(qint64 n) const
+{
+    return QStringLiteral("%1 %2").arg(thousands(n), word(n));
+}
+
 const Table &ledger()
 {
-    static const Table t{QStringLiteral("tblLedger"), QStringLiteral("Seq"), QStringLiteral("ledger entry")};
+    static const Table t{QStringLiteral("tblLedger"), QStringLiteral("Seq"), QStringLiteral("ledger entry"),
+                         QStringLiteral("EntryDate"), QT_TRANSLATE_NOOP("Chain", "ledger entry"),
+                         QT_TRANSLATE_NOOP("Chain", "ledger entries")};
     return t;
 }
 
 const Table &gateLog()
 {
-    static const Table t{QStringLiteral("tblGateLog"), QStringLiteral("TryNumber"), QStringLiteral("gate log entry")};
+    static const Table t{QStringLiteral("tblGateLog"), QStringLiteral("TryNumber"), QStringLiteral("gate log entry"),
+                         QStringLiteral("TriedAt"), QT_TRANSLATE_NOOP("Chain", "gate entry"),
+                         QT_TRANSLATE_NOOP("Chain", "gate entries")};
+    return t;
+}
+
+const Table &prices()
+{
+    // A change belongs to the day it was made; the starting prices to none.
+    static const Table t{QStringLiteral("tblPrices"), QStringLiteral("ChangeID"), QStringLiteral("price change"),
+                         QStringLiteral("ChangedAt"), QT_TRANSLATE_NOOP("Chain", "price change"),
+                         QT_TRANSLATE_NOOP("Chain", "price changes")};
     return t;
 }
 
 const QList<Table> &tables()
 {
-    static const QList<Table> all = {ledger(), gateLog()};
+    static const QList<Table> all = {ledger(), gateLog(), prices()};
     return all;
 }
 
@@ -316,32 +352,45 @@ Walk walk(const QSqlDatabase &db, const Table &table,
     return out;
 }
 
-QString seal(const QByteArray &link)
+QString brief(const Table &table, const QSqlQuery &q)
 {
-    const QString hex = QString::fromLatin1(link.left(8).toHex()).toUpper();
-    return QStringLiteral("%1 %2 %3 %4").arg(hex.mid(0, 4), hex.mid(4, 4), hex.mid(8, 4), hex.mid(12, 4));
+    const QString key = field(q, table.key.toLatin1().constData()).toString();
+    if (table.name == gateLog().name)
+        return QCoreApplication::translate("Chain", "entry %1, %2 at %3")
+            .arg(key, field(q, "Outcome").toString(), minute(field(q, "TriedAt")).mid(11));
+    if (table.name == prices().name)
+        return QCoreApplication::translate("Chain", "change %1, %2 from %3")
+            .arg(key, priceThing(q), field(q, "InForceFrom").toString());
+    static const QHash<QString, const char *> kinds = {
+        {QStringLiteral("checkout"), QT_TRANSLATE_NOOP("Chain", "checkout")},
+        {QStringLiteral("payment"), QT_TRANSLATE_NOOP("Chain", "payment")},
+        {QStringLiteral("fee"), QT_TRANSLATE_NOOP("Chain", "late fee")},
+        {QStringLiteral("cashup"), QT_TRANSLATE_NOOP("Chain", "cash-up")}};
+    const QString kind = field(q, "Kind").toString();
+    return QCoreApplication::translate("Chain", "entry %1, %2 %3")
+        .arg(key, kinds.contains(kind) ? QCoreApplication::translate("Chain", kinds.value(kind)) : kind,
+             Money::fromUnits(field(q, "Amount").toLongLong()).toCurrency());
 }
 
-std::optional<QString> readSeal(const QString &typed)
+QString digest(const QStringList &parts)
 {
-    QString hex;
-    for (const QChar c : typed) {
-        if (c.isSpace() || c == u'-')
-            continue;
-        if (!isxdigit(c.toLatin1()) || c.unicode() > 0x7f)
-            return std::nullopt;
-        hex += c.toUpper();
+    sodiumReady();
+    crypto_generichash_state state;
+    crypto_generichash_init(&state, nullptr, 0, 16);
+    for (const QString &part : parts) {
+        const QByteArray bytes = part.toUtf8();
+        add(state, bytes.constData(), std::size_t(bytes.size()));
     }
-    if (hex.size() != 16)
-        return std::nullopt;
-    return QStringLiteral("%1 %2 %3 %4").arg(hex.mid(0, 4), hex.mid(4, 4), hex.mid(8, 4), hex.mid(12, 4));
+    QByteArray out(16, Qt::Uninitialized);
+    crypto_generichash_final(&state, reinterpret_cast<unsigned char *>(out.data()), 16);
+    return QString::fromLatin1(out.toHex());
 }
 
-QSqlError linkExisting(const QSqlDatabase &db, Schema::Engine engine)
+QSqlError linkExisting(const QSqlDatabase &db, Schema::Engine engine, const QList<Table> &which)
 {
     QSqlQuery q(db);
     QSqlError error;
-    for (const Table &table : tables()) {
+    for (const Table &table : which) {
         const std::optional<QByteArray> first = startOn(db, table, &error);
         if (error.isValid())
             return error;

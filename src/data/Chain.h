@@ -18,13 +18,16 @@
 class Database;
 class QSqlQuery;
 
-// The chain over the records of money and of the security gate. Every row
-// of tblLedger and tblGateLog carries in its Hash column a BLAKE2b hash of
-// its own columns and of the row before it, written in the row's own
-// transaction; the first row of a table chains from a value made at random
-// with the store. A row changed, removed, or put in another's place after it
-// was written no longer matches. The program computes every link, on either
-// engine, so a store keeps its chain when it moves between them.
+// The chain over the records of money, of the security gate and of the
+// prices. Every row of tblLedger, tblGateLog and tblPrices carries in its
+// Hash column a BLAKE2b hash of its own columns and of the row before it,
+// written in the row's own transaction; the first row of a table chains from
+// a value made at random with the store. A row changed, removed, or put in
+// another's place after it was written no longer matches, unless whoever
+// changed it wrote every later link again: the chain has no secret, so only
+// a seal printed before (Seal.h) catches that. The program computes every
+// link, on either engine, so a store keeps its chain when it moves between
+// them.
 namespace Chain {
 
 // A chained table. Its key numbers the rows from 1 in the order written.
@@ -33,9 +36,18 @@ struct Table
     QString name;  // tblLedger
     QString key;   // Seq
     QString entry; // "ledger entry", as a finding names a row
+    // The column whose first ten characters are the day a row belongs to.
+    QString dayColumn;
+    const char *one = nullptr, *many = nullptr; // as a seal counts them, untranslated
+    // "ledger entry" for 1, "ledger entries" for any other number.
+    QString word(qint64 n) const;
+    // "1 ledger entry", "1,204 ledger entries".
+    QString count(qint64 n) const;
 };
 const Table &ledger();
 const Table &gateLog();
+const Table &prices();
+// The three, in the order a seal covers them.
 const QList<Table> &tables();
 
 inline constexpr auto HashColumn = "Hash";
@@ -101,15 +113,13 @@ Walk walk(const QSqlDatabase &db, const Table &table,
           const std::function<bool(const QSqlQuery &row, const QByteArray &link)> &visit = {},
           const std::atomic<bool> *cancel = nullptr);
 
-// A day's seal as Day End prints it: the first 16 hex digits of a link, in
-// groups of four.
-QString seal(const QByteArray &link);
-// A seal as typed, in any case, with or without blanks or dashes between
-// groups; nullopt when it is not 16 hex digits.
-std::optional<QString> readSeal(const QString &typed);
+// A row as a seal names it: "entry 412, payment -$5.00".
+QString brief(const Table &table, const QSqlQuery &row);
+// A BLAKE2b hash of `parts`, each kept apart from the next, as 32 hex digits.
+QString digest(const QStringList &parts);
 
-// Links every row of both tables written before the chain, in order, in
-// the caller's transaction (an upgrade's).
-QSqlError linkExisting(const QSqlDatabase &db, Schema::Engine engine);
+// Links every row of `which` written before its chain, in order, in the
+// caller's transaction (an upgrade's).
+QSqlError linkExisting(const QSqlDatabase &db, Schema::Engine engine, const QList<Table> &which);
 
 } // namespace Chain

@@ -269,9 +269,9 @@ bool Database::fail(const QString &action, const QString &detail)
     return false;
 }
 
-bool Database::conflict(const QString &action, const QString &message)
+bool Database::conflict(const QString &action, const QString &message, const QString &title)
 {
-    m_error = {action, message, DbError::Kind::Conflict};
+    m_error = {action, message, DbError::Kind::Conflict, title};
     m_retryable = false;
     return false;
 }

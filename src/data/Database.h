@@ -37,9 +37,16 @@ struct DbError
         Waited,     // other counters kept the writer lock for as long as this one waited its turn
     };
 
+    DbError(QString action = {}, QString detail = {}, Kind kind = Kind::Other, QString title = {})
+        : action(std::move(action)), detail(std::move(detail)), kind(kind), title(std::move(title))
+    {
+    }
+
     QString action;
     QString detail;
     Kind kind = Kind::Other;
+    // A refusal's title, saying why; empty for what the kind says.
+    QString title;
 
     // The whole message for the clerk: what could not be done, why, and
     // what to do about it.
@@ -128,9 +135,11 @@ public:
     // Records a failure found by the caller (a row that should be there and
     // is not); always false, so a transaction body can return it.
     bool fail(const QString &action, const QString &detail);
-    // Records that another counter changed what this write relies on;
-    // `message` is shown to the clerk as it stands. Always false.
-    bool conflict(const QString &action, const QString &message);
+    // Records that another counter changed what this write relies on, or
+    // that the store's rules refuse it; `message` is shown to the clerk as
+    // it stands, under `title` when the refusal is not another counter's
+    // doing. Always false.
+    bool conflict(const QString &action, const QString &message, const QString &title = {});
 
     // Opens `path` (which must exist unless `create`) with the store's
     // settings: WAL journal, synchronous FULL, a busy timeout.

@@ -1,6 +1,7 @@
 #include "GateStore.h"
 
 #include "data/Chain.h"
+#include "data/Settings.h"
 #include "data/StoreIntegrity.h"
 
 #include <QSysInfo>
@@ -80,44 +81,47 @@ Fetched<GateStore::State> GateStore::state()
     return {false, out};
 }
 
-bool GateStore::insertTry(const QString &action, const QDateTime &when, int destination, GateOutcome outcome)
-{
-    const auto tail = Chain::tail(m_db, Chain::gateLog(), action);
-    if (!tail)
-        return false;
-    static const Chain::Layout layout(
-        {QStringLiteral("TryNumber"), QStringLiteral("TriedAt"), QStringLiteral("Destination"),
-         QStringLiteral("Outcome"), QStringLiteral("Workstation")});
-    QVariantList values = {tail->key, when.toString(TimeFormat), destination, outcomeText(outcome),
-                           QSysInfo::machineHostName()};
-    values << Chain::toText(layout.link(tail->before, values));
-    return m_db
-        .change(action,
-                QStringLiteral("INSERT INTO tblGateLog (TryNumber, TriedAt, Destination, Outcome, Workstation, Hash) "
-                               "VALUES (?, ?, ?, ?, ?, ?)"),
-                values)
-        .has_value();
-}
-
 bool GateStore::record(const QDateTime &when, int destination, GateOutcome outcome)
 {
     const QString action = QStringLiteral("record the try at the security gate");
-    return m_db.transaction(action, [&] { return insertTry(action, when, destination, outcome); });
+    return m_db.transaction(action,
+                            [&] { return GateLog::append(m_db, action, when, destination, outcomeText(outcome)); });
 }
 
 bool GateStore::setCode(const QByteArray &hash, const QDateTime &when, int destination)
 {
     const QString action = QStringLiteral("store the new manager code");
     return m_db.transaction(action, [&] {
-        const QString value = QString::fromLatin1(hash);
-        const auto changed = m_db.change(action, QStringLiteral("UPDATE tblSettings SET Value = ? WHERE Name = ?"),
-                                         {value, CodeSetting});
-        if (!changed)
-            return false;
-        if (*changed == 0
-            && !m_db.change(action, QStringLiteral("INSERT INTO tblSettings (Name, Value) VALUES (?, ?)"),
-                            {CodeSetting, value}))
-            return false;
-        return insertTry(action, when, destination, GateOutcome::CodeChanged);
+        return Settings::write(m_db, action, {{CodeSetting, QString::fromLatin1(hash)}})
+               && Settings::recordChange(m_db, action, Settings::codeGroup(), outcomeText(GateOutcome::CodeChanged),
+                                         destination, when);
     });
 }
+
+namespace GateLog {
+
+bool append(Database &db, const QString &action, const QDateTime &when, int destination, const QString &outcome,
+            const QString &digest)
+{
+    const auto tail = Chain::tail(db, Chain::gateLog(), action);
+    if (!tail)
+        return false;
+    static const Chain::Layout layout({QStringLiteral("TryNumber"), QStringLiteral("TriedAt"),
+                                       QStringLiteral("Destination"), QStringLiteral("Outcome"),
+                                       QStringLiteral("Workstation"), QStringLiteral("Digest")});
+    QVariantList values = {tail->key,
+                           when.toString(TimeFormat),
+                           destination,
+                           outcome,
+                           QSysInfo::machineHostName(),
+                           digest.isEmpty() ? QVariant() : QVariant(digest)};
+    values << Chain::toText(layout.link(tail->before, values));
+    return db
+        .change(action,
+                QStringLiteral("INSERT INTO tblGateLog (TryNumber, TriedAt, Destination, Outcome, Workstation, Digest, "
+                               "Hash) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                values)
+        .has_value();
+}
+
+} // namespace GateLog

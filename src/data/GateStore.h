@@ -54,7 +54,16 @@ public:
     static int waitAfter(int wrongInARow);
 
 private:
-    bool insertTry(const QString &action, const QDateTime &when, int destination, GateOutcome outcome);
-
     Database m_db;
 };
+
+namespace GateLog {
+
+// Appends an entry to the gate log, numbered one past the highest and
+// linked into its chain, with this computer's name, in the caller's
+// transaction: a try, or a change of the settings with the digest of what
+// it wrote (see Settings.h).
+bool append(Database &db, const QString &action, const QDateTime &when, int destination, const QString &outcome,
+            const QString &digest = {});
+
+} // namespace GateLog

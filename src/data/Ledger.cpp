@@ -143,11 +143,6 @@ void addToDrawer(Drawer &d, const LedgerEntry &e)
 
 } // namespace
 
-QString DayEnd::seal() const
-{
-    return entries.isEmpty() ? QString() : Chain::seal(entries.last().link);
-}
-
 namespace Ledger {
 
 QString counterName()
@@ -383,7 +378,8 @@ bool LedgerStore::recordCashUp(QDate day, const QString &counter, Money openingF
                                  QStringLiteral("Money has been taken at %1 since the figures were shown: the drawer "
                                                 "should now hold %2, not %3.\r\n\r\nNothing was recorded. Check the "
                                                 "count against the new figure, then record it again.")
-                                     .arg(counter, expected.toCurrency(), shownExpected.toCurrency()));
+                                     .arg(counter, expected.toCurrency(), shownExpected.toCurrency()),
+                                 QCoreApplication::translate("Ledger", "Money taken since"));
         LedgerEntry e;
         e.kind = LedgerEntry::Kind::CashUp;
         e.day = day;

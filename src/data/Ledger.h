@@ -96,9 +96,6 @@ struct DayEnd
     Money feePaymentsAmount;
     QList<Drawer> drawers; // each counter that took cash or was counted, by name
     QList<LedgerEntry> entries; // every entry of the day, in order
-    // The link of the day's last entry, as Day End prints it; empty when the
-    // day has no entries.
-    QString seal() const;
 };
 
 // The taxes of one day's checkouts.

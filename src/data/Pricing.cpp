@@ -1,5 +1,6 @@
 #include "Pricing.h"
 
+#include "Chain.h"
 #include "Database.h"
 #include "Language.h"
 #include "Ledger.h"
@@ -22,6 +23,9 @@ QString kindText(PriceChange::Kind kind)
 // What the rates hold come first: every checkout reads only those.
 const QString RateColumns = QStringLiteral("Kind, Number, Name, Fee, Days, LateFee, Rate");
 const QString Columns = RateColumns + QStringLiteral(", InForceFrom, ChangeID, ChangedAt, Counter");
+// Every column a change fills, in the order it is written: all in its link.
+const QString ChainedColumns =
+    QStringLiteral("ChangeID, Kind, Number, InForceFrom, Name, Fee, Days, LateFee, Rate, ChangedAt, Counter");
 
 PriceChange rateAt(const QSqlQuery &q)
 {
@@ -198,6 +202,12 @@ QString problem(const PriceChange &c, QDate today)
     const QString what = c.what();
     if (c.name.trimmed().isEmpty())
         return QStringLiteral("Give %1 a name.").arg(what.toLower());
+    if (c.name.trimmed().size() > LongestName)
+        return QCoreApplication::translate("Pricing",
+                                           "The name of %1 is %2 characters long; a name holds at most %3.")
+            .arg(what.toLower())
+            .arg(c.name.trimmed().size())
+            .arg(LongestName);
     if (!c.from.isValid() || c.from < today)
         return QStringLiteral("A change takes effect today (%1) or later; %2 has passed.")
             .arg(StoreDate::toText(today), c.from.isValid() ? StoreDate::toText(c.from) : QStringLiteral("that day"));
@@ -280,7 +290,7 @@ bool record(Database &db, const QList<PriceChange> &changes, QDate today)
         const QString at = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
         for (const PriceChange &c : changes) {
             if (const QString why = problem(c, today); !why.isEmpty())
-                return db.conflict(action, why);
+                return db.conflict(action, why, QCoreApplication::translate("Pricing", "Price change not valid"));
             // A day that has started may already have been charged at the
             // change made for it; a later day's change can still be replaced.
             if (c.from <= today) {
@@ -294,21 +304,25 @@ bool record(Database &db, const QList<PriceChange> &changes, QDate today)
                     return db.conflict(action,
                                        QStringLiteral("%1 was already changed for %2, which has started: a change "
                                                       "made today is in force from tomorrow on.")
-                                           .arg(c.what(), StoreDate::toText(c.from)));
+                                           .arg(c.what(), StoreDate::toText(c.from)),
+                                       QCoreApplication::translate("Pricing", "Already changed for that day"));
             }
-            const auto highest = db.scalar(action, QStringLiteral("SELECT MAX(ChangeID) FROM tblPrices"));
-            if (!highest)
+            const auto tail = Chain::tail(db, Chain::prices(), action);
+            if (!tail)
                 return false;
             const bool isClass = c.kind == PriceChange::Kind::Class;
             const QVariant none;
+            static const Chain::Layout layout(ChainedColumns.split(QStringLiteral(", ")));
+            QVariantList values = {tail->key, kindText(c.kind), c.number, StoreDate::toText(c.from),
+                                   c.name.trimmed(), isClass ? QVariant::fromValue<qint64>(c.fee.units()) : none,
+                                   isClass ? QVariant(c.days) : none,
+                                   isClass ? QVariant::fromValue<qint64>(c.lateFee.units()) : none,
+                                   isClass ? none : QVariant::fromValue<qint64>(c.rate), at, Ledger::counterName()};
+            values << Chain::toText(layout.link(tail->before, values));
             if (!db.run(action,
-                        QStringLiteral("INSERT INTO tblPrices (ChangeID, Kind, Number, InForceFrom, Name, Fee, Days, "
-                                       "LateFee, Rate, ChangedAt, Counter) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                        {highest->toLongLong() + 1, kindText(c.kind), c.number, StoreDate::toText(c.from),
-                         c.name.trimmed(), isClass ? QVariant::fromValue<qint64>(c.fee.units()) : none,
-                         isClass ? QVariant(c.days) : none,
-                         isClass ? QVariant::fromValue<qint64>(c.lateFee.units()) : none,
-                         isClass ? none : QVariant::fromValue<qint64>(c.rate), at, Ledger::counterName()}))
+                        QStringLiteral("INSERT INTO tblPrices (%1, Hash) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                            .arg(ChainedColumns),
+                        values))
                 return false;
         }
         return true;

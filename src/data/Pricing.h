@@ -88,6 +88,8 @@ inline constexpr int Classes = 3;
 inline constexpr int Taxes = 2;
 inline constexpr qint64 RateScale = 1000000; // a rate of 1 is 100 %
 inline constexpr int LongestPeriod = 365;
+// A name of a class or tax fits the bill, the receipt and the reports.
+inline constexpr int LongestName = 40;
 
 // What a new store charges until the manager changes it.
 const Rates &starting();

@@ -1,5 +1,6 @@
 #include "Schema.h"
 
+#include "Chain.h"
 #include "Money.h"
 #include "Pricing.h"
 #include "StoreDate.h"
@@ -193,6 +194,8 @@ const QString LedgerRefusal =
                    "new entry");
 const QString GateLogRefusal =
     QStringLiteral("tblGateLog is append-only: its tries are never changed or deleted");
+const QString PricesRefusal =
+    QStringLiteral("tblPrices is append-only: a change of the prices is never changed or deleted; make a new one");
 
 // A guard as a store file keeps it: the engine keeps the text as given.
 Guard fileGuard(const char *name, const char *table, const char *owner, const QString &when, const QString &refusal)
@@ -265,6 +268,20 @@ QList<Guard> laterGuards(Engine engine)
                         "BEFORE UPDATE OR DELETE", RowUpdateOrDelete, GateLogRefusal),
             serverGuard("trGateLogNoTruncate", "tblGateLog", "the gate log", "gate_log_append_only", "BEFORE TRUNCATE",
                         BeforeTruncate, GateLogRefusal)};
+}
+
+QList<Guard> priceGuards(Engine engine)
+{
+    if (engine == Engine::SQLite)
+        return {fileGuard("trPricesNoUpdate", "tblPrices", "the prices", QStringLiteral("BEFORE UPDATE ON tblPrices"),
+                          PricesRefusal),
+                fileGuard("trPricesNoDelete", "tblPrices", "the prices", QStringLiteral("BEFORE DELETE ON tblPrices"),
+                          PricesRefusal),
+                fileReplaceGuard("trPricesNoReplace", "tblPrices", "the prices", "ChangeID", PricesRefusal)};
+    return {serverGuard("trPricesNoChange", "tblPrices", "the prices", "prices_append_only", "BEFORE UPDATE OR DELETE",
+                        RowUpdateOrDelete, PricesRefusal),
+            serverGuard("trPricesNoTruncate", "tblPrices", "the prices", "prices_append_only", "BEFORE TRUNCATE",
+                        BeforeTruncate, PricesRefusal)};
 }
 
 QStringList creating(const QList<Guard> &guards)
@@ -444,6 +461,22 @@ QStringList tapesDated()
             QStringLiteral("CREATE INDEX ixVideosAdded ON tblVideos (AddedOn)")};
 }
 
+// The prices' changes chained and guarded like the ledger (the rows a store
+// holds are linked by the step's work), and beside a gate-log entry that
+// records a change of the store's settings, a digest of what it wrote
+// (Settings.h): a setting changed outside the program no longer matches.
+QStringList pricesChained(Engine engine)
+{
+    return QStringList{QStringLiteral("ALTER TABLE tblPrices ADD COLUMN Hash TEXT"),
+                       QStringLiteral("ALTER TABLE tblGateLog ADD COLUMN Digest TEXT")}
+           + creating(priceGuards(engine));
+}
+
+QSqlError linkPrices(const QSqlDatabase &db, Engine engine)
+{
+    return Chain::linkExisting(db, engine, {Chain::prices()});
+}
+
 } // namespace
 
 QStringList upgrade(int from, Engine engine)
@@ -456,6 +489,7 @@ QStringList upgrade(int from, Engine engine)
     case ChargesStep: return chargesKept();
     case 5: return holds();
     case 6: return tapesDated();
+    case 7: return pricesChained(engine); // with linkPrices
     }
     return {};
 }
@@ -464,6 +498,7 @@ StepWork work(int from)
 {
     switch (from) {
     case 3: return UpgradeWork::chainAndShortenCards;
+    case 7: return linkPrices;
     }
     return nullptr;
 }
@@ -484,8 +519,10 @@ QSqlError runSteps(const QSqlDatabase &db, int from, Engine engine)
 
 const QList<Guard> &guards(Engine engine)
 {
-    static const QList<Guard> file = firstLedgerGuards(Engine::SQLite) + laterGuards(Engine::SQLite);
-    static const QList<Guard> server = firstLedgerGuards(Engine::PostgreSQL) + laterGuards(Engine::PostgreSQL);
+    static const QList<Guard> file =
+        firstLedgerGuards(Engine::SQLite) + laterGuards(Engine::SQLite) + priceGuards(Engine::SQLite);
+    static const QList<Guard> server = firstLedgerGuards(Engine::PostgreSQL) + laterGuards(Engine::PostgreSQL)
+                                       + priceGuards(Engine::PostgreSQL);
     return engine == Engine::SQLite ? file : server;
 }
 
@@ -505,6 +542,15 @@ QStringList creation(Engine engine)
     for (int step = 0; step < Version; ++step)
         all += upgrade(step, engine);
     return all;
+}
+
+QSqlError create(const QSqlDatabase &db, Engine engine)
+{
+    QSqlQuery q(db);
+    for (const QString &sql : tables() + seedRows())
+        if (!q.exec(sql))
+            return q.lastError();
+    return runSteps(db, 0, engine);
 }
 
 } // namespace Schema

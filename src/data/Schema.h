@@ -15,7 +15,7 @@ enum class Engine { SQLite, PostgreSQL };
 
 // The version a store made now carries; one more than the last step of
 // upgrade().
-inline constexpr int Version = 7;
+inline constexpr int Version = 8;
 
 // The tables of a store before any step (version 0), in an order that
 // creates them.
@@ -35,15 +35,21 @@ QStringList upgrade(int from, Engine engine);
 // What the step from `from` did that the store's owner should hear of,
 // said once when it runs; empty for most steps.
 QString upgradeNote(int from);
-// Every statement that makes a complete new store of the current version:
-// the tables, the seed rows, then every step.
+// Every statement that makes the tables of a store of the current version:
+// the tables, the seed rows, then every step, without the steps' work, so
+// the seed rows of a chained table are left unlinked: for a store whose
+// rows are all copied in afterwards.
 QStringList creation(Engine engine);
+// Makes a complete new store of the current version on `db`, in the
+// caller's transaction: the tables, the seed rows, then every step with its
+// work.
+QSqlError create(const QSqlDatabase &db, Engine engine);
 
 // What a step needs beyond its statements: values the program works out
 // (hashes, say) for the rows a store already holds, written on the same
 // connection in the same transaction, after the step's statements. A new
-// store is made by the statements alone, so a step's work finds nothing to
-// do in a store that holds nothing yet.
+// store is made by the same steps, work and all (see create()): the seed
+// rows of a step get their links too.
 using StepWork = QSqlError (*)(const QSqlDatabase &db, Engine engine);
 // The work of the step from `from`; null when its statements are all.
 StepWork work(int from);

@@ -6,6 +6,7 @@
 #include "data/StoreIntegrity.h"
 #include "data/StoreLocation.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
 #include <QRegularExpression>
@@ -141,17 +142,26 @@ QString checkStore(QSqlQuery &q, int *version, const QString &location)
     return {};
 }
 
+QStringList versionTable()
+{
+    return {QStringLiteral("CREATE TABLE %1 (Version INTEGER NOT NULL)").arg(QLatin1String(VersionTable)),
+            QStringLiteral("INSERT INTO %1 (Version) VALUES (%2)").arg(QLatin1String(VersionTable)).arg(Schema::Version)};
+}
+
 // In an empty database, under the creation lock: every table, the seed
 // rows, every step and the version. False with `made` unchanged when the
 // database was not empty after all.
-QSqlError createIfEmpty(QSqlQuery &q, bool *made)
+QSqlError createIfEmpty(const QSqlDatabase &db, bool *made)
 {
+    QSqlQuery q(db);
     QSqlError error = runAll(q, {QStringLiteral("BEGIN"),
                                  QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(CreationLock)});
     if (!error.isValid()) {
         const QStringList present = tablesIn(q, &error);
         if (!error.isValid() && present.isEmpty()) {
-            error = runAll(q, creation());
+            error = Schema::create(db, Schema::Engine::PostgreSQL);
+            if (!error.isValid())
+                error = runAll(q, versionTable());
             *made = !error.isValid();
         }
     }
@@ -212,13 +222,30 @@ QSqlError putGuardsBack(const QSqlDatabase &db, QStringList *notes)
     return error;
 }
 
+// Why a counter's login, which may not change the tables, cannot bring the
+// store up to date, and who can.
+QString ownerUpgrades(QSqlQuery &q, int version, const QString &location)
+{
+    QString owner = QStringLiteral("OWNER");
+    if (q.exec(QStringLiteral("SELECT tableowner FROM pg_tables WHERE schemaname = current_schema() AND "
+                              "tablename = lower('%1')")
+                   .arg(QLatin1String(VersionTable)))
+        && q.next())
+        owner = q.value(0).toString();
+    return QCoreApplication::translate("ServerStore",
+                                       "It is a store of version %1, and this program needs version %2, but this "
+                                       "login may not change its tables. Have the database's owner bring it up "
+                                       "to date, once:\n  videostore --setup-server %3")
+        .arg(version)
+        .arg(Schema::Version)
+        .arg(StoreLocation::shown(StoreLocation::withUser(location, owner)));
+}
+
 } // namespace
 
 QStringList creation()
 {
-    return Schema::creation(Schema::Engine::PostgreSQL)
-           << QStringLiteral("CREATE TABLE %1 (Version INTEGER NOT NULL)").arg(QLatin1String(VersionTable))
-           << QStringLiteral("INSERT INTO %1 (Version) VALUES (%2)").arg(QLatin1String(VersionTable)).arg(Schema::Version);
+    return Schema::creation(Schema::Engine::PostgreSQL) + versionTable();
 }
 
 QSqlDatabase openConnection(const QString &connectionName, const QString &location, QSqlError *error,
@@ -377,7 +404,7 @@ StoreFile::Outcome prepare(const QString &location)
         return refused(reason(c.openError(), location));
     QSqlQuery q(c.db());
     bool made = false;
-    if (const QSqlError error = createIfEmpty(q, &made); error.isValid())
+    if (const QSqlError error = createIfEmpty(c.db(), &made); error.isValid())
         return refused(reason(error, location));
     if (made)
         return {true, true, {}};
@@ -387,7 +414,8 @@ StoreFile::Outcome prepare(const QString &location)
     QStringList notes;
     if (version < Schema::Version) {
         if (const QSqlError error = upgrade(c.db(), &notes); error.isValid())
-            return refused(reason(error, location));
+            return refused(error.nativeErrorCode() == QLatin1String("42501") ? ownerUpgrades(q, version, location)
+                                                                            : reason(error, location));
     } else if (const QSqlError error = putGuardsBack(c.db(), &notes); error.isValid()) {
         // Another counter's long read, or a login that may not make
         // triggers: the counter works on, and the manager is told.

@@ -29,8 +29,8 @@ bool reopen(QSqlDatabase &db, const QString &settings, QSqlError *error);
 int allowedConnections(const QString &location);
 void noteAllowedConnections(const QString &location, int count);
 
-// Every statement that makes a complete new store in an empty database:
-// the tables, seed rows and steps, and the version table.
+// Every statement that makes the tables of a store in an empty database
+// (Schema::creation()), and the version table: for a store copied in.
 QStringList creation();
 
 // Sorts a server error into what a clerk can act on.

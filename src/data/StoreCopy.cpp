@@ -159,7 +159,12 @@ QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, co
     QStringList statements = toServer ? ServerStore::creation() : Schema::creation(Schema::Engine::SQLite);
     if (!toServer)
         statements << QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version);
-    // The seed rows are copied with the rest.
+    // The seed rows are copied with the rest; the guards stand aside for
+    // that, in this transaction only.
+    const QList<Schema::Guard> &guards =
+        Schema::guards(toServer ? Schema::Engine::PostgreSQL : Schema::Engine::SQLite);
+    for (const Schema::Guard &g : guards)
+        statements << g.drop;
     for (const QString &table : Schema::tableNames())
         statements << QStringLiteral("DELETE FROM %1").arg(table);
     for (const QString &sql : statements)
@@ -172,6 +177,10 @@ QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, co
         if (!problem.isEmpty())
             return problem;
     }
+    for (const Schema::Guard &g : guards)
+        for (const QString &sql : g.create)
+            if (!q.exec(sql))
+                return QStringLiteral("The new store could not be made (%1).").arg(errorText(q.lastError()));
     // Every link worked out again on the target, where the engine may be
     // another, comes out as on the source.
     for (const Chain::Table &table : Chain::tables()) {

@@ -370,7 +370,7 @@ QString createSchema(const QString &connectionName)
     QSqlQuery q(db);
     if (!db.transaction())
         return db.lastError().text();
-    QSqlError error = runAll(q, Schema::creation(Schema::Engine::SQLite));
+    QSqlError error = Schema::create(db, Schema::Engine::SQLite);
     if (!error.isValid())
         error = runAll(q, {QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version)});
     if (!error.isValid() && !db.commit())

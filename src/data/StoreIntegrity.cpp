@@ -4,7 +4,7 @@
 #include "Database.h"
 #include "ScopedConnection.h"
 #include "ServerStore.h"
-#include "StoreDate.h"
+#include "Settings.h"
 #include "StoreFile.h"
 #include "StoreLocation.h"
 
@@ -95,6 +95,13 @@ QString codeProblem(const QSqlDatabase &db)
                           "--set-manager-code");
 }
 
+QString thousands(qint64 n)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
+}
+
+} // namespace
+
 // Runs `work` on a connection to the store at `location` that sees one
 // moment of it and writes nothing; why it could not be opened, or empty.
 QString inSnapshot(const QString &location, Reading reading,
@@ -134,18 +141,12 @@ QString inSnapshot(const QString &location, Reading reading,
     return {};
 }
 
-QString thousands(qint64 n)
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
-}
-
-} // namespace
-
 QString Report::summary() const
 {
-    return QStringLiteral("the ledger's %1 %2 and the gate log's %3 %4 are as they were written")
+    return QStringLiteral("the ledger's %1 %2, the gate log's %3 %4 and the prices' %5 %6 are as they were written")
         .arg(thousands(ledgerEntries), ledgerEntries == 1 ? QStringLiteral("entry") : QStringLiteral("entries"),
-             thousands(gateTries), gateTries == 1 ? QStringLiteral("try") : QStringLiteral("tries"));
+             thousands(gateTries), gateTries == 1 ? QStringLiteral("try") : QStringLiteral("tries"),
+             thousands(priceChanges), priceChanges == 1 ? QStringLiteral("change") : QStringLiteral("changes"));
 }
 
 Report check(const QSqlDatabase &db, Schema::Engine engine, const std::atomic<bool> *cancel)
@@ -159,12 +160,16 @@ Report check(const QSqlDatabase &db, Schema::Engine engine, const std::atomic<bo
     for (const Chain::Table &table : Chain::tables()) {
         const Chain::Walk walk = Chain::walk(db, table, {}, cancel);
         out.cancelled = out.cancelled || walk.cancelled;
-        (table.name == Chain::ledger().name ? out.ledgerEntries : out.gateTries) = walk.rows;
+        (table.name == Chain::ledger().name    ? out.ledgerEntries
+         : table.name == Chain::gateLog().name ? out.gateTries
+                                               : out.priceChanges) = walk.rows;
         if (!walk.finding.isEmpty() && !out.problems.contains(walk.finding))
             out.problems << walk.finding;
     }
-    if (const QString code = codeProblem(db); !code.isEmpty())
+    const QString code = codeProblem(db);
+    if (!code.isEmpty())
         out.problems << code;
+    out.problems << Settings::problems(db, !code.isEmpty());
     return out;
 }
 
@@ -201,60 +206,6 @@ bool codeHashReadable(const QByteArray &hash)
     return crypto_pwhash_str_needs_rehash(hash.constData(), crypto_pwhash_OPSLIMIT_MODERATE,
                                           crypto_pwhash_MEMLIMIT_MODERATE)
            != -1;
-}
-
-SealCheck verifySeal(const QString &location, QDate day, const QString &seal)
-{
-    const QString dayText = StoreDate::toText(day);
-    SealCheck out;
-    const QString failed = inSnapshot(location, Reading::BesideProgram, [&](const QSqlDatabase &db, Schema::Engine) {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT COUNT(*), MAX(Seq) FROM tblLedger WHERE EntryDate = ?"));
-        q.addBindValue(dayText);
-        if (!q.exec() || !q.next()) {
-            out.message = QStringLiteral("The ledger could not be read (%1).").arg(q.lastError().text());
-            return;
-        }
-        const qint64 entries = q.value(0).toLongLong();
-        const qint64 last = q.value(1).toLongLong();
-        if (entries == 0) {
-            out.message = QStringLiteral("The store holds no ledger entries of %1, so no seal of that day holds.")
-                              .arg(dayText);
-            return;
-        }
-        // The seal is the link after the day's last entry when Day End was
-        // printed; entries of the day written later follow it.
-        qint64 seen = 0, sealedAt = 0;
-        const Chain::Walk walk = Chain::walk(db, Chain::ledger(), [&](const QSqlQuery &row, const QByteArray &link) {
-            if (row.value(QStringLiteral("EntryDate")).toString() == dayText) {
-                ++seen;
-                if (Chain::seal(link) == seal)
-                    sealedAt = seen;
-            }
-            return row.value(QStringLiteral("Seq")).toLongLong() < last;
-        });
-        if (sealedAt == entries) {
-            out = {true, QStringLiteral("The seal %1 of %2 holds: the store's %3 entries of that day, and every entry "
-                                        "before them, are as they were when it was printed.")
-                             .arg(seal, dayText, thousands(entries))};
-        } else if (sealedAt > 0) {
-            out = {true, QStringLiteral("The seal %1 of %2 holds for the first %3 of the day's %4 entries: they, and "
-                                        "every entry before them, are as they were when it was printed; the other %5 "
-                                        "were written after it.")
-                             .arg(seal, dayText, thousands(sealedAt), thousands(entries), thousands(entries - sealedAt))};
-            if (!walk.finding.isEmpty())
-                out.message += QStringLiteral(" Of those, %1.").arg(walk.finding);
-        } else if (!walk.finding.isEmpty()) {
-            out.message = QStringLiteral("The seal %1 of %2 does not hold: %3.").arg(seal, dayText, walk.finding);
-        } else {
-            out.message = QStringLiteral("The seal %1 of %2 does not hold: the store's entries of that day, or "
-                                         "entries before them, are not what they were when it was printed.")
-                              .arg(seal, dayText);
-        }
-    });
-    if (!failed.isEmpty())
-        out = {false, QStringLiteral("The store could not be opened (%1).").arg(failed)};
-    return out;
 }
 
 } // namespace StoreIntegrity

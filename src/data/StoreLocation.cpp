@@ -164,6 +164,17 @@ QString shown(const QString &location)
     return out;
 }
 
+QString withUser(const QString &location, const QString &user)
+{
+    const qsizetype start = schemeLength(location);
+    if (start < 0)
+        return location;
+    const qsizetype end = location.indexOf(u'/', start) < 0 ? location.size() : location.indexOf(u'/', start);
+    const qsizetype at = location.lastIndexOf(u'@', end);
+    const qsizetype from = at >= start ? at + 1 : start;
+    return location.left(start) + QString::fromLatin1(QUrl::toPercentEncoding(user)) + u'@' + location.mid(from);
+}
+
 QString localFolder(const QString &location)
 {
     if (isServer(location))

@@ -37,6 +37,9 @@ std::optional<Server> parseServer(const QString &location, QString *problem = nu
 // form, or the address with any password left out.
 QString shown(const QString &location);
 
+// The server address `location` with `user` as its user.
+QString withUser(const QString &location, const QString &user);
+
 // The folder on this PC for what the program keeps beside the store
 // (receipts, daily copies): the store file's folder, or for a server store
 // the program's application-data folder.

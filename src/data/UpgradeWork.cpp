@@ -62,7 +62,7 @@ QSqlError chainAndShortenCards(const QSqlDatabase &db, Schema::Engine engine)
 {
     if (const QSqlError error = shortenCards(db, engine); error.isValid())
         return error;
-    return Chain::linkExisting(db, engine);
+    return Chain::linkExisting(db, engine, {Chain::ledger(), Chain::gateLog()});
 }
 
 } // namespace UpgradeWork

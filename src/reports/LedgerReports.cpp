@@ -1,9 +1,13 @@
 // The reports made from the money ledger: Day End and Taxes.
 #include "ReportStore.h"
 
+#include "data/Chain.h"
 #include "data/Ledger.h"
+#include "data/Seal.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -161,16 +165,22 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
         }
     }
 
+    // What proves the day later, on the page of the drawers the manager
+    // keeps: videostore --verify-seal gives it again only while the day's
+    // records, and every one before them, are as now, and none was added.
+    QList<Seal::Cover> covers;
+    for (const Chain::Table &table : Chain::tables()) {
+        const auto cover = Seal::cover(db, table, *day);
+        if (!cover)
+            return std::nullopt;
+        covers << *cover;
+    }
+    section = QStringLiteral("Seal of the day");
+    line(QCoreApplication::translate("DayEnd", "Seal: %1").arg(Seal::line(*day, covers)), {}, {});
+
     section = QStringLiteral("Every entry of the day");
     for (const LedgerEntry &e : d->entries)
         line(describe(e), {}, units(e.amount));
-
-    // What proves the day later: videostore --verify-seal gives it again
-    // only while the day's entries, and every one before them, are as now.
-    section = QStringLiteral("Seal of the day");
-    line(d->entries.isEmpty() ? QStringLiteral("No entries, no seal")
-                              : QStringLiteral("Seal of the day's entries: %1").arg(d->seal()),
-         count(d->entries.size()), {});
     return rows;
 }
 

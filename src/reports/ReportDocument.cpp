@@ -531,7 +531,7 @@ void ReportDocument::preparePrinter(QPrinter &printer) const
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    printer.setDocName(m_layout.title());
+    printer.setDocName(m_layout.title(m_store.parameters()));
     printer.setFromTo(1, pageCount());
 }
 
@@ -610,7 +610,7 @@ ReportDocument::Outcome ReportDocument::writePdf(const QString &path, const Prog
         pdf.setPageSize(QPageSize(QPageSize::Letter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1440);
-        pdf.setTitle(m_layout.title());
+        pdf.setTitle(m_layout.title(m_store.parameters()));
         pdf.setCreator(QStringLiteral("Video Store"));
         outcome = render(pdf, 0, pageCount() - 1, progress);
     }

@@ -72,11 +72,17 @@ struct ReportLayout
     // numbers, names, phones or addresses), alone or with what they rented
     // or bought.
     bool ownerOnly = false;
+    // Its first parameter is the day it is of, which its caption and title
+    // end with.
+    bool dated = false;
 
     // The report's name in words ("List Of Movies By Type"), for what it
     // says about itself outside its preview window: messages, file names,
     // the title of its PDF.
     QString title() const;
+    // The caption and title of one run of it.
+    QString captionFor(const QVariantList &parameters) const;
+    QString title(const QVariantList &parameters) const;
     const ReportBand *band(BandKind kind) const;
     int height(BandKind kind) const;
     // The caption in the language in use.

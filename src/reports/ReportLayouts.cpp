@@ -254,10 +254,12 @@ ReportLayout salesReport()
 ReportLayout dayEnd()
 {
     const QColor navy(0x00, 0x00, 0x80);
+    ReportItem heading0 = title(0, 6000, "DAY END %1", navy);
+    heading0.withParameters = true;
     return {QStringLiteral("rptDayEnd"),
             QStringLiteral("Day End"),
             &ReportCommands::dayEnd(),
-            {{BandKind::ReportHeader, 1500, {title(0, 5100, "DAY END", navy), logo(0, 2160, 620)}},
+            {{BandKind::ReportHeader, 1500, {heading0, logo(0, 2160, 620)}},
              {BandKind::PageHeader, 2 * HeadLine,
               {heading(0, 900, "Date"), heading(1100, 3000, "What"), heading(6700, 700, "Count"),
                amountHeading(7700, 1200, "Amount"), rule(0, 8900, HeadLine + 40)}},
@@ -265,7 +267,9 @@ ReportLayout dayEnd()
              {BandKind::Detail, Line,
               {field(0, 900, "Day"), field(1100, 5500, "Line"), field(6700, 700, "Count"),
                field(7700, 1200, "Amount", 1, true)}},
-             pageFooter()}};
+             pageFooter()},
+            false,
+            true};
 }
 
 ReportLayout taxes()
@@ -401,6 +405,16 @@ QString ReportLayout::title() const
         words += caption[i];
     }
     return words;
+}
+
+QString ReportLayout::captionFor(const QVariantList &parameters) const
+{
+    return dated ? QStringLiteral("%1 %2").arg(shownCaption(), parameters.value(0).toString()) : shownCaption();
+}
+
+QString ReportLayout::title(const QVariantList &parameters) const
+{
+    return dated ? QStringLiteral("%1 %2").arg(title(), parameters.value(0).toString()) : title();
 }
 
 const ReportBand *ReportLayout::band(BandKind kind) const

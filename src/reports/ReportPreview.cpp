@@ -155,7 +155,7 @@ bool ReportPreview::load(ReportId id, const QString &storePath, const QVariantLi
     m_store = std::move(store);
     m_document = std::make_unique<ReportDocument>(layout, *m_store);
     setObjectName(layout.name);
-    setWindowTitle(layout.shownCaption());
+    setWindowTitle(layout.captionFor(parameters));
     m_page = -1;
     showPage(0);
     return true;
@@ -281,7 +281,8 @@ QString ReportPreview::chooseFile(const QString &kind, const QString &extension)
 {
     if (!m_document || m_busy)
         return {};
-    return m_ws.saveFileName(tr("Save as %1").arg(kind), m_document->layout().title() + u'.' + extension,
+    return m_ws.saveFileName(tr("Save as %1").arg(kind),
+                             m_document->layout().title(m_store->parameters()) + u'.' + extension,
                              tr("%1 files (*.%2)").arg(kind, extension));
 }
 

@@ -128,6 +128,7 @@ frmPrices::frmPrices(WindowContext &windows)
         const QString n = QString::number(i + 1);
         classes->addWidget(new QLabel(n, fraClasses), i + 1, 0, Qt::AlignCenter);
         txtClassName[i] = box(fraClasses, QStringLiteral("txtClassName") + n, 190);
+        txtClassName[i]->setMaxLength(Pricing::LongestName);
         txtFee[i] = box(fraClasses, QStringLiteral("txtFee") + n, 80);
         txtDays[i] = box(fraClasses, QStringLiteral("txtDays") + n, 50);
         txtLateFee[i] = box(fraClasses, QStringLiteral("txtLateFee") + n, 80);
@@ -149,6 +150,7 @@ frmPrices::frmPrices(WindowContext &windows)
         const QString n = QString::number(i + 1);
         taxes->addWidget(new QLabel(n, fraTaxes), i + 1, 0, Qt::AlignCenter);
         txtTaxName[i] = box(fraTaxes, QStringLiteral("txtTaxName") + n, 100);
+        txtTaxName[i]->setMaxLength(Pricing::LongestName);
         txtRate[i] = box(fraTaxes, QStringLiteral("txtRate") + n, 70);
         taxes->addWidget(txtTaxName[i], i + 1, 1);
         taxes->addWidget(txtRate[i], i + 1, 2);

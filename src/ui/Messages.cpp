@@ -21,8 +21,9 @@ struct Text
 void showDbError(WindowSystem &ws, const DbError &error, const QString &notSaved)
 {
     ws.msgBox(notSaved.isEmpty() ? error.clerkText() : error.clerkText(notSaved), Buttons::Ok, Icon::Exclamation,
-              error.kind == DbError::Kind::Conflict ? Text::tr("Taken by another counter")
-                                                    : Text::tr("Store database error"));
+              !error.title.isEmpty()                  ? error.title
+              : error.kind == DbError::Kind::Conflict ? Text::tr("Taken by another counter")
+                                                      : Text::tr("Store database error"));
 }
 
 void showServerWaits(WindowSystem *ws)

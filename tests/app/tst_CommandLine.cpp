@@ -200,7 +200,7 @@ private slots:
         r = videostore({u"--store"_s, copy, u"--check"_s});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, u"The store %1 is sound: every table in place, integrity ok, version %2; the ledger's 0 "
-                          "entries and the gate log's 0 tries are as they were written.\n"_s
+                          "entries, the gate log's 0 tries and the prices' 5 changes are as they were written.\n"_s
                             .arg(QDir::toNativeSeparators(copy)).arg(Schema::Version));
         r = videostore({u"--store"_s, missing, u"--check"_s});
         QCOMPARE(r.code, 1);
@@ -420,7 +420,7 @@ private slots:
         QCOMPARE(valueIn(store, u"SELECT Destination || ' ' || Outcome FROM tblGateLog"_s).toString(),
                  u"0 code changed"_s);
         r = videostore({u"--store"_s, store, u"--check"_s});
-        QVERIFY2(r.out.endsWith(u"the gate log's 1 try are as they were written.\n"_s), qPrintable(r.out + r.err));
+        QVERIFY2(r.out.endsWith(u"the gate log's 1 try and the prices' 5 changes are as they were written.\n"_s), qPrintable(r.out + r.err));
     }
 
     void missingAndOlderStores()

@@ -209,6 +209,14 @@ private slots:
             if (!keep.isEmpty())
                 QFile::copy(file, keep + (letter ? u"/receipt-letter.pdf"_s : u"/receipt-80mm.pdf"_s));
         }
+        // Each change is in the gate log, the hold days only from 1 to 365.
+        typeInto(*details.txtHoldDays, u"0"_s);
+        clickOn(*details.cmdSave);
+        QCOMPARE(s.ws().last().title, u"Invalid number of days"_s);
+        typeInto(*details.txtHoldDays, u"5"_s);
+        clickOn(*details.cmdSave);
+        QCOMPARE(s.rows(u"SELECT Outcome FROM tblGateLog WHERE Destination = 15 ORDER BY TryNumber"_s),
+                 u"granted,store details changed,store details changed,hold days 3 → 5"_s);
 
         // With a printer: the same pages go to it.
         s.ws().setPrinterAvailable(true);

@@ -6,6 +6,7 @@
 #include "app/ManagerCode.h"
 #include "app/frmMain.h"
 #include "app/frmSecur.h"
+#include "counter/StoreDetails.h"
 #include "data/Chain.h"
 #include "data/Ledger.h"
 #include "data/ServerStore.h"
@@ -48,7 +49,7 @@ QString plainly(const QString &path, const QStringList &statements, bool relink 
             if (error.isEmpty() && !q.exec(sql))
                 error = q.lastError().text();
         if (relink && error.isEmpty() && db.transaction()) {
-            error = Chain::linkExisting(db, engine()).text();
+            error = Chain::linkExisting(db, engine(), Chain::tables()).text();
             db.commit();
         }
     }
@@ -87,7 +88,7 @@ bool append(const QString &path, LedgerEntry::Kind kind, QDate day, const QStrin
 }
 
 // Three ledger entries (a checkout, a fee payment, a late fee), three tries
-// at the gate and a code of the store's own.
+// at the gate, a code of the store's own and its details.
 void fill(TestStore &s)
 {
     for (const auto kind : {LedgerEntry::Kind::Checkout, LedgerEntry::Kind::Payment, LedgerEntry::Kind::Fee})
@@ -97,6 +98,22 @@ void fill(TestStore &s)
         QVERIFY(gate.record(QDateTime(Today, QTime(9, i)), 1, i == 2 ? GateOutcome::Granted : GateOutcome::Refused));
     static const QByteArray hash = ManagerCode::hash(Code);
     QVERIFY(gate.setCode(hash, QDateTime(Today, QTime(9, 5)), 0));
+    StoreDetails details;
+    details.name = u"Corner Video"_s;
+    details.holdDays = u"3"_s;
+    QVERIFY(StoreDetailsStore(s.path()).save(details, QDateTime(Today, QTime(9, 6))));
+}
+
+// The seal line Day End gives for `day`, after "Seal: ".
+QString sealOf(const QString &path, QDate day)
+{
+    ReportStore dayEnd(path, ReportCommands::dayEnd(), {StoreDate::toText(day)});
+    if (!dayEnd.open())
+        return {};
+    for (const ReportRow &row : dayEnd.rows(0, dayEnd.rowCount()).value_or(QList<ReportRow>()))
+        if (row.at(1).toString() == u"Seal of the day"_s)
+            return row.at(2).toString().section(u"Seal: "_s, 1);
+    return {};
 }
 
 struct Run
@@ -143,6 +160,14 @@ private slots:
                            : u"INSERT OR REPLACE %1"_s.arg(gateRow));
         if (onServer())
             QTest::newRow("gate log: truncate") << u"tblGateLog"_s << u"TRUNCATE tblGateLog"_s;
+        QTest::newRow("prices: update") << u"tblPrices"_s << u"UPDATE tblPrices SET Fee = 0 WHERE ChangeID = 1"_s;
+        QTest::newRow("prices: delete") << u"tblPrices"_s << u"DELETE FROM tblPrices WHERE ChangeID > 3"_s;
+        const QString priceRow = u"INTO tblPrices (ChangeID, Kind, Number, InForceFrom, Name, Fee, Days, LateFee) "
+                                 "VALUES (1, 'class', 1, '1900-01-01', 'New release', 0, 2, 0)"_s;
+        QTest::newRow("prices: replace")
+            << u"tblPrices"_s
+            << (onServer() ? u"INSERT %1 ON CONFLICT (ChangeID) DO UPDATE SET Fee = 0"_s.arg(priceRow)
+                           : u"INSERT OR REPLACE %1"_s.arg(priceRow));
     }
     void plainSqlCannotRewriteTheRecords()
     {
@@ -182,6 +207,19 @@ private slots:
             << u"tblSettings"_s << QStringList{u"DELETE FROM tblSettings WHERE Name = 'ManagerCode'"_s}
             << u"the manager code is missing or unreadable, though the gate log records that it was set: the "
                "manager's windows open for no code until one is set with videostore --set-manager-code"_s
+            << QString();
+        QTest::newRow("a price change's fee")
+            << u"tblPrices"_s << QStringList{u"UPDATE tblPrices SET Fee = 0 WHERE ChangeID = 1"_s}
+            << u"price change 1 (price class 1 (New release) from 1900-01-01)"_s + changed << QString();
+        QTest::newRow("the store details written over")
+            << u"tblSettings"_s << QStringList{u"UPDATE tblSettings SET Value = 'Other Video' WHERE Name = 'StoreName'"_s}
+            << u"the store details were changed outside the program, after gate log entry 5 (2026-03-10 09:06, store "
+               "details changed) recorded the last change made through it"_s
+            << QString();
+        QTest::newRow("hold days out of range")
+            << u"tblSettings"_s << QStringList{u"UPDATE tblSettings SET Value = '-5' WHERE Name = 'HoldDays'"_s}
+            << u"the hold days setting holds \"-5\", not a whole number of days from 1 to 365: tapes are set aside "
+               "for 3 days until it is set again in Store details"_s
             << QString();
         QTest::newRow("a guard dropped") << QString() << QStringList() << u"the ledger's guard %1 is missing"_s
                                          << QString();
@@ -284,42 +322,80 @@ private slots:
         }
     }
 
-    void sealOfADayEndProvesTheDay()
+    // The seal covers the day's ledger entries, gate-log entries and price
+    // changes: what is cut from it, added to it or rewritten under it is told.
+    void sealOfADayEnd_data()
     {
+        QTest::addColumn<QStringList>("statements"); // run with the guards lifted, then put back
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("told");
+        const QString ledger = u"tblLedger"_s, gate = u"tblGateLog"_s;
+        QTest::newRow("as printed") << QStringList() << QString() << 0
+                                    << u"holds: the store's 2 ledger entries, 3 gate entries and 0 price changes of "
+                                       "that day, and every entry before them, are as they were when it was printed."_s;
+        QTest::newRow("ledger's tail cut")
+            << (lifted(ledger) << u"DELETE FROM tblLedger WHERE Seq > 2"_s) << QString() << 1
+            << u"does not hold. The seal covers 2 ledger entries; the store holds 1."_s;
+        QTest::newRow("gate log's tail cut, with the code")
+            << (lifted(gate) << u"DELETE FROM tblGateLog WHERE TryNumber >= 3"_s
+                             << u"DELETE FROM tblSettings WHERE Name = 'ManagerCode'"_s)
+            << QString() << 1 << u"does not hold. The seal covers 3 gate entries; the store holds 2."_s;
+        QTest::newRow("an entry added to the sealed day")
+            << QStringList() << u"payment"_s << 1
+            << u"does not hold. 1 ledger entry was added to 2026-03-10 after its seal: entry 4, payment -$5.00."_s;
+        QTest::newRow("a try added to the sealed day")
+            << QStringList() << u"try"_s << 1
+            << u"does not hold. 1 gate entry was added to 2026-03-10 after its seal: entry 4, refused at 23:00."_s;
+        QTest::newRow("an entry rewritten, with every link after it")
+            << (lifted(ledger) << u"UPDATE tblLedger SET Amount = 10000 WHERE Seq = 2"_s) << u"relink"_s << 1
+            << u"does not hold. The entries it covers, or entries before them, are not what they were when it was "
+               "printed."_s;
+        // The day changed no prices: its seal stands on the last change before it.
+        QTest::newRow("a price rewritten before the day, with every link after it")
+            << (lifted(u"tblPrices"_s) << u"UPDATE tblPrices SET Fee = 0 WHERE ChangeID = 1"_s) << u"relink"_s << 1
+            << u"does not hold. The entries it covers, or entries before them, are not what they were when it was "
+               "printed."_s;
+        QTest::newRow("printed before seals had counts")
+            << QStringList() << u"no counts"_s << 0
+            << u"holds: the store's 2 ledger entries of that day, and every entry before them, are as they were when "
+               "it was printed."_s;
+    }
+    void sealOfADayEnd()
+    {
+        QFETCH(QStringList, statements);
+        QFETCH(QString, then);
+        QFETCH(int, code);
+        QFETCH(QString, told);
         TestStore s;
         QVERIFY(append(s.path(), LedgerEntry::Kind::Fee, Today.addDays(-1), u"1.00"_s));
         QVERIFY(append(s.path(), LedgerEntry::Kind::Checkout, Today, u"20.00"_s));
         QVERIFY(append(s.path(), LedgerEntry::Kind::Payment, Today, u"5.00"_s));
-        ReportRow last;
-        {
-            ReportStore dayEnd(s.path(), ReportCommands::dayEnd(), {StoreDate::toText(Today)});
-            QVERIFY(dayEnd.open());
-            last = dayEnd.rows(dayEnd.rowCount() - 1, 1)->constFirst();
-        }
-        const QString line = last.at(2).toString();
-        QVERIFY2(line.startsWith(u"Seal of the day's entries: "_s), qPrintable(line));
-        const QString seal = line.section(u": "_s, 1);
-        const QStringList verify = {u"--store"_s, s.path(), u"--verify-seal"_s, StoreDate::toText(Today), seal};
+        GateStore gate(s.path());
+        QVERIFY(gate.record(QDateTime(Today, QTime(9, 0)), 12, GateOutcome::Granted));
+        QVERIFY(gate.setCode(ManagerCode::hash(Code), QDateTime(Today, QTime(9, 1)), 11));
+        QVERIFY(gate.record(QDateTime(Today, QTime(9, 2)), 12, GateOutcome::Granted));
+        QString seal = sealOf(s.path(), Today);
+        QVERIFY2(seal.endsWith(u" — 2 ledger entries, 3 gate entries, 0 price changes"_s), qPrintable(seal));
+        if (then == u"no counts"_s)
+            seal = s.value(u"SELECT Hash FROM tblLedger WHERE Seq = 3"_s)
+                       .toString()
+                       .left(16)
+                       .toUpper()
+                       .replace(QRegularExpression(u"(.{4})(?!$)"_s), u"\\1 "_s);
 
-        Run r = videostore(verify);
-        QCOMPARE(r.code, 0);
-        QVERIFY2(r.out.contains(u"holds: the store's 2 entries of that day"_s), qPrintable(r.out));
-        // An entry of the day written after Day End was printed follows the seal.
-        QVERIFY(append(s.path(), LedgerEntry::Kind::Fee, Today, u"2.00"_s));
-        r = videostore(verify);
-        QCOMPARE(r.code, 0);
-        QVERIFY2(r.out.contains(u"holds for the first 2 of the day's 3 entries"_s), qPrintable(r.out));
-
-        // The day's checkout changed, every link after it written again:
-        // the chain holds, the seal in the drawer does not.
-        QCOMPARE(plainly(s.path(), lifted(u"tblLedger"_s) << u"UPDATE tblLedger SET Amount = 10000 WHERE Seq = 2"_s, true),
-                 QString());
-        QVERIFY(start(s.path()).ok);
-        QCOMPARE(StoreIntegrity::check(s.path()).problems, QStringList());
-        r = videostore(verify);
-        QCOMPARE(r.code, 1);
-        QCOMPARE(r.err, u"The seal %1 of %2 does not hold: the store's entries of that day, or entries before them, "
-                         "are not what they were when it was printed.\n"_s.arg(seal, StoreDate::toText(Today)));
+        QCOMPARE(plainly(s.path(), statements, then == u"relink"_s), QString());
+        if (!statements.isEmpty())
+            QVERIFY(start(s.path()).ok);
+        if (then == u"payment"_s)
+            QVERIFY(append(s.path(), LedgerEntry::Kind::Payment, Today, u"-5.00"_s));
+        if (then == u"try"_s)
+            QVERIFY(gate.record(QDateTime(Today, QTime(23, 0)), 1, GateOutcome::Refused));
+        const Run r = videostore({u"--store"_s, s.path(), u"--verify-seal"_s, StoreDate::toText(Today), seal});
+        QCOMPARE(r.code, code);
+        const QString said = (code == 0 ? r.out : r.err).trimmed();
+        QVERIFY2(said.startsWith(u"The seal %1 of 2026-03-10 "_s.arg(seal.left(19))) && said.endsWith(told),
+                 qPrintable(said));
     }
 };
 

@@ -8,6 +8,8 @@
 #include "data/GateStore.h"
 #include "data/Ledger.h"
 #include "data/StoreIntegrity.h"
+#include "data/Pricing.h"
+#include "data/ServerSetup.h"
 #include "data/ServerStore.h"
 #include "data/StoreCopy.h"
 #include "data/StoreLocation.h"
@@ -342,6 +344,65 @@ private slots:
             for (int n = 0; n < Each; ++n)
                 QCOMPARE(s.value(u"SELECT Name FROM tblMovies WHERE MovieNum = ?"_s, {movies[i][n]}).toString(),
                          u"Title %1-%2"_s.arg(i).arg(n));
+    }
+
+    // On a store set up for its counters, a counter's login does the day's
+    // work; what would rewrite history the server itself refuses it.
+    void counterRoleCannotRewriteHistory()
+    {
+        TestStore s;
+        s.addMember(1, u"Ann"_s, u"Smith"_s);
+        s.addMovie(10, u"Alien"_s, 2, 1);
+        s.addTape(1001, 10);
+        ProgramRun r = runProgram(QStringLiteral(VIDEOSTORE_EXE), {u"--setup-server"_s, s.path()});
+        QVERIFY2(r.code == 0, qPrintable(r.out + r.err));
+        const QString role = ServerSetup::counterRole(s.path().section(u'/', 3).section(u'?', 0, 0));
+        const QString counter = StoreLocation::withUser(s.path(), role);
+
+        CheckoutPlan plan{1, Today, {{BillLine::Kind::Rent, 1001, 0}}};
+        priceBill(s.path(), plan);
+        CheckoutStore checkout(counter);
+        QVERIFY2(checkout.recordCheckout(plan), qPrintable(checkout.lastError().clerkText()));
+        QVERIFY(GateStore(counter).record(QDateTime(Today, QTime(9, 0)), 1, GateOutcome::Refused));
+        const QDate today = QDate::currentDate();
+        QVERIFY(PriceStore(counter).record({Pricing::taxChange(Pricing::starting(), 2, today.addDays(1))}, today));
+        const QString held = u"SELECT (SELECT COUNT(*) FROM tblLedger), (SELECT COUNT(*) FROM tblGateLog), "
+                             "(SELECT COUNT(*) FROM tblPrices)"_s;
+        QCOMPARE(s.rows(held), u"1|1|6"_s);
+
+        QStringList allowed;
+        {
+            QString error;
+            QSqlDatabase db = Database::connect(u"counter-role"_s, counter, &error);
+            QVERIFY2(db.isOpen(), qPrintable(error));
+            QSqlQuery q(db);
+            for (const QString table : {u"tblLedger"_s, u"tblGateLog"_s, u"tblPrices"_s}) {
+                QString guard;
+                for (const Schema::Guard &g : Schema::guards(Schema::Engine::PostgreSQL))
+                    if (g.table == table && guard.isEmpty())
+                        guard = g.name;
+                for (QString sql : {u"UPDATE # SET Hash = Hash"_s, u"DELETE FROM #"_s, u"TRUNCATE #"_s,
+                                    u"DROP TRIGGER %1 ON #"_s.arg(guard), u"ALTER TABLE # DISABLE TRIGGER ALL"_s})
+                    // Refused for want of the right (42501), before any guard is reached.
+                    if (q.exec(sql.replace(u'#', table)) || q.lastError().nativeErrorCode() != u"42501"_s)
+                        allowed << sql + u": "_s + q.lastError().text();
+            }
+        }
+        QSqlDatabase::removeDatabase(u"counter-role"_s);
+        QCOMPARE(allowed, QStringList());
+        QCOMPARE(s.rows(held), u"1|1|6"_s);
+        r = runProgram(QStringLiteral(VIDEOSTORE_EXE), {u"--store"_s, counter, u"--check"_s});
+        QVERIFY2(r.code == 0 && r.out.contains(u" is sound: "_s), qPrintable(r.out + r.err));
+
+        // Only the owner brings a store up to date.
+        for (const QString &sql : downgradeTo(Schema::Version - 1, Schema::Engine::PostgreSQL))
+            s.exec(sql);
+        s.exec(u"UPDATE tblVersion SET Version = %1"_s.arg(Schema::Version - 1));
+        const StoreFile::Outcome started = ServerStore::prepare(counter);
+        QVERIFY2(!started.ok && started.message.contains(u"--setup-server %1"_s.arg(s.path())),
+                 qPrintable(started.message));
+        r = runProgram(QStringLiteral(VIDEOSTORE_EXE), {u"--setup-server"_s, s.path()});
+        QVERIFY2(r.code == 0 && ServerStore::prepare(counter).ok, qPrintable(r.out + r.err));
     }
 
     void commandsOnAServerStore()

@@ -129,6 +129,7 @@ private slots:
         clickOn(*dialog.Command1);
         ReportPreview &preview = s.windows().reportPreview(ReportId::DayEnd);
         QVERIFY(preview.isVisible() && preview.document());
+        QCOMPARE(preview.windowTitle(), u"Day End 2026-03-09"_s);
         QCOMPARE(preview.document()->store().rows(0, 1)->first().first().toString(), u"2026-03-09"_s);
         keepScreenshot(dialog, u"frmDayEnd.png"_s);
 
@@ -196,6 +197,11 @@ private slots:
             if (r[2].toString().contains(QRegularExpression(u"^(Short|Over|Even) at "_s)))
                 counts << r[2].toString().section(u' ', 0, 0) + u' ' + Money::fromUnits(r[4].toLongLong()).toPlain();
         QCOMPARE(counts, QStringList({u"Short -1.5"_s, u"Over 0.04"_s, u"Even 0"_s}));
+        // The seal stands right after the drawers, on the page the manager keeps.
+        qsizetype seal = 0;
+        while (seal < rows.size() && rows[seal][1].toString() != u"Seal of the day"_s)
+            ++seal;
+        QVERIFY(seal < rows.size() && rows[seal - 1][1].toString().startsWith(u"Cash drawer of "_s));
     }
 
     // On the demo store, a period reaching back past the ledger's first day

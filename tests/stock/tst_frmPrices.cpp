@@ -4,6 +4,7 @@
 #include "app/frmSecur.h"
 #include "data/Pricing.h"
 #include "data/StoreDate.h"
+#include "data/StoreIntegrity.h"
 #include "reports/ReportCommandLine.h"
 #include "stock/frmPrices.h"
 #include "ui/FlexGrid.h"
@@ -82,6 +83,8 @@ private slots:
                      && history.at(6).endsWith(u"|replaced by a later change"_s),
                  qPrintable(history.at(6)));
         keepScreenshot(w, u"frmPrices.png"_s);
+        // Each change linked after the one before.
+        QCOMPARE(StoreIntegrity::check(s.path()).problems, QStringList());
 
         // The history for scripts, the starting prices first.
         QTemporaryDir dir;
@@ -106,7 +109,8 @@ private slots:
             {Tomorrow, "txtDays1", u"0"_s, u"from 1 to 365 days"_s},
             {Tomorrow, "txtClassName2", QString(), u"Give price class 2 a name."_s},
             {u"2026-03-09"_s, "txtFee1", u"4.49"_s, u"2026-03-09 has passed"_s},
-            // Today already has a change of its own, and has started.
+            // Today already has a change of its own, and has started: this
+            // counter's doing, not another's.
             {u"2026-03-10"_s, "txtFee1", u"4.59"_s, u"Price class 1 was already changed for 2026-03-10"_s}};
         for (const auto &c : cases) {
             s.ws().clear();
@@ -118,6 +122,14 @@ private slots:
             QCOMPARE(s.ws().unusedAnswers(), 0);
             QCOMPARE(s.rows(u"SELECT * FROM tblPrices ORDER BY ChangeID"_s), before);
         }
+        QCOMPARE(s.ws().last().title, u"Already changed for that day"_s);
+        // A name longer than the bill and the receipt take is refused by the store too.
+        PriceChange longName = Pricing::taxChange(Pricing::starting(), 2, Today.addDays(1));
+        longName.name = QString(41, u'x');
+        PriceStore prices(s.path());
+        QVERIFY(!prices.record({longName}, Today));
+        QVERIFY2(prices.lastError().detail.contains(u"at most 40"_s), qPrintable(prices.lastError().detail));
+        QCOMPARE(s.rows(u"SELECT * FROM tblPrices ORDER BY ChangeID"_s), before);
     }
 };
 

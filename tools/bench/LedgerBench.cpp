@@ -1,12 +1,14 @@
 // The day's money: the Cash Up window opening on a day of the ledger, a
-// count typed, a count recorded, and the chains over the ledger and the gate
-// log walked as --check and every start walk them.
+// count typed, a count recorded, the chains over the ledger, the gate log
+// and the prices walked as --check and every start walk them, and the seal of
+// the ledger's last day checked as --verify-seal checks it.
 #include "Bench.h"
 
 #include "app/WindowRegistry.h"
 #include "app/frmMain.h"
 #include "data/Database.h"
 #include "data/Ledger.h"
+#include "data/Seal.h"
 #include "data/StoreIntegrity.h"
 #include "reports/frmCashUp.h"
 
@@ -75,10 +77,11 @@ void benchLedger(Bench &bench)
         const StoreIntegrity::Report report = StoreIntegrity::check(bench.path());
         if (!report.problems.isEmpty())
             qFatal("the store's records do not check: %s", qPrintable(report.problems.join(u"; ")));
-        entries = report.ledgerEntries + report.gateTries;
+        entries = report.ledgerEntries + report.gateTries + report.priceChanges;
     });
     const double walkFloor = measure(runs, {}, [&] {
-        for (const char *table : {"tblLedger ORDER BY Seq", "tblGateLog ORDER BY TryNumber"}) {
+        for (const char *table :
+             {"tblLedger ORDER BY Seq", "tblGateLog ORDER BY TryNumber", "tblPrices ORDER BY ChangeID"}) {
             QSqlQuery q(bench.floor().database());
             q.setForwardOnly(true);
             q.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table)));
@@ -90,6 +93,31 @@ void benchLedger(Bench &bench)
     });
     // The walk grows with the store's history: ten microseconds a row, and
     // three seconds at least.
-    bench.add(QStringLiteral("--check: both chains walked (%1 rows)").arg(entries), walk, walkFloor,
+    bench.add(QStringLiteral("--check: the chains walked (%1 rows)").arg(entries), walk, walkFloor,
+              qMax(3000.0, entries / 100.0));
+
+    // The seal of the ledger's last day: every link up to it worked out again,
+    // beside the same walk's floor (the seal's rows are the last of the chains).
+    Seal::Typed typed;
+    QDate sealed;
+    {
+        Database db(bench.path());
+        const auto last = db.scalar(QStringLiteral("bench"), QStringLiteral("SELECT MAX(EntryDate) FROM tblLedger"));
+        sealed = last ? QDate::fromString(last->toString().left(10), Qt::ISODate) : QDate();
+        QList<Seal::Cover> covers;
+        for (const Chain::Table &table : Chain::tables())
+            if (const auto cover = sealed.isValid() ? Seal::cover(db, table, sealed) : std::nullopt)
+                covers << *cover;
+        const auto read = Seal::read(Seal::line(sealed, covers));
+        if (covers.size() != Chain::tables().size() || !read)
+            qFatal("the seal of the ledger's last day could not be worked out");
+        typed = *read;
+    }
+    const double verify = measure(runs, {}, [&] {
+        const Seal::Check check = Seal::verify(bench.path(), sealed, typed);
+        if (!check.holds)
+            qFatal("the seal does not hold: %s", qPrintable(check.message));
+    });
+    bench.add(QStringLiteral("--verify-seal of the ledger's last day"), verify, walkFloor,
               qMax(3000.0, entries / 100.0));
 }

@@ -4,11 +4,13 @@
 
 #include "counter/Receipt.h"
 #include "counter/StoreDetails.h"
+#include "data/Chain.h"
 #include "ui/WindowSystem.h"
 
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -26,18 +28,49 @@ void benchReceipts(Bench &bench)
     StoreDetails store{QStringLiteral("Corner Video"), QStringLiteral("12 Main Street\nSpringfield"),
                        QStringLiteral("555-0100"), QStringLiteral("123456789 RT0001"), QStringLiteral("PST-1234"),
                        StoreDetails::Paper::Roll80};
+    // A phone changed each time, so each save writes, with its gate-log entry.
+    int saves = 0;
     const double save = measure(bench.runs(), {}, [&] {
-        if (!details.save(store))
+        store.phone = QStringLiteral("555-%1").arg(++saves, 4, 10, QLatin1Char('0'));
+        if (!details.save(store, QDateTime::currentDateTime()))
             qFatal("the store details were not saved: %s", qPrintable(details.lastError().clerkText()));
     });
     const double saveFloor = measure(bench.runs(), {}, [&] {
-        bench.floor().begin();
+        Floor &f = bench.floor();
+        f.begin();
+        for (const char *name : {"StoreName", "StoreAddress", "StorePhone", "StoreGSTNumber", "StorePSTNumber",
+                                 "ReceiptPaper", "HoldDays"})
+            f.run(QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"), {QString::fromLatin1(name)});
         for (const char *name : {"StoreName", "StoreAddress", "StorePhone", "StoreGSTNumber", "StorePSTNumber",
                                  "ReceiptPaper"})
-            bench.floor().run(QStringLiteral("UPDATE tblSettings SET Value = ? WHERE Name = ?"),
-                              {QStringLiteral("x"), QString::fromLatin1(name)});
-        bench.floor().commit();
+            f.run(QStringLiteral("UPDATE tblSettings SET Value = ? WHERE Name = ?"),
+                  {QStringLiteral("x"), QString::fromLatin1(name)});
+        // The gate-log entry, linked as every writer links it.
+        static const Chain::Layout layout({QStringLiteral("TryNumber"), QStringLiteral("TriedAt"),
+                                           QStringLiteral("Destination"), QStringLiteral("Outcome"),
+                                           QStringLiteral("Workstation"), QStringLiteral("Digest")});
+        QSqlQuery tail(f.database());
+        tail.exec(QStringLiteral("SELECT TryNumber, Hash FROM tblGateLog ORDER BY TryNumber DESC LIMIT 1"));
+        const bool any = tail.next();
+        const QByteArray before =
+            any ? Chain::fromText(tail.value(1))
+                : Chain::start(f.column(QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"),
+                                        {QLatin1String(Chain::StartSetting)})
+                                   .value(0),
+                               Chain::gateLog());
+        QVariantList values = {any ? tail.value(0).toLongLong() + 1 : 1, QStringLiteral("2026-01-01 00:00:00"), 15,
+                               QStringLiteral("bench floor"), QStringLiteral("bench"), QStringLiteral("x")};
+        values << Chain::toText(layout.link(before, values));
+        f.run(QStringLiteral("INSERT INTO tblGateLog (TryNumber, TriedAt, Destination, Outcome, Workstation, Digest, "
+                             "Hash) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+              values);
+        f.commit();
     });
+    // Saved once more through the program, over what the floor wrote, so the
+    // store's check finds its details as recorded.
+    store.phone = QStringLiteral("555-0100");
+    if (!details.save(store, QDateTime::currentDateTime()))
+        qFatal("the store details were not saved: %s", qPrintable(details.lastError().clerkText()));
     bench.add(QStringLiteral("manager: save the store details"), save, saveFloor, 50);
 
     QTemporaryDir folder;

@@ -145,6 +145,9 @@ QString build(const QString &building, const History &history)
                                                                                      QCryptographicHash::Sha256)
                                                                 .toHex()),
                                         QLatin1String(Chain::StartSetting))});
+        // The starting prices, linked from the start just set.
+        if (error.isEmpty())
+            error = Chain::linkExisting(db, Schema::Engine::SQLite, {Chain::prices()}).text();
         // The file is built aside and thrown away on failure, so it needs no
         // crash safety until it is finished.
         if (error.isEmpty())
