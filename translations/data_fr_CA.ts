@@ -101,6 +101,69 @@
     </message>
 </context>
 <context>
+    <name>Chain</name>
+    <message>
+        <source>price class %1 (%2)</source>
+        <translation>catégorie de prix %1 (%2)</translation>
+    </message>
+    <message>
+        <source>tax %1 (%2)</source>
+        <translation>taxe %1 (%2)</translation>
+    </message>
+    <message>
+        <source>ledger entry</source>
+        <translation>écriture du registre</translation>
+    </message>
+    <message>
+        <source>ledger entries</source>
+        <translation>écritures du registre</translation>
+    </message>
+    <message>
+        <source>gate entry</source>
+        <translation>entrée d&apos;accès</translation>
+    </message>
+    <message>
+        <source>gate entries</source>
+        <translation>entrées d&apos;accès</translation>
+    </message>
+    <message>
+        <source>price change</source>
+        <translation>changement de prix</translation>
+    </message>
+    <message>
+        <source>price changes</source>
+        <translation>changements de prix</translation>
+    </message>
+    <message>
+        <source>entry %1, %2 at %3</source>
+        <translation>entrée %1, %2 à %3</translation>
+    </message>
+    <message>
+        <source>change %1, %2 from %3</source>
+        <translation>changement %1, %2 à partir du %3</translation>
+    </message>
+    <message>
+        <source>checkout</source>
+        <translation>vente</translation>
+    </message>
+    <message>
+        <source>payment</source>
+        <translation>paiement</translation>
+    </message>
+    <message>
+        <source>late fee</source>
+        <translation>frais de retard</translation>
+    </message>
+    <message>
+        <source>cash-up</source>
+        <translation>comptage de la caisse</translation>
+    </message>
+    <message>
+        <source>entry %1, %2 %3</source>
+        <translation>écriture %1, %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseServer</name>
     <message>
         <source>connect to the store database %1</source>
@@ -381,6 +444,10 @@ Réessayez dans un moment.</translation>
         <source>Cash</source>
         <translation>Comptant</translation>
     </message>
+    <message>
+        <source>Money taken since</source>
+        <translation>Argent encaissé depuis</translation>
+    </message>
 </context>
 <context>
     <name>MemberLookup</name>
@@ -440,6 +507,175 @@ Réessayez dans un moment.</translation>
     <message>
         <source>%1 already exists.</source>
         <translation>%1 existe déjà.</translation>
+    </message>
+</context>
+<context>
+    <name>Pricing</name>
+    <message>
+        <source>The name of %1 is %2 characters long; a name holds at most %3.</source>
+        <translation>Le nom de %1 compte %2 caractères; un nom en compte au plus %3.</translation>
+    </message>
+    <message>
+        <source>Price change not valid</source>
+        <translation>Changement de prix invalide</translation>
+    </message>
+    <message>
+        <source>Already changed for that day</source>
+        <translation>Déjà changé pour ce jour</translation>
+    </message>
+</context>
+<context>
+    <name>Seal</name>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <translation>%1 n&apos;a pas pu être lu (%2)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2 after its seal: %3</source>
+        <translation>%2&#xa0;: %1 de plus depuis son sceau&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 were added to %2 after its seal: %3</source>
+        <translation>%2&#xa0;: %1 de plus depuis son sceau&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>The seal %1 of %2</source>
+        <translation>Le sceau %1 du %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be checked: %2.</source>
+        <translation>%1 n&apos;a pas pu être vérifié&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>the seal covers %1; the store holds %2</source>
+        <translation>le sceau couvre %1; le magasin en contient %2</translation>
+    </message>
+    <message>
+        <source>the entries it covers, or entries before them, are not what they were when it was printed</source>
+        <translation>les entrées qu&apos;il couvre, ou des entrées d&apos;avant, ne sont plus ce qu&apos;elles étaient quand il a été imprimé</translation>
+    </message>
+    <message>
+        <source>%1 holds: the store&apos;s %2 of that day, and every entry before them, are as they were when it was printed.</source>
+        <translation>%1 tient&#xa0;: les %2 de ce jour dans le magasin, et toutes les entrées d&apos;avant, sont telles qu&apos;elles étaient quand il a été imprimé.</translation>
+    </message>
+    <message>
+        <source>%1 does not hold. %2.</source>
+        <translation>%1 ne tient pas. %2.</translation>
+    </message>
+    <message>
+        <source>The store holds no ledger entries of %1, so no seal of that day holds.</source>
+        <translation>Le magasin ne contient aucune écriture du registre du %1&#xa0;; aucun sceau de ce jour ne tient donc.</translation>
+    </message>
+    <message>
+        <source>%1 holds for the first %2 of the day&apos;s %3 only. %4.</source>
+        <translation>%1 ne tient que pour les %2 premières des %3 du jour. %4.</translation>
+    </message>
+    <message>
+        <source>%1 does not hold: the store&apos;s entries of that day, or entries before them, are not what they were when it was printed%2. A seal printed with its counts is checked with them: give them after it, as Day End printed them.</source>
+        <translation>%1 ne tient pas&#xa0;: les entrées de ce jour dans le magasin, ou des entrées d&apos;avant, ne sont plus ce qu&apos;elles étaient quand il a été imprimé%2. Un sceau imprimé avec ses nombres se vérifie avec eux&#xa0;: donnez-les après lui, comme la fin de journée les a imprimés.</translation>
+    </message>
+    <message>
+        <source>work out the seal of %1</source>
+        <translation>calculer le sceau du %1</translation>
+    </message>
+    <message>
+        <source>The store could not be opened (%1).</source>
+        <translation>Le magasin n&apos;a pas pu être ouvert (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSetup</name>
+    <message>
+        <source>The counters&apos; role %1 does not exist, and this login may not make roles (%2). On the server PC, as root, make it with
+  su postgres -c &quot;createuser --pwprompt %1&quot;
+then run this again.</source>
+        <translation>Le rôle des caisses %1 n&apos;existe pas, et cette connexion ne peut pas créer de rôles (%2). Sur le PC serveur, en tant que root, créez-le avec
+  su postgres -c &quot;createuser --pwprompt %1&quot;
+puis relancez cette commande.</translation>
+    </message>
+    <message>
+        <source>The role %1 may do whatever the store&apos;s owner may (it is a superuser or a member of the owner&apos;s role), so it cannot be the counters&apos; role.</source>
+        <translation>Le rôle %1 peut faire tout ce que peut le propriétaire du magasin (c&apos;est un superutilisateur ou un membre du rôle du propriétaire)&#xa0;; il ne peut donc pas être le rôle des caisses.</translation>
+    </message>
+    <message>
+        <source>The role %1 cannot log in. On the server PC, as root, let it with
+  su postgres -c &quot;psql -c &apos;ALTER ROLE %1 LOGIN&apos;&quot;
+then run this again.</source>
+        <translation>Le rôle %1 ne peut pas se connecter. Sur le PC serveur, en tant que root, permettez-le avec
+  su postgres -c &quot;psql -c &apos;ALTER ROLE %1 LOGIN&apos;&quot;
+puis relancez cette commande.</translation>
+    </message>
+    <message>
+        <source>The store %1 was not set up: %2</source>
+        <translation>Le magasin %1 n&apos;a pas été préparé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>only a store on a PostgreSQL server has roles; a store file is its owner&apos;s alone.</source>
+        <translation>seul un magasin sur un serveur PostgreSQL a des rôles; un fichier de magasin n&apos;appartient qu&apos;à son propriétaire.</translation>
+    </message>
+    <message>
+        <source>run it as the database&apos;s owner, %1, not as %2.</source>
+        <translation>lancez-le en tant que propriétaire de la base, %1, et non en tant que %2.</translation>
+    </message>
+    <message>
+        <source>the rights could not be given (%1).</source>
+        <translation>les droits n&apos;ont pas pu être donnés (%1).</translation>
+    </message>
+    <message>
+        <source>The store %1 is set up: %2 owns it and alone changes its tables, guards and version; the counters log in as %3 (%4), which may add to the ledger, the gate log and the prices but never change or remove what they hold.</source>
+        <translation>Le magasin %1 est prêt&#xa0;: %2 en est le propriétaire et lui seul change ses tables, ses protections et sa version; les caisses se connectent en tant que %3 (%4), qui peut ajouter au registre, au journal des accès et aux prix, mais jamais changer ni supprimer ce qu&apos;ils contiennent.</translation>
+    </message>
+    <message>
+        <source> The role %1 was made without a password: give it one on the server PC, as root, with su postgres -c &quot;psql -c &apos;\password %1&apos;&quot;.</source>
+        <translation> Le rôle %1 a été créé sans mot de passe&#xa0;: donnez-lui-en un sur le PC serveur, en tant que root, avec su postgres -c &quot;psql -c &apos;\password %1&apos;&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerStore</name>
+    <message>
+        <source>It is a store of version %1, and this program needs version %2, but this login may not change its tables. Have the database&apos;s owner bring it up to date, once:
+  videostore --setup-server %3</source>
+        <translation>C&apos;est un magasin de version %1, et ce programme a besoin de la version %2, mais cette connexion ne peut pas changer ses tables. Faites-le mettre à jour une fois par le propriétaire de la base&#xa0;:
+  videostore --setup-server %3</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the manager code was changed</source>
+        <translation>le code du gérant a été changé</translation>
+    </message>
+    <message>
+        <source>the store details were changed</source>
+        <translation>les renseignements sur le magasin ont été changés</translation>
+    </message>
+    <message>
+        <source>the hold days setting was changed</source>
+        <translation>la durée des réservations a été changée</translation>
+    </message>
+    <message>
+        <source>the settings could not be read (%1)</source>
+        <translation>les réglages n&apos;ont pas pu être lus (%1)</translation>
+    </message>
+    <message>
+        <source>the hold days setting holds &quot;%1&quot;, not a whole number of days from 1 to %2: tapes are set aside for %3 days until it is set again in Store details</source>
+        <translation>la durée des réservations vaut « %1 », et non un nombre entier de jours de 1 à %2&#xa0;: les cassettes sont mises de côté %3 jours jusqu&apos;à ce qu&apos;elle soit réglée de nouveau dans Renseignements sur le magasin</translation>
+    </message>
+    <message>
+        <source>the gate log could not be read (%1)</source>
+        <translation>le journal des accès n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>%1 outside the program, after gate log entry %2 (%3, %4) recorded the last change made through it</source>
+        <translation>%1 hors du programme, après que l&apos;entrée %2 du journal des accès (%3, %4) a enregistré le dernier changement fait par lui</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>DayEnd</name>
+    <message>
+        <source>Seal: %1</source>
+        <translation>Sceau&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportCommandLine</name>
     <message>
         <source>1 row</source>
