@@ -177,6 +177,106 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
         <source>Price changed</source>
         <translation>Prix modifié</translation>
     </message>
+    <message>
+        <source>look up the tape</source>
+        <translation>chercher la cassette</translation>
+    </message>
+    <message>
+        <source>look up the stock item</source>
+        <translation>chercher l&apos;article</translation>
+    </message>
+    <message>
+        <source>look up where the tape is</source>
+        <translation>chercher où se trouve la cassette</translation>
+    </message>
+    <message>
+        <source>look up the card on file</source>
+        <translation>chercher la carte au dossier</translation>
+    </message>
+    <message>
+        <source>look up the fees owing</source>
+        <translation>chercher les frais dus</translation>
+    </message>
+    <message>
+        <source>take the fees paid off the member&apos;s account</source>
+        <translation>retirer les frais payés du compte du membre</translation>
+    </message>
+    <message>
+        <source>look up the price class of tape %1</source>
+        <translation>chercher la catégorie de prix de la cassette %1</translation>
+    </message>
+    <message>
+        <source>record the checkout</source>
+        <translation>enregistrer le passage à la caisse</translation>
+    </message>
+    <message>
+        <source>check the price of tape %1</source>
+        <translation>vérifier le prix de la cassette %1</translation>
+    </message>
+    <message>
+        <source>check the price of item %1</source>
+        <translation>vérifier le prix de l&apos;article %1</translation>
+    </message>
+    <message>
+        <source>take tape %1</source>
+        <translation>prendre la cassette %1</translation>
+    </message>
+    <message>
+        <source>sell item %1</source>
+        <translation>vendre l&apos;article %1</translation>
+    </message>
+    <message>
+        <source>look up the price</source>
+        <translation>chercher le prix</translation>
+    </message>
+    <message>
+        <source>read the prices in force</source>
+        <translation>lire les prix en vigueur</translation>
+    </message>
+    <message>
+        <source>number the rental</source>
+        <translation>numéroter la location</translation>
+    </message>
+    <message>
+        <source>number the receipt</source>
+        <translation>numéroter le reçu</translation>
+    </message>
+    <message>
+        <source>write the ledger entry</source>
+        <translation>écrire l&apos;entrée du registre des paiements</translation>
+    </message>
+    <message>
+        <source>check the taxes</source>
+        <translation>vérifier les taxes</translation>
+    </message>
+    <message>
+        <source>write the receipt</source>
+        <translation>écrire le reçu</translation>
+    </message>
+    <message>
+        <source>mark the tape as out of the store</source>
+        <translation>marquer la cassette comme sortie du magasin</translation>
+    </message>
+    <message>
+        <source>rent tape %1</source>
+        <translation>louer la cassette %1</translation>
+    </message>
+    <message>
+        <source>write the rental</source>
+        <translation>écrire la location</translation>
+    </message>
+    <message>
+        <source>lower the stock</source>
+        <translation>baisser le stock</translation>
+    </message>
+    <message>
+        <source>write the item sold</source>
+        <translation>écrire l&apos;article vendu</translation>
+    </message>
+    <message>
+        <source>write the tape sold</source>
+        <translation>écrire la cassette vendue</translation>
+    </message>
 </context>
 <context>
     <name>Receipt</name>
@@ -302,6 +402,14 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
         <source>Thank you</source>
         <translation>Merci</translation>
     </message>
+    <message>
+        <source>read the checkout</source>
+        <translation>lire le passage à la caisse</translation>
+    </message>
+    <message>
+        <source>Ledger entry %1 is not a checkout.</source>
+        <translation>L&apos;entrée %1 du registre des paiements n&apos;est pas un passage à la caisse.</translation>
+    </message>
 </context>
 <context>
     <name>StoreDetails</name>
@@ -312,6 +420,14 @@ Rien n&apos;a été enregistré. Retirez-le de la facture et remettez-le, puis e
     <message>
         <source>Invalid number of days</source>
         <translation>Nombre de jours invalide</translation>
+    </message>
+    <message>
+        <source>read the store details</source>
+        <translation>lire les renseignements du magasin</translation>
+    </message>
+    <message>
+        <source>save the store details</source>
+        <translation>enregistrer les renseignements du magasin</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,26 @@
         <source>Member %1 is no longer on file.</source>
         <translation>Le membre %1 ne figure plus au fichier.</translation>
     </message>
+    <message>
+        <source>look up the tape&apos;s rental</source>
+        <translation>chercher la location de la cassette</translation>
+    </message>
+    <message>
+        <source>list the member&apos;s tapes still out</source>
+        <translation>lister les cassettes du membre encore sorties</translation>
+    </message>
+    <message>
+        <source>take the tapes back</source>
+        <translation>reprendre les cassettes</translation>
+    </message>
+    <message>
+        <source>take tape %1 back</source>
+        <translation>reprendre la cassette %1</translation>
+    </message>
+    <message>
+        <source>record the payment</source>
+        <translation>enregistrer le paiement</translation>
+    </message>
 </context>
 <context>
     <name>frmPayment</name>

@@ -45,7 +45,7 @@ MemberLookup::Typed CheckoutStore::findTyped(int source, const QString &typed)
 
 Fetched<RentalTapeRow> CheckoutStore::rentalTape(qint32 videoId)
 {
-    auto q = m_db.run(QStringLiteral("look up the tape"),
+    auto q = m_db.run(Text::tr("look up the tape"),
                       QStringLiteral("SELECT v.ForRent, v.InStore, v.Deleted, m.Name, m.CategoryID, m.Actor, "
                                      "m.Actress, m.Rating, m.PriceClass FROM tblVideos v "
                                      "JOIN tblMovies m ON v.MovieNum = m.MovieNum WHERE v.VideoID = ?"),
@@ -77,7 +77,7 @@ Fetched<Holds::Held> CheckoutStore::heldTape(qint32 videoId, QDate day)
 
 Fetched<SaleTapeRow> CheckoutStore::saleTape(qint32 videoId)
 {
-    auto q = m_db.run(QStringLiteral("look up the tape"),
+    auto q = m_db.run(Text::tr("look up the tape"),
                       QStringLiteral("SELECT v.ForSale, v.InStore, v.SalePrice, m.Name, v.Deleted FROM tblVideos v "
                                      "JOIN tblMovies m ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
                       {videoId});
@@ -96,7 +96,7 @@ Fetched<SaleTapeRow> CheckoutStore::saleTape(qint32 videoId)
 
 Fetched<ItemRow> CheckoutStore::item(qint32 inventoryId)
 {
-    auto q = m_db.run(QStringLiteral("look up the stock item"),
+    auto q = m_db.run(Text::tr("look up the stock item"),
                       QStringLiteral("SELECT ItemName, Price, Quantity, Deleted FROM tblInventory "
                                      "WHERE InventoryID = ?"),
                       {inventoryId});
@@ -114,7 +114,7 @@ Fetched<ItemRow> CheckoutStore::item(qint32 inventoryId)
 
 Fetched<TapeWhereabouts> CheckoutStore::whereabouts(qint32 videoId)
 {
-    const QString action = QStringLiteral("look up where the tape is");
+    const QString action = Text::tr("look up where the tape is");
     auto q = m_db.run(action,
                       QStringLiteral("SELECT CustomerNumber, DueDate FROM tblRentals "
                                      "WHERE VideoID = ? AND Returned = 0 ORDER BY RentalID DESC"),
@@ -139,7 +139,7 @@ Fetched<TapeWhereabouts> CheckoutStore::whereabouts(qint32 videoId)
 Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
 {
     static const char *const columns[] = {"Visa, VisaExp", "MasterCard, MCExp", "Sears, SearsExp"};
-    auto q = m_db.run(QStringLiteral("look up the card on file"),
+    auto q = m_db.run(Text::tr("look up the card on file"),
                       QStringLiteral("SELECT %1 FROM tblCreditInfo WHERE CustomersNumber = ?")
                           .arg(QLatin1String(columns[static_cast<int>(kind)])),
                       {member});
@@ -157,7 +157,7 @@ Fetched<CardOnFile> CheckoutStore::card(qint32 member, Card kind)
 bool CheckoutStore::feesFell(const QVariant &member, Money billed)
 {
     const auto owing =
-        m_db.scalar(QStringLiteral("look up the fees owing"),
+        m_db.scalar(Text::tr("look up the fees owing"),
                     QStringLiteral("SELECT FeesOwing FROM tblMembers WHERE CustomerNumber = ?"), {member});
     if (!owing)
         return false;
@@ -172,12 +172,12 @@ bool CheckoutStore::feesFell(const QVariant &member, Money billed)
                    "put on it.\r\n\r\nNothing was saved. The fees are off the bill; look at the new total on the "
                    "payment page, then check out again.")
               .arg(member.toString(), billed.toCurrency());
-    return m_db.conflict(QStringLiteral("take the fees paid off the member's account"), what);
+    return m_db.conflict(Text::tr("take the fees paid off the member's account"), what);
 }
 
 QString CheckoutStore::titleSuffix(qint32 videoId)
 {
-    const auto title = m_db.scalar(QStringLiteral("look up the tape"),
+    const auto title = m_db.scalar(Text::tr("look up the tape"),
                                    QStringLiteral("SELECT m.Name FROM tblVideos v JOIN tblMovies m "
                                                   "ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
                                    {videoId});
@@ -198,15 +198,15 @@ bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
     for (qsizetype i = 0; i < plan.lines.size(); ++i) {
         const BillLine::Parsed &line = plan.lines[i];
         if (line.kind == BillLine::Kind::Rent) {
-            reads.append({QStringLiteral("look up the price class of tape %1").arg(line.id),
+            reads.append({Text::tr("look up the price class of tape %1").arg(line.id),
                           QStringLiteral("SELECT m.PriceClass FROM tblMovies m JOIN tblVideos v "
                                          "ON m.MovieNum = v.MovieNum WHERE v.VideoID = ?"),
                           {line.id}});
         } else if (line.kind == BillLine::Kind::Buy) {
-            reads.append({QStringLiteral("look up the stock item"),
+            reads.append({Text::tr("look up the stock item"),
                           QStringLiteral("SELECT Price FROM tblInventory WHERE InventoryID = ?"), {line.id}});
         } else if (line.kind == BillLine::Kind::BuyVideo) {
-            reads.append({QStringLiteral("look up the tape"),
+            reads.append({Text::tr("look up the tape"),
                           QStringLiteral("SELECT SalePrice FROM tblVideos WHERE VideoID = ?"), {line.id}});
         } else {
             continue;
@@ -237,7 +237,7 @@ bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
     read.clear();
     // Each attempt starts afresh: a server may run the transaction again.
     Unmet unmet;
-    const bool recorded = m_db.transaction(QStringLiteral("record the checkout"), [&] {
+    const bool recorded = m_db.transaction(Text::tr("record the checkout"), [&] {
         m_receipt.reset();
         m_feesOwed.reset();
         m_checkout = 0;
@@ -262,9 +262,8 @@ bool CheckoutStore::repriced(const BillLine::Parsed &line, Money now)
                         "Take it off the bill and put it on again, then check out again.")
              : Text::tr("The price of item %1%2 is now %3, not what the bill shows.\r\n\r\nNothing was saved. "
                         "Take it off the bill and put it on again, then check out again.");
-    return m_db.conflict(QStringLiteral("check the price of %1 %2")
-                             .arg(tape ? QStringLiteral("tape") : QStringLiteral("item"))
-                             .arg(line.id),
+    return m_db.conflict(tape ? Text::tr("check the price of tape %1").arg(line.id)
+                              : Text::tr("check the price of item %1").arg(line.id),
                          told.arg(QString::number(line.id), tape ? titleSuffix(line.id) : QString(),
                                   now.toCurrency()),
                          Text::tr("Price changed"));
@@ -279,23 +278,23 @@ bool CheckoutStore::refuse(const CheckoutPlan &plan, const Unmet &unmet)
         return feesFell(plan.member ? QVariant(*plan.member) : QVariant(), line.amount);
     case Unmet::What::Tape: {
         if (const auto held = Holds::heldForAnother(m_db, line.id, member, plan.date))
-            return m_db.conflict(QStringLiteral("take tape %1").arg(line.id),
+            return m_db.conflict(Text::tr("take tape %1").arg(line.id),
                                  *held + QStringLiteral("\r\n\r\n")
                                      + Text::tr("Nothing was saved. Take it off the bill, then check out again."));
-        return m_db.conflict(QStringLiteral("take tape %1").arg(line.id),
+        return m_db.conflict(Text::tr("take tape %1").arg(line.id),
                              Text::tr("Tape %1%2 is no longer in the store: another counter has rented or sold "
                                       "it since it was put in the bag.\r\n\r\nNothing was saved. Take it off "
                                       "the bill, then check out again.")
                                  .arg(QString::number(line.id), titleSuffix(line.id)));
     }
     case Unmet::What::Stock: {
-        auto left = m_db.run(QStringLiteral("look up the stock item"),
+        auto left = m_db.run(Text::tr("look up the stock item"),
                              QStringLiteral("SELECT ItemName, Quantity FROM tblInventory WHERE InventoryID = ?"),
                              {line.id});
         if (!left)
             return false;
         const bool found = left->next();
-        return m_db.conflict(QStringLiteral("sell item %1").arg(line.id),
+        return m_db.conflict(Text::tr("sell item %1").arg(line.id),
                              Text::tr("Item %1%2 has only %3 left, not enough for this bill: another counter may "
                                       "have sold some since it was put in the bag.\r\n\r\nNothing was saved. Take "
                                       "it off the bill, or lower the quantity, then check out again.")
@@ -305,7 +304,7 @@ bool CheckoutStore::refuse(const CheckoutPlan &plan, const Unmet &unmet)
     }
     case Unmet::What::Price: {
         const bool tape = line.kind == BillLine::Kind::BuyVideo;
-        const auto price = m_db.scalar(QStringLiteral("look up the price"),
+        const auto price = m_db.scalar(Text::tr("look up the price"),
                                        tape ? QStringLiteral("SELECT SalePrice FROM tblVideos WHERE VideoID = ?")
                                             : QStringLiteral("SELECT Price FROM tblInventory WHERE InventoryID = ?"),
                                        {line.id});
@@ -329,12 +328,12 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
     // Under the writer lock, in one round trip on a server: the prices in
     // force, the last numbers and the ledger's tail.
     QList<Database::Statement> reads{
-        {QStringLiteral("read the prices in force"), Pricing::inForceSql(), Pricing::inForceValues(plan.date)}};
+        {Text::tr("read the prices in force"), Pricing::inForceSql(), Pricing::inForceValues(plan.date)}};
     if (rents)
-        reads.append({QStringLiteral("number the rental"), QStringLiteral("SELECT MAX(RentalID) FROM tblRentals"), {}});
+        reads.append({Text::tr("number the rental"), QStringLiteral("SELECT MAX(RentalID) FROM tblRentals"), {}});
     if (sells)
-        reads.append({QStringLiteral("number the receipt"), QStringLiteral("SELECT MAX(SaleID) FROM tblReceipts"), {}});
-    reads.append({QStringLiteral("write the ledger entry"), Chain::tailSql(Chain::ledger()), {}});
+        reads.append({Text::tr("number the receipt"), QStringLiteral("SELECT MAX(SaleID) FROM tblReceipts"), {}});
+    reads.append({Text::tr("write the ledger entry"), Chain::tailSql(Chain::ledger()), {}});
     QList<QSqlQuery> read;
     if (!m_db.runTogether(reads, &read))
         return false;
@@ -348,7 +347,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
     std::optional<qint32> &saleId = m_receipt;
     if (sells)
         saleId = nextNumber(read[rents ? 2 : 1]);
-    const auto tail = Chain::tailFrom(read.last(), m_db, Chain::ledger(), QStringLiteral("write the ledger entry"));
+    const auto tail = Chain::tailFrom(read.last(), m_db, Chain::ledger(), Text::tr("write the ledger entry"));
     read.clear();
     if (!tail)
         return false;
@@ -358,7 +357,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
     const CheckoutMoney &money = plan.money;
     for (int t = 0; t < Pricing::Taxes; ++t)
         if (rates.taxes[t].rate != money.taxes[t].rate)
-            return m_db.conflict(QStringLiteral("check the taxes"),
+            return m_db.conflict(Text::tr("check the taxes"),
                                  Text::tr("%1 in force on %2 has changed since the bill was totalled: it is now %3 "
                                           "%.\r\n\r\nNothing was saved. Look at the new total on the payment page, "
                                           "then check out again.")
@@ -388,7 +387,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
         if (receiptWritten)
             return;
         receiptWritten = true;
-        write({QStringLiteral("write the receipt"),
+        write({Text::tr("write the receipt"),
                QStringLiteral("INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES (?, ?, ?)"),
                {*saleId, date, member}});
     };
@@ -401,7 +400,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
         if (taken.contains(videoId))
             return;
         taken.append(videoId);
-        write({QStringLiteral("mark the tape as out of the store"),
+        write({Text::tr("mark the tape as out of the store"),
                QStringLiteral("UPDATE tblVideos AS v SET InStore = 0 WHERE VideoID = ? AND InStore = 1 AND NOT EXISTS "
                               "(SELECT 1 FROM tblRentals WHERE VideoID = ? AND Returned = 0) AND ")
                    + Holds::NotHeldForAnother,
@@ -416,7 +415,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
             // Subtracted, not cleared: a fee charged since the lookup stays
             // owing. Only while the account still owes what the bill pays: a
             // payment at another counter since must not turn into a credit.
-            write({QStringLiteral("take the fees paid off the member's account"),
+            write({Text::tr("take the fees paid off the member's account"),
                    QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? "
                                   "WHERE CustomerNumber = ? AND FeesOwing >= ?"),
                    {line.amount.units(), member, line.amount.units()}},
@@ -425,18 +424,18 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
         case BillLine::Kind::Rent: {
             const QVariant priceClass = before.priceClasses.value(line.id);
             if (priceClass.isNull())
-                return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
+                return m_db.fail(Text::tr("rent tape %1").arg(line.id),
                                  Text::tr("The tape or its title is no longer on file."));
             const PriceClass *charge = rates.priceClass(priceClass.toInt());
             if (!charge)
-                return m_db.fail(QStringLiteral("rent tape %1").arg(line.id),
+                return m_db.fail(Text::tr("rent tape %1").arg(line.id),
                                  Text::tr("Its title has price class %1, which has no rental fee.")
                                      .arg(priceClass.toInt()));
             if (charge->fee != line.amount)
                 return repriced(line, charge->fee);
             const QDate due = plan.date.addDays(charge->days);
             takeOffShelf(i, line.id);
-            write({QStringLiteral("write the rental"),
+            write({Text::tr("write the rental"),
                    QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, DueDate, "
                                   "Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, PST) VALUES (?, ?, "
                                   "?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?)"),
@@ -449,14 +448,14 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
         case BillLine::Kind::Buy: {
             receipt();
             // Stock is lowered only while it still covers what this bill sells.
-            write({QStringLiteral("lower the stock"),
+            write({Text::tr("lower the stock"),
                    QStringLiteral("UPDATE tblInventory SET Quantity = Quantity - ? WHERE InventoryID = ? AND "
                                   "Quantity >= ?"),
                    {line.quantity, line.id, line.quantity}},
                   {i, Unmet::What::Stock});
             // Written only at the price the bill was made with.
             const Money unit = before.unitPrices.value(i);
-            write({QStringLiteral("write the item sold"),
+            write({Text::tr("write the item sold"),
                    QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, Price, "
                                   "Amount, GSTRate, PSTRate, GST, PST) SELECT ?, InventoryID, ?, Price, ?, ?, ?, ?, ? "
                                   "FROM tblInventory WHERE InventoryID = ? AND Price = ?"),
@@ -469,7 +468,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
             receipt();
             takeOffShelf(i, line.id);
             const Money unit = before.unitPrices.value(i);
-            write({QStringLiteral("write the tape sold"),
+            write({Text::tr("write the tape sold"),
                    QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount, GSTRate, PSTRate, "
                                   "GST, PST) SELECT VideoID, ?, SalePrice, ?, ?, ?, ?, ? FROM tblVideos WHERE "
                                   "VideoID = ? AND SalePrice = ?"),

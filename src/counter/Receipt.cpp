@@ -19,7 +19,7 @@ std::optional<ReceiptRecord> ReceiptStore::read(qint64 seq)
     if (!entry)
         return std::nullopt;
     if (entry->seq == 0 || entry->kind != LedgerEntry::Kind::Checkout) {
-        m_db.fail(QStringLiteral("read the checkout"), QStringLiteral("Ledger entry %1 is not a checkout.").arg(seq));
+        m_db.fail(QCoreApplication::translate("Receipt", "read the checkout"), QCoreApplication::translate("Receipt", "Ledger entry %1 is not a checkout.").arg(seq));
         return std::nullopt;
     }
     ReceiptRecord r;
@@ -43,7 +43,7 @@ std::optional<ReceiptRecord> ReceiptStore::read(qint64 seq)
         return std::nullopt;
     r.taxes = rates->taxes;
 
-    const QString action = QStringLiteral("read the checkout");
+    const QString action = QCoreApplication::translate("Receipt", "read the checkout");
     if (r.member && *r.member != 0) {
         auto q = m_db.run(action,
                           QStringLiteral("SELECT FirstName, LastName FROM tblMembers WHERE CustomerNumber = ?"),

@@ -32,7 +32,7 @@ std::optional<StoreDetails> StoreDetailsStore::load()
 {
     const QStringList &names = Settings::storeDetails();
     const auto stored =
-        Settings::read(m_db, QStringLiteral("read the store details"), names + QStringList{Settings::HoldDays});
+        Settings::read(m_db, QCoreApplication::translate("StoreDetails", "read the store details"), names + QStringList{Settings::HoldDays});
     if (!stored)
         return std::nullopt;
     StoreDetails d;
@@ -50,7 +50,7 @@ std::optional<StoreDetails> StoreDetailsStore::load()
 
 bool StoreDetailsStore::save(const StoreDetails &details, const QDateTime &when)
 {
-    const QString action = QStringLiteral("save the store details");
+    const QString action = QCoreApplication::translate("StoreDetails", "save the store details");
     const QString days = QString::fromLatin1(Settings::HoldDays);
     return m_db.transaction(action, [&] {
         const auto before = Settings::read(m_db, action, Settings::storeDetails() + QStringList{days});

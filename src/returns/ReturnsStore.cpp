@@ -27,7 +27,7 @@ Money ReturnsStore::overdueCharge(QDate due, QDate returned, Money lateFeePerDay
 
 Fetched<OpenRental> ReturnsStore::openRental(qint32 videoId)
 {
-    auto q = m_db.run(QStringLiteral("look up the tape's rental"),
+    auto q = m_db.run(Text::tr("look up the tape's rental"),
                       QStringLiteral("SELECT r.CustomerNumber, v.Deleted FROM tblRentals r "
                                      "JOIN tblVideos v ON v.VideoID = r.VideoID "
                                      "WHERE r.Returned = 0 AND v.VideoID = ? ORDER BY r.RentalID LIMIT 1"),
@@ -41,7 +41,7 @@ Fetched<OpenRental> ReturnsStore::openRental(qint32 videoId)
 
 std::optional<QList<TapeOut>> ReturnsStore::tapesOut(qint32 member)
 {
-    auto q = m_db.run(QStringLiteral("list the member's tapes still out"),
+    auto q = m_db.run(Text::tr("list the member's tapes still out"),
                       QStringLiteral("SELECT r.VideoID, m.Name, MIN(r.DueDate) FROM tblRentals r "
                                      "JOIN tblVideos v ON v.VideoID = r.VideoID "
                                      "JOIN tblMovies m ON m.MovieNum = v.MovieNum "
@@ -60,7 +60,7 @@ std::optional<QList<TapeOut>> ReturnsStore::tapesOut(qint32 member)
 ReturnOutcome ReturnsStore::returnTapes(const QList<qint32> &videoIds, QDate returned)
 {
     ReturnOutcome outcome;
-    const bool done = m_db.transaction(QStringLiteral("take the tapes back"), [&] {
+    const bool done = m_db.transaction(Text::tr("take the tapes back"), [&] {
         outcome = ReturnOutcome();
         for (const qint32 videoId : videoIds)
             if (!returnTape(videoId, returned, outcome))
@@ -80,7 +80,7 @@ ReturnOutcome ReturnsStore::returnTapes(const QList<qint32> &videoIds, QDate ret
 
 bool ReturnsStore::returnTape(qint32 videoId, QDate returned, ReturnOutcome &outcome)
 {
-    const QString action = QStringLiteral("take tape %1 back").arg(videoId);
+    const QString action = Text::tr("take tape %1 back").arg(videoId);
     // Outer joins, so that a rental whose tape, title or member has gone is
     // reported instead of silently staying open.
     auto q = m_db.run(action,
@@ -180,7 +180,7 @@ Fetched<MemberRow> ReturnsStore::member(qint32 number)
 
 std::optional<Money> ReturnsStore::payFees(qint32 member, Money amount, QDate day, int method)
 {
-    const QString action = QStringLiteral("record the payment");
+    const QString action = Text::tr("record the payment");
     std::optional<Money> balance;
     const bool done = m_db.transaction(action, [&] {
         balance.reset();
