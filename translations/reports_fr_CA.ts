@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Checkout</source>
-        <translation>Passage à la caisse</translation>
+        <translation>Caisse</translation>
     </message>
     <message>
         <source>Fee payment</source>
