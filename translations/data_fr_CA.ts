@@ -162,6 +162,58 @@
         <source>entry %1, %2 %3</source>
         <translation>écriture %1, %2 %3</translation>
     </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 à partir du %2</translation>
+    </message>
+    <message>
+        <source>checkout %1</source>
+        <translation>passage à la caisse %1</translation>
+    </message>
+    <message>
+        <source>fee payment of member %1</source>
+        <translation>paiement de frais du membre %1</translation>
+    </message>
+    <message>
+        <source>late fee for tape %1</source>
+        <translation>frais de retard de la cassette %1</translation>
+    </message>
+    <message>
+        <source>cash-up of %1</source>
+        <translation>comptage de %1</translation>
+    </message>
+    <message>
+        <source>ledger entry %1 was removed after it was written</source>
+        <translation>l&apos;écriture du registre %1 a été supprimée après avoir été écrite</translation>
+    </message>
+    <message>
+        <source>gate log entry %1 was removed after it was written</source>
+        <translation>l&apos;entrée du journal des accès %1 a été supprimée après avoir été écrite</translation>
+    </message>
+    <message>
+        <source>price change %1 was removed after it was written</source>
+        <translation>le changement de prix %1 a été supprimé après avoir été écrit</translation>
+    </message>
+    <message>
+        <source>ledger entry %1 (%2) was changed or removed after it was written</source>
+        <translation>l&apos;écriture du registre %1 (%2) a été modifiée ou supprimée après avoir été écrite</translation>
+    </message>
+    <message>
+        <source>gate log entry %1 (%2) was changed or removed after it was written</source>
+        <translation>l&apos;entrée du journal des accès %1 (%2) a été modifiée ou supprimée après avoir été écrite</translation>
+    </message>
+    <message>
+        <source>price change %1 (%2) was changed or removed after it was written</source>
+        <translation>le changement de prix %1 (%2) a été modifié ou supprimé après avoir été écrit</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <translation>%1 n&apos;a pas pu être lu (%2)</translation>
+    </message>
+    <message>
+        <source>the value the chains start from (%1 in tblSettings) is missing or was changed</source>
+        <translation>la valeur de départ des chaînes (%1 dans tblSettings) manque ou a été modifiée</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseServer</name>
@@ -1040,6 +1092,82 @@ Le programme va maintenant se fermer.</translation>
     <message>
         <source>Its folder &quot;%1&quot; is read-only, and the program keeps working files beside the store. Make the folder writable, then start the program again.</source>
         <translation>Son dossier «&#xa0;%1&#xa0;» est en lecture seule, et le programme garde des fichiers de travail à côté du magasin. Permettez l&apos;écriture dans le dossier, puis relancez le programme.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreIntegrity</name>
+    <message>
+        <source>is missing</source>
+        <translation>manque</translation>
+    </message>
+    <message>
+        <source>was changed</source>
+        <translation>a été modifié</translation>
+    </message>
+    <message>
+        <source>is switched off</source>
+        <translation>est désactivé</translation>
+    </message>
+    <message>
+        <source>the ledger&apos;s guard %1</source>
+        <translation>le garde-fou %1 du registre des paiements</translation>
+    </message>
+    <message>
+        <source>the gate log&apos;s guard %1</source>
+        <translation>le garde-fou %1 du journal des accès</translation>
+    </message>
+    <message>
+        <source>the prices&apos;s guard %1</source>
+        <translation>le garde-fou %1 des prix</translation>
+    </message>
+    <message>
+        <source>the manager code could not be read (%1)</source>
+        <translation>le code du gérant n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>the manager code is missing or unreadable, though the gate log records that it was set: the manager&apos;s windows open for no code until one is set with videostore --set-manager-code</source>
+        <translation>le code du gérant manque ou est illisible, alors que le journal des accès indique qu&apos;il a été défini&#xa0;: les fenêtres du gérant s&apos;ouvrent sans code jusqu&apos;à ce qu&apos;un code soit défini avec videostore --set-manager-code</translation>
+    </message>
+    <message>
+        <source>the ledger&apos;s %1 %2, the gate log&apos;s %3 %4 and the prices&apos; %5 %6 are as they were written</source>
+        <extracomment>%1 and %2: &quot;1,204 entries&quot;; %3 and %4: &quot;2 tries&quot;; %5 and %6: &quot;1 change&quot;.</extracomment>
+        <translation>%1 %2 du registre des paiements, %3 %4 du journal des accès et %5 %6 des prix, tels qu&apos;ils ont été écrits</translation>
+    </message>
+    <message>
+        <source>entry</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>entries</source>
+        <translation>écritures</translation>
+    </message>
+    <message>
+        <source>try</source>
+        <translation>essai</translation>
+    </message>
+    <message>
+        <source>tries</source>
+        <translation>essais</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>modification</translation>
+    </message>
+    <message>
+        <source>changes</source>
+        <translation>modifications</translation>
+    </message>
+    <message>
+        <source>the guards could not be read (%1)</source>
+        <translation>les garde-fous n&apos;ont pas pu être lus (%1)</translation>
+    </message>
+    <message>
+        <source>the store could not be opened to check its records (%1)</source>
+        <translation>le magasin n&apos;a pas pu être ouvert pour vérifier ses données (%1)</translation>
+    </message>
+    <message>
+        <source>%1 %2; it has been put back</source>
+        <translation>%1 %2&#xa0;; il a été remis en place</translation>
     </message>
 </context>
 <context>
