@@ -867,6 +867,10 @@ The program will now close.</source>
 <byte value="xd"/>
 Le programme va maintenant se fermer.</translation>
     </message>
+    <message>
+        <source>the guards taken from the store could not be put back (%1)</source>
+        <translation>les garde-fous retirés du magasin n&apos;ont pas pu être remis en place (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -427,7 +427,8 @@ StoreFile::Outcome prepare(const QString &location)
     } else if (const QSqlError error = putGuardsBack(c.db(), &notes); error.isValid()) {
         // Another counter's long read, or a login that may not make
         // triggers: the counter works on, and the manager is told.
-        notes << QStringLiteral("the guards taken from the store could not be put back (%1)").arg(reason(error, location));
+        notes << QCoreApplication::translate("ServerStore", "the guards taken from the store could not be put back (%1)")
+                     .arg(reason(error, location));
     }
     return {true, false, {}, notes};
 }
