@@ -869,7 +869,7 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>the guards taken from the store could not be put back (%1)</source>
-        <translation>les garde-fous retirés du magasin n&apos;ont pas pu être remis en place (%1)</translation>
+        <translation>les protections retirées du magasin n&apos;ont pas pu être remises en place (%1)</translation>
     </message>
 </context>
 <context>
@@ -1106,23 +1106,23 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>was changed</source>
-        <translation>a été modifié</translation>
+        <translation>a été modifiée</translation>
     </message>
     <message>
         <source>is switched off</source>
-        <translation>est désactivé</translation>
+        <translation>est désactivée</translation>
     </message>
     <message>
         <source>the ledger&apos;s guard %1</source>
-        <translation>le garde-fou %1 du registre des paiements</translation>
+        <translation>la protection %1 du registre des paiements</translation>
     </message>
     <message>
         <source>the gate log&apos;s guard %1</source>
-        <translation>le garde-fou %1 du journal des accès</translation>
+        <translation>la protection %1 du journal des accès</translation>
     </message>
     <message>
         <source>the prices&apos;s guard %1</source>
-        <translation>le garde-fou %1 des prix</translation>
+        <translation>la protection %1 des prix</translation>
     </message>
     <message>
         <source>the manager code could not be read (%1)</source>
@@ -1163,7 +1163,7 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>the guards could not be read (%1)</source>
-        <translation>les garde-fous n&apos;ont pas pu être lus (%1)</translation>
+        <translation>les protections n&apos;ont pas pu être lues (%1)</translation>
     </message>
     <message>
         <source>the store could not be opened to check its records (%1)</source>
@@ -1171,7 +1171,7 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>%1 %2; it has been put back</source>
-        <translation>%1 %2&#xa0;; il a été remis en place</translation>
+        <translation>%1 %2&#xa0;; elle a été remise en place</translation>
     </message>
 </context>
 <context>
