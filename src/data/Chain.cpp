@@ -120,14 +120,17 @@ QString describe(const Table &table, const QSqlQuery &q)
     if (table.name == gateLog().name)
         return QStringLiteral("%1, %2").arg(minute(field(q, "TriedAt")), field(q, "Outcome").toString());
     if (table.name == prices().name)
-        return QCoreApplication::translate("Chain", "%1 from %2").arg(priceThing(q), field(q, "InForceFrom").toString());
+        return QCoreApplication::translate("Chain", "%1 from %2")
+            .arg(priceThing(q), field(q, "InForceFrom").toString());
     const QString kind = field(q, "Kind").toString();
     QString what = kind;
     if (kind == QLatin1String("checkout")) {
         const QVariant receipt = field(q, "ReceiptID");
-        what = QCoreApplication::translate("Chain", "checkout %1").arg(receipt.isNull() ? field(q, "RentalID").toString() : receipt.toString());
+        what = QCoreApplication::translate("Chain", "checkout %1")
+            .arg(receipt.isNull() ? field(q, "RentalID").toString() : receipt.toString());
     } else if (kind == QLatin1String("payment")) {
-        what = QCoreApplication::translate("Chain", "fee payment of member %1").arg(field(q, "CustomerNumber").toString());
+        what = QCoreApplication::translate("Chain", "fee payment of member %1")
+            .arg(field(q, "CustomerNumber").toString());
     } else if (kind == QLatin1String("fee")) {
         what = QCoreApplication::translate("Chain", "late fee for tape %1").arg(field(q, "VideoID").toString());
     } else if (kind == QLatin1String("cashup")) {
@@ -349,7 +352,8 @@ Walk walk(const QSqlDatabase &db, const Table &table,
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(table.name, table.key))) {
-        out.finding = QCoreApplication::translate("Chain", "%1 could not be read (%2)").arg(table.name, q.lastError().text());
+        out.finding = QCoreApplication::translate("Chain", "%1 could not be read (%2)")
+            .arg(table.name, q.lastError().text());
         return out;
     }
     const QSqlRecord record = q.record();
@@ -380,7 +384,8 @@ Walk walk(const QSqlDatabase &db, const Table &table,
         ++expected;
     }
     if (q.lastError().isValid())
-        out.finding = QCoreApplication::translate("Chain", "%1 could not be read (%2)").arg(table.name, q.lastError().text());
+        out.finding = QCoreApplication::translate("Chain", "%1 could not be read (%2)")
+            .arg(table.name, q.lastError().text());
     return out;
 }
 

@@ -219,13 +219,15 @@ QString problem(const PriceChange &c, QDate today)
         if (c.fee < Money() || c.fee > Money::limit())
             return QCoreApplication::translate("Pricing", "The rental fee of %1 must be %2.").arg(what, moneyRange());
         if (c.lateFee < Money() || c.lateFee > Money::limit())
-            return QCoreApplication::translate("Pricing", "The late fee a day of %1 must be %2.").arg(what, moneyRange());
+            return QCoreApplication::translate("Pricing", "The late fee a day of %1 must be %2.")
+                .arg(what, moneyRange());
         if (c.days < 1 || c.days > LongestPeriod)
             return QCoreApplication::translate("Pricing", "The rental period of %1 must be from 1 to %2 days.")
                 .arg(what)
                 .arg(LongestPeriod);
     } else if (c.rate < 0 || c.rate > RateScale) {
-        return QCoreApplication::translate("Pricing", "The rate of %1 (%2) must be from 0 % to 100 %.").arg(c.name, what);
+        return QCoreApplication::translate("Pricing", "The rate of %1 (%2) must be from 0 % to 100 %.")
+            .arg(c.name, what);
     }
     return {};
 }

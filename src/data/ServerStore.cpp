@@ -138,7 +138,8 @@ QString checkStore(QSqlQuery &q, int *version, const QString &location)
                                            "missing).")
             .arg(versionTable);
     if (!q.exec(QStringLiteral("SELECT Version FROM %1").arg(versionTable)) || !q.next())
-        return QCoreApplication::translate("ServerStore", "Its version cannot be read (%1).").arg(serverText(q.lastError()));
+        return QCoreApplication::translate("ServerStore", "Its version cannot be read (%1).")
+            .arg(serverText(q.lastError()));
     *version = q.value(0).toInt();
     if (const QString newer = StoreFile::newerVersion(*version); !newer.isEmpty())
         return newer;
@@ -427,7 +428,8 @@ StoreFile::Outcome prepare(const QString &location)
     } else if (const QSqlError error = putGuardsBack(c.db(), &notes); error.isValid()) {
         // Another counter's long read, or a login that may not make
         // triggers: the counter works on, and the manager is told.
-        notes << QCoreApplication::translate("ServerStore", "the guards taken from the store could not be put back (%1)")
+        notes << QCoreApplication::translate("ServerStore",
+                                             "the guards taken from the store could not be put back (%1)")
                      .arg(reason(error, location));
     }
     return {true, false, {}, notes};
@@ -441,7 +443,8 @@ StoreFile::Inspection inspect(const QString &location)
         return error;
     });
     if (!c.isOpen())
-        return {QCoreApplication::translate("ServerStore", "It cannot be opened: %1").arg(reason(c.openError(), location)), 0};
+        return {QCoreApplication::translate("ServerStore", "It cannot be opened: %1")
+            .arg(reason(c.openError(), location)), 0};
     QSqlQuery q(c.db());
     StoreFile::Inspection out;
     // One snapshot, and nothing written.

@@ -75,7 +75,8 @@ std::optional<QString> figures(const QSqlDatabase &db, const QString &table, QSt
         parts << QStringLiteral("COALESCE(SUM(%1), 0)").arg(column);
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT %1 FROM %2").arg(parts.join(QStringLiteral(", ")), table)) || !q.next()) {
-        *error = QCoreApplication::translate("StoreCopy", "%1 could not be counted (%2).").arg(table, errorText(q.lastError()));
+        *error = QCoreApplication::translate("StoreCopy", "%1 could not be counted (%2).")
+            .arg(table, errorText(q.lastError()));
         return std::nullopt;
     }
     QStringList out{QStringLiteral("%1 rows").arg(q.value(0).toString())};
@@ -99,17 +100,20 @@ QString copyTable(const QSqlDatabase &from, const QSqlDatabase &to, const QStrin
     QString error;
     QSqlQuery count(from);
     if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) || !count.next())
-        return QCoreApplication::translate("StoreCopy", "%1 could not be read (%2).").arg(table, errorText(count.lastError()));
+        return QCoreApplication::translate("StoreCopy", "%1 could not be read (%2).")
+            .arg(table, errorText(count.lastError()));
     const qint64 total = count.value(0).toLongLong();
     count = QSqlQuery();
 
     QSqlQuery rows(from);
     rows.setForwardOnly(true);
     if (!rows.exec(QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), table)))
-        return QCoreApplication::translate("StoreCopy", "%1 could not be read (%2).").arg(table, errorText(rows.lastError()));
+        return QCoreApplication::translate("StoreCopy", "%1 could not be read (%2).")
+            .arg(table, errorText(rows.lastError()));
     QSqlQuery full(to);
     if (!full.prepare(insertSql(table, columns, Batch)))
-        return QCoreApplication::translate("StoreCopy", "%1 could not be written (%2).").arg(table, errorText(full.lastError()));
+        return QCoreApplication::translate("StoreCopy", "%1 could not be written (%2).")
+            .arg(table, errorText(full.lastError()));
 
     QVariantList pending;
     qint64 done = 0;
@@ -128,14 +132,17 @@ QString copyTable(const QSqlDatabase &from, const QSqlDatabase &to, const QStrin
         for (int c = 0; c < columns.size(); ++c)
             pending << rows.value(c);
         if (pending.size() == Batch * columns.size() && !write(full))
-            return QCoreApplication::translate("StoreCopy", "%1 could not be written (%2).").arg(table, errorText(full.lastError()));
+            return QCoreApplication::translate("StoreCopy", "%1 could not be written (%2).")
+                .arg(table, errorText(full.lastError()));
     }
     if (rows.lastError().isValid())
-        return QCoreApplication::translate("StoreCopy", "%1 could not be read (%2).").arg(table, errorText(rows.lastError()));
+        return QCoreApplication::translate("StoreCopy", "%1 could not be read (%2).")
+            .arg(table, errorText(rows.lastError()));
     if (!pending.isEmpty()) {
         QSqlQuery last(to);
         if (!last.prepare(insertSql(table, columns, int(pending.size() / columns.size()))) || !write(last))
-            return QCoreApplication::translate("StoreCopy", "%1 could not be written (%2).").arg(table, errorText(last.lastError()));
+            return QCoreApplication::translate("StoreCopy", "%1 could not be written (%2).")
+                .arg(table, errorText(last.lastError()));
     }
     if (progress && total == 0)
         progress(table, 0, 0);
@@ -170,7 +177,8 @@ QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, co
         statements << QStringLiteral("DELETE FROM %1").arg(table);
     for (const QString &sql : statements)
         if (!q.exec(sql))
-            return QCoreApplication::translate("StoreCopy", "The new store could not be made (%1).").arg(errorText(q.lastError()));
+            return QCoreApplication::translate("StoreCopy", "The new store could not be made (%1).")
+                .arg(errorText(q.lastError()));
 
     const StoreFile::Tables tables = StoreFile::expectedColumns(Schema::Version);
     for (const auto &[table, columns] : tables) {
@@ -181,7 +189,8 @@ QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, co
     for (const Schema::Guard &g : guards)
         for (const QString &sql : g.create)
             if (!q.exec(sql))
-                return QCoreApplication::translate("StoreCopy", "The new store could not be made (%1).").arg(errorText(q.lastError()));
+                return QCoreApplication::translate("StoreCopy", "The new store could not be made (%1).")
+                    .arg(errorText(q.lastError()));
     // Every link worked out again on the target, where the engine may be
     // another, comes out as on the source.
     for (const Chain::Table &table : Chain::tables()) {
@@ -220,12 +229,14 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
     const QString shownSource = StoreLocation::shown(source);
     const QString shownTarget = StoreLocation::shown(target);
     auto refused = [&](const QString &why) {
-        return Outcome{false, QCoreApplication::translate("StoreCopy", "The store %1 was not copied to %2: %3").arg(shownSource, shownTarget, why)};
+        return Outcome{false, QCoreApplication::translate("StoreCopy", "The store %1 was not copied to %2: %3")
+            .arg(shownSource, shownTarget, why)};
     };
     if (shownSource == shownTarget)
         return refused(QCoreApplication::translate("StoreCopy", "the source and the target are the same."));
     if (!toServer && QFileInfo::exists(target))
-        return refused(QCoreApplication::translate("StoreCopy", "%1 already exists. Give the name of a new file.").arg(shownTarget));
+        return refused(QCoreApplication::translate("StoreCopy", "%1 already exists. Give the name of a new file.")
+            .arg(shownTarget));
 
     const StoreFile::Inspection check = fromServer ? ServerStore::inspect(source) : StoreFile::inspect(source);
     if (!check.problem.isEmpty())
@@ -302,7 +313,8 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
         if (const int failure = error.isEmpty() ? part.place(target, false) : 0)
             error = failure == EEXIST
                         ? QCoreApplication::translate("StoreCopy",
-                                                      "%1 appeared meanwhile. Give the name of a new file.").arg(shownTarget)
+                                                      "%1 appeared meanwhile. Give the name of a new file.")
+                            .arg(shownTarget)
                         : OutputFile::writeError(failure, target);
     }
     if (!error.isEmpty())

@@ -138,7 +138,8 @@ QString missingFromStore(int version, const QStringList &present,
     for (const auto &[table, expectedNames] : expectedColumns(version)) {
         if (!present.contains(table.toLower()))
             return QCoreApplication::translate("StoreFile",
-                                               "It is not a Video Store database (the table %1 is missing).").arg(table);
+                                               "It is not a Video Store database (the table %1 is missing).")
+                .arg(table);
         const QList<Column> columns = columnsOf(table);
         QStringList names;
         for (const Column &c : columns)
@@ -197,7 +198,8 @@ QString checkStore(QSqlQuery &q, Depth depth, int *version)
         while (q.next() && findings.size() < 5)
             findings << q.value(0).toString();
         if (findings != QStringList{QStringLiteral("ok")})
-            return QCoreApplication::translate("StoreFile", "It is damaged: %1").arg(findings.join(QStringLiteral("; ")));
+            return QCoreApplication::translate("StoreFile", "It is damaged: %1")
+                .arg(findings.join(QStringLiteral("; ")));
     }
     return {};
 }
@@ -221,7 +223,8 @@ Outcome createAt(const QString &path)
         error = failure == ENOSPC ? QCoreApplication::translate("StoreFile",
                                                                 "The disk holding it is full. Free some space on that "
                                                                 "disk, then start the program again.")
-                                  : QCoreApplication::translate("StoreFile", "The new store file cannot be made there.");
+                                  : QCoreApplication::translate("StoreFile",
+                                                                "The new store file cannot be made there.");
     if (error.isEmpty() && QFileInfo::exists(path))
         return {true, false, {}};
     if (error.isEmpty()) {
@@ -287,7 +290,8 @@ QString restoreLeftovers(const QString &path)
                                                "program does not make a new, empty store in its place.")
                        .arg(found.join(QStringLiteral(", ")));
     if (!replaced.isEmpty())
-        text += QCoreApplication::translate("StoreFile", " To undo the restore, rename \"%1\" to \"%2\".").arg(replaced.last(), info.fileName());
+        text += QCoreApplication::translate("StoreFile", " To undo the restore, rename \"%1\" to \"%2\".")
+            .arg(replaced.last(), info.fileName());
     text += QCoreApplication::translate("StoreFile",
                                         " To finish it, run: videostore --store \"%1\" --restore <the backup to "
                                         "restore>. Then start the program again.")
@@ -405,7 +409,8 @@ Inspection inspect(const QString &path, Depth depth)
     const QFileInfo info(path);
     if (!info.exists()) {
         const QString leftovers = restoreLeftovers(path);
-        return {leftovers.isEmpty() ? QCoreApplication::translate("StoreFile", "There is no such file.") : leftovers, 0};
+        return {leftovers.isEmpty() ? QCoreApplication::translate("StoreFile",
+                                                                  "There is no such file.") : leftovers, 0};
     }
     if (!info.isFile())
         return {QCoreApplication::translate("StoreFile", "It is not a file."), 0};
@@ -421,7 +426,8 @@ Inspection inspect(const QString &path, Depth depth)
         out.problem = checkStore(q, depth, &out.version);
     });
     if (failed.isValid())
-        out.problem = QCoreApplication::translate("StoreFile", "It cannot be opened (%1).").arg(engineReason(failed, path));
+        out.problem = QCoreApplication::translate("StoreFile", "It cannot be opened (%1).")
+            .arg(engineReason(failed, path));
     return out;
 }
 

@@ -94,7 +94,8 @@ QString codeProblem(const QSqlDatabase &db)
                              "(SELECT Value FROM tblSettings WHERE Name = ?)"));
     q.addBindValue(QString::fromLatin1(CodeSetting));
     if (!q.exec() || !q.next())
-        return QCoreApplication::translate("StoreIntegrity", "the manager code could not be read (%1)").arg(q.lastError().text());
+        return QCoreApplication::translate("StoreIntegrity", "the manager code could not be read (%1)")
+            .arg(q.lastError().text());
     if (q.value(0).toLongLong() == 0 || codeHashReadable(q.value(1).toString().toUtf8()))
         return {};
     return QCoreApplication::translate("StoreIntegrity",
@@ -172,7 +173,8 @@ Report check(const QSqlDatabase &db, Schema::Engine engine, const std::atomic<bo
     for (const GuardState &g : guardStates(db, engine, &error))
         out.problems << QStringLiteral("%1 %2").arg(guardName(*g.guard), g.state);
     if (error.isValid())
-        out.problems << QCoreApplication::translate("StoreIntegrity", "the guards could not be read (%1)").arg(error.text());
+        out.problems << QCoreApplication::translate("StoreIntegrity", "the guards could not be read (%1)")
+            .arg(error.text());
     for (const Chain::Table &table : Chain::tables()) {
         const Chain::Walk walk = Chain::walk(db, table, {}, cancel);
         out.cancelled = out.cancelled || walk.cancelled;
@@ -196,7 +198,8 @@ Report check(const QString &location, Reading reading, const std::atomic<bool> *
         location, reading, [&](const QSqlDatabase &db, Schema::Engine engine) { out = check(db, engine, cancel); });
     if (!failed.isEmpty())
         out.problems << QCoreApplication::translate("StoreIntegrity",
-                                                    "the store could not be opened to check its records (%1)").arg(failed);
+                                                    "the store could not be opened to check its records (%1)")
+            .arg(failed);
     return out;
 }
 
@@ -210,7 +213,8 @@ QStringList restoreGuards(const QSqlDatabase &db, Schema::Engine engine, QSqlErr
                 *error = q.lastError();
                 return {};
             }
-        notes << QCoreApplication::translate("StoreIntegrity", "%1 %2; it has been put back").arg(guardName(*g.guard), g.state);
+        notes << QCoreApplication::translate("StoreIntegrity", "%1 %2; it has been put back")
+            .arg(guardName(*g.guard), g.state);
     }
     return notes;
 }

@@ -98,7 +98,8 @@ std::optional<Server> parseServer(const QString &location, QString *problem)
     if (host.startsWith(u'[')) {
         const qsizetype close = host.indexOf(u']');
         if (close < 0) {
-            fail(problem, QCoreApplication::translate("StoreLocation", "Its host \"%1\" has no closing ].").arg(host.toString()));
+            fail(problem, QCoreApplication::translate("StoreLocation", "Its host \"%1\" has no closing ].")
+                .arg(host.toString()));
             return std::nullopt;
         }
         if (host.mid(close + 1).startsWith(u':'))
@@ -133,7 +134,8 @@ std::optional<Server> parseServer(const QString &location, QString *problem)
         } else if (Settings.contains(key)) {
             // libpq reads blanks as separators; these settings never need one.
             if (value.isEmpty() || value.contains(QRegularExpression(QStringLiteral("[\\s'\\\\;]")))) {
-                fail(problem, QCoreApplication::translate("StoreLocation", "The setting %1 has no usable value.").arg(key));
+                fail(problem, QCoreApplication::translate("StoreLocation", "The setting %1 has no usable value.")
+                    .arg(key));
                 return std::nullopt;
             }
             server.options << key + u'=' + value;

@@ -64,7 +64,8 @@ QString describe(const LedgerEntry &e)
     if (e.kind == LedgerEntry::Kind::Fee)
         parts << QCoreApplication::translate("DayEnd", "%1 days late").arg(e.daysLate);
     if (e.kind == LedgerEntry::Kind::Checkout && e.method == 6)
-        parts << QCoreApplication::translate("DayEnd", "Cash %1, change %2").arg(e.tendered.toCurrency(), e.change.toCurrency());
+        parts << QCoreApplication::translate("DayEnd", "Cash %1, change %2")
+            .arg(e.tendered.toCurrency(), e.change.toCurrency());
     else if (e.kind == LedgerEntry::Kind::Checkout || e.kind == LedgerEntry::Kind::Payment)
         parts << Ledger::methodShown(e.method);
     return QStringLiteral("%1 #%2 %3").arg(clock(e.time)).arg(e.seq).arg(parts.join(QStringLiteral(", ")));
@@ -128,7 +129,8 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
     line(QCoreApplication::translate("DayEnd", "Tapes rented"), count(d->rentals), units(d->rentalsAmount));
     line(QCoreApplication::translate("DayEnd", "Tapes sold"), count(d->tapesSold), units(d->tapesSoldAmount));
     line(QCoreApplication::translate("DayEnd", "Items sold"), count(d->itemsSold), units(d->itemsSoldAmount));
-    line(QCoreApplication::translate("DayEnd", "Fees paid with a checkout"), count(d->checkoutsWithFees), units(d->feesPaidAtCheckout));
+    line(QCoreApplication::translate("DayEnd", "Fees paid with a checkout"), count(d->checkoutsWithFees),
+         units(d->feesPaidAtCheckout));
     line(QCoreApplication::translate("DayEnd", "SubTotal"), {}, units(d->subtotal));
     line(QCoreApplication::translate("DayEnd", "%1 collected").arg(taxes[0].shownName()), {}, units(d->gst));
     // A second tax at 0 % is left off, unless the day took some of it.
@@ -137,8 +139,10 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
     line(QCoreApplication::translate("DayEnd", "TOTAL"), {}, units(d->checkoutsTotal));
 
     section = QCoreApplication::translate("DayEnd", "Late fees");
-    line(QCoreApplication::translate("DayEnd", "Charged at returns"), count(d->feesCharged), units(d->feesChargedAmount));
-    line(QCoreApplication::translate("DayEnd", "Paid with a checkout"), count(d->checkoutsWithFees), units(d->feesPaidAtCheckout));
+    line(QCoreApplication::translate("DayEnd",
+                                     "Charged at returns"), count(d->feesCharged), units(d->feesChargedAmount));
+    line(QCoreApplication::translate("DayEnd", "Paid with a checkout"), count(d->checkoutsWithFees),
+         units(d->feesPaidAtCheckout));
     line(QCoreApplication::translate("DayEnd", "Paid at Payments"), count(d->feePayments), units(d->feePaymentsAmount));
     line(QCoreApplication::translate("DayEnd", "Collected in all"), count(d->checkoutsWithFees + d->feePayments),
          units(d->feesPaidAtCheckout + d->feePaymentsAmount));
@@ -148,13 +152,17 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
         // The float is the one the last count of the day was made with.
         const bool counted = !drawer.counts.isEmpty();
         const Money openingFloat = counted ? drawer.counts.last().openingFloat : Money();
-        line(counted ? QCoreApplication::translate("DayEnd", "Opening float") : QCoreApplication::translate("DayEnd", "Opening float (no cash-up yet)"), {},
+        line(counted ? QCoreApplication::translate("DayEnd", "Opening float")
+                     : QCoreApplication::translate("DayEnd", "Opening float (no cash-up yet)"),
+             {},
              counted ? units(openingFloat) : QVariant());
-        line(QCoreApplication::translate("DayEnd", "Cash taken at checkouts"), count(drawer.cashCheckouts), units(drawer.tendered));
+        line(QCoreApplication::translate("DayEnd", "Cash taken at checkouts"), count(drawer.cashCheckouts),
+             units(drawer.tendered));
         line(QCoreApplication::translate("DayEnd", "Change given"), {}, units(-drawer.change));
         line(QCoreApplication::translate("DayEnd", "Fee payments in cash"), count(drawer.feePayments),
              units(drawer.feePaymentsAmount));
-        line(QCoreApplication::translate("DayEnd", "Should be in the drawer"), {}, units(drawer.expected(openingFloat)));
+        line(QCoreApplication::translate("DayEnd",
+                                         "Should be in the drawer"), {}, units(drawer.expected(openingFloat)));
         for (const Drawer::Count &c : drawer.counts) {
             const Money difference = c.difference();
             line(QCoreApplication::translate("DayEnd", "Counted at %1").arg(clock(c.time)), {}, units(c.counted));
@@ -210,7 +218,8 @@ std::optional<QList<ReportRow>> taxRows(Database &db, const QVariantList &parame
         all.pst += t.pst;
         all.total += t.total;
     }
-    rows.append(ReportRow{QCoreApplication::translate("DayEnd", "%1 to %2").arg(StoreDate::toText(*from), StoreDate::toText(*to)),
+    rows.append(ReportRow{QCoreApplication::translate("DayEnd", "%1 to %2")
+        .arg(StoreDate::toText(*from), StoreDate::toText(*to)),
                           count(all.checkouts), units(all.subtotal), units(all.gst), units(all.pst),
                           units(all.total)});
     return rows;
