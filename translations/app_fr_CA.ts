@@ -187,6 +187,16 @@
         <source>Run once by the owner of a PostgreSQL database, with the owner&apos;s address (postgresql://owner@host/dbname), and again after each new version or a restore: makes or upgrades the store, puts its guards back, and lets the counters&apos; role (&lt;dbname&gt;_counter) do daily work but never change or remove what the ledger, the gate log and the prices hold.</source>
         <translation>Lancé une fois par le propriétaire d&apos;une base PostgreSQL, avec l&apos;adresse du propriétaire (postgresql://owner@host/dbname), et de nouveau après chaque nouvelle version ou une restauration&#xa0;: crée ou met à jour le magasin, remet ses protections en place et laisse le rôle des caisses (&lt;dbname&gt;_counter) faire le travail du jour sans jamais changer ni supprimer ce que contiennent le registre, le journal des accès et les prix.</translation>
     </message>
+    <message>
+        <source>; %1</source>
+        <extracomment>What follows the store&apos;s version: &quot;; the ledger&apos;s 240 entries, ... are as they were written&quot;.</extracomment>
+        <translation>&#xa0;; %1</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two of the store&apos;s problems.</extracomment>
+        <translation>&#xa0;; </translation>
+    </message>
 </context>
 <context>
     <name>DailyBackup</name>

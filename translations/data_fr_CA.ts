@@ -162,6 +162,58 @@
         <source>entry %1, %2 %3</source>
         <translation>écriture %1, %2 %3</translation>
     </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 à partir du %2</translation>
+    </message>
+    <message>
+        <source>checkout %1</source>
+        <translation>passage à la caisse %1</translation>
+    </message>
+    <message>
+        <source>fee payment of member %1</source>
+        <translation>paiement de frais du membre %1</translation>
+    </message>
+    <message>
+        <source>late fee for tape %1</source>
+        <translation>frais de retard de la cassette %1</translation>
+    </message>
+    <message>
+        <source>cash-up of %1</source>
+        <translation>comptage de %1</translation>
+    </message>
+    <message>
+        <source>ledger entry %1 was removed after it was written</source>
+        <translation>l&apos;écriture du registre %1 a été supprimée après avoir été écrite</translation>
+    </message>
+    <message>
+        <source>gate log entry %1 was removed after it was written</source>
+        <translation>l&apos;entrée du journal des accès %1 a été supprimée après avoir été écrite</translation>
+    </message>
+    <message>
+        <source>price change %1 was removed after it was written</source>
+        <translation>le changement de prix %1 a été supprimé après avoir été écrit</translation>
+    </message>
+    <message>
+        <source>ledger entry %1 (%2) was changed or removed after it was written</source>
+        <translation>l&apos;écriture du registre %1 (%2) a été modifiée ou supprimée après avoir été écrite</translation>
+    </message>
+    <message>
+        <source>gate log entry %1 (%2) was changed or removed after it was written</source>
+        <translation>l&apos;entrée du journal des accès %1 (%2) a été modifiée ou supprimée après avoir été écrite</translation>
+    </message>
+    <message>
+        <source>price change %1 (%2) was changed or removed after it was written</source>
+        <translation>le changement de prix %1 (%2) a été modifié ou supprimé après avoir été écrit</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <translation>%1 n&apos;a pas pu être lu (%2)</translation>
+    </message>
+    <message>
+        <source>the value the chains start from (%1 in tblSettings) is missing or was changed</source>
+        <translation>la valeur de départ des chaînes (%1 dans tblSettings) manque ou a été modifiée</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseServer</name>
@@ -381,6 +433,21 @@ Réessayez dans un moment.</translation>
     </message>
 </context>
 <context>
+    <name>GateStore</name>
+    <message>
+        <source>read the manager code</source>
+        <translation>lire le code du gérant</translation>
+    </message>
+    <message>
+        <source>record the try at the security gate</source>
+        <translation>enregistrer l&apos;essai au contrôle d&apos;accès</translation>
+    </message>
+    <message>
+        <source>store the new manager code</source>
+        <translation>enregistrer le nouveau code du gérant</translation>
+    </message>
+</context>
+<context>
     <name>Genres</name>
     <message>
         <source>Action</source>
@@ -448,6 +515,42 @@ Réessayez dans un moment.</translation>
         <source>Money taken since</source>
         <translation>Argent encaissé depuis</translation>
     </message>
+    <message>
+        <source>read the ledger of %1</source>
+        <translation>lire le registre des paiements du %1</translation>
+    </message>
+    <message>
+        <source>write the ledger entry</source>
+        <translation>écrire l&apos;inscription au registre des paiements</translation>
+    </message>
+    <message>
+        <source>read ledger entry %1</source>
+        <translation>lire l&apos;inscription %1 du registre des paiements</translation>
+    </message>
+    <message>
+        <source>add up the taxes</source>
+        <translation>additionner les taxes</translation>
+    </message>
+    <message>
+        <source>list the counters</source>
+        <translation>énumérer les caisses</translation>
+    </message>
+    <message>
+        <source>find the ledger&apos;s first day</source>
+        <translation>trouver le premier jour du registre des paiements</translation>
+    </message>
+    <message>
+        <source>record the cash-up</source>
+        <translation>enregistrer le comptage de la caisse</translation>
+    </message>
+    <message>
+        <source>Money has been taken at %1 since the figures were shown: the drawer should now hold %2, not %3.<byte value="xd"/>
+<byte value="xd"/>
+Nothing was recorded. Check the count against the new figure, then record it again.</source>
+        <translation>De l&apos;argent a été reçu à %1 depuis l&apos;affichage des chiffres&#xa0;: le tiroir devrait maintenant contenir %2, et non %3.<byte value="xd"/>
+<byte value="xd"/>
+Rien n&apos;a été enregistré. Vérifiez le comptage avec le nouveau chiffre, puis enregistrez-le de nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>MemberLookup</name>
@@ -513,7 +616,7 @@ Réessayez dans un moment.</translation>
     <name>Pricing</name>
     <message>
         <source>The name of %1 is %2 characters long; a name holds at most %3.</source>
-        <translation>Le nom de %1 compte %2 caractères; un nom en compte au plus %3.</translation>
+        <translation>Le nom de %1 compte %2 caractères&#xa0;; un nom en compte au plus %3.</translation>
     </message>
     <message>
         <source>Price change not valid</source>
@@ -522,6 +625,62 @@ Réessayez dans un moment.</translation>
     <message>
         <source>Already changed for that day</source>
         <translation>Déjà changé pour ce jour</translation>
+    </message>
+    <message>
+        <source>from $0.00 to %1</source>
+        <translation>de 0,00&#xa0;$ à %1</translation>
+    </message>
+    <message>
+        <source>Price class %1</source>
+        <translation>Catégorie de prix %1</translation>
+    </message>
+    <message>
+        <source>Tax %1</source>
+        <translation>Taxe %1</translation>
+    </message>
+    <message>
+        <source>price class %1</source>
+        <translation>la catégorie de prix %1</translation>
+    </message>
+    <message>
+        <source>tax %1</source>
+        <translation>la taxe %1</translation>
+    </message>
+    <message>
+        <source>There is no %1.</source>
+        <translation>Ce numéro n&apos;existe pas&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Give %1 a name.</source>
+        <translation>Donnez un nom à %1.</translation>
+    </message>
+    <message>
+        <source>A change takes effect today (%1) or later; %2 has passed.</source>
+        <translation>Une modification prend effet aujourd&apos;hui (%1) ou plus tard&#xa0;; %2 est passé.</translation>
+    </message>
+    <message>
+        <source>that day</source>
+        <translation>ce jour-là</translation>
+    </message>
+    <message>
+        <source>The rental fee of %1 must be %2.</source>
+        <translation>Le tarif de location de %1 doit être %2.</translation>
+    </message>
+    <message>
+        <source>The late fee a day of %1 must be %2.</source>
+        <translation>Les frais de retard par jour de %1 doivent être %2.</translation>
+    </message>
+    <message>
+        <source>The rental period of %1 must be from 1 to %2 days.</source>
+        <translation>La durée de location de %1 doit être de 1 à %2 jours.</translation>
+    </message>
+    <message>
+        <source>The rate of %1 (%2) must be from 0 % to 100 %.</source>
+        <translation>Le taux de %1 (%2) doit être de 0&#xa0;% à 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1 was already changed for %2, which has started: a change made today is in force from tomorrow on.</source>
+        <translation>%1 a déjà été modifiée pour le %2, qui est commencé&#xa0;: une modification faite aujourd&apos;hui est en vigueur à partir de demain.</translation>
     </message>
 </context>
 <context>
@@ -646,6 +805,72 @@ puis relancez cette commande.</translation>
         <translation>C&apos;est un magasin de version %1, et ce programme a besoin de la version %2, mais cette connexion ne peut pas changer ses tables. Faites-le mettre à jour une fois par le propriétaire de la base&#xa0;:
   videostore --setup-server %3</translation>
     </message>
+    <message>
+        <source>The database server cannot be reached (%1). Check that the server PC is on and reachable from this one, then start the program again.</source>
+        <translation>Le serveur de base de données est injoignable (%1). Vérifiez que le PC serveur est allumé et joignable depuis celui-ci, puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>The database server refused the login (%1). Check the user name in the store&apos;s address and the password in ~/.pgpass or PGPASSWORD.</source>
+        <translation>Le serveur de base de données a refusé la connexion (%1). Vérifiez le nom d&apos;utilisateur dans l&apos;adresse du magasin et le mot de passe dans ~/.pgpass ou PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>The database server does not let this PC reach the database &quot;%1&quot;: no line of the server&apos;s pg_hba.conf lets this user in from here (%2). Ask whoever keeps the server to add one for this database and reload the server, then start the program again.</source>
+        <translation>Le serveur de base de données ne laisse pas ce PC accéder à la base «&#xa0;%1&#xa0;»&#xa0;: aucune ligne du fichier pg_hba.conf du serveur ne laisse entrer cet utilisateur depuis ici (%2). Demandez à la personne qui s&apos;occupe du serveur d&apos;en ajouter une pour cette base et de recharger le serveur, puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>The database server has no free connection for this counter (%1). Close the program on a counter that is not in use, or ask whoever keeps the server to raise max_connections.</source>
+        <translation>Le serveur de base de données n&apos;a plus de connexion libre pour cette caisse (%1). Fermez le programme sur une caisse inutilisée, ou demandez à la personne qui s&apos;occupe du serveur d&apos;augmenter max_connections.</translation>
+    </message>
+    <message>
+        <source>it allows %1</source>
+        <translation>il en permet %1</translation>
+    </message>
+    <message>
+        <source>all it allows are in use</source>
+        <translation>toutes celles qu&apos;il permet sont utilisées</translation>
+    </message>
+    <message>
+        <source>The disk of the database server is full (%1).</source>
+        <translation>Le disque du serveur de base de données est plein (%1).</translation>
+    </message>
+    <message>
+        <source>It holds no store yet; the program makes one there at its first start.</source>
+        <translation>Elle ne contient pas encore de magasin&#xa0;; le programme en crée un à son premier lancement.</translation>
+    </message>
+    <message>
+        <source>It holds tables, but it is not a Video Store database (the table %1 is missing).</source>
+        <translation>Elle contient des tables, mais ce n&apos;est pas une base de données Video Store (la table %1 manque).</translation>
+    </message>
+    <message>
+        <source>Its version cannot be read (%1).</source>
+        <translation>Sa version ne peut pas être lue (%1).</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt is not installed (Debian package libqt6sql6-psql).</source>
+        <translation>Le pilote PostgreSQL de Qt n&apos;est pas installé (paquet Debian libqt6sql6-psql).</translation>
+    </message>
+    <message>
+        <source>The store&apos;s address is not usable: %1</source>
+        <translation>L&apos;adresse du magasin n&apos;est pas utilisable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>It cannot be opened: %1</source>
+        <translation>Elle ne peut pas être ouverte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The store database &quot;%1&quot; cannot be used:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The program will now close.</source>
+        <translation>La base de données du magasin «&#xa0;%1&#xa0;» ne peut pas être utilisée&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Le programme va maintenant se fermer.</translation>
+    </message>
+    <message>
+        <source>the guards taken from the store could not be put back (%1)</source>
+        <translation>les protections retirées du magasin n&apos;ont pas pu être remises en place (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -684,6 +909,62 @@ puis relancez cette commande.</translation>
         <source>another copy to %1 is under way.</source>
         <translation>une autre copie vers %1 est en cours.</translation>
     </message>
+    <message>
+        <source>%1 could not be counted (%2).</source>
+        <translation>%1 n&apos;a pas pu être comptée (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 n&apos;a pas pu être lue (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2).</source>
+        <translation>%1 n&apos;a pas pu être écrite (%2).</translation>
+    </message>
+    <message>
+        <source>The target database is not empty: copy into a new, empty database.</source>
+        <translation>La base de données cible n&apos;est pas vide&#xa0;: copiez dans une nouvelle base vide.</translation>
+    </message>
+    <message>
+        <source>The new store could not be made (%1).</source>
+        <translation>Le nouveau magasin n&apos;a pas pu être créé (%1).</translation>
+    </message>
+    <message>
+        <source>The check after copying found the chain of %1 whole for %2 rows where the source&apos;s is for %3.</source>
+        <translation>La vérification après la copie a trouvé la chaîne de %1 intacte pour %2 rangées, alors que celle de la source l&apos;est pour %3.</translation>
+    </message>
+    <message>
+        <source>The check after copying found %1 with %2 where the source has %3.</source>
+        <translation>La vérification après la copie a trouvé %1 avec %2, alors que la source en a %3.</translation>
+    </message>
+    <message>
+        <source>The store %1 was not copied to %2: %3</source>
+        <translation>Le magasin %1 n&apos;a pas été copié vers %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the source and the target are the same.</source>
+        <translation>la source et la cible sont les mêmes.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Give the name of a new file.</source>
+        <translation>%1 existe déjà. Donnez le nom d&apos;un nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>it is a store of version %1. Start the program on it once, so that it is brought up to date, then copy it.</source>
+        <translation>c&apos;est un magasin de version %1. Lancez le programme une fois dessus pour le mettre à jour, puis copiez-le.</translation>
+    </message>
+    <message>
+        <source>the new file could not be written through.</source>
+        <translation>le nouveau fichier n&apos;a pas pu être écrit jusqu&apos;au bout.</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile. Give the name of a new file.</source>
+        <translation>%1 est apparu entre-temps. Donnez le nom d&apos;un nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>Copied the store %1 to %2: %3 rows in %4 tables, each table checked by its row count and money sums.</source>
+        <translation>Magasin %1 copié vers %2&#xa0;: %3 rangées dans %4 tables, chaque table vérifiée par son nombre de rangées et ses sommes d&apos;argent.</translation>
+    </message>
 </context>
 <context>
     <name>StoreDate</name>
@@ -694,6 +975,234 @@ puis relancez cette commande.</translation>
     <message>
         <source>&quot;%1&quot; is not a date. Enter the date as year-month-day, for example %2.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date. Entrez la date sous la forme année-mois-jour, par exemple %2.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreFile</name>
+    <message>
+        <source>The disk holding it is full. Free some space on that disk, then start the program again.</source>
+        <translation>Le disque qui le contient est plein. Libérez de l&apos;espace sur ce disque, puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>It is read-only.</source>
+        <translation>Il est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Another program keeps it locked. Close that program, then start this one again.</source>
+        <translation>Un autre programme le garde verrouillé. Fermez ce programme, puis relancez celui-ci.</translation>
+    </message>
+    <message>
+        <source>It was made by a newer version of Video Store (store version %1; this program knows versions up to %2). Use the newer program with it.</source>
+        <translation>Il a été fait par une version plus récente de Video Store (version de magasin %1; ce programme connaît les versions jusqu&apos;à %2). Utilisez-le avec le programme plus récent.</translation>
+    </message>
+    <message>
+        <source>It is not a Video Store database (the table %1 is missing).</source>
+        <translation>Ce n&apos;est pas une base de données Video Store (la table %1 manque).</translation>
+    </message>
+    <message>
+        <source>It is not a complete Video Store database (the table %1 has no column %2).</source>
+        <translation>Ce n&apos;est pas une base de données Video Store complète (la table %1 n&apos;a pas de colonne %2).</translation>
+    </message>
+    <message>
+        <source>Its table %1 has a column %2 that this program does not know and cannot fill. It was probably made by a newer version of Video Store.</source>
+        <translation>Sa table %1 a une colonne %2 que ce programme ne connaît pas et ne peut pas remplir. Il a probablement été fait par une version plus récente de Video Store.</translation>
+    </message>
+    <message>
+        <source>It is not a database.</source>
+        <translation>Ce n&apos;est pas une base de données.</translation>
+    </message>
+    <message>
+        <source>It is not a database (%1).</source>
+        <translation>Ce n&apos;est pas une base de données (%1).</translation>
+    </message>
+    <message>
+        <source>It is damaged (%1).</source>
+        <translation>Il est endommagé (%1).</translation>
+    </message>
+    <message>
+        <source>It is damaged: %1</source>
+        <translation>Il est endommagé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be created.</source>
+        <translation>Son dossier ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The new store file cannot be made there.</source>
+        <translation>Le nouveau fichier du magasin ne peut pas être créé à cet endroit.</translation>
+    </message>
+    <message>
+        <source>The new store could not be written through.</source>
+        <translation>Le nouveau magasin n&apos;a pas pu être écrit jusqu&apos;au bout.</translation>
+    </message>
+    <message>
+        <source>The new store file could not be moved into place.</source>
+        <translation>Le nouveau fichier du magasin n&apos;a pas pu être mis en place.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (the store a restore replaced)</source>
+        <translation>«&#xa0;%1&#xa0;» (le magasin qu&apos;une restauration a remplacé)</translation>
+    </message>
+    <message>
+        <source>&quot;%1.restoring&quot; (a restore&apos;s incoming copy, perhaps not complete)</source>
+        <translation>«&#xa0;%1.restoring&#xa0;» (la copie reçue d&apos;une restauration, peut-être incomplète)</translation>
+    </message>
+    <message>
+        <source>It is missing, and beside its name is what a restore left: %1. The program does not make a new, empty store in its place.</source>
+        <translation>Il manque, et à côté de son nom se trouve ce qu&apos;une restauration a laissé&#xa0;: %1. Le programme ne crée pas de nouveau magasin vide à sa place.</translation>
+    </message>
+    <message>
+        <source> To undo the restore, rename &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation> Pour annuler la restauration, renommez «&#xa0;%1&#xa0;» en «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source> To finish it, run: videostore --store &quot;%1&quot; --restore &lt;the backup to restore&gt;. Then start the program again.</source>
+        <translation> Pour la terminer, lancez&#xa0;: videostore --store &quot;%1&quot; --restore &lt;la copie de sauvegarde à restaurer&gt;. Puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>The store file &quot;%1&quot; cannot be used:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The program will now close.</source>
+        <translation>Le fichier du magasin «&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Le programme va maintenant se fermer.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Ce n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It cannot be read.</source>
+        <translation>Il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>It is empty.</source>
+        <translation>Il est vide.</translation>
+    </message>
+    <message>
+        <source>It cannot be opened (%1).</source>
+        <translation>Il ne peut pas être ouvert (%1).</translation>
+    </message>
+    <message>
+        <source>It is read-only. Make it writable, then start the program again.</source>
+        <translation>Il est en lecture seule. Permettez l&apos;écriture, puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>Its folder &quot;%1&quot; is read-only, and the program keeps working files beside the store. Make the folder writable, then start the program again.</source>
+        <translation>Son dossier «&#xa0;%1&#xa0;» est en lecture seule, et le programme garde des fichiers de travail à côté du magasin. Permettez l&apos;écriture dans le dossier, puis relancez le programme.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreIntegrity</name>
+    <message>
+        <source>is missing</source>
+        <translation>manque</translation>
+    </message>
+    <message>
+        <source>was changed</source>
+        <translation>a été modifiée</translation>
+    </message>
+    <message>
+        <source>is switched off</source>
+        <translation>est désactivée</translation>
+    </message>
+    <message>
+        <source>the ledger&apos;s guard %1</source>
+        <translation>la protection %1 du registre des paiements</translation>
+    </message>
+    <message>
+        <source>the gate log&apos;s guard %1</source>
+        <translation>la protection %1 du journal des accès</translation>
+    </message>
+    <message>
+        <source>the prices&apos;s guard %1</source>
+        <translation>la protection %1 des prix</translation>
+    </message>
+    <message>
+        <source>the manager code could not be read (%1)</source>
+        <translation>le code du gérant n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>the manager code is missing or unreadable, though the gate log records that it was set: the manager&apos;s windows open for no code until one is set with videostore --set-manager-code</source>
+        <translation>le code du gérant manque ou est illisible, alors que le journal des accès indique qu&apos;il a été défini&#xa0;: les fenêtres du gérant s&apos;ouvrent sans code jusqu&apos;à ce qu&apos;un code soit défini avec videostore --set-manager-code</translation>
+    </message>
+    <message>
+        <source>the ledger&apos;s %1 %2, the gate log&apos;s %3 %4 and the prices&apos; %5 %6 are as they were written</source>
+        <extracomment>%1 and %2: &quot;1,204 entries&quot;; %3 and %4: &quot;2 tries&quot;; %5 and %6: &quot;1 change&quot;.</extracomment>
+        <translation>%1 %2 du registre des paiements, %3 %4 du journal des accès et %5 %6 des prix, tels qu&apos;ils ont été écrits</translation>
+    </message>
+    <message>
+        <source>entry</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>entries</source>
+        <translation>écritures</translation>
+    </message>
+    <message>
+        <source>try</source>
+        <translation>essai</translation>
+    </message>
+    <message>
+        <source>tries</source>
+        <translation>essais</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>modification</translation>
+    </message>
+    <message>
+        <source>changes</source>
+        <translation>modifications</translation>
+    </message>
+    <message>
+        <source>the guards could not be read (%1)</source>
+        <translation>les protections n&apos;ont pas pu être lues (%1)</translation>
+    </message>
+    <message>
+        <source>the store could not be opened to check its records (%1)</source>
+        <translation>le magasin n&apos;a pas pu être ouvert pour vérifier ses données (%1)</translation>
+    </message>
+    <message>
+        <source>%1 %2; it has been put back</source>
+        <translation>%1 %2&#xa0;; elle a été remise en place</translation>
+    </message>
+</context>
+<context>
+    <name>StoreLocation</name>
+    <message>
+        <source>&quot;%1&quot; is not a port number.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un numéro de port.</translation>
+    </message>
+    <message>
+        <source>It does not start with postgresql://.</source>
+        <translation>Elle ne commence pas par postgresql://.</translation>
+    </message>
+    <message>
+        <source>Leave the password out of the store&apos;s address: put it in the file ~/.pgpass of each counter&apos;s user, or in PGPASSWORD.</source>
+        <translation>Laissez le mot de passe hors de l&apos;adresse du magasin&#xa0;: mettez-le dans le fichier ~/.pgpass de l&apos;utilisateur de chaque caisse, ou dans PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>Its host &quot;%1&quot; has no closing ].</source>
+        <translation>Son hôte «&#xa0;%1&#xa0;» n&apos;a pas de ] fermant.</translation>
+    </message>
+    <message>
+        <source>The setting %1 has no usable value.</source>
+        <translation>Le paramètre %1 n&apos;a pas de valeur utilisable.</translation>
+    </message>
+    <message>
+        <source>The setting &quot;%1&quot; is not one this program passes on (it takes host, port, user, dbname, %2).</source>
+        <translation>Le paramètre «&#xa0;%1&#xa0;» n&apos;est pas un de ceux que ce programme transmet (il prend host, port, user, dbname, %2).</translation>
+    </message>
+    <message>
+        <source>Give one host only.</source>
+        <translation>Donnez un seul hôte.</translation>
     </message>
 </context>
 <context>

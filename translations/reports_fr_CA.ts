@@ -7,6 +7,182 @@
         <source>Seal: %1</source>
         <translation>Sceau&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Checkout</source>
+        <translation>Caisse</translation>
+    </message>
+    <message>
+        <source>Fee payment</source>
+        <translation>Paiement de frais</translation>
+    </message>
+    <message>
+        <source>Fee charged</source>
+        <translation>Frais imputés</translation>
+    </message>
+    <message>
+        <source>Cash-up of %1: float %2, expected %3</source>
+        <translation>Comptage de %1&#xa0;: fonds %2, attendu %3</translation>
+    </message>
+    <message>
+        <source>member %1</source>
+        <translation>membre %1</translation>
+    </message>
+    <message>
+        <source>tape %1</source>
+        <translation>cassette %1</translation>
+    </message>
+    <message>
+        <source>rental %1</source>
+        <translation>location %1</translation>
+    </message>
+    <message>
+        <source>receipt %1</source>
+        <translation>reçu %1</translation>
+    </message>
+    <message>
+        <source>%1 days late</source>
+        <translation>%1 jours de retard</translation>
+    </message>
+    <message>
+        <source>Cash %1, change %2</source>
+        <translation>Comptant %1, monnaie %2</translation>
+    </message>
+    <message>
+        <source>The payments ledger starts on %1; business before that day is not in this report.</source>
+        <translation>Le registre des paiements commence le %1; les affaires d&apos;avant ce jour ne sont pas dans ce rapport.</translation>
+    </message>
+    <message>
+        <source>run the report Day End</source>
+        <translation>produire le rapport de fin de journée</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Checkouts by payment method</source>
+        <translation>Passages à la caisse par mode de paiement</translation>
+    </message>
+    <message>
+        <source>All checkouts</source>
+        <translation>Tous les passages à la caisse</translation>
+    </message>
+    <message>
+        <source>Sales and taxes</source>
+        <translation>Ventes et taxes</translation>
+    </message>
+    <message>
+        <source>Tapes rented</source>
+        <translation>Cassettes louées</translation>
+    </message>
+    <message>
+        <source>Tapes sold</source>
+        <translation>Cassettes vendues</translation>
+    </message>
+    <message>
+        <source>Items sold</source>
+        <translation>Articles vendus</translation>
+    </message>
+    <message>
+        <source>Fees paid with a checkout</source>
+        <translation>Frais payés lors d&apos;un passage à la caisse</translation>
+    </message>
+    <message>
+        <source>SubTotal</source>
+        <translation>Sous-total</translation>
+    </message>
+    <message>
+        <source>%1 collected</source>
+        <translation>%1 perçue</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Late fees</source>
+        <translation>Frais de retard</translation>
+    </message>
+    <message>
+        <source>Charged at returns</source>
+        <translation>Imputés aux retours</translation>
+    </message>
+    <message>
+        <source>Paid with a checkout</source>
+        <translation>Payés lors d&apos;un passage à la caisse</translation>
+    </message>
+    <message>
+        <source>Paid at Payments</source>
+        <translation>Payés aux Paiements</translation>
+    </message>
+    <message>
+        <source>Collected in all</source>
+        <translation>Perçus en tout</translation>
+    </message>
+    <message>
+        <source>Cash drawer of %1</source>
+        <translation>Tiroir-caisse de %1</translation>
+    </message>
+    <message>
+        <source>Opening float</source>
+        <translation>Fonds de caisse</translation>
+    </message>
+    <message>
+        <source>Opening float (no cash-up yet)</source>
+        <translation>Fonds de caisse (pas encore de comptage)</translation>
+    </message>
+    <message>
+        <source>Cash taken at checkouts</source>
+        <translation>Comptant reçu à la caisse</translation>
+    </message>
+    <message>
+        <source>Change given</source>
+        <translation>Monnaie rendue</translation>
+    </message>
+    <message>
+        <source>Fee payments in cash</source>
+        <translation>Frais payés comptant</translation>
+    </message>
+    <message>
+        <source>Should be in the drawer</source>
+        <translation>Devrait être dans le tiroir</translation>
+    </message>
+    <message>
+        <source>Counted at %1</source>
+        <translation>Compté à %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2, against %3</source>
+        <translation>%1 à %2, contre %3</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Manque</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Surplus</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Seal of the day</source>
+        <translation>Sceau du jour</translation>
+    </message>
+    <message>
+        <source>Every entry of the day</source>
+        <translation>Toutes les inscriptions du jour</translation>
+    </message>
+    <message>
+        <source>run the report Taxes</source>
+        <translation>produire le rapport des taxes</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 au %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportCommandLine</name>
@@ -396,6 +572,7 @@
     </message>
     <message>
         <source>What</source>
+        <extracomment>What a line of the day&apos;s report counts or tells.</extracomment>
         <translation>Objet</translation>
     </message>
     <message>
@@ -417,6 +594,22 @@
     <message>
         <source>Changed</source>
         <translation>Modifié le</translation>
+    </message>
+    <message>
+        <source>DAY END %1</source>
+        <translation>FIN DE JOURNÉE %1</translation>
+    </message>
+    <message>
+        <source>Day End</source>
+        <translation>Fin de journée</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
     </message>
 </context>
 <context>
@@ -767,6 +960,30 @@ Il devrait contenir %4&#xa0;: %5.</translation>
     <message>
         <source>The beginning date is after the ending date. Enter a beginning date on or before the ending date.</source>
         <translation>La date de début vient après la date de fin. Entrez une date de début égale ou antérieure à la date de fin.</translation>
+    </message>
+</context>
+<context>
+    <name>frmDayEnd</name>
+    <message>
+        <source>Day End</source>
+        <translation>Fin de journée</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Jour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd</source>
+        <extracomment>The form of a date: year, month, day.</extracomment>
+        <translation>aaaa-mm-jj</translation>
+    </message>
+    <message>
+        <source>&amp;Show Report</source>
+        <translation>&amp;Afficher le rapport</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>

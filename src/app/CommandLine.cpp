@@ -91,12 +91,14 @@ int finishCheck(const Context &c, const QString &shownStore, const StoreFile::In
     if (store.version == Schema::Version) {
         const StoreIntegrity::Report report = StoreIntegrity::check(c.storePath);
         if (!report.problems.isEmpty()) {
-            c.err << Text::tr("The store %1 has a problem: %2.")
-                         .arg(shownStore, report.problems.join(QStringLiteral("; ")))
+            //: Between two of the store's problems.
+            const QString between = Text::tr("; ");
+            c.err << Text::tr("The store %1 has a problem: %2.").arg(shownStore, report.problems.join(between))
                   << Qt::endl;
             return 1;
         }
-        records = QStringLiteral("; %1").arg(report.summary());
+        //: What follows the store's version: "; the ledger's 240 entries, ... are as they were written".
+        records = Text::tr("; %1").arg(report.summary());
     }
     const QString said = store.version < Schema::Version
                              ? Text::tr("The store %1 is sound: %2, version %3 (brought up to date at the next "

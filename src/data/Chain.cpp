@@ -120,18 +120,21 @@ QString describe(const Table &table, const QSqlQuery &q)
     if (table.name == gateLog().name)
         return QStringLiteral("%1, %2").arg(minute(field(q, "TriedAt")), field(q, "Outcome").toString());
     if (table.name == prices().name)
-        return QStringLiteral("%1 from %2").arg(priceThing(q), field(q, "InForceFrom").toString());
+        return QCoreApplication::translate("Chain", "%1 from %2")
+            .arg(priceThing(q), field(q, "InForceFrom").toString());
     const QString kind = field(q, "Kind").toString();
     QString what = kind;
     if (kind == QLatin1String("checkout")) {
         const QVariant receipt = field(q, "ReceiptID");
-        what = QStringLiteral("checkout %1").arg(receipt.isNull() ? field(q, "RentalID").toString() : receipt.toString());
+        what = QCoreApplication::translate("Chain", "checkout %1")
+            .arg(receipt.isNull() ? field(q, "RentalID").toString() : receipt.toString());
     } else if (kind == QLatin1String("payment")) {
-        what = QStringLiteral("fee payment of member %1").arg(field(q, "CustomerNumber").toString());
+        what = QCoreApplication::translate("Chain", "fee payment of member %1")
+            .arg(field(q, "CustomerNumber").toString());
     } else if (kind == QLatin1String("fee")) {
-        what = QStringLiteral("late fee for tape %1").arg(field(q, "VideoID").toString());
+        what = QCoreApplication::translate("Chain", "late fee for tape %1").arg(field(q, "VideoID").toString());
     } else if (kind == QLatin1String("cashup")) {
-        what = QStringLiteral("cash-up of %1").arg(field(q, "Counter").toString());
+        what = QCoreApplication::translate("Chain", "cash-up of %1").arg(field(q, "Counter").toString());
     }
     return QStringLiteral("%1, %2").arg(minute(field(q, "EntryTime")), what);
 }
@@ -297,6 +300,38 @@ std::optional<Tail> tailFrom(QSqlQuery &rows, Database &db, const Table &table, 
     return Tail{1, start(*setting, table)};
 }
 
+namespace {
+
+// "ledger entry 1,204 was removed after it was written": a sentence of each
+// chain's own, so that a translation can agree with its noun.
+QString removed(const Table &table, const QString &number)
+{
+    if (table.name == ledger().name)
+        return QCoreApplication::translate("Chain", "ledger entry %1 was removed after it was written").arg(number);
+    if (table.name == gateLog().name)
+        return QCoreApplication::translate("Chain", "gate log entry %1 was removed after it was written").arg(number);
+    if (table.name == prices().name)
+        return QCoreApplication::translate("Chain", "price change %1 was removed after it was written").arg(number);
+    return QStringLiteral("%1 %2 was removed after it was written").arg(table.entry, number);
+}
+
+QString changed(const Table &table, const QString &number, const QString &row)
+{
+    if (table.name == ledger().name)
+        return QCoreApplication::translate("Chain", "ledger entry %1 (%2) was changed or removed after it was written")
+            .arg(number, row);
+    if (table.name == gateLog().name)
+        return QCoreApplication::translate("Chain",
+                                           "gate log entry %1 (%2) was changed or removed after it was written")
+            .arg(number, row);
+    if (table.name == prices().name)
+        return QCoreApplication::translate("Chain", "price change %1 (%2) was changed or removed after it was written")
+            .arg(number, row);
+    return QStringLiteral("%1 %2 (%3) was changed or removed after it was written").arg(table.entry, number, row);
+}
+
+} // namespace
+
 Walk walk(const QSqlDatabase &db, const Table &table,
           const std::function<bool(const QSqlQuery &row, const QByteArray &link)> &visit,
           const std::atomic<bool> *cancel)
@@ -305,18 +340,20 @@ Walk walk(const QSqlDatabase &db, const Table &table,
     QSqlError error;
     const std::optional<QByteArray> first = startOn(db, table, &error);
     if (error.isValid()) {
-        out.finding = QStringLiteral("%1 could not be read (%2)").arg(table.name, error.text());
+        out.finding = QCoreApplication::translate("Chain", "%1 could not be read (%2)").arg(table.name, error.text());
         return out;
     }
     if (!first) {
-        out.finding = QStringLiteral("the value the chains start from (%1 in tblSettings) is missing or was changed")
+        out.finding = QCoreApplication::translate(
+                          "Chain", "the value the chains start from (%1 in tblSettings) is missing or was changed")
                           .arg(QLatin1String(StartSetting));
         return out;
     }
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(table.name, table.key))) {
-        out.finding = QStringLiteral("%1 could not be read (%2)").arg(table.name, q.lastError().text());
+        out.finding = QCoreApplication::translate("Chain", "%1 could not be read (%2)")
+            .arg(table.name, q.lastError().text());
         return out;
     }
     const QSqlRecord record = q.record();
@@ -332,13 +369,12 @@ Walk walk(const QSqlDatabase &db, const Table &table,
         }
         const qint64 number = q.value(key).toLongLong();
         if (number > expected) {
-            out.finding = QStringLiteral("%1 %2 was removed after it was written").arg(table.entry, thousands(expected));
+            out.finding = removed(table, thousands(expected));
             return out;
         }
         const QByteArray link = layout.link(before, q);
         if (number != expected || link != fromText(q.value(stored))) {
-            out.finding = QStringLiteral("%1 %2 (%3) was changed or removed after it was written")
-                              .arg(table.entry, thousands(number), describe(table, q));
+            out.finding = changed(table, thousands(number), describe(table, q));
             return out;
         }
         ++out.rows;
@@ -348,7 +384,8 @@ Walk walk(const QSqlDatabase &db, const Table &table,
         ++expected;
     }
     if (q.lastError().isValid())
-        out.finding = QStringLiteral("%1 could not be read (%2)").arg(table.name, q.lastError().text());
+        out.finding = QCoreApplication::translate("Chain", "%1 could not be read (%2)")
+            .arg(table.name, q.lastError().text());
     return out;
 }
 

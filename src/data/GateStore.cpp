@@ -1,5 +1,7 @@
 #include "GateStore.h"
 
+#include <QCoreApplication>
+
 #include "data/Chain.h"
 #include "data/Settings.h"
 #include "data/StoreIntegrity.h"
@@ -46,7 +48,7 @@ int GateStore::State::secondsToWait(const QDateTime &at) const
 
 Fetched<GateStore::State> GateStore::state()
 {
-    const QString action = QStringLiteral("read the manager code");
+    const QString action = QCoreApplication::translate("GateStore", "read the manager code");
     State out;
     const auto value = m_db.scalar(action, QStringLiteral("SELECT Value FROM tblSettings WHERE Name = ?"), {CodeSetting});
     if (!value)
@@ -83,14 +85,14 @@ Fetched<GateStore::State> GateStore::state()
 
 bool GateStore::record(const QDateTime &when, int destination, GateOutcome outcome)
 {
-    const QString action = QStringLiteral("record the try at the security gate");
+    const QString action = QCoreApplication::translate("GateStore", "record the try at the security gate");
     return m_db.transaction(action,
                             [&] { return GateLog::append(m_db, action, when, destination, outcomeText(outcome)); });
 }
 
 bool GateStore::setCode(const QByteArray &hash, const QDateTime &when, int destination)
 {
-    const QString action = QStringLiteral("store the new manager code");
+    const QString action = QCoreApplication::translate("GateStore", "store the new manager code");
     return m_db.transaction(action, [&] {
         return Settings::write(m_db, action, {{CodeSetting, QString::fromLatin1(hash)}})
                && Settings::recordChange(m_db, action, Settings::codeGroup(), outcomeText(GateOutcome::CodeChanged),

@@ -106,7 +106,7 @@ std::optional<QList<LedgerEntry>> entriesOf(Database &db, QDate day, const std::
         sql += QStringLiteral(" AND Counter = ?");
         values << *counter;
     }
-    auto q = db.run(QStringLiteral("read the ledger of %1").arg(StoreDate::toText(day)),
+    auto q = db.run(QCoreApplication::translate("Ledger", "read the ledger of %1").arg(StoreDate::toText(day)),
                     sql + QStringLiteral(" ORDER BY Seq"), values);
     if (!q)
         return std::nullopt;
@@ -182,7 +182,7 @@ QString methodShown(int method)
 
 bool append(Database &db, const LedgerEntry &e, qint64 *written)
 {
-    const QString action = QStringLiteral("write the ledger entry");
+    const QString action = QCoreApplication::translate("Ledger", "write the ledger entry");
     const auto tail = Chain::tail(db, Chain::ledger(), action);
     if (!tail)
         return false;
@@ -240,7 +240,7 @@ Database::Statement appending(const LedgerEntry &e, const Chain::Tail &tail)
             marks += QStringLiteral(", ?");
         return QStringLiteral("INSERT INTO tblLedger (%1, Hash) VALUES (%2)").arg(Columns, marks);
     }();
-    return {QStringLiteral("write the ledger entry"), insert, values};
+    return {QCoreApplication::translate("Ledger", "write the ledger entry"), insert, values};
 }
 
 std::optional<DayEnd> dayEnd(Database &db, QDate day)
@@ -305,7 +305,7 @@ std::optional<DayEnd> dayEnd(Database &db, QDate day)
 
 std::optional<LedgerEntry> entry(Database &db, qint64 seq)
 {
-    auto q = db.run(QStringLiteral("read ledger entry %1").arg(seq),
+    auto q = db.run(QCoreApplication::translate("Ledger", "read ledger entry %1").arg(seq),
                     QStringLiteral("SELECT %1, Hash FROM tblLedger WHERE Seq = ?").arg(Columns), {seq});
     if (!q)
         return std::nullopt;
@@ -326,7 +326,7 @@ std::optional<Drawer> drawer(Database &db, QDate day, const QString &counter)
 
 std::optional<QList<TaxDay>> taxes(Database &db, QDate from, QDate to)
 {
-    auto q = db.run(QStringLiteral("add up the taxes"),
+    auto q = db.run(QCoreApplication::translate("Ledger", "add up the taxes"),
                     QStringLiteral("SELECT EntryDate, COUNT(*), SUM(SubTotal), SUM(GST), SUM(PST), SUM(Total) "
                                    "FROM tblLedger WHERE Kind = ? AND EntryDate >= ? AND EntryDate <= ? "
                                    "GROUP BY EntryDate ORDER BY EntryDate"),
@@ -342,7 +342,7 @@ std::optional<QList<TaxDay>> taxes(Database &db, QDate from, QDate to)
 
 std::optional<QStringList> counters(Database &db, QDate day)
 {
-    auto q = db.run(QStringLiteral("list the counters"),
+    auto q = db.run(QCoreApplication::translate("Ledger", "list the counters"),
                     QStringLiteral("SELECT DISTINCT Counter FROM tblLedger WHERE EntryDate = ? ORDER BY Counter"),
                     {StoreDate::toText(day)});
     if (!q)
@@ -355,7 +355,7 @@ std::optional<QStringList> counters(Database &db, QDate day)
 
 std::optional<QDate> firstDay(Database &db)
 {
-    const auto first = db.scalar(QStringLiteral("find the ledger's first day"),
+    const auto first = db.scalar(QCoreApplication::translate("Ledger", "find the ledger's first day"),
                                  QStringLiteral("SELECT MIN(EntryDate) FROM tblLedger"), {});
     if (!first)
         return std::nullopt;
@@ -367,7 +367,7 @@ std::optional<QDate> firstDay(Database &db)
 bool LedgerStore::recordCashUp(QDate day, const QString &counter, Money openingFloat, Money counted,
                                Money shownExpected, const QString &note)
 {
-    const QString action = QStringLiteral("record the cash-up");
+    const QString action = QCoreApplication::translate("Ledger", "record the cash-up");
     return m_db.transaction(action, [&] {
         const auto now = Ledger::drawer(m_db, day, counter);
         if (!now)
@@ -375,9 +375,11 @@ bool LedgerStore::recordCashUp(QDate day, const QString &counter, Money openingF
         const Money expected = now->expected(openingFloat);
         if (expected != shownExpected)
             return m_db.conflict(action,
-                                 QStringLiteral("Money has been taken at %1 since the figures were shown: the drawer "
-                                                "should now hold %2, not %3.\r\n\r\nNothing was recorded. Check the "
-                                                "count against the new figure, then record it again.")
+                                 QCoreApplication::translate("Ledger",
+                                                             "Money has been taken at %1 since the figures were "
+                                                             "shown: the drawer should now hold %2, not "
+                                                             "%3.\r\n\r\nNothing was recorded. Check the count "
+                                                             "against the new figure, then record it again.")
                                      .arg(counter, expected.toCurrency(), shownExpected.toCurrency()),
                                  QCoreApplication::translate("Ledger", "Money taken since"));
         LedgerEntry e;

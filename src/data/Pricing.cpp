@@ -60,7 +60,7 @@ void apply(Rates &rates, const PriceChange &c)
 
 QString moneyRange()
 {
-    return QStringLiteral("from $0.00 to %1").arg(Money::limit().toCurrency());
+    return QCoreApplication::translate("Pricing", "from $0.00 to %1").arg(Money::limit().toCurrency());
 }
 
 } // namespace
@@ -100,7 +100,8 @@ const PriceClass *Rates::priceClass(int number) const
 
 QString PriceChange::what() const
 {
-    return kind == Kind::Class ? QStringLiteral("Price class %1").arg(number) : QStringLiteral("Tax %1").arg(number);
+    return kind == Kind::Class ? QCoreApplication::translate("Pricing", "Price class %1").arg(number)
+                               : QCoreApplication::translate("Pricing", "Tax %1").arg(number);
 }
 
 bool PriceChange::sameValues(const PriceChange &o) const
@@ -197,31 +198,36 @@ PriceChange taxChange(const Rates &rates, int number, QDate from)
 QString problem(const PriceChange &c, QDate today)
 {
     const bool isClass = c.kind == PriceChange::Kind::Class;
+    // Inside a sentence: "price class 1", in French with its article.
+    const QString what = isClass ? QCoreApplication::translate("Pricing", "price class %1").arg(c.number)
+                                 : QCoreApplication::translate("Pricing", "tax %1").arg(c.number);
     if (c.number < 1 || c.number > (isClass ? Classes : Taxes))
-        return QStringLiteral("There is no %1.").arg(c.what().toLower());
-    const QString what = c.what();
+        return QCoreApplication::translate("Pricing", "There is no %1.").arg(what);
     if (c.name.trimmed().isEmpty())
-        return QStringLiteral("Give %1 a name.").arg(what.toLower());
+        return QCoreApplication::translate("Pricing", "Give %1 a name.").arg(what);
     if (c.name.trimmed().size() > LongestName)
         return QCoreApplication::translate("Pricing",
                                            "The name of %1 is %2 characters long; a name holds at most %3.")
-            .arg(what.toLower())
+            .arg(what)
             .arg(c.name.trimmed().size())
             .arg(LongestName);
     if (!c.from.isValid() || c.from < today)
-        return QStringLiteral("A change takes effect today (%1) or later; %2 has passed.")
-            .arg(StoreDate::toText(today), c.from.isValid() ? StoreDate::toText(c.from) : QStringLiteral("that day"));
+        return QCoreApplication::translate("Pricing", "A change takes effect today (%1) or later; %2 has passed.")
+            .arg(StoreDate::toText(today),
+                 c.from.isValid() ? StoreDate::toText(c.from) : QCoreApplication::translate("Pricing", "that day"));
     if (isClass) {
         if (c.fee < Money() || c.fee > Money::limit())
-            return QStringLiteral("The rental fee of %1 must be %2.").arg(what.toLower(), moneyRange());
+            return QCoreApplication::translate("Pricing", "The rental fee of %1 must be %2.").arg(what, moneyRange());
         if (c.lateFee < Money() || c.lateFee > Money::limit())
-            return QStringLiteral("The late fee a day of %1 must be %2.").arg(what.toLower(), moneyRange());
+            return QCoreApplication::translate("Pricing", "The late fee a day of %1 must be %2.")
+                .arg(what, moneyRange());
         if (c.days < 1 || c.days > LongestPeriod)
-            return QStringLiteral("The rental period of %1 must be from 1 to %2 days.")
-                .arg(what.toLower())
+            return QCoreApplication::translate("Pricing", "The rental period of %1 must be from 1 to %2 days.")
+                .arg(what)
                 .arg(LongestPeriod);
     } else if (c.rate < 0 || c.rate > RateScale) {
-        return QStringLiteral("The rate of %1 (%2) must be from 0 % to 100 %.").arg(c.name, what.toLower());
+        return QCoreApplication::translate("Pricing", "The rate of %1 (%2) must be from 0 % to 100 %.")
+            .arg(c.name, what);
     }
     return {};
 }
@@ -302,8 +308,10 @@ bool record(Database &db, const QList<PriceChange> &changes, QDate today)
                     return false;
                 if (made->toLongLong() > 0)
                     return db.conflict(action,
-                                       QStringLiteral("%1 was already changed for %2, which has started: a change "
-                                                      "made today is in force from tomorrow on.")
+                                       QCoreApplication::translate("Pricing",
+                                                                   "%1 was already changed for %2, which has "
+                                                                   "started: a change made today is in force from "
+                                                                   "tomorrow on.")
                                            .arg(c.what(), StoreDate::toText(c.from)),
                                        QCoreApplication::translate("Pricing", "Already changed for that day"));
             }

@@ -60,29 +60,33 @@ QString reason(const QSqlError &error, const QString &location)
     const QString detail = serverText(error);
     switch (classify(error)) {
     case DbError::Kind::Unreachable:
-        return QStringLiteral("The database server cannot be reached (%1). Check that the server PC is on and "
-                              "reachable from this one, then start the program again.")
+        return QCoreApplication::translate("ServerStore",
+                                           "The database server cannot be reached (%1). Check that the server PC is "
+                                           "on and reachable from this one, then start the program again.")
             .arg(detail);
     case DbError::Kind::LoginRefused:
-        return QStringLiteral("The database server refused the login (%1). Check the user name in the store's "
-                              "address and the password in ~/.pgpass or PGPASSWORD.")
+        return QCoreApplication::translate("ServerStore",
+                                           "The database server refused the login (%1). Check the user name in the "
+                                           "store's address and the password in ~/.pgpass or PGPASSWORD.")
             .arg(detail);
     case DbError::Kind::NotAllowed:
-        return QStringLiteral("The database server does not let this PC reach the database \"%1\": no line of "
-                              "the server's pg_hba.conf lets this user in from here (%2). Ask whoever keeps the "
-                              "server to add one for this database and reload the server, then start the program "
-                              "again.")
+        return QCoreApplication::translate("ServerStore",
+                                           "The database server does not let this PC reach the database \"%1\": no "
+                                           "line of the server's pg_hba.conf lets this user in from here (%2). Ask "
+                                           "whoever keeps the server to add one for this database and reload the "
+                                           "server, then start the program again.")
             .arg(refusedDatabase(error, location), detail);
     case DbError::Kind::ServerFull: {
         const int allowed = allowedConnections(location);
-        return QStringLiteral("The database server has no free connection for this counter (%1). Close the "
-                              "program on a counter that is not in use, or ask whoever keeps the server to raise "
-                              "max_connections.")
-            .arg(allowed > 0 ? QStringLiteral("it allows %1").arg(allowed)
-                             : QStringLiteral("all it allows are in use"));
+        return QCoreApplication::translate("ServerStore",
+                                           "The database server has no free connection for this counter (%1). Close "
+                                           "the program on a counter that is not in use, or ask whoever keeps the "
+                                           "server to raise max_connections.")
+            .arg(allowed > 0 ? QCoreApplication::translate("ServerStore", "it allows %1").arg(allowed)
+                             : QCoreApplication::translate("ServerStore", "all it allows are in use"));
     }
     case DbError::Kind::DiskFull:
-        return QStringLiteral("The disk of the database server is full (%1).").arg(detail);
+        return QCoreApplication::translate("ServerStore", "The disk of the database server is full (%1).").arg(detail);
     default:
         break;
     }
@@ -125,13 +129,17 @@ QString checkStore(QSqlQuery &q, int *version, const QString &location)
     if (error.isValid())
         return reason(error, location);
     if (present.isEmpty())
-        return QStringLiteral("It holds no store yet; the program makes one there at its first start.");
+        return QCoreApplication::translate("ServerStore",
+                                           "It holds no store yet; the program makes one there at its first start.");
     const QString versionTable = QString::fromLatin1(VersionTable);
     if (!present.contains(versionTable.toLower()))
-        return QStringLiteral("It holds tables, but it is not a Video Store database (the table %1 is missing).")
+        return QCoreApplication::translate("ServerStore",
+                                           "It holds tables, but it is not a Video Store database (the table %1 is "
+                                           "missing).")
             .arg(versionTable);
     if (!q.exec(QStringLiteral("SELECT Version FROM %1").arg(versionTable)) || !q.next())
-        return QStringLiteral("Its version cannot be read (%1).").arg(serverText(q.lastError()));
+        return QCoreApplication::translate("ServerStore", "Its version cannot be read (%1).")
+            .arg(serverText(q.lastError()));
     *version = q.value(0).toInt();
     if (const QString newer = StoreFile::newerVersion(*version); !newer.isEmpty())
         return newer;
@@ -258,12 +266,13 @@ QSqlDatabase openConnection(const QString &connectionName, const QString &locati
         return db;
     };
     if (!db.isValid())
-        return refuse(QStringLiteral("The PostgreSQL driver of Qt is not installed (Debian package "
-                                     "libqt6sql6-psql)."));
+        return refuse(QCoreApplication::translate("ServerStore",
+                                                  "The PostgreSQL driver of Qt is not installed (Debian package "
+                                                  "libqt6sql6-psql)."));
     QString problem;
     const auto server = StoreLocation::parseServer(location, &problem);
     if (!server)
-        return refuse(QStringLiteral("The store's address is not usable: %1").arg(problem));
+        return refuse(QCoreApplication::translate("ServerStore", "The store's address is not usable: %1").arg(problem));
     db.setHostName(server->host);
     if (server->port > 0)
         db.setPort(server->port);
@@ -419,7 +428,9 @@ StoreFile::Outcome prepare(const QString &location)
     } else if (const QSqlError error = putGuardsBack(c.db(), &notes); error.isValid()) {
         // Another counter's long read, or a login that may not make
         // triggers: the counter works on, and the manager is told.
-        notes << QStringLiteral("the guards taken from the store could not be put back (%1)").arg(reason(error, location));
+        notes << QCoreApplication::translate("ServerStore",
+                                             "the guards taken from the store could not be put back (%1)")
+                     .arg(reason(error, location));
     }
     return {true, false, {}, notes};
 }
@@ -432,7 +443,8 @@ StoreFile::Inspection inspect(const QString &location)
         return error;
     });
     if (!c.isOpen())
-        return {QStringLiteral("It cannot be opened: %1").arg(reason(c.openError(), location)), 0};
+        return {QCoreApplication::translate("ServerStore", "It cannot be opened: %1")
+            .arg(reason(c.openError(), location)), 0};
     QSqlQuery q(c.db());
     StoreFile::Inspection out;
     // One snapshot, and nothing written.
@@ -444,7 +456,9 @@ StoreFile::Inspection inspect(const QString &location)
 
 QString failureMessage(const QString &location, const QString &reason)
 {
-    return QStringLiteral("The store database \"%1\" cannot be used:\r\n%2\r\n\r\nThe program will now close.")
+    return QCoreApplication::translate("ServerStore",
+                                       "The store database \"%1\" cannot be used:\r\n%2\r\n\r\nThe program will now "
+                                       "close.")
         .arg(StoreLocation::shown(location), reason);
 }
 

@@ -75,7 +75,8 @@ std::optional<QString> figures(const QSqlDatabase &db, const QString &table, QSt
         parts << QStringLiteral("COALESCE(SUM(%1), 0)").arg(column);
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT %1 FROM %2").arg(parts.join(QStringLiteral(", ")), table)) || !q.next()) {
-        *error = QStringLiteral("%1 could not be counted (%2).").arg(table, errorText(q.lastError()));
+        *error = QCoreApplication::translate("StoreCopy", "%1 could not be counted (%2).")
+            .arg(table, errorText(q.lastError()));
         return std::nullopt;
     }
     QStringList out{QStringLiteral("%1 rows").arg(q.value(0).toString())};
@@ -99,17 +100,20 @@ QString copyTable(const QSqlDatabase &from, const QSqlDatabase &to, const QStrin
     QString error;
     QSqlQuery count(from);
     if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) || !count.next())
-        return QStringLiteral("%1 could not be read (%2).").arg(table, errorText(count.lastError()));
+        return QCoreApplication::translate("StoreCopy", "%1 could not be read (%2).")
+            .arg(table, errorText(count.lastError()));
     const qint64 total = count.value(0).toLongLong();
     count = QSqlQuery();
 
     QSqlQuery rows(from);
     rows.setForwardOnly(true);
     if (!rows.exec(QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), table)))
-        return QStringLiteral("%1 could not be read (%2).").arg(table, errorText(rows.lastError()));
+        return QCoreApplication::translate("StoreCopy", "%1 could not be read (%2).")
+            .arg(table, errorText(rows.lastError()));
     QSqlQuery full(to);
     if (!full.prepare(insertSql(table, columns, Batch)))
-        return QStringLiteral("%1 could not be written (%2).").arg(table, errorText(full.lastError()));
+        return QCoreApplication::translate("StoreCopy", "%1 could not be written (%2).")
+            .arg(table, errorText(full.lastError()));
 
     QVariantList pending;
     qint64 done = 0;
@@ -128,14 +132,17 @@ QString copyTable(const QSqlDatabase &from, const QSqlDatabase &to, const QStrin
         for (int c = 0; c < columns.size(); ++c)
             pending << rows.value(c);
         if (pending.size() == Batch * columns.size() && !write(full))
-            return QStringLiteral("%1 could not be written (%2).").arg(table, errorText(full.lastError()));
+            return QCoreApplication::translate("StoreCopy", "%1 could not be written (%2).")
+                .arg(table, errorText(full.lastError()));
     }
     if (rows.lastError().isValid())
-        return QStringLiteral("%1 could not be read (%2).").arg(table, errorText(rows.lastError()));
+        return QCoreApplication::translate("StoreCopy", "%1 could not be read (%2).")
+            .arg(table, errorText(rows.lastError()));
     if (!pending.isEmpty()) {
         QSqlQuery last(to);
         if (!last.prepare(insertSql(table, columns, int(pending.size() / columns.size()))) || !write(last))
-            return QStringLiteral("%1 could not be written (%2).").arg(table, errorText(last.lastError()));
+            return QCoreApplication::translate("StoreCopy", "%1 could not be written (%2).")
+                .arg(table, errorText(last.lastError()));
     }
     if (progress && total == 0)
         progress(table, 0, 0);
@@ -154,7 +161,8 @@ QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, co
             || !q.next())
             return errorText(q.lastError());
         if (q.value(0).toLongLong() != 0)
-            return QStringLiteral("The target database is not empty: copy into a new, empty database.");
+            return QCoreApplication::translate("StoreCopy",
+                                               "The target database is not empty: copy into a new, empty database.");
     }
     QStringList statements = toServer ? ServerStore::creation() : Schema::creation(Schema::Engine::SQLite);
     if (!toServer)
@@ -169,7 +177,8 @@ QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, co
         statements << QStringLiteral("DELETE FROM %1").arg(table);
     for (const QString &sql : statements)
         if (!q.exec(sql))
-            return QStringLiteral("The new store could not be made (%1).").arg(errorText(q.lastError()));
+            return QCoreApplication::translate("StoreCopy", "The new store could not be made (%1).")
+                .arg(errorText(q.lastError()));
 
     const StoreFile::Tables tables = StoreFile::expectedColumns(Schema::Version);
     for (const auto &[table, columns] : tables) {
@@ -180,15 +189,17 @@ QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, co
     for (const Schema::Guard &g : guards)
         for (const QString &sql : g.create)
             if (!q.exec(sql))
-                return QStringLiteral("The new store could not be made (%1).").arg(errorText(q.lastError()));
+                return QCoreApplication::translate("StoreCopy", "The new store could not be made (%1).")
+                    .arg(errorText(q.lastError()));
     // Every link worked out again on the target, where the engine may be
     // another, comes out as on the source.
     for (const Chain::Table &table : Chain::tables()) {
         const Chain::Walk source = Chain::walk(from, table);
         const Chain::Walk copied = Chain::walk(to, table);
         if (copied.rows != source.rows || copied.finding != source.finding)
-            return QStringLiteral("The check after copying found the chain of %1 whole for %2 rows where the source's "
-                                  "is for %3.")
+            return QCoreApplication::translate("StoreCopy",
+                                               "The check after copying found the chain of %1 whole for %2 rows where "
+                                               "the source's is for %3.")
                 .arg(table.name)
                 .arg(copied.rows)
                 .arg(source.rows);
@@ -201,7 +212,8 @@ QString fill(const QSqlDatabase &from, const QSqlDatabase &to, bool toServer, co
         if (!copied)
             return error;
         if (*expected != *copied)
-            return QStringLiteral("The check after copying found %1 with %2 where the source has %3.")
+            return QCoreApplication::translate("StoreCopy",
+                                               "The check after copying found %1 with %2 where the source has %3.")
                 .arg(table, *copied, *expected);
         *rowsCopied += expected->section(u' ', 0, 0).toLongLong();
     }
@@ -217,19 +229,22 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
     const QString shownSource = StoreLocation::shown(source);
     const QString shownTarget = StoreLocation::shown(target);
     auto refused = [&](const QString &why) {
-        return Outcome{false, QStringLiteral("The store %1 was not copied to %2: %3").arg(shownSource, shownTarget, why)};
+        return Outcome{false, QCoreApplication::translate("StoreCopy", "The store %1 was not copied to %2: %3")
+            .arg(shownSource, shownTarget, why)};
     };
     if (shownSource == shownTarget)
-        return refused(QStringLiteral("the source and the target are the same."));
+        return refused(QCoreApplication::translate("StoreCopy", "the source and the target are the same."));
     if (!toServer && QFileInfo::exists(target))
-        return refused(QStringLiteral("%1 already exists. Give the name of a new file.").arg(shownTarget));
+        return refused(QCoreApplication::translate("StoreCopy", "%1 already exists. Give the name of a new file.")
+            .arg(shownTarget));
 
     const StoreFile::Inspection check = fromServer ? ServerStore::inspect(source) : StoreFile::inspect(source);
     if (!check.problem.isEmpty())
         return refused(check.problem);
     if (check.version != Schema::Version)
-        return refused(QStringLiteral("it is a store of version %1. Start the program on it once, so that it is "
-                                      "brought up to date, then copy it.")
+        return refused(QCoreApplication::translate("StoreCopy",
+                                                   "it is a store of version %1. Start the program on it once, so "
+                                                   "that it is brought up to date, then copy it.")
                            .arg(check.version));
 
     Connection from;
@@ -278,7 +293,8 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
         if (error.isEmpty() && !toServer
             && (!q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")) || !q.next() || q.value(0).toInt() != 0))
             error = q.lastError().isValid() ? errorText(q.lastError())
-                                            : QStringLiteral("the new file could not be written through.");
+                                            : QCoreApplication::translate("StoreCopy",
+                                                                          "the new file could not be written through.");
         if (!error.isEmpty())
             q.exec(QStringLiteral("ROLLBACK"));
         else if (toServer)
@@ -292,17 +308,20 @@ Outcome copy(const QString &source, const QString &target, const Progress &progr
     QSqlQuery(from.db()).exec(QStringLiteral("ROLLBACK"));
     if (!toServer) {
         if (error.isEmpty() && QFileInfo::exists(part.path() + QStringLiteral("-wal")))
-            error = QStringLiteral("the new file could not be written through.");
+            error = QCoreApplication::translate("StoreCopy", "the new file could not be written through.");
         // Never over a file that appeared under the name meanwhile.
         if (const int failure = error.isEmpty() ? part.place(target, false) : 0)
             error = failure == EEXIST
-                        ? QStringLiteral("%1 appeared meanwhile. Give the name of a new file.").arg(shownTarget)
+                        ? QCoreApplication::translate("StoreCopy",
+                                                      "%1 appeared meanwhile. Give the name of a new file.")
+                            .arg(shownTarget)
                         : OutputFile::writeError(failure, target);
     }
     if (!error.isEmpty())
         return refused(error);
-    return {true, QStringLiteral("Copied the store %1 to %2: %3 rows in %4 tables, each table checked by its row "
-                                 "count and money sums.")
+    return {true, QCoreApplication::translate("StoreCopy",
+                                              "Copied the store %1 to %2: %3 rows in %4 tables, each table checked by "
+                                              "its row count and money sums.")
                       .arg(shownSource, shownTarget)
                       .arg(rows)
                       .arg(Schema::tableNames().size())};

@@ -1,5 +1,7 @@
 #include "StoreFile.h"
 
+#include <QCoreApplication>
+
 #include "Database.h"
 #include "OutputFile.h"
 #include "Schema.h"
@@ -49,12 +51,15 @@ QString engineReason(const QSqlError &error, const QString &path)
 {
     switch (DbError::classify(error, path)) {
     case DbError::Kind::DiskFull:
-        return QStringLiteral("The disk holding it is full. Free some space on that disk, then start the program "
-                              "again.");
+        return QCoreApplication::translate("StoreFile",
+                                           "The disk holding it is full. Free some space on that disk, then start the "
+                                           "program again.");
     case DbError::Kind::ReadOnly:
-        return QStringLiteral("It is read-only.");
+        return QCoreApplication::translate("StoreFile", "It is read-only.");
     case DbError::Kind::Busy:
-        return QStringLiteral("Another program keeps it locked. Close that program, then start this one again.");
+        return QCoreApplication::translate("StoreFile",
+                                           "Another program keeps it locked. Close that program, then start this one "
+                                           "again.");
     default:
         break;
     }
@@ -120,8 +125,9 @@ QString newerVersion(int version)
 {
     if (version <= Schema::Version)
         return {};
-    return QStringLiteral("It was made by a newer version of Video Store (store version %1; this program knows "
-                          "versions up to %2). Use the newer program with it.")
+    return QCoreApplication::translate("StoreFile",
+                                       "It was made by a newer version of Video Store (store version %1; this program "
+                                       "knows versions up to %2). Use the newer program with it.")
         .arg(version)
         .arg(Schema::Version);
 }
@@ -131,7 +137,9 @@ QString missingFromStore(int version, const QStringList &present,
 {
     for (const auto &[table, expectedNames] : expectedColumns(version)) {
         if (!present.contains(table.toLower()))
-            return QStringLiteral("It is not a Video Store database (the table %1 is missing).").arg(table);
+            return QCoreApplication::translate("StoreFile",
+                                               "It is not a Video Store database (the table %1 is missing).")
+                .arg(table);
         const QList<Column> columns = columnsOf(table);
         QStringList names;
         for (const Column &c : columns)
@@ -140,15 +148,19 @@ QString missingFromStore(int version, const QStringList &present,
         for (const QString &expected : expectedNames) {
             known << expected.toLower();
             if (!names.contains(expected.toLower()))
-                return QStringLiteral("It is not a complete Video Store database (the table %1 has no column %2).")
+                return QCoreApplication::translate("StoreFile",
+                                                   "It is not a complete Video Store database (the table %1 has no "
+                                                   "column %2).")
                     .arg(table, expected);
         }
         // A column this program does not know and would have to fill would
         // make every one of its writes to that table fail.
         for (const Column &c : columns)
             if (c.required && !known.contains(c.name.toLower()))
-                return QStringLiteral("Its table %1 has a column %2 that this program does not know and cannot "
-                                      "fill. It was probably made by a newer version of Video Store.")
+                return QCoreApplication::translate("StoreFile",
+                                                   "Its table %1 has a column %2 that this program does not know and "
+                                                   "cannot fill. It was probably made by a newer version of Video "
+                                                   "Store.")
                     .arg(table, c.name);
     }
     return {};
@@ -161,15 +173,15 @@ QString checkStore(QSqlQuery &q, Depth depth, int *version)
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
         bool numeric = false;
         if ((q.lastError().nativeErrorCode().toInt(&numeric) & 0xff) == SqliteNotADatabase && numeric)
-            return QStringLiteral("It is not a database.");
-        return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
+            return QCoreApplication::translate("StoreFile", "It is not a database.");
+        return QCoreApplication::translate("StoreFile", "It is not a database (%1).").arg(q.lastError().databaseText());
     }
     *version = q.value(0).toInt();
     if (const QString newer = StoreFile::newerVersion(*version); !newer.isEmpty())
         return newer;
 
     if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
-        return QStringLiteral("It is not a database (%1).").arg(q.lastError().databaseText());
+        return QCoreApplication::translate("StoreFile", "It is not a database (%1).").arg(q.lastError().databaseText());
     QStringList present;
     while (q.next())
         present << q.value(0).toString().toLower();
@@ -181,12 +193,13 @@ QString checkStore(QSqlQuery &q, Depth depth, int *version)
     if (depth != Depth::Tables) {
         if (!q.exec(depth == Depth::Pages ? QStringLiteral("PRAGMA quick_check")
                                           : QStringLiteral("PRAGMA integrity_check")))
-            return QStringLiteral("It is damaged (%1).").arg(q.lastError().databaseText());
+            return QCoreApplication::translate("StoreFile", "It is damaged (%1).").arg(q.lastError().databaseText());
         QStringList findings;
         while (q.next() && findings.size() < 5)
             findings << q.value(0).toString();
         if (findings != QStringList{QStringLiteral("ok")})
-            return QStringLiteral("It is damaged: %1").arg(findings.join(QStringLiteral("; ")));
+            return QCoreApplication::translate("StoreFile", "It is damaged: %1")
+                .arg(findings.join(QStringLiteral("; ")));
     }
     return {};
 }
@@ -200,16 +213,18 @@ Outcome createAt(const QString &path)
 {
     const QFileInfo info(path);
     if (!makeFolder(info.absolutePath()))
-        return refused(path, QStringLiteral("Its folder cannot be created."));
+        return refused(path, QCoreApplication::translate("StoreFile", "Its folder cannot be created."));
 
     // Another program making the store at this moment is waited for, and
     // its store used.
     Aside building(path + QStringLiteral(".new"));
     QString error;
     if (const int failure = building.claim(StoreLock::RestoreWaitMs))
-        error = failure == ENOSPC ? QStringLiteral("The disk holding it is full. Free some space on that disk, then "
-                                                   "start the program again.")
-                                  : QStringLiteral("The new store file cannot be made there.");
+        error = failure == ENOSPC ? QCoreApplication::translate("StoreFile",
+                                                                "The disk holding it is full. Free some space on that "
+                                                                "disk, then start the program again.")
+                                  : QCoreApplication::translate("StoreFile",
+                                                                "The new store file cannot be made there.");
     if (error.isEmpty() && QFileInfo::exists(path))
         return {true, false, {}};
     if (error.isEmpty()) {
@@ -225,13 +240,13 @@ Outcome createAt(const QString &path)
                 if (!q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")))
                     error = q.lastError().databaseText();
                 else if (q.next() && q.value(0).toInt() != 0)
-                    error = QStringLiteral("The new store could not be written through.");
+                    error = QCoreApplication::translate("StoreFile", "The new store could not be written through.");
             }
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
         if (error.isEmpty() && QFileInfo::exists(building.path() + QStringLiteral("-wal")))
-            error = QStringLiteral("The new store could not be written through.");
+            error = QCoreApplication::translate("StoreFile", "The new store could not be written through.");
         if (!error.isEmpty())
             error = engineReason(QSqlError(QString(), error), path);
     }
@@ -243,7 +258,8 @@ Outcome createAt(const QString &path)
     if (failure == EEXIST)
         return {true, false, {}};
     if (failure != 0)
-        return refused(path, QStringLiteral("The new store file could not be moved into place."));
+        return refused(path, QCoreApplication::translate("StoreFile",
+                                                         "The new store file could not be moved into place."));
     return {true, true, {}};
 }
 
@@ -264,17 +280,21 @@ QString restoreLeftovers(const QString &path)
         return {};
     QStringList found;
     for (const QString &name : replaced)
-        found << QStringLiteral("\"%1\" (the store a restore replaced)").arg(name);
+        found << QCoreApplication::translate("StoreFile", "\"%1\" (the store a restore replaced)").arg(name);
     if (restoring)
-        found << QStringLiteral("\"%1.restoring\" (a restore's incoming copy, perhaps not complete)")
+        found << QCoreApplication::translate("StoreFile",
+                                             "\"%1.restoring\" (a restore's incoming copy, perhaps not complete)")
                      .arg(info.fileName());
-    QString text = QStringLiteral("It is missing, and beside its name is what a restore left: %1. The program does "
-                                  "not make a new, empty store in its place.")
+    QString text = QCoreApplication::translate("StoreFile",
+                                               "It is missing, and beside its name is what a restore left: %1. The "
+                                               "program does not make a new, empty store in its place.")
                        .arg(found.join(QStringLiteral(", ")));
     if (!replaced.isEmpty())
-        text += QStringLiteral(" To undo the restore, rename \"%1\" to \"%2\".").arg(replaced.last(), info.fileName());
-    text += QStringLiteral(" To finish it, run: videostore --store \"%1\" --restore <the backup to restore>. Then "
-                           "start the program again.")
+        text += QCoreApplication::translate("StoreFile", " To undo the restore, rename \"%1\" to \"%2\".")
+            .arg(replaced.last(), info.fileName());
+    text += QCoreApplication::translate("StoreFile",
+                                        " To finish it, run: videostore --store \"%1\" --restore <the backup to "
+                                        "restore>. Then start the program again.")
                 .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
     return text;
 }
@@ -360,7 +380,8 @@ QString defaultPath()
 
 QString failureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The store file \"%1\" cannot be used:\r\n%2\r\n\r\nThe program will now close.")
+    return QCoreApplication::translate("StoreFile",
+                                       "The store file \"%1\" cannot be used:\r\n%2\r\n\r\nThe program will now close.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -388,23 +409,25 @@ Inspection inspect(const QString &path, Depth depth)
     const QFileInfo info(path);
     if (!info.exists()) {
         const QString leftovers = restoreLeftovers(path);
-        return {leftovers.isEmpty() ? QStringLiteral("There is no such file.") : leftovers, 0};
+        return {leftovers.isEmpty() ? QCoreApplication::translate("StoreFile",
+                                                                  "There is no such file.") : leftovers, 0};
     }
     if (!info.isFile())
-        return {QStringLiteral("It is not a file."), 0};
+        return {QCoreApplication::translate("StoreFile", "It is not a file."), 0};
     // Only the engine opens the file: closing a descriptor of our own would
     // drop the locks the engine holds on it in this process.
     if (!info.isReadable())
-        return {QStringLiteral("It cannot be read."), 0};
+        return {QCoreApplication::translate("StoreFile", "It cannot be read."), 0};
     if (info.size() == 0)
-        return {QStringLiteral("It is empty."), 0};
+        return {QCoreApplication::translate("StoreFile", "It is empty."), 0};
 
     const QSqlError failed = readOnly(path, [&](const QSqlDatabase &db) {
         QSqlQuery q(db);
         out.problem = checkStore(q, depth, &out.version);
     });
     if (failed.isValid())
-        out.problem = QStringLiteral("It cannot be opened (%1).").arg(engineReason(failed, path));
+        out.problem = QCoreApplication::translate("StoreFile", "It cannot be opened (%1).")
+            .arg(engineReason(failed, path));
     return out;
 }
 
@@ -510,11 +533,13 @@ QString writeProblem(const QString &path)
     constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     const QFileInfo file(path);
     if (file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite)))
-        return QStringLiteral("It is read-only. Make it writable, then start the program again.");
+        return QCoreApplication::translate("StoreFile",
+                                           "It is read-only. Make it writable, then start the program again.");
     const QFileInfo folder(file.absolutePath());
     if (!folder.isWritable() || !(folder.permissions() & anyWrite))
-        return QStringLiteral("Its folder \"%1\" is read-only, and the program keeps working files beside the "
-                              "store. Make the folder writable, then start the program again.")
+        return QCoreApplication::translate("StoreFile",
+                                           "Its folder \"%1\" is read-only, and the program keeps working files "
+                                           "beside the store. Make the folder writable, then start the program again.")
             .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     return {};
 }

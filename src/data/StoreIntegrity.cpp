@@ -8,6 +8,7 @@
 #include "StoreFile.h"
 #include "StoreLocation.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QSqlQuery>
@@ -63,18 +64,24 @@ QList<GuardState> guardStates(const QSqlDatabase &db, Schema::Engine engine, QSq
     for (const Schema::Guard &g : Schema::guards(engine)) {
         const auto it = found.constFind(g.name.toLower());
         if (it == found.constEnd())
-            out.append({&g, QStringLiteral("is missing")});
+            out.append({&g, QCoreApplication::translate("StoreIntegrity", "is missing")});
         else if (it->table != g.table.toLower() || it->definition != g.definition
                  || (!file && (it->function != g.function.toLower() || it->events != g.events)))
-            out.append({&g, QStringLiteral("was changed")});
+            out.append({&g, QCoreApplication::translate("StoreIntegrity", "was changed")});
         else if (!it->enabled)
-            out.append({&g, QStringLiteral("is switched off")});
+            out.append({&g, QCoreApplication::translate("StoreIntegrity", "is switched off")});
     }
     return out;
 }
 
 QString guardName(const Schema::Guard &g)
 {
+    static const QHash<QString, const char *> owned = {
+        {QStringLiteral("the ledger"), QT_TRANSLATE_NOOP("StoreIntegrity", "the ledger's guard %1")},
+        {QStringLiteral("the gate log"), QT_TRANSLATE_NOOP("StoreIntegrity", "the gate log's guard %1")},
+        {QStringLiteral("the prices"), QT_TRANSLATE_NOOP("StoreIntegrity", "the prices's guard %1")}};
+    if (const auto it = owned.constFind(g.owner); it != owned.constEnd())
+        return QCoreApplication::translate("StoreIntegrity", *it).arg(g.name);
     return QStringLiteral("%1's guard %2").arg(g.owner, g.name);
 }
 
@@ -87,12 +94,14 @@ QString codeProblem(const QSqlDatabase &db)
                              "(SELECT Value FROM tblSettings WHERE Name = ?)"));
     q.addBindValue(QString::fromLatin1(CodeSetting));
     if (!q.exec() || !q.next())
-        return QStringLiteral("the manager code could not be read (%1)").arg(q.lastError().text());
+        return QCoreApplication::translate("StoreIntegrity", "the manager code could not be read (%1)")
+            .arg(q.lastError().text());
     if (q.value(0).toLongLong() == 0 || codeHashReadable(q.value(1).toString().toUtf8()))
         return {};
-    return QStringLiteral("the manager code is missing or unreadable, though the gate log records that it was set: "
-                          "the manager's windows open for no code until one is set with videostore "
-                          "--set-manager-code");
+    return QCoreApplication::translate("StoreIntegrity",
+                                       "the manager code is missing or unreadable, though the gate log records that "
+                                       "it was set: the manager's windows open for no code until one is set with "
+                                       "videostore --set-manager-code");
 }
 
 QString thousands(qint64 n)
@@ -143,10 +152,18 @@ QString inSnapshot(const QString &location, Reading reading,
 
 QString Report::summary() const
 {
-    return QStringLiteral("the ledger's %1 %2, the gate log's %3 %4 and the prices' %5 %6 are as they were written")
-        .arg(thousands(ledgerEntries), ledgerEntries == 1 ? QStringLiteral("entry") : QStringLiteral("entries"),
-             thousands(gateTries), gateTries == 1 ? QStringLiteral("try") : QStringLiteral("tries"),
-             thousands(priceChanges), priceChanges == 1 ? QStringLiteral("change") : QStringLiteral("changes"));
+    //: %1 and %2: "1,204 entries"; %3 and %4: "2 tries"; %5 and %6: "1 change".
+    return QCoreApplication::translate("StoreIntegrity", "the ledger's %1 %2, the gate log's %3 %4 and the prices' %5 "
+                                                         "%6 are as they were written")
+        .arg(thousands(ledgerEntries),
+             ledgerEntries == 1 ? QCoreApplication::translate("StoreIntegrity", "entry")
+                                : QCoreApplication::translate("StoreIntegrity", "entries"),
+             thousands(gateTries),
+             gateTries == 1 ? QCoreApplication::translate("StoreIntegrity", "try")
+                            : QCoreApplication::translate("StoreIntegrity", "tries"),
+             thousands(priceChanges),
+             priceChanges == 1 ? QCoreApplication::translate("StoreIntegrity", "change")
+                               : QCoreApplication::translate("StoreIntegrity", "changes"));
 }
 
 Report check(const QSqlDatabase &db, Schema::Engine engine, const std::atomic<bool> *cancel)
@@ -156,7 +173,8 @@ Report check(const QSqlDatabase &db, Schema::Engine engine, const std::atomic<bo
     for (const GuardState &g : guardStates(db, engine, &error))
         out.problems << QStringLiteral("%1 %2").arg(guardName(*g.guard), g.state);
     if (error.isValid())
-        out.problems << QStringLiteral("the guards could not be read (%1)").arg(error.text());
+        out.problems << QCoreApplication::translate("StoreIntegrity", "the guards could not be read (%1)")
+            .arg(error.text());
     for (const Chain::Table &table : Chain::tables()) {
         const Chain::Walk walk = Chain::walk(db, table, {}, cancel);
         out.cancelled = out.cancelled || walk.cancelled;
@@ -179,7 +197,9 @@ Report check(const QString &location, Reading reading, const std::atomic<bool> *
     const QString failed = inSnapshot(
         location, reading, [&](const QSqlDatabase &db, Schema::Engine engine) { out = check(db, engine, cancel); });
     if (!failed.isEmpty())
-        out.problems << QStringLiteral("the store could not be opened to check its records (%1)").arg(failed);
+        out.problems << QCoreApplication::translate("StoreIntegrity",
+                                                    "the store could not be opened to check its records (%1)")
+            .arg(failed);
     return out;
 }
 
@@ -193,7 +213,8 @@ QStringList restoreGuards(const QSqlDatabase &db, Schema::Engine engine, QSqlErr
                 *error = q.lastError();
                 return {};
             }
-        notes << QStringLiteral("%1 %2; it has been put back").arg(guardName(*g.guard), g.state);
+        notes << QCoreApplication::translate("StoreIntegrity", "%1 %2; it has been put back")
+            .arg(guardName(*g.guard), g.state);
     }
     return notes;
 }

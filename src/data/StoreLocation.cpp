@@ -1,5 +1,7 @@
 #include "StoreLocation.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -44,7 +46,7 @@ bool setPort(Server &server, const QString &text, QString *problem)
     bool ok = false;
     const int port = text.toInt(&ok);
     if (!ok || port < 1 || port > 65535)
-        return fail(problem, QStringLiteral("\"%1\" is not a port number.").arg(text));
+        return fail(problem, QCoreApplication::translate("StoreLocation", "\"%1\" is not a port number.").arg(text));
     server.port = port;
     return true;
 }
@@ -60,11 +62,13 @@ std::optional<Server> parseServer(const QString &location, QString *problem)
 {
     const qsizetype start = schemeLength(location);
     if (start < 0) {
-        fail(problem, QStringLiteral("It does not start with postgresql://."));
+        fail(problem, QCoreApplication::translate("StoreLocation", "It does not start with postgresql://."));
         return std::nullopt;
     }
-    const QString passwordAdvice = QStringLiteral("Leave the password out of the store's address: put it in the "
-                                                  "file ~/.pgpass of each counter's user, or in PGPASSWORD.");
+    const QString passwordAdvice = QCoreApplication::translate("StoreLocation",
+                                                               "Leave the password out of the store's address: put it "
+                                                               "in the file ~/.pgpass of each counter's user, or in "
+                                                               "PGPASSWORD.");
     QStringView rest = QStringView(location).mid(start);
     QStringView query;
     if (const qsizetype q = rest.indexOf(u'?'); q >= 0) {
@@ -94,7 +98,8 @@ std::optional<Server> parseServer(const QString &location, QString *problem)
     if (host.startsWith(u'[')) {
         const qsizetype close = host.indexOf(u']');
         if (close < 0) {
-            fail(problem, QStringLiteral("Its host \"%1\" has no closing ].").arg(host.toString()));
+            fail(problem, QCoreApplication::translate("StoreLocation", "Its host \"%1\" has no closing ].")
+                .arg(host.toString()));
             return std::nullopt;
         }
         if (host.mid(close + 1).startsWith(u':'))
@@ -129,19 +134,21 @@ std::optional<Server> parseServer(const QString &location, QString *problem)
         } else if (Settings.contains(key)) {
             // libpq reads blanks as separators; these settings never need one.
             if (value.isEmpty() || value.contains(QRegularExpression(QStringLiteral("[\\s'\\\\;]")))) {
-                fail(problem, QStringLiteral("The setting %1 has no usable value.").arg(key));
+                fail(problem, QCoreApplication::translate("StoreLocation", "The setting %1 has no usable value.")
+                    .arg(key));
                 return std::nullopt;
             }
             server.options << key + u'=' + value;
         } else {
-            fail(problem, QStringLiteral("The setting \"%1\" is not one this program passes on (it takes host, port, "
-                                         "user, dbname, %2).")
+            fail(problem, QCoreApplication::translate("StoreLocation",
+                                                      "The setting \"%1\" is not one this program passes on (it takes "
+                                                      "host, port, user, dbname, %2).")
                               .arg(key, Settings.join(QStringLiteral(", "))));
             return std::nullopt;
         }
     }
     if (server.host.contains(u',')) {
-        fail(problem, QStringLiteral("Give one host only."));
+        fail(problem, QCoreApplication::translate("StoreLocation", "Give one host only."));
         return std::nullopt;
     }
     return server;

@@ -40,33 +40,34 @@ QString describe(const LedgerEntry &e)
     QStringList parts;
     switch (e.kind) {
     case LedgerEntry::Kind::Checkout:
-        parts << QStringLiteral("Checkout");
+        parts << QCoreApplication::translate("DayEnd", "Checkout");
         break;
     case LedgerEntry::Kind::Payment:
-        parts << QStringLiteral("Fee payment");
+        parts << QCoreApplication::translate("DayEnd", "Fee payment");
         break;
     case LedgerEntry::Kind::Fee:
-        parts << QStringLiteral("Fee charged");
+        parts << QCoreApplication::translate("DayEnd", "Fee charged");
         break;
     case LedgerEntry::Kind::CashUp:
-        parts << QStringLiteral("Cash-up of %1: float %2, expected %3")
+        parts << QCoreApplication::translate("DayEnd", "Cash-up of %1: float %2, expected %3")
                      .arg(e.counter, e.openingFloat.toCurrency(), e.expected.toCurrency());
         break;
     }
     if (e.member)
-        parts << QStringLiteral("member %1").arg(*e.member);
+        parts << QCoreApplication::translate("DayEnd", "member %1").arg(*e.member);
     if (e.videoId)
-        parts << QStringLiteral("tape %1").arg(*e.videoId);
+        parts << QCoreApplication::translate("DayEnd", "tape %1").arg(*e.videoId);
     if (e.rentalId)
-        parts << QStringLiteral("rental %1").arg(*e.rentalId);
+        parts << QCoreApplication::translate("DayEnd", "rental %1").arg(*e.rentalId);
     if (e.receiptId)
-        parts << QStringLiteral("receipt %1").arg(*e.receiptId);
+        parts << QCoreApplication::translate("DayEnd", "receipt %1").arg(*e.receiptId);
     if (e.kind == LedgerEntry::Kind::Fee)
-        parts << QStringLiteral("%1 days late").arg(e.daysLate);
+        parts << QCoreApplication::translate("DayEnd", "%1 days late").arg(e.daysLate);
     if (e.kind == LedgerEntry::Kind::Checkout && e.method == 6)
-        parts << QStringLiteral("Cash %1, change %2").arg(e.tendered.toCurrency(), e.change.toCurrency());
+        parts << QCoreApplication::translate("DayEnd", "Cash %1, change %2")
+            .arg(e.tendered.toCurrency(), e.change.toCurrency());
     else if (e.kind == LedgerEntry::Kind::Checkout || e.kind == LedgerEntry::Kind::Payment)
-        parts << Ledger::methodName(e.method);
+        parts << Ledger::methodShown(e.method);
     return QStringLiteral("%1 #%2 %3").arg(clock(e.time)).arg(e.seq).arg(parts.join(QStringLiteral(", ")));
 }
 
@@ -83,13 +84,15 @@ std::optional<QString> ledgerStartNote(Database &db, QDate from)
     const QDate start = first->isValid() ? *first : QDate::currentDate();
     if (from >= start)
         return QString();
-    return QStringLiteral("The payments ledger starts on %1; business before that day is not in this report.")
+    return QCoreApplication::translate("DayEnd",
+                                       "The payments ledger starts on %1; business before that day is not in this "
+                                       "report.")
         .arg(StoreDate::toText(start));
 }
 
 std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &parameters)
 {
-    const QString action = QStringLiteral("run the report Day End");
+    const QString action = QCoreApplication::translate("DayEnd", "run the report Day End");
     const auto day = dayOf(db, parameters.value(0), action);
     if (!day)
         return std::nullopt;
@@ -110,56 +113,63 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
         rows.append(ReportRow{dayText, section, text, n, amount});
     };
     if (!note->isEmpty()) {
-        section = QStringLiteral("Note");
+        section = QCoreApplication::translate("DayEnd", "Note");
         line(*note, {}, {});
     }
 
-    section = QStringLiteral("Checkouts by payment method");
+    section = QCoreApplication::translate("DayEnd", "Checkouts by payment method");
     for (const DayEnd::Method &m : d->methods) {
-        QString name = Ledger::methodName(m.method);
+        QString name = Ledger::methodShown(m.method);
         name[0] = name[0].toUpper();
         line(name, count(m.checkouts), units(m.total));
     }
-    line(QStringLiteral("All checkouts"), count(d->checkouts), units(d->checkoutsTotal));
+    line(QCoreApplication::translate("DayEnd", "All checkouts"), count(d->checkouts), units(d->checkoutsTotal));
 
-    section = QStringLiteral("Sales and taxes");
-    line(QStringLiteral("Tapes rented"), count(d->rentals), units(d->rentalsAmount));
-    line(QStringLiteral("Tapes sold"), count(d->tapesSold), units(d->tapesSoldAmount));
-    line(QStringLiteral("Items sold"), count(d->itemsSold), units(d->itemsSoldAmount));
-    line(QStringLiteral("Fees paid with a checkout"), count(d->checkoutsWithFees), units(d->feesPaidAtCheckout));
-    line(QStringLiteral("SubTotal"), {}, units(d->subtotal));
-    line(taxes[0].name + QStringLiteral(" collected"), {}, units(d->gst));
+    section = QCoreApplication::translate("DayEnd", "Sales and taxes");
+    line(QCoreApplication::translate("DayEnd", "Tapes rented"), count(d->rentals), units(d->rentalsAmount));
+    line(QCoreApplication::translate("DayEnd", "Tapes sold"), count(d->tapesSold), units(d->tapesSoldAmount));
+    line(QCoreApplication::translate("DayEnd", "Items sold"), count(d->itemsSold), units(d->itemsSoldAmount));
+    line(QCoreApplication::translate("DayEnd", "Fees paid with a checkout"), count(d->checkoutsWithFees),
+         units(d->feesPaidAtCheckout));
+    line(QCoreApplication::translate("DayEnd", "SubTotal"), {}, units(d->subtotal));
+    line(QCoreApplication::translate("DayEnd", "%1 collected").arg(taxes[0].shownName()), {}, units(d->gst));
     // A second tax at 0 % is left off, unless the day took some of it.
     if (taxes[1].charged() || d->pst != Money())
-        line(taxes[1].name + QStringLiteral(" collected"), {}, units(d->pst));
-    line(QStringLiteral("TOTAL"), {}, units(d->checkoutsTotal));
+        line(QCoreApplication::translate("DayEnd", "%1 collected").arg(taxes[1].shownName()), {}, units(d->pst));
+    line(QCoreApplication::translate("DayEnd", "TOTAL"), {}, units(d->checkoutsTotal));
 
-    section = QStringLiteral("Late fees");
-    line(QStringLiteral("Charged at returns"), count(d->feesCharged), units(d->feesChargedAmount));
-    line(QStringLiteral("Paid with a checkout"), count(d->checkoutsWithFees), units(d->feesPaidAtCheckout));
-    line(QStringLiteral("Paid at Payments"), count(d->feePayments), units(d->feePaymentsAmount));
-    line(QStringLiteral("Collected in all"), count(d->checkoutsWithFees + d->feePayments),
+    section = QCoreApplication::translate("DayEnd", "Late fees");
+    line(QCoreApplication::translate("DayEnd",
+                                     "Charged at returns"), count(d->feesCharged), units(d->feesChargedAmount));
+    line(QCoreApplication::translate("DayEnd", "Paid with a checkout"), count(d->checkoutsWithFees),
+         units(d->feesPaidAtCheckout));
+    line(QCoreApplication::translate("DayEnd", "Paid at Payments"), count(d->feePayments), units(d->feePaymentsAmount));
+    line(QCoreApplication::translate("DayEnd", "Collected in all"), count(d->checkoutsWithFees + d->feePayments),
          units(d->feesPaidAtCheckout + d->feePaymentsAmount));
 
     for (const Drawer &drawer : d->drawers) {
-        section = QStringLiteral("Cash drawer of %1").arg(drawer.counter);
+        section = QCoreApplication::translate("DayEnd", "Cash drawer of %1").arg(drawer.counter);
         // The float is the one the last count of the day was made with.
         const bool counted = !drawer.counts.isEmpty();
         const Money openingFloat = counted ? drawer.counts.last().openingFloat : Money();
-        line(counted ? QStringLiteral("Opening float") : QStringLiteral("Opening float (no cash-up yet)"), {},
+        line(counted ? QCoreApplication::translate("DayEnd", "Opening float")
+                     : QCoreApplication::translate("DayEnd", "Opening float (no cash-up yet)"),
+             {},
              counted ? units(openingFloat) : QVariant());
-        line(QStringLiteral("Cash taken at checkouts"), count(drawer.cashCheckouts), units(drawer.tendered));
-        line(QStringLiteral("Change given"), {}, units(-drawer.change));
-        line(QStringLiteral("Fee payments in cash"), count(drawer.feePayments),
+        line(QCoreApplication::translate("DayEnd", "Cash taken at checkouts"), count(drawer.cashCheckouts),
+             units(drawer.tendered));
+        line(QCoreApplication::translate("DayEnd", "Change given"), {}, units(-drawer.change));
+        line(QCoreApplication::translate("DayEnd", "Fee payments in cash"), count(drawer.feePayments),
              units(drawer.feePaymentsAmount));
-        line(QStringLiteral("Should be in the drawer"), {}, units(drawer.expected(openingFloat)));
+        line(QCoreApplication::translate("DayEnd",
+                                         "Should be in the drawer"), {}, units(drawer.expected(openingFloat)));
         for (const Drawer::Count &c : drawer.counts) {
             const Money difference = c.difference();
-            line(QStringLiteral("Counted at %1").arg(clock(c.time)), {}, units(c.counted));
-            line(QStringLiteral("%1 at %2, against %3")
-                     .arg(difference < Money()   ? QStringLiteral("Short")
-                          : difference > Money() ? QStringLiteral("Over")
-                                                 : QStringLiteral("Even"),
+            line(QCoreApplication::translate("DayEnd", "Counted at %1").arg(clock(c.time)), {}, units(c.counted));
+            line(QCoreApplication::translate("DayEnd", "%1 at %2, against %3")
+                     .arg(difference < Money()   ? QCoreApplication::translate("DayEnd", "Short")
+                          : difference > Money() ? QCoreApplication::translate("DayEnd", "Over")
+                                                 : QCoreApplication::translate("DayEnd", "Even"),
                           clock(c.time), c.expected.toCurrency()),
                  {}, units(difference));
         }
@@ -175,10 +185,10 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
             return std::nullopt;
         covers << *cover;
     }
-    section = QStringLiteral("Seal of the day");
+    section = QCoreApplication::translate("DayEnd", "Seal of the day");
     line(QCoreApplication::translate("DayEnd", "Seal: %1").arg(Seal::line(*day, covers)), {}, {});
 
-    section = QStringLiteral("Every entry of the day");
+    section = QCoreApplication::translate("DayEnd", "Every entry of the day");
     for (const LedgerEntry &e : d->entries)
         line(describe(e), {}, units(e.amount));
     return rows;
@@ -186,7 +196,7 @@ std::optional<QList<ReportRow>> dayEndRows(Database &db, const QVariantList &par
 
 std::optional<QList<ReportRow>> taxRows(Database &db, const QVariantList &parameters)
 {
-    const QString action = QStringLiteral("run the report Taxes");
+    const QString action = QCoreApplication::translate("DayEnd", "run the report Taxes");
     const auto from = dayOf(db, parameters.value(0), action);
     const auto to = from ? dayOf(db, parameters.value(1), action) : std::nullopt;
     if (!from || !to)
@@ -208,7 +218,8 @@ std::optional<QList<ReportRow>> taxRows(Database &db, const QVariantList &parame
         all.pst += t.pst;
         all.total += t.total;
     }
-    rows.append(ReportRow{QStringLiteral("%1 to %2").arg(StoreDate::toText(*from), StoreDate::toText(*to)),
+    rows.append(ReportRow{QCoreApplication::translate("DayEnd", "%1 to %2")
+        .arg(StoreDate::toText(*from), StoreDate::toText(*to)),
                           count(all.checkouts), units(all.subtotal), units(all.gst), units(all.pst),
                           units(all.total)});
     return rows;

@@ -254,15 +254,18 @@ ReportLayout salesReport()
 ReportLayout dayEnd()
 {
     const QColor navy(0x00, 0x00, 0x80);
-    ReportItem heading0 = title(0, 6000, "DAY END %1", navy);
+    ReportItem heading0 = title(0, PageWidth, QT_TRANSLATE_NOOP("ReportLayouts", "DAY END %1"), navy);
     heading0.withParameters = true;
     return {QStringLiteral("rptDayEnd"),
-            QStringLiteral("Day End"),
+            QStringLiteral(QT_TRANSLATE_NOOP("ReportLayouts", "Day End")),
             &ReportCommands::dayEnd(),
             {{BandKind::ReportHeader, 1500, {heading0, logo(0, 2160, 620)}},
              {BandKind::PageHeader, 2 * HeadLine,
-              {heading(0, 900, "Date"), heading(1100, 3000, "What"), heading(6700, 700, "Count"),
-               amountHeading(7700, 1200, "Amount"), rule(0, 8900, HeadLine + 40)}},
+              {heading(0, 900, QT_TRANSLATE_NOOP("ReportLayouts", "Date")),
+               //: What a line of the day's report counts or tells.
+               heading(1100, 3000, QT_TRANSLATE_NOOP("ReportLayouts", "What")),
+               heading(6700, 700, QT_TRANSLATE_NOOP("ReportLayouts", "Count")),
+               amountHeading(7700, 1200, QT_TRANSLATE_NOOP("ReportLayouts", "Amount")), rule(0, 8900, HeadLine + 40)}},
              {BandKind::GroupHeader, HeadLine + 120, {groupKey(0, 6000, headingFont(), navy)}},
              {BandKind::Detail, Line,
               {field(0, 900, "Day"), field(1100, 5500, "Line"), field(6700, 700, "Count"),

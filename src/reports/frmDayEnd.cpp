@@ -16,16 +16,17 @@ frmDayEnd::frmDayEnd(WindowContext &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmDayEnd"));
-    setWindowTitle(QStringLiteral("Day End"));
+    setWindowTitle(tr("Day End"));
 
     Image1 = Pictures::makeImage1(this);
-    Label1 = Controls::heading(this, "Label1", "Day End");
-    Label2 = Controls::label(this, "Label2", "&Day:");
+    Label1 = Controls::heading(this, "Label1", tr("Day End"));
+    Label2 = Controls::label(this, "Label2", tr("&Day:"));
     txtDate = Controls::edit(this, "txtDate");
-    txtDate->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
+    //: The form of a date: year, month, day.
+    txtDate->setPlaceholderText(tr("yyyy-mm-dd"));
     txtDate->setFixedWidth(120);
-    Command1 = Controls::button(this, "Command1", "&Show Report");
-    cmdReturn = Controls::button(this, "cmdReturn", "Return");
+    Command1 = Controls::button(this, "Command1", tr("&Show Report"));
+    cmdReturn = Controls::button(this, "cmdReturn", tr("Return"));
     Controls::commandSize({Command1, cmdReturn});
 
     auto *grid = new QGridLayout(this);
@@ -60,7 +61,7 @@ void frmDayEnd::Command1_Click()
     const auto day = StoreDate::parse(txtDate->text());
     if (!day) {
         m_windows.ws().msgBox(StoreDate::invalidMessage(txtDate->text()), Buttons::Ok, Icon::Exclamation,
-                              QStringLiteral("Day End"));
+                              tr("Day End"));
         txtDate->setFocus();
         txtDate->selectAll();
         return;
