@@ -20,14 +20,14 @@
     </message>
     <message>
         <source>The counter works as usual. videostore --check tells the same; keep the store and its backups as they are for whoever looks into it.</source>
-        <translation>La caisse fonctionne comme d&apos;habitude. videostore --check dit la même chose; gardez le magasin et ses copies de sauvegarde tels quels pour la personne qui fera enquête.</translation>
+        <translation>La caisse fonctionne comme d&apos;habitude. videostore --check dit la même chose&#xa0;; gardez le magasin et ses copies de sauvegarde tels quels pour la personne qui fera enquête.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>The store %1 is being restored from a backup; try again when that is done.</source>
-        <translation>Le magasin %1 est en train d&apos;être restauré à partir d&apos;une copie de sauvegarde; réessayez quand ce sera fini.</translation>
+        <translation>Le magasin %1 est en train d&apos;être restauré à partir d&apos;une copie de sauvegarde&#xa0;; réessayez quand ce sera fini.</translation>
     </message>
     <message>
         <source>No copy was written: backups of a store on a database server are pg_dump&apos;s job. Run, on any PC that reaches the server:
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>the store is on a database server; its daily copy is pg_dump&apos;s job: %1</source>
-        <translation>le magasin est sur un serveur de base de données; sa copie quotidienne se fait avec pg_dump&#xa0;: %1</translation>
+        <translation>le magasin est sur un serveur de base de données&#xa0;; sa copie quotidienne se fait avec pg_dump&#xa0;: %1</translation>
     </message>
     <message>
         <source>Writes a consistent copy of the store to &lt;file&gt;, which must not exist yet. Safe while the program is running.</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>Gives the store its own manager code, asked for twice without showing it (or read as one line from standard input when that is not a terminal); at least 8 characters. The store keeps only a one-way hash of it.</source>
-        <translation>Donne au magasin son propre code du gérant, demandé deux fois sans l&apos;afficher (ou lu comme une ligne de l&apos;entrée standard quand ce n&apos;est pas un terminal); au moins 8 caractères. Le magasin n&apos;en garde qu&apos;un hachage à sens unique.</translation>
+        <translation>Donne au magasin son propre code du gérant, demandé deux fois sans l&apos;afficher (ou lu comme une ligne de l&apos;entrée standard quand ce n&apos;est pas un terminal)&#xa0;; au moins 8 caractères. Le magasin n&apos;en garde qu&apos;un hachage à sens unique.</translation>
     </message>
     <message>
         <source>Video Store: the counter and back office of a video rental store. With no command it starts the program; each command prints one line and ends with 0 on success, 1 on failure.</source>
-        <translation>Video Store&#xa0;: la caisse et l&apos;arrière-boutique d&apos;un club vidéo. Sans commande, lance le programme; chaque commande affiche une ligne et se termine par 0 en cas de réussite, 1 en cas d&apos;échec.</translation>
+        <translation>Video Store&#xa0;: la caisse et l&apos;arrière-boutique d&apos;un club vidéo. Sans commande, lance le programme&#xa0;; chaque commande affiche une ligne et se termine par 0 en cas de réussite, 1 en cas d&apos;échec.</translation>
     </message>
     <message>
         <source>Lists these options.</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Writes barcode labels to the file of --pdf: --labels tapes 1001-1030 for those tapes, on Letter sheets of 30 or A4 sheets of 21 (--sheet), from a position of the first sheet (--start); --labels member 26 for that member&apos;s card. Refuses tapes and members the store does not know, writing nothing.</source>
-        <translation>Écrit des étiquettes à code-barres dans le fichier de --pdf&#xa0;: --labels tapes 1001-1030 pour ces cassettes, sur des feuilles Letter de 30 ou A4 de 21 (--sheet), à partir d&apos;une position de la première feuille (--start); --labels member 26 pour la carte de ce membre. Refuse les cassettes et les membres que le magasin ne connaît pas, sans rien écrire.</translation>
+        <translation>Écrit des étiquettes à code-barres dans le fichier de --pdf&#xa0;: --labels tapes 1001-1030 pour ces cassettes, sur des feuilles Letter de 30 ou A4 de 21 (--sheet), à partir d&apos;une position de la première feuille (--start)&#xa0;; --labels member 26 pour la carte de ce membre. Refuse les cassettes et les membres que le magasin ne connaît pas, sans rien écrire.</translation>
     </message>
     <message>
         <source>--labels tapes: letter30 (2 5/8 x 1 in, the default) or a4-21 (63.5 x 38.1 mm).</source>
@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>Checks the store: every page, its tables and its version, the guards and the chains over its ledger, gate log and prices, its manager code and settings; says what is wrong.</source>
-        <translation>Vérifie le magasin&#xa0;: chaque page, ses tables et sa version, les protections et les chaînes de son registre des paiements, de son journal des accès et de ses prix, son code du gérant et ses réglages; dit ce qui ne va pas.</translation>
+        <translation>Vérifie le magasin&#xa0;: chaque page, ses tables et sa version, les protections et les chaînes de son registre des paiements, de son journal des accès et de ses prix, son code du gérant et ses réglages&#xa0;; dit ce qui ne va pas.</translation>
     </message>
     <message>
         <source>Says whether the store&apos;s ledger entries, gate-log entries and price changes of that day still give the seal its Day End printed, and whether any was added after it; the seal and its counts follow the day: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45 12 5 0.</source>
-        <translation>Dit si les écritures du registre, les entrées du journal des accès et les changements de prix de ce jour donnent encore le sceau imprimé par sa fin de journée, et si quelque chose a été ajouté après; le sceau et ses nombres suivent la date&#xa0;: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45 12 5 0.</translation>
+        <translation>Dit si les écritures du registre, les entrées du journal des accès et les changements de prix de ce jour donnent encore le sceau imprimé par sa fin de journée, et si quelque chose a été ajouté après&#xa0;; le sceau et ses nombres suivent la date&#xa0;: videostore --verify-seal 2026-03-01 3F2A 9C01 77DE 0B45 12 5 0.</translation>
     </message>
     <message>
         <source>Run once by the owner of a PostgreSQL database, with the owner&apos;s address (postgresql://owner@host/dbname), and again after each new version or a restore: makes or upgrades the store, puts its guards back, and lets the counters&apos; role (&lt;dbname&gt;_counter) do daily work but never change or remove what the ledger, the gate log and the prices hold.</source>
@@ -236,7 +236,7 @@
     <name>Session</name>
     <message>
         <source>the windows need a graphical session and %1; start it from the desktop, or use the commands that need none (--report, --backup, --check, --restore; videostore --help lists them).</source>
-        <translation>les fenêtres ont besoin d&apos;une session graphique et %1; lancez le programme depuis le bureau, ou utilisez les commandes qui n&apos;en ont pas besoin (--report, --backup, --check, --restore; videostore --help les affiche).</translation>
+        <translation>les fenêtres ont besoin d&apos;une session graphique et %1&#xa0;; lancez le programme depuis le bureau, ou utilisez les commandes qui n&apos;en ont pas besoin (--report, --backup, --check, --restore&#xa0;; videostore --help les affiche).</translation>
     </message>
     <message>
         <source>none was found (DISPLAY is not set)</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>The manager code of the store %1 has been changed; the old code no longer opens anything.</source>
-        <translation>Le code du gérant du magasin %1 a été changé; l&apos;ancien code n&apos;ouvre plus rien.</translation>
+        <translation>Le code du gérant du magasin %1 a été changé&#xa0;; l&apos;ancien code n&apos;ouvre plus rien.</translation>
     </message>
 </context>
 <context>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>This store has no manager code the gate can check, so it opens nothing: set one with videostore --set-manager-code.</source>
-        <translation>Ce magasin n&apos;a pas de code du gérant que le contrôle d&apos;accès peut vérifier; il n&apos;ouvre donc rien&#xa0;: donnez-en un avec videostore --set-manager-code.</translation>
+        <translation>Ce magasin n&apos;a pas de code du gérant que le contrôle d&apos;accès peut vérifier&#xa0;; il n&apos;ouvre donc rien&#xa0;: donnez-en un avec videostore --set-manager-code.</translation>
     </message>
     <message>
         <source>No manager code</source>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>Type the store&apos;s new manager code (at least %1 characters; capitals count):</source>
-        <translation>Tapez le nouveau code du gérant du magasin (au moins %1 caractères; les majuscules comptent)&#xa0;:</translation>
+        <translation>Tapez le nouveau code du gérant du magasin (au moins %1 caractères&#xa0;; les majuscules comptent)&#xa0;:</translation>
     </message>
     <message>
         <source>Type the new manager code again:</source>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 already exists; the backup was not written. Give a new file name.</source>
-        <translation>%1 existe déjà; la copie de sauvegarde n&apos;a pas été écrite. Donnez un nouveau nom de fichier.</translation>
+        <translation>%1 existe déjà&#xa0;; la copie de sauvegarde n&apos;a pas été écrite. Donnez un nouveau nom de fichier.</translation>
     </message>
     <message>
         <source>The backup of %1 failed: %2</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Restored %1 as the store %2; the replaced store is kept as %3.</source>
-        <translation>%1 restauré comme magasin %2; le magasin remplacé est conservé sous %3.</translation>
+        <translation>%1 restauré comme magasin %2&#xa0;; le magasin remplacé est conservé sous %3.</translation>
     </message>
 </context>
 <context>
@@ -240,7 +240,7 @@
         <source>%1, so the store database could not %2. Nothing of it was saved; what was entered is still in the window (a checkout stays in the bill).<byte value="xd"/>
 <byte value="xd"/>
 The store must be closed everywhere and opened again: close this program and every other program using the store, then start the program again and save it once more. Until then this program saves nothing.</source>
-        <translation>%1; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré; ce qui a été saisi est toujours dans la fenêtre (une vente reste sur la facture).<byte value="xd"/>
+        <translation>%1&#xa0;; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré&#xa0;; ce qui a été saisi est toujours dans la fenêtre (une vente reste sur la facture).<byte value="xd"/>
 <byte value="xd"/>
 Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et tout autre programme qui utilise le magasin, puis relancez le programme et enregistrez de nouveau. D&apos;ici là, ce programme n&apos;enregistre plus rien.</translation>
     </message>
@@ -248,7 +248,7 @@ Le magasin doit être fermé partout, puis rouvert&#xa0;: fermez ce programme et
         <source>The disk holding the store is full, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
 <byte value="xd"/>
 Free some space on that disk, then try again.</source>
-        <translation>Le disque qui contient le magasin est plein; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+        <translation>Le disque qui contient le magasin est plein&#xa0;; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
 <byte value="xd"/>
 Libérez de l&apos;espace sur ce disque, puis réessayez.</translation>
     </message>
@@ -256,7 +256,7 @@ Libérez de l&apos;espace sur ce disque, puis réessayez.</translation>
         <source>Another counter is saving; try again in a moment.<byte value="xd"/>
 <byte value="xd"/>
 The store database could not %1 because another program kept the store locked. Nothing of it was saved.</source>
-        <translation>Une autre caisse enregistre; réessayez dans un moment.<byte value="xd"/>
+        <translation>Une autre caisse enregistre&#xa0;; réessayez dans un moment.<byte value="xd"/>
 <byte value="xd"/>
 La base de données du magasin n&apos;a pas pu %1 parce qu&apos;un autre programme gardait le magasin verrouillé. Rien n&apos;en a été enregistré.</translation>
     </message>
@@ -264,7 +264,7 @@ La base de données du magasin n&apos;a pas pu %1 parce qu&apos;un autre program
         <source>The store file is read-only, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
 <byte value="xd"/>
 Ask the manager to make the store file and its folder writable, then try again.</source>
-        <translation>Le fichier du magasin est en lecture seule; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+        <translation>Le fichier du magasin est en lecture seule&#xa0;; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
 <byte value="xd"/>
 Demandez au gérant de permettre l&apos;écriture dans le fichier du magasin et son dossier, puis réessayez.</translation>
     </message>
@@ -274,7 +274,7 @@ Demandez au gérant de permettre l&apos;écriture dans le fichier du magasin et 
 Check that the server PC is on and connected, then try again.<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation>Le serveur de base de données du magasin est injoignable; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+        <translation>Le serveur de base de données du magasin est injoignable&#xa0;; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
 <byte value="xd"/>
 Vérifiez que le PC serveur est allumé et branché au réseau, puis réessayez.<byte value="xd"/>
 <byte value="xd"/>
@@ -286,7 +286,7 @@ Vérifiez que le PC serveur est allumé et branché au réseau, puis réessayez.
 Ask the manager to check this counter&apos;s user name and password.<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation>Le serveur de base de données du magasin a refusé la connexion de cette caisse; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+        <translation>Le serveur de base de données du magasin a refusé la connexion de cette caisse&#xa0;; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
 <byte value="xd"/>
 Demandez au gérant de vérifier le nom d&apos;utilisateur et le mot de passe de cette caisse.<byte value="xd"/>
 <byte value="xd"/>
@@ -296,7 +296,7 @@ Demandez au gérant de vérifier le nom d&apos;utilisateur et le mot de passe de
         <source>The database server has no free connection for this counter (%2), so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
 <byte value="xd"/>
 Close the program on a counter that is not in use, or ask whoever keeps the server to raise max_connections.</source>
-        <translation>Le serveur de base de données n&apos;a plus de connexion libre pour cette caisse (%2); la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+        <translation>Le serveur de base de données n&apos;a plus de connexion libre pour cette caisse (%2)&#xa0;; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
 <byte value="xd"/>
 Fermez le programme sur une caisse inutilisée, ou demandez à la personne qui s&apos;occupe du serveur d&apos;augmenter max_connections.</translation>
     </message>
@@ -304,7 +304,7 @@ Fermez le programme sur une caisse inutilisée, ou demandez à la personne qui s
         <source>The database server does not let this counter reach the database &quot;%2&quot;: no line of the server&apos;s pg_hba.conf lets it in, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
 <byte value="xd"/>
 Ask whoever keeps the server to add a line for this database and this PC to pg_hba.conf and to reload the server, then try again.</source>
-        <translation>Le serveur de base de données ne laisse pas cette caisse accéder à la base «&#xa0;%2&#xa0;»&#xa0;: aucune ligne du fichier pg_hba.conf du serveur ne le permet; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+        <translation>Le serveur de base de données ne laisse pas cette caisse accéder à la base «&#xa0;%2&#xa0;»&#xa0;: aucune ligne du fichier pg_hba.conf du serveur ne le permet&#xa0;; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
 <byte value="xd"/>
 Demandez à la personne qui s&apos;occupe du serveur d&apos;ajouter à pg_hba.conf une ligne pour cette base et ce PC et de recharger le serveur, puis réessayez.</translation>
     </message>
@@ -314,7 +314,7 @@ Demandez à la personne qui s&apos;occupe du serveur d&apos;ajouter à pg_hba.co
 Try again in a moment.<byte value="xd"/>
 <byte value="xd"/>
 The server said: %3</source>
-        <translation>Le serveur de base de données du magasin redémarrait ou se rétablissait encore après %1 secondes; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré.<byte value="xd"/>
+        <translation>Le serveur de base de données du magasin redémarrait ou se rétablissait encore après %1 secondes&#xa0;; la base de données du magasin n&apos;a donc pas pu %2. Rien n&apos;en a été enregistré.<byte value="xd"/>
 <byte value="xd"/>
 Réessayez dans un moment.<byte value="xd"/>
 <byte value="xd"/>
@@ -324,7 +324,7 @@ Le serveur a dit&#xa0;: %3</translation>
         <source>Other counters were saving for all of the %2 seconds this counter waited for its turn, so the store database could not %1. Nothing of it was saved.<byte value="xd"/>
 <byte value="xd"/>
 Try again in a moment. If this keeps happening, a counter may be stuck while saving: close the program there.</source>
-        <translation>D&apos;autres caisses ont enregistré pendant toutes les %2 secondes où cette caisse a attendu son tour; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
+        <translation>D&apos;autres caisses ont enregistré pendant toutes les %2 secondes où cette caisse a attendu son tour&#xa0;; la base de données du magasin n&apos;a donc pas pu %1. Rien n&apos;en a été enregistré.<byte value="xd"/>
 <byte value="xd"/>
 Réessayez dans un moment. Si cela se répète, une caisse est peut-être bloquée en enregistrant&#xa0;: fermez le programme sur cette caisse.</translation>
     </message>
@@ -597,11 +597,11 @@ Rien n&apos;a été enregistré. Vérifiez le comptage avec le nouveau chiffre, 
     </message>
     <message>
         <source>%1 is not a plain file (it is a folder, a device or the like); nothing was written to it.</source>
-        <translation>%1 n&apos;est pas un fichier ordinaire (c&apos;est un dossier, un périphérique ou autre); rien n&apos;y a été écrit.</translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire (c&apos;est un dossier, un périphérique ou autre)&#xa0;; rien n&apos;y a été écrit.</translation>
     </message>
     <message>
         <source>%1 is the store file or one of its own files beside it; the program never writes over them. Choose another name.</source>
-        <translation>%1 est le fichier du magasin ou l&apos;un de ses fichiers à côté; le programme n&apos;écrit jamais par-dessus. Choisissez un autre nom.</translation>
+        <translation>%1 est le fichier du magasin ou l&apos;un de ses fichiers à côté&#xa0;; le programme n&apos;écrit jamais par-dessus. Choisissez un autre nom.</translation>
     </message>
     <message>
         <source>%1 is in the store&apos;s backups folder %2, which holds only the program&apos;s own copies of the store. Choose another folder.</source>
@@ -715,7 +715,7 @@ Rien n&apos;a été enregistré. Vérifiez le comptage avec le nouveau chiffre, 
     </message>
     <message>
         <source>the seal covers %1; the store holds %2</source>
-        <translation>le sceau couvre %1; le magasin en contient %2</translation>
+        <translation>le sceau couvre %1&#xa0;; le magasin en contient %2</translation>
     </message>
     <message>
         <source>the entries it covers, or entries before them, are not what they were when it was printed</source>
@@ -778,7 +778,7 @@ puis relancez cette commande.</translation>
     </message>
     <message>
         <source>only a store on a PostgreSQL server has roles; a store file is its owner&apos;s alone.</source>
-        <translation>seul un magasin sur un serveur PostgreSQL a des rôles; un fichier de magasin n&apos;appartient qu&apos;à son propriétaire.</translation>
+        <translation>seul un magasin sur un serveur PostgreSQL a des rôles&#xa0;; un fichier de magasin n&apos;appartient qu&apos;à son propriétaire.</translation>
     </message>
     <message>
         <source>run it as the database&apos;s owner, %1, not as %2.</source>
@@ -790,7 +790,7 @@ puis relancez cette commande.</translation>
     </message>
     <message>
         <source>The store %1 is set up: %2 owns it and alone changes its tables, guards and version; the counters log in as %3 (%4), which may add to the ledger, the gate log and the prices but never change or remove what they hold.</source>
-        <translation>Le magasin %1 est prêt&#xa0;: %2 en est le propriétaire et lui seul change ses tables, ses protections et sa version; les caisses se connectent en tant que %3 (%4), qui peut ajouter au registre, au journal des accès et aux prix, mais jamais changer ni supprimer ce qu&apos;ils contiennent.</translation>
+        <translation>Le magasin %1 est prêt&#xa0;: %2 en est le propriétaire et lui seul change ses tables, ses protections et sa version&#xa0;; les caisses se connectent en tant que %3 (%4), qui peut ajouter au registre, au journal des accès et aux prix, mais jamais changer ni supprimer ce qu&apos;ils contiennent.</translation>
     </message>
     <message>
         <source> The role %1 was made without a password: give it one on the server PC, as root, with su postgres -c &quot;psql -c &apos;\password %1&apos;&quot;.</source>
@@ -993,7 +993,7 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>It was made by a newer version of Video Store (store version %1; this program knows versions up to %2). Use the newer program with it.</source>
-        <translation>Il a été fait par une version plus récente de Video Store (version de magasin %1; ce programme connaît les versions jusqu&apos;à %2). Utilisez-le avec le programme plus récent.</translation>
+        <translation>Il a été fait par une version plus récente de Video Store (version de magasin %1&#xa0;; ce programme connaît les versions jusqu&apos;à %2). Utilisez-le avec le programme plus récent.</translation>
     </message>
     <message>
         <source>It is not a Video Store database (the table %1 is missing).</source>

@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>At most %1 labels are made at once; tapes %2 to %3 are %4. No labels were made.</source>
-        <translation>Au plus %1 étiquettes sont faites à la fois; les cassettes %2 à %3 sont au nombre de %4. Aucune étiquette n&apos;a été faite.</translation>
+        <translation>Au plus %1 étiquettes sont faites à la fois&#xa0;; les cassettes %2 à %3 sont au nombre de %4. Aucune étiquette n&apos;a été faite.</translation>
     </message>
     <message>
         <source>These tape numbers are not on file: %1. No labels were made.</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>There is no member with the number %1, so no card was made.</source>
-        <translation>Aucun membre n&apos;a le numéro %1; aucune carte n&apos;a donc été faite.</translation>
+        <translation>Aucun membre n&apos;a le numéro %1&#xa0;; aucune carte n&apos;a donc été faite.</translation>
     </message>
     <message>
         <source>Member 0 is the walk-in customer, who has no card.</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Member %1 is marked as deleted, so no card was made.</source>
-        <translation>Le membre %1 est marqué comme supprimé; aucune carte n&apos;a donc été faite.</translation>
+        <translation>Le membre %1 est marqué comme supprimé&#xa0;; aucune carte n&apos;a donc été faite.</translation>
     </message>
     <message>
         <source>Give --labels tapes FIRST-LAST or --labels member NUMBER, not &quot;%1&quot;.</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>%1 already exists; nothing was written. Add --force to replace it.</source>
-        <translation>%1 existe déjà; rien n&apos;a été écrit. Ajoutez --force pour le remplacer.</translation>
+        <translation>%1 existe déjà&#xa0;; rien n&apos;a été écrit. Ajoutez --force pour le remplacer.</translation>
     </message>
     <message>
         <source>The store %1 cannot be used: %2</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a range of tape numbers; give it as 1001-1030.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une plage de numéros de cassette; donnez-la sous la forme 1001-1030.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une plage de numéros de cassette&#xa0;; donnez-la sous la forme 1001-1030.</translation>
     </message>
     <message>
         <source>Give the sheet as --sheet letter30 or --sheet a4-21, not &quot;%1&quot;.</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Label 1 is the top left one; labels go across, then down.</source>
-        <translation>L&apos;étiquette 1 est celle du coin supérieur gauche; les étiquettes vont de gauche à droite, puis de haut en bas.</translation>
+        <translation>L&apos;étiquette 1 est celle du coin supérieur gauche&#xa0;; les étiquettes vont de gauche à droite, puis de haut en bas.</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>The payments ledger starts on %1; business before that day is not in this report.</source>
-        <translation>Le registre des paiements commence le %1; les affaires d&apos;avant ce jour ne sont pas dans ce rapport.</translation>
+        <translation>Le registre des paiements commence le %1&#xa0;; les affaires d&apos;avant ce jour ne sont pas dans ce rapport.</translation>
     </message>
     <message>
         <source>run the report Day End</source>
@@ -200,11 +200,11 @@
     </message>
     <message>
         <source>%1: %2 written to %3; no wait is in force at the gate</source>
-        <translation>%1&#xa0;: %2 dans %3; aucune attente n&apos;est imposée au contrôle d&apos;accès</translation>
+        <translation>%1&#xa0;: %2 dans %3&#xa0;; aucune attente n&apos;est imposée au contrôle d&apos;accès</translation>
     </message>
     <message>
         <source>%1: %2 written to %3; after %4 wrong codes in a row the gate makes the next try wait %5</source>
-        <translation>%1&#xa0;: %2 dans %3; après %4 codes erronés de suite, le contrôle d&apos;accès fait attendre l&apos;essai suivant encore %5</translation>
+        <translation>%1&#xa0;: %2 dans %3&#xa0;; après %4 codes erronés de suite, le contrôle d&apos;accès fait attendre l&apos;essai suivant encore %5</translation>
     </message>
     <message>
         <source>1 more second</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>%1 already exists; the report was not written. Add --force to replace it.</source>
-        <translation>%1 existe déjà; le rapport n&apos;a pas été écrit. Ajoutez --force pour le remplacer.</translation>
+        <translation>%1 existe déjà&#xa0;; le rapport n&apos;a pas été écrit. Ajoutez --force pour le remplacer.</translation>
     </message>
     <message>
         <source>Overdue letters: 1 letter written to %1</source>

@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>No printer is available, so the receipt was saved as a PDF file:</source>
-        <translation>Aucune imprimante n&apos;est disponible; le reçu a donc été enregistré en fichier PDF&#xa0;:</translation>
+        <translation>Aucune imprimante n&apos;est disponible&#xa0;; le reçu a donc été enregistré en fichier PDF&#xa0;:</translation>
     </message>
 </context>
 <context>
