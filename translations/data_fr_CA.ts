@@ -682,6 +682,18 @@ Rien n&apos;a été enregistré. Vérifiez le comptage avec le nouveau chiffre, 
         <source>%1 was already changed for %2, which has started: a change made today is in force from tomorrow on.</source>
         <translation>%1 a déjà été modifiée pour le %2, qui est commencé&#xa0;: une modification faite aujourd&apos;hui est en vigueur à partir de demain.</translation>
     </message>
+    <message>
+        <source>read the prices in force</source>
+        <translation>lire les prix en vigueur</translation>
+    </message>
+    <message>
+        <source>read the history of the prices</source>
+        <translation>lire l&apos;historique des prix</translation>
+    </message>
+    <message>
+        <source>save the prices and taxes</source>
+        <translation>enregistrer les prix et les taxes</translation>
+    </message>
 </context>
 <context>
     <name>Seal</name>

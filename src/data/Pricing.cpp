@@ -257,7 +257,7 @@ Rates ratesFrom(QSqlQuery &rows)
 
 std::optional<Rates> inForce(Database &db, QDate day)
 {
-    auto q = db.run(QStringLiteral("read the prices in force"), inForceSql(), inForceValues(day));
+    auto q = db.run(QCoreApplication::translate("Pricing", "read the prices in force"), inForceSql(), inForceValues(day));
     if (!q)
         return std::nullopt;
     return ratesFrom(*q);
@@ -270,7 +270,7 @@ std::optional<Rates> lastSet(Database &db)
 
 std::optional<QList<PriceChange>> history(Database &db)
 {
-    auto q = db.run(QStringLiteral("read the history of the prices"),
+    auto q = db.run(QCoreApplication::translate("Pricing", "read the history of the prices"),
                     QStringLiteral("SELECT %1 FROM tblPrices ORDER BY InForceFrom, Kind, Number, ChangeID")
                         .arg(Columns));
     if (!q)
@@ -291,7 +291,7 @@ std::optional<QList<PriceChange>> history(Database &db)
 
 bool record(Database &db, const QList<PriceChange> &changes, QDate today)
 {
-    const QString action = QStringLiteral("save the prices and taxes");
+    const QString action = QCoreApplication::translate("Pricing", "save the prices and taxes");
     return db.transaction(action, [&] {
         const QString at = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
         for (const PriceChange &c : changes) {
