@@ -125,6 +125,29 @@ private slots:
         QVERIFY(!StoreLocation::isServer(u"/home/shop/postgresql.db"_s));
     }
 
+    // At login libpq gives a restarting server's words with no code: they
+    // alone tell the program to wait rather than give up.
+    void serverComingBackIsToldByItsWords_data()
+    {
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("comingBack");
+        QTest::newRow("starting, at login") << u"FATAL:  the database system is starting up"_s << QString() << true;
+        QTest::newRow("recovering, at login") << u"FATAL:  the database system is in recovery mode"_s << QString()
+                                              << true;
+        QTest::newRow("shut down, by code") << u"terminating connection"_s << u"57P01"_s << true;
+        QTest::newRow("login refused") << u"FATAL:  password authentication failed for user \"clerk\""_s << QString()
+                                       << false;
+    }
+
+    void serverComingBackIsToldByItsWords()
+    {
+        QFETCH(QString, said);
+        QFETCH(QString, code);
+        QFETCH(bool, comingBack);
+        QCOMPARE(ServerStore::isComingBack(QSqlError(said, QString(), QSqlError::ConnectionError, code)), comingBack);
+    }
+
     void emptyDatabaseGetsTheStoreAndOthersAreRefusedUntouched()
     {
         ServerDatabase empty;
