@@ -235,15 +235,9 @@ bool writePdf(const PrintPages &pages, const QString &file, const OutputFile::Ru
     return true;
 }
 
-void preparePrinter(QPrinter &printer, const PrintPages &pages)
-{
-    printer.setPageSize(pages.layout.pageSize());
-    printer.setPageOrientation(QPageLayout::Portrait);
-    // Label positions are the paper's own, whatever margins the printer keeps.
-    printer.setFullPage(true);
-}
+namespace {
 
-bool print(QPrinter &printer, const PrintPages &pages)
+bool drawOn(QPrinter &printer, const PrintPages &pages)
 {
     int from = 0, to = pages.pageCount - 1;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
@@ -259,6 +253,21 @@ bool print(QPrinter &printer, const PrintPages &pages)
         pages.draw(painter, painter.viewport(), page);
     }
     return painter.end();
+}
+
+} // namespace
+
+Printed print(WindowSystem &ws, const PrintPages &pages, const QString &docName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(docName);
+    printer.setPageSize(pages.layout.pageSize());
+    printer.setPageOrientation(QPageLayout::Portrait);
+    // Label positions are the paper's own, whatever margins the printer keeps.
+    printer.setFullPage(true);
+    if (!ws.choosePrinter(printer, pages.pageCount))
+        return Printed::Cancelled;
+    return drawOn(printer, pages) ? Printed::Done : Printed::Failed;
 }
 
 QImage picture(const PrintPages &pages, int page, double dpi)

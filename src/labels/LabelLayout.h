@@ -13,7 +13,6 @@
 
 class QFont;
 class QImage;
-class QPrinter;
 
 // What a tape's label shows.
 struct TapeLabel
@@ -76,11 +75,10 @@ QFont printFont(double points, bool bold = false);
 // `error` set and nothing under that name.
 bool writePdf(const PrintPages &pages, const QString &file, const OutputFile::Rules &rules, const QString &title,
               QString *error);
-// Sets `printer` to the pages' paper, drawn from its very corner.
-void preparePrinter(QPrinter &printer, const PrintPages &pages);
-// Draws the pages the print dialog chose (all of them unless a range) on
-// `printer`, at its own resolution.
-bool print(QPrinter &printer, const PrintPages &pages);
+enum class Printed { Done, Cancelled, Failed };
+// Asks for a printer set to the pages' paper (drawn from its very corner),
+// then draws the pages the print dialog chose on it, at its resolution.
+Printed print(WindowSystem &ws, const PrintPages &pages, const QString &docName);
 // Page `page` as a picture at `dpi`, for a window to show.
 QImage picture(const PrintPages &pages, int page, double dpi);
 

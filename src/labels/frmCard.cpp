@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -91,16 +90,10 @@ void frmCard::cmdPdf_Click()
 
 void frmCard::cmdPrint_Click()
 {
-    const PrintPages &pages = m_pages;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr("Membership card %1").arg(m_card.member));
-    Labels::preparePrinter(printer, pages);
-    if (!m_windows.ws().choosePrinter(printer, pages.pageCount))
-        return;
-    if (!Labels::print(printer, pages)) {
+    const auto printed = Labels::print(m_windows.ws(), m_pages, tr("Membership card %1").arg(m_card.member));
+    if (printed == Labels::Printed::Failed)
         m_windows.ws().msgBox(tr("The card could not be printed. Check the printer and try again."), Buttons::Ok,
                               Icon::Exclamation, windowTitle());
-        return;
-    }
-    accept();
+    if (printed == Labels::Printed::Done)
+        accept();
 }

@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -218,14 +217,14 @@ void frmLabels::cmdPrint_Click()
     const auto pages = labels ? this->pages(*labels) : std::nullopt;
     if (!pages)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr("Tape labels"));
-    Labels::preparePrinter(printer, *pages);
-    if (!m_windows.ws().choosePrinter(printer, pages->pageCount))
+    switch (Labels::print(m_windows.ws(), *pages, tr("Tape labels"))) {
+    case Labels::Printed::Cancelled:
         return;
-    if (!Labels::print(printer, *pages)) {
+    case Labels::Printed::Failed:
         refuse(tr("The labels could not be printed. Check the printer and try again."));
         return;
+    case Labels::Printed::Done:
+        break;
     }
     if (!labels->leftOut.isEmpty())
         m_windows.ws().msgBox(labels->leftOut, Buttons::Ok, Icon::Information, windowTitle());
