@@ -221,6 +221,30 @@ private:
 
 // One checkout's writes, as the program makes them; false on a failure,
 // with `conflict` set when a tape or the stock was taken meanwhile.
+// The checkout's ledger entry, linked after `before` as the program links it.
+std::vector<Value> ledgerEntry(qint64 seq, const QByteArray &date, qint32 member, qint64 rentalId, qint64 saleId,
+                               const QByteArray &before)
+{
+    const QByteArray time = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toUtf8();
+    const QByteArray counter = Ledger::counterName().toUtf8();
+    static const Chain::Layout layout(
+        QStringLiteral("Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, RentalID, ReceiptID, VideoID, "
+                       "Method, SubTotal, GST, PST, Total, Tendered, ChangeGiven, FeesPaid, Rentals, RentalsAmount, "
+                       "TapesSold, TapesSoldAmount, ItemsSold, ItemsSoldAmount, DaysLate, Amount, OpeningFloat, "
+                       "Expected, Note")
+            .split(QStringLiteral(", ")));
+    QVariantList linked = {seq, QString::fromUtf8(date), QString::fromUtf8(time), QString::fromUtf8(counter),
+                           QStringLiteral("checkout"), member, rentalId, saleId, QVariant(), QVariant()};
+    for (int i = 0; i < 13; ++i)
+        linked << qint64(0);
+    linked << QVariant() << qint64(0) << QVariant() << QVariant() << QVariant();
+    const QByteArray link = Chain::toText(layout.link(before, linked)).toUtf8();
+    const Value zero = number(0), none;
+    return {number(seq), date, time, counter, QByteArray("checkout"), number(member), number(rentalId),
+            number(saleId), none, none, zero, zero, zero, zero, zero, zero, zero, zero, zero,
+            zero, zero, zero, zero, none, zero, none, none, none, link};
+}
+
 bool writeCheckout(Session &db, qint32 member, const QList<qint32> &tapes, const QList<qint64> &priceClasses,
                    qint32 item, QDate today, bool *conflict)
 {
@@ -274,26 +298,7 @@ bool writeCheckout(Session &db, qint32 member, const QList<qint32> &tapes, const
     const QByteArray before = PQntuples(tail) > 0 ? Chain::fromText(QString::fromLatin1(PQgetvalue(tail, 0, 1)))
                                                   : QByteArray();
     PQclear(tail);
-    // The entry's link, worked out as the program works it out.
-    const QByteArray time = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toUtf8();
-    const QByteArray counter = Ledger::counterName().toUtf8();
-    static const Chain::Layout layout(
-        QStringLiteral("Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, RentalID, ReceiptID, VideoID, "
-                       "Method, SubTotal, GST, PST, Total, Tendered, ChangeGiven, FeesPaid, Rentals, RentalsAmount, "
-                       "TapesSold, TapesSoldAmount, ItemsSold, ItemsSoldAmount, DaysLate, Amount, OpeningFloat, "
-                       "Expected, Note")
-            .split(QStringLiteral(", ")));
-    QVariantList linked = {seq, QString::fromUtf8(date), QString::fromUtf8(time), QString::fromUtf8(counter),
-                           QStringLiteral("checkout"), member, rentalId, *lastSale + 1, QVariant(), QVariant()};
-    for (int i = 0; i < 13; ++i)
-        linked << qint64(0);
-    linked << QVariant() << qint64(0) << QVariant() << QVariant() << QVariant();
-    const QByteArray link = Chain::toText(layout.link(before, linked)).toUtf8();
-    return db
-        .changed(Entry, {number(seq), date, time, counter, QByteArray("checkout"), number(member), number(rentalId),
-                         number(*lastSale + 1), none, none, zero, zero, zero, zero, zero, zero, zero, zero, zero,
-                         zero, zero, zero, zero, none, zero, none, none, none, link})
-        .has_value();
+    return db.changed(Entry, ledgerEntry(seq, date, member, rentalId, *lastSale + 1, before)).has_value();
 }
 
 // The same writes in the fewest round trips: the writer lock, the prices,
@@ -345,23 +350,7 @@ bool writePipelined(Session &db, qint32 member, const QList<qint32> &tapes, cons
     writes.push_back({ItemSoldAtPrice, {number(saleId), number(1), number(price), gstRate, pstRate, zero, zero,
                                         number(item), number(price)}});
     writes.push_back({CloseHolds, {number(member), date, number(tapes.value(0)), number(tapes.value(1))}});
-    const QByteArray time = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toUtf8();
-    const QByteArray counter = Ledger::counterName().toUtf8();
-    static const Chain::Layout layout(
-        QStringLiteral("Seq, EntryDate, EntryTime, Counter, Kind, CustomerNumber, RentalID, ReceiptID, VideoID, "
-                       "Method, SubTotal, GST, PST, Total, Tendered, ChangeGiven, FeesPaid, Rentals, RentalsAmount, "
-                       "TapesSold, TapesSoldAmount, ItemsSold, ItemsSoldAmount, DaysLate, Amount, OpeningFloat, "
-                       "Expected, Note")
-            .split(QStringLiteral(", ")));
-    QVariantList linked = {seq, QString::fromUtf8(date), QString::fromUtf8(time), QString::fromUtf8(counter),
-                           QStringLiteral("checkout"), member, rentalId, saleId, QVariant(), QVariant()};
-    for (int i = 0; i < 13; ++i)
-        linked << qint64(0);
-    linked << QVariant() << qint64(0) << QVariant() << QVariant() << QVariant();
-    const QByteArray link = Chain::toText(layout.link(before, linked)).toUtf8();
-    writes.push_back({Entry, {number(seq), date, time, counter, QByteArray("checkout"), number(member),
-                              number(rentalId), number(saleId), none, none, zero, zero, zero, zero, zero, zero, zero,
-                              zero, zero, zero, zero, zero, zero, none, zero, none, none, none, link}});
+    writes.push_back({Entry, ledgerEntry(seq, date, member, rentalId, saleId, before)});
     std::vector<PGresult *> written;
     const bool ran = db.pipeline(writes, &written);
     bool met = true;
