@@ -316,10 +316,35 @@ bool CheckoutStore::refuse(const CheckoutPlan &plan, const Unmet &unmet)
     return false;
 }
 
+void CheckoutStore::Writes::add(Database::Statement s, Unmet check)
+{
+    statements.append(std::move(s));
+    checked.append(check);
+}
+
+void CheckoutStore::Writes::add(Database::Statement s)
+{
+    add(std::move(s), Unmet());
+}
+
 bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, Unmet &unmet)
 {
-    const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
-    const QString date = StoreDate::toText(plan.date);
+    const auto locked = readLocked(plan);
+    if (!locked || !taxesUnchanged(locked->rates, plan))
+        return false;
+    Writes writes;
+    if (!lineWrites(plan, before, *locked, writes))
+        return false;
+    // The entry's link is worked out here from the tail read under the lock.
+    writes.add(Ledger::appending(plan.money.entry(plan.date, plan.member, locked->rentalId, m_receipt), locked->tail));
+    if (!runChecked(writes, unmet))
+        return false;
+    m_checkout = locked->tail.key;
+    return true;
+}
+
+std::optional<CheckoutStore::Locked> CheckoutStore::readLocked(const CheckoutPlan &plan)
+{
     bool rents = false, sells = false;
     for (const BillLine::Parsed &line : plan.lines) {
         rents = rents || line.kind == BillLine::Kind::Rent;
@@ -336,34 +361,60 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
     reads.append({Text::tr("write the ledger entry"), Chain::tailSql(Chain::ledger()), {}});
     QList<QSqlQuery> read;
     if (!m_db.runTogether(reads, &read))
-        return false;
+        return std::nullopt;
     auto nextNumber = [](QSqlQuery &q) {
         return q.next() && !q.value(0).isNull() ? q.value(0).toInt() + 1 : 1;
     };
-    const Rates rates = Pricing::ratesFrom(read[0]);
-    std::optional<qint32> rentalId;
+    Locked locked{Pricing::ratesFrom(read[0]), std::nullopt, {}};
     if (rents)
-        rentalId = nextNumber(read[1]);
-    std::optional<qint32> &saleId = m_receipt;
+        locked.rentalId = nextNumber(read[1]);
     if (sells)
-        saleId = nextNumber(read[rents ? 2 : 1]);
+        m_receipt = nextNumber(read[rents ? 2 : 1]);
     const auto tail = Chain::tailFrom(read.last(), m_db, Chain::ledger(), Text::tr("write the ledger entry"));
-    read.clear();
     if (!tail)
-        return false;
+        return std::nullopt;
+    locked.tail = *tail;
+    return locked;
+}
 
-    // The bill was priced with the rates of its day; should they have
-    // changed since, what it shows is no longer what would be charged.
-    const CheckoutMoney &money = plan.money;
+// The bill was priced with the rates of its day; should they have changed
+// since, what it shows is no longer what would be charged.
+bool CheckoutStore::taxesUnchanged(const Rates &rates, const CheckoutPlan &plan)
+{
     for (int t = 0; t < Pricing::Taxes; ++t)
-        if (rates.taxes[t].rate != money.taxes[t].rate)
+        if (rates.taxes[t].rate != plan.money.taxes[t].rate)
             return m_db.conflict(Text::tr("check the taxes"),
                                  Text::tr("%1 in force on %2 has changed since the bill was totalled: it is now %3 "
                                           "%.\r\n\r\nNothing was saved. Look at the new total on the payment page, "
                                           "then check out again.")
-                                     .arg(rates.taxes[t].shownName(), date,
+                                     .arg(rates.taxes[t].shownName(), StoreDate::toText(plan.date),
                                           Pricing::percent(rates.taxes[t].rate, Money::Shown)),
                                  Text::tr("Tax changed"));
+    return true;
+}
+
+bool CheckoutStore::runChecked(const Writes &writes, Unmet &unmet)
+{
+    // Every write, sent together; each conditional one re-checks what it
+    // relies on and must change one row, checked once all have run.
+    QList<QSqlQuery> written;
+    QList<int> changed;
+    const bool ran = m_db.runTogether(writes.statements, &written, &changed);
+    written.clear();
+    // The first re-check that failed is the cause, also of a failure after it.
+    for (qsizetype w = 0; w < changed.size(); ++w)
+        if (writes.checked[w].line >= 0 && changed[w] != 1) {
+            unmet = writes.checked[w];
+            return m_db.conflict(writes.statements[w].action, QString());
+        }
+    return ran;
+}
+
+bool CheckoutStore::lineWrites(const CheckoutPlan &plan, const Before &before, const Locked &locked, Writes &writes)
+{
+    const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
+    const QString date = StoreDate::toText(plan.date);
+    const CheckoutMoney &money = plan.money;
     QList<Money> amounts;
     for (const BillLine::Parsed &line : plan.lines)
         amounts << line.amount;
@@ -374,22 +425,14 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
                             QVariant::fromValue(shares[i].pst.units())};
     };
 
-    // Every write, sent together; each conditional one re-checks what it
-    // relies on and must change one row, checked once all have run.
-    QList<Database::Statement> writes;
-    QList<Unmet> checked; // by write, line -1 for a write that is not checked
-    auto write = [&](Database::Statement s, Unmet check = {}) {
-        writes.append(std::move(s));
-        checked.append(check);
-    };
     bool receiptWritten = false;
     auto receipt = [&] {
         if (receiptWritten)
             return;
         receiptWritten = true;
-        write({Text::tr("write the receipt"),
-               QStringLiteral("INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES (?, ?, ?)"),
-               {*saleId, date, member}});
+        writes.add({Text::tr("write the receipt"),
+                    QStringLiteral("INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES (?, ?, ?)"),
+                    {*m_receipt, date, member}});
     };
     // Another counter may have taken a tape since it went into the bag: the
     // write itself re-checks that it is still on the shelf and not out on
@@ -400,12 +443,13 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
         if (taken.contains(videoId))
             return;
         taken.append(videoId);
-        write({Text::tr("mark the tape as out of the store"),
-               QStringLiteral("UPDATE tblVideos AS v SET InStore = 0 WHERE VideoID = ? AND InStore = 1 AND NOT EXISTS "
-                              "(SELECT 1 FROM tblRentals WHERE VideoID = ? AND Returned = 0) AND ")
-                   + Holds::NotHeldForAnother,
-               {videoId, videoId, date, plan.member.value_or(0)}},
-              {i, Unmet::What::Tape});
+        writes.add(
+            {Text::tr("mark the tape as out of the store"),
+             QStringLiteral("UPDATE tblVideos AS v SET InStore = 0 WHERE VideoID = ? AND InStore = 1 AND NOT EXISTS "
+                            "(SELECT 1 FROM tblRentals WHERE VideoID = ? AND Returned = 0) AND ")
+                 + Holds::NotHeldForAnother,
+             {videoId, videoId, date, plan.member.value_or(0)}},
+            {i, Unmet::What::Tape});
     };
 
     for (qsizetype i = 0; i < plan.lines.size(); ++i) {
@@ -415,87 +459,74 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
             // Subtracted, not cleared: a fee charged since the lookup stays
             // owing. Only while the account still owes what the bill pays: a
             // payment at another counter since must not turn into a credit.
-            write({Text::tr("take the fees paid off the member's account"),
-                   QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? "
-                                  "WHERE CustomerNumber = ? AND FeesOwing >= ?"),
-                   {line.amount.units(), member, line.amount.units()}},
-                  {i, Unmet::What::Fees});
+            writes.add({Text::tr("take the fees paid off the member's account"),
+                        QStringLiteral("UPDATE tblMembers SET FeesOwing = FeesOwing - ? "
+                                       "WHERE CustomerNumber = ? AND FeesOwing >= ?"),
+                        {line.amount.units(), member, line.amount.units()}},
+                       {i, Unmet::What::Fees});
             break;
         case BillLine::Kind::Rent: {
             const QVariant priceClass = before.priceClasses.value(line.id);
             if (priceClass.isNull())
                 return m_db.fail(Text::tr("rent tape %1").arg(line.id),
                                  Text::tr("The tape or its title is no longer on file."));
-            const PriceClass *charge = rates.priceClass(priceClass.toInt());
+            const PriceClass *charge = locked.rates.priceClass(priceClass.toInt());
             if (!charge)
-                return m_db.fail(Text::tr("rent tape %1").arg(line.id),
-                                 Text::tr("Its title has price class %1, which has no rental fee.")
-                                     .arg(priceClass.toInt()));
+                return m_db.fail(
+                    Text::tr("rent tape %1").arg(line.id),
+                    Text::tr("Its title has price class %1, which has no rental fee.").arg(priceClass.toInt()));
             if (charge->fee != line.amount)
                 return repriced(line, charge->fee);
             const QDate due = plan.date.addDays(charge->days);
             takeOffShelf(i, line.id);
-            write({Text::tr("write the rental"),
-                   QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, DueDate, "
-                                  "Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, PST) VALUES (?, ?, "
-                                  "?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?)"),
-                   QVariantList{*rentalId, line.id, member, date, StoreDate::toText(due),
-                                QVariant::fromValue(charge->fee.units()), charge->days,
-                                QVariant::fromValue(charge->lateFee.units())}
-                       + taxed(i)});
+            writes.add(
+                {Text::tr("write the rental"),
+                 QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, DueDate, "
+                                "Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, PST) VALUES (?, ?, "
+                                "?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?)"),
+                 QVariantList{*locked.rentalId, line.id, member, date, StoreDate::toText(due),
+                              QVariant::fromValue(charge->fee.units()), charge->days,
+                              QVariant::fromValue(charge->lateFee.units())}
+                     + taxed(i)});
             break;
         }
         case BillLine::Kind::Buy: {
             receipt();
             // Stock is lowered only while it still covers what this bill sells.
-            write({Text::tr("lower the stock"),
-                   QStringLiteral("UPDATE tblInventory SET Quantity = Quantity - ? WHERE InventoryID = ? AND "
-                                  "Quantity >= ?"),
-                   {line.quantity, line.id, line.quantity}},
-                  {i, Unmet::What::Stock});
+            writes.add({Text::tr("lower the stock"),
+                        QStringLiteral("UPDATE tblInventory SET Quantity = Quantity - ? WHERE InventoryID = ? AND "
+                                       "Quantity >= ?"),
+                        {line.quantity, line.id, line.quantity}},
+                       {i, Unmet::What::Stock});
             // Written only at the price the bill was made with.
             const Money unit = before.unitPrices.value(i);
-            write({Text::tr("write the item sold"),
-                   QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, Price, "
-                                  "Amount, GSTRate, PSTRate, GST, PST) SELECT ?, InventoryID, ?, Price, ?, ?, ?, ?, ? "
-                                  "FROM tblInventory WHERE InventoryID = ? AND Price = ?"),
-                   QVariantList{*saleId, line.quantity, QVariant::fromValue(line.amount.units())} + taxed(i)
-                       + QVariantList{line.id, QVariant::fromValue(unit.units())}},
-                  {i, Unmet::What::Price});
+            writes.add(
+                {Text::tr("write the item sold"),
+                 QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, Price, "
+                                "Amount, GSTRate, PSTRate, GST, PST) SELECT ?, InventoryID, ?, Price, ?, ?, ?, ?, ? "
+                                "FROM tblInventory WHERE InventoryID = ? AND Price = ?"),
+                 QVariantList{*m_receipt, line.quantity, QVariant::fromValue(line.amount.units())} + taxed(i)
+                     + QVariantList{line.id, QVariant::fromValue(unit.units())}},
+                {i, Unmet::What::Price});
             break;
         }
         case BillLine::Kind::BuyVideo: {
             receipt();
             takeOffShelf(i, line.id);
             const Money unit = before.unitPrices.value(i);
-            write({Text::tr("write the tape sold"),
-                   QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount, GSTRate, PSTRate, "
-                                  "GST, PST) SELECT VideoID, ?, SalePrice, ?, ?, ?, ?, ? FROM tblVideos WHERE "
-                                  "VideoID = ? AND SalePrice = ?"),
-                   QVariantList{*saleId, QVariant::fromValue(line.amount.units())} + taxed(i)
-                       + QVariantList{line.id, QVariant::fromValue(unit.units())}},
-                  {i, Unmet::What::Price});
+            writes.add(
+                {Text::tr("write the tape sold"),
+                 QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount, GSTRate, PSTRate, "
+                                "GST, PST) SELECT VideoID, ?, SalePrice, ?, ?, ?, ?, ? FROM tblVideos WHERE "
+                                "VideoID = ? AND SalePrice = ?"),
+                 QVariantList{*m_receipt, QVariant::fromValue(line.amount.units())} + taxed(i)
+                     + QVariantList{line.id, QVariant::fromValue(unit.units())}},
+                {i, Unmet::What::Price});
             break;
         }
         }
     }
     if (!taken.isEmpty())
-        write(Holds::rentingOut(taken, plan.member.value_or(0), plan.date));
-    // The entry's link is worked out here from the tail read under the lock.
-    write(Ledger::appending(money.entry(plan.date, plan.member, rentalId, saleId), *tail));
-
-    QList<QSqlQuery> written;
-    QList<int> changed;
-    const bool ran = m_db.runTogether(writes, &written, &changed);
-    written.clear();
-    // The first re-check that failed is the cause, also of a failure after it.
-    for (qsizetype w = 0; w < changed.size(); ++w)
-        if (checked[w].line >= 0 && changed[w] != 1) {
-            unmet = checked[w];
-            return m_db.conflict(writes[w].action, QString());
-        }
-    if (!ran)
-        return false;
-    m_checkout = tail->key;
+        writes.add(Holds::rentingOut(taken, plan.member.value_or(0), plan.date));
     return true;
 }

@@ -3,6 +3,7 @@
 #include "circulation/Holds.h"
 #include "counter/BillLine.h"
 #include "counter/CheckoutMoney.h"
+#include "data/Chain.h"
 #include "data/Database.h"
 #include "data/MemberLookup.h"
 #include "data/Money.h"
@@ -119,7 +120,28 @@ private:
         qsizetype line = -1;
         What what = What::Tape;
     };
+    // What is read under the writer lock: the prices in force, the next
+    // numbers and the ledger's tail (its key and link).
+    struct Locked
+    {
+        Rates rates;
+        std::optional<qint32> rentalId;
+        Chain::Tail tail;
+    };
+    // The writes of a checkout, each conditional one with the line whose
+    // re-check it carries (line -1 for one that is not checked).
+    struct Writes
+    {
+        QList<Database::Statement> statements;
+        QList<Unmet> checked;
+        void add(Database::Statement s, Unmet check);
+        void add(Database::Statement s);
+    };
     bool recordLines(const CheckoutPlan &plan, const Before &before, Unmet &unmet);
+    std::optional<Locked> readLocked(const CheckoutPlan &plan);
+    bool taxesUnchanged(const Rates &rates, const CheckoutPlan &plan);
+    bool lineWrites(const CheckoutPlan &plan, const Before &before, const Locked &locked, Writes &writes);
+    bool runChecked(const Writes &writes, Unmet &unmet);
     // Tells the clerk why the checkout was refused at `unmet`, as the store
     // is now; always false.
     bool refuse(const CheckoutPlan &plan, const Unmet &unmet);
