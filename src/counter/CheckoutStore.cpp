@@ -318,6 +318,7 @@ bool CheckoutStore::refuse(const CheckoutPlan &plan, const Unmet &unmet)
 
 void CheckoutStore::Writes::add(Database::Statement s, Unmet check)
 {
+    s.changesOne = check.line >= 0;
     statements.append(std::move(s));
     checked.append(check);
 }
@@ -336,6 +337,7 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
     if (!lineWrites(plan, before, *locked, writes))
         return false;
     // The entry's link is worked out here from the tail read under the lock.
+    // Nothing of the transaction runs after these writes.
     writes.add(Ledger::appending(plan.money.entry(plan.date, plan.member, locked->rentalId, m_receipt), locked->tail));
     if (!runChecked(writes, unmet))
         return false;
@@ -395,19 +397,16 @@ bool CheckoutStore::taxesUnchanged(const Rates &rates, const CheckoutPlan &plan)
 
 bool CheckoutStore::runChecked(const Writes &writes, Unmet &unmet)
 {
-    // Every write, sent together; each conditional one re-checks what it
-    // relies on and must change one row, checked once all have run.
-    QList<QSqlQuery> written;
-    QList<int> changed;
-    const bool ran = m_db.runTogether(writes.statements, &written, &changed);
-    written.clear();
-    // The first re-check that failed is the cause, also of a failure after it.
-    for (qsizetype w = 0; w < changed.size(); ++w)
-        if (writes.checked[w].line >= 0 && changed[w] != 1) {
-            unmet = writes.checked[w];
-            return m_db.conflict(writes.statements[w].action, QString());
-        }
-    return ran;
+    // Every write, sent together with the COMMIT; each conditional one
+    // re-checks what it relies on and must change its one row, or nothing
+    // is kept.
+    qsizetype failed = -1;
+    if (m_db.finishTogether(writes.statements, &failed))
+        return true;
+    if (failed < 0)
+        return false;
+    unmet = writes.checked[failed];
+    return m_db.conflict(writes.statements[failed].action, QString());
 }
 
 bool CheckoutStore::lineWrites(const CheckoutPlan &plan, const Before &before, const Locked &locked, Writes &writes)

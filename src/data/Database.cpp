@@ -335,7 +335,7 @@ bool Database::runTogether(const QList<Statement> &statements, QList<QSqlQuery> 
     results->clear();
     bool done = true;
     if (m_engine == Schema::Engine::PostgreSQL) {
-        done = serverTogether(statements, results);
+        done = serverTogether(statements, results, false);
     } else {
         for (const Statement &s : statements) {
             auto q = execute(s.action, s.sql, s.values, true);
@@ -354,6 +354,31 @@ bool Database::runTogether(const QList<Statement> &statements, QList<QSqlQuery> 
         for (const QSqlQuery &q : std::as_const(*results))
             changed->append(q.numRowsAffected());
     return done;
+}
+
+bool Database::finishTogether(const QList<Statement> &statements, qsizetype *unmet)
+{
+    *unmet = -1;
+    QList<QSqlQuery> results;
+    if (m_engine == Schema::Engine::PostgreSQL) {
+        const bool done = serverTogether(statements, &results, true);
+        // The server refused the first write that did not change its row.
+        if (!done && m_errorCode == QLatin1String(ServerStore::UnmetState) && results.size() < statements.size()
+            && statements[results.size()].changesOne)
+            *unmet = results.size();
+        return done;
+    }
+    for (qsizetype i = 0; i < statements.size(); ++i) {
+        const Statement &s = statements[i];
+        auto q = execute(s.action, s.sql, s.values, true);
+        if (!q)
+            return false;
+        if (s.changesOne && q->numRowsAffected() != 1) {
+            *unmet = i;
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<int> Database::change(const QString &action, const QString &sql, const QVariantList &values)

@@ -117,6 +117,8 @@ public:
         QString action;
         QString sql;
         QVariantList values;
+        // A conditional write that must change exactly one row.
+        bool changesOne = false;
     };
     // Runs `statements` in order, stopping at the first that fails: on a
     // server all of them in one round trip (inside a transaction, its start
@@ -125,6 +127,13 @@ public:
     // `changed` the rows each changed; false on a failure, with lastError()
     // telling why.
     bool runTogether(const QList<Statement> &statements, QList<QSqlQuery> *results, QList<int> *changed = nullptr);
+    // The transaction's last statements, run as runTogether() runs them; on
+    // a server its COMMIT goes with them, in the same round trip, so the
+    // writer lock is not held for a round trip of its own. Should a
+    // statement marked changesOne change another number of rows, nothing
+    // of the transaction is kept and `unmet` gets its place. Nothing may be
+    // run in the transaction after it.
+    bool finishTogether(const QList<Statement> &statements, qsizetype *unmet);
 
     // Runs one writing statement; the number of rows it changed, or nullopt
     // on failure. A conditional write (... WHERE InStore = 1) re-checks
@@ -175,9 +184,10 @@ private:
     ServerConnection *session(const QString &action);
     std::optional<QSqlQuery> serverExecute(const QString &action, const QString &sql, const QVariantList &values,
                                            bool forwardOnly);
-    bool serverTogether(const QList<Statement> &statements, QList<QSqlQuery> *results);
     // Starts the transaction held, when its first statement comes.
     bool serverBegin(ServerConnection &session);
+    // `commit`: the transaction's COMMIT goes with the statements.
+    bool serverTogether(const QList<Statement> &statements, QList<QSqlQuery> *results, bool commit);
     bool serverTransaction(const QString &action, const std::function<bool()> &body);
     bool serverSnapshot(const QString &action);
     // Ends the open transaction or snapshot's hold on its session, rolled
@@ -208,6 +218,8 @@ private:
     // the SQLSTATE of the last failure.
     bool m_beginPending = false;
     qint64 m_xid = 0;
+    // Whether the COMMIT went with the last statements, and was answered.
+    enum class Commit { NotSent, Sent, Made } m_commit = Commit::NotSent;
     QString m_transactionAction;
     QString m_errorCode;
 };

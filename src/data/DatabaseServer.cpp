@@ -197,7 +197,7 @@ bool Database::serverBegin(ServerConnection &session)
     return true;
 }
 
-bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuery> *results)
+bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuery> *results, bool commit)
 {
     const ServerWait::Operation operation;
     if (statements.isEmpty())
@@ -205,6 +205,10 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
     const QString &action = statements.first().action;
     ServerConnection *c = session(action);
     if (!c)
+        return false;
+    // A COMMIT unanswered is settled by the transaction's number, which
+    // must then be known before it goes.
+    if (commit && m_beginPending && !serverBegin(*c))
         return false;
     // A writer's start goes with its first statements, so that the writer
     // lock is held for no round trip of its own.
@@ -216,8 +220,12 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
         piped.append({sql, {}, sql.startsWith(QLatin1String("SELECT"))});
     bool writes = false;
     for (const Statement &s : statements) {
-        piped.append({s.sql, s.values, true});
+        piped.append({s.changesOne ? ServerStore::changingOne(s.sql) : s.sql, s.values, true});
         writes = writes || isWrite(s.sql);
+    }
+    if (commit) {
+        piped.append({QStringLiteral("COMMIT"), {}, false});
+        m_commit = Commit::Sent;
     }
     QSqlError error;
     bool done = c->pipelined(piped, results, &error,
@@ -234,11 +242,21 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
         m_xid = (*results)[begin.size() - 1].value(0).toLongLong();
     }
     results->remove(0, std::min(results->size(), begin.size()));
+    if (commit && done) {
+        m_commit = Commit::Made;
+        results->removeLast();
+    }
     if (done)
         return true;
-    // Told as the statement that failed, or as the transaction when its start did.
-    const qsizetype failedAt = std::min(results->size(), statements.size() - 1);
-    return serverFailure(begun ? statements[failedAt].action : m_transactionAction, error, *c);
+    // The server answered in order up to a statement before the COMMIT, then
+    // failed it or said it was ending the session: the COMMIT never ran.
+    if (commit && results->size() < statements.size()
+        && (!error.nativeErrorCode().isEmpty() || !c->serverSaid().isEmpty()))
+        m_commit = Commit::NotSent;
+    // Told as the statement that failed, or as the transaction when its start
+    // or its COMMIT did.
+    const bool statementFailed = begun && results->size() < statements.size();
+    return serverFailure(statementFailed ? statements[results->size()].action : m_transactionAction, error, *c);
 }
 
 void Database::releaseSession(bool rollBack)
@@ -290,10 +308,13 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
         m_transactionAction = action;
         m_xid = 0;
         m_errorCode.clear();
+        m_commit = Commit::NotSent;
         const int pid = c->backendPid();
-        bool done = false;
-        bool committing = false;
-        if (body() && (!m_beginPending || serverBegin(*c))) {
+        const bool ran = body();
+        // The COMMIT went out with the body's last statements.
+        bool committing = m_commit != Commit::NotSent;
+        bool done = m_commit == Commit::Made;
+        if (!committing && ran && (!m_beginPending || serverBegin(*c))) {
             // Answered or not, the transaction ends with its COMMIT.
             committing = true;
             QSqlError error;
@@ -314,7 +335,9 @@ bool Database::serverTransaction(const QString &action, const std::function<bool
             // as if the wait had not been.
             start = Clock::now();
         } else {
-            releaseSession(!committing && !lost);
+            // A COMMIT refused has ended the transaction; one skipped after
+            // a failed statement has not.
+            releaseSession(!done && !lost);
         }
         if (done)
             return true;

@@ -624,18 +624,14 @@ bool ServerConnection::pipelined(const QList<Piped> &statements, QList<QSqlQuery
             if (r)
                 while (PGresult *more = next())
                     PQclear(more);
-            if (!r || gone()) {
-                PQclear(r);
-                return nullptr;
-            }
-            const ExecStatusType status = PQresultStatus(r);
-            if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) {
-                if (!failed && status != PGRES_PIPELINE_ABORTED)
-                    failed = r;
-                else
-                    PQclear(r);
-                return nullptr;
-            }
+            // A failure is kept even as the session goes: the server said
+            // which statement it stopped at, so what follows was not run.
+            const ExecStatusType status = r ? PQresultStatus(r) : PGRES_PIPELINE_ABORTED;
+            const bool ok = status == PGRES_TUPLES_OK || status == PGRES_COMMAND_OK;
+            if (!ok && !failed && status != PGRES_PIPELINE_ABORTED)
+                return failed = r, nullptr;
+            if (!ok || gone())
+                return PQclear(r), nullptr;
             return r;
         };
         for (qsizetype i = 0; sent && i < qsizetype(queries.size()) && !gone(); ++i) {

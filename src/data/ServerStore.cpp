@@ -391,6 +391,13 @@ bool isRetryable(const QSqlError &error)
     return code == QLatin1String("40001") || code == QLatin1String("40P01") || code == QLatin1String("55P03");
 }
 
+QString changingOne(const QString &sql)
+{
+    // A division by zero, decided by the rows the write returns: a constant
+    // one would be refused while the statement is planned.
+    return QStringLiteral("WITH changed AS (%1 RETURNING 1) SELECT 1 / (COUNT(*) = 1)::int FROM changed").arg(sql);
+}
+
 QString refusedDatabase(const QSqlError &error, const QString &location)
 {
     static const QRegularExpression named(QStringLiteral("database \"([^\"]*)\""));

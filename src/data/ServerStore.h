@@ -44,6 +44,12 @@ QString serverText(const QSqlError &error);
 // counter's transaction made it fail (a serialization failure or deadlock),
 // or kept the lock it waited for past the lock timeout.
 bool isRetryable(const QSqlError &error);
+// A write sent with others and its transaction's COMMIT must fail on the
+// server when it does not change its one row, so that nothing is kept:
+// `sql` (an INSERT, UPDATE or DELETE) as a statement that does, with the
+// SQLSTATE it fails with.
+QString changingOne(const QString &sql);
+inline constexpr auto UnmetState = "22012";
 // The database named in a refusal by the server's pg_hba.conf, or the one
 // `location` names.
 QString refusedDatabase(const QSqlError &error, const QString &location);

@@ -135,6 +135,7 @@ private:
         QByteArray pending; // from the client, not yet a whole message
         bool started = false;
         bool answered = true; // the server has sent since the client last did
+        bool cutAtSync = false;
     };
 
     void count(Pair &p, const QByteArray &sent)
@@ -172,16 +173,20 @@ private:
             const QByteArray message = p.pending.left(length);
             p.pending.remove(0, length);
             p.started = true;
-            const bool commit = message.startsWith('Q') && message.mid(5).startsWith("COMMIT\0");
-            const Cut cut = commit ? m_cut.exchange(Cut::None) : Cut::None;
+            // A COMMIT alone, or the last of a pipeline, which ends at its sync.
+            const bool alone = message.startsWith('Q') && message.mid(5).startsWith("COMMIT\0");
+            const bool piped = message.startsWith('P') && message.mid(5).startsWith(QByteArray("\0COMMIT\0", 8));
+            const Cut cut = alone || piped ? m_cut.exchange(Cut::None) : Cut::None;
             if (cut == Cut::BeforeServer)
                 return false;
             if (cut == Cut::Stopped) {
                 ::kill(m_pid, SIGSTOP);
                 m_stopped.start();
             }
+            if (piped && cut != Cut::None)
+                p.cutAtSync = true;
             ::send(p.server, message.constData(), message.size(), MSG_NOSIGNAL);
-            if (cut != Cut::None) {
+            if ((alone && cut != Cut::None) || (p.cutAtSync && message.startsWith('S'))) {
                 // The server answers into a connection nobody reads any more.
                 ::shutdown(p.client, SHUT_RDWR);
                 return false;
