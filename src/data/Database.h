@@ -188,6 +188,10 @@ private:
     bool serverBegin(ServerConnection &session);
     // `commit`: the transaction's COMMIT goes with the statements.
     bool serverTogether(const QList<Statement> &statements, QList<QSqlQuery> *results, bool commit);
+    // Whether the COMMIT sent with `statements` statements was made, from
+    // what came back; m_commit set, the answers past them dropped.
+    bool committedTogether(const ServerConnection &c, qsizetype statements, bool done, const QSqlError &error,
+                           QList<QSqlQuery> *results);
     bool serverTransaction(const QString &action, const std::function<bool()> &body);
     bool serverSnapshot(const QString &action);
     // Ends the open transaction or snapshot's hold on its session, rolled

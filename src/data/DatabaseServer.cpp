@@ -66,6 +66,10 @@ bool committed(ServerConnection &session, qint64 xid, int pid)
                 QStringLiteral("SELECT pg_xact_status(?::xid8), (SELECT COUNT(pg_terminate_backend(pid)) FROM "
                                "pg_stat_activity WHERE pid = ? AND backend_xid::text = ?)"),
                 {QString::number(xid), pid, QString::number(xid & 0xffffffff)}, false, &error);
+            // Past the server's last number after a crash: the COMMIT never
+            // reached its log.
+            if (!fate && error.nativeErrorCode() == QLatin1String("22023"))
+                return false;
             if (fate && fate->next()) {
                 const QString status = fate->value(0).toString();
                 if (status == QLatin1String("committed"))
@@ -214,9 +218,15 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
     // lock is held for no round trip of its own.
     const QStringList begin = m_beginPending ? writerBegin() : QStringList();
     m_beginPending = false;
+    QStringList lead = begin;
+    // The COMMIT lets the writer lock go without waiting for its flush to
+    // disk; the smallest transaction that writes then waits for that flush,
+    // which holds the COMMIT's too, before anything is answered.
+    if (commit)
+        lead << QStringLiteral("SET LOCAL synchronous_commit = off");
     QList<ServerConnection::Piped> piped;
     // The number's read runs under the lock: planned once per session.
-    for (const QString &sql : begin)
+    for (const QString &sql : std::as_const(lead))
         piped.append({sql, {}, sql.startsWith(QLatin1String("SELECT"))});
     bool writes = false;
     for (const Statement &s : statements) {
@@ -225,6 +235,7 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
     }
     if (commit) {
         piped.append({QStringLiteral("COMMIT"), {}, false});
+        piped.append({QLatin1String(ServerStore::FlushMark), {}, true});
         m_commit = Commit::Sent;
     }
     QSqlError error;
@@ -241,22 +252,34 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
         (*results)[begin.size() - 1].next();
         m_xid = (*results)[begin.size() - 1].value(0).toLongLong();
     }
-    results->remove(0, std::min(results->size(), begin.size()));
-    if (commit && done) {
-        m_commit = Commit::Made;
-        results->removeLast();
-    }
+    results->remove(0, std::min(results->size(), lead.size()));
+    if (commit && committedTogether(*c, statements.size(), done, error, results))
+        return true;
     if (done)
         return true;
-    // The server answered in order up to a statement before the COMMIT, then
-    // failed it or said it was ending the session: the COMMIT never ran.
-    if (commit && results->size() < statements.size()
-        && (!error.nativeErrorCode().isEmpty() || !c->serverSaid().isEmpty()))
-        m_commit = Commit::NotSent;
     // Told as the statement that failed, or as the transaction when its start
     // or its COMMIT did.
     const bool statementFailed = begun && results->size() < statements.size();
     return serverFailure(statementFailed ? statements[results->size()].action : m_transactionAction, error, *c);
+}
+
+bool Database::committedTogether(const ServerConnection &c, qsizetype statements, bool done, const QSqlError &error,
+                                 QList<QSqlQuery> *results)
+{
+    const qsizetype answered = results->size();
+    results->resize(std::min(answered, statements));
+    // Answered in full; or the COMMIT answered and only the flush's wait
+    // failed on a session still open, which the server then flushes itself.
+    if (done || (answered > statements && !c.lost())) {
+        m_commit = Commit::Made;
+        return true;
+    }
+    // The server answered in order up to a statement before the COMMIT, then
+    // failed it or said it was ending the session: the COMMIT never ran.
+    // Any other end leaves it to be settled.
+    if (answered < statements && (!error.nativeErrorCode().isEmpty() || !c.serverSaid().isEmpty()))
+        m_commit = Commit::NotSent;
+    return false;
 }
 
 void Database::releaseSession(bool rollBack)

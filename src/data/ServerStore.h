@@ -50,6 +50,9 @@ bool isRetryable(const QSqlError &error);
 // SQLSTATE it fails with.
 QString changingOne(const QString &sql);
 inline constexpr auto UnmetState = "22012";
+// The smallest transaction that writes to the server's log, whose COMMIT so
+// waits for the log's flush to disk, and with it for every earlier COMMIT's.
+inline constexpr auto FlushMark = "SELECT pg_logical_emit_message(true, 'videostore', '')";
 // The database named in a refusal by the server's pg_hba.conf, or the one
 // `location` names.
 QString refusedDatabase(const QSqlError &error, const QString &location);

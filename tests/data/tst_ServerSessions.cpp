@@ -329,8 +329,9 @@ class tst_ServerSessions : public QObject
 private slots:
     void initTestCase()
     {
-        // Few connections, so that a full server is quickly made.
-        qputenv("PG_TEST_SERVER_OPTIONS", "-c max_connections=20");
+        // Few connections, so that a full server is quickly made; and the
+        // server's log flushed to disk as in a shop, for what a crash keeps.
+        qputenv("PG_TEST_SERVER_OPTIONS", "-c max_connections=20 -c fsync=on -c synchronous_commit=on");
         m_state = m_dir.filePath(u"server.state"_s);
         QVERIFY2(server(u"start"_s), "the test's server did not start");
         qputenv("VIDEOSTORE_TEST_SERVER", m_state.toLocal8Bit());
@@ -675,6 +676,33 @@ private slots:
             line.kind == BillLine::Kind::Rent ? ++rentals : unitsSold += line.quantity;
         QCOMPARE(s.count(u"tblRentals"_s), rentals);
         QCOMPARE(1000 - s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), unitsSold);
+    }
+
+    // A checkout told saved is on disk before the clerk hears it: with the
+    // server's log writer held still, then killed, the server starts again
+    // from what its log had flushed.
+    void savedCheckoutOutlivesACrash()
+    {
+        TestStore s;
+        stock(s);
+        const CheckoutPlan plan = bill(s.path(), {rentLine(1001), buyLine(8, 1)});
+        const int writer = s.value(u"SELECT pid FROM pg_stat_activity WHERE backend_type = 'walwriter'"_s).toInt();
+        QVERIFY(writer > 0);
+        ::kill(writer, SIGSTOP);
+        CheckoutStore counter(s.path());
+        const bool saved = counter.recordCheckout(plan);
+        ::kill(writer, SIGKILL);
+        QVERIFY2(saved, qPrintable(counter.lastError().clerkText()));
+        // Back once it takes connections again.
+        auto back = [&] {
+            QString error;
+            const bool open = Database::connect(u"probe"_s, s.path(), &error).isOpen();
+            QSqlDatabase::removeDatabase(u"probe"_s);
+            return open;
+        };
+        for (int tries = 0; tries < 150 && !back(); ++tries)
+            QThread::msleep(200);
+        QCOMPARE(valueIn(s.path(), u"SELECT COUNT(*) FROM tblRentals WHERE VideoID = 1001"_s).toInt(), 1);
     }
 
     void refusedSessionsToldAsWhatTheyAre()

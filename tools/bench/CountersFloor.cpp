@@ -316,7 +316,8 @@ bool writeCheckout(Session &db, qint32 member, const QList<qint32> &tapes, const
 // The same writes in the fewest round trips: the writer lock, the prices,
 // the last numbers and the ledger's tail in one; every write and the COMMIT
 // in the next, the conditional ones failing on the server unless each
-// changes its one row, so that nothing is kept.
+// changes its one row, so that nothing is kept; the COMMIT not waiting for
+// the disk under the lock, the flush waited for after it.
 bool writePipelined(Session &db, qint32 member, const QList<qint32> &tapes, const QList<qint64> &priceClasses,
                     qint32 item, qint64 price, QDate today, bool *conflict)
 {
@@ -345,7 +346,7 @@ bool writePipelined(Session &db, qint32 member, const QList<qint32> &tapes, cons
         return false;
     const Rates &rates = Pricing::starting();
     const Value zero = number(0), none, gstRate = number(rates.taxes[0].rate), pstRate = number(rates.taxes[1].rate);
-    std::vector<Session::Step> writes;
+    std::vector<Session::Step> writes{{StatementCount, {}, "SET LOCAL synchronous_commit = off"}};
     for (qsizetype i = 0; i < tapes.size(); ++i) {
         const PriceClass &charge = rates.classes[priceClasses[i] - 1];
         const QByteArray due = StoreDate::toText(today.addDays(charge.days)).toUtf8();
@@ -364,6 +365,7 @@ bool writePipelined(Session &db, qint32 member, const QList<qint32> &tapes, cons
     writes.push_back({CloseHolds, {number(member), date, number(tapes.value(0)), number(tapes.value(1))}});
     writes.push_back({Entry, ledgerEntry(seq, date, member, rentalId, saleId, before)});
     writes.push_back({StatementCount, {}, "COMMIT"});
+    writes.push_back({StatementCount, {}, ServerStore::FlushMark});
     std::vector<PGresult *> written;
     const bool ran = db.pipeline(writes, &written);
     for (PGresult *r : written)
