@@ -39,12 +39,12 @@ std::atomic<bool> writerLock{true};
 // ended by the server, so it cannot keep the lock from the other counters.
 QStringList writerBegin()
 {
-    QStringList begin{QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE"),
-                      QStringLiteral("SET LOCAL idle_in_transaction_session_timeout = '10s'")};
+    QStringList begin{QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE")};
     if (writerLock)
         begin << QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(QLatin1String(ServerStore::VersionTable));
     // The first statement that reads takes the snapshot: after the lock.
-    return begin << QStringLiteral("SELECT pg_current_xact_id()");
+    return begin << QStringLiteral(
+               "SELECT pg_current_xact_id(), set_config('idle_in_transaction_session_timeout', '10s', true)");
 }
 
 // Whether the transaction numbered `xid`, whose COMMIT got no answer on

@@ -589,7 +589,8 @@ bool ServerConnection::pipelined(const QList<Piped> &statements, QList<QSqlQuery
             q.text = p.sql.toUtf8();
             continue;
         }
-        QString name = m_prepared.value(p.sql, named.value(p.sql));
+        const auto known = m_prepared.constFind(p.sql);
+        QString name = known != m_prepared.cend() ? *known : named.value(p.sql);
         if (name.isEmpty()) {
             name = QStringLiteral("vs%1").arg(m_prepared.size() + named.size() + 1);
             named.insert(p.sql, name);
