@@ -227,15 +227,16 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
     QList<ServerConnection::Piped> piped;
     // The number's read runs under the lock: planned once per session.
     for (const QString &sql : std::as_const(lead))
-        piped.append({sql, {}, sql.startsWith(QLatin1String("SELECT"))});
+        piped.append({sql, {}, sql.startsWith(QLatin1String("SELECT")), sql.startsWith(QLatin1String("SELECT"))});
     bool writes = false;
     for (const Statement &s : statements) {
-        piped.append({s.changesOne ? ServerStore::changingOne(s.sql) : s.sql, s.values, true});
+        // The last statements' rows are not read: what counts is that they ran.
+        piped.append({s.changesOne ? ServerStore::changingOne(s.sql) : s.sql, s.values, true, !commit});
         writes = writes || isWrite(s.sql);
     }
     if (commit) {
-        piped.append({QStringLiteral("COMMIT"), {}, false});
-        piped.append({QLatin1String(ServerStore::FlushMark), {}, true});
+        piped.append({QStringLiteral("COMMIT"), {}, false, false});
+        piped.append({QLatin1String(ServerStore::FlushMark), {}, true, false});
         m_commit = Commit::Sent;
     }
     QSqlError error;

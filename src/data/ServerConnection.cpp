@@ -644,9 +644,10 @@ bool ServerConnection::pipelined(const QList<Piped> &statements, QList<QSqlQuery
                 PQclear(made);
             }
             if (PGresult *r = answered()) {
+                const bool read = !failed && statements[i].read;
                 if (!failed)
-                    results->append(QSqlQuery(new ServerRows(m_db.driver(), r)));
-                else
+                    results->append(read ? QSqlQuery(new ServerRows(m_db.driver(), r)) : QSqlQuery());
+                if (!read)
                     PQclear(r);
             }
         }

@@ -80,6 +80,8 @@ public:
         QString sql;
         QVariantList values;
         bool prepare = true;
+        // Whether its rows are read; if not, only that it ran is kept.
+        bool read = true;
     };
     // Runs `statements` in order in one round trip (libpq's pipeline mode),
     // a text new to the session prepared on the way; the server skips what
