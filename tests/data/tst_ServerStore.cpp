@@ -416,6 +416,8 @@ private slots:
         QCOMPARE(s.rows(held), u"1|1|6"_s);
         r = runProgram(QStringLiteral(VIDEOSTORE_EXE), {u"--store"_s, counter, u"--check"_s});
         QVERIFY2(r.code == 0 && r.out.contains(u" is sound: "_s), qPrintable(r.out + r.err));
+        r = runProgram(QStringLiteral(VIDEOSTORE_EXE), {u"--setup-server"_s, counter});
+        QVERIFY2(r.code != 0 && (r.out + r.err).contains(u"run it as the database's owner"_s), qPrintable(r.out + r.err));
 
         // Only the owner brings a store up to date.
         for (const QString &sql : downgradeTo(Schema::Version - 1, Schema::Engine::PostgreSQL))
