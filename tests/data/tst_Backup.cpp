@@ -227,6 +227,14 @@ private slots:
             QVERIFY(bytes(path) == before);
             QCOMPARE(entries(storeDir.path()), QStringList{u"video.db"_s});
         }
+        {
+            // Another restore under way holds the name beside the store.
+            StoreFile::Aside other(path + u".restoring"_s);
+            QCOMPARE(other.claim(0), 0);
+            const Backup::Outcome out = Backup::restore(path, good, now);
+            QVERIFY2(!out.ok && out.message.contains(u"Another restore of"_s), qPrintable(out.message));
+            QVERIFY(bytes(path) == before);
+        }
         // Refused while a running program has the store open: the store-in-use tests.
     }
 };
