@@ -213,10 +213,18 @@ bool CheckoutStore::recordCheckout(const CheckoutPlan &plan)
         }
         readFor.append(i);
     }
+    // The prices in force too, so that the writes are made out before the
+    // writer lock; read again under it, they must still be these.
+    const bool rents = std::any_of(plan.lines.cbegin(), plan.lines.cend(),
+                                   [](const BillLine::Parsed &l) { return l.kind == BillLine::Kind::Rent; });
+    if (rents)
+        reads.append({Text::tr("read the prices in force"), Pricing::inForceSql(), Pricing::inForceValues(plan.date)});
     QList<QSqlQuery> read;
     if (!reads.isEmpty() && !m_db.runTogether(reads, &read))
         return false;
-    for (qsizetype r = 0; r < read.size(); ++r) {
+    if (rents)
+        before.rates = Pricing::ratesFrom(read.last());
+    for (qsizetype r = 0; r < readFor.size(); ++r) {
         const BillLine::Parsed &line = plan.lines[readFor[r]];
         const QVariant value = read[r].next() ? read[r].value(0) : QVariant();
         if (line.kind == BillLine::Kind::Rent) {
@@ -328,14 +336,51 @@ void CheckoutStore::Writes::add(Database::Statement s)
     add(std::move(s), Unmet());
 }
 
+void CheckoutStore::Writes::number(const std::optional<qint32> &rentalId, const std::optional<qint32> &receipt)
+{
+    for (const qsizetype w : std::as_const(rentalNumbered))
+        statements[w].values[0] = *rentalId;
+    for (const qsizetype w : std::as_const(receiptNumbered))
+        statements[w].values[0] = *receipt;
+}
+
+namespace {
+
+// Whether every tape rented is charged alike by `a` and `b`, as the bill
+// charges it.
+bool chargedAlike(const CheckoutPlan &plan, const QHash<qint32, QVariant> &classes, const Rates &a, const Rates &b)
+{
+    for (const BillLine::Parsed &line : plan.lines) {
+        if (line.kind != BillLine::Kind::Rent)
+            continue;
+        const QVariant number = classes.value(line.id);
+        const PriceClass *x = number.isNull() ? nullptr : a.priceClass(number.toInt());
+        const PriceClass *y = number.isNull() ? nullptr : b.priceClass(number.toInt());
+        if (!x || !y || x->fee != line.amount || x->fee != y->fee || x->days != y->days || x->lateFee != y->lateFee)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, Unmet &unmet)
 {
+    // Made out before the writer lock, so that while it is held only the
+    // numbers read under it and the ledger's link are left to work out.
+    Writes writes;
+    const Rates &read = before.rates.value_or(Rates());
+    const bool ahead = chargedAlike(plan, before.priceClasses, read, read) && lineWrites(plan, before, read, writes);
     const auto locked = readLocked(plan);
     if (!locked || !taxesUnchanged(locked->rates, plan))
         return false;
-    Writes writes;
-    if (!lineWrites(plan, before, *locked, writes))
-        return false;
+    // Prices changed meanwhile: made out again with those now in force.
+    if (!ahead || !chargedAlike(plan, before.priceClasses, read, locked->rates)) {
+        writes = {};
+        if (!lineWrites(plan, before, locked->rates, writes))
+            return false;
+    }
+    writes.number(locked->rentalId, m_receipt);
     // The entry's link is worked out here from the tail read under the lock.
     // Nothing of the transaction runs after these writes.
     writes.add(Ledger::appending(plan.money.entry(plan.date, plan.member, locked->rentalId, m_receipt), locked->tail));
@@ -409,7 +454,7 @@ bool CheckoutStore::runChecked(const Writes &writes, Unmet &unmet)
     return m_db.conflict(writes.statements[failed].action, QString());
 }
 
-bool CheckoutStore::lineWrites(const CheckoutPlan &plan, const Before &before, const Locked &locked, Writes &writes)
+bool CheckoutStore::lineWrites(const CheckoutPlan &plan, const Before &before, const Rates &rates, Writes &writes)
 {
     const QVariant member = plan.member ? QVariant(*plan.member) : QVariant();
     const QString date = StoreDate::toText(plan.date);
@@ -429,9 +474,10 @@ bool CheckoutStore::lineWrites(const CheckoutPlan &plan, const Before &before, c
         if (receiptWritten)
             return;
         receiptWritten = true;
+        writes.receiptNumbered.append(writes.statements.size());
         writes.add({Text::tr("write the receipt"),
                     QStringLiteral("INSERT INTO tblReceipts (SaleID, DateOfSale, CustomerID) VALUES (?, ?, ?)"),
-                    {*m_receipt, date, member}});
+                    {QVariant(), date, member}});
     };
     // Another counter may have taken a tape since it went into the bag: the
     // write itself re-checks that it is still on the shelf and not out on
@@ -469,7 +515,7 @@ bool CheckoutStore::lineWrites(const CheckoutPlan &plan, const Before &before, c
             if (priceClass.isNull())
                 return m_db.fail(Text::tr("rent tape %1").arg(line.id),
                                  Text::tr("The tape or its title is no longer on file."));
-            const PriceClass *charge = locked.rates.priceClass(priceClass.toInt());
+            const PriceClass *charge = rates.priceClass(priceClass.toInt());
             if (!charge)
                 return m_db.fail(
                     Text::tr("rent tape %1").arg(line.id),
@@ -478,12 +524,13 @@ bool CheckoutStore::lineWrites(const CheckoutPlan &plan, const Before &before, c
                 return repriced(line, charge->fee);
             const QDate due = plan.date.addDays(charge->days);
             takeOffShelf(i, line.id);
+            writes.rentalNumbered.append(writes.statements.size());
             writes.add(
                 {Text::tr("write the rental"),
                  QStringLiteral("INSERT INTO tblRentals (RentalID, VideoID, CustomerNumber, RentalDate, DueDate, "
                                 "Returned, RentalFee, RentalDays, LateFee, GSTRate, PSTRate, GST, PST) VALUES (?, ?, "
                                 "?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?)"),
-                 QVariantList{*locked.rentalId, line.id, member, date, StoreDate::toText(due),
+                 QVariantList{QVariant(), line.id, member, date, StoreDate::toText(due),
                               QVariant::fromValue(charge->fee.units()), charge->days,
                               QVariant::fromValue(charge->lateFee.units())}
                      + taxed(i)});
@@ -499,12 +546,13 @@ bool CheckoutStore::lineWrites(const CheckoutPlan &plan, const Before &before, c
                        {i, Unmet::What::Stock});
             // Written only at the price the bill was made with.
             const Money unit = before.unitPrices.value(i);
+            writes.receiptNumbered.append(writes.statements.size());
             writes.add(
                 {Text::tr("write the item sold"),
                  QStringLiteral("INSERT INTO tblSalesDetails (ReceiptID, InventoryID, QuantityPurchased, Price, "
                                 "Amount, GSTRate, PSTRate, GST, PST) SELECT ?, InventoryID, ?, Price, ?, ?, ?, ?, ? "
                                 "FROM tblInventory WHERE InventoryID = ? AND Price = ?"),
-                 QVariantList{*m_receipt, line.quantity, QVariant::fromValue(line.amount.units())} + taxed(i)
+                 QVariantList{QVariant(), line.quantity, QVariant::fromValue(line.amount.units())} + taxed(i)
                      + QVariantList{line.id, QVariant::fromValue(unit.units())}},
                 {i, Unmet::What::Price});
             break;
@@ -513,12 +561,13 @@ bool CheckoutStore::lineWrites(const CheckoutPlan &plan, const Before &before, c
             receipt();
             takeOffShelf(i, line.id);
             const Money unit = before.unitPrices.value(i);
+            writes.receiptNumbered.append(writes.statements.size());
             writes.add(
                 {Text::tr("write the tape sold"),
                  QStringLiteral("INSERT INTO tblVideosSold (VideoID, ReceiptID, Price, Amount, GSTRate, PSTRate, "
                                 "GST, PST) SELECT VideoID, ?, SalePrice, ?, ?, ?, ?, ? FROM tblVideos WHERE "
                                 "VideoID = ? AND SalePrice = ?"),
-                 QVariantList{*m_receipt, QVariant::fromValue(line.amount.units())} + taxed(i)
+                 QVariantList{QVariant(), QVariant::fromValue(line.amount.units())} + taxed(i)
                      + QVariantList{line.id, QVariant::fromValue(unit.units())}},
                 {i, Unmet::What::Price});
             break;

@@ -111,6 +111,8 @@ private:
     {
         QHash<qint32, QVariant> priceClasses;
         QHash<qsizetype, Money> unitPrices;
+        // The prices in force, when the bill rents.
+        std::optional<Rates> rates;
     };
     // A re-check inside a write that found the row changed: the line, and
     // what it found.
@@ -129,18 +131,22 @@ private:
         Chain::Tail tail;
     };
     // The writes of a checkout, each conditional one with the line whose
-    // re-check it carries (line -1 for one that is not checked).
+    // re-check it carries (line -1 for one that is not checked), and those
+    // whose first value is the rental's or the receipt's number, put in
+    // once read under the writer lock.
     struct Writes
     {
         QList<Database::Statement> statements;
         QList<Unmet> checked;
+        QList<qsizetype> rentalNumbered, receiptNumbered;
         void add(Database::Statement s, Unmet check);
         void add(Database::Statement s);
+        void number(const std::optional<qint32> &rentalId, const std::optional<qint32> &receipt);
     };
     bool recordLines(const CheckoutPlan &plan, const Before &before, Unmet &unmet);
     std::optional<Locked> readLocked(const CheckoutPlan &plan);
     bool taxesUnchanged(const Rates &rates, const CheckoutPlan &plan);
-    bool lineWrites(const CheckoutPlan &plan, const Before &before, const Locked &locked, Writes &writes);
+    bool lineWrites(const CheckoutPlan &plan, const Before &before, const Rates &rates, Writes &writes);
     bool runChecked(const Writes &writes, Unmet &unmet);
     // Tells the clerk why the checkout was refused at `unmet`, as the store
     // is now; always false.

@@ -11,6 +11,7 @@
 #include "customers/CustomerStore.h"
 #include "data/ServerConnection.h"
 #include "data/ServerStore.h"
+#include "data/StoreDate.h"
 #include "reports/ReportPreview.h"
 #include "reports/ReportStore.h"
 #include "returns/frmPayment.h"
@@ -400,21 +401,40 @@ private slots:
         QCOMPARE(s.count(u"tblLedger"_s), 2);
     }
 
+    void priceChangedWhileWaitingForTheLockIsRefused_data()
+    {
+        QTest::addColumn<QList<BillLine::Parsed>>("lines");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("item") << QList{buyLine(8, 1)} << u"UPDATE tblInventory SET Price = 15000 WHERE InventoryID = 8"_s
+                              << u"The price of item 8 is now"_s;
+        QTest::newRow("rental fee")
+            << QList{rentLine(1001)}
+            << u"INSERT INTO tblPrices (Kind, Number, InForceFrom, Name, Fee, Days, LateFee, Rate, ChangeID, ChangedAt, "
+               "Counter, Hash) SELECT Kind, Number, '%1', Name, Fee + 10000, Days, LateFee, Rate, ChangeID + 100, "
+               "ChangedAt, Counter, Hash FROM tblPrices WHERE Kind = 'class' AND Number = 1 ORDER BY ChangeID DESC "
+               "LIMIT 1"_s.arg(StoreDate::toText(Today))
+            << u"The price of tape 1001 (Alien) is now"_s;
+    }
+
     // The bill's prices are read before the writer lock: a price changed
-    // while the checkout waits for it is refused by the write itself.
+    // while the checkout waits for it is refused by what is read under it.
     void priceChangedWhileWaitingForTheLockIsRefused()
     {
+        QFETCH(QList<BillLine::Parsed>, lines);
+        QFETCH(QString, change);
+        QFETCH(QString, told);
         TestStore s;
         stock(s);
-        const CheckoutPlan plan = bill(s.path(), {buyLine(8, 1)});
+        const CheckoutPlan plan = bill(s.path(), lines);
         std::atomic<bool> locked{false};
         std::thread repricer([&] {
             {
                 QString error;
                 QSqlDatabase db = Database::connect(u"repricer"_s, s.path(), &error);
                 QSqlQuery q(db);
-                q.exec(u"BEGIN; LOCK TABLE tblVersion IN EXCLUSIVE MODE; UPDATE tblInventory SET Price = 15000 "
-                       "WHERE InventoryID = 8"_s);
+                q.exec(u"BEGIN; LOCK TABLE tblVersion IN EXCLUSIVE MODE"_s);
+                q.exec(change);
                 locked = true;
                 QThread::msleep(700);
                 q.exec(u"COMMIT"_s);
@@ -427,9 +447,9 @@ private slots:
         const bool saved = counter.recordCheckout(plan);
         repricer.join();
         QVERIFY(!saved);
-        QVERIFY2(counter.lastError().clerkText().startsWith(u"The price of item 8 is now"_s),
-                 qPrintable(counter.lastError().clerkText()));
-        QCOMPARE(s.count(u"tblSalesDetails"_s), 0);
+        QVERIFY2(counter.lastError().clerkText().startsWith(told), qPrintable(counter.lastError().clerkText()));
+        QCOMPARE(s.value(u"SELECT (SELECT COUNT(*) FROM tblRentals) + (SELECT COUNT(*) FROM tblSalesDetails)"_s).toInt(),
+                 0);
         QCOMPARE(s.value(u"SELECT Quantity FROM tblInventory WHERE InventoryID = 8"_s).toInt(), 1000);
     }
 
