@@ -371,6 +371,8 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
     Writes writes;
     const Rates &read = before.rates.value_or(Rates());
     const bool ahead = chargedAlike(plan, before.priceClasses, read, read) && lineWrites(plan, before, read, writes);
+    LedgerEntry entry = plan.money.entry(plan.date, plan.member, std::nullopt, std::nullopt);
+    entry.counter = Ledger::counterName();
     const auto locked = readLocked(plan);
     if (!locked || !taxesUnchanged(locked->rates, plan))
         return false;
@@ -383,7 +385,9 @@ bool CheckoutStore::recordLines(const CheckoutPlan &plan, const Before &before, 
     writes.number(locked->rentalId, m_receipt);
     // The entry's link is worked out here from the tail read under the lock.
     // Nothing of the transaction runs after these writes.
-    writes.add(Ledger::appending(plan.money.entry(plan.date, plan.member, locked->rentalId, m_receipt), locked->tail));
+    entry.rentalId = locked->rentalId;
+    entry.receiptId = m_receipt;
+    writes.add(Ledger::appending(entry, locked->tail));
     if (!runChecked(writes, unmet))
         return false;
     m_checkout = locked->tail.key;
