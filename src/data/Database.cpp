@@ -368,17 +368,15 @@ bool Database::finishTogether(const QList<Statement> &statements, qsizetype *unm
             *unmet = results.size();
         return done;
     }
-    for (qsizetype i = 0; i < statements.size(); ++i) {
-        const Statement &s = statements[i];
-        auto q = execute(s.action, s.sql, s.values, true);
-        if (!q)
-            return false;
-        if (s.changesOne && q->numRowsAffected() != 1) {
+    QList<int> changed;
+    const bool done = runTogether(statements, &results, &changed);
+    // The first re-check that failed is the cause, also of a failure after it.
+    for (qsizetype i = 0; i < changed.size(); ++i)
+        if (statements[i].changesOne && changed[i] != 1) {
             *unmet = i;
             return false;
         }
-    }
-    return true;
+    return done;
 }
 
 std::optional<int> Database::change(const QString &action, const QString &sql, const QVariantList &values)

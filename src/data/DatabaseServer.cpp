@@ -226,8 +226,10 @@ bool Database::serverTogether(const QList<Statement> &statements, QList<QSqlQuer
         lead << QStringLiteral("SET LOCAL synchronous_commit = off");
     QList<ServerConnection::Piped> piped;
     // The number's read runs under the lock: planned once per session.
-    for (const QString &sql : std::as_const(lead))
-        piped.append({sql, {}, sql.startsWith(QLatin1String("SELECT")), sql.startsWith(QLatin1String("SELECT"))});
+    for (const QString &sql : std::as_const(lead)) {
+        const bool reads = sql.startsWith(QLatin1String("SELECT"));
+        piped.append({sql, {}, reads, reads});
+    }
     bool writes = false;
     for (const Statement &s : statements) {
         // The last statements' rows are not read: what counts is that they ran.

@@ -96,23 +96,22 @@ public:
             return fail(nullptr);
         if (!command("SET lock_timeout = '2s'"))
             return false;
-        // Each also as the conditional write that fails unless it changes its
-        // one row, as the program sends it with the COMMIT.
-        for (int s = 0; s < 2 * StatementCount; ++s) {
-            const Statement of = Statement(s % StatementCount);
-            if (s >= StatementCount && of != TakeTape && of != LowerStock && of != ItemSoldAtPrice)
-                continue;
-            const QByteArray sql = s < StatementCount
-                ? QByteArray(Sql[s])
-                : ServerStore::changingOne(QString::fromLatin1(Sql[s - StatementCount])).toUtf8();
-            PGresult *r = PQprepare(m_conn, QByteArray::number(s).constData(), sql.constData(), 0, nullptr);
+        auto prepare = [&](int name, const QByteArray &sql) {
+            PGresult *r = PQprepare(m_conn, QByteArray::number(name).constData(), sql.constData(), 0, nullptr);
             const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
             if (!ok)
                 fail(r);
             PQclear(r);
-            if (!ok)
+            return ok;
+        };
+        for (int s = 0; s < StatementCount; ++s)
+            if (!prepare(s, Sql[s]))
                 return false;
-        }
+        // The conditional writes also as the program sends them with the
+        // COMMIT: failing unless each changes its one row.
+        for (const Statement s : {TakeTape, LowerStock, ItemSoldAtPrice})
+            if (!prepare(StatementCount + s, ServerStore::changingOne(QString::fromLatin1(Sql[s])).toUtf8()))
+                return false;
         return true;
     }
 
